@@ -1,0 +1,50 @@
+#pragma once
+
+#include "sdk/SdkDeviceInfo.h"
+#include "sdk/SdkGenParameter.h"
+#include "sdk/SdkResult.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+// One GigE Vision camera: the control connection, its GenICam features and
+// the link parameters of the SDK itself. Operations are virtual so that tests
+// can stand a fake device in for a real one.
+class SdkDevice {
+public:
+    SdkDevice();
+    virtual ~SdkDevice();
+    SdkDevice(const SdkDevice&) = delete;
+    SdkDevice& operator=(const SdkDevice&) = delete;
+
+    // Opens the control channel; access type 1 asks for controller access.
+    virtual SdkResult Connect(const SdkDeviceInfo& info, int accessType = 1);
+    // Sets the stream packet size on the channel: the largest that reaches
+    // this host when the link parameter AutoNegotiation is on, else
+    // DefaultPacketSize; falls back to fallbackSize when negotiation fails.
+    virtual SdkResult NegotiatePacketSize(int channel = 0, uint32_t fallbackSize = 1440);
+    virtual SdkResult SetStreamDestination(const std::string& ipAddress, uint16_t port, int channel = 0);
+    virtual bool IsConnected() const;
+    virtual SdkResult Disconnect();
+
+    // The camera's features; empty while not connected.
+    virtual SdkGenParameterArray* GetGenParameters();
+    // The link parameters: LinkRecoveryEnabled, StreamRecoveryEnabled,
+    // AutoNegotiation, DefaultPacketSize and the NIC's IPAddress.
+    virtual SdkGenParameterArray* GetGenLink();
+
+    // Raw access to the camera's register space (bootstrap and device
+    // registers); used by the serial port bridge. Memory lengths are padded to
+    // multiples of 4 bytes as GVCP requires.
+    virtual SdkResult ReadRegister(uint32_t address, uint32_t& value);
+    virtual SdkResult WriteRegister(uint32_t address, uint32_t value);
+    virtual SdkResult ReadMemory(uint32_t address, void* data, uint32_t size);
+    virtual SdkResult WriteMemory(uint32_t address, const void* data, uint32_t size);
+
+    struct Impl;
+    Impl* GetImpl() const { return impl_.get(); }
+
+private:
+    std::unique_ptr<Impl> impl_;
+};
