@@ -137,8 +137,9 @@ std::uint32_t CCreateAVIUseVFW::OpenEncoder()
         return kAviOutOfMemory;
     encoder_->width = static_cast<int>(width_);
     encoder_->height = static_cast<int>(height_);
-    encoder_->time_base = AVRational{static_cast<int>(scale_), static_cast<int>(rate_)};
-    encoder_->framerate = AVRational{static_cast<int>(rate_), static_cast<int>(scale_)};
+    // In lowest terms, as MPEG-4 family encoders want their time base.
+    av_reduce(&encoder_->time_base.num, &encoder_->time_base.den, scale_, rate_, INT32_MAX);
+    encoder_->framerate = av_inv_q(encoder_->time_base);
     encoder_->pix_fmt = codec->pix_fmts ? codec->pix_fmts[0] : AV_PIX_FMT_YUV420P;
     const int quantiser = kCoarsestQuantiser - (quality_ - 1) * (kCoarsestQuantiser - kFinestQuantiser) / 99;
     encoder_->flags |= AV_CODEC_FLAG_QSCALE;

@@ -212,7 +212,7 @@ std::string DecodeErrors(const std::string& path)
 std::vector<std::uint8_t> DecodeRaw(const std::string& path, const std::string& pixelFormat)
 {
     const std::string output =
-        Run("ffmpeg -nostdin -v error -i " + Quote(path) + " -f rawvideo -pix_fmt " + pixelFormat + " -");
+        Run("ffmpeg -nostdin -v error -i " + Quote(path) + " -fps_mode passthrough -f rawvideo -pix_fmt " + pixelFormat + " -");
     return {output.begin(), output.end()};
 }
 

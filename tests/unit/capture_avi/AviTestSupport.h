@@ -45,7 +45,8 @@ std::uint64_t ReadU64(const std::string& path, std::uint64_t offset);
 std::map<std::string, std::string> Probe(const std::string& path);
 // Decodes every frame with ffmpeg; gives its error output, empty when clean.
 std::string DecodeErrors(const std::string& path);
-// Decodes every frame to raw pixels of the given FFmpeg pixel format.
+// Decodes every stored frame, once each, to raw pixels of the given FFmpeg
+// pixel format.
 std::vector<std::uint8_t> DecodeRaw(const std::string& path, const std::string& pixelFormat);
 
 // libavformat's index of the first stream (built from the file's own indexes)
