@@ -73,8 +73,6 @@ std::uint32_t CCreateAVIUseVFW::OpenMuxer()
         return kAviOutOfMemory;
     if (allocated < 0 || !format_)
         return kAviCannotOpenFile;
-    if (avio_open(&format_->pb, path_.c_str(), AVIO_FLAG_WRITE) < 0)
-        return kAviCannotOpenFile;
 
     stream_ = avformat_new_stream(format_, nullptr);
     if (!stream_)
@@ -111,6 +109,10 @@ std::uint32_t CCreateAVIUseVFW::OpenMuxer()
         }
     }
 
+    // The file is created only once the stream is set up, so that a missing
+    // or refusing codec leaves nothing behind.
+    if (avio_open(&format_->pb, path_.c_str(), AVIO_FLAG_WRITE) < 0)
+        return kAviCannotOpenFile;
     AVDictionary* options = nullptr;
     // The rows arrive last row first, as bitmaps store them.
     av_dict_set(&options, "flipped_raw_rgb", "1", 0);

@@ -159,6 +159,7 @@ TEST(ContainerAvi, MsMpeg4V1HasNoEncoder)
     writer->SetPath(dir.file("v1.avi"));
     writer->SetPlannedFrames(5);
     EXPECT_EQ(writer->Open(kWidth, kHeight, 24, true), kAviNoCompressor);
+    EXPECT_FALSE(std::filesystem::exists(dir.file("v1.avi")));
     auto uncompressed = CCreateAVI::Create(kCompressorUncompressed);
     uncompressed->SetPath(dir.file("missing/movie.avi"));
     uncompressed->SetPlannedFrames(5);
