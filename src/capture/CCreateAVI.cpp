@@ -159,6 +159,19 @@ std::uint32_t CCreateAVI::FinalRate() const
     return measured != 0 ? measured : rate_;
 }
 
+avi::StreamDescription CCreateAVI::DescribeStream() const
+{
+    avi::StreamDescription stream;
+    stream.width = width_;
+    stream.height = height_;
+    stream.bytesPerPixel = bytesPerPixel_;
+    stream.plannedFrames = plannedFrames_;
+    stream.scale = scale_;
+    stream.rate = rate_;
+    stream.quality = static_cast<std::uint32_t>(quality_);
+    return stream;
+}
+
 void CCreateAVI::CopyFrame(const std::uint8_t* pixels)
 {
     const std::size_t packedRow = std::size_t{width_} * bytesPerPixel_;

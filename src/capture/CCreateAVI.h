@@ -102,6 +102,8 @@ protected:
     // The frame rate measured from the first to the last written frame, or
     // the configured rate when there is no interval to measure.
     std::uint32_t FinalRate() const;
+    // The stream as the Motion JPEG headers describe it.
+    avi::StreamDescription DescribeStream() const;
 
     std::filesystem::path path_;
     std::uint32_t compressor_;

@@ -11,31 +11,10 @@ CCreateAVIUseJPEGLib::~CCreateAVIUseJPEGLib()
 
 std::uint32_t CCreateAVIUseJPEGLib::OpenFile()
 {
-    avi::StreamDescription stream;
-    stream.width = width_;
-    stream.height = height_;
-    stream.bytesPerPixel = bytesPerPixel_;
-    stream.plannedFrames = plannedFrames_;
-    stream.scale = scale_;
-    stream.rate = rate_;
-    stream.quality = static_cast<std::uint32_t>(quality_);
+    const avi::StreamDescription stream = DescribeStream();
     header_ = avi::BuildPlainHeader(stream);
-
-    MotionJpegChunkWriter::Setup setup;
-    setup.frame = frameBuffer_.get();
-    setup.width = width_;
-    setup.height = height_;
-    setup.bytesPerPixel = bytesPerPixel_;
-    setup.frameSize = frameSize_;
-    setup.plannedFrames = plannedFrames_;
-    setup.quality = quality_;
-    const int result = chunks_.Open(path_, header_, setup);
-    if (result == kAviOutOfMemory)
-        return kAviOutOfMemory;
-    if (result != 0) {
-        chunks_.Close();
-        return kAviCannotCreate;
-    }
+    if (const std::uint32_t result = chunks_.Open(path_, header_, stream, frameBuffer_.get()); result != kAviOk)
+        return result;
     bytesWritten_ = avi::kHeaderSize;
     return kAviOk;
 }

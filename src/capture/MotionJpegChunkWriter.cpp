@@ -1,12 +1,13 @@
 #include "capture/MotionJpegChunkWriter.h"
 
+#include "capture/CCreateAVI.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <new>
 
 namespace {
 
-constexpr int kOutOfMemory = 8;
 constexpr std::uint16_t kStandardIndexLongsPerEntry = 2;
 constexpr std::uint8_t kIndexOfChunks = 1;
 
@@ -14,27 +15,31 @@ constexpr std::array<std::uint8_t, avi::kChunkHeaderSize> kEmptyChunk = {'0', '0
 
 } // namespace
 
-int MotionJpegChunkWriter::Open(const std::filesystem::path& path, const avi::HeaderImage& header,
-                                const Setup& setup)
+std::uint32_t MotionJpegChunkWriter::Open(const std::filesystem::path& path, const avi::HeaderImage& header,
+                                         const avi::StreamDescription& stream, const std::uint8_t* frame)
 {
-    plannedFrames_ = setup.plannedFrames;
+    plannedFrames_ = stream.plannedFrames;
     largestFrame_ = 0;
     filling_ = 0;
-    frameSizes_.reset(new (std::nothrow) std::uint32_t[setup.plannedFrames]());
+    frameSizes_.reset(new (std::nothrow) std::uint32_t[plannedFrames_]());
     if (!frameSizes_)
-        return kOutOfMemory;
+        return kAviOutOfMemory;
+    const std::size_t frameSize = std::size_t{stream.width} * stream.height * stream.bytesPerPixel;
     for (ChunkBuffer& chunk : chunks_) {
-        if (!chunk.Reserve(avi::kChunkHeaderSize + setup.frameSize, 0))
-            return kOutOfMemory;
+        if (!chunk.Reserve(avi::kChunkHeaderSize + frameSize, 0))
+            return kAviOutOfMemory;
     }
-    const int encoderResult = encoder_.Configure(setup.frame, static_cast<int>(setup.width),
-                                                 static_cast<int>(setup.height),
-                                                 static_cast<int>(setup.bytesPerPixel), setup.quality);
-    if (encoderResult != 0)
-        return encoderResult;
-    if (const int error = file_.Create(path); error != 0)
-        return error;
-    return file_.Append(header.data(), header.size());
+    const int configured = encoder_.Configure(frame, static_cast<int>(stream.width), static_cast<int>(stream.height),
+                                              static_cast<int>(stream.bytesPerPixel), static_cast<int>(stream.quality));
+    if (configured != 0)
+        return configured == MotionJpegFrameEncoder::kOutOfMemory ? kAviOutOfMemory : kAviCannotCreate;
+    if (file_.Create(path) != 0)
+        return kAviCannotCreate;
+    if (file_.Append(header.data(), header.size()) != 0) {
+        file_.Close();
+        return kAviCannotCreate;
+    }
+    return kAviOk;
 }
 
 int MotionJpegChunkWriter::EncodeFrame(std::uint64_t& chunkFileBytes)
@@ -47,7 +52,7 @@ int MotionJpegChunkWriter::EncodeFrame(std::uint64_t& chunkFileBytes)
         return EFBIG;
     const std::size_t used = avi::kChunkHeaderSize + length;
     if (!chunk.Reserve(used + 1, used))
-        return kOutOfMemory;
+        return ENOMEM;
     avi::Put32(chunk.Data(), avi::kVideoChunkId);
     avi::Put32(chunk.Data() + 4, static_cast<std::uint32_t>(length));
     if (length & 1)
@@ -82,7 +87,7 @@ std::uint8_t* MotionJpegChunkWriter::IndexBlock(std::size_t size, int& error)
         return nullptr;
     index_.reset(new (std::nothrow) std::uint8_t[size]());
     if (!index_)
-        error = kOutOfMemory;
+        error = ENOMEM;
     return index_.get();
 }
 

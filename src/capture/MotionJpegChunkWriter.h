@@ -14,21 +14,14 @@
 // with one write in flight, two chunk buffers (one being written while the next
 // frame is encoded into the other), the table of JPEG sizes by frame position,
 // the JPEG encoder, and the index records built from the size table.
-// Results are 0, 8 (out of memory), a negative encoder code or an errno value.
+// Write results are 0, a negative encoder code or an errno value.
 class MotionJpegChunkWriter {
 public:
-    struct Setup {
-        const std::uint8_t* frame = nullptr;
-        std::uint32_t width = 0;
-        std::uint32_t height = 0;
-        std::uint32_t bytesPerPixel = 3;
-        std::uint32_t frameSize = 0;
-        std::uint32_t plannedFrames = 0;
-        int quality = 75;
-    };
-
-    // Creates the file and writes the header image at its start.
-    int Open(const std::filesystem::path& path, const avi::HeaderImage& header, const Setup& setup);
+    // Creates the file and writes the header image at its start; the encoder
+    // will read frames of `stream`'s geometry from `frame`. Gives kAviOk,
+    // kAviOutOfMemory or kAviCannotCreate.
+    std::uint32_t Open(const std::filesystem::path& path, const avi::HeaderImage& header,
+                       const avi::StreamDescription& stream, const std::uint8_t* frame);
     // Encodes the frame into the free chunk buffer and gives the bytes its chunk
     // will take in the file.
     int EncodeFrame(std::uint64_t& chunkFileBytes);

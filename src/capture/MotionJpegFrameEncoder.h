@@ -11,6 +11,8 @@ class ChunkBuffer;
 // frames. The frame is read from the same memory at every Encode.
 class MotionJpegFrameEncoder {
 public:
+    static constexpr int kOutOfMemory = -6;
+
     MotionJpegFrameEncoder();
     ~MotionJpegFrameEncoder();
     MotionJpegFrameEncoder(const MotionJpegFrameEncoder&) = delete;
