@@ -200,10 +200,12 @@ std::map<std::string, std::string> Probe(const std::string& path)
     return values;
 }
 
-std::string DecodeErrors(const std::string& path)
+std::string DecodeErrors(const std::string& path, double startSeconds)
 {
     int status = 0;
-    std::string errors = Run("ffmpeg -nostdin -v error -i " + Quote(path) + " -f null - 2>&1", &status);
+    std::string errors = Run("ffmpeg -nostdin -v error -ss " + std::to_string(startSeconds) + " -i " + Quote(path)
+                                 + " -f null - 2>&1",
+                             &status);
     if (status != 0)
         errors += "ffmpeg exit status " + std::to_string(status);
     return errors;

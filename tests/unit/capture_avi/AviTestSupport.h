@@ -43,8 +43,9 @@ std::uint64_t ReadU64(const std::string& path, std::uint64_t offset);
 // ffprobe's view of the first video stream with packets counted:
 // codec_name, codec_tag_string, width, height, pix_fmt, nb_read_packets, ...
 std::map<std::string, std::string> Probe(const std::string& path);
-// Decodes every frame with ffmpeg; gives its error output, empty when clean.
-std::string DecodeErrors(const std::string& path);
+// Decodes every frame with ffmpeg, from `startSeconds` on; gives its error
+// output, empty when clean.
+std::string DecodeErrors(const std::string& path, double startSeconds = 0.0);
 // Decodes every stored frame, once each, to raw pixels of the given FFmpeg
 // pixel format.
 std::vector<std::uint8_t> DecodeRaw(const std::string& path, const std::string& pixelFormat);
