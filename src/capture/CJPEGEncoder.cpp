@@ -98,26 +98,25 @@ inline int BitLength(uint32_t magnitude)
 
 // Appends one value of `size` bits after the Huffman code of `packed`. Negative
 // values are sent as value - 1 in `size` bits (T.81 F.1.2.1).
-inline uint8_t* PutCode(CJPEGEncoderHuffmanState& state, uint32_t packed, uint8_t* out)
+// Puts a symbol's code followed by `size` value bits (the symbol's low four
+// bits; `bits` already in that form).
+inline uint8_t* PutSymbol(CJPEGEncoderHuffmanState& state, uint64_t codeWithRoom, uint32_t bits, uint8_t* out)
 {
-    return state.Put(packed & 0xFFFF, static_cast<int>(packed >> CJPEGEncoderHuffmanTable::kLengthShift), out);
+    return state.Put(static_cast<uint32_t>(codeWithRoom) | bits, static_cast<int>(codeWithRoom >> 32), out);
 }
 
-inline uint8_t* PutCodedValue(CJPEGEncoderHuffmanState& state, uint32_t packed, int value, int size, uint8_t* out)
+// One block in the kernels' word form (see JpegKernels.h), T.81 F.1.2: the
+// DC difference, then runs of zeros and non-zero AC values, ZRL for runs over
+// 15, EOB unless the last coefficient is non-zero.
+inline uint8_t* EncodeBlock(const int16_t* words, uint64_t acMask, int& lastDc, const uint64_t* dcCodes,
+                            const uint64_t* acCodes, CJPEGEncoderHuffmanState& state, uint8_t* out)
 {
-    const uint32_t bits = static_cast<uint32_t>(value + (value >> 31)) & ((1u << size) - 1);
-    const int codeLength = static_cast<int>(packed >> CJPEGEncoderHuffmanTable::kLengthShift);
-    return state.Put((packed & 0xFFFF) << size | bits, codeLength + size, out);
-}
-
-inline uint8_t* EncodeBlock(const int16_t* coefficients, uint64_t acMask, int& lastDc, const uint32_t* dcCodes,
-                            const uint32_t* acCodes, CJPEGEncoderHuffmanState& state, uint8_t* out)
-{
-    const int dc = coefficients[0];
+    const int dc = words[0];
     const int difference = dc - lastDc;
     lastDc = dc;
     const int dcSize = BitLength(static_cast<uint32_t>(difference < 0 ? -difference : difference));
-    out = PutCodedValue(state, dcCodes[dcSize], difference, dcSize, out);
+    const uint32_t dcBits = static_cast<uint32_t>(difference + (difference >> 31)) & ((1u << dcSize) - 1);
+    out = PutSymbol(state, dcCodes[dcSize], dcBits, out);
 
     int previous = 0;
     while (acMask) {
@@ -126,15 +125,15 @@ inline uint8_t* EncodeBlock(const int16_t* coefficients, uint64_t acMask, int& l
         int run = k - previous - 1;
         previous = k;
         while (run > kMaxZeroRun) {
-            out = PutCode(state, acCodes[kZeroRunSymbol], out);
+            out = PutSymbol(state, acCodes[kZeroRunSymbol], 0, out);
             run -= kMaxZeroRun + 1;
         }
-        const int value = coefficients[jpeg::kZigzagToCoefficient[k]];
-        const int size = 32 - __builtin_clz(static_cast<uint32_t>(value < 0 ? -value : value));
-        out = PutCodedValue(state, acCodes[run << 4 | size], value, size, out);
+        const auto word = static_cast<uint32_t>(words[jpeg::kZigzagToCoefficient[k]]);
+        const uint32_t size = word >> jpeg::kAcSizeShift;
+        out = PutSymbol(state, acCodes[static_cast<uint32_t>(run) << 4 | size], word & jpeg::kAcBitsMask, out);
     }
     if (previous != kLastCoefficient)
-        out = PutCode(state, acCodes[kEndOfBlockSymbol], out);
+        out = PutSymbol(state, acCodes[kEndOfBlockSymbol], 0, out);
     return out;
 }
 
@@ -469,8 +468,8 @@ int CJPEGEncoder::EncodeMcuRow()
         for (int i = 0; i < componentCount_; ++i) {
             CJPEGColorComponent& component = components_[i];
             const size_t blocksPerUnit = componentCount_ == 1 ? 1 : static_cast<size_t>(component.blocksPerMcu);
-            const uint32_t* dcCodes = dcTables_[component.dcTable].PackedCodes();
-            const uint32_t* acCodes = acTables_[component.acTable].PackedCodes();
+            const uint64_t* dcCodes = dcTables_[component.dcTable].CodesWithValueRoom();
+            const uint64_t* acCodes = acTables_[component.acTable].CodesWithValueRoom();
             for (size_t b = 0; b < blocksPerUnit; ++b) {
                 if (cursor >= roomy) {
                     if (int result = FlushAt(cursor); result != JPEG_OK)

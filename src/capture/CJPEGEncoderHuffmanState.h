@@ -3,50 +3,51 @@
 #include <cstdint>
 #include <cstring>
 
-// Bit accumulator of the entropy coder. Pending bits sit at the top of a
-// 64-bit word; every Put stores the whole word and moves on by the bytes it
-// completed, so there is no hard-to-predict "word full" branch. Every FF byte
-// is followed by a stuffed 00 (rare, so that path is slow).
-//
-// The caller keeps a copy in a local variable across a run of blocks, so the
-// word stays in a register, and leaves room in the output: one Put stores 8
-// bytes and may advance by up to 8.
+// Bit accumulator of the entropy coder. Bits gather in a 64-bit word and go
+// out eight bytes at a time, each FF byte followed by a stuffed 00 (rare, so
+// that path is slow). The caller keeps a copy in a local variable across a
+// run of blocks, so that the word stays in a register, and leaves room in the
+// output: one Put writes at most 16 bytes.
 class CJPEGEncoderHuffmanState {
 public:
     void Reset()
     {
         bits_ = 0;
-        count_ = 0;
+        free_ = kWordBits;
     }
 
     // Appends the low `length` bits of `code` (1 <= length <= 32, code < 2^length)
     // and gives the new end of the output.
     [[nodiscard]] inline uint8_t* Put(uint32_t code, int length, uint8_t* out)
     {
-        count_ += length;
-        bits_ |= uint64_t{code} << (kWordBits - count_);
-        const int bytes = count_ >> 3;
-        const uint64_t bigEndian = __builtin_bswap64(bits_);
+        free_ -= length;
+        if (free_ >= 0) [[likely]] {
+            bits_ = bits_ << length | code;
+            return out;
+        }
+        // The word is full: complete it with the high bits of the code, send it,
+        // and keep the rest. Bits above them are shifted out later.
+        const uint64_t word = bits_ << (length + free_) | uint64_t{code} >> -free_;
+        free_ += kWordBits;
+        bits_ = code;
+        const uint64_t bigEndian = __builtin_bswap64(word);
         std::memcpy(out, &bigEndian, sizeof bigEndian);
-        // Flags every FF byte (and rarely a byte next to one); bytes past the
-        // pending bits are zero and never flagged.
         constexpr uint64_t kHighBits = 0x8080808080808080ull;
         constexpr uint64_t kOnes = 0x0101010101010101ull;
-        if (bits_ & kHighBits & ~(bits_ + kOnes)) [[unlikely]]
-            out = StuffBytes(bits_, bytes, out);
-        else
-            out += bytes;
-        bits_ <<= bytes * 8;
-        count_ -= bytes * 8;
-        return out;
+        if (word & kHighBits & ~(word + kOnes)) [[unlikely]]
+            return StuffBytes(word, 8, out);
+        return out + sizeof bigEndian;
     }
 
     // Pads the pending bits with 1-bits to a whole byte and writes them.
     [[nodiscard]] inline uint8_t* Finish(uint8_t* out)
     {
-        const int padding = -count_ & 7;
-        if (padding)
-            out = Put((1u << padding) - 1, padding, out);
+        const int pending = kWordBits - free_;
+        const int padding = -pending & 7;
+        const uint64_t bits = bits_ << padding | ((uint64_t{1} << padding) - 1);
+        const int bytes = (pending + padding) / 8;
+        if (bytes > 0)
+            out = StuffBytes(bits << (kWordBits - 8 * bytes), bytes, out);
         Reset();
         return out;
     }
@@ -66,5 +67,5 @@ private:
     }
 
     uint64_t bits_ = 0;
-    int count_ = 0;
+    int free_ = kWordBits;
 };

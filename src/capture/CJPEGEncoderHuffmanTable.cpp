@@ -26,7 +26,9 @@ int CJPEGEncoderHuffmanTable::Set(int id, int tableClass, const uint8_t counts[1
     std::memcpy(counts_, counts, sizeof counts_);
     std::memcpy(symbols_, symbols, static_cast<size_t>(total));
     symbolCount_ = total;
-    std::memset(packed_, 0, sizeof packed_);
+    std::memset(codes_, 0, sizeof codes_);
+    std::memset(lengths_, 0, sizeof lengths_);
+    std::memset(withValueRoom_, 0, sizeof withValueRoom_);
 
     // Canonical codes: consecutive within a length, doubled on each longer
     // length. A code that outgrows its length means the counts are invalid;
@@ -35,7 +37,11 @@ int CJPEGEncoderHuffmanTable::Set(int id, int tableClass, const uint8_t counts[1
     int k = 0;
     for (int length = 1; length <= kMaxCodeLength; ++length) {
         for (int n = 0; n < counts[length - 1]; ++n, ++k) {
-            packed_[symbols_[k]] = static_cast<uint32_t>(length) << kLengthShift | code;
+            const uint8_t symbol = symbols_[k];
+            const int valueBits = symbol & 0x0F;
+            codes_[symbol] = static_cast<uint16_t>(code);
+            lengths_[symbol] = static_cast<uint8_t>(length);
+            withValueRoom_[symbol] = static_cast<uint64_t>(length + valueBits) << 32 | uint64_t{code} << valueBits;
             ++code;
         }
         if (code >= (1u << length))

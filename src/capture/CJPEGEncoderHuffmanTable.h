@@ -22,11 +22,13 @@ public:
     bool IsInitialised() const { return initialised_; }
 
     // Code of a symbol, right-aligned, and its length in bits (0: no code).
-    uint16_t Code(uint8_t symbol) const { return static_cast<uint16_t>(packed_[symbol]); }
-    int Length(uint8_t symbol) const { return static_cast<int>(packed_[symbol] >> kLengthShift); }
-    // Code and length of every symbol in one word, for the entropy coder.
-    static constexpr int kLengthShift = 16;
-    const uint32_t* PackedCodes() const { return packed_; }
+    uint16_t Code(uint8_t symbol) const { return codes_[symbol]; }
+    int Length(uint8_t symbol) const { return lengths_[symbol]; }
+
+    // For the entropy coder: per symbol, its code shifted left by the number
+    // of value bits that follow it (the symbol's low four bits) in the low 32
+    // bits, and code length plus value bits in the high 32 bits.
+    const uint64_t* CodesWithValueRoom() const { return withValueRoom_; }
 
 private:
     int id_ = 0;
@@ -34,6 +36,8 @@ private:
     uint8_t counts_[16] = {};
     uint8_t symbols_[256] = {};
     int symbolCount_ = 0;
-    uint32_t packed_[256] = {};
+    uint16_t codes_[256] = {};
+    uint8_t lengths_[256] = {};
+    uint64_t withValueRoom_[256] = {};
     bool initialised_ = false;
 };

@@ -38,7 +38,7 @@ void ConvertBgrLineScalar(const uint8_t* bgr, size_t pixels, uint8_t* y, uint8_t
 }
 
 void ForwardBlocksScalar(const uint8_t* samples, size_t stride, size_t blocks, const float* divisors,
-                         int16_t* coefficients, uint64_t* acMasks)
+                         int16_t* words, uint64_t* acMasks)
 {
     for (size_t block = 0; block < blocks; ++block) {
         const uint8_t* origin = samples + block * kBlockSize;
@@ -64,9 +64,11 @@ void ForwardBlocksScalar(const uint8_t* samples, size_t stride, size_t blocks, c
         }
         output[0] -= kDcLevelShift;
 
-        int16_t* out = coefficients + block * kBlockCoefficients;
-        for (int i = 0; i < kBlockCoefficients; ++i)
-            out[i] = static_cast<int16_t>(std::nearbyint(output[i] * divisors[i]));
+        int16_t* out = words + block * kBlockCoefficients;
+        for (int i = 0; i < kBlockCoefficients; ++i) {
+            const int value = static_cast<int>(std::nearbyint(output[i] * divisors[i]));
+            out[i] = i == 0 ? static_cast<int16_t>(value) : EncodeAcWord(value);
+        }
         uint64_t mask = 0;
         for (int k = 1; k < kBlockCoefficients; ++k) {
             if (out[kZigzagToCoefficient[k]] != 0)

@@ -48,11 +48,35 @@ inline constexpr std::array<uint8_t, kBlockCoefficients> kZigzagToCoefficient = 
 using ConvertBgrLineFn = void (*)(const uint8_t* bgr, size_t pixels, uint8_t* y, uint8_t* cb, uint8_t* cr);
 
 // Transforms `blocks` horizontally adjacent 8x8 blocks of samples (level
-// shift, forward DCT, quantisation by `divisors`, rounding to nearest). Each
-// block gives 64 coefficients in column-by-column order and a mask of its
+// shift, forward DCT, quantisation by `divisors`, rounding to nearest) into
+// 64 words per block in column-by-column order, ready for the entropy coder:
+// word 0 is the quantised DC coefficient; an AC word is 0 for a zero
+// coefficient, else EncodeAcWord(value). acMasks gets per block a mask of its
 // non-zero AC coefficients, bit k for zigzag position k (bit 0 stays clear).
 using ForwardBlocksFn = void (*)(const uint8_t* samples, size_t stride, size_t blocks, const float* divisors,
-                                 int16_t* coefficients, uint64_t* acMasks);
+                                 int16_t* words, uint64_t* acMasks);
+
+// An AC word: the bit length of the value (T.81 F.1.2.2; at most 10 for 8-bit
+// samples) above the value's low bits, negative values taken as value - 1.
+constexpr int kAcSizeShift = 10;
+constexpr int kAcBitsMask = (1 << kAcSizeShift) - 1;
+
+constexpr int16_t EncodeAcWord(int value)
+{
+    int magnitude = value < 0 ? -value : value;
+    int size = 0;
+    while (magnitude >> size)
+        ++size;
+    const int bits = (value < 0 ? value - 1 : value) & ((1 << size) - 1);
+    return static_cast<int16_t>(size << kAcSizeShift | bits);
+}
+
+constexpr int DecodeAcWord(int16_t word)
+{
+    const int size = word >> kAcSizeShift;
+    const int bits = word & kAcBitsMask;
+    return size == 0 ? 0 : bits >> (size - 1) ? bits : bits - (1 << size) + 1;
+}
 
 struct Kernels {
     ConvertBgrLineFn convertBgrLine;

@@ -181,8 +181,20 @@ inline uint64_t ZeroMaskInZigzagOrder(__m256i w0, __m256i w1, __m256i w2, __m256
     return mask;
 }
 
+// AC words of eight quantised values: the bit length comes from the exponent
+// of the magnitude converted to float (exact below 2^24).
+inline __m256i AcWords(__m256i value)
+{
+    const __m256i magnitude = _mm256_abs_epi32(value);
+    const __m256i exponent = _mm256_srli_epi32(_mm256_castps_si256(_mm256_cvtepi32_ps(magnitude)), 23);
+    const __m256i size = _mm256_max_epi32(_mm256_sub_epi32(exponent, _mm256_set1_epi32(126)), _mm256_setzero_si256());
+    const __m256i onesComplement = _mm256_add_epi32(value, _mm256_srai_epi32(value, 31));
+    const __m256i bits = _mm256_andnot_si256(_mm256_sllv_epi32(_mm256_set1_epi32(-1), size), onesComplement);
+    return _mm256_or_si256(_mm256_slli_epi32(size, kAcSizeShift), bits);
+}
+
 void ForwardBlocksAvx2(const uint8_t* samples, size_t stride, size_t blocks, const float* divisors,
-                       int16_t* coefficients, uint64_t* acMasks)
+                       int16_t* words, uint64_t* acMasks)
 {
     __m256 divisor[kBlockSize];
     for (int u = 0; u < kBlockSize; ++u)
@@ -206,11 +218,15 @@ void ForwardBlocksAvx2(const uint8_t* samples, size_t stride, size_t blocks, con
         __m256i q[kBlockSize];
         for (int u = 0; u < kBlockSize; ++u)
             q[u] = _mm256_cvtps_epi32(_mm256_mul_ps(r[u], divisor[u]));
+        const __m256i dc = q[0];
+        for (int u = 0; u < kBlockSize; ++u)
+            q[u] = AcWords(q[u]);
+        q[0] = _mm256_blend_epi32(q[0], dc, 0x01);
         const __m256i w0 = _mm256_permute4x64_epi64(_mm256_packs_epi32(q[0], q[1]), 0xD8);
         const __m256i w1 = _mm256_permute4x64_epi64(_mm256_packs_epi32(q[2], q[3]), 0xD8);
         const __m256i w2 = _mm256_permute4x64_epi64(_mm256_packs_epi32(q[4], q[5]), 0xD8);
         const __m256i w3 = _mm256_permute4x64_epi64(_mm256_packs_epi32(q[6], q[7]), 0xD8);
-        auto* out = reinterpret_cast<__m256i*>(coefficients + block * kBlockCoefficients);
+        auto* out = reinterpret_cast<__m256i*>(words + block * kBlockCoefficients);
         _mm256_storeu_si256(out, w0);
         _mm256_storeu_si256(out + 1, w1);
         _mm256_storeu_si256(out + 2, w2);
