@@ -5,10 +5,11 @@
 #include "capture/CMemoryOutput.h"
 #include "capture/JpegResult.h"
 
+#include "TestScenes.h"
+
 #include <benchmark/benchmark.h>
 #include <turbojpeg.h>
 
-#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <map>
@@ -20,35 +21,11 @@ namespace {
 constexpr int kWidth = 1920;
 constexpr int kHeight = 1080;
 
-// A camera-like scene: smooth shading, a few hard-edged shapes, fine texture
-// and a little sensor noise, so that the entropy coder sees realistic data.
+// The camera-like scene of the capture tests: soft shading, hard-edged
+// shapes, fine texture and sensor noise, so the entropy coder sees realistic data.
 const std::vector<uint8_t>& Frame()
 {
-    static const std::vector<uint8_t> frame = [] {
-        std::vector<uint8_t> pixels(static_cast<size_t>(kWidth) * kHeight * 3);
-        uint32_t noise = 12345;
-        for (int y = 0; y < kHeight; ++y) {
-            for (int x = 0; x < kWidth; ++x) {
-                const double shade = 0.5 + 0.35 * std::sin(x * 0.004) * std::cos(y * 0.006);
-                const double texture = 0.08 * std::sin(x * 0.35 + 0.7 * std::sin(y * 0.11));
-                const double dx = x - 1200.0, dy = y - 500.0;
-                const bool disc = dx * dx + dy * dy < 260.0 * 260.0;
-                const bool bar = x > 300 && x < 700 && y > 650 && y < 900;
-                for (int c = 0; c < 3; ++c) {
-                    noise = noise * 1664525u + 1013904223u;
-                    double value = shade * (0.8 + 0.2 * c) + texture;
-                    if (disc)
-                        value = 0.2 + 0.3 * c;
-                    if (bar)
-                        value = 0.9 - 0.35 * c;
-                    const int v = static_cast<int>(value * 255.0) + static_cast<int>(noise >> 29) - 4;
-                    pixels[(static_cast<size_t>(y) * kWidth + x) * 3 + c] =
-                        static_cast<uint8_t>(v < 0 ? 0 : v > 255 ? 255 : v);
-                }
-            }
-        }
-        return pixels;
-    }();
+    static const std::vector<uint8_t> frame = MakeScene(kWidth, kHeight, 3).pixels;
     return frame;
 }
 

@@ -2,7 +2,6 @@
 
 #include <cerrno>
 #include <cstdint>
-#include <cstdlib>
 #include <cstring>
 
 namespace {
@@ -40,40 +39,32 @@ bool WriteBmp(std::FILE* file, const StillImage& image)
     const size_t stride = Stride(image);
     const size_t imageBytes = stride * image.height;
     const size_t fileBytes = header + imageBytes;
-    // One zero-filled block for the whole file: the row padding stays zero.
-    auto* block = static_cast<uint8_t*>(std::calloc(fileBytes, 1));
-    if (!block) {
-        errno = ENOMEM;
-        return false;
-    }
+    // Zero-filled: the row padding stays zero.
+    return WriteAssembledFile(file, fileBytes, [&](uint8_t* block) {
+        block[0] = 'B';
+        block[1] = 'M';
+        PutLittle32(block + 2, static_cast<uint32_t>(fileBytes));
+        PutLittle32(block + 10, static_cast<uint32_t>(header));
 
-    block[0] = 'B';
-    block[1] = 'M';
-    PutLittle32(block + 2, static_cast<uint32_t>(fileBytes));
-    PutLittle32(block + 10, static_cast<uint32_t>(header));
+        uint8_t* info = block + kFileHeaderBytes;
+        PutLittle32(info, kInfoHeaderBytes);
+        PutLittle32(info + 4, image.width);
+        PutLittle32(info + 8, image.height); // positive: bottom-up rows
+        PutLittle16(info + 12, 1);
+        PutLittle16(info + 14, image.IsGrey() ? 8 : 24);
+        PutLittle32(info + 20, static_cast<uint32_t>(imageBytes));
+        PutLittle32(info + 32, image.IsGrey() ? kPaletteEntries : 0);
+        PutLittle32(info + 36, image.IsGrey() ? kPaletteEntries : 0);
 
-    uint8_t* info = block + kFileHeaderBytes;
-    PutLittle32(info, kInfoHeaderBytes);
-    PutLittle32(info + 4, image.width);
-    PutLittle32(info + 8, image.height); // positive: bottom-up rows
-    PutLittle16(info + 12, 1);
-    PutLittle16(info + 14, image.IsGrey() ? 8 : 24);
-    PutLittle32(info + 20, static_cast<uint32_t>(imageBytes));
-    PutLittle32(info + 32, image.IsGrey() ? kPaletteEntries : 0);
-    PutLittle32(info + 36, image.IsGrey() ? kPaletteEntries : 0);
+        if (image.IsGrey()) {
+            uint8_t* palette = info + kInfoHeaderBytes;
+            for (size_t i = 0; i < kPaletteEntries; ++i)
+                std::memset(palette + i * 4, static_cast<int>(i), 3);
+        }
 
-    if (image.IsGrey()) {
-        uint8_t* palette = info + kInfoHeaderBytes;
-        for (size_t i = 0; i < kPaletteEntries; ++i)
-            std::memset(palette + i * 4, static_cast<int>(i), 3);
-    }
-
-    uint8_t* rows = block + header;
-    const size_t rowBytes = image.RowBytes();
-    for (uint32_t y = 0; y < image.height; ++y)
-        std::memcpy(rows + (image.height - 1 - y) * stride, image.pixels + y * rowBytes, rowBytes);
-
-    const bool written = WriteBlock(file, block, fileBytes);
-    std::free(block);
-    return written;
+        uint8_t* rows = block + header;
+        const size_t rowBytes = image.RowBytes();
+        for (uint32_t y = 0; y < image.height; ++y)
+            std::memcpy(rows + (image.height - 1 - y) * stride, image.pixels + y * rowBytes, rowBytes);
+    });
 }

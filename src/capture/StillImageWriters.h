@@ -1,8 +1,10 @@
 #pragma once
 
+#include <cerrno>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 
 // The format writers behind SaveImageFile, one file each. Check gives 0 when
 // the writer can write the image, else an errno value; it runs before the
@@ -54,3 +56,20 @@ inline void PutLittle32(uint8_t* at, uint32_t value)
 
 // Writes a whole block at once; false with errno set on a short write.
 bool WriteBlock(std::FILE* file, const uint8_t* data, size_t size);
+
+// Builds a whole file in one zero-filled block with `fill(block)` and writes
+// it with one call. False with errno ENOMEM when the block cannot be had, or
+// the write's error.
+template <class Fill>
+bool WriteAssembledFile(std::FILE* file, size_t size, Fill fill)
+{
+    auto* block = static_cast<uint8_t*>(std::calloc(size, 1));
+    if (!block) {
+        errno = ENOMEM;
+        return false;
+    }
+    fill(block);
+    const bool written = WriteBlock(file, block, size);
+    std::free(block);
+    return written;
+}

@@ -1,7 +1,6 @@
 #include "capture/StillImageWriters.h"
 
-#include <cerrno>
-#include <cstdlib>
+#include <cstring>
 #include <initializer_list>
 
 namespace {
@@ -86,60 +85,51 @@ bool WriteTiff(std::FILE* file, const StillImage& image)
     const uint32_t pixelOffset = PixelOffset(image);
     const auto pixelBytes = static_cast<uint32_t>(image.PixelBytes());
     const size_t fileBytes = pixelOffset + static_cast<size_t>(pixelBytes);
-    auto* block = static_cast<uint8_t*>(std::calloc(fileBytes, 1));
-    if (!block) {
-        errno = ENOMEM;
-        return false;
-    }
+    return WriteAssembledFile(file, fileBytes, [&](uint8_t* block) {
+        block[0] = 'I';
+        block[1] = 'I';
+        PutLittle16(block + 2, 42);
+        PutLittle32(block + 4, kDirectoryOffset);
 
-    block[0] = 'I';
-    block[1] = 'I';
-    PutLittle16(block + 2, 42);
-    PutLittle32(block + 4, kDirectoryOffset);
+        Directory directory(block, grey ? 11 : 12);
+        const uint32_t dataOffset = kDirectoryOffset + 2 + (grey ? 11 : 12) * kEntryBytes + 4;
+        const uint32_t xResolution = dataOffset;
+        const uint32_t yResolution = dataOffset + 8;
+        const uint32_t bitsPerSample = dataOffset + 16;
 
-    Directory directory(block, grey ? 11 : 12);
-    const uint32_t dataOffset = kDirectoryOffset + 2 + (grey ? 11 : 12) * kEntryBytes + 4;
-    const uint32_t xResolution = dataOffset;
-    const uint32_t yResolution = dataOffset + 8;
-    const uint32_t bitsPerSample = dataOffset + 16;
+        directory.Add(kTagImageWidth, kTypeShort, 1, image.width);
+        directory.Add(kTagImageLength, kTypeShort, 1, image.height);
+        directory.Add(kTagBitsPerSample, kTypeShort, grey ? 1 : 3, grey ? 8 : bitsPerSample);
+        directory.Add(kTagCompression, kTypeShort, 1, kNoCompression);
+        directory.Add(kTagPhotometric, kTypeShort, 1, grey ? kBlackIsZero : kRgb);
+        directory.Add(kTagStripOffsets, kTypeLong, 1, pixelOffset);
+        if (!grey)
+            directory.Add(kTagSamplesPerPixel, kTypeShort, 1, 3);
+        directory.Add(kTagRowsPerStrip, kTypeShort, 1, image.height);
+        directory.Add(kTagStripByteCounts, kTypeLong, 1, pixelBytes);
+        directory.Add(kTagXResolution, kTypeRational, 1, xResolution);
+        directory.Add(kTagYResolution, kTypeRational, 1, yResolution);
+        directory.Add(kTagResolutionUnit, kTypeShort, 1, kInch);
 
-    directory.Add(kTagImageWidth, kTypeShort, 1, image.width);
-    directory.Add(kTagImageLength, kTypeShort, 1, image.height);
-    directory.Add(kTagBitsPerSample, kTypeShort, grey ? 1 : 3, grey ? 8 : bitsPerSample);
-    directory.Add(kTagCompression, kTypeShort, 1, kNoCompression);
-    directory.Add(kTagPhotometric, kTypeShort, 1, grey ? kBlackIsZero : kRgb);
-    directory.Add(kTagStripOffsets, kTypeLong, 1, pixelOffset);
-    if (!grey)
-        directory.Add(kTagSamplesPerPixel, kTypeShort, 1, 3);
-    directory.Add(kTagRowsPerStrip, kTypeShort, 1, image.height);
-    directory.Add(kTagStripByteCounts, kTypeLong, 1, pixelBytes);
-    directory.Add(kTagXResolution, kTypeRational, 1, xResolution);
-    directory.Add(kTagYResolution, kTypeRational, 1, yResolution);
-    directory.Add(kTagResolutionUnit, kTypeShort, 1, kInch);
-
-    for (uint32_t at : {xResolution, yResolution}) {
-        PutLittle32(block + at, kDpiNumerator);
-        PutLittle32(block + at + 4, kDpiDenominator);
-    }
-    if (!grey) {
-        for (uint32_t i = 0; i < 3; ++i)
-            PutLittle16(block + bitsPerSample + 2 * i, 8);
-    }
-
-    uint8_t* pixels = block + pixelOffset;
-    if (grey) {
-        for (size_t i = 0; i < pixelBytes; ++i)
-            pixels[i] = image.pixels[i];
-    } else {
-        // Stored red, green, blue.
-        for (size_t i = 0; i < pixelBytes; i += 3) {
-            pixels[i] = image.pixels[i + 2];
-            pixels[i + 1] = image.pixels[i + 1];
-            pixels[i + 2] = image.pixels[i];
+        for (uint32_t at : {xResolution, yResolution}) {
+            PutLittle32(block + at, kDpiNumerator);
+            PutLittle32(block + at + 4, kDpiDenominator);
         }
-    }
+        if (!grey) {
+            for (uint32_t i = 0; i < 3; ++i)
+                PutLittle16(block + bitsPerSample + 2 * i, 8);
+        }
 
-    const bool written = WriteBlock(file, block, fileBytes);
-    std::free(block);
-    return written;
+        uint8_t* pixels = block + pixelOffset;
+        if (grey) {
+            std::memcpy(pixels, image.pixels, pixelBytes);
+        } else {
+            // Stored red, green, blue.
+            for (size_t i = 0; i < pixelBytes; i += 3) {
+                pixels[i] = image.pixels[i + 2];
+                pixels[i + 1] = image.pixels[i + 1];
+                pixels[i + 2] = image.pixels[i];
+            }
+        }
+    });
 }
