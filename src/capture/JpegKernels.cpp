@@ -19,6 +19,14 @@ constexpr int kFixedShift = 16;
 // Sum of 64 samples that the level shift of 128 removes from the DC output.
 constexpr float kDcLevelShift = 128.0f * kBlockCoefficients;
 
+// Rounds to the nearest integer, ties to even, as the vector conversion does:
+// adding and removing 1.5 * 2^23 leaves no fraction bits (|x| < 2^22).
+inline int RoundToNearest(float x)
+{
+    constexpr float kRoundingMagic = 12582912.0f;
+    return static_cast<int>(x + kRoundingMagic - kRoundingMagic);
+}
+
 void ConvertBgrLineScalar(const uint8_t* bgr, size_t pixels, uint8_t* y, uint8_t* cb, uint8_t* cr)
 {
     for (size_t pair = 0; pair < pixels / 2; ++pair) {
@@ -65,15 +73,12 @@ void ForwardBlocksScalar(const uint8_t* samples, size_t stride, size_t blocks, c
         output[0] -= kDcLevelShift;
 
         int16_t* out = words + block * kBlockCoefficients;
-        for (int i = 0; i < kBlockCoefficients; ++i) {
-            const int value = static_cast<int>(std::nearbyint(output[i] * divisors[i]));
-            out[i] = i == 0 ? static_cast<int16_t>(value) : EncodeAcWord(value);
-        }
+        out[0] = static_cast<int16_t>(RoundToNearest(output[0] * divisors[0]));
+        for (int i = 1; i < kBlockCoefficients; ++i)
+            out[i] = EncodeAcWord(RoundToNearest(output[i] * divisors[i]));
         uint64_t mask = 0;
-        for (int k = 1; k < kBlockCoefficients; ++k) {
-            if (out[kZigzagToCoefficient[k]] != 0)
-                mask |= uint64_t{1} << k;
-        }
+        for (int k = 1; k < kBlockCoefficients; ++k)
+            mask |= static_cast<uint64_t>(out[kZigzagToCoefficient[k]] != 0) << k;
         acMasks[block] = mask;
     }
 }

@@ -63,11 +63,10 @@ constexpr int kAcBitsMask = (1 << kAcSizeShift) - 1;
 
 constexpr int16_t EncodeAcWord(int value)
 {
-    int magnitude = value < 0 ? -value : value;
-    int size = 0;
-    while (magnitude >> size)
-        ++size;
-    const int bits = (value < 0 ? value - 1 : value) & ((1 << size) - 1);
+    const int sign = value >> 31;
+    // Bit length of the magnitude; 2m + 1 is never 0, so no branch for zeros.
+    const int size = 31 - __builtin_clz(2u * static_cast<unsigned>((value ^ sign) - sign) + 1u);
+    const int bits = (value + sign) & ((1 << size) - 1);
     return static_cast<int16_t>(size << kAcSizeShift | bits);
 }
 

@@ -196,9 +196,6 @@ inline __m256i AcWords(__m256i value)
 void ForwardBlocksAvx2(const uint8_t* samples, size_t stride, size_t blocks, const float* divisors,
                        int16_t* words, uint64_t* acMasks)
 {
-    __m256 divisor[kBlockSize];
-    for (int u = 0; u < kBlockSize; ++u)
-        divisor[u] = _mm256_loadu_ps(divisors + u * kBlockSize);
     const __m256 dcShift = _mm256_setr_ps(kDcLevelShift, 0, 0, 0, 0, 0, 0, 0);
 
     for (size_t block = 0; block < blocks; ++block) {
@@ -217,7 +214,7 @@ void ForwardBlocksAvx2(const uint8_t* samples, size_t stride, size_t blocks, con
 
         __m256i q[kBlockSize];
         for (int u = 0; u < kBlockSize; ++u)
-            q[u] = _mm256_cvtps_epi32(_mm256_mul_ps(r[u], divisor[u]));
+            q[u] = _mm256_cvtps_epi32(_mm256_mul_ps(r[u], _mm256_loadu_ps(divisors + u * kBlockSize)));
         const __m256i dc = q[0];
         for (int u = 0; u < kBlockSize; ++u)
             q[u] = AcWords(q[u]);
