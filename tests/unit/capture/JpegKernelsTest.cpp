@@ -50,11 +50,10 @@ TEST(JpegKernels, VectorPathGivesTheScalarBytes)
     std::uniform_int_distribution<int> byte(0, 255);
 
     for (size_t pixels : {16u, 32u, 48u, 1920u}) {
+        // Two white and two black pixels first, then random ones.
         std::vector<uint8_t> bgr(pixels * 3);
-        for (auto& b : bgr)
-            b = static_cast<uint8_t>(byte(random));
-        std::fill(bgr.begin(), bgr.begin() + 6, 255); // extremes at the start
-        std::fill(bgr.begin() + 6, bgr.begin() + 12, 0);
+        for (size_t i = 0; i < bgr.size(); ++i)
+            bgr[i] = static_cast<uint8_t>(i < 6 ? 255 : i < 12 ? 0 : byte(random));
         std::vector<uint8_t> y1(pixels), cb1(pixels / 2), cr1(pixels / 2), y2(pixels), cb2(pixels / 2), cr2(pixels / 2);
         scalar.convertBgrLine(bgr.data(), pixels, y1.data(), cb1.data(), cr1.data());
         avx2->convertBgrLine(bgr.data(), pixels, y2.data(), cb2.data(), cr2.data());
