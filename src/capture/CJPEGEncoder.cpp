@@ -96,10 +96,9 @@ inline int BitLength(uint32_t magnitude)
     return 31 - __builtin_clz(magnitude * 2 + 1);
 }
 
-// Appends one value of `size` bits after the Huffman code of `packed`. Negative
-// values are sent as value - 1 in `size` bits (T.81 F.1.2.1).
-// Puts a symbol's code followed by `size` value bits (the symbol's low four
-// bits; `bits` already in that form).
+// Puts a symbol's code followed by its value bits, as many as the symbol's low
+// four bits say; negative values come as value - 1 in that many bits (T.81
+// F.1.2.1).
 inline uint8_t* PutSymbol(CJPEGEncoderHuffmanState& state, uint64_t codeWithRoom, uint32_t bits, uint8_t* out)
 {
     return state.Put(static_cast<uint32_t>(codeWithRoom) | bits, static_cast<int>(codeWithRoom >> 32), out);
@@ -165,7 +164,6 @@ int CJPEGEncoder::ConfigureEncoding(int jpegColor, int quality)
     if (quality < 0)
         return JPEG_ERR_TABLE;
     jpegColor_ = jpegColor;
-    quality_ = quality;
     componentCount_ = jpegColor == JPEG_COLOR_GREY ? 1 : 3;
 
     using Huffman = CJPEGEncoderHuffmanTable;

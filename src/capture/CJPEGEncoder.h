@@ -68,9 +68,6 @@ public:
     // Writes SOS, the entropy-coded image and EOI, and flushes them to the stream.
     int EmitScan();
 
-    int JpegColorCode() const { return jpegColor_; }
-    int ComponentCount() const { return componentCount_; }
-    int Quality() const { return quality_; }
     uint32_t McuColumns() const { return mcuColumns_; }
     uint32_t McuRows() const { return mcuRows_; }
     uint32_t PaddingX() const { return paddingX_; }
@@ -103,7 +100,6 @@ private:
     // Set by ConfigureEncoding and EmitHeaders.
     int jpegColor_ = 0;
     int componentCount_ = 0;
-    int quality_ = 100;
     bool configured_ = false;
     bool headersWritten_ = false;
     uint32_t mcuColumns_ = 0;

@@ -26,8 +26,6 @@ int CJPEGEncoderHuffmanTable::Set(int id, int tableClass, const uint8_t counts[1
     std::memcpy(counts_, counts, sizeof counts_);
     std::memcpy(symbols_, symbols, static_cast<size_t>(total));
     symbolCount_ = total;
-    std::memset(codes_, 0, sizeof codes_);
-    std::memset(lengths_, 0, sizeof lengths_);
     std::memset(withValueRoom_, 0, sizeof withValueRoom_);
 
     // Canonical codes: consecutive within a length, doubled on each longer
@@ -39,8 +37,6 @@ int CJPEGEncoderHuffmanTable::Set(int id, int tableClass, const uint8_t counts[1
         for (int n = 0; n < counts[length - 1]; ++n, ++k) {
             const uint8_t symbol = symbols_[k];
             const int valueBits = symbol & 0x0F;
-            codes_[symbol] = static_cast<uint16_t>(code);
-            lengths_[symbol] = static_cast<uint8_t>(length);
             withValueRoom_[symbol] = static_cast<uint64_t>(length + valueBits) << 32 | uint64_t{code} << valueBits;
             ++code;
         }

@@ -21,13 +21,10 @@ public:
     int SymbolCount() const { return symbolCount_; }
     bool IsInitialised() const { return initialised_; }
 
-    // Code of a symbol, right-aligned, and its length in bits (0: no code).
-    uint16_t Code(uint8_t symbol) const { return codes_[symbol]; }
-    int Length(uint8_t symbol) const { return lengths_[symbol]; }
-
-    // For the entropy coder: per symbol, its code shifted left by the number
-    // of value bits that follow it (the symbol's low four bits) in the low 32
-    // bits, and code length plus value bits in the high 32 bits.
+    // The encoding table: per symbol, its code shifted left by the number of
+    // value bits that follow it (the symbol's low four bits) in the low 32
+    // bits, and code length plus value bits in the high 32 bits; 0 for a
+    // symbol without a code.
     const uint64_t* CodesWithValueRoom() const { return withValueRoom_; }
 
 private:
@@ -36,8 +33,6 @@ private:
     uint8_t counts_[16] = {};
     uint8_t symbols_[256] = {};
     int symbolCount_ = 0;
-    uint16_t codes_[256] = {};
-    uint8_t lengths_[256] = {};
     uint64_t withValueRoom_[256] = {};
     bool initialised_ = false;
 };

@@ -9,8 +9,6 @@ class CStdFileOutput2 : public CBaseStreamOutput {
 public:
     explicit CStdFileOutput2(FILE* file = nullptr) : file_(file) {}
 
-    void SetFile(FILE* file) { file_ = file; }
-
     // The file is already open: nothing to do.
     int Open(const char* name) override;
     // Forgets the file; closing it stays with its owner.

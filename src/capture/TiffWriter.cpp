@@ -60,9 +60,6 @@ public:
         next_ += kEntryBytes;
     }
 
-    // Offset just past the "next directory" field (left 0).
-    uint32_t End() const { return next_ + 4; }
-
 private:
     uint8_t* file_;
     uint32_t next_;
