@@ -363,6 +363,7 @@ TEST(JpegStream, ShortWritesFailWithMinusFive)
     CJPEGEncoder encoder;
     const Encoded full = Encode(encoder, scene, JPEG_COLOR_YCBCR, 90);
     ASSERT_EQ(full.result, JPEG_OK);
+    ExpectDecodes(full.bytes, AsDecoded(scene), 35.0);
     // SOI and every segment up to the Huffman tables.
     const std::optional<JpegLayout> layout = ParseJpeg(full.bytes);
     ASSERT_TRUE(layout);
