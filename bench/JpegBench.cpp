@@ -80,16 +80,18 @@ void TurboJpeg(benchmark::State& state)
 BENCHMARK(Lumivex)->Arg(75)->Arg(100)->Unit(benchmark::kMillisecond);
 BENCHMARK(TurboJpeg)->Arg(75)->Arg(100)->Unit(benchmark::kMillisecond);
 
-// Keeps the frames per second of every run for the closing comparison.
+// Keeps the frames per second of every benchmark for the closing comparison.
 class FpsReporter : public benchmark::ConsoleReporter {
 public:
     void ReportRuns(const std::vector<Run>& runs) override
     {
         ConsoleReporter::ReportRuns(runs);
+        // With repetitions the median stands for the benchmark.
         for (const Run& run : runs) {
             const auto fps = run.counters.find("fps");
-            if (run.run_type == Run::RT_Iteration && fps != run.counters.end())
-                fps_[run.benchmark_name()] = fps->second.value;
+            const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
+            if (fps != run.counters.end() && (run.run_type == Run::RT_Iteration || median))
+                fps_[run.run_name.str()] = fps->second.value;
         }
     }
 

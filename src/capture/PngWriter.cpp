@@ -8,8 +8,6 @@
 namespace {
 
 constexpr int kBitDepth = 8;
-// The format allows 2^31 - 1 pixels per side.
-constexpr uint32_t kMaxDimension = 0x7FFFFFFF;
 
 // libpng's errors end in the long jump below, without a message on the console.
 void JumpOnError(png_structp png, png_const_charp)
@@ -25,7 +23,8 @@ int CheckPng(const StillImage& image)
 {
     if (int error = CheckGreyOrColour(image))
         return error;
-    return image.width <= kMaxDimension && image.height <= kMaxDimension ? 0 : EINVAL;
+    // libpng's own size limits, checked here so that a refused image leaves no file.
+    return image.width <= PNG_USER_WIDTH_MAX && image.height <= PNG_USER_HEIGHT_MAX ? 0 : EINVAL;
 }
 
 // Plain locals only: the long jump skips destructors.
