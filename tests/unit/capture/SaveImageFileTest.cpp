@@ -259,8 +259,10 @@ TEST(SaveImageFile, RefusedImagesLeaveNoFileAndExistingFilesAlone)
     EXPECT_FALSE(SaveImageFile(16, 8, STILL_IMAGE_GREY8, nullptr, dir.file("null.bmp")));
     EXPECT_FALSE(SaveImageFile(0, 8, STILL_IMAGE_GREY8, colour.pixels.data(), dir.file("empty.bmp")));
     EXPECT_FALSE(SaveImageFile(70000, 1, STILL_IMAGE_GREY8, colour.pixels.data(), dir.file("wide.tif")));
-    EXPECT_FALSE(std::filesystem::exists(dir.file("null.bmp")));
-    EXPECT_FALSE(std::filesystem::exists(dir.file("wide.tif")));
+    const std::vector<uint8_t> line(1000001, 0);
+    EXPECT_FALSE(SaveImageFile(1000001, 1, STILL_IMAGE_GREY8, line.data(), dir.file("wide.png")));
+    for (const char* name : {"null.bmp", "empty.bmp", "wide.tif", "wide.png"})
+        EXPECT_FALSE(std::filesystem::exists(dir.file(name))) << name;
 }
 
 TEST(SaveImageFile, AFullDiskIsAFailure)
