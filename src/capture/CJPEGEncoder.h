@@ -24,7 +24,9 @@ enum JpegColor : int {
 
 // Baseline sequential JPEG encoder (Huffman coding with the standard tables,
 // 8-bit samples, JFIF header) with fixed 4:2:2 sampling: MCUs of 16 x 8
-// pixels, two luminance blocks side by side plus one Cb and one Cr block.
+// pixels, two luminance blocks side by side plus one Cb and one Cr block. A
+// single grey component is declared 2 x 1 as well; its scan codes the blocks
+// that cover the image, so any width decodes.
 //
 // Per image: SetSource, SetOutput, ConfigureEncoding (once is enough while the
 // colour and quality stay), EmitHeaders, EmitScan. Reusing one encoder for a
