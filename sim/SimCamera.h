@@ -1,0 +1,64 @@
+#pragma once
+
+#include "SimOptions.h"
+
+#include <chrono>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+// A simulated GigE Vision camera running in this process: Aravis's fake
+// camera answering real GVCP (control) and GVSP (stream) traffic on
+// options.interfaceAddress, with the camera's own GenICam description, a
+// moving test pattern in every pixel format the program converts, and the
+// camera behaviour behind its registers.
+//
+// Run it only inside a private network namespace (scripts/netns): it answers
+// discovery broadcasts. Several cameras may run at once on different
+// 127.0.0.x addresses. The camera keeps its settings across client
+// connections, like a real one; start a fresh camera for a clean state.
+//
+// All methods may be called from any thread; the camera works on threads of
+// its own between Start and Stop.
+class SimCamera {
+public:
+    SimCamera();
+    ~SimCamera(); // stops the camera
+    SimCamera(const SimCamera&) = delete;
+    SimCamera& operator=(const SimCamera&) = delete;
+
+    // Builds and starts the camera. False when the options are invalid or the
+    // address cannot be bound (not on a local interface, or taken by another
+    // camera); ErrorText says why.
+    bool Start(const SimOptions& options);
+    // Stops answering and streaming. Start may be called again afterwards.
+    void Stop();
+    bool IsRunning() const;
+    const std::string& ErrorText() const;
+
+    const SimOptions& Options() const;
+    // The serial number text the camera reports (options.serial or the one
+    // derived from the address).
+    std::string SerialText() const;
+    // The GenICam XML the camera serves.
+    std::string GenicamXml() const;
+
+    // Frames the camera has filled and sent since Start.
+    uint64_t FramesSent() const;
+    // Waits until at least count frames were sent since Start; false on timeout.
+    bool WaitForFrames(uint64_t count, std::chrono::milliseconds timeout) const;
+
+    // Register access as a GVCP client would see it. A feature's register
+    // holds its value as a big-endian word (floats as big-endian doubles).
+    std::optional<uint32_t> FeatureAddress(std::string_view feature) const;
+    uint32_t ReadRegister(uint32_t address) const;
+    void WriteRegister(uint32_t address, uint32_t value);
+    bool ReadMemory(uint32_t address, void* data, size_t size) const;
+    bool WriteMemory(uint32_t address, const void* data, size_t size);
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> impl_;
+};
