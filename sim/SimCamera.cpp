@@ -1,6 +1,7 @@
 #include "SimCamera.h"
 
 #include "SimAddresses.h"
+#include "SimBehaviour.h"
 #include "SimBootstrap.h"
 #include "SimFeatureTable.h"
 #include "SimFrameReader.h"
@@ -20,6 +21,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <mutex>
+#include <thread>
 #include <unistd.h>
 
 namespace {
@@ -36,6 +38,7 @@ constexpr int kMaxModelCode = 0xFFFF;
 // How often the fake camera looks for a trigger while in trigger mode.
 constexpr double kTriggerPollHz = 1000.0;
 constexpr double kMicrosecondsPerSecond = 1e6;
+constexpr auto kPollInterval = std::chrono::milliseconds(1);
 
 QString Tr(const char* text)
 {
@@ -128,6 +131,12 @@ struct SimCamera::Impl {
     ArvFakeCamera* fakeCamera = nullptr;
     std::unique_ptr<SimMemory> memory;
     SimPattern pattern; // used on the fake camera's thread only
+    std::unique_ptr<SimBehaviour> behaviour;
+
+    std::thread poller;
+    std::mutex pollMutex;
+    std::condition_variable pollWake;
+    bool stopPolling = false;
 
     std::atomic<uint64_t> framesSent{0};
     mutable std::mutex frameMutex;
@@ -145,7 +154,9 @@ struct SimCamera::Impl {
             return;
         SimFrameSettings settings = ReadSimFrameSettings(*memory, addresses, options.colour, sensorPattern);
         settings.frame = static_cast<uint32_t>(framesSent.load());
+        settings.gamma = behaviour->ActiveGamma();
         pattern.Fill(settings, data, arv_fake_camera_get_payload(fakeCamera));
+        behaviour->OnFrameSent();
         {
             std::lock_guard lock(frameMutex);
             ++framesSent;
@@ -178,12 +189,28 @@ struct SimCamera::Impl {
         memory->WriteBigEndian32(SimBootstrap::kCurrentSubnetMask, SubnetMaskOf(options.interfaceAddress));
     }
 
+    void Poll()
+    {
+        std::unique_lock lock(pollMutex);
+        while (!pollWake.wait_for(lock, kPollInterval, [this] { return stopPolling; }))
+            behaviour->Poll(std::chrono::steady_clock::now());
+    }
+
     void Release()
     {
+        if (poller.joinable()) {
+            {
+                std::lock_guard lock(pollMutex);
+                stopPolling = true;
+            }
+            pollWake.notify_all();
+            poller.join();
+        }
         if (gvCamera != nullptr)
             g_object_unref(gvCamera); // joins the camera's thread
         gvCamera = nullptr;
         fakeCamera = nullptr;
+        behaviour.reset();
         memory.reset();
     }
 };
@@ -233,8 +260,11 @@ bool SimCamera::Start(const SimOptions& options)
     d.fakeCamera = arv_gv_fake_camera_get_fake_camera(d.gvCamera);
     d.memory = std::make_unique<SimMemory>(d.fakeCamera);
     d.WriteInitialRegisters();
+    d.behaviour = std::make_unique<SimBehaviour>(*d.memory, d.addresses, *d.table);
     arv_fake_camera_set_trigger_frequency(d.fakeCamera, kTriggerPollHz);
     arv_fake_camera_set_fill_pattern(d.fakeCamera, &Impl::FillCallback, &d);
+    d.stopPolling = false;
+    d.poller = std::thread([&d] { d.Poll(); });
     return true;
 }
 
