@@ -216,10 +216,18 @@ std::shared_ptr<const std::array<SimGammaTable, SimBehaviour::kGammaChannels>> S
     return registerGamma_;
 }
 
-void SimBehaviour::SetGammaTable(int target, int channel, const SimGammaTable& table)
+void SimBehaviour::StoreUpload(const SimTableUpload& upload)
 {
-    if (channel < 0 || channel >= kGammaChannels)
+    constexpr uint8_t kFirstChannel = 0x10;
+    constexpr uint8_t kTargetBit = 0x01;
+    const int channel = upload.channelByte - kFirstChannel;
+    SimGammaTable table{};
+    if (channel < 0 || channel >= kGammaChannels || upload.data.size() != 2 * table.size())
         return;
+    for (size_t i = 0; i < table.size(); ++i)
+        table[i] = static_cast<uint16_t>(upload.data[2 * i] | (upload.data[2 * i + 1] << 8));
+    const int target = (upload.startCommand & kTargetBit) != 0 ? kGammaEeprom : kGammaRegister;
+
     std::lock_guard lock(gammaMutex_);
     std::shared_ptr<const GammaSet>& set = target == kGammaEeprom ? eepromGamma_ : registerGamma_;
     auto changed = std::make_shared<GammaSet>(*set);

@@ -4,6 +4,7 @@
 #include "SimFeatureTable.h"
 #include "SimMemory.h"
 #include "SimPattern.h"
+#include "SimTableUpload.h"
 
 #include <array>
 #include <atomic>
@@ -42,8 +43,10 @@ public:
 
     // The active gamma tables while GammaMode is on, else null.
     std::shared_ptr<const std::array<SimGammaTable, kGammaChannels>> ActiveGamma() const;
+    // Takes a finished gamma table upload (8192 bytes, entries little-endian)
+    // into the register or EEPROM tables; other uploads are ignored.
+    void StoreUpload(const SimTableUpload& upload);
     // Target kGammaRegister or kGammaEeprom, channel 0 to 3.
-    void SetGammaTable(int target, int channel, const SimGammaTable& table);
     SimGammaTable GammaTable(int target, int channel) const;
 
 private:

@@ -7,6 +7,7 @@
 #include "SimFrameReader.h"
 #include "SimGenicamXml.h"
 #include "SimMemory.h"
+#include "SimOptionBoard.h"
 #include "SimPattern.h"
 #include "SimPixelFormat.h"
 
@@ -132,6 +133,7 @@ struct SimCamera::Impl {
     std::unique_ptr<SimMemory> memory;
     SimPattern pattern; // used on the fake camera's thread only
     std::unique_ptr<SimBehaviour> behaviour;
+    std::unique_ptr<SimOptionBoard> optionBoard;
 
     std::thread poller;
     std::mutex pollMutex;
@@ -192,8 +194,11 @@ struct SimCamera::Impl {
     void Poll()
     {
         std::unique_lock lock(pollMutex);
-        while (!pollWake.wait_for(lock, kPollInterval, [this] { return stopPolling; }))
-            behaviour->Poll(std::chrono::steady_clock::now());
+        while (!pollWake.wait_for(lock, kPollInterval, [this] { return stopPolling; })) {
+            const auto now = std::chrono::steady_clock::now();
+            behaviour->Poll(now);
+            optionBoard->Poll(now);
+        }
     }
 
     void Release()
@@ -210,6 +215,7 @@ struct SimCamera::Impl {
             g_object_unref(gvCamera); // joins the camera's thread
         gvCamera = nullptr;
         fakeCamera = nullptr;
+        optionBoard.reset();
         behaviour.reset();
         memory.reset();
     }
@@ -261,6 +267,10 @@ bool SimCamera::Start(const SimOptions& options)
     d.memory = std::make_unique<SimMemory>(d.fakeCamera);
     d.WriteInitialRegisters();
     d.behaviour = std::make_unique<SimBehaviour>(*d.memory, d.addresses, *d.table);
+    d.optionBoard = std::make_unique<SimOptionBoard>(*d.memory, options.optionBoard, options.fivePins);
+    d.optionBoard->SetUploadSink([behaviour = d.behaviour.get()](const SimTableUpload& upload) {
+        behaviour->StoreUpload(upload);
+    });
     arv_fake_camera_set_trigger_frequency(d.fakeCamera, kTriggerPollHz);
     arv_fake_camera_set_fill_pattern(d.fakeCamera, &Impl::FillCallback, &d);
     d.stopPolling = false;
@@ -338,4 +348,53 @@ bool SimCamera::ReadMemory(uint32_t address, void* data, size_t size) const
 bool SimCamera::WriteMemory(uint32_t address, const void* data, size_t size)
 {
     return impl_->memory && impl_->memory->Write(address, data, size);
+}
+
+std::vector<uint8_t> SimCamera::ReadOptionRegisters(int port, uint8_t bank, uint8_t address, size_t length) const
+{
+    return impl_->optionBoard ? impl_->optionBoard->ReadRegisters(port, bank, address, length)
+                              : std::vector<uint8_t>{};
+}
+
+void SimCamera::WriteOptionRegisters(int port, uint8_t bank, uint8_t address, const std::vector<uint8_t>& bytes)
+{
+    if (impl_->optionBoard)
+        impl_->optionBoard->WriteRegisters(port, bank, address, bytes);
+}
+
+void SimCamera::AnswerNextRequests(int port, uint8_t status, int count)
+{
+    if (impl_->optionBoard)
+        impl_->optionBoard->AnswerNextRequests(port, status, count);
+}
+
+void SimCamera::IgnoreNextRequests(int port, int count)
+{
+    if (impl_->optionBoard)
+        impl_->optionBoard->IgnoreNextRequests(port, count);
+}
+
+void SimCamera::RefuseWrites(int port, bool refuse)
+{
+    if (impl_->optionBoard)
+        impl_->optionBoard->RefuseWrites(port, refuse);
+}
+
+std::vector<SimTableUpload> SimCamera::TableUploads() const
+{
+    return impl_->optionBoard ? impl_->optionBoard->TableUploads() : std::vector<SimTableUpload>{};
+}
+
+void SimCamera::ClearTableUploads()
+{
+    if (impl_->optionBoard)
+        impl_->optionBoard->ClearTableUploads();
+}
+
+std::vector<uint16_t> SimCamera::GammaTable(int target, int channel) const
+{
+    if (!impl_->behaviour)
+        return {};
+    const SimGammaTable table = impl_->behaviour->GammaTable(target, channel);
+    return std::vector<uint16_t>(table.begin(), table.end());
 }

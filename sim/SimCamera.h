@@ -1,6 +1,7 @@
 #pragma once
 
 #include "SimOptions.h"
+#include "SimTableUpload.h"
 
 #include <chrono>
 #include <cstdint>
@@ -8,6 +9,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // A simulated GigE Vision camera running in this process: Aravis's fake
 // camera answering real GVCP (control) and GVSP (stream) traffic on
@@ -57,6 +59,31 @@ public:
     void WriteRegister(uint32_t address, uint32_t value);
     bool ReadMemory(uint32_t address, void* data, size_t size) const;
     bool WriteMemory(uint32_t address, const void* data, size_t size);
+
+    // The option electronics behind the serial bridge (docs/serial-bridge.md;
+    // SimOptionBoard.h has the register layout as SimSerialBridge): port 0
+    // reaches the camera's registers, port 1 the option board's user FPGA.
+    // Each port has two 256-byte register banks, 0x00 and 0x80, as the framed
+    // protocol reads and writes them. Port 0 always answers; port 1 only with
+    // an option board (STATUS.PRESENT says which).
+    std::vector<uint8_t> ReadOptionRegisters(int port, uint8_t bank, uint8_t address, size_t length) const;
+    void WriteOptionRegisters(int port, uint8_t bank, uint8_t address, const std::vector<uint8_t>& bytes);
+    // The next count requests on the port are answered 02 00 status 03 and
+    // not carried out (a busy or refusing device).
+    void AnswerNextRequests(int port, uint8_t status, int count = 1);
+    // The next count requests on the port get no answer at all.
+    void IgnoreNextRequests(int port, int count = 1);
+    // While set, the port takes no written bytes: TX_LENGTH is never cleared.
+    void RefuseWrites(int port, bool refuse);
+    // Every table upload since Start or the last clear, finished or not.
+    std::vector<SimTableUpload> TableUploads() const;
+    void ClearTableUploads();
+
+    // Gamma tables (4096 entries of 12 bits) as uploads and ReloadGammaData
+    // left them: target 0 the active register, 1 the EEPROM; channel 0 red,
+    // 1 green, 2 blue, 3 mono. They start as a 0.45 power curve and shape the
+    // pattern while GammaMode is On.
+    std::vector<uint16_t> GammaTable(int target, int channel) const;
 
 private:
     struct Impl;

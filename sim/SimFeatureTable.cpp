@@ -391,19 +391,27 @@ private:
         rate.unit = "Hz";
         rate.valueNode = "AcquisitionFrameRateConverter";
         rate.inUserSet = false;
-        char period[700];
+        // The period's own range keeps the converter's bounds finite.
+        constexpr int kMinFramePeriodUs = 1000;
+        constexpr int kMaxFramePeriodUs = 1000000;
+        char period[900];
         std::snprintf(period, sizeof period,
                       "<Converter Name=\"AcquisitionFrameRateConverter\">"
                       "<FormulaTo>1000000 / FROM</FormulaTo>"
                       "<FormulaFrom>1000000 / TO</FormulaFrom>"
-                      "<pValue>AcquisitionFramePeriodReg</pValue>"
+                      "<pValue>AcquisitionFramePeriod</pValue>"
                       "</Converter>"
+                      "<Integer Name=\"AcquisitionFramePeriod\">"
+                      "<Visibility>Invisible</Visibility>"
+                      "<pValue>AcquisitionFramePeriodReg</pValue>"
+                      "<Min>%d</Min><Max>%d</Max>"
+                      "</Integer>"
                       "<IntReg Name=\"AcquisitionFramePeriodReg\">"
                       "<Address>0x%x</Address><Length>4</Length><AccessMode>RW</AccessMode>"
                       "<pPort>Device</pPort><Cachable>NoCache</Cachable>"
                       "<Sign>Unsigned</Sign><Endianess>BigEndian</Endianess>"
                       "</IntReg>",
-                      ARV_FAKE_CAMERA_REGISTER_ACQUISITION_FRAME_PERIOD_US);
+                      kMinFramePeriodUs, kMaxFramePeriodUs, ARV_FAKE_CAMERA_REGISTER_ACQUISITION_FRAME_PERIOD_US);
         helperNodes.emplace_back(period);
 
         Enumeration("ExposureMode", {{"Off", 0, {}}, {"Timed", 1, {}}, {"TriggerWidth", 2, {}}}, 1);
