@@ -22,8 +22,8 @@
 // 127.0.0.x addresses. The camera keeps its settings across client
 // connections, like a real one; start a fresh camera for a clean state.
 //
-// All methods may be called from any thread; the camera works on threads of
-// its own between Start and Stop.
+// The camera works on threads of its own between Start and Stop. While it
+// runs, every method but Start and Stop may be called from any thread.
 class SimCamera {
 public:
     SimCamera();

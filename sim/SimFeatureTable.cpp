@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstdio>
+#include <set>
 
 namespace {
 
@@ -347,10 +348,8 @@ private:
     {
         static constexpr std::array<const char*, 4> kNames = {"GR", "RG", "GB", "BG"};
         const std::string name = std::string("BayerPattern") + kNames[static_cast<int>(pattern)] + "Available";
-        for (const std::string& node : helperNodes) {
-            if (node.find("\"" + name + "\"") != std::string::npos)
-                return name;
-        }
+        if (!availabilityNodes_.insert(name).second)
+            return name;
         for (int reverse = 0; reverse < 4; ++reverse) {
             const bool reverseX = (reverse & 1) != 0;
             const bool reverseY = (reverse & 2) != 0;
@@ -644,6 +643,7 @@ private:
 
     const SimOptions& options_;
     std::string category_;
+    std::set<std::string> availabilityNodes_;
     uint32_t next_ = kSimScratchBase;
 };
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "SimOptions.h"
+#include "SimPixelFormat.h"
 
 #include <cstdint>
 #include <string>
@@ -24,7 +25,6 @@ struct SimFeature {
     std::string name;
     SimFeatureKind kind = SimFeatureKind::Integer;
     std::string category;
-    std::string description;
     SimVisibility visibility = SimVisibility::Beginner;
     SimAccess access = SimAccess::ReadWrite;
 
@@ -100,8 +100,6 @@ uint32_t SimSerialNumber(const std::string& serialText);
 // A locally administered MAC address unique to the serial text.
 uint64_t SimMacAddress(const std::string& serialText);
 // The sensor's own Bayer pattern (from a Bayer initial pixel format, else GR).
-struct SimPixelFormat;
-enum class SimBayerPattern;
 SimBayerPattern SimSensorPattern(const SimOptions& options);
 // The pixel format the camera starts in, or null when the options name one
 // that this camera does not offer.

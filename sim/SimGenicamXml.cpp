@@ -67,10 +67,7 @@ std::string RegisterName(const SimFeature& f)
 
 std::string CommonElements(const SimFeature& f)
 {
-    std::string xml;
-    if (!f.description.empty())
-        xml += Element("Description", Escaped(f.description));
-    xml += Element("Visibility", VisibilityName(f.visibility));
+    std::string xml = Element("Visibility", VisibilityName(f.visibility));
     if (f.lockedWhileStreaming)
         xml += Element("pIsLocked", "TLParamsLockedReg");
     return xml;
