@@ -89,7 +89,6 @@ private:
 
 // Scratch registers start here; everything stays below the serial bridge.
 inline constexpr uint32_t kSimScratchBase = 0xA000;
-inline constexpr uint32_t kSimScratchEnd = 0xE000;
 
 // Identity of a simulated camera, derived from its options.
 std::string SimSerialText(const SimOptions& options);

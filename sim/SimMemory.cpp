@@ -92,10 +92,3 @@ void SimMemory::WriteText(uint32_t address, uint32_t length, const std::string& 
     std::memcpy(field.data(), text.data(), std::min<size_t>(text.size(), length > 0 ? length - 1 : 0));
     Write(address, field.data(), field.size());
 }
-
-std::string SimMemory::ReadText(uint32_t address, uint32_t length) const
-{
-    std::vector<char> field(length + 1, '\0');
-    Read(address, field.data(), length);
-    return std::string(field.data());
-}

@@ -26,7 +26,6 @@ public:
     void WriteLittleEndian32(uint32_t address, uint32_t value);
     // A text field, zero-filled to length (longer text is cut to length - 1).
     void WriteText(uint32_t address, uint32_t length, const std::string& text);
-    std::string ReadText(uint32_t address, uint32_t length) const;
 
 private:
     ArvFakeCamera* camera_;
