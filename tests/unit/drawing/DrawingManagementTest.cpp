@@ -5,6 +5,9 @@
 #include <QPainter>
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <thread>
+
 namespace {
 
 constexpr int kWidth = 640;
@@ -288,4 +291,35 @@ TEST(DrawingManagement, PainterDrawsObjectsAndTheRubberBand)
     painter.Paint(frame);
     EXPECT_EQ(frame.pixelColor(150, 100), QColor(Qt::black));
     EXPECT_EQ(frame.pixelColor(350, 300), QColor(Qt::white));  // no band once released
+}
+
+// The acquisition thread paints every frame while the user interface thread
+// makes and deletes shapes; the manager's lock keeps the painter off objects
+// that are being deleted.
+TEST(DrawingManagement, PaintingWhileEditingFromAnotherThread)
+{
+    CDrawingManagement manager;
+    manager.SetImageSize(kWidth, kHeight);
+    std::atomic<bool> stop{false};
+    std::atomic<int> frames{0};
+    std::thread painter([&] {
+        std::vector<uint8_t> pixels(size_t(kWidth) * kHeight * 3);
+        while (!stop) {
+            manager.DrawOnFrame(pixels.data(), kWidth, kHeight, true);
+            ++frames;
+        }
+    });
+    for (int round = 0; round < 200; ++round) {
+        DrawByMouse(manager, kFirstDrawingType + round % 12, {round, 10}, {round + 50, 90});
+        manager.FinishCreation();
+        if (round % 3 == 2) {
+            manager.SelectOnly(0, true);
+            manager.DeleteSelected();
+        }
+    }
+    while (frames < 5)
+        std::this_thread::yield();
+    stop = true;
+    painter.join();
+    EXPECT_GT(manager.ObjectCount(), 100);
 }
