@@ -69,8 +69,11 @@ std::vector<PlacedText> CDrawingArc::LayoutTexts(const DrawingUnits& units) cons
 
 void CDrawingArc::DrawShape(QPainter& painter) const
 {
-    const double start = StartAngle();
-    const double sweep = drawing::ArcSweep(start, EndAngle());
-    painter.drawArc(CornerStrokeRect(),
-                    int(std::lround(start * kQtAngleUnitsPerDegree)), int(std::lround(sweep * kQtAngleUnitsPerDegree)));
+    // The arc starts and ends where the rays cross the ellipse; Qt places arc
+    // ends by the ellipse's parameter angle, which differs unless it is a circle.
+    const QRectF rect = CornerStrokeRect();
+    const double start = drawing::EllipseParameterAngle(StartAngle(), rect.width() / 2, rect.height() / 2);
+    const double end = drawing::EllipseParameterAngle(EndAngle(), rect.width() / 2, rect.height() / 2);
+    const double sweep = drawing::ArcSweep(start, end);
+    painter.drawArc(rect, int(std::lround(start * kQtAngleUnitsPerDegree)), int(std::lround(sweep * kQtAngleUnitsPerDegree)));
 }

@@ -141,6 +141,15 @@ double ArcSweep(double startAngle, double endAngle)
     return sweep > 0.0 ? sweep : sweep + 360.0;
 }
 
+double EllipseParameterAngle(double rayAngle, double rx, double ry)
+{
+    if (rx <= 0.0 || ry <= 0.0)
+        return rayAngle;
+    const double radians = rayAngle / kDegreesPerRadian;
+    const double angle = std::atan2(std::sin(radians) * rx, std::cos(radians) * ry) * kDegreesPerRadian;
+    return angle < 0.0 ? angle + 360.0 : angle;
+}
+
 QPoint ArcCentre(QPoint corner0, QPoint corner1)
 {
     return {(corner0.x() + corner1.x() + 1) / 2, (corner0.y() + corner1.y() + 1) / 2};

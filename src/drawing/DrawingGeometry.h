@@ -57,6 +57,9 @@ double DirectionAngle(QPoint from, QPoint to, double sx, double sy);
 double RayAngle(QPoint centre, QPoint p);
 // Counter-clockwise sweep from start to end angle, in (0, 360].
 double ArcSweep(double startAngle, double endAngle);
+// The parameter angle (as arc drawing takes it) of the point where a ray at
+// rayAngle from the centre meets the ellipse of radii rx, ry; 0..360 degrees.
+double EllipseParameterAngle(double rayAngle, double rx, double ry);
 // Centre of the box spanned by two points, rounded up.
 QPoint ArcCentre(QPoint corner0, QPoint corner1);
 

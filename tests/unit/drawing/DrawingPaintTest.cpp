@@ -126,6 +126,27 @@ TEST(DrawingPaint, EveryKindDrawsItsLinesOnColourAndGreyFrames)
     }
 }
 
+TEST(DrawingPaint, ArcEndsWhereItsRaysCrossAFlatEllipse)
+{
+    // Box radii 100 and 50 around (200, 150); the start ray at 45 degrees
+    // meets the ellipse at (244.7, 105.3), the end ray straight up at (200, 100).
+    auto arc = Make(kDrawingArc, {{100, 100}, {300, 200}, {250, 100}, {200, 20}});
+    ChangeStyle(*arc, [](DrawingStyle& s) { s.dispTextMode = 0; });
+    Frame frame(false, 0xFF);
+    Paint(frame, *arc);
+    auto inkedNear = [&](int x, int y) {
+        for (int dy = -1; dy <= 1; ++dy)
+            for (int dx = -1; dx <= 1; ++dx)
+                if (frame.Ref(x + dx, y + dy) == kRed)
+                    return true;
+        return false;
+    };
+    EXPECT_TRUE(inkedNear(244, 105));
+    EXPECT_TRUE(inkedNear(200, 100));
+    EXPECT_FALSE(inkedNear(270, 114));  // further along the ellipse than the start ray
+    EXPECT_FALSE(inkedNear(190, 101));  // past the end ray
+}
+
 TEST(DrawingPaint, TextKindWritesItsNameUpAndLeftOfItsPoint)
 {
     auto text = Make(kDrawingText, {{300, 200}});
