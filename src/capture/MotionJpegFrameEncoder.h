@@ -1,8 +1,11 @@
 #pragma once
 
+#include "capture/CJPEGEncoder.h"
+#include "capture/ChunkBufferOutput.h"
+#include "capture/JpegResult.h"
+
 #include <cstddef>
 #include <cstdint>
-#include <memory>
 
 class ChunkBuffer;
 
@@ -11,12 +14,7 @@ class ChunkBuffer;
 // frames. The frame is read from the same memory at every Encode.
 class MotionJpegFrameEncoder {
 public:
-    static constexpr int kOutOfMemory = -6;
-
-    MotionJpegFrameEncoder();
-    ~MotionJpegFrameEncoder();
-    MotionJpegFrameEncoder(const MotionJpegFrameEncoder&) = delete;
-    MotionJpegFrameEncoder& operator=(const MotionJpegFrameEncoder&) = delete;
+    static constexpr int kOutOfMemory = JPEG_ERR_MEMORY;
 
     // frame: rows top to bottom, packed, 1 byte per pixel (grey) or 3 (blue,
     // green, red). Gives 0 or a negative encoder code.
@@ -26,6 +24,6 @@ public:
     int Encode(ChunkBuffer& chunk, std::size_t offset, std::size_t& length);
 
 private:
-    struct State;
-    std::unique_ptr<State> state_;
+    CJPEGEncoder encoder_;
+    ChunkBufferOutput output_;
 };

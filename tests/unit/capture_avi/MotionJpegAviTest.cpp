@@ -273,6 +273,25 @@ TEST_P(OwnMotionJpegWriters, GreyFramesAreYCbCrWithNeutralChroma)
     EXPECT_LT(difference / long(luma), 4);
 }
 
+TEST_P(OwnMotionJpegWriters, JpegFramesLargerThanTheRawFrameAreStoredWhole)
+{
+    // Grey noise at quality 100 encodes as YCbCr into more bytes than the
+    // grey frame holds.
+    {
+        auto writer = CCreateAVI::Create(GetParam());
+        writer->SetPath(path_);
+        writer->SetPlannedFrames(3);
+        writer->SetQuality(100);
+        ASSERT_EQ(writer->Open(kWidth, kHeight, 8, false), kAviOk);
+        for (std::uint32_t i = 0; i < 3; ++i) {
+            const auto noise = MakeNoiseFrame(kWidth, kHeight, 1, i);
+            EXPECT_EQ(writer->AddFrame(i, noise.data()), i == 2);
+        }
+    }
+    for (const RiffChunk& chunk : VerifyMotionJpegFile(path_, OpenDml()))
+        EXPECT_GT(chunk.size, std::uint32_t(kWidth * kHeight));
+}
+
 TEST_P(OwnMotionJpegWriters, FailedOpenGivesTheCodeAndNeverNotifies)
 {
     int notifications = 0;
