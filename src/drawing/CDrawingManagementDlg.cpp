@@ -112,6 +112,8 @@ CDrawingManagementDlg::CDrawingManagementDlg(CDrawingManagement& manager, QWidge
     layout->addLayout(buttons);
 
     connect(list_, &QListWidget::currentRowChanged, this, &CDrawingManagementDlg::LineSelected);
+    // A click on the line already shown still makes its object the only selected one.
+    connect(list_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { LineSelected(list_->row(item)); });
     connect(setDefault_, &QPushButton::clicked, this, [this] { model_.SetAsDefaultStyle(); });
     connect(save, &QPushButton::clicked, this, &CDrawingManagementDlg::SaveClicked);
     connect(load, &QPushButton::clicked, this, &CDrawingManagementDlg::LoadClicked);

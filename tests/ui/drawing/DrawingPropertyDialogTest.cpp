@@ -188,6 +188,13 @@ TEST(DrawingPropertyDialog, SelectingALineShowsThatObject)
     EXPECT_EQ(ItemTexts(displayType, true), (QStringList{"Length"}));
     EXPECT_EQ(Find<QLineEdit>(dialog, "name")->text(), "Line");
     EXPECT_EQ(dialog.findChild<QTabWidget*>()->tabText(0), "Pen / Brush");
+
+    // A click on the line already shown selects its object on the image too.
+    manager.SelectOnly(0, false);
+    auto* list = Find<QListWidget>(dialog, "drawList");
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(0)).center());
+    EXPECT_EQ(manager.CountSelected(), 1);
+    EXPECT_EQ(manager.TopSelectedIndex(), 0);
 }
 
 TEST(DrawingPropertyDialog, HatchEnablesTheBrushStyle)
