@@ -9,6 +9,7 @@
 
 class CDrawingManagement;
 class CDrawingTabChildBase;
+class QGridLayout;
 class QListWidget;
 class QPushButton;
 class QTabWidget;
@@ -69,7 +70,7 @@ public slots:
     void done(int result) override;
 
 private:
-    void BuildOrderButtons(class QGridLayout* layout);
+    void BuildOrderButtons(QGridLayout* layout);
     void ShowList();
     void ShowState();
     void LineSelected(int line);

@@ -64,9 +64,8 @@ protected:
     // A push button at its own width.
     QPushButton* AddButton(const QString& label, const QString& text, const char* name);
     QCheckBox* AddCheckBox(const QString& text, const char* name);
-    // Adds a control of the page's own beside a label: stretched across the
-    // column, or at its own width.
-    // Gives the label.
+    // Adds a control of the page's own beside a label, stretched across the
+    // column (giving the label) or at its own width.
     QLabel* AddRow(const QString& label, QWidget* control);
     void AddNarrowRow(const QString& label, QWidget* control);
     // Keeps the rows at the top of the page.

@@ -27,7 +27,8 @@ CDrawingTabPen::CDrawingTabPen(CTabParentBase& parent, QWidget* widgetParent)
     comboEdit(brushStyle_, &DrawingStyle::brushHatchStyle);
     comboEdit(backMode_, &DrawingStyle::backMode);
     comboEdit(polyFillMode_, &DrawingStyle::polyFillMode);
-    connect(penWidth_, &QSlider::valueChanged, this, [this](int width) { EditStyle<int32_t>(&DrawingStyle::penWidth, width); });
+    connect(penWidth_, &QSlider::valueChanged, this,
+            [this](int width) { EditStyle<int32_t>(&DrawingStyle::penWidth, width); });
     connect(penColor_, &CColorSelButton::colorChosen, this,
             [this](uint32_t color) { EditStyle(&DrawingStyle::penColor, color); });
     connect(brushColor_, &CColorSelButton::colorChosen, this,
