@@ -34,6 +34,7 @@ constexpr size_t kBlockDataSize = 128;
 constexpr size_t kBlockFrameSize = kBlockDataSize + 4;
 constexpr uint32_t kReplyOverhead = 3;   // start, length, end
 constexpr uint32_t kAcknowledgementSize = 4;
+constexpr uint32_t kMaxReplySize = 0xFF + kReplyOverhead;
 constexpr size_t kLastFrameCapacity = 256;
 
 // Result codes; 0 is success.
@@ -111,6 +112,17 @@ int CheckAcknowledgement(const uint8_t* reply)
     if (!IsSuccessStatus(reply[2]))
         return AcknowledgementCode(reply[2]);
     return reply[3] == kEnd ? kOk : kNoEndByte;
+}
+
+// Gives 0 when the whole reply came, 6 when part of it did, 4 when nothing
+// did or the port failed.
+int ReceiveCode(const SdkResult& result, uint32_t received, uint32_t expected)
+{
+    if (received == expected)
+        return kOk;
+    if (received == 0 || !(result.IsOK() || result == SdkResult::TIMEOUT))
+        return kNotReceived;
+    return kShortReply;
 }
 
 uint8_t BlockChecksum(const uint8_t* block)
@@ -202,40 +214,50 @@ struct CRS232C_OM::Impl {
         return false;
     }
 
+    // Waits for count bytes, then reads them; received gets how many came.
+    SdkResult ReadBytes(uint8_t* into, uint32_t count, uint32_t timeoutMs, uint32_t& received)
+    {
+        WaitForBytes(count);
+        received = 0;
+        const SdkResult result = port->Read(into, count, &received, timeoutMs);
+        received = std::min(received, count);
+        return result;
+    }
+
     // Drops a late reply to a request whose sending failed.
     void Drain(uint32_t expected)
     {
-        WaitForBytes(expected);
         std::vector<uint8_t> dropped(expected);
-        uint32_t read = 0;
-        port->Read(dropped.data(), expected, &read, writeTimeoutMs);
+        uint32_t received = 0;
+        ReadBytes(dropped.data(), expected, writeTimeoutMs, received);
         port->FlushRxBuffer();
     }
 
-    // Reads count reply bytes and keeps them as the last frame. Gives 0 when
-    // all came, 6 when some did, 4 when none or the port failed.
-    int ReadReply(uint8_t* reply, uint32_t count, uint32_t timeoutMs, uint32_t& received)
+    // Keeps what came as the last frame and drops anything after it.
+    void EndReply(const uint8_t* reply, uint32_t received)
     {
-        received = 0;
-        const SdkResult result = port->Read(reply, count, &received, timeoutMs);
-        received = std::min(received, count);
         KeepFrame(reply, received);
         port->FlushRxBuffer();
-        if (received == count)
-            return kOk;
-        if (received == 0 || !(result.IsOK() || result == SdkResult::TIMEOUT))
-            return kNotReceived;
-        return kShortReply;
     }
 
     int ReceiveReply(bool write, uint8_t length, uint8_t* buffer, uint32_t timeoutMs)
     {
         const uint32_t expected = write ? kAcknowledgementSize : length + kReplyOverhead;
-        WaitForBytes(expected);
-        std::array<uint8_t, 255 + kReplyOverhead> reply{};
+        std::array<uint8_t, kMaxReplySize> reply{};
+        // A refusal has four bytes whatever length was asked for: the first
+        // four are looked at before waiting for the rest, so that a refused
+        // long read does not wait out the whole timeout.
+        const uint32_t head = std::min(expected, kAcknowledgementSize);
         uint32_t received = 0;
-        const int code = ReadReply(reply.data(), expected, timeoutMs, received);
+        SdkResult result = ReadBytes(reply.data(), head, timeoutMs, received);
         const bool refusal = !write && received == kAcknowledgementSize && reply[1] == 0;
+        if (received == head && expected > head && !refusal) {
+            uint32_t rest = 0;
+            result = ReadBytes(reply.data() + head, expected - head, timeoutMs, rest);
+            received += rest;
+        }
+        EndReply(reply.data(), received);
+        const int code = ReceiveCode(result, received, expected);
         if (code != kOk && !refusal)
             return code;
         if (reply[0] != kStart)
@@ -255,10 +277,11 @@ struct CRS232C_OM::Impl {
 
     int ReceiveAcknowledgement()
     {
-        WaitForBytes(kAcknowledgementSize);
         std::array<uint8_t, kAcknowledgementSize> reply{};
         uint32_t received = 0;
-        if (ReadReply(reply.data(), kAcknowledgementSize, writeTimeoutMs, received) != kOk)
+        ReadBytes(reply.data(), kAcknowledgementSize, writeTimeoutMs, received);
+        EndReply(reply.data(), received);
+        if (received != kAcknowledgementSize)
             return kNotReceived;
         if (reply[0] != kStart)
             return kNoStartByte;

@@ -215,6 +215,7 @@ TEST_F(SerialChannel, ShortRepliesToLongerReads)
     // A refusal is shorter than the data reply it stands for.
     port_->replies.push_back({0x02, 0x00, 0x11, 0x03});
     EXPECT_EQ(channel_->ReadRegister(0x00, 0x40, 8, buffer), 0x8011);
+    EXPECT_EQ(polls_, 0);
     port_->replies.push_back({0x02, 0x08, 0x01, 0x02, 0x03});
     EXPECT_EQ(channel_->ReadRegister(0x00, 0x40, 8, buffer), 6);
     port_->replies.push_back({});
