@@ -56,26 +56,22 @@ constexpr int kFrameWriteFailed = -1;
 constexpr uint8_t kStatusOk = 0x00;
 constexpr uint8_t kStatusOkAlt = 0x01;
 
-QString Translate(const char* text)
-{
-    return QCoreApplication::translate("CRS232C_OM", text);
-}
 
 QString CodeText(int code)
 {
     switch (code) {
-    case kNoStartByte: return Translate("Not found SOF.");
-    case kNoEndByte: return Translate("Not found ETX.");
-    case kNotReceived: return Translate("Not Recieve(PC).");
-    case kShortReply: return Translate("Data Length Error(PC).");
-    case kLengthError: return Translate("Data Length Error.");
-    case kPortReceiveError: return Translate("Recieve Error(SerialPort)");
-    case kPortSendError: return Translate("Send Error(SerialPort)");
-    case kBusy: return Translate("Busy(0x07).");
-    case kStatusReceiveError: return Translate("Recieve Error(0x10).");
-    case kStatusAroundError: return Translate("Around Error(0x11).");
+    case kNoStartByte: return QCoreApplication::translate("CRS232C_OM", "Not found SOF.");
+    case kNoEndByte: return QCoreApplication::translate("CRS232C_OM", "Not found ETX.");
+    case kNotReceived: return QCoreApplication::translate("CRS232C_OM", "Not Recieve(PC).");
+    case kShortReply: return QCoreApplication::translate("CRS232C_OM", "Data Length Error(PC).");
+    case kLengthError: return QCoreApplication::translate("CRS232C_OM", "Data Length Error.");
+    case kPortReceiveError: return QCoreApplication::translate("CRS232C_OM", "Recieve Error(SerialPort)");
+    case kPortSendError: return QCoreApplication::translate("CRS232C_OM", "Send Error(SerialPort)");
+    case kBusy: return QCoreApplication::translate("CRS232C_OM", "Busy(0x07).");
+    case kStatusReceiveError: return QCoreApplication::translate("CRS232C_OM", "Recieve Error(0x10).");
+    case kStatusAroundError: return QCoreApplication::translate("CRS232C_OM", "Around Error(0x11).");
     default:
-        return Translate("Extra Error(0x%1).")
+        return QCoreApplication::translate("CRS232C_OM", "Extra Error(0x%1).")
             .arg(QString::number(static_cast<uint32_t>(code) & 0xFF, 16).toUpper());
     }
 }

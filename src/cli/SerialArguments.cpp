@@ -15,11 +15,6 @@ constexpr unsigned kMaxPort = 1;
 constexpr unsigned kMaxByte = 0xFF;
 constexpr size_t kMaxLength = 0xFF;   // the frame's length byte
 
-QString Translate(const char* text)
-{
-    return QCoreApplication::translate("SerialCommand", text);
-}
-
 // A whole argument as a number: decimal, or hexadecimal after "0x".
 std::optional<unsigned> ParseNumber(const std::string& text, unsigned max)
 {
@@ -49,6 +44,10 @@ const char* SerialUsage()
 
 bool ParseSerialArguments(const std::vector<std::string>& args, SerialRequest& request, std::string& error)
 {
+    const auto fail = [&error](const QString& reason) {
+        error = reason.toStdString();
+        return false;
+    };
     request = {};
     std::vector<std::string> positional;
     for (size_t i = 0; i < args.size(); ++i) {
@@ -59,68 +58,52 @@ bool ParseSerialArguments(const std::vector<std::string>& args, SerialRequest& r
             return true;
         }
         if (arg == "-c" || arg == "--camera") {
-            if (!hasValue) {
-                error = Translate("-c needs the camera's address").toStdString();
-                return false;
-            }
+            if (!hasValue)
+                return fail(QCoreApplication::translate("SerialCommand", "-c needs the camera's address"));
             request.cameraAddress = args[++i];
         } else if (arg == "--port") {
             const std::optional<unsigned> port = hasValue ? ParseNumber(args[++i], kMaxPort) : std::nullopt;
-            if (!port) {
-                error = Translate("--port needs 0 or 1").toStdString();
-                return false;
-            }
+            if (!port)
+                return fail(QCoreApplication::translate("SerialCommand", "--port needs 0 or 1"));
             request.port = static_cast<int>(*port);
         } else if (arg.size() > 1 && arg[0] == '-') {
-            error = Translate("unknown option %1").arg(QString::fromStdString(arg)).toStdString();
-            return false;
+            return fail(QCoreApplication::translate("SerialCommand", "unknown option %1")
+                            .arg(QString::fromStdString(arg)));
         } else {
             positional.push_back(arg);
         }
     }
-    if (request.cameraAddress.empty()) {
-        error = Translate("-c ADDR is required").toStdString();
-        return false;
-    }
-    if (positional.empty() || (positional[0] != "read" && positional[0] != "write")) {
-        error = Translate("expected read or write").toStdString();
-        return false;
-    }
+    if (request.cameraAddress.empty())
+        return fail(QCoreApplication::translate("SerialCommand", "-c ADDR is required"));
+    if (positional.empty() || (positional[0] != "read" && positional[0] != "write"))
+        return fail(QCoreApplication::translate("SerialCommand", "expected read or write"));
     request.write = positional[0] == "write";
-    if (positional.size() < 4 || (!request.write && positional.size() != 4)
-        || positional.size() - 3 > kMaxLength) {
-        error = (request.write ? Translate("write needs BANK ADDRESS and 1 to 255 bytes")
-                               : Translate("read needs BANK ADDRESS LENGTH"))
-                    .toStdString();
-        return false;
-    }
+    if (request.write && (positional.size() < 4 || positional.size() - 3 > kMaxLength))
+        return fail(QCoreApplication::translate("SerialCommand", "write needs BANK ADDRESS and 1 to 255 bytes"));
+    if (!request.write && positional.size() != 4)
+        return fail(QCoreApplication::translate("SerialCommand", "read needs BANK ADDRESS LENGTH"));
+
     const std::optional<unsigned> bank = ParseNumber(positional[1], kMaxByte);
-    if (!bank || (*bank != kBankCamera && *bank != kBankSecond)) {
-        error = Translate("BANK must be 0x00 or 0x80").toStdString();
-        return false;
-    }
+    if (!bank || (*bank != kBankCamera && *bank != kBankSecond))
+        return fail(QCoreApplication::translate("SerialCommand", "BANK must be 0x00 or 0x80"));
     const std::optional<unsigned> address = ParseNumber(positional[2], kMaxByte);
-    if (!address) {
-        error = Translate("ADDRESS must be 0 to 0xFF").toStdString();
-        return false;
-    }
+    if (!address)
+        return fail(QCoreApplication::translate("SerialCommand", "ADDRESS must be 0 to 0xFF"));
     request.bank = static_cast<uint8_t>(*bank);
     request.address = static_cast<uint8_t>(*address);
+
     if (!request.write) {
         const std::optional<unsigned> length = ParseNumber(positional[3], kMaxByte);
-        if (!length || *length == 0) {
-            error = Translate("LENGTH must be 1 to 255").toStdString();
-            return false;
-        }
+        if (!length || *length == 0)
+            return fail(QCoreApplication::translate("SerialCommand", "LENGTH must be 1 to 255"));
         request.length = static_cast<uint8_t>(*length);
         return true;
     }
     for (size_t i = 3; i < positional.size(); ++i) {
         const std::optional<unsigned> byte = ParseNumber(positional[i], kMaxByte);
-        if (!byte) {
-            error = Translate("not a byte: %1").arg(QString::fromStdString(positional[i])).toStdString();
-            return false;
-        }
+        if (!byte)
+            return fail(QCoreApplication::translate("SerialCommand", "not a byte: %1")
+                            .arg(QString::fromStdString(positional[i])));
         request.data.push_back(static_cast<uint8_t>(*byte));
     }
     return true;

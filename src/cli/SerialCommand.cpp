@@ -17,11 +17,6 @@ constexpr int kExitOk = 0;
 constexpr int kExitFailed = 1;
 constexpr int kExitUsage = 2;
 
-QString Translate(const char* text)
-{
-    return QCoreApplication::translate("SerialCommand", text);
-}
-
 void PrintError(const QString& text)
 {
     std::fprintf(stderr, "lumivex-cli serial: %s\n", qUtf8Printable(text));
@@ -29,7 +24,7 @@ void PrintError(const QString& text)
 
 void PrintUsage(std::FILE* stream)
 {
-    std::fprintf(stream, "%s\n", qUtf8Printable(Translate(SerialUsage())));
+    std::fprintf(stream, "%s\n", qUtf8Printable(QCoreApplication::translate("SerialCommand", SerialUsage())));
 }
 
 // Tells the user on stderr what the channel would show in a message box.
@@ -53,13 +48,14 @@ int Execute(const SerialRequest& request)
 {
     SdkDeviceInfo info;
     if (!SdkDeviceInfoFromAddress(request.cameraAddress, info)) {
-        PrintError(Translate("no camera answers at %1").arg(QString::fromStdString(request.cameraAddress)));
+        PrintError(QCoreApplication::translate("SerialCommand", "no camera answers at %1")
+                       .arg(QString::fromStdString(request.cameraAddress)));
         return kExitUsage;
     }
     SdkDevice device;
     const SdkResult connected = device.Connect(info);
     if (!connected.IsOK()) {
-        PrintError(Translate("cannot connect to %1: %2")
+        PrintError(QCoreApplication::translate("SerialCommand", "cannot connect to %1: %2")
                        .arg(QString::fromStdString(request.cameraAddress), QString::fromStdString(connected.GetText())));
         return kExitUsage;
     }
@@ -67,7 +63,7 @@ int Execute(const SerialRequest& request)
     StderrReporter reporter;
     channel.SetReporter(&reporter);
     if (!channel.OpenPort(device, request.port)) {
-        PrintError(Translate("cannot open serial port %1").arg(request.port));
+        PrintError(QCoreApplication::translate("SerialCommand", "cannot open serial port %1").arg(request.port));
         device.Disconnect();
         return kExitUsage;
     }
