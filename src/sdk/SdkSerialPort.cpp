@@ -1,6 +1,7 @@
 #include "sdk/SdkSerialPort.h"
 
 #include "sdk/SdkDevice.h"
+#include "sdk/SdkSerialBridge.h"
 
 #include <algorithm>
 #include <array>
@@ -9,20 +10,8 @@
 
 namespace {
 
-// Register map of the serial bridge (docs/serial-bridge.md).
-constexpr uint32_t kPortBase[] = {0xE000, 0xE800};
-constexpr uint32_t kControl = 0x000;
-constexpr uint32_t kStatus = 0x004;
-constexpr uint32_t kTxLength = 0x010;
-constexpr uint32_t kRxWriteIndex = 0x020;
-constexpr uint32_t kRxReadIndex = 0x024;
-constexpr uint32_t kTxData = 0x100;
-constexpr uint32_t kRxRing = 0x400;
+using namespace SerialBridge;
 
-constexpr uint32_t kControlOpen = 1;
-constexpr uint32_t kStatusPresent = 1;
-constexpr uint32_t kTxCapacity = 256;
-constexpr uint32_t kRxRingSize = 1024;
 constexpr uint32_t kWordSize = 4;
 
 constexpr auto kDoorbellTimeout = std::chrono::milliseconds(1000);

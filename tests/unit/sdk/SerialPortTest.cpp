@@ -1,4 +1,5 @@
 #include "sdk/SdkDevice.h"
+#include "sdk/SdkSerialBridge.h"
 #include "sdk/SdkSerialPort.h"
 
 #include <gtest/gtest.h>
@@ -10,15 +11,9 @@
 
 namespace {
 
-constexpr uint32_t kBase[] = {0xE000, 0xE800};
-constexpr uint32_t kControl = 0x000;
-constexpr uint32_t kStatus = 0x004;
-constexpr uint32_t kTxLength = 0x010;
-constexpr uint32_t kRxWriteIndex = 0x020;
-constexpr uint32_t kRxReadIndex = 0x024;
-constexpr uint32_t kTxData = 0x100;
-constexpr uint32_t kRxRing = 0x400;
-constexpr uint32_t kRingSize = 1024;
+using namespace SerialBridge;
+
+constexpr const uint32_t* kBase = kPortBase;
 
 using Bytes = std::vector<uint8_t>;
 
@@ -71,9 +66,9 @@ public:
         uint32_t base = kBase[port];
         uint32_t write = Word(base + kRxWriteIndex);
         for (uint8_t byte : bytes) {
-            if (write - Word(base + kRxReadIndex) >= kRingSize)
+            if (write - Word(base + kRxReadIndex) >= kRxRingSize)
                 break;
-            memory_[base + kRxRing + write % kRingSize] = byte;
+            memory_[base + kRxRing + write % kRxRingSize] = byte;
             ++write;
         }
         SetWord(base + kRxWriteIndex, write);
