@@ -39,6 +39,15 @@ SdkResult ResultOfStatus(ArvBufferStatus status)
     }
 }
 
+// Bytes an image of this geometry needs; the pixel format code carries its
+// bits per pixel in bits 16 to 23.
+uint64_t ImageBytes(const SdkBuffer& buffer)
+{
+    const SdkImage& image = *buffer.GetImage();
+    uint64_t bitsPerPixel = (image.GetPixelType() >> 16) & 0xFF;
+    return (uint64_t{image.GetWidth()} * image.GetHeight() * bitsPerPixel + 7) / 8;
+}
+
 void Describe(ArvBuffer* source, SdkBuffer& buffer)
 {
     size_t size = 0;
@@ -205,12 +214,20 @@ struct SdkPipeline::Impl final : SdkStreamClient {
         SdkResult status = ResultOfStatus(arv_buffer_get_status(arvBuffer));
         std::lock_guard<std::mutex> lock(mutex);
         auto slot = slots.find(arvBuffer);
-        if (!status.IsOK() || slot == slots.end()) {
-            // An incomplete frame goes straight back to be filled again.
-            arv_stream_push_buffer(arvStream, arvBuffer);
-            return status.IsOK() ? SdkResult(SdkResult::GENERIC_ERROR) : status;
+        if (status.IsOK() && slot == slots.end())
+            status = SdkResult::GENERIC_ERROR;
+        if (status.IsOK()) {
+            Describe(arvBuffer, *slot->second.buffer);
+            // Aravis cuts a frame larger than the buffer short and still
+            // calls it complete; its geometry would lead readers past the end.
+            if (slot->second.buffer->GetDataSize() < ImageBytes(*slot->second.buffer))
+                status = SdkResult::BUFFER_TOO_SMALL;
         }
-        Describe(arvBuffer, *slot->second.buffer);
+        if (!status.IsOK()) {
+            // A frame nobody can use goes straight back to be filled again.
+            arv_stream_push_buffer(arvStream, arvBuffer);
+            return status;
+        }
         slot->second.buffer->handle = arvBuffer;
         held.insert(slot->second.buffer.get());
         buffer = slot->second.buffer.get();

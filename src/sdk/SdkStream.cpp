@@ -111,7 +111,10 @@ SdkResult SdkStream::Close()
     for (SdkStreamClient* client : clients)
         client->OnStreamClosing();
     impl_->parameters.Clear();
-    // Stops the receiving thread and frees the buffers still queued.
+    // Freeing the stream stops its receiving thread, which Aravis expects to
+    // be running then, and frees the buffers still queued.
+    if (!impl_->receiving)
+        arv_stream_start_thread(impl_->stream);
     g_object_unref(impl_->stream);
     g_object_unref(impl_->device);
     impl_->stream = nullptr;

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string>
+#include <sys/types.h>
+#include <vector>
+
+// The loopback address given to this test program, moved on by offset in the
+// last byte (the next address is free for a second camera).
+std::string TestAddress(int offset = 0);
+
+// Aravis's stock simulated GigE Vision camera, run as a child process on one
+// loopback address until the object goes away.
+class FakeCamera {
+public:
+    explicit FakeCamera(std::string address, const std::vector<std::string>& extraArguments = {});
+    ~FakeCamera();
+    FakeCamera(const FakeCamera&) = delete;
+    FakeCamera& operator=(const FakeCamera&) = delete;
+
+    // True once the camera answers at its address.
+    bool IsReady() const { return ready_; }
+    const std::string& Address() const { return address_; }
+
+private:
+    std::string address_;
+    pid_t pid_ = -1;
+    bool ready_ = false;
+};
