@@ -15,6 +15,7 @@
 #include <chrono>
 #include <memory>
 #include <regex>
+#include <thread>
 
 namespace {
 
@@ -352,4 +353,30 @@ TEST_F(CameraTest, TheFinderOffersTheCameraAndCancelAborts)
     ASSERT_TRUE(finder.ShowModal().IsOK());
     ASSERT_TRUE(finder.GetSelected().has_value());
     EXPECT_EQ(finder.GetSelected()->GetIPAddress(), camera_->Address());
+}
+
+TEST(LinkRecovery, ControlLostWhileTheCameraWasAwayIsTakenBackOnlyWhenEnabled)
+{
+    FakeCamera camera(TestAddress(1));
+    ASSERT_TRUE(camera.IsReady());
+    SdkDeviceInfo info;
+    ASSERT_TRUE(SdkDeviceInfoFromAddress(camera.Address(), info));
+    SdkDevice device;
+    ASSERT_TRUE(device.Connect(info).IsOK());
+
+    // Longer than the camera's heartbeat timeout: it drops our control.
+    auto loseControl = [&] {
+        camera.Pause();
+        std::this_thread::sleep_for(std::chrono::seconds(4));
+        camera.Resume();
+        auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+        while (device.IsConnected() && std::chrono::steady_clock::now() < deadline)
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    };
+    loseControl();
+    EXPECT_FALSE(device.IsConnected());
+
+    ASSERT_TRUE(Link<SdkGenBoolean>(device, "LinkRecoveryEnabled")->SetValue(true).IsOK());
+    EXPECT_TRUE(device.IsConnected());
+    EXPECT_TRUE(Feature<SdkGenInteger>(device, "Width")->SetValue(128).IsOK());
 }

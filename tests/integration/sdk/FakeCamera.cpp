@@ -61,3 +61,15 @@ FakeCamera::~FakeCamera()
     int status = 0;
     waitpid(pid_, &status, 0);
 }
+
+void FakeCamera::Pause()
+{
+    if (pid_ > 0)
+        kill(pid_, SIGSTOP);
+}
+
+void FakeCamera::Resume()
+{
+    if (pid_ > 0)
+        kill(pid_, SIGCONT);
+}

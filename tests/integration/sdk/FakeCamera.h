@@ -20,6 +20,9 @@ public:
     // True once the camera answers at its address.
     bool IsReady() const { return ready_; }
     const std::string& Address() const { return address_; }
+    // Freezes and thaws the camera, as a link that goes dead and comes back.
+    void Pause();
+    void Resume();
 
 private:
     std::string address_;
