@@ -172,10 +172,12 @@ struct SdkPipeline::Impl final : SdkStreamClient {
         }
         SdkResult result = Wait(buffer, timeoutMs);
         {
+            // Notified under the lock: once Stop sees no waiter, this thread
+            // touches the pipeline no more.
             std::lock_guard<std::mutex> lock(mutex);
             --waiters;
+            idle.notify_all();
         }
-        idle.notify_all();
         if (operationResult != nullptr)
             *operationResult = result;
         return result;
