@@ -2,13 +2,11 @@
 
 #include "sdk/SdkDiscovery.h"
 
-#include <arpa/inet.h>
 #include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
 
 #include <chrono>
-#include <cstdlib>
 #include <thread>
 
 extern char** environ;
@@ -19,17 +17,6 @@ constexpr auto kStartTimeout = std::chrono::seconds(10);
 constexpr auto kPollInterval = std::chrono::milliseconds(50);
 
 } // namespace
-
-std::string TestAddress(int offset)
-{
-    const char* base = std::getenv("LUMIVEX_TEST_ADDR");
-    in_addr address{};
-    if (base == nullptr || inet_pton(AF_INET, base, &address) != 1)
-        return {};
-    address.s_addr = htonl(ntohl(address.s_addr) + offset);
-    char text[INET_ADDRSTRLEN];
-    return inet_ntop(AF_INET, &address, text, sizeof text);
-}
 
 FakeCamera::FakeCamera(std::string address, const std::vector<std::string>& extraArguments)
     : address_(std::move(address))

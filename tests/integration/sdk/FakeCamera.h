@@ -1,12 +1,10 @@
 #pragma once
 
+#include "TestAddress.h"
+
 #include <string>
 #include <sys/types.h>
 #include <vector>
-
-// The loopback address given to this test program, moved on by offset in the
-// last byte (the next address is free for a second camera).
-std::string TestAddress(int offset = 0);
 
 // Aravis's stock simulated GigE Vision camera, run as a child process on one
 // loopback address until the object goes away.
