@@ -192,7 +192,6 @@ bool CDeviceInfo::StartThread(FrameDisplayTarget* display, const FrameConverter&
     if (thread_)
         return false;
     thread_ = std::make_unique<Thread>(*device_, *pipeline_, overlays_.get(), records_, display, converter);
-    thread_->SetCameraContext(context_);
     if (!thread_->Start()) {
         thread_.reset();
         return false;

@@ -26,7 +26,8 @@ struct RecorderSlot {
     // current one; the next file gets index + 1.
     int32_t fileCount = 0;
     int32_t fileIndex = 0;
-    // What the next numbered file is started with.
+    // What the next numbered file is started with, and who starts it; without
+    // a starter no further file is started.
     std::string baseFileName;
     uint32_t compressor = 0;
     uint32_t plannedFrames = 0;

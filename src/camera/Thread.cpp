@@ -254,7 +254,7 @@ void Thread::FeedRecorder(FrameImage& image)
     // Deleting the writer finalises its file.
     slot.writer.reset();
     slot.active = false;
-    if (slot.fileIndex < slot.fileCount && context_ && slot.starter) {
+    if (slot.fileIndex < slot.fileCount && slot.starter) {
         slot.fileIndex += 1;
         const std::string baseFileName = slot.baseFileName;
         slot.starter->StartRecording(baseFileName, slot.compressor, slot.plannedFrames);

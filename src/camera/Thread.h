@@ -8,7 +8,6 @@
 #include <cstdint>
 #include <thread>
 
-class CameraContext;
 class FrameConverter;
 class FrameDisplayTarget;
 class FrameImage;
@@ -47,8 +46,6 @@ public:
     Thread(const Thread&) = delete;
     Thread& operator=(const Thread&) = delete;
 
-    // The context whose recording settings chain the next numbered file; may be null.
-    void SetCameraContext(CameraContext* context) { context_ = context; }
     // Starts the system thread, raised above normal priority where the
     // system permits it. False when it is running already or cannot start.
     bool Start();
@@ -86,7 +83,6 @@ private:
     std::atomic<bool> stop_{false};
     std::atomic<int32_t> frameCounter_{0};
     std::atomic<int32_t> exitCode_{0};
-    CameraContext* context_ = nullptr;
     FrameDisplayTarget* display_;
     SdkDevice& device_;
     SdkPipeline& pipeline_;
