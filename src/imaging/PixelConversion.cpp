@@ -1,0 +1,279 @@
+#include "imaging/PixelConversion.h"
+
+#include "imaging/BayerDemosaic.h"
+#include "imaging/PixelFormat.h"
+#include "imaging/VectorClones.h"
+
+#include <algorithm>
+#include <cstring>
+#include <memory>
+#include <new>
+
+namespace {
+
+// How a format stores its samples.
+enum class Storage {
+    Unknown,
+    Bytes, // one byte per sample
+    Words, // 16-bit little-endian samples, reduced by a right shift
+    Packed, // two 10 or 12-bit samples in three bytes; bytes 0 and 2 hold their top 8 bits
+    Rgb, // red, green, blue bytes
+    Bgr, // blue, green, red bytes
+};
+
+struct Layout {
+    Storage storage = Storage::Unknown;
+    int shift = 0; // Words only
+    int pattern = -1; // Bayer pattern index; -1 for grey and RGB formats
+};
+
+constexpr int kMono10Shift = 2;
+constexpr int kMono12Shift = 4;
+constexpr int kMono14Shift = 6;
+constexpr int kMono16Shift = 8;
+
+// Offset of a code within the Bayer group that starts at first, or -1.
+int PatternInGroup(uint32_t pixelFormat, uint32_t first)
+{
+    return pixelFormat >= first && pixelFormat < first + kBayerPatternCount ? int(pixelFormat - first) : -1;
+}
+
+Layout LayoutOf(uint32_t pixelFormat)
+{
+    switch (pixelFormat) {
+    case kPixelFormatMono8:
+        return {Storage::Bytes};
+    case kPixelFormatMono10:
+        return {Storage::Words, kMono10Shift};
+    case kPixelFormatMono12:
+        return {Storage::Words, kMono12Shift};
+    case kPixelFormatMono14:
+        return {Storage::Words, kMono14Shift};
+    case kPixelFormatMono16:
+        return {Storage::Words, kMono16Shift};
+    case kPixelFormatMono10Packed:
+    case kPixelFormatMono12Packed:
+        return {Storage::Packed};
+    case kPixelFormatRGB8Packed:
+        return {Storage::Rgb};
+    case kPixelFormatBGR8Packed:
+        return {Storage::Bgr};
+    default:
+        break;
+    }
+    const struct {
+        uint32_t first;
+        Layout layout;
+    } bayerGroups[] = {
+        {kPixelFormatBayerGR8, {Storage::Bytes}},
+        {kPixelFormatBayerGR10, {Storage::Words, kMono10Shift}},
+        {kPixelFormatBayerGR12, {Storage::Words, kMono12Shift}},
+        {kPixelFormatBayerGR10Packed, {Storage::Packed}},
+        {kPixelFormatBayerGR12Packed, {Storage::Packed}},
+    };
+    for (const auto& group : bayerGroups) {
+        const int pattern = PatternInGroup(pixelFormat, group.first);
+        if (pattern >= 0) {
+            Layout layout = group.layout;
+            layout.pattern = pattern;
+            return layout;
+        }
+    }
+    return {};
+}
+
+size_t RawSize(const Layout& layout, size_t pixels)
+{
+    switch (layout.storage) {
+    case Storage::Bytes:
+        return pixels;
+    case Storage::Words:
+        return pixels * 2;
+    case Storage::Packed:
+        return (pixels * 3 + 1) / 2;
+    case Storage::Rgb:
+    case Storage::Bgr:
+        return pixels * 3;
+    case Storage::Unknown:
+        break;
+    }
+    return 0;
+}
+
+bool ValidFrame(const Layout& layout, const uint8_t* raw, size_t rawSize, int width, int height, const uint8_t* dest)
+{
+    return layout.storage != Storage::Unknown && raw && dest && width > 0 && height > 0
+        && rawSize >= RawSize(layout, size_t(width) * size_t(height));
+}
+
+LX_VECTOR_CLONES
+void ReduceWords(const uint8_t* __restrict raw, size_t count, int shift, uint8_t* __restrict dest)
+{
+    for (size_t i = 0; i < count; ++i) {
+        const unsigned value = unsigned(raw[2 * i]) | unsigned(raw[2 * i + 1]) << 8;
+        dest[i] = uint8_t(std::min(value >> shift, 255u));
+    }
+}
+
+LX_VECTOR_CLONES
+void HighBytes(const uint8_t* __restrict raw, size_t count, uint8_t* __restrict dest)
+{
+    const size_t groups = count / 2;
+    for (size_t k = 0; k < groups; ++k) {
+        dest[2 * k] = raw[3 * k];
+        dest[2 * k + 1] = raw[3 * k + 2];
+    }
+    // An odd pixel count ends in a group holding one pixel.
+    if (count % 2)
+        dest[count - 1] = raw[3 * groups];
+}
+
+LX_VECTOR_CLONES
+void SwapRedBlue(const uint8_t* __restrict raw, size_t count, uint8_t* __restrict dest)
+{
+    for (size_t i = 0; i < count; ++i) {
+        dest[3 * i] = raw[3 * i + 2];
+        dest[3 * i + 1] = raw[3 * i + 1];
+        dest[3 * i + 2] = raw[3 * i];
+    }
+}
+
+// 8-bit samples of a one-sample-per-pixel format (grey or Bayer).
+void ReduceTo8Bit(const Layout& layout, const uint8_t* raw, size_t count, uint8_t* dest)
+{
+    switch (layout.storage) {
+    case Storage::Bytes:
+        std::memcpy(dest, raw, count);
+        break;
+    case Storage::Words:
+        ReduceWords(raw, count, layout.shift, dest);
+        break;
+    case Storage::Packed:
+        HighBytes(raw, count, dest);
+        break;
+    default:
+        break;
+    }
+}
+
+// Hands demosaic an 8-bit mosaic of the frame: the raw data itself for 8-bit
+// formats, else a temporary reduced copy.
+template <class Demosaic>
+bool WithMosaic8(const Layout& layout, const uint8_t* raw, size_t count, Demosaic demosaic)
+{
+    if (layout.storage == Storage::Bytes)
+        return demosaic(raw);
+    std::unique_ptr<uint8_t[]> mosaic(new (std::nothrow) uint8_t[count]);
+    if (!mosaic)
+        return false;
+    ReduceTo8Bit(layout, raw, count, mosaic.get());
+    return demosaic(mosaic.get());
+}
+
+template <int BytesPerPixel>
+void ReversePixels(uint8_t* first, size_t count)
+{
+    uint8_t* last = first + (count - 1) * BytesPerPixel;
+    for (size_t i = 0; i < count / 2; ++i, first += BytesPerPixel, last -= BytesPerPixel)
+        std::swap_ranges(first, first + BytesPerPixel, last);
+}
+
+template <int BytesPerPixel>
+bool Mirror(uint8_t* pixels, int width, int height, int mode)
+{
+    if (mode == kMirrorOff)
+        return true;
+    if (mode < kMirrorOff || mode > kMirrorBoth || !pixels || width <= 0 || height <= 0)
+        return false;
+    const size_t rowBytes = size_t(width) * BytesPerPixel;
+    switch (mode) {
+    case kMirrorHorizontal:
+        for (int y = 0; y < height; ++y)
+            ReversePixels<BytesPerPixel>(pixels + y * rowBytes, size_t(width));
+        break;
+    case kMirrorVertical:
+        for (int y = 0; y < height / 2; ++y)
+            std::swap_ranges(pixels + y * rowBytes, pixels + (y + 1) * rowBytes, pixels + (height - 1 - y) * rowBytes);
+        break;
+    default:
+        ReversePixels<BytesPerPixel>(pixels, size_t(width) * size_t(height));
+        break;
+    }
+    return true;
+}
+
+} // namespace
+
+size_t RawFrameSize(uint32_t pixelFormat, int width, int height)
+{
+    if (width <= 0 || height <= 0)
+        return 0;
+    return RawSize(LayoutOf(pixelFormat), size_t(width) * size_t(height));
+}
+
+int ConvertedBytesPerPixel(uint32_t pixelFormat)
+{
+    if (LayoutOf(pixelFormat).storage == Storage::Unknown)
+        return 0;
+    return IsGrayPixelFormat(pixelFormat) ? 1 : 3;
+}
+
+bool ConvertFrame(uint32_t pixelFormat, int height, const uint8_t* raw, size_t rawSize, int width, uint8_t* dest,
+    int method)
+{
+    const Layout layout = LayoutOf(pixelFormat);
+    if (!ValidFrame(layout, raw, rawSize, width, height, dest))
+        return false;
+    const size_t count = size_t(width) * size_t(height);
+    switch (layout.storage) {
+    case Storage::Rgb:
+        SwapRedBlue(raw, count, dest);
+        return true;
+    case Storage::Bgr:
+        std::memcpy(dest, raw, count * 3);
+        return true;
+    default:
+        break;
+    }
+    if (layout.pattern < 0) {
+        ReduceTo8Bit(layout, raw, count, dest);
+        return true;
+    }
+    if (method < 0 || method >= kInterpolationMethodCount)
+        return false;
+    return WithMosaic8(layout, raw, count, [&](const uint8_t* mosaic) {
+        return DemosaicBayer8(height, method, mosaic, width, dest, layout.pattern);
+    });
+}
+
+bool MirrorGrayImage(uint8_t* pixels, int width, int height, int mode)
+{
+    return Mirror<1>(pixels, width, height, mode);
+}
+
+bool MirrorColorImage(uint8_t* pixels, int width, int height, int mode)
+{
+    return Mirror<3>(pixels, width, height, mode);
+}
+
+bool ConvertForDisplay(uint32_t pixelFormat, const uint8_t* raw, size_t rawSize, int width, int height, uint8_t* dest,
+    int method, int mirrorMode)
+{
+    const Layout layout = LayoutOf(pixelFormat);
+    bool converted = false;
+    if (layout.pattern == kBayerRG && layout.storage != Storage::Bytes) {
+        converted = ValidFrame(layout, raw, rawSize, width, height, dest)
+            && WithMosaic8(layout, raw, size_t(width) * size_t(height), [&](const uint8_t* mosaic) {
+                   return DemosaicBayer8NeighbourMean(height, mosaic, width, dest, layout.pattern);
+               });
+    } else {
+        converted = ConvertFrame(pixelFormat, height, raw, rawSize, width, dest, method);
+    }
+    if (!converted)
+        return false;
+    if (IsGrayPixelFormat(pixelFormat))
+        MirrorGrayImage(dest, width, height, mirrorMode);
+    else
+        MirrorColorImage(dest, width, height, mirrorMode);
+    return true;
+}

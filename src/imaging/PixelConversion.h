@@ -1,0 +1,48 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+// Conversion of raw camera frames into the program's converted image: 8-bit
+// grey (the seven grey formats) or 24-bit blue, green, red (every other
+// format), rows top to bottom, packed without padding (stride = width x bytes
+// per pixel).
+
+// Mirror modes, the user's "Mirror Mode" choice.
+constexpr int kMirrorOff = 0;
+constexpr int kMirrorHorizontal = 1; // each row reversed
+constexpr int kMirrorVertical = 2; // row order reversed
+constexpr int kMirrorBoth = 3; // the whole pixel sequence reversed
+
+// Bytes of raw data that a frame of this format and size takes (the packed
+// formats hold two pixels in three bytes); 0 for an unknown format or a size
+// below 1.
+size_t RawFrameSize(uint32_t pixelFormat, int width, int height);
+
+// Bytes per pixel of the converted image: 1 for the grey formats, 3 for the
+// other accepted formats, 0 for an unknown format.
+int ConvertedBytesPerPixel(uint32_t pixelFormat);
+
+// The full conversion into dest (width x height x ConvertedBytesPerPixel bytes),
+// without mirroring. Samples wider than 8 bits keep their top 8 bits (a value
+// beyond the format's bit depth saturates at 255); Bayer formats are then
+// demosaicked with the interpolation method. Gives false, writing nothing, for
+// a null pointer, a size below 1, an unknown format, raw data shorter than
+// RawFrameSize, or a method out of range for a Bayer format; and false when a
+// temporary buffer cannot be allocated.
+bool ConvertFrame(uint32_t pixelFormat, int height, const uint8_t* raw, size_t rawSize, int width, uint8_t* dest,
+    int method);
+
+// In-place mirroring of a converted grey (1 byte per pixel) or colour (3 bytes
+// per pixel) image. Mode 0 does nothing and gives true; a mode outside 0..3, a
+// null pointer or a size below 1 gives false.
+bool MirrorGrayImage(uint8_t* pixels, int width, int height, int mode);
+bool MirrorColorImage(uint8_t* pixels, int width, int height, int mode);
+
+// The display window's conversion of a raw buffer shown directly: as
+// ConvertFrame, except that 10 and 12-bit BayerRG data (packed or not) is
+// demosaicked by the fixed neighbour-mean method whatever the interpolation
+// method; then mirrored by the mirror mode (an unknown mode leaves the image
+// as it is). Gives false, with dest untouched, where ConvertFrame would fail.
+bool ConvertForDisplay(uint32_t pixelFormat, const uint8_t* raw, size_t rawSize, int width, int height, uint8_t* dest,
+    int method, int mirrorMode);

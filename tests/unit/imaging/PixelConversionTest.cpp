@@ -1,0 +1,258 @@
+#include "imaging/BayerDemosaic.h"
+#include "imaging/PixelConversion.h"
+#include "imaging/PixelFormat.h"
+
+#include "TestFrames.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+constexpr uint8_t kUntouched = 0xA5;
+
+// A truth value that runs over the whole range of a format's samples.
+uint16_t Spread(int x, int y, int bits)
+{
+    return uint16_t((x * 2731 + y * 977 + 13) & ((1 << bits) - 1));
+}
+
+std::vector<uint8_t> Convert(const TestFrame& frame, int method = kInterpolationBilinear)
+{
+    std::vector<uint8_t> out(size_t(frame.width) * frame.height * ConvertedBytesPerPixel(frame.pixelFormat),
+        kUntouched);
+    EXPECT_TRUE(ConvertFrame(frame.pixelFormat, frame.height, frame.data.data(), frame.data.size(), frame.width,
+        out.data(), method))
+        << std::hex << frame.pixelFormat;
+    return out;
+}
+
+std::vector<uint8_t> ConvertShown(const TestFrame& frame, int method, int mirror)
+{
+    std::vector<uint8_t> out(size_t(frame.width) * frame.height * ConvertedBytesPerPixel(frame.pixelFormat),
+        kUntouched);
+    EXPECT_TRUE(ConvertForDisplay(frame.pixelFormat, frame.data.data(), frame.data.size(), frame.width, frame.height,
+        out.data(), method, mirror))
+        << std::hex << frame.pixelFormat;
+    return out;
+}
+
+bool IsBayer(uint32_t pixelFormat)
+{
+    return BayerPatternIndex(pixelFormat) >= 0;
+}
+
+// The 8-bit mosaic that a Bayer frame's samples reduce to.
+std::vector<uint8_t> Mosaic8(int width, int height, int bits)
+{
+    std::vector<uint8_t> mosaic;
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x)
+            mosaic.push_back(uint8_t(Spread(x, y, bits) >> (bits - 8)));
+    }
+    return mosaic;
+}
+
+TEST(ConvertFrame, GreyFormatsKeepTheTop8BitsOfEachSample)
+{
+    for (uint32_t format : ConvertiblePixelFormats()) {
+        if (!IsGrayPixelFormat(format))
+            continue;
+        const int bits = SampleBits(format);
+        // 5 x 3 gives an odd pixel count, which ends packed data in a half group.
+        const TestFrame frame = MakeGreyFrame(format, 5, 3, [bits](int x, int y) { return Spread(x, y, bits); });
+        ASSERT_EQ(frame.data.size(), RawFrameSize(format, 5, 3)) << std::hex << format;
+        EXPECT_EQ(Convert(frame), Mosaic8(5, 3, bits)) << std::hex << format;
+    }
+}
+
+TEST(ConvertFrame, WideGreySamplesAreShiftedToTheirTopBits)
+{
+    const auto single = [](uint32_t format, uint16_t value) {
+        return Convert(MakeGreyFrame(format, 1, 1, [value](int, int) { return value; }))[0];
+    };
+    EXPECT_EQ(single(kPixelFormatMono12, 0x0FFF), 255);
+    EXPECT_EQ(single(kPixelFormatMono16, 0x01FF), 1);
+    EXPECT_EQ(single(kPixelFormatMono10, 0x0203), 0x80);
+    EXPECT_EQ(single(kPixelFormatMono14, 0x3FC0), 0xFF);
+    // Bits above the format's depth saturate rather than wrap.
+    EXPECT_EQ(single(kPixelFormatMono12, 0xFFFF), 255);
+    EXPECT_EQ(single(kPixelFormatMono10, 0x0400), 255);
+}
+
+TEST(ConvertFrame, RgbIsReorderedToBgrAndBgrIsCopied)
+{
+    const auto colour = [](int x, int) { return TruthRgb{uint16_t(10 + x), uint16_t(20 + x), uint16_t(30 + x)}; };
+    const std::vector<uint8_t> expected = {30, 20, 10, 31, 21, 11};
+    EXPECT_EQ(Convert(MakeColourFrame(kPixelFormatRGB8Packed, 2, 1, colour)), expected);
+    EXPECT_EQ(Convert(MakeColourFrame(kPixelFormatBGR8Packed, 2, 1, colour)), expected);
+}
+
+TEST(ConvertFrame, BayerFormatsDemosaicTheTop8BitsOfTheirSamples)
+{
+    constexpr int kWidth = 9;
+    constexpr int kHeight = 6;
+    for (uint32_t format : ConvertiblePixelFormats()) {
+        if (!IsBayer(format))
+            continue;
+        const int bits = SampleBits(format);
+        const TestFrame frame = MakeGreyFrame(format, kWidth, kHeight, [bits](int x, int y) { return Spread(x, y, bits); });
+        ASSERT_EQ(frame.data.size(), RawFrameSize(format, kWidth, kHeight)) << std::hex << format;
+        const std::vector<uint8_t> mosaic = Mosaic8(kWidth, kHeight, bits);
+        for (int method : {kInterpolationNearest, kInterpolationBiCubic}) {
+            std::vector<uint8_t> expected(mosaic.size() * 3);
+            ASSERT_TRUE(DemosaicBayer8(kHeight, method, mosaic.data(), kWidth, expected.data(),
+                BayerPatternIndex(format)));
+            EXPECT_EQ(Convert(frame, method), expected) << std::hex << format << " method " << method;
+        }
+    }
+}
+
+TEST(ConvertFrame, BayerFrameOfAFlatColourGivesThatColour)
+{
+    const TruthRgb colour{200 << 4, 100 << 4, 50 << 4};
+    const TestFrame frame = MakeColourFrame(kPixelFormatBayerBG12Packed, 6, 4, [&](int, int) { return colour; });
+    const std::vector<uint8_t> out = Convert(frame, kInterpolationBilinearFcr);
+    for (size_t i = 0; i < out.size(); i += 3) {
+        EXPECT_EQ(out[i], 50);
+        EXPECT_EQ(out[i + 1], 100);
+        EXPECT_EQ(out[i + 2], 200);
+    }
+}
+
+TEST(ConvertFrame, RefusesBadInputWithoutWriting)
+{
+    const TestFrame frame = MakeGreyFrame(kPixelFormatBayerRG8, 4, 4, [](int x, int) { return uint16_t(x); });
+    const uint8_t* raw = frame.data.data();
+    const size_t size = frame.data.size();
+    std::vector<uint8_t> out(48, kUntouched);
+    EXPECT_FALSE(ConvertFrame(kPixelFormatBayerRG8, 4, raw, size, 4, nullptr, kInterpolationBilinear));
+    EXPECT_FALSE(ConvertFrame(kPixelFormatBayerRG8, 4, nullptr, size, 4, out.data(), kInterpolationBilinear));
+    EXPECT_FALSE(ConvertFrame(kPixelFormatBayerRG8, 4, raw, size - 1, 4, out.data(), kInterpolationBilinear));
+    EXPECT_FALSE(ConvertFrame(kPixelFormatBayerRG8, 0, raw, size, 4, out.data(), kInterpolationBilinear));
+    EXPECT_FALSE(ConvertFrame(kPixelFormatBayerRG8, 4, raw, size, -4, out.data(), kInterpolationBilinear));
+    EXPECT_FALSE(ConvertFrame(kPixelFormatBayerRG8, 4, raw, size, 4, out.data(), -1));
+    EXPECT_FALSE(ConvertFrame(kPixelFormatBayerRG8, 4, raw, size, 4, out.data(), kInterpolationMethodCount));
+    EXPECT_FALSE(ConvertFrame(kPixelFormatMono8Signed, 4, raw, size, 4, out.data(), kInterpolationBilinear));
+    EXPECT_FALSE(ConvertFrame(0, 4, raw, size, 4, out.data(), kInterpolationBilinear));
+    EXPECT_EQ(out, std::vector<uint8_t>(48, kUntouched));
+    // The method matters only for Bayer formats.
+    EXPECT_TRUE(ConvertFrame(kPixelFormatMono8, 4, raw, size, 4, out.data(), 99));
+}
+
+TEST(ConvertFrame, EveryFormatAndMethodHandlesTinyAndOddSizes)
+{
+    const int sizes[][2] = {{1, 1}, {1, 2}, {2, 1}, {1, 5}, {5, 1}, {2, 2}, {3, 3}, {5, 4}, {7, 3}, {4, 7}};
+    for (uint32_t format : ConvertiblePixelFormats()) {
+        const int bits = SampleBits(format);
+        for (auto [w, h] : sizes) {
+            const TestFrame frame = format == kPixelFormatRGB8Packed || format == kPixelFormatBGR8Packed
+                ? MakeColourFrame(format, w, h, [](int x, int y) { return TruthRgb{uint16_t(x), uint16_t(y), 7}; })
+                : MakeGreyFrame(format, w, h, [bits](int x, int y) { return Spread(x, y, bits); });
+            ASSERT_EQ(frame.data.size(), RawFrameSize(format, w, h)) << std::hex << format << " " << w << "x" << h;
+            std::vector<uint8_t> out(size_t(w) * h * ConvertedBytesPerPixel(format));
+            for (int method = 0; method < kInterpolationMethodCount; ++method) {
+                EXPECT_TRUE(ConvertFrame(format, h, frame.data.data(), frame.data.size(), w, out.data(), method));
+                EXPECT_FALSE(ConvertFrame(format, h, frame.data.data(), frame.data.size() - 1, w, out.data(), method));
+                for (int mirror = kMirrorOff; mirror <= kMirrorBoth; ++mirror) {
+                    EXPECT_TRUE(ConvertForDisplay(format, frame.data.data(), frame.data.size(), w, h, out.data(),
+                        method, mirror));
+                }
+            }
+        }
+    }
+}
+
+TEST(MirrorImage, ReversesRowsColumnsOrBoth)
+{
+    std::vector<uint8_t> grey = {1, 2, 3, 4};
+    EXPECT_TRUE(MirrorGrayImage(grey.data(), 2, 2, kMirrorBoth));
+    EXPECT_EQ(grey, (std::vector<uint8_t>{4, 3, 2, 1}));
+
+    // 3 x 2 grey: 1 2 3 / 4 5 6
+    std::vector<uint8_t> rows = {1, 2, 3, 4, 5, 6};
+    EXPECT_TRUE(MirrorGrayImage(rows.data(), 3, 2, kMirrorHorizontal));
+    EXPECT_EQ(rows, (std::vector<uint8_t>{3, 2, 1, 6, 5, 4}));
+    EXPECT_TRUE(MirrorGrayImage(rows.data(), 3, 2, kMirrorVertical));
+    EXPECT_EQ(rows, (std::vector<uint8_t>{6, 5, 4, 3, 2, 1}));
+
+    // Colour pixels move as a whole: 3 x 3, bytes of pixel i are 3i, 3i+1, 3i+2.
+    std::vector<uint8_t> colour(27);
+    for (size_t i = 0; i < colour.size(); ++i)
+        colour[i] = uint8_t(i);
+    std::vector<uint8_t> horizontal = colour;
+    EXPECT_TRUE(MirrorColorImage(horizontal.data(), 3, 3, kMirrorHorizontal));
+    EXPECT_EQ(std::vector<uint8_t>(horizontal.begin(), horizontal.begin() + 9),
+        (std::vector<uint8_t>{6, 7, 8, 3, 4, 5, 0, 1, 2}));
+    std::vector<uint8_t> vertical = colour;
+    EXPECT_TRUE(MirrorColorImage(vertical.data(), 3, 3, kMirrorVertical));
+    EXPECT_EQ(std::vector<uint8_t>(vertical.begin(), vertical.begin() + 9),
+        (std::vector<uint8_t>{18, 19, 20, 21, 22, 23, 24, 25, 26}));
+    EXPECT_EQ(std::vector<uint8_t>(vertical.begin() + 9, vertical.begin() + 18),
+        std::vector<uint8_t>(colour.begin() + 9, colour.begin() + 18));
+    std::vector<uint8_t> both = colour;
+    EXPECT_TRUE(MirrorColorImage(both.data(), 3, 3, kMirrorBoth));
+    EXPECT_TRUE(MirrorColorImage(horizontal.data(), 3, 3, kMirrorVertical));
+    EXPECT_EQ(both, horizontal);
+}
+
+TEST(MirrorImage, ModeOffDoesNothingAndUnknownModesFail)
+{
+    std::vector<uint8_t> grey = {1, 2, 3, 4};
+    EXPECT_TRUE(MirrorGrayImage(grey.data(), 2, 2, kMirrorOff));
+    EXPECT_FALSE(MirrorGrayImage(grey.data(), 2, 2, 4));
+    EXPECT_FALSE(MirrorColorImage(grey.data(), 1, 1, -1));
+    EXPECT_FALSE(MirrorGrayImage(nullptr, 2, 2, kMirrorVertical));
+    EXPECT_EQ(grey, (std::vector<uint8_t>{1, 2, 3, 4}));
+}
+
+TEST(ConvertForDisplay, WideBayerOfOtherPatternsConvertsAsConvertFrameThenMirrors)
+{
+    for (uint32_t format : {kPixelFormatBayerGR12, kPixelFormatBayerGB10Packed, kPixelFormatBayerBG10}) {
+        const int bits = SampleBits(format);
+        const TestFrame frame = MakeGreyFrame(format, 8, 5, [bits](int x, int y) { return Spread(x, y, bits); });
+        std::vector<uint8_t> expected = Convert(frame, kInterpolationBiCubic);
+        ASSERT_TRUE(MirrorColorImage(expected.data(), 8, 5, kMirrorHorizontal));
+        EXPECT_EQ(ConvertShown(frame, kInterpolationBiCubic, kMirrorHorizontal), expected) << std::hex << format;
+    }
+}
+
+TEST(ConvertForDisplay, WideBayerRgUsesTheNeighbourMeanWhateverTheMethod)
+{
+    for (uint32_t format : {kPixelFormatBayerRG10, kPixelFormatBayerRG12, kPixelFormatBayerRG10Packed,
+             kPixelFormatBayerRG12Packed}) {
+        const int bits = SampleBits(format);
+        const TestFrame frame = MakeGreyFrame(format, 7, 5, [bits](int x, int y) { return Spread(x, y, bits); });
+        const std::vector<uint8_t> mosaic = Mosaic8(7, 5, bits);
+        std::vector<uint8_t> expected(mosaic.size() * 3);
+        ASSERT_TRUE(DemosaicBayer8NeighbourMean(5, mosaic.data(), 7, expected.data(), kBayerRG));
+        EXPECT_EQ(ConvertShown(frame, kInterpolationNearest, kMirrorOff), expected) << std::hex << format;
+        EXPECT_EQ(ConvertShown(frame, -1, kMirrorOff), expected) << std::hex << format;
+    }
+}
+
+TEST(ConvertForDisplay, ConvertsByFormatThenMirrorsByKind)
+{
+    const TestFrame grey = MakeGreyFrame(kPixelFormatMono12Packed, 3, 1, [](int x, int) { return uint16_t(x << 4); });
+    EXPECT_EQ(ConvertShown(grey, kInterpolationBilinear, kMirrorHorizontal), (std::vector<uint8_t>{2, 1, 0}));
+    // An unknown mirror mode leaves the converted image as it is.
+    EXPECT_EQ(ConvertShown(grey, kInterpolationBilinear, 9), (std::vector<uint8_t>{0, 1, 2}));
+
+    const TestFrame rgb = MakeColourFrame(kPixelFormatRGB8Packed, 2, 1,
+        [](int x, int) { return TruthRgb{uint16_t(x), 5, 6}; });
+    EXPECT_EQ(ConvertShown(rgb, kInterpolationBilinear, kMirrorBoth), (std::vector<uint8_t>{6, 5, 1, 6, 5, 0}));
+}
+
+TEST(ConvertForDisplay, UnknownFormatsFailAndLeaveTheDestination)
+{
+    const std::vector<uint8_t> raw(32, 1);
+    std::vector<uint8_t> out(48, kUntouched);
+    EXPECT_FALSE(ConvertForDisplay(kPixelFormatMono8Signed, raw.data(), raw.size(), 4, 4, out.data(),
+        kInterpolationBilinear, kMirrorOff));
+    EXPECT_FALSE(ConvertForDisplay(kPixelFormatBayerRG12, raw.data(), raw.size() - 1, 4, 4, out.data(),
+        kInterpolationBilinear, kMirrorOff));
+    EXPECT_EQ(out, std::vector<uint8_t>(48, kUntouched));
+}
+
+} // namespace
