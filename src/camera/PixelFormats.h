@@ -29,15 +29,3 @@ constexpr bool IsGreyPixelFormat(uint32_t pixelFormat)
         return false;
     }
 }
-
-// Bits per pixel, which GigE Vision codes carry in bits 16 to 23.
-constexpr uint32_t PixelFormatBits(uint32_t pixelFormat)
-{
-    return (pixelFormat >> 16) & 0xFF;
-}
-
-// Bytes of a raw frame of that format and size, rows back to back.
-constexpr uint64_t RawFrameBytes(uint32_t pixelFormat, uint32_t width, uint32_t height)
-{
-    return (uint64_t{width} * height * PixelFormatBits(pixelFormat) + 7) / 8;
-}

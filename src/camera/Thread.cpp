@@ -171,15 +171,12 @@ bool Thread::ProcessFrame(const SdkBuffer& buffer, FrameImage& image, int32_t& d
         return false;
 
     if (request || recording || displayDue) {
-        // A buffer shorter than its format and size says is never converted.
-        if (buffer.GetDataSize() < RawFrameBytes(pixelFormat, frame->GetWidth(), frame->GetHeight()))
-            return false;
         const int32_t interpolation = display_ ? display_->InterpolationMethod()
                                       : records_.displaySettings
                                           ? records_.displaySettings->interpolationMethod.load()
                                           : DisplaySettings::kDefaultInterpolationMethod;
-        if (!converter_.ConvertFrame(pixelFormat, height, buffer.GetDataPointer(), width, image.Pixels(),
-                                     interpolation))
+        if (!converter_.ConvertFrame(pixelFormat, height, buffer.GetDataPointer(), buffer.GetDataSize(), width,
+                                     image.Pixels(), interpolation))
             return false;
         // Mirroring results are ignored: a failed mirror leaves the frame as converted.
         if (kind == FrameImage::kGrey)

@@ -208,7 +208,7 @@ FakeFrame MakeFrame(uint32_t width, uint32_t height, uint32_t pixelFormat, uint6
     frame.height = height;
     frame.pixelFormat = pixelFormat;
     frame.blockId = blockId;
-    frame.pixels.assign(static_cast<size_t>(RawFrameBytes(pixelFormat, width, height)), fill);
+    frame.pixels.assign(RawFrameBytes(pixelFormat, width, height), fill);
     return frame;
 }
 
@@ -334,12 +334,12 @@ int FakePipeline::SetBufferSizeCount() const
     return setBufferSizeCount_;
 }
 
-bool FakeConverter::ConvertFrame(uint32_t pixelFormat, int32_t height, const uint8_t* raw, int32_t width,
-                                 uint8_t* destination, int32_t interpolationMethod) const
+bool FakeConverter::ConvertFrame(uint32_t pixelFormat, int32_t height, const uint8_t* raw, size_t rawSize,
+                                 int32_t width, uint8_t* destination, int32_t interpolationMethod) const
 {
     ++conversions;
     lastInterpolation = interpolationMethod;
-    if (fail)
+    if (fail || rawSize < RawFrameBytes(pixelFormat, static_cast<uint32_t>(width), static_cast<uint32_t>(height)))
         return false;
     const size_t pixels = static_cast<size_t>(width) * static_cast<size_t>(height);
     const size_t bytesPerSample = PixelFormatBits(pixelFormat) / 8 == 2 ? 2 : 1;

@@ -177,11 +177,11 @@ private:
 };
 
 // Converts by copying: grey formats one byte per pixel, colour ones three
-// bytes of the raw value; mirroring is counted.
+// bytes of the raw value; fails for short raw data. Mirroring is counted.
 class FakeConverter : public FrameConverter {
 public:
-    bool ConvertFrame(uint32_t pixelFormat, int32_t height, const uint8_t* raw, int32_t width, uint8_t* destination,
-                      int32_t interpolationMethod) const override;
+    bool ConvertFrame(uint32_t pixelFormat, int32_t height, const uint8_t* raw, size_t rawSize, int32_t width,
+                      uint8_t* destination, int32_t interpolationMethod) const override;
     bool MirrorGrayImage(uint8_t* pixels, int32_t width, int32_t height, int32_t mode) const override;
     bool MirrorColorImage(uint8_t* pixels, int32_t width, int32_t height, int32_t mode) const override;
 
@@ -243,3 +243,15 @@ public:
 };
 
 int64_t SteadyNowMs();
+
+// Bits per pixel, which GigE Vision pixel format codes carry in bits 16 to 23.
+constexpr uint32_t PixelFormatBits(uint32_t pixelFormat)
+{
+    return (pixelFormat >> 16) & 0xFF;
+}
+
+// Bytes of a raw frame of that format and size.
+constexpr size_t RawFrameBytes(uint32_t pixelFormat, uint32_t width, uint32_t height)
+{
+    return (size_t{width} * height * PixelFormatBits(pixelFormat) + 7) / 8;
+}

@@ -407,7 +407,7 @@ TEST_F(ThreadTest, FailedOrImpossibleConversionShowsTheRawBuffer)
     EXPECT_TRUE(shows[0].raw);
     EXPECT_TRUE(shows[1].raw);
     EXPECT_EQ(shows[1].pixels.size(), 40u);
-    EXPECT_EQ(converter_.conversions, 1);
+    EXPECT_EQ(converter_.conversions, 2);
 }
 
 TEST_F(ThreadTest, StopThreadReturnsWithinHalfASecondWhenNothingArrives)
