@@ -22,7 +22,8 @@ int32_t InRangeOr(int32_t value, int32_t max, int32_t fallback)
 } // namespace
 
 CameraContext::CameraContext(std::string settingsPath)
-    : settingsPath_(settingsPath.empty() ? SettingsFilePath() : std::move(settingsPath))
+    : drawingManager(std::make_unique<CDrawingManagement>()),
+      settingsPath_(settingsPath.empty() ? SettingsFilePath() : std::move(settingsPath))
 {
     Profile settings(settingsPath_);
     showToolBar = settings.GetInt(kSettingSection, kShowToolBarKey, kDefaultShowToolBar);
@@ -40,8 +41,9 @@ CameraContext::~CameraContext()
     std::filesystem::create_directories(std::filesystem::path(settingsPath_).parent_path(), ignored);
     Profile settings(settingsPath_);
     settings.WriteInt(kSettingSection, kShowToolBarKey, showToolBar);
-    if (!cameras_.empty() && drawingManager)
-        settings.WriteString(cameras_.front()->GetMACAddress(), kDrawFileNameKey, drawingManager->DrawFileName());
+    if (!cameras_.empty())
+        settings.WriteString(cameras_.front()->GetMACAddress(), kDrawFileNameKey,
+                             drawingManager->DrawingFileName().toStdString());
     settings.WriteInt(kOtherSection, kInterpolationMethodKey, displaySettings.interpolationMethod);
     settings.WriteInt(kOtherSection, kMirrorModeKey, displaySettings.mirrorMode);
 

@@ -1,12 +1,13 @@
 #pragma once
 
-#include "app/ContextDrawingManager.h"
 #include "camera/DisplaySettings.h"
 #include "camera/FrameRequest.h"
 #include "camera/HandOffRecords.h"
 #include "camera/HistogramRecord.h"
 #include "camera/RecorderSlot.h"
 #include "camera/WaveformRecord.h"
+#include "drawing/CDrawingManagement.h"
+#include "drawing/DrawingManagementBase.h"
 
 #include <atomic>
 #include <cstdint>
@@ -57,8 +58,7 @@ public:
     int32_t recordingInProgress = 0;
     DisplaySettings displaySettings;
     QWidget* mainWindow = nullptr;
-    // Built by the drawing subsystem; null until then.
-    std::unique_ptr<ContextDrawingManager> drawingManager;
+    std::unique_ptr<CDrawingManagement> drawingManager;
     int32_t showToolBar = kDefaultShowToolBar;
     int32_t zoomIndex = kDefaultZoomIndex;
     FrameRequest frameRequest;
@@ -71,8 +71,8 @@ public:
     // The open waveform and histogram windows' records; null while closed.
     std::atomic<WaveformRecord*> waveformRecord{nullptr};
     std::atomic<HistogramRecord*> histogramRecord{nullptr};
-    // The "Drawing" overlay painter of the first camera, owned; null when none.
-    std::shared_ptr<void> drawingOverlayPainter;
+    // The "Drawing" overlay painter of the first camera; null when none.
+    std::unique_ptr<DrawingManagementBase> drawingOverlayPainter;
 
 private:
     std::string settingsPath_;
