@@ -47,6 +47,9 @@ CameraContext::~CameraContext()
     settings.WriteInt(kOtherSection, kInterpolationMethodKey, displaySettings.interpolationMethod);
     settings.WriteInt(kOtherSection, kMirrorModeKey, displaySettings.mirrorMode);
 
+    // No acquisition thread may be painting with the painter being deleted.
+    for (const auto& camera : cameras_)
+        camera->StopThread();
     drawingOverlayPainter.reset();
     while (!cameras_.empty())
         RemoveCamera(cameras_.back().get());
