@@ -245,7 +245,7 @@ void Thread::FeedRecorder(FrameImage& image)
     std::lock_guard lock(slot.mutex);
     if (!slot.active || slot.cameraKey != cameraKey_ || !slot.writer)
         return;
-    if (!slot.writer->AddFrame(frameCounter_, image.Pixels()))
+    if (!slot.writer->AddFrame(static_cast<uint32_t>(frameCounter_.load()), image.Pixels()))
         return;
 
     // Deleting the writer finalises its file.

@@ -401,7 +401,7 @@ FakeRecorder::~FakeRecorder()
         ++*finalised_;
 }
 
-bool FakeRecorder::AddFrame(int32_t, const uint8_t*)
+bool FakeRecorder::AddFrame(uint32_t, const uint8_t*)
 {
     return ++added >= framesPerFile_;
 }

@@ -227,7 +227,7 @@ class FakeRecorder : public FrameRecorder {
 public:
     FakeRecorder(int framesPerFile, std::atomic<int>* finalised) : framesPerFile_(framesPerFile), finalised_(finalised) {}
     ~FakeRecorder() override;
-    bool AddFrame(int32_t frameNumber, const uint8_t* pixels) override;
+    bool AddFrame(uint32_t frameNumber, const uint8_t* pixels) override;
 
     std::atomic<int> added{0};
 
