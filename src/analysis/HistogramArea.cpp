@@ -96,3 +96,12 @@ void ApplyAreaDrag(HistogramArea& area, AreaDrag mode, QPoint point, QPoint last
         break;
     }
 }
+
+Qt::CursorShape AreaCursor(AreaDrag mode)
+{
+    switch (mode) {
+    case AreaDrag::None: return Qt::ArrowCursor;
+    case AreaDrag::Move: return Qt::SizeAllCursor;
+    default: return Qt::CrossCursor;
+    }
+}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPoint>
+#include <Qt>
 #include <QSize>
 
 #include <cstdint>
@@ -36,3 +37,7 @@ AreaDrag HitTestArea(const HistogramArea& area, QPoint point);
 // without changing its size (an area larger than the image keeps left or top
 // at 0).
 void ApplyAreaDrag(HistogramArea& area, AreaDrag mode, QPoint point, QPoint last, QSize image);
+
+// The preview's cursor over a corner (cross), inside the area (four-way move)
+// or elsewhere (arrow), and during a drag of that mode.
+Qt::CursorShape AreaCursor(AreaDrag mode);

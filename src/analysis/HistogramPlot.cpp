@@ -65,6 +65,11 @@ std::array<AxisLabel, 5> HistogramValueLabels(const HistogramLayout& layout, int
     return labels;
 }
 
+int HistogramBinCount(bool colour, int bitDepth)
+{
+    return colour ? kValueSteps : 1 << std::clamp(bitDepth, kBaseBitDepth, kMaxBitDepth);
+}
+
 QPolygon HistogramCurve(const HistogramLayout& layout, const uint32_t* counts, int binCount, int64_t fullScale)
 {
     QPolygon curve;

@@ -38,6 +38,11 @@ std::array<AxisLabel, 5> HistogramCountLabels(const HistogramLayout& layout, int
 // (0, 63, 127, 191, 255 for 8 bits); the three inner ones have grid lines.
 std::array<AxisLabel, 5> HistogramValueLabels(const HistogramLayout& layout, int bitDepth);
 
+// Bins a window shows per channel: 256 for a colour camera, counted from the
+// converted 8-bit image; 2^bitDepth for a grey one, counted at the sensor's
+// depth (8 to 12 bits).
+int HistogramBinCount(bool colour, int bitDepth);
+
 // The curve of binCount bins (256, or 2^bitDepth for a grey camera counted at
 // its sensor depth), all spread over the 256 value steps. A bin is drawn at
 // count x (binCount / 256) x plotHeight / F, so that one label unit is one

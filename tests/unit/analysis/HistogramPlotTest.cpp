@@ -148,6 +148,11 @@ TEST(HistogramPlot, CurveHeightsScaleByTheFullScaleAndStayInside)
 
 TEST(HistogramPlot, DeepGreyBinsShareTheValueStepsAndCountPerSensorValue)
 {
+    EXPECT_EQ(HistogramBinCount(false, 12), 4096);
+    EXPECT_EQ(HistogramBinCount(false, 10), 1024);
+    EXPECT_EQ(HistogramBinCount(false, 16), 4096);
+    EXPECT_EQ(HistogramBinCount(true, 12), 256);
+
     const HistogramLayout layout = ComputeHistogramLayout(335, 541);
     std::vector<uint32_t> counts(4096, 0);
     // 3868 / 16 counts per sensor value reach the top label.
