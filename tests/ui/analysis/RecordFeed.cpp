@@ -2,7 +2,6 @@
 
 #include "imaging/BayerDemosaic.h"
 #include "imaging/PixelConversion.h"
-#include "imaging/PixelFormat.h"
 
 #include <QWidget>
 
@@ -30,23 +29,12 @@ void FeedWaveform(WaveformRecord& record, const std::vector<uint8_t>& converted)
 void FeedHistogram(HistogramRecord& record, const TestFrame& frame, const std::vector<uint8_t>& converted)
 {
     std::lock_guard lock(record.mutex);
-    for (auto& table : record.counts)
-        table.fill(0);
-    const bool grey = IsGrayPixelFormat(frame.pixelFormat);
-    const bool wide = frame.pixelFormat != kPixelFormatMono8;
-    for (int y = record.top; y <= record.bottom; ++y) {
-        for (int x = record.left; x <= record.right; ++x) {
-            const size_t index = static_cast<size_t>(y) * frame.width + x;
-            if (!grey) {
-                for (int c = 0; c < 3; ++c)
-                    ++record.counts[c][converted[index * 3 + c]];
-            } else if (x < record.right && y < record.bottom) {
-                const uint32_t value = wide ? frame.data[index * 2] | (frame.data[index * 2 + 1] << 8)
-                                            : frame.data[index];
-                ++record.counts[0][value];
-            }
-        }
-    }
+    if (!record.AreaInside(frame.width, frame.height))
+        return;
+    if (record.colour)
+        record.CountColour(converted.data(), frame.width);
+    else
+        record.CountGrey(frame.pixelFormat, frame.data.data(), frame.data.size(), frame.width);
 }
 
 QImage Grab(QWidget& widget)

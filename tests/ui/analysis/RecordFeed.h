@@ -18,8 +18,8 @@ std::vector<uint8_t> ConvertForAnalysis(const TestFrame& frame);
 // Copies the record's selected row of the converted frame into its buffer.
 void FeedWaveform(WaveformRecord& record, const std::vector<uint8_t>& converted);
 
-// Recounts the record's area: colour from the converted frame, grey from the
-// raw samples of an unpacked grey frame.
+// Recounts the record's area as the acquisition thread does: colour from the
+// converted frame, grey from the raw samples.
 void FeedHistogram(HistogramRecord& record, const TestFrame& frame, const std::vector<uint8_t>& converted);
 
 // The widget's picture, painted now.
