@@ -13,15 +13,6 @@ class QComboBox;
 class QLabel;
 class QSlider;
 
-// What the recording setting dialog knows of the camera.
-struct RecordingCameraInfo {
-    int width = 0;
-    int height = 0;
-    bool colour = false;
-    // AcquisitionFrameRate; 0 when it cannot be read.
-    double frameRate = 0.0;
-};
-
 // "Recording Setting": picks the compression, the quality and the number of
 // frames of a movie, shows the estimated file size and recording time, and
 // can repeat the recording into numbered files. Every change updates

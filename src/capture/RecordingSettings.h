@@ -21,6 +21,15 @@ struct RecordingSettings {
     int ExtraFiles() const { return retry ? repeat - 1 : 0; }
 };
 
+// What the recording setting dialog knows of the recorded camera.
+struct RecordingCameraInfo {
+    int width = 0;
+    int height = 0;
+    bool colour = false;
+    // AcquisitionFrameRate; 0 when it cannot be read.
+    double frameRate = 0.0;
+};
+
 inline constexpr const char* kRecordingSection = "Recording";
 inline constexpr const char* kRecordingFrameCountKey = "FrameCount";
 inline constexpr const char* kRecordingCompressorKey = "Compressor";
