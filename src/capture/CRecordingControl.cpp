@@ -89,6 +89,7 @@ bool CRecordingControl::Record(CDeviceInfo& camera, const std::string& path, con
     camera_ = &camera;
     format_ = format;
     framesRecorded_ = 0;
+    finishPosted_ = false;
     return StartRecording(path, settings.compressor, settings.frames);
 }
 
@@ -96,7 +97,20 @@ bool CRecordingControl::StartRecording(const std::string& path, std::uint32_t co
                                        std::uint32_t plannedFrames)
 {
     std::lock_guard lock(slot_.mutex);
-    if (slot_.active || !camera_ || !HasAviExtension(path))
+    if (slot_.active)
+        return false;
+    if (StartFile(path, compressor, plannedFrames))
+        return true;
+    // A numbered file that cannot start ends the recording; the main window
+    // must still learn that it is over.
+    if (slot_.fileIndex > 0 && !finishPosted_)
+        PostNotify(kRecordingFinishedMessage);
+    return false;
+}
+
+bool CRecordingControl::StartFile(const std::string& path, std::uint32_t compressor, std::uint32_t plannedFrames)
+{
+    if (!camera_ || !HasAviExtension(path))
         return false;
     std::unique_ptr<CCreateAVI> writer = CCreateAVI::Create(compressor);
     if (!writer)
@@ -139,5 +153,7 @@ bool CRecordingControl::IsActive() const
 
 void CRecordingControl::PostNotify(unsigned message)
 {
+    if (message == kRecordingFinishedMessage)
+        finishPosted_ = true;
     QMetaObject::invokeMethod(this, [this, message] { emit Notify(message); }, Qt::QueuedConnection);
 }

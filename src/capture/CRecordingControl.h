@@ -18,9 +18,10 @@ struct RecorderSlot;
 // through StartRecording. The main window and lumivex-cli use it alike.
 //
 // The slot's recursive mutex guards every step; the acquisition thread holds
-// it when it chains the next file. Notify() is always delivered through this
-// object's event queue, so receivers on the user interface thread never run
-// inside the acquisition thread or inside Record.
+// it when it chains the next file. The slot must outlive this object.
+// Notify() is always delivered through this object's event queue, so
+// receivers on the user interface thread never run inside the acquisition
+// thread or inside Record.
 class CRecordingControl : public QObject, public RecordingStarter {
     Q_OBJECT
 
@@ -43,7 +44,8 @@ public:
     // recording repeats). Refuses while a file is being recorded, for a path
     // without the ".avi" extension, and when the writer cannot be opened.
     // When the camera's stream is not open, acquisition is stopped and the
-    // empty file finalised. True when the file started.
+    // empty file finalised. True when the file started. A numbered file that
+    // cannot start ends the recording as if it had been the last one.
     bool StartRecording(const std::string& path, std::uint32_t compressor, std::uint32_t plannedFrames) override;
 
     bool IsActive() const;
@@ -56,6 +58,9 @@ signals:
     void Notify(unsigned message);
 
 private:
+    // Opens the file and hands it to the slot; the slot's mutex is held.
+    bool StartFile(const std::string& path, std::uint32_t compressor, std::uint32_t plannedFrames);
+    // Posts the notification to this object's thread, where Notify is emitted.
     void PostNotify(unsigned message);
 
     RecorderSlot& slot_;
@@ -64,6 +69,8 @@ private:
     CDeviceInfo* camera_ = nullptr;
     RecordingCameraInfo format_;
     std::atomic<std::uint64_t> framesRecorded_{0};
+    // The current recording's end was announced; guarded by the slot's mutex.
+    bool finishPosted_ = false;
 };
 
 // The camera's size, colour and frame rate as the recording setting dialog shows them.

@@ -367,3 +367,17 @@ TEST_F(MovieCommandTest, OnlyAviFilesAreRecorded)
     EXPECT_EQ(started_, 0);
     EXPECT_TRUE(messages_.empty());
 }
+
+TEST_F(MovieCommandTest, NumberedFileThatCannotStartEndsTheRecording)
+{
+    std::filesystem::create_directory(dir_.file("run_2.avi"));
+    Choose("run.avi", kCompressorMotionJpeg, 4, 3);
+    movie_->Run(nullptr);
+    ASSERT_TRUE(WaitForMessage());
+    WaitUntil([] { return false; }, 500ms);
+    EXPECT_EQ(messages_, std::vector<std::string>{"AVI File Created."});
+    EXPECT_EQ(context_->recordingInProgress, 0);
+    EXPECT_FALSE(control_->IsActive());
+    ExpectMovie(dir_.file("run_1.avi"), "mjpeg", 4);
+    EXPECT_FALSE(std::filesystem::exists(dir_.file("run_3.avi")));
+}
