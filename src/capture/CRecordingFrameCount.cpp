@@ -25,12 +25,12 @@ constexpr int kFileNameSpacing = 12;
 
 CRecordingFrameCount::CRecordingFrameCount(const RecordingCameraInfo& camera, const RecordingSettings& settings,
                                            const QString& path, QWidget* parent)
-    : QDialog(parent), camera_(camera), path_(path), settings_(settings), choices_(AvailableCompressionChoices())
+    : QDialog(parent), path_(path), settings_(settings), choices_(AvailableCompressionChoices())
 {
     setWindowTitle(tr("Recording Setting"));
-    frameBytes_ = RecordingFrameBytes(camera_.width, camera_.height, camera_.colour);
+    frameBytes_ = RecordingFrameBytes(camera.width, camera.height, camera.colour);
     uncompressedLimit_ = UncompressedFrameLimit(frameBytes_);
-    frameRateKnown_ = UsableFrameRate(camera_.frameRate, framesPerSecond_);
+    frameRateKnown_ = UsableFrameRate(camera.frameRate, framesPerSecond_);
     if (!frameRateKnown_)
         framesPerSecond_ = kFallbackSliderFrameRate;
     settings_.quality = ClampRecordingQuality(settings_.quality);

@@ -44,7 +44,6 @@ private:
     void UpdateEstimates();
     void UpdateRepeat();
 
-    const RecordingCameraInfo camera_;
     const QString path_;
     RecordingSettings settings_;
     std::vector<CompressionChoice> choices_;

@@ -199,14 +199,3 @@ TEST(RecordingSettingsFile, DamagedValues)
     }
     EXPECT_EQ(ReadRecordingSettings(path).quality, 100);
 }
-
-TEST(RecordingSettingsFile, ExtraFiles)
-{
-    RecordingSettings settings;
-    settings.repeat = 3;
-    EXPECT_EQ(settings.ExtraFiles(), 0);
-    settings.retry = true;
-    EXPECT_EQ(settings.ExtraFiles(), 2);
-    settings.repeat = 1;
-    EXPECT_EQ(settings.ExtraFiles(), 0);
-}
