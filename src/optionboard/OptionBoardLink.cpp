@@ -1,5 +1,6 @@
 #include "optionboard/OptionBoardLink.h"
 
+#include "camera/CDeviceInfo.h"
 #include "camera/CRS232C_OM.h"
 
 namespace {
@@ -56,19 +57,19 @@ int OptionBoardLink::WriteDataPath(const OptionState& wanted)
     return serial_.WriteRegister(kCameraBank, kDataPathAddress, static_cast<uint8_t>(bytes.size()), bytes.data());
 }
 
-int OptionBoardLink::WriteJtagConnection(uint8_t value)
+int OptionBoardLink::WriteJtagConnection(const OptionState& wanted)
 {
     if (!OpenCameraPort())
         return kPortNotOpened;
-    const uint8_t byte = value & 1;
+    const uint8_t byte = wanted.jtagConnection & 1;
     return serial_.WriteRegister(kCameraBank, kJtagAddress, 1, &byte);
 }
 
-int OptionBoardLink::WriteUserFpgaEnable(uint8_t value)
+int OptionBoardLink::WriteUserFpgaEnable(const OptionState& wanted)
 {
     if (!OpenCameraPort())
         return kPortNotOpened;
-    const uint8_t byte = value & 1;
+    const uint8_t byte = wanted.userFpgaEnable & 1;
     return serial_.WriteRegister(kCameraBank, kUserFpgaEnableAddress, 1, &byte);
 }
 
@@ -97,4 +98,18 @@ int OptionBoardLink::WriteOutputControl(const OptionState& wanted)
 {
     const uint8_t byte = OutputControlByte(wanted);
     return WriteUserFpga(kOutputControlAddress, 1, &byte);
+}
+
+bool ChangeOptionState(CDeviceInfo* camera, OptionState& state, const std::function<void(OptionState&)>& edit,
+                       OptionBoardLink::Write write)
+{
+    if (!camera)
+        return false;
+    OptionState wanted = state;
+    edit(wanted);
+    OptionBoardLink link(camera->GetSerial(), camera->GetDevice());
+    if ((link.*write)(wanted) != kOk)
+        return false;
+    state = wanted;
+    return true;
 }

@@ -2,6 +2,9 @@
 
 #include "optionboard/OptionState.h"
 
+#include <functional>
+
+class CDeviceInfo;
 class CRS232C_OM;
 class SdkDevice;
 
@@ -23,11 +26,14 @@ public:
     // before it; gives whether everything was read.
     bool ReadState(OptionState& state);
 
+    // One write of the items of wanted that it names.
+    using Write = int (OptionBoardLink::*)(const OptionState& wanted);
+
     // Port 0 writes: the data path register composed from wanted, JTAG
     // connection, user FPGA enable.
     int WriteDataPath(const OptionState& wanted);
-    int WriteJtagConnection(uint8_t value);
-    int WriteUserFpgaEnable(uint8_t value);
+    int WriteJtagConnection(const OptionState& wanted);
+    int WriteUserFpgaEnable(const OptionState& wanted);
 
     // User FPGA writes on port 1.
     int WriteImageProcessing(const OptionState& wanted);
@@ -41,3 +47,9 @@ private:
     CRS232C_OM& serial_;
     SdkDevice& device_;
 };
+
+// One change made on the camera's option board: edit is applied to a copy of
+// state, which write sends; state takes the copy only when the write
+// succeeded. Does nothing without a camera. Gives whether state changed.
+bool ChangeOptionState(CDeviceInfo* camera, OptionState& state, const std::function<void(OptionState&)>& edit,
+                       OptionBoardLink::Write write);

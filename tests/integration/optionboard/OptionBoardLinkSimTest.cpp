@@ -147,12 +147,11 @@ TEST_F(OptionBoardLinkSim, CameraRegisterWritesLandAndReadBack)
     EXPECT_EQ(sent_.back().bytes, (Bytes{0x02, 0x82, 192, 0x02, 0x12, 0x06, 0x03})) << "low byte first";
     EXPECT_EQ(sim_.ReadOptionRegisters(0, 0x80, 192, 2), (Bytes{0x12, 0x06}));
 
-    ASSERT_EQ(link_->WriteJtagConnection(1), 0);
-    ASSERT_EQ(link_->WriteUserFpgaEnable(1), 0);
-    EXPECT_EQ(sim_.ReadOptionRegisters(0, 0x80, 24, 2), (Bytes{0x01, 0x01}));
-
     wanted.jtagConnection = 1;
     wanted.userFpgaEnable = 1;
+    ASSERT_EQ(link_->WriteJtagConnection(wanted), 0);
+    ASSERT_EQ(link_->WriteUserFpgaEnable(wanted), 0);
+    EXPECT_EQ(sim_.ReadOptionRegisters(0, 0x80, 24, 2), (Bytes{0x01, 0x01}));
     EXPECT_EQ(ReadBack(), wanted);
     for (const SentFrame& frame : sent_)
         EXPECT_EQ(frame.port, 0);
