@@ -1,0 +1,34 @@
+#include "optionboard/OptionTexts.h"
+
+#include "optionboard/OptionState.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QSignalBlocker>
+
+#include <array>
+
+namespace {
+
+constexpr std::array<const char*, kOptionOutputCount> kOutputNames = {
+    QT_TRANSLATE_NOOP("OptionBoard", "Output0(Pin No.3)"), QT_TRANSLATE_NOOP("OptionBoard", "Output1(Pin No.4)"),
+    QT_TRANSLATE_NOOP("OptionBoard", "Output2(Pin No.5)"), QT_TRANSLATE_NOOP("OptionBoard", "Output3(Pin No.6)"),
+    QT_TRANSLATE_NOOP("OptionBoard", "Output4(Pin No.7)"),
+};
+
+} // namespace
+
+QString OptionOutputName(int pin)
+{
+    return QCoreApplication::translate("OptionBoard", kOutputNames.at(static_cast<size_t>(pin)));
+}
+
+void FillOptionList(QComboBox& combo, const char* context, const std::vector<const char*>& items)
+{
+    const QSignalBlocker blocker(combo);
+    const int selected = combo.currentIndex();
+    combo.clear();
+    for (const char* item : items)
+        combo.addItem(QCoreApplication::translate(context, item));
+    combo.setCurrentIndex(selected < 0 ? 0 : selected);
+}
