@@ -1,6 +1,6 @@
 #include "optionboard/CTab_OPPage1_Dlg.h"
 
-#include "optionboard/OptionTexts.h"
+#include "optionboard/OptionLists.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -15,29 +15,6 @@ namespace {
 constexpr char kContext[] = "CTab_OPPage1_Dlg";
 constexpr uint8_t kEnable = 1;
 
-QComboBox* NewList(QWidget* parent)
-{
-    auto* combo = new QComboBox(parent);
-    combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    return combo;
-}
-
-// A label and its list side by side in the grid's row.
-QComboBox* AddListRow(QGridLayout& grid, int row, QLabel*& label, QWidget* parent)
-{
-    label = new QLabel(parent);
-    QComboBox* combo = NewList(parent);
-    grid.addWidget(label, row, 0);
-    grid.addWidget(combo, row, 1, Qt::AlignLeft);
-    return combo;
-}
-
-void Select(QComboBox& combo, int index)
-{
-    const QSignalBlocker blocker(combo);
-    combo.setCurrentIndex(index);
-}
-
 } // namespace
 
 CTab_OPPage1_Dlg::CTab_OPPage1_Dlg(OptionState& state, QWidget* parent)
@@ -45,19 +22,19 @@ CTab_OPPage1_Dlg::CTab_OPPage1_Dlg(OptionState& state, QWidget* parent)
 {
     imageData_ = new QGroupBox(this);
     auto* imageGrid = new QGridLayout(imageData_);
-    dataToUserFpga_ = AddListRow(*imageGrid, 0, dataToUserFpgaLabel_, imageData_);
-    dataFromUserFpga_ = AddListRow(*imageGrid, 1, dataFromUserFpgaLabel_, imageData_);
+    dataToUserFpga_ = AddOptionListRow(*imageGrid, 0, dataToUserFpgaLabel_, imageData_);
+    dataFromUserFpga_ = AddOptionListRow(*imageGrid, 1, dataFromUserFpgaLabel_, imageData_);
     imageGrid->setColumnStretch(2, 1);
 
     outputSignal_ = new QGroupBox(this);
     auto* outputGrid = new QGridLayout(outputSignal_);
     for (int pin = 0; pin < kOptionOutputCount; ++pin)
-        outputSource_[pin] = AddListRow(*outputGrid, pin, outputLabels_[pin], outputSignal_);
+        outputSource_[pin] = AddOptionListRow(*outputGrid, pin, outputLabels_[pin], outputSignal_);
     outputGrid->setColumnStretch(2, 1);
 
     auto* enableGrid = new QGridLayout;
-    jtag_ = AddListRow(*enableGrid, 0, jtagLabel_, this);
-    userFpgaEnable_ = AddListRow(*enableGrid, 1, userFpgaEnableLabel_, this);
+    jtag_ = AddOptionListRow(*enableGrid, 0, jtagLabel_, this);
+    userFpgaEnable_ = AddOptionListRow(*enableGrid, 1, userFpgaEnableLabel_, this);
     enableGrid->setColumnStretch(2, 1);
 
     auto* layout = new QVBoxLayout(this);
@@ -129,12 +106,12 @@ void CTab_OPPage1_Dlg::InitControls()
 void CTab_OPPage1_Dlg::RefreshFromCamera()
 {
     // Without a camera the state cannot change, so the lists always show it.
-    Select(*dataToUserFpga_, state_.dataToUserFpga);
-    Select(*dataFromUserFpga_, state_.dataFromUserFpga);
+    SelectOption(*dataToUserFpga_, state_.dataToUserFpga);
+    SelectOption(*dataFromUserFpga_, state_.dataFromUserFpga);
     for (int pin = 0; pin < kOptionOutputCount; ++pin)
-        Select(*outputSource_[pin], state_.outputSource[pin]);
-    Select(*jtag_, state_.jtagConnection);
-    Select(*userFpgaEnable_, state_.userFpgaEnable);
+        SelectOption(*outputSource_[pin], state_.outputSource[pin]);
+    SelectOption(*jtag_, state_.jtagConnection);
+    SelectOption(*userFpgaEnable_, state_.userFpgaEnable);
 
     const bool available = UserFpgaEnableAvailable(Camera() != nullptr);
     userFpgaEnable_->setEnabled(available);

@@ -1,6 +1,6 @@
 #include "optionboard/CTab_OPPage2_Dlg.h"
 
-#include "optionboard/OptionTexts.h"
+#include "optionboard/OptionLists.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -16,16 +16,6 @@ namespace {
 
 constexpr char kContext[] = "CTab_OPPage2_Dlg";
 constexpr int kSliderMinimumWidth = 260;
-
-QComboBox* AddListRow(QGridLayout& grid, int row, QLabel*& label, QWidget* parent)
-{
-    label = new QLabel(parent);
-    auto* combo = new QComboBox(parent);
-    combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    grid.addWidget(label, row, 0);
-    grid.addWidget(combo, row, 1, Qt::AlignLeft);
-    return combo;
-}
 
 // A slider with its "[%4d]" value text under a label in its group.
 QSlider* AddSliderRow(QGroupBox& group, int maximum, QLabel*& label, QLabel*& valueText)
@@ -44,12 +34,6 @@ QSlider* AddSliderRow(QGroupBox& group, int maximum, QLabel*& label, QLabel*& va
     return slider;
 }
 
-void Select(QComboBox& combo, int index)
-{
-    const QSignalBlocker blocker(combo);
-    combo.setCurrentIndex(index);
-}
-
 void Place(QSlider& slider, QLabel& text, int value)
 {
     const QSignalBlocker blocker(slider);
@@ -63,8 +47,8 @@ CTab_OPPage2_Dlg::CTab_OPPage2_Dlg(OptionState& state, QWidget* parent)
     : CTabDialog(QT_TRANSLATE_NOOP("CTab_OPPage2_Dlg", "Image processing"), parent), state_(state)
 {
     auto* topGrid = new QGridLayout;
-    mode_ = AddListRow(*topGrid, 0, modeLabel_, this);
-    splitScreen_ = AddListRow(*topGrid, 1, splitScreenLabel_, this);
+    mode_ = AddOptionListRow(*topGrid, 0, modeLabel_, this);
+    splitScreen_ = AddOptionListRow(*topGrid, 1, splitScreenLabel_, this);
     topGrid->setColumnStretch(2, 1);
 
     binarizeGroup_ = new QGroupBox(this);
@@ -74,8 +58,8 @@ CTab_OPPage2_Dlg::CTab_OPPage2_Dlg(OptionState& state, QWidget* parent)
 
     frameMemoryGroup_ = new QGroupBox(this);
     auto* frameGrid = new QGridLayout(frameMemoryGroup_);
-    stillImage_ = AddListRow(*frameGrid, 0, stillImageLabel_, frameMemoryGroup_);
-    zoom_ = AddListRow(*frameGrid, 1, zoomLabel_, frameMemoryGroup_);
+    stillImage_ = AddOptionListRow(*frameGrid, 0, stillImageLabel_, frameMemoryGroup_);
+    zoom_ = AddOptionListRow(*frameGrid, 1, zoomLabel_, frameMemoryGroup_);
     frameGrid->setColumnStretch(2, 1);
 
     outputGroup_ = new QGroupBox(this);
@@ -158,12 +142,12 @@ void CTab_OPPage2_Dlg::InitControls()
 
 void CTab_OPPage2_Dlg::RefreshFromCamera()
 {
-    Select(*mode_, state_.processingMode);
-    Select(*splitScreen_, state_.splitScreen);
+    SelectOption(*mode_, state_.processingMode);
+    SelectOption(*splitScreen_, state_.splitScreen);
     Place(*threshold_, *thresholdText_, state_.binarizeThreshold);
     Place(*edgeLevel_, *edgeLevelText_, state_.edgeLevel);
-    Select(*stillImage_, state_.stillImage);
-    Select(*zoom_, state_.zoomSlideShow);
+    SelectOption(*stillImage_, state_.stillImage);
+    SelectOption(*zoom_, state_.zoomSlideShow);
     for (int pin = 0; pin < kOptionOutputCount; ++pin) {
         const QSignalBlocker blocker(outputControl_[pin]);
         outputControl_[pin]->setChecked(state_.outputControl[pin] != 0);

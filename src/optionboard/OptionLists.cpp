@@ -1,9 +1,11 @@
-#include "optionboard/OptionTexts.h"
+#include "optionboard/OptionLists.h"
 
 #include "optionboard/OptionState.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QGridLayout>
+#include <QLabel>
 #include <QSignalBlocker>
 
 #include <array>
@@ -31,4 +33,20 @@ void FillOptionList(QComboBox& combo, const char* context, const std::vector<con
     for (const char* item : items)
         combo.addItem(QCoreApplication::translate(context, item));
     combo.setCurrentIndex(selected < 0 ? 0 : selected);
+}
+
+QComboBox* AddOptionListRow(QGridLayout& grid, int row, QLabel*& label, QWidget* parent)
+{
+    label = new QLabel(parent);
+    auto* combo = new QComboBox(parent);
+    combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    grid.addWidget(label, row, 0);
+    grid.addWidget(combo, row, 1, Qt::AlignLeft);
+    return combo;
+}
+
+void SelectOption(QComboBox& combo, int index)
+{
+    const QSignalBlocker blocker(combo);
+    combo.setCurrentIndex(index);
 }
