@@ -4,8 +4,8 @@
 
 // Holds the place of a control page that is not built yet, so the dialog
 // always has its eight tabs in their order.
+// Its caption is translated in the context "CTabDialog".
 class CEmptyTabPage : public CTabDialog {
-    Q_OBJECT
 public:
     using CTabDialog::CTabDialog;
 

@@ -28,20 +28,20 @@ CTabDialog* NewPage(CLxCtrlMainDlg::Tab tab)
     case CLxCtrlMainDlg::kWhiteBalanceTab:
         return new CTab_WB_Dlg;
     case CLxCtrlMainDlg::kGammaTab:
-        return new CEmptyTabPage(QT_TRANSLATE_NOOP("CEmptyTabPage", "Gamma"));
+        return new CEmptyTabPage(QT_TRANSLATE_NOOP("CTabDialog", "Gamma"));
     case CLxCtrlMainDlg::kTriggerTab:
         return new CTab_Trigger_Dlg;
     case CLxCtrlMainDlg::kAoiTab:
-        return new CEmptyTabPage(QT_TRANSLATE_NOOP("CEmptyTabPage", "AOI"));
+        return new CEmptyTabPage(QT_TRANSLATE_NOOP("CTabDialog", "AOI"));
     case CLxCtrlMainDlg::kOutputTab:
-        return new CEmptyTabPage(QT_TRANSLATE_NOOP("CEmptyTabPage", "Output"));
+        return new CEmptyTabPage(QT_TRANSLATE_NOOP("CTabDialog", "Output"));
     case CLxCtrlMainDlg::kOtherTab:
-        return new CEmptyTabPage(QT_TRANSLATE_NOOP("CEmptyTabPage", "Other"));
+        return new CEmptyTabPage(QT_TRANSLATE_NOOP("CTabDialog", "Other"));
     case CLxCtrlMainDlg::kUserSetTab:
     case CLxCtrlMainDlg::kTabCount:
         break;
     }
-    return new CEmptyTabPage(QT_TRANSLATE_NOOP("CEmptyTabPage", "UserSet"));
+    return new CEmptyTabPage(QT_TRANSLATE_NOOP("CTabDialog", "UserSet"));
 }
 
 } // namespace
