@@ -68,6 +68,7 @@ CTab_GainShutter_Dlg::CTab_GainShutter_Dlg(QWidget* parent)
     sliders->addWidget(decibels_, 0, kExtraColumn);
     gain_->AddCompanion(decibels_);
     weight_ = new QPushButton(tr("Weight"), this);
+    weight_->setObjectName(QStringLiteral("Weight"));
     sliders->addWidget(weight_, 6, kExtraColumn, Qt::AlignLeft);
     peakAverageRatio_ = new QLabel(this);
     peakAverageRatio_->setObjectName(QStringLiteral("PeakAverageRatio"));

@@ -105,8 +105,11 @@ CTab_Trigger_Dlg::CTab_Trigger_Dlg(QWidget* parent) : CTabDialog(QT_TRANSLATE_NO
     interval_ = AddPulseRow(*grid, 7, QT_TR_NOOP("Software Trigger Pulse Interval"), "PulseInterval");
 
     oneShot_ = new QPushButton(tr("One shot trigger"), this);
+    oneShot_->setObjectName(QStringLiteral("OneShot"));
     continuous_ = new QPushButton(tr("Continuous trigger"), this);
+    continuous_->setObjectName(QStringLiteral("Continuous"));
     auto* commandButton = new QPushButton(this);
+    commandButton->setObjectName(QStringLiteral("TriggerSoftware"));
     command_ = new CommandButtonBinding(*this, {QT_TR_NOOP("Command Trigger"), "TriggerSoftware", "00H_ 16H.0"},
                                         commandButton);
     auto* triggers = new QHBoxLayout;

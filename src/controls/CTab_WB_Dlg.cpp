@@ -66,6 +66,7 @@ CTab_WB_Dlg::CTab_WB_Dlg(QWidget* parent) : CTabDialog(QT_TRANSLATE_NOOP("CTab_W
     grid->setColumnStretch(kControlColumn, 1);
 
     zone_ = new QPushButton(tr("WB Zone"), this);
+    zone_->setObjectName(QStringLiteral("WBZone"));
     connect(zone_, &QPushButton::clicked, this, [this] {
         CAwbAreaDlg dialog(Camera(), this);
         dialog.exec();

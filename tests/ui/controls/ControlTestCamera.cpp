@@ -161,13 +161,13 @@ FakeCommand* TestCamera::AddCommand(const std::string& name)
     return AddFake<FakeCommand>(Features(), name);
 }
 
-void TestCamera::AddGainShutterFeatures()
+void TestCamera::AddGainShutterFeatures(SdkVisibility lensVisibility)
 {
     AddEnum("GainAuto", Entries({"Off", "Continuous"}));
     AddEnum("ExposureAuto", Entries({"Off", "Continuous"}));
     AddEnum("ExposureMode", Entries({"Off", "Timed", "TriggerWidth"}), 1);
-    AddEnum("ALCIrisLens", Entries({"Off", "On"}), 0, SDK_VISIBILITY_EXPERT);
-    AddEnum("LensManualAdjustment", Entries({"Hold", "Open", "Close"}), 0, SDK_VISIBILITY_EXPERT);
+    AddEnum("ALCIrisLens", Entries({"Off", "On"}), 0, lensVisibility);
+    AddEnum("LensManualAdjustment", Entries({"Hold", "Open", "Close"}), 0, lensVisibility);
     AddEnum("PriorityMode", Entries({"IrisPriority", "ShutterPriority"}));
     AddInt("GainRaw", 0, 0, 255);
     AddInt("ExposureTimeRaw", 10000, 0, 1000000);

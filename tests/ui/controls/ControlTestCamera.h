@@ -94,8 +94,9 @@ public:
     }
 
     // The features of each page, with the simulated camera's ranges and
-    // starting values.
-    void AddGainShutterFeatures();
+    // starting values. lensVisibility: of ALCIrisLens and
+    // LensManualAdjustment.
+    void AddGainShutterFeatures(SdkVisibility lensVisibility = SDK_VISIBILITY_EXPERT);
     void AddWhiteBalanceFeatures();
     void AddTriggerFeatures();
 
