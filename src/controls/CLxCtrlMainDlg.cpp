@@ -83,6 +83,9 @@ CLxCtrlMainDlg::CLxCtrlMainDlg(ControlHost& host, QWidget* parent) : QDialog(par
     connect(tabs_, &QTabWidget::currentChanged, this, &CLxCtrlMainDlg::OnTabChanged);
     RefreshCurrentPageAndTitle();
 
+    // Open at the content's full size where the screen allows; the pages
+    // were added after the layout last measured the tabs.
+    tabs_->updateGeometry();
     QSize size = content->sizeHint();
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         size = size.boundedTo(screen->availableSize());
@@ -98,9 +101,9 @@ void CLxCtrlMainDlg::BuildPages()
         CTabDialog* page = NewPage(static_cast<Tab>(tab));
         page->SetHost(&host_);
         pages_[tab] = page;
-        tabs_->addTab(page, page->Caption());
         page->InitControls();
         page->RefreshFromCamera();
+        tabs_->addTab(page, page->Caption());
     }
     tabs_->setCurrentIndex(kGainShutterTab);
 }

@@ -20,12 +20,12 @@ namespace {
 // The pause between a change made with the preview stopped and its restart.
 constexpr std::chrono::milliseconds kRestartPause(10);
 constexpr int kSliderMinimumWidth = 220;
-constexpr int kEditWidth = 80;
+constexpr int kComboMinimumWidth = 120;
 
 QLineEdit* NewEdit(QWidget* parent)
 {
     auto* edit = new QLineEdit(parent);
-    edit->setFixedWidth(kEditWidth);
+    edit->setFixedWidth(CTabDialog::kEditWidth);
     return edit;
 }
 
@@ -110,6 +110,8 @@ ValueComboBinding* CTabDialog::AddValueCombo(QGridLayout& grid, int row, const F
     auto* label = new QLabel(this);
     auto* combo = new QComboBox(this);
     combo->setObjectName(QString::fromLatin1(feature.feature));
+    combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    combo->setMinimumWidth(kComboMinimumWidth);
     grid.addWidget(label, row, column);
     grid.addWidget(combo, row, column + 1, Qt::AlignLeft);
     return new ValueComboBinding(*this, feature, label, combo, std::move(items), unreadable);
@@ -122,6 +124,7 @@ EnumComboBinding* CTabDialog::AddEnumCombo(QGridLayout& grid, int row, const Fea
     auto* combo = new QComboBox(this);
     combo->setObjectName(QString::fromLatin1(feature.feature));
     combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    combo->setMinimumWidth(kComboMinimumWidth);
     grid.addWidget(label, row, column);
     grid.addWidget(combo, row, column + 1, Qt::AlignLeft);
     return new EnumComboBinding(*this, feature, label, combo, options);

@@ -48,6 +48,9 @@ public:
         kExtraColumn = 4,   // notes and computed texts
     };
 
+    // The width of the pages' numeric edit boxes.
+    static constexpr int kEditWidth = 80;
+
     // caption: the tab's English caption, translated in this page's context.
     explicit CTabDialog(const char* caption, QWidget* parent = nullptr);
     ~CTabDialog() override;

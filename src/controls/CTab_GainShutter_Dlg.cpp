@@ -63,8 +63,11 @@ CTab_GainShutter_Dlg::CTab_GainShutter_Dlg(QWidget* parent)
     blackLevel_ = AddIntSlider(*sliders, 10, {QT_TR_NOOP("Black Level"), "BlackLevelRaw", "00H_ 38H"});
     sliders->setColumnStretch(kControlColumn, 1);
 
+    // The computed texts keep the width of their longest form, so the page
+    // does not jump as they change.
     decibels_ = new QLabel(this);
     decibels_->setObjectName(QStringLiteral("GainDecibels"));
+    decibels_->setMinimumWidth(decibels_->fontMetrics().horizontalAdvance(QStringLiteral("-99.999 dB")));
     sliders->addWidget(decibels_, 0, kExtraColumn);
     gain_->AddCompanion(decibels_);
     weight_ = new QPushButton(tr("Weight"), this);
@@ -72,6 +75,8 @@ CTab_GainShutter_Dlg::CTab_GainShutter_Dlg(QWidget* parent)
     sliders->addWidget(weight_, 6, kExtraColumn, Qt::AlignLeft);
     peakAverageRatio_ = new QLabel(this);
     peakAverageRatio_->setObjectName(QStringLiteral("PeakAverageRatio"));
+    peakAverageRatio_->setMinimumWidth(
+        peakAverageRatio_->fontMetrics().horizontalAdvance(QString::fromStdString(PeakAverageText(128))));
     sliders->addWidget(peakAverageRatio_, 7, kExtraColumn);
     // The peak-average slider's two ends.
     auto* average = new QLabel(tr("Average"), this);

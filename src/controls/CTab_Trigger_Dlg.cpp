@@ -165,7 +165,7 @@ CTab_Trigger_Dlg::PulseRow CTab_Trigger_Dlg::AddPulseRow(QGridLayout& grid, int 
     pulse.slider->setObjectName(QLatin1String(name));
     pulse.slider->setPageStep(1);
     pulse.edit->setObjectName(QLatin1String(name) + QLatin1String("Edit"));
-    pulse.edit->setFixedWidth(80);
+    pulse.edit->setFixedWidth(kEditWidth);
     pulse.edit->installEventFilter(this);
     grid.addWidget(pulse.label, row, kLabelColumn);
     grid.addWidget(pulse.slider, row, kControlColumn);

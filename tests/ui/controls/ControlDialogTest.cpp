@@ -9,6 +9,9 @@
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QSlider>
 #include <QTabWidget>
@@ -47,6 +50,21 @@ TEST_F(ControlDialogTest, EightTabsInTheirOrder)
     EXPECT_EQ(dialog.LoadButton()->text(), "Load(&L)...");
     EXPECT_FALSE(dialog.SaveButton()->isEnabled());
     EXPECT_FALSE(dialog.LoadButton()->isEnabled());
+}
+
+TEST_F(ControlDialogTest, OpensShowingItsWholeContentAndScrollsWhenSmaller)
+{
+    CLxCtrlMainDlg dialog(camera_.Host());
+    auto* scroll = dialog.findChild<QScrollArea*>();
+    ASSERT_NE(scroll, nullptr);
+    const QSize content = scroll->widget()->sizeHint();
+    EXPECT_GE(content.height(), dialog.Tabs()->sizeHint().height());
+    EXPECT_EQ(dialog.size(), content.boundedTo(QGuiApplication::primaryScreen()->availableSize()));
+    dialog.show();
+    dialog.resize(200, 150);
+    QApplication::processEvents();
+    EXPECT_TRUE(scroll->verticalScrollBar()->isVisible());
+    EXPECT_GT(scroll->verticalScrollBar()->maximum(), 0);
 }
 
 TEST_F(ControlDialogTest, TitleIsTheApplicationNameWithTheModel)
