@@ -1,10 +1,7 @@
 #include "controls/CAlcAreaDlg.h"
 
-#include "camera/CDeviceInfo.h"
-#include "controls/BorderSliderGroup.h"
 #include "controls/IntSpinBinding.h"
 
-#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -12,8 +9,6 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
-
-#include <string>
 
 namespace {
 
@@ -49,7 +44,7 @@ const std::vector<BorderSliderGroup::Border> kYBorders = {
 
 } // namespace
 
-CAlcAreaDlg::CAlcAreaDlg(CDeviceInfo* camera, QWidget* parent) : QDialog(parent), camera_(camera)
+CAlcAreaDlg::CAlcAreaDlg(CDeviceInfo* camera, QWidget* parent) : AreaDialog(camera, kOverlayName, parent)
 {
     setWindowTitle(tr("ALC Weight/Area"));
 
@@ -66,10 +61,7 @@ CAlcAreaDlg::CAlcAreaDlg(CDeviceInfo* camera, QWidget* parent) : QDialog(parent)
 
     auto* areaBox = new QGroupBox(tr("Area"), this);
     auto* areaGrid = new QGridLayout(areaBox);
-    xs_ = new BorderSliderGroup(*this, *areaBox, *areaGrid, 0, kXBorders);
-    ys_ = new BorderSliderGroup(*this, *areaBox, *areaGrid, static_cast<int>(kXBorders.size()), kYBorders);
-    connect(xs_, &BorderSliderGroup::moved, this, &CAlcAreaDlg::ShowBorders);
-    connect(ys_, &BorderSliderGroup::moved, this, &CAlcAreaDlg::ShowBorders);
+    AddBorderGroups(*areaBox, *areaGrid, 0, kXBorders, kYBorders);
 
     auto* ok = new QPushButton(tr("OK"), this);
     ok->setAutoDefault(false);
@@ -88,27 +80,7 @@ CAlcAreaDlg::CAlcAreaDlg(CDeviceInfo* camera, QWidget* parent) : QDialog(parent)
         weight->Show();
     }
     ShowBorders();
-    if (camera_)
-        overlay_.Attach(camera_->GetOverlayRegistry());
-}
-
-CAlcAreaDlg::~CAlcAreaDlg() = default;
-
-SdkGenParameterArray* CAlcAreaDlg::Features() const
-{
-    return camera_ ? camera_->Features() : nullptr;
-}
-
-QString CAlcAreaDlg::Translate(const char* text) const
-{
-    return QCoreApplication::translate("CAlcAreaDlg", text);
-}
-
-void CAlcAreaDlg::ShowBorders()
-{
-    xs_->Show();
-    ys_->Show();
-    overlay_.SetBorders(xs_->Values(), ys_->Values());
+    StartOverlay();
 }
 
 void CAlcAreaDlg::UpdateWeights()
@@ -116,7 +88,7 @@ void CAlcAreaDlg::UpdateWeights()
     std::vector<int32_t> weights;
     for (const IntSpinBinding* weight : weights_)
         weights.push_back(weight ? weight->Remembered() : -1);
-    overlay_.SetWeights(std::move(weights));
+    Overlay().SetWeights(std::move(weights));
 }
 
 void CAlcAreaDlg::keyPressEvent(QKeyEvent* event)

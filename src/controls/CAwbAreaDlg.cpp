@@ -1,11 +1,8 @@
 #include "controls/CAwbAreaDlg.h"
 
-#include "camera/CDeviceInfo.h"
-#include "controls/BorderSliderGroup.h"
 #include "controls/ValueComboBinding.h"
 
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -26,7 +23,7 @@ const std::vector<BorderSliderGroup::Border> kYBorders = {
 
 } // namespace
 
-CAwbAreaDlg::CAwbAreaDlg(CDeviceInfo* camera, QWidget* parent) : QDialog(parent), camera_(camera)
+CAwbAreaDlg::CAwbAreaDlg(CDeviceInfo* camera, QWidget* parent) : AreaDialog(camera, kOverlayName, parent)
 {
     setWindowTitle(tr("White Balance setting"));
 
@@ -37,11 +34,8 @@ CAwbAreaDlg::CAwbAreaDlg(CDeviceInfo* camera, QWidget* parent) : QDialog(parent)
     grid->addWidget(combo, 0, 0, 1, 2, Qt::AlignLeft);
     mode_ = new ValueComboBinding(*this, FeatureRow{nullptr, "WB_WindowMode", "20H_ 60H.4"}, nullptr, combo,
                                   {QT_TR_NOOP("OFF"), QT_TR_NOOP("ON")}, ValueComboBinding::Unreadable::SelectFirst);
-    xs_ = new BorderSliderGroup(*this, *zone, *grid, 1, kXBorders);
-    ys_ = new BorderSliderGroup(*this, *zone, *grid, 1 + static_cast<int>(kXBorders.size()), kYBorders);
+    AddBorderGroups(*zone, *grid, 1, kXBorders, kYBorders);
     connect(mode_, &ValueComboBinding::changed, this, &CAwbAreaDlg::ApplyEnablingRules);
-    connect(xs_, &BorderSliderGroup::moved, this, &CAwbAreaDlg::ShowBorders);
-    connect(ys_, &BorderSliderGroup::moved, this, &CAwbAreaDlg::ShowBorders);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -55,32 +49,10 @@ CAwbAreaDlg::CAwbAreaDlg(CDeviceInfo* camera, QWidget* parent) : QDialog(parent)
     mode_->Show();
     ShowBorders();
     ApplyEnablingRules();
-    if (camera_)
-        overlay_.Attach(camera_->GetOverlayRegistry());
-}
-
-CAwbAreaDlg::~CAwbAreaDlg() = default;
-
-SdkGenParameterArray* CAwbAreaDlg::Features() const
-{
-    return camera_ ? camera_->Features() : nullptr;
-}
-
-QString CAwbAreaDlg::Translate(const char* text) const
-{
-    return QCoreApplication::translate("CAwbAreaDlg", text);
-}
-
-void CAwbAreaDlg::ShowBorders()
-{
-    xs_->Show();
-    ys_->Show();
-    overlay_.SetBorders(xs_->Values(), ys_->Values());
+    StartOverlay();
 }
 
 void CAwbAreaDlg::ApplyEnablingRules()
 {
-    const bool zoneOn = mode_->Remembered() != 0;
-    xs_->SetEnabled(zoneOn);
-    ys_->SetEnabled(zoneOn);
+    SetBordersEnabled(mode_->Remembered() != 0);
 }

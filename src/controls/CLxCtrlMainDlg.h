@@ -17,9 +17,9 @@ class QTabWidget;
 class CLxCtrlMainDlg : public QDialog {
     Q_OBJECT
 public:
-    // The main window's "child window closed" notification and the codes it
-    // carries; this dialog sends kDialogClosed.
-    static constexpr int kWindowClosedMessage = 0x9004;
+    // The code of the main window's "window closed" notification that this
+    // dialog sends (the option board dialog sends it too; 2 and 3 are the
+    // waveform and histogram windows').
     static constexpr int kDialogClosed = 1;
 
     // The pages, in tab order.

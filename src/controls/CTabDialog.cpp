@@ -14,6 +14,7 @@
 #include <QSlider>
 
 #include <thread>
+#include <utility>
 
 namespace {
 
@@ -27,6 +28,20 @@ QLineEdit* NewEdit(QWidget* parent)
     auto* edit = new QLineEdit(parent);
     edit->setFixedWidth(CTabDialog::kEditWidth);
     return edit;
+}
+
+// A label and, beside it, a combo that takes the width of its items.
+std::pair<QLabel*, QComboBox*> AddComboRow(QWidget& page, QGridLayout& grid, int row, int column,
+                                           const FeatureRow& feature)
+{
+    auto* label = new QLabel(&page);
+    auto* combo = new QComboBox(&page);
+    combo->setObjectName(QString::fromLatin1(feature.feature));
+    combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    combo->setMinimumWidth(kComboMinimumWidth);
+    grid.addWidget(label, row, column);
+    grid.addWidget(combo, row, column + 1, Qt::AlignLeft);
+    return {label, combo};
 }
 
 } // namespace
@@ -107,26 +122,14 @@ ValueComboBinding* CTabDialog::AddValueCombo(QGridLayout& grid, int row, const F
                                              std::vector<const char*> items, ValueComboBinding::Unreadable unreadable,
                                              int column)
 {
-    auto* label = new QLabel(this);
-    auto* combo = new QComboBox(this);
-    combo->setObjectName(QString::fromLatin1(feature.feature));
-    combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    combo->setMinimumWidth(kComboMinimumWidth);
-    grid.addWidget(label, row, column);
-    grid.addWidget(combo, row, column + 1, Qt::AlignLeft);
+    const auto [label, combo] = AddComboRow(*this, grid, row, column, feature);
     return new ValueComboBinding(*this, feature, label, combo, std::move(items), unreadable);
 }
 
 EnumComboBinding* CTabDialog::AddEnumCombo(QGridLayout& grid, int row, const FeatureRow& feature,
                                            EnumComboBinding::Options options, int column)
 {
-    auto* label = new QLabel(this);
-    auto* combo = new QComboBox(this);
-    combo->setObjectName(QString::fromLatin1(feature.feature));
-    combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    combo->setMinimumWidth(kComboMinimumWidth);
-    grid.addWidget(label, row, column);
-    grid.addWidget(combo, row, column + 1, Qt::AlignLeft);
+    const auto [label, combo] = AddComboRow(*this, grid, row, column, feature);
     return new EnumComboBinding(*this, feature, label, combo, options);
 }
 

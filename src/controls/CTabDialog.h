@@ -63,7 +63,6 @@ public:
 
     // Set by the control dialog before InitControls.
     void SetHost(ControlHost* host) { host_ = host; }
-    ControlHost* Host() const { return host_; }
     QString Caption() const;
 
     // The host's first camera, or null.

@@ -28,8 +28,8 @@ public:
     void RefreshFromCamera() override;
     void InitControls() override;
 
-    // DeviceColorFlg as last read: 0 monochrome, -1 unknown.
-    int32_t ColorFlag() const { return colorFlag_; }
+    // Whether DeviceColorFlg, as last read, says colour (0 is monochrome;
+    // an unreadable flag counts as monochrome).
     bool IsColorCamera() const { return colorFlag_ > 0; }
     // Whether a one-push balance is being waited for.
     bool IsWaitingForPushToSet() const;

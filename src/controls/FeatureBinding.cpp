@@ -47,11 +47,6 @@ void FeatureBinding::SetVisible(bool visible)
         widget->setVisible(visible);
 }
 
-bool FeatureBinding::IsEnabled() const
-{
-    return !widgets_.empty() && widgets_.front()->isEnabled();
-}
-
 void FeatureBinding::AddCompanion(QWidget* widget)
 {
     widgets_.push_back(widget);

@@ -52,7 +52,6 @@ public:
     // The label and every widget of the row.
     void SetEnabled(bool enabled);
     void SetVisible(bool visible);
-    bool IsEnabled() const;
     // Adds a widget (unit text, preset button) that is enabled and shown
     // together with the row.
     void AddCompanion(QWidget* widget);

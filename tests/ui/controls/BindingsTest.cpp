@@ -83,9 +83,7 @@ protected:
         delay_ = camera_.AddFloat("Delay", 1.5, 0.0, 10.0);
         weight_ = camera_.AddInt("Weight", 4, 0, 15);
         fire_ = camera_.AddCommand("Fire");
-        page_.SetHost(&camera_.Host());
-        page_.InitControls();
-        page_.RefreshFromCamera();
+        OpenPage(page_, camera_);
     }
 
     QSlider* Slider() { return page_.level->Slider(); }
@@ -238,8 +236,7 @@ TEST_F(BindingsTest, MissingFeatureHidesItsEnumerationRow)
     TestCamera other;
     other.AddEnum("Available", Entries({"A"}), 0, SDK_VISIBILITY_INVISIBLE);
     TestPage page;
-    page.SetHost(&other.Host());
-    page.InitControls();
+    OpenPage(page, other);
     EXPECT_TRUE(page.available->Combo()->isHidden());
     EXPECT_TRUE(page.available->Label()->isHidden());
     EXPECT_FALSE(page.byData->Combo()->isHidden());

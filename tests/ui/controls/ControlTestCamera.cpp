@@ -1,6 +1,7 @@
 #include "ControlTestCamera.h"
 
 #include "camera/CRS232C_OM.h"
+#include "controls/CTabDialog.h"
 
 #include <QComboBox>
 
@@ -239,6 +240,13 @@ void TestCamera::AddTriggerFeatures()
     }
     AddBool("PLC_ctrl0", false);
     AddBool("PLC_ctrl1", false);
+}
+
+void OpenPage(CTabDialog& page, TestCamera& camera)
+{
+    page.SetHost(&camera.Host());
+    page.InitControls();
+    page.RefreshFromCamera();
 }
 
 void Choose(QComboBox* combo, int index)

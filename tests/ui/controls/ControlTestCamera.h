@@ -10,11 +10,15 @@
 #include "camera/CDeviceInfo.h"
 #include "controls/ControlHost.h"
 
+#include <QWidget>
+#include <gtest/gtest.h>
+
 #include <initializer_list>
 #include <memory>
 #include <string>
 #include <vector>
 
+class CTabDialog;
 class QComboBox;
 
 // An enumeration that counts its reads, logs its writes and can be
@@ -109,3 +113,30 @@ private:
 
 // Selects an item as the user does: the combo's activated signal.
 void Choose(QComboBox* combo, int index);
+
+// Sets a page up on the camera as the control dialog does.
+void OpenPage(CTabDialog& page, TestCamera& camera);
+
+// A test of one page on a camera the test fills before Open.
+template <typename Page>
+class PageTest : public ::testing::Test {
+protected:
+    void Open() { OpenPage(page_, camera_); }
+
+    // The page's widget of that object name (feature names, "...Edit").
+    template <typename Widget = QWidget>
+    Widget* Find(const char* name)
+    {
+        auto* widget = page_.template findChild<Widget*>(name);
+        EXPECT_NE(widget, nullptr) << name;
+        return widget;
+    }
+    bool Enabled(const char* name)
+    {
+        QWidget* widget = Find(name);
+        return widget && widget->isEnabled();
+    }
+
+    TestCamera camera_;
+    Page page_;
+};

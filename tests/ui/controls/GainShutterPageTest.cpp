@@ -22,26 +22,9 @@
 
 namespace {
 
-class GainShutterPageTest : public ::testing::Test {
+class GainShutterPageTest : public PageTest<CTab_GainShutter_Dlg> {
 protected:
     GainShutterPageTest() { camera_.AddGainShutterFeatures(); }
-
-    void Open()
-    {
-        page_.SetHost(&camera_.Host());
-        page_.InitControls();
-        page_.RefreshFromCamera();
-    }
-
-    template <typename Widget = QWidget>
-    Widget* Find(const char* name)
-    {
-        auto* widget = page_.findChild<Widget*>(name);
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
-    }
-
-    bool Enabled(const char* name) { return Find(name)->isEnabled(); }
 
     QPushButton* Button(const QString& text)
     {
@@ -52,9 +35,6 @@ protected:
         ADD_FAILURE() << "no button " << text.toStdString();
         return nullptr;
     }
-
-    TestCamera camera_;
-    CTab_GainShutter_Dlg page_;
 };
 
 // The widgets whose enabling the rules decide.
@@ -133,9 +113,7 @@ TEST(GainShutterPage, WithoutAnIrisLensItsCombosStayDisabledAndUnread)
     camera.AddGainShutterFeatures(SDK_VISIBILITY_INVISIBLE);
     camera.Get<TestEnum>("ALCIrisLens")->value = 1;
     CTab_GainShutter_Dlg page;
-    page.SetHost(&camera.Host());
-    page.InitControls();
-    page.RefreshFromCamera();
+    OpenPage(page, camera);
     page.RefreshFromCamera();
     EXPECT_FALSE(page.findChild<QComboBox*>("ALCIrisLens")->isEnabled());
     EXPECT_FALSE(page.findChild<QComboBox*>("LensManualAdjustment")->isEnabled());
@@ -220,9 +198,7 @@ TEST(GainShutterPage, ResetWithoutAnOffModeWritesTheShortestExposure)
     FakeInteger* exposure = camera.Get<FakeInteger>("ExposureTimeRaw");
     exposure->min = 25;
     CTab_GainShutter_Dlg page;
-    page.SetHost(&camera.Host());
-    page.InitControls();
-    page.RefreshFromCamera();
+    OpenPage(page, camera);
     for (QPushButton* button : page.findChildren<QPushButton*>()) {
         if (button->text() == "RESET")
             button->click();

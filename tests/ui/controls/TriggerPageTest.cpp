@@ -33,26 +33,9 @@ private:
     const FakeInteger* lock_;
 };
 
-class TriggerPageTest : public ::testing::Test {
+class TriggerPageTest : public PageTest<CTab_Trigger_Dlg> {
 protected:
     TriggerPageTest() { camera_.AddTriggerFeatures(); }
-
-    void Open()
-    {
-        page_.SetHost(&camera_.Host());
-        page_.InitControls();
-        page_.RefreshFromCamera();
-    }
-
-    template <typename Widget = QWidget>
-    Widget* Find(const char* name)
-    {
-        auto* widget = page_.findChild<Widget*>(name);
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
-    }
-
-    bool Enabled(const char* name) { return Find(name)->isEnabled(); }
 
     void Set(const char* feature, int64_t value) { camera_.Get<TestEnum>(feature)->value = value; }
 
@@ -61,9 +44,6 @@ protected:
         Find<QLineEdit>(edit)->setText(text);
         QTest::keyClick(Find<QLineEdit>(edit), Qt::Key_Return);
     }
-
-    TestCamera camera_;
-    CTab_Trigger_Dlg page_;
 };
 
 const char* const kRuled[] = {"TriggerMode", "TriggerSource", "TriggerSoftwareSource", "ExposureMode",
@@ -131,9 +111,7 @@ TEST(TriggerPage, CombosOfMissingOrHiddenFeaturesAreHidden)
     camera.AddEnum("TriggerMode", Entries({"Off", "On"}));
     camera.AddEnum("TriggerOverlap", Entries({"Off"}), 0, SDK_VISIBILITY_INVISIBLE);
     CTab_Trigger_Dlg page;
-    page.SetHost(&camera.Host());
-    page.InitControls();
-    page.RefreshFromCamera();
+    OpenPage(page, camera);
     EXPECT_TRUE(page.findChild<QComboBox*>("TriggerOverlap")->isHidden());
     EXPECT_TRUE(page.findChild<QComboBox*>("TriggerHorizontalReset")->isHidden());
     EXPECT_FALSE(page.findChild<QComboBox*>("TriggerMode")->isHidden());
@@ -193,9 +171,7 @@ TEST(TriggerPage, TimerWritesReleaseTheStreamingLockAndSetItAgain)
     auto* duration = AddFake<LockedInteger>(camera.Features(), "TimerDurationRaw", 1, 1, 65535, lock);
     auto* delay = AddFake<LockedInteger>(camera.Features(), "TimerDelayRaw", 1, 0, 65535, lock);
     CTab_Trigger_Dlg page;
-    page.SetHost(&camera.Host());
-    page.InitControls();
-    page.RefreshFromCamera();
+    OpenPage(page, camera);
     auto* interval = page.findChild<QLineEdit*>("PulseIntervalEdit");
     interval->setText("600");
     QTest::keyClick(interval, Qt::Key_Return);
@@ -211,9 +187,7 @@ TEST(TriggerPage, CameraWithoutATimerShowsTheDefaultRanges)
     camera.AddEnum("TriggerMode", Entries({"Off", "On"}), 1);
     camera.AddEnum("TriggerSource", Entries({"Software"}));
     CTab_Trigger_Dlg page;
-    page.SetHost(&camera.Host());
-    page.InitControls();
-    page.RefreshFromCamera();
+    OpenPage(page, camera);
     EXPECT_EQ(page.findChild<QLineEdit*>("PulseWidthEdit")->text(), "30");
     EXPECT_EQ(page.findChild<QLineEdit*>("PulseIntervalEdit")->text(), "90");
     EXPECT_EQ(page.findChild<QSlider*>("PulseInterval")->maximum(), 1);

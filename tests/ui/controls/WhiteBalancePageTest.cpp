@@ -17,26 +17,12 @@
 
 namespace {
 
-class WhiteBalancePageTest : public ::testing::Test {
+class WhiteBalancePageTest : public PageTest<CTab_WB_Dlg> {
 protected:
     WhiteBalancePageTest()
     {
         camera_.AddWhiteBalanceFeatures();
         mode_ = camera_.Get<TestEnum>("BalanceWhiteAuto");
-    }
-
-    void Open()
-    {
-        page_.SetHost(&camera_.Host());
-        page_.InitControls();
-        page_.RefreshFromCamera();
-    }
-
-    bool Enabled(const char* name)
-    {
-        QWidget* widget = page_.findChild<QWidget*>(name);
-        EXPECT_NE(widget, nullptr) << name;
-        return widget && widget->isEnabled();
     }
 
     QString GainText(const char* colour)
@@ -53,9 +39,7 @@ protected:
         return "no label";
     }
 
-    TestCamera camera_;
     TestEnum* mode_;
-    CTab_WB_Dlg page_;
 };
 
 struct ModeCase {
@@ -164,9 +148,7 @@ TEST(WhiteBalancePage, MonochromeCameraOrNoneDisablesTheWholePage)
     for (bool connected : {true, false}) {
         camera.Host().connected = connected;
         CTab_WB_Dlg page;
-        page.SetHost(&camera.Host());
-        page.InitControls();
-        page.RefreshFromCamera();
+        OpenPage(page, camera);
         EXPECT_FALSE(page.IsColorCamera());
         for (const char* name : {"BalanceWhiteAuto", "BalanceRatio_R", "BalanceRatio_BEdit", "YThreshold", "WBZone"})
             EXPECT_FALSE(page.findChild<QWidget*>(name)->isEnabled()) << name << " connected " << connected;
