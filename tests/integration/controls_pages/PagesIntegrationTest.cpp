@@ -1,0 +1,120 @@
+// The control pages against the simulated camera: gamma uploads through the
+// serial channel as the option electronics receive them.
+#include "camera/CDeviceInfo.h"
+#include "camera/CRS232C_OM.h"
+#include "camera/FeatureAccess.h"
+#include "controls/CTab_Gamma_Dlg.h"
+#include "controls/ControlHost.h"
+#include "controls/GammaTable.h"
+#include "sdk/SdkDeviceInfo.h"
+#include "sdk/SdkDiscovery.h"
+#include "sim/SimCamera.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <memory>
+
+namespace {
+
+std::string TestAddress()
+{
+    const char* address = std::getenv("LUMIVEX_TEST_ADDR");
+    return address ? address : "127.0.0.10";
+}
+
+class FailOnSerialError : public SerialErrorReporter {
+public:
+    void ReportSerialError(const std::string& text) override { ADD_FAILURE() << "serial error: " << text; }
+};
+
+class CameraHost : public ControlHost {
+public:
+    CDeviceInfo* ControlCamera() override { return camera; }
+    bool StopPreview() override { return false; }
+    void StartPreview() override {}
+
+    CDeviceInfo* camera = nullptr;
+};
+
+class PagesIntegrationTest : public ::testing::Test {
+protected:
+    void Start(bool colour)
+    {
+        options_.interfaceAddress = TestAddress();
+        options_.colour = colour;
+        options_.width = 640;
+        options_.height = 480;
+        ASSERT_TRUE(sim_.Start(options_)) << sim_.ErrorText();
+        SdkDeviceInfo info;
+        ASSERT_TRUE(SdkDeviceInfoFromAddress(TestAddress(), info));
+        camera_ = std::make_unique<CDeviceInfo>();
+        camera_->GetSerial().SetReporter(&reporter_);
+        ASSERT_EQ(camera_->Connect(&info), 1);
+        host_.camera = camera_.get();
+    }
+
+    void TearDown() override
+    {
+        camera_.reset();
+        sim_.Stop();
+    }
+
+    // Each upload carried one channel's table whole, framed for the target.
+    void ExpectUploads(GammaTarget target, const std::vector<uint8_t>& channels, const std::vector<uint16_t>& table)
+    {
+        const std::vector<SimTableUpload> uploads = sim_.TableUploads();
+        ASSERT_EQ(uploads.size(), channels.size());
+        std::vector<uint8_t> bytes;
+        for (uint16_t entry : table) {
+            bytes.push_back(static_cast<uint8_t>(entry & 0xFF));
+            bytes.push_back(static_cast<uint8_t>(entry >> 8));
+        }
+        const auto targetCode = static_cast<uint8_t>(target);
+        for (size_t index = 0; index < uploads.size(); ++index) {
+            const SimTableUpload& upload = uploads[index];
+            EXPECT_EQ(upload.port, 0);
+            EXPECT_EQ(upload.startCommand, 0xF2 + targetCode);
+            EXPECT_EQ(upload.endCommand, 0xF0 + targetCode);
+            EXPECT_EQ(upload.channelByte, 0x10 + channels[index]);
+            EXPECT_EQ(upload.blocks, 64);
+            EXPECT_EQ(upload.badChecksums, 0);
+            EXPECT_TRUE(upload.ended);
+            EXPECT_EQ(upload.data, bytes);
+            EXPECT_EQ(sim_.GammaTable(targetCode, channels[index]), table);
+        }
+    }
+
+    SimOptions options_;
+    SimCamera sim_;
+    FailOnSerialError reporter_;
+    std::unique_ptr<CDeviceInfo> camera_;
+    CameraHost host_;
+};
+
+} // namespace
+
+TEST_F(PagesIntegrationTest, GammaUploadsThreeTablesForColour)
+{
+    ASSERT_NO_FATAL_FAILURE(Start(true));
+    CTab_Gamma_Dlg page;
+    page.SetHost(&host_);
+    page.InitControls();
+    page.RefreshFromCamera();
+    sim_.ClearTableUploads();
+    ASSERT_TRUE(page.Upload(GammaTarget::Register));
+    ExpectUploads(GammaTarget::Register, {0, 1, 2}, ComputeGammaTable(1.0));
+    EXPECT_FALSE(camera_->GetSerial().IsOpen());
+}
+
+TEST_F(PagesIntegrationTest, GammaUploadsOneMonoTableToTheEeprom)
+{
+    ASSERT_NO_FATAL_FAILURE(Start(false));
+    CTab_Gamma_Dlg page;
+    page.SetHost(&host_);
+    page.InitControls();
+    page.RefreshFromCamera();
+    sim_.ClearTableUploads();
+    ASSERT_TRUE(page.Upload(GammaTarget::Eeprom));
+    ExpectUploads(GammaTarget::Eeprom, {3}, ComputeGammaTable(1.0));
+}
