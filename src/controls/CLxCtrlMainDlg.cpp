@@ -1,6 +1,7 @@
 #include "controls/CLxCtrlMainDlg.h"
 
 #include "camera/CDeviceInfo.h"
+#include "controls/CameraSettingsButtons.h"
 #include "controls/CTab_AOI_Dlg.h"
 #include "controls/CTab_GainShutter_Dlg.h"
 #include "controls/CTab_Gamma_Dlg.h"
@@ -59,9 +60,6 @@ CLxCtrlMainDlg::CLxCtrlMainDlg(ControlHost& host, QWidget* parent) : QDialog(par
     auto* okButton = new QPushButton(tr("OK"), content);
     saveButton_ = new QPushButton(tr("Save(&S)..."), content);
     loadButton_ = new QPushButton(tr("Load(&L)..."), content);
-    // The camera settings file connects its handlers to these and enables them.
-    saveButton_->setEnabled(false);
-    loadButton_->setEnabled(false);
     connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
 
     auto* buttons = new QHBoxLayout;
@@ -83,6 +81,7 @@ CLxCtrlMainDlg::CLxCtrlMainDlg(ControlHost& host, QWidget* parent) : QDialog(par
     layout->addWidget(scroll);
 
     BuildPages();
+    ConnectCameraSettingsButtons(*this, host_);
     connect(tabs_, &QTabWidget::currentChanged, this, &CLxCtrlMainDlg::OnTabChanged);
     RefreshCurrentPageAndTitle();
 

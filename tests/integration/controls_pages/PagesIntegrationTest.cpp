@@ -1,14 +1,20 @@
 // The control pages against the simulated camera: gamma uploads through the
-// serial channel as the option electronics receive them.
+// serial channel as the option electronics receive them, and the camera
+// settings file saved, loaded and kept beside other models' settings.
 #include "camera/CDeviceInfo.h"
 #include "camera/CRS232C_OM.h"
 #include "camera/FeatureAccess.h"
+#include "controls/CLxCtrlMainDlg.h"
 #include "controls/CTab_Gamma_Dlg.h"
+#include "controls/CameraSettingsFile.h"
 #include "controls/ControlHost.h"
 #include "controls/GammaTable.h"
 #include "sdk/SdkDeviceInfo.h"
 #include "sdk/SdkDiscovery.h"
 #include "sim/SimCamera.h"
+#include "TempDir.h"
+
+#include <QFile>
 
 #include <gtest/gtest.h>
 
@@ -117,4 +123,81 @@ TEST_F(PagesIntegrationTest, GammaUploadsOneMonoTableToTheEeprom)
     sim_.ClearTableUploads();
     ASSERT_TRUE(page.Upload(GammaTarget::Eeprom));
     ExpectUploads(GammaTarget::Eeprom, {3}, ComputeGammaTable(1.0));
+}
+
+namespace {
+
+std::string FileText(const std::string& path)
+{
+    QFile file(QString::fromStdString(path));
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+    return file.readAll().toStdString();
+}
+
+} // namespace
+
+TEST_F(PagesIntegrationTest, SettingsRoundTripKeepsOtherModels)
+{
+    ASSERT_NO_FATAL_FAILURE(Start(true));
+    TempDir dir;
+    const std::string path = dir.file("camera.cfg");
+    {
+        QFile file(QString::fromStdString(path));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("[LightControl-0202]\nGainRaw=5\n");
+    }
+    int32_t modelCode = 0;
+    ASSERT_TRUE(ReadFeatureValue(camera_->Features(), "ModelCode", modelCode));
+    const std::string model = SettingsSection("", modelCode);
+
+    ASSERT_TRUE(WriteFeatureValue(camera_->Features(), "GainRaw", 40));
+    ASSERT_TRUE(WriteFeatureValue(camera_->Features(), "GammaMode", 1));
+    ASSERT_TRUE(WriteFeatureValue(camera_->Features(), "Width", 320));
+    ASSERT_TRUE(WriteFeatureValue(camera_->Features(), "OffsetX", 64));
+    ASSERT_TRUE(WriteFloatValue(camera_->Features(), "AcquisitionFrameRate", 12.5));
+    ASSERT_TRUE(camera_->ReadGeometry());
+    {
+        CLxCtrlMainDlg dialog(host_);
+        for (int tab = 0; tab < CLxCtrlMainDlg::kTabCount; ++tab)
+            dialog.Page(static_cast<CLxCtrlMainDlg::Tab>(tab))->RefreshFromCamera();
+        ASSERT_TRUE(SaveCameraSettings(path, dialog));
+    }
+    const std::string text = FileText(path);
+    EXPECT_NE(text.find("[LightControl-0202]"), std::string::npos);
+    EXPECT_NE(text.find("[WhiteBalance" + model + "]"), std::string::npos);
+    EXPECT_NE(text.find("[ROI" + model + "]"), std::string::npos);
+
+    ASSERT_TRUE(WriteFeatureValue(camera_->Features(), "GainRaw", 100));
+    ASSERT_TRUE(WriteFeatureValue(camera_->Features(), "GammaMode", 0));
+    ASSERT_TRUE(WriteFeatureValue(camera_->Features(), "OffsetX", 0));
+    ASSERT_TRUE(WriteFeatureValue(camera_->Features(), "Width", 640));
+    ASSERT_TRUE(WriteFloatValue(camera_->Features(), "AcquisitionFrameRate", 20.0));
+    ASSERT_TRUE(camera_->ReadGeometry());
+    CLxCtrlMainDlg dialog(host_);
+    dialog.Page(CLxCtrlMainDlg::kAoiTab)->RefreshFromCamera();
+    EXPECT_EQ(LoadCameraSettings(path, dialog), LoadResult::Loaded);
+    int32_t value = 0;
+    EXPECT_TRUE(ReadFeatureValue(camera_->Features(), "GainRaw", value));
+    EXPECT_EQ(value, 40);
+    EXPECT_TRUE(ReadFeatureValue(camera_->Features(), "GammaMode", value));
+    EXPECT_EQ(value, 1);
+    EXPECT_TRUE(ReadFeatureValue(camera_->Features(), "Width", value));
+    EXPECT_EQ(value, 320);
+    EXPECT_TRUE(ReadFeatureValue(camera_->Features(), "OffsetX", value));
+    EXPECT_EQ(value, 64);
+    double rate = 0.0;
+    EXPECT_TRUE(ReadFloatValue(camera_->Features(), "AcquisitionFrameRate", rate));
+    EXPECT_NEAR(rate, 12.5, 1e-3);
+}
+
+TEST_F(PagesIntegrationTest, MonoCameraFileHasNoWhiteBalance)
+{
+    ASSERT_NO_FATAL_FAILURE(Start(false));
+    TempDir dir;
+    const std::string path = dir.file("mono.cfg");
+    CLxCtrlMainDlg dialog(host_);
+    ASSERT_TRUE(SaveCameraSettings(path, dialog));
+    const std::string text = FileText(path);
+    EXPECT_EQ(text.find("WhiteBalance"), std::string::npos);
+    EXPECT_NE(text.find("[Other-"), std::string::npos);
 }
