@@ -6,6 +6,7 @@
 #include "camera/FeatureAccess.h"
 #include "controls/CLxCtrlMainDlg.h"
 #include "controls/CTab_Gamma_Dlg.h"
+#include "controls/CTab_IO_Dlg.h"
 #include "controls/CameraSettingsFile.h"
 #include "controls/ControlHost.h"
 #include "controls/GammaTable.h"
@@ -14,7 +15,11 @@
 #include "sim/SimCamera.h"
 #include "TempDir.h"
 
+#include <QComboBox>
 #include <QFile>
+#include <QGridLayout>
+#include <QLabel>
+#include <QTabWidget>
 
 #include <gtest/gtest.h>
 
@@ -200,4 +205,27 @@ TEST_F(PagesIntegrationTest, MonoCameraFileHasNoWhiteBalance)
     const std::string text = FileText(path);
     EXPECT_EQ(text.find("WhiteBalance"), std::string::npos);
     EXPECT_NE(text.find("[Other-"), std::string::npos);
+}
+
+TEST_F(PagesIntegrationTest, FivePinCameraShowsEveryLine)
+{
+    options_.fivePins = true;
+    ASSERT_NO_FATAL_FAILURE(Start(true));
+    CLxCtrlMainDlg dialog(host_);
+    dialog.Tabs()->setCurrentIndex(CLxCtrlMainDlg::kOutputTab);
+    dialog.show();
+    auto* page = static_cast<CTab_IO_Dlg*>(dialog.Page(CLxCtrlMainDlg::kOutputTab));
+    EXPECT_TRUE(page->HasFivePins());
+    auto* lastLine = page->findChild<QComboBox*>("LineSource4");
+    ASSERT_NE(lastLine, nullptr);
+    EXPECT_TRUE(lastLine->isVisible());
+    auto* grid = page->findChild<QGridLayout*>();
+    int row = 0;
+    int column = 0;
+    int rowSpan = 0;
+    int columnSpan = 0;
+    grid->getItemPosition(grid->indexOf(page->findChild<QComboBox*>("LineSource0")), &row, &column, &rowSpan,
+                          &columnSpan);
+    EXPECT_EQ(qobject_cast<QLabel*>(grid->itemAtPosition(row, column - 1)->widget())->text(),
+              "Output pin0(Pin No.3)");
 }
