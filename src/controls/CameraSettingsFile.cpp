@@ -68,29 +68,90 @@ std::vector<std::string> WhiteBalanceGainKeys()
     return keys;
 }
 
-// The sections of one model and what the pages and the camera tell of it.
+// The sections of one model and the values to save: what the pages last
+// showed or wrote, or, without the control dialog, the camera's own.
 class Sections {
 public:
-    Sections(CLxCtrlMainDlg& dialog, CDeviceInfo& camera)
-        : dialog_(dialog), camera_(camera), features_(camera.Features()), modelCode_(camera.ModelCode())
+    explicit Sections(CDeviceInfo& camera)
+        : camera_(camera), features_(camera.Features()), modelCode_(camera.ModelCode())
     {
     }
+    virtual ~Sections() = default;
 
     std::string Name(const char* prefix) const { return SettingsSection(prefix, modelCode_); }
-    CTabDialog& Page(CLxCtrlMainDlg::Tab tab) const { return *dialog_.Page(tab); }
     int Lines() const { return camera_.GetSecondLineSource() == kFiveLinesPresent ? kFiveLines : kTwoLines; }
     double Version() const { return camera_.GetDeviceVersion(); }
-    CTab_AOI_Dlg& Aoi() const { return static_cast<CTab_AOI_Dlg&>(Page(CLxCtrlMainDlg::kAoiTab)); }
-    CTab_Trigger_Dlg& Trigger() const { return static_cast<CTab_Trigger_Dlg&>(Page(CLxCtrlMainDlg::kTriggerTab)); }
-    bool IsColour() const
-    {
-        return static_cast<CTab_WB_Dlg&>(Page(CLxCtrlMainDlg::kWhiteBalanceTab)).IsColorCamera();
-    }
 
-    CLxCtrlMainDlg& dialog_;
+    virtual int32_t Value(CLxCtrlMainDlg::Tab tab, const std::string& key) const = 0;
+    virtual double FloatValue(CLxCtrlMainDlg::Tab tab, const std::string& key) const = 0;
+    virtual ::PulseTiming Timing() const = 0;
+    virtual AoiRect Area() const = 0;
+    virtual int32_t BinningVertical() const = 0;
+    virtual bool IsColour() const = 0;
+
     CDeviceInfo& camera_;
     SdkGenParameterArray* features_;
     int32_t modelCode_;
+};
+
+class DialogSections : public Sections {
+public:
+    DialogSections(CLxCtrlMainDlg& dialog, CDeviceInfo& camera) : Sections(camera), dialog_(dialog) {}
+
+    int32_t Value(CLxCtrlMainDlg::Tab tab, const std::string& key) const override
+    {
+        return dialog_.Page(tab)->Remembered(key);
+    }
+    double FloatValue(CLxCtrlMainDlg::Tab tab, const std::string& key) const override
+    {
+        return dialog_.Page(tab)->RememberedFloat(key);
+    }
+    ::PulseTiming Timing() const override
+    {
+        return static_cast<CTab_Trigger_Dlg*>(dialog_.Page(CLxCtrlMainDlg::kTriggerTab))->Timing();
+    }
+    AoiRect Area() const override { return Aoi().CameraArea(); }
+    int32_t BinningVertical() const override { return Aoi().Limits().binningVertical; }
+    bool IsColour() const override
+    {
+        return static_cast<CTab_WB_Dlg*>(dialog_.Page(CLxCtrlMainDlg::kWhiteBalanceTab))->IsColorCamera();
+    }
+
+private:
+    CTab_AOI_Dlg& Aoi() const { return *static_cast<CTab_AOI_Dlg*>(dialog_.Page(CLxCtrlMainDlg::kAoiTab)); }
+
+    CLxCtrlMainDlg& dialog_;
+};
+
+// The camera's current values, read when asked.
+class CameraSections : public Sections {
+public:
+    using Sections::Sections;
+
+    int32_t Value(CLxCtrlMainDlg::Tab, const std::string& key) const override { return Read(key, -1); }
+    double FloatValue(CLxCtrlMainDlg::Tab, const std::string& key) const override
+    {
+        double value = -1.0;
+        return ReadFloatValue(features_, key, value) ? value : -1.0;
+    }
+    ::PulseTiming Timing() const override
+    {
+        WriteEnumEntry(features_, "TimerSelector", "Timer1");
+        return {Read("TimerDurationRaw", 1), Read("TimerDelayRaw", 1)};
+    }
+    AoiRect Area() const override
+    {
+        return {Read("OffsetX", 0), Read("Width", 0), Read("OffsetY", 0), Read("Height", 0)};
+    }
+    int32_t BinningVertical() const override { return Read("BinningVertical", 1); }
+    bool IsColour() const override { return Read("DeviceColorFlg", 0) > 0; }
+
+private:
+    int32_t Read(const std::string& key, int32_t fallback) const
+    {
+        int32_t value = 0;
+        return ReadFeatureValue(features_, key, value) ? value : fallback;
+    }
 };
 
 class Writer {
@@ -107,7 +168,7 @@ public:
     }
     void Page(const std::string& section, CLxCtrlMainDlg::Tab tab, const std::string& key)
     {
-        Int(section, key, sections_.Page(tab).Remembered(key));
+        Int(section, key, sections_.Value(tab, key));
     }
     // A value read from the camera now, written only when it can be read.
     void Camera(const std::string& section, const std::string& key)
@@ -151,16 +212,17 @@ void SaveSections(Writer& out, const Sections& s)
     const std::string trigger = s.Name("Trigger");
     for (const char* key : kTriggerIntKeys)
         out.Page(trigger, CLxCtrlMainDlg::kTriggerTab, key);
-    out.Float(trigger, "TriggerDelay", s.Page(CLxCtrlMainDlg::kTriggerTab).RememberedFloat("TriggerDelay"));
+    out.Float(trigger, "TriggerDelay", s.FloatValue(CLxCtrlMainDlg::kTriggerTab, "TriggerDelay"));
     for (const char* key : {"TriggerOverlap", "TriggerHorizontalReset"}) {
         if (features->Get(key))
             out.Page(trigger, CLxCtrlMainDlg::kTriggerTab, key);
     }
-    out.Int(trigger, "PulseWidth", s.Trigger().Timing().duration);
-    out.Int(trigger, "PulseDelay", s.Trigger().Timing().delay);
+    const ::PulseTiming timing = s.Timing();
+    out.Int(trigger, "PulseWidth", timing.duration);
+    out.Int(trigger, "PulseDelay", timing.delay);
 
     const std::string roi = s.Name("ROI");
-    const AoiRect& area = s.Aoi().CameraArea();
+    const AoiRect area = s.Area();
     out.Int(roi, "OffsetX", area.offsetX);
     out.Int(roi, "Width", area.width);
     out.Int(roi, "OffsetY", area.offsetY);
@@ -173,7 +235,7 @@ void SaveSections(Writer& out, const Sections& s)
     }
     if (AtLeast(s.Version(), kVersionStrobe)) {
         for (const char* key : {"StrobeSignalDelay", "StrobeSignalOnTime"})
-            out.Float(io, key, s.Page(CLxCtrlMainDlg::kOutputTab).RememberedFloat(key));
+            out.Float(io, key, s.FloatValue(CLxCtrlMainDlg::kOutputTab, key));
         if (AtLeast(s.Version(), kVersionInverter)) {
             for (int line = 0; line < s.Lines(); ++line)
                 out.Page(io, CLxCtrlMainDlg::kOutputTab, Numbered("LineInverter", line));
@@ -184,9 +246,9 @@ void SaveSections(Writer& out, const Sections& s)
     out.Page(other, CLxCtrlMainDlg::kOtherTab, "PixelFormat");
     // The vertical binning, less one: a load adds one back.
     if (s.IsColour())
-        out.Int(other, "BinningVertical", s.Aoi().Limits().binningVertical - 1);
+        out.Int(other, "BinningVertical", s.BinningVertical() - 1);
     out.Page(other, CLxCtrlMainDlg::kOtherTab, "SmearHalfReduction");
-    out.Float(other, "AcquisitionFrameRate", s.Page(CLxCtrlMainDlg::kOtherTab).RememberedFloat("AcquisitionFrameRate"));
+    out.Float(other, "AcquisitionFrameRate", s.FloatValue(CLxCtrlMainDlg::kOtherTab, "AcquisitionFrameRate"));
 }
 
 class Loader {
@@ -298,7 +360,7 @@ LoadResult Loader::Run()
 bool Loader::PulseTiming()
 {
     const std::string trigger = s_.Name("Trigger");
-    const ::PulseTiming& current = s_.Trigger().Timing();
+    const ::PulseTiming current = s_.Timing();
     int32_t width = 0;
     int32_t delay = 0;
     if (!Uint16(trigger, "PulseWidth", current.duration, width) || !Uint16(trigger, "PulseDelay", current.delay, delay))
@@ -320,7 +382,7 @@ bool Loader::Area()
 bool Loader::Axis(const char* offsetKey, const char* sizeKey, int32_t AoiRect::*offset, int32_t AoiRect::*size)
 {
     const std::string roi = s_.Name("ROI");
-    const AoiRect& current = s_.Aoi().CameraArea();
+    const AoiRect current = s_.Area();
     int32_t newOffset = 0;
     int32_t newSize = 0;
     if (!Uint16(roi, offsetKey, current.*offset, newOffset) || !Uint16(roi, sizeKey, current.*size, newSize))
@@ -373,12 +435,10 @@ int32_t ParseSettingsUint16(const std::string& text, int32_t fallback)
     return static_cast<int32_t>(value);
 }
 
-bool SaveCameraSettings(const std::string& path, CLxCtrlMainDlg& dialog)
+namespace {
+
+bool Save(const std::string& path, const Sections& sections)
 {
-    CDeviceInfo* camera = dialog.Page(CLxCtrlMainDlg::kGainShutterTab)->Camera();
-    if (!camera)
-        return true;
-    const Sections sections(dialog, *camera);
     Profile profile(path);
     profile.BeginUpdate();
     Writer writer(profile, sections);
@@ -386,18 +446,43 @@ bool SaveCameraSettings(const std::string& path, CLxCtrlMainDlg& dialog)
     return profile.EndUpdate() && writer.Ok();
 }
 
-LoadResult LoadCameraSettings(const std::string& path, CLxCtrlMainDlg& dialog)
+LoadResult Load(const std::string& path, const Sections& sections)
 {
-    CDeviceInfo* camera = dialog.Page(CLxCtrlMainDlg::kGainShutterTab)->Camera();
-    if (!camera)
-        return LoadResult::Loaded;
-    const Sections sections(dialog, *camera);
     const Profile profile(path);
     Loader loader(profile, sections);
     // A file without this model's sections would set every feature to 0.
     if (!loader.HasModel())
         return LoadResult::NoSettings;
     const LoadResult result = loader.Run();
-    camera->ReadGeometry();
+    sections.camera_.ReadGeometry();
     return result;
+}
+
+CDeviceInfo* DialogCamera(CLxCtrlMainDlg& dialog)
+{
+    return dialog.Page(CLxCtrlMainDlg::kGainShutterTab)->Camera();
+}
+
+} // namespace
+
+bool SaveCameraSettings(const std::string& path, CLxCtrlMainDlg& dialog)
+{
+    CDeviceInfo* camera = DialogCamera(dialog);
+    return !camera || Save(path, DialogSections(dialog, *camera));
+}
+
+LoadResult LoadCameraSettings(const std::string& path, CLxCtrlMainDlg& dialog)
+{
+    CDeviceInfo* camera = DialogCamera(dialog);
+    return camera ? Load(path, DialogSections(dialog, *camera)) : LoadResult::Loaded;
+}
+
+bool SaveCameraSettings(const std::string& path, CDeviceInfo& camera)
+{
+    return Save(path, CameraSections(camera));
+}
+
+LoadResult LoadCameraSettings(const std::string& path, CDeviceInfo& camera)
+{
+    return Load(path, CameraSections(camera));
 }

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 
+class CDeviceInfo;
 class CLxCtrlMainDlg;
 
 // The camera settings file: the first camera's settings as the control pages
@@ -22,6 +23,11 @@ enum class LoadResult {
 // Applies the connected model's sections to the camera. Without a camera
 // does nothing and gives Loaded.
 LoadResult LoadCameraSettings(const std::string& path, CLxCtrlMainDlg& dialog);
+
+// The same for a camera without the control dialog (lumivex-cli): the values
+// saved are the camera's current ones.
+bool SaveCameraSettings(const std::string& path, CDeviceInfo& camera);
+LoadResult LoadCameraSettings(const std::string& path, CDeviceInfo& camera);
 
 // The section of that prefix for a model code: "ROI" and 0x1A2 give "ROI-01A2".
 std::string SettingsSection(const char* prefix, int32_t modelCode);

@@ -2,6 +2,7 @@
 // serial channel as the option electronics receive them, and the camera
 // settings file saved, loaded and kept beside other models' settings.
 #include "camera/CDeviceInfo.h"
+#include "cli/CliCommand.h"
 #include "camera/CRS232C_OM.h"
 #include "camera/FeatureAccess.h"
 #include "controls/CLxCtrlMainDlg.h"
@@ -25,6 +26,9 @@
 
 #include <cstdlib>
 #include <memory>
+#include <sstream>
+
+int CliSettings(CliContext& context);
 
 namespace {
 
@@ -228,4 +232,33 @@ TEST_F(PagesIntegrationTest, FivePinCameraShowsEveryLine)
                           &columnSpan);
     EXPECT_EQ(qobject_cast<QLabel*>(grid->itemAtPosition(row, column - 1)->widget())->text(),
               "Output pin0(Pin No.3)");
+}
+
+TEST_F(PagesIntegrationTest, CommandLineSavesAndLoadsTheCamerasSettings)
+{
+    ASSERT_NO_FATAL_FAILURE(Start(true));
+    camera_.reset(); // the command connects on its own
+    TempDir dir;
+    const std::string path = dir.file("cli.cfg");
+    std::ostringstream out;
+    std::ostringstream err;
+    CliContext save{{"-c", TestAddress(), "save", path}, out, err};
+    ASSERT_EQ(CliSettings(save), kCliSuccess) << err.str();
+
+    const uint32_t gain = *sim_.FeatureAddress("GainRaw");
+    const uint32_t savedGain = sim_.ReadRegister(gain);
+    sim_.WriteRegister(gain, savedGain + 7);
+    CliContext load{{"-c", TestAddress(), "load", path}, out, err};
+    EXPECT_EQ(CliSettings(load), kCliSuccess) << err.str();
+    EXPECT_EQ(sim_.ReadRegister(gain), savedGain);
+
+    const std::string other = dir.file("other.cfg");
+    {
+        QFile file(QString::fromStdString(other));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("[LightControl-FFFF]\nGainRaw=5\n");
+    }
+    CliContext wrongModel{{"-c", TestAddress(), "load", other}, out, err};
+    EXPECT_EQ(CliSettings(wrongModel), kCliFailure);
+    EXPECT_EQ(sim_.ReadRegister(gain), savedGain);
 }
