@@ -1,9 +1,14 @@
 #include "controls/CLxCtrlMainDlg.h"
 
 #include "camera/CDeviceInfo.h"
-#include "controls/CEmptyTabPage.h"
+#include "controls/CameraSettingsButtons.h"
+#include "controls/CTab_AOI_Dlg.h"
 #include "controls/CTab_GainShutter_Dlg.h"
+#include "controls/CTab_Gamma_Dlg.h"
+#include "controls/CTab_IO_Dlg.h"
+#include "controls/CTab_Other_Dlg.h"
 #include "controls/CTab_Trigger_Dlg.h"
+#include "controls/CTab_UserSet_Dlg.h"
 #include "controls/CTab_WB_Dlg.h"
 #include "controls/ControlHost.h"
 
@@ -18,8 +23,7 @@
 
 namespace {
 
-// The page of a tab. Pages that are not built yet hold their place with their
-// caption.
+// The page of a tab.
 CTabDialog* NewPage(CLxCtrlMainDlg::Tab tab)
 {
     switch (tab) {
@@ -28,20 +32,20 @@ CTabDialog* NewPage(CLxCtrlMainDlg::Tab tab)
     case CLxCtrlMainDlg::kWhiteBalanceTab:
         return new CTab_WB_Dlg;
     case CLxCtrlMainDlg::kGammaTab:
-        return new CEmptyTabPage(QT_TRANSLATE_NOOP("CTabDialog", "Gamma"));
+        return new CTab_Gamma_Dlg;
     case CLxCtrlMainDlg::kTriggerTab:
         return new CTab_Trigger_Dlg;
     case CLxCtrlMainDlg::kAoiTab:
-        return new CEmptyTabPage(QT_TRANSLATE_NOOP("CTabDialog", "AOI"));
+        return new CTab_AOI_Dlg;
     case CLxCtrlMainDlg::kOutputTab:
-        return new CEmptyTabPage(QT_TRANSLATE_NOOP("CTabDialog", "Output"));
+        return new CTab_IO_Dlg;
     case CLxCtrlMainDlg::kOtherTab:
-        return new CEmptyTabPage(QT_TRANSLATE_NOOP("CTabDialog", "Other"));
+        return new CTab_Other_Dlg;
     case CLxCtrlMainDlg::kUserSetTab:
     case CLxCtrlMainDlg::kTabCount:
         break;
     }
-    return new CEmptyTabPage(QT_TRANSLATE_NOOP("CTabDialog", "UserSet"));
+    return new CTab_UserSet_Dlg;
 }
 
 } // namespace
@@ -56,9 +60,6 @@ CLxCtrlMainDlg::CLxCtrlMainDlg(ControlHost& host, QWidget* parent) : QDialog(par
     auto* okButton = new QPushButton(tr("OK"), content);
     saveButton_ = new QPushButton(tr("Save(&S)..."), content);
     loadButton_ = new QPushButton(tr("Load(&L)..."), content);
-    // The camera settings file connects its handlers to these and enables them.
-    saveButton_->setEnabled(false);
-    loadButton_->setEnabled(false);
     connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
 
     auto* buttons = new QHBoxLayout;
@@ -80,6 +81,7 @@ CLxCtrlMainDlg::CLxCtrlMainDlg(ControlHost& host, QWidget* parent) : QDialog(par
     layout->addWidget(scroll);
 
     BuildPages();
+    ConnectCameraSettingsButtons(*this, host_);
     connect(tabs_, &QTabWidget::currentChanged, this, &CLxCtrlMainDlg::OnTabChanged);
     RefreshCurrentPageAndTitle();
 

@@ -47,8 +47,7 @@ public:
 
     CTabDialog* Page(Tab tab) const { return pages_[tab]; }
     QTabWidget* Tabs() const { return tabs_; }
-    // The settings file buttons; disabled until the settings file handlers
-    // are connected to their clicked() signals and enable them.
+    // The camera settings file buttons.
     QPushButton* SaveButton() const { return saveButton_; }
     QPushButton* LoadButton() const { return loadButton_; }
 
