@@ -1,0 +1,184 @@
+#include "capture/CCreateAVI.h"
+
+#include "capture/CCreateAVIOpenDMLUseJPEGLib.h"
+#include "capture/CCreateAVIUseJPEGLib.h"
+#include "capture/CCreateAVIUseVFW.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+#include <limits>
+#include <new>
+
+namespace {
+
+constexpr int kMinQuality = 1;
+constexpr int kMaxQuality = 100;
+constexpr std::uint32_t kRateScale = 1000;
+constexpr std::uint32_t kFallbackRate = 30 * kRateScale;
+// Frame geometry the 16-bit frame rectangle of the stream header can carry.
+constexpr int kMaxDimension = 65535;
+// A frame must leave room for its chunk header and index entries in a 2 GB file.
+constexpr std::uint64_t kMaxFrameSize = (std::uint64_t{1} << 31) - 4096;
+
+std::uint64_t NowMs()
+{
+    using namespace std::chrono;
+    return static_cast<std::uint64_t>(duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
+}
+
+} // namespace
+
+std::unique_ptr<CCreateAVI> CCreateAVI::Create(std::uint32_t compressor)
+{
+    if (compressor == kCompressorMotionJpeg)
+        return std::unique_ptr<CCreateAVI>(new (std::nothrow) CCreateAVIUseJPEGLib());
+    if (compressor == kCompressorMotionJpegOpenDml)
+        return std::unique_ptr<CCreateAVI>(new (std::nothrow) CCreateAVIOpenDMLUseJPEGLib());
+    return std::unique_ptr<CCreateAVI>(new (std::nothrow) CCreateAVIUseVFW(compressor));
+}
+
+CCreateAVI::CCreateAVI(std::uint32_t compressor, AviFileKind kind, bool bottomUp)
+    : compressor_(compressor), kind_(kind), bottomUp_(bottomUp)
+{
+}
+
+// Derived writers close in their own destructors, while their file is still
+// theirs; by now nothing is open.
+CCreateAVI::~CCreateAVI() = default;
+
+void CCreateAVI::SetQuality(int quality)
+{
+    quality_ = std::clamp(quality, kMinQuality, kMaxQuality);
+}
+
+void CCreateAVI::SetFrameRate(double framesPerSecond)
+{
+    scale_ = kRateScale;
+    const double rate = std::floor(framesPerSecond * kRateScale);
+    if (!std::isfinite(rate) || rate < 1.0)
+        rate_ = kFallbackRate;
+    else
+        rate_ = static_cast<std::uint32_t>(std::min(rate, double(std::numeric_limits<std::int32_t>::max())));
+}
+
+std::uint32_t CCreateAVI::Open(int width, int height, int bitsPerPixel, bool notifyOnClose)
+{
+    std::lock_guard lock(mutex_);
+    if (open_)
+        return kAviCannotCreate;
+    height = std::abs(height);
+    if (width <= 0 || width > kMaxDimension || height == 0 || height > kMaxDimension
+        || (bitsPerPixel != 8 && bitsPerPixel != 24))
+        return kAviCannotCreate;
+
+    width_ = static_cast<std::uint32_t>(width);
+    height_ = static_cast<std::uint32_t>(height);
+    bytesPerPixel_ = static_cast<std::uint32_t>(bitsPerPixel / 8);
+    const std::uint64_t packedRow = std::uint64_t{width_} * bytesPerPixel_;
+    // Device-independent bitmap rows are padded to whole 32-bit words.
+    const std::uint64_t stride = bottomUp_ ? (packedRow + 3) / 4 * 4 : packedRow;
+    const std::uint64_t frameSize = stride * height_;
+    if (frameSize > kMaxFrameSize)
+        return kAviCannotCreate;
+    rowStride_ = static_cast<std::uint32_t>(stride);
+    frameSize_ = static_cast<std::uint32_t>(frameSize);
+    frameBuffer_.reset(new (std::nothrow) std::uint8_t[frameSize_]());
+    if (!frameBuffer_)
+        return kAviOutOfMemory;
+
+    lastPosition_ = -1;
+    framesWritten_ = 0;
+    complete_ = false;
+    const std::uint32_t result = OpenFile();
+    if (result != kAviOk) {
+        frameBuffer_.reset();
+        return result;
+    }
+    open_ = true;
+    notifyOnClose_ = notifyOnClose;
+    return kAviOk;
+}
+
+bool CCreateAVI::AddFrame(std::uint32_t frameNumber, const std::uint8_t* pixels)
+{
+    std::lock_guard lock(mutex_);
+    if (!open_ || complete_ || !pixels)
+        return true;
+    const std::uint64_t now = NowMs();
+    if (framesWritten_ == 0) {
+        firstFrameNumber_ = frameNumber;
+        startMs_ = now;
+    }
+    // Frame numbers that never reach the writer leave gaps in the positions.
+    const std::uint32_t position = frameNumber - firstFrameNumber_;
+    // A position at or before the last one means the frame counter started
+    // again; the plan then cannot continue without breaking the index.
+    if (std::uint64_t{position} + 1 > plannedFrames_ || std::int64_t{position} <= lastPosition_) {
+        complete_ = true;
+        return true;
+    }
+
+    CopyFrame(pixels);
+    if (WriteFrame(position, lastPosition_) != 0) {
+        complete_ = true;
+        return true;
+    }
+    lastPosition_ = position;
+    lastFrameMs_ = now;
+    ++framesWritten_;
+    if (std::uint64_t{position} + 1 >= plannedFrames_)
+        complete_ = true;
+    return complete_;
+}
+
+std::uint32_t CCreateAVI::Close()
+{
+    std::lock_guard lock(mutex_);
+    if (!open_)
+        return kAviOk;
+    const std::uint32_t result = CloseFile();
+    open_ = false;
+    frameBuffer_.reset();
+    if (notifyOnClose_) {
+        notifyOnClose_ = false;
+        if (notify_)
+            notify_(kRecordingFinishedMessage);
+    }
+    return result;
+}
+
+std::uint32_t CCreateAVI::FinalRate() const
+{
+    if (lastPosition_ < 1)
+        return rate_;
+    const std::uint32_t measured = avi::MeasuredRate(static_cast<std::uint64_t>(lastPosition_),
+                                                     lastFrameMs_ - startMs_, scale_);
+    return measured != 0 ? measured : rate_;
+}
+
+avi::StreamDescription CCreateAVI::DescribeStream() const
+{
+    avi::StreamDescription stream;
+    stream.width = width_;
+    stream.height = height_;
+    stream.bytesPerPixel = bytesPerPixel_;
+    stream.plannedFrames = plannedFrames_;
+    stream.scale = scale_;
+    stream.rate = rate_;
+    stream.quality = static_cast<std::uint32_t>(quality_);
+    return stream;
+}
+
+void CCreateAVI::CopyFrame(const std::uint8_t* pixels)
+{
+    const std::size_t packedRow = std::size_t{width_} * bytesPerPixel_;
+    if (!bottomUp_) {
+        std::memcpy(frameBuffer_.get(), pixels, packedRow * height_);
+        return;
+    }
+    for (std::uint32_t y = 0; y < height_; ++y)
+        std::memcpy(frameBuffer_.get() + std::size_t{height_ - 1 - y} * rowStride_, pixels + y * packedRow, packedRow);
+}

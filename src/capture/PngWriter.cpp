@@ -1,0 +1,74 @@
+#include "capture/StillImageWriters.h"
+
+#include <png.h>
+
+#include <cerrno>
+#include <csetjmp>
+
+namespace {
+
+constexpr int kBitDepth = 8;
+
+// libpng's errors end in the long jump below, without a message on the console.
+void JumpOnError(png_structp png, png_const_charp)
+{
+    png_longjmp(png, 1);
+}
+
+void IgnoreWarning(png_structp, png_const_charp) {}
+
+} // namespace
+
+int CheckPng(const StillImage& image)
+{
+    if (int error = CheckGreyOrColour(image))
+        return error;
+    // libpng's own size limits, checked here so that a refused image leaves no file.
+    return image.width <= PNG_USER_WIDTH_MAX && image.height <= PNG_USER_HEIGHT_MAX ? 0 : EINVAL;
+}
+
+// Plain locals only: the long jump skips destructors.
+bool WritePng(std::FILE* file, const StillImage& image)
+{
+    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, JumpOnError, IgnoreWarning);
+    if (!png) {
+        errno = ENOMEM;
+        return false;
+    }
+    png_infop info = png_create_info_struct(png);
+    if (!info) {
+        png_destroy_write_struct(&png, nullptr);
+        errno = ENOMEM;
+        return false;
+    }
+    if (setjmp(png_jmpbuf(png))) {
+        png_destroy_write_struct(&png, &info);
+        errno = ENOMEM;
+        return false;
+    }
+
+    png_init_io(png, file);
+    png_set_IHDR(png, info, image.width, image.height, kBitDepth,
+                 image.IsGrey() ? PNG_COLOR_TYPE_GRAY : PNG_COLOR_TYPE_RGB, PNG_INTERLACE_ADAM7,
+                 PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+    png_write_info(png, info);
+    // At 8 bits only the blue-green-red order matters: rows come in as blue,
+    // green, red and are stored as red, green, blue.
+    png_set_packing(png);
+    png_set_swap_alpha(png);
+    png_set_bgr(png);
+    png_set_swap(png);
+    png_set_packswap(png);
+
+    // With interlace handling libpng takes every row once per pass and picks
+    // the pixels of that pass itself; it copies each row before transforming it.
+    const int passes = png_set_interlace_handling(png);
+    const size_t rowBytes = image.RowBytes();
+    for (int pass = 0; pass < passes; ++pass) {
+        for (uint32_t y = 0; y < image.height; ++y)
+            png_write_row(png, const_cast<png_bytep>(image.pixels + y * rowBytes));
+    }
+    png_write_end(png, nullptr);
+    png_destroy_write_struct(&png, &info);
+    return true;
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+
+// Pixel layouts of the images that SaveImageFile takes: rows top to bottom,
+// packed without padding.
+enum StillImageFormat : int {
+    STILL_IMAGE_GREY8 = 1, // 8-bit grey
+    STILL_IMAGE_BGR24 = 4, // 24-bit colour, bytes blue, green, red
+};
+
+// Writes the image to `path` in the format its extension names, compared
+// without regard to case: raw (grey only), bmp, tif or tiff, jpg or jpeg
+// (quality 100; a grey image loses the columns right of the last multiple of
+// 16), png (Adam7 interlaced). True when the whole file was written.
+//
+// On failure errno says why: EINVAL for an unknown extension, a format code or
+// size the chosen writer cannot take (no file is created or touched then),
+// ENOMEM for memory or a PNG library error, otherwise the file system's
+// error. A file that failed while being written is left as it is.
+bool SaveImageFile(uint32_t width, uint32_t height, int format, const uint8_t* pixels,
+                   const std::filesystem::path& path);
