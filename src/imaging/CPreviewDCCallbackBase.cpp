@@ -1,5 +1,7 @@
 #include "imaging/CPreviewDCCallbackBase.h"
 
+#include "camera/OverlayRegistry.h"
+
 #include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
@@ -12,7 +14,31 @@ CPreviewDCCallbackBase::CPreviewDCCallbackBase(OverlayRegistry* registry, QStrin
 {
 }
 
-CPreviewDCCallbackBase::~CPreviewDCCallbackBase() = default;
+CPreviewDCCallbackBase::~CPreviewDCCallbackBase()
+{
+    if (key_ != 0 && registry_)
+        registry_->Remove(key_);
+}
+
+bool EnablePainter(CPreviewDCCallbackBase& painter)
+{
+    OverlayRegistry* registry = painter.Registry();
+    if (!registry)
+        return false;
+    if (painter.Key() != 0) {
+        if (!DisablePainter(painter, painter.Key()))
+            return false;
+        painter.SetKey(0);
+    }
+    painter.Reset();
+    painter.SetKey(registry->Add(&CPreviewDCCallbackBase::Trampoline, &painter));
+    return true;
+}
+
+bool DisablePainter(CPreviewDCCallbackBase& painter, uint32_t key)
+{
+    return painter.Registry() && painter.Registry()->Remove(key);
+}
 
 void CPreviewDCCallbackBase::Trampoline(QPainter& painter, uint8_t*, int32_t width, int32_t height,
     uint32_t blockId, void* userData, const int32_t* droppedCount)

@@ -21,6 +21,9 @@ class CPreviewDCCallbackBase {
 public:
     // registry: the camera's overlay registry, which must outlive the painter.
     CPreviewDCCallbackBase(OverlayRegistry* registry, QString name);
+    // Removes the painter's entry when it is still switched on. Derived
+    // painters are gone by then: switch a painter off (DisablePainter) before
+    // destroying it while its camera's acquisition thread runs.
     virtual ~CPreviewDCCallbackBase();
     CPreviewDCCallbackBase(const CPreviewDCCallbackBase&) = delete;
     CPreviewDCCallbackBase& operator=(const CPreviewDCCallbackBase&) = delete;
@@ -64,3 +67,12 @@ private:
     std::mutex criticalSection_;
     uint32_t key_ = 0;
 };
+
+// Switches a painter on: a painter that has a key first loses its entry
+// (failing when the registry has no entry with that key), then Reset runs and
+// a new entry is appended under a key one above the largest in the list.
+// False without a registry. User interface thread.
+bool EnablePainter(CPreviewDCCallbackBase& painter);
+// Removes the entry with that key from the painter's registry; false when
+// there is none. The caller then clears the painter's key.
+bool DisablePainter(CPreviewDCCallbackBase& painter, uint32_t key);

@@ -1,10 +1,10 @@
+#include "TempDir.h"
+
+#include "camera/OverlayRegistry.h"
+#include "imaging/CCallbackEnableDlg.h"
 #include "imaging/CPreview.h"
-#include "imaging/CPreviewDCCallback_DisplayLogo.h"
-#include "imaging/CPreviewDCCallback_DropFramesCount.h"
-#include "imaging/CPreviewDCCallback_Ellipse.h"
-#include "imaging/CPreviewDCCallback_Grid.h"
-#include "imaging/CPreviewDCCallback_ShowFPS.h"
 #include "imaging/LxD3DDisplayWnd.h"
+#include "imaging/OverlayPainterSet.h"
 #include "imaging/PixelFormat.h"
 
 #include <QDir>
@@ -82,20 +82,16 @@ TEST(Preview, ShowsAFrameWithEveryOverlayOnScreen)
     constexpr int kHeight = 480;
     std::vector<uint8_t> frame = TestScene(kWidth, kHeight);
     {
-        CPreviewDCCallback_Grid grid(nullptr);
-        CPreviewDCCallback_Ellipse ellipse(nullptr);
-        CPreviewDCCallback_ShowFPS fps(nullptr);
-        CPreviewDCCallback_DropFramesCount received(nullptr);
-        CPreviewDCCallback_DisplayLogo logo(nullptr);
+        // Every painter switched on, drawn as the acquisition thread does.
+        TempDir dir;
+        OverlayRegistry registry;
+        OverlayPainterSet painters(registry, dir.file("lumivex.dat"));
+        for (CPreviewDCCallbackBase* painter : painters.Offered())
+            ASSERT_TRUE(EnablePainter(*painter));
         QImage image(frame.data(), kWidth, kHeight, kWidth * 3, QImage::Format_BGR888);
         QPainter painter(&image);
         const int32_t dropped = 0;
-        for (CPreviewDCCallbackBase* p : std::initializer_list<CPreviewDCCallbackBase*> {&grid, &ellipse, &fps,
-                 &received, &logo}) {
-            painter.save();
-            CPreviewDCCallbackBase::Trampoline(painter, frame.data(), kWidth, kHeight, 1234, p, &dropped);
-            painter.restore();
-        }
+        registry.PaintAll(painter, frame.data(), kWidth, kHeight, 1234, &dropped);
     }
 
     CPreview preview;
@@ -115,6 +111,22 @@ TEST(Preview, ShowsAFrameWithEveryOverlayOnScreen)
 
     if (!ScreenshotDir().isEmpty())
         GrabOnScreen(preview).save(QDir(ScreenshotDir()).filePath(QStringLiteral("preview-overlays.png")));
+}
+
+TEST(CallbackEnableDlgOnScreen, ShowsBothListsAndTheButtons)
+{
+    OverlayRegistry registry;
+    OverlayPainterSet painters(registry, {});
+    ASSERT_TRUE(EnablePainter(painters.Grid()));
+    ASSERT_TRUE(EnablePainter(painters.Fps()));
+    const auto offered = painters.Offered();
+    CCallbackEnableDlg dialog({offered.begin(), offered.end()});
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    const QImage shot = GrabOnScreen(dialog);
+    EXPECT_EQ(shot.size(), dialog.size());
+    if (!ScreenshotDir().isEmpty())
+        shot.save(QDir(ScreenshotDir()).filePath(QStringLiteral("callback-functions.png")));
 }
 
 } // namespace
