@@ -1,10 +1,13 @@
+#include "imaging/DisplaySurface.h"
 #include "imaging/LxD3DDisplayWnd.h"
 #include "imaging/PixelConversion.h"
 #include "imaging/PixelFormat.h"
 
 #include "TestFrames.h"
 
+#include <QGuiApplication>
 #include <QImage>
+#include <QMouseEvent>
 #include <QScrollBar>
 #include <QTest>
 #include <QWidget>
@@ -327,6 +330,35 @@ TEST_F(DisplayWindowTest, DestroyReleasesEverything)
     // And can be created again.
     CreateAt(100, 80);
     EXPECT_TRUE(ShowBgr(frame, 64, 48).IsOK());
+}
+
+// The owner turns mouse positions over the image into image coordinates, so
+// presses on the image area reach it as if the area were one of its widgets.
+class PressRecorder : public QWidget {
+public:
+    void mousePressEvent(QMouseEvent* event) override { presses.push_back(event->position().toPoint()); }
+    std::vector<QPoint> presses;
+};
+
+TEST(DisplayWindowInput, MousePressesOnTheImageReachTheOwner)
+{
+    PressRecorder owner;
+    owner.resize(300, 200);
+    owner.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&owner));
+    LxD3DDisplayWnd window;
+    window.SetPlacement(20, 10, 200, 150);
+    ASSERT_TRUE(window.Create(&owner, 1000).IsOK());
+    QTRY_VERIFY(!window.GrabFrame().isNull());
+
+    QWindow* surface = nullptr;
+    for (QWindow* candidate : QGuiApplication::allWindows())
+        if (qobject_cast<DisplaySurface*>(candidate))
+            surface = candidate;
+    ASSERT_NE(surface, nullptr);
+    QTest::mousePress(surface, Qt::LeftButton, Qt::NoModifier, QPoint(30, 40));
+    ASSERT_EQ(owner.presses.size(), 1u);
+    EXPECT_EQ(owner.presses[0], QPoint(50, 50));
 }
 
 } // namespace
