@@ -129,7 +129,11 @@ CLumivexDlg::CLumivexDlg(bool optionFilePresent, CameraContext& context, CDevice
         actions_[kHelp] = nullptr;
     }
     BuildToolBar();
+    RetranslateMenus();
     toolBar_->setVisible(context_.showToolBar != 0);
+    // The bars' heights decide the window's size before it is first shown.
+    menuBar_->ensurePolished();
+    toolBar_->ensurePolished();
     context_.mainWindow = this;
     LayoutChildren();
 

@@ -33,8 +33,8 @@ constexpr const char* kModelName = "DeviceModelName";
 constexpr const char* kUserName = "DeviceUserID";
 // Link parameters of the SDK.
 constexpr const char* kNICAddress = "IPAddress";
-constexpr const char* kAutoNegotiation = "AutoNegotiation";
-constexpr const char* kDefaultPacketSize = "DefaultPacketSize";
+constexpr const char* kAutoNegotiationLink = "AutoNegotiation";
+constexpr const char* kPacketSizeLink = "DefaultPacketSize";
 
 QLineEdit* ReadOnlyField(QWidget* parent)
 {
@@ -202,9 +202,9 @@ bool CDeviceDlg::AddCamera(const SdkDeviceInfo& info)
     if (!camera)
         return false;
     SdkGenParameterArray* link = camera->GetDevice().GetGenLink();
-    WriteFeatureValue(link, kAutoNegotiation, autoNegotiation_ ? 1 : 0);
+    WriteFeatureValue(link, kAutoNegotiationLink, autoNegotiation_ ? 1 : 0);
     if (!autoNegotiation_)
-        WriteFeatureValue(link, kDefaultPacketSize, packetSize_);
+        WriteFeatureValue(link, kPacketSizeLink, packetSize_);
     if (camera->Connect(&info) == 0) {
         context_.RemoveCamera(camera);
         return false;
@@ -305,22 +305,22 @@ void CDeviceDlg::ReadPacketSizeRange()
     const std::unique_ptr<SdkDevice> device = services_.makeDevice();
     SdkGenParameterArray* link = device->GetGenLink();
     int32_t negotiation = 0;
-    if (!ReadFeatureValue(link, kAutoNegotiation, negotiation))
+    if (!ReadFeatureValue(link, kAutoNegotiationLink, negotiation))
         return;
     if (negotiation != 0)
-        WriteFeatureValue(link, kAutoNegotiation, 0);
+        WriteFeatureValue(link, kAutoNegotiationLink, 0);
     int32_t minimum = 0;
     int32_t maximum = 0;
     int32_t increment = 0;
     int32_t packetSize = 0;
-    if (ReadIntRange(link, kDefaultPacketSize, minimum, maximum, increment) &&
-        ReadFeatureValue(link, kDefaultPacketSize, packetSize)) {
+    if (ReadIntRange(link, kPacketSizeLink, minimum, maximum, increment) &&
+        ReadFeatureValue(link, kPacketSizeLink, packetSize)) {
         packetSizeMinimum_ = minimum;
         packetSizeMaximum_ = maximum;
         packetSize_ = packetSize;
     }
     if (negotiation != 0)
-        WriteFeatureValue(link, kAutoNegotiation, 1);
+        WriteFeatureValue(link, kAutoNegotiationLink, 1);
     autoNegotiation_ = negotiation != 0;
 }
 
