@@ -116,6 +116,10 @@ CLumivexDlg::CLumivexDlg(bool optionFilePresent, CameraContext& context, CDevice
       drawingPopup_(new QMenu(this))
 {
     setWindowIcon(ApplicationIcon());
+    // Modal from the start, since the preview start shows the window before
+    // exec() does; window-modal, so that the preview windows and the other
+    // modeless windows of the desktop stay usable.
+    setWindowModality(Qt::WindowModal);
     setMouseTracking(true);
     menuBar_->setNativeMenuBar(false);
     BuildMenus();

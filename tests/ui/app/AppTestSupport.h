@@ -37,6 +37,10 @@ public:
     QStringList questions;
 };
 
+// The address of this test program's simulated camera number offset: the
+// program's LUMIVEX_TEST_ADDR with offset added to its last byte.
+std::string TestAddress(int offset);
+
 // A camera object over a fake device, never connected to anything; model
 // and MAC address as the connection would have copied them are not set.
 // The device, when asked for, stays owned by the camera.
