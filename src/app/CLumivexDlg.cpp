@@ -193,10 +193,14 @@ void CLumivexDlg::BuildMenus()
         menuBar_->addMenu(menu);
         connect(menu, &QMenu::aboutToShow, this, &CLumivexDlg::UpdateMenus);
     }
-    auto add = [this](Command command, QMenu* menu, auto handler) {
-        QAction* action = menu->addAction(QString());
+    // Items of windows that are not part of the program yet have no handler.
+    auto item = [this](Command command, QMenu* menu) {
+        actions_[command] = menu->addAction(QString());
+        return actions_[command];
+    };
+    auto add = [this, &item](Command command, QMenu* menu, auto handler) {
+        QAction* action = item(command, menu);
         connect(action, &QAction::triggered, this, handler);
-        actions_[command] = action;
         return action;
     };
     QMenu* file = menus_[0];
@@ -209,7 +213,7 @@ void CLumivexDlg::BuildMenus()
     add(kClose, file, &QDialog::accept);
 
     add(kLiveVideo, option, &CLumivexDlg::ToggleLiveVideo);
-    add(kSettings, option, [] {});
+    item(kSettings, option);
     sizeMenu_ = option->addMenu(QString());
     for (int command = kZoomX8; command <= kZoomX1_8; ++command) {
         const int zoom = ZoomIndexOf(static_cast<Command>(command));
@@ -217,20 +221,20 @@ void CLumivexDlg::BuildMenus()
     }
     sizeMenu_->addSeparator();
     add(kAdjustWindowSize, sizeMenu_, &CLumivexDlg::AdjustWindowSize);
-    add(kCallback, option, [] {});
-    add(kWaveform, option, [] {});
-    add(kHistogram, option, [] {});
+    item(kCallback, option);
+    item(kWaveform, option);
+    item(kHistogram, option);
     add(kManageConnection, option, &CLumivexDlg::ManageConnection);
-    add(kOpSetting, option, [] {});
+    item(kOpSetting, option);
 
-    add(kSnapShot, capture, [] {});
-    add(kVideoCapture, capture, [] {});
+    item(kSnapShot, capture);
+    item(kVideoCapture, capture);
 
     add(kToolBar, draw, &CLumivexDlg::ToggleToolBar)->setCheckable(true);
     add(kDeleteDrawing, draw, &CLumivexDlg::DeleteDrawing);
     add(kDrawProperty, draw, &CLumivexDlg::ShowDrawProperty);
 
-    add(kShowThumbnail, window, [] {});
+    item(kShowThumbnail, window);
 
     add(kVersionInformation, help, &CLumivexDlg::ShowAbout);
     add(kHelp, help, &CLumivexDlg::OpenHelp);

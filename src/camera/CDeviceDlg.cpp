@@ -192,6 +192,7 @@ void CDeviceDlg::Initialise()
     }
     SetPageLabel(shownIndex_ + 1, context_.CameraCount());
     UpdateButtons();
+    (connect_->isEnabled() ? connect_ : ok_)->setFocus();
 }
 
 bool CDeviceDlg::AddCamera(const SdkDeviceInfo& info)
