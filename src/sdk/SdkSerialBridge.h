@@ -10,7 +10,8 @@ namespace SerialBridge {
 
 // Base address of each port's register block: port 0 reaches the camera's
 // registers, port 1 the option board's user FPGA.
-inline constexpr uint32_t kPortBase[] = {0xE000, 0xE800};
+inline constexpr int kPortCount = 2;
+inline constexpr uint32_t kPortBase[kPortCount] = {0xE000, 0xE800};
 
 // Offsets from a port's base. Every register is a little-endian 32-bit word.
 inline constexpr uint32_t kControl = 0x000;      // host: bit 0 open

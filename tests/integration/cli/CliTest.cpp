@@ -71,7 +71,7 @@ TEST_F(CliTest, ListGivesOneTabSeparatedLinePerCamera)
     while (std::getline(lines, line)) {
         if (line.rfind(Address() + "\t", 0) == 0) {
             found = true;
-            EXPECT_EQ(line.substr(Address().size()), "\t00:00:00:00:00:00\tFake\tGV01");
+            EXPECT_EQ(line.substr(Address().size()), "\t00:00:00:00:00:00\tFake\t" + camera_->Serial());
         }
     }
     EXPECT_TRUE(found) << run.out;

@@ -1,6 +1,7 @@
 #include "camera/CRS232C_OM.h"
 
 #include "TempDir.h"
+#include "sdk/SdkDevice.h"
 #include "sdk/SdkSerialPort.h"
 
 #include <gtest/gtest.h>
@@ -25,9 +26,11 @@ public:
     Bytes received;
     int* closes = nullptr;
     bool open = true;
+    int openedPort = -1;
 
-    SdkResult Open(SdkDevice&, int) override
+    SdkResult Open(SdkDevice&, int port) override
     {
+        openedPort = port;
         open = true;
         return SdkResult::OK;
     }
@@ -363,16 +366,22 @@ TEST_F(SerialChannel, NonsensicalSettingsStillSendEachRequestOnce)
     EXPECT_EQ(polls_, 0);
 }
 
-TEST_F(SerialChannel, ClosingAndDestructionCloseAnOpenPortOnce)
+TEST_F(SerialChannel, PortsAreClosedBeforeOpeningAnotherAndAtTheEnd)
 {
     Build();
-    channel_->ClosePort();
+    SdkDevice device;
+    EXPECT_TRUE(channel_->OpenPort(device, 1));
+    EXPECT_EQ(port_->openedPort, 1);
+    EXPECT_EQ(closes_, 1);
+    EXPECT_FALSE(channel_->OpenPort(device, 2));
+    EXPECT_EQ(port_->openedPort, 1);
+    EXPECT_EQ(closes_, 2);
     channel_->ClosePort();
     EXPECT_FALSE(channel_->IsOpen());
-    EXPECT_EQ(closes_, 1);
-    port_->open = true;
-    channel_.reset();
     EXPECT_EQ(closes_, 2);
+    EXPECT_TRUE(channel_->OpenPort(device, 0));
+    channel_.reset();
+    EXPECT_EQ(closes_, 3);
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "cli/SerialArguments.h"
+#include "cli/CliSerialArguments.h"
 
 #include <gtest/gtest.h>
 
@@ -31,18 +31,20 @@ TEST(SerialArguments, ReadWithHexAndDecimalNumbers)
 
 TEST(SerialArguments, WriteWithPortAnywhere)
 {
-    const Parsed parsed = Parse({"write", "0", "0xFF", "1", "0xab", "255", "--port", "1", "-c", "cam"});
+    const Parsed parsed = Parse({"write", "0", "0xFF", "1", "0xab", "255", "--port", "1", "--camera=cam"});
     ASSERT_TRUE(parsed.ok) << parsed.error;
     EXPECT_TRUE(parsed.request.write);
     EXPECT_EQ(parsed.request.port, 1);
     EXPECT_EQ(parsed.request.bank, 0);
     EXPECT_EQ(parsed.request.address, 0xFF);
+    EXPECT_EQ(parsed.request.cameraAddress, "cam");
     EXPECT_EQ(parsed.request.data, (std::vector<uint8_t>{1, 0xAB, 255}));
+    EXPECT_EQ(Parse({"-c", "cam", "--port=1", "read", "0", "0", "1"}).request.port, 1);
 }
 
 TEST(SerialArguments, HelpNeedsNothingElse)
 {
-    const Parsed parsed = Parse({"--help"});
+    const Parsed parsed = Parse({"read", "--help"});
     EXPECT_TRUE(parsed.ok);
     EXPECT_TRUE(parsed.request.help);
 }
@@ -64,6 +66,7 @@ TEST(SerialArguments, RefusesWhatCannotBeSent)
         {"-c", "cam", "write", "0", "0", "0x100"},            // not a byte
         {"-c", "cam", "--port", "2", "read", "0", "0", "1"},  // no such port
         {"-c", "cam", "--port"},                              // port without number
+        {"-c", "cam", "--port=x", "read", "0", "0", "1"},     // port not a number
         {"-c", "cam", "--verbose", "read", "0", "0", "1"},    // unknown option
         {"-c", "cam", "erase", "0", "0", "1"},                // unknown action
     };

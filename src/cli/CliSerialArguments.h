@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-// The arguments of lumivex-cli serial:
+// The command line of lumivex-cli serial:
 //
 //   serial -c ADDR [--port 0|1] read BANK ADDRESS LENGTH
 //   serial -c ADDR [--port 0|1] write BANK ADDRESS BYTE...
@@ -24,6 +24,3 @@ struct SerialRequest {
 // Parses the arguments that follow "serial". False with a one-line reason in
 // error when they do not form a request.
 bool ParseSerialArguments(const std::vector<std::string>& args, SerialRequest& request, std::string& error);
-
-// The usage lines, for --help and after a parse error.
-const char* SerialUsage();
