@@ -116,8 +116,9 @@ void CIPAdressSettingDlg::Save()
 {
     SdkResult result;
     if (mode_ == kKeepCurrent) {
-        // Each step only after the previous one succeeded; switching to the
-        // persistent address is the last step and its result is not checked.
+        // Each step only after the previous one succeeded. Switching to the
+        // persistent address is checked as well: a camera that refuses it
+        // keeps its old addressing, and must not be reported as saved.
         int64_t address = 0;
         int64_t subnetMask = 0;
         result = ReadInteger(device_, kCurrentAddress, address);
@@ -128,7 +129,7 @@ void CIPAdressSettingDlg::Save()
         if (result.IsOK())
             result = WriteInteger(device_, kPersistentSubnetMask, subnetMask);
         if (result.IsOK())
-            WriteBoolean(device_, kPersistentIpEnabled, true);
+            result = WriteBoolean(device_, kPersistentIpEnabled, true);
     } else {
         result = WriteBoolean(device_, kPersistentIpEnabled, false);
     }

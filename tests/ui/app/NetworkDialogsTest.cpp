@@ -180,6 +180,21 @@ TEST_F(IPAddressDialogTest, AFailedStepStopsTheSaveAndReportsTheSdkCode)
         << prompts_.shown[0].text.toStdString();
 }
 
+TEST(IPAddressDialog, ACameraWithoutThePersistentSwitchIsNotReportedAsSaved)
+{
+    RecordingPrompts prompts;
+    FakeDevice device;
+    AddFake<FakeInteger>(device.features, "GevCurrentIPAddress", 0xC0A8000A);
+    AddFake<FakeInteger>(device.features, "GevCurrentSubnetMask", 0xFFFFFF00);
+    FakeInteger* stored = AddFake<FakeInteger>(device.features, "GevPersistentIPAddress", 0);
+    AddFake<FakeInteger>(device.features, "GevPersistentSubnetMask", 0);
+    CIPAdressSettingDlg dialog(&device, prompts);
+    dialog.KeepCurrentButton()->click();
+    dialog.SaveButton()->click();
+    EXPECT_EQ(stored->value, 0xC0A8000A);
+    EXPECT_EQ(prompts.Texts(), QStringList{QStringLiteral("Saved Error! Code=20[0x14]")});
+}
+
 TEST(IPAddressDialog, AMissingFeatureIsReportedAsNotInitialised)
 {
     RecordingPrompts prompts;
