@@ -293,9 +293,9 @@ int CJPEGEncoder::WriteHeaderMarkers()
     result = output_.PutBytes(frame, sizeof frame);
     for (int i = 0; i < componentCount_ && result == JPEG_OK; ++i) {
         const CJPEGColorComponent& component = components_[i];
-        const uint8_t spec[] = {static_cast<uint8_t>(component.id), static_cast<uint8_t>(component.h << 4 | component.v),
+        const uint8_t componentSpec[] = {static_cast<uint8_t>(component.id), static_cast<uint8_t>(component.h << 4 | component.v),
                                 static_cast<uint8_t>(component.quantTable)};
-        result = output_.PutBytes(spec, sizeof spec);
+        result = output_.PutBytes(componentSpec, sizeof componentSpec);
     }
     for (int t = 0; t < (componentCount_ == 3 ? 2 : 1) && result == JPEG_OK; ++t) {
         result = WriteHuffmanTable(dcTables_[t]);
@@ -335,9 +335,9 @@ int CJPEGEncoder::WriteScanHeader()
     int result = output_.PutBytes(head, sizeof head);
     for (int i = 0; i < componentCount_ && result == JPEG_OK; ++i) {
         const CJPEGColorComponent& component = components_[i];
-        const uint8_t spec[] = {static_cast<uint8_t>(component.id),
+        const uint8_t componentSpec[] = {static_cast<uint8_t>(component.id),
                                 static_cast<uint8_t>(component.dcTable << 4 | component.acTable)};
-        result = output_.PutBytes(spec, sizeof spec);
+        result = output_.PutBytes(componentSpec, sizeof componentSpec);
     }
     // Spectral selection 0..63, no successive approximation.
     const uint8_t tail[] = {0, kLastCoefficient, 0};
