@@ -40,17 +40,20 @@ QString FirmwareVersionText(uint32_t version)
 
 QString AboutText(const QString& applicationName, const ProductVersion& version, const CameraAboutData& camera)
 {
-    const QStringList lines = {
-        QStringLiteral("%1:v%2.%3.%4.%5")
-            .arg(applicationName)
-            .arg(version.major)
-            .arg(version.minor)
-            .arg(version.patch)
-            .arg(version.build),
-        QCoreApplication::translate("CAboutDlg", "Camera Serial:%1(%2)").arg(CameraSerialText(camera.serialNumber), camera.model),
-        QCoreApplication::translate("CAboutDlg", "Camera Hardware Version:%1").arg(QString::asprintf("%04X", camera.hardwareVersion)),
-        QCoreApplication::translate("CAboutDlg", "Camera FPGA Frimware Version:%1").arg(FirmwareVersionText(camera.fpgaFirmwareVersion)),
-        QCoreApplication::translate("CAboutDlg", "Camera Frimware Version:%1").arg(FirmwareVersionText(camera.firmwareVersion)),
-    };
+    const QString serial = QCoreApplication::translate("CAboutDlg", "Camera Serial:%1(%2)")
+                               .arg(CameraSerialText(camera.serialNumber), camera.model);
+    const QString hardware = QCoreApplication::translate("CAboutDlg", "Camera Hardware Version:%1")
+                                 .arg(QString::asprintf("%04X", camera.hardwareVersion));
+    const QString fpga = QCoreApplication::translate("CAboutDlg", "Camera FPGA Frimware Version:%1")
+                             .arg(FirmwareVersionText(camera.fpgaFirmwareVersion));
+    const QString firmware = QCoreApplication::translate("CAboutDlg", "Camera Frimware Version:%1")
+                                 .arg(FirmwareVersionText(camera.firmwareVersion));
+    const QString program = QStringLiteral("%1:v%2.%3.%4.%5")
+                                .arg(applicationName)
+                                .arg(version.major)
+                                .arg(version.minor)
+                                .arg(version.patch)
+                                .arg(version.build);
+    const QStringList lines = {program, serial, hardware, fpga, firmware};
     return lines.join(QLatin1Char('\n'));
 }
