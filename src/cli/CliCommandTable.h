@@ -9,3 +9,4 @@ LUMIVEX_CLI_COMMAND("features", CliFeatures, QT_TRANSLATE_NOOP("LumivexCli", "Li
 LUMIVEX_CLI_COMMAND("get", CliGet, QT_TRANSLATE_NOOP("LumivexCli", "Print features of a camera as NAME=value"))
 LUMIVEX_CLI_COMMAND("set", CliSet, QT_TRANSLATE_NOOP("LumivexCli", "Set features of a camera from NAME=VALUE"))
 LUMIVEX_CLI_COMMAND("serial", CliSerial, QT_TRANSLATE_NOOP("LumivexCli", "Read or write registers through a camera's serial channel"))
+LUMIVEX_CLI_COMMAND("record", CliRecord, QT_TRANSLATE_NOOP("LumivexCli", "Record frames of a camera into an AVI movie"))

@@ -1,0 +1,77 @@
+#pragma once
+
+#include "camera/RecordingStarter.h"
+#include "capture/RecordingSettings.h"
+
+#include <QObject>
+
+#include <atomic>
+#include <cstdint>
+#include <string>
+
+class CDeviceInfo;
+struct RecorderSlot;
+
+// The movie recording control. It starts a recording on the recorder slot
+// that the acquisition thread of the recorded camera feeds, with an AVI writer
+// for the chosen compressor; the thread starts each further numbered file
+// through StartRecording. The main window and lumivex-cli use it alike.
+//
+// The slot's recursive mutex guards every step; the acquisition thread holds
+// it when it chains the next file. The slot must outlive this object.
+// Notify() is always delivered through this object's event queue, so
+// receivers on the user interface thread never run inside the acquisition
+// thread or inside Record.
+class CRecordingControl : public QObject, public RecordingStarter {
+    Q_OBJECT
+
+public:
+    explicit CRecordingControl(RecorderSlot& slot, QObject* parent = nullptr);
+    // A file still being recorded is finalised with what it holds, without a
+    // notification; the slot no longer chains files to this object.
+    ~CRecordingControl() override;
+    CRecordingControl(const CRecordingControl&) = delete;
+    CRecordingControl& operator=(const CRecordingControl&) = delete;
+
+    // Starts recording camera's frames into path with the chosen compressor,
+    // frame count and quality, repeated into numbered files when "Retry" was
+    // ticked. The quality is kept even while a recording runs; the repeat and
+    // everything else only when none is active. True when the first file
+    // started.
+    bool Record(CDeviceInfo& camera, const std::string& path, const RecordingSettings& settings);
+
+    // Starts one file of the recording (the base path numbered when the
+    // recording repeats). Refuses while a file is being recorded, for a path
+    // without the ".avi" extension, and when the writer cannot be opened.
+    // When the camera's stream is not open, acquisition is stopped and the
+    // empty file finalised. True when the file started. A numbered file that
+    // cannot start ends the recording as if it had been the last one.
+    bool StartRecording(const std::string& path, std::uint32_t compressor, std::uint32_t plannedFrames) override;
+
+    bool IsActive() const;
+    // Frames written into the files of the current recording so far.
+    std::uint64_t FramesRecorded() const { return framesRecorded_; }
+
+signals:
+    // kRecordingStartedMessage when the first file of a recording started,
+    // kRecordingFinishedMessage when the last file was closed.
+    void Notify(unsigned message);
+
+private:
+    // Opens the file and hands it to the slot; the slot's mutex is held.
+    bool StartFile(const std::string& path, std::uint32_t compressor, std::uint32_t plannedFrames);
+    // Posts the notification to this object's thread, where Notify is emitted.
+    void PostNotify(unsigned message);
+
+    RecorderSlot& slot_;
+    // The recorded camera and its frame format; set by Record, used again
+    // for the numbered files.
+    CDeviceInfo* camera_ = nullptr;
+    RecordingCameraInfo format_;
+    std::atomic<std::uint64_t> framesRecorded_{0};
+    // The current recording's end was announced; guarded by the slot's mutex.
+    bool finishPosted_ = false;
+};
+
+// The camera's size, colour and frame rate as the recording setting dialog shows them.
+RecordingCameraInfo ReadRecordingCameraInfo(CDeviceInfo& camera);

@@ -1,0 +1,241 @@
+#include "cli/CliCamera.h"
+
+#include "camera/CDeviceInfo.h"
+#include "camera/CRS232C_OM.h"
+#include "camera/FrameConverter.h"
+#include "camera/RecorderSlot.h"
+#include "capture/CCreateAVI.h"
+#include "capture/CRecordingControl.h"
+#include "capture/RecordingEstimates.h"
+#include "imaging/PixelConversion.h"
+#include "sdk/SdkDeviceInfo.h"
+#include "sdk/SdkDiscovery.h"
+
+#include <QEventLoop>
+#include <QTimer>
+
+#include <algorithm>
+#include <charconv>
+#include <chrono>
+#include <ostream>
+#include <string_view>
+
+namespace {
+
+// The recording is given up when no frame arrives for this long.
+constexpr auto kStallLimit = std::chrono::seconds(10);
+constexpr auto kProgressCheckInterval = std::chrono::milliseconds(200);
+
+struct CodecName {
+    std::string_view name;
+    std::uint32_t compressor;
+};
+
+constexpr CodecName kCodecs[] = {
+    {"mjpeg", kCompressorMotionJpeg},
+    {"odml", kCompressorMotionJpegOpenDml},
+    {"raw", kCompressorUncompressed},
+    {"mp42", kCompressorMsMpeg4V2},
+};
+
+struct RecordRequest {
+    std::vector<std::string> cameraArgs;
+    RecordingSettings settings;
+    bool framesGiven = false;
+};
+
+bool ParseNumber(const std::string& text, std::uint32_t& value)
+{
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    return error == std::errc() && end == text.data() + text.size() && !text.empty();
+}
+
+constexpr std::string_view kRecordOptions[] = {"--frames", "--codec", "--quality"};
+
+// Takes --frames, --codec and --quality (as "--name value" or "--name=value")
+// out of args and leaves the rest to the camera options. Gives the problem, or
+// an empty text.
+QString ParseRecordOptions(const std::vector<std::string>& args, RecordRequest& request)
+{
+    request.settings.compressor = kCompressorMotionJpeg;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        const auto option = std::find_if(std::begin(kRecordOptions), std::end(kRecordOptions), [&arg](auto name) {
+            return arg == name || (arg.starts_with(name) && arg.size() > name.size() && arg[name.size()] == '=');
+        });
+        if (option == std::end(kRecordOptions)) {
+            request.cameraArgs.push_back(arg);
+            continue;
+        }
+        const std::string_view name = *option;
+        std::string value;
+        if (arg.size() > name.size())
+            value = arg.substr(name.size() + 1);
+        else if (i + 1 < args.size())
+            value = args[++i];
+        else
+            return LumivexCli::tr("%1 needs a value").arg(QString::fromUtf8(name.data(), qsizetype(name.size())));
+
+        std::uint32_t number = 0;
+        if (name == "--frames") {
+            if (!ParseNumber(value, number) || number == 0)
+                return LumivexCli::tr("--frames needs a number of frames above 0, not '%1'")
+                    .arg(QString::fromStdString(value));
+            request.settings.frames = number;
+            request.framesGiven = true;
+        } else if (name == "--quality") {
+            if (!ParseNumber(value, number) || number < std::uint32_t{kMinRecordingQuality} || number > std::uint32_t{kMaxRecordingQuality})
+                return LumivexCli::tr("--quality needs a number from 1 to 100, not '%1'")
+                    .arg(QString::fromStdString(value));
+            request.settings.quality = static_cast<int>(number);
+        } else {
+            const auto codec = std::find_if(std::begin(kCodecs), std::end(kCodecs),
+                                            [&value](const CodecName& codec) { return codec.name == value; });
+            if (codec == std::end(kCodecs))
+                return LumivexCli::tr("unknown codec '%1'; use mjpeg, odml, raw or mp42")
+                    .arg(QString::fromStdString(value));
+            request.settings.compressor = codec->compressor;
+        }
+    }
+    return {};
+}
+
+// Problems of the serial channel that connecting reads the option board
+// through go to err rather than into message boxes.
+class ErrorStreamReporter : public SerialErrorReporter {
+public:
+    explicit ErrorStreamReporter(std::ostream& err) : err_(err) {}
+    void ReportSerialError(const std::string& text) override
+    {
+        err_ << "lumivex-cli: " << QString::fromStdString(text).simplified().toStdString() << '\n';
+    }
+
+private:
+    std::ostream& err_;
+};
+
+// The acquisition thread's conversion, as the viewer does it.
+class PixelConverter : public FrameConverter {
+public:
+    bool ConvertFrame(uint32_t pixelFormat, int32_t height, const uint8_t* raw, size_t rawSize, int32_t width,
+                      uint8_t* destination, int32_t interpolationMethod) const override
+    {
+        return ::ConvertFrame(pixelFormat, height, raw, rawSize, width, destination, interpolationMethod);
+    }
+    bool MirrorGrayImage(uint8_t* pixels, int32_t width, int32_t height, int32_t mode) const override
+    {
+        return ::MirrorGrayImage(pixels, width, height, mode);
+    }
+    bool MirrorColorImage(uint8_t* pixels, int32_t width, int32_t height, int32_t mode) const override
+    {
+        return ::MirrorColorImage(pixels, width, height, mode);
+    }
+};
+
+// Runs the recording until its last file is closed; false when frames stop
+// coming for kStallLimit first.
+bool WaitForRecording(CRecordingControl& control)
+{
+    QEventLoop loop;
+    bool finished = false;
+    QObject::connect(&control, &CRecordingControl::Notify, &loop, [&](unsigned message) {
+        if (message == kRecordingFinishedMessage) {
+            finished = true;
+            loop.quit();
+        }
+    });
+    std::uint64_t lastCount = 0;
+    auto lastProgress = std::chrono::steady_clock::now();
+    QTimer watchdog;
+    QObject::connect(&watchdog, &QTimer::timeout, &loop, [&] {
+        const auto now = std::chrono::steady_clock::now();
+        if (control.FramesRecorded() != lastCount) {
+            lastCount = control.FramesRecorded();
+            lastProgress = now;
+        } else if (now - lastProgress > kStallLimit) {
+            loop.quit();
+        }
+    });
+    watchdog.start(kProgressCheckInterval);
+    loop.exec();
+    return finished;
+}
+
+} // namespace
+
+int CliRecord(CliContext& context)
+{
+    const QString usage = LumivexCli::tr(
+        "Usage: lumivex-cli record -c ADDR --frames N [--codec mjpeg|odml|raw|mp42] [--quality Q] FILE.avi\n"
+        "Records N frames from the camera at ADDR into FILE.avi, as the viewer's movie\n"
+        "recording does: Motion JPEG (mjpeg, the default), Motion JPEG in the OpenDML\n"
+        "layout for files beyond 1 GB (odml), uncompressed (raw) or MS-MPEG4 V2 (mp42).\n"
+        "Q, from 1 to 100 (default 75), is the Motion JPEG quality. Exits with 1 when\n"
+        "the recording cannot start or the camera stops sending frames.\n");
+    RecordRequest request;
+    QString problem = ParseRecordOptions(context.args, request);
+    const CliCameraOptions options = ParseCameraOptions(request.cameraArgs);
+    if (options.help) {
+        context.out << usage.toStdString();
+        return kCliSuccess;
+    }
+    if (problem.isEmpty() && !options.error.empty())
+        problem = QString::fromStdString(options.error);
+    if (problem.isEmpty() && options.address.empty())
+        problem = LumivexCli::tr("no camera given; name it with -c ADDR");
+    if (problem.isEmpty() && !request.framesGiven)
+        problem = LumivexCli::tr("no frame count given; name it with --frames N");
+    if (problem.isEmpty() && options.operands.size() != 1)
+        problem = LumivexCli::tr("name exactly one movie file");
+    if (problem.isEmpty() && !HasAviExtension(options.operands.front()))
+        problem = LumivexCli::tr("the movie file must end in .avi");
+    if (!problem.isEmpty()) {
+        context.err << "lumivex-cli: " << problem.toStdString() << "\n" << usage.toStdString();
+        return kCliUsageError;
+    }
+    const std::string& path = options.operands.front();
+
+    SdkDeviceInfo info;
+    ErrorStreamReporter reporter(context.err);
+    CDeviceInfo camera;
+    camera.GetSerial().SetReporter(&reporter);
+    if (!SdkDeviceInfoFromAddress(options.address, info) || camera.Connect(&info) != 1) {
+        context.err << LumivexCli::tr("lumivex-cli: cannot connect to the camera at %1\n")
+                           .arg(QString::fromStdString(options.address))
+                           .toStdString();
+        return kCliFailure;
+    }
+    RecorderSlot slot;
+    HandOffRecords records;
+    records.recorder = &slot;
+    camera.SetHandOffRecords(records);
+    CRecordingControl control(slot);
+    PixelConverter converter;
+    if (!camera.StartThread(nullptr, converter)) {
+        context.err << LumivexCli::tr("lumivex-cli: cannot start the acquisition thread\n").toStdString();
+        return kCliFailure;
+    }
+    camera.StartAcquisition();
+
+    int status = kCliSuccess;
+    if (!control.Record(camera, path, request.settings)) {
+        context.err << LumivexCli::tr("lumivex-cli: cannot record into %1\n")
+                           .arg(QString::fromStdString(path))
+                           .toStdString();
+        status = kCliFailure;
+    } else if (!WaitForRecording(control)) {
+        context.err << LumivexCli::tr("lumivex-cli: the camera stopped sending frames; %1 of %2 frames recorded\n")
+                           .arg(control.FramesRecorded())
+                           .arg(request.settings.frames)
+                           .toStdString();
+        status = kCliFailure;
+    } else {
+        context.out << LumivexCli::tr("Recorded %1 frames into %2\n")
+                           .arg(control.FramesRecorded())
+                           .arg(QString::fromStdString(path))
+                           .toStdString();
+    }
+    camera.StopAcquisition();
+    camera.StopThread();
+    return status;
+}
