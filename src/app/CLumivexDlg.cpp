@@ -1,7 +1,9 @@
 #include "app/CLumivexDlg.h"
 
 #include "app/AboutText.h"
-#include "app/AppMessages.h"
+#include "analysis/AnalysisWindowCodes.h"
+#include "analysis/CGraphDlg.h"
+#include "analysis/CHistogramDlg.h"
 #include "app/CAboutDlg.h"
 #include "app/CMyToolBar.h"
 #include "app/MainMenuState.h"
@@ -14,6 +16,9 @@
 #include "camera/CDeviceInfo.h"
 #include "camera/FeatureAccess.h"
 #include "camera/MessagePrompts.h"
+#include "capture/CCreateAVI.h"
+#include "capture/CMovieCommand.h"
+#include "capture/CRecordingControl.h"
 #include "drawing/CDrawingBase.h"
 #include "drawing/CDrawingManagement.h"
 #include "drawing/CDrawingManagementDlg.h"
@@ -54,8 +59,8 @@ constexpr const char* kHelpFileSuffixes[] = {"_User's Guide_en", "_e", "_User's 
 
 // Commands whose windows are not part of the program yet: present and disabled.
 constexpr CLumivexDlg::Command kUnavailableCommands[] = {
-    CLumivexDlg::kSettings,     CLumivexDlg::kCallback, CLumivexDlg::kWaveform,      CLumivexDlg::kHistogram,
-    CLumivexDlg::kOpSetting,    CLumivexDlg::kSnapShot, CLumivexDlg::kVideoCapture, CLumivexDlg::kShowThumbnail,
+    CLumivexDlg::kSettings, CLumivexDlg::kCallback,      CLumivexDlg::kOpSetting,
+    CLumivexDlg::kSnapShot, CLumivexDlg::kShowThumbnail,
 };
 
 bool IsAvailable(CLumivexDlg::Command command)
@@ -88,6 +93,16 @@ uint32_t ReadUnsigned(CDeviceInfo* camera, const char* name)
     return static_cast<uint32_t>(value);
 }
 
+AnalysisSource SourceOf(CDeviceInfo& camera)
+{
+    AnalysisSource source;
+    source.width = camera.Width();
+    source.height = camera.Height();
+    source.pixelFormat = camera.PixelFormat();
+    source.cameraKey = camera.GetCameraKey();
+    return source;
+}
+
 CameraAboutData ReadAboutData(CDeviceInfo* camera)
 {
     CameraAboutData data;
@@ -111,6 +126,8 @@ CLumivexDlg::CLumivexDlg(bool optionFilePresent, CameraContext& context, CDevice
       deviceDlg_(deviceDlg),
       prompts_(prompts),
       optionFilePath_(OptionFilePath(QFileInfo(programPath).absolutePath().toStdString())),
+      recording_(std::make_unique<CRecordingControl>(context.recorder)),
+      movieCommand_(std::make_unique<CMovieCommand>(context, *recording_)),
       menuBar_(new QMenuBar(this)),
       toolBar_(new CMyToolBar(this)),
       drawingPopup_(new QMenu(this))
@@ -134,6 +151,13 @@ CLumivexDlg::CLumivexDlg(bool optionFilePresent, CameraContext& context, CDevice
     }
     BuildToolBar();
     RetranslateMenus();
+    CMovieCommand::Prompts moviePrompts = CMovieCommand::StandardPrompts();
+    moviePrompts.showInformation = [this](QWidget* parent, const QString& message) {
+        prompts_.Show(parent, QString(), message, MessagePrompts::Icon::Information);
+    };
+    movieCommand_->SetPrompts(std::move(moviePrompts));
+    connect(recording_.get(), &CRecordingControl::Notify, this,
+            [this](unsigned message) { HandleAppMessage(static_cast<int>(message), 0); });
     toolBar_->setVisible(context_.showToolBar != 0);
     // The bars' heights decide the window's size before it is first shown.
     menuBar_->ensurePolished();
@@ -155,6 +179,11 @@ CLumivexDlg::~CLumivexDlg()
     delete drawPropertyDlg_.data();
     StopPreview();
     std::this_thread::sleep_for(kStopSettlePause);
+    // The acquisition threads have stopped: nothing reads the records any more.
+    context_.waveformRecord = nullptr;
+    waveform_.reset();
+    context_.histogramRecord = nullptr;
+    histogram_.reset();
     for (int i = 0; i < CameraContext::kMaxCameras; ++i) {
         if (CDeviceInfo* camera = context_.Camera(i))
             camera->Disconnect();
@@ -222,13 +251,13 @@ void CLumivexDlg::BuildMenus()
     sizeMenu_->addSeparator();
     add(kAdjustWindowSize, sizeMenu_, &CLumivexDlg::AdjustWindowSize);
     item(kCallback, option);
-    item(kWaveform, option);
-    item(kHistogram, option);
+    add(kWaveform, option, &CLumivexDlg::ShowWaveform);
+    add(kHistogram, option, &CLumivexDlg::ShowHistogram);
     add(kManageConnection, option, &CLumivexDlg::ManageConnection);
     item(kOpSetting, option);
 
     item(kSnapShot, capture);
-    item(kVideoCapture, capture);
+    add(kVideoCapture, capture, &CLumivexDlg::VideoCapture);
 
     add(kToolBar, draw, &CLumivexDlg::ToggleToolBar)->setCheckable(true);
     add(kDeleteDrawing, draw, &CLumivexDlg::DeleteDrawing);
@@ -565,29 +594,68 @@ QPoint CLumivexDlg::ImagePoint(const QPoint& windowPoint) const
     return DisplayToImage(point, context_.zoomIndex, QPoint(horizontal, vertical));
 }
 
+bool CLumivexDlg::WaveformActive() const
+{
+    return waveform_ && waveform_->IsActive();
+}
+
+bool CLumivexDlg::HistogramActive() const
+{
+    return histogram_ && histogram_->IsActive();
+}
+
+void CLumivexDlg::SetImageCursor(Qt::CursorShape cursor)
+{
+    if (LxD3DDisplayWnd* window = mainDisplay_.DisplayWindow(); window && window->Widget())
+        window->Widget()->setCursor(cursor);
+}
+
+// Mouse input over the image goes to the waveform window while it is open,
+// else to the histogram window while that is open, else to the drawing manager.
 void CLumivexDlg::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() != Qt::LeftButton || context_.CameraCount() == 0)
         return QDialog::mousePressEvent(event);
-    context_.drawingManager->OnPress(ImagePoint(event->position().toPoint()), KeyFlags(event->modifiers()));
+    const QPoint point = ImagePoint(event->position().toPoint());
+    if (WaveformActive())
+        return;
+    if (HistogramActive())
+        histogram_->PreviewButtonDown(point);
+    else
+        context_.drawingManager->OnPress(point, KeyFlags(event->modifiers()));
 }
 
 void CLumivexDlg::mouseMoveEvent(QMouseEvent* event)
 {
     if (context_.CameraCount() == 0)
         return QDialog::mouseMoveEvent(event);
-    const Qt::CursorShape cursor =
-        context_.drawingManager->OnMove(KeyFlags(event->modifiers()), ImagePoint(event->position().toPoint()));
-    if (LxD3DDisplayWnd* window = mainDisplay_.DisplayWindow(); window && window->Widget())
-        window->Widget()->setCursor(cursor);
+    const QPoint point = ImagePoint(event->position().toPoint());
+    if (WaveformActive())
+        return;
+    if (HistogramActive())
+        SetImageCursor(histogram_->PreviewMouseMove(point));
+    else
+        SetImageCursor(context_.drawingManager->OnMove(KeyFlags(event->modifiers()), point));
 }
 
 void CLumivexDlg::mouseReleaseEvent(QMouseEvent* event)
 {
     if (context_.CameraCount() == 0)
         return QDialog::mouseReleaseEvent(event);
+    const QPoint point = ImagePoint(event->position().toPoint());
+    const bool left = event->button() == Qt::LeftButton;
+    if (WaveformActive()) {
+        if (left)
+            waveform_->SelectRow(point.y());
+        return;
+    }
+    if (HistogramActive()) {
+        if (left)
+            histogram_->PreviewButtonUp(point);
+        return;
+    }
     CDrawingManagement& manager = *context_.drawingManager;
-    if (event->button() == Qt::LeftButton) {
+    if (left) {
         manager.OnRelease();
     } else if (event->button() == Qt::RightButton) {
         if (!manager.IsCreating()) {
@@ -643,38 +711,20 @@ void CLumivexDlg::closeEvent(QCloseEvent* event)
     QDialog::closeEvent(event);
 }
 
-bool CLumivexDlg::event(QEvent* event)
-{
-    if (event->type() == AppMessageEvent::Type()) {
-        const auto* message = static_cast<AppMessageEvent*>(event);
-        HandleAppMessage(message->Message(), message->Code());
-        return true;
-    }
-    return QDialog::event(event);
-}
-
 void CLumivexDlg::HandleAppMessage(int message, int code)
 {
-    switch (message) {
-    case kMsgWindowClosed:
-        if (code == kClosedSettingsWindow)
-            settingsShown_ = false;
-        else if (code == kClosedWaveformWindow)
+    if (message == kWindowClosedMessage) {
+        if (code == kWaveformClosedCode)
             waveformShown_ = false;
-        else if (code == kClosedHistogramWindow)
+        else if (code == kHistogramClosedCode)
             histogramShown_ = false;
         else
             return;
         activateWindow();
         UpdateMenus();
-        break;
-    case kMsgRecordingFinished:
-        context_.recordingInProgress = 0;
-        prompts_.Show(this, QString(), tr("AVI File Created."), MessagePrompts::Icon::Information);
+    } else if (message == static_cast<int>(kRecordingFinishedMessage)) {
+        movieCommand_->RecordingFinished(this);
         UpdateMenus();
-        break;
-    default:
-        break;
     }
 }
 
@@ -686,6 +736,46 @@ void CLumivexDlg::ToggleLiveVideo()
         StopPreview();
     else
         StartPreview();
+    UpdateMenus();
+}
+
+void CLumivexDlg::ShowWaveform()
+{
+    CDeviceInfo* first = context_.FirstCamera();
+    if (!first)
+        return;
+    if (!waveform_) {
+        waveform_ = std::make_unique<CGraphDlg>(this);
+        connect(waveform_.get(), &CGraphDlg::windowClosed, this,
+                [this](int code) { HandleAppMessage(kWindowClosedMessage, code); }, Qt::QueuedConnection);
+        context_.waveformRecord = waveform_->Record();
+    }
+    waveform_->Open(SourceOf(*first));
+    waveformShown_ = true;
+    UpdateMenus();
+}
+
+void CLumivexDlg::ShowHistogram()
+{
+    CDeviceInfo* first = context_.FirstCamera();
+    if (!first)
+        return;
+    if (!histogram_) {
+        histogram_ = std::make_unique<CHistogramDlg>(this);
+        connect(histogram_.get(), &CHistogramDlg::windowClosed, this,
+                [this](int code) { HandleAppMessage(kWindowClosedMessage, code); }, Qt::QueuedConnection);
+        context_.histogramRecord = histogram_->Record();
+    }
+    histogram_->Open(SourceOf(*first));
+    histogramShown_ = true;
+    UpdateMenus();
+}
+
+void CLumivexDlg::VideoCapture()
+{
+    if (context_.CameraCount() == 0)
+        return;
+    movieCommand_->Run(this);
     UpdateMenus();
 }
 

@@ -18,7 +18,11 @@
 class CDeviceDlg;
 class CDeviceInfo;
 class CDrawingManagementDlg;
+class CGraphDlg;
+class CHistogramDlg;
+class CMovieCommand;
 class CMyToolBar;
+class CRecordingControl;
 class CPreview;
 class MessagePrompts;
 class QAction;
@@ -84,6 +88,9 @@ public:
     QMenuBar* MenuBar() const { return menuBar_; }
     CMyToolBar* ToolBar() const { return toolBar_; }
     CPreview* PreviewWindow(int camera) const;
+    // The analysis windows, null until their command was first used.
+    CGraphDlg* WaveformWindow() const { return waveform_.get(); }
+    CHistogramDlg* HistogramWindow() const { return histogram_.get(); }
     LxImgDisplay& MainDisplay() { return mainDisplay_; }
     const QString& HelpFilePath() const { return helpFilePath_; }
 
@@ -98,12 +105,17 @@ public:
     void AdjustWindowSize();
     void SetDrawingMode(int mode);
 
+    // The notifications of the windows this window opened and of the
+    // recording (kWindowClosedMessage with a code, kRecordingStartedMessage,
+    // kRecordingFinishedMessage); other messages are ignored. They arrive
+    // queued, on the user interface thread.
+    void HandleAppMessage(int message, int code);
+
     // Whether the snapshot list holds snapshots never saved; asked before
     // the close box closes the window. None until snapshots are kept.
     void SetUnsavedSnapshotCheck(std::function<bool()> check);
 
 protected:
-    bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -116,7 +128,6 @@ private:
     void BuildToolBar();
     void RetranslateMenus();
     QString FindHelpFile(const QString& programPath) const;
-    void HandleAppMessage(int message, int code);
 
     void StartMainDisplay(CDeviceInfo& camera, bool moveToOrigin);
     bool CreateMainDisplayWindow(int controlId);
@@ -128,9 +139,15 @@ private:
     void LayoutChildren();
     int ContentTop() const;
     QPoint ImagePoint(const QPoint& windowPoint) const;
+    bool WaveformActive() const;
+    bool HistogramActive() const;
+    void SetImageCursor(Qt::CursorShape cursor);
     void SyncToolBar();
 
     void ToggleLiveVideo();
+    void ShowWaveform();
+    void ShowHistogram();
+    void VideoCapture();
     void ManageConnection();
     void ToggleToolBar();
     void DeleteDrawing();
@@ -150,6 +167,12 @@ private:
     ImgDisplayTarget mainTarget_{mainDisplay_};
     ImagingFrameConverter converter_;
     QPointer<CDrawingManagementDlg> drawPropertyDlg_;
+    // The analysis windows live from their first opening to the end of this
+    // window; the camera context's slots point at their records meanwhile.
+    std::unique_ptr<CGraphDlg> waveform_;
+    std::unique_ptr<CHistogramDlg> histogram_;
+    std::unique_ptr<CRecordingControl> recording_;
+    std::unique_ptr<CMovieCommand> movieCommand_;
     QString helpFilePath_;
     QMenuBar* menuBar_;
     CMyToolBar* toolBar_;

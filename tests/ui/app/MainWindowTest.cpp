@@ -5,7 +5,8 @@
 #include "CameraFakes.h"
 #include "TempDir.h"
 
-#include "app/AppMessages.h"
+#include "analysis/CGraphDlg.h"
+#include "analysis/CHistogramDlg.h"
 #include "app/CLumivexDlg.h"
 #include "app/CMyToolBar.h"
 #include "app/CameraContext.h"
@@ -13,6 +14,7 @@
 #include "app/SettingsFile.h"
 #include "camera/CDeviceDlg.h"
 #include "camera/CDeviceInfo.h"
+#include "capture/CCreateAVI.h"
 #include "drawing/CDrawingManagement.h"
 
 #include <QAction>
@@ -39,7 +41,13 @@ protected:
                                              QString::fromStdString(dir_.file("lumivex")));
     }
 
-    void AddCamera() { ASSERT_NE(context_.AddCamera(MakeFakeCamera(dir_)), nullptr); }
+    void AddCamera()
+    {
+        FakeDevice* device = nullptr;
+        ASSERT_NE(context_.AddCamera(MakeFakeCamera(dir_, &device)), nullptr);
+        AddFake<FakeInteger>(device->features, "Width", 640);
+        AddFake<FakeInteger>(device->features, "Height", 480);
+    }
 
     static void Touch(const std::string& path) { std::ofstream(path) << "x"; }
 
@@ -133,7 +141,8 @@ TEST_F(MainWindowTest, CameraCommandsFollowTheRecordingFlag)
     AddCamera();
     auto window = MakeWindow();
     for (auto command : {CLumivexDlg::kZoomX8, CLumivexDlg::kZoomX1_8, CLumivexDlg::kAdjustWindowSize,
-                         CLumivexDlg::kManageConnection})
+                         CLumivexDlg::kManageConnection, CLumivexDlg::kWaveform, CLumivexDlg::kHistogram,
+                         CLumivexDlg::kVideoCapture})
         EXPECT_TRUE(Enabled(*window, command)) << command;
 
     window->Action(CLumivexDlg::kZoomX1_8)->trigger();
@@ -145,17 +154,54 @@ TEST_F(MainWindowTest, CameraCommandsFollowTheRecordingFlag)
     window->UpdateMenus();
     EXPECT_TRUE(Enabled(*window, CLumivexDlg::kZoomX2));
     EXPECT_FALSE(Enabled(*window, CLumivexDlg::kVideoCapture));
+    EXPECT_FALSE(Enabled(*window, CLumivexDlg::kWaveform));
+    EXPECT_FALSE(Enabled(*window, CLumivexDlg::kHistogram));
     EXPECT_FALSE(Enabled(*window, CLumivexDlg::kSettings));
 
     // The recording control's "finished" notification.
     prompts_.shown.clear();
-    PostAppMessage(window.get(), kMsgRecordingFinished);
-    QCoreApplication::processEvents();
+    window->HandleAppMessage(kRecordingFinishedMessage, 0);
     EXPECT_EQ(context_.recordingInProgress, 0);
     ASSERT_EQ(prompts_.shown.size(), 1u);
     EXPECT_EQ(prompts_.shown[0].text, QStringLiteral("AVI File Created."));
     EXPECT_TRUE(prompts_.shown[0].caption.isEmpty());
     EXPECT_EQ(prompts_.shown[0].icon, MessagePrompts::Icon::Information);
+}
+
+TEST_F(MainWindowTest, AnOpenAnalysisWindowHoldsManageConnectionAndTakesTheMouse)
+{
+    AddCamera();
+    auto window = MakeWindow();
+    ASSERT_TRUE(Enabled(*window, CLumivexDlg::kManageConnection));
+    window->Action(CLumivexDlg::kWaveform)->trigger();
+    ASSERT_NE(window->WaveformWindow(), nullptr);
+    EXPECT_EQ(context_.waveformRecord.load(), window->WaveformWindow()->Record());
+    EXPECT_TRUE(window->WaveformWindow()->IsActive());
+    EXPECT_FALSE(Enabled(*window, CLumivexDlg::kManageConnection));
+
+    // A left click over the image picks the waveform's row; the drawing manager gets nothing.
+    window->DrawingModeAction(1)->trigger();
+    const int imageTop = window->ToolBar()->geometry().bottom() + 1;
+    QTest::mouseClick(window.get(), Qt::LeftButton, Qt::NoModifier, QPoint(30, imageTop + 100));
+    EXPECT_EQ(window->WaveformWindow()->SelectedRow(), 100);
+    EXPECT_EQ(context_.drawingManager->ObjectCount(), 0);
+
+    window->WaveformWindow()->close();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(Enabled(*window, CLumivexDlg::kManageConnection));
+
+    window->Action(CLumivexDlg::kHistogram)->trigger();
+    ASSERT_NE(window->HistogramWindow(), nullptr);
+    EXPECT_EQ(context_.histogramRecord.load(), window->HistogramWindow()->Record());
+    EXPECT_FALSE(Enabled(*window, CLumivexDlg::kManageConnection));
+    window->HistogramWindow()->close();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(Enabled(*window, CLumivexDlg::kManageConnection));
+
+    // The windows' records leave the context with the main window.
+    window.reset();
+    EXPECT_EQ(context_.waveformRecord.load(), nullptr);
+    EXPECT_EQ(context_.histogramRecord.load(), nullptr);
 }
 
 TEST_F(MainWindowTest, FileCloseQuitsWithoutAskingWhileTheCloseBoxAsks)

@@ -1,6 +1,6 @@
 // Start-up and its helpers: command line, option board model list, version
-// and camera texts of the about box, number grouping, menu rules, mouse
-// positions, address texts, and the "End" path of the start-up sequence.
+// and camera texts of the about box, menu rules, mouse positions, address
+// texts, and the "End" path of the start-up sequence.
 #include "AppTestSupport.h"
 #include "TempDir.h"
 
@@ -10,7 +10,6 @@
 #include "app/MainMenuState.h"
 #include "app/OptionModels.h"
 #include "app/Profile.h"
-#include "app/RecordingHelpers.h"
 #include "app/SettingsFile.h"
 #include "app/ZoomGeometry.h"
 #include "camera/CDeviceDlg.h"
@@ -117,21 +116,6 @@ TEST(AboutText, VersionLinesAndFirmwareNibbles)
     const ProductVersion version = LumivexProductVersion();
     EXPECT_GE(version.major + version.minor + version.patch, 1);
     EXPECT_FALSE(LegalNotice().isEmpty());
-}
-
-TEST(RecordingHelpers, GroupsOfThreeDigitsFromTheRight)
-{
-    EXPECT_EQ(GroupThousands(0), "0");
-    EXPECT_EQ(GroupThousands(999), "999");
-    EXPECT_EQ(GroupThousands(1000), "1,000");
-    EXPECT_EQ(GroupThousands(1234567), "1,234,567");
-    EXPECT_EQ(GroupThousands(18446744073709551615u), "18,446,744,073,709,551,615");
-}
-
-TEST(RecordingHelpers, TheVersionOneCodecHasNoEncoder)
-{
-    // FFmpeg encodes MS-MPEG4 V2 but not V1.
-    EXPECT_FALSE(IsCodecInstalled());
 }
 
 TEST(MainMenuState, ManageConnectionWaitsForTheWindowsAndThePreview)
