@@ -3,6 +3,7 @@
 #include "sdk/SdkArv.h"
 
 #include <string_view>
+#include <vector>
 
 namespace {
 
@@ -141,15 +142,15 @@ public:
     }
     SdkResult GetEntriesCount(uint32_t& count) const override
     {
-        count = g_slist_length(const_cast<GSList*>(arv_gc_enumeration_get_entries(Node())));
+        count = static_cast<uint32_t>(Entries().size());
         return SdkResult::OK;
     }
     SdkResult GetEntryByIndex(uint32_t index, SdkGenEnumEntry& entry) const override
     {
-        auto* node = static_cast<ArvGcFeatureNode*>(
-            g_slist_nth_data(const_cast<GSList*>(arv_gc_enumeration_get_entries(Node())), index));
-        if (!ARV_IS_GC_ENUM_ENTRY(node))
+        const std::vector<ArvGcFeatureNode*> entries = Entries();
+        if (index >= entries.size())
             return SdkResult::INVALID_PARAMETER;
+        ArvGcFeatureNode* node = entries[index];
         int64_t value = 0;
         SdkResult result = ArvCall([&](GError** error) { value = arv_gc_enum_entry_get_value(ARV_GC_ENUM_ENTRY(node), error); });
         if (!result.IsOK())
@@ -164,6 +165,18 @@ public:
 
 private:
     ArvGcEnumeration* Node() const { return ARV_GC_ENUMERATION(node_); }
+    // The entries in the order of the camera's description, which is what
+    // entry indexes count: Aravis's own entry list holds them last first.
+    std::vector<ArvGcFeatureNode*> Entries() const
+    {
+        std::vector<ArvGcFeatureNode*> entries;
+        for (ArvDomNode* child = arv_dom_node_get_first_child(ARV_DOM_NODE(node_)); child != nullptr;
+             child = arv_dom_node_get_next_sibling(child)) {
+            if (ARV_IS_GC_ENUM_ENTRY(child))
+                entries.push_back(ARV_GC_FEATURE_NODE(child));
+        }
+        return entries;
+    }
 };
 
 class GcBoolean final : public GcParameter<SdkGenBoolean> {

@@ -1,0 +1,57 @@
+#include "cli/CliCamera.h"
+
+#include "camera/CDeviceInfo.h"
+#include "controls/CameraSettingsFile.h"
+#include "sdk/SdkDeviceInfo.h"
+#include "sdk/SdkDiscovery.h"
+
+#include <QString>
+
+#include <ostream>
+
+int CliSettings(CliContext& context)
+{
+    const QString usage = LumivexCli::tr(
+        "Usage: lumivex-cli settings -c ADDR save FILE.cfg\n"
+        "       lumivex-cli settings -c ADDR load FILE.cfg\n"
+        "Saves the settings of the camera at ADDR into a camera settings file, in\n"
+        "the sections of its model, keeping the file's other sections; or applies\n"
+        "the sections of its model from such a file to the camera.\n"
+        "Exits with 1 when the camera or the file fails.\n");
+    const CliCameraOptions options = ParseCameraOptions(context.args);
+    if (options.help) {
+        context.out << usage.toStdString();
+        return kCliSuccess;
+    }
+    const bool save = options.operands.size() == 2 && options.operands[0] == "save";
+    const bool load = options.operands.size() == 2 && options.operands[0] == "load";
+    if (!options.error.empty() || options.address.empty() || (!save && !load)) {
+        if (!options.error.empty())
+            context.err << "lumivex-cli: " << options.error << '\n';
+        context.err << usage.toStdString();
+        return kCliUsageError;
+    }
+    SdkDeviceInfo info;
+    CDeviceInfo camera;
+    if (!SdkDeviceInfoFromAddress(options.address, info) || camera.Connect(&info) != 1) {
+        context.err << LumivexCli::tr("lumivex-cli: cannot connect to the camera at %1\n")
+                           .arg(QString::fromStdString(options.address))
+                           .toStdString();
+        return kCliFailure;
+    }
+    const std::string& path = options.operands[1];
+    if (save)
+        return SaveCameraSettings(path, camera) ? kCliSuccess : kCliFailure;
+    switch (LoadCameraSettings(path, camera)) {
+    case LoadResult::Loaded:
+        return kCliSuccess;
+    case LoadResult::NoSettings:
+        context.err << LumivexCli::tr("lumivex-cli: %1 holds no settings for this camera model\n")
+                           .arg(QString::fromStdString(path))
+                           .toStdString();
+        return kCliFailure;
+    case LoadResult::Failed:
+        break;
+    }
+    return kCliFailure;
+}

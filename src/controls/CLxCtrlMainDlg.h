@@ -1,0 +1,70 @@
+#pragma once
+
+#include <QDialog>
+
+#include <array>
+
+class CTabDialog;
+class ControlHost;
+class QPushButton;
+class QTabWidget;
+
+// The camera control dialog: a modeless, resizable window with the eight
+// feature pages on tabs, OK and the "Save..."/"Load..." buttons of the
+// camera settings file. Its content scrolls when the window is smaller. The
+// main window creates it once and shows it from "Settings"; OK, Cancel
+// (Escape) and the close box hide it and emit windowClosed(kDialogClosed).
+class CLxCtrlMainDlg : public QDialog {
+    Q_OBJECT
+public:
+    // The code of the main window's "window closed" notification that this
+    // dialog sends (the option board dialog sends it too; 2 and 3 are the
+    // waveform and histogram windows').
+    static constexpr int kDialogClosed = 1;
+
+    // The pages, in tab order.
+    enum Tab : int {
+        kGainShutterTab,
+        kWhiteBalanceTab,
+        kGammaTab,
+        kTriggerTab,
+        kAoiTab,
+        kOutputTab,
+        kOtherTab,
+        kUserSetTab,
+        kTabCount
+    };
+
+    // Builds the pages, sets each up from the host's first camera and shows
+    // the first; host must outlive the dialog.
+    explicit CLxCtrlMainDlg(ControlHost& host, QWidget* parent = nullptr);
+    ~CLxCtrlMainDlg() override;
+
+    // Refreshes the selected page from the camera and sets the title to the
+    // application name with the camera's model in brackets ("Lumivex[LX-1]"),
+    // or the application name alone without a camera.
+    void RefreshCurrentPageAndTitle();
+
+    CTabDialog* Page(Tab tab) const { return pages_[tab]; }
+    QTabWidget* Tabs() const { return tabs_; }
+    // The camera settings file buttons.
+    QPushButton* SaveButton() const { return saveButton_; }
+    QPushButton* LoadButton() const { return loadButton_; }
+
+signals:
+    // The dialog was closed (hidden); code is kDialogClosed.
+    void windowClosed(int code);
+
+protected:
+    void done(int result) override;
+
+private:
+    void BuildPages();
+    void OnTabChanged(int index);
+
+    ControlHost& host_;
+    QTabWidget* tabs_;
+    QPushButton* saveButton_;
+    QPushButton* loadButton_;
+    std::array<CTabDialog*, kTabCount> pages_{};
+};

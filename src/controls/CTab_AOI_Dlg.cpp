@@ -1,0 +1,311 @@
+#include "controls/CTab_AOI_Dlg.h"
+
+#include "camera/CDeviceInfo.h"
+#include "camera/FeatureAccess.h"
+#include "controls/FloatEditBinding.h"
+#include "controls/IntSpinBinding.h"
+#include "controls/TextNumbers.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <thread>
+
+namespace {
+
+constexpr int kFrameRateDecimals = 5;
+constexpr int32_t kFactorFallbackMin = 0;
+constexpr int32_t kFactorFallbackMax = 10;
+// The camera needs this long after acquisition stops before it takes a new
+// binning or decimation factor.
+constexpr std::chrono::milliseconds kFactorWait(100);
+constexpr int kSliderMinimumWidth = 220;
+
+struct AreaRowText {
+    const char* label;
+    const char* name;
+    const char* tooltip;
+};
+const std::array<AreaRowText, 4> kAreaRows = {{
+    {QT_TRANSLATE_NOOP("CTab_AOI_Dlg", "X Position"), "OffsetX", "20H_ 54H,55H"},
+    {QT_TRANSLATE_NOOP("CTab_AOI_Dlg", "Width"), "Width", "20H_ 56H,57H"},
+    {QT_TRANSLATE_NOOP("CTab_AOI_Dlg", "Y Position"), "OffsetY", "20H_ 50H,51H"},
+    {QT_TRANSLATE_NOOP("CTab_AOI_Dlg", "Height"), "Height", "20H_ 52H,53H"},
+}};
+
+const std::array<FeatureRow, 4> kFactorRows = {{
+    {QT_TRANSLATE_NOOP("CTab_AOI_Dlg", "Binning horizontal"), "BinningHorizontal", nullptr},
+    {QT_TRANSLATE_NOOP("CTab_AOI_Dlg", "Binning vertical"), "BinningVertical", nullptr},
+    {QT_TRANSLATE_NOOP("CTab_AOI_Dlg", "Decimation horizontal"), "DecimationHorizontal", nullptr},
+    {QT_TRANSLATE_NOOP("CTab_AOI_Dlg", "Decimation vertical"), "DecimationVertical", nullptr},
+}};
+constexpr size_t kFirstDecimation = 2;
+
+} // namespace
+
+CTab_AOI_Dlg::CTab_AOI_Dlg(QWidget* parent) : CTabDialog(QT_TRANSLATE_NOOP("CTab_AOI_Dlg", "AOI"), parent)
+{
+    auto* areaGroup = new QGroupBox(tr("AOI"), this);
+    auto* grid = new QGridLayout(areaGroup);
+    for (int row = 0; row < kAreaRowCount; ++row) {
+        const AreaRowText& text = kAreaRows[row];
+        Row& widgets = rows_[row];
+        widgets.label = new QLabel(Translate(text.label), this);
+        widgets.label->setToolTip(QLatin1String(text.tooltip));
+        widgets.slider = new QSlider(Qt::Horizontal, this);
+        widgets.slider->setObjectName(QLatin1String(text.name));
+        widgets.slider->setMinimumWidth(kSliderMinimumWidth);
+        widgets.slider->setPageStep(1);
+        widgets.edit = new QLineEdit(this);
+        widgets.edit->setObjectName(QLatin1String(text.name) + QLatin1String("Edit"));
+        widgets.edit->setFixedWidth(kEditWidth);
+        widgets.range = new QLabel(this);
+        widgets.range->setObjectName(QLatin1String(text.name) + QLatin1String("Range"));
+        grid->addWidget(widgets.label, row, kLabelColumn);
+        grid->addWidget(widgets.slider, row, kControlColumn);
+        grid->addWidget(widgets.edit, row, kEditColumn);
+        grid->addWidget(widgets.range, row, kUnitColumn);
+        connect(widgets.slider, &QSlider::valueChanged, this, [this, row](int value) { OnRowEdited(row, value); });
+        connect(widgets.edit, &QLineEdit::returnPressed, this, [this, row] {
+            OnRowEdited(row, ParseDecimalInt(rows_[row].edit->text().toStdString()));
+        });
+        connect(widgets.edit, &QLineEdit::editingFinished, this, &CTab_AOI_Dlg::ShowArea);
+    }
+    activate_ = new QPushButton(tr("Activate"), this);
+    activate_->setObjectName(QStringLiteral("Activate"));
+    undo_ = new QPushButton(tr("Undo"), this);
+    undo_->setObjectName(QStringLiteral("Undo"));
+    connect(activate_, &QPushButton::clicked, this, &CTab_AOI_Dlg::Activate);
+    connect(undo_, &QPushButton::clicked, this, &CTab_AOI_Dlg::Undo);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(activate_);
+    buttons->addWidget(undo_);
+    buttons->addStretch();
+    grid->addLayout(buttons, kAreaRowCount, kLabelColumn, 1, kExtraColumn + 1);
+
+    auto* factorGrid = new QGridLayout;
+    frameRate_ = AddFloatEdit(*factorGrid, 0, {QT_TR_NOOP("Frame rate(Hz)"), "AcquisitionFrameRate", "00H_ 58-5CH"},
+                              kFrameRateDecimals);
+    for (size_t index = 0; index < factors_.size(); ++index) {
+        const int row = static_cast<int>(index) + 1;
+        auto* label = new QLabel(this);
+        auto* spin = new QSpinBox(this);
+        spin->setObjectName(QLatin1String(kFactorRows[index].feature));
+        spin->setFixedWidth(kEditWidth);
+        factorGrid->addWidget(label, row, kLabelColumn);
+        factorGrid->addWidget(spin, row, kControlColumn, Qt::AlignLeft);
+        IntSpinBinding* factor =
+            new IntSpinBinding(*this, kFactorRows[index], label, spin, kFactorFallbackMin, kFactorFallbackMax);
+        // A factor is written with the preview stopped, not by the binding.
+        disconnect(spin, &QSpinBox::valueChanged, factor, nullptr);
+        connect(spin, &QSpinBox::valueChanged, this, [this, factor](int value) { OnFactorWritten(factor, value); });
+        factors_[index] = factor;
+    }
+    factorGrid->setColumnStretch(kExtraColumn, 1);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(areaGroup);
+    layout->addLayout(factorGrid);
+    layout->addStretch();
+}
+
+void CTab_AOI_Dlg::InitControls()
+{
+    InitBindings();
+}
+
+int32_t& CTab_AOI_Dlg::EditedValue(int row)
+{
+    switch (row) {
+    case kOffsetXRow:
+        return edited_.offsetX;
+    case kWidthRow:
+        return edited_.width;
+    case kOffsetYRow:
+        return edited_.offsetY;
+    default:
+        return edited_.height;
+    }
+}
+
+QString CTab_AOI_Dlg::OverrunWarning(const AoiRect& area) const
+{
+    const AoiOverrun overrun = SensorOverrun(limits_, area);
+    QStringList lines;
+    if (overrun.horizontal)
+        lines << tr("Please set \"OffsetX\" + \"Width\" is %1 or less.").arg(limits_.maxWidth);
+    if (overrun.vertical)
+        lines << tr("Please set \"OffsetY\" + \"Height\" is %1 or less.").arg(limits_.maxHeight);
+    return lines.join(QLatin1Char('\n'));
+}
+
+bool CTab_AOI_Dlg::Warn(const AoiRect& area)
+{
+    const QString warning = OverrunWarning(area);
+    if (warning.isEmpty())
+        return false;
+    QMessageBox box(QMessageBox::Warning, QString(), warning, QMessageBox::Ok, this);
+    box.exec();
+    return true;
+}
+
+void CTab_AOI_Dlg::RefreshFromCamera()
+{
+    CDeviceInfo* camera = Camera();
+    if (camera) {
+        limits_.maxWidth = camera->GetSensorWidth();
+        limits_.maxHeight = camera->GetSensorHeight();
+        limits_.minWidth = camera->GetWidthMin();
+        limits_.minHeight = camera->GetHeightMin();
+        limits_.widthStep = camera->GetWidthIncrement();
+        limits_.heightStep = camera->GetHeightIncrement();
+        limits_.binningShrinks = camera->GetOptionFlagA() != 0;
+        camera_.width = camera->GetConnectWidth();
+        camera_.height = camera->GetConnectHeight();
+        ReadFeatureValue(Features(), "OffsetX", camera_.offsetX);
+        ReadFeatureValue(Features(), "OffsetY", camera_.offsetY);
+        edited_ = camera_;
+        for (IntSpinBinding* factor : factors_)
+            factor->Show();
+        ReadFactors();
+        ShowArea();
+        frameRate_->Show();
+    }
+    ApplyEnablingRules();
+}
+
+void CTab_AOI_Dlg::ReadFactors()
+{
+    int32_t* const values[] = {&limits_.binningHorizontal, &limits_.binningVertical, &limits_.decimationHorizontal,
+                               &limits_.decimationVertical};
+    for (size_t index = 0; index < factors_.size(); ++index) {
+        int32_t value = 0;
+        if (ReadFeatureValue(Features(), factors_[index]->Feature(), value) && value > 0)
+            *values[index] = value;
+    }
+}
+
+void CTab_AOI_Dlg::OnRowEdited(int row, int32_t value)
+{
+    const QSlider* slider = rows_[row].slider;
+    EditedValue(row) = std::clamp(value, slider->minimum(), std::max(slider->minimum(), slider->maximum()));
+    ShowArea();
+}
+
+void CTab_AOI_Dlg::ShowArea()
+{
+    const std::array<std::pair<int32_t, int32_t>, kAreaRowCount> ranges = {{{0, limits_.maxWidth},
+                                                                            {limits_.minWidth, limits_.maxWidth},
+                                                                            {0, limits_.maxHeight},
+                                                                            {limits_.minHeight, limits_.maxHeight}}};
+    for (int row = 0; row < kAreaRowCount; ++row) {
+        Row& widgets = rows_[row];
+        const QSignalBlocker blocker(widgets.slider);
+        widgets.slider->setRange(ranges[row].first, ranges[row].second);
+        widgets.slider->setValue(EditedValue(row));
+        widgets.edit->setText(QString::number(EditedValue(row)));
+    }
+    UpdateRangeTexts();
+    ApplyEnablingRules();
+}
+
+void CTab_AOI_Dlg::UpdateRangeTexts()
+{
+    const AoiRangeEnds ends = RangeEnds(limits_, edited_);
+    rows_[kOffsetXRow].range->setText(QStringLiteral("0 - %1").arg(ends.offsetX));
+    rows_[kWidthRow].range->setText(QStringLiteral("%1 - %2").arg(limits_.minWidth).arg(ends.width));
+    rows_[kOffsetYRow].range->setText(QStringLiteral("0 - %1").arg(ends.offsetY));
+    rows_[kHeightRow].range->setText(QStringLiteral("%1 - %2").arg(limits_.minHeight).arg(ends.height));
+}
+
+void CTab_AOI_Dlg::ApplyEnablingRules()
+{
+    SdkGenParameterArray* features = Features();
+    const bool connected = features != nullptr;
+    for (Row& widgets : rows_) {
+        for (QWidget* widget : {static_cast<QWidget*>(widgets.label), static_cast<QWidget*>(widgets.slider),
+                                static_cast<QWidget*>(widgets.edit), static_cast<QWidget*>(widgets.range)})
+            widget->setEnabled(connected);
+    }
+    frameRate_->SetEnabled(connected);
+    const bool edited = connected && !(edited_ == camera_);
+    activate_->setEnabled(edited);
+    undo_->setEnabled(edited);
+    for (size_t index = 0; index < factors_.size(); ++index) {
+        const std::string& feature = factors_[index]->Feature();
+        bool usable = connected && IsFeatureAvailable(features, feature);
+        if (usable && index >= kFirstDecimation) {
+            int32_t min = 0;
+            int32_t max = 0;
+            int32_t increment = 0;
+            usable = ReadIntRange(features, feature, min, max, increment) && min != max;
+        }
+        factors_[index]->SetEnabled(usable);
+    }
+}
+
+void CTab_AOI_Dlg::Activate()
+{
+    AoiRect area = AlignToSteps(limits_, FitToUsable(limits_, edited_));
+    edited_ = area;
+    ShowArea();
+    if (Warn(area))
+        return;
+    RunWithPreviewStopped([this] {
+        for (const AoiWrite& write : AreaWrites(camera_, edited_)) {
+            if (!WriteFeatureValue(Features(), write.feature, write.value))
+                break;
+            camera_.*write.field = write.value;
+        }
+    });
+    if (CDeviceInfo* camera = Camera())
+        camera->ReadGeometry();
+    RefreshFromCamera();
+}
+
+void CTab_AOI_Dlg::Undo()
+{
+    edited_ = camera_;
+    ShowArea();
+}
+
+void CTab_AOI_Dlg::OnFactorWritten(IntSpinBinding* factor, int32_t value)
+{
+    RunWithPreviewStopped(
+        [this, factor, value] {
+            WriteFeatureValue(Features(), factor->Feature(), value);
+            for (IntSpinBinding* row : factors_)
+                row->Show();
+            ReadFactors();
+            ShrinkToUsable();
+            UpdateRangeTexts();
+        },
+        kFactorWait);
+}
+
+void CTab_AOI_Dlg::ShrinkToUsable()
+{
+    if (!limits_.binningShrinks)
+        return;
+    const AoiRect fitted = AlignToSteps(limits_, FitToUsable(limits_, camera_));
+    if (fitted == camera_)
+        return;
+    edited_ = fitted;
+    ShowArea();
+    if (Warn(fitted))
+        return;
+    if (fitted.width != camera_.width && WriteFeatureValue(Features(), "Width", fitted.width))
+        camera_.width = fitted.width;
+    if (fitted.height != camera_.height && WriteFeatureValue(Features(), "Height", fitted.height))
+        camera_.height = fitted.height;
+}

@@ -1,0 +1,103 @@
+#include "controls/CameraSettingsButtons.h"
+
+#include "app/CameraContext.h"
+#include "camera/CDeviceInfo.h"
+#include "controls/CLxCtrlMainDlg.h"
+#include "controls/CTabDialog.h"
+#include "controls/CameraSettingsFile.h"
+#include "controls/ControlHost.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include <chrono>
+#include <thread>
+
+namespace {
+
+constexpr std::chrono::milliseconds kRestartPause(10);
+
+QString Text(const char* text)
+{
+    return QCoreApplication::translate("CLxCtrlMainDlg", text);
+}
+
+// Asks before going on while a recording runs; false when the user cancels.
+bool RecordingMayClose(CLxCtrlMainDlg& dialog, ControlHost& host)
+{
+    CDeviceInfo* camera = host.ControlCamera();
+    const CameraContext* context = camera ? camera->GetCameraContext() : nullptr;
+    if (!context || context->recordingInProgress == 0)
+        return true;
+    return QMessageBox::question(&dialog, QString(),
+                                 Text(QT_TRANSLATE_NOOP("CLxCtrlMainDlg",
+                                                        "Do you continue the operation? If you continue the "
+                                                        "operation, the recording file would be closed.")),
+                                 QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
+}
+
+QString AskPath(CLxCtrlMainDlg& dialog, bool save)
+{
+    const QString filter = Text(QT_TRANSLATE_NOOP("CLxCtrlMainDlg", "CFG File(*.cfg);;AllFiles(*.*)"));
+    QFileDialog files(&dialog, save ? Text(QT_TRANSLATE_NOOP("CLxCtrlMainDlg", "Save File"))
+                                    : Text(QT_TRANSLATE_NOOP("CLxCtrlMainDlg", "Load File")));
+    files.setNameFilter(filter);
+    files.setDefaultSuffix(QStringLiteral("cfg"));
+    files.setOption(QFileDialog::ReadOnly, false);
+    files.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    files.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    if (files.exec() != QDialog::Accepted || files.selectedFiles().isEmpty()) {
+        QMessageBox::information(&dialog, QString(), Text(QT_TRANSLATE_NOOP("CLxCtrlMainDlg", "Operation Canceled.")));
+        return {};
+    }
+    return files.selectedFiles().front();
+}
+
+void OnSave(CLxCtrlMainDlg& dialog, ControlHost& host)
+{
+    if (!RecordingMayClose(dialog, host))
+        return;
+    const QString path = AskPath(dialog, true);
+    if (path.isEmpty())
+        return;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const bool saved = SaveCameraSettings(path.toStdString(), dialog);
+    QApplication::restoreOverrideCursor();
+    if (saved)
+        dialog.RefreshCurrentPageAndTitle();
+}
+
+void OnLoad(CLxCtrlMainDlg& dialog, ControlHost& host)
+{
+    if (!RecordingMayClose(dialog, host))
+        return;
+    const QString path = AskPath(dialog, false);
+    if (path.isEmpty())
+        return;
+    const bool stopped = host.StopPreview();
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const LoadResult result = LoadCameraSettings(path.toStdString(), dialog);
+    QApplication::restoreOverrideCursor();
+    if (result == LoadResult::Loaded)
+        dialog.RefreshCurrentPageAndTitle();
+    if (stopped) {
+        std::this_thread::sleep_for(kRestartPause);
+        host.StartPreview();
+    }
+    if (result == LoadResult::NoSettings)
+        QMessageBox::information(&dialog, QString(),
+                                 Text(QT_TRANSLATE_NOOP("CLxCtrlMainDlg",
+                                                        "The file holds no settings for this camera model.")));
+}
+
+} // namespace
+
+void ConnectCameraSettingsButtons(CLxCtrlMainDlg& dialog, ControlHost& host)
+{
+    QObject::connect(dialog.SaveButton(), &QPushButton::clicked, &dialog, [&dialog, &host] { OnSave(dialog, host); });
+    QObject::connect(dialog.LoadButton(), &QPushButton::clicked, &dialog, [&dialog, &host] { OnLoad(dialog, host); });
+    dialog.SaveButton()->setEnabled(true);
+    dialog.LoadButton()->setEnabled(true);
+}

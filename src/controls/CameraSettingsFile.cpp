@@ -1,0 +1,488 @@
+#include "controls/CameraSettingsFile.h"
+
+#include "app/Profile.h"
+#include "camera/CDeviceInfo.h"
+#include "camera/FeatureAccess.h"
+#include "controls/CLxCtrlMainDlg.h"
+#include "controls/CTab_AOI_Dlg.h"
+#include "controls/CTab_Trigger_Dlg.h"
+#include "controls/CTab_WB_Dlg.h"
+#include "controls/EnumFeatures.h"
+#include "controls/ScopedParamsUnlock.h"
+
+#include <QString>
+
+#include <array>
+#include <charconv>
+#include <limits>
+
+namespace {
+
+constexpr double kVersionStrobe = 2.0006;
+constexpr double kVersionInverter = 2.0007;
+constexpr double kVersionEpsilon = 1e-9;
+constexpr int kFiveLinesPresent = 1;
+constexpr int kTwoLines = 2;
+constexpr int kFiveLines = 5;
+constexpr int32_t kUint16Max = 0xFFFF;
+
+const std::array<const char*, 12> kLightControlPageKeys = {
+    "PriorityMode", "ExposureTimeRaw", "ExposureAuto", "Min_ShutterTime", "Max_ShutterTime", "GainRaw",
+    "GainAuto",     "AGCRange",        "TargetBrightness", "ALC_Peak_Average", "DigitalGain", "BlackLevelRaw"};
+const std::array<const char*, 6> kWhiteBalanceWindowKeys = {"WB_WindowH1", "WB_WindowH2", "WB_WindowV1",
+                                                            "WB_WindowV2", "WB_WindowMode", "YThreshold"};
+const std::array<const char*, 5> kTriggerIntKeys = {"TriggerMode", "ExposureMode", "TriggerActivation",
+                                                    "TriggerSource", "TriggerSoftwareSource"};
+
+bool AtLeast(double version, double wanted)
+{
+    return version + kVersionEpsilon >= wanted;
+}
+
+std::string Numbered(const char* prefix, int number)
+{
+    return prefix + std::to_string(number);
+}
+
+// The ALC weights and windows, in file order.
+std::vector<std::string> AlcAreaKeys()
+{
+    std::vector<std::string> keys;
+    for (int i = 1; i <= 9; ++i)
+        keys.push_back(Numbered("ALCWeight", i));
+    for (int i = 1; i <= 4; ++i)
+        keys.push_back(Numbered("ALCWindowV", i));
+    for (int i = 1; i <= 4; ++i)
+        keys.push_back(Numbered("ALCWindowH", i));
+    return keys;
+}
+
+// The preset gains in file order, then the one-push gains.
+std::vector<std::string> WhiteBalanceGainKeys()
+{
+    std::vector<std::string> keys;
+    for (const char* set : {"_Preset1", "_Preset2", "_Preset3", "_Once"}) {
+        for (const char* colour : {"BalanceRatio_R", "BalanceRatio_Gr", "BalanceRatio_B", "BalanceRatio_Gb"})
+            keys.push_back(colour + std::string(set));
+    }
+    return keys;
+}
+
+// The sections of one model and the values to save: what the pages last
+// showed or wrote, or, without the control dialog, the camera's own.
+class Sections {
+public:
+    explicit Sections(CDeviceInfo& camera)
+        : camera_(camera), features_(camera.Features()), modelCode_(camera.ModelCode())
+    {
+    }
+    virtual ~Sections() = default;
+
+    std::string Name(const char* prefix) const { return SettingsSection(prefix, modelCode_); }
+    int Lines() const { return camera_.GetSecondLineSource() == kFiveLinesPresent ? kFiveLines : kTwoLines; }
+    double Version() const { return camera_.GetDeviceVersion(); }
+
+    virtual int32_t Value(CLxCtrlMainDlg::Tab tab, const std::string& key) const = 0;
+    virtual double FloatValue(CLxCtrlMainDlg::Tab tab, const std::string& key) const = 0;
+    virtual ::PulseTiming Timing() const = 0;
+    virtual AoiRect Area() const = 0;
+    virtual int32_t BinningVertical() const = 0;
+    virtual bool IsColour() const = 0;
+
+    CDeviceInfo& camera_;
+    SdkGenParameterArray* features_;
+    int32_t modelCode_;
+};
+
+class DialogSections : public Sections {
+public:
+    DialogSections(CLxCtrlMainDlg& dialog, CDeviceInfo& camera) : Sections(camera), dialog_(dialog) {}
+
+    int32_t Value(CLxCtrlMainDlg::Tab tab, const std::string& key) const override
+    {
+        return dialog_.Page(tab)->Remembered(key);
+    }
+    double FloatValue(CLxCtrlMainDlg::Tab tab, const std::string& key) const override
+    {
+        return dialog_.Page(tab)->RememberedFloat(key);
+    }
+    ::PulseTiming Timing() const override
+    {
+        return static_cast<CTab_Trigger_Dlg*>(dialog_.Page(CLxCtrlMainDlg::kTriggerTab))->Timing();
+    }
+    AoiRect Area() const override { return Aoi().CameraArea(); }
+    int32_t BinningVertical() const override { return Aoi().Limits().binningVertical; }
+    bool IsColour() const override
+    {
+        return static_cast<CTab_WB_Dlg*>(dialog_.Page(CLxCtrlMainDlg::kWhiteBalanceTab))->IsColorCamera();
+    }
+
+private:
+    CTab_AOI_Dlg& Aoi() const { return *static_cast<CTab_AOI_Dlg*>(dialog_.Page(CLxCtrlMainDlg::kAoiTab)); }
+
+    CLxCtrlMainDlg& dialog_;
+};
+
+// The camera's current values, read when asked.
+class CameraSections : public Sections {
+public:
+    using Sections::Sections;
+
+    int32_t Value(CLxCtrlMainDlg::Tab, const std::string& key) const override { return Read(key, -1); }
+    double FloatValue(CLxCtrlMainDlg::Tab, const std::string& key) const override
+    {
+        double value = -1.0;
+        return ReadFloatValue(features_, key, value) ? value : -1.0;
+    }
+    ::PulseTiming Timing() const override
+    {
+        WriteEnumEntry(features_, "TimerSelector", "Timer1");
+        return {Read("TimerDurationRaw", 1), Read("TimerDelayRaw", 1)};
+    }
+    AoiRect Area() const override
+    {
+        return {Read("OffsetX", 0), Read("Width", 0), Read("OffsetY", 0), Read("Height", 0)};
+    }
+    int32_t BinningVertical() const override { return Read("BinningVertical", 1); }
+    bool IsColour() const override { return Read("DeviceColorFlg", 0) > 0; }
+
+private:
+    int32_t Read(const std::string& key, int32_t fallback) const
+    {
+        int32_t value = 0;
+        return ReadFeatureValue(features_, key, value) ? value : fallback;
+    }
+};
+
+class Writer {
+public:
+    Writer(Profile& profile, const Sections& sections) : profile_(profile), sections_(sections) {}
+
+    void Int(const std::string& section, const std::string& key, int32_t value)
+    {
+        ok_ = profile_.WriteInt(section, key, value) && ok_;
+    }
+    void Float(const std::string& section, const std::string& key, double value)
+    {
+        ok_ = profile_.WriteDouble(section, key, value) && ok_;
+    }
+    void Page(const std::string& section, CLxCtrlMainDlg::Tab tab, const std::string& key)
+    {
+        Int(section, key, sections_.Value(tab, key));
+    }
+    // A value read from the camera now, written only when it can be read.
+    void Camera(const std::string& section, const std::string& key)
+    {
+        int32_t value = 0;
+        if (ReadFeatureValue(sections_.features_, key, value))
+            Int(section, key, value);
+    }
+    bool Ok() const { return ok_; }
+
+private:
+    Profile& profile_;
+    const Sections& sections_;
+    bool ok_ = true;
+};
+
+void SaveSections(Writer& out, const Sections& s)
+{
+    SdkGenParameterArray* features = s.features_;
+    const std::string light = s.Name("LightControl");
+    for (const char* key : {"LensManualAdjustment", "ALCIrisLens"}) {
+        if (IsFeatureAvailable(features, key))
+            out.Page(light, CLxCtrlMainDlg::kGainShutterTab, key);
+    }
+    for (const char* key : kLightControlPageKeys)
+        out.Page(light, CLxCtrlMainDlg::kGainShutterTab, key);
+    for (const std::string& key : AlcAreaKeys())
+        out.Camera(light, key);
+
+    if (s.IsColour()) {
+        const std::string wb = s.Name("WhiteBalance");
+        out.Page(wb, CLxCtrlMainDlg::kWhiteBalanceTab, "BalanceWhiteAuto");
+        for (const char* key : kWhiteBalanceWindowKeys)
+            out.Camera(wb, key);
+        for (const std::string& key : WhiteBalanceGainKeys())
+            out.Camera(wb, key);
+    }
+
+    out.Page(s.Name("GammaTable"), CLxCtrlMainDlg::kGammaTab, "GammaMode");
+
+    const std::string trigger = s.Name("Trigger");
+    for (const char* key : kTriggerIntKeys)
+        out.Page(trigger, CLxCtrlMainDlg::kTriggerTab, key);
+    out.Float(trigger, "TriggerDelay", s.FloatValue(CLxCtrlMainDlg::kTriggerTab, "TriggerDelay"));
+    for (const char* key : {"TriggerOverlap", "TriggerHorizontalReset"}) {
+        if (features->Get(key))
+            out.Page(trigger, CLxCtrlMainDlg::kTriggerTab, key);
+    }
+    const ::PulseTiming timing = s.Timing();
+    out.Int(trigger, "PulseWidth", timing.duration);
+    out.Int(trigger, "PulseDelay", timing.delay);
+
+    const std::string roi = s.Name("ROI");
+    const AoiRect area = s.Area();
+    out.Int(roi, "OffsetX", area.offsetX);
+    out.Int(roi, "Width", area.width);
+    out.Int(roi, "OffsetY", area.offsetY);
+    out.Int(roi, "Height", area.height);
+
+    const std::string io = s.Name("IO");
+    for (const char* prefix : {"LineSource", "UserOutputValue"}) {
+        for (int line = 0; line < s.Lines(); ++line)
+            out.Page(io, CLxCtrlMainDlg::kOutputTab, Numbered(prefix, line));
+    }
+    if (AtLeast(s.Version(), kVersionStrobe)) {
+        for (const char* key : {"StrobeSignalDelay", "StrobeSignalOnTime"})
+            out.Float(io, key, s.FloatValue(CLxCtrlMainDlg::kOutputTab, key));
+        if (AtLeast(s.Version(), kVersionInverter)) {
+            for (int line = 0; line < s.Lines(); ++line)
+                out.Page(io, CLxCtrlMainDlg::kOutputTab, Numbered("LineInverter", line));
+        }
+    }
+
+    const std::string other = s.Name("Other");
+    out.Page(other, CLxCtrlMainDlg::kOtherTab, "PixelFormat");
+    // The vertical binning, less one: a load adds one back.
+    if (s.IsColour())
+        out.Int(other, "BinningVertical", s.BinningVertical() - 1);
+    out.Page(other, CLxCtrlMainDlg::kOtherTab, "SmearHalfReduction");
+    out.Float(other, "AcquisitionFrameRate", s.FloatValue(CLxCtrlMainDlg::kOtherTab, "AcquisitionFrameRate"));
+}
+
+class Loader {
+public:
+    Loader(const Profile& profile, const Sections& sections) : profile_(profile), s_(sections) {}
+
+    std::string Text(const std::string& section, const std::string& key, const std::string& fallback) const
+    {
+        return profile_.GetString(section, key, fallback);
+    }
+    // Reads an integer key (a missing key counts as 0) and writes it to the
+    // feature of that name; an empty value is skipped.
+    bool Int(const std::string& section, const std::string& key, int32_t add = 0)
+    {
+        const std::string text = Text(section, key, "0");
+        if (text.empty())
+            return false;
+        return WriteFeatureValue(s_.features_, key, ParseSettingsInt(text) + add);
+    }
+    bool Float(const std::string& section, const std::string& key)
+    {
+        const std::string text = Text(section, key, QString::asprintf("%f", 0.0).toStdString());
+        if (text.empty())
+            return false;
+        return WriteFloatValue(s_.features_, key, QString::fromStdString(text).toDouble());
+    }
+    // A 16-bit key whose empty value stops the load.
+    bool Uint16(const std::string& section, const std::string& key, int32_t current, int32_t& value) const
+    {
+        const std::string text = Text(section, key, std::to_string(current));
+        if (text.empty())
+            return false;
+        value = ParseSettingsUint16(text, current);
+        return true;
+    }
+    bool HasModel() const
+    {
+        return profile_.HasKey(s_.Name("Other"), "PixelFormat") || profile_.HasKey(s_.Name("ROI"), "OffsetX");
+    }
+
+    LoadResult Run();
+
+private:
+    bool PulseTiming();
+    bool Area();
+    bool Axis(const char* offsetKey, const char* sizeKey, int32_t AoiRect::*offset, int32_t AoiRect::*size);
+
+    const Profile& profile_;
+    const Sections& s_;
+};
+
+LoadResult Loader::Run()
+{
+    const double version = s_.Version();
+    const std::string light = s_.Name("LightControl");
+    Int(light, "LensIrisManual");
+    if (!AtLeast(version, kVersionStrobe))
+        Int(light, "LensManualAdjustment");
+    else
+        Int(light, "PriorityMode");
+    for (const char* key : {"ALCIrisLens", "ExposureTimeRaw", "ExposureAuto", "Min_ShutterTime", "Max_ShutterTime",
+                            "GainRaw", "GainAuto", "AGCRange", "TargetBrightness", "ALC_Peak_Average", "DigitalGain"})
+        Int(light, key);
+    if (AtLeast(version, kVersionStrobe))
+        Int(light, "BlackLevelRaw");
+    for (const std::string& key : AlcAreaKeys())
+        Int(light, key);
+
+    const std::string wb = s_.Name("WhiteBalance");
+    for (const char* key : kWhiteBalanceWindowKeys)
+        Int(wb, key);
+    for (const std::string& key : WhiteBalanceGainKeys())
+        Int(wb, key);
+    Int(wb, "BalanceWhiteAuto");
+
+    Int(s_.Name("GammaTable"), "GammaMode");
+
+    const std::string trigger = s_.Name("Trigger");
+    for (const char* key : kTriggerIntKeys)
+        Int(trigger, key);
+    Float(trigger, "TriggerDelay");
+    if (!PulseTiming() || !Area())
+        return LoadResult::Failed;
+
+    const std::string io = s_.Name("IO");
+    for (const char* prefix : {"LineSource", "UserOutputValue"}) {
+        for (int line = 0; line < s_.Lines(); ++line)
+            Int(io, Numbered(prefix, line));
+    }
+    if (AtLeast(version, kVersionStrobe)) {
+        Float(io, "StrobeSignalDelay");
+        Float(io, "StrobeSignalOnTime");
+        if (AtLeast(version, kVersionInverter)) {
+            for (int line = 0; line < s_.Lines(); ++line)
+                Int(io, Numbered("LineInverter", line));
+        }
+    }
+
+    const std::string other = s_.Name("Other");
+    if (Int(other, "PixelFormat"))
+        s_.camera_.SelectDigitizationTaps();
+    Int(other, "BinningVertical", 1);
+    Int(other, "SmearHalfReduction");
+    return Float(other, "AcquisitionFrameRate") ? LoadResult::Loaded : LoadResult::Failed;
+}
+
+// The pulse goes to the timer features the trigger page shows, so that the
+// page's saved duration and delay load back into the same place.
+bool Loader::PulseTiming()
+{
+    const std::string trigger = s_.Name("Trigger");
+    const ::PulseTiming current = s_.Timing();
+    int32_t width = 0;
+    int32_t delay = 0;
+    if (!Uint16(trigger, "PulseWidth", current.duration, width) || !Uint16(trigger, "PulseDelay", current.delay, delay))
+        return false;
+    ScopedParamsUnlock unlock(s_.features_);
+    WriteEnumEntry(s_.features_, "TimerSelector", "Timer1");
+    WriteIntClamped(s_.features_, "TimerDurationRaw", width);
+    WriteIntClamped(s_.features_, "TimerDelayRaw", delay);
+    return true;
+}
+
+bool Loader::Area()
+{
+    return Axis("OffsetX", "Width", &AoiRect::offsetX, &AoiRect::width) &&
+           Axis("OffsetY", "Height", &AoiRect::offsetY, &AoiRect::height);
+}
+
+// Writes the axis in the order that keeps offset + size on the sensor.
+bool Loader::Axis(const char* offsetKey, const char* sizeKey, int32_t AoiRect::*offset, int32_t AoiRect::*size)
+{
+    const std::string roi = s_.Name("ROI");
+    const AoiRect current = s_.Area();
+    int32_t newOffset = 0;
+    int32_t newSize = 0;
+    if (!Uint16(roi, offsetKey, current.*offset, newOffset) || !Uint16(roi, sizeKey, current.*size, newSize))
+        return false;
+    SdkGenParameterArray* features = s_.features_;
+    const auto writeSize = [&] {
+        if (newSize != current.*size)
+            WriteFeatureValue(features, sizeKey, newSize);
+    };
+    const auto writeOffset = [&] {
+        if (newOffset != current.*offset)
+            WriteFeatureValue(features, offsetKey, newOffset);
+    };
+    if (newOffset < current.*offset) {
+        writeOffset();
+        writeSize();
+    } else {
+        writeSize();
+        writeOffset();
+    }
+    return true;
+}
+
+} // namespace
+
+std::string SettingsSection(const char* prefix, int32_t modelCode)
+{
+    return prefix + QString::asprintf("-%04X", static_cast<unsigned>(modelCode)).toStdString();
+}
+
+int32_t ParseSettingsInt(const std::string& text)
+{
+    int32_t value = 0;
+    const char* end = text.data() + text.size();
+    const auto [next, error] = std::from_chars(text.data(), end, value);
+    if (error != std::errc() || next != end)
+        return 0;
+    return value;
+}
+
+int32_t ParseSettingsUint16(const std::string& text, int32_t fallback)
+{
+    if (text.empty() || text.front() == '-')
+        return fallback;
+    uint32_t value = 0;
+    const char* end = text.data() + text.size();
+    const auto [next, error] = std::from_chars(text.data(), end, value);
+    if (error != std::errc() || next != end || value > kUint16Max)
+        return fallback;
+    return static_cast<int32_t>(value);
+}
+
+namespace {
+
+bool Save(const std::string& path, const Sections& sections)
+{
+    Profile profile(path);
+    profile.BeginUpdate();
+    Writer writer(profile, sections);
+    SaveSections(writer, sections);
+    return profile.EndUpdate() && writer.Ok();
+}
+
+LoadResult Load(const std::string& path, const Sections& sections)
+{
+    const Profile profile(path);
+    Loader loader(profile, sections);
+    // A file without this model's sections would set every feature to 0.
+    if (!loader.HasModel())
+        return LoadResult::NoSettings;
+    const LoadResult result = loader.Run();
+    sections.camera_.ReadGeometry();
+    return result;
+}
+
+CDeviceInfo* DialogCamera(CLxCtrlMainDlg& dialog)
+{
+    return dialog.Page(CLxCtrlMainDlg::kGainShutterTab)->Camera();
+}
+
+} // namespace
+
+bool SaveCameraSettings(const std::string& path, CLxCtrlMainDlg& dialog)
+{
+    CDeviceInfo* camera = DialogCamera(dialog);
+    return !camera || Save(path, DialogSections(dialog, *camera));
+}
+
+LoadResult LoadCameraSettings(const std::string& path, CLxCtrlMainDlg& dialog)
+{
+    CDeviceInfo* camera = DialogCamera(dialog);
+    return camera ? Load(path, DialogSections(dialog, *camera)) : LoadResult::Loaded;
+}
+
+bool SaveCameraSettings(const std::string& path, CDeviceInfo& camera)
+{
+    return Save(path, CameraSections(camera));
+}
+
+LoadResult LoadCameraSettings(const std::string& path, CDeviceInfo& camera)
+{
+    return Load(path, CameraSections(camera));
+}

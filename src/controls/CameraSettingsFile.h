@@ -1,0 +1,39 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+class CDeviceInfo;
+class CLxCtrlMainDlg;
+
+// The camera settings file: the first camera's settings as the control pages
+// last showed or wrote them, in INI sections named after the camera's model
+// code ("LightControl-01A2"), so that one file holds several models side by
+// side. Keys are written one by one, keeping every other section and key.
+
+// Writes the sections of the connected model. Without a camera writes
+// nothing and succeeds.
+bool SaveCameraSettings(const std::string& path, CLxCtrlMainDlg& dialog);
+
+enum class LoadResult {
+    Loaded,      // the last write (the frame rate) was taken
+    Failed,      // a write failed or the load stopped at an empty value
+    NoSettings,  // the file holds nothing for the connected model: nothing changed
+};
+// Applies the connected model's sections to the camera. Without a camera
+// does nothing and gives Loaded.
+LoadResult LoadCameraSettings(const std::string& path, CLxCtrlMainDlg& dialog);
+
+// The same for a camera without the control dialog (lumivex-cli): the values
+// saved are the camera's current ones.
+bool SaveCameraSettings(const std::string& path, CDeviceInfo& camera);
+LoadResult LoadCameraSettings(const std::string& path, CDeviceInfo& camera);
+
+// The section of that prefix for a model code: "ROI" and 0x1A2 give "ROI-01A2".
+std::string SettingsSection(const char* prefix, int32_t modelCode);
+// An integer key's text: decimal digits with an optional leading '-'; any
+// other text, or a value beyond the signed 32-bit range, gives 0.
+int32_t ParseSettingsInt(const std::string& text);
+// A 16-bit key's text (pulse timing, area): unsigned decimal digits that fit
+// in 16 bits, else fallback.
+int32_t ParseSettingsUint16(const std::string& text, int32_t fallback);

@@ -1,0 +1,21 @@
+#include "controls/CommandButtonBinding.h"
+
+#include "camera/FeatureAccess.h"
+#include "controls/BindingOwner.h"
+
+#include <QPushButton>
+
+CommandButtonBinding::CommandButtonBinding(BindingOwner& owner, const FeatureRow& row, QPushButton* button)
+    : FeatureBinding(owner, FeatureRow{nullptr, row.feature, row.tooltip}, nullptr), button_(button),
+      text_(row.label)
+{
+    AddCompanion(button_);
+    connect(button_, &QPushButton::clicked, this, [this] { emit executed(ExecuteCommand(Features(), Feature())); });
+}
+
+void CommandButtonBinding::Init()
+{
+    FeatureBinding::Init();
+    if (text_)
+        button_->setText(Owner().Translate(text_));
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+class CDeviceInfo;
+
+// What the control dialog and its pages need from the window that owns them
+// (the main window implements it).
+class ControlHost {
+public:
+    virtual ~ControlHost() = default;
+
+    // The camera every page acts on: the first connected camera, or null when
+    // none is connected.
+    virtual CDeviceInfo* ControlCamera() = 0;
+
+    // Stops the preview of every camera (acquisition, then the acquisition
+    // thread and the pipeline) for a change the camera refuses while
+    // streaming. Gives whether a preview was running and is now stopped.
+    virtual bool StopPreview() = 0;
+    // Starts the preview of every camera again after StopPreview stopped it:
+    // the acquisition threads with their displays, then acquisition.
+    virtual void StartPreview() = 0;
+};

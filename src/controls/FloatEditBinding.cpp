@@ -1,0 +1,38 @@
+#include "controls/FloatEditBinding.h"
+
+#include "camera/FeatureAccess.h"
+#include "controls/TextNumbers.h"
+
+#include <QLineEdit>
+
+FloatEditBinding::FloatEditBinding(BindingOwner& owner, const FeatureRow& row, QLabel* label, QLineEdit* edit,
+                                   int decimals)
+    : FeatureBinding(owner, row, label), edit_(edit), decimals_(decimals)
+{
+    AddCompanion(edit_);
+    connect(edit_, &QLineEdit::returnPressed, this, [this] {
+        WriteFloatClamped(Features(), Feature(), ParseDecimalNumber(edit_->text().toStdString()));
+        Show();
+    });
+    WatchFocusLoss(edit_);
+}
+
+void FloatEditBinding::Show()
+{
+    SdkGenParameterArray* features = Features();
+    if (!features)
+        return;
+    double value = 0.0;
+    if (!ReadFloatValue(features, Feature(), value)) {
+        rememberedFloat_ = -1.0;
+        Remember(-1);
+        return;
+    }
+    edit_->setText(QString::number(value, 'f', decimals_));
+    rememberedFloat_ = value;
+}
+
+void FloatEditBinding::FocusLost()
+{
+    Show();
+}

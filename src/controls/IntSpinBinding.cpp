@@ -1,0 +1,58 @@
+#include "controls/IntSpinBinding.h"
+
+#include "camera/FeatureAccess.h"
+
+#include <QLineEdit>
+#include <QSignalBlocker>
+#include <QSpinBox>
+
+IntSpinBinding::IntSpinBinding(BindingOwner& owner, const FeatureRow& row, QLabel* label, QSpinBox* spin,
+                               int32_t fallbackMin, int32_t fallbackMax)
+    : FeatureBinding(owner, row, label), spin_(spin), fallbackMin_(fallbackMin), fallbackMax_(fallbackMax)
+{
+    AddCompanion(spin_);
+    // Typing alone writes nothing: a step or Enter does (the spin shows the
+    // camera's value, so Enter on an unchanged number has nothing to write).
+    spin_->setKeyboardTracking(false);
+    connect(spin_, &QSpinBox::valueChanged, this, [this](int value) { Write(value); });
+    // The box's own focus handling would take the typed number; the filter
+    // sees the focus loss first and puts the remembered value back.
+    WatchFocusLoss(spin_);
+    WatchFocusLoss(spin_->findChild<QLineEdit*>());
+}
+
+void IntSpinBinding::Show()
+{
+    SdkGenParameterArray* features = Features();
+    if (!features)
+        return;
+    int32_t min = fallbackMin_;
+    int32_t max = fallbackMax_;
+    int32_t increment = 0;
+    if (!ReadIntRange(features, Feature(), min, max, increment)) {
+        min = fallbackMin_;
+        max = fallbackMax_;
+    }
+    const QSignalBlocker blocker(spin_);
+    spin_->setRange(min, max);
+    int32_t value = 0;
+    if (!ReadFeatureValue(features, Feature(), value)) {
+        Remember(-1);
+        return;
+    }
+    spin_->setValue(value);
+    Remember(value);
+    emit shown(value);
+}
+
+void IntSpinBinding::Write(int32_t value)
+{
+    WriteFeatureValue(Features(), Feature(), value);
+    Show();
+}
+
+void IntSpinBinding::FocusLost()
+{
+    const QSignalBlocker blocker(spin_);
+    spin_->setValue(Remembered());
+}

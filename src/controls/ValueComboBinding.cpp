@@ -1,0 +1,56 @@
+#include "controls/ValueComboBinding.h"
+
+#include "camera/FeatureAccess.h"
+#include "controls/BindingOwner.h"
+
+#include <QComboBox>
+#include <QSignalBlocker>
+
+ValueComboBinding::ValueComboBinding(BindingOwner& owner, const FeatureRow& row, QLabel* label, QComboBox* combo,
+                                     std::vector<const char*> items, Unreadable unreadable)
+    : FeatureBinding(owner, row, label), combo_(combo), items_(std::move(items)), unreadable_(unreadable)
+{
+    AddCompanion(combo_);
+    connect(combo_, &QComboBox::activated, this, &ValueComboBinding::OnActivated);
+}
+
+void ValueComboBinding::Init()
+{
+    FeatureBinding::Init();
+    const QSignalBlocker blocker(combo_);
+    combo_->clear();
+    for (const char* item : items_)
+        combo_->addItem(Owner().Translate(item));
+}
+
+void ValueComboBinding::Show()
+{
+    SdkGenParameterArray* features = Features();
+    if (!features)
+        return;
+    int32_t value = 0;
+    if (ReadFeatureValue(features, Feature(), value)) {
+        Select(value);
+        Remember(value);
+    } else if (unreadable_ == Unreadable::SelectFirst) {
+        Select(0);
+        Remember(0);
+    } else {
+        Remember(-1);
+    }
+}
+
+void ValueComboBinding::Select(int index)
+{
+    const QSignalBlocker blocker(combo_);
+    combo_->setCurrentIndex(index);
+}
+
+void ValueComboBinding::OnActivated(int index)
+{
+    if (WriteFeatureValue(Features(), Feature(), index))
+        Show();
+    else
+        Remember(-1);
+    emit changed();
+}

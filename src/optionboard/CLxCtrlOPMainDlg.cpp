@@ -1,0 +1,117 @@
+#include "optionboard/CLxCtrlOPMainDlg.h"
+
+#include "camera/CDeviceInfo.h"
+#include "controls/CLxCtrlMainDlg.h"
+#include "controls/ControlHost.h"
+#include "optionboard/CTab_OPPage1_Dlg.h"
+#include "optionboard/CTab_OPPage2_Dlg.h"
+#include "optionboard/OptionBoardLink.h"
+
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QShowEvent>
+#include <QSignalBlocker>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+CLxCtrlOPMainDlg::CLxCtrlOPMainDlg(ControlHost& host, QWidget* parent) : QDialog(parent), host_(host)
+{
+    setModal(false);
+    setSizeGripEnabled(true);
+
+    content_ = new QWidget;
+    QWidget* content = content_;
+    tabs_ = new QTabWidget(content);
+    page1_ = new CTab_OPPage1_Dlg(state_);
+    page2_ = new CTab_OPPage2_Dlg(state_);
+    auto* okButton = new QPushButton(tr("OK"), content);
+    okButton->setDefault(true);
+    connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(okButton);
+    auto* contentLayout = new QVBoxLayout(content);
+    contentLayout->addWidget(tabs_);
+    contentLayout->addLayout(buttons);
+
+    // The window may be made smaller than its content, which then scrolls.
+    auto* scroll = new QScrollArea(this);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setWidget(content);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(scroll);
+
+    {
+        const QSignalBlocker blocker(tabs_);
+        for (CTabDialog* page : {static_cast<CTabDialog*>(page1_), static_cast<CTabDialog*>(page2_)}) {
+            page->SetHost(&host_);
+            page->InitControls();
+            page->RefreshFromCamera();
+            tabs_->addTab(page, page->Caption());
+        }
+        tabs_->setCurrentIndex(kDataSettingTab);
+    }
+    connect(tabs_, &QTabWidget::currentChanged, this, &CLxCtrlOPMainDlg::OnTabChanged);
+    // User FPGA enable decides whether the image processing page can be used.
+    connect(page1_, &CTab_OPPage1_Dlg::stateChanged, page2_, &CTab_OPPage2_Dlg::RefreshFromCamera);
+    RefreshCurrentPageAndTitle();
+}
+
+CLxCtrlOPMainDlg::~CLxCtrlOPMainDlg() = default;
+
+void CLxCtrlOPMainDlg::ReadOptionState()
+{
+    if (CDeviceInfo* camera = host_.ControlCamera()) {
+        OptionBoardLink link(camera->GetSerial(), camera->GetDevice());
+        link.ReadState(state_);
+    }
+    page1_->RefreshFromCamera();
+    page2_->RefreshFromCamera();
+    RefreshCurrentPageAndTitle();
+}
+
+void CLxCtrlOPMainDlg::RefreshCurrentPageAndTitle()
+{
+    static_cast<CTabDialog*>(tabs_->currentWidget())->RefreshFromCamera();
+    const QString application = QGuiApplication::applicationDisplayName();
+    const CDeviceInfo* camera = host_.ControlCamera();
+    setWindowTitle(camera ? tr("%1[%2]").arg(application, QString::fromStdString(camera->GetModel()))
+                          : application);
+}
+
+void CLxCtrlOPMainDlg::showEvent(QShowEvent* event)
+{
+    // Only a show by the program, not the window system's restoring.
+    if (!event->spontaneous())
+        ReadOptionState();
+    if (!sized_) {
+        // Open at the content's full size where the screen allows, measured
+        // once the widgets are polished.
+        sized_ = true;
+        ensurePolished();
+        content_->ensurePolished();
+        QSize size = content_->sizeHint();
+        if (const QScreen* screen = QGuiApplication::primaryScreen())
+            size = size.boundedTo(screen->availableSize());
+        resize(size);
+    }
+    QDialog::showEvent(event);
+}
+
+void CLxCtrlOPMainDlg::OnTabChanged(int index)
+{
+    if (index >= 0)
+        static_cast<CTabDialog*>(tabs_->widget(index))->RefreshFromCamera();
+}
+
+void CLxCtrlOPMainDlg::done(int result)
+{
+    emit windowClosed(CLxCtrlMainDlg::kDialogClosed);
+    QDialog::done(result);
+}

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "optionboard/OptionState.h"
+
+#include <QDialog>
+
+class ControlHost;
+class CTab_OPPage1_Dlg;
+class CTab_OPPage2_Dlg;
+class QTabWidget;
+
+// "OP Setting": the modeless option board dialog with the pages "Data
+// setting" and "Image processing". It acts on the host's first camera
+// through its serial channel, and leaves the channel open on port 0. The
+// main window creates it once (only when option.ini is present) and calls
+// show() from "OP Setting(&O)"; each show reads the option state from the
+// camera and refreshes both pages. OK, Escape and the close box hide it and
+// emit windowClosed(CLxCtrlMainDlg::kDialogClosed).
+class CLxCtrlOPMainDlg : public QDialog {
+    Q_OBJECT
+public:
+    enum Tab : int { kDataSettingTab, kImageProcessingTab, kTabCount };
+
+    // host must outlive the dialog.
+    explicit CLxCtrlOPMainDlg(ControlHost& host, QWidget* parent = nullptr);
+    ~CLxCtrlOPMainDlg() override;
+
+    // Reads the option state from the camera (nothing without one), refreshes
+    // both pages and sets the title; show() does this.
+    void ReadOptionState();
+    // Refreshes the selected page and sets the title to the application name
+    // with the camera's model in brackets, or the name alone.
+    void RefreshCurrentPageAndTitle();
+
+    const OptionState& State() const { return state_; }
+    CTab_OPPage1_Dlg* DataSettingPage() const { return page1_; }
+    CTab_OPPage2_Dlg* ImageProcessingPage() const { return page2_; }
+    QTabWidget* Tabs() const { return tabs_; }
+
+signals:
+    // The dialog was closed (hidden); code is CLxCtrlMainDlg::kDialogClosed.
+    void windowClosed(int code);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void done(int result) override;
+
+private:
+    void OnTabChanged(int index);
+
+    ControlHost& host_;
+    OptionState state_;
+    CTab_OPPage1_Dlg* page1_;
+    CTab_OPPage2_Dlg* page2_;
+    QTabWidget* tabs_;
+    QWidget* content_;
+    bool sized_ = false;
+};
