@@ -1,14 +1,26 @@
-// The Lumivex viewer. For now it shows the camera finder: exit status 0 when
-// a camera was chosen, 1 when the finder was cancelled.
-#include "sdk/SdkDeviceFinderWnd.h"
+// Lumivex: the viewer and control tool for GigE Vision cameras.
+#include "app/CLumivexApp.h"
+#include "app/LaunchOptions.h"
+#include "camera/MessagePrompts.h"
 
 #include <QApplication>
+
+#include <cstdio>
 
 int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
-    SdkDeviceFinderWnd finder;
-    finder.SetTitle(QApplication::translate("main", "Available GigE Vision Cameras").toStdString());
-    SdkResult result = finder.ShowModal();
-    return result.IsOK() && finder.GetSelected() ? 0 : 1;
+    QApplication::setApplicationName(QStringLiteral("Lumivex"));
+    QStringList arguments = QApplication::arguments();
+    arguments.removeFirst();
+    const LaunchOptions options = ParseLaunchOptions(arguments);
+    if (!options.error.isEmpty()) {
+        std::fprintf(stderr, "lumivex: %s\n%s\n", options.error.toLocal8Bit().constData(),
+                     QApplication::translate("main", "usage: lumivex [--demo[=N]] [--connect [ADDR[,ADDR...]]]")
+                         .toLocal8Bit()
+                         .constData());
+        return 2;
+    }
+    CLumivexApp app(QApplication::applicationFilePath(), options, MessagePrompts::System());
+    return app.Run();
 }

@@ -1,0 +1,89 @@
+#include "app/CLumivexApp.h"
+
+#include "app/CLumivexDlg.h"
+#include "app/CameraContext.h"
+#include "app/DemoCameras.h"
+#include "app/OptionModels.h"
+#include "camera/CDeviceDlg.h"
+#include "sdk/SdkDiscovery.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+
+namespace {
+
+// The program keeps no settings of its own under this name; it only names
+// the settings folder.
+constexpr const char* kOrganisation = "Norvane";
+
+void ReportError(const QString& text)
+{
+    std::fprintf(stderr, "lumivex: %s\n", text.toLocal8Bit().constData());
+}
+
+} // namespace
+
+CLumivexApp::CLumivexApp(QString programPath, LaunchOptions options, MessagePrompts& prompts,
+                         std::string settingsPath)
+    : programPath_(std::move(programPath)),
+      options_(std::move(options)),
+      prompts_(prompts),
+      settingsPath_(std::move(settingsPath))
+{
+}
+
+int CLumivexApp::Run()
+{
+    QCoreApplication::setOrganizationName(QString::fromLatin1(kOrganisation));
+    LoadTranslations();
+    const bool optionFilePresent =
+        std::filesystem::exists(OptionFilePath(QFileInfo(programPath_).absolutePath().toStdString()));
+
+    // The simulated cameras outlive the camera context, which disconnects from them.
+    DemoCameras demo;
+    if (options_.demoCameras > 0 && !demo.Start(options_.demoCameras)) {
+        ReportError(demo.ErrorText());
+        return 1;
+    }
+
+    auto context = std::make_unique<CameraContext>(settingsPath_);
+    CDeviceDlg deviceDlg(*context, true, prompts_);
+    bool accepted = false;
+    if (options_.connect) {
+        for (const std::string& address : options_.connectAddresses) {
+            SdkDeviceInfo info;
+            if (!SdkDeviceInfoFromAddress(address, info) || !deviceDlg.AddCamera(info))
+                ReportError(QCoreApplication::translate("CLumivexApp", "Could not connect to %1.")
+                                .arg(QString::fromStdString(address)));
+        }
+        accepted = true;
+    } else {
+        accepted = deviceDlg.RunModal() == QDialog::Accepted;
+    }
+    if (accepted) {
+        auto mainWindow =
+            std::make_unique<CLumivexDlg>(optionFilePresent, *context, deviceDlg, prompts_, programPath_);
+        mainWindow->exec();
+    }
+    context.reset();
+    return 0;
+}
+
+void CLumivexApp::LoadTranslations()
+{
+    // Owned by the application object, which outlives every window.
+    auto* own = new QTranslator(qApp);
+    if (own->load(QLocale(), QStringLiteral("lumivex"), QStringLiteral("_"), QStringLiteral(":/i18n")))
+        QCoreApplication::installTranslator(own);
+    auto* qt = new QTranslator(qApp);
+    if (qt->load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
+                 QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(qt);
+}

@@ -1,0 +1,828 @@
+#include "app/CLumivexDlg.h"
+
+#include "app/AboutText.h"
+#include "analysis/AnalysisWindowCodes.h"
+#include "analysis/CGraphDlg.h"
+#include "analysis/CHistogramDlg.h"
+#include "app/CAboutDlg.h"
+#include "app/CMyToolBar.h"
+#include "app/MainMenuState.h"
+#include "app/OptionModels.h"
+#include "app/Profile.h"
+#include "app/SettingsFile.h"
+#include "app/ShellIcons.h"
+#include "app/ZoomGeometry.h"
+#include "camera/CDeviceDlg.h"
+#include "camera/CDeviceInfo.h"
+#include "camera/FeatureAccess.h"
+#include "camera/MessagePrompts.h"
+#include "capture/CCreateAVI.h"
+#include "capture/CMovieCommand.h"
+#include "capture/CRecordingControl.h"
+#include "drawing/CDrawingBase.h"
+#include "drawing/CDrawingManagement.h"
+#include "drawing/CDrawingManagementDlg.h"
+#include "drawing/DrawingManagementBase.h"
+#include "imaging/CPreview.h"
+#include "imaging/DisplayGeometry.h"
+#include "imaging/LxD3DDisplayWnd.h"
+#include "imaging/WindowFit.h"
+#include "sdk/SdkPipeline.h"
+
+#include <QActionGroup>
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QTimer>
+#include <QUrl>
+
+#include <algorithm>
+#include <chrono>
+#include <thread>
+
+namespace {
+
+// The display is laid out again once the window has settled.
+constexpr int kRelayoutDelayMs = 300;
+// Pause after the preview stopped, before the cameras are disconnected.
+constexpr auto kStopSettlePause = std::chrono::milliseconds(100);
+// The main window is fitted twice: the first fit can change the frame.
+constexpr int kFitPasses = 2;
+
+// Help file names tried after "<program>.pdf", each + ".pdf".
+constexpr const char* kHelpFileSuffixes[] = {"_User's Guide_en", "_e", "_User's Guide_jp", "_j"};
+
+// Commands whose windows are not part of the program yet: present and disabled.
+constexpr CLumivexDlg::Command kUnavailableCommands[] = {
+    CLumivexDlg::kSettings, CLumivexDlg::kCallback,      CLumivexDlg::kOpSetting,
+    CLumivexDlg::kSnapShot, CLumivexDlg::kShowThumbnail,
+};
+
+bool IsAvailable(CLumivexDlg::Command command)
+{
+    return std::find(std::begin(kUnavailableCommands), std::end(kUnavailableCommands), command) ==
+           std::end(kUnavailableCommands);
+}
+
+int ZoomIndexOf(CLumivexDlg::Command command)
+{
+    return kZoomMaxIndex - (command - CLumivexDlg::kZoomX8);
+}
+
+// The drawing manager's overlay painter as the acquisition thread calls it.
+void PaintDrawing(QPainter& painter, uint8_t*, int32_t, int32_t, uint32_t, void* userData, const int32_t*)
+{
+    static_cast<const DrawingManagementBase*>(userData)->Draw(painter);
+}
+
+unsigned KeyFlags(Qt::KeyboardModifiers modifiers)
+{
+    return modifiers.testFlag(Qt::ShiftModifier) ? kShiftKeyFlag : 0;
+}
+
+uint32_t ReadUnsigned(CDeviceInfo* camera, const char* name)
+{
+    int32_t value = 0;
+    if (!camera || !ReadFeatureValue(camera->Features(), name, value))
+        return 0;
+    return static_cast<uint32_t>(value);
+}
+
+AnalysisSource SourceOf(CDeviceInfo& camera)
+{
+    AnalysisSource source;
+    source.width = camera.Width();
+    source.height = camera.Height();
+    source.pixelFormat = camera.PixelFormat();
+    source.cameraKey = camera.GetCameraKey();
+    return source;
+}
+
+CameraAboutData ReadAboutData(CDeviceInfo* camera)
+{
+    CameraAboutData data;
+    std::string model;
+    if (camera && ReadFeatureText(camera->Features(), "DeviceModelName", model))
+        data.model = QString::fromStdString(model);
+    data.serialNumber = ReadUnsigned(camera, "SerialNumber");
+    data.hardwareVersion = ReadUnsigned(camera, "HardwareVersion");
+    data.fpgaFirmwareVersion = ReadUnsigned(camera, "FPGAFirmwareVersion");
+    data.firmwareVersion = ReadUnsigned(camera, "FirmwareVersion");
+    return data;
+}
+
+} // namespace
+
+CLumivexDlg::CLumivexDlg(bool optionFilePresent, CameraContext& context, CDeviceDlg& deviceDlg,
+                         MessagePrompts& prompts, const QString& programPath, QWidget* parent)
+    : QDialog(parent),
+      optionFilePresent_(optionFilePresent),
+      context_(context),
+      deviceDlg_(deviceDlg),
+      prompts_(prompts),
+      optionFilePath_(OptionFilePath(QFileInfo(programPath).absolutePath().toStdString())),
+      recording_(std::make_unique<CRecordingControl>(context.recorder)),
+      movieCommand_(std::make_unique<CMovieCommand>(context, *recording_)),
+      menuBar_(new QMenuBar(this)),
+      toolBar_(new CMyToolBar(this)),
+      drawingPopup_(new QMenu(this))
+{
+    setWindowIcon(ApplicationIcon());
+    // Modal from the start, since the preview start shows the window before
+    // exec() does; window-modal, so that the preview windows and the other
+    // modeless windows of the desktop stay usable.
+    setWindowModality(Qt::WindowModal);
+    setMouseTracking(true);
+    menuBar_->setNativeMenuBar(false);
+    BuildMenus();
+    if (!optionFilePresent_) {
+        delete actions_[kOpSetting];
+        actions_[kOpSetting] = nullptr;
+    }
+    helpFilePath_ = FindHelpFile(programPath);
+    if (helpFilePath_.isEmpty()) {
+        delete actions_[kHelp];
+        actions_[kHelp] = nullptr;
+    }
+    BuildToolBar();
+    RetranslateMenus();
+    CMovieCommand::Prompts moviePrompts = CMovieCommand::StandardPrompts();
+    moviePrompts.showInformation = [this](QWidget* parent, const QString& message) {
+        prompts_.Show(parent, QString(), message, MessagePrompts::Icon::Information);
+    };
+    movieCommand_->SetPrompts(std::move(moviePrompts));
+    connect(recording_.get(), &CRecordingControl::Notify, this,
+            [this](unsigned message) { HandleAppMessage(static_cast<int>(message), 0); });
+    toolBar_->setVisible(context_.showToolBar != 0);
+    // The bars' heights decide the window's size before it is first shown.
+    menuBar_->ensurePolished();
+    toolBar_->ensurePolished();
+    context_.mainWindow = this;
+    LayoutChildren();
+
+    if (CDeviceInfo* first = context_.FirstCamera()) {
+        if (first->GetPipeline().IsStarted())
+            StopPreview();
+        else
+            StartPreview();
+    }
+    UpdateMenus();
+}
+
+CLumivexDlg::~CLumivexDlg()
+{
+    delete drawPropertyDlg_.data();
+    StopPreview();
+    std::this_thread::sleep_for(kStopSettlePause);
+    // The acquisition threads have stopped: nothing reads the records any more.
+    context_.waveformRecord = nullptr;
+    waveform_.reset();
+    context_.histogramRecord = nullptr;
+    histogram_.reset();
+    for (int i = 0; i < CameraContext::kMaxCameras; ++i) {
+        if (CDeviceInfo* camera = context_.Camera(i))
+            camera->Disconnect();
+        previews_[i].reset();
+        previewTargets_[i].reset();
+    }
+    if (context_.mainWindow == this)
+        context_.mainWindow = nullptr;
+    Profile(context_.SettingsPath()).WriteInt(kSettingSection, kShowToolBarKey, context_.showToolBar);
+}
+
+QAction* CLumivexDlg::Action(Command command) const
+{
+    return actions_[command];
+}
+
+QAction* CLumivexDlg::DrawingModeAction(int mode) const
+{
+    return mode >= 0 && mode < kDrawingModeCount ? modeButtons_[mode] : nullptr;
+}
+
+CPreview* CLumivexDlg::PreviewWindow(int camera) const
+{
+    return camera >= 0 && camera < CameraContext::kMaxCameras ? previews_[camera].get() : nullptr;
+}
+
+void CLumivexDlg::SetUnsavedSnapshotCheck(std::function<bool()> check)
+{
+    hasUnsavedSnapshots_ = std::move(check);
+}
+
+void CLumivexDlg::BuildMenus()
+{
+    for (QMenu*& menu : menus_) {
+        menu = new QMenu(menuBar_);
+        menuBar_->addMenu(menu);
+        connect(menu, &QMenu::aboutToShow, this, &CLumivexDlg::UpdateMenus);
+    }
+    // Items of windows that are not part of the program yet have no handler.
+    auto item = [this](Command command, QMenu* menu) {
+        actions_[command] = menu->addAction(QString());
+        return actions_[command];
+    };
+    auto add = [this, &item](Command command, QMenu* menu, auto handler) {
+        QAction* action = item(command, menu);
+        connect(action, &QAction::triggered, this, handler);
+        return action;
+    };
+    QMenu* file = menus_[0];
+    QMenu* option = menus_[1];
+    QMenu* capture = menus_[2];
+    QMenu* draw = menus_[3];
+    QMenu* window = menus_[4];
+    QMenu* help = menus_[5];
+
+    add(kClose, file, &QDialog::accept);
+
+    add(kLiveVideo, option, &CLumivexDlg::ToggleLiveVideo);
+    item(kSettings, option);
+    sizeMenu_ = option->addMenu(QString());
+    for (int command = kZoomX8; command <= kZoomX1_8; ++command) {
+        const int zoom = ZoomIndexOf(static_cast<Command>(command));
+        add(static_cast<Command>(command), sizeMenu_, [this, zoom] { SetZoom(zoom); })->setCheckable(true);
+    }
+    sizeMenu_->addSeparator();
+    add(kAdjustWindowSize, sizeMenu_, &CLumivexDlg::AdjustWindowSize);
+    item(kCallback, option);
+    add(kWaveform, option, &CLumivexDlg::ShowWaveform);
+    add(kHistogram, option, &CLumivexDlg::ShowHistogram);
+    add(kManageConnection, option, &CLumivexDlg::ManageConnection);
+    item(kOpSetting, option);
+
+    item(kSnapShot, capture);
+    add(kVideoCapture, capture, &CLumivexDlg::VideoCapture);
+
+    add(kToolBar, draw, &CLumivexDlg::ToggleToolBar)->setCheckable(true);
+    add(kDeleteDrawing, draw, &CLumivexDlg::DeleteDrawing);
+    add(kDrawProperty, draw, &CLumivexDlg::ShowDrawProperty);
+
+    item(kShowThumbnail, window);
+
+    add(kVersionInformation, help, &CLumivexDlg::ShowAbout);
+    add(kHelp, help, &CLumivexDlg::OpenHelp);
+
+    for (int mode = 0; mode < kDrawingModeCount; ++mode) {
+        QAction* item = drawingPopup_->addAction(QString());
+        item->setCheckable(true);
+        connect(item, &QAction::triggered, this, [this, mode] { SetDrawingMode(mode); });
+        modeItems_[mode] = item;
+    }
+}
+
+void CLumivexDlg::BuildToolBar()
+{
+    toolBar_->setMovable(false);
+    toolBar_->setFloatable(false);
+    for (int mode = 0; mode < kDrawingModeCount; ++mode) {
+        QAction* button = toolBar_->addAction(DrawingModeIcon(mode), QString());
+        button->setCheckable(true);
+        connect(button, &QAction::triggered, this, [this, mode] { SetDrawingMode(mode); });
+        modeButtons_[mode] = button;
+    }
+    modeButtons_[0]->setChecked(true);
+}
+
+void CLumivexDlg::RetranslateMenus()
+{
+    const QString titles[] = {tr("File(&F)"), tr("Option(&O)"), tr("Capture(&C)"),
+                              tr("Draw(&D)"), tr("Window(&W)"), tr("Help(&H)")};
+    for (size_t i = 0; i < menus_.size(); ++i)
+        menus_[i]->setTitle(titles[i]);
+    sizeMenu_->setTitle(tr("Size(&Z)"));
+
+    const QString texts[kCommandCount] = {
+        tr("Close(&X)"),
+        IsPreviewing() ? tr("Still Image(&P)") : tr("Live Video(&P)"),
+        tr("Settings(&S)"),
+        tr("x8"),
+        tr("x4"),
+        tr("x2"),
+        tr("x1"),
+        tr("x1/2"),
+        tr("x1/4"),
+        tr("x1/8"),
+        tr("Adjust Window Size"),
+        tr("Callback(&C)..."),
+        tr("Waveform(&W)"),
+        tr("Histogram(&H)"),
+        tr("Manage Connection(&M)"),
+        tr("OP Setting(&O)"),
+        tr("Snap Shot(&S)"),
+        tr("Video Capture(&V)..."),
+        tr("Tool Bar"),
+        tr("Delete Drawing"),
+        tr("Draw Property.."),
+        tr("Show Thumbnail(&T)"),
+        tr("Version Information(&V)..."),
+        tr("Help(&H)..."),
+    };
+    for (int command = 0; command < kCommandCount; ++command) {
+        if (actions_[command])
+            actions_[command]->setText(texts[command]);
+    }
+
+    const QString modes[kDrawingModeCount] = {
+        tr("Select"), tr("Line"),          tr("Rectangle"), tr("Ellipse"), tr("Text"),      tr("Degree"),
+        tr("Polygon"), tr("Perpendicular"), tr("Arc"),       tr("Bezier"),  tr("Free Hand"), tr("Cross"),
+    };
+    drawingPopup_->setTitle(tr("Mode"));
+    for (int mode = 0; mode < kDrawingModeCount; ++mode) {
+        modeItems_[mode]->setText(modes[mode]);
+        modeButtons_[mode]->setText(modes[mode]);
+    }
+}
+
+void CLumivexDlg::UpdateMenus()
+{
+    RetranslateMenus();
+    MainMenuInputs inputs;
+    inputs.hasCamera = context_.CameraCount() > 0;
+    inputs.previewing = IsPreviewing();
+    inputs.recording = context_.recordingInProgress != 0;
+    inputs.settingsShown = settingsShown_;
+    inputs.waveformShown = waveformShown_;
+    inputs.histogramShown = histogramShown_;
+    inputs.optionBoardUsable = optionBoardUsable_;
+    inputs.drawingSelected = context_.drawingManager->CountSelected() > 0;
+    const MainMenuState state = ComputeMenuState(inputs);
+
+    auto enable = [this](Command command, bool enabled) {
+        if (actions_[command])
+            actions_[command]->setEnabled(enabled && IsAvailable(command));
+    };
+    enable(kSettings, state.settings);
+    for (int command = kZoomX8; command <= kZoomX1_8; ++command) {
+        enable(static_cast<Command>(command), state.size);
+        actions_[command]->setChecked(ZoomIndexOf(static_cast<Command>(command)) == context_.zoomIndex);
+    }
+    enable(kAdjustWindowSize, state.size);
+    enable(kCallback, state.callback);
+    enable(kWaveform, state.waveform);
+    enable(kHistogram, state.histogram);
+    enable(kManageConnection, state.manageConnection);
+    enable(kOpSetting, state.opSetting);
+    enable(kSnapShot, state.snapShot);
+    enable(kVideoCapture, state.videoCapture);
+    enable(kDeleteDrawing, state.deleteDrawing);
+    enable(kShowThumbnail, state.showThumbnail);
+    actions_[kToolBar]->setChecked(context_.showToolBar != 0);
+
+    const QString name = QCoreApplication::applicationName();
+    if (CDeviceInfo* first = context_.FirstCamera())
+        setWindowTitle(QStringLiteral("%1 - %2(%3)")
+                           .arg(name, QString::fromStdString(first->GetModel()),
+                                QString::fromStdString(first->GetMACAddress())));
+    else
+        setWindowTitle(name);
+}
+
+QString CLumivexDlg::FindHelpFile(const QString& programPath) const
+{
+    const QFileInfo program(programPath);
+    const QString base = program.absolutePath() + QLatin1Char('/') + program.completeBaseName();
+    const QString pdf = QStringLiteral(".pdf");
+    if (QFileInfo::exists(base + pdf))
+        return base + pdf;
+    for (const char* suffix : kHelpFileSuffixes) {
+        const QString candidate = base + QString::fromUtf8(suffix) + pdf;
+        if (QFileInfo::exists(candidate))
+            return candidate;
+    }
+    return {};
+}
+
+bool CLumivexDlg::IsPreviewing() const
+{
+    CDeviceInfo* first = context_.FirstCamera();
+    return first && first->GetPipeline().IsStarted();
+}
+
+void CLumivexDlg::StartPreview()
+{
+    CDeviceInfo* first = context_.FirstCamera();
+    if (!first)
+        return;
+    optionBoardUsable_ = optionFilePresent_ && IsOptionBoardModel(*first, optionFilePath_);
+    DestroyPreviewWindows();
+    const int count = context_.CameraCount();
+    for (int i = 0; i < count; ++i) {
+        CDeviceInfo* camera = context_.Camera(i);
+        if (i == 0) {
+            StartMainDisplay(*camera, count > 1);
+            if (!mainDisplay_.DisplayWindow()->HasOpenGL())
+                return;
+        } else {
+            StartPreviewWindow(*camera, i);
+        }
+        camera->StartAcquisition();
+    }
+}
+
+void CLumivexDlg::StartMainDisplay(CDeviceInfo& camera, bool moveToOrigin)
+{
+    show();
+    FitToImage();
+    if (moveToOrigin)
+        move(0, 0);
+    LayoutChildren();
+    if (!CreateMainDisplayWindow(camera.GetCameraNumber() + kMainDisplayId)) {
+        prompts_.Show(this, QCoreApplication::applicationName(), LxD3DDisplayWnd::NoOpenGLText(),
+                      MessagePrompts::Icon::Exclamation);
+        // Closed once the window's own event loop runs.
+        QMetaObject::invokeMethod(this, &QDialog::reject, Qt::QueuedConnection);
+        return;
+    }
+    LxD3DDisplayWnd* window = mainDisplay_.DisplayWindow();
+    window->SetZoom(context_.zoomIndex);
+    window->SetInterpolationMethod(context_.displaySettings.interpolationMethod);
+    RegisterDrawingPainter(camera);
+    context_.drawingManager->SetImageSize(camera.GetConnectWidth(), camera.GetConnectHeight());
+    camera.StartThread(&mainTarget_, converter_);
+    QTimer::singleShot(kRelayoutDelayMs, this, &CLumivexDlg::LayoutChildren);
+}
+
+bool CLumivexDlg::CreateMainDisplayWindow(int controlId)
+{
+    if (!mainDisplay_.HasDisplayWindow()) {
+        auto window = std::make_unique<LxD3DDisplayWnd>();
+        window->SetBackgroundColor(0, 0, 0);
+        window->Create(this, controlId);
+        mainDisplay_.SetDisplayWindow(std::move(window));
+        LayoutChildren();
+    }
+    return mainDisplay_.DisplayWindow()->HasOpenGL();
+}
+
+void CLumivexDlg::StartPreviewWindow(CDeviceInfo& camera, int index)
+{
+    auto preview = std::make_unique<CPreview>();
+    preview->setWindowIcon(windowIcon());
+    preview->setWindowTitle(tr("Preview - %1(%2)")
+                                .arg(QString::fromStdString(camera.GetModel()),
+                                     QString::fromStdString(camera.GetMACAddress())));
+    preview->show();
+    const int corner = camera.GetCameraNumber() * kPreviewCascade - kPreviewCascade;
+    preview->move(corner, corner);
+    preview->CreateDisplayWindow(camera.GetCameraNumber() + kPreviewDisplayId);
+    if (LxD3DDisplayWnd* window = preview->Display().DisplayWindow())
+        window->SetZoom(context_.zoomIndex);
+    previewTargets_[index] = std::make_unique<ImgDisplayTarget>(preview->Display());
+    camera.StartThread(previewTargets_[index].get(), converter_);
+    preview->FitWindowToImage(context_.zoomIndex, camera.GetConnectWidth(), camera.GetConnectHeight());
+    previews_[index] = std::move(preview);
+}
+
+void CLumivexDlg::DestroyPreviewWindows()
+{
+    for (int i = 0; i < CameraContext::kMaxCameras; ++i) {
+        previews_[i].reset();
+        previewTargets_[i].reset();
+    }
+}
+
+void CLumivexDlg::StopPreview()
+{
+    for (int i = 0; i < context_.CameraCount(); ++i) {
+        CDeviceInfo* camera = context_.Camera(i);
+        camera->StopAcquisition();
+        camera->StopThread();
+    }
+    UnregisterDrawingPainter();
+}
+
+void CLumivexDlg::RegisterDrawingPainter(CDeviceInfo& camera)
+{
+    OverlayRegistry* registry = camera.GetOverlayRegistry();
+    if (context_.drawingOverlayPainter || !registry)
+        return;
+    context_.drawingOverlayPainter = std::make_unique<DrawingManagementBase>(*context_.drawingManager);
+    drawingRegistry_ = registry;
+    drawingPainterKey_ = registry->Add(&PaintDrawing, context_.drawingOverlayPainter.get());
+}
+
+void CLumivexDlg::UnregisterDrawingPainter()
+{
+    if (drawingRegistry_)
+        drawingRegistry_->Remove(drawingPainterKey_);
+    drawingRegistry_ = nullptr;
+    drawingPainterKey_ = 0;
+    context_.drawingOverlayPainter.reset();
+}
+
+void CLumivexDlg::SetZoom(int zoomIndex)
+{
+    context_.zoomIndex = std::clamp(zoomIndex, kZoomMinIndex, kZoomMaxIndex);
+    AdjustWindowSize();
+}
+
+void CLumivexDlg::AdjustWindowSize()
+{
+    for (int i = 0; i < context_.CameraCount(); ++i) {
+        if (i == 0) {
+            if (LxD3DDisplayWnd* window = mainDisplay_.DisplayWindow()) {
+                window->SetZoom(context_.zoomIndex);
+                if (QWidget* widget = window->Widget())
+                    widget->show();
+            }
+            FitToImage();
+        } else if (CPreview* preview = previews_[i].get()) {
+            if (LxD3DDisplayWnd* window = preview->Display().DisplayWindow())
+                window->SetZoom(context_.zoomIndex);
+            CDeviceInfo* camera = context_.Camera(i);
+            preview->FitWindowToImage(context_.zoomIndex, camera->GetConnectWidth(), camera->GetConnectHeight());
+        }
+    }
+    UpdateMenus();
+}
+
+void CLumivexDlg::FitToImage()
+{
+    CDeviceInfo* first = context_.FirstCamera();
+    if (!first)
+        return;
+    const QSize image = ZoomedImageSize(context_.zoomIndex, first->GetConnectWidth(), first->GetConnectHeight());
+    const QSize client(image.width(), image.height() + ContentTop());
+    const QRect workArea = screen()->availableGeometry();
+    for (int pass = 0; pass < kFitPasses; ++pass) {
+        const QRect frame = frameGeometry();
+        const QRect inner = geometry();
+        const QRect fitted = FitWindowRect(frame, inner, client, workArea);
+        move(fitted.topLeft());
+        resize(fitted.size() - (frame.size() - inner.size()));
+    }
+    LayoutChildren();
+}
+
+int CLumivexDlg::ContentTop() const
+{
+    int top = menuBar_->sizeHint().height();
+    if (!toolBar_->isHidden())
+        top += toolBar_->sizeHint().height();
+    return top;
+}
+
+void CLumivexDlg::LayoutChildren()
+{
+    const int menuHeight = menuBar_->sizeHint().height();
+    menuBar_->setGeometry(0, 0, width(), menuHeight);
+    if (!toolBar_->isHidden())
+        toolBar_->setGeometry(0, menuHeight, width(), toolBar_->sizeHint().height());
+    const int top = ContentTop();
+    if (LxD3DDisplayWnd* window = mainDisplay_.DisplayWindow())
+        window->SetPlacement(0, top, width(), std::max(0, height() - top));
+}
+
+void CLumivexDlg::resizeEvent(QResizeEvent* event)
+{
+    QDialog::resizeEvent(event);
+    LayoutChildren();
+}
+
+QPoint CLumivexDlg::ImagePoint(const QPoint& windowPoint) const
+{
+    QPoint point = windowPoint - QPoint(0, ContentTop());
+    int horizontal = 0;
+    int vertical = 0;
+    mainDisplay_.GetScrollPosition(horizontal, vertical);
+    return DisplayToImage(point, context_.zoomIndex, QPoint(horizontal, vertical));
+}
+
+bool CLumivexDlg::WaveformActive() const
+{
+    return waveform_ && waveform_->IsActive();
+}
+
+bool CLumivexDlg::HistogramActive() const
+{
+    return histogram_ && histogram_->IsActive();
+}
+
+void CLumivexDlg::SetImageCursor(Qt::CursorShape cursor)
+{
+    if (LxD3DDisplayWnd* window = mainDisplay_.DisplayWindow(); window && window->Widget())
+        window->Widget()->setCursor(cursor);
+}
+
+// Mouse input over the image goes to the waveform window while it is open,
+// else to the histogram window while that is open, else to the drawing manager.
+void CLumivexDlg::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton || context_.CameraCount() == 0)
+        return QDialog::mousePressEvent(event);
+    const QPoint point = ImagePoint(event->position().toPoint());
+    if (WaveformActive())
+        return;
+    if (HistogramActive())
+        histogram_->PreviewButtonDown(point);
+    else
+        context_.drawingManager->OnPress(point, KeyFlags(event->modifiers()));
+}
+
+void CLumivexDlg::mouseMoveEvent(QMouseEvent* event)
+{
+    if (context_.CameraCount() == 0)
+        return QDialog::mouseMoveEvent(event);
+    const QPoint point = ImagePoint(event->position().toPoint());
+    if (WaveformActive())
+        return;
+    if (HistogramActive())
+        SetImageCursor(histogram_->PreviewMouseMove(point));
+    else
+        SetImageCursor(context_.drawingManager->OnMove(KeyFlags(event->modifiers()), point));
+}
+
+void CLumivexDlg::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (context_.CameraCount() == 0)
+        return QDialog::mouseReleaseEvent(event);
+    const QPoint point = ImagePoint(event->position().toPoint());
+    const bool left = event->button() == Qt::LeftButton;
+    if (WaveformActive()) {
+        if (left)
+            waveform_->SelectRow(point.y());
+        return;
+    }
+    if (HistogramActive()) {
+        if (left)
+            histogram_->PreviewButtonUp(point);
+        return;
+    }
+    CDrawingManagement& manager = *context_.drawingManager;
+    if (left) {
+        manager.OnRelease();
+    } else if (event->button() == Qt::RightButton) {
+        if (!manager.IsCreating()) {
+            drawingPopup_->popup(event->globalPosition().toPoint());
+            return;
+        }
+        manager.FinishCreation();
+    } else {
+        return;
+    }
+    SyncToolBar();
+    if (drawPropertyDlg_)
+        drawPropertyDlg_->Reload();
+}
+
+void CLumivexDlg::SetDrawingMode(int mode)
+{
+    context_.drawingManager->SetTool(mode);
+    SyncToolBar();
+}
+
+void CLumivexDlg::SyncToolBar()
+{
+    const int32_t tool = context_.drawingManager->Tool();
+    for (int mode = 0; mode < kDrawingModeCount; ++mode) {
+        modeButtons_[mode]->setChecked(mode == tool);
+        modeItems_[mode]->setChecked(mode == tool);
+    }
+}
+
+void CLumivexDlg::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_S) {
+        if (QAction* snapShot = actions_[kSnapShot]; snapShot->isEnabled())
+            snapShot->trigger();
+        return;
+    }
+    // Escape does not close the main window.
+    if (event->key() == Qt::Key_Escape)
+        return;
+    QDialog::keyPressEvent(event);
+}
+
+void CLumivexDlg::closeEvent(QCloseEvent* event)
+{
+    if (hasUnsavedSnapshots_ && hasUnsavedSnapshots_() &&
+        !prompts_.AskOkCancel(this, QCoreApplication::applicationName(),
+                              tr("There are images that are not saved. If you quit this application, these "
+                                 "images are removed."))) {
+        event->ignore();
+        return;
+    }
+    QDialog::closeEvent(event);
+}
+
+void CLumivexDlg::HandleAppMessage(int message, int code)
+{
+    if (message == kWindowClosedMessage) {
+        if (code == kWaveformClosedCode)
+            waveformShown_ = false;
+        else if (code == kHistogramClosedCode)
+            histogramShown_ = false;
+        else
+            return;
+        activateWindow();
+        UpdateMenus();
+    } else if (message == static_cast<int>(kRecordingFinishedMessage)) {
+        movieCommand_->RecordingFinished(this);
+        UpdateMenus();
+    }
+}
+
+void CLumivexDlg::ToggleLiveVideo()
+{
+    if (context_.CameraCount() == 0)
+        return;
+    if (IsPreviewing())
+        StopPreview();
+    else
+        StartPreview();
+    UpdateMenus();
+}
+
+void CLumivexDlg::ShowWaveform()
+{
+    CDeviceInfo* first = context_.FirstCamera();
+    if (!first)
+        return;
+    if (!waveform_) {
+        waveform_ = std::make_unique<CGraphDlg>(this);
+        connect(waveform_.get(), &CGraphDlg::windowClosed, this,
+                [this](int code) { HandleAppMessage(kWindowClosedMessage, code); }, Qt::QueuedConnection);
+        context_.waveformRecord = waveform_->Record();
+    }
+    waveform_->Open(SourceOf(*first));
+    waveformShown_ = true;
+    UpdateMenus();
+}
+
+void CLumivexDlg::ShowHistogram()
+{
+    CDeviceInfo* first = context_.FirstCamera();
+    if (!first)
+        return;
+    if (!histogram_) {
+        histogram_ = std::make_unique<CHistogramDlg>(this);
+        connect(histogram_.get(), &CHistogramDlg::windowClosed, this,
+                [this](int code) { HandleAppMessage(kWindowClosedMessage, code); }, Qt::QueuedConnection);
+        context_.histogramRecord = histogram_->Record();
+    }
+    histogram_->Open(SourceOf(*first));
+    histogramShown_ = true;
+    UpdateMenus();
+}
+
+void CLumivexDlg::VideoCapture()
+{
+    if (context_.CameraCount() == 0)
+        return;
+    movieCommand_->Run(this);
+    UpdateMenus();
+}
+
+void CLumivexDlg::ManageConnection()
+{
+    deviceDlg_.RunModal();
+    UpdateMenus();
+}
+
+void CLumivexDlg::ToggleToolBar()
+{
+    context_.showToolBar = context_.showToolBar ? 0 : 1;
+    toolBar_->setVisible(context_.showToolBar != 0);
+    LayoutChildren();
+    UpdateMenus();
+}
+
+void CLumivexDlg::DeleteDrawing()
+{
+    context_.drawingManager->DeleteSelected();
+    if (drawPropertyDlg_)
+        drawPropertyDlg_->Reload();
+    UpdateMenus();
+}
+
+void CLumivexDlg::ShowDrawProperty()
+{
+    if (drawPropertyDlg_) {
+        drawPropertyDlg_->raise();
+        drawPropertyDlg_->activateWindow();
+        return;
+    }
+    auto* dialog = new CDrawingManagementDlg(*context_.drawingManager, this);
+    dialog->SetInitialFileRegistrar(
+        [this](const QString& path) { context_.drawingManager->SetDrawingFileName(path); });
+    connect(dialog, &CDrawingManagementDlg::closed, this, [this] { drawPropertyDlg_ = nullptr; });
+    drawPropertyDlg_ = dialog;
+    dialog->show();
+}
+
+void CLumivexDlg::ShowAbout()
+{
+    CAboutDlg about(ReadAboutData(context_.FirstCamera()), this);
+    about.exec();
+}
+
+void CLumivexDlg::OpenHelp()
+{
+    QDesktopServices::openUrl(QUrl::fromLocalFile(helpFilePath_));
+}

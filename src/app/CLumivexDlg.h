@@ -1,0 +1,192 @@
+#pragma once
+
+#include "app/CameraContext.h"
+#include "app/ImagingFrameConverter.h"
+#include "app/ImgDisplayTarget.h"
+#include "camera/OverlayRegistry.h"
+#include "imaging/LxImgDisplay.h"
+
+#include <QDialog>
+#include <QPointer>
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+
+class CDeviceDlg;
+class CDeviceInfo;
+class CDrawingManagementDlg;
+class CGraphDlg;
+class CHistogramDlg;
+class CMovieCommand;
+class CMyToolBar;
+class CRecordingControl;
+class CPreview;
+class MessagePrompts;
+class QAction;
+class QActionGroup;
+class QMenu;
+class QMenuBar;
+
+// The main window: menu bar, drawing toolbar and, below them, the live image
+// of the first camera. It starts and stops the preview of every connected
+// camera (the further cameras in preview windows of their own), applies the
+// zoom, routes mouse input over the image to the drawing manager, keeps the
+// menus current and answers the notifications of the windows it opened.
+class CLumivexDlg : public QDialog {
+    Q_OBJECT
+
+public:
+    // The commands of the menu bar.
+    enum Command {
+        kClose,
+        kLiveVideo,
+        kSettings,
+        kZoomX8,
+        kZoomX4,
+        kZoomX2,
+        kZoomX1,
+        kZoomX1_2,
+        kZoomX1_4,
+        kZoomX1_8,
+        kAdjustWindowSize,
+        kCallback,
+        kWaveform,
+        kHistogram,
+        kManageConnection,
+        kOpSetting,
+        kSnapShot,
+        kVideoCapture,
+        kToolBar,
+        kDeleteDrawing,
+        kDrawProperty,
+        kShowThumbnail,
+        kVersionInformation,
+        kHelp,
+        kCommandCount
+    };
+    static constexpr int kDrawingModeCount = 12;
+    // Display windows' control numbers: camera number plus these.
+    static constexpr int kMainDisplayId = 1000;
+    static constexpr int kPreviewDisplayId = 10000;
+    // Preview windows of further cameras start at camera number x this - this.
+    static constexpr int kPreviewCascade = 50;
+
+    // programPath: the program file, beside which option.ini and the help
+    // file are looked for. context and deviceDlg must outlive the window.
+    CLumivexDlg(bool optionFilePresent, CameraContext& context, CDeviceDlg& deviceDlg, MessagePrompts& prompts,
+                const QString& programPath, QWidget* parent = nullptr);
+    // Stops the preview, disconnects the cameras and stores the toolbar setting.
+    ~CLumivexDlg() override;
+
+    // The command's menu item; null for an item removed from the menu
+    // ("OP Setting" without option.ini, "Help" without a help file).
+    QAction* Action(Command command) const;
+    QAction* DrawingModeAction(int mode) const;
+    QMenuBar* MenuBar() const { return menuBar_; }
+    CMyToolBar* ToolBar() const { return toolBar_; }
+    CPreview* PreviewWindow(int camera) const;
+    // The analysis windows, null until their command was first used.
+    CGraphDlg* WaveformWindow() const { return waveform_.get(); }
+    CHistogramDlg* HistogramWindow() const { return histogram_.get(); }
+    LxImgDisplay& MainDisplay() { return mainDisplay_; }
+    const QString& HelpFilePath() const { return helpFilePath_; }
+
+    // Recomputes the menu items' texts, enabled states and checks and the
+    // window title.
+    void UpdateMenus();
+    bool IsPreviewing() const;
+    void StartPreview();
+    void StopPreview();
+    // Zoom index 1 to 7 for all cameras, then every image window fitted to it.
+    void SetZoom(int zoomIndex);
+    void AdjustWindowSize();
+    void SetDrawingMode(int mode);
+
+    // The notifications of the windows this window opened and of the
+    // recording (kWindowClosedMessage with a code, kRecordingStartedMessage,
+    // kRecordingFinishedMessage); other messages are ignored. They arrive
+    // queued, on the user interface thread.
+    void HandleAppMessage(int message, int code);
+
+    // Whether the snapshot list holds snapshots never saved; asked before
+    // the close box closes the window. None until snapshots are kept.
+    void SetUnsavedSnapshotCheck(std::function<bool()> check);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    void BuildMenus();
+    void BuildToolBar();
+    void RetranslateMenus();
+    QString FindHelpFile(const QString& programPath) const;
+
+    void StartMainDisplay(CDeviceInfo& camera, bool moveToOrigin);
+    bool CreateMainDisplayWindow(int controlId);
+    void StartPreviewWindow(CDeviceInfo& camera, int index);
+    void DestroyPreviewWindows();
+    void RegisterDrawingPainter(CDeviceInfo& camera);
+    void UnregisterDrawingPainter();
+    void FitToImage();
+    void LayoutChildren();
+    int ContentTop() const;
+    QPoint ImagePoint(const QPoint& windowPoint) const;
+    bool WaveformActive() const;
+    bool HistogramActive() const;
+    void SetImageCursor(Qt::CursorShape cursor);
+    void SyncToolBar();
+
+    void ToggleLiveVideo();
+    void ShowWaveform();
+    void ShowHistogram();
+    void VideoCapture();
+    void ManageConnection();
+    void ToggleToolBar();
+    void DeleteDrawing();
+    void ShowDrawProperty();
+    void ShowAbout();
+    void OpenHelp();
+
+    bool optionFilePresent_;
+    bool optionBoardUsable_ = false;
+    CameraContext& context_;
+    CDeviceDlg& deviceDlg_;
+    MessagePrompts& prompts_;
+    std::string optionFilePath_;
+    std::array<std::unique_ptr<CPreview>, CameraContext::kMaxCameras> previews_;
+    std::array<std::unique_ptr<ImgDisplayTarget>, CameraContext::kMaxCameras> previewTargets_;
+    LxImgDisplay mainDisplay_;
+    ImgDisplayTarget mainTarget_{mainDisplay_};
+    ImagingFrameConverter converter_;
+    QPointer<CDrawingManagementDlg> drawPropertyDlg_;
+    // The analysis windows live from their first opening to the end of this
+    // window; the camera context's slots point at their records meanwhile.
+    std::unique_ptr<CGraphDlg> waveform_;
+    std::unique_ptr<CHistogramDlg> histogram_;
+    std::unique_ptr<CRecordingControl> recording_;
+    std::unique_ptr<CMovieCommand> movieCommand_;
+    QString helpFilePath_;
+    QMenuBar* menuBar_;
+    CMyToolBar* toolBar_;
+    QMenu* drawingPopup_;
+    std::array<QMenu*, 6> menus_{};
+    QMenu* sizeMenu_ = nullptr;
+    std::array<QAction*, kCommandCount> actions_{};
+    std::array<QAction*, kDrawingModeCount> modeButtons_{};
+    std::array<QAction*, kDrawingModeCount> modeItems_{};
+    bool settingsShown_ = false;
+    bool waveformShown_ = false;
+    bool histogramShown_ = false;
+    // The drawing painter's entry in the first camera's overlay registry.
+    OverlayRegistry* drawingRegistry_ = nullptr;
+    uint32_t drawingPainterKey_ = 0;
+    std::function<bool()> hasUnsavedSnapshots_;
+};

@@ -1,0 +1,59 @@
+#include "app/LaunchOptions.h"
+
+#include <QCoreApplication>
+
+namespace {
+
+const QString kDemo = QStringLiteral("--demo");
+const QString kConnect = QStringLiteral("--connect");
+
+void ReadAddresses(const QString& list, LaunchOptions& options)
+{
+    for (const QString& address : list.split(QLatin1Char(','), Qt::SkipEmptyParts))
+        options.connectAddresses.push_back(address.trimmed().toStdString());
+}
+
+} // namespace
+
+LaunchOptions ParseLaunchOptions(const QStringList& arguments)
+{
+    LaunchOptions options;
+    for (qsizetype i = 0; i < arguments.size() && options.error.isEmpty(); ++i) {
+        const QString& argument = arguments[i];
+        if (argument == kDemo) {
+            options.demoCameras = 1;
+        } else if (argument.startsWith(kDemo + QLatin1Char('='))) {
+            bool number = false;
+            options.demoCameras = argument.mid(kDemo.size() + 1).toInt(&number);
+            if (!number || options.demoCameras < 1 || options.demoCameras > LaunchOptions::kMaxCameras)
+                options.error = QCoreApplication::translate("LaunchOptions", "--demo takes 1 to %1 cameras.")
+                                    .arg(LaunchOptions::kMaxCameras);
+        } else if (argument == kConnect) {
+            options.connect = true;
+            if (i + 1 < arguments.size() && !arguments[i + 1].startsWith(QStringLiteral("--")))
+                ReadAddresses(arguments[++i], options);
+        } else if (argument.startsWith(kConnect + QLatin1Char('='))) {
+            options.connect = true;
+            ReadAddresses(argument.mid(kConnect.size() + 1), options);
+        } else {
+            options.error = QCoreApplication::translate("LaunchOptions", "Unknown argument: %1").arg(argument);
+        }
+    }
+    if (!options.error.isEmpty())
+        return options;
+    if (options.connect && options.connectAddresses.empty()) {
+        for (int number = 1; number <= options.demoCameras; ++number)
+            options.connectAddresses.push_back(DemoCameraAddress(number));
+        if (options.connectAddresses.empty())
+            options.error = QCoreApplication::translate("LaunchOptions", "--connect needs an address, or --demo.");
+    }
+    if (options.connectAddresses.size() > LaunchOptions::kMaxCameras)
+        options.error = QCoreApplication::translate("LaunchOptions", "--connect takes at most %1 cameras.")
+                            .arg(LaunchOptions::kMaxCameras);
+    return options;
+}
+
+std::string DemoCameraAddress(int number)
+{
+    return "127.0.0." + std::to_string(number);
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <string>
+#include <vector>
+
+// What the command line asks of the program:
+//   --demo[=N]                 start N (default 1, at most 4) simulated cameras
+//                              in this process, on 127.0.0.1 to 127.0.0.N
+//   --connect ADDR[,ADDR...]   connect these cameras (at most 4, in order) and
+//                              open the main window without the selection dialog;
+//                              with --demo and no address, the simulated cameras
+struct LaunchOptions {
+    static constexpr int kMaxCameras = 4;
+
+    int demoCameras = 0;
+    bool connect = false;
+    std::vector<std::string> connectAddresses;
+    // Empty when the line was understood.
+    QString error;
+};
+
+// arguments: the program's arguments without the program itself.
+LaunchOptions ParseLaunchOptions(const QStringList& arguments);
+// The address of simulated camera number (1-based).
+std::string DemoCameraAddress(int number);

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+class CDeviceInfo;
+
+// option.ini beside the program: its presence enables the option board
+// dialog; section "Model" lists the camera models that carry an option board
+// as decimal model codes under "Code000", "Code001", ... up to the first key
+// whose value is "End" (or that is missing).
+inline constexpr const char* kOptionFileName = "option.ini";
+
+// The option.ini path in the given program folder.
+std::string OptionFilePath(const std::string& programFolder);
+
+// The option board model check: true when the low 16 bits of the camera's
+// option flag are 1, or when its model code (low 16 bits) is listed in the
+// option file.
+bool IsOptionBoardModel(int32_t deviceOptionFlag, int32_t modelCode, const std::string& optionFilePath);
+// The same, reading DeviceOptionFlg and ModelCode from the camera.
+bool IsOptionBoardModel(CDeviceInfo& camera, const std::string& optionFilePath);

@@ -1,0 +1,8 @@
+#pragma once
+
+#include <QPoint>
+
+// The image position under a point of the display window at zoom index 1 to
+// 7: the point plus the scroll position (image pixels) at the zoom's scale,
+// divided by the scale, in whole-pixel shifts.
+QPoint DisplayToImage(QPoint displayPoint, int zoomIndex, QPoint scrollPosition);

@@ -1,0 +1,251 @@
+// The main window with live video from simulated cameras, under an X server:
+// preview windows of further cameras, zoom, frame rates, mouse routing to
+// the drawing manager, preview stop and start, and the start-up sequence
+// that connects cameras from the command line.
+#include "AppTestSupport.h"
+#include "TempDir.h"
+
+#include "app/CLumivexApp.h"
+#include "app/CLumivexDlg.h"
+#include "app/CameraContext.h"
+#include "camera/CDeviceDlg.h"
+#include "camera/CDeviceInfo.h"
+#include "camera/Thread.h"
+#include "drawing/CDrawingManagement.h"
+#include "imaging/CPreview.h"
+#include "imaging/LxD3DDisplayWnd.h"
+#include "sdk/SdkDiscovery.h"
+#include "sim/SimCamera.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <filesystem>
+
+namespace {
+
+constexpr int kCameras = 3;
+constexpr int kWidth = 640;
+constexpr int kHeight = 480;
+constexpr double kCameraFps = 50.0;
+
+// Runs the event loop for a while, so that frames are painted.
+void Wait(int milliseconds)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < milliseconds)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+}
+
+class MainWindowDisplayTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        for (int i = 0; i < kCameras; ++i) {
+            SimOptions options;
+            options.interfaceAddress = TestAddress(i);
+            options.width = kWidth;
+            options.height = kHeight;
+            options.colour = i != 1;
+            options.fps = kCameraFps;
+            cameras_[i] = std::make_unique<SimCamera>();
+            ASSERT_TRUE(cameras_[i]->Start(options)) << cameras_[i]->ErrorText();
+        }
+    }
+
+    static void TearDownTestSuite()
+    {
+        for (auto& camera : cameras_)
+            camera.reset();
+    }
+
+    MainWindowDisplayTest() : context_(dir_.file("lumivex.dat")), deviceDlg_(context_, true, prompts_)
+    {
+        QCoreApplication::setApplicationName(QStringLiteral("Lumivex"));
+    }
+
+    void ConnectAll()
+    {
+        for (int i = 0; i < kCameras; ++i) {
+            SdkDeviceInfo info;
+            ASSERT_TRUE(SdkDeviceInfoFromAddress(TestAddress(i), info));
+            ASSERT_TRUE(deviceDlg_.AddCamera(info));
+        }
+    }
+
+    std::unique_ptr<CLumivexDlg> MakeWindow()
+    {
+        return std::make_unique<CLumivexDlg>(false, context_, deviceDlg_, prompts_,
+                                             QString::fromStdString(dir_.file("lumivex")));
+    }
+
+    static inline std::array<std::unique_ptr<SimCamera>, kCameras> cameras_;
+    TempDir dir_;
+    RecordingPrompts prompts_;
+    CameraContext context_;
+    CDeviceDlg deviceDlg_;
+};
+
+TEST_F(MainWindowDisplayTest, FurtherCamerasGetPreviewWindowsTitledAndCascaded)
+{
+    ASSERT_NO_FATAL_FAILURE(ConnectAll());
+    auto window = MakeWindow();
+    ASSERT_TRUE(prompts_.shown.empty()) << prompts_.Texts().join(' ').toStdString();
+    EXPECT_TRUE(window->IsPreviewing());
+    EXPECT_EQ(window->PreviewWindow(0), nullptr);
+    EXPECT_EQ(window->pos(), QPoint(0, 0));
+    for (int i = 1; i < kCameras; ++i) {
+        CPreview* preview = window->PreviewWindow(i);
+        ASSERT_NE(preview, nullptr);
+        CDeviceInfo* camera = context_.Camera(i);
+        ASSERT_FALSE(camera->GetModel().empty());
+        EXPECT_EQ(preview->windowTitle(), QStringLiteral("Preview - %1(%2)")
+                                              .arg(QString::fromStdString(camera->GetModel()),
+                                                   QString::fromStdString(camera->GetMACAddress())));
+        EXPECT_EQ(preview->pos(), QPoint(50 * i, 50 * i));
+        EXPECT_TRUE(preview->isVisible());
+    }
+    CDeviceInfo* first = context_.FirstCamera();
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Lumivex - %1(%2)")
+                                         .arg(QString::fromStdString(first->GetModel()),
+                                              QString::fromStdString(first->GetMACAddress())));
+    EXPECT_EQ(window->Action(CLumivexDlg::kLiveVideo)->text(), QStringLiteral("Still Image(&P)"));
+    EXPECT_FALSE(window->Action(CLumivexDlg::kManageConnection)->isEnabled());
+}
+
+TEST_F(MainWindowDisplayTest, ZoomOneEighthShowsA640By480ImageIn80By60)
+{
+    ASSERT_NO_FATAL_FAILURE(ConnectAll());
+    auto window = MakeWindow();
+    window->Action(CLumivexDlg::kZoomX1_8)->trigger();
+    Wait(100);
+    QWidget* image = window->MainDisplay().DisplayWindow()->Widget();
+    ASSERT_NE(image, nullptr);
+    EXPECT_EQ(image->size(), QSize(kWidth / 8, kHeight / 8));
+    EXPECT_EQ(window->MainDisplay().DisplayWindow()->Zoom(), 1);
+    for (int i = 1; i < kCameras; ++i) {
+        LxD3DDisplayWnd* display = window->PreviewWindow(i)->Display().DisplayWindow();
+        EXPECT_EQ(display->Zoom(), 1);
+        EXPECT_EQ(display->Widget()->size(), QSize(kWidth / 8, kHeight / 8));
+    }
+
+    // Back to x1, and "Adjust Window Size" keeps the zoom.
+    window->Action(CLumivexDlg::kZoomX1)->trigger();
+    window->Action(CLumivexDlg::kAdjustWindowSize)->trigger();
+    EXPECT_EQ(context_.zoomIndex, 4);
+    EXPECT_EQ(image->size(), QSize(kWidth, kHeight));
+}
+
+TEST_F(MainWindowDisplayTest, FramesArriveAtTheCameraRateAndAreShownAtMostThirtyTimesASecond)
+{
+    ASSERT_NO_FATAL_FAILURE(ConnectAll());
+    auto window = MakeWindow();
+    Wait(1000);
+    std::array<int32_t, kCameras> framesBefore{};
+    std::array<uint64_t, kCameras> shownBefore{};
+    auto display = [&](int i) {
+        return i == 0 ? window->MainDisplay().DisplayWindow() : window->PreviewWindow(i)->Display().DisplayWindow();
+    };
+    for (int i = 0; i < kCameras; ++i) {
+        framesBefore[i] = context_.Camera(i)->GetThread()->FrameCounter();
+        shownBefore[i] = display(i)->Statistics().framesAccepted;
+    }
+    constexpr double kSeconds = 3.0;
+    Wait(static_cast<int>(kSeconds * 1000));
+    for (int i = 0; i < kCameras; ++i) {
+        const double received = (context_.Camera(i)->GetThread()->FrameCounter() - framesBefore[i]) / kSeconds;
+        const double shown = (display(i)->Statistics().framesAccepted - shownBefore[i]) / kSeconds;
+        // The simulated camera's frame timer is loose.
+        EXPECT_GT(received, kCameraFps * 0.6) << "camera " << i;
+        EXPECT_LE(shown, 31.0) << "camera " << i;
+        EXPECT_GT(shown, 15.0) << "camera " << i;
+    }
+}
+
+TEST_F(MainWindowDisplayTest, MouseInputOverTheImageDrawsInImageCoordinates)
+{
+    ASSERT_NO_FATAL_FAILURE(ConnectAll());
+    auto window = MakeWindow();
+    window->Action(CLumivexDlg::kZoomX1_2)->trigger();
+    Wait(100);
+    window->DrawingModeAction(1)->trigger();
+    QWidget* image = window->MainDisplay().DisplayWindow()->Widget();
+    QTest::mousePress(image, Qt::LeftButton, Qt::NoModifier, QPoint(10, 20));
+    QTest::mouseMove(image, QPoint(100, 60));
+    QTest::mousePress(image, Qt::LeftButton, Qt::NoModifier, QPoint(100, 60));
+    QTest::mouseRelease(image, Qt::LeftButton, Qt::NoModifier, QPoint(100, 60));
+    CDrawingManagement& manager = *context_.drawingManager;
+    ASSERT_EQ(manager.ObjectCount(), 1);
+    const std::vector<QPoint> points = manager.ObjectPoints(0);
+    ASSERT_GE(points.size(), 2u);
+    EXPECT_EQ(points[0], QPoint(20, 40));
+    EXPECT_EQ(points[1], QPoint(200, 120));
+    // The line is done: the manager is back to selecting, and so is the toolbar.
+    EXPECT_EQ(manager.Tool(), 0);
+    EXPECT_TRUE(window->DrawingModeAction(0)->isChecked());
+    EXPECT_FALSE(window->DrawingModeAction(1)->isChecked());
+}
+
+TEST_F(MainWindowDisplayTest, StillImageStopsEveryCameraAndLiveVideoStartsThemAgain)
+{
+    ASSERT_NO_FATAL_FAILURE(ConnectAll());
+    auto window = MakeWindow();
+    window->Action(CLumivexDlg::kLiveVideo)->trigger();
+    EXPECT_FALSE(window->IsPreviewing());
+    for (int i = 0; i < kCameras; ++i)
+        EXPECT_EQ(context_.Camera(i)->GetThread(), nullptr);
+    EXPECT_EQ(context_.drawingOverlayPainter, nullptr);
+    window->UpdateMenus();
+    EXPECT_EQ(window->Action(CLumivexDlg::kLiveVideo)->text(), QStringLiteral("Live Video(&P)"));
+    EXPECT_TRUE(window->Action(CLumivexDlg::kManageConnection)->isEnabled());
+
+    window->Action(CLumivexDlg::kLiveVideo)->trigger();
+    EXPECT_TRUE(window->IsPreviewing());
+    Wait(500);
+    EXPECT_GT(context_.FirstCamera()->GetThread()->FrameCounter(), 5);
+    EXPECT_NE(context_.drawingOverlayPainter, nullptr);
+}
+
+TEST(StartUpDisplay, ConnectOnTheCommandLineOpensTheMainWindowWithThoseCameras)
+{
+    SimCamera camera;
+    SimOptions options;
+    options.interfaceAddress = TestAddress(kCameras);
+    options.width = kWidth;
+    options.height = kHeight;
+    ASSERT_TRUE(camera.Start(options)) << camera.ErrorText();
+
+    TempDir dir;
+    RecordingPrompts prompts;
+    LaunchOptions launch;
+    launch.connect = true;
+    launch.connectAddresses = {options.interfaceAddress};
+    CLumivexApp app(QString::fromStdString(dir.file("lumivex")), launch, prompts, dir.file("lumivex.dat"));
+    QString title;
+    bool previewing = false;
+    // Closes the main window once it runs; the timer may also fire while the
+    // cameras are being connected.
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+        auto* window = qobject_cast<CLumivexDlg*>(QApplication::activeModalWidget());
+        if (!window)
+            return;
+        title = window->windowTitle();
+        previewing = window->IsPreviewing();
+        window->Action(CLumivexDlg::kClose)->trigger();
+    });
+    closer.start(500);
+    EXPECT_EQ(app.Run(), 0);
+    EXPECT_TRUE(previewing);
+    EXPECT_TRUE(title.startsWith(QStringLiteral("Lumivex - "))) << title.toStdString();
+    EXPECT_TRUE(std::filesystem::exists(dir.file("lumivex.dat")));
+}
+
+} // namespace

@@ -1,0 +1,51 @@
+#include "AppTestSupport.h"
+
+#include "CameraFakes.h"
+#include "TempDir.h"
+
+#include "camera/CDeviceInfo.h"
+#include "camera/CRS232C_OM.h"
+
+#include <cstdlib>
+
+void RecordingPrompts::Show(QWidget*, const QString& caption, const QString& text, Icon icon)
+{
+    shown.push_back({caption, text, icon});
+}
+
+bool RecordingPrompts::AskYesNo(QWidget*, const QString&, const QString& text)
+{
+    questions.push_back(text);
+    return answer;
+}
+
+bool RecordingPrompts::AskOkCancel(QWidget*, const QString&, const QString& text)
+{
+    questions.push_back(text);
+    return answer;
+}
+
+QStringList RecordingPrompts::Texts() const
+{
+    QStringList texts;
+    for (const Message& message : shown)
+        texts.push_back(message.text);
+    return texts;
+}
+
+std::string TestAddress(int offset)
+{
+    const char* base = std::getenv("LUMIVEX_TEST_ADDR");
+    const std::string address = base ? base : "127.0.0.10";
+    const size_t dot = address.rfind('.');
+    return address.substr(0, dot + 1) + std::to_string(std::atoi(address.c_str() + dot + 1) + offset);
+}
+
+std::unique_ptr<CDeviceInfo> MakeFakeCamera(const TempDir& dir, FakeDevice** device)
+{
+    auto fake = std::make_unique<FakeDevice>();
+    if (device)
+        *device = fake.get();
+    return std::make_unique<CDeviceInfo>(std::move(fake), std::make_unique<FakePipeline>(),
+                                         std::make_unique<CRS232C_OM>(dir.file("serial.ini")));
+}

@@ -1,0 +1,309 @@
+// The main window without a screen: menu texts, enabling and checks, the
+// drawing toolbar, closing, notifications and the missing-OpenGL path that
+// the offscreen platform takes.
+#include "AppTestSupport.h"
+#include "CameraFakes.h"
+#include "TempDir.h"
+
+#include "analysis/CGraphDlg.h"
+#include "analysis/CHistogramDlg.h"
+#include "app/CLumivexDlg.h"
+#include "app/CMyToolBar.h"
+#include "app/CameraContext.h"
+#include "app/Profile.h"
+#include "app/SettingsFile.h"
+#include "camera/CDeviceDlg.h"
+#include "camera/CDeviceInfo.h"
+#include "capture/CCreateAVI.h"
+#include "drawing/CDrawingManagement.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTest>
+
+#include <fstream>
+#include <gtest/gtest.h>
+
+namespace {
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    MainWindowTest() : context_(dir_.file("lumivex.dat")), deviceDlg_(context_, true, prompts_)
+    {
+        QCoreApplication::setApplicationName(QStringLiteral("Lumivex"));
+    }
+
+    std::unique_ptr<CLumivexDlg> MakeWindow(bool optionFile = false)
+    {
+        return std::make_unique<CLumivexDlg>(optionFile, context_, deviceDlg_, prompts_,
+                                             QString::fromStdString(dir_.file("lumivex")));
+    }
+
+    void AddCamera()
+    {
+        FakeDevice* device = nullptr;
+        ASSERT_NE(context_.AddCamera(MakeFakeCamera(dir_, &device)), nullptr);
+        AddFake<FakeInteger>(device->features, "Width", 640);
+        AddFake<FakeInteger>(device->features, "Height", 480);
+    }
+
+    static void Touch(const std::string& path) { std::ofstream(path) << "x"; }
+
+    static bool Enabled(CLumivexDlg& window, CLumivexDlg::Command command)
+    {
+        QAction* action = window.Action(command);
+        return action && action->isEnabled();
+    }
+
+    TempDir dir_;
+    RecordingPrompts prompts_;
+    CameraContext context_;
+    CDeviceDlg deviceDlg_;
+};
+
+TEST_F(MainWindowTest, MenuTitlesAndTextsComeFromTheTranslatableTexts)
+{
+    auto window = MakeWindow();
+    QStringList titles;
+    for (QAction* menu : window->MenuBar()->actions())
+        titles.push_back(menu->text());
+    EXPECT_EQ(titles, (QStringList{"File(&F)", "Option(&O)", "Capture(&C)", "Draw(&D)", "Window(&W)", "Help(&H)"}));
+
+    QStringList option;
+    for (QAction* item : window->MenuBar()->actions()[1]->menu()->actions())
+        option.push_back(item->text());
+    EXPECT_EQ(option, (QStringList{"Live Video(&P)", "Settings(&S)", "Size(&Z)", "Callback(&C)...", "Waveform(&W)",
+                                   "Histogram(&H)", "Manage Connection(&M)"}));
+    EXPECT_EQ(window->Action(CLumivexDlg::kZoomX1_8)->text(), QStringLiteral("x1/8"));
+    EXPECT_EQ(window->Action(CLumivexDlg::kDrawProperty)->text(), QStringLiteral("Draw Property.."));
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Lumivex"));
+}
+
+TEST_F(MainWindowTest, WithoutACameraOnlyTheCameraFreeCommandsWork)
+{
+    auto window = MakeWindow();
+    for (auto command : {CLumivexDlg::kClose, CLumivexDlg::kLiveVideo, CLumivexDlg::kManageConnection,
+                         CLumivexDlg::kToolBar, CLumivexDlg::kDrawProperty, CLumivexDlg::kVersionInformation})
+        EXPECT_TRUE(Enabled(*window, command)) << command;
+    for (auto command : {CLumivexDlg::kSettings, CLumivexDlg::kZoomX8, CLumivexDlg::kZoomX1_8,
+                         CLumivexDlg::kAdjustWindowSize, CLumivexDlg::kCallback, CLumivexDlg::kWaveform,
+                         CLumivexDlg::kHistogram, CLumivexDlg::kSnapShot, CLumivexDlg::kVideoCapture,
+                         CLumivexDlg::kDeleteDrawing, CLumivexDlg::kShowThumbnail})
+        EXPECT_FALSE(Enabled(*window, command)) << command;
+    EXPECT_TRUE(window->Action(CLumivexDlg::kToolBar)->isChecked());
+    EXPECT_TRUE(window->Action(CLumivexDlg::kZoomX1)->isChecked());
+
+    // Live Video does nothing without a camera.
+    window->Action(CLumivexDlg::kLiveVideo)->trigger();
+    EXPECT_EQ(window->Action(CLumivexDlg::kLiveVideo)->text(), QStringLiteral("Live Video(&P)"));
+    EXPECT_TRUE(prompts_.shown.empty());
+}
+
+TEST_F(MainWindowTest, OptionSettingAndHelpAreRemovedWithoutTheirFiles)
+{
+    auto window = MakeWindow(false);
+    EXPECT_EQ(window->Action(CLumivexDlg::kOpSetting), nullptr);
+    EXPECT_EQ(window->Action(CLumivexDlg::kHelp), nullptr);
+    EXPECT_EQ(window->MenuBar()->actions()[5]->menu()->actions().size(), 1);
+
+    Touch(dir_.file("lumivex_User's Guide_jp.pdf"));
+    Touch(dir_.file("lumivex_e.pdf"));
+    window = MakeWindow(true);
+    ASSERT_NE(window->Action(CLumivexDlg::kOpSetting), nullptr);
+    EXPECT_FALSE(window->Action(CLumivexDlg::kOpSetting)->isEnabled());
+    ASSERT_NE(window->Action(CLumivexDlg::kHelp), nullptr);
+    EXPECT_EQ(window->Action(CLumivexDlg::kHelp)->text(), QStringLiteral("Help(&H)..."));
+    EXPECT_EQ(window->HelpFilePath(), QString::fromStdString(dir_.file("lumivex_e.pdf")));
+
+    Touch(dir_.file("lumivex.pdf"));
+    window = MakeWindow(true);
+    EXPECT_EQ(window->HelpFilePath(), QString::fromStdString(dir_.file("lumivex.pdf")));
+}
+
+TEST_F(MainWindowTest, WithACameraButNoOpenGLTheWindowSaysSoAndCloses)
+{
+    AddCamera();
+    auto window = MakeWindow();
+    ASSERT_EQ(prompts_.shown.size(), 1u);
+    EXPECT_EQ(prompts_.shown[0].text, QStringLiteral("This PC does not support OpenGL."));
+    EXPECT_EQ(prompts_.shown[0].icon, MessagePrompts::Icon::Exclamation);
+    EXPECT_FALSE(window->IsPreviewing());
+    EXPECT_TRUE(window->windowTitle().startsWith(QStringLiteral("Lumivex - ")));
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(window->result(), QDialog::Rejected);
+}
+
+TEST_F(MainWindowTest, CameraCommandsFollowTheRecordingFlag)
+{
+    AddCamera();
+    auto window = MakeWindow();
+    for (auto command : {CLumivexDlg::kZoomX8, CLumivexDlg::kZoomX1_8, CLumivexDlg::kAdjustWindowSize,
+                         CLumivexDlg::kManageConnection, CLumivexDlg::kWaveform, CLumivexDlg::kHistogram,
+                         CLumivexDlg::kVideoCapture})
+        EXPECT_TRUE(Enabled(*window, command)) << command;
+
+    window->Action(CLumivexDlg::kZoomX1_8)->trigger();
+    EXPECT_EQ(context_.zoomIndex, 1);
+    EXPECT_TRUE(window->Action(CLumivexDlg::kZoomX1_8)->isChecked());
+    EXPECT_FALSE(window->Action(CLumivexDlg::kZoomX1)->isChecked());
+
+    context_.recordingInProgress = 1;
+    window->UpdateMenus();
+    EXPECT_TRUE(Enabled(*window, CLumivexDlg::kZoomX2));
+    EXPECT_FALSE(Enabled(*window, CLumivexDlg::kVideoCapture));
+    EXPECT_FALSE(Enabled(*window, CLumivexDlg::kWaveform));
+    EXPECT_FALSE(Enabled(*window, CLumivexDlg::kHistogram));
+    EXPECT_FALSE(Enabled(*window, CLumivexDlg::kSettings));
+
+    // The recording control's "finished" notification.
+    prompts_.shown.clear();
+    window->HandleAppMessage(kRecordingFinishedMessage, 0);
+    EXPECT_EQ(context_.recordingInProgress, 0);
+    ASSERT_EQ(prompts_.shown.size(), 1u);
+    EXPECT_EQ(prompts_.shown[0].text, QStringLiteral("AVI File Created."));
+    EXPECT_TRUE(prompts_.shown[0].caption.isEmpty());
+    EXPECT_EQ(prompts_.shown[0].icon, MessagePrompts::Icon::Information);
+}
+
+TEST_F(MainWindowTest, AnOpenAnalysisWindowHoldsManageConnectionAndTakesTheMouse)
+{
+    AddCamera();
+    auto window = MakeWindow();
+    ASSERT_TRUE(Enabled(*window, CLumivexDlg::kManageConnection));
+    window->Action(CLumivexDlg::kWaveform)->trigger();
+    ASSERT_NE(window->WaveformWindow(), nullptr);
+    EXPECT_EQ(context_.waveformRecord.load(), window->WaveformWindow()->Record());
+    EXPECT_TRUE(window->WaveformWindow()->IsActive());
+    EXPECT_FALSE(Enabled(*window, CLumivexDlg::kManageConnection));
+
+    // A left click over the image picks the waveform's row; the drawing manager gets nothing.
+    window->DrawingModeAction(1)->trigger();
+    const int imageTop = window->ToolBar()->geometry().bottom() + 1;
+    QTest::mouseClick(window.get(), Qt::LeftButton, Qt::NoModifier, QPoint(30, imageTop + 100));
+    EXPECT_EQ(window->WaveformWindow()->SelectedRow(), 100);
+    EXPECT_EQ(context_.drawingManager->ObjectCount(), 0);
+
+    window->WaveformWindow()->close();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(Enabled(*window, CLumivexDlg::kManageConnection));
+
+    window->Action(CLumivexDlg::kHistogram)->trigger();
+    ASSERT_NE(window->HistogramWindow(), nullptr);
+    EXPECT_EQ(context_.histogramRecord.load(), window->HistogramWindow()->Record());
+    EXPECT_FALSE(Enabled(*window, CLumivexDlg::kManageConnection));
+    window->HistogramWindow()->close();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(Enabled(*window, CLumivexDlg::kManageConnection));
+
+    // The windows' records leave the context with the main window.
+    window.reset();
+    EXPECT_EQ(context_.waveformRecord.load(), nullptr);
+    EXPECT_EQ(context_.histogramRecord.load(), nullptr);
+}
+
+TEST_F(MainWindowTest, FileCloseQuitsWithoutAskingWhileTheCloseBoxAsks)
+{
+    auto window = MakeWindow();
+    window->SetUnsavedSnapshotCheck([] { return true; });
+    window->show();
+    window->Action(CLumivexDlg::kClose)->trigger();
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(window->result(), QDialog::Accepted);
+    EXPECT_TRUE(prompts_.questions.isEmpty());
+
+    window->show();
+    prompts_.answer = false;
+    window->close();
+    ASSERT_EQ(prompts_.questions.size(), 1);
+    EXPECT_EQ(prompts_.questions[0], QStringLiteral("There are images that are not saved. If you quit this "
+                                                    "application, these images are removed."));
+    EXPECT_TRUE(window->isVisible());
+    prompts_.answer = true;
+    window->close();
+    EXPECT_FALSE(window->isVisible());
+
+    // Nothing unsaved: no question.
+    window->SetUnsavedSnapshotCheck([] { return false; });
+    window->show();
+    window->close();
+    EXPECT_EQ(prompts_.questions.size(), 2);
+    EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(MainWindowTest, EscapeDoesNotCloseTheWindow)
+{
+    auto window = MakeWindow();
+    window->show();
+    QTest::keyClick(window.get(), Qt::Key_Escape);
+    EXPECT_TRUE(window->isVisible());
+    // Keys pressed in the toolbar reach the window too.
+    QTest::keyClick(window->ToolBar(), Qt::Key_Escape);
+    EXPECT_TRUE(window->isVisible());
+}
+
+TEST_F(MainWindowTest, DrawingModesKeepExactlyOneButtonChecked)
+{
+    auto window = MakeWindow();
+    ASSERT_EQ(window->ToolBar()->actions().size(), CLumivexDlg::kDrawingModeCount);
+    EXPECT_TRUE(window->DrawingModeAction(0)->isChecked());
+
+    window->DrawingModeAction(6)->trigger();
+    EXPECT_EQ(context_.drawingManager->Tool(), 6);
+    for (int mode = 0; mode < CLumivexDlg::kDrawingModeCount; ++mode)
+        EXPECT_EQ(window->DrawingModeAction(mode)->isChecked(), mode == 6) << mode;
+
+    // Pressing the checked button again keeps it checked.
+    window->DrawingModeAction(6)->trigger();
+    EXPECT_TRUE(window->DrawingModeAction(6)->isChecked());
+    EXPECT_EQ(context_.drawingManager->Tool(), 6);
+}
+
+TEST_F(MainWindowTest, DeleteDrawingWorksOnTheSelectedShapes)
+{
+    auto window = MakeWindow();
+    CDrawingManagement& manager = *context_.drawingManager;
+    manager.SetImageSize(640, 480);
+    manager.SetTool(1);
+    manager.OnPress(QPoint(10, 10), 0);
+    manager.OnMove(0, QPoint(100, 50));
+    manager.OnPress(QPoint(100, 50), 0);
+    manager.OnRelease();
+    ASSERT_EQ(manager.ObjectCount(), 1);
+    ASSERT_GT(manager.CountSelected(), 0);
+    window->UpdateMenus();
+    ASSERT_TRUE(Enabled(*window, CLumivexDlg::kDeleteDrawing));
+    window->Action(CLumivexDlg::kDeleteDrawing)->trigger();
+    EXPECT_EQ(manager.ObjectCount(), 0);
+    EXPECT_FALSE(Enabled(*window, CLumivexDlg::kDeleteDrawing));
+}
+
+TEST_F(MainWindowTest, TheToolbarSettingIsToggledAndStoredWhenTheWindowCloses)
+{
+    auto window = MakeWindow();
+    window->Action(CLumivexDlg::kToolBar)->trigger();
+    EXPECT_EQ(context_.showToolBar, 0);
+    EXPECT_TRUE(window->ToolBar()->isHidden());
+    EXPECT_FALSE(window->Action(CLumivexDlg::kToolBar)->isChecked());
+    window.reset();
+    EXPECT_EQ(Profile(context_.SettingsPath()).GetInt(kSettingSection, kShowToolBarKey, 1), 0);
+}
+
+TEST_F(MainWindowTest, TheDrawPropertyDialogIsCreatedOnceAndForgottenWhenClosed)
+{
+    auto window = MakeWindow();
+    window->Action(CLumivexDlg::kDrawProperty)->trigger();
+    QDialog* first = window->findChild<QDialog*>(QString(), Qt::FindDirectChildrenOnly);
+    ASSERT_NE(first, nullptr);
+    window->Action(CLumivexDlg::kDrawProperty)->trigger();
+    EXPECT_EQ(window->findChildren<QDialog*>(QString(), Qt::FindDirectChildrenOnly).size(), 1);
+    first->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(window->findChildren<QDialog*>(QString(), Qt::FindDirectChildrenOnly).isEmpty());
+    window->Action(CLumivexDlg::kDrawProperty)->trigger();
+    EXPECT_EQ(window->findChildren<QDialog*>(QString(), Qt::FindDirectChildrenOnly).size(), 1);
+}
+
+} // namespace
