@@ -25,6 +25,8 @@ QSize CSnapShotDlg::ImageSize() const
 
 void CSnapShotDlg::ShowAndActivate()
 {
+    // The window frame's size is known once the window is shown.
+    show();
     if (!sized_) {
         const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
         const QSize decoration = frameGeometry().size() - size();
@@ -35,7 +37,6 @@ void CSnapShotDlg::ShowAndActivate()
         sized_ = true;
     }
     Place();
-    show();
     raise();
     activateWindow();
 }

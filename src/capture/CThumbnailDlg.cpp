@@ -54,6 +54,8 @@ CThumbnailDlg::~CThumbnailDlg()
 
 void CThumbnailDlg::SnapShotTaken(const QWidget* mainWindow)
 {
+    // The window frame's size is known once the window is shown.
+    show();
     if (!placed_) {
         if (const SnapShotImage* newest = list_.Newest())
             list_.SetZoom(SnapShotList::DefaultZoomFor(newest->Width(), newest->Height()));
@@ -61,7 +63,6 @@ void CThumbnailDlg::SnapShotTaken(const QWidget* mainWindow)
         Place(mainWindow);
         placed_ = true;
     }
-    show();
     Refresh();
     raise();
     activateWindow();
