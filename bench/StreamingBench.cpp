@@ -1,10 +1,14 @@
-// Frames per second that an Aravis client receives from the simulated camera
-// over loopback at 1920x1080 Mono8 with 8192-byte packets, and how many it
-// loses. Uses the Aravis client directly. Run inside scripts/netns; the
-// camera answers on LUMIVEX_BENCH_ADDR (default 127.0.0.2).
+// Frames per second that Lumivex's SDK layer receives from the simulated
+// camera over loopback at 1920x1080 Mono8 with 8192-byte packets, and how many
+// it drops when it keeps only the newest frame, as the acquisition thread does.
+// Run inside scripts/netns; the camera answers on LUMIVEX_BENCH_ADDR (default
+// 127.0.0.2).
+#include "sdk/SdkDevice.h"
+#include "sdk/SdkDiscovery.h"
+#include "sdk/SdkPipeline.h"
+#include "sdk/SdkStream.h"
 #include "sim/SimCamera.h"
 
-#include <arv.h>
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
@@ -15,9 +19,14 @@ namespace {
 constexpr int kWidth = 1920;
 constexpr int kHeight = 1080;
 constexpr int kPacketSize = 8192;
-constexpr int kBuffers = 16;
 constexpr double kUnlimitedFps = 1000.0;
-constexpr guint64 kFrameTimeoutUs = 1000000;
+constexpr uint32_t kFrameTimeoutMs = 1000;
+
+template <typename T>
+T* Parameter(SdkGenParameterArray* array, const char* name)
+{
+    return array != nullptr ? dynamic_cast<T*>(array->Get(name)) : nullptr;
+}
 
 void LoopbackStreaming1080pMono8(benchmark::State& state)
 {
@@ -34,46 +43,61 @@ void LoopbackStreaming1080pMono8(benchmark::State& state)
         return;
     }
 
-    GError* error = nullptr;
-    ArvCamera* camera = arv_camera_new(options.interfaceAddress.c_str(), &error);
-    ArvStream* stream = nullptr;
-    if (camera != nullptr)
-        arv_camera_gv_set_packet_size(camera, kPacketSize, &error);
-    if (error == nullptr)
-        stream = arv_camera_create_stream(camera, nullptr, nullptr, &error);
-    if (error != nullptr) {
-        state.SkipWithError(error->message);
-        g_clear_error(&error);
-        g_clear_object(&camera);
+    SdkDeviceInfo info;
+    SdkDevice device;
+    if (!SdkDeviceInfoFromAddress(options.interfaceAddress, info) || !device.Connect(info).IsOK()) {
+        state.SkipWithError("cannot connect to the simulated camera");
         return;
     }
-    const guint payload = arv_camera_get_payload(camera, nullptr);
-    for (int i = 0; i < kBuffers; ++i)
-        arv_stream_push_buffer(stream, arv_buffer_new(payload, nullptr));
-    arv_camera_start_acquisition(camera, nullptr);
-
-    int64_t received = 0;
-    for (auto _ : state) {
-        ArvBuffer* buffer = arv_stream_timeout_pop_buffer(stream, kFrameTimeoutUs);
-        if (buffer == nullptr) {
-            state.SkipWithError("no frame within a second");
-            break;
-        }
-        if (arv_buffer_get_status(buffer) == ARV_BUFFER_STATUS_SUCCESS)
-            ++received;
-        arv_stream_push_buffer(stream, buffer);
+    auto* autoNegotiation = Parameter<SdkGenBoolean>(device.GetGenLink(), "AutoNegotiation");
+    auto* defaultPacketSize = Parameter<SdkGenInteger>(device.GetGenLink(), "DefaultPacketSize");
+    if (autoNegotiation == nullptr || defaultPacketSize == nullptr || !autoNegotiation->SetValue(false).IsOK()
+        || !defaultPacketSize->SetValue(kPacketSize).IsOK() || !device.NegotiatePacketSize().IsOK()) {
+        state.SkipWithError("cannot set the packet size");
+        return;
     }
 
-    guint64 completed = 0;
-    guint64 failures = 0;
-    guint64 underruns = 0;
-    arv_stream_get_statistics(stream, &completed, &failures, &underruns);
-    arv_camera_stop_acquisition(camera, nullptr);
+    SdkStream stream;
+    if (!stream.Open(device, info.GetIPAddress()).IsOK()) {
+        state.SkipWithError("cannot open the stream");
+        return;
+    }
+    SdkPipeline pipeline(stream);
+    auto* start = Parameter<SdkGenCommand>(device.GetGenParameters(), "AcquisitionStart");
+    auto* stop = Parameter<SdkGenCommand>(device.GetGenParameters(), "AcquisitionStop");
+    if (start == nullptr || stop == nullptr || !pipeline.Start().IsOK() || !start->Execute().IsOK()) {
+        state.SkipWithError("cannot start acquisition");
+        return;
+    }
+
+    int64_t received = 0;
+    int64_t dropped = 0;
+    int64_t bytes = 0;
+    for (auto _ : state) {
+        SdkBuffer* buffer = nullptr;
+        if (!pipeline.RetrieveNextBuffer(buffer, kFrameTimeoutMs).IsOK())
+            continue;
+        // Keep only the newest completed frame, releasing the older ones.
+        for (uint32_t waiting = pipeline.GetOutputQueueSize(); waiting > 0; --waiting) {
+            SdkBuffer* newer = nullptr;
+            if (!pipeline.RetrieveNextBuffer(newer, kSdkNoWait).IsOK())
+                break;
+            pipeline.ReleaseBuffer(buffer);
+            buffer = newer;
+            ++dropped;
+        }
+        ++received;
+        bytes += static_cast<int64_t>(buffer->GetDataSize());
+        pipeline.ReleaseBuffer(buffer);
+    }
+
+    stop->Execute();
+    pipeline.Stop();
+    stream.Close();
+    device.Disconnect();
     state.counters["fps"] = benchmark::Counter(static_cast<double>(received), benchmark::Counter::kIsRate);
-    state.counters["dropped"] = static_cast<double>(failures + underruns);
-    state.SetBytesProcessed(received * static_cast<int64_t>(payload));
-    g_clear_object(&stream);
-    g_clear_object(&camera);
+    state.counters["dropped"] = static_cast<double>(dropped);
+    state.SetBytesProcessed(bytes);
 }
 
 } // namespace

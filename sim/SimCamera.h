@@ -61,7 +61,7 @@ public:
     bool WriteMemory(uint32_t address, const void* data, size_t size);
 
     // The option electronics behind the serial bridge (docs/serial-bridge.md;
-    // SimOptionBoard.h has the register layout as SimSerialBridge): port 0
+    // sdk/SdkSerialBridge.h has the register layout): port 0
     // reaches the camera's registers, port 1 the option board's user FPGA.
     // Each port has two 256-byte register banks, 0x00 and 0x80, as the framed
     // protocol reads and writes them. Port 0 always answers; port 1 only with

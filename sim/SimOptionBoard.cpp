@@ -4,7 +4,7 @@
 
 namespace {
 
-using namespace SimSerialBridge;
+using namespace SerialBridge;
 
 constexpr uint8_t kStart = 0x02;
 constexpr uint8_t kEnd = 0x03;
@@ -58,14 +58,14 @@ SimOptionBoard::SimOptionBoard(SimMemory& memory, bool optionBoardFitted, bool f
     camera[kGainOffset2Address] = kGainOffset2;
     cameraHigh[kOptionFlagsAddress] = fivePins ? kFivePinsBit : 0;
     cameraHigh[kBinningFlagAddress] = kBinningFlag;
-    for (int i = 0; i < kPorts; ++i)
+    for (int i = 0; i < kPortCount; ++i)
         memory_.WriteLittleEndian32(kPortBase[i] + kStatus, ports_[i].present ? kStatusPresent : 0);
 }
 
 void SimOptionBoard::Poll(std::chrono::steady_clock::time_point now)
 {
     std::lock_guard lock(mutex_);
-    for (int i = 0; i < kPorts; ++i)
+    for (int i = 0; i < kPortCount; ++i)
         PollPort(i, now);
 }
 
@@ -214,9 +214,9 @@ void SimOptionBoard::Reply(int index, const std::vector<uint8_t>& bytes)
     const uint32_t read = memory_.ReadLittleEndian32(base + kRxReadIndex);
     for (uint8_t byte : bytes) {
         // Never more than the ring holds ahead of the host; the rest is lost.
-        if (written - read >= kRxCapacity)
+        if (written - read >= kRxRingSize)
             break;
-        memory_.Write(base + kRxRing + written % kRxCapacity, &byte, 1);
+        memory_.Write(base + kRxRing + written % kRxRingSize, &byte, 1);
         ++written;
     }
     memory_.WriteLittleEndian32(base + kRxWriteIndex, written);
@@ -225,7 +225,7 @@ void SimOptionBoard::Reply(int index, const std::vector<uint8_t>& bytes)
 std::vector<uint8_t> SimOptionBoard::ReadRegisters(int port, uint8_t bank, uint8_t address, size_t length) const
 {
     std::lock_guard lock(mutex_);
-    if (port < 0 || port >= kPorts)
+    if (port < 0 || port >= kPortCount)
         return {};
     const Bank& source = ports_[port].banks[BankIndex(bank)];
     const size_t end = std::min<size_t>(address + length, kBankSize);
@@ -235,7 +235,7 @@ std::vector<uint8_t> SimOptionBoard::ReadRegisters(int port, uint8_t bank, uint8
 void SimOptionBoard::WriteRegisters(int port, uint8_t bank, uint8_t address, const std::vector<uint8_t>& bytes)
 {
     std::lock_guard lock(mutex_);
-    if (port < 0 || port >= kPorts)
+    if (port < 0 || port >= kPortCount)
         return;
     Bank& target = ports_[port].banks[BankIndex(bank)];
     const size_t count = std::min<size_t>(bytes.size(), kBankSize - address);
@@ -245,21 +245,21 @@ void SimOptionBoard::WriteRegisters(int port, uint8_t bank, uint8_t address, con
 void SimOptionBoard::AnswerNextRequests(int port, uint8_t status, int count)
 {
     std::lock_guard lock(mutex_);
-    if (port >= 0 && port < kPorts)
+    if (port >= 0 && port < kPortCount)
         ports_[port].overrides.insert(ports_[port].overrides.end(), std::max(count, 0), Override{false, status});
 }
 
 void SimOptionBoard::IgnoreNextRequests(int port, int count)
 {
     std::lock_guard lock(mutex_);
-    if (port >= 0 && port < kPorts)
+    if (port >= 0 && port < kPortCount)
         ports_[port].overrides.insert(ports_[port].overrides.end(), std::max(count, 0), Override{true, 0});
 }
 
 void SimOptionBoard::RefuseWrites(int port, bool refuse)
 {
     std::lock_guard lock(mutex_);
-    if (port >= 0 && port < kPorts)
+    if (port >= 0 && port < kPortCount)
         ports_[port].refuseWrites = refuse;
 }
 

@@ -2,6 +2,7 @@
 
 #include "SimMemory.h"
 #include "SimTableUpload.h"
+#include "sdk/SdkSerialBridge.h"
 
 #include <array>
 #include <chrono>
@@ -12,23 +13,6 @@
 #include <optional>
 #include <vector>
 
-// Register layout of the serial bridge (docs/serial-bridge.md): per port a
-// block of little-endian words at its base address.
-namespace SimSerialBridge {
-inline constexpr int kPorts = 2;
-inline constexpr uint32_t kPortBase[kPorts] = {0xE000, 0xE800};
-inline constexpr uint32_t kControl = 0x000;
-inline constexpr uint32_t kStatus = 0x004;
-inline constexpr uint32_t kTxLength = 0x010;
-inline constexpr uint32_t kRxWriteIndex = 0x020;
-inline constexpr uint32_t kRxReadIndex = 0x024;
-inline constexpr uint32_t kTxData = 0x100;
-inline constexpr uint32_t kRxRing = 0x400;
-inline constexpr uint32_t kTxCapacity = 256;
-inline constexpr uint32_t kRxCapacity = 1024;
-inline constexpr uint32_t kControlOpen = 1;
-inline constexpr uint32_t kStatusPresent = 1;
-} // namespace SimSerialBridge
 
 // The device side of the serial bridge and the electronics behind it: port 0
 // the camera's own registers, port 1 the option board's user FPGA. Each port
@@ -87,7 +71,7 @@ private:
 
     SimMemory& memory_;
     mutable std::mutex mutex_;
-    std::array<Port, SimSerialBridge::kPorts> ports_;
+    std::array<Port, SerialBridge::kPortCount> ports_;
     std::vector<SimTableUpload> uploads_;
     std::function<void(const SimTableUpload&)> sink_;
 };

@@ -18,13 +18,20 @@ public:
     SdkDevice(const SdkDevice&) = delete;
     SdkDevice& operator=(const SdkDevice&) = delete;
 
-    // Opens the control channel; access type 1 asks for controller access.
+    // Opens the control channel; access type 1 asks for controller access
+    // (the only type there is). A camera that another host controls gives
+    // STATE_ERROR. Out-of-range values and writes to read-only features fail
+    // from then on as the camera would refuse them.
     virtual SdkResult Connect(const SdkDeviceInfo& info, int accessType = 1);
     // Sets the stream packet size on the channel: the largest that reaches
     // this host when the link parameter AutoNegotiation is on, else
-    // DefaultPacketSize; falls back to fallbackSize when negotiation fails.
+    // DefaultPacketSize; falls back to fallbackSize when that fails or the
+    // camera does not take it. OK when one of these sizes is in effect.
     virtual SdkResult NegotiatePacketSize(int channel = 0, uint32_t fallbackSize = 1440);
     virtual SdkResult SetStreamDestination(const std::string& ipAddress, uint16_t port, int channel = 0);
+    // False once the camera has dropped this host's control; with the link
+    // parameter LinkRecoveryEnabled on, each call (at most once a second)
+    // tries to take the control back.
     virtual bool IsConnected() const;
     virtual SdkResult Disconnect();
 
@@ -35,8 +42,9 @@ public:
     virtual SdkGenParameterArray* GetGenLink();
 
     // Raw access to the camera's register space (bootstrap and device
-    // registers); used by the serial port bridge. Memory lengths are padded to
-    // multiples of 4 bytes as GVCP requires.
+    // registers); used by the serial port bridge. GVCP moves whole 32-bit
+    // words: ReadMemory reads the words that cover any range, WriteMemory
+    // takes only a word-aligned address and size (else INVALID_PARAMETER).
     virtual SdkResult ReadRegister(uint32_t address, uint32_t& value);
     virtual SdkResult WriteRegister(uint32_t address, uint32_t value);
     virtual SdkResult ReadMemory(uint32_t address, void* data, uint32_t size);

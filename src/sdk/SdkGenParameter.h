@@ -167,6 +167,7 @@ public:
     SdkGenParameter* Get(uint32_t index) const;
     uint32_t GetCount() const { return static_cast<uint32_t>(parameters_.size()); }
 
+    // Appends the parameter; one whose name is already present is dropped.
     void Add(std::unique_ptr<SdkGenParameter> parameter);
     void Clear();
 

@@ -22,21 +22,28 @@ public:
     SdkPipeline(const SdkPipeline&) = delete;
     SdkPipeline& operator=(const SdkPipeline&) = delete;
 
-    // Size of each buffer in bytes; takes effect at the next Start.
+    // Size of each buffer in bytes; takes effect at the next Start. 0 (the
+    // default) takes the camera's PayloadSize then.
     virtual SdkResult SetBufferSize(uint32_t bytes);
     virtual uint32_t GetBufferSize() const;
     // Drops every completed buffer not yet retrieved.
     virtual SdkResult Reset();
+    // Hands 16 buffers (at most the stream's capacity) to the stream.
     virtual SdkResult Start();
+    // Ends every wait in RetrieveNextBuffer (ABORTED) and takes the buffers
+    // back; a buffer the program still holds stays valid until released.
+    // Closing or destroying the stream stops its pipeline first.
     virtual SdkResult Stop();
     virtual bool IsStarted() const;
     // The oldest completed buffer. timeoutMs is kSdkNoTimeLimit, kSdkNoWait or
-    // a wait in ms. operationResult, when given, receives the buffer's own
-    // status (MISSING_PACKETS for an incomplete frame, which is released here
-    // and reported as a failure).
+    // a wait in ms (TIMEOUT when none came; STATE_ERROR while stopped).
+    // operationResult, when given, receives the buffer's own status: a frame
+    // with missing packets (MISSING_PACKETS) or one larger than the buffer
+    // (BUFFER_TOO_SMALL) is released here and reported as a failure.
     virtual SdkResult RetrieveNextBuffer(SdkBuffer*& buffer, uint32_t timeoutMs, SdkResult* operationResult = nullptr);
     // Completed buffers waiting to be retrieved.
     virtual uint32_t GetOutputQueueSize() const;
+    // INVALID_PARAMETER for a buffer that is not held (released already).
     virtual SdkResult ReleaseBuffer(SdkBuffer* buffer);
 
 protected:

@@ -17,17 +17,21 @@ public:
     SdkStream(const SdkStream&) = delete;
     SdkStream& operator=(const SdkStream&) = delete;
 
-    // Opens a receiving socket for the camera at cameraIp. Local port 0 and
-    // an empty local address choose them automatically; capacity is the number
-    // of buffers the stream may hold.
+    // Opens a receiving socket for the camera at cameraIp, the address the
+    // device is connected to. The socket is bound on the interface that
+    // reaches the camera, on a port of the system's choice: a local port other
+    // than 0, or a local address other than empty or that interface's, gives
+    // NOT_SUPPORTED. Capacity is the number of buffers the stream may hold.
+    // The device must stay alive while the stream is open; its link parameter
+    // StreamRecoveryEnabled decides whether lost packets are asked for again.
     SdkResult Open(SdkDevice& device, const std::string& cameraIp, uint16_t localPort = 0, int channel = 0,
                    const std::string& localIp = {}, uint32_t capacity = 64);
     bool IsOpen() const;
     SdkResult Close();
     std::string GetLocalIPAddress() const;
     uint16_t GetLocalPort() const;
-    // Stream parameters; holds the command Reset, which clears the stream's
-    // statistics and queued buffers.
+    // Stream parameters; holds the command Reset, which drops the completed
+    // frames not yet retrieved.
     SdkGenParameterArray* GetParameters();
 
     struct Impl;

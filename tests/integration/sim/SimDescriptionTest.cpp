@@ -61,7 +61,7 @@ TEST(SimDescription, RegistersStayApartAndClearOfTheSerialBridge)
         if (f.address == 0)
             continue;
         SCOPED_TRACE(f.name);
-        EXPECT_LE(f.address + f.length, SimSerialBridge::kPortBase[0]);
+        EXPECT_LE(f.address + f.length, SerialBridge::kPortBase[0]);
         if (f.address >= kSimScratchBase)
             scratch.emplace_back(f.address, f.address + f.length);
     }

@@ -13,7 +13,7 @@ namespace {
 
 using namespace std::chrono_literals;
 using Bytes = std::vector<uint8_t>;
-namespace Bridge = SimSerialBridge;
+namespace Bridge = SerialBridge;
 
 constexpr auto kReplyTimeout = 500ms;
 
@@ -74,7 +74,7 @@ public:
         Bytes bytes(std::min<size_t>(waiting, count));
         for (size_t i = 0; i < bytes.size(); ++i) {
             uint8_t word[4] = {};
-            const uint32_t at = (read + static_cast<uint32_t>(i)) % Bridge::kRxCapacity;
+            const uint32_t at = (read + static_cast<uint32_t>(i)) % Bridge::kRxRingSize;
             client_.ReadMemory(base_ + Bridge::kRxRing + at / 4 * 4, word, 4);
             bytes[i] = word[at % 4];
         }

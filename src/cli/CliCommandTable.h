@@ -1,0 +1,10 @@
+// The commands of lumivex-cli, one row each:
+//     LUMIVEX_CLI_COMMAND(name, handler, summary)
+// The handler, int handler(CliContext&), lives in a file of its own; its row
+// here is all it takes to plug it in. This list is included more than once
+// (for the declarations and for the table), so it has no include guard.
+
+LUMIVEX_CLI_COMMAND("list", CliList, QT_TRANSLATE_NOOP("LumivexCli", "List the GigE Vision cameras on the network"))
+LUMIVEX_CLI_COMMAND("features", CliFeatures, QT_TRANSLATE_NOOP("LumivexCli", "List a camera's features with their values and ranges"))
+LUMIVEX_CLI_COMMAND("get", CliGet, QT_TRANSLATE_NOOP("LumivexCli", "Print features of a camera as NAME=value"))
+LUMIVEX_CLI_COMMAND("set", CliSet, QT_TRANSLATE_NOOP("LumivexCli", "Set features of a camera from NAME=VALUE"))

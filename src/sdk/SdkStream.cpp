@@ -1,0 +1,142 @@
+#include "sdk/SdkStream.h"
+
+#include "sdk/SdkArv.h"
+#include "sdk/SdkDevice.h"
+#include "sdk/SdkDeviceImpl.h"
+#include "sdk/SdkLinkParameters.h"
+#include "sdk/SdkStreamImpl.h"
+
+#include <algorithm>
+
+namespace {
+
+// The stream's "Reset" command: drops completed frames nobody retrieved.
+class StreamReset final : public SdkGenCommand {
+public:
+    explicit StreamReset(SdkStream::Impl& stream) : SdkGenCommand("Reset", SDK_VISIBILITY_BEGINNER), stream_(stream) {}
+
+    bool IsWritable() const override { return true; }
+    SdkResult Execute() override
+    {
+        if (stream_.stream == nullptr)
+            return SdkResult::NOT_INITIALIZED;
+        stream_.RequeueCompleted();
+        return SdkResult::OK;
+    }
+
+private:
+    SdkStream::Impl& stream_;
+};
+
+} // namespace
+
+void SdkStream::Impl::RequeueCompleted()
+{
+    while (ArvBuffer* buffer = arv_stream_try_pop_buffer(stream))
+        arv_stream_push_buffer(stream, buffer);
+}
+
+bool SdkStream::Impl::StreamRecoveryEnabled() const
+{
+    bool enabled = false;
+    auto* parameter = owner != nullptr ? dynamic_cast<SdkGenBoolean*>(owner->GetGenLink()->Get(kStreamRecoveryEnabled)) : nullptr;
+    return parameter != nullptr && parameter->GetValue(enabled).IsOK() && enabled;
+}
+
+void SdkStream::Impl::ApplyRecoveryOption()
+{
+    if (ARV_IS_GV_STREAM(stream))
+        g_object_set(stream, "packet-resend",
+                     StreamRecoveryEnabled() ? ARV_GV_STREAM_PACKET_RESEND_ALWAYS : ARV_GV_STREAM_PACKET_RESEND_NEVER,
+                     nullptr);
+}
+
+SdkStream::SdkStream() : impl_(std::make_unique<Impl>()) {}
+
+SdkStream::~SdkStream()
+{
+    Close();
+    const std::vector<SdkStreamClient*> clients = impl_->clients;
+    for (SdkStreamClient* client : clients)
+        client->OnStreamDestroyed();
+}
+
+SdkResult SdkStream::Open(SdkDevice& device, const std::string& cameraIp, uint16_t localPort, int channel,
+                          const std::string& localIp, uint32_t capacity)
+{
+    if (impl_->stream != nullptr)
+        return SdkResult::STATE_ERROR;
+    SdkDevice::Impl* deviceImpl = device.GetImpl();
+    if (deviceImpl == nullptr || deviceImpl->camera == nullptr || !device.IsConnected())
+        return SdkResult::NOT_CONNECTED;
+    if (cameraIp != deviceImpl->deviceAddress || capacity == 0)
+        return SdkResult::INVALID_PARAMETER;
+    // Aravis binds the receiving socket itself, on the interface that reaches
+    // the camera and on a port of its choice.
+    if (localPort != 0 || (!localIp.empty() && localIp != deviceImpl->interfaceAddress))
+        return SdkResult::NOT_SUPPORTED;
+
+    SdkResult result = ArvCall([&](GError** error) { arv_camera_gv_select_stream_channel(deviceImpl->camera, channel, error); });
+    ArvStream* stream = nullptr;
+    if (result.IsOK())
+        result = ArvCall([&](GError** error) { stream = arv_camera_create_stream(deviceImpl->camera, nullptr, nullptr, error); });
+    if (!result.IsOK() || stream == nullptr) {
+        if (stream != nullptr)
+            g_object_unref(stream);
+        return result.IsOK() ? SdkResult(SdkResult::GENERIC_ERROR) : result;
+    }
+
+    impl_->stream = stream;
+    impl_->device = ARV_DEVICE(g_object_ref(arv_camera_get_device(deviceImpl->camera)));
+    impl_->owner = &device;
+    impl_->receiving = true;
+    impl_->capacity = capacity;
+    impl_->localIp = deviceImpl->interfaceAddress;
+    impl_->localPort = ARV_IS_GV_STREAM(stream) ? arv_gv_stream_get_port(ARV_GV_STREAM(stream)) : 0;
+    impl_->parameters.Add(std::make_unique<StreamReset>(*impl_));
+    impl_->ApplyRecoveryOption();
+    return SdkResult::OK;
+}
+
+bool SdkStream::IsOpen() const
+{
+    return impl_->stream != nullptr;
+}
+
+SdkResult SdkStream::Close()
+{
+    if (impl_->stream == nullptr)
+        return SdkResult::NOT_INITIALIZED;
+    const std::vector<SdkStreamClient*> clients = impl_->clients;
+    for (SdkStreamClient* client : clients)
+        client->OnStreamClosing();
+    impl_->parameters.Clear();
+    // Freeing the stream stops its receiving thread, which Aravis expects to
+    // be running then, and frees the buffers still queued.
+    if (!impl_->receiving)
+        arv_stream_start_thread(impl_->stream);
+    g_object_unref(impl_->stream);
+    g_object_unref(impl_->device);
+    impl_->stream = nullptr;
+    impl_->device = nullptr;
+    impl_->owner = nullptr;
+    impl_->receiving = false;
+    impl_->localIp.clear();
+    impl_->localPort = 0;
+    return SdkResult::OK;
+}
+
+std::string SdkStream::GetLocalIPAddress() const
+{
+    return impl_->localIp;
+}
+
+uint16_t SdkStream::GetLocalPort() const
+{
+    return impl_->localPort;
+}
+
+SdkGenParameterArray* SdkStream::GetParameters()
+{
+    return &impl_->parameters;
+}

@@ -1,0 +1,62 @@
+#include "FakeCamera.h"
+
+#include "sdk/SdkDiscovery.h"
+
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+
+#include <chrono>
+#include <thread>
+
+extern char** environ;
+
+namespace {
+
+constexpr auto kStartTimeout = std::chrono::seconds(10);
+constexpr auto kPollInterval = std::chrono::milliseconds(50);
+
+} // namespace
+
+FakeCamera::FakeCamera(std::string address, const std::vector<std::string>& extraArguments)
+    : address_(std::move(address)), serial_("GV" + address_.substr(address_.rfind('.') + 1))
+{
+    std::vector<std::string> arguments{"arv-fake-gv-camera-0.8", "-i", address_, "-s", serial_};
+    arguments.insert(arguments.end(), extraArguments.begin(), extraArguments.end());
+    std::vector<char*> argv;
+    for (std::string& argument : arguments)
+        argv.push_back(argument.data());
+    argv.push_back(nullptr);
+    if (address_.empty() || posix_spawnp(&pid_, argv[0], nullptr, nullptr, argv.data(), environ) != 0) {
+        pid_ = -1;
+        return;
+    }
+    auto deadline = std::chrono::steady_clock::now() + kStartTimeout;
+    SdkDeviceInfo info;
+    while (!ready_ && std::chrono::steady_clock::now() < deadline) {
+        ready_ = SdkDeviceInfoFromAddress(address_, info);
+        if (!ready_)
+            std::this_thread::sleep_for(kPollInterval);
+    }
+}
+
+FakeCamera::~FakeCamera()
+{
+    if (pid_ <= 0)
+        return;
+    kill(pid_, SIGTERM);
+    int status = 0;
+    waitpid(pid_, &status, 0);
+}
+
+void FakeCamera::Pause()
+{
+    if (pid_ > 0)
+        kill(pid_, SIGSTOP);
+}
+
+void FakeCamera::Resume()
+{
+    if (pid_ > 0)
+        kill(pid_, SIGCONT);
+}

@@ -1,0 +1,189 @@
+// The SDK layer against the project's simulated camera, which has the serial
+// bridge and a feature set like the real cameras'.
+#include "TestAddress.h"
+
+#include "sdk/SdkDevice.h"
+#include "sdk/SdkDiscovery.h"
+#include "sdk/SdkPipeline.h"
+#include "sdk/SdkSerialPort.h"
+#include "sdk/SdkStream.h"
+#include "sim/SimCamera.h"
+
+#include <arpa/inet.h>
+#include <gtest/gtest.h>
+
+#include <map>
+
+namespace {
+
+using Bytes = std::vector<uint8_t>;
+
+constexpr uint32_t kReplyTimeoutMs = 1000;
+constexpr uint8_t kStart = 0x02;
+constexpr uint8_t kEnd = 0x03;
+constexpr uint8_t kWriteBit = 0x02;
+constexpr uint8_t kBusy = 0x07;
+
+Bytes ReadRequest(uint8_t bank, uint8_t address, uint8_t length)
+{
+    return {kStart, bank, address, length, 0x01, kEnd};
+}
+
+Bytes WriteRequest(uint8_t bank, uint8_t address, const Bytes& data)
+{
+    Bytes frame{kStart, static_cast<uint8_t>(bank | kWriteBit), address, static_cast<uint8_t>(data.size())};
+    frame.insert(frame.end(), data.begin(), data.end());
+    frame.push_back(kEnd);
+    return frame;
+}
+
+class SimCameraSdkTest : public ::testing::Test {
+protected:
+    void Start(SimOptions options = {})
+    {
+        options.interfaceAddress = TestAddress();
+        options.width = 160;
+        options.height = 120;
+        ASSERT_TRUE(sim_.Start(options)) << sim_.ErrorText();
+        SdkDeviceInfo info;
+        ASSERT_TRUE(SdkDeviceInfoFromAddress(options.interfaceAddress, info));
+        ASSERT_TRUE(device_.Connect(info).IsOK());
+    }
+
+    // Sends one request frame and reads a reply of replySize bytes.
+    Bytes Exchange(const Bytes& request, uint32_t replySize)
+    {
+        uint32_t written = 0;
+        EXPECT_TRUE(port_.Write(request.data(), static_cast<uint32_t>(request.size()), &written).IsOK());
+        EXPECT_EQ(written, request.size());
+        Bytes reply(replySize);
+        uint32_t read = 0;
+        port_.Read(reply.data(), replySize, &read, kReplyTimeoutMs);
+        reply.resize(read);
+        return reply;
+    }
+
+    SimCamera sim_;
+    SdkDevice device_;
+    SdkSerialPort port_;
+};
+
+} // namespace
+
+TEST_F(SimCameraSdkTest, RegisterReadsAndWritesTravelThroughBothPorts)
+{
+    ASSERT_NO_FATAL_FAILURE(Start());
+    sim_.WriteOptionRegisters(0, 0x00, 50, {0x2A});
+    ASSERT_TRUE(port_.Open(device_, 0).IsOK());
+    EXPECT_EQ(Exchange(ReadRequest(0x00, 50, 1), 4), (Bytes{kStart, 0x01, 0x2A, kEnd}));
+
+    Bytes ack = Exchange(WriteRequest(0x00, 94, {0x12, 0x34}), 4);
+    ASSERT_EQ(ack.size(), 4u);
+    EXPECT_EQ(ack[0], kStart);
+    EXPECT_LE(ack[2], 1) << "status";
+    EXPECT_EQ(ack[3], kEnd);
+    EXPECT_EQ(sim_.ReadOptionRegisters(0, 0x00, 94, 2), (Bytes{0x12, 0x34}));
+
+    // Port 1 is the option board's FPGA, with registers of its own.
+    ASSERT_TRUE(port_.Open(device_, 1).IsOK());
+    sim_.WriteOptionRegisters(1, 0x80, 10, {1, 2, 3});
+    EXPECT_EQ(Exchange(ReadRequest(0x80, 10, 3), 6), (Bytes{kStart, 3, 1, 2, 3, kEnd}));
+}
+
+TEST_F(SimCameraSdkTest, ARefusalStatusReachesTheHost)
+{
+    ASSERT_NO_FATAL_FAILURE(Start());
+    ASSERT_TRUE(port_.Open(device_, 0).IsOK());
+    sim_.AnswerNextRequests(0, kBusy);
+    EXPECT_EQ(Exchange(ReadRequest(0x80, 0, 12), 4), (Bytes{kStart, 0x00, kBusy, kEnd}));
+    // Only the next request was refused.
+    EXPECT_EQ(Exchange(ReadRequest(0x80, 0, 12), 15).size(), 15u);
+}
+
+TEST_F(SimCameraSdkTest, AnUnansweredRequestTimesOutWithNothingRead)
+{
+    ASSERT_NO_FATAL_FAILURE(Start());
+    ASSERT_TRUE(port_.Open(device_, 0).IsOK());
+    sim_.IgnoreNextRequests(0);
+    const Bytes request = ReadRequest(0x00, 50, 1);
+    uint32_t written = 0;
+    ASSERT_TRUE(port_.Write(request.data(), 6, &written).IsOK());
+    uint8_t reply[4] = {};
+    uint32_t read = 99;
+    EXPECT_EQ(port_.Read(reply, 4, &read, 100).GetCode(), SdkResult::TIMEOUT);
+    EXPECT_EQ(read, 0u);
+}
+
+TEST_F(SimCameraSdkTest, APortThatTakesNoBytesFailsTheWrite)
+{
+    ASSERT_NO_FATAL_FAILURE(Start());
+    ASSERT_TRUE(port_.Open(device_, 0).IsOK());
+    sim_.RefuseWrites(0, true);
+    const Bytes request = ReadRequest(0x00, 50, 1);
+    uint32_t written = 99;
+    EXPECT_EQ(port_.Write(request.data(), 6, &written).GetCode(), SdkResult::TIMEOUT);
+    EXPECT_EQ(written, 0u);
+}
+
+TEST_F(SimCameraSdkTest, WithoutAnOptionBoardOnlyPortZeroOpens)
+{
+    SimOptions options;
+    options.optionBoard = false;
+    ASSERT_NO_FATAL_FAILURE(Start(options));
+    EXPECT_EQ(port_.Open(device_, 1).GetCode(), SdkResult::NOT_SUPPORTED);
+    EXPECT_FALSE(port_.IsOpen());
+    EXPECT_TRUE(port_.Open(device_, 0).IsOK());
+}
+
+TEST_F(SimCameraSdkTest, FeaturesCarryEveryVisibilityLevelAndTheCameraKey)
+{
+    ASSERT_NO_FATAL_FAILURE(Start());
+    std::map<SdkVisibility, int> levels;
+    const SdkGenParameterArray& features = *device_.GetGenParameters();
+    for (uint32_t i = 0; i < features.GetCount(); ++i)
+        ++levels[features.Get(i)->GetVisibility()];
+    EXPECT_GT(levels[SDK_VISIBILITY_BEGINNER], 0);
+    EXPECT_GT(levels[SDK_VISIBILITY_EXPERT], 0);
+    EXPECT_GT(levels[SDK_VISIBILITY_GURU], 0);
+    EXPECT_GT(levels[SDK_VISIBILITY_INVISIBLE], 0);
+    EXPECT_EQ(features.Get("ModelCode")->GetVisibility(), SDK_VISIBILITY_EXPERT);
+    EXPECT_EQ(features.Get("PLC_ctrl0")->GetVisibility(), SDK_VISIBILITY_GURU);
+    EXPECT_FALSE(features.Get("PLC_ctrl0")->IsVisible(SDK_VISIBILITY_EXPERT));
+
+    auto* key = dynamic_cast<SdkGenInteger*>(features.Get("GevCurrentIPAddress"));
+    ASSERT_NE(key, nullptr);
+    int64_t address = 0;
+    ASSERT_TRUE(key->GetValue(address).IsOK());
+    in_addr expected{};
+    inet_pton(AF_INET, TestAddress().c_str(), &expected);
+    EXPECT_EQ(address, ntohl(expected.s_addr));
+}
+
+TEST_F(SimCameraSdkTest, FramesArriveInTheCamerasFormatAndGeometry)
+{
+    ASSERT_NO_FATAL_FAILURE(Start());
+    ASSERT_TRUE(device_.NegotiatePacketSize().IsOK());
+    SdkStream stream;
+    ASSERT_TRUE(stream.Open(device_, TestAddress()).IsOK());
+    SdkPipeline pipeline(stream);
+    ASSERT_TRUE(pipeline.Start().IsOK());
+    auto* start = dynamic_cast<SdkGenCommand*>(device_.GetGenParameters()->Get("AcquisitionStart"));
+    ASSERT_TRUE(start != nullptr && start->Execute().IsOK());
+
+    auto* format = dynamic_cast<SdkGenEnum*>(device_.GetGenParameters()->Get("PixelFormat"));
+    int64_t pixelFormat = 0;
+    ASSERT_TRUE(format->GetValue(pixelFormat).IsOK());
+    uint64_t lastBlock = 0;
+    for (int frame = 0; frame < 3; ++frame) {
+        SdkBuffer* buffer = nullptr;
+        ASSERT_TRUE(pipeline.RetrieveNextBuffer(buffer, 3000).IsOK());
+        EXPECT_EQ(buffer->GetImage()->GetWidth(), 160u);
+        EXPECT_EQ(buffer->GetImage()->GetHeight(), 120u);
+        EXPECT_EQ(buffer->GetImage()->GetPixelType(), pixelFormat);
+        EXPECT_GT(buffer->GetBlockID(), lastBlock);
+        lastBlock = buffer->GetBlockID();
+        pipeline.ReleaseBuffer(buffer);
+    }
+    auto* stop = dynamic_cast<SdkGenCommand*>(device_.GetGenParameters()->Get("AcquisitionStop"));
+    EXPECT_TRUE(stop->Execute().IsOK());
+}
