@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -45,6 +46,9 @@ public:
 
     // Null restores the program's message box reporter.
     void SetReporter(SerialErrorReporter* reporter);
+    // For tests: stands in for the millisecond sleeps of the reply polls and
+    // the pause after a failed access. Null restores the real sleep.
+    void SetSleep(std::function<void(uint32_t ms)> sleep);
 
 private:
     struct Impl;

@@ -8,3 +8,4 @@ LUMIVEX_CLI_COMMAND("list", CliList, QT_TRANSLATE_NOOP("LumivexCli", "List the G
 LUMIVEX_CLI_COMMAND("features", CliFeatures, QT_TRANSLATE_NOOP("LumivexCli", "List a camera's features with their values and ranges"))
 LUMIVEX_CLI_COMMAND("get", CliGet, QT_TRANSLATE_NOOP("LumivexCli", "Print features of a camera as NAME=value"))
 LUMIVEX_CLI_COMMAND("set", CliSet, QT_TRANSLATE_NOOP("LumivexCli", "Set features of a camera from NAME=VALUE"))
+LUMIVEX_CLI_COMMAND("serial", CliSerial, QT_TRANSLATE_NOOP("LumivexCli", "Read or write registers through a camera's serial channel"))

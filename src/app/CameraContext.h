@@ -1,0 +1,80 @@
+#pragma once
+
+#include "camera/DisplaySettings.h"
+#include "camera/FrameRequest.h"
+#include "camera/HandOffRecords.h"
+#include "camera/HistogramRecord.h"
+#include "camera/RecorderSlot.h"
+#include "camera/WaveformRecord.h"
+#include "drawing/CDrawingManagement.h"
+#include "drawing/DrawingManagementBase.h"
+
+#include <atomic>
+#include <cstdint>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <vector>
+
+class CDeviceInfo;
+class QWidget;
+
+// The one application-wide record that every window shares: the connected
+// cameras, the display settings, the drawing manager, the snapshot list and
+// the hand-off records between the acquisition threads and the windows.
+// Created before any window and destroyed after the main window has closed;
+// it reads its settings at creation and writes them back at destruction.
+class CameraContext {
+public:
+    static constexpr int kMaxCameras = 4;
+    static constexpr int32_t kDefaultShowToolBar = 1;
+    static constexpr int32_t kDefaultZoomIndex = 4; // x1
+    static constexpr int32_t kDefaultThumbnailBorder = 5;
+    static constexpr int32_t kDefaultThumbnailScale = 2;
+
+    // An empty path means SettingsFilePath().
+    explicit CameraContext(std::string settingsPath = {});
+    ~CameraContext();
+    CameraContext(const CameraContext&) = delete;
+    CameraContext& operator=(const CameraContext&) = delete;
+
+    const std::string& SettingsPath() const { return settingsPath_; }
+
+    // The camera list, in connection order; the first camera is the one the
+    // control panels and most commands act on.
+    int CameraCount() const { return static_cast<int>(cameras_.size()); }
+    CDeviceInfo* Camera(int index) const;
+    CDeviceInfo* FirstCamera() const { return Camera(0); }
+    // Appends a camera: sets its context and 1-based number, creates its
+    // overlay registry and points it at this context's hand-off records.
+    // Null, destroying the camera, when the list is full.
+    CDeviceInfo* AddCamera(std::unique_ptr<CDeviceInfo> camera);
+    // Destroys the camera's overlay registry, then the camera, and takes it
+    // out of the list keeping the others' order.
+    void RemoveCamera(CDeviceInfo* camera);
+    // The records every camera's acquisition thread serves.
+    HandOffRecords Records();
+
+    int32_t recordingInProgress = 0;
+    DisplaySettings displaySettings;
+    QWidget* mainWindow = nullptr;
+    std::unique_ptr<CDrawingManagement> drawingManager;
+    int32_t showToolBar = kDefaultShowToolBar;
+    int32_t zoomIndex = kDefaultZoomIndex;
+    FrameRequest frameRequest;
+    // The snapshot list (capture subsystem), owned; null while it has none.
+    std::shared_ptr<void> snapshotList;
+    std::mutex snapshotMutex;
+    int32_t thumbnailBorder = kDefaultThumbnailBorder;
+    int32_t thumbnailScale = kDefaultThumbnailScale;
+    RecorderSlot recorder;
+    // The open waveform and histogram windows' records; null while closed.
+    std::atomic<WaveformRecord*> waveformRecord{nullptr};
+    std::atomic<HistogramRecord*> histogramRecord{nullptr};
+    // The "Drawing" overlay painter of the first camera; null when none.
+    std::unique_ptr<DrawingManagementBase> drawingOverlayPainter;
+
+private:
+    std::string settingsPath_;
+    std::vector<std::unique_ptr<CDeviceInfo>> cameras_;
+};

@@ -1,0 +1,167 @@
+#include "camera/FeatureAccess.h"
+
+#include "sdk/SdkGenParameter.h"
+
+#include <algorithm>
+
+namespace {
+
+// The feature of that name when it has the wanted type, else null.
+template <typename Typed>
+Typed* FindTyped(SdkGenParameterArray* features, const std::string& name, SdkGenType type)
+{
+    if (!features)
+        return nullptr;
+    SdkGenParameter* parameter = features->Get(name);
+    if (!parameter || parameter->GetType() != type)
+        return nullptr;
+    return dynamic_cast<Typed*>(parameter);
+}
+
+int32_t Low32(int64_t value)
+{
+    return static_cast<int32_t>(static_cast<uint32_t>(static_cast<uint64_t>(value)));
+}
+
+} // namespace
+
+bool ReadFeatureValue(SdkGenParameterArray* features, const std::string& name, int32_t& value)
+{
+    if (auto* integer = FindTyped<SdkGenInteger>(features, name, SDK_GEN_INTEGER)) {
+        int64_t read = 0;
+        if (!integer->GetValue(read).IsOK())
+            return false;
+        value = Low32(read);
+        return true;
+    }
+    if (auto* enumeration = FindTyped<SdkGenEnum>(features, name, SDK_GEN_ENUM)) {
+        int64_t read = 0;
+        if (!enumeration->GetValue(read).IsOK())
+            return false;
+        value = Low32(read);
+        return true;
+    }
+    if (auto* boolean = FindTyped<SdkGenBoolean>(features, name, SDK_GEN_BOOLEAN)) {
+        bool read = false;
+        if (!boolean->GetValue(read).IsOK())
+            return false;
+        value = read ? 1 : 0;
+        return true;
+    }
+    return false;
+}
+
+bool WriteFeatureValue(SdkGenParameterArray* features, const std::string& name, int32_t value)
+{
+    if (auto* integer = FindTyped<SdkGenInteger>(features, name, SDK_GEN_INTEGER))
+        return integer->SetValue(value).IsOK();
+    if (auto* enumeration = FindTyped<SdkGenEnum>(features, name, SDK_GEN_ENUM))
+        return enumeration->SetValue(static_cast<int64_t>(value)).IsOK();
+    if (auto* boolean = FindTyped<SdkGenBoolean>(features, name, SDK_GEN_BOOLEAN))
+        return boolean->SetValue(value != 0).IsOK();
+    return false;
+}
+
+bool ReadIntRange(SdkGenParameterArray* features, const std::string& name, int32_t& min, int32_t& max,
+                  int32_t& increment)
+{
+    auto* integer = FindTyped<SdkGenInteger>(features, name, SDK_GEN_INTEGER);
+    if (!integer)
+        return false;
+    int64_t readMin = 0;
+    int64_t readMax = 0;
+    int64_t readIncrement = 0;
+    if (!integer->GetMin(readMin).IsOK() || !integer->GetMax(readMax).IsOK() ||
+        !integer->GetIncrement(readIncrement).IsOK())
+        return false;
+    min = Low32(readMin);
+    max = Low32(readMax);
+    increment = Low32(readIncrement);
+    return true;
+}
+
+bool ReadFloatValue(SdkGenParameterArray* features, const std::string& name, double& value)
+{
+    auto* real = FindTyped<SdkGenFloat>(features, name, SDK_GEN_FLOAT);
+    double read = 0.0;
+    if (!real || !real->GetValue(read).IsOK())
+        return false;
+    value = read;
+    return true;
+}
+
+bool WriteFloatValue(SdkGenParameterArray* features, const std::string& name, double value)
+{
+    auto* real = FindTyped<SdkGenFloat>(features, name, SDK_GEN_FLOAT);
+    return real && real->SetValue(value).IsOK();
+}
+
+bool ReadFloatRange(SdkGenParameterArray* features, const std::string& name, double& max, double& min)
+{
+    auto* real = FindTyped<SdkGenFloat>(features, name, SDK_GEN_FLOAT);
+    double readMax = 0.0;
+    double readMin = 0.0;
+    if (!real || !real->GetMax(readMax).IsOK() || !real->GetMin(readMin).IsOK())
+        return false;
+    max = readMax;
+    min = readMin;
+    return true;
+}
+
+bool ReadFeatureText(SdkGenParameterArray* features, const std::string& name, std::string& text)
+{
+    std::string read;
+    if (auto* enumeration = FindTyped<SdkGenEnum>(features, name, SDK_GEN_ENUM)) {
+        if (!enumeration->GetValue(read).IsOK())
+            return false;
+        text = read;
+        return true;
+    }
+    if (auto* string = FindTyped<SdkGenString>(features, name, SDK_GEN_STRING)) {
+        if (!string->GetValue(read).IsOK())
+            return false;
+        text = read;
+        return true;
+    }
+    return false;
+}
+
+bool ExecuteCommand(SdkGenParameterArray* features, const std::string& name)
+{
+    auto* command = FindTyped<SdkGenCommand>(features, name, SDK_GEN_COMMAND);
+    return command && command->Execute().IsOK();
+}
+
+bool IsFeatureAvailable(SdkGenParameterArray* features, const std::string& name)
+{
+    if (!features)
+        return false;
+    const SdkGenParameter* parameter = features->Get(name);
+    return parameter && parameter->IsVisible(SDK_VISIBILITY_GURU);
+}
+
+bool WriteIntClamped(SdkGenParameterArray* features, const std::string& name, int32_t value)
+{
+    int32_t min = 0;
+    int32_t max = 0;
+    int32_t increment = 0;
+    if (ReadIntRange(features, name, min, max, increment)) {
+        // Clamp first, then drop the remainder: multiples are counted from
+        // zero, and C++'s remainder keeps the sign of the value, so negative
+        // values move toward zero.
+        value = std::max(min, std::min(value, max));
+        if (increment < 1)
+            increment = 1;
+        value -= value % increment;
+    }
+    return WriteFeatureValue(features, name, value);
+}
+
+bool WriteFloatClamped(SdkGenParameterArray* features, const std::string& name, double value)
+{
+    double max = 0.0;
+    double min = 0.0;
+    if (ReadFloatRange(features, name, max, min))
+        value = std::max(min, std::min(value, max));
+    return WriteFloatValue(features, name, value);
+}

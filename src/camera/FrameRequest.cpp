@@ -1,0 +1,26 @@
+#include "camera/FrameRequest.h"
+
+void FrameRequest::Post(uint8_t* destination, size_t size, uint32_t key)
+{
+    std::lock_guard lock(mutex);
+    completed.Reset();
+    buffer = destination;
+    bufferSize = size;
+    blockId = 0;
+    cameraKey = key;
+    // A size mismatch of an earlier request must not fail this one.
+    error = 0;
+    pending = 1;
+}
+
+bool FrameRequest::Finish(std::chrono::milliseconds timeout, uint32_t& copiedBlockId)
+{
+    const bool signalled = completed.WaitFor(timeout);
+    std::lock_guard lock(mutex);
+    const bool copied = signalled && error == 0;
+    if (copied)
+        copiedBlockId = blockId;
+    pending = 0;
+    buffer = nullptr;
+    return copied;
+}

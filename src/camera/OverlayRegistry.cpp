@@ -1,0 +1,43 @@
+#include "camera/OverlayRegistry.h"
+
+#include <QPainter>
+
+#include <algorithm>
+
+uint32_t OverlayRegistry::Add(OverlayPaintFunction function, void* userData)
+{
+    std::lock_guard lock(mutex_);
+    uint32_t largest = 0;
+    for (const Entry& entry : entries_)
+        largest = std::max(largest, entry.key);
+    const uint32_t key = largest + 1;
+    entries_.push_back({key, function, userData});
+    return key;
+}
+
+bool OverlayRegistry::Remove(uint32_t key)
+{
+    std::lock_guard lock(mutex_);
+    auto found = std::find_if(entries_.begin(), entries_.end(), [key](const Entry& entry) { return entry.key == key; });
+    if (found == entries_.end())
+        return false;
+    entries_.erase(found);
+    return true;
+}
+
+bool OverlayRegistry::IsEmpty() const
+{
+    std::lock_guard lock(mutex_);
+    return entries_.empty();
+}
+
+void OverlayRegistry::PaintAll(QPainter& painter, uint8_t* pixels, int32_t width, int32_t height, uint32_t blockId,
+                               const int32_t* droppedCount)
+{
+    std::lock_guard lock(mutex_);
+    for (const Entry& entry : entries_) {
+        painter.save();
+        entry.function(painter, pixels, width, height, blockId, entry.userData, droppedCount);
+        painter.restore();
+    }
+}

@@ -1,0 +1,337 @@
+#include "camera/Thread.h"
+
+#include "camera/FeatureAccess.h"
+#include "camera/FrameConverter.h"
+#include "camera/FrameDisplayTarget.h"
+#include "camera/FrameImage.h"
+#include "camera/OverlayRegistry.h"
+#include "camera/PixelFormats.h"
+#include "sdk/SdkBuffer.h"
+#include "sdk/SdkDevice.h"
+#include "sdk/SdkPipeline.h"
+
+#include <QPainter>
+
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <chrono>
+#include <cstring>
+#include <system_error>
+
+namespace {
+
+// The analysis marker colour; on grey frames the grey nearest to it.
+const QColor kMarkerColour(0, 255, 0);
+constexpr int kMarkerGrey = (0 + 255 + 0) / 3;
+// "Above normal": one nice step above the process's own priority.
+constexpr int kAboveNormalNiceStep = 1;
+
+int64_t NowMs()
+{
+    using namespace std::chrono;
+    return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+}
+
+// Raising a thread's priority needs no privilege on some systems and is
+// refused on others; the thread runs at normal priority then.
+void RaiseCurrentThreadPriority()
+{
+    const pid_t thread = gettid();
+    errno = 0;
+    const int nice = getpriority(PRIO_PROCESS, static_cast<id_t>(thread));
+    if (errno == 0)
+        setpriority(PRIO_PROCESS, static_cast<id_t>(thread), nice - kAboveNormalNiceStep);
+}
+
+uint32_t ReadCameraKey(SdkDevice& device)
+{
+    int32_t key = 0;
+    if (!ReadFeatureValue(device.GetGenParameters(), "GevCurrentIPAddress", key))
+        return 0;
+    return static_cast<uint32_t>(key);
+}
+
+} // namespace
+
+bool IsDisplayDue(int64_t nowMs, int64_t lastDisplayMs)
+{
+    return nowMs - lastDisplayMs - kDisplayIntervalMs > 0;
+}
+
+Thread::Thread(SdkDevice& device, SdkPipeline& pipeline, OverlayRegistry* overlays, const HandOffRecords& records,
+               FrameDisplayTarget* display, const FrameConverter& converter)
+    : markerPen_(kMarkerColour, 1, Qt::SolidLine),
+      display_(display),
+      device_(device),
+      pipeline_(pipeline),
+      overlays_(overlays),
+      records_(records),
+      converter_(converter),
+      cameraKey_(ReadCameraKey(device))
+{
+}
+
+Thread::~Thread()
+{
+    Stop();
+}
+
+bool Thread::Start()
+{
+    if (thread_.joinable())
+        return false;
+    stop_ = false;
+    frameCounter_ = 0;
+    try {
+        thread_ = std::thread([this] {
+            RaiseCurrentThreadPriority();
+            exitCode_ = Run();
+        });
+    } catch (const std::system_error&) {
+        return false;
+    }
+    return true;
+}
+
+void Thread::Stop()
+{
+    if (!thread_.joinable())
+        return;
+    stop_ = true;
+    thread_.join();
+}
+
+int32_t Thread::Run()
+{
+    FrameImage image;
+    int32_t droppedCount = 0;
+    // The first frame is displayed at once.
+    int64_t lastDisplay = NowMs() - kDisplayIntervalMs - 1;
+
+    while (!stop_) {
+        if (!device_.IsConnected()) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(kDisconnectedPauseMs));
+            continue;
+        }
+        SdkBuffer* held = nullptr;
+        if (!pipeline_.RetrieveNextBuffer(held, kBufferWaitMs).IsOK() || !held)
+            continue;
+
+        // Keep only the newest completed buffer; the older ones are dropped.
+        const uint32_t waiting = pipeline_.GetOutputQueueSize();
+        for (uint32_t i = 0; i < waiting; ++i) {
+            SdkBuffer* newer = nullptr;
+            if (pipeline_.RetrieveNextBuffer(newer, kSdkNoWait).IsOK() && newer) {
+                pipeline_.ReleaseBuffer(held);
+                held = newer;
+            }
+        }
+        droppedCount += static_cast<int32_t>(waiting);
+
+        const int64_t now = NowMs();
+        const bool displayDue = IsDisplayDue(now, lastDisplay);
+        if (displayDue)
+            lastDisplay = now;
+
+        if (!ProcessFrame(*held, image, droppedCount, displayDue) && displayDue && display_ &&
+            display_->HasDisplayWindow()) {
+            const SdkImage* frame = held->GetImage();
+            display_->ShowRawImage(frame->GetPixelType(), static_cast<int32_t>(frame->GetHeight()),
+                                   static_cast<int32_t>(frame->GetWidth()), held->GetDataPointer(),
+                                   held->GetDataSize());
+        }
+
+        ++frameCounter_;
+        droppedCount = displayDue ? 0 : droppedCount + 1;
+        pipeline_.ReleaseBuffer(held);
+    }
+    image.Release();
+    return 0;
+}
+
+bool Thread::ProcessFrame(const SdkBuffer& buffer, FrameImage& image, int32_t& droppedCount, bool displayDue)
+{
+    const bool overlays = overlays_ && !overlays_->IsEmpty();
+    const bool request = records_.frameRequest && records_.frameRequest->pending != 0;
+    const bool recording = IsRecording();
+    WaveformRecord* waveform = ServedWaveform();
+    HistogramRecord* histogram = ServedHistogram();
+    const int32_t mirrorMode = records_.displaySettings ? records_.displaySettings->mirrorMode.load() : 0;
+    if (!overlays && !request && !recording && !waveform && !histogram && mirrorMode == 0)
+        return false;
+
+    const SdkImage* frame = buffer.GetImage();
+    const uint32_t pixelFormat = frame->GetPixelType();
+    const int32_t width = static_cast<int32_t>(frame->GetWidth());
+    const int32_t height = static_cast<int32_t>(frame->GetHeight());
+    const int32_t kind = IsGreyPixelFormat(pixelFormat) ? FrameImage::kGrey : FrameImage::kColour;
+    if (!image.Ensure(width, height, kind))
+        return false;
+
+    if (request || recording || displayDue) {
+        const int32_t interpolation = display_ ? display_->InterpolationMethod()
+                                      : records_.displaySettings
+                                          ? records_.displaySettings->interpolationMethod.load()
+                                          : DisplaySettings::kDefaultInterpolationMethod;
+        if (!converter_.ConvertFrame(pixelFormat, height, buffer.GetDataPointer(), buffer.GetDataSize(), width,
+                                     image.Pixels(), interpolation))
+            return false;
+        // Mirroring results are ignored: a failed mirror leaves the frame as converted.
+        if (kind == FrameImage::kGrey)
+            converter_.MirrorGrayImage(image.Pixels(), width, height, mirrorMode);
+        else
+            converter_.MirrorColorImage(image.Pixels(), width, height, mirrorMode);
+    }
+
+    if (recording)
+        FeedRecorder(image);
+    if (request)
+        ServeFrameRequest(buffer, image);
+
+    if (!displayDue)
+        return true;
+
+    {
+        QPainter painter(&image.Image());
+        const int32_t markedRow = waveform ? FeedWaveform(*waveform, image) : -1;
+        if (histogram)
+            FeedHistogram(*histogram, buffer, image, painter);
+        if (markedRow >= 0) {
+            painter.save();
+            painter.setPen(MarkerPenFor(image));
+            painter.drawLine(0, markedRow, width - 1, markedRow);
+            painter.restore();
+        }
+        if (overlays)
+            overlays_->PaintAll(painter, image.Pixels(), width, height, static_cast<uint32_t>(buffer.GetBlockID()),
+                                &droppedCount);
+    }
+
+    if (display_)
+        display_->ShowImage(kind == FrameImage::kGrey ? kPixelMono8 : kPixelBGR8Packed, image.Pixels(), width,
+                            height);
+    return true;
+}
+
+bool Thread::IsRecording() const
+{
+    return records_.recorder && records_.recorder->active && records_.recorder->cameraKey == cameraKey_;
+}
+
+WaveformRecord* Thread::ServedWaveform() const
+{
+    WaveformRecord* record = records_.waveform ? records_.waveform->load() : nullptr;
+    if (!record || !record->active)
+        return nullptr;
+    std::lock_guard lock(record->mutex);
+    const bool served = record->window && !record->lineBuffer.empty() && record->cameraKey == cameraKey_;
+    return served ? record : nullptr;
+}
+
+HistogramRecord* Thread::ServedHistogram() const
+{
+    HistogramRecord* record = records_.histogram ? records_.histogram->load() : nullptr;
+    if (!record || !record->active)
+        return nullptr;
+    std::lock_guard lock(record->mutex);
+    return record->window && record->cameraKey == cameraKey_ ? record : nullptr;
+}
+
+void Thread::FeedRecorder(FrameImage& image)
+{
+    RecorderSlot& slot = *records_.recorder;
+    std::lock_guard lock(slot.mutex);
+    if (!slot.active || slot.cameraKey != cameraKey_ || !slot.writer)
+        return;
+    if (!slot.writer->AddFrame(static_cast<uint32_t>(frameCounter_.load()), image.Pixels()))
+        return;
+
+    // Deleting the writer finalises its file.
+    slot.writer.reset();
+    slot.active = false;
+    if (slot.fileIndex < slot.fileCount && slot.starter) {
+        slot.fileIndex += 1;
+        const std::string baseFileName = slot.baseFileName;
+        slot.starter->StartRecording(baseFileName, slot.compressor, slot.plannedFrames);
+    }
+}
+
+void Thread::ServeFrameRequest(const SdkBuffer& buffer, const FrameImage& image)
+{
+    FrameRequest& request = *records_.frameRequest;
+    std::lock_guard lock(request.mutex);
+    // Checked again under the mutex: a poster that gave up has withdrawn its buffer.
+    if (request.pending == 0 || request.cameraKey != cameraKey_)
+        return;
+    if (!request.buffer || request.bufferSize != image.DataSize()) {
+        request.error = 1;
+        return;
+    }
+    std::memcpy(request.buffer, image.Pixels(), image.DataSize());
+    request.blockId = static_cast<uint32_t>(buffer.GetBlockID());
+    request.pending = 0;
+    request.completed.Set();
+}
+
+int32_t Thread::FeedWaveform(WaveformRecord& record, const FrameImage& image)
+{
+    const int32_t row = record.lineNumber;
+    if (row < 0 || row >= image.Height())
+        return -1;
+    RepaintTarget* window = nullptr;
+    {
+        std::lock_guard lock(record.mutex);
+        const int32_t channels = record.colour ? 3 : 1;
+        const size_t bytes = static_cast<size_t>(image.Width()) * static_cast<size_t>(channels);
+        // A frame of another width or kind than the window was opened for is skipped.
+        if (channels == image.BytesPerPixel() && bytes <= record.lineBuffer.size())
+            std::memcpy(record.lineBuffer.data(), image.Pixels() + static_cast<size_t>(row) * image.RowBytes(),
+                        bytes);
+        window = record.window;
+    }
+    if (window)
+        window->RequestRepaint();
+    return row;
+}
+
+void Thread::FeedHistogram(HistogramRecord& record, const SdkBuffer& buffer, const FrameImage& image,
+                           QPainter& painter)
+{
+    RepaintTarget* window = nullptr;
+    {
+        std::lock_guard lock(record.mutex);
+        const bool colour = image.Kind() == FrameImage::kColour;
+        // Counted only for frames of the size and kind the window was opened for.
+        if (record.imageWidth != image.Width() || record.imageHeight != image.Height() || record.colour != colour ||
+            !record.AreaInside(image.Width(), image.Height()))
+            return;
+        if (colour) {
+            record.CountColour(image.Pixels(), image.Width());
+        } else if (!record.CountGrey(buffer.GetImage()->GetPixelType(), buffer.GetDataPointer(),
+                                     buffer.GetDataSize(), image.Width())) {
+            return;
+        }
+        // GDI-style outline: the right and bottom edges are outside the rectangle.
+        painter.save();
+        painter.setPen(MarkerPenFor(image));
+        painter.setBrush(Qt::NoBrush);
+        painter.setBackgroundMode(Qt::TransparentMode);
+        painter.setBackground(Qt::white);
+        painter.drawRect(record.left, record.top, record.right - record.left - 1, record.bottom - record.top - 1);
+        painter.restore();
+        window = record.window;
+    }
+    if (window)
+        window->RequestRepaint();
+}
+
+QPen Thread::MarkerPenFor(const FrameImage& image) const
+{
+    if (image.Kind() == FrameImage::kColour)
+        return markerPen_;
+    QPen grey = markerPen_;
+    grey.setColor(QColor(kMarkerGrey, kMarkerGrey, kMarkerGrey));
+    return grey;
+}

@@ -1,0 +1,93 @@
+#pragma once
+
+#include "camera/HandOffRecords.h"
+
+#include <QPen>
+
+#include <atomic>
+#include <cstdint>
+#include <thread>
+
+class FrameConverter;
+class FrameDisplayTarget;
+class FrameImage;
+class OverlayRegistry;
+class QPainter;
+class SdkBuffer;
+class SdkDevice;
+class SdkPipeline;
+
+// A frame is displayed only when more than this many milliseconds have passed
+// since the last displayed one (at most about 30 frames per second).
+inline constexpr int64_t kDisplayIntervalMs = 33;
+// Longest wait for a buffer, so that a stop is seen even when the camera
+// sends nothing (trigger mode, stopped acquisition, vanished camera).
+inline constexpr uint32_t kBufferWaitMs = 100;
+// Pause between checks while the device is disconnected.
+inline constexpr int kDisconnectedPauseMs = 10;
+
+// True when the display is due at nowMs after a display at lastDisplayMs:
+// their signed difference minus kDisplayIntervalMs is greater than 0.
+bool IsDisplayDue(int64_t nowMs, int64_t lastDisplayMs);
+
+// One previewing camera's acquisition thread. It takes the newest completed
+// buffer from the pipeline (releasing older ones as dropped), converts it into
+// the work image only when some consumer needs converted pixels, feeds the
+// recorder, the frame request and the analysis records under their locks,
+// lets the overlay painters draw, and shows the frame at most every 34 ms or
+// more; when no consumer needs converted pixels the raw buffer goes to the
+// display window as it is.
+class Thread {
+public:
+    // display may be null (nothing is shown); converter must outlive the thread.
+    Thread(SdkDevice& device, SdkPipeline& pipeline, OverlayRegistry* overlays, const HandOffRecords& records,
+           FrameDisplayTarget* display, const FrameConverter& converter);
+    virtual ~Thread();
+    Thread(const Thread&) = delete;
+    Thread& operator=(const Thread&) = delete;
+
+    // Starts the system thread, raised above normal priority where the
+    // system permits it. False when it is running already or cannot start.
+    bool Start();
+    // Sets the stop flag and waits for the system thread to end.
+    void Stop();
+    bool IsRunning() const { return thread_.joinable(); }
+
+    // Buffers processed since the thread started.
+    int32_t FrameCounter() const { return frameCounter_; }
+    int32_t ExitCode() const { return exitCode_; }
+    // GevCurrentIPAddress when the thread was built (0 if absent).
+    uint32_t CameraKey() const { return cameraKey_; }
+
+protected:
+    // The run loop, until the stop flag is set; gives 0.
+    virtual int32_t Run();
+
+private:
+    // Gives false when nothing was converted for the display, so that the
+    // caller shows the raw buffer.
+    bool ProcessFrame(const SdkBuffer& buffer, FrameImage& image, int32_t& droppedCount, bool displayDue);
+    bool IsRecording() const;
+    WaveformRecord* ServedWaveform() const;
+    HistogramRecord* ServedHistogram() const;
+    void FeedRecorder(FrameImage& image);
+    void ServeFrameRequest(const SdkBuffer& buffer, const FrameImage& image);
+    // Copies the selected row; gives the row to mark, or -1.
+    int32_t FeedWaveform(WaveformRecord& record, const FrameImage& image);
+    void FeedHistogram(HistogramRecord& record, const SdkBuffer& buffer, const FrameImage& image,
+                       QPainter& painter);
+    QPen MarkerPenFor(const FrameImage& image) const;
+
+    std::thread thread_;
+    QPen markerPen_;
+    std::atomic<bool> stop_{false};
+    std::atomic<int32_t> frameCounter_{0};
+    std::atomic<int32_t> exitCode_{0};
+    FrameDisplayTarget* display_;
+    SdkDevice& device_;
+    SdkPipeline& pipeline_;
+    OverlayRegistry* overlays_;
+    HandOffRecords records_;
+    const FrameConverter& converter_;
+    uint32_t cameraKey_ = 0;
+};

@@ -1,0 +1,429 @@
+#include "CameraFakes.h"
+#include "TempDir.h"
+
+#include "camera/CDeviceInfo.h"
+#include "camera/CRS232C_OM.h"
+#include "camera/OverlayRegistry.h"
+#include "camera/PixelFormats.h"
+#include "camera/Thread.h"
+
+#include <QPainter>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <numeric>
+#include <thread>
+
+namespace {
+
+constexpr uint32_t kKey = 0x0A00000B;
+constexpr int kWaitMs = 2000;
+// The marker colour (0, 255, 0) on grey frames.
+constexpr uint8_t kGreyMarker = 85;
+
+struct PainterLog {
+    std::vector<uint32_t> blockIds;
+    std::vector<int32_t> dropped;
+};
+
+void LogPainter(QPainter&, uint8_t*, int32_t, int32_t, uint32_t blockId, void* userData, const int32_t* dropped)
+{
+    auto* log = static_cast<PainterLog*>(userData);
+    log->blockIds.push_back(blockId);
+    log->dropped.push_back(dropped ? *dropped : -1);
+}
+
+// A recording control that starts each next file with a fresh writer, as the
+// capture subsystem does, re-entering the slot's mutex.
+class FakeStarter : public RecordingStarter {
+public:
+    FakeStarter(RecorderSlot& slot, std::atomic<int>& finalised) : slot_(slot), finalised_(finalised) {}
+    bool StartRecording(const std::string& path, uint32_t compressor, uint32_t plannedFrames) override
+    {
+        std::lock_guard lock(slot_.mutex);
+        paths.push_back(path);
+        compressors.push_back(compressor);
+        planned.push_back(plannedFrames);
+        slot_.writer = std::make_unique<FakeRecorder>(1, &finalised_);
+        slot_.active = true;
+        return true;
+    }
+
+    std::vector<std::string> paths;
+    std::vector<uint32_t> compressors;
+    std::vector<uint32_t> planned;
+
+private:
+    RecorderSlot& slot_;
+    std::atomic<int>& finalised_;
+};
+
+class ThreadTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        auto device = std::make_unique<FakeDevice>();
+        device_ = device.get();
+        AddFake<FakeInteger>(device->features, "GevCurrentIPAddress", kKey);
+        auto pipeline = std::make_unique<FakePipeline>();
+        pipeline_ = pipeline.get();
+        camera_ = std::make_unique<CDeviceInfo>(std::move(device), std::move(pipeline),
+                                                std::make_unique<CRS232C_OM>(dir_.file("serial.ini")));
+        camera_->CreateOverlayRegistry();
+        camera_->SetHandOffRecords({&request_, &recorder_, &waveform_, &histogram_, &settings_});
+    }
+
+    void TearDown() override { camera_->StopThread(); }
+
+    void Start() { ASSERT_TRUE(camera_->StartThread(&display_, converter_)); }
+
+    // Stops the thread once every pushed buffer has been processed and released.
+    void DrainAndStop()
+    {
+        EXPECT_TRUE(pipeline_->WaitUntilDrained(kWaitMs));
+        camera_->StopThread();
+    }
+
+    // Opens the waveform window's record on the given row.
+    WaveformRecord& OpenWaveform(size_t lineBytes, bool colour, int32_t row)
+    {
+        waveformRecord_.colour = colour;
+        waveformRecord_.lineBuffer.assign(lineBytes, 0xEE);
+        waveformRecord_.lineNumber = row;
+        waveformRecord_.window = &window_;
+        waveformRecord_.cameraKey = kKey;
+        waveformRecord_.active = true;
+        waveform_ = &waveformRecord_;
+        return waveformRecord_;
+    }
+
+    // Opens the histogram window's record for 16 × 12 frames on an area.
+    HistogramRecord& OpenHistogram(bool colour, int32_t left, int32_t top, int32_t right, int32_t bottom)
+    {
+        histogramRecord_.imageWidth = 16;
+        histogramRecord_.imageHeight = 12;
+        histogramRecord_.colour = colour;
+        histogramRecord_.left = left;
+        histogramRecord_.top = top;
+        histogramRecord_.right = right;
+        histogramRecord_.bottom = bottom;
+        histogramRecord_.window = &window_;
+        histogramRecord_.cameraKey = kKey;
+        histogramRecord_.active = true;
+        histogram_ = &histogramRecord_;
+        return histogramRecord_;
+    }
+
+    TempDir dir_;
+    FakeRepaint window_;
+    WaveformRecord waveformRecord_;
+    HistogramRecord histogramRecord_;
+    FrameRequest request_;
+    RecorderSlot recorder_;
+    std::atomic<WaveformRecord*> waveform_{nullptr};
+    std::atomic<HistogramRecord*> histogram_{nullptr};
+    DisplaySettings settings_;
+    FakeDisplay display_;
+    FakeConverter converter_;
+    FakeDevice* device_ = nullptr;
+    FakePipeline* pipeline_ = nullptr;
+    std::unique_ptr<CDeviceInfo> camera_;
+};
+
+// An 8-bit grey frame whose pixel (x, y) is y * 16 + x.
+FakeFrame RowPatternFrame(uint32_t width, uint32_t height, uint64_t blockId)
+{
+    FakeFrame frame = MakeFrame(width, height, kPixelMono8, blockId);
+    for (uint32_t y = 0; y < height; ++y)
+        for (uint32_t x = 0; x < width; ++x)
+            frame.pixels[y * width + x] = static_cast<uint8_t>(y * 16 + x);
+    return frame;
+}
+
+TEST(DisplayPacing, DueOnlyAfterMoreThan33Ms)
+{
+    EXPECT_FALSE(IsDisplayDue(1033, 1000));
+    EXPECT_TRUE(IsDisplayDue(1034, 1000));
+    EXPECT_FALSE(IsDisplayDue(990, 1000));
+}
+
+TEST_F(ThreadTest, StartsThePipelineAfterTheThreadAndStopsItAfterwards)
+{
+    Start();
+    EXPECT_NE(camera_->GetThread(), nullptr);
+    EXPECT_TRUE(pipeline_->IsStarted());
+    EXPECT_EQ(camera_->GetThread()->CameraKey(), kKey);
+    EXPECT_FALSE(camera_->StartThread(&display_, converter_));
+    camera_->StopThread();
+    EXPECT_EQ(camera_->GetThread(), nullptr);
+    EXPECT_FALSE(pipeline_->IsStarted());
+}
+
+TEST_F(ThreadTest, WithoutConsumersTheRawBufferIsShownUnconverted)
+{
+    Start();
+    pipeline_->Push(MakeFrame(8, 4, kPixelMono12Packed, 1, 7));
+    ASSERT_TRUE(display_.WaitForShows(1, kWaitMs));
+    DrainAndStop();
+
+    const auto shows = display_.Shows();
+    ASSERT_EQ(shows.size(), 1u);
+    EXPECT_TRUE(shows[0].raw);
+    EXPECT_EQ(shows[0].pixelFormat, kPixelMono12Packed);
+    EXPECT_EQ(shows[0].width, 8);
+    EXPECT_EQ(shows[0].height, 4);
+    EXPECT_EQ(shows[0].pixels, std::vector<uint8_t>(48, 7));
+    EXPECT_EQ(converter_.conversions, 0);
+}
+
+TEST_F(ThreadTest, OnlyTheNewestOfThreeWaitingBuffersIsProcessed)
+{
+    PainterLog log;
+    camera_->GetOverlayRegistry()->Add(LogPainter, &log);
+    for (uint64_t id = 1; id <= 3; ++id)
+        pipeline_->Push(MakeFrame(8, 4, kPixelMono8, id, static_cast<uint8_t>(id)));
+    Start();
+    ASSERT_TRUE(display_.WaitForShows(1, kWaitMs));
+    EXPECT_TRUE(pipeline_->WaitUntilDrained(kWaitMs));
+    EXPECT_EQ(camera_->GetThread()->FrameCounter(), 1);
+    camera_->StopThread();
+
+    EXPECT_EQ(pipeline_->Released(), (std::vector<uint64_t>{1, 2, 3}));
+    EXPECT_EQ(log.blockIds, std::vector<uint32_t>{3});
+    EXPECT_EQ(log.dropped, std::vector<int32_t>{2});
+    const auto shows = display_.Shows();
+    ASSERT_EQ(shows.size(), 1u);
+    EXPECT_FALSE(shows[0].raw);
+    EXPECT_EQ(shows[0].pixelFormat, kPixelMono8);
+    EXPECT_EQ(shows[0].pixels[0], 3);
+    EXPECT_EQ(converter_.conversions, 1);
+}
+
+TEST_F(ThreadTest, DisplayIsRefreshedAtMostEvery34Ms)
+{
+    Start();
+    const int64_t end = SteadyNowMs() + 400;
+    uint64_t id = 0;
+    while (SteadyNowMs() < end) {
+        pipeline_->Push(MakeFrame(8, 4, kPixelMono8, ++id));
+        std::this_thread::sleep_for(std::chrono::milliseconds(3));
+    }
+    EXPECT_TRUE(pipeline_->WaitUntilDrained(kWaitMs));
+    const int32_t processed = camera_->GetThread()->FrameCounter();
+    camera_->StopThread();
+
+    const auto shows = display_.Shows();
+    ASSERT_GE(shows.size(), 5u);
+    EXPECT_GT(static_cast<size_t>(processed), shows.size());
+    // The thread times its own decisions; allow for the moment between its
+    // clock reading and the show being recorded here.
+    constexpr int64_t kJitterMs = 3;
+    for (size_t i = 1; i < shows.size(); ++i)
+        EXPECT_GE(shows[i].atMs - shows[i - 1].atMs, kDisplayIntervalMs + 1 - kJitterMs) << "show " << i;
+}
+
+TEST_F(ThreadTest, FrameRequestOfTheWrongSizeIsFlaggedAndStaysPending)
+{
+    std::vector<uint8_t> destination(10, 0xEE);
+    request_.Post(destination.data(), destination.size(), kKey);
+    Start();
+    pipeline_->Push(MakeFrame(8, 4, kPixelMono8, 1, 5));
+    DrainAndStop();
+
+    EXPECT_EQ(request_.error, 1);
+    EXPECT_EQ(request_.pending, 1);
+    EXPECT_FALSE(request_.completed.IsSet());
+    EXPECT_EQ(destination, std::vector<uint8_t>(10, 0xEE));
+}
+
+TEST_F(ThreadTest, FrameRequestIsServedOnlyByTheCameraWithItsKey)
+{
+    std::vector<uint8_t> destination(32, 0);
+    request_.Post(destination.data(), destination.size(), kKey + 1);
+    Start();
+    pipeline_->Push(MakeFrame(8, 4, kPixelMono8, 1, 5));
+    EXPECT_TRUE(pipeline_->WaitUntilDrained(kWaitMs));
+    EXPECT_FALSE(request_.completed.IsSet());
+    EXPECT_EQ(request_.error, 0);
+
+    request_.Post(destination.data(), destination.size(), kKey);
+    pipeline_->Push(MakeFrame(8, 4, kPixelMono8, 0x100000009, 6));
+    uint32_t blockId = 0;
+    EXPECT_TRUE(request_.Finish(std::chrono::milliseconds(kWaitMs), blockId));
+    DrainAndStop();
+    EXPECT_EQ(blockId, 9u);
+    EXPECT_EQ(destination, std::vector<uint8_t>(32, 6));
+}
+
+TEST_F(ThreadTest, RecordingOfAnotherCameraIsNotFed)
+{
+    std::atomic<int> finalised{0};
+    auto writer = std::make_unique<FakeRecorder>(100, &finalised);
+    FakeRecorder* recorder = writer.get();
+    recorder_.writer = std::move(writer);
+    recorder_.cameraKey = kKey + 1;
+    recorder_.active = true;
+    Start();
+    pipeline_->Push(MakeFrame(8, 4, kPixelMono8, 1));
+    DrainAndStop();
+
+    EXPECT_EQ(recorder->added, 0);
+    EXPECT_EQ(converter_.conversions, 0);
+}
+
+TEST_F(ThreadTest, FinishedFileStartsTheNextNumberedFileUntilTheLast)
+{
+    std::atomic<int> finalised{0};
+    FakeStarter starter(recorder_, finalised);
+    recorder_.writer = std::make_unique<FakeRecorder>(1, &finalised);
+    recorder_.cameraKey = kKey;
+    recorder_.active = true;
+    recorder_.fileCount = 1;
+    recorder_.baseFileName = "run.avi";
+    recorder_.compressor = 0x47504A4D;
+    recorder_.plannedFrames = 1;
+    recorder_.starter = &starter;
+    Start();
+    for (uint64_t id = 1; id <= 3; ++id) {
+        pipeline_->Push(MakeFrame(8, 4, kPixelMono8, id));
+        EXPECT_TRUE(pipeline_->WaitUntilDrained(kWaitMs));
+    }
+    camera_->StopThread();
+
+    EXPECT_EQ(starter.paths, std::vector<std::string>{"run.avi"});
+    EXPECT_EQ(starter.compressors, std::vector<uint32_t>{0x47504A4D});
+    EXPECT_EQ(starter.planned, std::vector<uint32_t>{1});
+    EXPECT_EQ(recorder_.fileIndex, 1);
+    EXPECT_EQ(finalised, 2);
+    EXPECT_FALSE(recorder_.active);
+    EXPECT_EQ(recorder_.writer, nullptr);
+}
+
+TEST_F(ThreadTest, WaveformGetsTheSelectedRowBeforeItsMarkerIsDrawn)
+{
+    WaveformRecord& record = OpenWaveform(8, false, 2);
+    Start();
+    pipeline_->Push(RowPatternFrame(8, 4, 1));
+    ASSERT_TRUE(display_.WaitForShows(1, kWaitMs));
+    DrainAndStop();
+
+    std::vector<uint8_t> row2(8);
+    std::iota(row2.begin(), row2.end(), uint8_t{32});
+    EXPECT_EQ(record.lineBuffer, row2);
+    EXPECT_EQ(window_.requests, 1);
+    const auto shown = display_.Shows().at(0).pixels;
+    EXPECT_EQ(std::vector<uint8_t>(shown.begin() + 16, shown.begin() + 24), std::vector<uint8_t>(8, kGreyMarker));
+    EXPECT_EQ(shown[8], 16);
+}
+
+TEST_F(ThreadTest, WaveformOfAnotherKindIsNotCopied)
+{
+    // Grey rows are a third as long as the colour line the window expects.
+    WaveformRecord& record = OpenWaveform(64 * 3, true, 3);
+    Start();
+    pipeline_->Push(MakeFrame(64, 4, kPixelMono8, 1, 9));
+    DrainAndStop();
+
+    EXPECT_EQ(record.lineBuffer, std::vector<uint8_t>(64 * 3, 0xEE));
+}
+
+TEST_F(ThreadTest, HistogramCountsItsAreaAndDrawsItsRectangle)
+{
+    HistogramRecord& record = OpenHistogram(false, 2, 3, 10, 8);
+    Start();
+    pipeline_->Push(MakeFrame(16, 12, kPixelMono8, 1, 40));
+    ASSERT_TRUE(display_.WaitForShows(1, kWaitMs));
+    DrainAndStop();
+
+    // Grey areas exclude the right and bottom edges.
+    EXPECT_EQ(record.counts[0][40], 8u * 5u);
+    EXPECT_EQ(std::accumulate(record.counts[0].begin(), record.counts[0].end(), 0u), 40u);
+    EXPECT_EQ(window_.requests, 1);
+    const auto shown = display_.Shows().at(0).pixels;
+    auto at = [&shown](int x, int y) { return shown[static_cast<size_t>(y * 16 + x)]; };
+    EXPECT_EQ(at(2, 3), kGreyMarker);
+    EXPECT_EQ(at(9, 7), kGreyMarker);
+    EXPECT_EQ(at(5, 5), 40);
+    EXPECT_EQ(at(10, 8), 40);
+}
+
+TEST_F(ThreadTest, ColourHistogramCountsEveryChannelWithEdgesIncluded)
+{
+    HistogramRecord& record = OpenHistogram(true, 1, 1, 4, 2);
+    Start();
+    pipeline_->Push(MakeFrame(16, 12, kPixelBGR8Packed, 1, 77));
+    DrainAndStop();
+
+    for (const auto& table : record.counts)
+        EXPECT_EQ(table[77], 4u * 2u);
+}
+
+TEST_F(ThreadTest, HistogramOfAnotherFrameSizeIsNotCounted)
+{
+    HistogramRecord& record = OpenHistogram(false, 0, 0, 4, 4);
+    record.counts[0][1] = 99;
+    Start();
+    pipeline_->Push(MakeFrame(20, 12, kPixelMono8, 1, 1));
+    DrainAndStop();
+
+    EXPECT_EQ(record.counts[0][1], 99u);
+    EXPECT_EQ(window_.requests, 0);
+}
+
+TEST_F(ThreadTest, MirrorModeAloneConvertsWithTheDisplaysInterpolation)
+{
+    settings_.mirrorMode = 2;
+    display_.interpolation = 5;
+    Start();
+    pipeline_->Push(MakeFrame(8, 4, kPixelRGB8Packed, 1, 3));
+    ASSERT_TRUE(display_.WaitForShows(1, kWaitMs));
+    DrainAndStop();
+
+    EXPECT_EQ(converter_.conversions, 1);
+    EXPECT_EQ(converter_.mirrors, 1);
+    EXPECT_EQ(converter_.lastInterpolation, 5);
+    const auto shows = display_.Shows();
+    EXPECT_FALSE(shows[0].raw);
+    EXPECT_EQ(shows[0].pixelFormat, kPixelBGR8Packed);
+}
+
+TEST_F(ThreadTest, FailedOrImpossibleConversionShowsTheRawBuffer)
+{
+    settings_.mirrorMode = 1;
+    converter_.fail = true;
+    Start();
+    pipeline_->Push(MakeFrame(8, 4, kPixelMono8, 1));
+    ASSERT_TRUE(display_.WaitForShows(1, kWaitMs));
+    converter_.fail = false;
+    std::this_thread::sleep_for(std::chrono::milliseconds(kDisplayIntervalMs + 5));
+    FakeFrame truncated = MakeFrame(8, 4, kPixelMono16, 2);
+    truncated.pixels.resize(40);
+    pipeline_->Push(truncated);
+    ASSERT_TRUE(display_.WaitForShows(2, kWaitMs));
+    DrainAndStop();
+
+    const auto shows = display_.Shows();
+    EXPECT_TRUE(shows[0].raw);
+    EXPECT_TRUE(shows[1].raw);
+    EXPECT_EQ(shows[1].pixels.size(), 40u);
+    EXPECT_EQ(converter_.conversions, 2);
+}
+
+TEST_F(ThreadTest, StopThreadReturnsWithinHalfASecondWhenNothingArrives)
+{
+    Start();
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    auto begin = std::chrono::steady_clock::now();
+    camera_->StopThread();
+    EXPECT_LT(std::chrono::steady_clock::now() - begin, std::chrono::milliseconds(500));
+
+    device_->connected = false;
+    Start();
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    begin = std::chrono::steady_clock::now();
+    camera_->StopThread();
+    EXPECT_LT(std::chrono::steady_clock::now() - begin, std::chrono::milliseconds(500));
+}
+
+} // namespace
