@@ -77,7 +77,8 @@ void CThumbnailDlg::Place(const QWidget* mainWindow)
     const QRect workArea = screen->availableGeometry();
     const QSize decoration = frameGeometry().size() - size();
     const int chrome = width() - viewport()->width() + decoration.width();
-    const QRect mainFrame = mainWindow ? mainWindow->frameGeometry() : QRect(workArea.topLeft(), QSize(0, 0));
+    // Without a main window there is no room beside it: the window goes against the right edge.
+    const QRect mainFrame = mainWindow ? mainWindow->frameGeometry() : workArea;
     const QRect frame = ThumbnailWindowFrame(workArea, mainFrame, list_.CellSize().width() + chrome);
     resize(frame.size() - decoration);
     move(frame.topLeft());

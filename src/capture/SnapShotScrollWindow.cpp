@@ -7,6 +7,8 @@
 SnapShotScrollWindow::SnapShotScrollWindow(QWidget* parent) : QAbstractScrollArea(parent)
 {
     setWindowFlags(Qt::Window);
+    // An open thumbnail or snapshot window does not keep the application running.
+    setAttribute(Qt::WA_QuitOnClose, false);
     setFrameShape(QFrame::NoFrame);
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     horizontalScrollBar()->setSingleStep(1);

@@ -9,7 +9,7 @@ class QMenu;
 
 // The common part of the thumbnail and snapshot windows: a top-level
 // scrolling window without a frame, which closing (close box, Enter, Escape)
-// only hides. The wheel scrolls horizontally below the client's diagonal
+// only hides and which does not keep the application running. The wheel scrolls horizontally below the client's diagonal
 // where the content is wider than the client, else vertically; releasing the
 // right button pops up the context menu.
 class SnapShotScrollWindow : public QAbstractScrollArea {

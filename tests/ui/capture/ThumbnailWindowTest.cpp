@@ -172,6 +172,8 @@ TEST(ThumbnailWindow, TheFirstSnapshotChoosesSizeAndPlaceOnce)
     EXPECT_EQ(window.frameGeometry().right(), workArea.right());
     EXPECT_EQ(window.frameGeometry().top(), workArea.top());
     EXPECT_EQ(window.frameGeometry().height(), workArea.height());
+    EXPECT_LT(window.frameGeometry().width(), workArea.width() / 2);
+    EXPECT_GE(window.viewport()->width(), list.CellSize().width());
 
     // The user's choice of size stays; every snapshot scrolls the newest into view.
     list.SetZoom(0);
