@@ -1,0 +1,85 @@
+#include "capture/SnapShotImage.h"
+
+#include "capture/CSnapShotDlg.h"
+#include "capture/SaveImageFile.h"
+
+#include <algorithm>
+#include <climits>
+#include <cstring>
+#include <new>
+
+namespace {
+
+// QImage addresses rows and sides with int.
+constexpr uint64_t kMaxRowLength = INT_MAX;
+constexpr uint64_t kMaxHeight = INT_MAX;
+
+} // namespace
+
+bool SnapShotImage::CanHold(uint32_t width, uint32_t height, bool colour)
+{
+    const uint64_t rowLength = uint64_t{width} * (colour ? 3u : 1u);
+    return width > 0 && height > 0 && rowLength <= kMaxRowLength && height <= kMaxHeight;
+}
+
+std::unique_ptr<SnapShotImage> SnapShotImage::Create(uint32_t number, uint32_t width, uint32_t height, bool colour,
+                                                     const uint8_t* pixels)
+{
+    if (pixels == nullptr || !CanHold(width, height, colour))
+        return nullptr;
+    const size_t size = static_cast<size_t>(width) * (colour ? 3u : 1u) * height;
+    std::unique_ptr<uint8_t[]> copy(new (std::nothrow) uint8_t[size]);
+    if (!copy)
+        return nullptr;
+    std::memcpy(copy.get(), pixels, size);
+    return std::unique_ptr<SnapShotImage>(new (std::nothrow)
+                                              SnapShotImage(number, width, height, colour, std::move(copy)));
+}
+
+SnapShotImage::SnapShotImage(uint32_t number, uint32_t width, uint32_t height, bool colour,
+                             std::unique_ptr<uint8_t[]> pixels)
+    : number_(number), width_(width), height_(height), colour_(colour), pixels_(std::move(pixels)),
+      displayImage_(pixels_.get(), static_cast<int>(width), static_cast<int>(height),
+                    static_cast<qsizetype>(RowLength()), colour ? QImage::Format_BGR888 : QImage::Format_Grayscale8)
+{
+}
+
+// The window refers to its snapshot: it goes first.
+SnapShotImage::~SnapShotImage()
+{
+    window_.reset();
+}
+
+int SnapShotImage::FormatCode() const
+{
+    return colour_ ? STILL_IMAGE_BGR24 : STILL_IMAGE_GREY8;
+}
+
+void SnapShotImage::SetSavedPath(const QString& path)
+{
+    savedPath_ = path;
+    if (window_)
+        window_->RefreshTitle();
+}
+
+QString SnapShotImage::PixelReadout(int x, int y) const
+{
+    x = std::clamp(x, 0, static_cast<int>(width_) - 1);
+    y = std::clamp(y, 0, static_cast<int>(height_) - 1);
+    const uint8_t* pixel = pixels_.get() + static_cast<size_t>(y) * RowLength() +
+                           static_cast<size_t>(x) * static_cast<size_t>(BytesPerPixel());
+    const int red = colour_ ? pixel[2] : pixel[0];
+    const int green = colour_ ? pixel[1] : pixel[0];
+    const int blue = pixel[0];
+    return tr("(x,y) = (%1,%2)/(R,G,B)=(%3,%4,%5)").arg(x).arg(y).arg(red).arg(green).arg(blue);
+}
+
+void SnapShotImage::SetWindow(std::unique_ptr<CSnapShotDlg> window)
+{
+    window_ = std::move(window);
+}
+
+QString SnapShotWindowTitle(uint32_t number, const QString& readout, const QString& savedPath)
+{
+    return QStringLiteral("%1 : %2 - %3").arg(number).arg(readout, savedPath);
+}

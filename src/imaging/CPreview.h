@@ -1,0 +1,38 @@
+#pragma once
+
+#include "imaging/LxImgDisplay.h"
+#include "sdk/SdkResult.h"
+
+#include <QDialog>
+
+// The window that shows the second, third or fourth camera: a modeless
+// "Preview" dialog whose display window fills its client area.
+class CPreview : public QDialog {
+    Q_OBJECT
+
+public:
+    // Grey around the image, which tells preview windows from the main window.
+    static constexpr uint8_t kBackgroundGrey = 160;
+
+    explicit CPreview(QWidget* parent = nullptr);
+    // Destroys the display window with the dialog.
+    ~CPreview() override;
+
+    // Creates the display window over the client area; the display keeps it.
+    // The result is the display window's: OK, or "Generic Error" when it has
+    // no OpenGL.
+    SdkResult CreateDisplayWindow(int controlId);
+    // The display target for the camera's acquisition thread.
+    LxImgDisplay& Display() { return display_; }
+
+    // Sizes the window so that its client area shows the whole image at the
+    // zoom index, kept inside the screen's work area. Zoom index 0 (fit)
+    // changes nothing and gives false.
+    bool FitWindowToImage(int zoomIndex, int width, int height);
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    LxImgDisplay display_;
+};

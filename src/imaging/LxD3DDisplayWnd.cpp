@@ -1,0 +1,389 @@
+#include "imaging/LxD3DDisplayWnd.h"
+
+#include "imaging/DisplaySurface.h"
+#include "imaging/PixelConversion.h"
+#include "imaging/PixelFormat.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QImage>
+#include <QOpenGLContext>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QStyle>
+
+#include <new>
+#include <utility>
+
+namespace {
+
+// Raw buffers shown directly are never mirrored by the window: the
+// acquisition thread converts and mirrors every frame itself while a mirror
+// mode is set.
+constexpr int kWindowMirrorMode = kMirrorOff;
+
+ScrollAction ToScrollAction(int sliderAction)
+{
+    switch (sliderAction) {
+    case QAbstractSlider::SliderSingleStepSub:
+        return ScrollAction::LineUp;
+    case QAbstractSlider::SliderSingleStepAdd:
+        return ScrollAction::LineDown;
+    case QAbstractSlider::SliderPageStepSub:
+        return ScrollAction::PageUp;
+    case QAbstractSlider::SliderPageStepAdd:
+        return ScrollAction::PageDown;
+    case QAbstractSlider::SliderToMinimum:
+        return ScrollAction::Top;
+    case QAbstractSlider::SliderToMaximum:
+        return ScrollAction::Bottom;
+    case QAbstractSlider::SliderMove:
+        return ScrollAction::Track;
+    default:
+        return ScrollAction::End;
+    }
+}
+
+void ApplyBar(QScrollBar& bar, const ScrollBarLayout& layout)
+{
+    const QSignalBlocker blocker(bar);
+    bar.setRange(0, layout.shown ? ScrollLimit(layout.range, layout.page) : 0);
+    bar.setPageStep(layout.page);
+    bar.setSingleStep(1);
+    bar.setValue(layout.position);
+    bar.setVisible(layout.shown);
+}
+
+// Grey formats make one-channel images; Mono8Signed counts as grey although
+// it cannot be converted.
+bool IsColourFrame(uint32_t pixelFormat)
+{
+    return !IsGrayPixelFormat(pixelFormat) && pixelFormat != kPixelFormatMono8Signed;
+}
+
+// A context that cannot be created here cannot be created for the window
+// either. Platforms without real windows (offscreen, minimal) may hand out a
+// context yet crash on an OpenGL window, so they count as having none.
+bool CanCreateOpenGLWindow()
+{
+    const QString platform = QGuiApplication::platformName();
+    if (platform == QLatin1String("offscreen") || platform == QLatin1String("minimal"))
+        return false;
+    QOpenGLContext probe;
+    return probe.create();
+}
+
+} // namespace
+
+LxD3DDisplayWnd::LxD3DDisplayWnd() = default;
+
+LxD3DDisplayWnd::~LxD3DDisplayWnd()
+{
+    if (IsCreated())
+        Destroy();
+}
+
+QString LxD3DDisplayWnd::NoOpenGLText()
+{
+    return QCoreApplication::translate("LxD3DDisplayWnd", "This PC does not support OpenGL.");
+}
+
+SdkResult LxD3DDisplayWnd::Create(QWidget* parent, int controlId)
+{
+    if (IsCreated())
+        return SdkResult::GENERIC_ERROR;
+
+    auto* window = new QWidget(parent);
+    window->setObjectName(QStringLiteral("LxD3DDisplayWnd%1").arg(controlId));
+    window->setGeometry(x_, y_, width_, height_);
+    horizontalBar_ = new QScrollBar(Qt::Horizontal, window);
+    verticalBar_ = new QScrollBar(Qt::Vertical, window);
+    QObject::connect(horizontalBar_, &QAbstractSlider::actionTriggered, window,
+        [this](int action) { OnScrollAction(true, action); });
+    QObject::connect(verticalBar_, &QAbstractSlider::actionTriggered, window,
+        [this](int action) { OnScrollAction(false, action); });
+
+    const bool openGL = CanCreateOpenGLWindow();
+    if (openGL) {
+        surface_ = new DisplaySurface([this](DisplaySurface& surface) { Paint(surface); });
+        surface_->SetEventTarget(window);
+        container_ = QWidget::createWindowContainer(surface_, window);
+        container_->setFocusPolicy(Qt::NoFocus);
+    }
+    {
+        std::lock_guard lock(mutex_);
+        window_ = window;
+        created_ = true;
+        openGL_ = openGL;
+    }
+    paintQueued_ = false;
+    UpdateScrollBars();
+    window->show();
+    return openGL ? SdkResult::OK : SdkResult::GENERIC_ERROR;
+}
+
+SdkResult LxD3DDisplayWnd::Destroy()
+{
+    QWidget* window = nullptr;
+    {
+        std::lock_guard lock(mutex_);
+        if (!created_)
+            return SdkResult::GENERIC_ERROR;
+        window = window_.data();
+        window_ = nullptr;
+        surface_ = nullptr;
+        container_ = nullptr;
+        horizontalBar_ = nullptr;
+        verticalBar_ = nullptr;
+        staging_.reset();
+        imageWidth_ = imageHeight_ = 0;
+        stagingPending_ = false;
+        geometryChanged_ = false;
+        scroll_ = {};
+        created_ = false;
+        openGL_ = false;
+        maxTextureSize_ = 0;
+    }
+    // Takes the image area, its texture and any queued paint request with it.
+    delete window;
+    return SdkResult::OK;
+}
+
+bool LxD3DDisplayWnd::IsCreated() const
+{
+    std::lock_guard lock(mutex_);
+    return created_;
+}
+
+bool LxD3DDisplayWnd::HasOpenGL() const
+{
+    std::lock_guard lock(mutex_);
+    return openGL_;
+}
+
+SdkResult LxD3DDisplayWnd::SetPlacement(int x, int y, int width, int height)
+{
+    {
+        std::lock_guard lock(mutex_);
+        if (x == x_ && y == y_ && width == width_ && height == height_)
+            return SdkResult::OK;
+        x_ = x;
+        y_ = y;
+        width_ = width;
+        height_ = height;
+    }
+    if (window_) {
+        window_->setGeometry(x, y, width, height);
+        UpdateScrollBars();
+    }
+    return SdkResult::OK;
+}
+
+SdkResult LxD3DDisplayWnd::SetBackgroundColor(uint8_t red, uint8_t green, uint8_t blue)
+{
+    {
+        std::lock_guard lock(mutex_);
+        background_[0] = red;
+        background_[1] = green;
+        background_[2] = blue;
+    }
+    if (surface_)
+        surface_->update();
+    return SdkResult::OK;
+}
+
+SdkResult LxD3DDisplayWnd::SetZoom(int zoomIndex)
+{
+    {
+        std::lock_guard lock(mutex_);
+        zoom_ = zoomIndex;
+    }
+    if (window_)
+        UpdateScrollBars();
+    return SdkResult::OK;
+}
+
+int LxD3DDisplayWnd::Zoom() const
+{
+    std::lock_guard lock(mutex_);
+    return zoom_;
+}
+
+void LxD3DDisplayWnd::SetInterpolationMethod(int method)
+{
+    std::lock_guard lock(mutex_);
+    interpolationMethod_ = method;
+}
+
+int LxD3DDisplayWnd::InterpolationMethod() const
+{
+    std::lock_guard lock(mutex_);
+    return interpolationMethod_;
+}
+
+SdkResult LxD3DDisplayWnd::ShowImage(int height, const uint8_t* pixels, int width, uint32_t pixelFormat,
+    size_t dataSize)
+{
+    std::lock_guard lock(mutex_);
+    if (!created_ || !openGL_)
+        return SdkResult::NOT_SUPPORTED;
+    if (width <= 0 || height <= 0 || (maxTextureSize_ > 0 && (width > maxTextureSize_ || height > maxTextureSize_)))
+        return SdkResult::STATE_ERROR;
+
+    const bool colour = IsColourFrame(pixelFormat);
+    if (staging_ && width == imageWidth_ && height == imageHeight_ && colour == colour_) {
+        // The conversion leaves the staging buffer untouched when it fails,
+        // so the previous picture stays.
+        if (!ConvertForDisplay(pixelFormat, pixels, dataSize, width, height, staging_.get(), interpolationMethod_,
+                kWindowMirrorMode))
+            return SdkResult::STATE_ERROR;
+    } else {
+        // A new geometry: the new buffer replaces the old one only once the
+        // frame is in it.
+        const size_t size = static_cast<size_t>(width) * static_cast<size_t>(height) * (colour ? 3 : 1);
+        std::unique_ptr<uint8_t[]> fresh(new (std::nothrow) uint8_t[size]);
+        if (!fresh
+            || !ConvertForDisplay(pixelFormat, pixels, dataSize, width, height, fresh.get(), interpolationMethod_,
+                kWindowMirrorMode))
+            return SdkResult::STATE_ERROR;
+        staging_ = std::move(fresh);
+        imageWidth_ = width;
+        imageHeight_ = height;
+        colour_ = colour;
+        geometryChanged_ = true;
+        ++statistics_.stagingAllocations;
+    }
+    stagingPending_ = true;
+    ++statistics_.framesAccepted;
+    // Under the lock, so that the window cannot be destroyed meanwhile.
+    RequestPaint();
+    return SdkResult::OK;
+}
+
+void LxD3DDisplayWnd::RequestPaint()
+{
+    if (!window_ || paintQueued_.exchange(true))
+        return;
+    QMetaObject::invokeMethod(window_.data(), [this] { OnFrameShown(); }, Qt::QueuedConnection);
+}
+
+void LxD3DDisplayWnd::OnFrameShown()
+{
+    paintQueued_ = false;
+    bool geometryChanged = false;
+    {
+        std::lock_guard lock(mutex_);
+        geometryChanged = std::exchange(geometryChanged_, false);
+    }
+    if (geometryChanged)
+        UpdateScrollBars();
+    else if (surface_)
+        surface_->update();
+}
+
+SdkResult LxD3DDisplayWnd::GetScrollPosition(int& horizontal, int& vertical) const
+{
+    std::lock_guard lock(mutex_);
+    horizontal = scroll_.horizontal.shown ? scrollX_ : 0;
+    vertical = scroll_.vertical.shown ? scrollY_ : 0;
+    return SdkResult::OK;
+}
+
+float LxD3DDisplayWnd::CurrentScale() const
+{
+    std::lock_guard lock(mutex_);
+    return currentScale_;
+}
+
+DisplayStatistics LxD3DDisplayWnd::Statistics() const
+{
+    std::lock_guard lock(mutex_);
+    return statistics_;
+}
+
+QWidget* LxD3DDisplayWnd::Widget() const
+{
+    return window_;
+}
+
+QImage LxD3DDisplayWnd::GrabFrame()
+{
+    return surface_ ? surface_->Grab() : QImage();
+}
+
+void LxD3DDisplayWnd::UpdateScrollBars()
+{
+    if (!window_)
+        return;
+    const int barExtent = window_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, horizontalBar_);
+    ScrollLayout layout;
+    {
+        std::lock_guard lock(mutex_);
+        layout = ComputeScrollLayout(zoom_, width_, height_, imageWidth_, imageHeight_, scrollX_, scrollY_,
+            barExtent);
+        scroll_ = layout;
+        scrollX_ = layout.horizontal.position;
+        scrollY_ = layout.vertical.position;
+    }
+    ApplyBar(*horizontalBar_, layout.horizontal);
+    ApplyBar(*verticalBar_, layout.vertical);
+    LayoutChildren(layout);
+    if (surface_)
+        surface_->update();
+}
+
+void LxD3DDisplayWnd::LayoutChildren(const ScrollLayout& layout)
+{
+    const int barExtent = window_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, horizontalBar_);
+    const int width = window_->width();
+    const int height = window_->height();
+    const int areaWidth = layout.vertical.shown ? width - barExtent : width;
+    const int areaHeight = layout.horizontal.shown ? height - barExtent : height;
+    horizontalBar_->setGeometry(0, areaHeight, areaWidth, barExtent);
+    verticalBar_->setGeometry(areaWidth, 0, barExtent, areaHeight);
+    if (container_)
+        container_->setGeometry(0, 0, areaWidth, areaHeight);
+}
+
+void LxD3DDisplayWnd::OnScrollAction(bool horizontal, int action)
+{
+    QScrollBar* bar = horizontal ? horizontalBar_ : verticalBar_;
+    int position = 0;
+    {
+        std::lock_guard lock(mutex_);
+        ScrollBarLayout& layout = horizontal ? scroll_.horizontal : scroll_.vertical;
+        if (!layout.shown)
+            return;
+        int& stored = horizontal ? scrollX_ : scrollY_;
+        stored = ApplyScrollAction(ToScrollAction(action), stored, layout.range, layout.page, bar->sliderPosition());
+        layout.position = stored;
+        position = stored;
+    }
+    bar->setSliderPosition(position);
+    if (surface_)
+        surface_->update();
+}
+
+void LxD3DDisplayWnd::Paint(DisplaySurface& surface)
+{
+    std::lock_guard lock(mutex_);
+    surface.Clear(background_[0], background_[1], background_[2]);
+    maxTextureSize_ = surface.MaxTextureSize();
+    if (!surface.IsUsable()) {
+        // Frames are refused from now on, as without OpenGL at all.
+        openGL_ = false;
+        return;
+    }
+    if (!staging_)
+        return;
+    if (stagingPending_) {
+        if (surface.Upload(staging_.get(), imageWidth_, imageHeight_, colour_))
+            ++statistics_.textureAllocations;
+        ++statistics_.textureUploads;
+        stagingPending_ = false;
+    }
+    const DrawTransform transform = ComputeDrawTransform(zoom_, surface.width(), surface.height(), imageWidth_,
+        imageHeight_, scrollX_, scrollY_);
+    currentScale_ = transform.scale;
+    surface.DrawImage(transform, imageWidth_, imageHeight_);
+}

@@ -1,0 +1,33 @@
+#include "imaging/WindowFit.h"
+
+#include "imaging/DisplayGeometry.h"
+
+#include <algorithm>
+
+QSize ZoomedImageSize(int zoomIndex, int width, int height)
+{
+    if (zoomIndex < kZoomMinIndex || zoomIndex > kZoomMaxIndex)
+        return {width, height};
+    if (zoomIndex >= kZoomOneIndex) {
+        const int shift = zoomIndex - kZoomOneIndex;
+        return {width << shift, height << shift};
+    }
+    const int shift = kZoomOneIndex - zoomIndex;
+    return {width >> shift, height >> shift};
+}
+
+QRect FitWindowRect(const QRect& window, const QRect& client, const QSize& clientSize, const QRect& workArea)
+{
+    const int width = std::min(clientSize.width() + window.width() - client.width(), workArea.width());
+    const int height = std::min(clientSize.height() + window.height() - client.height(), workArea.height());
+    QRect fitted(window.topLeft(), QSize(width, height));
+    if (fitted.right() > workArea.right())
+        fitted.moveRight(workArea.right());
+    if (fitted.left() < workArea.left())
+        fitted.moveLeft(workArea.left());
+    if (fitted.bottom() > workArea.bottom())
+        fitted.moveBottom(workArea.bottom());
+    if (fitted.top() < workArea.top())
+        fitted.moveTop(workArea.top());
+    return fitted;
+}
