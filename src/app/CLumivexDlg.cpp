@@ -507,8 +507,14 @@ void CLumivexDlg::RestartPreview()
             if (!mainDisplay_.HasDisplayWindow())
                 return;
             RegisterDrawingPainter(*camera);
-            // A changed area of interest changes the size the drawing grid spans.
+            // The change may have been the area of interest or the pixel
+            // format: the drawing grid and open analysis windows follow it.
             context_.drawingManager->SetImageSize(camera->GetConnectWidth(), camera->GetConnectHeight());
+            if (waveform_)
+                waveform_->Reformat(SourceOf(*camera));
+            if (histogram_)
+                histogram_->Reformat(SourceOf(*camera));
+            mainDisplay_.DisplayWindow()->SetInterpolationMethod(context_.displaySettings.interpolationMethod);
             camera->StartThread(&mainDisplay_, converter_);
         } else if (previews_[i]) {
             camera->StartThread(&previews_[i]->Display(), converter_);
