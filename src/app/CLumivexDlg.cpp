@@ -17,6 +17,7 @@
 #include "camera/FeatureAccess.h"
 #include "camera/MessagePrompts.h"
 #include "capture/CCreateAVI.h"
+#include "controls/CLxCtrlMainDlg.h"
 #include "capture/CMovieCommand.h"
 #include "capture/CRecordingControl.h"
 #include "drawing/CDrawingBase.h"
@@ -24,6 +25,7 @@
 #include "drawing/CDrawingManagementDlg.h"
 #include "drawing/DrawingManagementBase.h"
 #include "imaging/CPreview.h"
+#include "optionboard/CLxCtrlOPMainDlg.h"
 #include "imaging/DisplayGeometry.h"
 #include "imaging/LxD3DDisplayWnd.h"
 #include "imaging/WindowFit.h"
@@ -59,8 +61,9 @@ constexpr const char* kHelpFileSuffixes[] = {"_User's Guide_en", "_e", "_User's 
 
 // Commands whose windows are not part of the program yet: present and disabled.
 constexpr CLumivexDlg::Command kUnavailableCommands[] = {
-    CLumivexDlg::kSettings, CLumivexDlg::kCallback,      CLumivexDlg::kOpSetting,
-    CLumivexDlg::kSnapShot, CLumivexDlg::kShowThumbnail,
+    CLumivexDlg::kCallback,
+    CLumivexDlg::kSnapShot,
+    CLumivexDlg::kShowThumbnail,
 };
 
 bool IsAvailable(CLumivexDlg::Command command)
@@ -140,7 +143,14 @@ CLumivexDlg::CLumivexDlg(bool optionFilePresent, CameraContext& context, CDevice
     setMouseTracking(true);
     menuBar_->setNativeMenuBar(false);
     BuildMenus();
-    if (!optionFilePresent_) {
+    controlDlg_ = std::make_unique<CLxCtrlMainDlg>(controlHost_);
+    connect(controlDlg_.get(), &CLxCtrlMainDlg::windowClosed, this,
+            [this](int code) { HandleAppMessage(kWindowClosedMessage, code); }, Qt::QueuedConnection);
+    if (optionFilePresent_) {
+        optionBoardDlg_ = std::make_unique<CLxCtrlOPMainDlg>(controlHost_);
+        connect(optionBoardDlg_.get(), &CLxCtrlOPMainDlg::windowClosed, this,
+                [this](int code) { HandleAppMessage(kWindowClosedMessage, code); }, Qt::QueuedConnection);
+    } else {
         delete actions_[kOpSetting];
         actions_[kOpSetting] = nullptr;
     }
@@ -179,6 +189,8 @@ CLumivexDlg::~CLumivexDlg()
     delete drawPropertyDlg_.data();
     StopPreview();
     std::this_thread::sleep_for(kStopSettlePause);
+    controlDlg_.reset();
+    optionBoardDlg_.reset();
     // The acquisition threads have stopped: nothing reads the records any more.
     context_.waveformRecord = nullptr;
     waveform_.reset();
@@ -242,7 +254,10 @@ void CLumivexDlg::BuildMenus()
     add(kClose, file, &QDialog::accept);
 
     add(kLiveVideo, option, &CLumivexDlg::ToggleLiveVideo);
-    item(kSettings, option);
+    add(kSettings, option, [this] {
+        controlDlg_->RefreshCurrentPageAndTitle();
+        ShowSettingsDialog(*controlDlg_, controlDlgPlaced_);
+    });
     sizeMenu_ = option->addMenu(QString());
     for (int command = kZoomX8; command <= kZoomX1_8; ++command) {
         const int zoom = ZoomIndexOf(static_cast<Command>(command));
@@ -254,7 +269,11 @@ void CLumivexDlg::BuildMenus()
     add(kWaveform, option, &CLumivexDlg::ShowWaveform);
     add(kHistogram, option, &CLumivexDlg::ShowHistogram);
     add(kManageConnection, option, &CLumivexDlg::ManageConnection);
-    item(kOpSetting, option);
+    // The option board dialog reads the camera's option state whenever it is shown.
+    add(kOpSetting, option, [this] {
+        if (optionBoardDlg_)
+            ShowSettingsDialog(*optionBoardDlg_, optionBoardDlgPlaced_);
+    });
 
     item(kSnapShot, capture);
     add(kVideoCapture, capture, &CLumivexDlg::VideoCapture);
@@ -487,14 +506,39 @@ void CLumivexDlg::DestroyPreviewWindows()
     }
 }
 
-void CLumivexDlg::StopPreview()
+bool CLumivexDlg::StopPreview()
 {
+    const bool wasPreviewing = IsPreviewing();
     for (int i = 0; i < context_.CameraCount(); ++i) {
         CDeviceInfo* camera = context_.Camera(i);
         camera->StopAcquisition();
         camera->StopThread();
     }
     UnregisterDrawingPainter();
+    return wasPreviewing;
+}
+
+void CLumivexDlg::RestartPreview()
+{
+    for (int i = 0; i < context_.CameraCount(); ++i) {
+        CDeviceInfo* camera = context_.Camera(i);
+        if (i == 0) {
+            if (!mainDisplay_.HasDisplayWindow())
+                return;
+            RegisterDrawingPainter(*camera);
+            // A changed area of interest changes the size the drawing grid spans.
+            context_.drawingManager->SetImageSize(camera->GetConnectWidth(), camera->GetConnectHeight());
+            camera->StartThread(&mainTarget_, converter_);
+        } else if (previewTargets_[i]) {
+            camera->StartThread(previewTargets_[i].get(), converter_);
+        }
+        camera->StartAcquisition();
+    }
+}
+
+CDeviceInfo* CLumivexDlg::PreviewHost::ControlCamera()
+{
+    return window_.context_.FirstCamera();
 }
 
 void CLumivexDlg::RegisterDrawingPainter(CDeviceInfo& camera)
@@ -714,7 +758,9 @@ void CLumivexDlg::closeEvent(QCloseEvent* event)
 void CLumivexDlg::HandleAppMessage(int message, int code)
 {
     if (message == kWindowClosedMessage) {
-        if (code == kWaveformClosedCode)
+        if (code == CLxCtrlMainDlg::kDialogClosed)
+            settingsShown_ = false;
+        else if (code == kWaveformClosedCode)
             waveformShown_ = false;
         else if (code == kHistogramClosedCode)
             histogramShown_ = false;
@@ -722,8 +768,11 @@ void CLumivexDlg::HandleAppMessage(int message, int code)
             return;
         activateWindow();
         UpdateMenus();
+    } else if (message == static_cast<int>(kRecordingStartedMessage)) {
+        controlDlg_->RefreshCurrentPageAndTitle();
     } else if (message == static_cast<int>(kRecordingFinishedMessage)) {
         movieCommand_->RecordingFinished(this);
+        controlDlg_->RefreshCurrentPageAndTitle();
         UpdateMenus();
     }
 }
@@ -736,6 +785,24 @@ void CLumivexDlg::ToggleLiveVideo()
         StopPreview();
     else
         StartPreview();
+    UpdateMenus();
+}
+
+void CLumivexDlg::ShowSettingsDialog(QDialog& dialog, bool& placed)
+{
+    if (!placed) {
+        // The first time, into the work area's bottom right corner.
+        dialog.adjustSize();
+        const QRect workArea = screen()->availableGeometry();
+        QRect frame = dialog.frameGeometry();
+        frame.moveBottomRight(workArea.bottomRight());
+        dialog.move(frame.topLeft());
+        placed = true;
+    }
+    dialog.show();
+    dialog.raise();
+    dialog.activateWindow();
+    settingsShown_ = true;
     UpdateMenus();
 }
 

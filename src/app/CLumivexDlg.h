@@ -4,6 +4,7 @@
 #include "app/ImagingFrameConverter.h"
 #include "app/ImgDisplayTarget.h"
 #include "camera/OverlayRegistry.h"
+#include "controls/ControlHost.h"
 #include "imaging/LxImgDisplay.h"
 
 #include <QDialog>
@@ -20,6 +21,8 @@ class CDeviceInfo;
 class CDrawingManagementDlg;
 class CGraphDlg;
 class CHistogramDlg;
+class CLxCtrlMainDlg;
+class CLxCtrlOPMainDlg;
 class CMovieCommand;
 class CMyToolBar;
 class CRecordingControl;
@@ -88,6 +91,9 @@ public:
     QMenuBar* MenuBar() const { return menuBar_; }
     CMyToolBar* ToolBar() const { return toolBar_; }
     CPreview* PreviewWindow(int camera) const;
+    // The control dialog, and the option board dialog (null without option.ini).
+    CLxCtrlMainDlg* ControlDialog() const { return controlDlg_.get(); }
+    CLxCtrlOPMainDlg* OptionBoardDialog() const { return optionBoardDlg_.get(); }
     // The analysis windows, null until their command was first used.
     CGraphDlg* WaveformWindow() const { return waveform_.get(); }
     CHistogramDlg* HistogramWindow() const { return histogram_.get(); }
@@ -99,7 +105,12 @@ public:
     void UpdateMenus();
     bool IsPreviewing() const;
     void StartPreview();
-    void StopPreview();
+    // Gives whether the preview was running.
+    bool StopPreview();
+    // Starts the acquisition threads into the displays they had and then
+    // acquisition again, after StopPreview; for changes that the camera
+    // accepts only while not streaming.
+    void RestartPreview();
     // Zoom index 1 to 7 for all cameras, then every image window fitted to it.
     void SetZoom(int zoomIndex);
     void AdjustWindowSize();
@@ -124,6 +135,18 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    // The control and option board dialogs' view of this window.
+    class PreviewHost : public ControlHost {
+    public:
+        explicit PreviewHost(CLumivexDlg& window) : window_(window) {}
+        CDeviceInfo* ControlCamera() override;
+        bool StopPreview() override { return window_.StopPreview(); }
+        void StartPreview() override { window_.RestartPreview(); }
+
+    private:
+        CLumivexDlg& window_;
+    };
+
     void BuildMenus();
     void BuildToolBar();
     void RetranslateMenus();
@@ -145,6 +168,7 @@ private:
     void SyncToolBar();
 
     void ToggleLiveVideo();
+    void ShowSettingsDialog(QDialog& dialog, bool& placed);
     void ShowWaveform();
     void ShowHistogram();
     void VideoCapture();
@@ -166,6 +190,12 @@ private:
     LxImgDisplay mainDisplay_;
     ImgDisplayTarget mainTarget_{mainDisplay_};
     ImagingFrameConverter converter_;
+    PreviewHost controlHost_{*this};
+    // Modeless windows of the desktop, created with this window.
+    std::unique_ptr<CLxCtrlMainDlg> controlDlg_;
+    std::unique_ptr<CLxCtrlOPMainDlg> optionBoardDlg_;
+    bool controlDlgPlaced_ = false;
+    bool optionBoardDlgPlaced_ = false;
     QPointer<CDrawingManagementDlg> drawPropertyDlg_;
     // The analysis windows live from their first opening to the end of this
     // window; the camera context's slots point at their records meanwhile.

@@ -14,6 +14,7 @@
 #include "drawing/CDrawingManagement.h"
 #include "imaging/CPreview.h"
 #include "imaging/LxD3DDisplayWnd.h"
+#include "optionboard/CLxCtrlOPMainDlg.h"
 #include "sdk/SdkDiscovery.h"
 #include "sim/SimCamera.h"
 
@@ -211,6 +212,37 @@ TEST_F(MainWindowDisplayTest, StillImageStopsEveryCameraAndLiveVideoStartsThemAg
     Wait(500);
     EXPECT_GT(context_.FirstCamera()->GetThread()->FrameCounter(), 5);
     EXPECT_NE(context_.drawingOverlayPainter, nullptr);
+}
+
+TEST_F(MainWindowDisplayTest, ARestartForACameraChangeKeepsTheWindowsAndResumesEveryCamera)
+{
+    ASSERT_NO_FATAL_FAILURE(ConnectAll());
+    auto window = MakeWindow();
+    CPreview* second = window->PreviewWindow(1);
+    ASSERT_TRUE(window->StopPreview());
+    EXPECT_FALSE(window->StopPreview());
+    window->RestartPreview();
+    EXPECT_TRUE(window->IsPreviewing());
+    EXPECT_EQ(window->PreviewWindow(1), second);
+    EXPECT_NE(context_.drawingOverlayPainter, nullptr);
+    Wait(500);
+    for (int i = 0; i < kCameras; ++i)
+        EXPECT_GT(context_.Camera(i)->GetThread()->FrameCounter(), 5) << "camera " << i;
+}
+
+TEST_F(MainWindowDisplayTest, TheOptionBoardDialogOpensForACameraWithTheBoard)
+{
+    ASSERT_NO_FATAL_FAILURE(ConnectAll());
+    auto window = std::make_unique<CLumivexDlg>(true, context_, deviceDlg_, prompts_,
+                                                QString::fromStdString(dir_.file("lumivex")));
+    QAction* opSetting = window->Action(CLumivexDlg::kOpSetting);
+    ASSERT_NE(opSetting, nullptr);
+    ASSERT_TRUE(opSetting->isEnabled());
+    opSetting->trigger();
+    ASSERT_NE(window->OptionBoardDialog(), nullptr);
+    EXPECT_TRUE(window->OptionBoardDialog()->isVisible());
+    EXPECT_FALSE(window->Action(CLumivexDlg::kManageConnection)->isEnabled());
+    EXPECT_TRUE(prompts_.shown.empty()) << prompts_.Texts().join(' ').toStdString();
 }
 
 TEST(StartUpDisplay, ConnectOnTheCommandLineOpensTheMainWindowWithThoseCameras)

@@ -15,6 +15,7 @@
 #include "camera/CDeviceDlg.h"
 #include "camera/CDeviceInfo.h"
 #include "capture/CCreateAVI.h"
+#include "controls/CLxCtrlMainDlg.h"
 #include "drawing/CDrawingManagement.h"
 
 #include <QAction>
@@ -41,12 +42,13 @@ protected:
                                              QString::fromStdString(dir_.file("lumivex")));
     }
 
-    void AddCamera()
+    void AddCamera(int optionFlag = 0)
     {
         FakeDevice* device = nullptr;
         ASSERT_NE(context_.AddCamera(MakeFakeCamera(dir_, &device)), nullptr);
         AddFake<FakeInteger>(device->features, "Width", 640);
         AddFake<FakeInteger>(device->features, "Height", 480);
+        AddFake<FakeInteger>(device->features, "DeviceOptionFlg", optionFlag);
     }
 
     static void Touch(const std::string& path) { std::ofstream(path) << "x"; }
@@ -142,7 +144,7 @@ TEST_F(MainWindowTest, CameraCommandsFollowTheRecordingFlag)
     auto window = MakeWindow();
     for (auto command : {CLumivexDlg::kZoomX8, CLumivexDlg::kZoomX1_8, CLumivexDlg::kAdjustWindowSize,
                          CLumivexDlg::kManageConnection, CLumivexDlg::kWaveform, CLumivexDlg::kHistogram,
-                         CLumivexDlg::kVideoCapture})
+                         CLumivexDlg::kVideoCapture, CLumivexDlg::kSettings})
         EXPECT_TRUE(Enabled(*window, command)) << command;
 
     window->Action(CLumivexDlg::kZoomX1_8)->trigger();
@@ -202,6 +204,34 @@ TEST_F(MainWindowTest, AnOpenAnalysisWindowHoldsManageConnectionAndTakesTheMouse
     window.reset();
     EXPECT_EQ(context_.waveformRecord.load(), nullptr);
     EXPECT_EQ(context_.histogramRecord.load(), nullptr);
+}
+
+TEST_F(MainWindowTest, TheControlDialogHoldsManageConnectionWhileShown)
+{
+    AddCamera();
+    auto window = MakeWindow();
+    ASSERT_NE(window->ControlDialog(), nullptr);
+    EXPECT_EQ(window->OptionBoardDialog(), nullptr);
+    window->Action(CLumivexDlg::kSettings)->trigger();
+    EXPECT_TRUE(window->ControlDialog()->isVisible());
+    EXPECT_FALSE(Enabled(*window, CLumivexDlg::kManageConnection));
+    window->ControlDialog()->close();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(Enabled(*window, CLumivexDlg::kManageConnection));
+}
+
+TEST_F(MainWindowTest, OptionSettingFollowsTheModelCheckOfTheFirstCamera)
+{
+    AddCamera(0);
+    auto window = MakeWindow(true);
+    ASSERT_NE(window->OptionBoardDialog(), nullptr);
+    EXPECT_FALSE(Enabled(*window, CLumivexDlg::kOpSetting));
+    window.reset();
+
+    context_.RemoveCamera(context_.FirstCamera());
+    AddCamera(1);
+    window = MakeWindow(true);
+    EXPECT_TRUE(Enabled(*window, CLumivexDlg::kOpSetting));
 }
 
 TEST_F(MainWindowTest, FileCloseQuitsWithoutAskingWhileTheCloseBoxAsks)
