@@ -20,14 +20,19 @@
 #include "controls/CLxCtrlMainDlg.h"
 #include "capture/CMovieCommand.h"
 #include "capture/CRecordingControl.h"
+#include "capture/CThumbnailDlg.h"
+#include "capture/SnapShotCapture.h"
+#include "capture/SnapShotExitCheck.h"
 #include "drawing/CDrawingBase.h"
 #include "drawing/CDrawingManagement.h"
 #include "drawing/CDrawingManagementDlg.h"
 #include "drawing/DrawingManagementBase.h"
+#include "imaging/CCallbackEnableDlg.h"
 #include "imaging/CPreview.h"
 #include "optionboard/CLxCtrlOPMainDlg.h"
 #include "imaging/DisplayGeometry.h"
 #include "imaging/LxD3DDisplayWnd.h"
+#include "imaging/OverlayPainterSet.h"
 #include "imaging/WindowFit.h"
 #include "sdk/SdkPipeline.h"
 
@@ -58,19 +63,6 @@ constexpr int kFitPasses = 2;
 
 // Help file names tried after "<program>.pdf", each + ".pdf".
 constexpr const char* kHelpFileSuffixes[] = {"_User's Guide_en", "_e", "_User's Guide_jp", "_j"};
-
-// Commands whose windows are not part of the program yet: present and disabled.
-constexpr CLumivexDlg::Command kUnavailableCommands[] = {
-    CLumivexDlg::kCallback,
-    CLumivexDlg::kSnapShot,
-    CLumivexDlg::kShowThumbnail,
-};
-
-bool IsAvailable(CLumivexDlg::Command command)
-{
-    return std::find(std::begin(kUnavailableCommands), std::end(kUnavailableCommands), command) ==
-           std::end(kUnavailableCommands);
-}
 
 int ZoomIndexOf(CLumivexDlg::Command command)
 {
@@ -144,6 +136,7 @@ CLumivexDlg::CLumivexDlg(bool optionFilePresent, CameraContext& context, CDevice
     menuBar_->setNativeMenuBar(false);
     BuildMenus();
     controlDlg_ = std::make_unique<CLxCtrlMainDlg>(controlHost_);
+    thumbnailDlg_ = std::make_unique<CThumbnailDlg>(SnapShotListOf(context_));
     connect(controlDlg_.get(), &CLxCtrlMainDlg::windowClosed, this,
             [this](int code) { HandleAppMessage(kWindowClosedMessage, code); }, Qt::QueuedConnection);
     if (optionFilePresent_) {
@@ -191,6 +184,7 @@ CLumivexDlg::~CLumivexDlg()
     std::this_thread::sleep_for(kStopSettlePause);
     controlDlg_.reset();
     optionBoardDlg_.reset();
+    thumbnailDlg_.reset();
     // The acquisition threads have stopped: nothing reads the records any more.
     context_.waveformRecord = nullptr;
     waveform_.reset();
@@ -200,7 +194,6 @@ CLumivexDlg::~CLumivexDlg()
         if (CDeviceInfo* camera = context_.Camera(i))
             camera->Disconnect();
         previews_[i].reset();
-        previewTargets_[i].reset();
     }
     if (context_.mainWindow == this)
         context_.mainWindow = nullptr;
@@ -222,11 +215,6 @@ CPreview* CLumivexDlg::PreviewWindow(int camera) const
     return camera >= 0 && camera < CameraContext::kMaxCameras ? previews_[camera].get() : nullptr;
 }
 
-void CLumivexDlg::SetUnsavedSnapshotCheck(std::function<bool()> check)
-{
-    hasUnsavedSnapshots_ = std::move(check);
-}
-
 void CLumivexDlg::BuildMenus()
 {
     for (QMenu*& menu : menus_) {
@@ -234,14 +222,10 @@ void CLumivexDlg::BuildMenus()
         menuBar_->addMenu(menu);
         connect(menu, &QMenu::aboutToShow, this, &CLumivexDlg::UpdateMenus);
     }
-    // Items of windows that are not part of the program yet have no handler.
-    auto item = [this](Command command, QMenu* menu) {
-        actions_[command] = menu->addAction(QString());
-        return actions_[command];
-    };
-    auto add = [this, &item](Command command, QMenu* menu, auto handler) {
-        QAction* action = item(command, menu);
+    auto add = [this](Command command, QMenu* menu, auto handler) {
+        QAction* action = menu->addAction(QString());
         connect(action, &QAction::triggered, this, handler);
+        actions_[command] = action;
         return action;
     };
     QMenu* file = menus_[0];
@@ -265,7 +249,7 @@ void CLumivexDlg::BuildMenus()
     }
     sizeMenu_->addSeparator();
     add(kAdjustWindowSize, sizeMenu_, &CLumivexDlg::AdjustWindowSize);
-    item(kCallback, option);
+    add(kCallback, option, &CLumivexDlg::ShowCallbacks);
     add(kWaveform, option, &CLumivexDlg::ShowWaveform);
     add(kHistogram, option, &CLumivexDlg::ShowHistogram);
     add(kManageConnection, option, &CLumivexDlg::ManageConnection);
@@ -275,14 +259,14 @@ void CLumivexDlg::BuildMenus()
             ShowSettingsDialog(*optionBoardDlg_, optionBoardDlgPlaced_);
     });
 
-    item(kSnapShot, capture);
+    add(kSnapShot, capture, &CLumivexDlg::TakeSnapShot);
     add(kVideoCapture, capture, &CLumivexDlg::VideoCapture);
 
     add(kToolBar, draw, &CLumivexDlg::ToggleToolBar)->setCheckable(true);
     add(kDeleteDrawing, draw, &CLumivexDlg::DeleteDrawing);
     add(kDrawProperty, draw, &CLumivexDlg::ShowDrawProperty);
 
-    item(kShowThumbnail, window);
+    add(kShowThumbnail, window, &CLumivexDlg::ShowThumbnails);
 
     add(kVersionInformation, help, &CLumivexDlg::ShowAbout);
     add(kHelp, help, &CLumivexDlg::OpenHelp);
@@ -374,7 +358,7 @@ void CLumivexDlg::UpdateMenus()
 
     auto enable = [this](Command command, bool enabled) {
         if (actions_[command])
-            actions_[command]->setEnabled(enabled && IsAvailable(command));
+            actions_[command]->setEnabled(enabled);
     };
     enable(kSettings, state.settings);
     for (int command = kZoomX8; command <= kZoomX1_8; ++command) {
@@ -463,7 +447,7 @@ void CLumivexDlg::StartMainDisplay(CDeviceInfo& camera, bool moveToOrigin)
     window->SetInterpolationMethod(context_.displaySettings.interpolationMethod);
     RegisterDrawingPainter(camera);
     context_.drawingManager->SetImageSize(camera.GetConnectWidth(), camera.GetConnectHeight());
-    camera.StartThread(&mainTarget_, converter_);
+    camera.StartThread(&mainDisplay_, converter_);
     QTimer::singleShot(kRelayoutDelayMs, this, &CLumivexDlg::LayoutChildren);
 }
 
@@ -492,18 +476,15 @@ void CLumivexDlg::StartPreviewWindow(CDeviceInfo& camera, int index)
     preview->CreateDisplayWindow(camera.GetCameraNumber() + kPreviewDisplayId);
     if (LxD3DDisplayWnd* window = preview->Display().DisplayWindow())
         window->SetZoom(context_.zoomIndex);
-    previewTargets_[index] = std::make_unique<ImgDisplayTarget>(preview->Display());
-    camera.StartThread(previewTargets_[index].get(), converter_);
+    camera.StartThread(&preview->Display(), converter_);
     preview->FitWindowToImage(context_.zoomIndex, camera.GetConnectWidth(), camera.GetConnectHeight());
     previews_[index] = std::move(preview);
 }
 
 void CLumivexDlg::DestroyPreviewWindows()
 {
-    for (int i = 0; i < CameraContext::kMaxCameras; ++i) {
-        previews_[i].reset();
-        previewTargets_[i].reset();
-    }
+    for (std::unique_ptr<CPreview>& preview : previews_)
+        preview.reset();
 }
 
 bool CLumivexDlg::StopPreview()
@@ -526,11 +507,17 @@ void CLumivexDlg::RestartPreview()
             if (!mainDisplay_.HasDisplayWindow())
                 return;
             RegisterDrawingPainter(*camera);
-            // A changed area of interest changes the size the drawing grid spans.
+            // The change may have been the area of interest or the pixel
+            // format: the drawing grid and open analysis windows follow it.
             context_.drawingManager->SetImageSize(camera->GetConnectWidth(), camera->GetConnectHeight());
-            camera->StartThread(&mainTarget_, converter_);
-        } else if (previewTargets_[i]) {
-            camera->StartThread(previewTargets_[i].get(), converter_);
+            if (waveform_)
+                waveform_->Reformat(SourceOf(*camera));
+            if (histogram_)
+                histogram_->Reformat(SourceOf(*camera));
+            mainDisplay_.DisplayWindow()->SetInterpolationMethod(context_.displaySettings.interpolationMethod);
+            camera->StartThread(&mainDisplay_, converter_);
+        } else if (previews_[i]) {
+            camera->StartThread(&previews_[i]->Display(), converter_);
         }
         camera->StartAcquisition();
     }
@@ -745,10 +732,10 @@ void CLumivexDlg::keyPressEvent(QKeyEvent* event)
 
 void CLumivexDlg::closeEvent(QCloseEvent* event)
 {
-    if (hasUnsavedSnapshots_ && hasUnsavedSnapshots_() &&
-        !prompts_.AskOkCancel(this, QCoreApplication::applicationName(),
-                              tr("There are images that are not saved. If you quit this application, these "
-                                 "images are removed."))) {
+    const SnapShotQuitQuestion ask = [this](QWidget* parent, const QString& question) {
+        return prompts_.AskOkCancel(parent, QCoreApplication::applicationName(), question);
+    };
+    if (!MayQuitWithSnapShots(SnapShotListOf(context_), this, ask)) {
         event->ignore();
         return;
     }
@@ -804,6 +791,31 @@ void CLumivexDlg::ShowSettingsDialog(QDialog& dialog, bool& placed)
     dialog.activateWindow();
     settingsShown_ = true;
     UpdateMenus();
+}
+
+void CLumivexDlg::ShowCallbacks()
+{
+    OverlayPainterSet* painters = context_.OverlayPainters(context_.FirstCamera());
+    if (!painters)
+        return;
+    const auto offered = painters->Offered();
+    CCallbackEnableDlg dialog(std::vector<CPreviewDCCallbackBase*>(offered.begin(), offered.end()), this);
+    dialog.exec();
+}
+
+void CLumivexDlg::TakeSnapShot()
+{
+    if (!::TakeSnapShot(context_))
+        return;
+    thumbnailDlg_->SnapShotTaken(this);
+}
+
+void CLumivexDlg::ShowThumbnails()
+{
+    if (context_.CameraCount() == 0)
+        return;
+    thumbnailDlg_->show();
+    thumbnailDlg_->raise();
 }
 
 void CLumivexDlg::ShowWaveform()

@@ -1,18 +1,16 @@
 #pragma once
 
 #include "app/CameraContext.h"
-#include "app/ImagingFrameConverter.h"
-#include "app/ImgDisplayTarget.h"
 #include "camera/OverlayRegistry.h"
 #include "controls/ControlHost.h"
 #include "imaging/LxImgDisplay.h"
+#include "imaging/PixelFrameConverter.h"
 
 #include <QDialog>
 #include <QPointer>
 
 #include <array>
 #include <cstdint>
-#include <functional>
 #include <memory>
 #include <string>
 
@@ -26,6 +24,7 @@ class CLxCtrlOPMainDlg;
 class CMovieCommand;
 class CMyToolBar;
 class CRecordingControl;
+class CThumbnailDlg;
 class CPreview;
 class MessagePrompts;
 class QAction;
@@ -122,9 +121,7 @@ public:
     // queued, on the user interface thread.
     void HandleAppMessage(int message, int code);
 
-    // Whether the snapshot list holds snapshots never saved; asked before
-    // the close box closes the window. None until snapshots are kept.
-    void SetUnsavedSnapshotCheck(std::function<bool()> check);
+    CThumbnailDlg* ThumbnailWindow() const { return thumbnailDlg_.get(); }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -169,6 +166,9 @@ private:
 
     void ToggleLiveVideo();
     void ShowSettingsDialog(QDialog& dialog, bool& placed);
+    void ShowCallbacks();
+    void TakeSnapShot();
+    void ShowThumbnails();
     void ShowWaveform();
     void ShowHistogram();
     void VideoCapture();
@@ -186,14 +186,13 @@ private:
     MessagePrompts& prompts_;
     std::string optionFilePath_;
     std::array<std::unique_ptr<CPreview>, CameraContext::kMaxCameras> previews_;
-    std::array<std::unique_ptr<ImgDisplayTarget>, CameraContext::kMaxCameras> previewTargets_;
     LxImgDisplay mainDisplay_;
-    ImgDisplayTarget mainTarget_{mainDisplay_};
-    ImagingFrameConverter converter_;
+    PixelFrameConverter converter_;
     PreviewHost controlHost_{*this};
     // Modeless windows of the desktop, created with this window.
     std::unique_ptr<CLxCtrlMainDlg> controlDlg_;
     std::unique_ptr<CLxCtrlOPMainDlg> optionBoardDlg_;
+    std::unique_ptr<CThumbnailDlg> thumbnailDlg_;
     bool controlDlgPlaced_ = false;
     bool optionBoardDlgPlaced_ = false;
     QPointer<CDrawingManagementDlg> drawPropertyDlg_;
@@ -218,5 +217,4 @@ private:
     // The drawing painter's entry in the first camera's overlay registry.
     OverlayRegistry* drawingRegistry_ = nullptr;
     uint32_t drawingPainterKey_ = 0;
-    std::function<bool()> hasUnsavedSnapshots_;
 };

@@ -3,6 +3,7 @@
 #include "app/Profile.h"
 #include "app/SettingsFile.h"
 #include "camera/CDeviceInfo.h"
+#include "imaging/OverlayPainterSet.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -73,6 +74,7 @@ CDeviceInfo* CameraContext::AddCamera(std::unique_ptr<CDeviceInfo> camera)
     cameras_.push_back(std::move(camera));
     added->SetCameraNumber(CameraCount());
     added->CreateOverlayRegistry();
+    overlayPainters_.push_back(std::make_unique<OverlayPainterSet>(*added->GetOverlayRegistry(), settingsPath_));
     added->SetHandOffRecords(Records());
     return added;
 }
@@ -83,9 +85,20 @@ void CameraContext::RemoveCamera(CDeviceInfo* camera)
                               [camera](const std::unique_ptr<CDeviceInfo>& listed) { return listed.get() == camera; });
     if (found == cameras_.end())
         return;
+    // The painters leave the registry before it goes.
+    overlayPainters_.erase(overlayPainters_.begin() + (found - cameras_.begin()));
     (*found)->DestroyOverlayRegistry();
     found->reset();
     cameras_.erase(found);
+}
+
+OverlayPainterSet* CameraContext::OverlayPainters(const CDeviceInfo* camera) const
+{
+    for (size_t i = 0; i < cameras_.size(); ++i) {
+        if (cameras_[i].get() == camera)
+            return overlayPainters_[i].get();
+    }
+    return nullptr;
 }
 
 HandOffRecords CameraContext::Records()

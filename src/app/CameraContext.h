@@ -17,6 +17,7 @@
 #include <vector>
 
 class CDeviceInfo;
+class OverlayPainterSet;
 class QWidget;
 
 // The one application-wide record that every window shares: the connected
@@ -52,6 +53,9 @@ public:
     // Destroys the camera's overlay registry, then the camera, and takes it
     // out of the list keeping the others' order.
     void RemoveCamera(CDeviceInfo* camera);
+    // The built-in overlay painters of a listed camera, bound to its overlay
+    // registry from AddCamera to RemoveCamera; null for a camera not listed.
+    OverlayPainterSet* OverlayPainters(const CDeviceInfo* camera) const;
     // The records every camera's acquisition thread serves.
     HandOffRecords Records();
 
@@ -77,4 +81,6 @@ public:
 private:
     std::string settingsPath_;
     std::vector<std::unique_ptr<CDeviceInfo>> cameras_;
+    // One set per listed camera, in the same order.
+    std::vector<std::unique_ptr<OverlayPainterSet>> overlayPainters_;
 };

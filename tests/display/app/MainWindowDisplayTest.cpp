@@ -7,10 +7,14 @@
 
 #include "app/CLumivexApp.h"
 #include "app/CLumivexDlg.h"
+#include "app/CMyToolBar.h"
 #include "app/CameraContext.h"
 #include "camera/CDeviceDlg.h"
 #include "camera/CDeviceInfo.h"
 #include "camera/Thread.h"
+#include "capture/CThumbnailDlg.h"
+#include "capture/SnapShotCapture.h"
+#include "capture/SnapShotList.h"
 #include "drawing/CDrawingManagement.h"
 #include "imaging/CPreview.h"
 #include "imaging/LxD3DDisplayWnd.h"
@@ -21,6 +25,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QListWidget>
 #include <QTest>
 #include <QTimer>
 
@@ -243,6 +248,43 @@ TEST_F(MainWindowDisplayTest, TheOptionBoardDialogOpensForACameraWithTheBoard)
     EXPECT_TRUE(window->OptionBoardDialog()->isVisible());
     EXPECT_FALSE(window->Action(CLumivexDlg::kManageConnection)->isEnabled());
     EXPECT_TRUE(prompts_.shown.empty()) << prompts_.Texts().join(' ').toStdString();
+}
+
+TEST_F(MainWindowDisplayTest, SnapShotsGoToTheThumbnailWindowFromTheMenuAndTheSKey)
+{
+    ASSERT_NO_FATAL_FAILURE(ConnectAll());
+    auto window = MakeWindow();
+    Wait(300);
+    window->Action(CLumivexDlg::kSnapShot)->trigger();
+    SnapShotList& snapshots = SnapShotListOf(context_);
+    EXPECT_EQ(snapshots.Count(), 1);
+    EXPECT_TRUE(window->ThumbnailWindow()->isVisible());
+    QTest::keyClick(window.get(), Qt::Key_S);
+    QTest::keyClick(window->ToolBar(), Qt::Key_S, Qt::ShiftModifier);
+    EXPECT_EQ(snapshots.Count(), 3);
+    EXPECT_EQ(snapshots.CountUnsaved(), 3);
+    // The snapshots are not saved: closing the window asks first.
+    prompts_.answer = false;
+    window->close();
+    EXPECT_EQ(prompts_.questions.size(), 1);
+    EXPECT_TRUE(window->isVisible());
+}
+
+TEST_F(MainWindowDisplayTest, CallbackOffersTheFirstCamerasPainters)
+{
+    ASSERT_NO_FATAL_FAILURE(ConnectAll());
+    auto window = MakeWindow();
+    int offered = -1;
+    QTimer::singleShot(0, [&offered] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        ASSERT_NE(dialog, nullptr);
+        offered = 0;
+        for (QListWidget* list : dialog->findChildren<QListWidget*>())
+            offered += list->count();
+        dialog->close();
+    });
+    window->Action(CLumivexDlg::kCallback)->trigger();
+    EXPECT_EQ(offered, 5);
 }
 
 TEST(StartUpDisplay, ConnectOnTheCommandLineOpensTheMainWindowWithThoseCameras)

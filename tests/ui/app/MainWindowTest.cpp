@@ -15,6 +15,8 @@
 #include "camera/CDeviceDlg.h"
 #include "camera/CDeviceInfo.h"
 #include "capture/CCreateAVI.h"
+#include "capture/SnapShotCapture.h"
+#include "capture/SnapShotList.h"
 #include "controls/CLxCtrlMainDlg.h"
 #include "drawing/CDrawingManagement.h"
 
@@ -237,7 +239,9 @@ TEST_F(MainWindowTest, OptionSettingFollowsTheModelCheckOfTheFirstCamera)
 TEST_F(MainWindowTest, FileCloseQuitsWithoutAskingWhileTheCloseBoxAsks)
 {
     auto window = MakeWindow();
-    window->SetUnsavedSnapshotCheck([] { return true; });
+    SnapShotList& snapshots = SnapShotListOf(context_);
+    const std::vector<uint8_t> pixels(8 * 6, 128);
+    ASSERT_EQ(snapshots.Add(8, 6, false, pixels.data()), 0);
     window->show();
     window->Action(CLumivexDlg::kClose)->trigger();
     EXPECT_FALSE(window->isVisible());
@@ -256,7 +260,7 @@ TEST_F(MainWindowTest, FileCloseQuitsWithoutAskingWhileTheCloseBoxAsks)
     EXPECT_FALSE(window->isVisible());
 
     // Nothing unsaved: no question.
-    window->SetUnsavedSnapshotCheck([] { return false; });
+    snapshots.Delete(true);
     window->show();
     window->close();
     EXPECT_EQ(prompts_.questions.size(), 2);
