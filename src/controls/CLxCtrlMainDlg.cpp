@@ -1,4 +1,5 @@
 #include "controls/CLxCtrlMainDlg.h"
+#include "controls/ScrollableContent.h"
 
 #include "camera/CDeviceInfo.h"
 #include "controls/CameraSettingsButtons.h"
@@ -16,7 +17,6 @@
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QScreen>
-#include <QScrollArea>
 #include <QSignalBlocker>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -71,14 +71,7 @@ CLxCtrlMainDlg::CLxCtrlMainDlg(ControlHost& host, QWidget* parent) : QDialog(par
     contentLayout->addWidget(tabs_);
     contentLayout->addLayout(buttons);
 
-    // The window may be made smaller than its content, which then scrolls.
-    auto* scroll = new QScrollArea(this);
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setWidgetResizable(true);
-    scroll->setWidget(content);
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(scroll);
+    SetScrollableContent(*this, content);
 
     BuildPages();
     ConnectCameraSettingsButtons(*this, host_);

@@ -1,4 +1,5 @@
 #include "optionboard/CLxCtrlOPMainDlg.h"
+#include "controls/ScrollableContent.h"
 
 #include "camera/CDeviceInfo.h"
 #include "controls/CLxCtrlMainDlg.h"
@@ -11,7 +12,6 @@
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QScreen>
-#include <QScrollArea>
 #include <QShowEvent>
 #include <QSignalBlocker>
 #include <QTabWidget>
@@ -38,14 +38,7 @@ CLxCtrlOPMainDlg::CLxCtrlOPMainDlg(ControlHost& host, QWidget* parent) : QDialog
     contentLayout->addWidget(tabs_);
     contentLayout->addLayout(buttons);
 
-    // The window may be made smaller than its content, which then scrolls.
-    auto* scroll = new QScrollArea(this);
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setWidgetResizable(true);
-    scroll->setWidget(content);
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(scroll);
+    SetScrollableContent(*this, content);
 
     {
         const QSignalBlocker blocker(tabs_);
