@@ -778,8 +778,8 @@ void CLumivexDlg::ToggleLiveVideo()
 void CLumivexDlg::ShowSettingsDialog(QDialog& dialog, bool& placed)
 {
     if (!placed) {
-        // The first time, into the work area's bottom right corner.
-        dialog.adjustSize();
+        // The first time, into the work area's bottom right corner, at the
+        // size the dialog chose for its content.
         const QRect workArea = screen()->availableGeometry();
         QRect frame = dialog.frameGeometry();
         frame.moveBottomRight(workArea.bottomRight());

@@ -16,7 +16,6 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QPushButton>
-#include <QScreen>
 #include <QSignalBlocker>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -71,20 +70,11 @@ CLxCtrlMainDlg::CLxCtrlMainDlg(ControlHost& host, QWidget* parent) : QDialog(par
     contentLayout->addWidget(tabs_);
     contentLayout->addLayout(buttons);
 
-    SetScrollableContent(*this, content);
-
     BuildPages();
     ConnectCameraSettingsButtons(*this, host_);
     connect(tabs_, &QTabWidget::currentChanged, this, &CLxCtrlMainDlg::OnTabChanged);
     RefreshCurrentPageAndTitle();
-
-    // Open at the content's full size where the screen allows; the pages
-    // were added after the layout last measured the tabs.
-    tabs_->updateGeometry();
-    QSize size = content->sizeHint();
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        size = size.boundedTo(screen->availableSize());
-    resize(size);
+    SetScrollableContent(*this, content);
 }
 
 CLxCtrlMainDlg::~CLxCtrlMainDlg() = default;

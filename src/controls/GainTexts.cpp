@@ -55,8 +55,12 @@ std::string GainDecibelText(int32_t scaleKind, int32_t offset1, int32_t offset2,
     const std::optional<double> decibels = GainDecibels(scaleKind, offset1, offset2, gain);
     if (!decibels)
         return {};
+    // The single-precision steps leave residues such as -1e-7 at 0 dB, which
+    // would print as "-0.000".
+    constexpr double kShownStep = 0.0005;
+    const double shown = std::abs(*decibels) < kShownStep ? 0.0 : *decibels;
     char text[64];
-    std::snprintf(text, sizeof text, "%.03f dB", *decibels);
+    std::snprintf(text, sizeof text, "%.03f dB", shown);
     return text;
 }
 

@@ -1,5 +1,7 @@
 #include "controls/ScrollableContent.h"
 
+#include <QGuiApplication>
+#include <QScreen>
 #include <QScrollArea>
 #include <QVBoxLayout>
 
@@ -12,4 +14,10 @@ void SetScrollableContent(QWidget& dialog, QWidget* content)
     auto* layout = new QVBoxLayout(&dialog);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(scroll);
+
+    dialog.ensurePolished();
+    QSize size = content->sizeHint();
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        size = size.boundedTo(screen->availableSize());
+    dialog.resize(size);
 }

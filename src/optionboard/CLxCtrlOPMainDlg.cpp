@@ -11,7 +11,6 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QPushButton>
-#include <QScreen>
 #include <QShowEvent>
 #include <QSignalBlocker>
 #include <QTabWidget>
@@ -22,8 +21,7 @@ CLxCtrlOPMainDlg::CLxCtrlOPMainDlg(ControlHost& host, QWidget* parent) : QDialog
     setModal(false);
     setSizeGripEnabled(true);
 
-    content_ = new QWidget;
-    QWidget* content = content_;
+    auto* content = new QWidget;
     tabs_ = new QTabWidget(content);
     page1_ = new CTab_OPPage1_Dlg(state_);
     page2_ = new CTab_OPPage2_Dlg(state_);
@@ -37,8 +35,6 @@ CLxCtrlOPMainDlg::CLxCtrlOPMainDlg(ControlHost& host, QWidget* parent) : QDialog
     auto* contentLayout = new QVBoxLayout(content);
     contentLayout->addWidget(tabs_);
     contentLayout->addLayout(buttons);
-
-    SetScrollableContent(*this, content);
 
     {
         const QSignalBlocker blocker(tabs_);
@@ -54,6 +50,7 @@ CLxCtrlOPMainDlg::CLxCtrlOPMainDlg(ControlHost& host, QWidget* parent) : QDialog
     // User FPGA enable decides whether the image processing page can be used.
     connect(page1_, &CTab_OPPage1_Dlg::stateChanged, page2_, &CTab_OPPage2_Dlg::RefreshFromCamera);
     RefreshCurrentPageAndTitle();
+    SetScrollableContent(*this, content);
 }
 
 CLxCtrlOPMainDlg::~CLxCtrlOPMainDlg() = default;
@@ -83,17 +80,6 @@ void CLxCtrlOPMainDlg::showEvent(QShowEvent* event)
     // Only a show by the program, not the window system's restoring.
     if (!event->spontaneous())
         ReadOptionState();
-    if (!sized_) {
-        // Open at the content's full size where the screen allows, measured
-        // once the widgets are polished.
-        sized_ = true;
-        ensurePolished();
-        content_->ensurePolished();
-        QSize size = content_->sizeHint();
-        if (const QScreen* screen = QGuiApplication::primaryScreen())
-            size = size.boundedTo(screen->availableSize());
-        resize(size);
-    }
     QDialog::showEvent(event);
 }
 

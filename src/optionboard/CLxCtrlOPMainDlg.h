@@ -53,6 +53,4 @@ private:
     CTab_OPPage1_Dlg* page1_;
     CTab_OPPage2_Dlg* page2_;
     QTabWidget* tabs_;
-    QWidget* content_;
-    bool sized_ = false;
 };

@@ -7,6 +7,8 @@ TEST(GainTexts, DecibelsForEachScaleKind)
     // Kind 0: 0.04 (v) - 6 with v = A + B + 2g; 0.04 in single precision.
     EXPECT_EQ(GainDecibelText(0, 0, 0, 0), "-6.000 dB");
     EXPECT_EQ(GainDecibelText(0, 10, 20, 100), "3.200 dB");
+    // 0.04f x 150 falls just short of 6.
+    EXPECT_EQ(GainDecibelText(0, 150, 0, 0), "0.000 dB");
     // Kind 1: 0.0359 v + 11.1.
     EXPECT_EQ(GainDecibelText(1, 0, 0, 0), "11.100 dB");
     EXPECT_EQ(GainDecibelText(1, 5, 5, 45), "14.690 dB");

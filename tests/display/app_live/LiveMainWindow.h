@@ -1,0 +1,56 @@
+#pragma once
+
+// The main window previewing one simulated camera, for tests of what is drawn
+// over the live image or shown beside it. Runs under an X server (display
+// tests) inside the private network namespace.
+
+#include "AppTestSupport.h"
+#include "TempDir.h"
+
+#include "app/CameraContext.h"
+#include "camera/CDeviceDlg.h"
+#include "sim/SimCamera.h"
+
+#include <QImage>
+#include <QString>
+
+#include <memory>
+
+class CLumivexDlg;
+class QWidget;
+
+// Runs the event loop for a while, so that frames arrive and are painted.
+void WaitLive(int milliseconds);
+
+class LiveMainWindow {
+public:
+    LiveMainWindow();
+    ~LiveMainWindow();
+
+    // Starts the simulated camera with options (its address is the test
+    // program's own), connects it and opens the main window previewing it;
+    // returns once frames are shown. False, with a failure recorded, when any
+    // step fails.
+    bool Start(SimOptions options);
+
+    CLumivexDlg& Window() { return *window_; }
+    CameraContext& Context() { return context_; }
+    SimCamera& Camera() { return camera_; }
+    RecordingPrompts& Prompts() { return prompts_; }
+    const TempDir& Dir() const { return dir_; }
+
+    // The live image as last painted into the main window's display area.
+    QImage DisplayedImage();
+
+    // Saves the whole screen as name.png in LUMIVEX_SCREENSHOT_DIR, when that
+    // variable names a folder, for a look by eye.
+    static void SaveScreenshot(const QString& name);
+
+private:
+    SimCamera camera_;
+    TempDir dir_;
+    RecordingPrompts prompts_;
+    CameraContext context_;
+    CDeviceDlg deviceDlg_;
+    std::unique_ptr<CLumivexDlg> window_;
+};
