@@ -528,6 +528,14 @@ CDeviceInfo* CLumivexDlg::PreviewHost::ControlCamera()
     return window_.context_.FirstCamera();
 }
 
+void CLumivexDlg::PreviewHost::SetDisplayInterpolation(int method)
+{
+    // Only the first camera's display follows the choice; the preview windows
+    // of further cameras keep their own.
+    if (window_.mainDisplay_.HasDisplayWindow())
+        window_.mainDisplay_.DisplayWindow()->SetInterpolationMethod(method);
+}
+
 void CLumivexDlg::RegisterDrawingPainter(CDeviceInfo& camera)
 {
     OverlayRegistry* registry = camera.GetOverlayRegistry();

@@ -139,6 +139,7 @@ private:
         CDeviceInfo* ControlCamera() override;
         bool StopPreview() override { return window_.StopPreview(); }
         void StartPreview() override { window_.RestartPreview(); }
+        void SetDisplayInterpolation(int method) override;
 
     private:
         CLumivexDlg& window_;

@@ -67,6 +67,8 @@ public:
 
     // The host's first camera, or null.
     CDeviceInfo* Camera() const;
+    // The window that owns the dialog; null before SetHost.
+    ControlHost* Host() const { return host_; }
     SdkGenParameterArray* Features() const override;
     QString Translate(const char* text) const override;
     QObject* BindingParent() override { return this; }

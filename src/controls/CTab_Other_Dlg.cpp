@@ -3,6 +3,7 @@
 #include "app/CameraContext.h"
 #include "camera/CDeviceInfo.h"
 #include "camera/FeatureAccess.h"
+#include "controls/ControlHost.h"
 #include "controls/FloatEditBinding.h"
 #include "controls/IntSpinBinding.h"
 #include "imaging/PixelFormat.h"
@@ -257,6 +258,8 @@ void CTab_Other_Dlg::OnInterpolationChanged(int index)
     CDeviceInfo* camera = Camera();
     if (CameraContext* context = camera ? camera->GetCameraContext() : nullptr)
         context->displaySettings.interpolationMethod = index;
+    if (Host())
+        Host()->SetDisplayInterpolation(index);
 }
 
 void CTab_Other_Dlg::OnMirrorChanged(int index)

@@ -19,4 +19,7 @@ public:
     // Starts the preview of every camera again after StopPreview stopped it:
     // the acquisition threads with their displays, then acquisition.
     virtual void StartPreview() = 0;
+    // The user chose another colour interpolation method: the main display
+    // converts with it from its next frame.
+    virtual void SetDisplayInterpolation(int method) = 0;
 };

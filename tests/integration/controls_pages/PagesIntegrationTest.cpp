@@ -48,6 +48,7 @@ public:
     CDeviceInfo* ControlCamera() override { return camera; }
     bool StopPreview() override { return false; }
     void StartPreview() override {}
+    void SetDisplayInterpolation(int) override {}
 
     CDeviceInfo* camera = nullptr;
 };

@@ -45,6 +45,7 @@ public:
     CDeviceInfo* ControlCamera() override { return camera; }
     bool StopPreview() override { return false; }
     void StartPreview() override {}
+    void SetDisplayInterpolation(int) override {}
 };
 
 class OptionBoardDialogSim : public ::testing::Test {

@@ -66,10 +66,12 @@ public:
     CDeviceInfo* ControlCamera() override { return connected ? camera : nullptr; }
     bool StopPreview() override;
     void StartPreview() override;
+    void SetDisplayInterpolation(int method) override { displayInterpolation = method; }
 
     CDeviceInfo* camera = nullptr;
     bool connected = true;
     bool previewing = false;
+    int displayInterpolation = -1;
     // "stop" and "start" in call order.
     std::vector<std::string> calls;
 };

@@ -69,6 +69,17 @@ TEST_F(OtherPageTest, InterpolationRowFollowsTheBayerFormat)
     EXPECT_EQ(page_.Remembered("PixelFormat"), static_cast<int32_t>(kPixelFormatBayerGR8));
 }
 
+TEST_F(OtherPageTest, AnInterpolationChoiceReachesTheMainDisplayAtOnce)
+{
+    AddPixelFormat({{"BayerGR8", kPixelFormatBayerGR8, true}}, kPixelFormatBayerGR8);
+    AddCommonFeatures();
+    Open();
+    Choose(Find<QComboBox>("ColorInterpolation"), 5);
+    EXPECT_EQ(camera_.Host().displayInterpolation, 5);
+    // No acquisition restart for a setting of the program's own.
+    EXPECT_TRUE(camera_.Host().calls.empty());
+}
+
 TEST_F(OtherPageTest, ReverseXKeepsTheBayerGroup)
 {
     TestEnum* format = AddPixelFormat({{"BayerGR8", kPixelFormatBayerGR8, true},

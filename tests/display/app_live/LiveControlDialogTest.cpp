@@ -1,6 +1,6 @@
-// The ALC and white balance area dialogs opened from the control dialog draw
-// their metering borders over the main window's live image while they are
-// open.
+// The control dialog over the main window's live image: the ALC and white
+// balance area dialogs draw their metering borders over it while they are
+// open, and the Other page's interpolation reaches the display at once.
 #include "LiveMainWindow.h"
 
 #include "app/CLumivexDlg.h"
@@ -9,7 +9,10 @@
 #include "controls/CLxCtrlMainDlg.h"
 #include "controls/CTabDialog.h"
 
+#include "imaging/LxD3DDisplayWnd.h"
+
 #include <QApplication>
+#include <QComboBox>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTimer>
@@ -45,7 +48,7 @@ testing::AssertionResult HasRedBorders(const QImage& image, int x, int y, int to
     return testing::AssertionSuccess();
 }
 
-class LiveAreaOverlay : public ::testing::Test {
+class LiveControlDialog : public ::testing::Test {
 protected:
     void SetUp() override
     {
@@ -89,7 +92,7 @@ protected:
     CLxCtrlMainDlg* controls_ = nullptr;
 };
 
-TEST_F(LiveAreaOverlay, AlcBordersAreDrawnOnTheLiveImageWhileTheDialogIsOpen)
+TEST_F(LiveControlDialog, AlcBordersAreDrawnOnTheLiveImageWhileTheDialogIsOpen)
 {
     // The weights and borders apply to automatic gain control.
     ASSERT_TRUE(WriteFeatureValue(live_.Context().FirstCamera()->Features(), "GainAuto", 1));
@@ -103,7 +106,7 @@ TEST_F(LiveAreaOverlay, AlcBordersAreDrawnOnTheLiveImageWhileTheDialogIsOpen)
     });
 }
 
-TEST_F(LiveAreaOverlay, WhiteBalanceBordersAreDrawnOnTheLiveImageWhileTheDialogIsOpen)
+TEST_F(LiveControlDialog, WhiteBalanceBordersAreDrawnOnTheLiveImageWhileTheDialogIsOpen)
 {
     // The camera's white balance window is the middle half: x 160 to 480,
     // y 120 to 360.
@@ -113,6 +116,22 @@ TEST_F(LiveAreaOverlay, WhiteBalanceBordersAreDrawnOnTheLiveImageWhileTheDialogI
         EXPECT_TRUE(HasRedBorders(image, 480, 360, 20, 520, 40));
         LiveMainWindow::SaveScreenshot(QStringLiteral("live-awb-area"));
     });
+}
+
+TEST_F(LiveControlDialog, TheOtherPagesInterpolationReachesTheMainDisplayWhilePreviewing)
+{
+    controls_->Tabs()->setCurrentIndex(CLxCtrlMainDlg::kOtherTab);
+    auto* interpolation = controls_->Page(CLxCtrlMainDlg::kOtherTab)->findChild<QComboBox*>(
+        QStringLiteral("ColorInterpolation"));
+    ASSERT_NE(interpolation, nullptr);
+    ASSERT_TRUE(interpolation->isEnabled());
+    const uint64_t framesBefore = live_.Camera().FramesSent();
+    interpolation->setCurrentIndex(4);
+    emit interpolation->activated(4);
+    EXPECT_EQ(live_.Window().MainDisplay().DisplayWindow()->InterpolationMethod(), 4);
+    EXPECT_EQ(live_.Context().displaySettings.interpolationMethod, 4);
+    EXPECT_TRUE(live_.Window().IsPreviewing());
+    EXPECT_TRUE(live_.Camera().WaitForFrames(framesBefore + 3, std::chrono::seconds(3)));
 }
 
 } // namespace
