@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
@@ -20,35 +21,44 @@
 
 namespace {
 
-// Runs each handler on the next modal window that opens, in order, and closes
-// that window the way the handler says.
+// Runs each handler on the next modal window that opens, in order; the
+// handler closes the window. While the window stays open (a file dialog may
+// not yet know the typed file) its handler runs again.
 class ModalScript {
 public:
     explicit ModalScript(std::vector<std::function<void(QWidget&)>> handlers) : handlers_(std::move(handlers))
     {
         QObject::connect(&timer_, &QTimer::timeout, [this] { Poll(); });
-        timer_.start(10);
+        timer_.start(kPollMs);
     }
     // Modal windows met, by their text (message) or title (file dialog).
     const QStringList& Seen() const { return seen_; }
     bool Done() const { return next_ == handlers_.size(); }
 
 private:
+    static constexpr int kPollMs = 20;
+
     void Poll()
     {
         QWidget* modal = QApplication::activeModalWidget();
-        if (!modal || modal == last_ || Done())
+        if (!modal)
             return;
-        last_ = modal;
-        auto* box = qobject_cast<QMessageBox*>(modal);
-        seen_ << (box ? box->text() : modal->windowTitle());
-        handlers_[next_++](*modal);
+        if (modal != current_) {
+            if (Done())
+                return;
+            current_ = modal;
+            handler_ = next_++;
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            seen_ << (box ? box->text() : modal->windowTitle());
+        }
+        handlers_[handler_](*modal);
     }
 
     std::vector<std::function<void(QWidget&)>> handlers_;
     size_t next_ = 0;
+    size_t handler_ = 0;
     // Guarded: the next window may be built where the last one was.
-    QPointer<QWidget> last_;
+    QPointer<QWidget> current_;
     QStringList seen_;
     QTimer timer_;
 };
@@ -60,7 +70,11 @@ std::function<void(QWidget&)> ChooseFile(const QString& path)
         auto* files = qobject_cast<QFileDialog*>(&window);
         ASSERT_NE(files, nullptr) << window.metaObject()->className();
         EXPECT_EQ(files->nameFilters().value(0), QStringLiteral("CFG File(*.cfg)"));
-        files->selectFile(path);
+        // Typed as the user types it: selectFile depends on the folder view
+        // having loaded, which happens on another thread.
+        auto* name = files->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        ASSERT_NE(name, nullptr);
+        name->setText(path);
         static_cast<QDialog*>(files)->accept();
     };
 }
