@@ -1,6 +1,7 @@
 // The camera link against the simulated camera: connection, option board
 // values through the serial bridge, the acquisition thread streaming real
 // frames, and the context's settings at shutdown.
+#include "SerialReports.h"
 #include "TempDir.h"
 #include "TestAddress.h"
 
@@ -12,7 +13,7 @@
 #include "camera/FrameDisplayTarget.h"
 #include "camera/OverlayRegistry.h"
 #include "camera/Thread.h"
-#include "imaging/PixelConversion.h"
+#include "imaging/PixelFrameConverter.h"
 #include "sdk/SdkDevice.h"
 #include "sdk/SdkDiscovery.h"
 #include "sim/SimCamera.h"
@@ -39,28 +40,6 @@ uint32_t AddressKey(const std::string& address)
     inet_pton(AF_INET, address.c_str(), &parsed);
     return ntohl(parsed.s_addr);
 }
-
-class FailOnSerialError : public SerialErrorReporter {
-public:
-    void ReportSerialError(const std::string& text) override { ADD_FAILURE() << "serial error: " << text; }
-};
-
-class ImagingConverter : public FrameConverter {
-public:
-    bool ConvertFrame(uint32_t pixelFormat, int32_t height, const uint8_t* raw, size_t rawSize, int32_t width,
-                      uint8_t* destination, int32_t interpolationMethod) const override
-    {
-        return ::ConvertFrame(pixelFormat, height, raw, rawSize, width, destination, interpolationMethod);
-    }
-    bool MirrorGrayImage(uint8_t* pixels, int32_t width, int32_t height, int32_t mode) const override
-    {
-        return ::MirrorGrayImage(pixels, width, height, mode);
-    }
-    bool MirrorColorImage(uint8_t* pixels, int32_t width, int32_t height, int32_t mode) const override
-    {
-        return ::MirrorColorImage(pixels, width, height, mode);
-    }
-};
 
 class CountingDisplay : public FrameDisplayTarget {
 public:
@@ -169,7 +148,7 @@ TEST_F(CameraIntegrationTest, AcquisitionThreadFeedsTheDisplayForTwoSeconds)
     int64_t droppedAtDisplay = 0;
     camera.GetOverlayRegistry()->Add(SumDropped, &droppedAtDisplay);
     CountingDisplay display;
-    ImagingConverter converter;
+    PixelFrameConverter converter;
 
     ASSERT_TRUE(camera.StartThread(&display, converter));
     camera.StartAcquisition();
@@ -201,7 +180,7 @@ TEST_F(CameraIntegrationTest, StopThreadReturnsQuicklyInTriggerModeWithoutATrigg
     ASSERT_TRUE(SetEnumeration(camera, "TriggerMode", "On"));
     ASSERT_TRUE(SetEnumeration(camera, "TriggerSource", "Software"));
     CountingDisplay display;
-    ImagingConverter converter;
+    PixelFrameConverter converter;
 
     ASSERT_TRUE(camera.StartThread(&display, converter));
     camera.StartAcquisition();

@@ -1,5 +1,6 @@
 // The serial channel and lumivex-cli serial against the simulated camera's
 // option electronics, through the real serial bridge.
+#include "SerialReports.h"
 #include "TestAddress.h"
 
 #include "TempDir.h"
@@ -25,12 +26,6 @@ using Bytes = std::vector<uint8_t>;
 using Clock = std::chrono::steady_clock;
 
 constexpr uint8_t kBusy = 0x07;
-
-class CapturedReports : public SerialErrorReporter {
-public:
-    std::vector<std::string> texts;
-    void ReportSerialError(const std::string& text) override { texts.push_back(text); }
-};
 
 class SerialChannelSim : public ::testing::Test {
 protected:

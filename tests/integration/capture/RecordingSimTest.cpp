@@ -3,6 +3,7 @@
 // acquisition thread feeding the recorder; the files are read back by ffprobe
 // and decoded by ffmpeg.
 #include "AviTestSupport.h"
+#include "SerialReports.h"
 #include "TempDir.h"
 #include "TestAddress.h"
 
@@ -14,7 +15,7 @@
 #include "capture/CMovieCommand.h"
 #include "capture/CRecordingControl.h"
 #include "cli/CliCommand.h"
-#include "imaging/PixelConversion.h"
+#include "imaging/PixelFrameConverter.h"
 #include "sdk/SdkDeviceInfo.h"
 #include "sdk/SdkDiscovery.h"
 #include "sim/SimCamera.h"
@@ -72,28 +73,6 @@ void ExpectMovie(const std::string& path, const std::string& codec, int packets)
     EXPECT_EQ(probe["nb_read_packets"], std::to_string(packets));
     EXPECT_EQ(avitest::DecodeErrors(path), "");
 }
-
-class ImagingConverter : public FrameConverter {
-public:
-    bool ConvertFrame(uint32_t pixelFormat, int32_t height, const uint8_t* raw, size_t rawSize, int32_t width,
-                      uint8_t* destination, int32_t interpolationMethod) const override
-    {
-        return ::ConvertFrame(pixelFormat, height, raw, rawSize, width, destination, interpolationMethod);
-    }
-    bool MirrorGrayImage(uint8_t* pixels, int32_t width, int32_t height, int32_t mode) const override
-    {
-        return ::MirrorGrayImage(pixels, width, height, mode);
-    }
-    bool MirrorColorImage(uint8_t* pixels, int32_t width, int32_t height, int32_t mode) const override
-    {
-        return ::MirrorColorImage(pixels, width, height, mode);
-    }
-};
-
-class QuietSerial : public SerialErrorReporter {
-public:
-    void ReportSerialError(const std::string& text) override { ADD_FAILURE() << "serial error: " << text; }
-};
 
 class RecordingSimTest : public ::testing::Test {
 protected:
@@ -184,8 +163,8 @@ protected:
     bool WaitForMessage() { return WaitUntil([this] { return !messages_.empty(); }, kRecordingTimeout); }
 
     TempDir dir_;
-    ImagingConverter converter_;
-    QuietSerial serial_;
+    PixelFrameConverter converter_;
+    FailOnSerialError serial_;
     std::unique_ptr<CameraContext> context_;
     CDeviceInfo* camera_ = nullptr;
     std::unique_ptr<CRecordingControl> control_;

@@ -1,4 +1,5 @@
 #include "CameraFakes.h"
+#include "SerialReports.h"
 #include "TempDir.h"
 
 #include "camera/CDeviceInfo.h"
@@ -77,12 +78,6 @@ private:
     std::deque<uint8_t> rx_;
 };
 
-class CapturingReporter : public SerialErrorReporter {
-public:
-    void ReportSerialError(const std::string& text) override { reports.push_back(text); }
-    std::vector<std::string> reports;
-};
-
 class CDeviceInfoTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -114,7 +109,7 @@ protected:
     }
 
     TempDir dir_;
-    CapturingReporter reporter_;
+    CapturedReports reporter_;
     FakeDevice* device_ = nullptr;
     FakePipeline* pipeline_ = nullptr;
     RegisterPort* port_ = nullptr;
@@ -292,7 +287,7 @@ TEST_F(CDeviceInfoTest, OptionInfoComesFromTheCameraRegisters)
     EXPECT_EQ(camera_->GetSecondLineSource(), 1);
     EXPECT_DOUBLE_EQ(camera_->GetDeviceVersion(), 2.15);
     EXPECT_FALSE(camera_->GetSerial().IsOpen());
-    EXPECT_TRUE(reporter_.reports.empty());
+    EXPECT_TRUE(reporter_.texts.empty());
 }
 
 TEST_F(CDeviceInfoTest, FailedRegisterReadsKeepTheirDefaults)
@@ -311,7 +306,7 @@ TEST_F(CDeviceInfoTest, FailedRegisterReadsKeepTheirDefaults)
     EXPECT_EQ(camera_->GetSecondLineSource(), 0);
     EXPECT_DOUBLE_EQ(camera_->GetDeviceVersion(), 2.0);
     EXPECT_EQ(port_->reads.size(), 4u);
-    EXPECT_EQ(reporter_.reports.size(), 2u);
+    EXPECT_EQ(reporter_.texts.size(), 2u);
 }
 
 TEST_F(CDeviceInfoTest, WithoutASerialChannelNoRegisterIsRead)
@@ -320,7 +315,7 @@ TEST_F(CDeviceInfoTest, WithoutASerialChannelNoRegisterIsRead)
     AddFake<FakeString>(Features(), "DeviceVersion", "abc");
     EXPECT_TRUE(camera_->ReadOptionInfo());
     EXPECT_TRUE(port_->reads.empty());
-    EXPECT_TRUE(reporter_.reports.empty());
+    EXPECT_TRUE(reporter_.texts.empty());
     EXPECT_EQ(camera_->GetOptionFlagA(), 1);
     EXPECT_EQ(camera_->GetGainScaleKind(), 0);
     EXPECT_DOUBLE_EQ(camera_->GetDeviceVersion(), 0.0);

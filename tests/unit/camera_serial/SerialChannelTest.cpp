@@ -1,5 +1,6 @@
 #include "camera/CRS232C_OM.h"
 
+#include "SerialReports.h"
 #include "TempDir.h"
 #include "sdk/SdkDevice.h"
 #include "sdk/SdkSerialPort.h"
@@ -74,12 +75,6 @@ public:
         received.clear();
         return SdkResult::OK;
     }
-};
-
-class CapturedReports : public SerialErrorReporter {
-public:
-    std::vector<std::string> texts;
-    void ReportSerialError(const std::string& text) override { texts.push_back(text); }
 };
 
 constexpr uint32_t kPollMs = 1;

@@ -4,13 +4,15 @@
 
 #include "camera/CRS232C_OM.h"
 
+#include <gtest/gtest.h>
+
 #include <string>
 #include <vector>
 
 // Any serial channel error fails the test.
 class FailOnSerialError : public SerialErrorReporter {
 public:
-    void ReportSerialError(const std::string& text) override;
+    void ReportSerialError(const std::string& text) override { ADD_FAILURE() << "serial error: " << text; }
 };
 
 // Keeps every error text, for tests that provoke them.

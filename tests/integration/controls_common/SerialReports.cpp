@@ -1,8 +1,0 @@
-#include "SerialReports.h"
-
-#include <gtest/gtest.h>
-
-void FailOnSerialError::ReportSerialError(const std::string& text)
-{
-    ADD_FAILURE() << "serial error: " << text;
-}
