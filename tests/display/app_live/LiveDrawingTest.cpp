@@ -178,8 +178,8 @@ void AnswerFileChooser(const QString& path)
     timer->start(20);
 }
 
-// The value of key in the settings file's section, read as plain text.
-std::string SettingsValue(const std::string& path, const std::string& section, const std::string& key)
+// The value of key in a section of an INI-form file, read as plain text.
+std::string IniValue(const std::string& path, const std::string& section, const std::string& key)
 {
     std::ifstream in(path);
     std::string line;
@@ -557,11 +557,16 @@ TEST_F(LiveDrawing, ARegisteredDrawingFileIsLoadedWhenTheCameraIsConnectedAgain)
         ClickButton(properties, "save");
         EXPECT_EQ(live.Prompts().questions.size(), 2);
         EXPECT_EQ(manager.DrawingFileName().toStdString(), registered.toStdString());
+        const std::string file = registered.toStdString();
+        EXPECT_EQ(IniValue(file, "DrawingManagement", "Count"), "2");
+        EXPECT_EQ(IniValue(file, "DrawingObject_0", "DrawingType"), "1");
+        EXPECT_EQ(IniValue(file, "DrawingObject_1", "DrawingType"), "2");
+        EXPECT_EQ(IniValue(file, "DrawingObject_1", "Point_1_x"), "700");
         EXPECT_TRUE(live.Prompts().shown.empty()) << live.Prompts().Texts().join(' ').toStdString();
         CloseProperties(properties);
     }
     // The settings file keeps it for the camera.
-    EXPECT_EQ(SettingsValue(settings, mac, "DrawFileName"), registered.toStdString());
+    EXPECT_EQ(IniValue(settings, mac, "DrawFileName"), registered.toStdString());
 
     {
         LiveMainWindow live(settings);
@@ -588,7 +593,7 @@ TEST_F(LiveDrawing, ARegisteredDrawingFileIsLoadedWhenTheCameraIsConnectedAgain)
         EXPECT_EQ(manager.DrawingFileName().toStdString(), registered.toStdString());
         CloseProperties(properties);
     }
-    EXPECT_EQ(SettingsValue(settings, mac, "DrawFileName"), registered.toStdString());
+    EXPECT_EQ(IniValue(settings, mac, "DrawFileName"), registered.toStdString());
 }
 
 } // namespace
