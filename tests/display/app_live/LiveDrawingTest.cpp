@@ -17,7 +17,9 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QSlider>
 #include <QTabWidget>
 #include <QTest>
 #include <QTextStream>
@@ -177,6 +179,25 @@ void AnswerFileChooser(const QString& path)
     });
     timer->start(20);
 }
+
+// While it lives, a message box of the system's own (instead of one through
+// the window's prompts, which the test answers) fails the test and is closed.
+class NoSystemMessageBoxes {
+public:
+    NoSystemMessageBoxes()
+    {
+        QObject::connect(&timer_, &QTimer::timeout, [] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                ADD_FAILURE() << "a system message box asked: " << box->text().toStdString();
+                box->reject();
+            }
+        });
+        timer_.start(50);
+    }
+
+private:
+    QTimer timer_;
+};
 
 // The value of key in a section of an INI-form file, read as plain text.
 std::string IniValue(const std::string& path, const std::string& section, const std::string& key)
@@ -460,8 +481,35 @@ TEST_F(LiveDrawing, EveryKindDrawnWithTheMouseShowsOnTheLiveImage)
         shownLines << list->item(i)->text();
     EXPECT_EQ(shownLines, lines);
     list->setCurrentRow(kDrawingArc);
-    WaitLive(kFrameWaitMs);
     EXPECT_EQ(manager.TopSelectedIndex(), kDrawingArc);
+
+    // A grid on the "Grid" page: three vertical lines and two horizontal
+    // ones, black, along the cells' borders and under the drawings, which
+    // cover a little of them.
+    const auto gridLines = [](const QImage& image) {
+        const auto black = [&](QPoint from, QPoint step, int count) {
+            int pixels = 0;
+            for (int i = 0; i < count; ++i)
+                pixels += Near(image.pixel(from + step * i), qRgb(0, 0, 0), 10) ? 1 : 0;
+            return pixels;
+        };
+        int lines = 0;
+        for (int x : {256, 512, 768})
+            lines += black(QPoint(x, 0), QPoint(0, 1), kHeight) >= kHeight * 9 / 10 ? 1 : 0;
+        for (int y : {256, 512})
+            lines += black(QPoint(0, y), QPoint(1, 0), kWidth) >= kWidth * 9 / 10 ? 1 : 0;
+        return lines;
+    };
+    EXPECT_EQ(gridLines(live.DisplayedImage()), 0);
+    properties->findChild<QTabWidget*>(QStringLiteral("pages"))->setCurrentIndex(4);
+    auto* verticalLines = properties->findChild<QSlider*>(QStringLiteral("horizontalGridCount"));
+    auto* horizontalLines = properties->findChild<QSlider*>(QStringLiteral("verticalGridCount"));
+    ASSERT_NE(verticalLines, nullptr);
+    ASSERT_NE(horizontalLines, nullptr);
+    verticalLines->setValue(3);
+    horizontalLines->setValue(2);
+    WaitLive(kFrameWaitMs);
+    EXPECT_EQ(gridLines(live.DisplayedImage()), 5);
     LiveMainWindow::SaveScreenshot(QStringLiteral("live-draw-properties"));
     CloseProperties(properties);
 }
@@ -529,6 +577,7 @@ TEST_F(LiveDrawing, ARegisteredDrawingFileIsLoadedWhenTheCameraIsConnectedAgain)
     const QPoint line0(100, 120), line1(400, 300);
     const QPoint rect0(500, 200), rect1(700, 400);
     std::string mac;
+    const NoSystemMessageBoxes noSystemMessageBoxes;
     {
         LiveMainWindow live(settings);
         ASSERT_TRUE(live.Start(Options()));
