@@ -1,7 +1,8 @@
 // Drawing over the main window's live image the way a user does it: every
-// kind picked on the toolbar and placed with the mouse, the "Draw Properties"
-// window beside the image, and a drawing file registered for the camera and
-// loaded again when the camera is connected the next time.
+// kind picked on the toolbar or the popup and placed with the mouse, moved
+// and deleted, the "Draw Properties" window beside the image, and a drawing
+// file registered for the camera and loaded again when the camera is
+// connected the next time.
 #include "LiveMainWindow.h"
 
 #include "app/CLumivexDlg.h"
@@ -30,7 +31,6 @@
 #include <cmath>
 #include <fstream>
 #include <numbers>
-#include <sstream>
 #include <vector>
 
 namespace {
