@@ -898,6 +898,16 @@ void CLumivexDlg::ShowDrawProperty()
         return;
     }
     auto* dialog = new CDrawingManagementDlg(*context_.drawingManager, this);
+    // Its questions and messages are this window's message boxes; the file
+    // choosers stay the system's.
+    CDrawingManagementDlg::Prompts prompts = CDrawingManagementDlg::StandardPrompts();
+    prompts.askYesNo = [this](QWidget* parent, const QString& question) {
+        return prompts_.AskYesNo(parent, QCoreApplication::applicationName(), question);
+    };
+    prompts.showError = [this](QWidget* parent, const QString& message) {
+        prompts_.Show(parent, QCoreApplication::applicationName(), message, MessagePrompts::Icon::Exclamation);
+    };
+    dialog->SetPrompts(std::move(prompts));
     dialog->SetInitialFileRegistrar(
         [this](const QString& path) { context_.drawingManager->SetDrawingFileName(path); });
     connect(dialog, &CDrawingManagementDlg::closed, this, [this] { drawPropertyDlg_ = nullptr; });

@@ -29,7 +29,8 @@ void WaitLive(int milliseconds)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
 }
 
-LiveMainWindow::LiveMainWindow() : context_(dir_.file("lumivex.dat")), deviceDlg_(context_, true, prompts_)
+LiveMainWindow::LiveMainWindow(const std::string& settingsPath)
+    : context_(settingsPath.empty() ? dir_.file("lumivex.dat") : settingsPath), deviceDlg_(context_, true, prompts_)
 {
     QCoreApplication::setApplicationName(QStringLiteral("Lumivex"));
 }
@@ -40,7 +41,7 @@ LiveMainWindow::~LiveMainWindow()
     camera_.Stop();
 }
 
-bool LiveMainWindow::Start(SimOptions options)
+bool LiveMainWindow::Start(SimOptions options, Connection connection)
 {
     options.interfaceAddress = TestAddress(0);
     if (!camera_.Start(options)) {
@@ -48,7 +49,20 @@ bool LiveMainWindow::Start(SimOptions options)
         return false;
     }
     SdkDeviceInfo info;
-    if (!SdkDeviceInfoFromAddress(options.interfaceAddress, info) || !deviceDlg_.AddCamera(info)) {
+    bool connected = SdkDeviceInfoFromAddress(options.interfaceAddress, info);
+    if (connected && connection == Connection::ConnectCommand) {
+        CDeviceDlg::Services services = CDeviceDlg::SystemServices(prompts_);
+        services.findCamera = [info](std::optional<SdkDeviceInfo>& selected) {
+            selected = info;
+            return SdkResult(SdkResult::OK);
+        };
+        deviceDlg_.SetServices(std::move(services));
+        deviceDlg_.Connect();
+        connected = context_.CameraCount() == 1;
+    } else if (connected) {
+        connected = deviceDlg_.AddCamera(info);
+    }
+    if (!connected) {
         ADD_FAILURE() << "the simulated camera at " << options.interfaceAddress << " could not be connected";
         return false;
     }

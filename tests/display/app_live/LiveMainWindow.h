@@ -15,6 +15,7 @@
 #include <QString>
 
 #include <memory>
+#include <string>
 
 class CLumivexDlg;
 class QWidget;
@@ -24,14 +25,21 @@ void WaitLive(int milliseconds);
 
 class LiveMainWindow {
 public:
-    LiveMainWindow();
+    // How Start connects the camera: directly, or with the camera selection
+    // dialog's "Connect" command, which also loads the drawing file
+    // registered for the camera.
+    enum class Connection { Direct, ConnectCommand };
+
+    // settingsPath: the settings file the context reads when created and
+    // writes when destroyed; empty for one in Dir().
+    explicit LiveMainWindow(const std::string& settingsPath = {});
     ~LiveMainWindow();
 
     // Starts the simulated camera with options (its address is the test
     // program's own), connects it and opens the main window previewing it;
     // returns once frames are shown. False, with a failure recorded, when any
     // step fails.
-    bool Start(SimOptions options);
+    bool Start(SimOptions options, Connection connection = Connection::Direct);
 
     CLumivexDlg& Window() { return *window_; }
     CameraContext& Context() { return context_; }
