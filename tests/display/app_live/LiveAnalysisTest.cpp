@@ -39,6 +39,8 @@ constexpr int kQuietMs = 300;
 constexpr int kFrameTimeoutMs = 2000;
 constexpr int kMarkerWaitMs = 400;
 constexpr int kWindowGap = 10;
+// A row in the pattern's bottom third, a saw-tooth that moves every frame.
+constexpr int kSawToothRow = 400;
 // Trigger features' entries: On, Software, the TriggerSoftware command.
 constexpr int32_t kTriggerOn = 1;
 constexpr int32_t kTriggerSourceSoftware = 1;
@@ -306,13 +308,17 @@ TEST_P(LiveGreyHistogram, CountsEqualAnIndependentCountOfTheSameRawFrame)
         for (int x = area.left; x < area.right; ++x)
             ++expected[shown[static_cast<size_t>(y) * kWidth + x]];
 
-    HistogramRecord& record = *histogram.Record();
-    std::lock_guard lock(record.mutex);
-    EXPECT_EQ(record.bitDepth, bits);
-    const std::vector<uint32_t> counted(record.counts[0].begin(), record.counts[0].end());
-    EXPECT_EQ(counted, expected);
+    {
+        HistogramRecord& record = *histogram.Record();
+        std::lock_guard lock(record.mutex);
+        EXPECT_EQ(record.bitDepth, bits);
+        const std::vector<uint32_t> counted(record.counts[0].begin(), record.counts[0].end());
+        EXPECT_EQ(counted, expected);
+    }
     // Samples above 255 prove that the deep bins are in use.
     EXPECT_EQ(std::any_of(expected.begin() + 256, expected.end(), [](uint32_t n) { return n > 0; }), bits > 8);
+    LiveMainWindow::SaveScreenshot(
+        QStringLiteral("live-histogram-%1-mirror%2").arg(QLatin1String(GetParam().format)).arg(mirrorMode));
 }
 
 // The area holds part of the pattern's bottom third, a saw-tooth that moves
@@ -321,27 +327,56 @@ INSTANTIATE_TEST_SUITE_P(Formats, LiveGreyHistogram,
                          ::testing::Values(GreyCase{"Mono8", 0}, GreyCase{"Mono10", 0}, GreyCase{"Mono12Packed", 0},
                                            GreyCase{"Mono8", 3}, GreyCase{"Mono10", 1}));
 
-TEST_F(LiveAnalysis, WaveformHoldsTheSelectedRowOfTheSameFrame)
+TEST_F(LiveAnalysis, ColourWaveformHoldsTheSelectedRowOfTheSameFrame)
 {
     ASSERT_NO_FATAL_FAILURE(StartCamera(true));
     CGraphDlg& waveform = OpenWaveform();
+    EXPECT_EQ(waveform.windowTitle(), QStringLiteral("Waveform"));
     EXPECT_EQ(waveform.SelectedRow(), kHeight / 2);
+    // A row of the saw-tooth, which differs from frame to frame.
+    ASSERT_TRUE(waveform.SelectRow(kSawToothRow));
     ASSERT_NO_FATAL_FAILURE(HoldFrames());
     std::vector<uint8_t> bgr;
     uint32_t frame = 0;
     ASSERT_NO_FATAL_FAILURE(TriggerOneFrame(bgr, frame, 3));
 
-    const auto row = bgr.begin() + static_cast<ptrdiff_t>(kHeight / 2) * kWidth * 3;
+    const auto row = bgr.begin() + static_cast<ptrdiff_t>(kSawToothRow) * kWidth * 3;
     const std::vector<uint8_t> expected(row, row + kWidth * 3);
     WaveformRecord& record = *waveform.Record();
     std::lock_guard lock(record.mutex);
     EXPECT_EQ(record.lineBuffer, expected);
 }
 
+TEST_F(LiveAnalysis, TenBitGreyWaveformHoldsTheEightBitValuesOfTheSelectedRow)
+{
+    ASSERT_NO_FATAL_FAILURE(StartCamera(false, "Mono10"));
+    CGraphDlg& waveform = OpenWaveform();
+    ASSERT_TRUE(waveform.SelectRow(kSawToothRow));
+    ASSERT_NO_FATAL_FAILURE(HoldFrames());
+    std::vector<uint8_t> grey;
+    uint32_t frame = 0;
+    ASSERT_NO_FATAL_FAILURE(TriggerOneFrame(grey, frame, 1));
+
+    const std::vector<uint16_t> raw = SimGreySamples("Mono10", frame);
+    ASSERT_EQ(raw.size(), grey.size());
+    std::vector<uint8_t> expected(kWidth);
+    for (int x = 0; x < kWidth; ++x)
+        expected[x] = static_cast<uint8_t>(raw[static_cast<size_t>(kSawToothRow) * kWidth + x] >> 2);
+    {
+        WaveformRecord& record = *waveform.Record();
+        std::lock_guard lock(record.mutex);
+        EXPECT_EQ(record.bitDepth, 10);
+        EXPECT_EQ(record.lineBuffer, expected);
+    }
+    WaitLive(kMarkerWaitMs);
+    LiveMainWindow::SaveScreenshot(QStringLiteral("live-waveform-mono10"));
+}
+
 TEST_F(LiveAnalysis, HistogramAreaIsMarkedOnTheLiveImageAndFollowsACornerDrag)
 {
     ASSERT_NO_FATAL_FAILURE(StartCamera(true));
     CHistogramDlg& histogram = OpenHistogram();
+    EXPECT_EQ(histogram.windowTitle(), QStringLiteral("Histogram"));
     WaitLive(kMarkerWaitMs);
     QImage image = live_.DisplayedImage();
     EXPECT_TRUE(GreenOutline(image, 160, 120, 480, 360));
@@ -366,6 +401,19 @@ TEST_F(LiveAnalysis, HistogramAreaIsMarkedOnTheLiveImageAndFollowsACornerDrag)
     EXPECT_EQ(CountGreen(image, QPoint(479, 200), QPoint(479, 350)), 0);
     EXPECT_EQ(CountGreen(image, QPoint(200, 359), QPoint(450, 359)), 0);
     LiveMainWindow::SaveScreenshot(QStringLiteral("live-histogram-dragged"));
+
+    // Closed, the window leaves the live image unmarked and the mouse to the
+    // drawing tools.
+    histogram.close();
+    EXPECT_FALSE(histogram.IsActive());
+    WaitLive(kMarkerWaitMs);
+    image = live_.DisplayedImage();
+    EXPECT_EQ(CountGreen(image, QPoint(160, 120), QPoint(559, 120)), 0);
+    EXPECT_EQ(CountGreen(image, QPoint(559, 200), QPoint(559, 419)), 0);
+    QTest::mousePress(surface, Qt::LeftButton, Qt::NoModifier, QPoint(558, 418));
+    QTest::mouseMove(surface, QPoint(300, 300));
+    QTest::mouseRelease(surface, Qt::LeftButton, Qt::NoModifier, QPoint(300, 300));
+    EXPECT_EQ(histogram.Area(), (HistogramArea{160, 120, 560, 420}));
 }
 
 TEST_F(LiveAnalysis, WaveformRowIsMarkedOnTheLiveImageAndFollowsAClick)
@@ -386,6 +434,13 @@ TEST_F(LiveAnalysis, WaveformRowIsMarkedOnTheLiveImageAndFollowsAClick)
     image = live_.DisplayedImage();
     EXPECT_TRUE(GreenRun(image, QPoint(0, 100), QPoint(kWidth - 1, 100)));
     EXPECT_EQ(CountGreen(image, QPoint(0, kHeight / 2), QPoint(kWidth - 1, kHeight / 2)), 0);
+
+    // Closed, the window leaves the live image unmarked and ignores clicks.
+    waveform.close();
+    WaitLive(kMarkerWaitMs);
+    EXPECT_EQ(CountGreen(live_.DisplayedImage(), QPoint(0, 100), QPoint(kWidth - 1, 100)), 0);
+    QTest::mouseClick(surface, Qt::LeftButton, Qt::NoModifier, QPoint(300, 200));
+    EXPECT_EQ(waveform.SelectedRow(), 100);
 }
 
 } // namespace
