@@ -217,19 +217,25 @@ protected:
     CDeviceInfo* camera_ = nullptr;
 };
 
-TEST_F(LiveAnalysis, ColourHistogramCountsEqualAnIndependentCountOfTheSameFrame)
+TEST_F(LiveAnalysis, ColourCountsAndRowEqualTheSameFrameWithBothWindowsOpen)
 {
     ASSERT_NO_FATAL_FAILURE(StartCamera(true));
     CHistogramDlg& histogram = OpenHistogram();
+    CGraphDlg& waveform = OpenWaveform();
+    waveform.move(histogram.frameGeometry().right() + kWindowGap, 0);
+    // The waveform's row runs along the area's top edge: neither window may
+    // see the other's marker.
+    const HistogramArea area = histogram.Area();
+    ASSERT_EQ(area, (HistogramArea{160, 120, 480, 360}));
+    ASSERT_TRUE(waveform.SelectRow(area.top));
     ASSERT_NO_FATAL_FAILURE(HoldFrames());
     std::vector<uint8_t> bgr;
     uint32_t frame = 0;
     ASSERT_NO_FATAL_FAILURE(TriggerOneFrame(bgr, frame, 3));
+    LiveMainWindow::SaveScreenshot(QStringLiteral("live-both-windows"));
 
     // Colour images count the converted blue, green and red bytes of the
     // area, both edges included.
-    const HistogramArea area = histogram.Area();
-    ASSERT_EQ(area, (HistogramArea{160, 120, 480, 360}));
     std::array<std::vector<uint32_t>, 3> expected;
     for (auto& table : expected)
         table.assign(HistogramRecord::kBinCount, 0);
@@ -237,15 +243,22 @@ TEST_F(LiveAnalysis, ColourHistogramCountsEqualAnIndependentCountOfTheSameFrame)
         for (int x = area.left; x <= area.right; ++x)
             for (int c = 0; c < 3; ++c)
                 ++expected[c][bgr[(static_cast<size_t>(y) * kWidth + x) * 3 + c]];
-
-    HistogramRecord& record = *histogram.Record();
-    std::lock_guard lock(record.mutex);
-    for (int c = 0; c < 3; ++c) {
-        const std::vector<uint32_t> counted(record.counts[c].begin(), record.counts[c].end());
-        EXPECT_EQ(counted, expected[c]) << "channel " << c;
+    {
+        HistogramRecord& record = *histogram.Record();
+        std::lock_guard lock(record.mutex);
+        for (int c = 0; c < 3; ++c) {
+            const std::vector<uint32_t> counted(record.counts[c].begin(), record.counts[c].end());
+            EXPECT_EQ(counted, expected[c]) << "channel " << c;
+        }
     }
     // The pattern's colour bars and ramp spread over many values.
     EXPECT_GT(std::count_if(expected[1].begin(), expected[1].end(), [](uint32_t n) { return n > 0; }), 50);
+
+    const auto row = bgr.begin() + static_cast<ptrdiff_t>(area.top) * kWidth * 3;
+    const std::vector<uint8_t> expectedRow(row, row + kWidth * 3);
+    WaveformRecord& record = *waveform.Record();
+    std::lock_guard lock(record.mutex);
+    EXPECT_EQ(record.lineBuffer, expectedRow);
 }
 
 struct GreyCase {
