@@ -136,11 +136,13 @@ CLumivexDlg::CLumivexDlg(bool optionFilePresent, CameraContext& context, CDevice
     menuBar_->setNativeMenuBar(false);
     BuildMenus();
     controlDlg_ = std::make_unique<CLxCtrlMainDlg>(controlHost_);
+    controlDlg_->setWindowIcon(windowIcon());
     thumbnailDlg_ = std::make_unique<CThumbnailDlg>(SnapShotListOf(context_));
     connect(controlDlg_.get(), &CLxCtrlMainDlg::windowClosed, this,
             [this](int code) { HandleAppMessage(kWindowClosedMessage, code); }, Qt::QueuedConnection);
     if (optionFilePresent_) {
         optionBoardDlg_ = std::make_unique<CLxCtrlOPMainDlg>(controlHost_);
+        optionBoardDlg_->setWindowIcon(windowIcon());
         connect(optionBoardDlg_.get(), &CLxCtrlOPMainDlg::windowClosed, this,
                 [this](int code) { HandleAppMessage(kWindowClosedMessage, code); }, Qt::QueuedConnection);
     } else {
@@ -785,16 +787,16 @@ void CLumivexDlg::ToggleLiveVideo()
 
 void CLumivexDlg::ShowSettingsDialog(QDialog& dialog, bool& placed)
 {
+    // Shown first: the dialog takes its size when it first shows.
+    dialog.show();
     if (!placed) {
-        // The first time, into the work area's bottom right corner, at the
-        // size the dialog chose for its content.
+        // The first time, into the work area's bottom right corner.
         const QRect workArea = screen()->availableGeometry();
         QRect frame = dialog.frameGeometry();
         frame.moveBottomRight(workArea.bottomRight());
         dialog.move(frame.topLeft());
         placed = true;
     }
-    dialog.show();
     dialog.raise();
     dialog.activateWindow();
     settingsShown_ = true;

@@ -16,6 +16,7 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QSignalBlocker>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -70,11 +71,11 @@ CLxCtrlMainDlg::CLxCtrlMainDlg(ControlHost& host, QWidget* parent) : QDialog(par
     contentLayout->addWidget(tabs_);
     contentLayout->addLayout(buttons);
 
+    SetScrollableContent(*this, content);
     BuildPages();
     ConnectCameraSettingsButtons(*this, host_);
     connect(tabs_, &QTabWidget::currentChanged, this, &CLxCtrlMainDlg::OnTabChanged);
     RefreshCurrentPageAndTitle();
-    SetScrollableContent(*this, content);
 }
 
 CLxCtrlMainDlg::~CLxCtrlMainDlg() = default;
@@ -106,6 +107,15 @@ void CLxCtrlMainDlg::OnTabChanged(int index)
 {
     if (index >= 0)
         pages_[index]->RefreshFromCamera();
+}
+
+void CLxCtrlMainDlg::showEvent(QShowEvent* event)
+{
+    if (!sized_) {
+        sized_ = true;
+        FitToScrollableContent(*this);
+    }
+    QDialog::showEvent(event);
 }
 
 void CLxCtrlMainDlg::done(int result)

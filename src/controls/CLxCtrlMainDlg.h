@@ -57,6 +57,7 @@ signals:
 
 protected:
     void done(int result) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void BuildPages();
@@ -64,6 +65,7 @@ private:
 
     ControlHost& host_;
     QTabWidget* tabs_;
+    bool sized_ = false;
     QPushButton* saveButton_;
     QPushButton* loadButton_;
     std::array<CTabDialog*, kTabCount> pages_{};

@@ -8,6 +8,7 @@
 #include "controls/ControlHost.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -65,8 +66,15 @@ void OnSave(CLxCtrlMainDlg& dialog, ControlHost& host)
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const bool saved = SaveCameraSettings(path.toStdString(), dialog);
     QApplication::restoreOverrideCursor();
-    if (saved)
+    if (saved) {
         dialog.RefreshCurrentPageAndTitle();
+        return;
+    }
+    // A file that cannot be written (a read-only folder, a full disk) must
+    // not pass for saved settings.
+    QMessageBox::warning(&dialog, QString(),
+                         Text(QT_TRANSLATE_NOOP("CLxCtrlMainDlg", "The camera settings could not be written to %1."))
+                             .arg(QDir::toNativeSeparators(path)));
 }
 
 void OnLoad(CLxCtrlMainDlg& dialog, ControlHost& host)

@@ -14,8 +14,15 @@ void SetScrollableContent(QWidget& dialog, QWidget* content)
     auto* layout = new QVBoxLayout(&dialog);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(scroll);
+}
 
-    dialog.ensurePolished();
+void FitToScrollableContent(QWidget& dialog)
+{
+    auto* scroll = dialog.findChild<QScrollArea*>(QString(), Qt::FindDirectChildrenOnly);
+    if (!scroll || !scroll->widget())
+        return;
+    QWidget* content = scroll->widget();
+    content->ensurePolished();
     QSize size = content->sizeHint();
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         size = size.boundedTo(screen->availableSize());

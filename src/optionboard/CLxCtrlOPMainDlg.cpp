@@ -35,6 +35,7 @@ CLxCtrlOPMainDlg::CLxCtrlOPMainDlg(ControlHost& host, QWidget* parent) : QDialog
     auto* contentLayout = new QVBoxLayout(content);
     contentLayout->addWidget(tabs_);
     contentLayout->addLayout(buttons);
+    SetScrollableContent(*this, content);
 
     {
         const QSignalBlocker blocker(tabs_);
@@ -50,7 +51,6 @@ CLxCtrlOPMainDlg::CLxCtrlOPMainDlg(ControlHost& host, QWidget* parent) : QDialog
     // User FPGA enable decides whether the image processing page can be used.
     connect(page1_, &CTab_OPPage1_Dlg::stateChanged, page2_, &CTab_OPPage2_Dlg::RefreshFromCamera);
     RefreshCurrentPageAndTitle();
-    SetScrollableContent(*this, content);
 }
 
 CLxCtrlOPMainDlg::~CLxCtrlOPMainDlg() = default;
@@ -80,6 +80,10 @@ void CLxCtrlOPMainDlg::showEvent(QShowEvent* event)
     // Only a show by the program, not the window system's restoring.
     if (!event->spontaneous())
         ReadOptionState();
+    if (!sized_) {
+        sized_ = true;
+        FitToScrollableContent(*this);
+    }
     QDialog::showEvent(event);
 }
 

@@ -53,4 +53,5 @@ private:
     CTab_OPPage1_Dlg* page1_;
     CTab_OPPage2_Dlg* page2_;
     QTabWidget* tabs_;
+    bool sized_ = false;
 };

@@ -2,6 +2,7 @@
 // values through the serial bridge, the acquisition thread streaming real
 // frames, and the context's settings at shutdown.
 #include "TempDir.h"
+#include "TestAddress.h"
 
 #include "app/CameraContext.h"
 #include "camera/CDeviceInfo.h"
@@ -30,12 +31,6 @@
 namespace {
 
 using namespace std::chrono_literals;
-
-std::string TestAddress()
-{
-    const char* address = std::getenv("LUMIVEX_TEST_ADDR");
-    return address ? address : "127.0.0.10";
-}
 
 // The address as GevCurrentIPAddress holds it: most significant byte first.
 uint32_t AddressKey(const std::string& address)

@@ -4,6 +4,7 @@
 // and decoded by ffmpeg.
 #include "AviTestSupport.h"
 #include "TempDir.h"
+#include "TestAddress.h"
 
 #include "app/CameraContext.h"
 #include "camera/CDeviceInfo.h"
@@ -36,12 +37,6 @@ using namespace std::chrono_literals;
 constexpr int kWidth = 1920;
 constexpr int kHeight = 1080;
 constexpr auto kRecordingTimeout = 60s;
-
-std::string TestAddress()
-{
-    const char* address = std::getenv("LUMIVEX_TEST_ADDR");
-    return address ? address : "127.0.0.10";
-}
 
 int Cli(const std::vector<std::string>& arguments, std::string* out = nullptr, std::string* err = nullptr)
 {

@@ -3,8 +3,8 @@
 // finishing in the camera, the trigger page's timer and logic block, and
 // the area dialogs. With LUMIVEX_SCREENSHOT_DIR set, the pages and dialogs
 // are also saved there as PNG files for a look at their layout.
-#include "camera/CDeviceInfo.h"
-#include "camera/CRS232C_OM.h"
+#include "SimControlTest.h"
+
 #include "camera/FeatureAccess.h"
 #include "camera/OverlayRegistry.h"
 #include "controls/CAlcAreaDlg.h"
@@ -13,10 +13,6 @@
 #include "controls/CTabDialog.h"
 #include "controls/CTab_Trigger_Dlg.h"
 #include "controls/CTab_WB_Dlg.h"
-#include "controls/ControlHost.h"
-#include "sdk/SdkDeviceInfo.h"
-#include "sdk/SdkDiscovery.h"
-#include "sim/SimCamera.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -32,93 +28,17 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <memory>
 
 namespace {
 
-std::string TestAddress()
-{
-    const char* address = std::getenv("LUMIVEX_TEST_ADDR");
-    return address ? address : "127.0.0.10";
-}
-
-class FailOnSerialError : public SerialErrorReporter {
-public:
-    void ReportSerialError(const std::string& text) override { ADD_FAILURE() << "serial error: " << text; }
-};
-
-class CameraHost : public ControlHost {
-public:
-    CDeviceInfo* ControlCamera() override { return camera; }
-    bool StopPreview() override { return false; }
-    void StartPreview() override {}
-    void SetDisplayInterpolation(int) override {}
-
-    CDeviceInfo* camera = nullptr;
-};
-
-// Selects an item as the user does.
-void Choose(QComboBox* combo, int index)
-{
-    combo->setCurrentIndex(index);
-    emit combo->activated(index);
-}
-
-// Saves a widget's look when screenshots are asked for.
-void SaveScreenshot(QWidget& widget, const char* name)
-{
-    const char* folder = std::getenv("LUMIVEX_SCREENSHOT_DIR");
-    if (!folder)
-        return;
-    widget.show();
-    QTest::qWait(50);
-    EXPECT_TRUE(widget.grab().save(QDir(folder).filePath(QString::fromLatin1(name) + ".png")));
-}
-
-class ControlsIntegrationTest : public ::testing::Test {
+class ControlsIntegrationTest : public SimControlTest {
 protected:
+    // The area dialogs draw through the camera's overlay registry.
     void Start(bool colour)
     {
-        options_.interfaceAddress = TestAddress();
-        options_.colour = colour;
-        options_.width = 640;
-        options_.height = 480;
-        ASSERT_TRUE(sim_.Start(options_)) << sim_.ErrorText();
-        SdkDeviceInfo info;
-        ASSERT_TRUE(SdkDeviceInfoFromAddress(TestAddress(), info));
-        camera_ = std::make_unique<CDeviceInfo>();
-        camera_->GetSerial().SetReporter(&reporter_);
-        ASSERT_EQ(camera_->Connect(&info), 1);
+        ASSERT_NO_FATAL_FAILURE(SimControlTest::Start(colour));
         camera_->CreateOverlayRegistry();
-        host_.camera = camera_.get();
     }
-
-    void TearDown() override
-    {
-        camera_.reset();
-        sim_.Stop();
-    }
-
-    int32_t Value(const char* feature)
-    {
-        int32_t value = -1;
-        EXPECT_TRUE(ReadFeatureValue(camera_->Features(), feature, value)) << feature;
-        return value;
-    }
-
-    template <typename Widget>
-    static Widget* Find(QWidget* parent, const char* name)
-    {
-        auto* widget = parent->findChild<Widget*>(name);
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
-    }
-
-    SimOptions options_;
-    SimCamera sim_;
-    FailOnSerialError reporter_;
-    std::unique_ptr<CDeviceInfo> camera_;
-    CameraHost host_;
 };
 
 } // namespace

@@ -1,19 +1,15 @@
 // The control pages against the simulated camera: gamma uploads through the
 // serial channel as the option electronics receive them, and the camera
 // settings file saved, loaded and kept beside other models' settings.
-#include "camera/CDeviceInfo.h"
+#include "SimControlTest.h"
+
 #include "cli/CliCommand.h"
-#include "camera/CRS232C_OM.h"
 #include "camera/FeatureAccess.h"
 #include "controls/CLxCtrlMainDlg.h"
 #include "controls/CTab_Gamma_Dlg.h"
 #include "controls/CTab_IO_Dlg.h"
 #include "controls/CameraSettingsFile.h"
-#include "controls/ControlHost.h"
 #include "controls/GammaTable.h"
-#include "sdk/SdkDeviceInfo.h"
-#include "sdk/SdkDiscovery.h"
-#include "sim/SimCamera.h"
 #include "TempDir.h"
 
 #include <QComboBox>
@@ -24,58 +20,14 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <memory>
 #include <sstream>
 
 int CliSettings(CliContext& context);
 
 namespace {
 
-std::string TestAddress()
-{
-    const char* address = std::getenv("LUMIVEX_TEST_ADDR");
-    return address ? address : "127.0.0.10";
-}
-
-class FailOnSerialError : public SerialErrorReporter {
-public:
-    void ReportSerialError(const std::string& text) override { ADD_FAILURE() << "serial error: " << text; }
-};
-
-class CameraHost : public ControlHost {
-public:
-    CDeviceInfo* ControlCamera() override { return camera; }
-    bool StopPreview() override { return false; }
-    void StartPreview() override {}
-    void SetDisplayInterpolation(int) override {}
-
-    CDeviceInfo* camera = nullptr;
-};
-
-class PagesIntegrationTest : public ::testing::Test {
+class PagesIntegrationTest : public SimControlTest {
 protected:
-    void Start(bool colour)
-    {
-        options_.interfaceAddress = TestAddress();
-        options_.colour = colour;
-        options_.width = 640;
-        options_.height = 480;
-        ASSERT_TRUE(sim_.Start(options_)) << sim_.ErrorText();
-        SdkDeviceInfo info;
-        ASSERT_TRUE(SdkDeviceInfoFromAddress(TestAddress(), info));
-        camera_ = std::make_unique<CDeviceInfo>();
-        camera_->GetSerial().SetReporter(&reporter_);
-        ASSERT_EQ(camera_->Connect(&info), 1);
-        host_.camera = camera_.get();
-    }
-
-    void TearDown() override
-    {
-        camera_.reset();
-        sim_.Stop();
-    }
-
     // Each upload carried one channel's table whole, framed for the target.
     void ExpectUploads(GammaTarget target, const std::vector<uint8_t>& channels, const std::vector<uint16_t>& table)
     {
@@ -100,12 +52,6 @@ protected:
             EXPECT_EQ(sim_.GammaTable(targetCode, channels[index]), table);
         }
     }
-
-    SimOptions options_;
-    SimCamera sim_;
-    FailOnSerialError reporter_;
-    std::unique_ptr<CDeviceInfo> camera_;
-    CameraHost host_;
 };
 
 } // namespace

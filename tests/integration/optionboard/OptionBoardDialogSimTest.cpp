@@ -1,17 +1,12 @@
 // The option board dialog driven like a user would, against the simulated
 // option board behind a connected camera.
-#include "TestAddress.h"
+#include "SimControlTest.h"
 
-#include "camera/CDeviceInfo.h"
-#include "camera/CRS232C_OM.h"
 #include "controls/CLxCtrlMainDlg.h"
-#include "controls/ControlHost.h"
 #include "optionboard/CLxCtrlOPMainDlg.h"
 #include "optionboard/CTab_OPPage1_Dlg.h"
 #include "optionboard/CTab_OPPage2_Dlg.h"
 #include "optionboard/OptionBoardLink.h"
-#include "sdk/SdkDiscovery.h"
-#include "sim/SimCamera.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -33,43 +28,22 @@ using Bytes = std::vector<uint8_t>;
 constexpr uint8_t kBusy = 0x07;
 constexpr uint8_t kBank = 0x80;
 
-class CapturedReports : public SerialErrorReporter {
-public:
-    std::vector<std::string> texts;
-    void ReportSerialError(const std::string& text) override { texts.push_back(text); }
-};
-
-class TestHost : public ControlHost {
-public:
-    CDeviceInfo* camera = nullptr;
-    CDeviceInfo* ControlCamera() override { return camera; }
-    bool StopPreview() override { return false; }
-    void StartPreview() override {}
-    void SetDisplayInterpolation(int) override {}
-};
-
-class OptionBoardDialogSim : public ::testing::Test {
+class OptionBoardDialogSim : public SimControlTest {
 protected:
     void SetUp() override
     {
-        SimOptions options;
-        options.interfaceAddress = TestAddress();
-        options.width = 160;
-        options.height = 120;
-        ASSERT_TRUE(sim_.Start(options)) << sim_.ErrorText();
-        SdkDeviceInfo info;
-        ASSERT_TRUE(SdkDeviceInfoFromAddress(TestAddress(), info));
-        camera_.GetSerial().SetReporter(&reports_);
-        camera_.GetSerial().SetSleep([](uint32_t) {});
-        ASSERT_EQ(camera_.Connect(&info), 1);
-        host_.camera = &camera_;
+        options_.width = 160;
+        options_.height = 120;
+        camera_->GetSerial().SetReporter(&reports_);
+        camera_->GetSerial().SetSleep([](uint32_t) {});
+        ASSERT_NO_FATAL_FAILURE(StartCamera());
     }
 
     // The board's state as a fresh read sees it.
     OptionState BoardState()
     {
         OptionState state;
-        OptionBoardLink link(camera_.GetSerial(), camera_.GetDevice());
+        OptionBoardLink link(camera_->GetSerial(), camera_->GetDevice());
         EXPECT_TRUE(link.ReadState(state));
         return state;
     }
@@ -86,10 +60,7 @@ protected:
         return readable;
     }
 
-    SimCamera sim_;
-    CDeviceInfo camera_;
     CapturedReports reports_;
-    TestHost host_;
 };
 
 TEST_F(OptionBoardDialogSim, ShowingReadsTheBoardIntoBothPagesAndTitlesWithTheModel)
@@ -110,8 +81,8 @@ TEST_F(OptionBoardDialogSim, ShowingReadsTheBoardIntoBothPagesAndTitlesWithTheMo
     EXPECT_TRUE(page1.UserFpgaEnableList()->isEnabled());
     EXPECT_TRUE(dialog.ImageProcessingPage()->ModeList()->isEnabled());
     EXPECT_EQ(dialog.windowTitle(),
-              QGuiApplication::applicationDisplayName() + "[" + QString::fromStdString(camera_.GetModel()) + "]");
-    EXPECT_TRUE(camera_.GetSerial().IsOpen()) << "the channel stays open on port 0";
+              QGuiApplication::applicationDisplayName() + "[" + QString::fromStdString(camera_->GetModel()) + "]");
+    EXPECT_TRUE(camera_->GetSerial().IsOpen()) << "the channel stays open on port 0";
     EXPECT_TRUE(reports_.texts.empty());
 }
 

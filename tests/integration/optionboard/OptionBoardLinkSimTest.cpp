@@ -1,8 +1,9 @@
 // The option board dialog's exchanges against the simulated option board,
 // through the real serial bridge; the frames sent are recorded on their way.
+#include "SerialReports.h"
+#include "TempDir.h"
 #include "TestAddress.h"
 
-#include "TempDir.h"
 #include "camera/CRS232C_OM.h"
 #include "optionboard/OptionBoardLink.h"
 #include "sdk/SdkDevice.h"
@@ -53,12 +54,6 @@ private:
     SdkSerialPort inner_;
     std::vector<SentFrame>& sent_;
     int port_ = -1;
-};
-
-class CapturedReports : public SerialErrorReporter {
-public:
-    std::vector<std::string> texts;
-    void ReportSerialError(const std::string& text) override { texts.push_back(text); }
 };
 
 class OptionBoardLinkSim : public ::testing::Test {

@@ -1,6 +1,5 @@
 #include "SimTestSupport.h"
 
-#include <cstdlib>
 #include <cstring>
 
 namespace {
@@ -10,15 +9,6 @@ constexpr int kTestWidth = 320;
 constexpr int kTestHeight = 240;
 
 } // namespace
-
-std::string TestAddress(int offset)
-{
-    const char* base = std::getenv("LUMIVEX_TEST_ADDR");
-    const std::string address = base != nullptr ? base : "127.0.0.10";
-    const size_t dot = address.rfind('.');
-    const int last = std::atoi(address.c_str() + dot + 1) + offset;
-    return address.substr(0, dot + 1) + std::to_string(last);
-}
 
 SimOptions TestOptions(int offset)
 {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "TestAddress.h"
+
 #include "sim/SimCamera.h"
 
 #include <arv.h>
@@ -11,10 +13,6 @@
 #include <optional>
 #include <string>
 #include <vector>
-
-// Address of this test program's camera (LUMIVEX_TEST_ADDR); offset 1 gives
-// the next address, free for a second camera.
-std::string TestAddress(int offset = 0);
 
 // A small colour camera at TestAddress(offset), quick to stream.
 SimOptions TestOptions(int offset = 0);

@@ -6,8 +6,6 @@
 #include "camera/CDeviceInfo.h"
 #include "camera/CRS232C_OM.h"
 
-#include <cstdlib>
-
 void RecordingPrompts::Show(QWidget*, const QString& caption, const QString& text, Icon icon)
 {
     shown.push_back({caption, text, icon});
@@ -31,14 +29,6 @@ QStringList RecordingPrompts::Texts() const
     for (const Message& message : shown)
         texts.push_back(message.text);
     return texts;
-}
-
-std::string TestAddress(int offset)
-{
-    const char* base = std::getenv("LUMIVEX_TEST_ADDR");
-    const std::string address = base ? base : "127.0.0.10";
-    const size_t dot = address.rfind('.');
-    return address.substr(0, dot + 1) + std::to_string(std::atoi(address.c_str() + dot + 1) + offset);
 }
 
 std::unique_ptr<CDeviceInfo> MakeFakeCamera(const TempDir& dir, FakeDevice** device)

@@ -3,6 +3,8 @@
 // Helpers shared by the application shell's tests: message boxes answered
 // by the test, and cameras that need no network.
 
+#include "TestAddress.h"
+
 #include "camera/MessagePrompts.h"
 
 #include <QString>
@@ -36,10 +38,6 @@ public:
     std::vector<Message> shown;
     QStringList questions;
 };
-
-// The address of this test program's simulated camera number offset: the
-// program's LUMIVEX_TEST_ADDR with offset added to its last byte.
-std::string TestAddress(int offset);
 
 // A camera object over a fake device, never connected to anything; model
 // and MAC address as the connection would have copied them are not set.

@@ -19,6 +19,7 @@
 #include "capture/SnapShotList.h"
 #include "controls/CLxCtrlMainDlg.h"
 #include "drawing/CDrawingManagement.h"
+#include "optionboard/CLxCtrlOPMainDlg.h"
 
 #include <QAction>
 #include <QApplication>
@@ -228,6 +229,9 @@ TEST_F(MainWindowTest, OptionSettingFollowsTheModelCheckOfTheFirstCamera)
     auto window = MakeWindow(true);
     ASSERT_NE(window->OptionBoardDialog(), nullptr);
     EXPECT_FALSE(Enabled(*window, CLumivexDlg::kOpSetting));
+    // Both settings dialogs carry the program's icon.
+    EXPECT_EQ(window->OptionBoardDialog()->windowIcon().cacheKey(), window->windowIcon().cacheKey());
+    EXPECT_EQ(window->ControlDialog()->windowIcon().cacheKey(), window->windowIcon().cacheKey());
     window.reset();
 
     context_.RemoveCamera(context_.FirstCamera());

@@ -57,10 +57,12 @@ TEST_F(ControlDialogTest, OpensShowingItsWholeContentAndScrollsWhenSmaller)
     CLxCtrlMainDlg dialog(camera_.Host());
     auto* scroll = dialog.findChild<QScrollArea*>();
     ASSERT_NE(scroll, nullptr);
+    dialog.show();
     const QSize content = scroll->widget()->sizeHint();
     EXPECT_GE(content.height(), dialog.Tabs()->sizeHint().height());
     EXPECT_EQ(dialog.size(), content.boundedTo(QGuiApplication::primaryScreen()->availableSize()));
-    dialog.show();
+    EXPECT_FALSE(scroll->verticalScrollBar()->isVisible());
+    EXPECT_FALSE(scroll->horizontalScrollBar()->isVisible());
     dialog.resize(200, 150);
     QApplication::processEvents();
     EXPECT_TRUE(scroll->verticalScrollBar()->isVisible());

@@ -3,8 +3,6 @@
 #include "camera/CRS232C_OM.h"
 #include "controls/CTabDialog.h"
 
-#include <QComboBox>
-
 namespace {
 
 SdkResult Outcome(bool ok)
@@ -247,10 +245,4 @@ void OpenPage(CTabDialog& page, TestCamera& camera)
     page.SetHost(&camera.Host());
     page.InitControls();
     page.RefreshFromCamera();
-}
-
-void Choose(QComboBox* combo, int index)
-{
-    combo->setCurrentIndex(index);
-    emit combo->activated(index);
 }

@@ -6,6 +6,7 @@
 
 #include "CameraFakes.h"
 #include "TempDir.h"
+#include "WidgetActions.h"
 
 #include "camera/CDeviceInfo.h"
 #include "controls/ControlHost.h"
@@ -19,7 +20,6 @@
 #include <vector>
 
 class CTabDialog;
-class QComboBox;
 
 // An enumeration that counts its reads, logs its writes and can be
 // invisible or unreadable.
@@ -112,9 +112,6 @@ private:
     std::unique_ptr<CDeviceInfo> camera_;
     TestHost host_;
 };
-
-// Selects an item as the user does: the combo's activated signal.
-void Choose(QComboBox* combo, int index);
 
 // Sets a page up on the camera as the control dialog does.
 void OpenPage(CTabDialog& page, TestCamera& camera);

@@ -4,11 +4,17 @@
 
 #include <cstdlib>
 
+namespace {
+
+constexpr const char* kDefaultAddress = "127.0.0.10";
+
+} // namespace
+
 std::string TestAddress(int offset)
 {
     const char* base = std::getenv("LUMIVEX_TEST_ADDR");
     in_addr address{};
-    if (base == nullptr || inet_pton(AF_INET, base, &address) != 1)
+    if (inet_pton(AF_INET, base != nullptr ? base : kDefaultAddress, &address) != 1)
         return {};
     address.s_addr = htonl(ntohl(address.s_addr) + offset);
     char text[INET_ADDRSTRLEN];
