@@ -9,6 +9,10 @@ namespace {
 constexpr int kBgrBytes = 3;
 constexpr int kMinBitDepth = 8;
 constexpr int kMaxBitDepth = 12; // 2^12 bins
+// Mirror modes of the converted frame.
+constexpr int32_t kMirrorHorizontal = 1;
+constexpr int32_t kMirrorVertical = 2;
+constexpr int32_t kMirrorBoth = 3;
 
 enum class SampleLayout { Byte, Word, Packed10, Packed12 };
 
@@ -85,13 +89,30 @@ void HistogramRecord::CountColour(const uint8_t* bgr, int32_t frameWidth)
     }
 }
 
-bool HistogramRecord::CountGrey(uint32_t pixelFormat, const uint8_t* raw, size_t rawSize, int32_t frameWidth)
+bool HistogramRecord::CountGrey(uint32_t pixelFormat, const uint8_t* raw, size_t rawSize, int32_t frameWidth,
+                                int32_t frameHeight, int32_t mirrorMode)
 {
     GreySampling sampling{};
     if (!GreySamplingOf(pixelFormat, sampling))
         return false;
+    // The half-open span [low, high) of a mirrored axis lies at
+    // [size - high, size - low) on the raw frame.
+    int32_t rawLeft = left;
+    int32_t rawRight = right;
+    int32_t rawTop = top;
+    int32_t rawBottom = bottom;
+    if (mirrorMode == kMirrorHorizontal || mirrorMode == kMirrorBoth) {
+        rawLeft = frameWidth - right;
+        rawRight = frameWidth - left;
+    }
+    if (mirrorMode == kMirrorVertical || mirrorMode == kMirrorBoth) {
+        rawTop = frameHeight - bottom;
+        rawBottom = frameHeight - top;
+    }
+    if (rawLeft < 0 || rawTop < 0 || rawRight > frameWidth || rawBottom > frameHeight)
+        return false;
     const size_t width = static_cast<size_t>(frameWidth);
-    if (BytesForSamples(sampling.layout, static_cast<size_t>(bottom) * width) > rawSize)
+    if (BytesForSamples(sampling.layout, static_cast<size_t>(rawBottom) * width) > rawSize)
         return false;
 
     const int binBits = std::clamp(static_cast<int>(bitDepth), kMinBitDepth, kMaxBitDepth);
@@ -99,9 +120,9 @@ bool HistogramRecord::CountGrey(uint32_t pixelFormat, const uint8_t* raw, size_t
     const uint32_t topBin = (1u << binBits) - 1;
     auto& table = counts[0];
     table.fill(0);
-    for (int32_t y = top; y < bottom; ++y) {
+    for (int32_t y = rawTop; y < rawBottom; ++y) {
         const size_t rowStart = static_cast<size_t>(y) * width;
-        for (int32_t x = left; x < right; ++x) {
+        for (int32_t x = rawLeft; x < rawRight; ++x) {
             const uint32_t bin = ReadSample(sampling.layout, raw, rowStart + static_cast<size_t>(x)) >> shift;
             // A camera may set bits above its format's depth: such samples
             // count in the top bin that the window shows.

@@ -38,9 +38,13 @@ struct HistogramRecord {
     // tables 0, 1 and 2 by their blue, green and red bytes.
     void CountColour(const uint8_t* bgr, int32_t frameWidth);
     // Counts the raw grey samples with left <= x < right and top <= y < bottom
-    // into table 0. Each sample is unpacked from its format and scaled to
-    // bitDepth bits, so no bin outside the table is ever touched. False, with
-    // the table untouched, for a format that is not grey or a buffer too short
-    // for the area.
-    bool CountGrey(uint32_t pixelFormat, const uint8_t* raw, size_t rawSize, int32_t frameWidth);
+    // into table 0. The area is where the user sees it: on the converted frame
+    // after mirroring by mirrorMode (1 rows reversed, 2 row order reversed, 3
+    // both), so it is mirrored back onto the raw frame of frameWidth x
+    // frameHeight before counting. Each sample is unpacked from its format and
+    // scaled to bitDepth bits, so no bin outside the table is ever touched.
+    // False, with the table untouched, for a format that is not grey or a
+    // buffer too short for the area.
+    bool CountGrey(uint32_t pixelFormat, const uint8_t* raw, size_t rawSize, int32_t frameWidth,
+                   int32_t frameHeight, int32_t mirrorMode);
 };

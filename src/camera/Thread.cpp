@@ -197,7 +197,7 @@ bool Thread::ProcessFrame(const SdkBuffer& buffer, FrameImage& image, int32_t& d
         QPainter painter(&image.Image());
         const int32_t markedRow = waveform ? FeedWaveform(*waveform, image) : -1;
         if (histogram)
-            FeedHistogram(*histogram, buffer, image, painter);
+            FeedHistogram(*histogram, buffer, image, mirrorMode, painter);
         if (markedRow >= 0) {
             painter.save();
             painter.setPen(MarkerPenFor(image));
@@ -297,7 +297,7 @@ int32_t Thread::FeedWaveform(WaveformRecord& record, const FrameImage& image)
 }
 
 void Thread::FeedHistogram(HistogramRecord& record, const SdkBuffer& buffer, const FrameImage& image,
-                           QPainter& painter)
+                           int32_t mirrorMode, QPainter& painter)
 {
     RepaintTarget* window = nullptr;
     {
@@ -310,7 +310,7 @@ void Thread::FeedHistogram(HistogramRecord& record, const SdkBuffer& buffer, con
         if (colour) {
             record.CountColour(image.Pixels(), image.Width());
         } else if (!record.CountGrey(buffer.GetImage()->GetPixelType(), buffer.GetDataPointer(),
-                                     buffer.GetDataSize(), image.Width())) {
+                                     buffer.GetDataSize(), image.Width(), image.Height(), mirrorMode)) {
             return;
         }
         // GDI-style outline: the right and bottom edges are outside the rectangle.

@@ -74,8 +74,10 @@ private:
     void ServeFrameRequest(const SdkBuffer& buffer, const FrameImage& image);
     // Copies the selected row; gives the row to mark, or -1.
     int32_t FeedWaveform(WaveformRecord& record, const FrameImage& image);
+    // Grey frames are counted from the raw buffer; mirrorMode says how the
+    // marked area on the converted frame maps back onto it.
     void FeedHistogram(HistogramRecord& record, const SdkBuffer& buffer, const FrameImage& image,
-                       QPainter& painter);
+                       int32_t mirrorMode, QPainter& painter);
     QPen MarkerPenFor(const FrameImage& image) const;
 
     std::thread thread_;

@@ -34,7 +34,7 @@ void FeedHistogram(HistogramRecord& record, const TestFrame& frame, const std::v
     if (record.colour)
         record.CountColour(converted.data(), frame.width);
     else
-        record.CountGrey(frame.pixelFormat, frame.data.data(), frame.data.size(), frame.width);
+        record.CountGrey(frame.pixelFormat, frame.data.data(), frame.data.size(), frame.width, frame.height, 0);
 }
 
 QImage Grab(QWidget& widget)

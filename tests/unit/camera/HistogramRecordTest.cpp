@@ -36,14 +36,14 @@ TEST(HistogramCountGrey, WideSamplesAreScaledIntoTheWindowsBins)
     HistogramRecord mono16;
     WholeFrame(mono16, 2, 1, 8);
     const auto raw16 = Words({0xFFFF, 0x0100});
-    ASSERT_TRUE(mono16.CountGrey(kPixelMono16, raw16.data(), raw16.size(), 2));
+    ASSERT_TRUE(mono16.CountGrey(kPixelMono16, raw16.data(), raw16.size(), 2, 1, 0));
     EXPECT_EQ(mono16.counts[0][255], 1u);
     EXPECT_EQ(mono16.counts[0][1], 1u);
 
     HistogramRecord mono14;
     WholeFrame(mono14, 1, 1, 8);
     const auto raw14 = Words({0x3FFF});
-    ASSERT_TRUE(mono14.CountGrey(kPixelMono14, raw14.data(), raw14.size(), 1));
+    ASSERT_TRUE(mono14.CountGrey(kPixelMono14, raw14.data(), raw14.size(), 1, 1, 0));
     EXPECT_EQ(mono14.counts[0][255], 1u);
 }
 
@@ -52,14 +52,14 @@ TEST(HistogramCountGrey, BitsAboveTheFormatsDepthLandInTheTopBin)
     HistogramRecord mono12;
     WholeFrame(mono12, 3, 1, 12);
     const auto raw12 = Words({0xFFFF, 0x0FFF, 0x0800});
-    ASSERT_TRUE(mono12.CountGrey(kPixelMono12, raw12.data(), raw12.size(), 3));
+    ASSERT_TRUE(mono12.CountGrey(kPixelMono12, raw12.data(), raw12.size(), 3, 1, 0));
     EXPECT_EQ(mono12.counts[0][4095], 2u);
     EXPECT_EQ(mono12.counts[0][2048], 1u);
 
     HistogramRecord mono10;
     WholeFrame(mono10, 2, 1, 10);
     const auto raw10 = Words({0xFFFF, 0x03FF});
-    ASSERT_TRUE(mono10.CountGrey(kPixelMono10, raw10.data(), raw10.size(), 2));
+    ASSERT_TRUE(mono10.CountGrey(kPixelMono10, raw10.data(), raw10.size(), 2, 1, 0));
     EXPECT_EQ(mono10.counts[0][1023], 2u);
     EXPECT_EQ(Total(mono10), 2u);
 }
@@ -71,7 +71,7 @@ TEST(HistogramCountGrey, PackedSamplesAreUnpacked)
     HistogramRecord mono12;
     WholeFrame(mono12, 2, 1, 12);
     const std::vector<uint8_t> packed12{0xAB, 0x3C, 0x12};
-    ASSERT_TRUE(mono12.CountGrey(kPixelMono12Packed, packed12.data(), packed12.size(), 2));
+    ASSERT_TRUE(mono12.CountGrey(kPixelMono12Packed, packed12.data(), packed12.size(), 2, 1, 0));
     EXPECT_EQ(mono12.counts[0][0xABC], 1u);
     EXPECT_EQ(mono12.counts[0][0x123], 1u);
 
@@ -79,7 +79,7 @@ TEST(HistogramCountGrey, PackedSamplesAreUnpacked)
     HistogramRecord mono10;
     WholeFrame(mono10, 2, 1, 10);
     const std::vector<uint8_t> packed10{0xFF, 0x13, 0x00};
-    ASSERT_TRUE(mono10.CountGrey(kPixelMono10Packed, packed10.data(), packed10.size(), 2));
+    ASSERT_TRUE(mono10.CountGrey(kPixelMono10Packed, packed10.data(), packed10.size(), 2, 1, 0));
     EXPECT_EQ(mono10.counts[0][0x3FF], 1u);
     EXPECT_EQ(mono10.counts[0][0x001], 1u);
 }
@@ -93,10 +93,38 @@ TEST(HistogramCountGrey, CountsOnlyTheAreaWithoutItsRightAndBottomEdges)
     record.bottom = 2;
     std::vector<uint8_t> raw(4 * 3);
     std::iota(raw.begin(), raw.end(), uint8_t{0});
-    ASSERT_TRUE(record.CountGrey(kPixelMono8, raw.data(), raw.size(), 4));
+    ASSERT_TRUE(record.CountGrey(kPixelMono8, raw.data(), raw.size(), 4, 3, 0));
     EXPECT_EQ(Total(record), 2u);
     EXPECT_EQ(record.counts[0][5], 1u);
     EXPECT_EQ(record.counts[0][6], 1u);
+}
+
+TEST(HistogramCountGrey, MirroredFramesCountTheRawSamplesUnderTheMarkedArea)
+{
+    // A 4 x 3 frame whose samples are their raw positions 0 to 11.
+    std::vector<uint8_t> raw(4 * 3);
+    std::iota(raw.begin(), raw.end(), uint8_t{0});
+    // The samples counted for the shown area [left, right) x [top, bottom).
+    auto countedAt = [&raw](int32_t left, int32_t top, int32_t right, int32_t bottom, int32_t mirrorMode) {
+        HistogramRecord area;
+        area.left = left;
+        area.top = top;
+        area.right = right;
+        area.bottom = bottom;
+        std::vector<int> values;
+        EXPECT_TRUE(area.CountGrey(kPixelMono8, raw.data(), raw.size(), 4, 3, mirrorMode));
+        for (int value = 0; value < 12; ++value)
+            for (uint32_t n = 0; n < area.counts[0][value]; ++n)
+                values.push_back(value);
+        return values;
+    };
+    EXPECT_EQ(countedAt(0, 0, 1, 1, 0), std::vector<int>{0});
+    EXPECT_EQ(countedAt(0, 0, 1, 1, 1), std::vector<int>{3});
+    EXPECT_EQ(countedAt(0, 0, 1, 1, 2), std::vector<int>{8});
+    EXPECT_EQ(countedAt(0, 0, 1, 1, 3), std::vector<int>{11});
+    // Columns 1-2 of rows 0-1 as shown.
+    EXPECT_EQ(countedAt(1, 0, 3, 2, 3), (std::vector<int>{5, 6, 9, 10}));
+    EXPECT_EQ(countedAt(1, 0, 3, 2, 1), (std::vector<int>{1, 2, 5, 6}));
 }
 
 TEST(HistogramCountGrey, RefusesShortBuffersAndColourFormats)
@@ -105,8 +133,8 @@ TEST(HistogramCountGrey, RefusesShortBuffersAndColourFormats)
     WholeFrame(record, 4, 4, 8);
     record.counts[0][7] = 99;
     const std::vector<uint8_t> raw(15);
-    EXPECT_FALSE(record.CountGrey(kPixelMono8, raw.data(), raw.size(), 4));
-    EXPECT_FALSE(record.CountGrey(kPixelBGR8Packed, raw.data(), raw.size(), 4));
+    EXPECT_FALSE(record.CountGrey(kPixelMono8, raw.data(), raw.size(), 4, 4, 0));
+    EXPECT_FALSE(record.CountGrey(kPixelBGR8Packed, raw.data(), raw.size(), 4, 4, 0));
     EXPECT_EQ(record.counts[0][7], 99u);
 }
 
