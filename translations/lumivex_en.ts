@@ -4,22 +4,27 @@
 <context>
     <name>CAboutDlg</name>
     <message>
+        <location filename="../src/app/AboutText.cpp" line="43"/>
         <source>Camera Serial:%1(%2)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/app/AboutText.cpp" line="45"/>
         <source>Camera Hardware Version:%1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/app/AboutText.cpp" line="47"/>
         <source>Camera FPGA Frimware Version:%1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/app/AboutText.cpp" line="49"/>
         <source>Camera Frimware Version:%1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/app/CAboutDlg.cpp" line="23"/>
         <source>About %1</source>
         <translation type="unfinished"></translation>
     </message>
@@ -27,50 +32,62 @@
 <context>
     <name>CAlcAreaDlg</name>
     <message>
+        <location filename="../src/controls/CAlcAreaDlg.cpp" line="32"/>
         <source>X1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CAlcAreaDlg.cpp" line="33"/>
         <source>X2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CAlcAreaDlg.cpp" line="34"/>
         <source>X3</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CAlcAreaDlg.cpp" line="35"/>
         <source>X4</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CAlcAreaDlg.cpp" line="39"/>
         <source>Y1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CAlcAreaDlg.cpp" line="40"/>
         <source>Y2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CAlcAreaDlg.cpp" line="41"/>
         <source>Y3</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CAlcAreaDlg.cpp" line="42"/>
         <source>Y4</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CAlcAreaDlg.cpp" line="49"/>
         <source>ALC Weight/Area</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CAlcAreaDlg.cpp" line="51"/>
         <source>Weight</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CAlcAreaDlg.cpp" line="62"/>
         <source>Area</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CAlcAreaDlg.cpp" line="66"/>
         <source>OK</source>
         <translation type="unfinished"></translation>
     </message>
@@ -78,34 +95,42 @@
 <context>
     <name>CAwbAreaDlg</name>
     <message>
+        <location filename="../src/controls/CAwbAreaDlg.cpp" line="15"/>
         <source>X1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CAwbAreaDlg.cpp" line="16"/>
         <source>X2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CAwbAreaDlg.cpp" line="20"/>
         <source>Y1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CAwbAreaDlg.cpp" line="21"/>
         <source>Y2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CAwbAreaDlg.cpp" line="28"/>
         <source>White Balance setting</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CAwbAreaDlg.cpp" line="30"/>
         <source>Zone</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CAwbAreaDlg.cpp" line="36"/>
         <source>OFF</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CAwbAreaDlg.cpp" line="36"/>
         <source>ON</source>
         <translation type="unfinished"></translation>
     </message>
@@ -113,42 +138,52 @@
 <context>
     <name>CCallbackEnableDlg</name>
     <message>
+        <location filename="../src/imaging/CCallbackEnableDlg.cpp" line="26"/>
         <source>&lt;-Enable</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/imaging/CCallbackEnableDlg.cpp" line="27"/>
         <source>Disable-&gt;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/imaging/CCallbackEnableDlg.cpp" line="29"/>
         <source>Callback Functions</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/imaging/CCallbackEnableDlg.cpp" line="42"/>
         <source>Enable</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/imaging/CCallbackEnableDlg.cpp" line="43"/>
         <source>Disable</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/imaging/CPreviewDCCallback_DisplayLogo.cpp" line="58"/>
         <source>Logo</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/imaging/CPreviewDCCallback_DropFramesCount.cpp" line="6"/>
         <source>Frames Received</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/imaging/CPreviewDCCallback_Ellipse.cpp" line="9"/>
         <source>Ellipse</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/imaging/CPreviewDCCallback_Grid.cpp" line="28"/>
         <source>Grid</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/imaging/CPreviewDCCallback_ShowFPS.cpp" line="21"/>
         <source>FPS</source>
         <translation type="unfinished"></translation>
     </message>
@@ -156,106 +191,132 @@
 <context>
     <name>CDeviceDlg</name>
     <message>
+        <location filename="../src/camera/CDeviceDlg.cpp" line="85"/>
         <source>Page 1/3 (Max 4)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/camera/CDeviceDlg.cpp" line="86"/>
         <source>▲</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/camera/CDeviceDlg.cpp" line="87"/>
         <source>▼</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/camera/CDeviceDlg.cpp" line="88"/>
         <source>Save</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/camera/CDeviceDlg.cpp" line="89"/>
         <source>Packet size</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/camera/CDeviceDlg.cpp" line="90"/>
         <source>Connect</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/camera/CDeviceDlg.cpp" line="91"/>
         <source>Disconnect</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/camera/CDeviceDlg.cpp" line="92"/>
         <source>OK</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/camera/CDeviceDlg.cpp" line="93"/>
         <source>End</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/camera/CDeviceDlg.cpp" line="95"/>
         <source>GigE Vision Camera Selection</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/camera/CDeviceDlg.cpp" line="98"/>
         <source>Camera IP Address</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/camera/CDeviceDlg.cpp" line="98"/>
         <source>Model</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/camera/CDeviceDlg.cpp" line="98"/>
         <source>MAC Address</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/camera/CDeviceDlg.cpp" line="98"/>
         <source>NIC IP Address</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/camera/CDeviceDlg.cpp" line="99"/>
         <source>User Name</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/camera/CDeviceDlg.cpp" line="108"/>
         <source>GigE Vision Camera Connection</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/camera/CDeviceDlg.cpp" line="111"/>
         <source>IP Address initialization</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/camera/CDeviceDlg.cpp" line="113"/>
         <source>Packet Size Setting</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/camera/CDeviceDlg.cpp" line="148"/>
         <source>Available GigE Vision Cameras</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/camera/CDeviceDlg.cpp" line="221"/>
         <source>GigE Vision</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/camera/CDeviceDlg.cpp" line="222"/>
         <source>Invalid selection. Please select a GEV Device connected through a supported network card configuration.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/camera/CDeviceDlg.cpp" line="234"/>
         <source>Error</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/camera/CDeviceDlg.cpp" line="234"/>
         <source>Connection failed.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/camera/CDeviceDlg.cpp" line="250"/>
         <source>GigE</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/camera/CDeviceDlg.cpp" line="250"/>
         <source>Disconnect?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/camera/CDeviceDlg.cpp" line="358"/>
         <source>%1/%2 (Max %3)</source>
         <translation type="unfinished"></translation>
     </message>
@@ -263,50 +324,62 @@
 <context>
     <name>CDrawingBase</name>
     <message>
+        <location filename="../src/drawing/CDrawingArc.cpp" line="9"/>
         <source>Arc</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/drawing/CDrawingBezier.cpp" line="8"/>
         <source>Bezier</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/drawing/CDrawingCross.cpp" line="9"/>
         <source>Cross</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/drawing/CDrawingDegree.cpp" line="9"/>
         <source>Degree</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/drawing/CDrawingEllipse.cpp" line="7"/>
         <source>Ellipse</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/drawing/CDrawingFreeHand.cpp" line="7"/>
         <source>Free Hand</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/drawing/CDrawingLine.cpp" line="8"/>
         <source>Line</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/drawing/CDrawingPerpendicular.cpp" line="7"/>
         <source>Perpendicular</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/drawing/CDrawingPolygon.cpp" line="7"/>
         <source>Polygon</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/drawing/CDrawingRectangle.cpp" line="7"/>
         <source>Rectangle</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/drawing/CDrawingRoundRect.cpp" line="9"/>
         <source>Round Rect</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/drawing/CDrawingText.cpp" line="11"/>
         <source>Text</source>
         <translation type="unfinished"></translation>
     </message>
@@ -314,14 +387,17 @@
 <context>
     <name>CDrawingManagement</name>
     <message>
+        <location filename="../src/drawing/DrawingSettings.cpp" line="8"/>
         <source>[pixel]</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/drawing/DrawingSettings.cpp" line="9"/>
         <source>[pixel2]</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/drawing/DrawingSettings.cpp" line="10"/>
         <source>[Degree]</source>
         <translation type="unfinished"></translation>
     </message>
@@ -329,174 +405,219 @@
 <context>
     <name>CDrawingManagementDlg</name>
     <message>
+        <location filename="../src/drawing/CDrawingManagementDlg.cpp" line="55"/>
         <source>Draw File(*.drw)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/drawing/CDrawingManagementDlg.cpp" line="55"/>
         <source>All Files(*.*)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/drawing/CDrawingManagementDlg.cpp" line="69"/>
         <source>Draw Properties</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/drawing/CDrawingManagementDlg.cpp" line="72"/>
         <source>Draw List</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/drawing/CDrawingManagementDlg.cpp" line="74"/>
         <source>Top</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/drawing/CDrawingManagementDlg.cpp" line="80"/>
         <source>Bottom</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/drawing/CDrawingManagementDlg.cpp" line="94"/>
         <source>Set As Default Style</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/drawing/CDrawingManagementDlg.cpp" line="96"/>
         <source>Save...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/drawing/CDrawingManagementDlg.cpp" line="98"/>
         <source>Load...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/drawing/CDrawingManagementDlg.cpp" line="100"/>
         <source>OK</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/drawing/CDrawingManagementDlg.cpp" line="139"/>
         <source>Most Backward</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/drawing/CDrawingManagementDlg.cpp" line="140"/>
         <source>Back</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/drawing/CDrawingManagementDlg.cpp" line="141"/>
         <source>Front</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/drawing/CDrawingManagementDlg.cpp" line="142"/>
         <source>Most Front</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/drawing/CDrawingManagementDlg.cpp" line="286"/>
         <source>The drawing file could not be saved.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/drawing/CDrawingManagementDlg.cpp" line="289"/>
         <source>Do you want to register this file as initial setting file?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/drawing/CDrawingManagementDlg.cpp" line="305"/>
         <source>The drawing file could not be loaded.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/drawing/DrawingPropertyRules.cpp" line="33"/>
+        <location filename="../src/drawing/DrawingPropertyRules.cpp" line="102"/>
         <source>Solid</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/drawing/DrawingPropertyRules.cpp" line="34"/>
         <source>Dash</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/drawing/DrawingPropertyRules.cpp" line="35"/>
         <source>Dot</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/drawing/DrawingPropertyRules.cpp" line="36"/>
         <source>Dashes And Dots</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/drawing/DrawingPropertyRules.cpp" line="37"/>
         <source>Dashes And Double Dot</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/drawing/DrawingPropertyRules.cpp" line="38"/>
+        <location filename="../src/drawing/DrawingPropertyRules.cpp" line="101"/>
         <source>Null</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/drawing/DrawingPropertyRules.cpp" line="103"/>
         <source>Hatch</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/drawing/DrawingPropertyRules.cpp" line="108"/>
         <source>45-degree upward left-to-right</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/drawing/DrawingPropertyRules.cpp" line="109"/>
         <source>Horizontal and vertical cross</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/drawing/DrawingPropertyRules.cpp" line="110"/>
         <source>45-degree cross</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/drawing/DrawingPropertyRules.cpp" line="111"/>
         <source>45-degree downward left-to-right</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/drawing/DrawingPropertyRules.cpp" line="112"/>
         <source>Horizontal</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/drawing/DrawingPropertyRules.cpp" line="113"/>
         <source>Vertical</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/drawing/DrawingPropertyRules.cpp" line="118"/>
         <source>Transparent</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/drawing/DrawingPropertyRules.cpp" line="119"/>
         <source>Opaque</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/drawing/DrawingPropertyRules.cpp" line="124"/>
         <source>Alternate</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/drawing/DrawingPropertyRules.cpp" line="125"/>
         <source>Winding</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/drawing/DrawingPropertyRules.cpp" line="131"/>
         <source>Name</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/drawing/DrawingPropertyRules.cpp" line="132"/>
         <source>Width</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/drawing/DrawingPropertyRules.cpp" line="133"/>
         <source>Height</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/drawing/DrawingPropertyRules.cpp" line="134"/>
         <source>Length</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/drawing/DrawingPropertyRules.cpp" line="135"/>
         <source>Area</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/drawing/DrawingPropertyRules.cpp" line="136"/>
         <source>Degree</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/drawing/DrawingPropertyRules.cpp" line="137"/>
         <source>Date</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/drawing/DrawingPropertyRules.cpp" line="138"/>
         <source>Time</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/drawing/DrawingPropertyRules.cpp" line="139"/>
         <source>Center Position</source>
         <translation type="unfinished"></translation>
     </message>
@@ -504,34 +625,42 @@
 <context>
     <name>CDrawingTabGlobal</name>
     <message>
+        <location filename="../src/drawing/CDrawingTabGlobal.cpp" line="17"/>
         <source>Length Unit Name</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/drawing/CDrawingTabGlobal.cpp" line="18"/>
         <source>Area Unit Name</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/drawing/CDrawingTabGlobal.cpp" line="19"/>
         <source>Degree Unit Name</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/drawing/CDrawingTabGlobal.cpp" line="20"/>
         <source>Horizontal Length / Pixel</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/drawing/CDrawingTabGlobal.cpp" line="21"/>
         <source>Vertical Length / Pixel</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/drawing/CDrawingTabGlobal.cpp" line="22"/>
         <source>Degree Unit Ratio</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/drawing/CDrawingTabGlobal.cpp" line="23"/>
         <source>Draw To Snap Shot</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/drawing/CDrawingTabGlobal.cpp" line="48"/>
         <source>General</source>
         <translation type="unfinished"></translation>
     </message>
@@ -539,34 +668,42 @@
 <context>
     <name>CDrawingTabGrid</name>
     <message>
+        <location filename="../src/drawing/CDrawingTabGrid.cpp" line="11"/>
         <source>Horizontal Grid Count</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/drawing/CDrawingTabGrid.cpp" line="12"/>
         <source>Vertical Grid Count</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/drawing/CDrawingTabGrid.cpp" line="13"/>
         <source>Grid Pen Style</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/drawing/CDrawingTabGrid.cpp" line="14"/>
         <source>Grid Pen Width</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/drawing/CDrawingTabGrid.cpp" line="15"/>
         <source>Grid Pen Color</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/drawing/CDrawingTabGrid.cpp" line="16"/>
         <source>Grid Back Mode</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/drawing/CDrawingTabGrid.cpp" line="17"/>
         <source>Grid Back Color</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/drawing/CDrawingTabGrid.cpp" line="39"/>
         <source>Grid</source>
         <translation type="unfinished"></translation>
     </message>
@@ -574,42 +711,52 @@
 <context>
     <name>CDrawingTabPen</name>
     <message>
+        <location filename="../src/drawing/CDrawingTabPen.cpp" line="11"/>
         <source>Pen Style</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/drawing/CDrawingTabPen.cpp" line="12"/>
         <source>Pen Width</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/drawing/CDrawingTabPen.cpp" line="13"/>
         <source>Pen Color</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/drawing/CDrawingTabPen.cpp" line="14"/>
         <source>Brush Type</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/drawing/CDrawingTabPen.cpp" line="15"/>
         <source>Brush Style</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/drawing/CDrawingTabPen.cpp" line="16"/>
         <source>Brush Color</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/drawing/CDrawingTabPen.cpp" line="17"/>
         <source>Back Mode</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/drawing/CDrawingTabPen.cpp" line="18"/>
         <source>Back Color</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/drawing/CDrawingTabPen.cpp" line="19"/>
         <source>Poly Fill Mode</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/drawing/CDrawingTabPen.cpp" line="42"/>
         <source>Pen / Brush</source>
         <translation type="unfinished"></translation>
     </message>
@@ -617,14 +764,17 @@
 <context>
     <name>CDrawingTabSize</name>
     <message>
+        <location filename="../src/drawing/CDrawingTabSize.cpp" line="8"/>
         <source>Lock</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/drawing/CDrawingTabSize.cpp" line="9"/>
         <source>Hide</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/drawing/CDrawingTabSize.cpp" line="20"/>
         <source>Other</source>
         <translation type="unfinished"></translation>
     </message>
@@ -632,34 +782,42 @@
 <context>
     <name>CDrawingTabText</name>
     <message>
+        <location filename="../src/drawing/CDrawingTabText.cpp" line="23"/>
         <source>Text Color</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/drawing/CDrawingTabText.cpp" line="24"/>
         <source>Text Font</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/drawing/CDrawingTabText.cpp" line="24"/>
         <source>Font</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/drawing/CDrawingTabText.cpp" line="25"/>
         <source>Text Background Mode</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/drawing/CDrawingTabText.cpp" line="26"/>
         <source>Text Background Color</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/drawing/CDrawingTabText.cpp" line="32"/>
         <source>Display Type</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/drawing/CDrawingTabText.cpp" line="33"/>
         <source>Name</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/drawing/CDrawingTabText.cpp" line="49"/>
         <source>Text</source>
         <translation type="unfinished"></translation>
     </message>
@@ -667,6 +825,7 @@
 <context>
     <name>CGraphDlg</name>
     <message>
+        <location filename="../src/analysis/CGraphDlg.cpp" line="26"/>
         <source>Waveform</source>
         <translation type="unfinished"></translation>
     </message>
@@ -674,34 +833,42 @@
 <context>
     <name>CHistogramDlg</name>
     <message>
+        <location filename="../src/analysis/CHistogramDlg.cpp" line="31"/>
         <source>x4</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/analysis/CHistogramDlg.cpp" line="32"/>
         <source>x2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/analysis/CHistogramDlg.cpp" line="33"/>
         <source>x1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/analysis/CHistogramDlg.cpp" line="34"/>
         <source>x1/2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/analysis/CHistogramDlg.cpp" line="35"/>
         <source>x1/4</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/analysis/CHistogramDlg.cpp" line="36"/>
         <source>x1/8</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/analysis/CHistogramDlg.cpp" line="78"/>
         <source>Histogram</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/analysis/CHistogramDlg.cpp" line="82"/>
         <source>Height Stretch</source>
         <translation type="unfinished"></translation>
     </message>
@@ -709,38 +876,47 @@
 <context>
     <name>CIPAdressSettingDlg</name>
     <message>
+        <location filename="../src/camera/CIPAdressSettingDlg.cpp" line="58"/>
         <source>IP Address is automatically acquired.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/camera/CIPAdressSettingDlg.cpp" line="59"/>
         <source>Current IP Address is maintained.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/camera/CIPAdressSettingDlg.cpp" line="60"/>
         <source>Device IP Address</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/camera/CIPAdressSettingDlg.cpp" line="62"/>
         <source>Device Subnet Mask</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/camera/CIPAdressSettingDlg.cpp" line="64"/>
         <source>Save</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/camera/CIPAdressSettingDlg.cpp" line="65"/>
         <source>Exit</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/camera/CIPAdressSettingDlg.cpp" line="67"/>
         <source>IPAddress Setting</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/camera/CIPAdressSettingDlg.cpp" line="137"/>
         <source>Saved successfully!</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/camera/CIPAdressSettingDlg.cpp" line="138"/>
         <source>Saved Error! Code=%1[0x%2]</source>
         <translation type="unfinished"></translation>
     </message>
@@ -748,6 +924,7 @@
 <context>
     <name>CLumivexApp</name>
     <message>
+        <location filename="../src/app/CLumivexApp.cpp" line="63"/>
         <source>Could not connect to %1.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -755,186 +932,232 @@
 <context>
     <name>CLumivexDlg</name>
     <message>
+        <location filename="../src/app/CLumivexDlg.cpp" line="299"/>
         <source>File(&amp;F)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/app/CLumivexDlg.cpp" line="299"/>
         <source>Option(&amp;O)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/app/CLumivexDlg.cpp" line="299"/>
         <source>Capture(&amp;C)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/app/CLumivexDlg.cpp" line="300"/>
         <source>Draw(&amp;D)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/app/CLumivexDlg.cpp" line="300"/>
         <source>Window(&amp;W)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/app/CLumivexDlg.cpp" line="300"/>
         <source>Help(&amp;H)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/app/CLumivexDlg.cpp" line="303"/>
         <source>Size(&amp;Z)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/app/CLumivexDlg.cpp" line="306"/>
         <source>Close(&amp;X)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/app/CLumivexDlg.cpp" line="307"/>
         <source>Still Image(&amp;P)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/app/CLumivexDlg.cpp" line="307"/>
         <source>Live Video(&amp;P)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/app/CLumivexDlg.cpp" line="308"/>
         <source>Settings(&amp;S)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/app/CLumivexDlg.cpp" line="309"/>
         <source>x8</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/app/CLumivexDlg.cpp" line="310"/>
         <source>x4</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/app/CLumivexDlg.cpp" line="311"/>
         <source>x2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/app/CLumivexDlg.cpp" line="312"/>
         <source>x1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/app/CLumivexDlg.cpp" line="313"/>
         <source>x1/2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/app/CLumivexDlg.cpp" line="314"/>
         <source>x1/4</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/app/CLumivexDlg.cpp" line="315"/>
         <source>x1/8</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/app/CLumivexDlg.cpp" line="316"/>
         <source>Adjust Window Size</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/app/CLumivexDlg.cpp" line="317"/>
         <source>Callback(&amp;C)...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/app/CLumivexDlg.cpp" line="318"/>
         <source>Waveform(&amp;W)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/app/CLumivexDlg.cpp" line="319"/>
         <source>Histogram(&amp;H)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/app/CLumivexDlg.cpp" line="320"/>
         <source>Manage Connection(&amp;M)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/app/CLumivexDlg.cpp" line="321"/>
         <source>OP Setting(&amp;O)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/app/CLumivexDlg.cpp" line="322"/>
         <source>Snap Shot(&amp;S)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/app/CLumivexDlg.cpp" line="323"/>
         <source>Video Capture(&amp;V)...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/app/CLumivexDlg.cpp" line="324"/>
         <source>Tool Bar</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/app/CLumivexDlg.cpp" line="325"/>
         <source>Delete Drawing</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/app/CLumivexDlg.cpp" line="326"/>
         <source>Draw Property..</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/app/CLumivexDlg.cpp" line="327"/>
         <source>Show Thumbnail(&amp;T)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/app/CLumivexDlg.cpp" line="328"/>
         <source>Version Information(&amp;V)...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/app/CLumivexDlg.cpp" line="329"/>
         <source>Help(&amp;H)...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/app/CLumivexDlg.cpp" line="337"/>
         <source>Select</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/app/CLumivexDlg.cpp" line="337"/>
         <source>Line</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/app/CLumivexDlg.cpp" line="337"/>
         <source>Rectangle</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/app/CLumivexDlg.cpp" line="337"/>
         <source>Ellipse</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/app/CLumivexDlg.cpp" line="337"/>
         <source>Text</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/app/CLumivexDlg.cpp" line="337"/>
         <source>Degree</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/app/CLumivexDlg.cpp" line="338"/>
         <source>Polygon</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/app/CLumivexDlg.cpp" line="338"/>
         <source>Perpendicular</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/app/CLumivexDlg.cpp" line="338"/>
         <source>Arc</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/app/CLumivexDlg.cpp" line="338"/>
         <source>Bezier</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/app/CLumivexDlg.cpp" line="338"/>
         <source>Free Hand</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/app/CLumivexDlg.cpp" line="338"/>
         <source>Cross</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/app/CLumivexDlg.cpp" line="340"/>
         <source>Mode</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/app/CLumivexDlg.cpp" line="472"/>
         <source>Preview - %1(%2)</source>
         <translation type="unfinished"></translation>
     </message>
@@ -942,42 +1165,57 @@
 <context>
     <name>CLxCtrlMainDlg</name>
     <message>
+        <location filename="../src/controls/CameraSettingsButtons.cpp" line="36"/>
         <source>Do you continue the operation? If you continue the operation, the recording file would be closed.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CameraSettingsButtons.cpp" line="44"/>
         <source>CFG File(*.cfg);;AllFiles(*.*)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CameraSettingsButtons.cpp" line="45"/>
         <source>Save File</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CameraSettingsButtons.cpp" line="46"/>
         <source>Load File</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CameraSettingsButtons.cpp" line="53"/>
         <source>Operation Canceled.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CameraSettingsButtons.cpp" line="76"/>
+        <source>The camera settings could not be written to %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CameraSettingsButtons.cpp" line="99"/>
         <source>The file holds no settings for this camera model.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CLxCtrlMainDlg.cpp" line="60"/>
         <source>OK</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CLxCtrlMainDlg.cpp" line="61"/>
         <source>Save(&amp;S)...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CLxCtrlMainDlg.cpp" line="62"/>
         <source>Load(&amp;L)...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CLxCtrlMainDlg.cpp" line="102"/>
         <source>%1[%2]</source>
         <translation type="unfinished"></translation>
     </message>
@@ -985,10 +1223,12 @@
 <context>
     <name>CLxCtrlOPMainDlg</name>
     <message>
+        <location filename="../src/optionboard/CLxCtrlOPMainDlg.cpp" line="28"/>
         <source>OK</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/optionboard/CLxCtrlOPMainDlg.cpp" line="74"/>
         <source>%1[%2]</source>
         <translation type="unfinished"></translation>
     </message>
@@ -996,22 +1236,27 @@
 <context>
     <name>CMovieCommand</name>
     <message>
+        <location filename="../src/capture/CMovieCommand.cpp" line="14"/>
         <source>Save File</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/capture/CMovieCommand.cpp" line="17"/>
         <source>AVI File(*.avi)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/capture/CMovieCommand.cpp" line="17"/>
         <source>AllFiles(*.*)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/capture/CMovieCommand.cpp" line="59"/>
         <source>Operation Canceled.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/capture/CMovieCommand.cpp" line="74"/>
         <source>AVI File Created.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1019,30 +1264,37 @@
 <context>
     <name>CPacketsizeSettingDlg</name>
     <message>
+        <location filename="../src/camera/CPacketsizeSettingDlg.cpp" line="30"/>
         <source>Packet Size</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/camera/CPacketsizeSettingDlg.cpp" line="34"/>
         <source>Packet size</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/camera/CPacketsizeSettingDlg.cpp" line="36"/>
         <source>Manual</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/camera/CPacketsizeSettingDlg.cpp" line="37"/>
         <source>Auto</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/camera/CPacketsizeSettingDlg.cpp" line="48"/>
         <source>Packet Size mode</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/camera/CPacketsizeSettingDlg.cpp" line="56"/>
         <source>OK</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/camera/CPacketsizeSettingDlg.cpp" line="57"/>
         <source>Cancel</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1050,6 +1302,7 @@
 <context>
     <name>CPreview</name>
     <message>
+        <location filename="../src/imaging/CPreview.cpp" line="23"/>
         <source>Preview</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1057,6 +1310,7 @@
 <context>
     <name>CPreviewDCCallback_DropFramesCount</name>
     <message>
+        <location filename="../src/imaging/CPreviewDCCallback_DropFramesCount.cpp" line="14"/>
         <source>Received BlockID:%1</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1064,10 +1318,12 @@
 <context>
     <name>CPreviewDCCallback_ShowFPS</name>
     <message>
+        <location filename="../src/imaging/CPreviewDCCallback_ShowFPS.cpp" line="34"/>
         <source>DispFPS:?/DispCount:%1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/imaging/CPreviewDCCallback_ShowFPS.cpp" line="36"/>
         <source>FPS:%1/FrameCount:%2</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1075,46 +1331,57 @@
 <context>
     <name>CRS232C_OM</name>
     <message>
+        <location filename="../src/camera/CRS232C_OM.cpp" line="63"/>
         <source>Not found SOF.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/camera/CRS232C_OM.cpp" line="64"/>
         <source>Not found ETX.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/camera/CRS232C_OM.cpp" line="65"/>
         <source>Not Recieve(PC).</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/camera/CRS232C_OM.cpp" line="66"/>
         <source>Data Length Error(PC).</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/camera/CRS232C_OM.cpp" line="67"/>
         <source>Data Length Error.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/camera/CRS232C_OM.cpp" line="68"/>
         <source>Recieve Error(SerialPort)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/camera/CRS232C_OM.cpp" line="69"/>
         <source>Send Error(SerialPort)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/camera/CRS232C_OM.cpp" line="70"/>
         <source>Busy(0x07).</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/camera/CRS232C_OM.cpp" line="71"/>
         <source>Recieve Error(0x10).</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/camera/CRS232C_OM.cpp" line="72"/>
         <source>Around Error(0x11).</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/camera/CRS232C_OM.cpp" line="74"/>
         <source>Extra Error(0x%1).</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1122,42 +1389,52 @@
 <context>
     <name>CRecordingFrameCount</name>
     <message>
+        <location filename="../src/capture/CRecordingFrameCount.cpp" line="30"/>
         <source>Recording Setting</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/capture/CRecordingFrameCount.cpp" line="85"/>
         <source> </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/capture/CRecordingFrameCount.cpp" line="87"/>
         <source>Retry</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/capture/CRecordingFrameCount.cpp" line="91"/>
         <source>Count</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/capture/CRecordingFrameCount.cpp" line="95"/>
         <source>Compression Type</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/capture/RecordingEstimates.cpp" line="46"/>
         <source>Uncompressed</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/capture/RecordingEstimates.cpp" line="47"/>
         <source>Motion JPEG</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/capture/RecordingEstimates.cpp" line="48"/>
         <source>Motion JPEG (OpenDML)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/capture/RecordingEstimates.cpp" line="49"/>
         <source>MS-MPEG4 V1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/capture/RecordingEstimates.cpp" line="50"/>
         <source>MS-MPEG4 V2</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1165,6 +1442,7 @@
 <context>
     <name>CSnapShotDlg</name>
     <message>
+        <location filename="../src/capture/CSnapShotDlg.cpp" line="123"/>
         <source>Save</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1172,58 +1450,73 @@
 <context>
     <name>CTab_AOI_Dlg</name>
     <message>
+        <location filename="../src/controls/CTab_AOI_Dlg.cpp" line="40"/>
         <source>X Position</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CTab_AOI_Dlg.cpp" line="41"/>
         <source>Width</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CTab_AOI_Dlg.cpp" line="42"/>
         <source>Y Position</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CTab_AOI_Dlg.cpp" line="43"/>
         <source>Height</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CTab_AOI_Dlg.cpp" line="47"/>
         <source>Binning horizontal</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CTab_AOI_Dlg.cpp" line="48"/>
         <source>Binning vertical</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CTab_AOI_Dlg.cpp" line="49"/>
         <source>Decimation horizontal</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CTab_AOI_Dlg.cpp" line="50"/>
         <source>Decimation vertical</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CTab_AOI_Dlg.cpp" line="56"/>
+        <location filename="../src/controls/CTab_AOI_Dlg.cpp" line="58"/>
         <source>AOI</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CTab_AOI_Dlg.cpp" line="84"/>
         <source>Activate</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CTab_AOI_Dlg.cpp" line="86"/>
         <source>Undo</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CTab_AOI_Dlg.cpp" line="97"/>
         <source>Frame rate(Hz)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CTab_AOI_Dlg.cpp" line="146"/>
         <source>Please set &quot;OffsetX&quot; + &quot;Width&quot; is %1 or less.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CTab_AOI_Dlg.cpp" line="148"/>
         <source>Please set &quot;OffsetY&quot; + &quot;Height&quot; is %1 or less.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1231,110 +1524,137 @@
 <context>
     <name>CTab_GainShutter_Dlg</name>
     <message>
+        <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="30"/>
         <source>Gain/Shutter</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="33"/>
         <source>OFF</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="33"/>
         <source>ON</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="35"/>
         <source>AGC Mode</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="36"/>
         <source>Auto Shutter</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="38"/>
         <source>Exposure mode</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="39"/>
         <source>ALC Priority</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="40"/>
         <source>Iris Priority</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="40"/>
         <source>Shutter Priority</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="42"/>
         <source>ALC Iris Lens</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="45"/>
         <source>Lens Manual Adjustment</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="46"/>
         <source>Hold</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="46"/>
         <source>Open</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="46"/>
         <source>Close</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="50"/>
         <source>[uSec]</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="52"/>
         <source>Fixed Gain</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="53"/>
         <source>Fixed Shutter</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="55"/>
         <source>AGC Range</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="56"/>
         <source>Min. Shutter time</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="58"/>
         <source>Max. Shutter time</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="60"/>
         <source>Target Brightness</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="61"/>
         <source>ALC Peak-Average</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="62"/>
         <source>Digital Gain</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="63"/>
         <source>Black Level</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="73"/>
         <source>Weight</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="82"/>
         <source>Average</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="83"/>
         <source>Peak</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1342,38 +1662,48 @@
 <context>
     <name>CTab_Gamma_Dlg</name>
     <message>
+        <location filename="../src/controls/CTab_Gamma_Dlg.cpp" line="32"/>
+        <location filename="../src/controls/CTab_Gamma_Dlg.cpp" line="140"/>
         <source>Gamma</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CTab_Gamma_Dlg.cpp" line="35"/>
         <source>Gamma Mode</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CTab_Gamma_Dlg.cpp" line="36"/>
         <source>OFF</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CTab_Gamma_Dlg.cpp" line="36"/>
         <source>ON</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CTab_Gamma_Dlg.cpp" line="42"/>
         <source>EEPROM-&gt;Register</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CTab_Gamma_Dlg.cpp" line="44"/>
         <source>Reload Gamma Data</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CTab_Gamma_Dlg.cpp" line="59"/>
         <source>Gamma Correction</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CTab_Gamma_Dlg.cpp" line="66"/>
         <source>To Register</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CTab_Gamma_Dlg.cpp" line="68"/>
         <source>To EEPROM</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1381,130 +1711,162 @@
 <context>
     <name>CTab_IO_Dlg</name>
     <message>
+        <location filename="../src/controls/CTab_IO_Dlg.cpp" line="30"/>
         <source>Output pin0(Pin No.3)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CTab_IO_Dlg.cpp" line="30"/>
         <source>Output pin0(Pin No.2)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CTab_IO_Dlg.cpp" line="31"/>
         <source>UserOutputValue pin0(Pin No.3)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CTab_IO_Dlg.cpp" line="32"/>
         <source>UserOutputValue pin0(Pin No.2)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CTab_IO_Dlg.cpp" line="33"/>
         <source>Output pin1(Pin No.4)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CTab_IO_Dlg.cpp" line="33"/>
         <source>Output pin1(Pin No.3)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CTab_IO_Dlg.cpp" line="34"/>
         <source>UserOutputValue pin1(Pin No.4)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CTab_IO_Dlg.cpp" line="35"/>
         <source>UserOutputValue pin1(Pin No.3)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CTab_IO_Dlg.cpp" line="36"/>
         <source>Output pin2(Pin No.5)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CTab_IO_Dlg.cpp" line="37"/>
         <source>UserOutputValue pin2(Pin No.5)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CTab_IO_Dlg.cpp" line="38"/>
         <source>Output pin3(Pin No.6)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CTab_IO_Dlg.cpp" line="39"/>
         <source>UserOutputValue pin3(Pin No.6)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CTab_IO_Dlg.cpp" line="40"/>
         <source>Output pin4(Pin No.7)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CTab_IO_Dlg.cpp" line="41"/>
         <source>UserOutputValue pin4(Pin No.7)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CTab_IO_Dlg.cpp" line="45"/>
         <source>FrameTriggerWait</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CTab_IO_Dlg.cpp" line="45"/>
         <source>UserOutputValue</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CTab_IO_Dlg.cpp" line="46"/>
         <source>ExposureActive</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CTab_IO_Dlg.cpp" line="46"/>
         <source>TriggerAuxiliary</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CTab_IO_Dlg.cpp" line="47"/>
         <source>TriggerInternal</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CTab_IO_Dlg.cpp" line="47"/>
         <source>SensorReadOut</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CTab_IO_Dlg.cpp" line="48"/>
         <source>Strobe signal</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CTab_IO_Dlg.cpp" line="49"/>
         <source>Off(Low)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CTab_IO_Dlg.cpp" line="50"/>
         <source>On(High)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CTab_IO_Dlg.cpp" line="51"/>
         <source>False</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CTab_IO_Dlg.cpp" line="52"/>
         <source>True</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CTab_IO_Dlg.cpp" line="61"/>
         <source>Output</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CTab_IO_Dlg.cpp" line="64"/>
         <source>Inverter</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CTab_IO_Dlg.cpp" line="84"/>
         <source>Strobe signal delay(uSec)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CTab_IO_Dlg.cpp" line="87"/>
         <source>Strobe signal ontime(uSec)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CTab_IO_Dlg.cpp" line="90"/>
         <source>StrobeSignalPolarity:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CTab_IO_Dlg.cpp" line="91"/>
         <source>Positive</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CTab_IO_Dlg.cpp" line="91"/>
         <source>Negative</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1512,74 +1874,92 @@
 <context>
     <name>CTab_OPPage1_Dlg</name>
     <message>
+        <location filename="../src/optionboard/CTab_OPPage1_Dlg.cpp" line="21"/>
         <source>Data setting</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/optionboard/CTab_OPPage1_Dlg.cpp" line="79"/>
         <source>Image data</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/optionboard/CTab_OPPage1_Dlg.cpp" line="80"/>
         <source>Output signal</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/optionboard/CTab_OPPage1_Dlg.cpp" line="81"/>
         <source>Norvane FPGA-&gt;User FPGA</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/optionboard/CTab_OPPage1_Dlg.cpp" line="82"/>
         <source>Process after User FPGA-&gt;Norvane FPGA</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/optionboard/CTab_OPPage1_Dlg.cpp" line="83"/>
         <source>JTAG connection</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/optionboard/CTab_OPPage1_Dlg.cpp" line="84"/>
         <source>User FPGA Enable</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/optionboard/CTab_OPPage1_Dlg.cpp" line="86"/>
         <source>CCD data</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/optionboard/CTab_OPPage1_Dlg.cpp" line="87"/>
         <source>White balance processed data</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/optionboard/CTab_OPPage1_Dlg.cpp" line="88"/>
         <source>White balance and gamma processed data</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/optionboard/CTab_OPPage1_Dlg.cpp" line="90"/>
         <source>No process(No data from User FPGA)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/optionboard/CTab_OPPage1_Dlg.cpp" line="91"/>
         <source>White balance,gamma and color interpolation</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/optionboard/CTab_OPPage1_Dlg.cpp" line="92"/>
         <source>Gamma and color interpolation</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/optionboard/CTab_OPPage1_Dlg.cpp" line="93"/>
         <source>Color interpolation</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/optionboard/CTab_OPPage1_Dlg.cpp" line="97"/>
         <source>Norvane FPGA</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/optionboard/CTab_OPPage1_Dlg.cpp" line="98"/>
         <source>User FPGA</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/optionboard/CTab_OPPage1_Dlg.cpp" line="100"/>
         <source>Disable</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/optionboard/CTab_OPPage1_Dlg.cpp" line="101"/>
         <source>Enable</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1587,78 +1967,97 @@
 <context>
     <name>CTab_OPPage2_Dlg</name>
     <message>
+        <location filename="../src/optionboard/CTab_OPPage2_Dlg.cpp" line="47"/>
         <source>Image processing</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/optionboard/CTab_OPPage2_Dlg.cpp" line="116"/>
         <source>Image processing mode</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/optionboard/CTab_OPPage2_Dlg.cpp" line="117"/>
         <source>Split screen function</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/optionboard/CTab_OPPage2_Dlg.cpp" line="118"/>
         <source>Binarize setting</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/optionboard/CTab_OPPage2_Dlg.cpp" line="119"/>
         <source>Binarize threshold</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/optionboard/CTab_OPPage2_Dlg.cpp" line="120"/>
         <source>Edge detection setting</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/optionboard/CTab_OPPage2_Dlg.cpp" line="121"/>
         <source>Edge detection level</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/optionboard/CTab_OPPage2_Dlg.cpp" line="122"/>
         <source>Frame memory function setting</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/optionboard/CTab_OPPage2_Dlg.cpp" line="123"/>
         <source>Still image mode</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/optionboard/CTab_OPPage2_Dlg.cpp" line="124"/>
         <source>4x zoom and slide show</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/optionboard/CTab_OPPage2_Dlg.cpp" line="125"/>
         <source>Output control</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/optionboard/CTab_OPPage2_Dlg.cpp" line="130"/>
         <source>No image processing</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/optionboard/CTab_OPPage2_Dlg.cpp" line="131"/>
         <source>Binarize</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/optionboard/CTab_OPPage2_Dlg.cpp" line="132"/>
         <source>Edge detection</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/optionboard/CTab_OPPage2_Dlg.cpp" line="133"/>
         <source>Frame memory function</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/optionboard/CTab_OPPage2_Dlg.cpp" line="134"/>
         <source>OFF</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/optionboard/CTab_OPPage2_Dlg.cpp" line="135"/>
         <source>ON</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/optionboard/CTab_OPPage2_Dlg.cpp" line="139"/>
         <source>OFF(Live image)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/optionboard/CTab_OPPage2_Dlg.cpp" line="140"/>
         <source>ON(Still image)</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1666,98 +2065,122 @@
 <context>
     <name>CTab_Other_Dlg</name>
     <message>
+        <location filename="../src/controls/CTab_Other_Dlg.cpp" line="47"/>
         <source>OFF(Mono)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CTab_Other_Dlg.cpp" line="48"/>
         <source>OFF(Color)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CTab_Other_Dlg.cpp" line="49"/>
         <source>Nearest Neighbor Replication</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CTab_Other_Dlg.cpp" line="50"/>
         <source>Bilinear</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CTab_Other_Dlg.cpp" line="51"/>
         <source>BiCubic</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CTab_Other_Dlg.cpp" line="52"/>
         <source>Bilinear with false color reduction</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CTab_Other_Dlg.cpp" line="55"/>
         <source>OFF(Normal)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CTab_Other_Dlg.cpp" line="56"/>
         <source>Horizontal</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CTab_Other_Dlg.cpp" line="57"/>
         <source>Vertical</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CTab_Other_Dlg.cpp" line="58"/>
         <source>Horizontal/Vertical</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CTab_Other_Dlg.cpp" line="73"/>
         <source>Other</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CTab_Other_Dlg.cpp" line="75"/>
         <source>Camera Setting</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CTab_Other_Dlg.cpp" line="81"/>
         <source>Output Format</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CTab_Other_Dlg.cpp" line="85"/>
         <source>Smear half reduction</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CTab_Other_Dlg.cpp" line="87"/>
         <source>Frame rate(Hz)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CTab_Other_Dlg.cpp" line="89"/>
         <source>Binning mode</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CTab_Other_Dlg.cpp" line="90"/>
         <source>Double speed mode</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CTab_Other_Dlg.cpp" line="97"/>
         <source>Double speed mode tap</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CTab_Other_Dlg.cpp" line="99"/>
         <source>Exposure shutter type</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CTab_Other_Dlg.cpp" line="101"/>
         <source>Reverse X</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CTab_Other_Dlg.cpp" line="103"/>
         <source>Reverse Y</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CTab_Other_Dlg.cpp" line="114"/>
         <source>Software Setting</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CTab_Other_Dlg.cpp" line="116"/>
         <source>Color Interpolation</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CTab_Other_Dlg.cpp" line="118"/>
         <source>Mirror Mode</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1765,70 +2188,88 @@
 <context>
     <name>CTab_Trigger_Dlg</name>
     <message>
+        <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="91"/>
         <source>Trigger</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="97"/>
         <source>Trigger Mode</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="98"/>
         <source>Trigger input selection</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="100"/>
         <source>Software trigger source</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="101"/>
         <source>Exposure mode</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="102"/>
         <source>Fixed Shutter</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="104"/>
         <source>Software Trigger Pulse Width</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="105"/>
         <source>Software Trigger Pulse Interval</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="107"/>
         <source>One shot trigger</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="109"/>
+        <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="322"/>
         <source>Continuous trigger</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="113"/>
         <source>Command Trigger</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="122"/>
         <source>Trigger polarity</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="123"/>
         <source>Exposure Delay(us)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="124"/>
         <source>Trigger overlap</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="126"/>
         <source>Trigger horizontal reset</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="164"/>
         <source>[uSec]</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="322"/>
         <source>Stop</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1836,26 +2277,33 @@
 <context>
     <name>CTab_UserSet_Dlg</name>
     <message>
+        <location filename="../src/controls/CTab_UserSet_Dlg.cpp" line="22"/>
         <source>UserSet</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CTab_UserSet_Dlg.cpp" line="26"/>
         <source>UserSetSelector:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CTab_UserSet_Dlg.cpp" line="30"/>
         <source>UserSetLoad:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CTab_UserSet_Dlg.cpp" line="33"/>
+        <location filename="../src/controls/CTab_UserSet_Dlg.cpp" line="40"/>
         <source>Execute</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CTab_UserSet_Dlg.cpp" line="37"/>
         <source>UserSetSave:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CTab_UserSet_Dlg.cpp" line="45"/>
         <source>UserSetDefaultSelector:</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1863,58 +2311,72 @@
 <context>
     <name>CTab_WB_Dlg</name>
     <message>
+        <location filename="../src/controls/CTab_WB_Dlg.cpp" line="47"/>
         <source>WhiteBalance</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CTab_WB_Dlg.cpp" line="50"/>
         <source>White Balance</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CTab_WB_Dlg.cpp" line="51"/>
         <source>OFF</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CTab_WB_Dlg.cpp" line="51"/>
         <source>Preset1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CTab_WB_Dlg.cpp" line="51"/>
         <source>Preset2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CTab_WB_Dlg.cpp" line="51"/>
         <source>Preset3</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CTab_WB_Dlg.cpp" line="52"/>
         <source>ATW</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CTab_WB_Dlg.cpp" line="52"/>
         <source>Push to set WB</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CTab_WB_Dlg.cpp" line="54"/>
         <source>Color Gain R</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CTab_WB_Dlg.cpp" line="54"/>
         <source>Color Gain Gr</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CTab_WB_Dlg.cpp" line="55"/>
         <source>Color Gain Gb</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CTab_WB_Dlg.cpp" line="55"/>
         <source>Color Gain B</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CTab_WB_Dlg.cpp" line="65"/>
         <source>Y Threshold</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/CTab_WB_Dlg.cpp" line="68"/>
         <source>WB Zone</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1922,58 +2384,72 @@
 <context>
     <name>CThumbnailDlg</name>
     <message>
+        <location filename="../src/capture/CThumbnailDlg.cpp" line="22"/>
         <source>x8</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/capture/CThumbnailDlg.cpp" line="22"/>
         <source>x4</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/capture/CThumbnailDlg.cpp" line="23"/>
         <source>x2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/capture/CThumbnailDlg.cpp" line="23"/>
         <source>x1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/capture/CThumbnailDlg.cpp" line="24"/>
         <source>x1/2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/capture/CThumbnailDlg.cpp" line="24"/>
         <source>x1/4</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/capture/CThumbnailDlg.cpp" line="25"/>
         <source>x1/8</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/capture/CThumbnailDlg.cpp" line="37"/>
         <source>Thumbnail</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/capture/CThumbnailDlg.cpp" line="205"/>
         <source>Show</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/capture/CThumbnailDlg.cpp" line="208"/>
         <source>Snap Shot NO.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/capture/CThumbnailDlg.cpp" line="215"/>
         <source>Size</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/capture/CThumbnailDlg.cpp" line="228"/>
         <source>Save</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/capture/CThumbnailDlg.cpp" line="230"/>
         <source>Delete</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/capture/CThumbnailDlg.cpp" line="232"/>
         <source>Delete All</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1981,6 +2457,7 @@
 <context>
     <name>DemoCameras</name>
     <message>
+        <location filename="../src/app/DemoCameras.cpp" line="21"/>
         <source>Simulated camera %1 did not start: %2</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1988,6 +2465,7 @@
 <context>
     <name>DrawingManagementBase</name>
     <message>
+        <location filename="../src/drawing/DrawingManagementBase.cpp" line="14"/>
         <source>Drawing</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1995,18 +2473,22 @@
 <context>
     <name>LaunchOptions</name>
     <message>
+        <location filename="../src/app/LaunchOptions.cpp" line="29"/>
         <source>--demo takes 1 to %1 cameras.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/app/LaunchOptions.cpp" line="39"/>
         <source>Unknown argument: %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/app/LaunchOptions.cpp" line="48"/>
         <source>--connect needs an address, or --demo.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/app/LaunchOptions.cpp" line="51"/>
         <source>--connect takes at most %1 cameras.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2014,68 +2496,86 @@
 <context>
     <name>LumivexCli</name>
     <message>
+        <location filename="../src/cli/CliCamera.cpp" line="21"/>
+        <location filename="../src/cli/CliRecord.cpp" line="185"/>
+        <location filename="../src/cli/CliSerialArguments.cpp" line="84"/>
         <source>no camera given; name it with -c ADDR</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/cli/CliCamera.cpp" line="23"/>
         <source>nothing to do; name at least one feature</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/cli/CliCamera.cpp" line="25"/>
         <source>unexpected argument &apos;%1&apos;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/cli/CliCamera.cpp" line="36"/>
         <source>lumivex-cli: no camera answers at %1
 </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/cli/CliCamera.cpp" line="41"/>
         <source>another application controls it</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/cli/CliCamera.cpp" line="43"/>
         <source>lumivex-cli: cannot connect to the camera at %1: %2
 </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/cli/CliCamera.cpp" line="62"/>
         <source>%1 needs a camera address</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/cli/CliCamera.cpp" line="69"/>
         <source>unknown option &apos;%1&apos;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/cli/CliCommandTable.h" line="7"/>
         <source>List the GigE Vision cameras on the network</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/cli/CliCommandTable.h" line="8"/>
         <source>List a camera&apos;s features with their values and ranges</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/cli/CliCommandTable.h" line="9"/>
         <source>Print features of a camera as NAME=value</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/cli/CliCommandTable.h" line="10"/>
         <source>Set features of a camera from NAME=VALUE</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/cli/CliCommandTable.h" line="11"/>
         <source>Read or write registers through a camera&apos;s serial channel</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/cli/CliCommandTable.h" line="12"/>
         <source>Record frames of a camera into an AVI movie</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/cli/CliCommandTable.h" line="13"/>
         <source>Save or load a camera settings file</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/cli/CliFeatures.cpp" line="10"/>
         <source>Usage: lumivex-cli features -c ADDR
 Lists every feature of the camera at ADDR, one line each, tab-separated:
 name, type, access (RW, RO, WO), visibility, value (&apos;-&apos; when it cannot be read),
@@ -2085,6 +2585,7 @@ available entries of an enumeration separated by &apos;|&apos;.
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/cli/CliGet.cpp" line="10"/>
         <source>Usage: lumivex-cli get -c ADDR NAME...
 Prints one line NAME=value for each named feature of the camera at ADDR.
 Exits with 1 when a feature is missing or cannot be read.
@@ -2092,19 +2593,23 @@ Exits with 1 when a feature is missing or cannot be read.
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/cli/CliGet.cpp" line="28"/>
         <source>the camera has no such feature</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/cli/CliGet.cpp" line="29"/>
         <source>it is a command</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/cli/CliGet.cpp" line="31"/>
         <source>lumivex-cli: cannot read %1: %2
 </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/cli/CliList.cpp" line="9"/>
         <source>Usage: lumivex-cli list
 Lists the GigE Vision cameras that answer discovery on any network interface,
 one line each: IP address, MAC address, model and serial number, tab-separated.
@@ -2112,11 +2617,13 @@ one line each: IP address, MAC address, model and serial number, tab-separated.
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/cli/CliList.cpp" line="18"/>
         <source>lumivex-cli: unexpected argument &apos;%1&apos;
 </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/cli/CliMain.cpp" line="25"/>
         <source>Usage: lumivex-cli COMMAND [OPTIONS]
 Looks at and sets up GigE Vision cameras.
 
@@ -2125,33 +2632,40 @@ Commands:
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/cli/CliMain.cpp" line="31"/>
         <source>
 &apos;lumivex-cli COMMAND --help&apos; describes a command.
 </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/cli/CliMain.cpp" line="53"/>
         <source>lumivex-cli: unknown command &apos;%1&apos;. &apos;lumivex-cli --help&apos; lists the commands.
 </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/cli/CliRecord.cpp" line="77"/>
         <source>%1 needs a value</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/cli/CliRecord.cpp" line="82"/>
         <source>--frames needs a number of frames above 0, not &apos;%1&apos;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/cli/CliRecord.cpp" line="88"/>
         <source>--quality needs a number from 1 to 100, not &apos;%1&apos;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/cli/CliRecord.cpp" line="95"/>
         <source>unknown codec &apos;%1&apos;; use mjpeg, odml, raw or mp42</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/cli/CliRecord.cpp" line="168"/>
         <source>Usage: lumivex-cli record -c ADDR --frames N [--codec mjpeg|odml|raw|mp42] [--quality Q] FILE.avi
 Records N frames from the camera at ADDR into FILE.avi, as the viewer&apos;s movie
 recording does: Motion JPEG (mjpeg, the default), Motion JPEG in the OpenDML
@@ -2162,43 +2676,53 @@ the recording cannot start or the camera stops sending frames.
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/cli/CliRecord.cpp" line="187"/>
         <source>no frame count given; name it with --frames N</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/cli/CliRecord.cpp" line="189"/>
         <source>name exactly one movie file</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/cli/CliRecord.cpp" line="191"/>
         <source>the movie file must end in .avi</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/cli/CliRecord.cpp" line="203"/>
+        <location filename="../src/cli/CliSettings.cpp" line="37"/>
         <source>lumivex-cli: cannot connect to the camera at %1
 </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/cli/CliRecord.cpp" line="215"/>
         <source>lumivex-cli: cannot start the acquisition thread
 </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/cli/CliRecord.cpp" line="222"/>
         <source>lumivex-cli: cannot record into %1
 </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/cli/CliRecord.cpp" line="227"/>
         <source>lumivex-cli: the camera stopped sending frames; %1 of %2 frames recorded
 </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/cli/CliRecord.cpp" line="233"/>
         <source>Recorded %1 frames into %2
 </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/cli/CliSerial.cpp" line="35"/>
         <source>Usage: lumivex-cli serial -c ADDR [--port 0|1] read BANK ADDRESS LENGTH
        lumivex-cli serial -c ADDR [--port 0|1] write BANK ADDRESS BYTE...
 Reads or writes registers of the option electronics of the camera at ADDR
@@ -2210,43 +2734,53 @@ Exits with 1 when the exchange fails.
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/cli/CliSerial.cpp" line="65"/>
         <source>lumivex-cli: the camera at %1 has no serial port %2
 </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/cli/CliSerialArguments.cpp" line="73"/>
         <source>--port needs 0 or 1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/cli/CliSerialArguments.cpp" line="89"/>
         <source>say read or write</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/cli/CliSerialArguments.cpp" line="92"/>
         <source>write needs BANK ADDRESS and 1 to 255 bytes</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/cli/CliSerialArguments.cpp" line="94"/>
         <source>read needs BANK ADDRESS LENGTH</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/cli/CliSerialArguments.cpp" line="98"/>
         <source>BANK must be 0x00 or 0x80</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/cli/CliSerialArguments.cpp" line="101"/>
         <source>ADDRESS must be 0 to 0xFF</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/cli/CliSerialArguments.cpp" line="108"/>
         <source>LENGTH must be 1 to 255</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/cli/CliSerialArguments.cpp" line="115"/>
         <source>not a byte: %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/cli/CliSet.cpp" line="10"/>
         <source>Usage: lumivex-cli set -c ADDR NAME=VALUE...
 Sets features of the camera at ADDR in the order given, stopping at the
 first one that fails. Integers are decimal or 0x hexadecimal, booleans
@@ -2256,35 +2790,42 @@ Exits with 1 when the camera refuses a value.
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/cli/CliSet.cpp" line="23"/>
         <source>lumivex-cli: &apos;%1&apos; is not NAME=VALUE
 </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/cli/CliSet.cpp" line="34"/>
         <source>lumivex-cli: the camera has no feature %1
 </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/cli/CliSet.cpp" line="39"/>
         <source>lumivex-cli: &apos;%1&apos; is not a value for the %2 feature %3
 </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/cli/CliSet.cpp" line="45"/>
         <source>lumivex-cli: %1 is a command and has no value to set
 </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/cli/CliSet.cpp" line="50"/>
         <source>the feature is read-only</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/cli/CliSet.cpp" line="51"/>
         <source>lumivex-cli: the camera refused %1=%2 (%3)
 </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/cli/CliSettings.cpp" line="14"/>
         <source>Usage: lumivex-cli settings -c ADDR save FILE.cfg
        lumivex-cli settings -c ADDR load FILE.cfg
 Saves the settings of the camera at ADDR into a camera settings file, in
@@ -2295,6 +2836,7 @@ Exits with 1 when the camera or the file fails.
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/cli/CliSettings.cpp" line="49"/>
         <source>lumivex-cli: %1 holds no settings for this camera model
 </source>
         <translation type="unfinished"></translation>
@@ -2303,6 +2845,7 @@ Exits with 1 when the camera or the file fails.
 <context>
     <name>LxD3DDisplayWnd</name>
     <message>
+        <location filename="../src/imaging/LxD3DDisplayWnd.cpp" line="88"/>
         <source>This PC does not support OpenGL.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2310,22 +2853,27 @@ Exits with 1 when the camera or the file fails.
 <context>
     <name>OptionBoard</name>
     <message>
+        <location filename="../src/optionboard/OptionLists.cpp" line="16"/>
         <source>Output0(Pin No.3)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/optionboard/OptionLists.cpp" line="16"/>
         <source>Output1(Pin No.4)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/optionboard/OptionLists.cpp" line="17"/>
         <source>Output2(Pin No.5)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/optionboard/OptionLists.cpp" line="17"/>
         <source>Output3(Pin No.6)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/optionboard/OptionLists.cpp" line="18"/>
         <source>Output4(Pin No.7)</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2333,6 +2881,7 @@ Exits with 1 when the camera or the file fails.
 <context>
     <name>ProductVersion</name>
     <message>
+        <location filename="../src/app/ProductVersion.cpp" line="12"/>
         <source>Copyright (C) Norvane. All rights reserved.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2340,14 +2889,17 @@ Exits with 1 when the camera or the file fails.
 <context>
     <name>SdkDeviceFinderDialog</name>
     <message>
+        <location filename="../src/sdk/SdkDeviceFinderDialog.cpp" line="21"/>
         <source>IP Address</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/sdk/SdkDeviceFinderDialog.cpp" line="21"/>
         <source>MAC Address</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/sdk/SdkDeviceFinderDialog.cpp" line="21"/>
         <source>Model</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2355,38 +2907,47 @@ Exits with 1 when the camera or the file fails.
 <context>
     <name>ShutterControls</name>
     <message>
+        <location filename="../src/controls/ShutterControls.cpp" line="23"/>
         <source>1/120</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/ShutterControls.cpp" line="24"/>
         <source>1/100</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/ShutterControls.cpp" line="25"/>
         <source>1/60</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/ShutterControls.cpp" line="26"/>
         <source>1/50</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/ShutterControls.cpp" line="27"/>
         <source>1/30</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/ShutterControls.cpp" line="28"/>
         <source>1/25</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/ShutterControls.cpp" line="41"/>
         <source>[uSec]</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/ShutterControls.cpp" line="42"/>
         <source>[0:Default]</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/controls/ShutterControls.cpp" line="58"/>
         <source>RESET</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2394,6 +2955,7 @@ Exits with 1 when the camera or the file fails.
 <context>
     <name>SnapShotImage</name>
     <message>
+        <location filename="../src/capture/SnapShotImage.cpp" line="74"/>
         <source>(x,y) = (%1,%2)/(R,G,B)=(%3,%4,%5)</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2401,26 +2963,32 @@ Exits with 1 when the camera or the file fails.
 <context>
     <name>SnapShotList</name>
     <message>
+        <location filename="../src/capture/SnapShotExitCheck.cpp" line="21"/>
         <source>There are images that are not saved. If you quit this application, these images are removed.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/capture/SnapShotList.cpp" line="42"/>
         <source>Bitmap(*.bmp)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/capture/SnapShotList.cpp" line="43"/>
         <source>TIFF(*.tif)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/capture/SnapShotList.cpp" line="44"/>
         <source>JPEG(*.jpg)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/capture/SnapShotList.cpp" line="45"/>
         <source>PNG(*.png)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/capture/SnapShotList.cpp" line="46"/>
         <source>All Files(*.*)</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2428,6 +2996,7 @@ Exits with 1 when the camera or the file fails.
 <context>
     <name>main</name>
     <message>
+        <location filename="../src/app/main.cpp" line="19"/>
         <source>usage: lumivex [--demo[=N]] [--connect [ADDR[,ADDR...]]]</source>
         <translation type="unfinished"></translation>
     </message>

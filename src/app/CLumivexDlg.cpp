@@ -908,8 +908,7 @@ void CLumivexDlg::ShowDrawProperty()
         prompts_.Show(parent, QCoreApplication::applicationName(), message, MessagePrompts::Icon::Exclamation);
     };
     dialog->SetPrompts(std::move(prompts));
-    dialog->SetInitialFileRegistrar(
-        [this](const QString& path) { context_.drawingManager->SetDrawingFileName(path); });
+    dialog->SetInitialFileRegistrar([this](const QString& path) { context_.RegisterDrawingFile(path); });
     connect(dialog, &CDrawingManagementDlg::closed, this, [this] { drawPropertyDlg_ = nullptr; });
     drawPropertyDlg_ = dialog;
     dialog->show();

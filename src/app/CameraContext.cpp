@@ -79,6 +79,13 @@ CDeviceInfo* CameraContext::AddCamera(std::unique_ptr<CDeviceInfo> camera)
     return added;
 }
 
+void CameraContext::RegisterDrawingFile(const QString& path)
+{
+    drawingManager->SetDrawingFileName(path);
+    if (!cameras_.empty())
+        Profile(settingsPath_).WriteString(cameras_.front()->GetMACAddress(), kDrawFileNameKey, path.toStdString());
+}
+
 void CameraContext::RemoveCamera(CDeviceInfo* camera)
 {
     auto found = std::find_if(cameras_.begin(), cameras_.end(),

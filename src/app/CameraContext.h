@@ -56,6 +56,10 @@ public:
     // The built-in overlay painters of a listed camera, bound to its overlay
     // registry from AddCamera to RemoveCamera; null for a camera not listed.
     OverlayPainterSet* OverlayPainters(const CDeviceInfo* camera) const;
+    // Makes path the drawing file loaded when the first camera connects, and
+    // stores it for that camera at once: the camera may be disconnected, and
+    // another one connected, before the program ends.
+    void RegisterDrawingFile(const QString& path);
     // The records every camera's acquisition thread serves.
     HandOffRecords Records();
 

@@ -606,6 +606,8 @@ TEST_F(LiveDrawing, ARegisteredDrawingFileIsLoadedWhenTheCameraIsConnectedAgain)
         ClickButton(properties, "save");
         EXPECT_EQ(live.Prompts().questions.size(), 2);
         EXPECT_EQ(manager.DrawingFileName().toStdString(), registered.toStdString());
+        // Stored for the camera at once, not only when the program ends.
+        EXPECT_EQ(IniValue(settings, mac, "DrawFileName"), registered.toStdString());
         const std::string file = registered.toStdString();
         EXPECT_EQ(IniValue(file, "DrawingManagement", "Count"), "2");
         EXPECT_EQ(IniValue(file, "DrawingObject_0", "DrawingType"), "1");
