@@ -313,7 +313,7 @@ void Thread::FeedHistogram(HistogramRecord& record, const SdkBuffer& buffer, con
                                      buffer.GetDataSize(), image.Width(), image.Height(), mirrorMode)) {
             return;
         }
-        // GDI-style outline: the right and bottom edges are outside the rectangle.
+        // Half-open outline: the right and bottom edges lie outside the area.
         painter.save();
         painter.setPen(MarkerPenFor(image));
         painter.setBrush(Qt::NoBrush);
