@@ -59,7 +59,7 @@ int CLumivexApp::Run()
     if (options_.connect) {
         for (const std::string& address : options_.connectAddresses) {
             SdkDeviceInfo info;
-            if (!SdkDeviceInfoFromAddress(address, info) || !deviceDlg.AddCamera(info))
+            if (!SdkDeviceInfoFromAddress(address, info) || !deviceDlg.ConnectAtStart(info))
                 ReportError(QCoreApplication::translate("CLumivexApp", "Could not connect to %1.")
                                 .arg(QString::fromStdString(address)));
         }

@@ -19,6 +19,8 @@
 #include "capture/CCreateAVI.h"
 #include "controls/CLxCtrlMainDlg.h"
 #include "capture/CMovieCommand.h"
+#include "capture/RecordingProgressBar.h"
+#include "app/CameraLossWatch.h"
 #include "capture/CRecordingControl.h"
 #include "capture/CThumbnailDlg.h"
 #include "capture/SnapShotCapture.h"
@@ -123,6 +125,7 @@ CLumivexDlg::CLumivexDlg(bool optionFilePresent, CameraContext& context, CDevice
       optionFilePath_(OptionFilePath(QFileInfo(programPath).absolutePath().toStdString())),
       recording_(std::make_unique<CRecordingControl>(context.recorder)),
       movieCommand_(std::make_unique<CMovieCommand>(context, *recording_)),
+      recordingBar_(new RecordingProgressBar(*recording_, this)),
       menuBar_(new QMenuBar(this)),
       toolBar_(new CMyToolBar(this)),
       drawingPopup_(new QMenu(this))
@@ -163,6 +166,9 @@ CLumivexDlg::CLumivexDlg(bool optionFilePresent, CameraContext& context, CDevice
     movieCommand_->SetPrompts(std::move(moviePrompts));
     connect(recording_.get(), &CRecordingControl::Notify, this,
             [this](unsigned message) { HandleAppMessage(static_cast<int>(message), 0); });
+    lossWatch_ = std::make_unique<CameraLossWatch>(
+        context_, [this](CDeviceInfo& camera) { OnCameraLost(camera); },
+        [this](CDeviceInfo& camera, const SdkDeviceInfo& found) { OnCameraBack(camera, found); }, this);
     toolBar_->setVisible(context_.showToolBar != 0);
     // The bars' heights decide the window's size before it is first shown.
     menuBar_->ensurePolished();
@@ -380,11 +386,13 @@ void CLumivexDlg::UpdateMenus()
     actions_[kToolBar]->setChecked(context_.showToolBar != 0);
 
     const QString name = QCoreApplication::applicationName();
-    if (CDeviceInfo* first = context_.FirstCamera())
-        setWindowTitle(QStringLiteral("%1 - %2(%3)")
-                           .arg(name, QString::fromStdString(first->GetModel()),
-                                QString::fromStdString(first->GetMACAddress())));
-    else
+    if (CDeviceInfo* first = context_.FirstCamera()) {
+        QString title = QStringLiteral("%1 - %2(%3)").arg(name, QString::fromStdString(first->GetModel()),
+                                                           QString::fromStdString(first->GetMACAddress()));
+        if (lossWatch_ && lossWatch_->IsLost(*first))
+            title += QStringLiteral(" - ") + tr("camera lost");
+        setWindowTitle(title);
+    } else
         setWindowTitle(name);
 }
 
@@ -538,6 +546,11 @@ void CLumivexDlg::PreviewHost::SetDisplayInterpolation(int method)
         window_.mainDisplay_.DisplayWindow()->SetInterpolationMethod(method);
 }
 
+void CLumivexDlg::PreviewHost::CloseRecording()
+{
+    window_.recording_->Stop();
+}
+
 void CLumivexDlg::RegisterDrawingPainter(CDeviceInfo& camera)
 {
     OverlayRegistry* registry = camera.GetOverlayRegistry();
@@ -616,8 +629,14 @@ void CLumivexDlg::LayoutChildren()
     if (!toolBar_->isHidden())
         toolBar_->setGeometry(0, menuHeight, width(), toolBar_->sizeHint().height());
     const int top = ContentTop();
+    int bottom = height();
+    if (!recordingBar_->isHidden()) {
+        const int barHeight = recordingBar_->sizeHint().height();
+        bottom -= barHeight;
+        recordingBar_->setGeometry(0, bottom, width(), barHeight);
+    }
     if (LxD3DDisplayWnd* window = mainDisplay_.DisplayWindow())
-        window->SetPlacement(0, top, width(), std::max(0, height() - top));
+        window->SetPlacement(0, top, width(), std::max(0, bottom - top));
 }
 
 void CLumivexDlg::resizeEvent(QResizeEvent* event)
@@ -766,12 +785,44 @@ void CLumivexDlg::HandleAppMessage(int message, int code)
         activateWindow();
         UpdateMenus();
     } else if (message == static_cast<int>(kRecordingStartedMessage)) {
+        recordingBar_->Begin();
+        LayoutChildren();
         controlDlg_->RefreshCurrentPageAndTitle();
     } else if (message == static_cast<int>(kRecordingFinishedMessage)) {
+        recordingBar_->Finish();
+        LayoutChildren();
         movieCommand_->RecordingFinished(this);
         controlDlg_->RefreshCurrentPageAndTitle();
         UpdateMenus();
     }
+}
+
+void CLumivexDlg::OnCameraLost(CDeviceInfo& camera)
+{
+    // Nothing more comes from it: the movie of the first camera is closed
+    // with what it holds, and the window stops asking the camera anything.
+    if (&camera == context_.FirstCamera() && context_.recordingInProgress != 0)
+        recording_->Stop();
+    camera.Abandon();
+    UpdateMenus();
+    prompts_.Show(this, QCoreApplication::applicationName(),
+                  tr("The camera %1 (%2) at %3 no longer answers. The live image resumes when it is back.")
+                      .arg(QString::fromStdString(camera.GetModel()), QString::fromStdString(camera.GetMACAddress()),
+                           QString::fromStdString(camera.GetIPAddress())),
+                  MessagePrompts::Icon::Exclamation);
+}
+
+void CLumivexDlg::OnCameraBack(CDeviceInfo& camera, const SdkDeviceInfo& found)
+{
+    if (camera.Reconnect(found) != 1)
+        return;
+    const int index = camera.GetCameraNumber() - 1;
+    if (&camera == context_.FirstCamera() && mainDisplay_.HasDisplayWindow())
+        camera.StartThread(&mainDisplay_, converter_);
+    else if (index > 0 && index < CameraContext::kMaxCameras && previews_[index])
+        camera.StartThread(&previews_[index]->Display(), converter_);
+    camera.StartAcquisition();
+    UpdateMenus();
 }
 
 void CLumivexDlg::ToggleLiveVideo()

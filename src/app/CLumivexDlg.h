@@ -24,6 +24,9 @@ class CLxCtrlOPMainDlg;
 class CMovieCommand;
 class CMyToolBar;
 class CRecordingControl;
+class CameraLossWatch;
+class SdkDeviceInfo;
+class RecordingProgressBar;
 class CThumbnailDlg;
 class CPreview;
 class MessagePrompts;
@@ -92,6 +95,9 @@ public:
     CPreview* PreviewWindow(int camera) const;
     // The control dialog, and the option board dialog (null without option.ini).
     CLxCtrlMainDlg* ControlDialog() const { return controlDlg_.get(); }
+    RecordingProgressBar* RecordingBar() const { return recordingBar_; }
+    // The "Video Capture" command, whose questions tests answer.
+    CMovieCommand& MovieCommand() const { return *movieCommand_; }
     CLxCtrlOPMainDlg* OptionBoardDialog() const { return optionBoardDlg_.get(); }
     // The analysis windows, null until their command was first used.
     CGraphDlg* WaveformWindow() const { return waveform_.get(); }
@@ -140,6 +146,7 @@ private:
         bool StopPreview() override { return window_.StopPreview(); }
         void StartPreview() override { window_.RestartPreview(); }
         void SetDisplayInterpolation(int method) override;
+        void CloseRecording() override;
 
     private:
         CLumivexDlg& window_;
@@ -177,6 +184,10 @@ private:
     void ToggleToolBar();
     void DeleteDrawing();
     void ShowDrawProperty();
+    // A camera stopped answering: its acquisition ends and the user is told.
+    void OnCameraLost(CDeviceInfo& camera);
+    // It answers again: connected anew, its live image resumes.
+    void OnCameraBack(CDeviceInfo& camera, const SdkDeviceInfo& found);
     void ShowAbout();
     void OpenHelp();
 
@@ -203,6 +214,9 @@ private:
     std::unique_ptr<CHistogramDlg> histogram_;
     std::unique_ptr<CRecordingControl> recording_;
     std::unique_ptr<CMovieCommand> movieCommand_;
+    // Shown at the bottom while a movie is recorded.
+    RecordingProgressBar* recordingBar_;
+    std::unique_ptr<CameraLossWatch> lossWatch_;
     QString helpFilePath_;
     QMenuBar* menuBar_;
     CMyToolBar* toolBar_;

@@ -228,7 +228,7 @@ void CDeviceDlg::Connect()
         return;
 
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const bool connected = AddCamera(*selected);
+    const bool connected = ConnectCamera(*selected);
     QApplication::restoreOverrideCursor();
     if (!connected) {
         prompts_.Show(this, tr("Error"), tr("Connection failed."), MessagePrompts::Icon::Exclamation);
@@ -238,9 +238,23 @@ void CDeviceDlg::Connect()
     shownIndex_ = count - 1;
     ShowCamera(shownIndex_);
     SetPageLabel(count, count);
-    if (count == 1)
-        LoadDrawingFile(*context_.FirstCamera());
     UpdateButtons();
+}
+
+bool CDeviceDlg::ConnectCamera(const SdkDeviceInfo& info)
+{
+    if (!AddCamera(info))
+        return false;
+    if (context_.CameraCount() == 1)
+        LoadDrawingFile(*context_.FirstCamera());
+    return true;
+}
+
+bool CDeviceDlg::ConnectAtStart(const SdkDeviceInfo& info)
+{
+    // The cameras are chosen: the dialog is no longer the program's first window.
+    startupMode_ = false;
+    return ConnectCamera(info);
 }
 
 void CDeviceDlg::Disconnect()

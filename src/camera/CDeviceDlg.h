@@ -67,6 +67,10 @@ public:
     // settings of this dialog. False, with the list unchanged, when the list
     // is full or the connection failed. Shows no message.
     bool AddCamera(const SdkDeviceInfo& info);
+    // Connects a camera named at start-up as the Connect command does (the
+    // first camera's registered drawing file is loaded), without the finder
+    // or messages; the dialog then shows as it does after start-up.
+    bool ConnectAtStart(const SdkDeviceInfo& info);
 
     // The commands behind the buttons.
     void Connect();
@@ -95,6 +99,8 @@ public:
     QPushButton* EndButton() const { return end_; }
 
 private:
+    // AddCamera, then the first camera's drawing file.
+    bool ConnectCamera(const SdkDeviceInfo& info);
     void ShowCamera(int index);
     void ClearDetails();
     void SetPageLabel(int shown, int count);

@@ -154,15 +154,37 @@ int CDeviceInfo::Disconnect()
     return 1;
 }
 
-void CDeviceInfo::StartAcquisition()
+void CDeviceInfo::Abandon()
 {
-    SdkGenParameterArray* features = Features();
+    device_->Abandon();
+    StopThread();
+    stream_->Abandon();
+}
+
+int CDeviceInfo::Reconnect(const SdkDeviceInfo& info)
+{
+    StopThread();
+    if (stream_->IsOpen())
+        stream_->Close();
+    if (device_->IsConnected())
+        device_->Disconnect();
+    return Connect(&info);
+}
+
+void CDeviceInfo::SizeBuffersToPayload()
+{
     int32_t payloadSize = 0;
-    if (ReadFeatureValue(features, "PayloadSize", payloadSize) && payloadSize > 0) {
+    if (ReadFeatureValue(Features(), "PayloadSize", payloadSize) && payloadSize > 0) {
         const uint32_t bytes = (static_cast<uint32_t>(payloadSize) + kPayloadAlignment - 1) / kPayloadAlignment *
                                kPayloadAlignment;
         pipeline_->SetBufferSize(bytes);
     }
+}
+
+void CDeviceInfo::StartAcquisition()
+{
+    SdkGenParameterArray* features = Features();
+    SizeBuffersToPayload();
     pipeline_->Reset();
     ExecuteCommand(stream_->GetParameters(), "Reset");
 
@@ -196,6 +218,9 @@ bool CDeviceInfo::StartThread(FrameDisplayTarget* display, const FrameConverter&
         thread_.reset();
         return false;
     }
+    // The pipeline allocates its buffers as it starts, before the camera side
+    // starts: they must fit the frames of the current format and area.
+    SizeBuffersToPayload();
     pipeline_->Start();
     return true;
 }

@@ -45,6 +45,11 @@ public:
     int Connect(const SdkDeviceInfo* info);
     // Gives 1.
     int Disconnect();
+    // For a camera that no longer answers: ends the acquisition thread and
+    // lets go of the camera without waiting for it.
+    void Abandon();
+    // Connects again to the camera, found anew, after Abandon; gives 1 when connected.
+    int Reconnect(const SdkDeviceInfo& info);
 
     // Camera side of acquisition. A camera without AcquisitionMode is started
     // as continuous; missing AcquisitionStart, AcquisitionStop, TLParamsLocked
@@ -120,6 +125,8 @@ public:
     void OnParameterUpdate(SdkGenParameter*) override {}
 
 private:
+    // The pipeline's buffers fit the camera's PayloadSize, rounded up to 32 bytes.
+    void SizeBuffersToPayload();
     void RegisterSinks();
     void UnregisterSinks();
 

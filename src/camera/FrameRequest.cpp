@@ -1,11 +1,14 @@
 #include "camera/FrameRequest.h"
 
-void FrameRequest::Post(uint8_t* destination, size_t size, uint32_t key)
+void FrameRequest::Post(uint8_t* destination, int32_t frameWidth, int32_t frameHeight, int32_t frameBytesPerPixel,
+                        uint32_t key)
 {
     std::lock_guard lock(mutex);
     completed.Reset();
     buffer = destination;
-    bufferSize = size;
+    width = frameWidth;
+    height = frameHeight;
+    bytesPerPixel = frameBytesPerPixel;
     blockId = 0;
     cameraKey = key;
     // A size mismatch of an earlier request must not fail this one.

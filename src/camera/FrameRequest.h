@@ -11,13 +11,17 @@
 // A one-shot request for a copy of the next converted frame of one camera
 // (snapshots). The user interface thread posts it and waits; the acquisition
 // thread of the camera with the matching key copies the frame under the mutex
-// and sets the completion event. A frame of another size sets the error flag
-// and leaves the request pending.
+// and sets the completion event. A frame of another geometry sets the error
+// flag and leaves the request pending.
 struct FrameRequest {
     ManualResetEvent completed;
     std::mutex mutex;
     uint8_t* buffer = nullptr;
-    size_t bufferSize = 0;
+    // The converted frame the buffer is made for: packed rows of width
+    // pixels of bytesPerPixel bytes (1 grey, 3 colour).
+    int32_t width = 0;
+    int32_t height = 0;
+    int32_t bytesPerPixel = 0;
     uint32_t cameraKey = 0;
     int32_t error = 0;
     // Low 32 bits of the copied frame's block id.
@@ -26,8 +30,9 @@ struct FrameRequest {
     std::atomic<int32_t> pending{0};
 
     // Poster: asks for the next frame of the camera with that key to be
-    // copied into buffer, which holds size bytes.
-    void Post(uint8_t* destination, size_t size, uint32_t key);
+    // copied into destination, which holds a frame of that geometry.
+    void Post(uint8_t* destination, int32_t frameWidth, int32_t frameHeight, int32_t frameBytesPerPixel,
+              uint32_t key);
     // Poster: waits at most timeout for the copy, then withdraws the request
     // so that the buffer is never written after this returns. True, with the
     // frame's block id, when a frame was copied.

@@ -84,6 +84,9 @@ bool Thread::Start()
         return false;
     stop_ = false;
     frameCounter_ = 0;
+    cameraLost_ = false;
+    lastSignOfLifeMs_ = NowMs();
+    unansweredProbes_ = 0;
     try {
         thread_ = std::thread([this] {
             RaiseCurrentThreadPriority();
@@ -116,8 +119,18 @@ int32_t Thread::Run()
             continue;
         }
         SdkBuffer* held = nullptr;
-        if (!pipeline_.RetrieveNextBuffer(held, kBufferWaitMs).IsOK() || !held)
+        const SdkResult retrieved = pipeline_.RetrieveNextBuffer(held, kBufferWaitMs);
+        if (retrieved.GetCode() == SdkResult::BUFFER_TOO_SMALL) {
+            ResizeBuffers();
             continue;
+        }
+        if (!retrieved.IsOK() || !held) {
+            WatchSilence();
+            continue;
+        }
+        lastSignOfLifeMs_ = NowMs();
+        unansweredProbes_ = 0;
+        cameraLost_ = false;
 
         // Keep only the newest completed buffer; the older ones are dropped.
         const uint32_t waiting = pipeline_.GetOutputQueueSize();
@@ -149,6 +162,33 @@ int32_t Thread::Run()
     }
     image.Release();
     return 0;
+}
+
+void Thread::ResizeBuffers()
+{
+    // The camera's frames grew after the pipeline made its buffers (a user
+    // set or command the camera carries out a moment later); starting the
+    // pipeline again makes them of the camera's payload size now.
+    const int64_t now = NowMs();
+    if (now - lastResizeMs_ < kResizeIntervalMs)
+        return;
+    lastResizeMs_ = now;
+    pipeline_.Stop();
+    pipeline_.Start();
+}
+
+void Thread::WatchSilence()
+{
+    if (cameraLost_ || NowMs() - lastSignOfLifeMs_ < kSilenceBeforeProbeMs)
+        return;
+    // A camera in trigger mode may rightly send nothing for long; one that
+    // does not answer discovery either is gone.
+    if (device_.Answers(std::chrono::milliseconds(kAliveProbeWaitMs))) {
+        lastSignOfLifeMs_ = NowMs();
+        unansweredProbes_ = 0;
+    } else if (++unansweredProbes_ >= kProbesBeforeLost) {
+        cameraLost_ = true;
+    }
 }
 
 bool Thread::ProcessFrame(const SdkBuffer& buffer, FrameImage& image, int32_t& droppedCount, bool displayDue)
@@ -245,7 +285,8 @@ void Thread::FeedRecorder(FrameImage& image)
     std::lock_guard lock(slot.mutex);
     if (!slot.active || slot.cameraKey != cameraKey_ || !slot.writer)
         return;
-    if (!slot.writer->AddFrame(static_cast<uint32_t>(frameCounter_.load()), image.Pixels()))
+    const FrameView frame{image.Pixels(), image.Width(), image.Height(), image.BytesPerPixel()};
+    if (!slot.writer->AddFrame(static_cast<uint32_t>(frameCounter_.load()), frame))
         return;
 
     // Deleting the writer finalises its file.
@@ -265,7 +306,8 @@ void Thread::ServeFrameRequest(const SdkBuffer& buffer, const FrameImage& image)
     // Checked again under the mutex: a poster that gave up has withdrawn its buffer.
     if (request.pending == 0 || request.cameraKey != cameraKey_)
         return;
-    if (!request.buffer || request.bufferSize != image.DataSize()) {
+    if (!request.buffer || request.width != image.Width() || request.height != image.Height() ||
+        request.bytesPerPixel != image.BytesPerPixel()) {
         request.error = 1;
         return;
     }

@@ -25,6 +25,15 @@ inline constexpr int64_t kDisplayIntervalMs = 33;
 inline constexpr uint32_t kBufferWaitMs = 100;
 // Pause between checks while the device is disconnected.
 inline constexpr int kDisconnectedPauseMs = 10;
+// After this long without a frame the thread asks whether the camera still
+// answers, waiting kAliveProbeWaitMs for each answer; kProbesBeforeLost
+// unanswered questions in a row mean the camera is gone.
+inline constexpr int64_t kSilenceBeforeProbeMs = 600;
+inline constexpr int kAliveProbeWaitMs = 200;
+inline constexpr int kProbesBeforeLost = 2;
+// The pipeline's buffers are made anew at most this often for frames that do
+// not fit them.
+inline constexpr int64_t kResizeIntervalMs = 1000;
 
 // True when the display is due at nowMs after a display at lastDisplayMs:
 // their signed difference minus kDisplayIntervalMs is greater than 0.
@@ -58,6 +67,8 @@ public:
     int32_t ExitCode() const { return exitCode_; }
     // GevCurrentIPAddress when the thread was built (0 if absent).
     uint32_t CameraKey() const { return cameraKey_; }
+    // The camera stopped sending and no longer answers; cleared by the next frame.
+    bool CameraLost() const { return cameraLost_; }
 
 protected:
     // The run loop, until the stop flag is set; gives 0.
@@ -79,12 +90,21 @@ private:
     void FeedHistogram(HistogramRecord& record, const SdkBuffer& buffer, const FrameImage& image,
                        int32_t mirrorMode, QPainter& painter);
     QPen MarkerPenFor(const FrameImage& image) const;
+    // Called when no frame came: asks a long-silent camera whether it is alive.
+    void WatchSilence();
+    // Called when a frame did not fit the pipeline's buffers.
+    void ResizeBuffers();
 
     std::thread thread_;
     QPen markerPen_;
     std::atomic<bool> stop_{false};
     std::atomic<int32_t> frameCounter_{0};
     std::atomic<int32_t> exitCode_{0};
+    std::atomic<bool> cameraLost_{false};
+    // When the camera last sent a frame or answered; unanswered questions since.
+    int64_t lastSignOfLifeMs_ = 0;
+    int unansweredProbes_ = 0;
+    int64_t lastResizeMs_ = 0;
     FrameDisplayTarget* display_;
     SdkDevice& device_;
     SdkPipeline& pipeline_;

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cerrno>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
@@ -22,6 +23,10 @@ constexpr std::uint32_t kFallbackRate = 30 * kRateScale;
 constexpr int kMaxDimension = 65535;
 // A frame must leave room for its chunk header and index entries in a 2 GB file.
 constexpr std::uint64_t kMaxFrameSize = (std::uint64_t{1} << 31) - 4096;
+// What closing a file writes at most per frame (an idx1 entry and an OpenDML
+// standard index entry, with room to spare) and besides.
+constexpr std::uint64_t kIndexBytesPerFrame = 32;
+constexpr std::uint64_t kClosingReserve = std::uint64_t{1} << 20;
 
 std::uint64_t NowMs()
 {
@@ -92,9 +97,17 @@ std::uint32_t CCreateAVI::Open(int width, int height, int bitsPerPixel, bool not
     lastPosition_ = -1;
     framesWritten_ = 0;
     complete_ = false;
+    end_ = AviEnd::Open;
+    writeError_ = 0;
+    // Without a reserve (a file system that cannot hold one, or too little
+    // space for it) the recording still runs; a full disk may then leave the
+    // file without its index.
+    const std::uint64_t closingBytes = std::uint64_t{plannedFrames_} * kIndexBytesPerFrame + kClosingReserve;
+    reserve_.Hold(path_.parent_path(), frameSize_ + std::min(closingBytes, kMaxFrameSize));
     const std::uint32_t result = OpenFile();
     if (result != kAviOk) {
         frameBuffer_.reset();
+        reserve_.Release();
         return result;
     }
     open_ = true;
@@ -118,19 +131,29 @@ bool CCreateAVI::AddFrame(std::uint32_t frameNumber, const std::uint8_t* pixels)
     // again; the plan then cannot continue without breaking the index.
     if (std::uint64_t{position} + 1 > plannedFrames_ || std::int64_t{position} <= lastPosition_) {
         complete_ = true;
+        end_ = std::int64_t{position} <= lastPosition_ ? AviEnd::CounterRestarted : AviEnd::Planned;
         return true;
     }
 
     CopyFrame(pixels);
-    if (WriteFrame(position, lastPosition_) != 0) {
+    if (const int error = WriteFrame(position, lastPosition_); error != 0) {
         complete_ = true;
+        end_ = AviEnd::WriteFailed;
+        writeError_ = error > 0 ? error : EIO;
         return true;
     }
     lastPosition_ = position;
     lastFrameMs_ = now;
     ++framesWritten_;
-    if (std::uint64_t{position} + 1 >= plannedFrames_)
+    if (reserve_.RanOut()) {
+        // This frame took the reserve; closing needs the rest of it.
         complete_ = true;
+        end_ = AviEnd::WriteFailed;
+        writeError_ = ENOSPC;
+    } else if (std::uint64_t{position} + 1 >= plannedFrames_) {
+        complete_ = true;
+        end_ = AviEnd::Planned;
+    }
     return complete_;
 }
 
@@ -142,6 +165,7 @@ std::uint32_t CCreateAVI::Close()
     const std::uint32_t result = CloseFile();
     open_ = false;
     frameBuffer_.reset();
+    reserve_.Release();
     if (notifyOnClose_) {
         notifyOnClose_ = false;
         if (notify_)

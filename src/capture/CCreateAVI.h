@@ -1,6 +1,7 @@
 #pragma once
 
 #include "capture/AviLayout.h"
+#include "capture/DiskSpaceReserve.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -34,6 +35,18 @@ inline constexpr std::uint32_t kCompressorMsMpeg4V2 = MakeFourCC('m', 'p', '4', 
 
 enum class AviFileKind { Plain = 1, OpenDml = 2 };
 
+// How a recording file came to its end.
+enum class AviEnd {
+    // Still open for frames, or closed by its owner.
+    Open,
+    // Its planned frames are written.
+    Planned,
+    // The frame counter started again (the live image was restarted).
+    CounterRestarted,
+    // A write failed or the size limit was reached: WriteError() says why.
+    WriteFailed,
+};
+
 // Where a file must stop growing, or start its next OpenDML part.
 struct AviSizeLimits {
     std::uint64_t plainFile = std::uint64_t{1} << 31;
@@ -58,6 +71,7 @@ public:
     CCreateAVI& operator=(const CCreateAVI&) = delete;
 
     void SetPath(const std::filesystem::path& path) { path_ = path; }
+    const std::filesystem::path& Path() const { return path_; }
     void SetPlannedFrames(std::uint32_t frames) { plannedFrames_ = frames; }
     // 1 to 100; values outside are clamped.
     void SetQuality(int quality);
@@ -86,6 +100,12 @@ public:
     std::uint32_t Rate() const { return rate_; }
     std::uint32_t Scale() const { return scale_; }
     std::uint32_t FramesWritten() const { return framesWritten_; }
+    int Width() const { return static_cast<int>(width_); }
+    int Height() const { return static_cast<int>(height_); }
+    int BytesPerPixel() const { return static_cast<int>(bytesPerPixel_); }
+    AviEnd End() const { return end_; }
+    // The errno value of the failed write (EFBIG for the size limit).
+    int WriteError() const { return writeError_; }
 
 protected:
     CCreateAVI(std::uint32_t compressor, AviFileKind kind, bool bottomUp);
@@ -120,6 +140,8 @@ protected:
     std::uint32_t rowStride_ = 0;
     std::uint32_t frameSize_ = 0;
     std::unique_ptr<std::uint8_t[]> frameBuffer_;
+    // Room for closing the file when the disk fills; the file writes use it.
+    DiskSpaceReserve reserve_;
     // Position of the last frame written, -1 before the first.
     std::int64_t lastPosition_ = -1;
 
@@ -131,6 +153,8 @@ private:
     bool notifyOnClose_ = false;
     bool open_ = false;
     bool complete_ = false;
+    AviEnd end_ = AviEnd::Open;
+    int writeError_ = 0;
     std::uint32_t firstFrameNumber_ = 0;
     std::uint32_t framesWritten_ = 0;
     std::uint64_t startMs_ = 0;

@@ -32,7 +32,7 @@ std::uint32_t CCreateAVIOpenDMLUseJPEGLib::OpenFile()
 {
     const avi::StreamDescription stream = DescribeStream();
     header_ = avi::BuildOpenDmlHeader(stream);
-    if (const std::uint32_t result = chunks_.Open(path_, header_, stream, frameBuffer_.get()); result != kAviOk)
+    if (const std::uint32_t result = chunks_.Open(path_, header_, stream, frameBuffer_.get(), &reserve_); result != kAviOk)
         return result;
     parts_ = {};
     partNumber_ = 0;

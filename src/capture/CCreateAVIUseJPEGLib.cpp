@@ -13,7 +13,7 @@ std::uint32_t CCreateAVIUseJPEGLib::OpenFile()
 {
     const avi::StreamDescription stream = DescribeStream();
     header_ = avi::BuildPlainHeader(stream);
-    if (const std::uint32_t result = chunks_.Open(path_, header_, stream, frameBuffer_.get()); result != kAviOk)
+    if (const std::uint32_t result = chunks_.Open(path_, header_, stream, frameBuffer_.get(), &reserve_); result != kAviOk)
         return result;
     bytesWritten_ = avi::kHeaderSize;
     return kAviOk;

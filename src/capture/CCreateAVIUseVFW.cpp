@@ -10,6 +10,7 @@ extern "C" {
 #include <libswscale/swscale.h>
 }
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <fcntl.h>
@@ -19,6 +20,8 @@ namespace {
 
 constexpr std::uint32_t kDibHandler = MakeFourCC('D', 'I', 'B', ' ');
 constexpr int kPaletteEntries = 256;
+constexpr mode_t kFileMode = 0644;
+constexpr int kOutputBufferSize = 1 << 16;
 // Each index entry of a frame: 16 bytes in idx1, 8 in the OpenDML index the
 // muxer adds; and room for what the muxer writes when it closes the file.
 constexpr std::uint64_t kIndexBytesPerFrame = 24;
@@ -111,7 +114,7 @@ std::uint32_t CCreateAVIUseVFW::OpenMuxer()
 
     // The file is created only once the stream is set up, so that a missing
     // or refusing codec leaves nothing behind.
-    if (avio_open(&format_->pb, path_.c_str(), AVIO_FLAG_WRITE) < 0)
+    if (!OpenOutput())
         return kAviCannotOpenFile;
     AVDictionary* options = nullptr;
     // The rows arrive last row first, as bitmaps store them.
@@ -210,6 +213,8 @@ int CCreateAVIUseVFW::Encode(const AVFrame* picture)
 
 int CCreateAVIUseVFW::WritePacket(AVPacket* packet)
 {
+    if (reserve_.RanOut())
+        return ENOSPC;
     // The muxer fills skipped positions with empty chunks.
     const std::int64_t position = packet->pts;
     const std::uint64_t emptyChunks = static_cast<std::uint64_t>(position - lastPacketPosition_ - 1);
@@ -234,8 +239,8 @@ std::uint32_t CCreateAVIUseVFW::CloseFile()
     if (headerWritten_) {
         if (const int trailer = av_write_trailer(format_); trailer < 0 && error == 0)
             error = SystemError(trailer);
-        if (const int closed = avio_closep(&format_->pb); closed < 0 && error == 0)
-            error = SystemError(closed);
+        if (const int closed = CloseOutput(); closed != 0 && error == 0)
+            error = closed;
     }
     const bool patch = headerWritten_;
     Release();
@@ -268,11 +273,87 @@ int CCreateAVIUseVFW::PatchStreamHeader()
     return error;
 }
 
+bool CCreateAVIUseVFW::OpenOutput()
+{
+    fd_ = ::open(path_.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, kFileMode);
+    if (fd_ < 0)
+        return false;
+    outputOffset_ = 0;
+    outputSize_ = 0;
+    outputError_ = 0;
+    auto* buffer = static_cast<unsigned char*>(av_malloc(kOutputBufferSize));
+    format_->pb = buffer ? avio_alloc_context(buffer, kOutputBufferSize, 1, this, nullptr, &WriteOutput, &SeekOutput)
+                         : nullptr;
+    if (!format_->pb) {
+        av_free(buffer);
+        ::close(fd_);
+        fd_ = -1;
+        return false;
+    }
+    return true;
+}
+
+int CCreateAVIUseVFW::CloseOutput()
+{
+    int error = 0;
+    if (format_ && format_->pb) {
+        avio_flush(format_->pb);
+        error = outputError_ != 0 ? outputError_ : format_->pb->error < 0 ? SystemError(format_->pb->error) : 0;
+        av_freep(&format_->pb->buffer);
+        avio_context_free(&format_->pb);
+    }
+    if (fd_ >= 0) {
+        if (::close(fd_) != 0 && error == 0)
+            error = errno;
+        fd_ = -1;
+    }
+    return error;
+}
+
+int CCreateAVIUseVFW::WriteOutput(void* opaque, std::uint8_t* data, int size)
+{
+    auto* writer = static_cast<CCreateAVIUseVFW*>(opaque);
+    const int error = DiskSpaceReserve::WriteFully(writer->fd_, data, static_cast<std::size_t>(size),
+                                                   writer->outputOffset_, &writer->reserve_);
+    if (error != 0) {
+        writer->outputError_ = error;
+        return AVERROR(error);
+    }
+    writer->outputOffset_ += static_cast<std::uint64_t>(size);
+    writer->outputSize_ = std::max(writer->outputSize_, writer->outputOffset_);
+    return size;
+}
+
+std::int64_t CCreateAVIUseVFW::SeekOutput(void* opaque, std::int64_t offset, int whence)
+{
+    auto* writer = static_cast<CCreateAVIUseVFW*>(opaque);
+    const auto size = static_cast<std::int64_t>(writer->outputSize_);
+    std::int64_t position = 0;
+    switch (whence & ~AVSEEK_FORCE) {
+    case AVSEEK_SIZE:
+        return size;
+    case SEEK_SET:
+        position = offset;
+        break;
+    case SEEK_CUR:
+        position = static_cast<std::int64_t>(writer->outputOffset_) + offset;
+        break;
+    case SEEK_END:
+        position = size + offset;
+        break;
+    default:
+        return AVERROR(EINVAL);
+    }
+    if (position < 0)
+        return AVERROR(EINVAL);
+    writer->outputOffset_ = static_cast<std::uint64_t>(position);
+    return position;
+}
+
 void CCreateAVIUseVFW::Release()
 {
     if (format_) {
-        if (format_->pb)
-            avio_closep(&format_->pb);
+        CloseOutput();
         avformat_free_context(format_);
         format_ = nullptr;
     }

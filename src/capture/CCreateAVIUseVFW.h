@@ -38,6 +38,12 @@ private:
     int WritePacket(AVPacket* packet);
     // Puts the measured rate into the stream header of the muxer's output.
     int PatchStreamHeader();
+    // The muxer writes through the writer's own file, whose writes fall back
+    // on the disk space reserve.
+    bool OpenOutput();
+    int CloseOutput();
+    static int WriteOutput(void* opaque, std::uint8_t* data, int size);
+    static std::int64_t SeekOutput(void* opaque, std::int64_t offset, int whence);
     void Release();
 
     AVFormatContext* format_ = nullptr;
@@ -47,6 +53,10 @@ private:
     AVFrame* picture_ = nullptr;
     AVPacket* packet_ = nullptr;
     bool headerWritten_ = false;
+    int fd_ = -1;
+    std::uint64_t outputOffset_ = 0;
+    std::uint64_t outputSize_ = 0;
+    int outputError_ = 0;
     // Position of the last frame a packet was written for.
     std::int64_t lastPacketPosition_ = -1;
 };

@@ -72,4 +72,6 @@ void CMovieCommand::RecordingFinished(QWidget* parent)
 {
     context_.recordingInProgress = 0;
     prompts_.showInformation(parent, tr("AVI File Created."));
+    if (const QString problem = control_.EndProblem(); !problem.isEmpty())
+        prompts_.showInformation(parent, problem);
 }

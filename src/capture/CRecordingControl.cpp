@@ -9,6 +9,8 @@
 #include "sdk/SdkStream.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <memory>
 #include <mutex>
 
@@ -17,29 +19,45 @@ namespace {
 constexpr int kGreyBits = 8;
 constexpr int kColourBits = 24;
 
-// An AVI writer as the acquisition thread feeds it. Destroying it finalises
-// the file, and for the last file of a recording notifies the main window.
+// An AVI writer as the acquisition thread feeds it. It writes only frames of
+// the geometry the file was opened with. Destroying it finalises the file,
+// tells the recording control how the file ended and, for the last file of a
+// recording, announces the end.
 class AviFrameRecorder : public FrameRecorder {
 public:
-    AviFrameRecorder(std::unique_ptr<CCreateAVI> writer, std::atomic<std::uint64_t>& framesRecorded)
-        : writer_(std::move(writer)), framesRecorded_(framesRecorded)
+    AviFrameRecorder(std::unique_ptr<CCreateAVI> writer, CRecordingControl& control, bool lastFile)
+        : writer_(std::move(writer)), control_(control), lastFile_(lastFile)
     {
     }
 
-    bool AddFrame(std::uint32_t frameNumber, const std::uint8_t* pixels) override
+    ~AviFrameRecorder() override
     {
+        const std::uint32_t closed = writer_->Close();
+        control_.FileEnded(*writer_, frameChanged_, closed, lastFile_ && !silent_);
+    }
+
+    bool AddFrame(std::uint32_t frameNumber, const FrameView& frame) override
+    {
+        if (frame.width != writer_->Width() || frame.height != writer_->Height() ||
+            frame.bytesPerPixel != writer_->BytesPerPixel()) {
+            frameChanged_ = true;
+            return true;
+        }
         const std::uint32_t before = writer_->FramesWritten();
-        const bool finished = writer_->AddFrame(frameNumber, pixels);
-        framesRecorded_ += writer_->FramesWritten() - before;
+        const bool finished = writer_->AddFrame(frameNumber, frame.pixels);
+        control_.CountFrames(writer_->FramesWritten() - before);
         return finished;
     }
 
-    // The file is then closed without telling anyone.
-    void Silence() { writer_->SetNotify({}); }
+    // The file is then closed without announcing the end.
+    void Silence() { silent_ = true; }
 
 private:
     std::unique_ptr<CCreateAVI> writer_;
-    std::atomic<std::uint64_t>& framesRecorded_;
+    CRecordingControl& control_;
+    const bool lastFile_;
+    bool silent_ = false;
+    bool frameChanged_ = false;
 };
 
 } // namespace
@@ -66,6 +84,7 @@ CRecordingControl::~CRecordingControl()
     if (slot_.starter == this)
         slot_.starter = nullptr;
     if (auto* recorder = dynamic_cast<AviFrameRecorder*>(slot_.writer.get())) {
+        // Nobody is left to announce the end to.
         recorder->Silence();
         slot_.writer.reset();
         slot_.active = false;
@@ -89,7 +108,13 @@ bool CRecordingControl::Record(CDeviceInfo& camera, const std::string& path, con
     camera_ = &camera;
     format_ = format;
     framesRecorded_ = 0;
+    plannedTotal_ = std::uint64_t{settings.frames} * static_cast<std::uint64_t>(settings.ExtraFiles() + 1);
+    started_ = std::chrono::steady_clock::now();
     finishPosted_ = false;
+    {
+        std::lock_guard problemLock(problemMutex_);
+        endProblem_.clear();
+    }
     return StartRecording(path, settings.compressor, settings.frames);
 }
 
@@ -99,7 +124,8 @@ bool CRecordingControl::StartRecording(const std::string& path, std::uint32_t co
     std::lock_guard lock(slot_.mutex);
     if (slot_.active)
         return false;
-    if (StartFile(path, compressor, plannedFrames))
+    // A file that ended in a failure ends the whole recording.
+    if (EndProblem().isEmpty() && StartFile(path, compressor, plannedFrames))
         return true;
     // A numbered file that cannot start ends the recording; the main window
     // must still learn that it is over.
@@ -125,20 +151,21 @@ bool CRecordingControl::StartFile(const std::string& path, std::uint32_t compres
     writer->SetPlannedFrames(plannedFrames);
     writer->SetQuality(slot_.quality);
     writer->SetFrameRate(format_.frameRate);
-    writer->SetNotify([this](unsigned message) { PostNotify(message); });
-    if (writer->Open(format_.width, format_.height, format_.colour ? kColourBits : kGreyBits, lastFile) != kAviOk)
+    if (writer->Open(format_.width, format_.height, format_.colour ? kColourBits : kGreyBits, false) != kAviOk)
         return false;
 
     if (!camera_->GetStream().IsOpen()) {
-        // Nothing can arrive: stop the camera; the empty file is finalised as
-        // the writer goes.
+        // Nothing can arrive: stop the camera and finalise the empty file.
         camera_->StopAcquisition();
         if (camera_->GetPipeline().IsStarted())
             camera_->GetPipeline().Stop();
+        writer->Close();
+        if (lastFile)
+            PostNotify(kRecordingFinishedMessage);
         return false;
     }
 
-    slot_.writer = std::make_unique<AviFrameRecorder>(std::move(writer), framesRecorded_);
+    slot_.writer = std::make_unique<AviFrameRecorder>(std::move(writer), *this, lastFile);
     slot_.cameraKey = camera_->GetCameraKey();
     slot_.active = true;
     if (slot_.fileIndex == 0)
@@ -149,6 +176,61 @@ bool CRecordingControl::StartFile(const std::string& path, std::uint32_t compres
 bool CRecordingControl::IsActive() const
 {
     return slot_.active;
+}
+
+void CRecordingControl::Stop()
+{
+    std::lock_guard lock(slot_.mutex);
+    if (!slot_.writer)
+        return;
+    // No numbered file follows the one being finalised.
+    slot_.fileCount = slot_.fileIndex;
+    slot_.active = false;
+    slot_.writer.reset();
+    if (!finishPosted_)
+        PostNotify(kRecordingFinishedMessage);
+}
+
+std::chrono::steady_clock::duration CRecordingControl::Elapsed() const
+{
+    return std::chrono::steady_clock::now() - started_;
+}
+
+QString CRecordingControl::EndProblem() const
+{
+    std::lock_guard lock(problemMutex_);
+    return endProblem_;
+}
+
+void CRecordingControl::CountFrames(std::uint32_t frames)
+{
+    framesRecorded_ += frames;
+}
+
+void CRecordingControl::FileEnded(const CCreateAVI& writer, bool frameChanged, std::uint32_t closeResult,
+                                  bool lastFile)
+{
+    const QString path = QString::fromStdString(writer.Path().string());
+    QString problem;
+    if (frameChanged) {
+        problem = tr("The recording into %1 ended because the camera's image format or size changed.").arg(path);
+    } else if (writer.End() == AviEnd::CounterRestarted) {
+        problem = tr("The recording into %1 ended because the live image was restarted.").arg(path);
+    } else if (writer.End() == AviEnd::WriteFailed && writer.WriteError() == EFBIG) {
+        problem = tr("The recording into %1 ended because the file reached its size limit.").arg(path);
+    } else if (writer.End() == AviEnd::WriteFailed) {
+        problem = tr("The recording into %1 ended because the file could not be written: %2.")
+                      .arg(path, QString::fromLocal8Bit(std::strerror(writer.WriteError())));
+    } else if (closeResult != kAviOk) {
+        problem = tr("The recording file %1 could not be completed: %2.")
+                      .arg(path, QString::fromLocal8Bit(std::strerror(static_cast<int>(closeResult))));
+    }
+    if (!problem.isEmpty()) {
+        std::lock_guard lock(problemMutex_);
+        endProblem_ = problem;
+    }
+    if (lastFile)
+        PostNotify(kRecordingFinishedMessage);
 }
 
 void CRecordingControl::PostNotify(unsigned message)

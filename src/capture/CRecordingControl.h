@@ -5,10 +5,15 @@
 
 #include <QObject>
 
+#include <QString>
+
 #include <atomic>
+#include <chrono>
 #include <cstdint>
+#include <mutex>
 #include <string>
 
+class CCreateAVI;
 class CDeviceInfo;
 struct RecorderSlot;
 
@@ -49,8 +54,23 @@ public:
     bool StartRecording(const std::string& path, std::uint32_t compressor, std::uint32_t plannedFrames) override;
 
     bool IsActive() const;
-    // Frames written into the files of the current recording so far.
+    // Ends the recording now: the file being written is finalised with the
+    // frames it holds and the end is announced.
+    void Stop();
+    // Frames written into the files of the current recording so far, of all
+    // its files' planned frames, and the time since it started.
     std::uint64_t FramesRecorded() const { return framesRecorded_; }
+    std::uint64_t PlannedFrames() const { return plannedTotal_; }
+    std::chrono::steady_clock::duration Elapsed() const;
+    // Why the current or last recording ended early (a changed frame format,
+    // a restarted live image, a failed write, the size limit), or empty when
+    // it ran as planned or was stopped by the user.
+    QString EndProblem() const;
+
+    // The recorder of one file: frames it wrote, and how the file ended when
+    // it was finalised (announcing the end when it was the last file).
+    void CountFrames(std::uint32_t frames);
+    void FileEnded(const CCreateAVI& writer, bool frameChanged, std::uint32_t closeResult, bool lastFile);
 
 signals:
     // kRecordingStartedMessage when the first file of a recording started,
@@ -69,6 +89,10 @@ private:
     CDeviceInfo* camera_ = nullptr;
     RecordingCameraInfo format_;
     std::atomic<std::uint64_t> framesRecorded_{0};
+    std::uint64_t plannedTotal_ = 0;
+    std::chrono::steady_clock::time_point started_;
+    mutable std::mutex problemMutex_;
+    QString endProblem_;
     // The current recording's end was announced; guarded by the slot's mutex.
     bool finishPosted_ = false;
 };

@@ -16,8 +16,10 @@ constexpr std::array<std::uint8_t, avi::kChunkHeaderSize> kEmptyChunk = {'0', '0
 } // namespace
 
 std::uint32_t MotionJpegChunkWriter::Open(const std::filesystem::path& path, const avi::HeaderImage& header,
-                                         const avi::StreamDescription& stream, const std::uint8_t* frame)
+                                         const avi::StreamDescription& stream, const std::uint8_t* frame,
+                                         DiskSpaceReserve* reserve)
 {
+    reserve_ = reserve;
     plannedFrames_ = stream.plannedFrames;
     largestFrame_ = 0;
     filling_ = 0;
@@ -33,7 +35,7 @@ std::uint32_t MotionJpegChunkWriter::Open(const std::filesystem::path& path, con
                                               static_cast<int>(stream.bytesPerPixel), static_cast<int>(stream.quality));
     if (configured != 0)
         return configured == MotionJpegFrameEncoder::kOutOfMemory ? kAviOutOfMemory : kAviCannotCreate;
-    if (file_.Create(path) != 0)
+    if (file_.Create(path, reserve) != 0)
         return kAviCannotCreate;
     if (file_.Append(header.data(), header.size()) != 0) {
         file_.Close();
@@ -66,6 +68,11 @@ int MotionJpegChunkWriter::WriteChunks(std::uint32_t emptyChunks, std::uint32_t 
 {
     if (position >= plannedFrames_)
         return EINVAL;
+    // The frame before may have filled the disk while this one was encoded.
+    if (const int error = file_.Wait(); error != 0)
+        return error;
+    if (reserve_ != nullptr && reserve_->RanOut())
+        return ENOSPC;
     for (std::uint32_t i = 0; i < emptyChunks; ++i) {
         if (const int error = file_.Append(kEmptyChunk.data(), kEmptyChunk.size()); error != 0)
             return error;

@@ -18,10 +18,11 @@
 class MotionJpegChunkWriter {
 public:
     // Creates the file and writes the header image at its start; the encoder
-    // will read frames of `stream`'s geometry from `frame`. Gives kAviOk,
-    // kAviOutOfMemory or kAviCannotCreate.
+    // will read frames of `stream`'s geometry from `frame`. Once a write has
+    // found the disk full and taken `reserve`, no further frame is written.
+    // Gives kAviOk, kAviOutOfMemory or kAviCannotCreate.
     std::uint32_t Open(const std::filesystem::path& path, const avi::HeaderImage& header,
-                       const avi::StreamDescription& stream, const std::uint8_t* frame);
+                       const avi::StreamDescription& stream, const std::uint8_t* frame, DiskSpaceReserve* reserve);
     // Encodes the frame into the free chunk buffer and gives the bytes its chunk
     // will take in the file.
     int EncodeFrame(std::uint64_t& chunkFileBytes);
@@ -48,6 +49,7 @@ private:
     std::uint8_t* IndexBlock(std::size_t size, int& error);
 
     OverlappedFileWriter file_;
+    DiskSpaceReserve* reserve_ = nullptr;
     std::array<ChunkBuffer, 2> chunks_;
     std::size_t filling_ = 0;
     std::size_t encodedLength_ = 0;

@@ -13,9 +13,10 @@ OverlappedFileWriter::~OverlappedFileWriter()
     Close();
 }
 
-int OverlappedFileWriter::Create(const std::filesystem::path& path)
+int OverlappedFileWriter::Create(const std::filesystem::path& path, DiskSpaceReserve* reserve)
 {
     Close();
+    reserve_ = reserve;
     fd_ = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, kFileMode);
     if (fd_ < 0)
         return errno;
@@ -58,7 +59,7 @@ int OverlappedFileWriter::WriteAt(std::uint64_t offset, const void* data, std::s
         return error;
     if (fd_ < 0)
         return EBADF;
-    const int error = WriteFully(fd_, data, size, offset);
+    const int error = DiskSpaceReserve::WriteFully(fd_, data, size, offset, reserve_);
     std::lock_guard lock(mutex_);
     if (error_ == 0)
         error_ = error;
@@ -93,30 +94,11 @@ void OverlappedFileWriter::Run()
         const std::size_t size = jobSize_;
         const std::uint64_t offset = jobOffset_;
         lock.unlock();
-        const int error = WriteFully(fd_, data, size, offset);
+        const int error = DiskSpaceReserve::WriteFully(fd_, data, size, offset, reserve_);
         lock.lock();
         if (error_ == 0)
             error_ = error;
         jobPending_ = false;
         changed_.notify_all();
     }
-}
-
-int OverlappedFileWriter::WriteFully(int fd, const void* data, std::size_t size, std::uint64_t offset)
-{
-    const auto* bytes = static_cast<const std::uint8_t*>(data);
-    while (size > 0) {
-        const ssize_t written = ::pwrite(fd, bytes, size, static_cast<off_t>(offset));
-        if (written < 0) {
-            if (errno == EINTR)
-                continue;
-            return errno;
-        }
-        if (written == 0)
-            return EIO;
-        bytes += written;
-        size -= static_cast<std::size_t>(written);
-        offset += static_cast<std::uint64_t>(written);
-    }
-    return 0;
 }

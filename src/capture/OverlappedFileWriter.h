@@ -1,5 +1,7 @@
 #pragma once
 
+#include "capture/DiskSpaceReserve.h"
+
 #include <condition_variable>
 #include <cstddef>
 #include <cstdint>
@@ -18,7 +20,8 @@ public:
     OverlappedFileWriter& operator=(const OverlappedFileWriter&) = delete;
 
     // Creates the file, replacing an old one, and starts the writing thread.
-    int Create(const std::filesystem::path& path);
+    // Writes that find the disk full release `reserve` and try again.
+    int Create(const std::filesystem::path& path, DiskSpaceReserve* reserve = nullptr);
     // Waits for the write in flight, then starts writing `size` bytes at the end
     // offset and advances it. The bytes must stay untouched until the next
     // Append, Wait, WriteAt or Close.
@@ -35,9 +38,9 @@ public:
 
 private:
     void Run();
-    static int WriteFully(int fd, const void* data, std::size_t size, std::uint64_t offset);
 
     int fd_ = -1;
+    DiskSpaceReserve* reserve_ = nullptr;
     std::uint64_t endOffset_ = 0;
     std::thread thread_;
     std::mutex mutex_;

@@ -25,7 +25,7 @@ bool CaptureSnapShot(const SnapShotSource& source, FrameRequest& request, const 
     if (!frame)
         return false;
 
-    request.Post(frame.get(), size, source.cameraKey);
+    request.Post(frame.get(), source.width, source.height, colour ? 3 : 1, source.cameraKey);
     uint32_t blockId = 0;
     // Finish withdraws the request: the thread no longer writes into the frame.
     if (!request.Finish(timeout, blockId))

@@ -8,6 +8,7 @@
 #include "capture/CRecordingControl.h"
 #include "capture/RecordingEstimates.h"
 #include "imaging/PixelConversion.h"
+#include "sdk/SdkDevice.h"
 #include "sdk/SdkDeviceInfo.h"
 #include "sdk/SdkDiscovery.h"
 
@@ -25,6 +26,8 @@ namespace {
 // The recording is given up when no frame arrives for this long.
 constexpr auto kStallLimit = std::chrono::seconds(10);
 constexpr auto kProgressCheckInterval = std::chrono::milliseconds(200);
+// How long a camera that stopped sending has to answer before it counts as gone.
+constexpr auto kAliveCheckWait = std::chrono::milliseconds(500);
 
 struct CodecName {
     std::string_view name;
@@ -225,6 +228,17 @@ int CliRecord(CliContext& context)
         status = kCliFailure;
     } else if (!WaitForRecording(control)) {
         context.err << LumivexCli::tr("lumivex-cli: the camera stopped sending frames; %1 of %2 frames recorded\n")
+                           .arg(control.FramesRecorded())
+                           .arg(request.settings.frames)
+                           .toStdString();
+        status = kCliFailure;
+        // A camera that no longer answers is gone: stopping it would only
+        // wait for its timeouts.
+        if (!camera.GetDevice().Answers(kAliveCheckWait))
+            camera.Abandon();
+    } else if (const QString problem = control.EndProblem(); !problem.isEmpty()) {
+        context.err << LumivexCli::tr("lumivex-cli: %1 %2 of %3 frames recorded.\n")
+                           .arg(problem)
                            .arg(control.FramesRecorded())
                            .arg(request.settings.frames)
                            .toStdString();

@@ -103,6 +103,12 @@ void CLxCtrlMainDlg::RefreshCurrentPageAndTitle()
                           : application);
 }
 
+void CLxCtrlMainDlg::RefreshAllPages()
+{
+    for (CTabDialog* page : pages_)
+        page->RefreshFromCamera();
+}
+
 void CLxCtrlMainDlg::OnTabChanged(int index)
 {
     if (index >= 0)

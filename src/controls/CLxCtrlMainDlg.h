@@ -44,6 +44,9 @@ public:
     // application name with the camera's model in brackets ("Lumivex[LX-1]"),
     // or the application name alone without a camera.
     void RefreshCurrentPageAndTitle();
+    // Refreshes every page from the camera, so that what they remember is
+    // what the camera holds now, whichever page changed it last.
+    void RefreshAllPages();
 
     CTabDialog* Page(Tab tab) const { return pages_[tab]; }
     QTabWidget* Tabs() const { return tabs_; }

@@ -33,7 +33,7 @@ CTab_Gamma_Dlg::CTab_Gamma_Dlg(QWidget* parent) : CTabDialog(QT_TRANSLATE_NOOP("
 {
     auto* grid = new QGridLayout;
     mode_ = AddValueCombo(*grid, 0, {QT_TR_NOOP("Gamma Mode"), "GammaMode", "20H_ 60H.0"},
-                          {QT_TR_NOOP("OFF"), QT_TR_NOOP("ON")}, ValueComboBinding::Unreadable::KeepSelection);
+                          {QT_TR_NOOP("OFF"), QT_TR_NOOP("ON")}, ValueComboBinding::Unreadable::SelectFirst);
     auto* reloadLabel = new QLabel(this);
     reload_ = new QPushButton(this);
     reload_->setObjectName(QStringLiteral("ReloadGammaData"));

@@ -63,22 +63,22 @@ CTab_IO_Dlg::CTab_IO_Dlg(QWidget* parent) : CTabDialog(QT_TRANSLATE_NOOP("CTab_I
     auto* grid = new QGridLayout;
     inverterHeader_ = AddText(*grid, 0, kInverterColumn, QT_TR_NOOP("Inverter"));
     inverterHeader_->setToolTip(QStringLiteral("00H_ 5DH"));
-    constexpr auto keep = ValueComboBinding::Unreadable::KeepSelection;
+    constexpr auto selectFirst = ValueComboBinding::Unreadable::SelectFirst;
     for (int line = 0; line < kLineCount; ++line) {
         const LineTexts& texts = kLines[line];
         const std::string source = Numbered("LineSource", line);
         sources_[line] = AddValueCombo(*grid, line + 1, {texts.sourceFivePins, source.c_str(), texts.sourceTooltip},
-                                       kSourceItems, keep);
+                                       kSourceItems, selectFirst);
         const std::string inverter = Numbered("LineInverter", line);
         inverters_[line] =
-            AddValueCombo(*grid, line + 1, {nullptr, inverter.c_str(), nullptr}, kInverterItems, keep, kInverterColumn);
+            AddValueCombo(*grid, line + 1, {nullptr, inverter.c_str(), nullptr}, kInverterItems, selectFirst, kInverterColumn);
         connect(sources_[line], &ValueComboBinding::changed, this, &CTab_IO_Dlg::ApplyEnablingRules);
     }
     for (int line = 0; line < kLineCount; ++line) {
         const LineTexts& texts = kLines[line];
         const std::string user = Numbered("UserOutputValue", line);
         userOutputs_[line] = AddValueCombo(*grid, kLineCount + 1 + line,
-                                           {texts.userFivePins, user.c_str(), texts.userTooltip}, kLevelItems, keep);
+                                           {texts.userFivePins, user.c_str(), texts.userTooltip}, kLevelItems, selectFirst);
     }
     int row = 2 * kLineCount + 1;
     strobeDelay_ = AddFloatEdit(*grid, row++, {QT_TR_NOOP("Strobe signal delay(uSec)"), "StrobeSignalDelay",
@@ -88,7 +88,7 @@ CTab_IO_Dlg::CTab_IO_Dlg(QWidget* parent) : CTabDialog(QT_TRANSLATE_NOOP("CTab_I
                                                 "00H_ 90-93H"},
                                  kStrobeDecimals);
     polarity_ = AddValueCombo(*grid, row, {QT_TR_NOOP("StrobeSignalPolarity:"), "StrobeSignalPolarity", "00H_ 5DH.0"},
-                              {QT_TR_NOOP("Positive"), QT_TR_NOOP("Negative")}, keep);
+                              {QT_TR_NOOP("Positive"), QT_TR_NOOP("Negative")}, selectFirst);
     grid->setColumnStretch(kExtraColumn + 2, 1);
 
     auto* layout = new QVBoxLayout(this);

@@ -32,11 +32,16 @@ bool RecordingMayClose(CLxCtrlMainDlg& dialog, ControlHost& host)
     const CameraContext* context = camera ? camera->GetCameraContext() : nullptr;
     if (!context || context->recordingInProgress == 0)
         return true;
-    return QMessageBox::question(&dialog, QString(),
-                                 Text(QT_TRANSLATE_NOOP("CLxCtrlMainDlg",
-                                                        "Do you continue the operation? If you continue the "
-                                                        "operation, the recording file would be closed.")),
-                                 QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
+    const bool proceed =
+        QMessageBox::question(&dialog, QString(),
+                              Text(QT_TRANSLATE_NOOP("CLxCtrlMainDlg",
+                                                     "Do you continue the operation? If you continue the "
+                                                     "operation, the recording file would be closed.")),
+                              QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
+    // As the question promises: the file is closed before the camera changes.
+    if (proceed)
+        host.CloseRecording();
+    return proceed;
 }
 
 QString AskPath(CLxCtrlMainDlg& dialog, bool save)

@@ -468,7 +468,12 @@ CDeviceInfo* DialogCamera(CLxCtrlMainDlg& dialog)
 bool SaveCameraSettings(const std::string& path, CLxCtrlMainDlg& dialog)
 {
     CDeviceInfo* camera = DialogCamera(dialog);
-    return !camera || Save(path, DialogSections(dialog, *camera));
+    if (!camera)
+        return true;
+    // A page remembers what it last showed; another page, or the camera
+    // itself, may have changed the feature since.
+    dialog.RefreshAllPages();
+    return Save(path, DialogSections(dialog, *camera));
 }
 
 LoadResult LoadCameraSettings(const std::string& path, CLxCtrlMainDlg& dialog)

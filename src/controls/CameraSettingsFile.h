@@ -6,8 +6,7 @@
 class CDeviceInfo;
 class CLxCtrlMainDlg;
 
-// The camera settings file: the first camera's settings as the control pages
-// last showed or wrote them, in INI sections named after the camera's model
+// The camera settings file: the first camera's settings as it holds them, in INI sections named after the camera's model
 // code ("LightControl-01A2"), so that one file holds several models side by
 // side. Keys are written one by one, keeping every other section and key.
 

@@ -22,4 +22,6 @@ public:
     // The user chose another colour interpolation method: the main display
     // converts with it from its next frame.
     virtual void SetDisplayInterpolation(int method) = 0;
+    // Ends the movie recording in progress, finalising its file.
+    virtual void CloseRecording() = 0;
 };

@@ -1,6 +1,12 @@
 #include "sdk/SdkArv.h"
 
+#include <chrono>
+#include <thread>
+
 namespace {
+
+// How often a thread releasing an object looks whether it is the last holder.
+constexpr auto kLastHolderPoll = std::chrono::milliseconds(20);
 
 uint32_t CodeOfGenICamError(int code)
 {
@@ -86,4 +92,14 @@ std::string AddressText(GSocketAddress* address)
     if (!G_IS_INET_SOCKET_ADDRESS(address))
         return {};
     return AddressText(g_inet_socket_address_get_address(G_INET_SOCKET_ADDRESS(address)));
+}
+
+void ReleaseLastOnOwnThread(gpointer object)
+{
+    g_object_ref(object);
+    std::thread([object] {
+        while (g_atomic_int_get(&G_OBJECT(object)->ref_count) > 1)
+            std::this_thread::sleep_for(kLastHolderPoll);
+        g_object_unref(object);
+    }).detach();
 }

@@ -25,3 +25,8 @@ SdkResult ArvCall(Call&& call)
 // "192.168.0.10" for a GInetAddress (or the address of a GInetSocketAddress).
 std::string AddressText(GInetAddress* address);
 std::string AddressText(GSocketAddress* address);
+
+// Takes a reference to object and drops it on a thread of its own once every
+// other holder has let go, so that whatever freeing it costs (Aravis still
+// talking to a camera that no longer answers) never holds up the caller.
+void ReleaseLastOnOwnThread(gpointer object);

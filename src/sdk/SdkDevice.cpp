@@ -2,6 +2,7 @@
 
 #include "sdk/SdkArv.h"
 #include "sdk/SdkDeviceImpl.h"
+#include "sdk/SdkDiscovery.h"
 #include "sdk/SdkGenICamParameters.h"
 #include "sdk/SdkLinkParameters.h"
 
@@ -14,6 +15,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -31,7 +33,7 @@ constexpr const char* kDestinationPortFeature = "ArvGevSCPHostPort";
 
 void OnControlLost(ArvDevice*, gpointer impl)
 {
-    static_cast<SdkDevice::Impl*>(impl)->controlLost = true;
+    static_cast<SdkDevice::Impl*>(impl)->control->lost = true;
 }
 
 // MTU of the network interface that carries the given local address, or 0.
@@ -124,7 +126,7 @@ SdkResult SdkDevice::Connect(const SdkDeviceInfo& info, int accessType)
     impl_->camera = camera;
     impl_->interfaceAddress = AddressText(arv_gv_device_get_interface_address(gvDevice));
     impl_->deviceAddress = AddressText(arv_gv_device_get_device_address(gvDevice));
-    impl_->controlLost = false;
+    impl_->control->lost = false;
     impl_->controlLostHandler =
         g_signal_connect(arv_camera_get_device(camera), "control-lost", G_CALLBACK(OnControlLost), impl_.get());
     AddGenICamParameters(arv_device_get_genicam(arv_camera_get_device(camera)), impl_->parameters);
@@ -195,19 +197,41 @@ bool SdkDevice::IsConnected() const
 {
     if (!impl_->connected)
         return false;
-    if (!impl_->controlLost)
+    const std::shared_ptr<Impl::Control> control = impl_->control;
+    if (!control->lost)
         return true;
     if (!impl_->LinkBoolean(kLinkRecoveryEnabled))
         return false;
-    // Link recovery: take the controller role back once the camera accepts it.
+    // Link recovery: take the controller role back once the camera accepts
+    // it. Asking a camera that does not answer takes seconds, so the asking
+    // runs on a thread of its own, holding the device, and callers carry on.
     std::lock_guard<std::mutex> lock(impl_->recoveryMutex);
     auto now = std::chrono::steady_clock::now();
-    if (impl_->controlLost && now - impl_->lastRecoveryAttempt >= kRecoveryInterval) {
+    if (!control->retaking && now - impl_->lastRecoveryAttempt >= kRecoveryInterval) {
         impl_->lastRecoveryAttempt = now;
-        if (arv_gv_device_take_control(ARV_GV_DEVICE(impl_->Device()), nullptr))
-            impl_->controlLost = false;
+        control->retaking = true;
+        ArvDevice* device = ARV_DEVICE(g_object_ref(impl_->Device()));
+        std::thread([device, control] {
+            if (arv_gv_device_take_control(ARV_GV_DEVICE(device), nullptr))
+                control->lost = false;
+            control->retaking = false;
+            g_object_unref(device);
+        }).detach();
     }
-    return !impl_->controlLost;
+    return false;
+}
+
+bool SdkDevice::Answers(std::chrono::milliseconds wait) const
+{
+    return !impl_->deviceAddress.empty() && SdkDeviceAnswers(impl_->deviceAddress, wait);
+}
+
+void SdkDevice::Abandon()
+{
+    if (impl_->camera == nullptr)
+        return;
+    ReleaseLastOnOwnThread(impl_->Device());
+    Disconnect();
 }
 
 SdkResult SdkDevice::Disconnect()

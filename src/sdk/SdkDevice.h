@@ -4,6 +4,7 @@
 #include "sdk/SdkGenParameter.h"
 #include "sdk/SdkResult.h"
 
+#include <chrono>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -30,10 +31,18 @@ public:
     virtual SdkResult NegotiatePacketSize(int channel = 0, uint32_t fallbackSize = 1440);
     virtual SdkResult SetStreamDestination(const std::string& ipAddress, uint16_t port, int channel = 0);
     // False once the camera has dropped this host's control; with the link
-    // parameter LinkRecoveryEnabled on, each call (at most once a second)
-    // tries to take the control back.
+    // parameter LinkRecoveryEnabled on, a call (at most once a second) starts
+    // taking the control back on a thread of its own, and a later call gives
+    // true once the camera gave it back. Never waits for the camera.
     virtual bool IsConnected() const;
     virtual SdkResult Disconnect();
+    // Whether the camera answers a discovery request within wait; asks
+    // without the control channel, so a dead camera costs no more than wait.
+    virtual bool Answers(std::chrono::milliseconds wait) const;
+    // Disconnects from a camera that no longer answers without waiting for
+    // it: what Aravis still sends it when the device is freed (leaving
+    // control) happens on a thread of its own.
+    void Abandon();
 
     // The camera's features; empty while not connected.
     virtual SdkGenParameterArray* GetGenParameters();

@@ -9,6 +9,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <memory>
 #include <mutex>
 
 struct SdkDevice::Impl {
@@ -23,8 +24,14 @@ struct SdkDevice::Impl {
     std::string interfaceAddress;
     std::string deviceAddress;
     std::atomic<bool> connected{false};
-    // Set by Aravis's heartbeat thread when the camera dropped our control.
-    std::atomic<bool> controlLost{false};
+    // Whether the camera dropped our control (set by Aravis's heartbeat
+    // thread) and whether a thread of its own is taking it back; shared with
+    // that thread, which may outlive the connection.
+    struct Control {
+        std::atomic<bool> lost{false};
+        std::atomic<bool> retaking{false};
+    };
+    std::shared_ptr<Control> control = std::make_shared<Control>();
     gulong controlLostHandler = 0;
     std::mutex recoveryMutex;
     std::chrono::steady_clock::time_point lastRecoveryAttempt;

@@ -82,6 +82,10 @@ bool ParseDiscoveryAck(const uint8_t* packet, size_t size, SdkDeviceInfo& info)
     return true;
 }
 
+// Asks the camera at that address for its discovery data: attempts requests,
+// each answered within wait.
+bool LocateDevice(const std::string& ipAddress, int attempts, std::chrono::milliseconds wait, SdkDeviceInfo& info);
+
 } // namespace
 
 std::vector<SdkDeviceInfo> SdkDiscoverDevices()
@@ -105,6 +109,19 @@ std::vector<SdkDeviceInfo> SdkDiscoverDevices()
 
 bool SdkDeviceInfoFromAddress(const std::string& ipAddress, SdkDeviceInfo& info)
 {
+    return LocateDevice(ipAddress, kLocateAttempts, kLocateWait, info);
+}
+
+bool SdkDeviceAnswers(const std::string& ipAddress, std::chrono::milliseconds wait)
+{
+    SdkDeviceInfo ignored;
+    return LocateDevice(ipAddress, 1, wait, ignored);
+}
+
+namespace {
+
+bool LocateDevice(const std::string& ipAddress, int attempts, std::chrono::milliseconds wait, SdkDeviceInfo& info)
+{
     sockaddr_in camera{};
     camera.sin_family = AF_INET;
     camera.sin_port = htons(kGvcpPort);
@@ -117,10 +134,10 @@ bool SdkDeviceInfoFromAddress(const std::string& ipAddress, SdkDeviceInfo& info)
                                kRequestId >> 8, kRequestId & 0xFF};
     std::array<uint8_t, 1024> reply{};
     bool found = false;
-    for (int attempt = 0; attempt < kLocateAttempts && !found; ++attempt) {
+    for (int attempt = 0; attempt < attempts && !found; ++attempt) {
         if (sendto(fd, command, sizeof command, 0, reinterpret_cast<sockaddr*>(&camera), sizeof camera) < 0)
             break;
-        auto deadline = std::chrono::steady_clock::now() + kLocateWait;
+        auto deadline = std::chrono::steady_clock::now() + wait;
         while (!found) {
             auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
             pollfd wait{fd, POLLIN, 0};
@@ -137,3 +154,5 @@ bool SdkDeviceInfoFromAddress(const std::string& ipAddress, SdkDeviceInfo& info)
     close(fd);
     return found;
 }
+
+} // namespace

@@ -108,16 +108,15 @@ struct SdkPipeline::Impl final : SdkStreamClient {
         SdkStream::Impl* streamImpl = stream != nullptr ? stream->GetImpl() : nullptr;
         if (streamImpl == nullptr || streamImpl->stream == nullptr)
             return SdkResult::NOT_INITIALIZED;
-        uint32_t size = bufferSize;
-        if (size == 0) {
-            gint64 payload = 0;
-            SdkResult result = ArvCall([&](GError** error) {
-                payload = arv_device_get_integer_feature_value(streamImpl->device, "PayloadSize", error);
-            });
-            if (!result.IsOK())
-                return result;
-            size = static_cast<uint32_t>(std::max<gint64>(payload, 0));
-        }
+        // The camera's payload now, not when the size was last set: a format
+        // or area change while stopped makes every frame larger.
+        gint64 payload = 0;
+        SdkResult result = ArvCall([&](GError** error) {
+            payload = arv_device_get_integer_feature_value(streamImpl->device, "PayloadSize", error);
+        });
+        if (!result.IsOK() && bufferSize == 0)
+            return result;
+        const uint32_t size = std::max(bufferSize, static_cast<uint32_t>(std::clamp<gint64>(payload, 0, UINT32_MAX)));
         if (size == 0)
             return SdkResult::INVALID_PARAMETER;
 

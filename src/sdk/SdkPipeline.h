@@ -22,8 +22,9 @@ public:
     SdkPipeline(const SdkPipeline&) = delete;
     SdkPipeline& operator=(const SdkPipeline&) = delete;
 
-    // Size of each buffer in bytes; takes effect at the next Start. 0 (the
-    // default) takes the camera's PayloadSize then.
+    // Least size of each buffer in bytes; takes effect at the next Start,
+    // which allocates buffers of this size or of the camera's PayloadSize at
+    // that moment, whichever is larger.
     virtual SdkResult SetBufferSize(uint32_t bytes);
     virtual uint32_t GetBufferSize() const;
     // Drops every completed buffer not yet retrieved.

@@ -126,6 +126,15 @@ SdkResult SdkStream::Close()
     return SdkResult::OK;
 }
 
+void SdkStream::Abandon()
+{
+    if (impl_->stream == nullptr)
+        return;
+    ReleaseLastOnOwnThread(impl_->stream);
+    ReleaseLastOnOwnThread(impl_->device);
+    Close();
+}
+
 std::string SdkStream::GetLocalIPAddress() const
 {
     return impl_->localIp;

@@ -28,6 +28,9 @@ public:
                    const std::string& localIp = {}, uint32_t capacity = 64);
     bool IsOpen() const;
     SdkResult Close();
+    // Closes the stream of a camera that no longer answers without waiting
+    // for what freeing it still asks of the camera.
+    void Abandon();
     std::string GetLocalIPAddress() const;
     uint16_t GetLocalPort() const;
     // Stream parameters; holds the command Reset, which drops the completed

@@ -28,6 +28,18 @@ namespace {
 
 constexpr int kCameras = 4;
 
+// A drawing file holding one line.
+bool SaveOneLineDrawing(const QString& path)
+{
+    CDrawingManagement manager;
+    manager.SetImageSize(320, 240);
+    manager.SetTool(1);
+    manager.OnPress(QPoint(10, 10), 0);
+    manager.OnPress(QPoint(50, 60), 0);
+    manager.OnRelease();
+    return manager.ObjectCount() == 1 && manager.SaveDrawingFile(path);
+}
+
 class DeviceDlgIntegrationTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite()
@@ -138,16 +150,7 @@ TEST_F(DeviceDlgIntegrationTest, TheFirstCameraLoadsItsDrawingFile)
     SdkDeviceInfo info;
     ASSERT_TRUE(SdkDeviceInfoFromAddress(TestAddress(0), info));
     const QString drawing = QString::fromStdString(dir_.file("camera.drw"));
-    {
-        CDrawingManagement manager;
-        manager.SetImageSize(320, 240);
-        manager.SetTool(1);
-        manager.OnPress(QPoint(10, 10), 0);
-        manager.OnPress(QPoint(50, 60), 0);
-        manager.OnRelease();
-        ASSERT_EQ(manager.ObjectCount(), 1);
-        ASSERT_TRUE(manager.SaveDrawingFile(drawing));
-    }
+    ASSERT_TRUE(SaveOneLineDrawing(drawing));
     ASSERT_TRUE(Profile(context_.SettingsPath()).WriteString(info.GetMACAddress(), kDrawFileNameKey,
                                                              drawing.toStdString()));
 
@@ -161,6 +164,28 @@ TEST_F(DeviceDlgIntegrationTest, TheFirstCameraLoadsItsDrawingFile)
     dialog_.ConnectButton()->click();
     ASSERT_EQ(context_.CameraCount(), 2);
     EXPECT_TRUE(context_.drawingManager->DrawingFileName().isEmpty());
+}
+
+TEST_F(DeviceDlgIntegrationTest, ACameraNamedAtStartLoadsItsDrawingFileAndKeepsItAcrossExit)
+{
+    SdkDeviceInfo info;
+    ASSERT_TRUE(SdkDeviceInfoFromAddress(TestAddress(0), info));
+    const std::string settings = dir_.file("started.dat");
+    const QString drawing = QString::fromStdString(dir_.file("started.drw"));
+    ASSERT_TRUE(SaveOneLineDrawing(drawing));
+    ASSERT_TRUE(Profile(settings).WriteString(info.GetMACAddress(), kDrawFileNameKey, drawing.toStdString()));
+    {
+        CameraContext context(settings);
+        CDeviceDlg dialog(context, true, prompts_);
+        ASSERT_TRUE(dialog.ConnectAtStart(info));
+        EXPECT_EQ(context.drawingManager->DrawingFileName(), drawing);
+        EXPECT_EQ(context.drawingManager->ObjectCount(), 1);
+        // "Manage Connection" later shows the dialog as after start-up.
+        dialog.Initialise();
+        EXPECT_TRUE(dialog.EndButton()->isHidden());
+    }
+    EXPECT_EQ(Profile(settings).GetString(info.GetMACAddress(), kDrawFileNameKey, std::string_view()),
+              drawing.toStdString());
 }
 
 } // namespace

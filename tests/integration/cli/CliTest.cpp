@@ -2,11 +2,17 @@
 
 #include "cli/CliCommand.h"
 
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
 #include <QProcess>
+#include <QThread>
 #include <gtest/gtest.h>
 
 #include <memory>
 #include <sstream>
+
+#include <unistd.h>
 
 namespace {
 
@@ -184,4 +190,33 @@ TEST_F(CliTest, TheProgramExitsWithTheCommandsStatus)
     ASSERT_TRUE(cli.waitForFinished(10000));
     EXPECT_EQ(cli.exitCode(), 0);
     EXPECT_EQ(cli.readAllStandardOutput(), "DeviceModelName=Fake\n");
+}
+
+TEST(CliRecord, ACameraKilledMidRecordingEndsTheProgramSoonAfterTheStallLimit)
+{
+    // The stall limit of `record` and what the program may take beyond it.
+    constexpr int kStallLimitMs = 10000;
+    constexpr int kEndWithinMs = kStallLimitMs + 2000;
+    auto camera = std::make_unique<FakeCamera>(TestAddress(1));
+    ASSERT_TRUE(camera->IsReady());
+    const QString path = QDir::temp().filePath(QStringLiteral("lumivex-killed-%1.avi").arg(getpid()));
+    QProcess cli;
+    cli.start(LUMIVEX_CLI_PROGRAM, {"record", "-c", QString::fromStdString(camera->Address()), "--frames", "100000",
+                                    path});
+    ASSERT_TRUE(cli.waitForStarted());
+    QThread::msleep(3000);
+    ASSERT_EQ(cli.state(), QProcess::Running) << cli.readAllStandardError().toStdString();
+    camera.reset();
+    QElapsedTimer sinceKilled;
+    sinceKilled.start();
+    ASSERT_TRUE(cli.waitForFinished(kEndWithinMs + 10000));
+    EXPECT_LT(sinceKilled.elapsed(), kEndWithinMs);
+    EXPECT_EQ(cli.exitCode(), 1);
+    EXPECT_TRUE(cli.readAllStandardError().contains("the camera stopped sending frames"));
+    QProcess ffmpeg;
+    ffmpeg.start("ffmpeg", {"-nostdin", "-v", "error", "-i", path, "-f", "null", "-"});
+    ASSERT_TRUE(ffmpeg.waitForFinished(30000));
+    EXPECT_EQ(ffmpeg.exitCode(), 0);
+    EXPECT_EQ(ffmpeg.readAllStandardError(), "");
+    QFile::remove(path);
 }

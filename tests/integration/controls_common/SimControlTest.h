@@ -25,6 +25,7 @@ public:
     bool StopPreview() override { return false; }
     void StartPreview() override {}
     void SetDisplayInterpolation(int) override {}
+    void CloseRecording() override {}
 
     CDeviceInfo* camera = nullptr;
 };

@@ -16,6 +16,7 @@
 #include <QFile>
 #include <QGridLayout>
 #include <QLabel>
+#include <QPushButton>
 #include <QTabWidget>
 
 #include <gtest/gtest.h>
@@ -144,6 +145,57 @@ TEST_F(PagesIntegrationTest, SettingsRoundTripKeepsOtherModels)
     double rate = 0.0;
     EXPECT_TRUE(ReadFloatValue(camera_->Features(), "AcquisitionFrameRate", rate));
     EXPECT_NEAR(rate, 12.5, 1e-3);
+}
+
+// Every "key=" line of the file, in order.
+std::vector<std::string> KeyLines(const std::string& text, const std::string& key)
+{
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        if (line.rfind(key + "=", 0) == 0)
+            lines.push_back(line);
+    }
+    return lines;
+}
+
+TEST_F(PagesIntegrationTest, SaveWritesWhatTheCameraHoldsWhicheverPageChangedItLast)
+{
+    ASSERT_NO_FATAL_FAILURE(Start(true));
+    TempDir dir;
+    const std::string path = dir.file("changed.cfg");
+    CLxCtrlMainDlg dialog(host_);
+    for (int tab = 0; tab < CLxCtrlMainDlg::kTabCount; ++tab)
+        dialog.Page(static_cast<CLxCtrlMainDlg::Tab>(tab))->RefreshFromCamera();
+
+    // The shutter preset on the trigger page, and changes the other pages (or
+    // the camera) make after a page last showed its value.
+    QPushButton* preset = nullptr;
+    for (QPushButton* button : dialog.Page(CLxCtrlMainDlg::kTriggerTab)->findChildren<QPushButton*>())
+        preset = button->text() == QStringLiteral("1/60") ? button : preset;
+    ASSERT_NE(preset, nullptr);
+    preset->click();
+    int32_t exposureMode = 0;
+    ASSERT_TRUE(ReadFeatureValue(camera_->Features(), "ExposureMode", exposureMode));
+    ASSERT_TRUE(WriteFeatureValue(camera_->Features(), "ExposureMode", exposureMode == 0 ? 1 : 0));
+    ASSERT_TRUE(WriteFloatValue(camera_->Features(), "AcquisitionFrameRate", 12.5));
+    ASSERT_TRUE(SaveCameraSettings(path, dialog));
+
+    const std::string text = FileText(path);
+    int32_t exposureTime = 0;
+    ASSERT_TRUE(ReadFeatureValue(camera_->Features(), "ExposureTimeRaw", exposureTime));
+    ASSERT_TRUE(ReadFeatureValue(camera_->Features(), "ExposureMode", exposureMode));
+    const struct {
+        const char* key;
+        double value;
+    } expected[] = {{"ExposureTimeRaw", double(exposureTime)}, {"ExposureMode", double(exposureMode)},
+                    {"AcquisitionFrameRate", 12.5}};
+    for (const auto& [key, value] : expected) {
+        const std::vector<std::string> lines = KeyLines(text, key);
+        ASSERT_FALSE(lines.empty()) << key;
+        for (const std::string& written : lines)
+            EXPECT_DOUBLE_EQ(std::stod(written.substr(written.find('=') + 1)), value) << written;
+    }
 }
 
 TEST_F(PagesIntegrationTest, MonoCameraFileHasNoWhiteBalance)

@@ -237,17 +237,28 @@ TEST_F(StreamTest, ResetDropsCompletedFrames)
     EXPECT_EQ(camera_.pipeline.GetOutputQueueSize(), 0u);
 }
 
-TEST_F(StreamTest, ABufferSmallerThanTheFrameReportsIt)
+TEST_F(StreamTest, FramesLargerThanTheBuffersAreRefusedUntilThePipelineStartsAgain)
 {
     ASSERT_TRUE(camera_.Open().IsOK());
-    ASSERT_TRUE(camera_.pipeline.SetBufferSize(64 * 48 / 2).IsOK());
     ASSERT_TRUE(camera_.pipeline.Start().IsOK());
+    // The area grows after the buffers were made for 64 x 48.
+    ASSERT_TRUE(SetInteger(camera_.device, "Width", 128));
     ASSERT_TRUE(Execute(camera_.device, "AcquisitionStart").IsOK());
     SdkBuffer* buffer = nullptr;
     SdkResult operation;
     EXPECT_EQ(camera_.pipeline.RetrieveNextBuffer(buffer, kFrameWaitMs, &operation).GetCode(), SdkResult::BUFFER_TOO_SMALL);
     EXPECT_EQ(operation.GetCode(), SdkResult::BUFFER_TOO_SMALL);
     EXPECT_EQ(buffer, nullptr);
+    Execute(camera_.device, "AcquisitionStop");
+
+    // A stale smaller size set before does not hold the new frames back either.
+    ASSERT_TRUE(camera_.pipeline.Stop().IsOK());
+    ASSERT_TRUE(camera_.pipeline.SetBufferSize(64 * 48).IsOK());
+    ASSERT_TRUE(camera_.pipeline.Start().IsOK());
+    ASSERT_TRUE(Execute(camera_.device, "AcquisitionStart").IsOK());
+    ASSERT_TRUE(camera_.pipeline.RetrieveNextBuffer(buffer, kFrameWaitMs, &operation).IsOK());
+    EXPECT_EQ(buffer->GetImage()->GetWidth(), 128u);
+    EXPECT_TRUE(camera_.pipeline.ReleaseBuffer(buffer).IsOK());
     Execute(camera_.device, "AcquisitionStop");
 }
 

@@ -67,11 +67,13 @@ public:
     bool StopPreview() override;
     void StartPreview() override;
     void SetDisplayInterpolation(int method) override { displayInterpolation = method; }
+    void CloseRecording() override { ++recordingsClosed; }
 
     CDeviceInfo* camera = nullptr;
     bool connected = true;
     bool previewing = false;
     int displayInterpolation = -1;
+    int recordingsClosed = 0;
     // "stop" and "start" in call order.
     std::vector<std::string> calls;
 };

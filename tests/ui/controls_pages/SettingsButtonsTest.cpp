@@ -174,11 +174,13 @@ TEST_F(SettingsButtonsTest, WhileRecordingTheUserIsAskedFirstAndMayCancel)
         "Do you continue the operation? If you continue the operation, the recording file would be closed.");
     EXPECT_EQ(Click(dialog_->SaveButton(), {Press(QMessageBox::Cancel)}), QStringList{question});
     EXPECT_EQ(Click(dialog_->LoadButton(), {Press(QMessageBox::Cancel)}), QStringList{question});
+    EXPECT_EQ(camera_.Host().recordingsClosed, 0);
 
     const QString chosen = QString::fromStdString(dir_.file("recording.cfg"));
     EXPECT_EQ(Click(dialog_->SaveButton(), {Press(QMessageBox::Ok), ChooseFile(chosen)}),
               (QStringList{question, "Save File"}));
     EXPECT_TRUE(QFile::exists(chosen));
+    EXPECT_EQ(camera_.Host().recordingsClosed, 1);
 }
 
 } // namespace

@@ -116,23 +116,6 @@ protected:
     std::unique_ptr<CDeviceInfo> camera_;
 };
 
-TEST_F(CDeviceInfoTest, PayloadSizeIsRoundedUpToAMultipleOf32)
-{
-    auto* payload = AddFake<FakeInteger>(Features(), "PayloadSize", 1000);
-    camera_->StartAcquisition();
-    EXPECT_EQ(pipeline_->GetBufferSize(), 1024u);
-
-    payload->value = 1024;
-    camera_->StartAcquisition();
-    EXPECT_EQ(pipeline_->GetBufferSize(), 1024u);
-    EXPECT_EQ(pipeline_->SetBufferSizeCount(), 2);
-
-    payload->value = 0;
-    camera_->StartAcquisition();
-    EXPECT_EQ(pipeline_->SetBufferSizeCount(), 2);
-    EXPECT_EQ(pipeline_->ResetCount(), 3);
-}
-
 TEST_F(CDeviceInfoTest, ContinuousAcquisitionKeepsParametersLockedUntilStopped)
 {
     AddMode("Continuous");

@@ -255,14 +255,22 @@ SdkResult FakePipeline::Reset()
 SdkResult FakePipeline::Start()
 {
     std::lock_guard lock(mutex_);
+    if (!started_)
+        allocatedSize_ = std::max(bufferSize_, payloadSize.load());
     started_ = true;
     return Outcome(false);
 }
 
 SdkResult FakePipeline::Stop()
 {
-    std::lock_guard lock(mutex_);
-    started_ = false;
+    {
+        std::lock_guard lock(mutex_);
+        // Completed frames nobody retrieved go with the stream's buffers.
+        if (started_)
+            queue_.clear();
+        started_ = false;
+    }
+    changed_.notify_all();
     return Outcome(false);
 }
 
@@ -275,16 +283,29 @@ bool FakePipeline::IsStarted() const
 SdkResult FakePipeline::RetrieveNextBuffer(SdkBuffer*& buffer, uint32_t timeoutMs, SdkResult* operationResult)
 {
     std::unique_lock lock(mutex_);
+    if (!started_)
+        return SdkResult(SdkResult::STATE_ERROR);
     if (timeoutMs == kSdkNoTimeLimit)
-        changed_.wait(lock, [this] { return !queue_.empty(); });
+        changed_.wait(lock, [this] { return !queue_.empty() || !started_; });
     else
-        changed_.wait_for(lock, std::chrono::milliseconds(timeoutMs), [this] { return !queue_.empty(); });
+        changed_.wait_for(lock, std::chrono::milliseconds(timeoutMs),
+                          [this] { return !queue_.empty() || !started_; });
+    if (!started_)
+        return SdkResult(SdkResult::ABORTED);
     if (queue_.empty())
         return SdkResult(SdkResult::TIMEOUT);
 
     auto held = std::make_unique<Held>();
     held->frame = std::move(queue_.front());
     queue_.pop_front();
+    if (held->frame.pixels.size() > allocatedSize_) {
+        // The stream cannot use a frame that does not fit its buffers.
+        lock.unlock();
+        changed_.notify_all();
+        if (operationResult)
+            *operationResult = SdkResult(SdkResult::BUFFER_TOO_SMALL);
+        return SdkResult(SdkResult::BUFFER_TOO_SMALL);
+    }
     const FakeFrame& frame = held->frame;
     held->buffer.Set(frame.width, frame.height, frame.pixelFormat, frame.pixels.data(), frame.pixels.size(),
                      frame.blockId);
@@ -401,7 +422,7 @@ FakeRecorder::~FakeRecorder()
         ++*finalised_;
 }
 
-bool FakeRecorder::AddFrame(uint32_t, const uint8_t*)
+bool FakeRecorder::AddFrame(uint32_t, const FrameView&)
 {
     return ++added >= framesPerFile_;
 }

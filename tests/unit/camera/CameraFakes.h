@@ -114,11 +114,14 @@ Parameter* AddFake(SdkGenParameterArray& array, Args&&... args)
 class FakeDevice : public SdkDevice {
 public:
     bool IsConnected() const override { return connected; }
+    bool Answers(std::chrono::milliseconds) const override { return answers; }
     SdkResult Disconnect() override;
     SdkGenParameterArray* GetGenParameters() override { return &features; }
     SdkGenParameterArray* GetGenLink() override { return &link; }
 
     std::atomic<bool> connected{true};
+    // Whether the camera answers discovery (it is alive).
+    std::atomic<bool> answers{true};
     SdkGenParameterArray features;
     SdkGenParameterArray link;
 };
@@ -134,7 +137,10 @@ struct FakeFrame {
 
 FakeFrame MakeFrame(uint32_t width, uint32_t height, uint32_t pixelFormat, uint64_t blockId, uint8_t fill = 0);
 
-// A pipeline that delivers the frames the test pushes, honouring timeouts.
+// A pipeline that delivers the frames the test pushes, honouring timeouts,
+// with the real pipeline's contract: nothing is delivered while it is
+// stopped, and a frame larger than the buffers allocated at Start is dropped
+// and reported as BUFFER_TOO_SMALL.
 class FakePipeline : public SdkPipeline {
 public:
     FakePipeline() = default;
@@ -155,6 +161,10 @@ public:
     uint32_t GetOutputQueueSize() const override;
     SdkResult ReleaseBuffer(SdkBuffer* buffer) override;
 
+    // The camera's PayloadSize as Start reads it; buffers get this size or
+    // the set buffer size, whichever is larger.
+    std::atomic<uint32_t> payloadSize{64 * 1024 * 1024};
+
     // Block ids of released buffers, in order.
     std::vector<uint64_t> Released() const;
     int ResetCount() const;
@@ -171,6 +181,7 @@ private:
     std::vector<std::unique_ptr<Held>> held_;
     std::vector<uint64_t> released_;
     uint32_t bufferSize_ = 0;
+    uint32_t allocatedSize_ = 0;
     int resetCount_ = 0;
     int setBufferSizeCount_ = 0;
     bool started_ = false;
@@ -227,7 +238,7 @@ class FakeRecorder : public FrameRecorder {
 public:
     FakeRecorder(int framesPerFile, std::atomic<int>* finalised) : framesPerFile_(framesPerFile), finalised_(finalised) {}
     ~FakeRecorder() override;
-    bool AddFrame(uint32_t frameNumber, const uint8_t* pixels) override;
+    bool AddFrame(uint32_t frameNumber, const FrameView& frame) override;
 
     std::atomic<int> added{0};
 

@@ -59,7 +59,7 @@ TEST(FrameRequest, AnUnansweredRequestIsWithdrawn)
 {
     FrameRequest request;
     uint8_t buffer[4] = {};
-    request.Post(buffer, sizeof buffer, 1);
+    request.Post(buffer, 4, 1, 1, 1);
     EXPECT_EQ(request.pending, 1);
     uint32_t blockId = 77;
     EXPECT_FALSE(request.Finish(std::chrono::milliseconds(10), blockId));
@@ -74,7 +74,7 @@ TEST(FrameRequest, PostingClearsAnEarlierSizeError)
     uint8_t buffer[4] = {};
     request.error = 1;
     request.completed.Set();
-    request.Post(buffer, sizeof buffer, 1);
+    request.Post(buffer, 4, 1, 1, 1);
     EXPECT_EQ(request.error, 0);
     EXPECT_FALSE(request.completed.IsSet());
 }

@@ -160,6 +160,42 @@ TEST_F(ThreadTest, StartsThePipelineAfterTheThreadAndStopsItAfterwards)
     EXPECT_FALSE(pipeline_->IsStarted());
 }
 
+TEST_F(ThreadTest, FramesEnlargedWhileStoppedAreShownAfterOneRestart)
+{
+    // The stream learns nothing of the camera itself: the buffers are what
+    // the connection sizes them to, in the main window's order of starting.
+    pipeline_->payloadSize = 0;
+    auto* payload = AddFake<FakeInteger>(device_->features, "PayloadSize", 8 * 4);
+    const struct {
+        uint32_t width, height, pixelFormat;
+    } runs[] = {{8, 4, kPixelMono8}, {8, 4, kPixelMono16}, {16, 8, kPixelRGB8Packed}, {1, 1, kPixelMono8}};
+    size_t shown = 0;
+    for (const auto& run : runs) {
+        payload->value = static_cast<int64_t>(RawFrameBytes(run.pixelFormat, run.width, run.height));
+        Start();
+        camera_->StartAcquisition();
+        pipeline_->Push(MakeFrame(run.width, run.height, run.pixelFormat, shown + 1));
+        ASSERT_TRUE(display_.WaitForShows(++shown, kWaitMs)) << run.width << "x" << run.height;
+        EXPECT_EQ(display_.Shows().back().width, static_cast<int32_t>(run.width));
+        camera_->StopAcquisition();
+        camera_->StopThread();
+    }
+}
+
+TEST_F(ThreadTest, FramesThatOutgrowTheBuffersWhileRunningAreShownOnceTheBuffersAreRemade)
+{
+    // A user set the camera loads a moment after the restart: its frames
+    // arrive larger than the buffers made for the old ones.
+    pipeline_->payloadSize = 8 * 4;
+    Start();
+    pipeline_->payloadSize = 16 * 8;
+    pipeline_->Push(MakeFrame(16, 8, kPixelMono8, 1));
+    EXPECT_FALSE(display_.WaitForShows(1, 300));
+    pipeline_->Push(MakeFrame(16, 8, kPixelMono8, 2));
+    ASSERT_TRUE(display_.WaitForShows(1, kWaitMs));
+    EXPECT_EQ(display_.Shows().front().width, 16);
+}
+
 TEST_F(ThreadTest, WithoutConsumersTheRawBufferIsShownUnconverted)
 {
     Start();
@@ -223,31 +259,38 @@ TEST_F(ThreadTest, DisplayIsRefreshedAtMostEvery34Ms)
         EXPECT_GE(shows[i].atMs - shows[i - 1].atMs, kDisplayIntervalMs + 1 - kJitterMs) << "show " << i;
 }
 
-TEST_F(ThreadTest, FrameRequestOfTheWrongSizeIsFlaggedAndStaysPending)
+TEST_F(ThreadTest, FrameRequestOfAnotherGeometryIsFlaggedAndStaysPending)
 {
-    std::vector<uint8_t> destination(10, 0xEE);
-    request_.Post(destination.data(), destination.size(), kKey);
-    Start();
-    pipeline_->Push(MakeFrame(8, 4, kPixelMono8, 1, 5));
-    DrainAndStop();
+    // An 8 x 4 grey frame: a smaller request, and one of the same byte count.
+    const struct {
+        int32_t width, height, bytesPerPixel;
+    } requests[] = {{10, 1, 1}, {4, 8, 1}, {8, 4, 3}};
+    for (const auto& posted : requests) {
+        SCOPED_TRACE(std::to_string(posted.width) + "x" + std::to_string(posted.height));
+        std::vector<uint8_t> destination(static_cast<size_t>(posted.width * posted.height * posted.bytesPerPixel), 0xEE);
+        request_.Post(destination.data(), posted.width, posted.height, posted.bytesPerPixel, kKey);
+        Start();
+        pipeline_->Push(MakeFrame(8, 4, kPixelMono8, 1, 5));
+        DrainAndStop();
 
-    EXPECT_EQ(request_.error, 1);
-    EXPECT_EQ(request_.pending, 1);
-    EXPECT_FALSE(request_.completed.IsSet());
-    EXPECT_EQ(destination, std::vector<uint8_t>(10, 0xEE));
+        EXPECT_EQ(request_.error, 1);
+        EXPECT_EQ(request_.pending, 1);
+        EXPECT_FALSE(request_.completed.IsSet());
+        EXPECT_EQ(destination, std::vector<uint8_t>(destination.size(), 0xEE));
+    }
 }
 
 TEST_F(ThreadTest, FrameRequestIsServedOnlyByTheCameraWithItsKey)
 {
     std::vector<uint8_t> destination(32, 0);
-    request_.Post(destination.data(), destination.size(), kKey + 1);
+    request_.Post(destination.data(), 8, 4, 1, kKey + 1);
     Start();
     pipeline_->Push(MakeFrame(8, 4, kPixelMono8, 1, 5));
     EXPECT_TRUE(pipeline_->WaitUntilDrained(kWaitMs));
     EXPECT_FALSE(request_.completed.IsSet());
     EXPECT_EQ(request_.error, 0);
 
-    request_.Post(destination.data(), destination.size(), kKey);
+    request_.Post(destination.data(), 8, 4, 1, kKey);
     pipeline_->Push(MakeFrame(8, 4, kPixelMono8, 0x100000009, 6));
     uint32_t blockId = 0;
     EXPECT_TRUE(request_.Finish(std::chrono::milliseconds(kWaitMs), blockId));
@@ -424,6 +467,27 @@ TEST_F(ThreadTest, StopThreadReturnsWithinHalfASecondWhenNothingArrives)
     begin = std::chrono::steady_clock::now();
     camera_->StopThread();
     EXPECT_LT(std::chrono::steady_clock::now() - begin, std::chrono::milliseconds(500));
+}
+
+TEST_F(ThreadTest, ASilentCameraIsLostOnlyWhenItNoLongerAnswers)
+{
+    // A camera in trigger mode sends nothing yet answers; a dead one does neither.
+    for (const bool answers : {true, false}) {
+        SCOPED_TRACE(answers ? "answers" : "silent");
+        device_->answers = answers;
+        Start();
+        const auto begin = std::chrono::steady_clock::now();
+        while (!camera_->GetThread()->CameraLost() &&
+               std::chrono::steady_clock::now() - begin < std::chrono::milliseconds(1500))
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        EXPECT_EQ(camera_->GetThread()->CameraLost(), !answers);
+
+        // The next frame brings it back.
+        pipeline_->Push(MakeFrame(8, 4, kPixelMono8, 1));
+        EXPECT_TRUE(pipeline_->WaitUntilDrained(kWaitMs));
+        EXPECT_FALSE(camera_->GetThread()->CameraLost());
+        camera_->StopThread();
+    }
 }
 
 } // namespace

@@ -1,0 +1,278 @@
+// The live image through the main window's stop/restart path, as the control
+// pages, user sets and settings files use it: frames that grow while the
+// camera is stopped are shown at once after the restart, and a recording
+// across such changes ends cleanly with a readable file.
+#include "AviTestSupport.h"
+#include "LiveMainWindow.h"
+
+#include "app/CLumivexDlg.h"
+#include "camera/CDeviceInfo.h"
+#include "camera/FeatureAccess.h"
+#include "camera/PixelFormats.h"
+#include "capture/CCreateAVI.h"
+#include "capture/CMovieCommand.h"
+#include "capture/RecordingProgressBar.h"
+#include "controls/CameraSettingsFile.h"
+#include "imaging/LxD3DDisplayWnd.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+using namespace avitest;
+
+namespace {
+
+constexpr int kShownWithinMs = 1000;
+constexpr int kTriggerModeOn = 1;
+
+SdkGenParameterArray* Features(LiveMainWindow& live)
+{
+    return live.Context().FirstCamera()->Features();
+}
+
+void Write(LiveMainWindow& live, const char* name, int32_t value)
+{
+    EXPECT_TRUE(WriteFeatureValue(Features(live), name, value)) << name << "=" << value;
+}
+
+// The area at the sensor's top left corner.
+void WriteArea(LiveMainWindow& live, int32_t width, int32_t height)
+{
+    Write(live, "Width", width);
+    Write(live, "Height", height);
+}
+
+// Stops every preview, changes the camera, and starts them again, as a page
+// does for a change the camera refuses while streaming.
+void ChangeStopped(LiveMainWindow& live, const std::function<void()>& change)
+{
+    live.Window().StopPreview();
+    change();
+    live.Window().RestartPreview();
+}
+
+// Whether the display accepts new frames within the time after a restart.
+testing::AssertionResult ShowsFramesWithin(LiveMainWindow& live, int milliseconds)
+{
+    LxD3DDisplayWnd* display = live.Window().MainDisplay().DisplayWindow();
+    const uint64_t before = display->Statistics().framesAccepted;
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < milliseconds) {
+        if (display->Statistics().framesAccepted >= before + 2)
+            return testing::AssertionSuccess();
+        WaitLive(10);
+    }
+    return testing::AssertionFailure() << display->Statistics().framesAccepted - before << " frames in "
+                                       << milliseconds << " ms";
+}
+
+// "Video Capture" answered with path and a Motion JPEG recording of frames;
+// its messages go where the window's other messages go.
+void RecordMotionJpeg(LiveMainWindow& live, const std::string& path, uint32_t frames)
+{
+    CMovieCommand::Prompts prompts;
+    prompts.chooseMovieFile = [path](QWidget*) { return QString::fromStdString(path); };
+    prompts.chooseSettings = [frames](QWidget*, const RecordingCameraInfo&, const QString&,
+                                      RecordingSettings& settings) {
+        settings.compressor = kCompressorMotionJpeg;
+        settings.frames = frames;
+        return true;
+    };
+    prompts.showInformation = [&live](QWidget* parent, const QString& text) {
+        live.Prompts().Show(parent, QString(), text, MessagePrompts::Icon::Information);
+    };
+    live.Window().MovieCommand().SetPrompts(prompts);
+    live.Window().Action(CLumivexDlg::kVideoCapture)->trigger();
+}
+
+struct GrowingChange {
+    const char* name;
+    bool colour;
+    std::function<void(LiveMainWindow&)> before;
+    std::function<void(LiveMainWindow&)> after;
+    int32_t width;
+    int32_t height;
+};
+
+} // namespace
+
+TEST(LivePreviewRestart, FramesEnlargedWhileStoppedAreShownWithinASecond)
+{
+    const auto settingsFile = [](LiveMainWindow& live) { return live.Dir().file("camera.cfg"); };
+    const GrowingChange changes[] = {
+        {"Mono8 to Mono16", false, [](LiveMainWindow& l) { Write(l, "PixelFormat", kPixelMono8); },
+         [](LiveMainWindow& l) { Write(l, "PixelFormat", kPixelMono16); }, 640, 480},
+        {"Mono8 to RGB8Packed", true, [](LiveMainWindow& l) { Write(l, "PixelFormat", kPixelMono8); },
+         [](LiveMainWindow& l) { Write(l, "PixelFormat", kPixelRGB8Packed); }, 640, 480},
+        {"area 320x240 to 640x480", true, [](LiveMainWindow& l) { WriteArea(l, 320, 240); },
+         [](LiveMainWindow& l) { WriteArea(l, 640, 480); }, 640, 480},
+        {"binning 2 to 1", true,
+         [](LiveMainWindow& l) {
+             WriteArea(l, 320, 240);
+             Write(l, "BinningHorizontal", 2);
+             Write(l, "BinningVertical", 2);
+         },
+         [](LiveMainWindow& l) {
+             Write(l, "BinningHorizontal", 1);
+             Write(l, "BinningVertical", 1);
+             WriteArea(l, 640, 480);
+         },
+         640, 480},
+        {"user set load", true,
+         [](LiveMainWindow& l) {
+             Write(l, "UserSetSelector", 1);
+             EXPECT_TRUE(ExecuteCommand(Features(l), "UserSetSave"));
+             // The camera carries out its commands a moment later.
+             WaitLive(200);
+             WriteArea(l, 320, 240);
+         },
+         [](LiveMainWindow& l) {
+             Write(l, "UserSetSelector", 1);
+             EXPECT_TRUE(ExecuteCommand(Features(l), "UserSetLoad"));
+         },
+         640, 480},
+        {"settings file load", true,
+         [&](LiveMainWindow& l) {
+             EXPECT_TRUE(SaveCameraSettings(settingsFile(l), *l.Context().FirstCamera()));
+             WriteArea(l, 320, 240);
+         },
+         [&](LiveMainWindow& l) {
+             EXPECT_EQ(LoadCameraSettings(settingsFile(l), *l.Context().FirstCamera()), LoadResult::Loaded);
+         },
+         640, 480},
+    };
+    for (const GrowingChange& change : changes) {
+        SCOPED_TRACE(change.name);
+        LiveMainWindow live;
+        SimOptions options;
+        options.width = 640;
+        options.height = 480;
+        options.colour = change.colour;
+        ASSERT_TRUE(live.Start(options));
+        ChangeStopped(live, [&] { change.before(live); });
+        ASSERT_TRUE(ShowsFramesWithin(live, kShownWithinMs)) << "before the change";
+
+        ChangeStopped(live, [&] { change.after(live); });
+        EXPECT_TRUE(ShowsFramesWithin(live, kShownWithinMs));
+        CDeviceInfo& camera = *live.Context().FirstCamera();
+        EXPECT_EQ(camera.Width(), change.width);
+        EXPECT_EQ(camera.Height(), change.height);
+    }
+}
+
+TEST(LivePreviewRestart, RecordingAcrossFormatAndAreaChangesEndsWithAReadableFile)
+{
+    LiveMainWindow live;
+    SimOptions options;
+    options.width = 640;
+    options.height = 480;
+    options.colour = false;
+    ASSERT_TRUE(live.Start(options));
+    // In trigger mode nothing arrives while the recording starts.
+    ChangeStopped(live, [&] {
+        WriteArea(live, 320, 240);
+        Write(live, "TriggerMode", kTriggerModeOn);
+    });
+
+    const std::string path = live.Dir().file("across.avi");
+    RecordMotionJpeg(live, path, 1000);
+    WaitLive(200);
+    RecordingProgressBar* bar = live.Window().RecordingBar();
+    ASSERT_TRUE(bar->isVisible());
+    EXPECT_EQ(bar->Text(), QStringLiteral("Recording: 0 of 1000 frames, 0:00"));
+    EXPECT_TRUE(bar->StopButton()->isEnabled());
+    // A few frames on request, then the format and area change.
+    constexpr int kTriggered = 3;
+    for (int i = 0; i < kTriggered; ++i) {
+        ASSERT_TRUE(ExecuteCommand(Features(live), "TriggerSoftware"));
+        WaitLive(300);
+    }
+    EXPECT_TRUE(bar->Text().startsWith(QStringLiteral("Recording: 3 of 1000 frames, 0:0"))) << bar->Text().toStdString();
+    live.SaveScreenshot(QStringLiteral("live-recording-progress"));
+
+    ChangeStopped(live, [&] {
+        Write(live, "PixelFormat", kPixelMono16);
+        WriteArea(live, 640, 480);
+        Write(live, "TriggerMode", 0);
+    });
+    QElapsedTimer timer;
+    timer.start();
+    while (bar->isVisible() && timer.elapsed() < 5000)
+        WaitLive(20);
+    EXPECT_FALSE(bar->isVisible());
+    EXPECT_EQ(live.Context().recordingInProgress, 0);
+    const QStringList texts = live.Prompts().Texts();
+    ASSERT_GE(texts.size(), 2) << texts.join('|').toStdString();
+    EXPECT_EQ(texts[texts.size() - 2], QStringLiteral("AVI File Created."));
+    EXPECT_TRUE(texts.last().contains(QStringLiteral("image format or size changed"))) << texts.last().toStdString();
+    EXPECT_EQ(DecodeErrors(path), "");
+    EXPECT_EQ(Probe(path)["width"], "320");
+    EXPECT_EQ(Probe(path)["nb_read_packets"], std::to_string(kTriggered));
+}
+
+TEST(LivePreviewRestart, StopRecordingFinalisesTheFileWithItsFrames)
+{
+    LiveMainWindow live;
+    SimOptions options;
+    options.width = 320;
+    options.height = 240;
+    ASSERT_TRUE(live.Start(options));
+    const std::string path = live.Dir().file("stopped.avi");
+    RecordMotionJpeg(live, path, 100000);
+    WaitLive(1000);
+    RecordingProgressBar* bar = live.Window().RecordingBar();
+    ASSERT_TRUE(bar->isVisible());
+    EXPECT_TRUE(bar->Text().endsWith(QStringLiteral(" of 100000 frames, 0:01")) ||
+                bar->Text().endsWith(QStringLiteral(" of 100000 frames, 0:00")))
+        << bar->Text().toStdString();
+    bar->StopButton()->click();
+    WaitLive(200);
+    EXPECT_FALSE(bar->isVisible());
+    EXPECT_EQ(live.Prompts().Texts(), QStringList{QStringLiteral("AVI File Created.")});
+    EXPECT_EQ(DecodeErrors(path), "");
+    EXPECT_GT(std::stoi(Probe(path)["nb_read_packets"]), 10);
+}
+
+TEST(LivePreviewRestart, ALostCameraIsAnnouncedAndItsLiveImageResumesWhenItIsBack)
+{
+    LiveMainWindow live;
+    SimOptions options;
+    options.width = 320;
+    options.height = 240;
+    ASSERT_TRUE(live.Start(options));
+
+    live.Camera().Stop();
+    QElapsedTimer timer;
+    timer.start();
+    while (!live.Prompts().Texts().join(' ').contains(QStringLiteral("no longer answers")) && timer.elapsed() < 5000)
+        WaitLive(20);
+    EXPECT_LT(timer.elapsed(), 2000);
+    ASSERT_EQ(live.Prompts().Texts().size(), 1);
+    const CDeviceInfo& camera = *live.Context().FirstCamera();
+    EXPECT_EQ(live.Prompts().Texts().front(),
+              QStringLiteral("The camera %1 (%2) at %3 no longer answers. The live image resumes when it is back.")
+                  .arg(QString::fromStdString(camera.GetModel()), QString::fromStdString(camera.GetMACAddress()),
+                       QString::fromStdString(camera.GetIPAddress())));
+    EXPECT_TRUE(live.Window().windowTitle().endsWith(QStringLiteral(" - camera lost")));
+
+    options.interfaceAddress = TestAddress(0);
+    ASSERT_TRUE(live.Camera().Start(options)) << live.Camera().ErrorText();
+    EXPECT_TRUE(ShowsFramesWithin(live, 5000));
+    EXPECT_FALSE(live.Window().windowTitle().contains(QStringLiteral("camera lost")));
+
+    // A camera lost again is announced again, and closing does not wait for it.
+    live.Camera().Stop();
+    timer.restart();
+    while (live.Prompts().Texts().size() < 2 && timer.elapsed() < 5000)
+        WaitLive(20);
+    EXPECT_EQ(live.Prompts().Texts().size(), 2);
+    timer.restart();
+    live.Window().StopPreview();
+    EXPECT_LT(timer.elapsed(), 1000);
+}
