@@ -176,7 +176,11 @@ TEST_F(SimCameraSdkTest, FramesArriveInTheCamerasFormatAndGeometry)
     uint64_t lastBlock = 0;
     for (int frame = 0; frame < 3; ++frame) {
         SdkBuffer* buffer = nullptr;
-        ASSERT_TRUE(pipeline.RetrieveNextBuffer(buffer, 3000).IsOK());
+        // A loaded machine may drop a packet of a frame now and then.
+        SdkResult retrieved = pipeline.RetrieveNextBuffer(buffer, 3000);
+        for (int retry = 0; retrieved.GetCode() == SdkResult::MISSING_PACKETS && retry < 3; ++retry)
+            retrieved = pipeline.RetrieveNextBuffer(buffer, 3000);
+        ASSERT_TRUE(retrieved.IsOK()) << retrieved.GetCode();
         EXPECT_EQ(buffer->GetImage()->GetWidth(), 160u);
         EXPECT_EQ(buffer->GetImage()->GetHeight(), 120u);
         EXPECT_EQ(buffer->GetImage()->GetPixelType(), pixelFormat);
