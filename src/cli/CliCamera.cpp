@@ -50,6 +50,11 @@ bool Connect(const std::string& address, SdkDevice& device, std::ostream& err)
 
 } // namespace
 
+void ErrorStreamReporter::ReportSerialError(const std::string& text)
+{
+    err_ << "lumivex-cli: " << QString::fromStdString(text).simplified().toStdString() << '\n';
+}
+
 CliCameraOptions ParseCameraOptions(const std::vector<std::string>& args)
 {
     CliCameraOptions options;

@@ -5,7 +5,22 @@
 #include <string>
 #include <vector>
 
+#include "camera/CRS232C_OM.h"
+
+#include <iosfwd>
+
 class SdkDevice;
+
+// Problems of the serial channel that connecting reads the option board
+// through go to err rather than into message boxes.
+class ErrorStreamReporter : public SerialErrorReporter {
+public:
+    explicit ErrorStreamReporter(std::ostream& err) : err_(err) {}
+    void ReportSerialError(const std::string& text) override;
+
+private:
+    std::ostream& err_;
+};
 
 // The command line of a command that works on one camera:
 // -c ADDR / --camera ADDR / --camera=ADDR, -h / --help, then operands.

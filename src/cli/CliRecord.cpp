@@ -100,20 +100,6 @@ QString ParseRecordOptions(const std::vector<std::string>& args, RecordRequest& 
     return {};
 }
 
-// Problems of the serial channel that connecting reads the option board
-// through go to err rather than into message boxes.
-class ErrorStreamReporter : public SerialErrorReporter {
-public:
-    explicit ErrorStreamReporter(std::ostream& err) : err_(err) {}
-    void ReportSerialError(const std::string& text) override
-    {
-        err_ << "lumivex-cli: " << QString::fromStdString(text).simplified().toStdString() << '\n';
-    }
-
-private:
-    std::ostream& err_;
-};
-
 // The acquisition thread's conversion, as the viewer does it.
 class PixelConverter : public FrameConverter {
 public:
