@@ -247,9 +247,11 @@ void SaveSections(Writer& out, const Sections& s)
         if (features->Get(key))
             out.Page(trigger, CLxCtrlMainDlg::kTriggerTab, key);
     }
-    const ::PulseTiming timing = s.Timing();
-    out.Int(trigger, "PulseWidth", timing.duration);
-    out.Int(trigger, "PulseDelay", timing.delay);
+    if (features->Get("TimerDurationRaw")) {
+        const ::PulseTiming timing = s.Timing();
+        out.Int(trigger, "PulseWidth", timing.duration);
+        out.Int(trigger, "PulseDelay", timing.delay);
+    }
 
     const std::string roi = s.Name("ROI");
     const AoiRect area = s.Area();
