@@ -211,7 +211,7 @@ TEST_F(CliTest, ConvertSavesARawFrameThroughTheViewersConversion)
         {{"--pixel-format", "Mono8"}, "grey.png", QImage::Format_Grayscale8, QColor(0, 0, 0)},
         // Mirrored both ways: the last pixel comes first.
         {{"--pixel-format=Mono8", "--mirror", "3"}, "mirrored.bmp", QImage::Format_Grayscale8, QColor(255, 255, 255)},
-        {{"--pixel-format", "BayerRG8", "--interpolation", "1"}, "colour.tif", QImage::Format_Invalid, QColor()},
+        {{"--pixel-format", "BayerRG8", "--interpolation", "1"}, "colour.jpg", QImage::Format_Invalid, QColor()},
     };
     for (const Case& c : cases) {
         std::vector<std::string> arguments{"convert"};
