@@ -3,12 +3,9 @@
 #include "cli/CliCamera.h"
 
 #include "camera/CDeviceInfo.h"
-#include "camera/CRS232C_OM.h"
 #include "capture/SaveImageFile.h"
 #include "imaging/PixelConversion.h"
 #include "imaging/PixelFormat.h"
-#include "sdk/SdkDeviceInfo.h"
-#include "sdk/SdkDiscovery.h"
 #include "sdk/SdkPipeline.h"
 
 #include <QString>
@@ -295,16 +292,10 @@ int CliSnapshot(CliContext& context)
     if (const QString problem = CheckConversionOptions(options, interpolation, mirror); !problem.isEmpty())
         return UsageError(context, problem, usage);
 
-    SdkDeviceInfo info;
     ErrorStreamReporter reporter(context.err);
     CDeviceInfo camera;
-    camera.GetSerial().SetReporter(&reporter);
-    if (!SdkDeviceInfoFromAddress(options.camera, info) || camera.Connect(&info) != 1) {
-        context.err << LumivexCli::tr("lumivex-cli: cannot connect to the camera at %1\n")
-                           .arg(QString::fromStdString(options.camera))
-                           .toStdString();
+    if (!ConnectCameraInfo(context, options.camera, camera, reporter))
         return kCliFailure;
-    }
     SdkPipeline& pipeline = camera.GetPipeline();
     pipeline.Start();
     camera.StartAcquisition();

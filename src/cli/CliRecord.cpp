@@ -181,16 +181,10 @@ int CliRecord(CliContext& context)
     }
     const std::string& path = options.operands.front();
 
-    SdkDeviceInfo info;
     ErrorStreamReporter reporter(context.err);
     CDeviceInfo camera;
-    camera.GetSerial().SetReporter(&reporter);
-    if (!SdkDeviceInfoFromAddress(options.address, info) || camera.Connect(&info) != 1) {
-        context.err << LumivexCli::tr("lumivex-cli: cannot connect to the camera at %1\n")
-                           .arg(QString::fromStdString(options.address))
-                           .toStdString();
+    if (!ConnectCameraInfo(context, options.address, camera, reporter))
         return kCliFailure;
-    }
     RecorderSlot slot;
     HandOffRecords records;
     records.recorder = &slot;
