@@ -20,7 +20,11 @@ LaunchOptions ParseLaunchOptions(const QStringList& arguments)
     LaunchOptions options;
     for (qsizetype i = 0; i < arguments.size() && options.error.isEmpty(); ++i) {
         const QString& argument = arguments[i];
-        if (argument == kDemo) {
+        if (argument == QLatin1String("--help") || argument == QLatin1String("-h")) {
+            options.help = true;
+        } else if (argument == QLatin1String("--version")) {
+            options.version = true;
+        } else if (argument == kDemo) {
             options.demoCameras = 1;
         } else if (argument.startsWith(kDemo + QLatin1Char('='))) {
             bool number = false;
@@ -51,6 +55,19 @@ LaunchOptions ParseLaunchOptions(const QStringList& arguments)
         options.error = QCoreApplication::translate("LaunchOptions", "--connect takes at most %1 cameras.")
                             .arg(LaunchOptions::kMaxCameras);
     return options;
+}
+
+QString LaunchUsage()
+{
+    return QCoreApplication::translate(
+        "LaunchOptions",
+        "usage: lumivex [--demo[=N]] [--connect [ADDR[,ADDR...]]] [--help] [--version]\n"
+        "  --demo[=N]        start N simulated cameras (1 to %1, default 1) on 127.0.0.1 to 127.0.0.N\n"
+        "  --connect [ADDR]  connect these cameras (at most %1, comma separated) without the\n"
+        "                    selection dialog; with --demo and no address, the simulated cameras\n"
+        "  --help, -h        print this text and exit\n"
+        "  --version         print the version and exit\n")
+        .arg(LaunchOptions::kMaxCameras);
 }
 
 std::string DemoCameraAddress(int number)

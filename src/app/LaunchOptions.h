@@ -12,9 +12,13 @@
 //   --connect ADDR[,ADDR...]   connect these cameras (at most 4, in order) and
 //                              open the main window without the selection dialog;
 //                              with --demo and no address, the simulated cameras
+//   --help, -h                 print the usage and exit
+//   --version                  print the version and exit
 struct LaunchOptions {
     static constexpr int kMaxCameras = 4;
 
+    bool help = false;
+    bool version = false;
     int demoCameras = 0;
     bool connect = false;
     std::vector<std::string> connectAddresses;
@@ -24,5 +28,7 @@ struct LaunchOptions {
 
 // arguments: the program's arguments without the program itself.
 LaunchOptions ParseLaunchOptions(const QStringList& arguments);
+// The usage text that --help prints, and that follows a command line error.
+QString LaunchUsage();
 // The address of simulated camera number (1-based).
 std::string DemoCameraAddress(int number);

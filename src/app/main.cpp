@@ -1,6 +1,7 @@
 // Lumivex: the viewer and control tool for GigE Vision cameras.
 #include "app/CLumivexApp.h"
 #include "app/LaunchOptions.h"
+#include "app/ProductVersion.h"
 #include "camera/MessagePrompts.h"
 
 #include <QApplication>
@@ -9,16 +10,29 @@
 
 int main(int argc, char** argv)
 {
+    // --help and --version answer before the window system is opened, so
+    // that they work without a display.
+    QStringList early;
+    for (int i = 1; i < argc; ++i)
+        early << QString::fromLocal8Bit(argv[i]);
+    const LaunchOptions asked = ParseLaunchOptions(early);
+    if (asked.help) {
+        std::fputs(LaunchUsage().toLocal8Bit().constData(), stdout);
+        return 0;
+    }
+    if (asked.version) {
+        const ProductVersion version = LumivexProductVersion();
+        std::printf("lumivex %d.%d.%d\n", version.major, version.minor, version.patch);
+        return 0;
+    }
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Lumivex"));
     QStringList arguments = QApplication::arguments();
     arguments.removeFirst();
     const LaunchOptions options = ParseLaunchOptions(arguments);
     if (!options.error.isEmpty()) {
-        std::fprintf(stderr, "lumivex: %s\n%s\n", options.error.toLocal8Bit().constData(),
-                     QApplication::translate("main", "usage: lumivex [--demo[=N]] [--connect [ADDR[,ADDR...]]]")
-                         .toLocal8Bit()
-                         .constData());
+        std::fprintf(stderr, "lumivex: %s\n%s", options.error.toLocal8Bit().constData(),
+                     LaunchUsage().toLocal8Bit().constData());
         return 2;
     }
     CLumivexApp app(QApplication::applicationFilePath(), options, MessagePrompts::System());

@@ -347,13 +347,19 @@ void CDeviceDlg::ShowCamera(int index)
         return;
     }
     SdkGenParameterArray* features = camera->Features();
+    // Cameras whose description lacks the GigE Vision address features have
+    // them in their bootstrap registers, which discovery read at connect.
     int32_t address = 0;
-    address_->setText(ReadFeatureValue(features, kCurrentAddress, address) ? FormatIPv4(static_cast<uint32_t>(address))
-                                                                          : QString());
+    std::optional<uint32_t> shownAddress;
+    if (ReadFeatureValue(features, kCurrentAddress, address))
+        shownAddress = static_cast<uint32_t>(address);
+    else
+        shownAddress = ParseIPv4(camera->GetIPAddress());
+    address_->setText(shownAddress ? FormatIPv4(*shownAddress) : QString());
     std::string text;
     model_->setText(ReadFeatureText(features, kModelName, text) ? QString::fromStdString(text) : QString());
     const std::optional<uint64_t> mac = ReadMACAddress(features);
-    macAddress_->setText(mac ? FormatMACAddress(*mac) : QString());
+    macAddress_->setText(mac ? FormatMACAddress(*mac) : QString::fromStdString(camera->GetMACAddress()));
     const std::optional<std::string> nicText = ReadLinkText(camera->GetDevice().GetGenLink(), kNICAddress);
     const std::optional<uint32_t> nic = nicText ? ParseIPv4(*nicText) : std::nullopt;
     nicAddress_->setText(nic ? FormatIPv4(*nic) : QString());

@@ -33,7 +33,8 @@ public:
 
     // What the dialog reaches outside itself; tests stand their own in.
     struct Services {
-        // The SDK's finder window: OK with the chosen camera, ABORTED, or another failure.
+        // The SDK's finder window: OK with the chosen camera, ABORTED, CANCEL
+        // (the user closed the list; nothing to say), or another failure.
         std::function<SdkResult(std::optional<SdkDeviceInfo>& selected)> findCamera;
         // A new, unconnected camera object.
         std::function<std::unique_ptr<CDeviceInfo>()> makeCamera;

@@ -1,5 +1,6 @@
 #include "cli/CliCamera.h"
 
+#include "camera/CDeviceInfo.h"
 #include "sdk/SdkDevice.h"
 #include "sdk/SdkDiscovery.h"
 
@@ -49,6 +50,24 @@ bool Connect(const std::string& address, SdkDevice& device, std::ostream& err)
 }
 
 } // namespace
+
+void ErrorStreamReporter::ReportSerialError(const std::string& text)
+{
+    err_ << "lumivex-cli: " << QString::fromStdString(text).simplified().toStdString() << '\n';
+}
+
+bool ConnectCameraInfo(CliContext& context, const std::string& address, CDeviceInfo& camera,
+                       ErrorStreamReporter& reporter)
+{
+    camera.GetSerial().SetReporter(&reporter);
+    SdkDeviceInfo info;
+    if (SdkDeviceInfoFromAddress(address, info) && camera.Connect(&info) == 1)
+        return true;
+    context.err << LumivexCli::tr("lumivex-cli: cannot connect to the camera at %1\n")
+                       .arg(QString::fromStdString(address))
+                       .toStdString();
+    return false;
+}
 
 CliCameraOptions ParseCameraOptions(const std::vector<std::string>& args)
 {

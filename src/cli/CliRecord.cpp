@@ -103,20 +103,6 @@ QString ParseRecordOptions(const std::vector<std::string>& args, RecordRequest& 
     return {};
 }
 
-// Problems of the serial channel that connecting reads the option board
-// through go to err rather than into message boxes.
-class ErrorStreamReporter : public SerialErrorReporter {
-public:
-    explicit ErrorStreamReporter(std::ostream& err) : err_(err) {}
-    void ReportSerialError(const std::string& text) override
-    {
-        err_ << "lumivex-cli: " << QString::fromStdString(text).simplified().toStdString() << '\n';
-    }
-
-private:
-    std::ostream& err_;
-};
-
 // The acquisition thread's conversion, as the viewer does it.
 class PixelConverter : public FrameConverter {
 public:
@@ -198,16 +184,10 @@ int CliRecord(CliContext& context)
     }
     const std::string& path = options.operands.front();
 
-    SdkDeviceInfo info;
     ErrorStreamReporter reporter(context.err);
     CDeviceInfo camera;
-    camera.GetSerial().SetReporter(&reporter);
-    if (!SdkDeviceInfoFromAddress(options.address, info) || camera.Connect(&info) != 1) {
-        context.err << LumivexCli::tr("lumivex-cli: cannot connect to the camera at %1\n")
-                           .arg(QString::fromStdString(options.address))
-                           .toStdString();
+    if (!ConnectCameraInfo(context, options.address, camera, reporter))
         return kCliFailure;
-    }
     RecorderSlot slot;
     HandOffRecords records;
     records.recorder = &slot;

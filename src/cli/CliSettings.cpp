@@ -2,8 +2,6 @@
 
 #include "camera/CDeviceInfo.h"
 #include "controls/CameraSettingsFile.h"
-#include "sdk/SdkDeviceInfo.h"
-#include "sdk/SdkDiscovery.h"
 
 #include <QString>
 
@@ -31,14 +29,10 @@ int CliSettings(CliContext& context)
         context.err << usage.toStdString();
         return kCliUsageError;
     }
-    SdkDeviceInfo info;
+    ErrorStreamReporter reporter(context.err);
     CDeviceInfo camera;
-    if (!SdkDeviceInfoFromAddress(options.address, info) || camera.Connect(&info) != 1) {
-        context.err << LumivexCli::tr("lumivex-cli: cannot connect to the camera at %1\n")
-                           .arg(QString::fromStdString(options.address))
-                           .toStdString();
+    if (!ConnectCameraInfo(context, options.address, camera, reporter))
         return kCliFailure;
-    }
     const std::string& path = options.operands[1];
     if (save)
         return SaveCameraSettings(path, camera) ? kCliSuccess : kCliFailure;

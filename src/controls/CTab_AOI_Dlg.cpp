@@ -90,6 +90,9 @@ CTab_AOI_Dlg::CTab_AOI_Dlg(QWidget* parent) : CTabDialog(QT_TRANSLATE_NOOP("CTab
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(activate_);
     buttons->addWidget(undo_);
+    areaNote_ = new QLabel(this);
+    areaNote_->setObjectName(QStringLiteral("AreaNote"));
+    buttons->addWidget(areaNote_);
     buttons->addStretch();
     grid->addLayout(buttons, kAreaRowCount, kLabelColumn, 1, kExtraColumn + 1);
 
@@ -254,8 +257,19 @@ void CTab_AOI_Dlg::ApplyEnablingRules()
     }
 }
 
+namespace {
+
+QString AreaText(const AoiRect& area)
+{
+    return QStringLiteral("X %1, Y %2, %3 x %4").arg(area.offsetX).arg(area.offsetY).arg(area.width).arg(area.height);
+}
+
+} // namespace
+
 void CTab_AOI_Dlg::Activate()
 {
+    const AoiRect asked = edited_;
+    areaNote_->clear();
     AoiRect area = AlignToSteps(limits_, FitToUsable(limits_, edited_));
     edited_ = area;
     ShowArea();
@@ -271,6 +285,10 @@ void CTab_AOI_Dlg::Activate()
     if (CDeviceInfo* camera = Camera())
         camera->ReadGeometry();
     RefreshFromCamera();
+    // The sensor's limits, the steps or the camera itself may change what
+    // was asked for: say so rather than let the sliders snap back unexplained.
+    if (!(camera_ == asked))
+        areaNote_->setText(tr("The camera took %1 instead of %2.").arg(AreaText(camera_), AreaText(asked)));
 }
 
 void CTab_AOI_Dlg::Undo()

@@ -56,6 +56,8 @@ private:
     std::array<Row, kAreaRowCount> rows_{};
     QPushButton* activate_;
     QPushButton* undo_;
+    // Says what the camera took when it is not the area asked for.
+    QLabel* areaNote_;
     FloatEditBinding* frameRate_;
     std::array<IntSpinBinding*, 4> factors_{};
     AoiLimits limits_;

@@ -20,6 +20,19 @@
 namespace {
 
 const char* const kTimedMode = "Timed";
+const char* const kOffEntry = "Off";
+const char* const kModelCode = "ModelCode";
+
+// An automatic mode is on when its entry is anything but "Off" (whose value
+// differs between cameras); a mode that is a plain integer is on above 0, and
+// a missing or unreadable one is off.
+bool IsAutoOn(SdkGenParameterArray* features, const FeatureBinding& mode)
+{
+    std::string entry;
+    if (ReadFeatureText(features, mode.Feature(), entry))
+        return entry != kOffEntry;
+    return mode.Remembered() > 0;
+}
 
 using Unreadable = ValueComboBinding::Unreadable;
 using Write = EnumComboBinding::Write;
@@ -154,11 +167,14 @@ void CTab_GainShutter_Dlg::RefreshFromCamera()
 
 void CTab_GainShutter_Dlg::ApplyEnablingRules()
 {
-    const bool gainAuto = gainAuto_->Remembered() != 0;
-    const bool exposureAuto = exposureAuto_->Remembered() != 0;
-    const bool iris = irisLens_->Remembered() != 0;
+    SdkGenParameterArray* features = Features();
+    const bool gainAuto = IsAutoOn(features, *gainAuto_);
+    const bool exposureAuto = IsAutoOn(features, *exposureAuto_);
+    const bool iris = irisLens_->Remembered() > 0;
+    // A camera without ExposureMode always exposes for the set time.
     std::string exposureMode;
-    const bool timed = ReadFeatureText(Features(), exposureMode_->Feature(), exposureMode) && exposureMode == kTimedMode;
+    const bool timed = !exposureMode_->IsOffered() ||
+                       (ReadFeatureText(features, exposureMode_->Feature(), exposureMode) && exposureMode == kTimedMode);
 
     exposureMode_->SetEnabled(!exposureAuto);
     shutter_->Exposure().SetEnabled(timed && !exposureAuto);
@@ -182,6 +198,17 @@ void CTab_GainShutter_Dlg::ShowDecibels(int32_t gain)
     const CDeviceInfo* camera = Camera();
     if (!camera)
         return;
+    // A standard float Gain is in decibels already. A raw gain has a
+    // decibel scale only on the cameras whose option electronics report it,
+    // which identify themselves by ModelCode.
+    if (gain_->IsFloat()) {
+        decibels_->setText(QString::asprintf("%.03f dB", gain_->ShownValue()));
+        return;
+    }
+    if (!IsFeatureAvailable(Features(), kModelCode)) {
+        decibels_->clear();
+        return;
+    }
     decibels_->setText(QString::fromStdString(
         GainDecibelText(camera->GetGainScaleKind(), camera->GetGainOffset1(), camera->GetGainOffset2(), gain)));
 }

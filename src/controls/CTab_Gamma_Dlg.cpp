@@ -39,10 +39,10 @@ CTab_Gamma_Dlg::CTab_Gamma_Dlg(QWidget* parent) : CTabDialog(QT_TRANSLATE_NOOP("
     reload_->setObjectName(QStringLiteral("ReloadGammaData"));
     grid->addWidget(reloadLabel, 1, kLabelColumn);
     grid->addWidget(reload_, 1, kControlColumn, Qt::AlignLeft);
-    auto* reload = new CommandButtonBinding(*this, {QT_TR_NOOP("EEPROM->Register"), "ReloadGammaData", "20H_ 60H.7"},
-                                            reload_);
+    reloadCommand_ = new CommandButtonBinding(
+        *this, {QT_TR_NOOP("EEPROM->Register"), "ReloadGammaData", "20H_ 60H.7"}, reload_);
     reloadLabel->setText(tr("Reload Gamma Data"));
-    reload->AddCompanion(reloadLabel);
+    reloadCommand_->AddCompanion(reloadLabel);
     grid->setColumnStretch(kExtraColumn, 1);
 
     auto* correction = new QGroupBox(this);
@@ -93,17 +93,24 @@ void CTab_Gamma_Dlg::InitControls()
 
 void CTab_Gamma_Dlg::RefreshFromCamera()
 {
-    if (Features())
+    if (Features()) {
         mode_->Show();
+        reloadCommand_->Show();
+    }
     ApplyEnablingRules();
 }
 
 void CTab_Gamma_Dlg::ApplyEnablingRules()
 {
     const bool connected = Features() != nullptr;
-    for (QWidget* widget : {static_cast<QWidget*>(reload_), static_cast<QWidget*>(toRegister_),
-                            static_cast<QWidget*>(toEeprom_)})
-        widget->setEnabled(connected);
+    // The table goes to the option electronics, which only a camera with
+    // the program's gamma mode has.
+    const bool table = connected && mode_->IsOffered();
+    for (QPushButton* button : {toRegister_, toEeprom_}) {
+        button->setEnabled(table);
+        button->setToolTip(connected && !table ? tr("This camera does not offer a gamma table.") : QString());
+    }
+    reloadCommand_->SetEnabled(connected);
     mode_->SetEnabled(connected);
 }
 

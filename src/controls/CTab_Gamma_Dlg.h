@@ -4,6 +4,7 @@
 #include "controls/GammaTable.h"
 
 class QLineEdit;
+class CommandButtonBinding;
 class QPushButton;
 class QScrollBar;
 
@@ -36,6 +37,7 @@ private:
 
     ValueComboBinding* mode_;
     QPushButton* reload_;
+    CommandButtonBinding* reloadCommand_;
     QLineEdit* exponentEdit_;
     QScrollBar* exponent_;
     QPushButton* toRegister_;

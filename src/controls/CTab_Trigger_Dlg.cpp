@@ -18,6 +18,7 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QSlider>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -52,6 +53,17 @@ constexpr int32_t kDefaultDelayMax = 1;
 
 // How long the one-shot pulse holds the logic block's control input.
 constexpr std::chrono::milliseconds kOneShotPulse(10);
+
+// A standard camera's trigger features act on the trigger the selector
+// names; the pages set up the trigger of each frame.
+const char* const kTriggerSelector = "TriggerSelector";
+const char* const kFrameStart = "FrameStart";
+// Without the logic block's timer, the continuous trigger executes the
+// trigger command at the camera's frame rate, within these periods.
+const char* const kFrameRate = "AcquisitionFrameRate";
+constexpr int kFallbackTriggerPeriodMs = 100;
+constexpr int kMinTriggerPeriodMs = 10;
+constexpr int kMaxTriggerPeriodMs = 1000;
 
 // The logic block: outputs 4 and 9 each pass one input through (or-ed with
 // zeros); input 7 is the timer's output, input 5 the program's control bit.
@@ -154,6 +166,8 @@ CTab_Trigger_Dlg::CTab_Trigger_Dlg(QWidget* parent) : CTabDialog(QT_TRANSLATE_NO
         WriteDelay(DelayForIntervalUs(ParseDecimalInt(interval_.edit->text().toStdString()), timing_.duration));
     });
     connect(oneShot_, &QPushButton::clicked, this, &CTab_Trigger_Dlg::OneShot);
+    commandTimer_ = new QTimer(this);
+    connect(commandTimer_, &QTimer::timeout, this, [this] { ExecuteCommand(Features(), command_->Feature()); });
     connect(continuous_, &QPushButton::clicked, this, &CTab_Trigger_Dlg::ToggleContinuous);
 }
 
@@ -182,11 +196,16 @@ void CTab_Trigger_Dlg::InitControls()
 
 void CTab_Trigger_Dlg::RefreshFromCamera()
 {
-    if (Features()) {
+    SdkGenParameterArray* features = Features();
+    if (features && HasEnumEntry(features, kTriggerSelector, kFrameStart) &&
+        !EntryNameIs(features, kTriggerSelector, kFrameStart))
+        WriteEnumEntry(features, kTriggerSelector, kFrameStart);
+    if (features) {
         for (EnumComboBinding* combo : {triggerMode_, source_, softwareSource_, exposureMode_, activation_})
             combo->Show();
         shutter_->Exposure().Show();
         delay_->Show();
+        command_->Show();
         overlap_->Show();
         horizontalReset_->Show();
         ShowTimer();
@@ -290,8 +309,26 @@ void CTab_Trigger_Dlg::ConfigureLogicBlock()
     logicBlockConfigured_ = true;
 }
 
+bool CTab_Trigger_Dlg::HasLogicBlock() const
+{
+    return IsFeatureAvailable(Features(), kSoftwareTrigger);
+}
+
+int CTab_Trigger_Dlg::CommandTriggerPeriodMs() const
+{
+    double rate = 0.0;
+    if (!ReadFloatValue(Features(), kFrameRate, rate) || rate <= 0.0)
+        return kFallbackTriggerPeriodMs;
+    return std::clamp(static_cast<int>(1000.0 / rate), kMinTriggerPeriodMs, kMaxTriggerPeriodMs);
+}
+
 void CTab_Trigger_Dlg::OneShot()
 {
+    if (!HasLogicBlock()) {
+        // A standard camera: its own trigger command takes one frame.
+        ExecuteCommand(Features(), command_->Feature());
+        return;
+    }
     if (!logicBlockConfigured_)
         ConfigureLogicBlock();
     SdkGenParameterArray* features = Features();
@@ -308,10 +345,15 @@ void CTab_Trigger_Dlg::OneShot()
 
 void CTab_Trigger_Dlg::ToggleContinuous()
 {
-    if (!logicBlockConfigured_)
-        ConfigureLogicBlock();
     running_ = !running_;
-    {
+    if (!HasLogicBlock()) {
+        if (running_)
+            commandTimer_->start(CommandTriggerPeriodMs());
+        else
+            commandTimer_->stop();
+    } else {
+        if (!logicBlockConfigured_)
+            ConfigureLogicBlock();
         SdkGenParameterArray* features = Features();
         ScopedParamsUnlock unlock(features);
         const int32_t next = timerTriggerSource_ == kTimerIdle ? kTimerRunning : kTimerIdle;
@@ -332,19 +374,24 @@ void CTab_Trigger_Dlg::ApplyEnablingRules()
     const bool softwareSourceKnown = IsFeatureAvailable(features, softwareSource_->Feature());
     const bool plc = !softwareSourceKnown || softwareSource_->Remembered() == kSoftwareSourcePlc;
     const bool command = !softwareSourceKnown || softwareSource_->Remembered() == kSoftwareSourceCommand;
-    const bool timerIdle = timerTriggerSource_ != kTimerRunning;
-    const bool timed = EntryNameIs(features, exposureMode_->Feature(), "Timed");
+    const bool timerIdle = timerTriggerSource_ != kTimerRunning && !commandTimer_->isActive();
+    // A camera without ExposureMode always exposes for the set time.
+    const bool timed = !exposureMode_->IsOffered() || EntryNameIs(features, exposureMode_->Feature(), "Timed");
     const bool pulses = camera && on && software && plc;
+    // The pulse rows set the logic block's timer; a standard camera without
+    // one is triggered by its trigger command instead.
+    const bool timer = IsFeatureAvailable(features, kDuration);
+    const bool triggers = pulses && (HasLogicBlock() || command_->IsOffered());
 
     triggerMode_->SetEnabled(camera && timerIdle);
     source_->SetEnabled(camera && timerIdle && on);
     softwareSource_->SetEnabled(camera && timerIdle && on && software);
     exposureMode_->SetEnabled(camera);
     shutter_->Exposure().SetEnabled(camera && timed);
-    width_.SetEnabled(pulses);
-    interval_.SetEnabled(pulses);
-    continuous_->setEnabled(pulses);
-    oneShot_->setEnabled(pulses && !running_);
+    width_.SetEnabled(pulses && timer);
+    interval_.SetEnabled(pulses && timer);
+    continuous_->setEnabled(triggers);
+    oneShot_->setEnabled(triggers && !running_);
     command_->SetEnabled(camera && !running_ && on && software && command);
     for (FeatureBinding* row : std::initializer_list<FeatureBinding*>{activation_, delay_, overlap_, horizontalReset_})
         row->SetEnabled(camera && on);

@@ -10,13 +10,17 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QSlider;
+class QTimer;
 class ShutterControls;
 
 // "Trigger": how the camera starts an exposure (trigger mode, source,
 // software source, exposure mode and time, polarity, delay, overlap,
 // horizontal reset), and the program's software triggers: a one-shot pulse
 // and a continuous pulse train, both made by the camera's logic block from
-// its Timer1, and the camera's trigger command.
+// its Timer1, and the camera's trigger command. On a standard camera, which
+// has no logic block, one shot executes the trigger command once and the
+// continuous trigger executes it at the camera's frame rate; the page sets
+// the trigger features of the FrameStart trigger.
 class CTab_Trigger_Dlg : public CTabDialog {
     Q_OBJECT
 public:
@@ -50,6 +54,10 @@ private:
     void WriteTimer(int32_t duration, int32_t delay);
     void WriteDelay(int32_t delay);
     void ConfigureLogicBlock();
+    // Whether the camera has the logic block whose control bit and timer make
+    // the program's triggers; a standard camera has its trigger command only.
+    bool HasLogicBlock() const;
+    int CommandTriggerPeriodMs() const;
     void OneShot();
     void ToggleContinuous();
     void ApplyEnablingRules();
@@ -68,6 +76,9 @@ private:
     QPushButton* oneShot_;
     QPushButton* continuous_;
     CommandButtonBinding* command_;
+    // Executes the trigger command while a standard camera's continuous
+    // trigger runs.
+    QTimer* commandTimer_;
 
     PulseTiming timing_;
     int32_t timerTriggerSource_ = 0;

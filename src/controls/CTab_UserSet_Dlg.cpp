@@ -38,6 +38,8 @@ CTab_UserSet_Dlg::CTab_UserSet_Dlg(QWidget* parent)
     auto* saveButton = new QPushButton(this);
     saveButton->setObjectName(QStringLiteral("UserSetSave"));
     save_ = new CommandButtonBinding(*this, {QT_TR_NOOP("Execute"), "UserSetSave", nullptr}, saveButton);
+    load_->AddCompanion(loadLabel_);
+    save_->AddCompanion(saveLabel_);
     grid->addWidget(saveLabel_, 2, kLabelColumn);
     grid->addWidget(saveButton, 2, kControlColumn, Qt::AlignLeft);
 
@@ -68,6 +70,8 @@ void CTab_UserSet_Dlg::RefreshFromCamera()
             combo->FillEntries();
             combo->Show();
         }
+        load_->Show();
+        save_->Show();
     }
     ApplyEnablingRules();
 }
@@ -78,10 +82,8 @@ void CTab_UserSet_Dlg::ApplyEnablingRules()
     selector_->SetEnabled(connected);
     defaultSelector_->SetEnabled(connected);
     load_->SetEnabled(connected);
-    loadLabel_->setEnabled(connected);
     const bool saveUsable = connected && selector_->Remembered() != kFactorySet;
     save_->SetEnabled(saveUsable);
-    saveLabel_->setEnabled(saveUsable);
 }
 
 void CTab_UserSet_Dlg::OnSelectorChanged(int index)

@@ -9,10 +9,12 @@
 #include "controls/CTab_WB_Dlg.h"
 #include "controls/EnumFeatures.h"
 #include "controls/ScopedParamsUnlock.h"
+#include "controls/StandardFeatures.h"
 
 #include <QString>
 
 #include <array>
+#include <cctype>
 #include <charconv>
 #include <limits>
 
@@ -25,6 +27,7 @@ constexpr int kFiveLinesPresent = 1;
 constexpr int kTwoLines = 2;
 constexpr int kFiveLines = 5;
 constexpr int32_t kUint16Max = 0xFFFF;
+const char* const kModelCode = "ModelCode";
 
 const std::array<const char*, 12> kLightControlPageKeys = {
     "PriorityMode", "ExposureTimeRaw", "ExposureAuto", "Min_ShutterTime", "Max_ShutterTime", "GainRaw",
@@ -73,12 +76,16 @@ std::vector<std::string> WhiteBalanceGainKeys()
 class Sections {
 public:
     explicit Sections(CDeviceInfo& camera)
-        : camera_(camera), features_(camera.Features()), modelCode_(camera.ModelCode())
+        : camera_(camera), features_(camera.Features()), modelCode_(camera.ModelCode()), modelName_(ModelName(camera))
     {
     }
     virtual ~Sections() = default;
 
-    std::string Name(const char* prefix) const { return SettingsSection(prefix, modelCode_); }
+    std::string Name(const char* prefix) const
+    {
+        return features_ && features_->Get(kModelCode) ? SettingsSection(prefix, modelCode_)
+                                                       : SettingsSection(prefix, modelName_);
+    }
     int Lines() const { return camera_.GetSecondLineSource() == kFiveLinesPresent ? kFiveLines : kTwoLines; }
     double Version() const { return camera_.GetDeviceVersion(); }
 
@@ -92,6 +99,16 @@ public:
     CDeviceInfo& camera_;
     SdkGenParameterArray* features_;
     int32_t modelCode_;
+    std::string modelName_;
+
+private:
+    static std::string ModelName(CDeviceInfo& camera)
+    {
+        std::string name = camera.GetModel();
+        if (name.empty())
+            ReadFeatureText(camera.Features(), "DeviceModelName", name);
+        return name;
+    }
 };
 
 class DialogSections : public Sections {
@@ -166,9 +183,21 @@ public:
     {
         ok_ = profile_.WriteDouble(section, key, value) && ok_;
     }
+    // A page's value; nothing for a feature the camera lacks.
     void Page(const std::string& section, CLxCtrlMainDlg::Tab tab, const std::string& key)
     {
-        Int(section, key, sections_.Value(tab, key));
+        if (sections_.features_->Get(key))
+            Int(section, key, sections_.Value(tab, key));
+    }
+    // A standard feature the camera offers, read from it now: floats as
+    // floats, every other kind as an integer.
+    void Standard(const std::string& section, const std::string& key)
+    {
+        double value = 0.0;
+        if (ReadFloatValue(sections_.features_, key, value))
+            Float(section, key, value);
+        else
+            Camera(section, key);
     }
     // A value read from the camera now, written only when it can be read.
     void Camera(const std::string& section, const std::string& key)
@@ -212,14 +241,17 @@ void SaveSections(Writer& out, const Sections& s)
     const std::string trigger = s.Name("Trigger");
     for (const char* key : kTriggerIntKeys)
         out.Page(trigger, CLxCtrlMainDlg::kTriggerTab, key);
-    out.Float(trigger, "TriggerDelay", s.FloatValue(CLxCtrlMainDlg::kTriggerTab, "TriggerDelay"));
+    if (features->Get("TriggerDelay"))
+        out.Float(trigger, "TriggerDelay", s.FloatValue(CLxCtrlMainDlg::kTriggerTab, "TriggerDelay"));
     for (const char* key : {"TriggerOverlap", "TriggerHorizontalReset"}) {
         if (features->Get(key))
             out.Page(trigger, CLxCtrlMainDlg::kTriggerTab, key);
     }
-    const ::PulseTiming timing = s.Timing();
-    out.Int(trigger, "PulseWidth", timing.duration);
-    out.Int(trigger, "PulseDelay", timing.delay);
+    if (features->Get("TimerDurationRaw")) {
+        const ::PulseTiming timing = s.Timing();
+        out.Int(trigger, "PulseWidth", timing.duration);
+        out.Int(trigger, "PulseDelay", timing.delay);
+    }
 
     const std::string roi = s.Name("ROI");
     const AoiRect area = s.Area();
@@ -242,13 +274,17 @@ void SaveSections(Writer& out, const Sections& s)
         }
     }
 
+    for (const StandardSettingsKey& key : StandardSettingsKeys())
+        out.Standard(s.Name(key.section), key.feature);
+
     const std::string other = s.Name("Other");
     out.Page(other, CLxCtrlMainDlg::kOtherTab, "PixelFormat");
     // The vertical binning, less one: a load adds one back.
     if (s.IsColour())
         out.Int(other, "BinningVertical", s.BinningVertical() - 1);
     out.Page(other, CLxCtrlMainDlg::kOtherTab, "SmearHalfReduction");
-    out.Float(other, "AcquisitionFrameRate", s.FloatValue(CLxCtrlMainDlg::kOtherTab, "AcquisitionFrameRate"));
+    if (features->Get("AcquisitionFrameRate"))
+        out.Float(other, "AcquisitionFrameRate", s.FloatValue(CLxCtrlMainDlg::kOtherTab, "AcquisitionFrameRate"));
 }
 
 class Loader {
@@ -283,6 +319,17 @@ public:
             return false;
         value = ParseSettingsUint16(text, current);
         return true;
+    }
+    // A standard key, written back only when the file has it.
+    void Standard(const std::string& section, const std::string& key)
+    {
+        if (!profile_.HasKey(section, key))
+            return;
+        const SdkGenParameter* parameter = s_.features_->Get(key);
+        if (parameter && parameter->GetType() == SDK_GEN_FLOAT)
+            Float(section, key);
+        else
+            Int(section, key);
     }
     bool HasModel() const
     {
@@ -352,6 +399,13 @@ LoadResult Loader::Run()
         s_.camera_.SelectDigitizationTaps();
     Int(other, "BinningVertical", 1);
     Int(other, "SmearHalfReduction");
+    // After the program's own keys: a standard gain or exposure takes effect
+    // once the automatic modes above are off.
+    for (const StandardSettingsKey& key : StandardSettingsKeys())
+        Standard(s_.Name(key.section), key.feature);
+    // A camera without a frame rate has nothing to take last.
+    if (!s_.features_->Get("AcquisitionFrameRate"))
+        return LoadResult::Loaded;
     return Float(other, "AcquisitionFrameRate") ? LoadResult::Loaded : LoadResult::Failed;
 }
 
@@ -411,6 +465,16 @@ bool Loader::Axis(const char* offsetKey, const char* sizeKey, int32_t AoiRect::*
 std::string SettingsSection(const char* prefix, int32_t modelCode)
 {
     return prefix + QString::asprintf("-%04X", static_cast<unsigned>(modelCode)).toStdString();
+}
+
+std::string SettingsSection(const char* prefix, const std::string& modelName)
+{
+    std::string section = std::string(prefix) + '-';
+    for (const char c : modelName) {
+        const bool kept = std::isalnum(static_cast<unsigned char>(c)) || c == '-' || c == '_' || c == '.';
+        section += kept ? c : '_';
+    }
+    return section;
 }
 
 int32_t ParseSettingsInt(const std::string& text)

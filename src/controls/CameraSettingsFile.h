@@ -6,9 +6,13 @@
 class CDeviceInfo;
 class CLxCtrlMainDlg;
 
-// The camera settings file: the first camera's settings as it holds them, in INI sections named after the camera's model
-// code ("LightControl-01A2"), so that one file holds several models side by
-// side. Keys are written one by one, keeping every other section and key.
+// The camera settings file: the first camera's settings as it holds them, in
+// INI sections named after the camera's model code ("LightControl-01A2"), or
+// after its model name when it has no ModelCode ("LightControl-GV01"), so that
+// one file holds several models side by side. Keys are written one by one,
+// keeping every other section and key. Features the camera lacks are not
+// written; the standard features a camera may offer instead (Gain,
+// ExposureTime, ...) are kept as extra keys of the same sections.
 
 // Writes the sections of the connected model. Without a camera writes
 // nothing and succeeds.
@@ -30,6 +34,10 @@ LoadResult LoadCameraSettings(const std::string& path, CDeviceInfo& camera);
 
 // The section of that prefix for a model code: "ROI" and 0x1A2 give "ROI-01A2".
 std::string SettingsSection(const char* prefix, int32_t modelCode);
+// The section for a camera without ModelCode, by its model name: letters,
+// digits, '-', '_' and '.' kept, anything else as '_' ("ROI" and "GV 01"
+// give "ROI-GV_01").
+std::string SettingsSection(const char* prefix, const std::string& modelName);
 // An integer key's text: decimal digits with an optional leading '-'; any
 // other text, or a value beyond the signed 32-bit range, gives 0.
 int32_t ParseSettingsInt(const std::string& text);

@@ -10,7 +10,11 @@ CommandButtonBinding::CommandButtonBinding(BindingOwner& owner, const FeatureRow
       text_(row.label)
 {
     AddCompanion(button_);
-    connect(button_, &QPushButton::clicked, this, [this] { emit executed(ExecuteCommand(Features(), Feature())); });
+    connect(button_, &QPushButton::clicked, this, [this] {
+        const bool done = ExecuteCommand(Features(), Feature());
+        NoteWrite(done, button_->text(), QString());
+        emit executed(done);
+    });
 }
 
 void CommandButtonBinding::Init()

@@ -14,7 +14,7 @@ public:
 
     void Init() override;
     // A command has nothing to show.
-    void Show() override {}
+    void ShowValue() override {}
     QPushButton* Button() const { return button_; }
 
 signals:

@@ -35,7 +35,7 @@ void EnumComboBinding::FillEntries()
     }
 }
 
-void EnumComboBinding::Show()
+void EnumComboBinding::ShowValue()
 {
     SdkGenParameterArray* features = Features();
     if (!features)
@@ -58,7 +58,9 @@ void EnumComboBinding::OnActivated(int index)
     const int32_t value = options_.write == Write::ItemData
                               ? static_cast<int32_t>(combo_->itemData(index).toLongLong())
                               : index;
-    WriteFeatureValue(Features(), Feature(), value);
+    const QString asked = combo_->itemText(index);
+    const bool written = WriteFeatureValue(Features(), Feature(), value);
     Show();
+    NoteWrite(written, asked, written ? combo_->currentText() : QString());
     emit changed();
 }

@@ -25,7 +25,7 @@ public:
     EnumComboBinding(BindingOwner& owner, const FeatureRow& row, QLabel* label, QComboBox* combo, Options options);
 
     void Init() override;
-    void Show() override;
+    void ShowValue() override;
 
     // Refills the items from the camera's entries.
     void FillEntries();

@@ -1,13 +1,26 @@
 #include "controls/FeatureBinding.h"
 
+#include "camera/FeatureAccess.h"
 #include "controls/BindingOwner.h"
+#include "controls/StandardFeatures.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QLabel>
+#include <QToolTip>
+
+namespace {
+
+QString BindingText(const char* text)
+{
+    return QCoreApplication::translate("FeatureBinding", text);
+}
+
+} // namespace
 
 FeatureBinding::FeatureBinding(BindingOwner& owner, const FeatureRow& row, QLabel* label)
-    : QObject(owner.BindingParent()), owner_(owner), feature_(row.feature ? row.feature : ""), labelText_(row.label),
-      tooltip_(row.tooltip), label_(label)
+    : QObject(owner.BindingParent()), owner_(owner), ownFeature_(row.feature ? row.feature : ""),
+      feature_(ownFeature_), labelText_(row.label), tooltip_(row.tooltip), label_(label)
 {
     if (label_)
         widgets_.push_back(label_);
@@ -15,30 +28,80 @@ FeatureBinding::FeatureBinding(BindingOwner& owner, const FeatureRow& row, QLabe
 
 void FeatureBinding::Rebind(std::string feature, const char* tooltip)
 {
-    feature_ = std::move(feature);
+    ownFeature_ = std::move(feature);
+    feature_ = ownFeature_;
     tooltip_ = tooltip;
-    ApplyTooltip();
+    Resolve();
 }
 
 void FeatureBinding::Init()
 {
     if (label_ && labelText_)
         label_->setText(owner_.Translate(labelText_));
+    Resolve();
+}
+
+void FeatureBinding::Show()
+{
+    Resolve();
+    ShowValue();
+}
+
+void FeatureBinding::Resolve()
+{
+    SdkGenParameterArray* features = Features();
+    Access access = Access::Unknown;
+    if (features && !ownFeature_.empty()) {
+        feature_ = ResolveFeatureName(features, ownFeature_);
+        if (!IsFeatureAvailable(features, feature_))
+            access = Access::Absent;
+        else
+            access = IsFeatureWritable(features, feature_) ? Access::Writable : Access::ReadOnly;
+    }
+    access_ = access;
     ApplyTooltip();
+    ApplyEnabled();
 }
 
 void FeatureBinding::ApplyTooltip()
 {
     if (widgets_.empty())
         return;
-    // Register texts are the same in every language.
-    widgets_.front()->setToolTip(tooltip_ ? QString::fromLatin1(tooltip_) : QString());
+    QString note;
+    if (access_ == Access::Absent)
+        note = BindingText(QT_TRANSLATE_NOOP("FeatureBinding", "This camera does not offer %1."))
+                   .arg(QString::fromStdString(ownFeature_));
+    else if (access_ == Access::ReadOnly)
+        note = BindingText(QT_TRANSLATE_NOOP("FeatureBinding", "%1 is read-only on this camera."))
+                   .arg(QString::fromStdString(feature_));
+    // Register texts are the same in every language; they describe the
+    // program's own feature only.
+    const bool own = feature_ == ownFeature_;
+    const QString registers = tooltip_ && own ? QString::fromLatin1(tooltip_) : QString();
+    for (size_t i = 0; i < widgets_.size(); ++i) {
+        QString text = note;
+        if (i == 0 && !registers.isEmpty())
+            text = note.isEmpty() ? registers : registers + QLatin1Char('\n') + note;
+        widgets_[i]->setToolTip(text);
+    }
 }
 
 void FeatureBinding::SetEnabled(bool enabled)
 {
-    for (QWidget* widget : widgets_)
-        widget->setEnabled(enabled);
+    enabledWanted_ = enabled;
+    ApplyEnabled();
+}
+
+void FeatureBinding::ApplyEnabled()
+{
+    const bool offered = access_ != Access::Absent;
+    const bool writable = access_ != Access::Absent && access_ != Access::ReadOnly;
+    for (QWidget* widget : widgets_) {
+        // A read-only row keeps its label readable; its input widgets show
+        // the value but take no input.
+        const bool input = widget != label_;
+        widget->setEnabled(enabledWanted_ && (input ? writable : offered));
+    }
 }
 
 void FeatureBinding::SetVisible(bool visible)
@@ -55,6 +118,23 @@ void FeatureBinding::AddCompanion(QWidget* widget)
 SdkGenParameterArray* FeatureBinding::Features() const
 {
     return owner_.Features();
+}
+
+void FeatureBinding::NoteWrite(bool written, const QString& asked, const QString& shown)
+{
+    const QString name = QString::fromStdString(feature_);
+    if (!written)
+        writeNote_ = BindingText(QT_TRANSLATE_NOOP("FeatureBinding", "The camera refused %1 for %2."))
+                         .arg(asked, name);
+    else if (!shown.isEmpty() && shown != asked)
+        writeNote_ = BindingText(QT_TRANSLATE_NOOP("FeatureBinding", "The camera set %1 to %2 instead of %3."))
+                         .arg(name, shown, asked);
+    else
+        writeNote_.clear();
+    if (writeNote_.isEmpty() || widgets_.empty())
+        return;
+    QWidget* input = widgets_.size() > 1 && widgets_.front() == label_ ? widgets_[1] : widgets_.front();
+    QToolTip::showText(input->mapToGlobal(QPoint(0, input->height())), writeNote_, input);
 }
 
 void FeatureBinding::WatchFocusLoss(QWidget* edit)

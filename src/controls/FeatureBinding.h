@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
 
 #include <cstdint>
 #include <string>
@@ -24,8 +25,14 @@ struct FeatureRow {
 // Base of the widget bindings of the control pages and their dialogs: ties a
 // label and its widgets to one camera feature of the owner's camera. Show reads the feature
 // and shows it; user actions write it and show the camera's value again.
-// No failure raises a message: the widgets keep what they showed and the
-// binding remembers -1.
+// No failure raises a message box: the widgets keep what they showed, the
+// binding remembers -1, and a write the camera refused or adjusted is noted
+// in a tooltip at the widget (WriteNote).
+//
+// The row binds the first of its feature's names (its own, then the standard
+// names) that the camera offers. A row whose feature the camera lacks stays
+// disabled with a tooltip that says so; a read-only feature is shown with its
+// input widgets disabled. SetEnabled asks for a state within these limits.
 //
 // The remembered value is the last value shown or written (0 until the first
 // show, -1 after a failed read); the settings file saves it.
@@ -37,20 +44,28 @@ public:
     // The binding lives as long as its owner.
     FeatureBinding(BindingOwner& owner, const FeatureRow& row, QLabel* label);
 
+    // The feature bound now: the row's own name or the standard name the
+    // camera offers instead.
     const std::string& Feature() const { return feature_; }
     // Binds the row to another feature (and register text) from now on.
     void Rebind(std::string feature, const char* tooltip);
     int32_t Remembered() const { return remembered_; }
 
-    // Reads the feature from the page's camera and shows it.
-    virtual void Show() = 0;
+    // Picks the name the camera offers, then reads the feature from the
+    // page's camera and shows it.
+    void Show();
     // One-time set-up: the label's text and tooltip; lists filled from the
     // camera. Pages call it for all their bindings through
     // CTabDialog::InitBindings.
     virtual void Init();
 
-    // The label and every widget of the row.
+    // The label and every widget of the row, within what the camera allows.
     void SetEnabled(bool enabled);
+    // Whether the camera offers the bound feature (true without a camera).
+    bool IsOffered() const { return access_ != Access::Absent; }
+    // What the last write's note said; empty when the camera took the value
+    // as asked.
+    const QString& WriteNote() const { return writeNote_; }
     void SetVisible(bool visible);
     // Adds a widget (unit text, preset button) that is enabled and shown
     // together with the row.
@@ -61,6 +76,11 @@ protected:
     BindingOwner& Owner() const { return owner_; }
     SdkGenParameterArray* Features() const;
     void Remember(int32_t value) { remembered_ = value; }
+    // Reads the bound feature and shows it.
+    virtual void ShowValue() = 0;
+    // After a write of the user's value: notes a refusal, or a value the
+    // camera shows other than the one asked for, at the row's widget.
+    void NoteWrite(bool written, const QString& asked, const QString& shown);
 
     // Calls FocusLost when the widget (an edit box) loses the keyboard focus.
     void WatchFocusLoss(QWidget* edit);
@@ -68,10 +88,19 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    enum class Access { Unknown, Absent, ReadOnly, Writable };
+
+    // Binds the first name the camera offers and learns its access.
+    void Resolve();
     void ApplyTooltip();
+    void ApplyEnabled();
 
     BindingOwner& owner_;
+    std::string ownFeature_;
     std::string feature_;
+    Access access_ = Access::Unknown;
+    bool enabledWanted_ = true;
+    QString writeNote_;
     const char* labelText_;
     const char* tooltip_;
     QLabel* label_;

@@ -1,6 +1,7 @@
 #include "controls/FloatEditBinding.h"
 
 #include "camera/FeatureAccess.h"
+#include "controls/StandardFeatures.h"
 #include "controls/TextNumbers.h"
 
 #include <QLineEdit>
@@ -11,13 +12,16 @@ FloatEditBinding::FloatEditBinding(BindingOwner& owner, const FeatureRow& row, Q
 {
     AddCompanion(edit_);
     connect(edit_, &QLineEdit::returnPressed, this, [this] {
-        WriteFloatClamped(Features(), Feature(), ParseDecimalNumber(edit_->text().toStdString()));
+        const double value = ParseDecimalNumber(edit_->text().toStdString());
+        const bool written = EnableStandardFeature(Features(), Feature()) &&
+                             WriteFloatClamped(Features(), Feature(), value);
         Show();
+        NoteWrite(written, QString::number(value, 'f', decimals_), written ? edit_->text() : QString());
     });
     WatchFocusLoss(edit_);
 }
 
-void FloatEditBinding::Show()
+void FloatEditBinding::ShowValue()
 {
     SdkGenParameterArray* features = Features();
     if (!features)

@@ -14,7 +14,7 @@ class FloatEditBinding : public FeatureBinding {
 public:
     FloatEditBinding(BindingOwner& owner, const FeatureRow& row, QLabel* label, QLineEdit* edit, int decimals);
 
-    void Show() override;
+    void ShowValue() override;
     // The value last shown or written; -1 when it could not be read.
     double RememberedFloat() const { return rememberedFloat_; }
     QLineEdit* Edit() const { return edit_; }

@@ -21,7 +21,7 @@ IntSpinBinding::IntSpinBinding(BindingOwner& owner, const FeatureRow& row, QLabe
     WatchFocusLoss(spin_->findChild<QLineEdit*>());
 }
 
-void IntSpinBinding::Show()
+void IntSpinBinding::ShowValue()
 {
     SdkGenParameterArray* features = Features();
     if (!features)
@@ -47,8 +47,9 @@ void IntSpinBinding::Show()
 
 void IntSpinBinding::Write(int32_t value)
 {
-    WriteFeatureValue(Features(), Feature(), value);
+    const bool written = WriteFeatureValue(Features(), Feature(), value);
     Show();
+    NoteWrite(written, QString::number(value), written ? QString::number(spin_->value()) : QString());
 }
 
 void IntSpinBinding::FocusLost()

@@ -16,7 +16,7 @@ public:
     IntSpinBinding(BindingOwner& owner, const FeatureRow& row, QLabel* label, QSpinBox* spin, int32_t fallbackMin,
                    int32_t fallbackMax);
 
-    void Show() override;
+    void ShowValue() override;
     QSpinBox* Spin() const { return spin_; }
 
 signals:

@@ -23,7 +23,7 @@ void ValueComboBinding::Init()
         combo_->addItem(Owner().Translate(item));
 }
 
-void ValueComboBinding::Show()
+void ValueComboBinding::ShowValue()
 {
     SdkGenParameterArray* features = Features();
     if (!features)
@@ -48,9 +48,12 @@ void ValueComboBinding::Select(int index)
 
 void ValueComboBinding::OnActivated(int index)
 {
-    if (WriteFeatureValue(Features(), Feature(), index))
+    const QString asked = combo_->itemText(index);
+    const bool written = WriteFeatureValue(Features(), Feature(), index);
+    if (written)
         Show();
     else
         Remember(-1);
+    NoteWrite(written, asked, written ? combo_->currentText() : QString());
     emit changed();
 }

@@ -26,7 +26,7 @@ public:
                       std::vector<const char*> items, Unreadable unreadable);
 
     void Init() override;
-    void Show() override;
+    void ShowValue() override;
 
     QComboBox* Combo() const { return combo_; }
 

@@ -25,7 +25,7 @@ SdkResult SdkDeviceFinderWnd::ShowModal()
     SdkDeviceFinderDialog dialog(std::move(devices));
     dialog.setWindowTitle(QString::fromStdString(title_));
     if (dialog.exec() != QDialog::Accepted)
-        return SdkResult::ABORTED;
+        return SdkResult::CANCEL;
     selected_ = dialog.Selected();
     return selected_ ? SdkResult::OK : SdkResult::ABORTED;
 }

@@ -14,7 +14,8 @@ public:
     ~SdkDeviceFinderWnd();
 
     void SetTitle(const std::string& title);
-    // OK with a camera selected gives OK; Cancel or closing gives ABORTED.
+    // OK with a camera selected gives OK, OK without one ABORTED; Cancel or
+    // closing gives CANCEL.
     SdkResult ShowModal();
     // The camera chosen by the last ShowModal that ended with OK, or none.
     std::optional<SdkDeviceInfo> GetSelected() const;

@@ -1,14 +1,19 @@
 #include "FakeCamera.h"
+#include "TempDir.h"
 
 #include "cli/CliCommand.h"
 
+#include <QColor>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QImage>
 #include <QProcess>
 #include <QThread>
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
 #include <memory>
 #include <sstream>
 
@@ -165,7 +170,7 @@ TEST_F(CliTest, MistakesGoToStandardErrorWithANonZeroExit)
 
 TEST_F(CliTest, EveryCommandHasHelp)
 {
-    for (const char* command : {"list", "features", "get", "set"}) {
+    for (const char* command : {"list", "features", "get", "set", "convert", "snapshot"}) {
         CliRun run = Cli({command, "--help"});
         EXPECT_EQ(run.status, 0) << command;
         EXPECT_EQ(run.out.rfind(std::string("Usage: lumivex-cli ") + command, 0), 0u) << run.out;
@@ -173,7 +178,7 @@ TEST_F(CliTest, EveryCommandHasHelp)
     }
     CliRun overview = Cli({"--help"});
     EXPECT_EQ(overview.status, 0);
-    for (const char* command : {"list", "features", "get", "set"})
+    for (const char* command : {"list", "features", "get", "set", "convert", "snapshot"})
         EXPECT_NE(overview.out.find(std::string("  ") + command + " "), std::string::npos) << command;
 }
 
@@ -219,4 +224,156 @@ TEST(CliRecord, ACameraKilledMidRecordingEndsTheProgramSoonAfterTheStallLimit)
     EXPECT_EQ(ffmpeg.exitCode(), 0);
     EXPECT_EQ(ffmpeg.readAllStandardError(), "");
     QFile::remove(path);
+}
+
+TEST_F(CliTest, ConvertSavesARawFrameThroughTheViewersConversion)
+{
+    TempDir dir;
+    // A 4 x 2 grey ramp and the same bytes as a Bayer RG frame.
+    const std::string raw = dir.file("frame.raw");
+    {
+        std::ofstream file(raw, std::ios::binary);
+        for (char value : {0, 40, 80, 120, 160, 200, 240, 255})
+            file.put(value);
+    }
+    struct Case {
+        std::vector<std::string> options;
+        const char* output;
+        QImage::Format grey;
+        QColor topLeft;
+    };
+    const Case cases[] = {
+        {{"--pixel-format", "Mono8"}, "grey.png", QImage::Format_Grayscale8, QColor(0, 0, 0)},
+        // Mirrored both ways: the last pixel comes first.
+        {{"--pixel-format=Mono8", "--mirror", "3"}, "mirrored.bmp", QImage::Format_Grayscale8, QColor(255, 255, 255)},
+        {{"--pixel-format", "BayerRG8", "--interpolation", "1"}, "colour.jpg", QImage::Format_Invalid, QColor()},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> arguments{"convert"};
+        arguments.insert(arguments.end(), c.options.begin(), c.options.end());
+        const std::string output = dir.file(c.output);
+        for (const char* part : {"--width", "4", "--height", "2"})
+            arguments.push_back(part);
+        arguments.push_back(raw);
+        arguments.push_back(output);
+        CliRun run = Cli(arguments);
+        ASSERT_EQ(run.status, 0) << c.output << run.err;
+        const QImage image(QString::fromStdString(output));
+        ASSERT_EQ(image.size(), QSize(4, 2)) << c.output;
+        if (c.grey != QImage::Format_Invalid) {
+            EXPECT_TRUE(image.isGrayscale()) << c.output;
+            EXPECT_EQ(image.pixelColor(0, 0), c.topLeft) << c.output;
+        } else {
+            EXPECT_FALSE(image.allGray()) << c.output;
+        }
+    }
+
+    // Mistakes: usage errors exit 2, a frame or file that cannot be done 1.
+    const std::string out = dir.file("out.png");
+    struct Mistake {
+        std::vector<std::string> arguments;
+        int status;
+        const char* says;
+    };
+    const Mistake mistakes[] = {
+        {{"convert", "--pixel-format", "Mono9", "--width", "4", "--height", "2", raw, out}, 2, "unknown pixel format"},
+        {{"convert", "--width", "4", "--height", "2", raw, out}, 2, "no pixel format"},
+        {{"convert", "--pixel-format", "Mono8", "--width", "0", "--height", "2", raw, out}, 2, "--width"},
+        {{"convert", "--pixel-format", "Mono8", "--width", "4", "--height", "2", "--interpolation", "6", raw, out},
+         2,
+         "--interpolation takes 0 to 5"},
+        {{"convert", "--pixel-format", "Mono8", "--width", "4", "--height", "2", "--mirror", "x", raw, out},
+         2,
+         "--mirror takes 0 to 3"},
+        {{"convert", "--pixel-format", "Mono8", "--width", "4", "--height", "2", raw}, 2, "name the raw input"},
+        {{"convert", "--pixel-format", "Mono16", "--width", "4", "--height", "2", raw, out}, 1, "need 16"},
+        {{"convert", "--pixel-format", "Mono8", "--width", "4", "--height", "2", raw, dir.file("out.gif")},
+         1,
+         "use .bmp"},
+        {{"convert", "--pixel-format", "Mono8", "--width", "4", "--height", "2", dir.file("none.raw"), out},
+         1,
+         "cannot read"},
+    };
+    for (const Mistake& mistake : mistakes) {
+        CliRun run = Cli(mistake.arguments);
+        EXPECT_EQ(run.status, mistake.status) << mistake.says;
+        EXPECT_NE(run.err.find(mistake.says), std::string::npos) << run.err;
+    }
+}
+
+TEST_F(CliTest, SnapshotAndRecordTakeFramesFromTheCamera)
+{
+    ASSERT_EQ(Cli({"set", "-c", Address(), "Width=64", "Height=48", "PixelFormat=Mono8"}).status, 0);
+    TempDir dir;
+    const std::string still = dir.file("snap.png");
+    CliRun snapshot = Cli({"snapshot", "-c", Address(), "-o", still, "--mirror", "1"});
+    ASSERT_EQ(snapshot.status, 0) << snapshot.err;
+    EXPECT_EQ(snapshot.out, "Saved 64 x 48 into " + still + "\n");
+    const QImage image(QString::fromStdString(still));
+    EXPECT_EQ(image.size(), QSize(64, 48));
+    EXPECT_TRUE(image.isGrayscale());
+
+    EXPECT_EQ(Cli({"snapshot", "-c", Address()}).status, 2);
+    EXPECT_EQ(Cli({"snapshot", "-o", still}).status, 2);
+    EXPECT_EQ(Cli({"snapshot", "-c", Address(), "-o", still, "--interpolation", "9"}).status, 2);
+    EXPECT_EQ(Cli({"snapshot", "-c", TestAddress(1), "-o", still}).status, 1);
+
+    const std::string movie = dir.file("movie.avi");
+    CliRun record = Cli({"record", "-c", Address(), "--frames", "5", movie});
+    ASSERT_EQ(record.status, 0) << record.err;
+    QProcess probe;
+    probe.start("ffprobe", {"-v", "error", "-count_frames", "-select_streams", "v:0", "-show_entries",
+                            "stream=nb_read_frames,width,height", "-of", "csv=p=0", QString::fromStdString(movie)});
+    ASSERT_TRUE(probe.waitForFinished(10000));
+    EXPECT_EQ(probe.readAllStandardOutput().trimmed(), "64,48,5");
+}
+
+// The settings file on Aravis's fake camera, with its own description and
+// with one that uses the standard float features: sections named after the
+// model name (it has no ModelCode), the standard features kept as extra keys,
+// and a load that restores them.
+TEST_F(CliTest, SettingsRoundTripOnCamerasWithoutTheProgramsFeatures)
+{
+    FakeCamera standard(TestAddress(1), {"-g", LUMIVEX_FAKE_STANDARD_XML});
+    ASSERT_TRUE(standard.IsReady());
+    struct Case {
+        std::string address;
+        std::vector<std::string> saved;    // NAME=VALUE set before the save
+        std::vector<std::string> changed;  // set after it
+        std::vector<std::string> keys;     // written into [LightControl-Fake]
+    };
+    const Case cases[] = {
+        {Address(), {"GainRaw=4", "ExposureTimeAbs=1500"}, {"GainRaw=9", "ExposureTimeAbs=3000"},
+         {"GainRaw=4", "ExposureTimeAbs=1500"}},
+        {standard.Address(), {"Gain=2.5", "ExposureTime=1200", "BlackLevel=3"},
+         {"Gain=8", "ExposureTime=5000", "BlackLevel=9"}, {"Gain=2.5", "ExposureTime=1200", "BlackLevel=3"}},
+    };
+    for (const Case& c : cases) {
+        TempDir dir;
+        const std::string path = dir.file("camera.cfg");
+        std::vector<std::string> set{"set", "-c", c.address};
+        set.insert(set.end(), c.saved.begin(), c.saved.end());
+        ASSERT_EQ(Cli(set).status, 0) << c.address;
+        ASSERT_EQ(Cli({"settings", "-c", c.address, "save", path}).status, 0) << c.address;
+        std::ifstream file(path);
+        const std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+        EXPECT_NE(text.find("[LightControl-Fake]"), std::string::npos) << text;
+        EXPECT_EQ(text.find("-0000]"), std::string::npos) << text;
+        EXPECT_EQ(text.find("=-1\n"), std::string::npos) << text;
+        for (const std::string& key : c.keys)
+            EXPECT_NE(text.find(key), std::string::npos) << key << "\n" << text;
+
+        set = {"set", "-c", c.address};
+        set.insert(set.end(), c.changed.begin(), c.changed.end());
+        ASSERT_EQ(Cli(set).status, 0) << c.address;
+        CliRun load = Cli({"settings", "-c", c.address, "load", path});
+        EXPECT_EQ(load.status, 0) << load.err;
+        std::vector<std::string> get{"get", "-c", c.address};
+        std::string expected;
+        for (const std::string& assignment : c.saved) {
+            get.push_back(assignment.substr(0, assignment.find('=')));
+            expected += assignment + "\n";
+        }
+        EXPECT_EQ(Cli(get).out, expected) << c.address;
+    }
 }

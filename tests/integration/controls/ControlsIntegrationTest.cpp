@@ -1,11 +1,14 @@
 // The control dialog and its pages against the simulated camera: the
 // bindings on the camera's own GenICam features, the one-push white balance
 // finishing in the camera, the trigger page's timer and logic block, and
-// the area dialogs. With LUMIVEX_SCREENSHOT_DIR set, the pages and dialogs
+// the area dialogs; and the pages on Aravis's fake camera, a camera the
+// program did not write. With LUMIVEX_SCREENSHOT_DIR set, the pages and dialogs
 // are also saved there as PNG files for a look at their layout.
+#include "FakeCamera.h"
 #include "SimControlTest.h"
 
 #include "camera/FeatureAccess.h"
+#include "camera/Thread.h"
 #include "camera/OverlayRegistry.h"
 #include "controls/CAlcAreaDlg.h"
 #include "controls/CAwbAreaDlg.h"
@@ -13,11 +16,16 @@
 #include "controls/CTabDialog.h"
 #include "controls/CTab_Trigger_Dlg.h"
 #include "controls/CTab_WB_Dlg.h"
+#include "controls/FeatureBinding.h"
+#include "imaging/PixelFrameConverter.h"
+#include "sdk/SdkDeviceInfo.h"
+#include "sdk/SdkDiscovery.h"
 
 #include <QComboBox>
 #include <QDir>
 #include <QGuiApplication>
 #include <QImage>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
@@ -185,3 +193,155 @@ TEST_F(ControlsIntegrationTest, AreaDialogsWriteOrderedBordersAndDrawThemOnTheIm
     if (const char* folder = std::getenv("LUMIVEX_SCREENSHOT_DIR"))
         frame.save(QDir(folder).filePath("alc-area-overlay.png"));
 }
+
+// The pages against a camera the program did not write: Aravis's fake
+// camera with its own description (GainRaw, ExposureTimeAbs, no option
+// electronics) and with one that uses the standard float Gain and
+// ExposureTime.
+namespace {
+
+struct ForeignDescription {
+    const char* name;
+    std::vector<std::string> arguments;
+    const char* gainFeature;
+    const char* gainTyped;
+    double gainWritten;
+    const char* decibels;
+    const char* exposureFeature;
+};
+
+const ForeignDescription kForeignDescriptions[] = {
+    {"default", {}, "GainRaw", "7", 7.0, "", "ExposureTimeAbs"},
+    {"standard", {"-g", LUMIVEX_FAKE_STANDARD_XML}, "Gain", "3.5", 3.5, "3.500 dB", "ExposureTime"},
+};
+
+class ForeignCameraTest : public ::testing::TestWithParam<ForeignDescription> {
+protected:
+    void SetUp() override
+    {
+        fake_ = std::make_unique<FakeCamera>(TestAddress(1), GetParam().arguments);
+        ASSERT_TRUE(fake_->IsReady());
+        SdkDeviceInfo info;
+        ASSERT_TRUE(SdkDeviceInfoFromAddress(fake_->Address(), info));
+        ASSERT_EQ(camera_.Connect(&info), 1);
+        host_.camera = &camera_;
+    }
+    void TearDown() override
+    {
+        camera_.StopAcquisition();
+        camera_.StopThread();
+        camera_.Disconnect();
+    }
+
+    // A float or integer feature's value; -1 when it cannot be read.
+    double Number(const char* feature)
+    {
+        double value = -1.0;
+        int32_t integer = 0;
+        if (ReadFloatValue(camera_.Features(), feature, value))
+            return value;
+        return ReadFeatureValue(camera_.Features(), feature, integer) ? integer : -1.0;
+    }
+    int32_t FrameCount() { return camera_.GetThread() ? camera_.GetThread()->FrameCounter() : 0; }
+    bool FramesArrive(int32_t more)
+    {
+        const int32_t wanted = FrameCount() + more;
+        return QTest::qWaitFor([&] { return FrameCount() >= wanted; }, 5000);
+    }
+
+    std::unique_ptr<FakeCamera> fake_;
+    CDeviceInfo camera_;
+    SimControlHost host_;
+    PixelFrameConverter converter_;
+};
+
+template <typename Widget>
+Widget* Find(QWidget* parent, const char* name)
+{
+    auto* widget = parent->findChild<Widget*>(name);
+    EXPECT_NE(widget, nullptr) << name;
+    return widget;
+}
+
+void Type(QLineEdit* edit, const char* text)
+{
+    edit->setText(QString::fromLatin1(text));
+    QTest::keyClick(edit, Qt::Key_Return);
+}
+
+} // namespace
+
+TEST_P(ForeignCameraTest, GainAndExposureThroughTheGainShutterPage)
+{
+    const ForeignDescription& description = GetParam();
+    CLxCtrlMainDlg dialog(host_);
+    CTabDialog* page = dialog.Page(CLxCtrlMainDlg::kGainShutterTab);
+    // The rows keep the program's own names as object names.
+    auto* gain = Find<QLineEdit>(page, "GainRawEdit");
+    auto* exposure = Find<QLineEdit>(page, "ExposureTimeRawEdit");
+    ASSERT_TRUE(gain->isEnabled());
+    ASSERT_TRUE(exposure->isEnabled());
+
+    Type(gain, description.gainTyped);
+    EXPECT_DOUBLE_EQ(Number(description.gainFeature), description.gainWritten);
+    // No decibel scale is known for a raw gain of a camera without the
+    // program's option electronics.
+    EXPECT_EQ(Find<QLabel>(page, "GainDecibels")->text(), description.decibels);
+    Type(exposure, "2000");
+    EXPECT_DOUBLE_EQ(Number(description.exposureFeature), 2000.0);
+    EXPECT_EQ(exposure->text(), "2000");
+
+    // A value beyond the range is clamped, and the page says so.
+    Type(gain, "99");
+    auto* gainBinding = page->findChildren<FeatureBinding*>().front();
+    for (FeatureBinding* binding : page->findChildren<FeatureBinding*>()) {
+        if (binding->Feature() == description.gainFeature)
+            gainBinding = binding;
+    }
+    EXPECT_TRUE(gainBinding->WriteNote().contains(QStringLiteral("instead of"))) << gainBinding->WriteNote().toStdString();
+
+    // What the camera lacks is disabled and says why.
+    auto* agcRange = Find<QSlider>(page, "AGCRange");
+    EXPECT_FALSE(agcRange->isEnabled());
+    EXPECT_TRUE(agcRange->toolTip().contains(QStringLiteral("does not offer AGCRange")));
+    EXPECT_FALSE(Find<QSlider>(page, "DigitalGain")->isEnabled());
+    const bool standard = std::string(description.name) == "standard";
+    EXPECT_EQ(Find<QSlider>(page, "BlackLevelRaw")->isEnabled(), standard);
+
+    Type(gain, description.gainTyped);
+    SaveScreenshot(dialog, standard ? "gain-shutter-page-fake-standard" : "gain-shutter-page-fake");
+}
+
+TEST_P(ForeignCameraTest, LiveFramesAndTheTriggerPagesSoftwareTriggers)
+{
+    ASSERT_TRUE(camera_.StartThread(nullptr, converter_));
+    camera_.StartAcquisition();
+    EXPECT_TRUE(FramesArrive(3));
+
+    CLxCtrlMainDlg dialog(host_);
+    dialog.Tabs()->setCurrentIndex(CLxCtrlMainDlg::kTriggerTab);
+    CTabDialog* page = dialog.Page(CLxCtrlMainDlg::kTriggerTab);
+    auto* mode = Find<QComboBox>(page, "TriggerMode");
+    Choose(mode, mode->findText(QStringLiteral("On")));
+    auto* source = Find<QComboBox>(page, "TriggerSource");
+    Choose(source, source->findText(QStringLiteral("Software")));
+    // Nothing comes while the camera waits for its trigger.
+    QTest::qWait(300);
+    const int32_t waiting = FrameCount();
+    QTest::qWait(300);
+    EXPECT_LE(FrameCount(), waiting + 1);
+
+    auto* oneShot = Find<QPushButton>(page, "OneShot");
+    ASSERT_TRUE(oneShot->isEnabled());
+    oneShot->click();
+    EXPECT_TRUE(FramesArrive(1));
+    auto* continuous = Find<QPushButton>(page, "Continuous");
+    continuous->click();
+    EXPECT_EQ(continuous->text(), "Stop");
+    EXPECT_TRUE(FramesArrive(3));
+    continuous->click();
+    Choose(mode, mode->findText(QStringLiteral("Off")));
+}
+
+INSTANTIATE_TEST_SUITE_P(AravisFakeCamera, ForeignCameraTest, ::testing::ValuesIn(kForeignDescriptions),
+                         [](const auto& info) { return std::string(info.param.name); });

@@ -336,7 +336,7 @@ TEST_F(CameraTest, ACameraWithoutTheSerialBridgeHasNoSerialPort)
     EXPECT_FALSE(port.IsOpen());
 }
 
-TEST_F(CameraTest, TheFinderOffersTheCameraAndCancelAborts)
+TEST_F(CameraTest, TheFinderOffersTheCameraAndCancelCancels)
 {
     SdkDeviceFinderWnd finder;
     finder.SetTitle("Available GigE Vision Cameras");
@@ -349,7 +349,7 @@ TEST_F(CameraTest, TheFinderOffersTheCameraAndCancelAborts)
         rows = dialog->findChild<QTreeWidget*>()->topLevelItemCount();
         dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Cancel)->click();
     });
-    EXPECT_EQ(finder.ShowModal().GetCode(), SdkResult::ABORTED);
+    EXPECT_EQ(finder.ShowModal().GetCode(), SdkResult::CANCEL);
     EXPECT_FALSE(finder.GetSelected().has_value());
     EXPECT_EQ(title, "Available GigE Vision Cameras");
     EXPECT_GE(rows, 1);

@@ -140,11 +140,14 @@ TEST_F(DeviceDlgTest, AnAbortedFinderExplainsTheSelectionAndAFailedConnectionSay
     EXPECT_EQ(prompts_.shown[0].caption, QStringLiteral("GigE Vision"));
     EXPECT_TRUE(prompts_.shown[0].text.startsWith(QStringLiteral("Invalid selection.")));
 
-    // Any other failure, or no camera chosen, ends quietly.
+    // Any other failure, Cancel in the list, or no camera chosen, ends quietly.
     services.findCamera = [](std::optional<SdkDeviceInfo>& selected) {
         selected.reset();
         return SdkResult(SdkResult::OK);
     };
+    dialog_.SetServices(services);
+    dialog_.Connect();
+    services.findCamera = [](std::optional<SdkDeviceInfo>&) { return SdkResult(SdkResult::CANCEL); };
     dialog_.SetServices(services);
     dialog_.Connect();
     EXPECT_EQ(prompts_.shown.size(), 1u);

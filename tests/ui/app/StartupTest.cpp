@@ -48,6 +48,11 @@ TEST(LaunchOptions, DemoAndConnectForms)
     EXPECT_FALSE(ParseLaunchOptions({"--connect"}).error.isEmpty());
     EXPECT_FALSE(ParseLaunchOptions({"--connect=1.1.1.1,1.1.1.2,1.1.1.3,1.1.1.4,1.1.1.5"}).error.isEmpty());
     EXPECT_FALSE(ParseLaunchOptions({"--colour"}).error.isEmpty());
+
+    EXPECT_TRUE(ParseLaunchOptions({"--help"}).help);
+    EXPECT_TRUE(ParseLaunchOptions({"-h"}).help);
+    EXPECT_TRUE(ParseLaunchOptions({"--version"}).version);
+    EXPECT_TRUE(LaunchUsage().contains(QStringLiteral("--version")));
 }
 
 class OptionModelsTest : public ::testing::Test {

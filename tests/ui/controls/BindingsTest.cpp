@@ -38,12 +38,13 @@ public:
         delay = AddFloatEdit(*grid, 6, {"Delay", "Delay", "00H_ 50-53H"}, 2);
         spin = new IntSpinBinding(*this, {nullptr, "Weight", "20H_ 29H.0-3"}, nullptr, new QSpinBox(this), 0, 10);
         command = new CommandButtonBinding(*this, {"Fire", "Fire", "00H_ 16H.0"}, new QPushButton(this));
+        gain = AddIntSlider(*grid, 7, {"Gain", "GainRaw", nullptr});
     }
     void InitControls() override { InitBindings(); }
     void RefreshFromCamera() override
     {
         for (FeatureBinding* binding : std::initializer_list<FeatureBinding*>{
-                 level, keep, first, byData, byIndex, available, delay, spin})
+                 level, keep, first, byData, byIndex, available, delay, spin, gain})
             binding->Show();
     }
 
@@ -56,6 +57,7 @@ public:
     FloatEditBinding* delay;
     IntSpinBinding* spin;
     CommandButtonBinding* command;
+    IntSliderBinding* gain;
 };
 
 void LoseFocus(QWidget* widget)
@@ -240,6 +242,37 @@ TEST_F(BindingsTest, MissingFeatureHidesItsEnumerationRow)
     EXPECT_TRUE(page.available->Combo()->isHidden());
     EXPECT_TRUE(page.available->Label()->isHidden());
     EXPECT_FALSE(page.byData->Combo()->isHidden());
+}
+
+TEST_F(BindingsTest, AStandardFeatureStandsInAndAMissingOneDisablesItsRow)
+{
+    // The camera has no GainRaw: the row stays disabled and says why.
+    IntSliderBinding* row = page_.gain;
+    row->SetEnabled(true);
+    EXPECT_FALSE(row->IsOffered());
+    EXPECT_FALSE(row->Slider()->isEnabled());
+    EXPECT_FALSE(row->Edit()->isEnabled());
+    EXPECT_EQ(row->Slider()->toolTip(), "This camera does not offer GainRaw.");
+
+    // A standard camera's float Gain stands in, in hundredths for its range.
+    FakeFloat* gain = camera_.AddFloat("Gain", 1.25, 0.0, 24.0);
+    row->Show();
+    EXPECT_EQ(row->Feature(), "Gain");
+    EXPECT_TRUE(row->IsFloat());
+    EXPECT_TRUE(row->Edit()->isEnabled());
+    EXPECT_EQ(row->Edit()->text(), "1.25");
+    EXPECT_EQ(row->Slider()->maximum(), 2400);
+    row->Slider()->setValue(250);
+    EXPECT_DOUBLE_EQ(gain->value, 2.5);
+    EXPECT_TRUE(row->WriteNote().isEmpty());
+
+    // Adjusted and refused writes say so.
+    Type(row->Edit(), "30");
+    EXPECT_DOUBLE_EQ(gain->value, 24.0);
+    EXPECT_EQ(row->WriteNote(), "The camera set Gain to 24.00 instead of 30.00.");
+    level_->failWrite = true;
+    Type(Edit(), "600");
+    EXPECT_EQ(page_.level->WriteNote(), "The camera refused 600 for Level.");
 }
 
 TEST_F(BindingsTest, FloatEditShowsTwoDecimalsAndWritesClamped)

@@ -156,6 +156,7 @@ TEST_F(GainShutterPageTest, DecibelAndPeakAverageTextsFollowTheValues)
 {
     camera_.Get<FakeInteger>("GainRaw")->value = 10;
     camera_.Get<FakeInteger>("ALC_Peak_Average")->value = 128;
+    camera_.AddInt("ModelCode", 0x1A2, 0, 0xFFFF);
     Open();
     // Gain scale kind 0 with both offsets 0: 0.04 x 20 - 6.
     EXPECT_EQ(Find<QLabel>("GainDecibels")->text(), "-5.200 dB");

@@ -191,9 +191,18 @@ TEST(TriggerPage, CameraWithoutATimerShowsTheDefaultRanges)
     EXPECT_EQ(page.findChild<QLineEdit*>("PulseWidthEdit")->text(), "30");
     EXPECT_EQ(page.findChild<QLineEdit*>("PulseIntervalEdit")->text(), "90");
     EXPECT_EQ(page.findChild<QSlider*>("PulseInterval")->maximum(), 1);
-    // No TriggerSoftwareSource: both kinds of software trigger count.
-    EXPECT_TRUE(page.findChild<QPushButton*>("OneShot")->isEnabled());
+    // Neither a logic block nor a trigger command: nothing to trigger with.
+    auto* oneShot = page.findChild<QPushButton*>("OneShot");
+    EXPECT_FALSE(oneShot->isEnabled());
+    EXPECT_FALSE(page.findChild<QPushButton*>("TriggerSoftware")->isEnabled());
+    // A standard camera's trigger command: one shot executes it (no
+    // TriggerSoftwareSource, so both kinds of software trigger count).
+    FakeCommand* command = camera.AddCommand("TriggerSoftware");
+    page.RefreshFromCamera();
+    EXPECT_TRUE(oneShot->isEnabled());
     EXPECT_TRUE(page.findChild<QPushButton*>("TriggerSoftware")->isEnabled());
+    oneShot->click();
+    EXPECT_EQ(command->executed, 1);
 }
 
 TEST_F(TriggerPageTest, OneShotSetsUpTheLogicBlockOnceAndPulsesItsControlInput)

@@ -65,6 +65,9 @@ TEST(SettingsFileRules, SectionsAndNumbers)
 {
     EXPECT_EQ(SettingsSection("LightControl", 0x1A2), "LightControl-01A2");
     EXPECT_EQ(SettingsSection("ROI", 0x12345), "ROI-12345");
+    // Cameras without ModelCode: by model name, kept to what INI section names hold.
+    EXPECT_EQ(SettingsSection("ROI", std::string("Fake")), "ROI-Fake");
+    EXPECT_EQ(SettingsSection("ROI", std::string("GV 01/[x]")), "ROI-GV_01__x_");
     EXPECT_EQ(ParseSettingsInt("12a"), 0);
     EXPECT_EQ(ParseSettingsInt("-3"), -3);
     EXPECT_EQ(ParseSettingsInt("4294967296"), 0);
