@@ -114,7 +114,7 @@ int32_t Thread::Run()
     int64_t lastDisplay = NowMs() - kDisplayIntervalMs - 1;
 
     while (!stop_) {
-        if (!device_.IsConnected()) {
+        if (!device_.HasControl()) {
             std::this_thread::sleep_for(std::chrono::milliseconds(kDisconnectedPauseMs));
             continue;
         }

@@ -197,14 +197,32 @@ bool SdkDevice::IsConnected() const
 {
     if (!impl_->connected)
         return false;
+    if (!impl_->control->lost)
+        return true;
+    if (!impl_->LinkBoolean(kLinkRecoveryEnabled))
+        return false;
+    // Link recovery: take the controller role back once the camera accepts it.
+    std::lock_guard<std::mutex> lock(impl_->recoveryMutex);
+    auto now = std::chrono::steady_clock::now();
+    if (impl_->control->lost && !impl_->control->retaking && now - impl_->lastRecoveryAttempt >= kRecoveryInterval) {
+        impl_->lastRecoveryAttempt = now;
+        if (arv_gv_device_take_control(ARV_GV_DEVICE(impl_->Device()), nullptr))
+            impl_->control->lost = false;
+    }
+    return !impl_->control->lost;
+}
+
+bool SdkDevice::HasControl() const
+{
+    if (!impl_->connected)
+        return false;
     const std::shared_ptr<Impl::Control> control = impl_->control;
     if (!control->lost)
         return true;
     if (!impl_->LinkBoolean(kLinkRecoveryEnabled))
         return false;
-    // Link recovery: take the controller role back once the camera accepts
-    // it. Asking a camera that does not answer takes seconds, so the asking
-    // runs on a thread of its own, holding the device, and callers carry on.
+    // Asking a camera that does not answer takes seconds: the asking runs on
+    // a thread of its own, holding the device, and the caller carries on.
     std::lock_guard<std::mutex> lock(impl_->recoveryMutex);
     auto now = std::chrono::steady_clock::now();
     if (!control->retaking && now - impl_->lastRecoveryAttempt >= kRecoveryInterval) {

@@ -31,10 +31,13 @@ public:
     virtual SdkResult NegotiatePacketSize(int channel = 0, uint32_t fallbackSize = 1440);
     virtual SdkResult SetStreamDestination(const std::string& ipAddress, uint16_t port, int channel = 0);
     // False once the camera has dropped this host's control; with the link
-    // parameter LinkRecoveryEnabled on, a call (at most once a second) starts
-    // taking the control back on a thread of its own, and a later call gives
-    // true once the camera gave it back. Never waits for the camera.
+    // parameter LinkRecoveryEnabled on, each call (at most once a second)
+    // tries to take the control back, waiting for the camera's answer.
     virtual bool IsConnected() const;
+    // The same for callers that must never wait (the acquisition thread):
+    // the control is taken back on a thread of its own, and a later call
+    // gives true once the camera gave it back.
+    virtual bool HasControl() const;
     virtual SdkResult Disconnect();
     // Whether the camera answers a discovery request within wait; asks
     // without the control channel, so a dead camera costs no more than wait.

@@ -390,10 +390,17 @@ TEST(LinkRecovery, ControlLostWhileTheCameraWasAwayIsTakenBackOnlyWhenEnabled)
     EXPECT_FALSE(device.IsConnected());
 
     ASSERT_TRUE(Link<SdkGenBoolean>(device, "LinkRecoveryEnabled")->SetValue(true).IsOK());
-    // The control is taken back in the background; callers never wait for it.
-    auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(3);
-    while (!device.IsConnected() && std::chrono::steady_clock::now() < deadline)
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
     EXPECT_TRUE(device.IsConnected());
     EXPECT_TRUE(Feature<SdkGenInteger>(device, "Width")->SetValue(128).IsOK());
+
+    // The acquisition thread's question never waits: the control comes back
+    // in the background.
+    ASSERT_TRUE(Link<SdkGenBoolean>(device, "LinkRecoveryEnabled")->SetValue(false).IsOK());
+    loseControl();
+    ASSERT_TRUE(Link<SdkGenBoolean>(device, "LinkRecoveryEnabled")->SetValue(true).IsOK());
+    EXPECT_FALSE(device.HasControl());
+    auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(3);
+    while (!device.HasControl() && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    EXPECT_TRUE(device.HasControl());
 }

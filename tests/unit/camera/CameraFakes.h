@@ -114,6 +114,7 @@ Parameter* AddFake(SdkGenParameterArray& array, Args&&... args)
 class FakeDevice : public SdkDevice {
 public:
     bool IsConnected() const override { return connected; }
+    bool HasControl() const override { return connected; }
     bool Answers(std::chrono::milliseconds) const override { return answers; }
     SdkResult Disconnect() override;
     SdkGenParameterArray* GetGenParameters() override { return &features; }
