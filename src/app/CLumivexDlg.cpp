@@ -41,10 +41,12 @@
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QStatusBar>
 #include <QTimer>
 #include <QUrl>
 
@@ -125,7 +127,9 @@ CLumivexDlg::CLumivexDlg(bool optionFilePresent, CameraContext& context, CDevice
       movieCommand_(std::make_unique<CMovieCommand>(context, *recording_)),
       menuBar_(new QMenuBar(this)),
       toolBar_(new CMyToolBar(this)),
-      drawingPopup_(new QMenu(this))
+      drawingPopup_(new QMenu(this)),
+      statusBar_(new QStatusBar(this)),
+      statsLabel_(new QLabel(statusBar_))
 {
     setWindowIcon(ApplicationIcon());
     // Modal from the start, since the preview start shows the window before
@@ -134,6 +138,9 @@ CLumivexDlg::CLumivexDlg(bool optionFilePresent, CameraContext& context, CDevice
     setWindowModality(Qt::WindowModal);
     setMouseTracking(true);
     menuBar_->setNativeMenuBar(false);
+    statusBar_->setSizeGripEnabled(false);
+    statusBar_->addWidget(statsLabel_, 1);
+    connect(&statsMonitor_, &StreamStatsMonitor::sampled, this, &CLumivexDlg::ShowStatistics);
     BuildMenus();
     controlDlg_ = std::make_unique<CLxCtrlMainDlg>(controlHost_);
     controlDlg_->setWindowIcon(windowIcon());
@@ -168,7 +175,7 @@ CLumivexDlg::CLumivexDlg(bool optionFilePresent, CameraContext& context, CDevice
     menuBar_->ensurePolished();
     toolBar_->ensurePolished();
     context_.mainWindow = this;
-    LayoutChildren();
+    ShowStatistics();
 
     if (CDeviceInfo* first = context_.FirstCamera()) {
         if (first->GetPipeline().IsStarted())
@@ -481,6 +488,7 @@ void CLumivexDlg::StartPreviewWindow(CDeviceInfo& camera, int index)
     camera.StartThread(&preview->Display(), converter_);
     preview->FitWindowToImage(context_.zoomIndex, camera.GetConnectWidth(), camera.GetConnectHeight());
     previews_[index] = std::move(preview);
+    AttachPreviewLine(index);
 }
 
 void CLumivexDlg::DestroyPreviewWindows()
@@ -589,7 +597,7 @@ void CLumivexDlg::FitToImage()
     if (!first)
         return;
     const QSize image = ZoomedImageSize(context_.zoomIndex, first->GetConnectWidth(), first->GetConnectHeight());
-    const QSize client(image.width(), image.height() + ContentTop());
+    const QSize client(image.width(), image.height() + ContentTop() + StatusBarHeight());
     const QRect workArea = screen()->availableGeometry();
     for (int pass = 0; pass < kFitPasses; ++pass) {
         const QRect frame = frameGeometry();
@@ -616,8 +624,10 @@ void CLumivexDlg::LayoutChildren()
     if (!toolBar_->isHidden())
         toolBar_->setGeometry(0, menuHeight, width(), toolBar_->sizeHint().height());
     const int top = ContentTop();
+    const int bottom = std::max(top, height() - StatusBarHeight());
+    statusBar_->setGeometry(0, bottom, width(), height() - bottom);
     if (LxD3DDisplayWnd* window = mainDisplay_.DisplayWindow())
-        window->SetPlacement(0, top, width(), std::max(0, height() - top));
+        window->SetPlacement(0, top, width(), bottom - top);
 }
 
 void CLumivexDlg::resizeEvent(QResizeEvent* event)
@@ -923,4 +933,40 @@ void CLumivexDlg::ShowAbout()
 void CLumivexDlg::OpenHelp()
 {
     QDesktopServices::openUrl(QUrl::fromLocalFile(helpFilePath_));
+}
+
+int CLumivexDlg::StatusBarHeight() const
+{
+    return statusBar_->sizeHint().height();
+}
+
+QString CLumivexDlg::StatusBarText() const
+{
+    return statsLabel_->text();
+}
+
+void CLumivexDlg::ShowStatistics()
+{
+    QStringList lines;
+    for (int i = 0; i < context_.CameraCount(); ++i) {
+        const QString text = statsMonitor_.Text(i);
+        lines << tr("Camera %1 (%2): %3")
+                     .arg(i + 1)
+                     .arg(QString::fromStdString(StreamStatsMonitor::CameraName(*context_.Camera(i))), text);
+        if (previews_[i])
+            previews_[i]->SetStatusLine(text);
+    }
+    const int oldHeight = StatusBarHeight();
+    statsLabel_->setText(lines.join(QLatin1Char('\n')));
+    // More cameras, more lines: the image keeps its size.
+    if (StatusBarHeight() != oldHeight && IsPreviewing())
+        FitToImage();
+    else
+        LayoutChildren();
+}
+
+void CLumivexDlg::AttachPreviewLine(int index)
+{
+    CPreview* preview = previews_[index].get();
+    preview->SetStatusLine(statsMonitor_.Text(index));
 }

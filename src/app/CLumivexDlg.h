@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/CameraContext.h"
+#include "app/StreamStatsMonitor.h"
 #include "camera/OverlayRegistry.h"
 #include "controls/ControlHost.h"
 #include "imaging/LxImgDisplay.h"
@@ -30,7 +31,9 @@ class MessagePrompts;
 class QAction;
 class QActionGroup;
 class QMenu;
+class QLabel;
 class QMenuBar;
+class QStatusBar;
 
 // The main window: menu bar, drawing toolbar and, below them, the live image
 // of the first camera. It starts and stops the preview of every connected
@@ -123,6 +126,12 @@ public:
 
     CThumbnailDlg* ThumbnailWindow() const { return thumbnailDlg_.get(); }
 
+    // The stream statistics: the status bar under the image, one line per
+    // camera, and a line in each preview window, renewed once a second.
+    QStatusBar* StatusBar() const { return statusBar_; }
+    QString StatusBarText() const;
+    StreamStatsMonitor& StatsMonitor() { return statsMonitor_; }
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -179,6 +188,9 @@ private:
     void ShowDrawProperty();
     void ShowAbout();
     void OpenHelp();
+    void ShowStatistics();
+    void AttachPreviewLine(int index);
+    int StatusBarHeight() const;
 
     bool optionFilePresent_;
     bool optionBoardUsable_ = false;
@@ -218,4 +230,7 @@ private:
     // The drawing painter's entry in the first camera's overlay registry.
     OverlayRegistry* drawingRegistry_ = nullptr;
     uint32_t drawingPainterKey_ = 0;
+    StreamStatsMonitor statsMonitor_{context_};
+    QStatusBar* statusBar_;
+    QLabel* statsLabel_;
 };

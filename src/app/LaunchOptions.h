@@ -12,12 +12,15 @@
 //   --connect ADDR[,ADDR...]   connect these cameras (at most 4, in order) and
 //                              open the main window without the selection dialog;
 //                              with --demo and no address, the simulated cameras
+//   --stats-log FILE           append each camera's stream statistics to FILE
+//                              as CSV, one line per camera and second
 struct LaunchOptions {
     static constexpr int kMaxCameras = 4;
 
     int demoCameras = 0;
     bool connect = false;
     std::vector<std::string> connectAddresses;
+    std::string statsLogPath;
     // Empty when the line was understood.
     QString error;
 };
