@@ -17,6 +17,7 @@
 #include "camera/FeatureAccess.h"
 #include "camera/MessagePrompts.h"
 #include "capture/CCreateAVI.h"
+#include "controls/CFeaturesDlg.h"
 #include "controls/CLxCtrlMainDlg.h"
 #include "capture/CMovieCommand.h"
 #include "capture/CRecordingControl.h"
@@ -251,6 +252,7 @@ void CLumivexDlg::BuildMenus()
         controlDlg_->RefreshCurrentPageAndTitle();
         ShowSettingsDialog(*controlDlg_, controlDlgPlaced_);
     });
+    add(kFeatures, option, [this] { ShowFeatures(0); });
     sizeMenu_ = option->addMenu(QString());
     for (int command = kZoomX8; command <= kZoomX1_8; ++command) {
         const int zoom = ZoomIndexOf(static_cast<Command>(command));
@@ -334,6 +336,7 @@ void CLumivexDlg::RetranslateMenus()
         tr("Show Thumbnail(&T)"),
         tr("Version Information(&V)..."),
         tr("Help(&H)..."),
+        tr("Features(&E)..."),
     };
     for (int command = 0; command < kCommandCount; ++command) {
         if (actions_[command])
@@ -370,6 +373,7 @@ void CLumivexDlg::UpdateMenus()
             actions_[command]->setEnabled(enabled);
     };
     enable(kSettings, state.settings);
+    enable(kFeatures, inputs.hasCamera);
     for (int command = kZoomX8; command <= kZoomX1_8; ++command) {
         enable(static_cast<Command>(command), state.size);
         actions_[command]->setChecked(ZoomIndexOf(static_cast<Command>(command)) == context_.zoomIndex);
@@ -969,4 +973,20 @@ void CLumivexDlg::AttachPreviewLine(int index)
 {
     CPreview* preview = previews_[index].get();
     preview->SetStatusLine(statsMonitor_.Text(index));
+    connect(preview, &CPreview::featuresRequested, this, [this, index] { ShowFeatures(index); });
+}
+
+CFeaturesDlg* CLumivexDlg::ShowFeatures(int index)
+{
+    if (index < 0 || index >= CameraContext::kMaxCameras || !context_.Camera(index))
+        return nullptr;
+    std::unique_ptr<CFeaturesDlg>& dialog = featureDlgs_[index];
+    if (!dialog) {
+        dialog = std::make_unique<CFeaturesDlg>(controlHost_, [this, index] { return context_.Camera(index); });
+        dialog->setWindowIcon(windowIcon());
+    }
+    dialog->show();
+    dialog->raise();
+    dialog->activateWindow();
+    return dialog.get();
 }

@@ -18,6 +18,7 @@
 class CDeviceDlg;
 class CDeviceInfo;
 class CDrawingManagementDlg;
+class CFeaturesDlg;
 class CGraphDlg;
 class CHistogramDlg;
 class CLxCtrlMainDlg;
@@ -70,6 +71,7 @@ public:
         kShowThumbnail,
         kVersionInformation,
         kHelp,
+        kFeatures,
         kCommandCount
     };
     static constexpr int kDrawingModeCount = 12;
@@ -126,6 +128,9 @@ public:
 
     CThumbnailDlg* ThumbnailWindow() const { return thumbnailDlg_.get(); }
 
+    // The features window of the camera at index, created and shown on first
+    // use; null for no such camera.
+    CFeaturesDlg* ShowFeatures(int index);
     // The stream statistics: the status bar under the image, one line per
     // camera, and a line in each preview window, renewed once a second.
     QStatusBar* StatusBar() const { return statusBar_; }
@@ -230,6 +235,7 @@ private:
     // The drawing painter's entry in the first camera's overlay registry.
     OverlayRegistry* drawingRegistry_ = nullptr;
     uint32_t drawingPainterKey_ = 0;
+    std::array<std::unique_ptr<CFeaturesDlg>, CameraContext::kMaxCameras> featureDlgs_;
     StreamStatsMonitor statsMonitor_{context_};
     QStatusBar* statusBar_;
     QLabel* statsLabel_;

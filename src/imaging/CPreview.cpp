@@ -6,6 +6,7 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPushButton>
 #include <QResizeEvent>
 #include <QScreen>
 
@@ -30,7 +31,11 @@ CPreview::CPreview(QWidget* parent)
     layout->setContentsMargins(4, 1, 1, 1);
     statusText_ = new QLabel(statusLine_);
     statusText_->setObjectName(QStringLiteral("statusText"));
+    auto* features = new QPushButton(tr("Features..."), statusLine_);
+    features->setObjectName(QStringLiteral("featuresButton"));
     layout->addWidget(statusText_, 1);
+    layout->addWidget(features);
+    connect(features, &QPushButton::clicked, this, &CPreview::featuresRequested);
     statusLine_->hide();
 }
 

@@ -33,10 +33,15 @@ public:
     // changes nothing and gives false.
     bool FitWindowToImage(int zoomIndex, int width, int height);
 
-    // The line under the image: the camera's stream statistics. Hidden until
-    // first set; showing it makes the window taller by its height.
+    // The line under the image: a text (the camera's stream statistics) and
+    // a "Features..." button. Hidden until first set; showing it makes the
+    // window taller by its height.
     void SetStatusLine(const QString& text);
     QString StatusLine() const;
+
+signals:
+    // The line's "Features..." button was clicked.
+    void featuresRequested();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
