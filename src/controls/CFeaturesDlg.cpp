@@ -425,11 +425,13 @@ SdkResult CFeaturesDlg::Write(const std::string& name, const std::function<SdkRe
     SdkGenParameter* feature = features ? features->Get(name) : nullptr;
     if (!feature)
         return SdkResult::NOT_FOUND;
-    if (feature->IsWritable())
+    CDeviceInfo* camera = camera_();
+    const bool locked = !feature->IsWritable() || IsFeatureLocked(camera->GetDevice(), name);
+    if (!locked)
         return write(*feature);
     // Locked while streaming: the camera takes it with the preview stopped.
     if (!host_.StopPreview())
-        return SdkResult::STATE_ERROR;
+        return feature->IsWritable() ? write(*feature) : SdkResult(SdkResult::STATE_ERROR);
     const SdkResult result = feature->IsWritable() ? write(*feature) : SdkResult(SdkResult::STATE_ERROR);
     std::this_thread::sleep_for(kRestartPause);
     host_.StartPreview();

@@ -16,7 +16,7 @@ ArvGc* GenICamOf(SdkDevice& device)
     return arvDevice != nullptr ? arv_device_get_genicam(arvDevice) : nullptr;
 }
 
-// Categories may sit inside groups, as features do.
+// Categories sit in the register description, and may sit in groups there.
 void AddCategories(ArvDomNode* parent, std::vector<SdkFeatureCategory>& categories)
 {
     for (ArvDomNode* child = arv_dom_node_get_first_child(parent); child != nullptr;
@@ -31,10 +31,17 @@ void AddCategories(ArvDomNode* parent, std::vector<SdkFeatureCategory>& categori
                     category.members.emplace_back(name);
             }
             categories.push_back(std::move(category));
-        } else if (!ARV_IS_GC_FEATURE_NODE(child)) {
+        } else {
             AddCategories(child, categories);
         }
     }
+}
+
+ArvGcNode* FeatureNodeOf(SdkDevice& device, const std::string& name)
+{
+    ArvGc* genicam = GenICamOf(device);
+    ArvGcNode* node = genicam != nullptr ? arv_gc_get_node(genicam, name.c_str()) : nullptr;
+    return node != nullptr && ARV_IS_GC_FEATURE_NODE(node) ? node : nullptr;
 }
 
 } // namespace
@@ -50,9 +57,8 @@ std::vector<SdkFeatureCategory> ReadFeatureCategories(SdkDevice& device)
 SdkFeatureNotes ReadFeatureNotes(SdkDevice& device, const std::string& name)
 {
     SdkFeatureNotes notes;
-    ArvGc* genicam = GenICamOf(device);
-    ArvGcNode* node = genicam != nullptr ? arv_gc_get_node(genicam, name.c_str()) : nullptr;
-    if (node == nullptr || !ARV_IS_GC_FEATURE_NODE(node))
+    ArvGcNode* node = FeatureNodeOf(device, name);
+    if (node == nullptr)
         return notes;
     ArvGcFeatureNode* feature = ARV_GC_FEATURE_NODE(node);
     const char* description = arv_gc_feature_node_get_description(feature);
@@ -68,4 +74,19 @@ SdkFeatureNotes ReadFeatureNotes(SdkDevice& device, const std::string& name)
     if (unit != nullptr)
         notes.unit = unit;
     return notes;
+}
+
+bool IsFeatureLocked(SdkDevice& device, const std::string& name)
+{
+    ArvGcNode* node = FeatureNodeOf(device, name);
+    bool locked = false;
+    if (node != nullptr) {
+        GError* error = nullptr;
+        locked = arv_gc_feature_node_is_locked(ARV_GC_FEATURE_NODE(node), &error);
+        if (error != nullptr) {
+            g_error_free(error);
+            locked = false;
+        }
+    }
+    return locked;
 }

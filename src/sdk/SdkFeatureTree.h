@@ -6,7 +6,8 @@
 class SdkDevice;
 
 // What the camera's GenICam document says about its features beyond their
-// values: the categories that group them, and each one's description and unit.
+// values: the categories that group them, each one's description and unit,
+// and whether it is locked.
 // A device that is not connected, or a test double without a document, gives
 // nothing.
 
@@ -27,3 +28,7 @@ struct SdkFeatureNotes {
 };
 
 SdkFeatureNotes ReadFeatureNotes(SdkDevice& device, const std::string& name);
+
+// True while the feature's lock (its pIsLocked, such as TLParamsLocked during
+// a continuous acquisition) holds: the camera may ignore or refuse a write.
+bool IsFeatureLocked(SdkDevice& device, const std::string& name);
