@@ -87,8 +87,8 @@ void StreamStatsMonitor::Sample()
         entry.time = now;
     }
     if (!logPath_.empty() && !lines.empty() && !AppendStatsLog(logPath_, lines) && !logFailureReported_) {
-        std::fprintf(stderr, "lumivex: %s\n",
-                     tr("Cannot write the statistics log %1.").arg(QString::fromStdString(logPath_)).toLocal8Bit().constData());
+        const QString text = tr("Cannot write the statistics log %1.").arg(QString::fromStdString(logPath_));
+        std::fprintf(stderr, "lumivex: %s\n", text.toLocal8Bit().constData());
         logFailureReported_ = true;
     }
     emit sampled();
