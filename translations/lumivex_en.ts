@@ -823,6 +823,156 @@
     </message>
 </context>
 <context>
+    <name>CFeaturesDlg</name>
+    <message>
+        <location filename="../src/controls/CFeaturesDlg.cpp" line="71"/>
+        <location filename="../src/controls/CFeaturesDlg.cpp" line="207"/>
+        <source>Features</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CFeaturesDlg.cpp" line="75"/>
+        <source>Beginner</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CFeaturesDlg.cpp" line="75"/>
+        <source>Expert</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CFeaturesDlg.cpp" line="75"/>
+        <source>Guru</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CFeaturesDlg.cpp" line="78"/>
+        <source>Search features</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CFeaturesDlg.cpp" line="81"/>
+        <source>Visibility:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CFeaturesDlg.cpp" line="86"/>
+        <source>Feature</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CFeaturesDlg.cpp" line="86"/>
+        <source>Value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CFeaturesDlg.cpp" line="86"/>
+        <source>Range</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CFeaturesDlg.cpp" line="86"/>
+        <source>Access</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CFeaturesDlg.cpp" line="208"/>
+        <source>No camera is connected.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CFeaturesDlg.cpp" line="211"/>
+        <source>Features - %1(%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CFeaturesDlg.cpp" line="292"/>
+        <source>on</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CFeaturesDlg.cpp" line="292"/>
+        <source>off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CFeaturesDlg.cpp" line="298"/>
+        <source>Execute</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CFeaturesDlg.cpp" line="302"/>
+        <source>%1 executed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CFeaturesDlg.cpp" line="303"/>
+        <source>%1: the camera refused the command (%2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CFeaturesDlg.cpp" line="319"/>
+        <source>RW</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CFeaturesDlg.cpp" line="320"/>
+        <source>RO</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CFeaturesDlg.cpp" line="321"/>
+        <source>WO</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CFeaturesDlg.cpp" line="322"/>
+        <source>NA</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CFeaturesDlg.cpp" line="341"/>
+        <source>, step %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CFeaturesDlg.cpp" line="445"/>
+        <source>%1: &quot;%2&quot; is not a whole number.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CFeaturesDlg.cpp" line="457"/>
+        <location filename="../src/controls/CFeaturesDlg.cpp" line="484"/>
+        <source>%1 is outside %2 .. %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CFeaturesDlg.cpp" line="460"/>
+        <source>%1 is not a whole number of steps of %2 from %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CFeaturesDlg.cpp" line="470"/>
+        <source>%1: &quot;%2&quot; is not a number.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CFeaturesDlg.cpp" line="495"/>
+        <source>%1 set to %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CFeaturesDlg.cpp" line="496"/>
+        <source>%1: the camera refused %2 (%3).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CFeaturesDlg.cpp" line="502"/>
+        <source>%1: %2; %3 was written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CGraphDlg</name>
     <message>
         <location filename="../src/analysis/CGraphDlg.cpp" line="26"/>
@@ -932,233 +1082,243 @@
 <context>
     <name>CLumivexDlg</name>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="299"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="308"/>
         <source>File(&amp;F)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="299"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="308"/>
         <source>Option(&amp;O)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="299"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="308"/>
         <source>Capture(&amp;C)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="300"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="309"/>
         <source>Draw(&amp;D)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="300"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="309"/>
         <source>Window(&amp;W)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="300"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="309"/>
         <source>Help(&amp;H)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="303"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="312"/>
         <source>Size(&amp;Z)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="306"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="315"/>
         <source>Close(&amp;X)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="307"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="316"/>
         <source>Still Image(&amp;P)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="307"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="316"/>
         <source>Live Video(&amp;P)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="308"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="317"/>
         <source>Settings(&amp;S)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="309"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="318"/>
         <source>x8</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="310"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="319"/>
         <source>x4</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="311"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="320"/>
         <source>x2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="312"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="321"/>
         <source>x1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="313"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="322"/>
         <source>x1/2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="314"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="323"/>
         <source>x1/4</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="315"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="324"/>
         <source>x1/8</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="316"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="325"/>
         <source>Adjust Window Size</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="317"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="326"/>
         <source>Callback(&amp;C)...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="318"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="327"/>
         <source>Waveform(&amp;W)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="319"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="328"/>
         <source>Histogram(&amp;H)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="320"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="329"/>
         <source>Manage Connection(&amp;M)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="321"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="330"/>
         <source>OP Setting(&amp;O)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="322"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="331"/>
         <source>Snap Shot(&amp;S)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="323"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="332"/>
         <source>Video Capture(&amp;V)...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="324"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="333"/>
         <source>Tool Bar</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="325"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="334"/>
         <source>Delete Drawing</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="326"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="335"/>
         <source>Draw Property..</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="327"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="336"/>
         <source>Show Thumbnail(&amp;T)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="328"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="337"/>
         <source>Version Information(&amp;V)...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="329"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="338"/>
         <source>Help(&amp;H)...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="337"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="339"/>
+        <source>Features(&amp;E)...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/app/CLumivexDlg.cpp" line="347"/>
         <source>Select</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="337"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="347"/>
         <source>Line</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="337"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="347"/>
         <source>Rectangle</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="337"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="347"/>
         <source>Ellipse</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="337"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="347"/>
         <source>Text</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="337"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="347"/>
         <source>Degree</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="338"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="348"/>
         <source>Polygon</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="338"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="348"/>
         <source>Perpendicular</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="338"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="348"/>
         <source>Arc</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="338"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="348"/>
         <source>Bezier</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="338"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="348"/>
         <source>Free Hand</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="338"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="348"/>
         <source>Cross</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="340"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="350"/>
         <source>Mode</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="472"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="483"/>
         <source>Preview - %1(%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/app/CLumivexDlg.cpp" line="957"/>
+        <source>Camera %1 (%2): %3</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1302,8 +1462,13 @@
 <context>
     <name>CPreview</name>
     <message>
-        <location filename="../src/imaging/CPreview.cpp" line="23"/>
+        <location filename="../src/imaging/CPreview.cpp" line="27"/>
         <source>Preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/imaging/CPreview.cpp" line="34"/>
+        <source>Features...</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2473,22 +2638,27 @@
 <context>
     <name>LaunchOptions</name>
     <message>
-        <location filename="../src/app/LaunchOptions.cpp" line="29"/>
+        <location filename="../src/app/LaunchOptions.cpp" line="30"/>
         <source>--demo takes 1 to %1 cameras.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/LaunchOptions.cpp" line="39"/>
-        <source>Unknown argument: %1</source>
+        <location filename="../src/app/LaunchOptions.cpp" line="46"/>
+        <source>--stats-log needs a file name.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../src/app/LaunchOptions.cpp" line="48"/>
+        <source>Unknown argument: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/app/LaunchOptions.cpp" line="57"/>
         <source>--connect needs an address, or --demo.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/LaunchOptions.cpp" line="51"/>
+        <location filename="../src/app/LaunchOptions.cpp" line="60"/>
         <source>--connect takes at most %1 cameras.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2990,6 +3160,24 @@ Exits with 1 when the camera or the file fails.
     <message>
         <location filename="../src/capture/SnapShotList.cpp" line="46"/>
         <source>All Files(*.*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>StreamStatsMonitor</name>
+    <message>
+        <location filename="../src/app/StreamStatsMonitor.cpp" line="42"/>
+        <source>Measuring the stream...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/app/StreamStatsMonitor.cpp" line="52"/>
+        <source>%1 fps received, %2 fps shown, %3 MB/s, %4 dropped, %5 missing / %6 resent packets, %7 failed buffers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/app/StreamStatsMonitor.cpp" line="91"/>
+        <source>Cannot write the statistics log %1.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

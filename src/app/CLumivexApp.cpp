@@ -70,6 +70,7 @@ int CLumivexApp::Run()
     if (accepted) {
         auto mainWindow =
             std::make_unique<CLumivexDlg>(optionFilePresent, *context, deviceDlg, prompts_, programPath_);
+        mainWindow->StatsMonitor().SetLogPath(options_.statsLogPath);
         mainWindow->exec();
     }
     context.reset();

@@ -17,6 +17,7 @@
 #include "camera/FeatureAccess.h"
 #include "camera/MessagePrompts.h"
 #include "capture/CCreateAVI.h"
+#include "controls/CFeaturesDlg.h"
 #include "controls/CLxCtrlMainDlg.h"
 #include "capture/CMovieCommand.h"
 #include "capture/RecordingProgressBar.h"
@@ -43,10 +44,12 @@
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QStatusBar>
 #include <QTimer>
 #include <QUrl>
 
@@ -128,7 +131,9 @@ CLumivexDlg::CLumivexDlg(bool optionFilePresent, CameraContext& context, CDevice
       recordingBar_(new RecordingProgressBar(*recording_, this)),
       menuBar_(new QMenuBar(this)),
       toolBar_(new CMyToolBar(this)),
-      drawingPopup_(new QMenu(this))
+      drawingPopup_(new QMenu(this)),
+      statusBar_(new QStatusBar(this)),
+      statsLabel_(new QLabel(statusBar_))
 {
     setWindowIcon(ApplicationIcon());
     // Modal from the start, since the preview start shows the window before
@@ -137,6 +142,9 @@ CLumivexDlg::CLumivexDlg(bool optionFilePresent, CameraContext& context, CDevice
     setWindowModality(Qt::WindowModal);
     setMouseTracking(true);
     menuBar_->setNativeMenuBar(false);
+    statusBar_->setSizeGripEnabled(false);
+    statusBar_->addWidget(statsLabel_, 1);
+    connect(&statsMonitor_, &StreamStatsMonitor::sampled, this, &CLumivexDlg::ShowStatistics);
     BuildMenus();
     controlDlg_ = std::make_unique<CLxCtrlMainDlg>(controlHost_);
     controlDlg_->setWindowIcon(windowIcon());
@@ -174,7 +182,7 @@ CLumivexDlg::CLumivexDlg(bool optionFilePresent, CameraContext& context, CDevice
     menuBar_->ensurePolished();
     toolBar_->ensurePolished();
     context_.mainWindow = this;
-    LayoutChildren();
+    ShowStatistics();
 
     if (CDeviceInfo* first = context_.FirstCamera()) {
         if (first->GetPipeline().IsStarted())
@@ -250,6 +258,7 @@ void CLumivexDlg::BuildMenus()
         controlDlg_->RefreshCurrentPageAndTitle();
         ShowSettingsDialog(*controlDlg_, controlDlgPlaced_);
     });
+    add(kFeatures, option, [this] { ShowFeatures(0); });
     sizeMenu_ = option->addMenu(QString());
     for (int command = kZoomX8; command <= kZoomX1_8; ++command) {
         const int zoom = ZoomIndexOf(static_cast<Command>(command));
@@ -333,6 +342,7 @@ void CLumivexDlg::RetranslateMenus()
         tr("Show Thumbnail(&T)"),
         tr("Version Information(&V)..."),
         tr("Help(&H)..."),
+        tr("Features(&E)..."),
     };
     for (int command = 0; command < kCommandCount; ++command) {
         if (actions_[command])
@@ -369,6 +379,7 @@ void CLumivexDlg::UpdateMenus()
             actions_[command]->setEnabled(enabled);
     };
     enable(kSettings, state.settings);
+    enable(kFeatures, inputs.hasCamera);
     for (int command = kZoomX8; command <= kZoomX1_8; ++command) {
         enable(static_cast<Command>(command), state.size);
         actions_[command]->setChecked(ZoomIndexOf(static_cast<Command>(command)) == context_.zoomIndex);
@@ -489,6 +500,7 @@ void CLumivexDlg::StartPreviewWindow(CDeviceInfo& camera, int index)
     camera.StartThread(&preview->Display(), converter_);
     preview->FitWindowToImage(context_.zoomIndex, camera.GetConnectWidth(), camera.GetConnectHeight());
     previews_[index] = std::move(preview);
+    AttachPreviewLine(index);
 }
 
 void CLumivexDlg::DestroyPreviewWindows()
@@ -602,7 +614,7 @@ void CLumivexDlg::FitToImage()
     if (!first)
         return;
     const QSize image = ZoomedImageSize(context_.zoomIndex, first->GetConnectWidth(), first->GetConnectHeight());
-    const QSize client(image.width(), image.height() + ContentTop());
+    const QSize client(image.width(), image.height() + ContentTop() + StatusBarHeight());
     const QRect workArea = screen()->availableGeometry();
     for (int pass = 0; pass < kFitPasses; ++pass) {
         const QRect frame = frameGeometry();
@@ -629,14 +641,15 @@ void CLumivexDlg::LayoutChildren()
     if (!toolBar_->isHidden())
         toolBar_->setGeometry(0, menuHeight, width(), toolBar_->sizeHint().height());
     const int top = ContentTop();
-    int bottom = height();
+    int bottom = std::max(top, height() - StatusBarHeight());
+    statusBar_->setGeometry(0, bottom, width(), height() - bottom);
     if (!recordingBar_->isHidden()) {
         const int barHeight = recordingBar_->sizeHint().height();
-        bottom -= barHeight;
+        bottom = std::max(top, bottom - barHeight);
         recordingBar_->setGeometry(0, bottom, width(), barHeight);
     }
     if (LxD3DDisplayWnd* window = mainDisplay_.DisplayWindow())
-        window->SetPlacement(0, top, width(), std::max(0, bottom - top));
+        window->SetPlacement(0, top, width(), bottom - top);
 }
 
 void CLumivexDlg::resizeEvent(QResizeEvent* event)
@@ -805,6 +818,7 @@ void CLumivexDlg::OnCameraLost(CDeviceInfo& camera)
         recording_->Stop();
     camera.Abandon();
     UpdateMenus();
+    ShowStatistics();
     prompts_.Show(this, QCoreApplication::applicationName(),
                   tr("The camera %1 (%2) at %3 no longer answers. The live image resumes when it is back.")
                       .arg(QString::fromStdString(camera.GetModel()), QString::fromStdString(camera.GetMACAddress()),
@@ -974,4 +988,59 @@ void CLumivexDlg::ShowAbout()
 void CLumivexDlg::OpenHelp()
 {
     QDesktopServices::openUrl(QUrl::fromLocalFile(helpFilePath_));
+}
+
+int CLumivexDlg::StatusBarHeight() const
+{
+    return statusBar_->sizeHint().height();
+}
+
+QString CLumivexDlg::StatusBarText() const
+{
+    return statsLabel_->text();
+}
+
+void CLumivexDlg::ShowStatistics()
+{
+    QStringList lines;
+    for (int i = 0; i < context_.CameraCount(); ++i) {
+        CDeviceInfo& camera = *context_.Camera(i);
+        // A lost camera's figures stopped with it.
+        const QString text = lossWatch_->IsLost(camera) ? tr("camera lost, waiting for it to answer again")
+                                                        : statsMonitor_.Text(i);
+        lines << tr("Camera %1 (%2): %3")
+                     .arg(i + 1)
+                     .arg(QString::fromStdString(StreamStatsMonitor::CameraName(camera)), text);
+        if (previews_[i])
+            previews_[i]->SetStatusLine(text);
+    }
+    const int oldHeight = StatusBarHeight();
+    statsLabel_->setText(lines.join(QLatin1Char('\n')));
+    // More cameras, more lines: the image keeps its size.
+    if (StatusBarHeight() != oldHeight && IsPreviewing())
+        FitToImage();
+    else
+        LayoutChildren();
+}
+
+void CLumivexDlg::AttachPreviewLine(int index)
+{
+    CPreview* preview = previews_[index].get();
+    preview->SetStatusLine(statsMonitor_.Text(index));
+    connect(preview, &CPreview::featuresRequested, this, [this, index] { ShowFeatures(index); });
+}
+
+CFeaturesDlg* CLumivexDlg::ShowFeatures(int index)
+{
+    if (index < 0 || index >= CameraContext::kMaxCameras || !context_.Camera(index))
+        return nullptr;
+    std::unique_ptr<CFeaturesDlg>& dialog = featureDlgs_[index];
+    if (!dialog) {
+        dialog = std::make_unique<CFeaturesDlg>(controlHost_, [this, index] { return context_.Camera(index); });
+        dialog->setWindowIcon(windowIcon());
+    }
+    dialog->show();
+    dialog->raise();
+    dialog->activateWindow();
+    return dialog.get();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/CameraContext.h"
+#include "app/StreamStatsMonitor.h"
 #include "camera/OverlayRegistry.h"
 #include "controls/ControlHost.h"
 #include "imaging/LxImgDisplay.h"
@@ -17,6 +18,7 @@
 class CDeviceDlg;
 class CDeviceInfo;
 class CDrawingManagementDlg;
+class CFeaturesDlg;
 class CGraphDlg;
 class CHistogramDlg;
 class CLxCtrlMainDlg;
@@ -33,7 +35,9 @@ class MessagePrompts;
 class QAction;
 class QActionGroup;
 class QMenu;
+class QLabel;
 class QMenuBar;
+class QStatusBar;
 
 // The main window: menu bar, drawing toolbar and, below them, the live image
 // of the first camera. It starts and stops the preview of every connected
@@ -70,6 +74,7 @@ public:
         kShowThumbnail,
         kVersionInformation,
         kHelp,
+        kFeatures,
         kCommandCount
     };
     static constexpr int kDrawingModeCount = 12;
@@ -128,6 +133,15 @@ public:
     void HandleAppMessage(int message, int code);
 
     CThumbnailDlg* ThumbnailWindow() const { return thumbnailDlg_.get(); }
+
+    // The features window of the camera at index, created and shown on first
+    // use; null for no such camera.
+    CFeaturesDlg* ShowFeatures(int index);
+    // The stream statistics: the status bar under the image, one line per
+    // camera, and a line in each preview window, renewed once a second.
+    QStatusBar* StatusBar() const { return statusBar_; }
+    QString StatusBarText() const;
+    StreamStatsMonitor& StatsMonitor() { return statsMonitor_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -190,6 +204,9 @@ private:
     void OnCameraBack(CDeviceInfo& camera, const SdkDeviceInfo& found);
     void ShowAbout();
     void OpenHelp();
+    void ShowStatistics();
+    void AttachPreviewLine(int index);
+    int StatusBarHeight() const;
 
     bool optionFilePresent_;
     bool optionBoardUsable_ = false;
@@ -232,4 +249,8 @@ private:
     // The drawing painter's entry in the first camera's overlay registry.
     OverlayRegistry* drawingRegistry_ = nullptr;
     uint32_t drawingPainterKey_ = 0;
+    std::array<std::unique_ptr<CFeaturesDlg>, CameraContext::kMaxCameras> featureDlgs_;
+    StreamStatsMonitor statsMonitor_{context_};
+    QStatusBar* statusBar_;
+    QLabel* statsLabel_;
 };

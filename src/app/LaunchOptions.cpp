@@ -6,6 +6,7 @@ namespace {
 
 const QString kDemo = QStringLiteral("--demo");
 const QString kConnect = QStringLiteral("--connect");
+const QString kStatsLog = QStringLiteral("--stats-log");
 
 void ReadAddresses(const QString& list, LaunchOptions& options)
 {
@@ -39,6 +40,14 @@ LaunchOptions ParseLaunchOptions(const QStringList& arguments)
         } else if (argument.startsWith(kConnect + QLatin1Char('='))) {
             options.connect = true;
             ReadAddresses(argument.mid(kConnect.size() + 1), options);
+        } else if (argument == kStatsLog || argument.startsWith(kStatsLog + QLatin1Char('='))) {
+            const bool separate = argument == kStatsLog;
+            if (separate && i + 1 < arguments.size())
+                options.statsLogPath = arguments[++i].toStdString();
+            else if (!separate)
+                options.statsLogPath = argument.mid(kStatsLog.size() + 1).toStdString();
+            if (options.statsLogPath.empty())
+                options.error = QCoreApplication::translate("LaunchOptions", "--stats-log needs a file name.");
         } else {
             options.error = QCoreApplication::translate("LaunchOptions", "Unknown argument: %1").arg(argument);
         }

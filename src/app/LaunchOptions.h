@@ -14,6 +14,8 @@
 //                              with --demo and no address, the simulated cameras
 //   --help, -h                 print the usage and exit
 //   --version                  print the version and exit
+//   --stats-log FILE           append each camera's stream statistics to FILE
+//                              as CSV, one line per camera and second
 struct LaunchOptions {
     static constexpr int kMaxCameras = 4;
 
@@ -22,6 +24,7 @@ struct LaunchOptions {
     int demoCameras = 0;
     bool connect = false;
     std::vector<std::string> connectAddresses;
+    std::string statsLogPath;
     // Empty when the line was understood.
     QString error;
 };

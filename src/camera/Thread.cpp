@@ -131,6 +131,7 @@ int32_t Thread::Run()
         lastSignOfLifeMs_ = NowMs();
         unansweredProbes_ = 0;
         cameraLost_ = false;
+        CountReceived(*held);
 
         // Keep only the newest completed buffer; the older ones are dropped.
         const uint32_t waiting = pipeline_.GetOutputQueueSize();
@@ -139,6 +140,8 @@ int32_t Thread::Run()
             if (pipeline_.RetrieveNextBuffer(newer, kSdkNoWait).IsOK() && newer) {
                 pipeline_.ReleaseBuffer(held);
                 held = newer;
+                CountReceived(*held);
+                droppedFrames_.fetch_add(1, std::memory_order_relaxed);
             }
         }
         droppedCount += static_cast<int32_t>(waiting);
@@ -151,9 +154,10 @@ int32_t Thread::Run()
         if (!ProcessFrame(*held, image, droppedCount, displayDue) && displayDue && display_ &&
             display_->HasDisplayWindow()) {
             const SdkImage* frame = held->GetImage();
-            display_->ShowRawImage(frame->GetPixelType(), static_cast<int32_t>(frame->GetHeight()),
-                                   static_cast<int32_t>(frame->GetWidth()), held->GetDataPointer(),
-                                   held->GetDataSize());
+            if (display_->ShowRawImage(frame->GetPixelType(), static_cast<int32_t>(frame->GetHeight()),
+                                       static_cast<int32_t>(frame->GetWidth()), held->GetDataPointer(),
+                                       held->GetDataSize()))
+                shownFrames_.fetch_add(1, std::memory_order_relaxed);
         }
 
         ++frameCounter_;
@@ -249,10 +253,26 @@ bool Thread::ProcessFrame(const SdkBuffer& buffer, FrameImage& image, int32_t& d
                                 &droppedCount);
     }
 
-    if (display_)
-        display_->ShowImage(kind == FrameImage::kGrey ? kPixelMono8 : kPixelBGR8Packed, image.Pixels(), width,
-                            height);
+    if (display_ && display_->ShowImage(kind == FrameImage::kGrey ? kPixelMono8 : kPixelBGR8Packed, image.Pixels(),
+                                        width, height))
+        shownFrames_.fetch_add(1, std::memory_order_relaxed);
     return true;
+}
+
+StreamCounts Thread::FrameCounts() const
+{
+    StreamCounts counts;
+    counts.receivedFrames = receivedFrames_.load(std::memory_order_relaxed);
+    counts.receivedBytes = receivedBytes_.load(std::memory_order_relaxed);
+    counts.shownFrames = shownFrames_.load(std::memory_order_relaxed);
+    counts.droppedFrames = droppedFrames_.load(std::memory_order_relaxed);
+    return counts;
+}
+
+void Thread::CountReceived(const SdkBuffer& buffer)
+{
+    receivedFrames_.fetch_add(1, std::memory_order_relaxed);
+    receivedBytes_.fetch_add(buffer.GetDataSize(), std::memory_order_relaxed);
 }
 
 bool Thread::IsRecording() const

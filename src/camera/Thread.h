@@ -1,6 +1,7 @@
 #pragma once
 
 #include "camera/HandOffRecords.h"
+#include "camera/StreamStatistics.h"
 
 #include <QPen>
 
@@ -65,6 +66,9 @@ public:
     // Buffers processed since the thread started.
     int32_t FrameCounter() const { return frameCounter_; }
     int32_t ExitCode() const { return exitCode_; }
+    // Frames and bytes received, shown and dropped since the thread was
+    // built (the SDK's counts left at 0); read from any thread.
+    StreamCounts FrameCounts() const;
     // GevCurrentIPAddress when the thread was built (0 if absent).
     uint32_t CameraKey() const { return cameraKey_; }
     // The camera stopped sending and no longer answers; cleared by the next frame.
@@ -78,6 +82,7 @@ private:
     // Gives false when nothing was converted for the display, so that the
     // caller shows the raw buffer.
     bool ProcessFrame(const SdkBuffer& buffer, FrameImage& image, int32_t& droppedCount, bool displayDue);
+    void CountReceived(const SdkBuffer& buffer);
     bool IsRecording() const;
     WaveformRecord* ServedWaveform() const;
     HistogramRecord* ServedHistogram() const;
@@ -105,6 +110,10 @@ private:
     int64_t lastSignOfLifeMs_ = 0;
     int unansweredProbes_ = 0;
     int64_t lastResizeMs_ = 0;
+    std::atomic<uint64_t> receivedFrames_{0};
+    std::atomic<uint64_t> receivedBytes_{0};
+    std::atomic<uint64_t> shownFrames_{0};
+    std::atomic<uint64_t> droppedFrames_{0};
     FrameDisplayTarget* display_;
     SdkDevice& device_;
     SdkPipeline& pipeline_;

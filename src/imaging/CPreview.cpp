@@ -4,9 +4,13 @@
 #include "imaging/LxD3DDisplayWnd.h"
 #include "imaging/WindowFit.h"
 
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
 #include <QResizeEvent>
 #include <QScreen>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -22,6 +26,17 @@ CPreview::CPreview(QWidget* parent)
 {
     setWindowTitle(tr("Preview"));
     setModal(false);
+    statusLine_ = new QWidget(this);
+    auto* layout = new QHBoxLayout(statusLine_);
+    layout->setContentsMargins(4, 1, 1, 1);
+    statusText_ = new QLabel(statusLine_);
+    statusText_->setObjectName(QStringLiteral("statusText"));
+    auto* features = new QPushButton(tr("Features..."), statusLine_);
+    features->setObjectName(QStringLiteral("featuresButton"));
+    layout->addWidget(statusText_, 1);
+    layout->addWidget(features);
+    connect(features, &QPushButton::clicked, this, &CPreview::featuresRequested);
+    statusLine_->hide();
 }
 
 CPreview::~CPreview()
@@ -33,7 +48,7 @@ SdkResult CPreview::CreateDisplayWindow(int controlId)
 {
     auto window = std::make_unique<LxD3DDisplayWnd>();
     window->SetBackgroundColor(kBackgroundGrey, kBackgroundGrey, kBackgroundGrey);
-    window->SetPlacement(0, 0, width(), height());
+    window->SetPlacement(0, 0, width(), height() - StatusLineHeight());
     const SdkResult result = window->Create(this, controlId);
     display_.SetDisplayWindow(std::move(window));
     return result;
@@ -43,7 +58,7 @@ bool CPreview::FitWindowToImage(int zoomIndex, int width, int height)
 {
     if (zoomIndex == kZoomFit)
         return false;
-    const QSize clientSize = ZoomedImageSize(zoomIndex, width, height);
+    const QSize clientSize = ZoomedImageSize(zoomIndex, width, height) + QSize(0, StatusLineHeight());
     const QRect workArea = screen()->availableGeometry();
     for (int pass = 0; pass < kFitPasses; ++pass) {
         const QRect window = frameGeometry();
@@ -56,9 +71,37 @@ bool CPreview::FitWindowToImage(int zoomIndex, int width, int height)
     return true;
 }
 
+void CPreview::SetStatusLine(const QString& text)
+{
+    statusText_->setText(text);
+    if (!statusLine_->isHidden())
+        return;
+    statusLine_->show();
+    resize(width(), height() + StatusLineHeight());
+    PlaceChildren(size());
+}
+
+QString CPreview::StatusLine() const
+{
+    return statusText_->text();
+}
+
+int CPreview::StatusLineHeight() const
+{
+    return statusLine_->isHidden() ? 0 : statusLine_->sizeHint().height();
+}
+
+void CPreview::PlaceChildren(QSize client)
+{
+    const int lineHeight = StatusLineHeight();
+    const int imageHeight = std::max(0, client.height() - lineHeight);
+    statusLine_->setGeometry(0, imageHeight, client.width(), lineHeight);
+    if (LxD3DDisplayWnd* window = display_.DisplayWindow())
+        window->SetPlacement(0, 0, client.width(), imageHeight);
+}
+
 void CPreview::resizeEvent(QResizeEvent* event)
 {
     QDialog::resizeEvent(event);
-    if (LxD3DDisplayWnd* window = display_.DisplayWindow())
-        window->SetPlacement(0, 0, event->size().width(), event->size().height());
+    PlaceChildren(event->size());
 }

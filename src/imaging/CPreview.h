@@ -5,6 +5,9 @@
 
 #include <QDialog>
 
+class QLabel;
+class QWidget;
+
 // The window that shows the second, third or fourth camera: a modeless
 // "Preview" dialog whose display window fills its client area.
 class CPreview : public QDialog {
@@ -30,9 +33,25 @@ public:
     // changes nothing and gives false.
     bool FitWindowToImage(int zoomIndex, int width, int height);
 
+    // The line under the image: a text (the camera's stream statistics) and
+    // a "Features..." button. Hidden until first set; showing it makes the
+    // window taller by its height.
+    void SetStatusLine(const QString& text);
+    QString StatusLine() const;
+
+signals:
+    // The line's "Features..." button was clicked.
+    void featuresRequested();
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // The height the status line takes from the client area (0 while hidden).
+    int StatusLineHeight() const;
+    void PlaceChildren(QSize client);
+
     LxImgDisplay display_;
+    QWidget* statusLine_ = nullptr;
+    QLabel* statusText_ = nullptr;
 };

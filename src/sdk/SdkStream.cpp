@@ -149,3 +149,27 @@ SdkGenParameterArray* SdkStream::GetParameters()
 {
     return &impl_->parameters;
 }
+
+bool SdkStream::GetStatistics(SdkStreamStatistics& statistics) const
+{
+    ArvStream* stream = impl_->stream;
+    if (stream == nullptr)
+        return false;
+    guint64 completed = 0;
+    guint64 failures = 0;
+    guint64 underruns = 0;
+    arv_stream_get_statistics(stream, &completed, &failures, &underruns);
+    statistics.completedBuffers = completed;
+    statistics.failedBuffers = failures;
+    statistics.underruns = underruns;
+    statistics.missingPackets = 0;
+    statistics.resentPackets = 0;
+    if (ARV_IS_GV_STREAM(stream)) {
+        guint64 resent = 0;
+        guint64 missing = 0;
+        arv_gv_stream_get_statistics(ARV_GV_STREAM(stream), &resent, &missing);
+        statistics.missingPackets = missing;
+        statistics.resentPackets = resent;
+    }
+    return true;
+}

@@ -9,6 +9,18 @@
 
 class SdkDevice;
 
+// The receiving end's own counts since the stream was opened.
+struct SdkStreamStatistics {
+    uint64_t completedBuffers = 0;
+    // Buffers given up incomplete or too small for the frame.
+    uint64_t failedBuffers = 0;
+    // Frames lost because no buffer was free.
+    uint64_t underruns = 0;
+    // Packets that never arrived, and those asked for again and received.
+    uint64_t missingPackets = 0;
+    uint64_t resentPackets = 0;
+};
+
 // The receiving end of the camera's stream channel on this host.
 class SdkStream {
 public:
@@ -36,6 +48,8 @@ public:
     // Stream parameters; holds the command Reset, which drops the completed
     // frames not yet retrieved.
     SdkGenParameterArray* GetParameters();
+    // False while the stream is closed. Safe to call while frames arrive.
+    bool GetStatistics(SdkStreamStatistics& statistics) const;
 
     struct Impl;
     Impl* GetImpl() const { return impl_.get(); }

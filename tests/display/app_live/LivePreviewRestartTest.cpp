@@ -260,6 +260,7 @@ TEST(LivePreviewRestart, ALostCameraIsAnnouncedAndItsLiveImageResumesWhenItIsBac
                   .arg(QString::fromStdString(camera.GetModel()), QString::fromStdString(camera.GetMACAddress()),
                        QString::fromStdString(camera.GetIPAddress())));
     EXPECT_TRUE(live.Window().windowTitle().endsWith(QStringLiteral(" - camera lost")));
+    EXPECT_TRUE(live.Window().StatusBarText().contains(QStringLiteral("camera lost")));
 
     options.interfaceAddress = TestAddress(0);
     ASSERT_TRUE(live.Camera().Start(options)) << live.Camera().ErrorText();

@@ -12,6 +12,7 @@
 #include "camera/OverlayRegistry.h"
 #include "controls/CAlcAreaDlg.h"
 #include "controls/CAwbAreaDlg.h"
+#include "controls/CFeaturesDlg.h"
 #include "controls/CLxCtrlMainDlg.h"
 #include "controls/CTabDialog.h"
 #include "controls/CTab_Trigger_Dlg.h"
@@ -32,6 +33,7 @@
 #include <QSlider>
 #include <QSpinBox>
 #include <QTabWidget>
+#include <QTreeWidget>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -49,7 +51,102 @@ protected:
     }
 };
 
+// A host whose preview really streams (without a display), counting the
+// stops and restarts that a locked feature needs.
+class StreamingHost : public ControlHost {
+public:
+    explicit StreamingHost(CDeviceInfo& camera) : camera_(camera) {}
+    CDeviceInfo* ControlCamera() override { return &camera_; }
+    bool StopPreview() override
+    {
+        if (!camera_.GetThread())
+            return false;
+        camera_.StopAcquisition();
+        camera_.StopThread();
+        ++stops;
+        return true;
+    }
+    void StartPreview() override
+    {
+        ASSERT_TRUE(camera_.StartThread(nullptr, converter_));
+        camera_.StartAcquisition();
+        ++starts;
+    }
+    void SetDisplayInterpolation(int) override {}
+    void CloseRecording() override {}
+
+    int stops = 0;
+    int starts = 0;
+
+private:
+    CDeviceInfo& camera_;
+    PixelFrameConverter converter_;
+};
+
 } // namespace
+
+TEST_F(ControlsIntegrationTest, FeaturesWindowShowsTheTreeAndWritesThroughTheLock)
+{
+    ASSERT_NO_FATAL_FAILURE(Start(true));
+    StreamingHost host(*camera_);
+    host.StartPreview();
+    CFeaturesDlg dialog(host, [this] { return camera_.get(); });
+
+    // The camera's categories, in its order, hold its features.
+    QTreeWidget* tree = dialog.Tree();
+    ASSERT_GT(tree->topLevelItemCount(), 5);
+    EXPECT_EQ(tree->topLevelItem(0)->text(CFeaturesDlg::kNameColumn), "DeviceControl");
+    ASSERT_NE(dialog.Item("Width"), nullptr);
+    EXPECT_EQ(dialog.Item("Width")->parent()->text(CFeaturesDlg::kNameColumn), "ImageFormatControl");
+    EXPECT_EQ(dialog.Item("SerialNumber")->text(CFeaturesDlg::kAccessColumn), "RO");
+    EXPECT_EQ(dialog.Item("Width")->text(CFeaturesDlg::kRangeColumn), "32 .. 640, step 8");
+
+    // Beginner hides expert and guru features; a search hides the rest.
+    EXPECT_TRUE(dialog.Item("PLC_I0")->isHidden());
+    EXPECT_TRUE(dialog.Item("HardwareVersion")->isHidden());
+    dialog.SetVisibilityLevel(SDK_VISIBILITY_EXPERT);
+    EXPECT_FALSE(dialog.Item("HardwareVersion")->isHidden());
+    EXPECT_TRUE(dialog.Item("PLC_I0")->isHidden());
+    dialog.SetVisibilityLevel(SDK_VISIBILITY_GURU);
+    EXPECT_FALSE(dialog.Item("PLC_I0")->isHidden());
+    dialog.SetSearchText("gainraw");
+    EXPECT_FALSE(dialog.Item("GainRaw")->isHidden());
+    EXPECT_TRUE(dialog.Item("Width")->isHidden());
+    EXPECT_TRUE(dialog.Item("Width")->parent()->isHidden());
+    dialog.SetSearchText({});
+
+    // Width is locked while streaming: the preview stops for the write and
+    // starts again; 100 is not a step of 8 above 32, so 104 is written.
+    auto* width = qobject_cast<QLineEdit*>(dialog.Editor("Width"));
+    ASSERT_NE(width, nullptr);
+    width->setText("100");
+    QTest::keyClick(width, Qt::Key_Return);
+    EXPECT_EQ(Value("Width"), 104);
+    EXPECT_EQ(host.stops, 1);
+    EXPECT_EQ(host.starts, 2);
+    EXPECT_NE(camera_->GetThread(), nullptr);
+    EXPECT_TRUE(dialog.Message().contains("104 was written")) << dialog.Message().toStdString();
+
+    // An unlocked feature is written while streaming, clamped to its range.
+    auto* digitalGain = qobject_cast<QLineEdit*>(dialog.Editor("DigitalGain"));
+    digitalGain->setText("300");
+    QTest::keyClick(digitalGain, Qt::Key_Return);
+    EXPECT_EQ(Value("DigitalGain"), 255);
+    EXPECT_EQ(host.stops, 1);
+    EXPECT_TRUE(dialog.Message().contains("outside 0 .. 255")) << dialog.Message().toStdString();
+    EXPECT_EQ(digitalGain->text(), "255");
+    SaveScreenshot(dialog, "features-window");
+
+    // A command button executes: loading the default user set undoes both.
+    ASSERT_TRUE(host.StopPreview());
+    auto* load = qobject_cast<QPushButton*>(dialog.Editor("UserSetLoad"));
+    ASSERT_NE(load, nullptr);
+    load->click();
+    // The camera carries the command out on its own time.
+    EXPECT_TRUE(QTest::qWaitFor([this] { return Value("DigitalGain") == 0; }, 2000));
+    EXPECT_EQ(Value("Width"), 640);
+    EXPECT_EQ(dialog.Message(), "UserSetLoad executed.");
+}
 
 TEST_F(ControlsIntegrationTest, GainShutterPageOnTheCamerasFeatures)
 {

@@ -79,8 +79,8 @@ TEST_F(MainWindowTest, MenuTitlesAndTextsComeFromTheTranslatableTexts)
     QStringList option;
     for (QAction* item : window->MenuBar()->actions()[1]->menu()->actions())
         option.push_back(item->text());
-    EXPECT_EQ(option, (QStringList{"Live Video(&P)", "Settings(&S)", "Size(&Z)", "Callback(&C)...", "Waveform(&W)",
-                                   "Histogram(&H)", "Manage Connection(&M)"}));
+    EXPECT_EQ(option, (QStringList{"Live Video(&P)", "Settings(&S)", "Features(&E)...", "Size(&Z)", "Callback(&C)...",
+                                   "Waveform(&W)", "Histogram(&H)", "Manage Connection(&M)"}));
     EXPECT_EQ(window->Action(CLumivexDlg::kZoomX1_8)->text(), QStringLiteral("x1/8"));
     EXPECT_EQ(window->Action(CLumivexDlg::kDrawProperty)->text(), QStringLiteral("Draw Property.."));
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Lumivex"));
@@ -92,7 +92,7 @@ TEST_F(MainWindowTest, WithoutACameraOnlyTheCameraFreeCommandsWork)
     for (auto command : {CLumivexDlg::kClose, CLumivexDlg::kLiveVideo, CLumivexDlg::kManageConnection,
                          CLumivexDlg::kToolBar, CLumivexDlg::kDrawProperty, CLumivexDlg::kVersionInformation})
         EXPECT_TRUE(Enabled(*window, command)) << command;
-    for (auto command : {CLumivexDlg::kSettings, CLumivexDlg::kZoomX8, CLumivexDlg::kZoomX1_8,
+    for (auto command : {CLumivexDlg::kSettings, CLumivexDlg::kFeatures, CLumivexDlg::kZoomX8, CLumivexDlg::kZoomX1_8,
                          CLumivexDlg::kAdjustWindowSize, CLumivexDlg::kCallback, CLumivexDlg::kWaveform,
                          CLumivexDlg::kHistogram, CLumivexDlg::kSnapShot, CLumivexDlg::kVideoCapture,
                          CLumivexDlg::kDeleteDrawing, CLumivexDlg::kShowThumbnail})

@@ -43,6 +43,9 @@ TEST(LaunchOptions, DemoAndConnectForms)
     EXPECT_EQ(listed.demoCameras, 1);
     EXPECT_EQ(listed.connectAddresses, (std::vector<std::string>{"10.0.0.5", "10.0.0.6"}));
 
+    EXPECT_EQ(ParseLaunchOptions({"--stats-log", "s.csv", "--demo"}).statsLogPath, "s.csv");
+    EXPECT_EQ(ParseLaunchOptions({"--stats-log=/tmp/s.csv"}).statsLogPath, "/tmp/s.csv");
+    EXPECT_FALSE(ParseLaunchOptions({"--stats-log"}).error.isEmpty());
     EXPECT_FALSE(ParseLaunchOptions({"--demo=5"}).error.isEmpty());
     EXPECT_FALSE(ParseLaunchOptions({"--demo=x"}).error.isEmpty());
     EXPECT_FALSE(ParseLaunchOptions({"--connect"}).error.isEmpty());

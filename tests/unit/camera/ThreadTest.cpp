@@ -223,6 +223,11 @@ TEST_F(ThreadTest, OnlyTheNewestOfThreeWaitingBuffersIsProcessed)
     ASSERT_TRUE(display_.WaitForShows(1, kWaitMs));
     EXPECT_TRUE(pipeline_->WaitUntilDrained(kWaitMs));
     EXPECT_EQ(camera_->GetThread()->FrameCounter(), 1);
+    const StreamCounts counts = camera_->GetThread()->FrameCounts();
+    EXPECT_EQ(counts.receivedFrames, 3u);
+    EXPECT_EQ(counts.receivedBytes, 3u * 8 * 4);
+    EXPECT_EQ(counts.droppedFrames, 2u);
+    EXPECT_EQ(counts.shownFrames, 1u);
     camera_->StopThread();
 
     EXPECT_EQ(pipeline_->Released(), (std::vector<uint64_t>{1, 2, 3}));

@@ -1,8 +1,10 @@
 // Helpers over the camera's features: enumerations by entry name, the
-// transport-layer lock around timer writes, and the pulse timing arithmetic.
+// transport-layer lock around timer writes, the pulse timing arithmetic, and
+// the features window's tree and integer fitting.
 #include "CameraFakes.h"
 
 #include "controls/EnumFeatures.h"
+#include "controls/FeatureTree.h"
 #include "controls/PulseTiming.h"
 #include "controls/ScopedParamsUnlock.h"
 
@@ -95,4 +97,58 @@ TEST(PulseTiming, TicksOfThirtyMicroseconds)
     EXPECT_EQ(DurationForWidthUs(59), 1);
     // A wider pulse takes its ticks from the delay.
     EXPECT_EQ(DelayKeepingPeriod(PulseTiming{1, 8}.Period(), 4), 5);
+}
+
+TEST(FeatureTree, IntegersFitTheRangeAndStep)
+{
+    struct Case {
+        int64_t value, min, max, increment;
+        IntegerFit fit;
+    };
+    const Case cases[] = {
+        {100, 32, 640, 8, {104, false, true}},   // nearest step above min
+        {99, 32, 640, 8, {96, false, true}},
+        {1000, 32, 640, 8, {640, true, false}},  // clamped to the maximum
+        {0, 32, 640, 8, {32, true, false}},
+        {39, 32, 39, 8, {32, false, true}},      // the step past max is not taken
+        {-7, -10, 10, 4, {-6, false, true}},     // steps count from a negative min
+        {5, 0, 10, 0, {5, false, false}},        // an increment below 1 counts as 1
+        {INT64_MAX, INT64_MIN, INT64_MAX, 1, {INT64_MAX, false, false}},
+    };
+    for (const Case& c : cases) {
+        const IntegerFit fit = FitInteger(c.value, c.min, c.max, c.increment);
+        EXPECT_EQ(fit.value, c.fit.value) << c.value;
+        EXPECT_EQ(fit.clamped, c.fit.clamped) << c.value;
+        EXPECT_EQ(fit.rounded, c.fit.rounded) << c.value;
+    }
+}
+
+TEST(FeatureTree, CategoriesFromRootWithTheRestUnderOther)
+{
+    SdkGenParameterArray features;
+    for (const char* name : {"Width", "Height", "Gain", "Loose"})
+        AddFake<FakeInteger>(features, name, 1);
+    // Image lists itself through Inner; Empty and a member the camera lacks are left out.
+    const std::vector<SdkFeatureCategory> categories = {
+        {"Root", {"Image", "Analog", "Empty"}},
+        {"Image", {"Width", "Inner", "Missing"}},
+        {"Inner", {"Height", "Image"}},
+        {"Analog", {"Gain", "Width"}},
+        {"Empty", {"Missing"}},
+    };
+    const FeatureTreeNode root = BuildFeatureTree(categories, features);
+    auto names = [](const FeatureTreeNode& node) {
+        std::vector<std::string> list;
+        for (const FeatureTreeNode& child : node.children)
+            list.push_back(child.name);
+        return list;
+    };
+    ASSERT_EQ(names(root), (std::vector<std::string>{"Image", "Analog", "Other"}));
+    EXPECT_EQ(names(root.children[0]), (std::vector<std::string>{"Width", "Inner"}));
+    EXPECT_EQ(names(root.children[0].children[1]), (std::vector<std::string>{"Height"}));
+    EXPECT_EQ(names(root.children[1]), (std::vector<std::string>{"Gain"}));
+    EXPECT_EQ(names(root.children[2]), (std::vector<std::string>{"Loose"}));
+
+    // Without categories every feature is a child of the root.
+    EXPECT_EQ(names(BuildFeatureTree({}, features)), (std::vector<std::string>{"Width", "Height", "Gain", "Loose"}));
 }

@@ -1,0 +1,95 @@
+#include "app/StreamStatsMonitor.h"
+
+#include "app/CameraContext.h"
+#include "camera/CDeviceInfo.h"
+#include "camera/Thread.h"
+#include "sdk/SdkStream.h"
+
+#include <QDateTime>
+
+#include <cstdio>
+
+namespace {
+
+StreamCounts ReadCounts(CDeviceInfo& camera)
+{
+    StreamCounts counts;
+    if (const Thread* thread = camera.GetThread())
+        counts = thread->FrameCounts();
+    SdkStreamStatistics sdk;
+    if (camera.GetStream().GetStatistics(sdk)) {
+        counts.missingPackets = sdk.missingPackets;
+        counts.resentPackets = sdk.resentPackets;
+        counts.failedBuffers = sdk.failedBuffers;
+    }
+    return counts;
+}
+
+} // namespace
+
+StreamStatsMonitor::StreamStatsMonitor(CameraContext& context, QObject* parent) : QObject(parent), context_(context)
+{
+    static_assert(std::tuple_size_v<decltype(entries_)> == CameraContext::kMaxCameras);
+    connect(&timer_, &QTimer::timeout, this, &StreamStatsMonitor::Sample);
+    timer_.start(kSampleIntervalMs);
+}
+
+QString StreamStatsMonitor::Text(int index) const
+{
+    if (index < 0 || index >= CameraContext::kMaxCameras || !context_.Camera(index))
+        return {};
+    const Entry& entry = entries_[index];
+    return entry.camera == context_.Camera(index) && !entry.text.isEmpty() ? entry.text : tr("Measuring the stream...");
+}
+
+std::string StreamStatsMonitor::CameraName(const CDeviceInfo& camera)
+{
+    return camera.GetIPAddress().empty() ? camera.GetMACAddress() : camera.GetIPAddress();
+}
+
+QString StreamStatsMonitor::StatsText(const StreamRates& rates)
+{
+    return tr("%1 fps received, %2 fps shown, %3 MB/s, %4 dropped, %5 missing / %6 resent packets, "
+              "%7 failed buffers")
+        .arg(rates.receivedFps, 0, 'f', 1)
+        .arg(rates.shownFps, 0, 'f', 1)
+        .arg(rates.megabytesPerSecond, 0, 'f', 1)
+        .arg(rates.droppedFrames)
+        .arg(rates.missingPackets)
+        .arg(rates.resentPackets)
+        .arg(rates.failedBuffers);
+}
+
+void StreamStatsMonitor::Sample()
+{
+    const auto now = std::chrono::steady_clock::now();
+    const std::string time = QDateTime::currentDateTime().toString(Qt::ISODate).toStdString();
+    std::vector<std::string> lines;
+    for (int i = 0; i < CameraContext::kMaxCameras; ++i) {
+        Entry& entry = entries_[i];
+        CDeviceInfo* camera = context_.Camera(i);
+        if (!camera) {
+            entry = Entry();
+            continue;
+        }
+        const StreamCounts counts = ReadCounts(*camera);
+        // A camera's first sample is where its counting starts.
+        if (entry.camera == camera) {
+            const double seconds = std::chrono::duration<double>(now - entry.time).count();
+            const StreamRates rates = RatesBetween(entry.counts, counts, seconds);
+            entry.text = StatsText(rates);
+            lines.push_back(StatsLogLine(time, CameraName(*camera), rates));
+        } else {
+            entry.text.clear();
+        }
+        entry.camera = camera;
+        entry.counts = counts;
+        entry.time = now;
+    }
+    if (!logPath_.empty() && !lines.empty() && !AppendStatsLog(logPath_, lines) && !logFailureReported_) {
+        const QString text = tr("Cannot write the statistics log %1.").arg(QString::fromStdString(logPath_));
+        std::fprintf(stderr, "lumivex: %s\n", text.toLocal8Bit().constData());
+        logFailureReported_ = true;
+    }
+    emit sampled();
+}
