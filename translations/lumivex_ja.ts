@@ -1685,7 +1685,7 @@
     <message>
         <location filename="../src/controls/CTab_Gamma_Dlg.cpp" line="42"/>
         <source>EEPROM-&gt;Register</source>
-        <translation>EEPROM-&gt;レジスタ</translation>
+        <translation>EEPROM→レジスタ</translation>
     </message>
     <message>
         <location filename="../src/controls/CTab_Gamma_Dlg.cpp" line="44"/>
