@@ -9,9 +9,6 @@
 
 #include <QApplication>
 #include <QFileInfo>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
 
 #include <cstdio>
 #include <filesystem>
@@ -42,7 +39,6 @@ CLumivexApp::CLumivexApp(QString programPath, LaunchOptions options, MessageProm
 int CLumivexApp::Run()
 {
     QCoreApplication::setOrganizationName(QString::fromLatin1(kOrganisation));
-    LoadTranslations();
     const bool optionFilePresent =
         std::filesystem::exists(OptionFilePath(QFileInfo(programPath_).absolutePath().toStdString()));
 
@@ -75,16 +71,4 @@ int CLumivexApp::Run()
     }
     context.reset();
     return 0;
-}
-
-void CLumivexApp::LoadTranslations()
-{
-    // Owned by the application object, which outlives every window.
-    auto* own = new QTranslator(qApp);
-    if (own->load(QLocale(), QStringLiteral("lumivex"), QStringLiteral("_"), QStringLiteral(":/i18n")))
-        QCoreApplication::installTranslator(own);
-    auto* qt = new QTranslator(qApp);
-    if (qt->load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
-                 QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(qt);
 }

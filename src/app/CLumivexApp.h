@@ -14,15 +14,13 @@ class MessagePrompts;
 class CLumivexApp {
 public:
     // programPath: the program file; option.ini and the help file are looked
-    // for beside it. An empty settingsPath means the user's settings file.
+    // for in its data folders (beside it first). An empty settingsPath means the user's settings file.
     CLumivexApp(QString programPath, LaunchOptions options, MessagePrompts& prompts, std::string settingsPath = {});
 
     // Runs the sequence; the program's exit status.
     int Run();
 
 private:
-    void LoadTranslations();
-
     QString programPath_;
     LaunchOptions options_;
     MessagePrompts& prompts_;

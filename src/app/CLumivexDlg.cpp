@@ -33,6 +33,7 @@
 #include "imaging/CCallbackEnableDlg.h"
 #include "imaging/CPreview.h"
 #include "optionboard/CLxCtrlOPMainDlg.h"
+#include "platform/DataFiles.h"
 #include "imaging/DisplayGeometry.h"
 #include "imaging/LxD3DDisplayWnd.h"
 #include "imaging/OverlayPainterSet.h"
@@ -410,14 +411,16 @@ void CLumivexDlg::UpdateMenus()
 QString CLumivexDlg::FindHelpFile(const QString& programPath) const
 {
     const QFileInfo program(programPath);
-    const QString base = program.absolutePath() + QLatin1Char('/') + program.completeBaseName();
     const QString pdf = QStringLiteral(".pdf");
-    if (QFileInfo::exists(base + pdf))
-        return base + pdf;
-    for (const char* suffix : kHelpFileSuffixes) {
-        const QString candidate = base + QString::fromUtf8(suffix) + pdf;
-        if (QFileInfo::exists(candidate))
-            return candidate;
+    for (const QString& folder : DataFolders(program.absolutePath())) {
+        const QString base = folder + QLatin1Char('/') + program.completeBaseName();
+        if (QFileInfo::exists(base + pdf))
+            return base + pdf;
+        for (const char* suffix : kHelpFileSuffixes) {
+            const QString candidate = base + QString::fromUtf8(suffix) + pdf;
+            if (QFileInfo::exists(candidate))
+                return candidate;
+        }
     }
     return {};
 }

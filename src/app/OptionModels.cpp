@@ -2,11 +2,11 @@
 
 #include "app/Profile.h"
 #include "camera/CDeviceInfo.h"
+#include "platform/DataFiles.h"
 
 #include <QString>
 
 #include <cstdlib>
-#include <filesystem>
 
 namespace {
 
@@ -24,7 +24,7 @@ std::string ModelKey(int number)
 
 std::string OptionFilePath(const std::string& programFolder)
 {
-    return (std::filesystem::path(programFolder) / kOptionFileName).string();
+    return DataFilePath(QString::fromStdString(programFolder), QString::fromLatin1(kOptionFileName)).toStdString();
 }
 
 bool IsOptionBoardModel(int32_t deviceOptionFlag, int32_t modelCode, const std::string& optionFilePath)

@@ -5,13 +5,14 @@
 
 class CDeviceInfo;
 
-// option.ini beside the program: its presence enables the option board
+// option.ini in the program's data folders: its presence enables the option board
 // dialog; section "Model" lists the camera models that carry an option board
 // as decimal model codes under "Code000", "Code001", ... up to the first key
 // whose value is "End" (or that is missing).
 inline constexpr const char* kOptionFileName = "option.ini";
 
-// The option.ini path in the given program folder.
+// The option.ini of the program in the given folder: the first of its data
+// folders that holds one, else the path beside the program.
 std::string OptionFilePath(const std::string& programFolder);
 
 // The option board model check: true when the low 16 bits of the camera's

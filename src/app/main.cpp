@@ -3,6 +3,7 @@
 #include "app/LaunchOptions.h"
 #include "app/ProductVersion.h"
 #include "camera/MessagePrompts.h"
+#include "platform/UiLanguage.h"
 
 #include <QApplication>
 
@@ -27,6 +28,10 @@ int main(int argc, char** argv)
     }
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Lumivex"));
+    // The desktop entry's name, which ties the windows to its icon and name.
+    QApplication::setDesktopFileName(QStringLiteral("io.github.lumivex.Lumivex"));
+    // Before the command line is read, so that its complaints are translated too.
+    SetUiLanguage(UiLocale());
     QStringList arguments = QApplication::arguments();
     arguments.removeFirst();
     const LaunchOptions options = ParseLaunchOptions(arguments);

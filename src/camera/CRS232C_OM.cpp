@@ -2,6 +2,7 @@
 
 #include "app/Profile.h"
 #include "camera/SerialMessageBox.h"
+#include "platform/DataFiles.h"
 #include "sdk/SdkSerialPort.h"
 
 #include <QCoreApplication>
@@ -138,7 +139,10 @@ std::string ProgramSettingsPath()
         std::error_code error;
         program = std::filesystem::read_symlink("/proc/self/exe", error);
     }
-    return program.replace_extension(".ini").string();
+    // Named after the program, in its data folders.
+    const std::filesystem::path name = program.filename().replace_extension(".ini");
+    return DataFilePath(QString::fromStdString(program.parent_path().string()), QString::fromStdString(name.string()))
+        .toStdString();
 }
 
 void RealSleep(uint32_t ms)

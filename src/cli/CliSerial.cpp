@@ -2,6 +2,7 @@
 #include "cli/CliSerialArguments.h"
 
 #include "camera/CRS232C_OM.h"
+#include "platform/DataFiles.h"
 #include "sdk/SdkDevice.h"
 
 #include <QString>
@@ -11,7 +12,7 @@
 namespace {
 
 // The serial channel settings are the viewer's, so that one file tunes both.
-constexpr char kViewerSettingsFile[] = "/lumivex.ini";
+constexpr char kViewerSettingsFile[] = "lumivex.ini";
 
 // Puts on err what the viewer would show in a message box.
 class StreamReporter : public SerialErrorReporter {
@@ -58,7 +59,8 @@ int CliSerial(CliContext& context)
     if (int status = StartCameraCommand(camera, usage, false, options, device); status >= 0)
         return status;
 
-    CRS232C_OM channel((QCoreApplication::applicationDirPath() + kViewerSettingsFile).toStdString());
+    CRS232C_OM channel(
+        DataFilePath(QCoreApplication::applicationDirPath(), QString::fromLatin1(kViewerSettingsFile)).toStdString());
     StreamReporter reporter(context.err);
     channel.SetReporter(&reporter);
     if (!channel.OpenPort(device, request.port)) {

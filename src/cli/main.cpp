@@ -1,5 +1,6 @@
 // lumivex-cli: looks at and sets up GigE Vision cameras from a shell.
 #include "cli/CliCommand.h"
+#include "platform/UiLanguage.h"
 
 #include <QCoreApplication>
 
@@ -8,5 +9,6 @@
 int main(int argc, char** argv)
 {
     QCoreApplication application(argc, argv);
+    SetUiLanguage(UiLocale());
     return CliMain(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr);
 }

@@ -57,6 +57,8 @@ CLxCtrlMainDlg::CLxCtrlMainDlg(ControlHost& host, QWidget* parent) : QDialog(par
 
     auto* content = new QWidget;
     tabs_ = new QTabWidget(content);
+    // Every caption shows in full, in any language: the dialog widens instead.
+    tabs_->setUsesScrollButtons(false);
     auto* okButton = new QPushButton(tr("OK"), content);
     saveButton_ = new QPushButton(tr("Save(&S)..."), content);
     loadButton_ = new QPushButton(tr("Load(&L)..."), content);

@@ -1,6 +1,6 @@
-// The main window without a screen: menu texts, enabling and checks, the
-// drawing toolbar, closing, notifications and the missing-OpenGL path that
-// the offscreen platform takes.
+// The main window without a screen: menu texts and their languages, enabling
+// and checks, the drawing toolbar, closing, notifications and the
+// missing-OpenGL path that the offscreen platform takes.
 #include "AppTestSupport.h"
 #include "CameraFakes.h"
 #include "TempDir.h"
@@ -20,15 +20,21 @@
 #include "controls/CLxCtrlMainDlg.h"
 #include "drawing/CDrawingManagement.h"
 #include "optionboard/CLxCtrlOPMainDlg.h"
+#include "platform/UiLanguage.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QFile>
 #include <QMenu>
 #include <QMenuBar>
+#include <QRegularExpression>
 #include <QTest>
+#include <QXmlStreamReader>
 
 #include <fstream>
 #include <gtest/gtest.h>
+#include <map>
+#include <utility>
 
 namespace {
 
@@ -84,6 +90,96 @@ TEST_F(MainWindowTest, MenuTitlesAndTextsComeFromTheTranslatableTexts)
     EXPECT_EQ(window->Action(CLumivexDlg::kZoomX1_8)->text(), QStringLiteral("x1/8"));
     EXPECT_EQ(window->Action(CLumivexDlg::kDrawProperty)->text(), QStringLiteral("Draw Property.."));
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Lumivex"));
+}
+
+QStringList MenuTitles(CLumivexDlg& window)
+{
+    // Opening a menu updates every menu text, as it does for the user.
+    emit window.MenuBar()->actions()[1]->menu()->aboutToShow();
+    QStringList titles;
+    for (QAction* menu : window.MenuBar()->actions())
+        titles.push_back(menu->text());
+    return titles;
+}
+
+TEST_F(MainWindowTest, SwitchingTheLanguageTranslatesTheMenusWhenTheyUpdate)
+{
+    // Whatever happens below, the next tests find the texts untranslated.
+    struct Untranslated {
+        ~Untranslated() { SetUiLanguage(QLocale::c()); }
+    } untranslated;
+    auto window = MakeWindow();
+    SetUiLanguage(QLocale(QLocale::Japanese, QLocale::Japan));
+    EXPECT_EQ(MenuTitles(*window), (QStringList{"ファイル(&F)", "オプション(&O)", "キャプチャ(&C)", "描画(&D)",
+                                                "ウィンドウ(&W)", "ヘルプ(&H)"}));
+    EXPECT_EQ(window->Action(CLumivexDlg::kLiveVideo)->text(), QStringLiteral("ライブ映像(&P)"));
+    EXPECT_EQ(window->Action(CLumivexDlg::kSettings)->text(), QStringLiteral("設定(&S)"));
+
+    SetUiLanguage(QLocale(QLocale::English));
+    EXPECT_EQ(MenuTitles(*window),
+              (QStringList{"File(&F)", "Option(&O)", "Capture(&C)", "Draw(&D)", "Window(&W)", "Help(&H)"}));
+    EXPECT_EQ(window->Action(CLumivexDlg::kSettings)->text(), QStringLiteral("Settings(&S)"));
+}
+
+struct CatalogueEntry {
+    QString translation;
+    bool finished = false;
+};
+
+// A translation catalogue: (context, source text) -> its translation.
+std::map<std::pair<QString, QString>, CatalogueEntry> ReadCatalogue(const QString& path)
+{
+    std::map<std::pair<QString, QString>, CatalogueEntry> entries;
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+    QXmlStreamReader xml(&file);
+    QString context;
+    QString source;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (xml.name() == u"name") {
+            context = xml.readElementText();
+        } else if (xml.name() == u"source") {
+            source = xml.readElementText();
+        } else if (xml.name() == u"translation") {
+            // Anything marked (unfinished, vanished, obsolete) is not a finished translation.
+            const bool finished = !xml.attributes().hasAttribute(QStringLiteral("type"));
+            entries[{context, source}] = {xml.readElementText(), finished};
+        }
+    }
+    EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+    return entries;
+}
+
+// What a translation must keep of its source: the place markers %1..%9, the
+// accelerator, a trailing ellipsis and line end.
+QStringList KeptParts(const QString& text)
+{
+    QStringList parts;
+    for (const QRegularExpressionMatch& match : QRegularExpression(QStringLiteral("%\\d|&[A-Z]")).globalMatch(text))
+        parts.push_back(match.captured());
+    parts.sort();
+    if (text.endsWith(QStringLiteral("...")))
+        parts.push_back(QStringLiteral("..."));
+    if (text.endsWith(QLatin1Char('\n')))
+        parts.push_back(QStringLiteral("\\n"));
+    return parts;
+}
+
+TEST(Translations, EveryEnglishMessageHasAFinishedJapaneseTranslation)
+{
+    const auto english = ReadCatalogue(QStringLiteral(LUMIVEX_TRANSLATIONS_DIR "/lumivex_en.ts"));
+    const auto japanese = ReadCatalogue(QStringLiteral(LUMIVEX_TRANSLATIONS_DIR "/lumivex_ja.ts"));
+    ASSERT_GT(english.size(), 500u);
+    for (const auto& [message, unused] : english) {
+        const std::string where = (message.first + ": " + message.second).toStdString();
+        const auto found = japanese.find(message);
+        ASSERT_NE(found, japanese.end()) << where;
+        EXPECT_TRUE(found->second.finished) << where;
+        EXPECT_FALSE(found->second.translation.isEmpty()) << where;
+        EXPECT_EQ(KeptParts(found->second.translation), KeptParts(message.second)) << where;
+    }
 }
 
 TEST_F(MainWindowTest, WithoutACameraOnlyTheCameraFreeCommandsWork)

@@ -14,6 +14,7 @@
 #include "app/ZoomGeometry.h"
 #include "camera/CDeviceDlg.h"
 #include "camera/NetworkText.h"
+#include "platform/DataFiles.h"
 
 #include <QApplication>
 #include <QPushButton>
@@ -63,7 +64,7 @@ protected:
     void Write(const std::string& text) { std::ofstream(path_) << text; }
 
     TempDir dir_;
-    std::string path_ = OptionFilePath(dir_.path().string());
+    std::string path_ = dir_.file(kOptionFileName);
 };
 
 TEST_F(OptionModelsTest, TheOptionFlagPassesEvenAnUnlistedModel)
@@ -94,6 +95,34 @@ TEST_F(OptionModelsTest, AListWithoutCode000HasNoModels)
     EXPECT_FALSE(IsOptionBoardModel(0, 257, path_));
     std::filesystem::remove(path_);
     EXPECT_FALSE(IsOptionBoardModel(0, 257, path_));
+}
+
+// A data file is taken from the first folder that has it: beside the program,
+// the user's data folder, the system's, the installation prefix's; without
+// one, it is named beside the program.
+TEST(DataFiles, TheFirstFolderHoldingTheFileWins)
+{
+    TempDir dir;
+    const QString root = QString::fromStdString(dir.path().string());
+    const QString programFolder = root + "/prefix/bin";
+    const QByteArray home = qgetenv("XDG_DATA_HOME");
+    const QByteArray system = qgetenv("XDG_DATA_DIRS");
+    qputenv("XDG_DATA_HOME", (root + "/home").toLocal8Bit());
+    qputenv("XDG_DATA_DIRS", (root + "/usr-local:" + root + "/usr").toLocal8Bit());
+
+    const QString beside = programFolder + "/option.ini";
+    EXPECT_EQ(DataFilePath(programFolder, "option.ini"), beside);
+    const QString folders[] = {root + "/prefix/share/lumivex", root + "/usr/lumivex", root + "/usr-local/lumivex",
+                               root + "/home/lumivex", programFolder};
+    for (const QString& folder : folders) {
+        std::filesystem::create_directories(folder.toStdString());
+        std::ofstream((folder + "/option.ini").toStdString()) << "[Model]\n";
+        EXPECT_EQ(DataFilePath(programFolder, "option.ini"), folder + "/option.ini");
+    }
+    EXPECT_EQ(DataFilePath(programFolder, "lumivex.ini"), programFolder + "/lumivex.ini");
+
+    qputenv("XDG_DATA_HOME", home);
+    qputenv("XDG_DATA_DIRS", system);
 }
 
 TEST(AboutText, SerialNumberNibblesAndMonthLetter)

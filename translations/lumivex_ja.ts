@@ -1,0 +1,3061 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ja_JP" sourcelanguage="en">
+<context>
+    <name>CAboutDlg</name>
+    <message>
+        <location filename="../src/app/AboutText.cpp" line="43"/>
+        <source>Camera Serial:%1(%2)</source>
+        <translation>カメラシリアル番号:%1(%2)</translation>
+    </message>
+    <message>
+        <location filename="../src/app/AboutText.cpp" line="45"/>
+        <source>Camera Hardware Version:%1</source>
+        <translation>カメラハードウェアバージョン:%1</translation>
+    </message>
+    <message>
+        <location filename="../src/app/AboutText.cpp" line="47"/>
+        <source>Camera FPGA Frimware Version:%1</source>
+        <translation>カメラ FPGA ファームウェアバージョン:%1</translation>
+    </message>
+    <message>
+        <location filename="../src/app/AboutText.cpp" line="49"/>
+        <source>Camera Frimware Version:%1</source>
+        <translation>カメラファームウェアバージョン:%1</translation>
+    </message>
+    <message>
+        <location filename="../src/app/CAboutDlg.cpp" line="23"/>
+        <source>About %1</source>
+        <translation>%1 のバージョン情報</translation>
+    </message>
+</context>
+<context>
+    <name>CAlcAreaDlg</name>
+    <message>
+        <location filename="../src/controls/CAlcAreaDlg.cpp" line="32"/>
+        <source>X1</source>
+        <translation>X1</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CAlcAreaDlg.cpp" line="33"/>
+        <source>X2</source>
+        <translation>X2</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CAlcAreaDlg.cpp" line="34"/>
+        <source>X3</source>
+        <translation>X3</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CAlcAreaDlg.cpp" line="35"/>
+        <source>X4</source>
+        <translation>X4</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CAlcAreaDlg.cpp" line="39"/>
+        <source>Y1</source>
+        <translation>Y1</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CAlcAreaDlg.cpp" line="40"/>
+        <source>Y2</source>
+        <translation>Y2</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CAlcAreaDlg.cpp" line="41"/>
+        <source>Y3</source>
+        <translation>Y3</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CAlcAreaDlg.cpp" line="42"/>
+        <source>Y4</source>
+        <translation>Y4</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CAlcAreaDlg.cpp" line="49"/>
+        <source>ALC Weight/Area</source>
+        <translation>ALC 重み付け/エリア</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CAlcAreaDlg.cpp" line="51"/>
+        <source>Weight</source>
+        <translation>重み</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CAlcAreaDlg.cpp" line="62"/>
+        <source>Area</source>
+        <translation>エリア</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CAlcAreaDlg.cpp" line="66"/>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>CAwbAreaDlg</name>
+    <message>
+        <location filename="../src/controls/CAwbAreaDlg.cpp" line="15"/>
+        <source>X1</source>
+        <translation>X1</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CAwbAreaDlg.cpp" line="16"/>
+        <source>X2</source>
+        <translation>X2</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CAwbAreaDlg.cpp" line="20"/>
+        <source>Y1</source>
+        <translation>Y1</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CAwbAreaDlg.cpp" line="21"/>
+        <source>Y2</source>
+        <translation>Y2</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CAwbAreaDlg.cpp" line="28"/>
+        <source>White Balance setting</source>
+        <translation>ホワイトバランス設定</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CAwbAreaDlg.cpp" line="30"/>
+        <source>Zone</source>
+        <translation>ゾーン</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CAwbAreaDlg.cpp" line="36"/>
+        <source>OFF</source>
+        <translation>OFF</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CAwbAreaDlg.cpp" line="36"/>
+        <source>ON</source>
+        <translation>ON</translation>
+    </message>
+</context>
+<context>
+    <name>CCallbackEnableDlg</name>
+    <message>
+        <location filename="../src/imaging/CCallbackEnableDlg.cpp" line="26"/>
+        <source>&lt;-Enable</source>
+        <translation>&lt;-有効</translation>
+    </message>
+    <message>
+        <location filename="../src/imaging/CCallbackEnableDlg.cpp" line="27"/>
+        <source>Disable-&gt;</source>
+        <translation>無効-&gt;</translation>
+    </message>
+    <message>
+        <location filename="../src/imaging/CCallbackEnableDlg.cpp" line="29"/>
+        <source>Callback Functions</source>
+        <translation>コールバック機能</translation>
+    </message>
+    <message>
+        <location filename="../src/imaging/CCallbackEnableDlg.cpp" line="42"/>
+        <source>Enable</source>
+        <translation>有効</translation>
+    </message>
+    <message>
+        <location filename="../src/imaging/CCallbackEnableDlg.cpp" line="43"/>
+        <source>Disable</source>
+        <translation>無効</translation>
+    </message>
+    <message>
+        <location filename="../src/imaging/CPreviewDCCallback_DisplayLogo.cpp" line="58"/>
+        <source>Logo</source>
+        <translation>ロゴ</translation>
+    </message>
+    <message>
+        <location filename="../src/imaging/CPreviewDCCallback_DropFramesCount.cpp" line="6"/>
+        <source>Frames Received</source>
+        <translation>受信フレーム数</translation>
+    </message>
+    <message>
+        <location filename="../src/imaging/CPreviewDCCallback_Ellipse.cpp" line="9"/>
+        <source>Ellipse</source>
+        <translation>楕円</translation>
+    </message>
+    <message>
+        <location filename="../src/imaging/CPreviewDCCallback_Grid.cpp" line="28"/>
+        <source>Grid</source>
+        <translation>グリッド</translation>
+    </message>
+    <message>
+        <location filename="../src/imaging/CPreviewDCCallback_ShowFPS.cpp" line="21"/>
+        <source>FPS</source>
+        <translation>FPS</translation>
+    </message>
+</context>
+<context>
+    <name>CDeviceDlg</name>
+    <message>
+        <location filename="../src/camera/CDeviceDlg.cpp" line="85"/>
+        <source>Page 1/3 (Max 4)</source>
+        <translation>ページ 1/3 (最大 4)</translation>
+    </message>
+    <message>
+        <location filename="../src/camera/CDeviceDlg.cpp" line="86"/>
+        <source>▲</source>
+        <translation>▲</translation>
+    </message>
+    <message>
+        <location filename="../src/camera/CDeviceDlg.cpp" line="87"/>
+        <source>▼</source>
+        <translation>▼</translation>
+    </message>
+    <message>
+        <location filename="../src/camera/CDeviceDlg.cpp" line="88"/>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <location filename="../src/camera/CDeviceDlg.cpp" line="89"/>
+        <source>Packet size</source>
+        <translation>パケットサイズ</translation>
+    </message>
+    <message>
+        <location filename="../src/camera/CDeviceDlg.cpp" line="90"/>
+        <source>Connect</source>
+        <translation>接続</translation>
+    </message>
+    <message>
+        <location filename="../src/camera/CDeviceDlg.cpp" line="91"/>
+        <source>Disconnect</source>
+        <translation>切断</translation>
+    </message>
+    <message>
+        <location filename="../src/camera/CDeviceDlg.cpp" line="92"/>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <location filename="../src/camera/CDeviceDlg.cpp" line="93"/>
+        <source>End</source>
+        <translation>終了</translation>
+    </message>
+    <message>
+        <location filename="../src/camera/CDeviceDlg.cpp" line="95"/>
+        <source>GigE Vision Camera Selection</source>
+        <translation>GigE Vision カメラの選択</translation>
+    </message>
+    <message>
+        <location filename="../src/camera/CDeviceDlg.cpp" line="98"/>
+        <source>Camera IP Address</source>
+        <translation>カメラ IP アドレス</translation>
+    </message>
+    <message>
+        <location filename="../src/camera/CDeviceDlg.cpp" line="98"/>
+        <source>Model</source>
+        <translation>モデル</translation>
+    </message>
+    <message>
+        <location filename="../src/camera/CDeviceDlg.cpp" line="98"/>
+        <source>MAC Address</source>
+        <translation>MAC アドレス</translation>
+    </message>
+    <message>
+        <location filename="../src/camera/CDeviceDlg.cpp" line="98"/>
+        <source>NIC IP Address</source>
+        <translation>NIC IP アドレス</translation>
+    </message>
+    <message>
+        <location filename="../src/camera/CDeviceDlg.cpp" line="99"/>
+        <source>User Name</source>
+        <translation>ユーザー名</translation>
+    </message>
+    <message>
+        <location filename="../src/camera/CDeviceDlg.cpp" line="108"/>
+        <source>GigE Vision Camera Connection</source>
+        <translation>GigE Vision カメラの接続</translation>
+    </message>
+    <message>
+        <location filename="../src/camera/CDeviceDlg.cpp" line="111"/>
+        <source>IP Address initialization</source>
+        <translation>IP アドレス初期化</translation>
+    </message>
+    <message>
+        <location filename="../src/camera/CDeviceDlg.cpp" line="113"/>
+        <source>Packet Size Setting</source>
+        <translation>パケットサイズ設定</translation>
+    </message>
+    <message>
+        <location filename="../src/camera/CDeviceDlg.cpp" line="148"/>
+        <source>Available GigE Vision Cameras</source>
+        <translation>使用可能な GigE Vision カメラ</translation>
+    </message>
+    <message>
+        <location filename="../src/camera/CDeviceDlg.cpp" line="221"/>
+        <source>GigE Vision</source>
+        <translation>GigE Vision</translation>
+    </message>
+    <message>
+        <location filename="../src/camera/CDeviceDlg.cpp" line="222"/>
+        <source>Invalid selection. Please select a GEV Device connected through a supported network card configuration.</source>
+        <translation>選択が無効です。対応するネットワークカード構成で接続された GEV デバイスを選択してください。</translation>
+    </message>
+    <message>
+        <location filename="../src/camera/CDeviceDlg.cpp" line="234"/>
+        <source>Error</source>
+        <translation>エラー</translation>
+    </message>
+    <message>
+        <location filename="../src/camera/CDeviceDlg.cpp" line="234"/>
+        <source>Connection failed.</source>
+        <translation>接続に失敗しました。</translation>
+    </message>
+    <message>
+        <location filename="../src/camera/CDeviceDlg.cpp" line="250"/>
+        <source>GigE</source>
+        <translation>GigE</translation>
+    </message>
+    <message>
+        <location filename="../src/camera/CDeviceDlg.cpp" line="250"/>
+        <source>Disconnect?</source>
+        <translation>切断しますか?</translation>
+    </message>
+    <message>
+        <location filename="../src/camera/CDeviceDlg.cpp" line="358"/>
+        <source>%1/%2 (Max %3)</source>
+        <translation>%1/%2 (最大 %3)</translation>
+    </message>
+</context>
+<context>
+    <name>CDrawingBase</name>
+    <message>
+        <location filename="../src/drawing/CDrawingArc.cpp" line="9"/>
+        <source>Arc</source>
+        <translation>円弧</translation>
+    </message>
+    <message>
+        <location filename="../src/drawing/CDrawingBezier.cpp" line="8"/>
+        <source>Bezier</source>
+        <translation>ベジェ曲線</translation>
+    </message>
+    <message>
+        <location filename="../src/drawing/CDrawingCross.cpp" line="9"/>
+        <source>Cross</source>
+        <translation>十字</translation>
+    </message>
+    <message>
+        <location filename="../src/drawing/CDrawingDegree.cpp" line="9"/>
+        <source>Degree</source>
+        <translation>角度</translation>
+    </message>
+    <message>
+        <location filename="../src/drawing/CDrawingEllipse.cpp" line="7"/>
+        <source>Ellipse</source>
+        <translation>楕円</translation>
+    </message>
+    <message>
+        <location filename="../src/drawing/CDrawingFreeHand.cpp" line="7"/>
+        <source>Free Hand</source>
+        <translation>フリーハンド</translation>
+    </message>
+    <message>
+        <location filename="../src/drawing/CDrawingLine.cpp" line="8"/>
+        <source>Line</source>
+        <translation>直線</translation>
+    </message>
+    <message>
+        <location filename="../src/drawing/CDrawingPerpendicular.cpp" line="7"/>
+        <source>Perpendicular</source>
+        <translation>垂線</translation>
+    </message>
+    <message>
+        <location filename="../src/drawing/CDrawingPolygon.cpp" line="7"/>
+        <source>Polygon</source>
+        <translation>多角形</translation>
+    </message>
+    <message>
+        <location filename="../src/drawing/CDrawingRectangle.cpp" line="7"/>
+        <source>Rectangle</source>
+        <translation>矩形</translation>
+    </message>
+    <message>
+        <location filename="../src/drawing/CDrawingRoundRect.cpp" line="9"/>
+        <source>Round Rect</source>
+        <translation>角丸矩形</translation>
+    </message>
+    <message>
+        <location filename="../src/drawing/CDrawingText.cpp" line="11"/>
+        <source>Text</source>
+        <translation>テキスト</translation>
+    </message>
+</context>
+<context>
+    <name>CDrawingManagement</name>
+    <message>
+        <location filename="../src/drawing/DrawingSettings.cpp" line="8"/>
+        <source>[pixel]</source>
+        <translation>[画素]</translation>
+    </message>
+    <message>
+        <location filename="../src/drawing/DrawingSettings.cpp" line="9"/>
+        <source>[pixel2]</source>
+        <translation>[画素2]</translation>
+    </message>
+    <message>
+        <location filename="../src/drawing/DrawingSettings.cpp" line="10"/>
+        <source>[Degree]</source>
+        <translation>[度]</translation>
+    </message>
+</context>
+<context>
+    <name>CDrawingManagementDlg</name>
+    <message>
+        <location filename="../src/drawing/CDrawingManagementDlg.cpp" line="55"/>
+        <source>Draw File(*.drw)</source>
+        <translation>描画ファイル(*.drw)</translation>
+    </message>
+    <message>
+        <location filename="../src/drawing/CDrawingManagementDlg.cpp" line="55"/>
+        <source>All Files(*.*)</source>
+        <translation>すべてのファイル(*.*)</translation>
+    </message>
+    <message>
+        <location filename="../src/drawing/CDrawingManagementDlg.cpp" line="69"/>
+        <source>Draw Properties</source>
+        <translation>描画プロパティ</translation>
+    </message>
+    <message>
+        <location filename="../src/drawing/CDrawingManagementDlg.cpp" line="72"/>
+        <source>Draw List</source>
+        <translation>描画リスト</translation>
+    </message>
+    <message>
+        <location filename="../src/drawing/CDrawingManagementDlg.cpp" line="74"/>
+        <source>Top</source>
+        <translation>最前面</translation>
+    </message>
+    <message>
+        <location filename="../src/drawing/CDrawingManagementDlg.cpp" line="80"/>
+        <source>Bottom</source>
+        <translation>最背面</translation>
+    </message>
+    <message>
+        <location filename="../src/drawing/CDrawingManagementDlg.cpp" line="94"/>
+        <source>Set As Default Style</source>
+        <translation>既定のスタイルに設定</translation>
+    </message>
+    <message>
+        <location filename="../src/drawing/CDrawingManagementDlg.cpp" line="96"/>
+        <source>Save...</source>
+        <translation>保存...</translation>
+    </message>
+    <message>
+        <location filename="../src/drawing/CDrawingManagementDlg.cpp" line="98"/>
+        <source>Load...</source>
+        <translation>読み込み...</translation>
+    </message>
+    <message>
+        <location filename="../src/drawing/CDrawingManagementDlg.cpp" line="100"/>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <location filename="../src/drawing/CDrawingManagementDlg.cpp" line="139"/>
+        <source>Most Backward</source>
+        <translation>最背面へ</translation>
+    </message>
+    <message>
+        <location filename="../src/drawing/CDrawingManagementDlg.cpp" line="140"/>
+        <source>Back</source>
+        <translation>背面へ</translation>
+    </message>
+    <message>
+        <location filename="../src/drawing/CDrawingManagementDlg.cpp" line="141"/>
+        <source>Front</source>
+        <translation>前面へ</translation>
+    </message>
+    <message>
+        <location filename="../src/drawing/CDrawingManagementDlg.cpp" line="142"/>
+        <source>Most Front</source>
+        <translation>最前面へ</translation>
+    </message>
+    <message>
+        <location filename="../src/drawing/CDrawingManagementDlg.cpp" line="286"/>
+        <source>The drawing file could not be saved.</source>
+        <translation>描画ファイルを保存できませんでした。</translation>
+    </message>
+    <message>
+        <location filename="../src/drawing/CDrawingManagementDlg.cpp" line="289"/>
+        <source>Do you want to register this file as initial setting file?</source>
+        <translation>このファイルを初期設定ファイルとして登録しますか?</translation>
+    </message>
+    <message>
+        <location filename="../src/drawing/CDrawingManagementDlg.cpp" line="305"/>
+        <source>The drawing file could not be loaded.</source>
+        <translation>描画ファイルを読み込めませんでした。</translation>
+    </message>
+    <message>
+        <location filename="../src/drawing/DrawingPropertyRules.cpp" line="33"/>
+        <location filename="../src/drawing/DrawingPropertyRules.cpp" line="102"/>
+        <source>Solid</source>
+        <translation>実線</translation>
+    </message>
+    <message>
+        <location filename="../src/drawing/DrawingPropertyRules.cpp" line="34"/>
+        <source>Dash</source>
+        <translation>破線</translation>
+    </message>
+    <message>
+        <location filename="../src/drawing/DrawingPropertyRules.cpp" line="35"/>
+        <source>Dot</source>
+        <translation>点線</translation>
+    </message>
+    <message>
+        <location filename="../src/drawing/DrawingPropertyRules.cpp" line="36"/>
+        <source>Dashes And Dots</source>
+        <translation>一点鎖線</translation>
+    </message>
+    <message>
+        <location filename="../src/drawing/DrawingPropertyRules.cpp" line="37"/>
+        <source>Dashes And Double Dot</source>
+        <translation>二点鎖線</translation>
+    </message>
+    <message>
+        <location filename="../src/drawing/DrawingPropertyRules.cpp" line="38"/>
+        <location filename="../src/drawing/DrawingPropertyRules.cpp" line="101"/>
+        <source>Null</source>
+        <translation>なし</translation>
+    </message>
+    <message>
+        <location filename="../src/drawing/DrawingPropertyRules.cpp" line="103"/>
+        <source>Hatch</source>
+        <translation>ハッチ</translation>
+    </message>
+    <message>
+        <location filename="../src/drawing/DrawingPropertyRules.cpp" line="108"/>
+        <source>45-degree upward left-to-right</source>
+        <translation>右上がり 45 度斜線</translation>
+    </message>
+    <message>
+        <location filename="../src/drawing/DrawingPropertyRules.cpp" line="109"/>
+        <source>Horizontal and vertical cross</source>
+        <translation>縦横格子</translation>
+    </message>
+    <message>
+        <location filename="../src/drawing/DrawingPropertyRules.cpp" line="110"/>
+        <source>45-degree cross</source>
+        <translation>45 度格子</translation>
+    </message>
+    <message>
+        <location filename="../src/drawing/DrawingPropertyRules.cpp" line="111"/>
+        <source>45-degree downward left-to-right</source>
+        <translation>右下がり 45 度斜線</translation>
+    </message>
+    <message>
+        <location filename="../src/drawing/DrawingPropertyRules.cpp" line="112"/>
+        <source>Horizontal</source>
+        <translation>水平</translation>
+    </message>
+    <message>
+        <location filename="../src/drawing/DrawingPropertyRules.cpp" line="113"/>
+        <source>Vertical</source>
+        <translation>垂直</translation>
+    </message>
+    <message>
+        <location filename="../src/drawing/DrawingPropertyRules.cpp" line="118"/>
+        <source>Transparent</source>
+        <translation>透明</translation>
+    </message>
+    <message>
+        <location filename="../src/drawing/DrawingPropertyRules.cpp" line="119"/>
+        <source>Opaque</source>
+        <translation>不透明</translation>
+    </message>
+    <message>
+        <location filename="../src/drawing/DrawingPropertyRules.cpp" line="124"/>
+        <source>Alternate</source>
+        <translation>交互</translation>
+    </message>
+    <message>
+        <location filename="../src/drawing/DrawingPropertyRules.cpp" line="125"/>
+        <source>Winding</source>
+        <translation>ワインディング</translation>
+    </message>
+    <message>
+        <location filename="../src/drawing/DrawingPropertyRules.cpp" line="131"/>
+        <source>Name</source>
+        <translation>名前</translation>
+    </message>
+    <message>
+        <location filename="../src/drawing/DrawingPropertyRules.cpp" line="132"/>
+        <source>Width</source>
+        <translation>幅</translation>
+    </message>
+    <message>
+        <location filename="../src/drawing/DrawingPropertyRules.cpp" line="133"/>
+        <source>Height</source>
+        <translation>高さ</translation>
+    </message>
+    <message>
+        <location filename="../src/drawing/DrawingPropertyRules.cpp" line="134"/>
+        <source>Length</source>
+        <translation>長さ</translation>
+    </message>
+    <message>
+        <location filename="../src/drawing/DrawingPropertyRules.cpp" line="135"/>
+        <source>Area</source>
+        <translation>面積</translation>
+    </message>
+    <message>
+        <location filename="../src/drawing/DrawingPropertyRules.cpp" line="136"/>
+        <source>Degree</source>
+        <translation>角度</translation>
+    </message>
+    <message>
+        <location filename="../src/drawing/DrawingPropertyRules.cpp" line="137"/>
+        <source>Date</source>
+        <translation>日付</translation>
+    </message>
+    <message>
+        <location filename="../src/drawing/DrawingPropertyRules.cpp" line="138"/>
+        <source>Time</source>
+        <translation>時刻</translation>
+    </message>
+    <message>
+        <location filename="../src/drawing/DrawingPropertyRules.cpp" line="139"/>
+        <source>Center Position</source>
+        <translation>中心位置</translation>
+    </message>
+</context>
+<context>
+    <name>CDrawingTabGlobal</name>
+    <message>
+        <location filename="../src/drawing/CDrawingTabGlobal.cpp" line="17"/>
+        <source>Length Unit Name</source>
+        <translation>長さの単位名</translation>
+    </message>
+    <message>
+        <location filename="../src/drawing/CDrawingTabGlobal.cpp" line="18"/>
+        <source>Area Unit Name</source>
+        <translation>面積の単位名</translation>
+    </message>
+    <message>
+        <location filename="../src/drawing/CDrawingTabGlobal.cpp" line="19"/>
+        <source>Degree Unit Name</source>
+        <translation>角度の単位名</translation>
+    </message>
+    <message>
+        <location filename="../src/drawing/CDrawingTabGlobal.cpp" line="20"/>
+        <source>Horizontal Length / Pixel</source>
+        <translation>水平長さ / 画素</translation>
+    </message>
+    <message>
+        <location filename="../src/drawing/CDrawingTabGlobal.cpp" line="21"/>
+        <source>Vertical Length / Pixel</source>
+        <translation>垂直長さ / 画素</translation>
+    </message>
+    <message>
+        <location filename="../src/drawing/CDrawingTabGlobal.cpp" line="22"/>
+        <source>Degree Unit Ratio</source>
+        <translation>角度単位の比率</translation>
+    </message>
+    <message>
+        <location filename="../src/drawing/CDrawingTabGlobal.cpp" line="23"/>
+        <source>Draw To Snap Shot</source>
+        <translation>スナップショットに描画</translation>
+    </message>
+    <message>
+        <location filename="../src/drawing/CDrawingTabGlobal.cpp" line="48"/>
+        <source>General</source>
+        <translation>全般</translation>
+    </message>
+</context>
+<context>
+    <name>CDrawingTabGrid</name>
+    <message>
+        <location filename="../src/drawing/CDrawingTabGrid.cpp" line="11"/>
+        <source>Horizontal Grid Count</source>
+        <translation>水平グリッド数</translation>
+    </message>
+    <message>
+        <location filename="../src/drawing/CDrawingTabGrid.cpp" line="12"/>
+        <source>Vertical Grid Count</source>
+        <translation>垂直グリッド数</translation>
+    </message>
+    <message>
+        <location filename="../src/drawing/CDrawingTabGrid.cpp" line="13"/>
+        <source>Grid Pen Style</source>
+        <translation>グリッドのペンスタイル</translation>
+    </message>
+    <message>
+        <location filename="../src/drawing/CDrawingTabGrid.cpp" line="14"/>
+        <source>Grid Pen Width</source>
+        <translation>グリッドのペン幅</translation>
+    </message>
+    <message>
+        <location filename="../src/drawing/CDrawingTabGrid.cpp" line="15"/>
+        <source>Grid Pen Color</source>
+        <translation>グリッドのペン色</translation>
+    </message>
+    <message>
+        <location filename="../src/drawing/CDrawingTabGrid.cpp" line="16"/>
+        <source>Grid Back Mode</source>
+        <translation>グリッドの背景モード</translation>
+    </message>
+    <message>
+        <location filename="../src/drawing/CDrawingTabGrid.cpp" line="17"/>
+        <source>Grid Back Color</source>
+        <translation>グリッドの背景色</translation>
+    </message>
+    <message>
+        <location filename="../src/drawing/CDrawingTabGrid.cpp" line="39"/>
+        <source>Grid</source>
+        <translation>グリッド</translation>
+    </message>
+</context>
+<context>
+    <name>CDrawingTabPen</name>
+    <message>
+        <location filename="../src/drawing/CDrawingTabPen.cpp" line="11"/>
+        <source>Pen Style</source>
+        <translation>ペンスタイル</translation>
+    </message>
+    <message>
+        <location filename="../src/drawing/CDrawingTabPen.cpp" line="12"/>
+        <source>Pen Width</source>
+        <translation>ペン幅</translation>
+    </message>
+    <message>
+        <location filename="../src/drawing/CDrawingTabPen.cpp" line="13"/>
+        <source>Pen Color</source>
+        <translation>ペン色</translation>
+    </message>
+    <message>
+        <location filename="../src/drawing/CDrawingTabPen.cpp" line="14"/>
+        <source>Brush Type</source>
+        <translation>ブラシの種類</translation>
+    </message>
+    <message>
+        <location filename="../src/drawing/CDrawingTabPen.cpp" line="15"/>
+        <source>Brush Style</source>
+        <translation>ブラシスタイル</translation>
+    </message>
+    <message>
+        <location filename="../src/drawing/CDrawingTabPen.cpp" line="16"/>
+        <source>Brush Color</source>
+        <translation>ブラシ色</translation>
+    </message>
+    <message>
+        <location filename="../src/drawing/CDrawingTabPen.cpp" line="17"/>
+        <source>Back Mode</source>
+        <translation>背景モード</translation>
+    </message>
+    <message>
+        <location filename="../src/drawing/CDrawingTabPen.cpp" line="18"/>
+        <source>Back Color</source>
+        <translation>背景色</translation>
+    </message>
+    <message>
+        <location filename="../src/drawing/CDrawingTabPen.cpp" line="19"/>
+        <source>Poly Fill Mode</source>
+        <translation>多角形の塗りつぶしモード</translation>
+    </message>
+    <message>
+        <location filename="../src/drawing/CDrawingTabPen.cpp" line="42"/>
+        <source>Pen / Brush</source>
+        <translation>ペン / ブラシ</translation>
+    </message>
+</context>
+<context>
+    <name>CDrawingTabSize</name>
+    <message>
+        <location filename="../src/drawing/CDrawingTabSize.cpp" line="8"/>
+        <source>Lock</source>
+        <translation>ロック</translation>
+    </message>
+    <message>
+        <location filename="../src/drawing/CDrawingTabSize.cpp" line="9"/>
+        <source>Hide</source>
+        <translation>非表示</translation>
+    </message>
+    <message>
+        <location filename="../src/drawing/CDrawingTabSize.cpp" line="20"/>
+        <source>Other</source>
+        <translation>その他</translation>
+    </message>
+</context>
+<context>
+    <name>CDrawingTabText</name>
+    <message>
+        <location filename="../src/drawing/CDrawingTabText.cpp" line="23"/>
+        <source>Text Color</source>
+        <translation>文字色</translation>
+    </message>
+    <message>
+        <location filename="../src/drawing/CDrawingTabText.cpp" line="24"/>
+        <source>Text Font</source>
+        <translation>文字フォント</translation>
+    </message>
+    <message>
+        <location filename="../src/drawing/CDrawingTabText.cpp" line="24"/>
+        <source>Font</source>
+        <translation>フォント</translation>
+    </message>
+    <message>
+        <location filename="../src/drawing/CDrawingTabText.cpp" line="25"/>
+        <source>Text Background Mode</source>
+        <translation>文字の背景モード</translation>
+    </message>
+    <message>
+        <location filename="../src/drawing/CDrawingTabText.cpp" line="26"/>
+        <source>Text Background Color</source>
+        <translation>文字の背景色</translation>
+    </message>
+    <message>
+        <location filename="../src/drawing/CDrawingTabText.cpp" line="32"/>
+        <source>Display Type</source>
+        <translation>表示形式</translation>
+    </message>
+    <message>
+        <location filename="../src/drawing/CDrawingTabText.cpp" line="33"/>
+        <source>Name</source>
+        <translation>名前</translation>
+    </message>
+    <message>
+        <location filename="../src/drawing/CDrawingTabText.cpp" line="49"/>
+        <source>Text</source>
+        <translation>テキスト</translation>
+    </message>
+</context>
+<context>
+    <name>CGraphDlg</name>
+    <message>
+        <location filename="../src/analysis/CGraphDlg.cpp" line="26"/>
+        <source>Waveform</source>
+        <translation>波形</translation>
+    </message>
+</context>
+<context>
+    <name>CHistogramDlg</name>
+    <message>
+        <location filename="../src/analysis/CHistogramDlg.cpp" line="31"/>
+        <source>x4</source>
+        <translation>x4</translation>
+    </message>
+    <message>
+        <location filename="../src/analysis/CHistogramDlg.cpp" line="32"/>
+        <source>x2</source>
+        <translation>x2</translation>
+    </message>
+    <message>
+        <location filename="../src/analysis/CHistogramDlg.cpp" line="33"/>
+        <source>x1</source>
+        <translation>x1</translation>
+    </message>
+    <message>
+        <location filename="../src/analysis/CHistogramDlg.cpp" line="34"/>
+        <source>x1/2</source>
+        <translation>x1/2</translation>
+    </message>
+    <message>
+        <location filename="../src/analysis/CHistogramDlg.cpp" line="35"/>
+        <source>x1/4</source>
+        <translation>x1/4</translation>
+    </message>
+    <message>
+        <location filename="../src/analysis/CHistogramDlg.cpp" line="36"/>
+        <source>x1/8</source>
+        <translation>x1/8</translation>
+    </message>
+    <message>
+        <location filename="../src/analysis/CHistogramDlg.cpp" line="78"/>
+        <source>Histogram</source>
+        <translation>ヒストグラム</translation>
+    </message>
+    <message>
+        <location filename="../src/analysis/CHistogramDlg.cpp" line="82"/>
+        <source>Height Stretch</source>
+        <translation>高さ倍率</translation>
+    </message>
+</context>
+<context>
+    <name>CIPAdressSettingDlg</name>
+    <message>
+        <location filename="../src/camera/CIPAdressSettingDlg.cpp" line="58"/>
+        <source>IP Address is automatically acquired.</source>
+        <translation>IP アドレスを自動的に取得します。</translation>
+    </message>
+    <message>
+        <location filename="../src/camera/CIPAdressSettingDlg.cpp" line="59"/>
+        <source>Current IP Address is maintained.</source>
+        <translation>現在の IP アドレスを維持します。</translation>
+    </message>
+    <message>
+        <location filename="../src/camera/CIPAdressSettingDlg.cpp" line="60"/>
+        <source>Device IP Address</source>
+        <translation>デバイス IP アドレス</translation>
+    </message>
+    <message>
+        <location filename="../src/camera/CIPAdressSettingDlg.cpp" line="62"/>
+        <source>Device Subnet Mask</source>
+        <translation>デバイスサブネットマスク</translation>
+    </message>
+    <message>
+        <location filename="../src/camera/CIPAdressSettingDlg.cpp" line="64"/>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <location filename="../src/camera/CIPAdressSettingDlg.cpp" line="65"/>
+        <source>Exit</source>
+        <translation>終了</translation>
+    </message>
+    <message>
+        <location filename="../src/camera/CIPAdressSettingDlg.cpp" line="67"/>
+        <source>IPAddress Setting</source>
+        <translation>IP アドレス設定</translation>
+    </message>
+    <message>
+        <location filename="../src/camera/CIPAdressSettingDlg.cpp" line="137"/>
+        <source>Saved successfully!</source>
+        <translation>保存しました。</translation>
+    </message>
+    <message>
+        <location filename="../src/camera/CIPAdressSettingDlg.cpp" line="138"/>
+        <source>Saved Error! Code=%1[0x%2]</source>
+        <translation>保存エラー! コード=%1[0x%2]</translation>
+    </message>
+</context>
+<context>
+    <name>CLumivexApp</name>
+    <message>
+        <location filename="../src/app/CLumivexApp.cpp" line="59"/>
+        <source>Could not connect to %1.</source>
+        <translation>%1 に接続できませんでした。</translation>
+    </message>
+</context>
+<context>
+    <name>CLumivexDlg</name>
+    <message>
+        <location filename="../src/app/CLumivexDlg.cpp" line="300"/>
+        <source>File(&amp;F)</source>
+        <translation>ファイル(&amp;F)</translation>
+    </message>
+    <message>
+        <location filename="../src/app/CLumivexDlg.cpp" line="300"/>
+        <source>Option(&amp;O)</source>
+        <translation>オプション(&amp;O)</translation>
+    </message>
+    <message>
+        <location filename="../src/app/CLumivexDlg.cpp" line="300"/>
+        <source>Capture(&amp;C)</source>
+        <translation>キャプチャ(&amp;C)</translation>
+    </message>
+    <message>
+        <location filename="../src/app/CLumivexDlg.cpp" line="301"/>
+        <source>Draw(&amp;D)</source>
+        <translation>描画(&amp;D)</translation>
+    </message>
+    <message>
+        <location filename="../src/app/CLumivexDlg.cpp" line="301"/>
+        <source>Window(&amp;W)</source>
+        <translation>ウィンドウ(&amp;W)</translation>
+    </message>
+    <message>
+        <location filename="../src/app/CLumivexDlg.cpp" line="301"/>
+        <source>Help(&amp;H)</source>
+        <translation>ヘルプ(&amp;H)</translation>
+    </message>
+    <message>
+        <location filename="../src/app/CLumivexDlg.cpp" line="304"/>
+        <source>Size(&amp;Z)</source>
+        <translation>サイズ(&amp;Z)</translation>
+    </message>
+    <message>
+        <location filename="../src/app/CLumivexDlg.cpp" line="307"/>
+        <source>Close(&amp;X)</source>
+        <translation>閉じる(&amp;X)</translation>
+    </message>
+    <message>
+        <location filename="../src/app/CLumivexDlg.cpp" line="308"/>
+        <source>Still Image(&amp;P)</source>
+        <translation>静止画(&amp;P)</translation>
+    </message>
+    <message>
+        <location filename="../src/app/CLumivexDlg.cpp" line="308"/>
+        <source>Live Video(&amp;P)</source>
+        <translation>ライブ映像(&amp;P)</translation>
+    </message>
+    <message>
+        <location filename="../src/app/CLumivexDlg.cpp" line="309"/>
+        <source>Settings(&amp;S)</source>
+        <translation>設定(&amp;S)</translation>
+    </message>
+    <message>
+        <location filename="../src/app/CLumivexDlg.cpp" line="310"/>
+        <source>x8</source>
+        <translation>x8</translation>
+    </message>
+    <message>
+        <location filename="../src/app/CLumivexDlg.cpp" line="311"/>
+        <source>x4</source>
+        <translation>x4</translation>
+    </message>
+    <message>
+        <location filename="../src/app/CLumivexDlg.cpp" line="312"/>
+        <source>x2</source>
+        <translation>x2</translation>
+    </message>
+    <message>
+        <location filename="../src/app/CLumivexDlg.cpp" line="313"/>
+        <source>x1</source>
+        <translation>x1</translation>
+    </message>
+    <message>
+        <location filename="../src/app/CLumivexDlg.cpp" line="314"/>
+        <source>x1/2</source>
+        <translation>x1/2</translation>
+    </message>
+    <message>
+        <location filename="../src/app/CLumivexDlg.cpp" line="315"/>
+        <source>x1/4</source>
+        <translation>x1/4</translation>
+    </message>
+    <message>
+        <location filename="../src/app/CLumivexDlg.cpp" line="316"/>
+        <source>x1/8</source>
+        <translation>x1/8</translation>
+    </message>
+    <message>
+        <location filename="../src/app/CLumivexDlg.cpp" line="317"/>
+        <source>Adjust Window Size</source>
+        <translation>ウィンドウサイズを合わせる</translation>
+    </message>
+    <message>
+        <location filename="../src/app/CLumivexDlg.cpp" line="318"/>
+        <source>Callback(&amp;C)...</source>
+        <translation>コールバック(&amp;C)...</translation>
+    </message>
+    <message>
+        <location filename="../src/app/CLumivexDlg.cpp" line="319"/>
+        <source>Waveform(&amp;W)</source>
+        <translation>波形(&amp;W)</translation>
+    </message>
+    <message>
+        <location filename="../src/app/CLumivexDlg.cpp" line="320"/>
+        <source>Histogram(&amp;H)</source>
+        <translation>ヒストグラム(&amp;H)</translation>
+    </message>
+    <message>
+        <location filename="../src/app/CLumivexDlg.cpp" line="321"/>
+        <source>Manage Connection(&amp;M)</source>
+        <translation>接続管理(&amp;M)</translation>
+    </message>
+    <message>
+        <location filename="../src/app/CLumivexDlg.cpp" line="322"/>
+        <source>OP Setting(&amp;O)</source>
+        <translation>OP 設定(&amp;O)</translation>
+    </message>
+    <message>
+        <location filename="../src/app/CLumivexDlg.cpp" line="323"/>
+        <source>Snap Shot(&amp;S)</source>
+        <translation>スナップショット(&amp;S)</translation>
+    </message>
+    <message>
+        <location filename="../src/app/CLumivexDlg.cpp" line="324"/>
+        <source>Video Capture(&amp;V)...</source>
+        <translation>動画キャプチャ(&amp;V)...</translation>
+    </message>
+    <message>
+        <location filename="../src/app/CLumivexDlg.cpp" line="325"/>
+        <source>Tool Bar</source>
+        <translation>ツールバー</translation>
+    </message>
+    <message>
+        <location filename="../src/app/CLumivexDlg.cpp" line="326"/>
+        <source>Delete Drawing</source>
+        <translation>描画を削除</translation>
+    </message>
+    <message>
+        <location filename="../src/app/CLumivexDlg.cpp" line="327"/>
+        <source>Draw Property..</source>
+        <translation>描画プロパティ..</translation>
+    </message>
+    <message>
+        <location filename="../src/app/CLumivexDlg.cpp" line="328"/>
+        <source>Show Thumbnail(&amp;T)</source>
+        <translation>サムネイル表示(&amp;T)</translation>
+    </message>
+    <message>
+        <location filename="../src/app/CLumivexDlg.cpp" line="329"/>
+        <source>Version Information(&amp;V)...</source>
+        <translation>バージョン情報(&amp;V)...</translation>
+    </message>
+    <message>
+        <location filename="../src/app/CLumivexDlg.cpp" line="330"/>
+        <source>Help(&amp;H)...</source>
+        <translation>ヘルプ(&amp;H)...</translation>
+    </message>
+    <message>
+        <location filename="../src/app/CLumivexDlg.cpp" line="338"/>
+        <source>Select</source>
+        <translation>選択</translation>
+    </message>
+    <message>
+        <location filename="../src/app/CLumivexDlg.cpp" line="338"/>
+        <source>Line</source>
+        <translation>直線</translation>
+    </message>
+    <message>
+        <location filename="../src/app/CLumivexDlg.cpp" line="338"/>
+        <source>Rectangle</source>
+        <translation>矩形</translation>
+    </message>
+    <message>
+        <location filename="../src/app/CLumivexDlg.cpp" line="338"/>
+        <source>Ellipse</source>
+        <translation>楕円</translation>
+    </message>
+    <message>
+        <location filename="../src/app/CLumivexDlg.cpp" line="338"/>
+        <source>Text</source>
+        <translation>テキスト</translation>
+    </message>
+    <message>
+        <location filename="../src/app/CLumivexDlg.cpp" line="338"/>
+        <source>Degree</source>
+        <translation>角度</translation>
+    </message>
+    <message>
+        <location filename="../src/app/CLumivexDlg.cpp" line="339"/>
+        <source>Polygon</source>
+        <translation>多角形</translation>
+    </message>
+    <message>
+        <location filename="../src/app/CLumivexDlg.cpp" line="339"/>
+        <source>Perpendicular</source>
+        <translation>垂線</translation>
+    </message>
+    <message>
+        <location filename="../src/app/CLumivexDlg.cpp" line="339"/>
+        <source>Arc</source>
+        <translation>円弧</translation>
+    </message>
+    <message>
+        <location filename="../src/app/CLumivexDlg.cpp" line="339"/>
+        <source>Bezier</source>
+        <translation>ベジェ曲線</translation>
+    </message>
+    <message>
+        <location filename="../src/app/CLumivexDlg.cpp" line="339"/>
+        <source>Free Hand</source>
+        <translation>フリーハンド</translation>
+    </message>
+    <message>
+        <location filename="../src/app/CLumivexDlg.cpp" line="339"/>
+        <source>Cross</source>
+        <translation>十字</translation>
+    </message>
+    <message>
+        <location filename="../src/app/CLumivexDlg.cpp" line="341"/>
+        <source>Mode</source>
+        <translation>モード</translation>
+    </message>
+    <message>
+        <location filename="../src/app/CLumivexDlg.cpp" line="475"/>
+        <source>Preview - %1(%2)</source>
+        <translation>プレビュー - %1(%2)</translation>
+    </message>
+</context>
+<context>
+    <name>CLxCtrlMainDlg</name>
+    <message>
+        <location filename="../src/controls/CameraSettingsButtons.cpp" line="36"/>
+        <source>Do you continue the operation? If you continue the operation, the recording file would be closed.</source>
+        <translation>操作を続けますか? 続けると録画ファイルが閉じられます。</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CameraSettingsButtons.cpp" line="44"/>
+        <source>CFG File(*.cfg);;AllFiles(*.*)</source>
+        <translation>CFG ファイル(*.cfg);;すべてのファイル(*.*)</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CameraSettingsButtons.cpp" line="45"/>
+        <source>Save File</source>
+        <translation>ファイルの保存</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CameraSettingsButtons.cpp" line="46"/>
+        <source>Load File</source>
+        <translation>ファイルの読み込み</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CameraSettingsButtons.cpp" line="53"/>
+        <source>Operation Canceled.</source>
+        <translation>操作を取り消しました。</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CameraSettingsButtons.cpp" line="76"/>
+        <source>The camera settings could not be written to %1.</source>
+        <translation>カメラ設定を %1 に書き込めませんでした。</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CameraSettingsButtons.cpp" line="99"/>
+        <source>The file holds no settings for this camera model.</source>
+        <translation>このファイルにはこのカメラ機種の設定がありません。</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CLxCtrlMainDlg.cpp" line="60"/>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CLxCtrlMainDlg.cpp" line="61"/>
+        <source>Save(&amp;S)...</source>
+        <translation>保存(&amp;S)...</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CLxCtrlMainDlg.cpp" line="62"/>
+        <source>Load(&amp;L)...</source>
+        <translation>読み込み(&amp;L)...</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CLxCtrlMainDlg.cpp" line="102"/>
+        <source>%1[%2]</source>
+        <translation>%1[%2]</translation>
+    </message>
+</context>
+<context>
+    <name>CLxCtrlOPMainDlg</name>
+    <message>
+        <location filename="../src/optionboard/CLxCtrlOPMainDlg.cpp" line="28"/>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <location filename="../src/optionboard/CLxCtrlOPMainDlg.cpp" line="74"/>
+        <source>%1[%2]</source>
+        <translation>%1[%2]</translation>
+    </message>
+</context>
+<context>
+    <name>CMovieCommand</name>
+    <message>
+        <location filename="../src/capture/CMovieCommand.cpp" line="14"/>
+        <source>Save File</source>
+        <translation>ファイルの保存</translation>
+    </message>
+    <message>
+        <location filename="../src/capture/CMovieCommand.cpp" line="17"/>
+        <source>AVI File(*.avi)</source>
+        <translation>AVI ファイル(*.avi)</translation>
+    </message>
+    <message>
+        <location filename="../src/capture/CMovieCommand.cpp" line="17"/>
+        <source>AllFiles(*.*)</source>
+        <translation>すべてのファイル(*.*)</translation>
+    </message>
+    <message>
+        <location filename="../src/capture/CMovieCommand.cpp" line="59"/>
+        <source>Operation Canceled.</source>
+        <translation>操作を取り消しました。</translation>
+    </message>
+    <message>
+        <location filename="../src/capture/CMovieCommand.cpp" line="74"/>
+        <source>AVI File Created.</source>
+        <translation>AVI ファイルを作成しました。</translation>
+    </message>
+</context>
+<context>
+    <name>CPacketsizeSettingDlg</name>
+    <message>
+        <location filename="../src/camera/CPacketsizeSettingDlg.cpp" line="30"/>
+        <source>Packet Size</source>
+        <translation>パケットサイズ</translation>
+    </message>
+    <message>
+        <location filename="../src/camera/CPacketsizeSettingDlg.cpp" line="34"/>
+        <source>Packet size</source>
+        <translation>パケットサイズ</translation>
+    </message>
+    <message>
+        <location filename="../src/camera/CPacketsizeSettingDlg.cpp" line="36"/>
+        <source>Manual</source>
+        <translation>手動</translation>
+    </message>
+    <message>
+        <location filename="../src/camera/CPacketsizeSettingDlg.cpp" line="37"/>
+        <source>Auto</source>
+        <translation>自動</translation>
+    </message>
+    <message>
+        <location filename="../src/camera/CPacketsizeSettingDlg.cpp" line="48"/>
+        <source>Packet Size mode</source>
+        <translation>パケットサイズモード</translation>
+    </message>
+    <message>
+        <location filename="../src/camera/CPacketsizeSettingDlg.cpp" line="56"/>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <location filename="../src/camera/CPacketsizeSettingDlg.cpp" line="57"/>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+</context>
+<context>
+    <name>CPreview</name>
+    <message>
+        <location filename="../src/imaging/CPreview.cpp" line="23"/>
+        <source>Preview</source>
+        <translation>プレビュー</translation>
+    </message>
+</context>
+<context>
+    <name>CPreviewDCCallback_DropFramesCount</name>
+    <message>
+        <location filename="../src/imaging/CPreviewDCCallback_DropFramesCount.cpp" line="14"/>
+        <source>Received BlockID:%1</source>
+        <translation>受信ブロック ID:%1</translation>
+    </message>
+</context>
+<context>
+    <name>CPreviewDCCallback_ShowFPS</name>
+    <message>
+        <location filename="../src/imaging/CPreviewDCCallback_ShowFPS.cpp" line="34"/>
+        <source>DispFPS:?/DispCount:%1</source>
+        <translation>表示FPS:?/表示数:%1</translation>
+    </message>
+    <message>
+        <location filename="../src/imaging/CPreviewDCCallback_ShowFPS.cpp" line="36"/>
+        <source>FPS:%1/FrameCount:%2</source>
+        <translation>FPS:%1/フレーム数:%2</translation>
+    </message>
+</context>
+<context>
+    <name>CRS232C_OM</name>
+    <message>
+        <location filename="../src/camera/CRS232C_OM.cpp" line="64"/>
+        <source>Not found SOF.</source>
+        <translation>SOF が見つかりません。</translation>
+    </message>
+    <message>
+        <location filename="../src/camera/CRS232C_OM.cpp" line="65"/>
+        <source>Not found ETX.</source>
+        <translation>ETX が見つかりません。</translation>
+    </message>
+    <message>
+        <location filename="../src/camera/CRS232C_OM.cpp" line="66"/>
+        <source>Not Recieve(PC).</source>
+        <translation>受信できません(PC)。</translation>
+    </message>
+    <message>
+        <location filename="../src/camera/CRS232C_OM.cpp" line="67"/>
+        <source>Data Length Error(PC).</source>
+        <translation>データ長エラー(PC)。</translation>
+    </message>
+    <message>
+        <location filename="../src/camera/CRS232C_OM.cpp" line="68"/>
+        <source>Data Length Error.</source>
+        <translation>データ長エラー。</translation>
+    </message>
+    <message>
+        <location filename="../src/camera/CRS232C_OM.cpp" line="69"/>
+        <source>Recieve Error(SerialPort)</source>
+        <translation>受信エラー(シリアルポート)</translation>
+    </message>
+    <message>
+        <location filename="../src/camera/CRS232C_OM.cpp" line="70"/>
+        <source>Send Error(SerialPort)</source>
+        <translation>送信エラー(シリアルポート)</translation>
+    </message>
+    <message>
+        <location filename="../src/camera/CRS232C_OM.cpp" line="71"/>
+        <source>Busy(0x07).</source>
+        <translation>ビジー(0x07)。</translation>
+    </message>
+    <message>
+        <location filename="../src/camera/CRS232C_OM.cpp" line="72"/>
+        <source>Recieve Error(0x10).</source>
+        <translation>受信エラー(0x10)。</translation>
+    </message>
+    <message>
+        <location filename="../src/camera/CRS232C_OM.cpp" line="73"/>
+        <source>Around Error(0x11).</source>
+        <translation>範囲外エラー(0x11)。</translation>
+    </message>
+    <message>
+        <location filename="../src/camera/CRS232C_OM.cpp" line="75"/>
+        <source>Extra Error(0x%1).</source>
+        <translation>その他のエラー(0x%1)。</translation>
+    </message>
+</context>
+<context>
+    <name>CRecordingFrameCount</name>
+    <message>
+        <location filename="../src/capture/CRecordingFrameCount.cpp" line="30"/>
+        <source>Recording Setting</source>
+        <translation>録画設定</translation>
+    </message>
+    <message>
+        <location filename="../src/capture/CRecordingFrameCount.cpp" line="85"/>
+        <source> </source>
+        <translation> </translation>
+    </message>
+    <message>
+        <location filename="../src/capture/CRecordingFrameCount.cpp" line="87"/>
+        <source>Retry</source>
+        <translation>リトライ</translation>
+    </message>
+    <message>
+        <location filename="../src/capture/CRecordingFrameCount.cpp" line="91"/>
+        <source>Count</source>
+        <translation>枚数</translation>
+    </message>
+    <message>
+        <location filename="../src/capture/CRecordingFrameCount.cpp" line="95"/>
+        <source>Compression Type</source>
+        <translation>圧縮形式</translation>
+    </message>
+    <message>
+        <location filename="../src/capture/RecordingEstimates.cpp" line="46"/>
+        <source>Uncompressed</source>
+        <translation>非圧縮</translation>
+    </message>
+    <message>
+        <location filename="../src/capture/RecordingEstimates.cpp" line="47"/>
+        <source>Motion JPEG</source>
+        <translation>Motion JPEG</translation>
+    </message>
+    <message>
+        <location filename="../src/capture/RecordingEstimates.cpp" line="48"/>
+        <source>Motion JPEG (OpenDML)</source>
+        <translation>Motion JPEG (OpenDML)</translation>
+    </message>
+    <message>
+        <location filename="../src/capture/RecordingEstimates.cpp" line="49"/>
+        <source>MS-MPEG4 V1</source>
+        <translation>MS-MPEG4 V1</translation>
+    </message>
+    <message>
+        <location filename="../src/capture/RecordingEstimates.cpp" line="50"/>
+        <source>MS-MPEG4 V2</source>
+        <translation>MS-MPEG4 V2</translation>
+    </message>
+</context>
+<context>
+    <name>CSnapShotDlg</name>
+    <message>
+        <location filename="../src/capture/CSnapShotDlg.cpp" line="123"/>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+</context>
+<context>
+    <name>CTab_AOI_Dlg</name>
+    <message>
+        <location filename="../src/controls/CTab_AOI_Dlg.cpp" line="40"/>
+        <source>X Position</source>
+        <translation>X 位置</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CTab_AOI_Dlg.cpp" line="41"/>
+        <source>Width</source>
+        <translation>幅</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CTab_AOI_Dlg.cpp" line="42"/>
+        <source>Y Position</source>
+        <translation>Y 位置</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CTab_AOI_Dlg.cpp" line="43"/>
+        <source>Height</source>
+        <translation>高さ</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CTab_AOI_Dlg.cpp" line="47"/>
+        <source>Binning horizontal</source>
+        <translation>水平ビニング</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CTab_AOI_Dlg.cpp" line="48"/>
+        <source>Binning vertical</source>
+        <translation>垂直ビニング</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CTab_AOI_Dlg.cpp" line="49"/>
+        <source>Decimation horizontal</source>
+        <translation>水平間引き</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CTab_AOI_Dlg.cpp" line="50"/>
+        <source>Decimation vertical</source>
+        <translation>垂直間引き</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CTab_AOI_Dlg.cpp" line="56"/>
+        <location filename="../src/controls/CTab_AOI_Dlg.cpp" line="58"/>
+        <source>AOI</source>
+        <translation>AOI</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CTab_AOI_Dlg.cpp" line="84"/>
+        <source>Activate</source>
+        <translation>適用</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CTab_AOI_Dlg.cpp" line="86"/>
+        <source>Undo</source>
+        <translation>元に戻す</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CTab_AOI_Dlg.cpp" line="97"/>
+        <source>Frame rate(Hz)</source>
+        <translation>フレームレート(Hz)</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CTab_AOI_Dlg.cpp" line="146"/>
+        <source>Please set &quot;OffsetX&quot; + &quot;Width&quot; is %1 or less.</source>
+        <translation>&quot;OffsetX&quot; + &quot;Width&quot; が %1 以下になるように設定してください。</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CTab_AOI_Dlg.cpp" line="148"/>
+        <source>Please set &quot;OffsetY&quot; + &quot;Height&quot; is %1 or less.</source>
+        <translation>&quot;OffsetY&quot; + &quot;Height&quot; が %1 以下になるように設定してください。</translation>
+    </message>
+</context>
+<context>
+    <name>CTab_GainShutter_Dlg</name>
+    <message>
+        <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="30"/>
+        <source>Gain/Shutter</source>
+        <translation>ゲイン/シャッター</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="33"/>
+        <source>OFF</source>
+        <translation>OFF</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="33"/>
+        <source>ON</source>
+        <translation>ON</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="35"/>
+        <source>AGC Mode</source>
+        <translation>AGC モード</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="36"/>
+        <source>Auto Shutter</source>
+        <translation>オートシャッター</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="38"/>
+        <source>Exposure mode</source>
+        <translation>露光モード</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="39"/>
+        <source>ALC Priority</source>
+        <translation>ALC 優先</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="40"/>
+        <source>Iris Priority</source>
+        <translation>アイリス優先</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="40"/>
+        <source>Shutter Priority</source>
+        <translation>シャッター優先</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="42"/>
+        <source>ALC Iris Lens</source>
+        <translation>ALC アイリスレンズ</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="45"/>
+        <source>Lens Manual Adjustment</source>
+        <translation>レンズ手動調整</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="46"/>
+        <source>Hold</source>
+        <translation>保持</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="46"/>
+        <source>Open</source>
+        <translation>開く</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="46"/>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="50"/>
+        <source>[uSec]</source>
+        <translation>[μs]</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="52"/>
+        <source>Fixed Gain</source>
+        <translation>固定ゲイン</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="53"/>
+        <source>Fixed Shutter</source>
+        <translation>固定シャッター</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="55"/>
+        <source>AGC Range</source>
+        <translation>AGC 範囲</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="56"/>
+        <source>Min. Shutter time</source>
+        <translation>最小シャッター時間</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="58"/>
+        <source>Max. Shutter time</source>
+        <translation>最大シャッター時間</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="60"/>
+        <source>Target Brightness</source>
+        <translation>目標輝度</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="61"/>
+        <source>ALC Peak-Average</source>
+        <translation>ALC ピーク/平均</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="62"/>
+        <source>Digital Gain</source>
+        <translation>デジタルゲイン</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="63"/>
+        <source>Black Level</source>
+        <translation>ブラックレベル</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="73"/>
+        <source>Weight</source>
+        <translation>重み</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="82"/>
+        <source>Average</source>
+        <translation>平均</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="83"/>
+        <source>Peak</source>
+        <translation>ピーク</translation>
+    </message>
+</context>
+<context>
+    <name>CTab_Gamma_Dlg</name>
+    <message>
+        <location filename="../src/controls/CTab_Gamma_Dlg.cpp" line="32"/>
+        <location filename="../src/controls/CTab_Gamma_Dlg.cpp" line="140"/>
+        <source>Gamma</source>
+        <translation>ガンマ</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CTab_Gamma_Dlg.cpp" line="35"/>
+        <source>Gamma Mode</source>
+        <translation>ガンマモード</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CTab_Gamma_Dlg.cpp" line="36"/>
+        <source>OFF</source>
+        <translation>OFF</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CTab_Gamma_Dlg.cpp" line="36"/>
+        <source>ON</source>
+        <translation>ON</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CTab_Gamma_Dlg.cpp" line="42"/>
+        <source>EEPROM-&gt;Register</source>
+        <translation>EEPROM→レジスタ</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CTab_Gamma_Dlg.cpp" line="44"/>
+        <source>Reload Gamma Data</source>
+        <translation>ガンマデータ再読み込み</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CTab_Gamma_Dlg.cpp" line="59"/>
+        <source>Gamma Correction</source>
+        <translation>ガンマ補正</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CTab_Gamma_Dlg.cpp" line="66"/>
+        <source>To Register</source>
+        <translation>レジスタへ</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CTab_Gamma_Dlg.cpp" line="68"/>
+        <source>To EEPROM</source>
+        <translation>EEPROM へ</translation>
+    </message>
+</context>
+<context>
+    <name>CTab_IO_Dlg</name>
+    <message>
+        <location filename="../src/controls/CTab_IO_Dlg.cpp" line="30"/>
+        <source>Output pin0(Pin No.3)</source>
+        <translation>出力ピン0(ピン番号3)</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CTab_IO_Dlg.cpp" line="30"/>
+        <source>Output pin0(Pin No.2)</source>
+        <translation>出力ピン0(ピン番号2)</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CTab_IO_Dlg.cpp" line="31"/>
+        <source>UserOutputValue pin0(Pin No.3)</source>
+        <translation>UserOutputValue ピン0(ピン番号3)</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CTab_IO_Dlg.cpp" line="32"/>
+        <source>UserOutputValue pin0(Pin No.2)</source>
+        <translation>UserOutputValue ピン0(ピン番号2)</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CTab_IO_Dlg.cpp" line="33"/>
+        <source>Output pin1(Pin No.4)</source>
+        <translation>出力ピン1(ピン番号4)</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CTab_IO_Dlg.cpp" line="33"/>
+        <source>Output pin1(Pin No.3)</source>
+        <translation>出力ピン1(ピン番号3)</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CTab_IO_Dlg.cpp" line="34"/>
+        <source>UserOutputValue pin1(Pin No.4)</source>
+        <translation>UserOutputValue ピン1(ピン番号4)</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CTab_IO_Dlg.cpp" line="35"/>
+        <source>UserOutputValue pin1(Pin No.3)</source>
+        <translation>UserOutputValue ピン1(ピン番号3)</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CTab_IO_Dlg.cpp" line="36"/>
+        <source>Output pin2(Pin No.5)</source>
+        <translation>出力ピン2(ピン番号5)</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CTab_IO_Dlg.cpp" line="37"/>
+        <source>UserOutputValue pin2(Pin No.5)</source>
+        <translation>UserOutputValue ピン2(ピン番号5)</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CTab_IO_Dlg.cpp" line="38"/>
+        <source>Output pin3(Pin No.6)</source>
+        <translation>出力ピン3(ピン番号6)</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CTab_IO_Dlg.cpp" line="39"/>
+        <source>UserOutputValue pin3(Pin No.6)</source>
+        <translation>UserOutputValue ピン3(ピン番号6)</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CTab_IO_Dlg.cpp" line="40"/>
+        <source>Output pin4(Pin No.7)</source>
+        <translation>出力ピン4(ピン番号7)</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CTab_IO_Dlg.cpp" line="41"/>
+        <source>UserOutputValue pin4(Pin No.7)</source>
+        <translation>UserOutputValue ピン4(ピン番号7)</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CTab_IO_Dlg.cpp" line="45"/>
+        <source>FrameTriggerWait</source>
+        <translation>FrameTriggerWait</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CTab_IO_Dlg.cpp" line="45"/>
+        <source>UserOutputValue</source>
+        <translation>UserOutputValue</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CTab_IO_Dlg.cpp" line="46"/>
+        <source>ExposureActive</source>
+        <translation>ExposureActive</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CTab_IO_Dlg.cpp" line="46"/>
+        <source>TriggerAuxiliary</source>
+        <translation>TriggerAuxiliary</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CTab_IO_Dlg.cpp" line="47"/>
+        <source>TriggerInternal</source>
+        <translation>TriggerInternal</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CTab_IO_Dlg.cpp" line="47"/>
+        <source>SensorReadOut</source>
+        <translation>SensorReadOut</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CTab_IO_Dlg.cpp" line="48"/>
+        <source>Strobe signal</source>
+        <translation>ストロボ信号</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CTab_IO_Dlg.cpp" line="49"/>
+        <source>Off(Low)</source>
+        <translation>オフ(Low)</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CTab_IO_Dlg.cpp" line="50"/>
+        <source>On(High)</source>
+        <translation>オン(High)</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CTab_IO_Dlg.cpp" line="51"/>
+        <source>False</source>
+        <translation>False</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CTab_IO_Dlg.cpp" line="52"/>
+        <source>True</source>
+        <translation>True</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CTab_IO_Dlg.cpp" line="61"/>
+        <source>Output</source>
+        <translation>出力</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CTab_IO_Dlg.cpp" line="64"/>
+        <source>Inverter</source>
+        <translation>反転</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CTab_IO_Dlg.cpp" line="84"/>
+        <source>Strobe signal delay(uSec)</source>
+        <translation>ストロボ信号遅延(μs)</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CTab_IO_Dlg.cpp" line="87"/>
+        <source>Strobe signal ontime(uSec)</source>
+        <translation>ストロボ信号オン時間(μs)</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CTab_IO_Dlg.cpp" line="90"/>
+        <source>StrobeSignalPolarity:</source>
+        <translation>ストロボ信号極性:</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CTab_IO_Dlg.cpp" line="91"/>
+        <source>Positive</source>
+        <translation>正極性</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CTab_IO_Dlg.cpp" line="91"/>
+        <source>Negative</source>
+        <translation>負極性</translation>
+    </message>
+</context>
+<context>
+    <name>CTab_OPPage1_Dlg</name>
+    <message>
+        <location filename="../src/optionboard/CTab_OPPage1_Dlg.cpp" line="21"/>
+        <source>Data setting</source>
+        <translation>データ設定</translation>
+    </message>
+    <message>
+        <location filename="../src/optionboard/CTab_OPPage1_Dlg.cpp" line="79"/>
+        <source>Image data</source>
+        <translation>画像データ</translation>
+    </message>
+    <message>
+        <location filename="../src/optionboard/CTab_OPPage1_Dlg.cpp" line="80"/>
+        <source>Output signal</source>
+        <translation>出力信号</translation>
+    </message>
+    <message>
+        <location filename="../src/optionboard/CTab_OPPage1_Dlg.cpp" line="81"/>
+        <source>Norvane FPGA-&gt;User FPGA</source>
+        <translation>Norvane FPGA-&gt;ユーザー FPGA</translation>
+    </message>
+    <message>
+        <location filename="../src/optionboard/CTab_OPPage1_Dlg.cpp" line="82"/>
+        <source>Process after User FPGA-&gt;Norvane FPGA</source>
+        <translation>ユーザー FPGA 処理後-&gt;Norvane FPGA</translation>
+    </message>
+    <message>
+        <location filename="../src/optionboard/CTab_OPPage1_Dlg.cpp" line="83"/>
+        <source>JTAG connection</source>
+        <translation>JTAG 接続</translation>
+    </message>
+    <message>
+        <location filename="../src/optionboard/CTab_OPPage1_Dlg.cpp" line="84"/>
+        <source>User FPGA Enable</source>
+        <translation>ユーザー FPGA 有効</translation>
+    </message>
+    <message>
+        <location filename="../src/optionboard/CTab_OPPage1_Dlg.cpp" line="86"/>
+        <source>CCD data</source>
+        <translation>CCD データ</translation>
+    </message>
+    <message>
+        <location filename="../src/optionboard/CTab_OPPage1_Dlg.cpp" line="87"/>
+        <source>White balance processed data</source>
+        <translation>ホワイトバランス処理済みデータ</translation>
+    </message>
+    <message>
+        <location filename="../src/optionboard/CTab_OPPage1_Dlg.cpp" line="88"/>
+        <source>White balance and gamma processed data</source>
+        <translation>ホワイトバランス・ガンマ処理済みデータ</translation>
+    </message>
+    <message>
+        <location filename="../src/optionboard/CTab_OPPage1_Dlg.cpp" line="90"/>
+        <source>No process(No data from User FPGA)</source>
+        <translation>処理なし(ユーザー FPGA からのデータなし)</translation>
+    </message>
+    <message>
+        <location filename="../src/optionboard/CTab_OPPage1_Dlg.cpp" line="91"/>
+        <source>White balance,gamma and color interpolation</source>
+        <translation>ホワイトバランス・ガンマ・色補間</translation>
+    </message>
+    <message>
+        <location filename="../src/optionboard/CTab_OPPage1_Dlg.cpp" line="92"/>
+        <source>Gamma and color interpolation</source>
+        <translation>ガンマ・色補間</translation>
+    </message>
+    <message>
+        <location filename="../src/optionboard/CTab_OPPage1_Dlg.cpp" line="93"/>
+        <source>Color interpolation</source>
+        <translation>色補間</translation>
+    </message>
+    <message>
+        <location filename="../src/optionboard/CTab_OPPage1_Dlg.cpp" line="97"/>
+        <source>Norvane FPGA</source>
+        <translation>Norvane FPGA</translation>
+    </message>
+    <message>
+        <location filename="../src/optionboard/CTab_OPPage1_Dlg.cpp" line="98"/>
+        <source>User FPGA</source>
+        <translation>ユーザー FPGA</translation>
+    </message>
+    <message>
+        <location filename="../src/optionboard/CTab_OPPage1_Dlg.cpp" line="100"/>
+        <source>Disable</source>
+        <translation>無効</translation>
+    </message>
+    <message>
+        <location filename="../src/optionboard/CTab_OPPage1_Dlg.cpp" line="101"/>
+        <source>Enable</source>
+        <translation>有効</translation>
+    </message>
+</context>
+<context>
+    <name>CTab_OPPage2_Dlg</name>
+    <message>
+        <location filename="../src/optionboard/CTab_OPPage2_Dlg.cpp" line="47"/>
+        <source>Image processing</source>
+        <translation>画像処理</translation>
+    </message>
+    <message>
+        <location filename="../src/optionboard/CTab_OPPage2_Dlg.cpp" line="116"/>
+        <source>Image processing mode</source>
+        <translation>画像処理モード</translation>
+    </message>
+    <message>
+        <location filename="../src/optionboard/CTab_OPPage2_Dlg.cpp" line="117"/>
+        <source>Split screen function</source>
+        <translation>画面分割機能</translation>
+    </message>
+    <message>
+        <location filename="../src/optionboard/CTab_OPPage2_Dlg.cpp" line="118"/>
+        <source>Binarize setting</source>
+        <translation>二値化設定</translation>
+    </message>
+    <message>
+        <location filename="../src/optionboard/CTab_OPPage2_Dlg.cpp" line="119"/>
+        <source>Binarize threshold</source>
+        <translation>二値化しきい値</translation>
+    </message>
+    <message>
+        <location filename="../src/optionboard/CTab_OPPage2_Dlg.cpp" line="120"/>
+        <source>Edge detection setting</source>
+        <translation>エッジ検出設定</translation>
+    </message>
+    <message>
+        <location filename="../src/optionboard/CTab_OPPage2_Dlg.cpp" line="121"/>
+        <source>Edge detection level</source>
+        <translation>エッジ検出レベル</translation>
+    </message>
+    <message>
+        <location filename="../src/optionboard/CTab_OPPage2_Dlg.cpp" line="122"/>
+        <source>Frame memory function setting</source>
+        <translation>フレームメモリ機能設定</translation>
+    </message>
+    <message>
+        <location filename="../src/optionboard/CTab_OPPage2_Dlg.cpp" line="123"/>
+        <source>Still image mode</source>
+        <translation>静止画モード</translation>
+    </message>
+    <message>
+        <location filename="../src/optionboard/CTab_OPPage2_Dlg.cpp" line="124"/>
+        <source>4x zoom and slide show</source>
+        <translation>4 倍ズームとスライドショー</translation>
+    </message>
+    <message>
+        <location filename="../src/optionboard/CTab_OPPage2_Dlg.cpp" line="125"/>
+        <source>Output control</source>
+        <translation>出力制御</translation>
+    </message>
+    <message>
+        <location filename="../src/optionboard/CTab_OPPage2_Dlg.cpp" line="130"/>
+        <source>No image processing</source>
+        <translation>画像処理なし</translation>
+    </message>
+    <message>
+        <location filename="../src/optionboard/CTab_OPPage2_Dlg.cpp" line="131"/>
+        <source>Binarize</source>
+        <translation>二値化</translation>
+    </message>
+    <message>
+        <location filename="../src/optionboard/CTab_OPPage2_Dlg.cpp" line="132"/>
+        <source>Edge detection</source>
+        <translation>エッジ検出</translation>
+    </message>
+    <message>
+        <location filename="../src/optionboard/CTab_OPPage2_Dlg.cpp" line="133"/>
+        <source>Frame memory function</source>
+        <translation>フレームメモリ機能</translation>
+    </message>
+    <message>
+        <location filename="../src/optionboard/CTab_OPPage2_Dlg.cpp" line="134"/>
+        <source>OFF</source>
+        <translation>OFF</translation>
+    </message>
+    <message>
+        <location filename="../src/optionboard/CTab_OPPage2_Dlg.cpp" line="135"/>
+        <source>ON</source>
+        <translation>ON</translation>
+    </message>
+    <message>
+        <location filename="../src/optionboard/CTab_OPPage2_Dlg.cpp" line="139"/>
+        <source>OFF(Live image)</source>
+        <translation>OFF(ライブ画像)</translation>
+    </message>
+    <message>
+        <location filename="../src/optionboard/CTab_OPPage2_Dlg.cpp" line="140"/>
+        <source>ON(Still image)</source>
+        <translation>ON(静止画)</translation>
+    </message>
+</context>
+<context>
+    <name>CTab_Other_Dlg</name>
+    <message>
+        <location filename="../src/controls/CTab_Other_Dlg.cpp" line="47"/>
+        <source>OFF(Mono)</source>
+        <translation>OFF(モノクロ)</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CTab_Other_Dlg.cpp" line="48"/>
+        <source>OFF(Color)</source>
+        <translation>OFF(カラー)</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CTab_Other_Dlg.cpp" line="49"/>
+        <source>Nearest Neighbor Replication</source>
+        <translation>最近傍補間</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CTab_Other_Dlg.cpp" line="50"/>
+        <source>Bilinear</source>
+        <translation>バイリニア</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CTab_Other_Dlg.cpp" line="51"/>
+        <source>BiCubic</source>
+        <translation>バイキュービック</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CTab_Other_Dlg.cpp" line="52"/>
+        <source>Bilinear with false color reduction</source>
+        <translation>バイリニア(偽色低減)</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CTab_Other_Dlg.cpp" line="55"/>
+        <source>OFF(Normal)</source>
+        <translation>OFF(通常)</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CTab_Other_Dlg.cpp" line="56"/>
+        <source>Horizontal</source>
+        <translation>水平</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CTab_Other_Dlg.cpp" line="57"/>
+        <source>Vertical</source>
+        <translation>垂直</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CTab_Other_Dlg.cpp" line="58"/>
+        <source>Horizontal/Vertical</source>
+        <translation>水平/垂直</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CTab_Other_Dlg.cpp" line="73"/>
+        <source>Other</source>
+        <translation>その他</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CTab_Other_Dlg.cpp" line="75"/>
+        <source>Camera Setting</source>
+        <translation>カメラ設定</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CTab_Other_Dlg.cpp" line="81"/>
+        <source>Output Format</source>
+        <translation>画素フォーマット</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CTab_Other_Dlg.cpp" line="85"/>
+        <source>Smear half reduction</source>
+        <translation>スミア半減</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CTab_Other_Dlg.cpp" line="87"/>
+        <source>Frame rate(Hz)</source>
+        <translation>フレームレート(Hz)</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CTab_Other_Dlg.cpp" line="89"/>
+        <source>Binning mode</source>
+        <translation>ビニングモード</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CTab_Other_Dlg.cpp" line="90"/>
+        <source>Double speed mode</source>
+        <translation>倍速モード</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CTab_Other_Dlg.cpp" line="97"/>
+        <source>Double speed mode tap</source>
+        <translation>倍速モードタップ</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CTab_Other_Dlg.cpp" line="99"/>
+        <source>Exposure shutter type</source>
+        <translation>露光シャッタータイプ</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CTab_Other_Dlg.cpp" line="101"/>
+        <source>Reverse X</source>
+        <translation>X 反転</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CTab_Other_Dlg.cpp" line="103"/>
+        <source>Reverse Y</source>
+        <translation>Y 反転</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CTab_Other_Dlg.cpp" line="114"/>
+        <source>Software Setting</source>
+        <translation>ソフトウェア設定</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CTab_Other_Dlg.cpp" line="116"/>
+        <source>Color Interpolation</source>
+        <translation>色補間</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CTab_Other_Dlg.cpp" line="118"/>
+        <source>Mirror Mode</source>
+        <translation>ミラーモード</translation>
+    </message>
+</context>
+<context>
+    <name>CTab_Trigger_Dlg</name>
+    <message>
+        <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="91"/>
+        <source>Trigger</source>
+        <translation>トリガ</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="97"/>
+        <source>Trigger Mode</source>
+        <translation>トリガモード</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="98"/>
+        <source>Trigger input selection</source>
+        <translation>トリガ入力選択</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="100"/>
+        <source>Software trigger source</source>
+        <translation>ソフトウェアトリガソース</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="101"/>
+        <source>Exposure mode</source>
+        <translation>露光モード</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="102"/>
+        <source>Fixed Shutter</source>
+        <translation>固定シャッター</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="104"/>
+        <source>Software Trigger Pulse Width</source>
+        <translation>ソフトウェアトリガパルス幅</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="105"/>
+        <source>Software Trigger Pulse Interval</source>
+        <translation>ソフトウェアトリガパルス間隔</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="107"/>
+        <source>One shot trigger</source>
+        <translation>ワンショットトリガ</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="109"/>
+        <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="322"/>
+        <source>Continuous trigger</source>
+        <translation>連続トリガ</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="113"/>
+        <source>Command Trigger</source>
+        <translation>コマンドトリガ</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="122"/>
+        <source>Trigger polarity</source>
+        <translation>トリガ極性</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="123"/>
+        <source>Exposure Delay(us)</source>
+        <translation>露光遅延(μs)</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="124"/>
+        <source>Trigger overlap</source>
+        <translation>トリガオーバーラップ</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="126"/>
+        <source>Trigger horizontal reset</source>
+        <translation>トリガ水平リセット</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="164"/>
+        <source>[uSec]</source>
+        <translation>[μs]</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="322"/>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+</context>
+<context>
+    <name>CTab_UserSet_Dlg</name>
+    <message>
+        <location filename="../src/controls/CTab_UserSet_Dlg.cpp" line="22"/>
+        <source>UserSet</source>
+        <translation>ユーザーセット</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CTab_UserSet_Dlg.cpp" line="26"/>
+        <source>UserSetSelector:</source>
+        <translation>ユーザーセット選択:</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CTab_UserSet_Dlg.cpp" line="30"/>
+        <source>UserSetLoad:</source>
+        <translation>ユーザーセット読み込み:</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CTab_UserSet_Dlg.cpp" line="33"/>
+        <location filename="../src/controls/CTab_UserSet_Dlg.cpp" line="40"/>
+        <source>Execute</source>
+        <translation>実行</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CTab_UserSet_Dlg.cpp" line="37"/>
+        <source>UserSetSave:</source>
+        <translation>ユーザーセット保存:</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CTab_UserSet_Dlg.cpp" line="45"/>
+        <source>UserSetDefaultSelector:</source>
+        <translation>起動時ユーザーセット:</translation>
+    </message>
+</context>
+<context>
+    <name>CTab_WB_Dlg</name>
+    <message>
+        <location filename="../src/controls/CTab_WB_Dlg.cpp" line="47"/>
+        <source>WhiteBalance</source>
+        <translation>ホワイトバランス</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CTab_WB_Dlg.cpp" line="50"/>
+        <source>White Balance</source>
+        <translation>ホワイトバランス</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CTab_WB_Dlg.cpp" line="51"/>
+        <source>OFF</source>
+        <translation>OFF</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CTab_WB_Dlg.cpp" line="51"/>
+        <source>Preset1</source>
+        <translation>プリセット1</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CTab_WB_Dlg.cpp" line="51"/>
+        <source>Preset2</source>
+        <translation>プリセット2</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CTab_WB_Dlg.cpp" line="51"/>
+        <source>Preset3</source>
+        <translation>プリセット3</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CTab_WB_Dlg.cpp" line="52"/>
+        <source>ATW</source>
+        <translation>ATW</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CTab_WB_Dlg.cpp" line="52"/>
+        <source>Push to set WB</source>
+        <translation>ワンプッシュ WB</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CTab_WB_Dlg.cpp" line="54"/>
+        <source>Color Gain R</source>
+        <translation>カラーゲイン R</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CTab_WB_Dlg.cpp" line="54"/>
+        <source>Color Gain Gr</source>
+        <translation>カラーゲイン Gr</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CTab_WB_Dlg.cpp" line="55"/>
+        <source>Color Gain Gb</source>
+        <translation>カラーゲイン Gb</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CTab_WB_Dlg.cpp" line="55"/>
+        <source>Color Gain B</source>
+        <translation>カラーゲイン B</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CTab_WB_Dlg.cpp" line="65"/>
+        <source>Y Threshold</source>
+        <translation>Y しきい値</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CTab_WB_Dlg.cpp" line="68"/>
+        <source>WB Zone</source>
+        <translation>WB ゾーン</translation>
+    </message>
+</context>
+<context>
+    <name>CThumbnailDlg</name>
+    <message>
+        <location filename="../src/capture/CThumbnailDlg.cpp" line="22"/>
+        <source>x8</source>
+        <translation>x8</translation>
+    </message>
+    <message>
+        <location filename="../src/capture/CThumbnailDlg.cpp" line="22"/>
+        <source>x4</source>
+        <translation>x4</translation>
+    </message>
+    <message>
+        <location filename="../src/capture/CThumbnailDlg.cpp" line="23"/>
+        <source>x2</source>
+        <translation>x2</translation>
+    </message>
+    <message>
+        <location filename="../src/capture/CThumbnailDlg.cpp" line="23"/>
+        <source>x1</source>
+        <translation>x1</translation>
+    </message>
+    <message>
+        <location filename="../src/capture/CThumbnailDlg.cpp" line="24"/>
+        <source>x1/2</source>
+        <translation>x1/2</translation>
+    </message>
+    <message>
+        <location filename="../src/capture/CThumbnailDlg.cpp" line="24"/>
+        <source>x1/4</source>
+        <translation>x1/4</translation>
+    </message>
+    <message>
+        <location filename="../src/capture/CThumbnailDlg.cpp" line="25"/>
+        <source>x1/8</source>
+        <translation>x1/8</translation>
+    </message>
+    <message>
+        <location filename="../src/capture/CThumbnailDlg.cpp" line="37"/>
+        <source>Thumbnail</source>
+        <translation>サムネイル</translation>
+    </message>
+    <message>
+        <location filename="../src/capture/CThumbnailDlg.cpp" line="205"/>
+        <source>Show</source>
+        <translation>表示</translation>
+    </message>
+    <message>
+        <location filename="../src/capture/CThumbnailDlg.cpp" line="208"/>
+        <source>Snap Shot NO.</source>
+        <translation>スナップショット番号</translation>
+    </message>
+    <message>
+        <location filename="../src/capture/CThumbnailDlg.cpp" line="215"/>
+        <source>Size</source>
+        <translation>サイズ</translation>
+    </message>
+    <message>
+        <location filename="../src/capture/CThumbnailDlg.cpp" line="228"/>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <location filename="../src/capture/CThumbnailDlg.cpp" line="230"/>
+        <source>Delete</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <location filename="../src/capture/CThumbnailDlg.cpp" line="232"/>
+        <source>Delete All</source>
+        <translation>すべて削除</translation>
+    </message>
+</context>
+<context>
+    <name>DemoCameras</name>
+    <message>
+        <location filename="../src/app/DemoCameras.cpp" line="21"/>
+        <source>Simulated camera %1 did not start: %2</source>
+        <translation>模擬カメラ %1 を起動できませんでした: %2</translation>
+    </message>
+</context>
+<context>
+    <name>DrawingManagementBase</name>
+    <message>
+        <location filename="../src/drawing/DrawingManagementBase.cpp" line="14"/>
+        <source>Drawing</source>
+        <translation>描画</translation>
+    </message>
+</context>
+<context>
+    <name>LaunchOptions</name>
+    <message>
+        <location filename="../src/app/LaunchOptions.cpp" line="29"/>
+        <source>--demo takes 1 to %1 cameras.</source>
+        <translation>--demo に指定できるカメラは 1 から %1 台です。</translation>
+    </message>
+    <message>
+        <location filename="../src/app/LaunchOptions.cpp" line="39"/>
+        <source>Unknown argument: %1</source>
+        <translation>不明な引数: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/app/LaunchOptions.cpp" line="48"/>
+        <source>--connect needs an address, or --demo.</source>
+        <translation>--connect にはアドレスか --demo が必要です。</translation>
+    </message>
+    <message>
+        <location filename="../src/app/LaunchOptions.cpp" line="51"/>
+        <source>--connect takes at most %1 cameras.</source>
+        <translation>--connect に指定できるカメラは最大 %1 台です。</translation>
+    </message>
+</context>
+<context>
+    <name>LumivexCli</name>
+    <message>
+        <location filename="../src/cli/CliCamera.cpp" line="21"/>
+        <location filename="../src/cli/CliRecord.cpp" line="185"/>
+        <location filename="../src/cli/CliSerialArguments.cpp" line="84"/>
+        <source>no camera given; name it with -c ADDR</source>
+        <translation>カメラが指定されていません。-c ADDR で指定してください</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliCamera.cpp" line="23"/>
+        <source>nothing to do; name at least one feature</source>
+        <translation>何もすることがありません。フィーチャを 1 つ以上指定してください</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliCamera.cpp" line="25"/>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>予期しない引数 &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliCamera.cpp" line="36"/>
+        <source>lumivex-cli: no camera answers at %1
+</source>
+        <translation>lumivex-cli: %1 で応答するカメラがありません
+</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliCamera.cpp" line="41"/>
+        <source>another application controls it</source>
+        <translation>別のアプリケーションが制御しています</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliCamera.cpp" line="43"/>
+        <source>lumivex-cli: cannot connect to the camera at %1: %2
+</source>
+        <translation>lumivex-cli: %1 のカメラに接続できません: %2
+</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliCamera.cpp" line="62"/>
+        <source>%1 needs a camera address</source>
+        <translation>%1 にはカメラのアドレスが必要です</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliCamera.cpp" line="69"/>
+        <source>unknown option &apos;%1&apos;</source>
+        <translation>不明なオプション &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliCommandTable.h" line="7"/>
+        <source>List the GigE Vision cameras on the network</source>
+        <translation>ネットワーク上の GigE Vision カメラを一覧表示します</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliCommandTable.h" line="8"/>
+        <source>List a camera&apos;s features with their values and ranges</source>
+        <translation>カメラのフィーチャを値と範囲とともに一覧表示します</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliCommandTable.h" line="9"/>
+        <source>Print features of a camera as NAME=value</source>
+        <translation>カメラのフィーチャを NAME=値 の形で表示します</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliCommandTable.h" line="10"/>
+        <source>Set features of a camera from NAME=VALUE</source>
+        <translation>NAME=VALUE でカメラのフィーチャを設定します</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliCommandTable.h" line="11"/>
+        <source>Read or write registers through a camera&apos;s serial channel</source>
+        <translation>カメラのシリアルチャネル経由でレジスタを読み書きします</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliCommandTable.h" line="12"/>
+        <source>Record frames of a camera into an AVI movie</source>
+        <translation>カメラのフレームを AVI 動画に録画します</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliCommandTable.h" line="13"/>
+        <source>Save or load a camera settings file</source>
+        <translation>カメラ設定ファイルを保存または読み込みます</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliFeatures.cpp" line="10"/>
+        <source>Usage: lumivex-cli features -c ADDR
+Lists every feature of the camera at ADDR, one line each, tab-separated:
+name, type, access (RW, RO, WO), visibility, value (&apos;-&apos; when it cannot be read),
+and the range (integers: min..max step inc; floats: min..max) or the
+available entries of an enumeration separated by &apos;|&apos;.
+</source>
+        <translation>使用法: lumivex-cli features -c ADDR
+ADDR のカメラのすべてのフィーチャを 1 行に 1 つずつ、タブ区切りで表示します:
+名前、型、アクセス (RW, RO, WO)、可視性、値 (読めない場合は &apos;-&apos;)、
+そして範囲 (整数: min..max step inc、浮動小数点数: min..max) または
+&apos;|&apos; で区切った列挙型の選択肢。
+</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliGet.cpp" line="10"/>
+        <source>Usage: lumivex-cli get -c ADDR NAME...
+Prints one line NAME=value for each named feature of the camera at ADDR.
+Exits with 1 when a feature is missing or cannot be read.
+</source>
+        <translation>使用法: lumivex-cli get -c ADDR NAME...
+ADDR のカメラの指定したフィーチャごとに NAME=値 を 1 行ずつ表示します。
+フィーチャがない場合や読めない場合は 1 で終了します。
+</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliGet.cpp" line="28"/>
+        <source>the camera has no such feature</source>
+        <translation>カメラにそのフィーチャがありません</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliGet.cpp" line="29"/>
+        <source>it is a command</source>
+        <translation>コマンドです</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliGet.cpp" line="31"/>
+        <source>lumivex-cli: cannot read %1: %2
+</source>
+        <translation>lumivex-cli: %1 を読めません: %2
+</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliList.cpp" line="9"/>
+        <source>Usage: lumivex-cli list
+Lists the GigE Vision cameras that answer discovery on any network interface,
+one line each: IP address, MAC address, model and serial number, tab-separated.
+</source>
+        <translation>使用法: lumivex-cli list
+いずれかのネットワークインターフェースで検出に応答した GigE Vision カメラを
+1 台 1 行で、IP アドレス、MAC アドレス、モデル、シリアル番号をタブ区切りで表示します。
+</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliList.cpp" line="18"/>
+        <source>lumivex-cli: unexpected argument &apos;%1&apos;
+</source>
+        <translation>lumivex-cli: 予期しない引数 &apos;%1&apos;
+</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliMain.cpp" line="25"/>
+        <source>Usage: lumivex-cli COMMAND [OPTIONS]
+Looks at and sets up GigE Vision cameras.
+
+Commands:
+</source>
+        <translation>使用法: lumivex-cli COMMAND [OPTIONS]
+GigE Vision カメラの確認と設定を行います。
+
+コマンド:
+</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliMain.cpp" line="31"/>
+        <source>
+&apos;lumivex-cli COMMAND --help&apos; describes a command.
+</source>
+        <translation>
+&apos;lumivex-cli COMMAND --help&apos; で各コマンドの説明を表示します。
+</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliMain.cpp" line="53"/>
+        <source>lumivex-cli: unknown command &apos;%1&apos;. &apos;lumivex-cli --help&apos; lists the commands.
+</source>
+        <translation>lumivex-cli: 不明なコマンド &apos;%1&apos;。&apos;lumivex-cli --help&apos; でコマンドの一覧を表示します。
+</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliRecord.cpp" line="77"/>
+        <source>%1 needs a value</source>
+        <translation>%1 には値が必要です</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliRecord.cpp" line="82"/>
+        <source>--frames needs a number of frames above 0, not &apos;%1&apos;</source>
+        <translation>--frames には 0 より大きいフレーム数が必要です (&apos;%1&apos; は不可)</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliRecord.cpp" line="88"/>
+        <source>--quality needs a number from 1 to 100, not &apos;%1&apos;</source>
+        <translation>--quality には 1 から 100 の数値が必要です (&apos;%1&apos; は不可)</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliRecord.cpp" line="95"/>
+        <source>unknown codec &apos;%1&apos;; use mjpeg, odml, raw or mp42</source>
+        <translation>不明なコーデック &apos;%1&apos;。mjpeg, odml, raw, mp42 のいずれかを指定してください</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliRecord.cpp" line="168"/>
+        <source>Usage: lumivex-cli record -c ADDR --frames N [--codec mjpeg|odml|raw|mp42] [--quality Q] FILE.avi
+Records N frames from the camera at ADDR into FILE.avi, as the viewer&apos;s movie
+recording does: Motion JPEG (mjpeg, the default), Motion JPEG in the OpenDML
+layout for files beyond 1 GB (odml), uncompressed (raw) or MS-MPEG4 V2 (mp42).
+Q, from 1 to 100 (default 75), is the Motion JPEG quality. Exits with 1 when
+the recording cannot start or the camera stops sending frames.
+</source>
+        <translation>使用法: lumivex-cli record -c ADDR --frames N [--codec mjpeg|odml|raw|mp42] [--quality Q] FILE.avi
+ADDR のカメラから N フレームを FILE.avi に録画します。形式はビューアの動画録画と同じく
+Motion JPEG (mjpeg、既定)、1 GB を超えるファイル向けの OpenDML 形式の Motion JPEG (odml)、
+非圧縮 (raw)、MS-MPEG4 V2 (mp42) のいずれかです。Q (1 から 100、既定 75) は
+Motion JPEG の品質です。録画を開始できない場合や、カメラがフレームの送信を
+止めた場合は 1 で終了します。
+</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliRecord.cpp" line="187"/>
+        <source>no frame count given; name it with --frames N</source>
+        <translation>フレーム数が指定されていません。--frames N で指定してください</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliRecord.cpp" line="189"/>
+        <source>name exactly one movie file</source>
+        <translation>動画ファイルを 1 つだけ指定してください</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliRecord.cpp" line="191"/>
+        <source>the movie file must end in .avi</source>
+        <translation>動画ファイル名は .avi で終わる必要があります</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliRecord.cpp" line="203"/>
+        <location filename="../src/cli/CliSettings.cpp" line="37"/>
+        <source>lumivex-cli: cannot connect to the camera at %1
+</source>
+        <translation>lumivex-cli: %1 のカメラに接続できません
+</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliRecord.cpp" line="215"/>
+        <source>lumivex-cli: cannot start the acquisition thread
+</source>
+        <translation>lumivex-cli: 取り込みスレッドを開始できません
+</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliRecord.cpp" line="222"/>
+        <source>lumivex-cli: cannot record into %1
+</source>
+        <translation>lumivex-cli: %1 に録画できません
+</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliRecord.cpp" line="227"/>
+        <source>lumivex-cli: the camera stopped sending frames; %1 of %2 frames recorded
+</source>
+        <translation>lumivex-cli: カメラがフレームの送信を止めました。%2 フレーム中 %1 フレームを録画しました
+</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliRecord.cpp" line="233"/>
+        <source>Recorded %1 frames into %2
+</source>
+        <translation>%2 に %1 フレームを録画しました
+</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliSerial.cpp" line="36"/>
+        <source>Usage: lumivex-cli serial -c ADDR [--port 0|1] read BANK ADDRESS LENGTH
+       lumivex-cli serial -c ADDR [--port 0|1] write BANK ADDRESS BYTE...
+Reads or writes registers of the option electronics of the camera at ADDR
+through its serial channel: port 0 (the default) the camera&apos;s registers,
+port 1 the option board&apos;s FPGA. BANK is 0x00 or 0x80; numbers are decimal
+or hexadecimal with 0x. A read prints the bytes in hexadecimal on one line.
+Exits with 1 when the exchange fails.
+</source>
+        <translation>使用法: lumivex-cli serial -c ADDR [--port 0|1] read BANK ADDRESS LENGTH
+        lumivex-cli serial -c ADDR [--port 0|1] write BANK ADDRESS BYTE...
+ADDR のカメラのオプション回路のレジスタを、シリアルチャネル経由で読み書きします。
+ポート 0 (既定) はカメラのレジスタ、ポート 1 はオプションボードの FPGA です。
+BANK は 0x00 または 0x80、数値は 10 進数または 0x 付きの 16 進数です。
+読み出したバイトは 16 進数で 1 行に表示します。通信に失敗した場合は 1 で終了します。
+</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliSerial.cpp" line="67"/>
+        <source>lumivex-cli: the camera at %1 has no serial port %2
+</source>
+        <translation>lumivex-cli: %1 のカメラにはシリアルポート %2 がありません
+</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliSerialArguments.cpp" line="73"/>
+        <source>--port needs 0 or 1</source>
+        <translation>--port には 0 か 1 を指定してください</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliSerialArguments.cpp" line="89"/>
+        <source>say read or write</source>
+        <translation>read か write を指定してください</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliSerialArguments.cpp" line="92"/>
+        <source>write needs BANK ADDRESS and 1 to 255 bytes</source>
+        <translation>write には BANK ADDRESS と 1 から 255 個のバイトが必要です</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliSerialArguments.cpp" line="94"/>
+        <source>read needs BANK ADDRESS LENGTH</source>
+        <translation>read には BANK ADDRESS LENGTH が必要です</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliSerialArguments.cpp" line="98"/>
+        <source>BANK must be 0x00 or 0x80</source>
+        <translation>BANK は 0x00 か 0x80 にしてください</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliSerialArguments.cpp" line="101"/>
+        <source>ADDRESS must be 0 to 0xFF</source>
+        <translation>ADDRESS は 0 から 0xFF にしてください</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliSerialArguments.cpp" line="108"/>
+        <source>LENGTH must be 1 to 255</source>
+        <translation>LENGTH は 1 から 255 にしてください</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliSerialArguments.cpp" line="115"/>
+        <source>not a byte: %1</source>
+        <translation>バイト値ではありません: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliSet.cpp" line="10"/>
+        <source>Usage: lumivex-cli set -c ADDR NAME=VALUE...
+Sets features of the camera at ADDR in the order given, stopping at the
+first one that fails. Integers are decimal or 0x hexadecimal, booleans
+true/false or 1/0, enumerations an entry name or its integer value.
+Exits with 1 when the camera refuses a value.
+</source>
+        <translation>使用法: lumivex-cli set -c ADDR NAME=VALUE...
+ADDR のカメラのフィーチャを指定した順に設定し、失敗したところで止めます。
+整数は 10 進数または 0x 付きの 16 進数、ブール値は true/false または 1/0、
+列挙型は選択肢の名前またはその整数値です。
+カメラが値を拒否した場合は 1 で終了します。
+</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliSet.cpp" line="23"/>
+        <source>lumivex-cli: &apos;%1&apos; is not NAME=VALUE
+</source>
+        <translation>lumivex-cli: &apos;%1&apos; は NAME=VALUE の形ではありません
+</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliSet.cpp" line="34"/>
+        <source>lumivex-cli: the camera has no feature %1
+</source>
+        <translation>lumivex-cli: カメラにフィーチャ %1 がありません
+</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliSet.cpp" line="39"/>
+        <source>lumivex-cli: &apos;%1&apos; is not a value for the %2 feature %3
+</source>
+        <translation>lumivex-cli: &apos;%1&apos; は %2 型のフィーチャ %3 の値になりません
+</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliSet.cpp" line="45"/>
+        <source>lumivex-cli: %1 is a command and has no value to set
+</source>
+        <translation>lumivex-cli: %1 はコマンドなので設定する値はありません
+</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliSet.cpp" line="50"/>
+        <source>the feature is read-only</source>
+        <translation>フィーチャは読み取り専用です</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliSet.cpp" line="51"/>
+        <source>lumivex-cli: the camera refused %1=%2 (%3)
+</source>
+        <translation>lumivex-cli: カメラが %1=%2 を拒否しました (%3)
+</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliSettings.cpp" line="14"/>
+        <source>Usage: lumivex-cli settings -c ADDR save FILE.cfg
+       lumivex-cli settings -c ADDR load FILE.cfg
+Saves the settings of the camera at ADDR into a camera settings file, in
+the sections of its model, keeping the file&apos;s other sections; or applies
+the sections of its model from such a file to the camera.
+Exits with 1 when the camera or the file fails.
+</source>
+        <translation>使用法: lumivex-cli settings -c ADDR save FILE.cfg
+        lumivex-cli settings -c ADDR load FILE.cfg
+ADDR のカメラの設定を、カメラ設定ファイルのその機種のセクションに保存します
+(ファイルの他のセクションは残します)。または、そのようなファイルから
+その機種のセクションをカメラに適用します。
+カメラまたはファイルが失敗した場合は 1 で終了します。
+</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliSettings.cpp" line="49"/>
+        <source>lumivex-cli: %1 holds no settings for this camera model
+</source>
+        <translation>lumivex-cli: %1 にはこのカメラ機種の設定がありません
+</translation>
+    </message>
+</context>
+<context>
+    <name>LxD3DDisplayWnd</name>
+    <message>
+        <location filename="../src/imaging/LxD3DDisplayWnd.cpp" line="88"/>
+        <source>This PC does not support OpenGL.</source>
+        <translation>この PC は OpenGL に対応していません。</translation>
+    </message>
+</context>
+<context>
+    <name>OptionBoard</name>
+    <message>
+        <location filename="../src/optionboard/OptionLists.cpp" line="16"/>
+        <source>Output0(Pin No.3)</source>
+        <translation>出力0(ピン番号3)</translation>
+    </message>
+    <message>
+        <location filename="../src/optionboard/OptionLists.cpp" line="16"/>
+        <source>Output1(Pin No.4)</source>
+        <translation>出力1(ピン番号4)</translation>
+    </message>
+    <message>
+        <location filename="../src/optionboard/OptionLists.cpp" line="17"/>
+        <source>Output2(Pin No.5)</source>
+        <translation>出力2(ピン番号5)</translation>
+    </message>
+    <message>
+        <location filename="../src/optionboard/OptionLists.cpp" line="17"/>
+        <source>Output3(Pin No.6)</source>
+        <translation>出力3(ピン番号6)</translation>
+    </message>
+    <message>
+        <location filename="../src/optionboard/OptionLists.cpp" line="18"/>
+        <source>Output4(Pin No.7)</source>
+        <translation>出力4(ピン番号7)</translation>
+    </message>
+</context>
+<context>
+    <name>ProductVersion</name>
+    <message>
+        <location filename="../src/app/ProductVersion.cpp" line="12"/>
+        <source>Copyright (C) Norvane. All rights reserved.</source>
+        <translation>Copyright (C) Norvane. All rights reserved.</translation>
+    </message>
+</context>
+<context>
+    <name>SdkDeviceFinderDialog</name>
+    <message>
+        <location filename="../src/sdk/SdkDeviceFinderDialog.cpp" line="21"/>
+        <source>IP Address</source>
+        <translation>IP アドレス</translation>
+    </message>
+    <message>
+        <location filename="../src/sdk/SdkDeviceFinderDialog.cpp" line="21"/>
+        <source>MAC Address</source>
+        <translation>MAC アドレス</translation>
+    </message>
+    <message>
+        <location filename="../src/sdk/SdkDeviceFinderDialog.cpp" line="21"/>
+        <source>Model</source>
+        <translation>モデル</translation>
+    </message>
+</context>
+<context>
+    <name>ShutterControls</name>
+    <message>
+        <location filename="../src/controls/ShutterControls.cpp" line="23"/>
+        <source>1/120</source>
+        <translation>1/120</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/ShutterControls.cpp" line="24"/>
+        <source>1/100</source>
+        <translation>1/100</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/ShutterControls.cpp" line="25"/>
+        <source>1/60</source>
+        <translation>1/60</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/ShutterControls.cpp" line="26"/>
+        <source>1/50</source>
+        <translation>1/50</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/ShutterControls.cpp" line="27"/>
+        <source>1/30</source>
+        <translation>1/30</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/ShutterControls.cpp" line="28"/>
+        <source>1/25</source>
+        <translation>1/25</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/ShutterControls.cpp" line="41"/>
+        <source>[uSec]</source>
+        <translation>[μs]</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/ShutterControls.cpp" line="42"/>
+        <source>[0:Default]</source>
+        <translation>[0:既定]</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/ShutterControls.cpp" line="58"/>
+        <source>RESET</source>
+        <translation>リセット</translation>
+    </message>
+</context>
+<context>
+    <name>SnapShotImage</name>
+    <message>
+        <location filename="../src/capture/SnapShotImage.cpp" line="74"/>
+        <source>(x,y) = (%1,%2)/(R,G,B)=(%3,%4,%5)</source>
+        <translation>(x,y) = (%1,%2)/(R,G,B)=(%3,%4,%5)</translation>
+    </message>
+</context>
+<context>
+    <name>SnapShotList</name>
+    <message>
+        <location filename="../src/capture/SnapShotExitCheck.cpp" line="21"/>
+        <source>There are images that are not saved. If you quit this application, these images are removed.</source>
+        <translation>保存されていない画像があります。アプリケーションを終了すると、これらの画像は削除されます。</translation>
+    </message>
+    <message>
+        <location filename="../src/capture/SnapShotList.cpp" line="42"/>
+        <source>Bitmap(*.bmp)</source>
+        <translation>ビットマップ(*.bmp)</translation>
+    </message>
+    <message>
+        <location filename="../src/capture/SnapShotList.cpp" line="43"/>
+        <source>TIFF(*.tif)</source>
+        <translation>TIFF(*.tif)</translation>
+    </message>
+    <message>
+        <location filename="../src/capture/SnapShotList.cpp" line="44"/>
+        <source>JPEG(*.jpg)</source>
+        <translation>JPEG(*.jpg)</translation>
+    </message>
+    <message>
+        <location filename="../src/capture/SnapShotList.cpp" line="45"/>
+        <source>PNG(*.png)</source>
+        <translation>PNG(*.png)</translation>
+    </message>
+    <message>
+        <location filename="../src/capture/SnapShotList.cpp" line="46"/>
+        <source>All Files(*.*)</source>
+        <translation>すべてのファイル(*.*)</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <location filename="../src/app/main.cpp" line="24"/>
+        <source>usage: lumivex [--demo[=N]] [--connect [ADDR[,ADDR...]]]</source>
+        <translation>使用法: lumivex [--demo[=N]] [--connect [ADDR[,ADDR...]]]</translation>
+    </message>
+</context>
+</TS>
