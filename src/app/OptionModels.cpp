@@ -1,7 +1,6 @@
 #include "app/OptionModels.h"
 
 #include "app/Profile.h"
-#include "camera/CDeviceInfo.h"
 #include "platform/DataFiles.h"
 
 #include <QString>
@@ -42,9 +41,4 @@ bool IsOptionBoardModel(int32_t deviceOptionFlag, int32_t modelCode, const std::
         if ((listed & kLow16) == model)
             return true;
     }
-}
-
-bool IsOptionBoardModel(CDeviceInfo& camera, const std::string& optionFilePath)
-{
-    return IsOptionBoardModel(camera.DeviceOptionFlg(), camera.ModelCode(), optionFilePath);
 }

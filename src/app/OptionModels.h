@@ -1,9 +1,9 @@
 #pragma once
 
+#include "camera/CDeviceInfo.h"
+
 #include <cstdint>
 #include <string>
-
-class CDeviceInfo;
 
 // option.ini in the program's data folders: its presence enables the option board
 // dialog; section "Model" lists the camera models that carry an option board
@@ -19,5 +19,9 @@ std::string OptionFilePath(const std::string& programFolder);
 // option flag are 1, or when its model code (low 16 bits) is listed in the
 // option file.
 bool IsOptionBoardModel(int32_t deviceOptionFlag, int32_t modelCode, const std::string& optionFilePath);
-// The same, reading DeviceOptionFlg and ModelCode from the camera.
-bool IsOptionBoardModel(CDeviceInfo& camera, const std::string& optionFilePath);
+// The same, reading DeviceOptionFlg and ModelCode from the camera. Inline, so
+// that the file check links without the camera library.
+inline bool IsOptionBoardModel(CDeviceInfo& camera, const std::string& optionFilePath)
+{
+    return IsOptionBoardModel(camera.DeviceOptionFlg(), camera.ModelCode(), optionFilePath);
+}

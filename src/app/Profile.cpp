@@ -340,6 +340,17 @@ bool Profile::HasKey(std::string_view section, std::string_view key) const
     return Current().ini.GetValue(std::string(section).c_str(), std::string(key).c_str()) != nullptr;
 }
 
+std::vector<std::string> Profile::Sections() const
+{
+    Ini::TNamesDepend names;
+    Current().ini.GetAllSections(names);
+    names.sort(Ini::Entry::LoadOrder());
+    std::vector<std::string> sections;
+    for (const Ini::Entry& name : names)
+        sections.emplace_back(name.pItem);
+    return sections;
+}
+
 std::string Profile::GetString(std::string_view section, std::string_view key,
                                std::string_view defaultValue) const
 {

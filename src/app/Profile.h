@@ -3,6 +3,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // An INI file read and written key by key, the way the program's settings,
 // camera settings and drawing files are kept.
@@ -33,6 +34,8 @@ public:
     std::string GetString(std::string_view section, std::string_view key,
                           std::string_view defaultValue) const;
     bool HasKey(std::string_view section, std::string_view key) const;
+    // The section names in file order.
+    std::vector<std::string> Sections() const;
 
     // Each gives false when the file could not be written, or when a name or
     // value would not read back as written (line breaks, '=' or ']' in names).

@@ -390,6 +390,8 @@ void CDeviceDlg::LoadDrawingFile(CDeviceInfo& camera)
     const QString path =
         QString::fromStdString(settings.GetString(camera.GetMACAddress(), kDrawFileNameKey, std::string_view()));
     context_.drawingManager->SetDrawingFileName(path);
-    if (!path.isEmpty())
-        context_.drawingManager->LoadDrawingFile(path);
+    QString reason;
+    if (!path.isEmpty() && !context_.drawingManager->LoadDrawingFile(path, &reason))
+        prompts_.Show(this, tr("Error"), tr("The drawing file could not be loaded.") + QLatin1Char('\n') + reason,
+                      MessagePrompts::Icon::Exclamation);
 }

@@ -21,9 +21,13 @@ constexpr char kSettingsSection[] = "RS232C_OM";
 constexpr int kDefaultReadDelayMs = 5000;
 constexpr int kDefaultWriteDelayMs = 5000;
 constexpr int kDefaultAttempts = 10;
-constexpr int kDefaultReplyWaitPolls = 10000;
+constexpr int kDefaultReplyWaitMs = 10000;
 constexpr int kDefaultErrorPauseMs = 1000;
 constexpr uint32_t kPollIntervalMs = 1;
+// No register access, retries and pauses included, keeps the window waiting
+// longer than this for a silent or absent board; the settings' waits are
+// each cut to what is left of it.
+constexpr uint64_t kOperationBudgetMs = 2000;
 
 // Frame bytes.
 constexpr uint8_t kStart = 0x02;
@@ -150,6 +154,13 @@ void RealSleep(uint32_t ms)
     std::this_thread::sleep_for(std::chrono::milliseconds(ms));
 }
 
+uint64_t SteadyMs()
+{
+    return static_cast<uint64_t>(std::chrono::duration_cast<std::chrono::milliseconds>(
+                                     std::chrono::steady_clock::now().time_since_epoch())
+                                     .count());
+}
+
 }  // namespace
 
 struct CRS232C_OM::Impl {
@@ -157,7 +168,7 @@ struct CRS232C_OM::Impl {
     uint32_t readTimeoutMs = kDefaultReadDelayMs;
     uint32_t writeTimeoutMs = kDefaultWriteDelayMs;
     int attempts = kDefaultAttempts;
-    int replyWaitPolls = kDefaultReplyWaitPolls;
+    uint32_t replyWaitMs = kDefaultReplyWaitMs;
     uint32_t errorPauseMs = kDefaultErrorPauseMs;
 
     std::array<uint8_t, kLastFrameCapacity> lastFrame{};
@@ -168,6 +179,20 @@ struct CRS232C_OM::Impl {
     SerialMessageBox messageBox;
     SerialErrorReporter* reporter = &messageBox;
     std::function<void(uint32_t)> sleep = RealSleep;
+    // The clock the budgets are measured on, in milliseconds.
+    std::function<uint64_t()> now = SteadyMs;
+    // The end of the current operation's budget.
+    uint64_t deadline = 0;
+
+    void StartOperation() { deadline = now() + kOperationBudgetMs; }
+    uint32_t LeftMs() const
+    {
+        const uint64_t current = now();
+        return current < deadline ? static_cast<uint32_t>(deadline - current) : 0;
+    }
+    // A wait of the settings, cut to what is left of the budget.
+    uint32_t Budgeted(uint32_t ms) const { return std::min(ms, LeftMs()); }
+    void Pause() { sleep(Budgeted(errorPauseMs)); }
 
     void ReadSettings(const std::string& path)
     {
@@ -179,7 +204,9 @@ struct CRS232C_OM::Impl {
         writeTimeoutMs = static_cast<uint32_t>(read("WriteDelayTime", kDefaultWriteDelayMs));
         // At least one attempt, or a request would fail without being sent.
         attempts = std::max(1, read("NGRepeatCount", kDefaultAttempts));
-        replyWaitPolls = read("SndRevDelayTime", kDefaultReplyWaitPolls);
+        // Once a count of 1 ms polls (each took 1.3 to 2.2 ms with the
+        // register read), now the time the polls may take.
+        replyWaitMs = static_cast<uint32_t>(read("SndRevDelayTime", kDefaultReplyWaitMs));
         errorPauseMs = static_cast<uint32_t>(read("ErrCmdDelayTime", kDefaultErrorPauseMs));
     }
 
@@ -190,10 +217,11 @@ struct CRS232C_OM::Impl {
     }
 
     // Polls, 1 ms apart, until at least count bytes wait; gives up after the
-    // reply wait count or when the port cannot tell.
+    // reply wait (cut to the budget) or when the port cannot tell.
     void WaitForBytes(uint32_t count)
     {
-        for (int poll = 0; poll < replyWaitPolls; ++poll) {
+        const uint64_t end = now() + Budgeted(replyWaitMs);
+        while (now() < end) {
             uint32_t waiting = 0;
             if (!port->GetRxBytesReady(&waiting).IsOK() || waiting >= count)
                 return;
@@ -219,7 +247,7 @@ struct CRS232C_OM::Impl {
     {
         WaitForBytes(count);
         received = 0;
-        const SdkResult result = port->Read(into, count, &received, timeoutMs);
+        const SdkResult result = port->Read(into, count, &received, Budgeted(timeoutMs));
         received = std::min(received, count);
         return result;
     }
@@ -300,6 +328,7 @@ struct CRS232C_OM::Impl {
         const uint32_t expected = write ? kAcknowledgementSize : length + kReplyOverhead;
 
         int code = kOk;
+        StartOperation();
         for (int remaining = attempts - 1;; --remaining) {
             port->FlushRxBuffer();
             if (WriteFrame(frame.data(), static_cast<uint32_t>(frame.size()))) {
@@ -307,13 +336,13 @@ struct CRS232C_OM::Impl {
                 if (code == kOk)
                     return kOk;
                 // A refused or garbled reply is not retried.
-                sleep(errorPauseMs);
+                Pause();
                 break;
             }
             code = kPortSendError;
             Drain(expected);
-            sleep(errorPauseMs);
-            if (remaining <= 0)
+            Pause();
+            if (remaining <= 0 || LeftMs() == 0)
                 break;
         }
         Report(code);
@@ -323,7 +352,8 @@ struct CRS232C_OM::Impl {
     int SendPrepared(const uint8_t* frame, uint32_t size)
     {
         int code = kOk;
-        for (int attempt = 0; attempt < attempts; ++attempt) {
+        StartOperation();
+        for (int attempt = 0; attempt < attempts && (attempt == 0 || LeftMs() > 0); ++attempt) {
             if (!WriteFrame(frame, size)) {
                 code = kFrameWriteFailed;
                 continue;
@@ -420,5 +450,17 @@ void CRS232C_OM::SetReporter(SerialErrorReporter* reporter)
 
 void CRS232C_OM::SetSleep(std::function<void(uint32_t ms)> sleep)
 {
-    impl_->sleep = sleep ? std::move(sleep) : RealSleep;
+    if (!sleep) {
+        impl_->sleep = RealSleep;
+        impl_->now = SteadyMs;
+        return;
+    }
+    // Time passes only as the stand-in sleeps, so that budgets run out after
+    // the same waits they would in real time.
+    auto slept = std::make_shared<uint64_t>(0);
+    impl_->sleep = [slept, sleep = std::move(sleep)](uint32_t ms) {
+        *slept += ms;
+        sleep(ms);
+    };
+    impl_->now = [slept] { return *slept; };
 }

@@ -20,6 +20,14 @@ public:
 // tunnelled serial port: port 0 the camera's registers, port 1 the option
 // board's user FPGA. Every call is one blocking exchange on the UI thread;
 // each failure is reported and returned as a code (0 is success).
+//
+// Settings (section RS232C_OM): ReadDelayTime and WriteDelayTime are the
+// port's read timeouts in ms, SndRevDelayTime the time in ms to poll for a
+// reply before reading it, NGRepeatCount the attempts at a send the port
+// refuses, ErrCmdDelayTime the pause in ms after a failure. Each call keeps
+// to a budget of about 2 s: every wait is cut to what is left of it and no
+// attempt starts once it is spent, so a silent or absent board cannot hold
+// the window longer.
 class CRS232C_OM {
 public:
     // Settings come from the INI file at settingsPath, section RS232C_OM;
@@ -47,7 +55,9 @@ public:
     // Null restores the program's message box reporter.
     void SetReporter(SerialErrorReporter* reporter);
     // For tests: stands in for the millisecond sleeps of the reply polls and
-    // the pause after a failed access. Null restores the real sleep.
+    // the pause after a failed access; the budget's clock then advances only
+    // by what the stand-in is asked to sleep. Null restores the real sleep
+    // and clock.
     void SetSleep(std::function<void(uint32_t ms)> sleep);
 
 private:

@@ -120,6 +120,6 @@ int CSnapShotDlg::VerticalWheelStep() const
 std::unique_ptr<QMenu> CSnapShotDlg::CreateContextMenu()
 {
     auto menu = std::make_unique<QMenu>(this);
-    menu->addAction(tr("Save"), this, [this] { list_.Save(image_.Number(), this); });
+    menu->addAction(tr("Save"), this, [this] { SnapShotList::ShowSaveError(this, list_.Save(image_.Number(), this)); });
     return menu;
 }

@@ -225,7 +225,7 @@ std::unique_ptr<QMenu> CThumbnailDlg::CreateContextMenu()
         sizeGroup->addAction(size);
     }
 
-    QAction* save = menu->addAction(tr("Save"), this, [this] { list_.SaveSelected(this); });
+    QAction* save = menu->addAction(tr("Save"), this, [this] { SnapShotList::ShowSaveError(this, list_.SaveSelected(this)); });
     save->setEnabled(!empty);
     QAction* deleteSelected = menu->addAction(tr("Delete"), this, [this] { list_.Delete(false); });
     deleteSelected->setEnabled(!empty);

@@ -15,6 +15,31 @@ void JumpOnError(png_structp png, png_const_charp)
     png_longjmp(png, 1);
 }
 
+// The file and the system's error of a failed write, so that a full disk is
+// reported as such rather than as a library error.
+struct PngTarget {
+    std::FILE* file = nullptr;
+    int error = 0;
+};
+
+void WriteToTarget(png_structp png, png_bytep data, size_t size)
+{
+    auto* target = static_cast<PngTarget*>(png_get_io_ptr(png));
+    if (!WriteBlock(target->file, data, size)) {
+        target->error = errno;
+        png_error(png, "write failed");
+    }
+}
+
+void FlushTarget(png_structp png)
+{
+    auto* target = static_cast<PngTarget*>(png_get_io_ptr(png));
+    if (std::fflush(target->file) != 0) {
+        target->error = errno ? errno : EIO;
+        png_error(png, "flush failed");
+    }
+}
+
 void IgnoreWarning(png_structp, png_const_charp) {}
 
 } // namespace
@@ -41,13 +66,16 @@ bool WritePng(std::FILE* file, const StillImage& image)
         errno = ENOMEM;
         return false;
     }
+    PngTarget target{file, 0};
     if (setjmp(png_jmpbuf(png))) {
+        // Read through libpng: the local may not be trusted after the jump.
+        const int error = static_cast<const PngTarget*>(png_get_io_ptr(png))->error;
         png_destroy_write_struct(&png, &info);
-        errno = ENOMEM;
+        errno = error != 0 ? error : ENOMEM;
         return false;
     }
 
-    png_init_io(png, file);
+    png_set_write_fn(png, &target, WriteToTarget, FlushTarget);
     png_set_IHDR(png, info, image.width, image.height, kBitDepth,
                  image.IsGrey() ? PNG_COLOR_TYPE_GRAY : PNG_COLOR_TYPE_RGB, PNG_INTERLACE_ADAM7,
                  PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);

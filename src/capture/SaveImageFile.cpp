@@ -2,6 +2,11 @@
 
 #include "capture/StillImageWriters.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <atomic>
 #include <cerrno>
 #include <cstdio>
 #include <string>
@@ -45,6 +50,39 @@ const Writer* WriterFor(const std::string& path)
     return nullptr;
 }
 
+constexpr int kNewFileMode = 0666;  // narrowed by the umask, as any new file
+constexpr int kTempNameAttempts = 100;
+
+// Creates a new hidden file beside `path` for writing ("." + name + a unique
+// suffix), with the permissions of the file it will replace, if any. Null
+// with errno set when it cannot.
+std::FILE* OpenTempBeside(const std::filesystem::path& path, std::string& tempPath)
+{
+    static std::atomic<unsigned> counter{0};
+    const std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : ".";
+    int fd = -1;
+    for (int attempt = 0; attempt < kTempNameAttempts && fd < 0; ++attempt) {
+        tempPath = (folder / ("." + path.filename().string() + "." + std::to_string(::getpid()) + "-" +
+                              std::to_string(counter++) + ".tmp")).string();
+        fd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, kNewFileMode);
+        if (fd < 0 && errno != EEXIST)
+            return nullptr;
+    }
+    if (fd < 0)
+        return nullptr;
+    struct stat old {};
+    if (::stat(path.c_str(), &old) == 0)
+        (void)::fchmod(fd, old.st_mode & 07777);
+    std::FILE* file = ::fdopen(fd, "wb");
+    if (!file) {
+        const int error = errno;
+        ::close(fd);
+        ::unlink(tempPath.c_str());
+        errno = error;
+    }
+    return file;
+}
+
 } // namespace
 
 bool StillImage::IsGrey() const
@@ -80,7 +118,16 @@ bool SaveImageFile(uint32_t width, uint32_t height, int format, const uint8_t* p
         return false;
     }
 
-    std::FILE* file = std::fopen(name.c_str(), "wb");
+    // A link is followed, so that the file it names is replaced and the link
+    // kept. A device or pipe cannot be replaced: it is written in place.
+    std::error_code ignored;
+    const std::filesystem::path resolved = std::filesystem::exists(path, ignored)
+                                               ? std::filesystem::canonical(path, ignored) : path;
+    const std::filesystem::path& target = resolved.empty() ? path : resolved;
+    struct stat existing {};
+    const bool inPlace = ::stat(target.c_str(), &existing) == 0 && !S_ISREG(existing.st_mode);
+    std::string tempPath;
+    std::FILE* file = inPlace ? std::fopen(target.c_str(), "wb") : OpenTempBeside(target, tempPath);
     if (!file)
         return false;
     errno = 0;
@@ -91,6 +138,12 @@ bool SaveImageFile(uint32_t width, uint32_t height, int format, const uint8_t* p
         written = false;
         error = errno ? errno : EIO;
     }
+    if (!inPlace && written && std::rename(tempPath.c_str(), target.c_str()) != 0) {
+        written = false;
+        error = errno;
+    }
+    if (!inPlace && !written)
+        ::unlink(tempPath.c_str());
     errno = error;
     return written;
 }

@@ -15,9 +15,13 @@ enum StillImageFormat : int {
 // (quality 100; a grey image loses the columns right of the last multiple of
 // 16), png (Adam7 interlaced). True when the whole file was written.
 //
+// The file is written under a temporary name in the same folder and renamed
+// over `path` once complete, so a failed save leaves no partial file and an
+// earlier file at `path` as it was.
+//
 // On failure errno says why: EINVAL for an unknown extension, a format code or
 // size the chosen writer cannot take (no file is created or touched then),
-// ENOMEM for memory or a PNG library error, otherwise the file system's
-// error. A file that failed while being written is left as it is.
+// ENOMEM for memory or a PNG library error, otherwise the file system's own
+// error (ENOSPC for a full disk).
 bool SaveImageFile(uint32_t width, uint32_t height, int format, const uint8_t* pixels,
                    const std::filesystem::path& path);

@@ -5,10 +5,13 @@
 
 #include <QFile>
 #include <QFileDialog>
+#include <QGuiApplication>
+#include <QMessageBox>
 #include <QPainter>
 #include <algorithm>
 #include <cerrno>
 #include <climits>
+#include <cstring>
 
 namespace {
 
@@ -143,6 +146,15 @@ void SnapShotList::SetSaveChooser(SaveChooser chooser)
 {
     Lock lock(mutex_);
     chooser_ = std::move(chooser);
+}
+
+void SnapShotList::ShowSaveError(QWidget* parent, int error)
+{
+    if (error == 0)
+        return;
+    QMessageBox::warning(parent, QGuiApplication::applicationDisplayName(),
+                         QCoreApplication::translate("SnapShotList", "The image could not be saved: %1")
+                             .arg(QString::fromLocal8Bit(std::strerror(error))));
 }
 
 SnapShotList::SaveChooser SnapShotList::StandardSaveChooser()

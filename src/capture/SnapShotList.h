@@ -59,6 +59,9 @@ public:
     void SetSaveChooser(SaveChooser chooser);
     // The standard save-as dialog with the still image filters.
     static SaveChooser StandardSaveChooser();
+    // Shows a failed save's error (an errno value) with the system's text in
+    // a message box; nothing for 0.
+    static void ShowSaveError(QWidget* parent, int error);
 
     // Called after snapshots were added, deleted or saved.
     void SetChangeListener(std::function<void()> listener);

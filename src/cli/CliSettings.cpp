@@ -34,18 +34,17 @@ int CliSettings(CliContext& context)
     if (!ConnectCameraInfo(context, options.address, camera, reporter))
         return kCliFailure;
     const std::string& path = options.operands[1];
-    if (save)
-        return SaveCameraSettings(path, camera) ? kCliSuccess : kCliFailure;
-    switch (LoadCameraSettings(path, camera)) {
-    case LoadResult::Loaded:
-        return kCliSuccess;
-    case LoadResult::NoSettings:
-        context.err << LumivexCli::tr("lumivex-cli: %1 holds no settings for this camera model\n")
+    if (save) {
+        if (SaveCameraSettings(path, camera))
+            return kCliSuccess;
+        context.err << LumivexCli::tr("lumivex-cli: cannot write the settings to %1\n")
                            .arg(QString::fromStdString(path))
                            .toStdString();
         return kCliFailure;
-    case LoadResult::Failed:
-        break;
     }
+    std::string why;
+    if (LoadCameraSettings(path, camera, &why) == LoadResult::Loaded)
+        return kCliSuccess;
+    context.err << "lumivex-cli: " << why << '\n';
     return kCliFailure;
 }

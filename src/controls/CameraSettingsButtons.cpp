@@ -91,7 +91,8 @@ void OnLoad(CLxCtrlMainDlg& dialog, ControlHost& host)
         return;
     const bool stopped = host.StopPreview();
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const LoadResult result = LoadCameraSettings(path.toStdString(), dialog);
+    std::string why;
+    const LoadResult result = LoadCameraSettings(path.toStdString(), dialog, &why);
     QApplication::restoreOverrideCursor();
     if (result == LoadResult::Loaded)
         dialog.RefreshCurrentPageAndTitle();
@@ -103,6 +104,8 @@ void OnLoad(CLxCtrlMainDlg& dialog, ControlHost& host)
         QMessageBox::information(&dialog, QString(),
                                  Text(QT_TRANSLATE_NOOP("CLxCtrlMainDlg",
                                                         "The file holds no settings for this camera model.")));
+    else if (result == LoadResult::Unreadable)
+        QMessageBox::warning(&dialog, QString(), QString::fromStdString(why));
 }
 
 } // namespace

@@ -13,9 +13,8 @@
 
 #include <QString>
 
+#include <algorithm>
 #include <array>
-#include <cctype>
-#include <charconv>
 #include <limits>
 
 namespace {
@@ -26,7 +25,6 @@ constexpr double kVersionEpsilon = 1e-9;
 constexpr int kFiveLinesPresent = 1;
 constexpr int kTwoLines = 2;
 constexpr int kFiveLines = 5;
-constexpr int32_t kUint16Max = 0xFFFF;
 const char* const kModelCode = "ModelCode";
 
 const std::array<const char*, 12> kLightControlPageKeys = {
@@ -302,21 +300,26 @@ public:
         const std::string text = Text(section, key, "0");
         if (text.empty())
             return false;
-        return WriteFeatureValue(s_.features_, key, ParseSettingsInt(text) + add);
+        const int64_t value = int64_t{ParseSettingsInt(text)} + add;
+        return WriteFeatureValue(s_.features_, key,
+                                 static_cast<int32_t>(std::min<int64_t>(value, std::numeric_limits<int32_t>::max())));
     }
+    // A real key; an empty value or one the camera refuses is the failure.
     bool Float(const std::string& section, const std::string& key)
     {
         const std::string text = Text(section, key, QString::asprintf("%f", 0.0).toStdString());
         if (text.empty())
-            return false;
-        return WriteFloatValue(s_.features_, key, QString::fromStdString(text).toDouble());
+            return Fail(EmptyText(section, key));
+        if (!WriteFloatValue(s_.features_, key, QString::fromStdString(text).toDouble()))
+            return Fail("the camera refused " + key + "=" + text);
+        return true;
     }
     // A 16-bit key whose empty value stops the load.
-    bool Uint16(const std::string& section, const std::string& key, int32_t current, int32_t& value) const
+    bool Uint16(const std::string& section, const std::string& key, int32_t current, int32_t& value)
     {
         const std::string text = Text(section, key, std::to_string(current));
         if (text.empty())
-            return false;
+            return Fail(EmptyText(section, key));
         value = ParseSettingsUint16(text, current);
         return true;
     }
@@ -331,6 +334,8 @@ public:
         else
             Int(section, key);
     }
+    // What stopped the load, in one line.
+    const std::string& Failure() const { return failure_; }
     bool HasModel() const
     {
         return profile_.HasKey(s_.Name("Other"), "PixelFormat") || profile_.HasKey(s_.Name("ROI"), "OffsetX");
@@ -342,9 +347,19 @@ private:
     bool PulseTiming();
     bool Area();
     bool Axis(const char* offsetKey, const char* sizeKey, int32_t AoiRect::*offset, int32_t AoiRect::*size);
+    static std::string EmptyText(const std::string& section, const std::string& key)
+    {
+        return "[" + section + "] " + key + " has no value";
+    }
+    bool Fail(const std::string& why)
+    {
+        failure_ = why;
+        return false;
+    }
 
     const Profile& profile_;
     const Sections& s_;
+    std::string failure_;
 };
 
 LoadResult Loader::Run()
@@ -462,43 +477,6 @@ bool Loader::Axis(const char* offsetKey, const char* sizeKey, int32_t AoiRect::*
 
 } // namespace
 
-std::string SettingsSection(const char* prefix, int32_t modelCode)
-{
-    return prefix + QString::asprintf("-%04X", static_cast<unsigned>(modelCode)).toStdString();
-}
-
-std::string SettingsSection(const char* prefix, const std::string& modelName)
-{
-    std::string section = std::string(prefix) + '-';
-    for (const char c : modelName) {
-        const bool kept = std::isalnum(static_cast<unsigned char>(c)) || c == '-' || c == '_' || c == '.';
-        section += kept ? c : '_';
-    }
-    return section;
-}
-
-int32_t ParseSettingsInt(const std::string& text)
-{
-    int32_t value = 0;
-    const char* end = text.data() + text.size();
-    const auto [next, error] = std::from_chars(text.data(), end, value);
-    if (error != std::errc() || next != end)
-        return 0;
-    return value;
-}
-
-int32_t ParseSettingsUint16(const std::string& text, int32_t fallback)
-{
-    if (text.empty() || text.front() == '-')
-        return fallback;
-    uint32_t value = 0;
-    const char* end = text.data() + text.size();
-    const auto [next, error] = std::from_chars(text.data(), end, value);
-    if (error != std::errc() || next != end || value > kUint16Max)
-        return fallback;
-    return static_cast<int32_t>(value);
-}
-
 namespace {
 
 bool Save(const std::string& path, const Sections& sections)
@@ -510,15 +488,29 @@ bool Save(const std::string& path, const Sections& sections)
     return profile.EndUpdate() && writer.Ok();
 }
 
-LoadResult Load(const std::string& path, const Sections& sections)
+
+LoadResult Load(const std::string& path, const Sections& sections, std::string* why)
 {
+    std::string failure = SettingsFileReadError(path);
+    LoadResult result = LoadResult::Unreadable;
     const Profile profile(path);
     Loader loader(profile, sections);
-    // A file without this model's sections would set every feature to 0.
-    if (!loader.HasModel())
-        return LoadResult::NoSettings;
-    const LoadResult result = loader.Run();
-    sections.camera_.ReadGeometry();
+    if (failure.empty() && !loader.HasModel()) {
+        // A file without this model's sections would set every feature to 0.
+        result = LoadResult::NoSettings;
+        const std::string name = sections.Name("");
+        failure = path + " holds no settings for camera model " + name.substr(1);
+        std::string others;
+        for (const std::string& model : SettingsFileModels(profile))
+            others += (others.empty() ? "" : ", ") + model;
+        failure += others.empty() ? " (nor for any other)" : " (only for " + others + ")";
+    } else if (failure.empty()) {
+        result = loader.Run();
+        sections.camera_.ReadGeometry();
+        failure = loader.Failure();
+    }
+    if (why != nullptr && result != LoadResult::Loaded)
+        *why = failure;
     return result;
 }
 
@@ -540,10 +532,10 @@ bool SaveCameraSettings(const std::string& path, CLxCtrlMainDlg& dialog)
     return Save(path, DialogSections(dialog, *camera));
 }
 
-LoadResult LoadCameraSettings(const std::string& path, CLxCtrlMainDlg& dialog)
+LoadResult LoadCameraSettings(const std::string& path, CLxCtrlMainDlg& dialog, std::string* why)
 {
     CDeviceInfo* camera = DialogCamera(dialog);
-    return camera ? Load(path, DialogSections(dialog, *camera)) : LoadResult::Loaded;
+    return camera ? Load(path, DialogSections(dialog, *camera), why) : LoadResult::Loaded;
 }
 
 bool SaveCameraSettings(const std::string& path, CDeviceInfo& camera)
@@ -551,7 +543,7 @@ bool SaveCameraSettings(const std::string& path, CDeviceInfo& camera)
     return Save(path, CameraSections(camera));
 }
 
-LoadResult LoadCameraSettings(const std::string& path, CDeviceInfo& camera)
+LoadResult LoadCameraSettings(const std::string& path, CDeviceInfo& camera, std::string* why)
 {
-    return Load(path, CameraSections(camera));
+    return Load(path, CameraSections(camera), why);
 }

@@ -38,7 +38,9 @@ void CDrawingCross::DrawShape(QPainter& painter) const
         return;
     const drawing::DrawingRect box = CornerBox();
     const QPoint centre = Centre();
-    const int width = std::max(1, style_.penWidth);
+    // One line per pixel of width: the width is bounded so that a style from
+    // anywhere draws in bounded time.
+    const int width = std::clamp(style_.penWidth, kMinPenWidth, kMaxPenWidth);
     painter.save();
     // One-pixel lines keep the pen's dash style at any band width.
     painter.setPen(MakeDrawingPen(style_.penStyle, 1, style_.penColor, IsGreyDevice(painter)));

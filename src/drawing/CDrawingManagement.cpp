@@ -32,6 +32,45 @@ std::string PointKey(int index, char axis)
     return "Point_" + std::to_string(index) + "_" + axis;
 }
 
+// A grid count is stored as a real; anything but a number keeps the current
+// count, and the count is limited to what the grid page offers.
+int32_t ReadGridCount(const DrawingIni& ini, const char* key, int32_t current)
+{
+    const double count = ini.ReadReal(kGridSection, key, current);
+    return int32_t(std::clamp(count, 0.0, double(kMaxGridCount)));
+}
+
+// Object `index` of the file with its points and style, or null when the
+// file names no known kind. `complete` is false when the object stopped at an
+// absurd point count or a style that cannot be built. Points are kept within
+// the coordinate bound.
+std::unique_ptr<CDrawingBase> ReadObject(const DrawingIni& ini, int index, const DrawingStyle& defaults,
+                                         bool& complete)
+{
+    complete = false;
+    const std::string section = ObjectSection(index);
+    const char* name = section.c_str();
+    std::unique_ptr<CDrawingBase> object =
+        CreateDrawingObject(ini.ReadInt(name, "DrawingType", 0), &defaults, QPoint(0, 0));
+    if (!object)
+        return nullptr;
+    const int32_t points = ini.ReadInt(name, "PointCount", object->PointCount());
+    if (points > kMaxFilePoints)
+        return object;
+    for (int j = 0; j < points; ++j) {
+        const QPoint current = object->GetPoint(j);
+        object->SetPoint(j, QPoint(ClampCoordinate(ini.ReadInt(name, PointKey(j, 'x').c_str(), current.x())),
+                                   ClampCoordinate(ini.ReadInt(name, PointKey(j, 'y').c_str(), current.y()))));
+    }
+    DrawingStyle style = object->Style();
+    style.lock = ini.ReadInt(name, "Lock", style.lock);
+    style.hide = ini.ReadInt(name, "Hide", style.hide);
+    style.name = ini.ReadText(name, "Name", style.name, kMaxNameLength);
+    ReadDrawingStyle(ini, name, style);
+    complete = object->ApplyStyle(style);
+    return object;
+}
+
 }  // namespace
 
 CDrawingManagement::CDrawingManagement()
@@ -42,21 +81,19 @@ CDrawingManagement::CDrawingManagement()
 
 CDrawingManagement::~CDrawingManagement() = default;
 
-bool CDrawingManagement::LoadDrawingFile(const QString& path)
+bool CDrawingManagement::LoadDrawingFile(const QString& path, QString* error)
 {
     DrawingIni ini;
-    if (!ini.Load(path))
+    if (!ini.Load(path, error))
         return false;
 
-    std::lock_guard lock(mutex_);
-    objects_.clear();
-    creating_ = nullptr;
-    pointsPlaced_ = 0;
-    state_ = kIdle;
-
+    // The file is read into copies without the lock, so that painting and the
+    // user interface wait only for the exchange at the end.
+    DrawingSettings settings = Defaults();
+    DrawingStyle defaultStyle = DefaultStyle();
     const int32_t count = ini.ReadInt(kManagementSection, "Count", 0);
-    drawOnSnapshot_ = ini.ReadInt(kManagementSection, "DrawOnBitmapFile", 0) != 0;
-    DrawingUnits& units = settings_.units;
+    const bool drawOnSnapshot = ini.ReadInt(kManagementSection, "DrawOnBitmapFile", 0) != 0;
+    DrawingUnits& units = settings.units;
     units.lengthUnit = ini.ReadText(kManagementSection, "LengthUnit", units.lengthUnit, kMaxNameLength);
     units.areaUnit = ini.ReadText(kManagementSection, "AreaUnit", units.areaUnit, kMaxNameLength);
     units.degreeUnit = ini.ReadText(kManagementSection, "DegreeUnit", units.degreeUnit, kMaxNameLength);
@@ -64,50 +101,39 @@ bool CDrawingManagement::LoadDrawingFile(const QString& path)
     units.pixelSizeY = ini.ReadReal(kManagementSection, "VerticalPixelSize", units.pixelSizeY);
     units.degreeRatio = ini.ReadReal(kManagementSection, "DispValueRatioDegree", units.degreeRatio);
 
-    DrawingGrid& grid = settings_.grid;
-    grid.horizontalCount = int32_t(ini.ReadReal(kGridSection, "HorizontalGridCount", grid.horizontalCount));
-    grid.verticalCount = int32_t(ini.ReadReal(kGridSection, "VerticalGridCount", grid.verticalCount));
+    DrawingGrid& grid = settings.grid;
+    grid.horizontalCount = ReadGridCount(ini, "HorizontalGridCount", grid.horizontalCount);
+    grid.verticalCount = ReadGridCount(ini, "VerticalGridCount", grid.verticalCount);
     grid.penStyle = ini.ReadInt(kGridSection, "PenStyle", grid.penStyle);
-    grid.penWidth = ini.ReadInt(kGridSection, "PenWidth", grid.penWidth);
+    grid.penWidth = std::clamp(ini.ReadInt(kGridSection, "PenWidth", grid.penWidth), kMinPenWidth, kMaxPenWidth);
     grid.penColor = uint32_t(ini.ReadInt(kGridSection, "PenColor", int32_t(grid.penColor)));
     grid.backMode = ini.ReadInt(kGridSection, "BackMode", grid.backMode);
     grid.backColor = uint32_t(ini.ReadInt(kGridSection, "BackColor", int32_t(grid.backColor)));
 
-    if (!ReadObjects(ini, count))
-        return false;
-    ReadDrawingStyle(ini, kDefaultObjectSection, defaultStyle_);
-    return true;
-}
-
-bool CDrawingManagement::ReadObjects(const DrawingIni& ini, int32_t count)
-{
-    for (int i = 0; i < count; ++i) {
-        const std::string section = ObjectSection(i);
-        const char* name = section.c_str();
-        std::unique_ptr<CDrawingBase> created =
-            CreateDrawingObject(ini.ReadInt(name, "DrawingType", 0), &defaultStyle_, QPoint(0, 0));
-        if (!created)
-            return false;
-        CDrawingBase& object = *created;
-        objects_.push_back(std::move(created));
-
-        const int32_t points = ini.ReadInt(name, "PointCount", object.PointCount());
-        if (points > kMaxFilePoints)
-            return false;
-        for (int j = 0; j < points; ++j) {
-            const QPoint current = object.GetPoint(j);
-            object.SetPoint(j, QPoint(ini.ReadInt(name, PointKey(j, 'x').c_str(), current.x()),
-                                      ini.ReadInt(name, PointKey(j, 'y').c_str(), current.y())));
-        }
-        DrawingStyle style = object.Style();
-        style.lock = ini.ReadInt(name, "Lock", style.lock);
-        style.hide = ini.ReadInt(name, "Hide", style.hide);
-        style.name = ini.ReadText(name, "Name", style.name, kMaxNameLength);
-        ReadDrawingStyle(ini, name, style);
-        if (!object.ApplyStyle(style))
-            return false;
+    ObjectList objects;
+    int failedObject = -1;
+    for (int i = 0; i < count && failedObject < 0; ++i) {
+        bool complete = false;
+        std::unique_ptr<CDrawingBase> object = ReadObject(ini, i, defaultStyle, complete);
+        if (object)
+            objects.push_back(std::move(object));
+        if (!complete)
+            failedObject = i;
     }
-    return true;
+    if (failedObject < 0)
+        ReadDrawingStyle(ini, kDefaultObjectSection, defaultStyle);
+
+    std::lock_guard lock(mutex_);
+    objects_ = std::move(objects);
+    creating_ = nullptr;
+    pointsPlaced_ = 0;
+    state_ = kIdle;
+    settings_ = settings;
+    drawOnSnapshot_ = drawOnSnapshot;
+    defaultStyle_ = defaultStyle;
+    if (failedObject >= 0 && error != nullptr)
+        *error = tr("%1: drawing object %2 is damaged.").arg(path).arg(failedObject);
+    return failedObject < 0;
 }
 
 bool CDrawingManagement::SaveDrawingFile(const QString& path) const

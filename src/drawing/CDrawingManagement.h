@@ -19,8 +19,8 @@ class QPainter;
 // mouse interaction, the default style for new shapes, the measurement units
 // and the reference grid. Paints all of it onto frames and keeps it in
 // drawing files. Every public operation holds the manager's mutex for its
-// whole duration: the user interface thread edits while the acquisition
-// thread paints.
+// whole duration (a file is read before it is taken): the user interface
+// thread edits while the acquisition thread paints.
 class CDrawingManagement {
     Q_DECLARE_TR_FUNCTIONS(CDrawingManagement)
 
@@ -38,10 +38,12 @@ public:
     CDrawingManagement& operator=(const CDrawingManagement&) = delete;
 
     // Drawing files. Loading replaces every object; a file that cannot be
-    // read leaves the drawing as it was. False when an object of the file
-    // could not be made or styled (the objects before it stay) or the file
-    // could not be written.
-    bool LoadDrawingFile(const QString& path);
+    // read (or is not a regular file of sane size) leaves the drawing as it
+    // was. False, with the reason in `error` when given, when an object of
+    // the file could not be made or styled (the objects before it stay) or
+    // the file could not be read or written. Every number read is brought
+    // into what can be drawn (see DrawingStyle.h).
+    bool LoadDrawingFile(const QString& path, QString* error = nullptr);
     bool SaveDrawingFile(const QString& path) const;
 
     // Paints the grid, every object in list order and the rubber band onto the
@@ -116,7 +118,6 @@ private:
     void EndCreation();
     void DeselectAll();
     int CountSelectedLocked() const;
-    bool ReadObjects(const class DrawingIni& ini, int32_t count);
     void DrawGrid(QPainter& painter, bool grey) const;
     void DrawRubberBand(QPainter& painter, bool grey) const;
 

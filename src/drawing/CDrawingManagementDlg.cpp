@@ -298,9 +298,10 @@ void CDrawingManagementDlg::LoadClicked()
     const QString path = prompts_.chooseLoadFile(this);
     if (path.isEmpty())
         return;
-    const bool loaded = model_.Load(path);
+    QString reason;
+    const bool loaded = model_.Load(path, &reason);
     ShowList();
     ShowState();
     if (!loaded)
-        prompts_.showError(this, tr("The drawing file could not be loaded."));
+        prompts_.showError(this, tr("The drawing file could not be loaded.") + QLatin1Char('\n') + reason);
 }

@@ -4,13 +4,18 @@
 
 #include <QFile>
 #include <QSaveFile>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 // Texts stay UTF-8 bytes, so no wide-character conversion is needed; the
 // template code is compiled here rather than taken from the packaged library.
 #define SI_NO_CONVERSION
 #define SI_IMPLEMENTATION
 #include <SimpleIni.h>
 #include <cerrno>
+#include <cmath>
 #include <cstdlib>
+#include <cstring>
 
 struct DrawingIni::Store {
     // UTF-8 texts, one value per key, single-line values.
@@ -64,16 +69,41 @@ DrawingIni::DrawingIni() : store_(std::make_unique<Store>())
 
 DrawingIni::~DrawingIni() = default;
 
-bool DrawingIni::Load(const QString& path)
+bool DrawingIni::Load(const QString& path, QString* error)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    const auto fail = [&](const QString& reason) {
+        if (error != nullptr)
+            *error = reason;
         return false;
-    const QByteArray data = file.readAll();
+    };
+    const auto systemError = [&] { return fail(tr("%1: %2").arg(path, QString::fromLocal8Bit(std::strerror(errno)))); };
+    // Without blocking, so that a pipe nobody writes to is refused at once
+    // rather than waited on.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return systemError();
+    QFile file;
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return fail(tr("%1: %2").arg(path, file.errorString()));
+    }
+    struct stat st {};
+    if (::fstat(fd, &st) != 0)
+        return systemError();
+    if (!S_ISREG(st.st_mode))
+        return fail(tr("%1 is not a regular file.").arg(path));
+    if (st.st_size > kMaxFileSize)
+        return fail(tr("%1 is larger than %2 MiB.").arg(path).arg(kMaxFileSize / (1024 * 1024)));
+    // The size is read again: the file may have grown since.
+    const QByteArray data = file.read(kMaxFileSize + 1);
     if (file.error() != QFileDevice::NoError)
-        return false;
+        return fail(tr("%1: %2").arg(path, file.errorString()));
+    if (data.size() > kMaxFileSize)
+        return fail(tr("%1 is larger than %2 MiB.").arg(path).arg(kMaxFileSize / (1024 * 1024)));
     store_->ini.Reset();
-    return store_->ini.LoadData(data.constData(), size_t(data.size())) >= 0;
+    if (store_->ini.LoadData(data.constData(), size_t(data.size())) < 0)
+        return fail(tr("%1 is not a drawing file.").arg(path));
+    return true;
 }
 
 std::string DrawingIni::Text() const
@@ -117,7 +147,7 @@ double DrawingIni::ReadReal(const char* section, const char* key, double default
         return defaultValue;
     bool ok = false;
     const double parsed = QString::fromUtf8(value).trimmed().toDouble(&ok);
-    return ok ? parsed : defaultValue;
+    return ok && std::isfinite(parsed) ? parsed : defaultValue;
 }
 
 QString DrawingIni::ReadText(const char* section, const char* key, const QString& defaultValue, int maxLength) const
@@ -155,6 +185,7 @@ void ReadDrawingStyle(const DrawingIni& ini, const char* section, DrawingStyle& 
         else
             field = Field(ini.ReadInt(section, key, int32_t(field)));
     });
+    ClampToDrawable(style);
 }
 
 void WriteDrawingStyle(DrawingIni& ini, const char* section, const DrawingStyle& style)

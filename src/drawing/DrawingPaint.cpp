@@ -15,7 +15,6 @@ const QList<qreal> kDashDotDotPattern{9, 3, 3, 3, 3, 3};
 
 constexpr int kDefaultCellHeight = 13;
 constexpr int kMaxStretch = 4000;
-constexpr int kMaxWeight = 1000;
 constexpr double kTenthsPerDegree = 10.0;
 
 // Quality and family fields of the logical font record.
@@ -83,7 +82,7 @@ QPen MakeDrawingPen(int32_t penStyle, int32_t penWidth, uint32_t colorRef, bool 
 {
     if (penStyle == kPenNull)
         return QPen(Qt::NoPen);
-    const int width = std::max(1, penWidth);
+    const int width = std::clamp(penWidth, kMinPenWidth, kMaxPenWidth);
     QPen pen(DeviceColor(colorRef, grey), width);
     if (width > 1) {
         // Wide pens are round-ended and draw solid whatever their style.
@@ -129,7 +128,7 @@ QFont MakeDrawingFont(const LogicalFont& record)
     if (!record.faceName.isEmpty())
         font.setFamily(record.faceName);
     font.setFixedPitch((record.pitchAndFamily & kPitchMask) == kFixedPitch);
-    font.setWeight(record.weight <= 0 ? QFont::Normal : QFont::Weight(std::min(record.weight, kMaxWeight)));
+    font.setWeight(record.weight <= 0 ? QFont::Normal : QFont::Weight(std::min(record.weight, kMaxFontWeight)));
     font.setItalic(record.italic != 0);
     font.setUnderline(record.underline != 0);
     font.setStrikeOut(record.strikeOut != 0);
@@ -138,12 +137,13 @@ QFont MakeDrawingFont(const LogicalFont& record)
     else if (record.quality >= kAntialiasedQuality)
         font.setStyleStrategy(QFont::PreferAntialias);
 
-    if (record.height < 0) {
-        font.setPixelSize(-record.height);
+    const int height = std::clamp(record.height, -kMaxFontSize, kMaxFontSize);
+    if (height < 0) {
+        font.setPixelSize(-height);
     } else {
         // A positive height is the cell height (ascent plus descent): scale the
         // character size so that the font's cell comes out at that height.
-        const int cell = record.height == 0 ? kDefaultCellHeight : record.height;
+        const int cell = height == 0 ? kDefaultCellHeight : height;
         font.setPixelSize(cell);
         const int measured = QFontMetrics(font).height();
         if (measured > 0)
@@ -152,7 +152,7 @@ QFont MakeDrawingFont(const LogicalFont& record)
     if (record.width > 0) {
         const int average = QFontMetrics(font).averageCharWidth();
         if (average > 0)
-            font.setStretch(std::clamp(record.width * 100 / average, 1, kMaxStretch));
+            font.setStretch(std::clamp(std::min(record.width, kMaxFontSize) * 100 / average, 1, kMaxStretch));
     }
     return font;
 }

@@ -84,9 +84,9 @@ bool DrawingPropertyModel::Save(const QString& path) const
     return manager_.SaveDrawingFile(path);
 }
 
-bool DrawingPropertyModel::Load(const QString& path)
+bool DrawingPropertyModel::Load(const QString& path, QString* error)
 {
-    const bool loaded = manager_.LoadDrawingFile(path);
+    const bool loaded = manager_.LoadDrawingFile(path, error);
     Reload();
     return loaded;
 }

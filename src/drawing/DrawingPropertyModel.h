@@ -59,8 +59,8 @@ public:
 
     bool Save(const QString& path) const;
     // Loads the file and reloads the model, also after a failed load: objects
-    // read before the failure stay in the drawing.
-    bool Load(const QString& path);
+    // read before the failure stay in the drawing. `error` receives why.
+    bool Load(const QString& path, QString* error = nullptr);
     // Makes the file the one loaded when the camera is connected.
     void RegisterInitialFile(const QString& path);
 

@@ -13,9 +13,9 @@
 // the widgets so that the rules can be checked without a dialog.
 
 // Ranges of the pen width and grid count sliders.
-constexpr int kMinPenWidthChoice = 1;
-constexpr int kMaxPenWidthChoice = 31;
-constexpr int kMaxGridCountChoice = 31;
+constexpr int kMinPenWidthChoice = kMinPenWidth;
+constexpr int kMaxPenWidthChoice = kMaxPenWidth;
+constexpr int kMaxGridCountChoice = kMaxGridCount;
 
 // One line of a list: its text and the style value it stands for.
 struct ListEntry {

@@ -1,5 +1,7 @@
 #include "drawing/DrawingStyle.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr int32_t kDefaultFontHeight = 13;
@@ -43,4 +45,23 @@ bool IsBuildableStyle(const DrawingStyle& style)
     if (style.brushType == kBrushHatch && (style.brushHatchStyle < 0 || style.brushHatchStyle > kLastHatchStyle))
         return false;
     return style.penStyle >= kPenSolid && style.penStyle <= kPenInsideFrame;
+}
+
+int32_t ClampCoordinate(int32_t value)
+{
+    return std::clamp(value, -kMaxDrawingCoordinate, kMaxDrawingCoordinate);
+}
+
+void ClampToDrawable(DrawingStyle& style)
+{
+    style.penWidth = std::clamp(style.penWidth, kMinPenWidth, kMaxPenWidth);
+    style.textOffsetX = ClampCoordinate(style.textOffsetX);
+    style.textOffsetY = ClampCoordinate(style.textOffsetY);
+    LogicalFont& font = style.font;
+    font.height = std::clamp(font.height, -kMaxFontSize, kMaxFontSize);
+    font.width = std::clamp(font.width, 0, kMaxFontSize);
+    // The remainder keeps the angle, whatever turns the file added.
+    font.escapement %= kFullTurnTenths;
+    font.orientation %= kFullTurnTenths;
+    font.weight = std::clamp(font.weight, 0, kMaxFontWeight);
 }

@@ -111,6 +111,17 @@ struct DrawingStyle {
     bool operator==(const DrawingStyle&) const = default;
 };
 
+// What the program can draw, and so what a drawing file may hold: pen widths
+// as the property pages offer them, coordinates and text offsets far beyond
+// any sensor, font sizes a screen can show, text angles within one turn.
+constexpr int32_t kMinPenWidth = 1;
+constexpr int32_t kMaxPenWidth = 31;
+constexpr int32_t kMaxGridCount = 31;
+constexpr int32_t kMaxDrawingCoordinate = 1000000;
+constexpr int32_t kMaxFontSize = 1000;
+constexpr int32_t kFullTurnTenths = 3600;
+constexpr int32_t kMaxFontWeight = 1000;
+
 // The style that objects made without a default style start from.
 DrawingStyle StandaloneDrawingStyle();
 // The drawing manager's initial default style for new objects.
@@ -118,3 +129,8 @@ DrawingStyle ManagerDefaultDrawingStyle();
 // Whether pens and brushes can be built from the style: a hatch brush needs
 // a known hatch style and the pen a known pen style.
 bool IsBuildableStyle(const DrawingStyle& style);
+// Brings every number of the style into what the program can draw (see the
+// limits above); a style made in the property pages is left as it is.
+void ClampToDrawable(DrawingStyle& style);
+// A coordinate or offset within +-kMaxDrawingCoordinate.
+int32_t ClampCoordinate(int32_t value);

@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <functional>
 #include <fstream>
 #include <sstream>
 
@@ -40,15 +41,17 @@ protected:
     }
 
     // The channel, on a connection of its own (lumivex-cli makes its own).
-    void Connect()
+    // Without short waits it has the default settings.
+    void Connect(bool shortWaits = true)
     {
         SdkDeviceInfo info;
         ASSERT_TRUE(SdkDeviceInfoFromAddress(TestAddress(), info));
         ASSERT_TRUE(device_.Connect(info).IsOK());
         // Short waits, so that the failures below take well under a second each.
         const std::string settings = dir_.file("channel.ini");
-        std::ofstream(settings) << "[RS232C_OM]\nReadDelayTime=300\nWriteDelayTime=300\nNGRepeatCount=2\n"
-                                   "SndRevDelayTime=300\nErrCmdDelayTime=50\n";
+        if (shortWaits)
+            std::ofstream(settings) << "[RS232C_OM]\nReadDelayTime=300\nWriteDelayTime=300\nNGRepeatCount=2\n"
+                                       "SndRevDelayTime=300\nErrCmdDelayTime=50\n";
         channel_ = std::make_unique<CRS232C_OM>(settings);
         channel_->SetReporter(&reports_);
     }
@@ -188,4 +191,41 @@ TEST_F(SerialChannelSim, CliWritesAndReadsRegisters)
     EXPECT_EQ(run.err, "lumivex-cli: Busy(0x07).\n(4) 02 00 07 03\n");
 
     EXPECT_EQ(Cli({"read", "0x40", "0", "1"}).status, 2);
+}
+
+// With the default settings (10 attempts, 10 s reply waits, 1 s pauses) a
+// board that never answers, or a port that takes nothing, gives up within
+// about 2 s per operation.
+TEST_F(SerialChannelSim, ASilentBoardGivesUpWithinTwoSecondsPerOperation)
+{
+    ASSERT_NO_FATAL_FAILURE(Start());
+    ASSERT_NO_FATAL_FAILURE(Connect(false));
+    ASSERT_TRUE(channel_->OpenPort(device_, 1));
+    struct Case {
+        const char* what;
+        bool refuseWrites;
+        std::function<int()> run;
+        int code;
+        std::chrono::milliseconds limit;
+    };
+    uint8_t value = 0;
+    const Bytes block(128, 0x01);
+    const Case cases[] = {
+        {"read", false, [&] { return channel_->ReadRegister(0x00, 0x10, 1, &value); }, 4, std::chrono::milliseconds(2300)},
+        {"write", false, [&] { return channel_->WriteRegister(0x00, 0x10, 1, &value); }, 4,
+         std::chrono::milliseconds(2300)},
+        {"block", false, [&] { return channel_->WriteBlock(block.data()); }, 0, std::chrono::milliseconds(2300)},
+        // One write may still wait out the port's 1 s for the bytes to be taken.
+        {"read, port takes nothing", true, [&] { return channel_->ReadRegister(0x00, 0x10, 1, &value); }, 254,
+         std::chrono::milliseconds(3300)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        sim_.IgnoreNextRequests(1, 100);
+        sim_.RefuseWrites(1, c.refuseWrites);
+        const auto start = Clock::now();
+        EXPECT_EQ(c.run(), c.code);
+        EXPECT_LT(Clock::now() - start, c.limit);
+    }
+    EXPECT_EQ(reports_.texts.size(), std::size(cases));
 }

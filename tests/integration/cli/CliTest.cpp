@@ -15,6 +15,7 @@
 #include <fstream>
 #include <iterator>
 #include <memory>
+#include <regex>
 #include <sstream>
 
 #include <unistd.h>
@@ -375,5 +376,50 @@ TEST_F(CliTest, SettingsRoundTripOnCamerasWithoutTheProgramsFeatures)
             expected += assignment + "\n";
         }
         EXPECT_EQ(Cli(get).out, expected) << c.address;
+    }
+}
+
+// Every way a settings load fails says why on stderr, with exit status 1; the
+// file this camera saved loads cleanly.
+TEST_F(CliTest, SettingsLoadFailuresSayWhy)
+{
+    TempDir dir;
+    const std::string saved = dir.file("saved.cfg");
+    CliRun save = Cli({"settings", "-c", Address(), "save", saved});
+    ASSERT_EQ(save.status, 0) << save.err;
+    std::stringstream text;
+    text << std::ifstream(saved).rdbuf();
+    const std::string savedText = text.str();
+    std::smatch model;
+    ASSERT_TRUE(std::regex_search(savedText, model, std::regex(R"(\[Other-([^\]]+)\])"))) << savedText;
+    const std::string code = model[1];
+    const auto replaced = [&](const std::string& key, const std::string& value) {
+        return std::regex_replace(savedText, std::regex("\n" + key + "=[^\n]*"), "\n" + key + "=" + value);
+    };
+
+    struct Case {
+        const char* what;
+        std::string name;  // written into the folder unless the text is empty
+        std::string text;
+        std::string err;
+    };
+    const Case cases[] = {
+        {"the file as saved", "same.cfg", savedText, ""},
+        {"missing file", "missing.cfg", "", dir.file("missing.cfg") + ": No such file or directory"},
+        {"a folder", "", "", dir.path().string() + ": not a regular file"},
+        {"other models only", "other.cfg", "[ROI-0BEE]\nOffsetX=0\n[Other-0C00]\nPixelFormat=1\n",
+         dir.file("other.cfg") + " holds no settings for camera model " + code + " (only for 0BEE, 0C00)"},
+        {"frame rate the camera refuses", "rate.cfg", replaced("AcquisitionFrameRate", "-1"),
+         "the camera refused AcquisitionFrameRate=-1"},
+        {"empty width", "width.cfg", replaced("Width", ""), "[ROI-" + code + "] Width has no value"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const std::string path = c.name.empty() ? dir.path().string() : dir.file(c.name);
+        if (!c.text.empty())
+            std::ofstream(path) << c.text;
+        CliRun load = Cli({"settings", "-c", Address(), "load", path});
+        EXPECT_EQ(load.status, c.err.empty() ? 0 : 1);
+        EXPECT_EQ(load.err, c.err.empty() ? "" : "lumivex-cli: " + c.err + "\n");
     }
 }

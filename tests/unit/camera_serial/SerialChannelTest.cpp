@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <deque>
+#include <functional>
 #include <fstream>
 #include <vector>
 
@@ -226,23 +227,61 @@ TEST_F(SerialChannel, ShortRepliesToLongerReads)
 
 TEST_F(SerialChannel, PortThatNeverAcceptsWritesIsTriedTheAttemptCountThenReported)
 {
-    Build("[RS232C_OM]\nNGRepeatCount=10\nErrCmdDelayTime=700\nSndRevDelayTime=50\nWriteDelayTime=300\n");
-    ExpectSettingsInUse({10, 700, 50, 5000, 300});
+    Build("[RS232C_OM]\nNGRepeatCount=2\nErrCmdDelayTime=700\nSndRevDelayTime=50\nWriteDelayTime=300\n"
+          "ReadDelayTime=1500\n");
+    ExpectSettingsInUse({2, 700, 50, 1500, 300});
     ASSERT_EQ(reports_.texts.size(), 1u);
     EXPECT_EQ(reports_.texts[0], "Send Error(SerialPort)\r\n(Code=26)(WriteSize=0)\r\n(6) 02 00 10 01 01 03");
 }
 
-TEST_F(SerialChannel, SettingsDefaultWhenTheFileIsMissing)
+// With the default settings (10 attempts, 10 s reply wait, 5 s read
+// timeouts, 1 s pauses) a silent board or a port that takes nothing would
+// hold the window for minutes: every operation keeps to the 2 s budget, the
+// waits it slept and the read timeouts it gave the port together.
+TEST_F(SerialChannel, EveryOperationKeepsToTheBudgetWithTheDefaultSettings)
 {
-    Build("");
-    ExpectSettingsInUse({10, 1000, 10000, 5000, 5000});
+    constexpr uint32_t kBudgetMs = 2000;
+    struct Case {
+        const char* what;
+        int refuseWrites;
+        std::function<int(CRS232C_OM&)> run;
+        int code;
+    };
+    const uint8_t data[1] = {0x5A};
+    const Bytes block(128, 0x01);
+    const Case cases[] = {
+        {"silent board, read", 0, [](CRS232C_OM& c) { uint8_t v = 0; return c.ReadRegister(0x00, 0x10, 1, &v); }, 4},
+        {"silent board, write", 0, [&](CRS232C_OM& c) { return c.WriteRegister(0x00, 0x10, 1, data); }, 4},
+        {"silent board, frame", 0, [&](CRS232C_OM& c) { return c.SendFrame(1, data); }, 4},
+        {"silent board, block", 0, [&](CRS232C_OM& c) { return c.WriteBlock(block.data()); }, 0},
+        {"port takes nothing, read", 1000, [](CRS232C_OM& c) { uint8_t v = 0; return c.ReadRegister(0x00, 0x10, 1, &v); },
+         254},
+        {"port takes nothing, frame", 1000, [&](CRS232C_OM& c) { return c.SendFrame(1, data); }, -1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Build("");
+        port_->refuseWrites = c.refuseWrites;
+        EXPECT_EQ(c.run(*channel_), c.code);
+        uint32_t spent = static_cast<uint32_t>(polls_);
+        for (const uint32_t ms : pauses_)
+            spent += ms;
+        for (const uint32_t ms : port_->readTimeouts)
+            spent += ms;
+        EXPECT_LE(spent, kBudgetMs);
+        EXPECT_GE(port_->written.size(), 1u);
+        EXPECT_EQ(reports_.texts.size(), 1u);
+        reports_.texts.clear();
+        polls_ = 0;
+        pauses_.clear();
+    }
 }
 
 TEST_F(SerialChannel, SettingsAreReadFromTheFile)
 {
-    Build("[rs232c_om]\nReadDelayTime=120\nWriteDelayTime=340\nNGRepeatCount=4\nSndRevDelayTime=7\n"
+    Build("[rs232c_om]\nReadDelayTime=120\nWriteDelayTime=340\nNGRepeatCount=3\nSndRevDelayTime=7\n"
           "ErrCmdDelayTime=560\n");
-    ExpectSettingsInUse({4, 560, 7, 120, 340});
+    ExpectSettingsInUse({3, 560, 7, 120, 340});
 }
 
 TEST_F(SerialChannel, SendIsRetriedUntilItGoesThrough)

@@ -6,10 +6,75 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/mount.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <cerrno>
+#include <cstring>
 #include <filesystem>
 
 namespace {
+
+// A small tmpfs on `folder`, mounted in the mount namespace of a child
+// process of its own (so that nothing outside the test sees it) and reached
+// through the child's /proc root. Needs root; Mounted() says whether it
+// worked.
+class SmallTmpfs {
+public:
+    SmallTmpfs(const std::filesystem::path& folder, const char* options) : folder_(folder)
+    {
+        int ready[2];
+        int hold[2];
+        if (::pipe(ready) != 0 || ::pipe(hold) != 0)
+            return;
+        const std::string mountPoint = folder.string();
+        child_ = ::fork();
+        if (child_ == 0) {
+            // Only system calls from here on: the parent may have threads.
+            ::close(ready[0]);
+            ::close(hold[1]);
+            char ok = ::unshare(CLONE_NEWNS) == 0 && ::mount("none", "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0 &&
+                      ::mount("tmpfs", mountPoint.c_str(), "tmpfs", 0, options) == 0;
+            (void)!::write(ready[1], &ok, 1);
+            char until = 0;
+            (void)!::read(hold[0], &until, 1);
+            ::_exit(0);
+        }
+        ::close(ready[1]);
+        ::close(hold[0]);
+        hold_ = hold[1];
+        char ok = 0;
+        mounted_ = child_ > 0 && ::read(ready[0], &ok, 1) == 1 && ok == 1;
+        ::close(ready[0]);
+    }
+    ~SmallTmpfs()
+    {
+        if (hold_ >= 0)
+            ::close(hold_);
+        if (child_ > 0)
+            ::waitpid(child_, nullptr, 0);
+    }
+    bool Mounted() const { return mounted_; }
+    std::string File(const std::string& name) const
+    {
+        return "/proc/" + std::to_string(child_) + "/root" + (folder_ / name).string();
+    }
+    std::vector<std::string> Names() const
+    {
+        std::vector<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(File("")))
+            names.push_back(entry.path().filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+
+private:
+    std::filesystem::path folder_;
+    pid_t child_ = -1;
+    int hold_ = -1;
+    bool mounted_ = false;
+};
 
 bool Save(const TestImage& image, const std::string& path, int format = 0)
 {
@@ -265,7 +330,10 @@ TEST(SaveImageFile, RefusedImagesLeaveNoFileAndExistingFilesAlone)
         EXPECT_FALSE(std::filesystem::exists(dir.file(name))) << name;
 }
 
-TEST(SaveImageFile, AFullDiskIsAFailure)
+// Every format in a folder that fills up: the save fails with the system's
+// own reason, leaves no partial or temporary file, and an earlier file of the
+// same name stays as it was. A device is written in place and fails too.
+TEST(SaveImageFile, AFullDiskLeavesNoFileAndSaysSo)
 {
     TempDir dir;
     const TestImage grey = MakeScene(64, 32, 1);
@@ -273,6 +341,34 @@ TEST(SaveImageFile, AFullDiskIsAFailure)
         std::filesystem::create_symlink("/dev/full", dir.file(name));
         errno = 0;
         EXPECT_FALSE(Save(grey, dir.file(name))) << name;
-        EXPECT_NE(errno, 0) << name;
+        EXPECT_EQ(errno, ENOSPC) << name;
+        EXPECT_TRUE(std::filesystem::is_symlink(dir.file(name))) << name;
     }
+
+    TempDir mountPoint;
+    const SmallTmpfs tmpfs(mountPoint.path(), "size=64k");
+    if (!tmpfs.Mounted())
+        GTEST_SKIP() << "no tmpfs can be mounted here (needs root)";
+    // Noise: larger than the folder holds in every format, compressed ones included.
+    const auto noise = [](int channels) {
+        TestImage image{400, 300, channels, std::vector<uint8_t>(size_t(400) * 300 * channels)};
+        uint32_t state = 12345;
+        for (uint8_t& value : image.pixels) {
+            state = state * 1664525u + 1013904223u;
+            value = static_cast<uint8_t>(state >> 24);
+        }
+        return image;
+    };
+    const TestImage colour = noise(3);
+    const TestImage bigGrey = noise(1);
+    const std::vector<uint8_t> old = {'o', 'l', 'd'};
+    WriteFileBytes(tmpfs.File("old.bmp"), old);
+    for (const char* name : {"full.raw", "full.bmp", "old.bmp", "full.tif", "full.jpg", "full.png"}) {
+        SCOPED_TRACE(name);
+        errno = 0;
+        EXPECT_FALSE(Save(std::string(name).ends_with(".raw") ? bigGrey : colour, tmpfs.File(name)));
+        EXPECT_STREQ(std::strerror(errno), "No space left on device");
+        EXPECT_EQ(tmpfs.Names(), std::vector<std::string>{"old.bmp"});
+    }
+    EXPECT_EQ(ReadFileBytes(tmpfs.File("old.bmp")), old);
 }

@@ -1,10 +1,18 @@
 #include "drawing/CDrawingManagement.h"
+#include "drawing/DrawingIni.h"
 
 #include "TempDir.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTextStream>
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <climits>
+#include <filesystem>
+#include <functional>
 
 namespace {
 
@@ -281,4 +289,126 @@ TEST(DrawingFile, SavingReplacesTheWholeFile)
     ASSERT_EQ(sections.size(), 3u);
     EXPECT_EQ(sections[0].Value("Count"), "0");
     EXPECT_EQ(sections[2].name, "DefaultDrawingObject");
+}
+
+// Each class of hostile number a drawing file can hold is brought into what
+// the program can draw, and the drawing then paints quickly (under the
+// sanitizers: without undefined behaviour).
+TEST(DrawingFile, HostileNumbersAreClampedToWhatCanBeDrawn)
+{
+    struct Case {
+        const char* what;
+        const char* text;
+        std::function<void(const CDrawingManagement&)> check;
+    };
+    const auto objectStyle = [](const CDrawingManagement& manager) {
+        DrawingStyle style;
+        EXPECT_TRUE(manager.GetObjectStyle(0, style));
+        return style;
+    };
+    const Case cases[] = {
+        {"huge cross pen width", "[DrawingManagement]\nCount=1\n[DrawingObject_0]\nDrawingType=11\n"
+                                 "Point_0_x=0\nPoint_0_y=0\nPoint_1_x=600\nPoint_1_y=400\nPenWidth=2147483647\n",
+         [&](const CDrawingManagement& m) { EXPECT_EQ(objectStyle(m).penWidth, kMaxPenWidth); }},
+        {"negative pen width", "[DrawingManagement]\nCount=1\n[DrawingObject_0]\nDrawingType=1\nPenWidth=-5\n",
+         [&](const CDrawingManagement& m) { EXPECT_EQ(objectStyle(m).penWidth, kMinPenWidth); }},
+        {"grid counts beyond any real", "[Grid]\nHorizontalGridCount=1e308\nVerticalGridCount=-1e308\nPenWidth=99999\n",
+         [](const CDrawingManagement& m) {
+             EXPECT_EQ(m.Defaults().grid.horizontalCount, kMaxGridCount);
+             EXPECT_EQ(m.Defaults().grid.verticalCount, 0);
+             EXPECT_EQ(m.Defaults().grid.penWidth, kMaxPenWidth);
+         }},
+        {"grid counts and sizes that are no numbers",
+         "[DrawingManagement]\nHorizontalPixelSize=inf\nVerticalPixelSize=nan\n[Grid]\nHorizontalGridCount=nan\n"
+         "VerticalGridCount=inf\n",
+         [](const CDrawingManagement& m) {
+             EXPECT_EQ(m.Defaults().grid.horizontalCount, 0);
+             EXPECT_EQ(m.Defaults().grid.verticalCount, 0);
+             EXPECT_EQ(m.Defaults().units.pixelSizeX, 1.0);
+             EXPECT_EQ(m.Defaults().units.pixelSizeY, 1.0);
+         }},
+        {"coordinates at the ends of the integers",
+         "[DrawingManagement]\nCount=4\n"
+         "[DrawingObject_0]\nDrawingType=1\nPoint_0_x=-2147483648\nPoint_0_y=2147483647\nPoint_1_x=2147483647\n"
+         "Point_1_y=-2147483648\nDispTextMode=65535\n"
+         "[DrawingObject_1]\nDrawingType=7\nPointCount=3\nPoint_0_x=-2147483648\nPoint_1_x=2147483647\n"
+         "Point_1_y=1\nPoint_2_y=2147483647\nDispTextMode=65535\n"
+         "[DrawingObject_2]\nDrawingType=8\nPointCount=4\nPoint_0_x=-2147483648\nPoint_1_y=2147483647\n"
+         "Point_2_x=2147483647\nDispTextMode=65535\n"
+         "[DrawingObject_3]\nDrawingType=6\nPointCount=3\nPoint_0_x=2147483647\nPoint_1_y=2147483647\n"
+         "Point_2_x=-2147483648\nDispTextMode=65535\nDispTextOffsetX=-2147483648\n",
+         [](const CDrawingManagement& m) {
+             ASSERT_EQ(m.ObjectCount(), 4);
+             EXPECT_EQ(m.ObjectPoints(0), (std::vector<QPoint>{{-kMaxDrawingCoordinate, kMaxDrawingCoordinate},
+                                                               {kMaxDrawingCoordinate, -kMaxDrawingCoordinate}}));
+         }},
+        {"font fields at the ends of the integers",
+         "[DrawingManagement]\nCount=2\n[DrawingObject_0]\nDrawingType=4\nDispTextMode=16\nFontHeight=-2147483648\n"
+         "FontWidth=2147483647\nFontEscapement=-2147483648\nFontOrientation=2147483647\nFontWeight=-7\n"
+         "[DrawingObject_1]\nDrawingType=2\nDispTextMode=16\nFontHeight=2147483647\nFontEscapement=3605\n",
+         [&](const CDrawingManagement& m) {
+             const LogicalFont font = objectStyle(m).font;
+             EXPECT_EQ(font.height, -kMaxFontSize);
+             EXPECT_EQ(font.width, kMaxFontSize);
+             EXPECT_EQ(font.escapement, INT_MIN % kFullTurnTenths);
+             EXPECT_EQ(font.weight, 0);
+             DrawingStyle second;
+             ASSERT_TRUE(m.GetObjectStyle(1, second));
+             EXPECT_EQ(second.font.height, kMaxFontSize);
+             EXPECT_EQ(second.font.escapement, 5);
+         }},
+    };
+    TempDir dir;
+    const QString path = QString::fromStdString(dir.file("hostile.drw"));
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        WriteText(path.toStdString(), c.text);
+        CDrawingManagement manager;
+        ASSERT_TRUE(manager.LoadDrawingFile(path));
+        c.check(manager);
+        manager.SetImageSize(640, 480);
+        std::vector<uint8_t> frame(640 * 480 * 3);
+        QElapsedTimer timer;
+        timer.start();
+        EXPECT_TRUE(manager.DrawOnFrame(frame.data(), 640, 480, true));
+        EXPECT_LT(timer.elapsed(), 2000);
+    }
+}
+
+// What is not a regular file of sane size is refused at once with a reason,
+// and the drawing stays as it was.
+TEST(DrawingFile, DevicesPipesFoldersAndHugeFilesAreRefusedWithAMessage)
+{
+    TempDir dir;
+    const std::string fifo = dir.file("pipe.drw");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const std::string huge = dir.file("huge.drw");
+    WriteText(huge, "[DrawingManagement]\nCount=0\n");
+    std::filesystem::resize_file(huge, DrawingIni::kMaxFileSize + 1);
+    struct Case {
+        std::string path;
+        const char* reason;
+    };
+    const Case cases[] = {
+        {"/dev/zero", "is not a regular file"},
+        {fifo, "is not a regular file"},
+        {dir.path().string(), "is not a regular file"},
+        {huge, "is larger than 16 MiB"},
+        {dir.file("missing.drw"), "No such file or directory"},
+    };
+    CDrawingManagement manager;
+    ASSERT_TRUE(manager.SetTool(kDrawingCross));
+    manager.OnPress({10, 10}, 0);
+    manager.OnRelease();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.path);
+        QString error;
+        QElapsedTimer timer;
+        timer.start();
+        EXPECT_FALSE(manager.LoadDrawingFile(QString::fromStdString(c.path), &error));
+        EXPECT_LT(timer.elapsed(), 2000);
+        EXPECT_TRUE(error.contains(QString::fromStdString(c.path))) << error.toStdString();
+        EXPECT_TRUE(error.contains(QString::fromLatin1(c.reason))) << error.toStdString();
+        EXPECT_EQ(manager.ObjectCount(), 1);
+    }
 }
