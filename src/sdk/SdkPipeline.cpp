@@ -116,7 +116,8 @@ struct SdkPipeline::Impl final : SdkStreamClient {
         });
         if (!result.IsOK() && bufferSize == 0)
             return result;
-        const uint32_t size = std::max(bufferSize, static_cast<uint32_t>(std::clamp<gint64>(payload, 0, UINT32_MAX)));
+        const uint32_t size = std::max({bufferSize, refusedFrameBytes,
+                                        static_cast<uint32_t>(std::clamp<gint64>(payload, 0, UINT32_MAX))});
         if (size == 0)
             return SdkResult::INVALID_PARAMETER;
 
@@ -217,12 +218,20 @@ struct SdkPipeline::Impl final : SdkStreamClient {
         auto slot = slots.find(arvBuffer);
         if (status.IsOK() && slot == slots.end())
             status = SdkResult::GENERIC_ERROR;
-        if (status.IsOK()) {
-            Describe(arvBuffer, *slot->second.buffer);
+        if (status.IsOK() || status.GetCode() == SdkResult::BUFFER_TOO_SMALL) {
+            SdkBuffer described;
+            Describe(arvBuffer, described);
             // Aravis cuts a frame larger than the buffer short and still
             // calls it complete; its geometry would lead readers past the end.
-            if (slot->second.buffer->GetDataSize() < ImageBytes(*slot->second.buffer))
+            const uint64_t needed = ImageBytes(described);
+            if (status.IsOK() && described.GetDataSize() >= needed) {
+                *slot->second.buffer = described;
+            } else {
                 status = SdkResult::BUFFER_TOO_SMALL;
+                // The next start makes buffers this frame fits in.
+                refusedFrameBytes =
+                    std::max(refusedFrameBytes, static_cast<uint32_t>(std::min<uint64_t>(needed, UINT32_MAX)));
+            }
         }
         if (!status.IsOK()) {
             // A frame nobody can use goes straight back to be filled again.
@@ -255,6 +264,8 @@ struct SdkPipeline::Impl final : SdkStreamClient {
 
     SdkStream* stream;
     uint32_t bufferSize = 0;
+    // The size of the largest frame refused for not fitting the buffers.
+    uint32_t refusedFrameBytes = 0;
     mutable std::mutex mutex;
     std::condition_variable idle;
     bool started = false;

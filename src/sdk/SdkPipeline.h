@@ -23,8 +23,9 @@ public:
     SdkPipeline& operator=(const SdkPipeline&) = delete;
 
     // Least size of each buffer in bytes; takes effect at the next Start,
-    // which allocates buffers of this size or of the camera's PayloadSize at
-    // that moment, whichever is larger.
+    // which allocates buffers of this size, of the camera's PayloadSize at
+    // that moment or of the largest frame refused as too large, whichever is
+    // largest.
     virtual SdkResult SetBufferSize(uint32_t bytes);
     virtual uint32_t GetBufferSize() const;
     // Drops every completed buffer not yet retrieved.

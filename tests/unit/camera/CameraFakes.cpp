@@ -256,7 +256,7 @@ SdkResult FakePipeline::Start()
 {
     std::lock_guard lock(mutex_);
     if (!started_)
-        allocatedSize_ = std::max(bufferSize_, payloadSize.load());
+        allocatedSize_ = std::max({bufferSize_, payloadSize.load(), refusedFrameBytes_});
     started_ = true;
     return Outcome(false);
 }
@@ -299,7 +299,9 @@ SdkResult FakePipeline::RetrieveNextBuffer(SdkBuffer*& buffer, uint32_t timeoutM
     held->frame = std::move(queue_.front());
     queue_.pop_front();
     if (held->frame.pixels.size() > allocatedSize_) {
-        // The stream cannot use a frame that does not fit its buffers.
+        // The stream cannot use a frame that does not fit its buffers; the
+        // next start makes them large enough.
+        refusedFrameBytes_ = std::max(refusedFrameBytes_, static_cast<uint32_t>(held->frame.pixels.size()));
         lock.unlock();
         changed_.notify_all();
         if (operationResult)

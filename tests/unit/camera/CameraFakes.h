@@ -141,7 +141,7 @@ FakeFrame MakeFrame(uint32_t width, uint32_t height, uint32_t pixelFormat, uint6
 // A pipeline that delivers the frames the test pushes, honouring timeouts,
 // with the real pipeline's contract: nothing is delivered while it is
 // stopped, and a frame larger than the buffers allocated at Start is dropped
-// and reported as BUFFER_TOO_SMALL.
+// and reported as BUFFER_TOO_SMALL (the next Start allocates for it).
 class FakePipeline : public SdkPipeline {
 public:
     FakePipeline() = default;
@@ -183,6 +183,7 @@ private:
     std::vector<uint64_t> released_;
     uint32_t bufferSize_ = 0;
     uint32_t allocatedSize_ = 0;
+    uint32_t refusedFrameBytes_ = 0;
     int resetCount_ = 0;
     int setBufferSizeCount_ = 0;
     bool started_ = false;

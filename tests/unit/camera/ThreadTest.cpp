@@ -185,10 +185,10 @@ TEST_F(ThreadTest, FramesEnlargedWhileStoppedAreShownAfterOneRestart)
 TEST_F(ThreadTest, FramesThatOutgrowTheBuffersWhileRunningAreShownOnceTheBuffersAreRemade)
 {
     // A user set the camera loads a moment after the restart: its frames
-    // arrive larger than the buffers made for the old ones.
+    // arrive larger than the buffers made for the old ones, before its
+    // PayloadSize says so.
     pipeline_->payloadSize = 8 * 4;
     Start();
-    pipeline_->payloadSize = 16 * 8;
     pipeline_->Push(MakeFrame(16, 8, kPixelMono8, 1));
     EXPECT_FALSE(display_.WaitForShows(1, 300));
     pipeline_->Push(MakeFrame(16, 8, kPixelMono8, 2));
