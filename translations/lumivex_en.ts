@@ -297,6 +297,7 @@
     </message>
     <message>
         <location filename="../src/camera/CDeviceDlg.cpp" line="234"/>
+        <location filename="../src/camera/CDeviceDlg.cpp" line="395"/>
         <source>Error</source>
         <translation type="unfinished"></translation>
     </message>
@@ -306,18 +307,23 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/camera/CDeviceDlg.cpp" line="250"/>
+        <location filename="../src/camera/CDeviceDlg.cpp" line="264"/>
         <source>GigE</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/camera/CDeviceDlg.cpp" line="250"/>
+        <location filename="../src/camera/CDeviceDlg.cpp" line="264"/>
         <source>Disconnect?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/camera/CDeviceDlg.cpp" line="358"/>
+        <location filename="../src/camera/CDeviceDlg.cpp" line="378"/>
         <source>%1/%2 (Max %3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/camera/CDeviceDlg.cpp" line="395"/>
+        <source>The drawing file could not be loaded.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -399,6 +405,11 @@
     <message>
         <location filename="../src/drawing/DrawingSettings.cpp" line="10"/>
         <source>[Degree]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/drawing/CDrawingManagement.cpp" line="135"/>
+        <source>%1: drawing object %2 is damaged.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -485,7 +496,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/drawing/CDrawingManagementDlg.cpp" line="305"/>
+        <location filename="../src/drawing/CDrawingManagementDlg.cpp" line="306"/>
         <source>The drawing file could not be loaded.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -936,38 +947,38 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CFeaturesDlg.cpp" line="445"/>
+        <location filename="../src/controls/CFeaturesDlg.cpp" line="447"/>
         <source>%1: &quot;%2&quot; is not a whole number.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CFeaturesDlg.cpp" line="457"/>
-        <location filename="../src/controls/CFeaturesDlg.cpp" line="484"/>
+        <location filename="../src/controls/CFeaturesDlg.cpp" line="459"/>
+        <location filename="../src/controls/CFeaturesDlg.cpp" line="486"/>
         <source>%1 is outside %2 .. %3</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CFeaturesDlg.cpp" line="460"/>
+        <location filename="../src/controls/CFeaturesDlg.cpp" line="462"/>
         <source>%1 is not a whole number of steps of %2 from %3</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CFeaturesDlg.cpp" line="470"/>
+        <location filename="../src/controls/CFeaturesDlg.cpp" line="472"/>
         <source>%1: &quot;%2&quot; is not a number.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CFeaturesDlg.cpp" line="495"/>
+        <location filename="../src/controls/CFeaturesDlg.cpp" line="497"/>
         <source>%1 set to %2.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CFeaturesDlg.cpp" line="496"/>
+        <location filename="../src/controls/CFeaturesDlg.cpp" line="498"/>
         <source>%1: the camera refused %2 (%3).</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CFeaturesDlg.cpp" line="502"/>
+        <location filename="../src/controls/CFeaturesDlg.cpp" line="504"/>
         <source>%1: %2; %3 was written.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1074,7 +1085,7 @@
 <context>
     <name>CLumivexApp</name>
     <message>
-        <location filename="../src/app/CLumivexApp.cpp" line="63"/>
+        <location filename="../src/app/CLumivexApp.cpp" line="59"/>
         <source>Could not connect to %1.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1082,242 +1093,257 @@
 <context>
     <name>CLumivexDlg</name>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="308"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="315"/>
         <source>File(&amp;F)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="308"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="315"/>
         <source>Option(&amp;O)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="308"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="315"/>
         <source>Capture(&amp;C)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="309"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="316"/>
         <source>Draw(&amp;D)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="309"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="316"/>
         <source>Window(&amp;W)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="309"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="316"/>
         <source>Help(&amp;H)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="312"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="319"/>
         <source>Size(&amp;Z)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="315"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="322"/>
         <source>Close(&amp;X)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="316"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="323"/>
         <source>Still Image(&amp;P)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="316"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="323"/>
         <source>Live Video(&amp;P)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="317"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="324"/>
         <source>Settings(&amp;S)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="318"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="325"/>
         <source>x8</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="319"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="326"/>
         <source>x4</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="320"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="327"/>
         <source>x2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="321"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="328"/>
         <source>x1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="322"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="329"/>
         <source>x1/2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="323"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="330"/>
         <source>x1/4</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="324"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="331"/>
         <source>x1/8</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="325"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="332"/>
         <source>Adjust Window Size</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="326"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="333"/>
         <source>Callback(&amp;C)...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="327"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="334"/>
         <source>Waveform(&amp;W)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="328"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="335"/>
         <source>Histogram(&amp;H)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="329"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="336"/>
         <source>Manage Connection(&amp;M)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="330"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="337"/>
         <source>OP Setting(&amp;O)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="331"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="338"/>
         <source>Snap Shot(&amp;S)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="332"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="339"/>
         <source>Video Capture(&amp;V)...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="333"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="340"/>
         <source>Tool Bar</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="334"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="341"/>
         <source>Delete Drawing</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="335"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="342"/>
         <source>Draw Property..</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="336"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="343"/>
         <source>Show Thumbnail(&amp;T)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="337"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="344"/>
         <source>Version Information(&amp;V)...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="338"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="345"/>
         <source>Help(&amp;H)...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="339"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="346"/>
         <source>Features(&amp;E)...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="347"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="354"/>
         <source>Select</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="347"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="354"/>
         <source>Line</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="347"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="354"/>
         <source>Rectangle</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="347"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="354"/>
         <source>Ellipse</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="347"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="354"/>
         <source>Text</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="347"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="354"/>
         <source>Degree</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="348"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="355"/>
         <source>Polygon</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="348"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="355"/>
         <source>Perpendicular</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="348"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="355"/>
         <source>Arc</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="348"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="355"/>
         <source>Bezier</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="348"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="355"/>
         <source>Free Hand</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="348"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="355"/>
         <source>Cross</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="350"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="357"/>
         <source>Mode</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="483"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="405"/>
+        <source>camera lost</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/app/CLumivexDlg.cpp" line="494"/>
         <source>Preview - %1(%2)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="957"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="826"/>
+        <source>The camera %1 (%2) at %3 no longer answers. The live image resumes when it is back.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/app/CLumivexDlg.cpp" line="1012"/>
+        <source>camera lost, waiting for it to answer again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/app/CLumivexDlg.cpp" line="1014"/>
         <source>Camera %1 (%2): %3</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1325,57 +1351,57 @@
 <context>
     <name>CLxCtrlMainDlg</name>
     <message>
-        <location filename="../src/controls/CameraSettingsButtons.cpp" line="36"/>
+        <location filename="../src/controls/CameraSettingsButtons.cpp" line="37"/>
         <source>Do you continue the operation? If you continue the operation, the recording file would be closed.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CameraSettingsButtons.cpp" line="44"/>
+        <location filename="../src/controls/CameraSettingsButtons.cpp" line="49"/>
         <source>CFG File(*.cfg);;AllFiles(*.*)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CameraSettingsButtons.cpp" line="45"/>
+        <location filename="../src/controls/CameraSettingsButtons.cpp" line="50"/>
         <source>Save File</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CameraSettingsButtons.cpp" line="46"/>
+        <location filename="../src/controls/CameraSettingsButtons.cpp" line="51"/>
         <source>Load File</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CameraSettingsButtons.cpp" line="53"/>
+        <location filename="../src/controls/CameraSettingsButtons.cpp" line="58"/>
         <source>Operation Canceled.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CameraSettingsButtons.cpp" line="76"/>
+        <location filename="../src/controls/CameraSettingsButtons.cpp" line="81"/>
         <source>The camera settings could not be written to %1.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CameraSettingsButtons.cpp" line="99"/>
+        <location filename="../src/controls/CameraSettingsButtons.cpp" line="105"/>
         <source>The file holds no settings for this camera model.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CLxCtrlMainDlg.cpp" line="60"/>
+        <location filename="../src/controls/CLxCtrlMainDlg.cpp" line="62"/>
         <source>OK</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CLxCtrlMainDlg.cpp" line="61"/>
+        <location filename="../src/controls/CLxCtrlMainDlg.cpp" line="63"/>
         <source>Save(&amp;S)...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CLxCtrlMainDlg.cpp" line="62"/>
+        <location filename="../src/controls/CLxCtrlMainDlg.cpp" line="64"/>
         <source>Load(&amp;L)...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CLxCtrlMainDlg.cpp" line="102"/>
+        <location filename="../src/controls/CLxCtrlMainDlg.cpp" line="104"/>
         <source>%1[%2]</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1496,58 +1522,86 @@
 <context>
     <name>CRS232C_OM</name>
     <message>
-        <location filename="../src/camera/CRS232C_OM.cpp" line="63"/>
+        <location filename="../src/camera/CRS232C_OM.cpp" line="68"/>
         <source>Not found SOF.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/camera/CRS232C_OM.cpp" line="64"/>
+        <location filename="../src/camera/CRS232C_OM.cpp" line="69"/>
         <source>Not found ETX.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/camera/CRS232C_OM.cpp" line="65"/>
+        <location filename="../src/camera/CRS232C_OM.cpp" line="70"/>
         <source>Not Recieve(PC).</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/camera/CRS232C_OM.cpp" line="66"/>
+        <location filename="../src/camera/CRS232C_OM.cpp" line="71"/>
         <source>Data Length Error(PC).</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/camera/CRS232C_OM.cpp" line="67"/>
+        <location filename="../src/camera/CRS232C_OM.cpp" line="72"/>
         <source>Data Length Error.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/camera/CRS232C_OM.cpp" line="68"/>
+        <location filename="../src/camera/CRS232C_OM.cpp" line="73"/>
         <source>Recieve Error(SerialPort)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/camera/CRS232C_OM.cpp" line="69"/>
+        <location filename="../src/camera/CRS232C_OM.cpp" line="74"/>
         <source>Send Error(SerialPort)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/camera/CRS232C_OM.cpp" line="70"/>
+        <location filename="../src/camera/CRS232C_OM.cpp" line="75"/>
         <source>Busy(0x07).</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/camera/CRS232C_OM.cpp" line="71"/>
+        <location filename="../src/camera/CRS232C_OM.cpp" line="76"/>
         <source>Recieve Error(0x10).</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/camera/CRS232C_OM.cpp" line="72"/>
+        <location filename="../src/camera/CRS232C_OM.cpp" line="77"/>
         <source>Around Error(0x11).</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/camera/CRS232C_OM.cpp" line="74"/>
+        <location filename="../src/camera/CRS232C_OM.cpp" line="79"/>
         <source>Extra Error(0x%1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CRecordingControl</name>
+    <message>
+        <location filename="../src/capture/CRecordingControl.cpp" line="216"/>
+        <source>The recording into %1 ended because the camera&apos;s image format or size changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/capture/CRecordingControl.cpp" line="218"/>
+        <source>The recording into %1 ended because the live image was restarted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/capture/CRecordingControl.cpp" line="220"/>
+        <source>The recording into %1 ended because the file reached its size limit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/capture/CRecordingControl.cpp" line="222"/>
+        <source>The recording into %1 ended because the file could not be written: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/capture/CRecordingControl.cpp" line="225"/>
+        <source>The recording file %1 could not be completed: %2.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1671,155 +1725,160 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_AOI_Dlg.cpp" line="97"/>
+        <location filename="../src/controls/CTab_AOI_Dlg.cpp" line="100"/>
         <source>Frame rate(Hz)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_AOI_Dlg.cpp" line="146"/>
+        <location filename="../src/controls/CTab_AOI_Dlg.cpp" line="149"/>
         <source>Please set &quot;OffsetX&quot; + &quot;Width&quot; is %1 or less.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_AOI_Dlg.cpp" line="148"/>
+        <location filename="../src/controls/CTab_AOI_Dlg.cpp" line="151"/>
         <source>Please set &quot;OffsetY&quot; + &quot;Height&quot; is %1 or less.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CTab_AOI_Dlg.cpp" line="291"/>
+        <source>The camera took %1 instead of %2.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>CTab_GainShutter_Dlg</name>
     <message>
-        <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="30"/>
+        <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="43"/>
         <source>Gain/Shutter</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="33"/>
+        <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="46"/>
         <source>OFF</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="33"/>
+        <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="46"/>
         <source>ON</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="35"/>
+        <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="48"/>
         <source>AGC Mode</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="36"/>
+        <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="49"/>
         <source>Auto Shutter</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="38"/>
+        <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="51"/>
         <source>Exposure mode</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="39"/>
+        <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="52"/>
         <source>ALC Priority</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="40"/>
+        <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="53"/>
         <source>Iris Priority</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="40"/>
+        <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="53"/>
         <source>Shutter Priority</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="42"/>
+        <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="55"/>
         <source>ALC Iris Lens</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="45"/>
+        <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="58"/>
         <source>Lens Manual Adjustment</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="46"/>
+        <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="59"/>
         <source>Hold</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="46"/>
+        <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="59"/>
         <source>Open</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="46"/>
+        <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="59"/>
         <source>Close</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="50"/>
+        <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="63"/>
         <source>[uSec]</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="52"/>
+        <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="65"/>
         <source>Fixed Gain</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="53"/>
+        <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="66"/>
         <source>Fixed Shutter</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="55"/>
+        <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="68"/>
         <source>AGC Range</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="56"/>
+        <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="69"/>
         <source>Min. Shutter time</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="58"/>
+        <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="71"/>
         <source>Max. Shutter time</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="60"/>
+        <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="73"/>
         <source>Target Brightness</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="61"/>
+        <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="74"/>
         <source>ALC Peak-Average</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="62"/>
+        <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="75"/>
         <source>Digital Gain</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="63"/>
+        <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="76"/>
         <source>Black Level</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="73"/>
+        <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="86"/>
         <source>Weight</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="82"/>
+        <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="95"/>
         <source>Average</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="83"/>
+        <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="96"/>
         <source>Peak</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1828,7 +1887,7 @@
     <name>CTab_Gamma_Dlg</name>
     <message>
         <location filename="../src/controls/CTab_Gamma_Dlg.cpp" line="32"/>
-        <location filename="../src/controls/CTab_Gamma_Dlg.cpp" line="140"/>
+        <location filename="../src/controls/CTab_Gamma_Dlg.cpp" line="147"/>
         <source>Gamma</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1848,7 +1907,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_Gamma_Dlg.cpp" line="42"/>
+        <location filename="../src/controls/CTab_Gamma_Dlg.cpp" line="43"/>
         <source>EEPROM-&gt;Register</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1870,6 +1929,11 @@
     <message>
         <location filename="../src/controls/CTab_Gamma_Dlg.cpp" line="68"/>
         <source>To EEPROM</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CTab_Gamma_Dlg.cpp" line="111"/>
+        <source>This camera does not offer a gamma table.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2353,88 +2417,88 @@
 <context>
     <name>CTab_Trigger_Dlg</name>
     <message>
-        <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="91"/>
+        <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="103"/>
         <source>Trigger</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="97"/>
+        <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="109"/>
         <source>Trigger Mode</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="98"/>
+        <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="110"/>
         <source>Trigger input selection</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="100"/>
+        <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="112"/>
         <source>Software trigger source</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="101"/>
+        <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="113"/>
         <source>Exposure mode</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="102"/>
+        <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="114"/>
         <source>Fixed Shutter</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="104"/>
+        <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="116"/>
         <source>Software Trigger Pulse Width</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="105"/>
+        <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="117"/>
         <source>Software Trigger Pulse Interval</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="107"/>
+        <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="119"/>
         <source>One shot trigger</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="109"/>
-        <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="322"/>
+        <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="121"/>
+        <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="364"/>
         <source>Continuous trigger</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="113"/>
+        <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="125"/>
         <source>Command Trigger</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="122"/>
+        <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="134"/>
         <source>Trigger polarity</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="123"/>
+        <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="135"/>
         <source>Exposure Delay(us)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="124"/>
+        <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="136"/>
         <source>Trigger overlap</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="126"/>
+        <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="138"/>
         <source>Trigger horizontal reset</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="164"/>
+        <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="178"/>
         <source>[uSec]</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="322"/>
+        <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="364"/>
         <source>Stop</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2468,7 +2532,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_UserSet_Dlg.cpp" line="45"/>
+        <location filename="../src/controls/CTab_UserSet_Dlg.cpp" line="47"/>
         <source>UserSetDefaultSelector:</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2628,6 +2692,32 @@
     </message>
 </context>
 <context>
+    <name>DrawingIni</name>
+    <message>
+        <location filename="../src/drawing/DrawingIni.cpp" line="79"/>
+        <location filename="../src/drawing/DrawingIni.cpp" line="88"/>
+        <location filename="../src/drawing/DrawingIni.cpp" line="100"/>
+        <source>%1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/drawing/DrawingIni.cpp" line="94"/>
+        <source>%1 is not a regular file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/drawing/DrawingIni.cpp" line="96"/>
+        <location filename="../src/drawing/DrawingIni.cpp" line="102"/>
+        <source>%1 is larger than %2 MiB.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/drawing/DrawingIni.cpp" line="105"/>
+        <source>%1 is not a drawing file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>DrawingManagementBase</name>
     <message>
         <location filename="../src/drawing/DrawingManagementBase.cpp" line="14"/>
@@ -2636,76 +2726,115 @@
     </message>
 </context>
 <context>
+    <name>FeatureBinding</name>
+    <message>
+        <location filename="../src/controls/FeatureBinding.cpp" line="72"/>
+        <source>This camera does not offer %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/controls/FeatureBinding.cpp" line="75"/>
+        <source>%1 is read-only on this camera.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/controls/FeatureBinding.cpp" line="127"/>
+        <source>The camera refused %1 for %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/controls/FeatureBinding.cpp" line="130"/>
+        <source>The camera set %1 to %2 instead of %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>LaunchOptions</name>
     <message>
-        <location filename="../src/app/LaunchOptions.cpp" line="30"/>
+        <location filename="../src/app/LaunchOptions.cpp" line="34"/>
         <source>--demo takes 1 to %1 cameras.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/LaunchOptions.cpp" line="46"/>
+        <location filename="../src/app/LaunchOptions.cpp" line="50"/>
         <source>--stats-log needs a file name.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/LaunchOptions.cpp" line="48"/>
+        <location filename="../src/app/LaunchOptions.cpp" line="52"/>
         <source>Unknown argument: %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/LaunchOptions.cpp" line="57"/>
+        <location filename="../src/app/LaunchOptions.cpp" line="61"/>
         <source>--connect needs an address, or --demo.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/LaunchOptions.cpp" line="60"/>
+        <location filename="../src/app/LaunchOptions.cpp" line="64"/>
         <source>--connect takes at most %1 cameras.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/app/LaunchOptions.cpp" line="71"/>
+        <source>usage: lumivex [--demo[=N]] [--connect [ADDR[,ADDR...]]] [--stats-log FILE] [--help] [--version]
+  --demo[=N]        start N simulated cameras (1 to %1, default 1) on 127.0.0.1 to 127.0.0.N
+  --connect [ADDR]  connect these cameras (at most %1, comma separated) without the
+                    selection dialog; with --demo and no address, the simulated cameras
+  --stats-log FILE  append each camera&apos;s stream statistics to FILE as CSV, one line
+                    per camera and second
+  --help, -h        print this text and exit
+  --version         print the version and exit
+</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>LumivexCli</name>
     <message>
-        <location filename="../src/cli/CliCamera.cpp" line="21"/>
-        <location filename="../src/cli/CliRecord.cpp" line="185"/>
+        <location filename="../src/cli/CliCamera.cpp" line="22"/>
+        <location filename="../src/cli/CliImage.cpp" line="283"/>
+        <location filename="../src/cli/CliRecord.cpp" line="174"/>
         <location filename="../src/cli/CliSerialArguments.cpp" line="84"/>
         <source>no camera given; name it with -c ADDR</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/cli/CliCamera.cpp" line="23"/>
+        <location filename="../src/cli/CliCamera.cpp" line="24"/>
         <source>nothing to do; name at least one feature</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/cli/CliCamera.cpp" line="25"/>
+        <location filename="../src/cli/CliCamera.cpp" line="26"/>
+        <location filename="../src/cli/CliImage.cpp" line="288"/>
         <source>unexpected argument &apos;%1&apos;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/cli/CliCamera.cpp" line="36"/>
+        <location filename="../src/cli/CliCamera.cpp" line="37"/>
         <source>lumivex-cli: no camera answers at %1
 </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/cli/CliCamera.cpp" line="41"/>
+        <location filename="../src/cli/CliCamera.cpp" line="42"/>
         <source>another application controls it</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/cli/CliCamera.cpp" line="43"/>
+        <location filename="../src/cli/CliCamera.cpp" line="44"/>
         <source>lumivex-cli: cannot connect to the camera at %1: %2
 </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/cli/CliCamera.cpp" line="62"/>
+        <location filename="../src/cli/CliCamera.cpp" line="81"/>
         <source>%1 needs a camera address</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/cli/CliCamera.cpp" line="69"/>
+        <location filename="../src/cli/CliCamera.cpp" line="88"/>
+        <location filename="../src/cli/CliImage.cpp" line="142"/>
         <source>unknown option &apos;%1&apos;</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2741,6 +2870,16 @@
     </message>
     <message>
         <location filename="../src/cli/CliCommandTable.h" line="13"/>
+        <source>Take one frame from a camera and save it as an image file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliCommandTable.h" line="14"/>
+        <source>Convert a raw camera frame into an image file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliCommandTable.h" line="15"/>
         <source>Save or load a camera settings file</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2815,27 +2954,120 @@ Commands:
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/cli/CliRecord.cpp" line="77"/>
+        <location filename="../src/cli/CliImage.cpp" line="148"/>
+        <location filename="../src/cli/CliRecord.cpp" line="80"/>
         <source>%1 needs a value</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/cli/CliRecord.cpp" line="82"/>
+        <location filename="../src/cli/CliImage.cpp" line="159"/>
+        <source>--interpolation takes 0 to %1, not &apos;%2&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliImage.cpp" line="164"/>
+        <source>--mirror takes 0 to %1, not &apos;%2&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliImage.cpp" line="183"/>
+        <source>lumivex-cli: cannot convert the frame: %1 bytes of raw data for %2 x %3 need %4
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliImage.cpp" line="201"/>
+        <source>use .bmp, .png, .tif, .tiff, .jpg, .jpeg or, for grey images, .raw</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliImage.cpp" line="203"/>
+        <source>lumivex-cli: cannot save %1: %2
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliImage.cpp" line="208"/>
+        <source>Saved %1 x %2 into %3
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliImage.cpp" line="220"/>
+        <source>Usage: lumivex-cli convert --pixel-format NAME --width W --height H [--interpolation 0-5]
+                           [--mirror 0-3] IN.raw OUT
+Converts a raw camera frame (the frame&apos;s bytes as the camera sent them) as the
+viewer does and saves it in the format OUT&apos;s extension names: .bmp, .png,
+.tif/.tiff, .jpg/.jpeg or, for grey images, .raw. --interpolation is the colour
+interpolation of Bayer frames (default 0), --mirror 0 none, 1 horizontal,
+2 vertical, 3 both (default 0).
+Pixel formats: %1.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliImage.cpp" line="240"/>
+        <source>no pixel format given; name it with --pixel-format NAME</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliImage.cpp" line="243"/>
+        <source>unknown pixel format &apos;%1&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliImage.cpp" line="248"/>
+        <source>--width and --height take 1 to 65535</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliImage.cpp" line="254"/>
+        <source>name the raw input file and the output file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliImage.cpp" line="259"/>
+        <source>lumivex-cli: cannot read %1
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliImage.cpp" line="269"/>
+        <source>Usage: lumivex-cli snapshot -c ADDR -o OUT [--interpolation 0-5] [--mirror 0-3]
+Takes one complete frame from the camera at ADDR in its current pixel format and
+size, converts it as the viewer does and saves it in the format OUT&apos;s extension
+names (as convert does). Exits with 1 when no complete frame arrives within 10 s.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliImage.cpp" line="285"/>
+        <source>no output file given; name it with -o OUT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliImage.cpp" line="321"/>
+        <source>lumivex-cli: no complete frame came from the camera at %1
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliRecord.cpp" line="85"/>
         <source>--frames needs a number of frames above 0, not &apos;%1&apos;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/cli/CliRecord.cpp" line="88"/>
+        <location filename="../src/cli/CliRecord.cpp" line="91"/>
         <source>--quality needs a number from 1 to 100, not &apos;%1&apos;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/cli/CliRecord.cpp" line="95"/>
+        <location filename="../src/cli/CliRecord.cpp" line="98"/>
         <source>unknown codec &apos;%1&apos;; use mjpeg, odml, raw or mp42</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/cli/CliRecord.cpp" line="168"/>
+        <location filename="../src/cli/CliRecord.cpp" line="157"/>
         <source>Usage: lumivex-cli record -c ADDR --frames N [--codec mjpeg|odml|raw|mp42] [--quality Q] FILE.avi
 Records N frames from the camera at ADDR into FILE.avi, as the viewer&apos;s movie
 recording does: Motion JPEG (mjpeg, the default), Motion JPEG in the OpenDML
@@ -2846,53 +3078,58 @@ the recording cannot start or the camera stops sending frames.
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/cli/CliRecord.cpp" line="187"/>
+        <location filename="../src/cli/CliRecord.cpp" line="176"/>
         <source>no frame count given; name it with --frames N</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/cli/CliRecord.cpp" line="189"/>
+        <location filename="../src/cli/CliRecord.cpp" line="178"/>
         <source>name exactly one movie file</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/cli/CliRecord.cpp" line="191"/>
+        <location filename="../src/cli/CliRecord.cpp" line="180"/>
         <source>the movie file must end in .avi</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/cli/CliRecord.cpp" line="203"/>
-        <location filename="../src/cli/CliSettings.cpp" line="37"/>
+        <location filename="../src/cli/CliCamera.cpp" line="66"/>
         <source>lumivex-cli: cannot connect to the camera at %1
 </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/cli/CliRecord.cpp" line="215"/>
+        <location filename="../src/cli/CliRecord.cpp" line="198"/>
         <source>lumivex-cli: cannot start the acquisition thread
 </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/cli/CliRecord.cpp" line="222"/>
+        <location filename="../src/cli/CliRecord.cpp" line="205"/>
         <source>lumivex-cli: cannot record into %1
 </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/cli/CliRecord.cpp" line="227"/>
+        <location filename="../src/cli/CliRecord.cpp" line="210"/>
         <source>lumivex-cli: the camera stopped sending frames; %1 of %2 frames recorded
 </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/cli/CliRecord.cpp" line="233"/>
+        <location filename="../src/cli/CliRecord.cpp" line="220"/>
+        <source>lumivex-cli: %1 %2 of %3 frames recorded.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliRecord.cpp" line="227"/>
         <source>Recorded %1 frames into %2
 </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/cli/CliSerial.cpp" line="35"/>
+        <location filename="../src/cli/CliSerial.cpp" line="36"/>
         <source>Usage: lumivex-cli serial -c ADDR [--port 0|1] read BANK ADDRESS LENGTH
        lumivex-cli serial -c ADDR [--port 0|1] write BANK ADDRESS BYTE...
 Reads or writes registers of the option electronics of the camera at ADDR
@@ -2904,7 +3141,7 @@ Exits with 1 when the exchange fails.
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/cli/CliSerial.cpp" line="65"/>
+        <location filename="../src/cli/CliSerial.cpp" line="67"/>
         <source>lumivex-cli: the camera at %1 has no serial port %2
 </source>
         <translation type="unfinished"></translation>
@@ -2995,7 +3232,7 @@ Exits with 1 when the camera refuses a value.
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/cli/CliSettings.cpp" line="14"/>
+        <location filename="../src/cli/CliSettings.cpp" line="12"/>
         <source>Usage: lumivex-cli settings -c ADDR save FILE.cfg
        lumivex-cli settings -c ADDR load FILE.cfg
 Saves the settings of the camera at ADDR into a camera settings file, in
@@ -3006,8 +3243,8 @@ Exits with 1 when the camera or the file fails.
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/cli/CliSettings.cpp" line="49"/>
-        <source>lumivex-cli: %1 holds no settings for this camera model
+        <location filename="../src/cli/CliSettings.cpp" line="40"/>
+        <source>lumivex-cli: cannot write the settings to %1
 </source>
         <translation type="unfinished"></translation>
     </message>
@@ -3053,6 +3290,19 @@ Exits with 1 when the camera or the file fails.
     <message>
         <location filename="../src/app/ProductVersion.cpp" line="12"/>
         <source>Copyright (C) Norvane. All rights reserved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RecordingProgressBar</name>
+    <message>
+        <location filename="../src/capture/RecordingProgressBar.cpp" line="19"/>
+        <source>Stop Recording</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/capture/RecordingProgressBar.cpp" line="54"/>
+        <source>Recording: %1 of %2 frames, %3:%4</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -3138,28 +3388,33 @@ Exits with 1 when the camera or the file fails.
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/capture/SnapShotList.cpp" line="42"/>
+        <location filename="../src/capture/SnapShotList.cpp" line="45"/>
         <source>Bitmap(*.bmp)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/capture/SnapShotList.cpp" line="43"/>
+        <location filename="../src/capture/SnapShotList.cpp" line="46"/>
         <source>TIFF(*.tif)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/capture/SnapShotList.cpp" line="44"/>
+        <location filename="../src/capture/SnapShotList.cpp" line="47"/>
         <source>JPEG(*.jpg)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/capture/SnapShotList.cpp" line="45"/>
+        <location filename="../src/capture/SnapShotList.cpp" line="48"/>
         <source>PNG(*.png)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/capture/SnapShotList.cpp" line="46"/>
+        <location filename="../src/capture/SnapShotList.cpp" line="49"/>
         <source>All Files(*.*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/capture/SnapShotList.cpp" line="156"/>
+        <source>The image could not be saved: %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -3176,16 +3431,8 @@ Exits with 1 when the camera or the file fails.
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/StreamStatsMonitor.cpp" line="91"/>
+        <location filename="../src/app/StreamStatsMonitor.cpp" line="90"/>
         <source>Cannot write the statistics log %1.</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>main</name>
-    <message>
-        <location filename="../src/app/main.cpp" line="19"/>
-        <source>usage: lumivex [--demo[=N]] [--connect [ADDR[,ADDR...]]]</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
