@@ -15,6 +15,7 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <cstring>
@@ -27,6 +28,12 @@ const QColor kMarkerColour(0, 255, 0);
 constexpr int kMarkerGrey = (0 + 255 + 0) / 3;
 // "Above normal": one nice step above the process's own priority.
 constexpr int kAboveNormalNiceStep = 1;
+
+int64_t NowUs()
+{
+    using namespace std::chrono;
+    return duration_cast<microseconds>(steady_clock::now().time_since_epoch()).count();
+}
 
 int64_t NowMs()
 {
@@ -55,9 +62,13 @@ uint32_t ReadCameraKey(SdkDevice& device)
 
 } // namespace
 
-bool IsDisplayDue(int64_t nowMs, int64_t lastDisplayMs)
+bool DisplaySchedule::IsDue(int64_t nowUs)
 {
-    return nowMs - lastDisplayMs - kDisplayIntervalMs > 0;
+    if (nowUs < nextSlotUs_)
+        return false;
+    nextSlotUs_ = nextSlotUs_ == INT64_MIN ? nowUs + kDisplaySlotUs / 2
+                                           : std::max(nextSlotUs_ + kDisplaySlotUs, nowUs + kDisplaySlotUs / 2);
+    return true;
 }
 
 Thread::Thread(SdkDevice& device, SdkPipeline& pipeline, OverlayRegistry* overlays, const HandOffRecords& records,
@@ -111,7 +122,7 @@ int32_t Thread::Run()
     FrameImage image;
     int32_t droppedCount = 0;
     // The first frame is displayed at once.
-    int64_t lastDisplay = NowMs() - kDisplayIntervalMs - 1;
+    DisplaySchedule schedule;
 
     while (!stop_) {
         if (!device_.HasControl()) {
@@ -146,10 +157,7 @@ int32_t Thread::Run()
         }
         droppedCount += static_cast<int32_t>(waiting);
 
-        const int64_t now = NowMs();
-        const bool displayDue = IsDisplayDue(now, lastDisplay);
-        if (displayDue)
-            lastDisplay = now;
+        const bool displayDue = schedule.IsDue(NowUs());
 
         if (!ProcessFrame(*held, image, droppedCount, displayDue) && displayDue && display_ &&
             display_->HasDisplayWindow()) {

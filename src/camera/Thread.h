@@ -18,9 +18,9 @@ class SdkBuffer;
 class SdkDevice;
 class SdkPipeline;
 
-// A frame is displayed only when more than this many milliseconds have passed
-// since the last displayed one (at most about 30 frames per second).
-inline constexpr int64_t kDisplayIntervalMs = 33;
+// Frames are displayed at most 30 times a second, one slot of this many
+// microseconds each.
+inline constexpr int64_t kDisplaySlotUs = 1000000 / 30;
 // Longest wait for a buffer, so that a stop is seen even when the camera
 // sends nothing (trigger mode, stopped acquisition, vanished camera).
 inline constexpr uint32_t kBufferWaitMs = 100;
@@ -36,9 +36,18 @@ inline constexpr int kProbesBeforeLost = 2;
 // not fit them.
 inline constexpr int64_t kResizeIntervalMs = 1000;
 
-// True when the display is due at nowMs after a display at lastDisplayMs:
-// their signed difference minus kDisplayIntervalMs is greater than 0.
-bool IsDisplayDue(int64_t nowMs, int64_t lastDisplayMs);
+// When frames are shown: a frame is due once the next display slot has come,
+// and each frame shown moves the slot on by one thirtieth of a second, or to
+// half a slot after the frame when the camera paused. A camera at 30 frames a
+// second has every frame shown though each arrives up to half a slot early or
+// late; a faster one is shown 30 times a second.
+class DisplaySchedule {
+public:
+    bool IsDue(int64_t nowUs);
+
+private:
+    int64_t nextSlotUs_ = INT64_MIN;
+};
 
 // One previewing camera's acquisition thread. It takes the newest completed
 // buffer from the pipeline (releasing older ones as dropped), converts it into
