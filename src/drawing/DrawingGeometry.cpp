@@ -92,7 +92,8 @@ double RectanglePerimeter(const DrawingRect& box, double sx, double sy)
 
 double RectangleArea(const DrawingRect& box, double sx, double sy)
 {
-    return box.Width() * box.Height() * sx * sy;
+    // In floating point: a box as large as drawing files may hold overflows an int.
+    return double(box.Width()) * box.Height() * sx * sy;
 }
 
 double EllipsePerimeter(const DrawingRect& box, double sx, double sy)
