@@ -184,7 +184,7 @@ void CDeviceInfo::SizeBuffersToPayload()
 void CDeviceInfo::StartAcquisition()
 {
     SdkGenParameterArray* features = Features();
-    SizeBuffersToPayload();
+    // The buffers were sized when the pipeline started (StartThread).
     pipeline_->Reset();
     ExecuteCommand(stream_->GetParameters(), "Reset");
 
