@@ -81,6 +81,11 @@ void PaintDrawing(QPainter& painter, uint8_t*, int32_t, int32_t, uint32_t, void*
     static_cast<const DrawingManagementBase*>(userData)->Draw(painter);
 }
 
+bool DrawingIsIdle(const void* userData)
+{
+    return static_cast<const DrawingManagementBase*>(userData)->DrawsNothing();
+}
+
 unsigned KeyFlags(Qt::KeyboardModifiers modifiers)
 {
     return modifiers.testFlag(Qt::ShiftModifier) ? kShiftKeyFlag : 0;
@@ -573,7 +578,7 @@ void CLumivexDlg::RegisterDrawingPainter(CDeviceInfo& camera)
         return;
     context_.drawingOverlayPainter = std::make_unique<DrawingManagementBase>(*context_.drawingManager);
     drawingRegistry_ = registry;
-    drawingPainterKey_ = registry->Add(&PaintDrawing, context_.drawingOverlayPainter.get());
+    drawingPainterKey_ = registry->Add(&PaintDrawing, context_.drawingOverlayPainter.get(), &DrawingIsIdle);
 }
 
 void CLumivexDlg::UnregisterDrawingPainter()

@@ -4,14 +4,14 @@
 
 #include <algorithm>
 
-uint32_t OverlayRegistry::Add(OverlayPaintFunction function, void* userData)
+uint32_t OverlayRegistry::Add(OverlayPaintFunction function, void* userData, OverlayIdleFunction idle)
 {
     std::lock_guard lock(mutex_);
     uint32_t largest = 0;
     for (const Entry& entry : entries_)
         largest = std::max(largest, entry.key);
     const uint32_t key = largest + 1;
-    entries_.push_back({key, function, userData});
+    entries_.push_back({key, function, userData, idle});
     return key;
 }
 
@@ -29,6 +29,13 @@ bool OverlayRegistry::IsEmpty() const
 {
     std::lock_guard lock(mutex_);
     return entries_.empty();
+}
+
+bool OverlayRegistry::HasWork() const
+{
+    std::lock_guard lock(mutex_);
+    return std::any_of(entries_.begin(), entries_.end(),
+                       [](const Entry& entry) { return !entry.idle || !entry.idle(entry.userData); });
 }
 
 void OverlayRegistry::PaintAll(QPainter& painter, uint8_t* pixels, int32_t width, int32_t height, uint32_t blockId,

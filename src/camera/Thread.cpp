@@ -205,7 +205,7 @@ void Thread::WatchSilence()
 
 bool Thread::ProcessFrame(const SdkBuffer& buffer, FrameImage& image, int32_t& droppedCount, bool displayDue)
 {
-    const bool overlays = overlays_ && !overlays_->IsEmpty();
+    const bool overlays = overlays_ && overlays_->HasWork();
     const bool request = records_.frameRequest && records_.frameRequest->pending != 0;
     const bool recording = IsRecording();
     WaveformRecord* waveform = ServedWaveform();

@@ -191,6 +191,14 @@ void CDrawingManagement::DrawOnFrame(QPainter& painter) const
         DrawRubberBand(painter, grey);
 }
 
+bool CDrawingManagement::DrawsNothing() const
+{
+    std::lock_guard lock(mutex_);
+    const bool grid = (settings_.grid.horizontalCount > 0 || settings_.grid.verticalCount > 0) && imageWidth_ > 0
+        && imageHeight_ > 0;
+    return !grid && objects_.empty() && state_ != kRubberBand;
+}
+
 bool CDrawingManagement::DrawOnFrame(uint8_t* pixels, int width, int height, bool colour) const
 {
     if (pixels == nullptr || width <= 0 || height <= 0)

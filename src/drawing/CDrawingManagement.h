@@ -49,6 +49,9 @@ public:
     // Paints the grid, every object in list order and the rubber band onto the
     // painter's frame (8-bit grey or 24-bit BGR image).
     void DrawOnFrame(QPainter& painter) const;
+    // True when DrawOnFrame would paint nothing: no grid lines, no objects,
+    // no rubber band.
+    bool DrawsNothing() const;
     // The same on packed frame rows: 1 byte per pixel grey, or 3 (B, G, R)
     // when colour. False for a null or empty frame.
     bool DrawOnFrame(uint8_t* pixels, int width, int height, bool colour) const;

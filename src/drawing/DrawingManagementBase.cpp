@@ -19,6 +19,11 @@ void DrawingManagementBase::Draw(QPainter& painter) const
     manager_.DrawOnFrame(painter);
 }
 
+bool DrawingManagementBase::DrawsNothing() const
+{
+    return manager_.DrawsNothing();
+}
+
 void DrawingManagementBase::Paint(QImage& frame) const
 {
     QPainter painter(&frame);

@@ -21,6 +21,7 @@ public:
     static QString Name();
     // Paints on a painter already open on the frame image (8-bit grey or BGR).
     void Draw(QPainter& painter) const;
+    bool DrawsNothing() const;
     // Paints on a frame image that wraps the frame's own pixels.
     void Paint(QImage& frame) const;
     // Paints on packed frame rows: grey at 1 byte per pixel, colour at 3 (B, G, R).

@@ -25,7 +25,13 @@ constexpr uint8_t kGreyMarker = 85;
 struct PainterLog {
     std::vector<uint32_t> blockIds;
     std::vector<int32_t> dropped;
+    std::atomic<bool> idle{true}; // for painters registered with PainterIsIdle
 };
+
+bool PainterIsIdle(const void* userData)
+{
+    return static_cast<const PainterLog*>(userData)->idle;
+}
 
 void LogPainter(QPainter&, uint8_t*, int32_t, int32_t, uint32_t blockId, void* userData, const int32_t* dropped)
 {
@@ -224,21 +230,32 @@ TEST_F(ThreadTest, FramesThatOutgrowTheBuffersWhileRunningAreShownOnceTheBuffers
     EXPECT_EQ(display_.Shows().front().width, 16);
 }
 
+// A painter with nothing to paint (the drawing painter before anything is
+// drawn) is no consumer: the raw buffer goes to the display until it has work.
 TEST_F(ThreadTest, WithoutConsumersTheRawBufferIsShownUnconverted)
 {
+    PainterLog log;
+    camera_->GetOverlayRegistry()->Add(LogPainter, &log, &PainterIsIdle);
     Start();
     pipeline_->Push(MakeFrame(8, 4, kPixelMono12Packed, 1, 7));
     ASSERT_TRUE(display_.WaitForShows(1, kWaitMs));
+    log.idle = false;
+    // Past the display's next thirtieth of a second.
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    pipeline_->Push(MakeFrame(8, 4, kPixelMono12Packed, 2, 7));
+    ASSERT_TRUE(display_.WaitForShows(2, kWaitMs));
     DrainAndStop();
 
     const auto shows = display_.Shows();
-    ASSERT_EQ(shows.size(), 1u);
+    ASSERT_EQ(shows.size(), 2u);
     EXPECT_TRUE(shows[0].raw);
     EXPECT_EQ(shows[0].pixelFormat, kPixelMono12Packed);
     EXPECT_EQ(shows[0].width, 8);
     EXPECT_EQ(shows[0].height, 4);
     EXPECT_EQ(shows[0].pixels, std::vector<uint8_t>(48, 7));
-    EXPECT_EQ(converter_.conversions, 0);
+    EXPECT_FALSE(shows[1].raw);
+    EXPECT_EQ(converter_.conversions, 1);
+    EXPECT_EQ(log.blockIds, std::vector<uint32_t>{2});
 }
 
 TEST_F(ThreadTest, OnlyTheNewestOfThreeWaitingBuffersIsProcessed)

@@ -237,7 +237,9 @@ TEST(DrawingManagement, GridLinesOnTheFrame)
     settings.grid.verticalCount = 1;
     settings.grid.penColor = 0x0000FF;
     manager.SetDefaults(settings);
+    EXPECT_TRUE(manager.DrawsNothing());  // no frame size yet
     manager.SetImageSize(kWidth, kHeight);
+    EXPECT_FALSE(manager.DrawsNothing());
 
     std::vector<uint8_t> pixels(size_t(kWidth) * kHeight * 3, 0xFF);
     ASSERT_TRUE(manager.DrawOnFrame(pixels.data(), kWidth, kHeight, true));
@@ -262,11 +264,17 @@ TEST(DrawingManagement, GridLinesOnTheFrame)
 TEST(DrawingManagement, PainterDrawsObjectsAndTheRubberBand)
 {
     CDrawingManagement manager;
-    DrawByMouse(manager, kDrawingRectangle, {100, 100}, {200, 150});
+    DrawingManagementBase painter(manager);
+    manager.SetImageSize(kWidth, kHeight);
+    EXPECT_TRUE(painter.DrawsNothing());
     manager.OnPress({300, 300}, 0);  // empty space: rubber band
+    EXPECT_FALSE(painter.DrawsNothing());
+    manager.OnRelease();
+    DrawByMouse(manager, kDrawingRectangle, {100, 100}, {200, 150});
+    EXPECT_FALSE(painter.DrawsNothing());
+    manager.OnPress({300, 300}, 0);
     manager.OnMove(0, {400, 350});
 
-    DrawingManagementBase painter(manager);
     EXPECT_EQ(DrawingManagementBase::Name(), QStringLiteral("Drawing"));
     // An odd width makes rows that are not 4-byte aligned.
     std::vector<uint8_t> pixels(size_t(641) * kHeight, 0x80);
