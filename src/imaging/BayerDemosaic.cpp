@@ -4,7 +4,9 @@
 #include "imaging/VectorClones.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstddef>
+#include <cstring>
 #include <memory>
 #include <new>
 
@@ -307,6 +309,21 @@ void InterleaveBgr(const uint8_t* __restrict b, const uint8_t* __restrict g, con
     }
 }
 
+// The same with a fourth byte of 255 a pixel: the layout windows and
+// textures take without reordering. Composed as 32-bit words, which the
+// vectoriser widens and merges in registers (byte stores four apart it does
+// one by one).
+LX_VECTOR_CLONES
+void InterleaveBgrx(const uint8_t* __restrict b, const uint8_t* __restrict g, const uint8_t* __restrict r,
+    uint8_t* __restrict out, int width)
+{
+    static_assert(std::endian::native == std::endian::little, "blue is the first byte of the word");
+    for (int x = 0; x < width; ++x) {
+        const uint32_t pixel = uint32_t(b[x]) | uint32_t(g[x]) << 8 | uint32_t(r[x]) << 16 | 0xFF000000u;
+        std::memcpy(out + 4 * size_t(x), &pixel, sizeof pixel);
+    }
+}
+
 constexpr bool GreenFirstInRow(int pattern, int rowParity)
 {
     return (pattern == kBayerGR || pattern == kBayerGB) == (rowParity == 0);
@@ -322,6 +339,7 @@ struct Image {
     int width;
     int height;
     uint8_t* dest;
+    int pixelBytes; // 3, or 4 with a byte of 255 after blue, green, red
     Planes planes;
 
     const uint8_t* Row(int y) const { return mosaic + size_t(SameColourIndex(y, height)) * size_t(width); }
@@ -349,11 +367,13 @@ void DemosaicRow(const Image& image, int y)
         BorderPixels<Kernel, greenFirst>(rows, border, std::max(innerEnd, leftEnd), width, p);
     }
 
-    uint8_t* out = image.dest + size_t(y) * size_t(width) * 3;
-    if constexpr (RedInRow(Pattern, RowParity))
-        InterleaveBgr(p.cross, p.g, p.own, out, width);
+    uint8_t* out = image.dest + size_t(y) * size_t(width) * size_t(image.pixelBytes);
+    const uint8_t* blue = RedInRow(Pattern, RowParity) ? p.cross : p.own;
+    const uint8_t* red = RedInRow(Pattern, RowParity) ? p.own : p.cross;
+    if (image.pixelBytes == 4)
+        InterleaveBgrx(blue, p.g, red, out, width);
     else
-        InterleaveBgr(p.own, p.g, p.cross, out, width);
+        InterleaveBgr(blue, p.g, red, out, width);
 }
 
 template <class Kernel, int Pattern>
@@ -386,61 +406,69 @@ void DemosaicPattern(const Image& image, int pattern)
 }
 
 // "OFF(Mono)": the mosaic shown as grey; rows are packed, so it is one run.
-LX_VECTOR_CLONES
-void ExpandGrey(const uint8_t* __restrict mosaic, size_t count, uint8_t* __restrict dest)
+template <int PixelBytes>
+LX_VECTOR_CLONES void ExpandGrey(const uint8_t* __restrict mosaic, size_t count, uint8_t* __restrict dest)
 {
     for (size_t i = 0; i < count; ++i) {
-        dest[3 * i] = mosaic[i];
-        dest[3 * i + 1] = mosaic[i];
-        dest[3 * i + 2] = mosaic[i];
+        dest[PixelBytes * i] = mosaic[i];
+        dest[PixelBytes * i + 1] = mosaic[i];
+        dest[PixelBytes * i + 2] = mosaic[i];
+        if constexpr (PixelBytes == 4)
+            dest[PixelBytes * i + 3] = 0xFF;
     }
 }
 
-bool ValidInput(int height, const uint8_t* mosaic, int width, const uint8_t* dest, int pattern)
+bool ValidInput(int height, const uint8_t* mosaic, int width, const uint8_t* dest, int pattern, int pixelBytes)
 {
-    return mosaic && dest && width > 0 && height > 0 && pattern >= 0 && pattern < kBayerPatternCount;
+    return mosaic && dest && width > 0 && height > 0 && pattern >= 0 && pattern < kBayerPatternCount
+        && (pixelBytes == 3 || pixelBytes == 4);
 }
 
 // Runs one kernel over the image with freshly allocated scratch rows.
 template <class Kernel>
-bool DemosaicWith(int height, const uint8_t* mosaic, int width, uint8_t* dest, int pattern)
+bool DemosaicWith(int height, const uint8_t* mosaic, int width, uint8_t* dest, int pattern, int pixelBytes)
 {
     std::unique_ptr<uint8_t[]> scratch(new (std::nothrow) uint8_t[size_t(width) * 3]);
     if (!scratch)
         return false;
     const Planes planes{scratch.get(), scratch.get() + width, scratch.get() + size_t(width) * 2};
-    DemosaicPattern<Kernel>(Image{mosaic, width, height, dest, planes}, pattern);
+    DemosaicPattern<Kernel>(Image{mosaic, width, height, dest, pixelBytes, planes}, pattern);
     return true;
 }
 
 } // namespace
 
-bool DemosaicBayer8(int height, int method, const uint8_t* mosaic, int width, uint8_t* dest, int pattern)
+bool DemosaicBayer8(int height, int method, const uint8_t* mosaic, int width, uint8_t* dest, int pattern,
+    int destPixelBytes)
 {
-    if (!ValidInput(height, mosaic, width, dest, pattern))
+    if (!ValidInput(height, mosaic, width, dest, pattern, destPixelBytes))
         return false;
     switch (method) {
     case kInterpolationOffMono:
-        ExpandGrey(mosaic, size_t(width) * size_t(height), dest);
+        if (destPixelBytes == 4)
+            ExpandGrey<4>(mosaic, size_t(width) * size_t(height), dest);
+        else
+            ExpandGrey<3>(mosaic, size_t(width) * size_t(height), dest);
         return true;
     case kInterpolationOffColor:
-        return DemosaicWith<OffColor>(height, mosaic, width, dest, pattern);
+        return DemosaicWith<OffColor>(height, mosaic, width, dest, pattern, destPixelBytes);
     case kInterpolationNearest:
-        return DemosaicWith<Nearest>(height, mosaic, width, dest, pattern);
+        return DemosaicWith<Nearest>(height, mosaic, width, dest, pattern, destPixelBytes);
     case kInterpolationBilinear:
-        return DemosaicWith<Bilinear>(height, mosaic, width, dest, pattern);
+        return DemosaicWith<Bilinear>(height, mosaic, width, dest, pattern, destPixelBytes);
     case kInterpolationBiCubic:
-        return DemosaicWith<BiCubic>(height, mosaic, width, dest, pattern);
+        return DemosaicWith<BiCubic>(height, mosaic, width, dest, pattern, destPixelBytes);
     case kInterpolationBilinearFcr:
-        return DemosaicWith<BilinearFcr>(height, mosaic, width, dest, pattern);
+        return DemosaicWith<BilinearFcr>(height, mosaic, width, dest, pattern, destPixelBytes);
     default:
         return false;
     }
 }
 
-bool DemosaicBayer8NeighbourMean(int height, const uint8_t* mosaic, int width, uint8_t* dest, int pattern)
+bool DemosaicBayer8NeighbourMean(int height, const uint8_t* mosaic, int width, uint8_t* dest, int pattern,
+    int destPixelBytes)
 {
-    if (!ValidInput(height, mosaic, width, dest, pattern))
+    if (!ValidInput(height, mosaic, width, dest, pattern, destPixelBytes))
         return false;
-    return DemosaicWith<NeighbourMean>(height, mosaic, width, dest, pattern);
+    return DemosaicWith<NeighbourMean>(height, mosaic, width, dest, pattern, destPixelBytes);
 }

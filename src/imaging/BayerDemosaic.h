@@ -17,9 +17,12 @@ constexpr int kDefaultInterpolationMethod = kInterpolationBilinear;
 // width x height blue, green, red pixels (rows packed) with one of the six
 // methods. Any width and height of at least 1 is accepted: a neighbour outside
 // the image is read at the nearest sample of the same colour inside it.
-// Gives false for a method or pattern index out of range, a null pointer, a
-// size below 1 or a failed allocation of the three scratch rows.
-bool DemosaicBayer8(int height, int method, const uint8_t* mosaic, int width, uint8_t* dest, int pattern);
+// With destPixelBytes 4 each pixel takes a fourth byte of 255 (the display's
+// layout). Gives false for a method or pattern index out of range, a null
+// pointer, a size below 1, destPixelBytes other than 3 or 4, or a failed
+// allocation of the three scratch rows.
+bool DemosaicBayer8(int height, int method, const uint8_t* mosaic, int width, uint8_t* dest, int pattern,
+    int destPixelBytes = 3);
 
 // The display window's own demosaicking of reduced 10 and 12-bit Bayer data,
 // independent of the chosen method: at green sites each missing colour is the
@@ -27,4 +30,5 @@ bool DemosaicBayer8(int height, int method, const uint8_t* mosaic, int width, ui
 // the mean of the four direct neighbours and the opposite colour the mean of the
 // four diagonal ones. Only neighbours inside the image count (a colour with no
 // neighbour inside is 0). Fails like DemosaicBayer8.
-bool DemosaicBayer8NeighbourMean(int height, const uint8_t* mosaic, int width, uint8_t* dest, int pattern);
+bool DemosaicBayer8NeighbourMean(int height, const uint8_t* mosaic, int width, uint8_t* dest, int pattern,
+    int destPixelBytes = 3);

@@ -23,8 +23,8 @@ void main()
 }
 )";
 
-// Grey textures hold one channel; colour textures hold the frame's blue,
-// green, red bytes in r, g, b, so both are put right here.
+// Grey textures hold one channel; colour textures are uploaded from blue,
+// green, red, unused bytes, which OpenGL puts into r, g, b itself.
 constexpr const char* kFragmentShader = R"(
 varying highp vec2 texCoord;
 uniform sampler2D image;
@@ -32,7 +32,7 @@ uniform bool grey;
 void main()
 {
     lowp vec4 texel = texture2D(image, texCoord);
-    gl_FragColor = grey ? vec4(texel.rrr, 1.0) : vec4(texel.bgr, 1.0);
+    gl_FragColor = grey ? vec4(texel.rrr, 1.0) : vec4(texel.rgb, 1.0);
 }
 )";
 
@@ -112,8 +112,9 @@ bool DisplaySurface::Upload(const uint8_t* pixels, int width, int height, bool c
 {
     if (!usable_)
         return false;
-    const GLenum format = colour ? GL_RGB : GL_RED;
-    // Rows are packed: a grey or colour row need not be a multiple of 4 bytes.
+    // Four bytes a pixel is the layout that uploads without reordering.
+    const GLenum format = colour ? GL_BGRA : GL_RED;
+    // Grey rows are packed: they need not be a multiple of 4 bytes.
     glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
     const bool reallocate = texture_ == 0 || width != textureWidth_ || height != textureHeight_
         || colour != textureColour_;
@@ -128,7 +129,7 @@ bool DisplaySurface::Upload(const uint8_t* pixels, int width, int height, bool c
         glBindTexture(GL_TEXTURE_2D, texture_);
     }
     if (reallocate) {
-        glTexImage2D(GL_TEXTURE_2D, 0, colour ? GL_RGB8 : GL_R8, width, height, 0, format, GL_UNSIGNED_BYTE, pixels);
+        glTexImage2D(GL_TEXTURE_2D, 0, colour ? GL_RGBA8 : GL_R8, width, height, 0, format, GL_UNSIGNED_BYTE, pixels);
         textureWidth_ = width;
         textureHeight_ = height;
         textureColour_ = colour;

@@ -32,9 +32,9 @@ public:
 
     // Drawing operations, valid only inside the paint callback.
     void Clear(uint8_t red, uint8_t green, uint8_t blue);
-    // Re-fills the texture from packed rows of 1 (grey) or 3 (blue, green,
-    // red) bytes per pixel; the texture is reallocated only when the size or
-    // kind changes. Gives whether it was reallocated.
+    // Re-fills the texture from packed rows of 1 (grey) or 4 (blue, green,
+    // red, unused) bytes per pixel; the texture is reallocated only when the
+    // size or kind changes. Gives whether it was reallocated.
     bool Upload(const uint8_t* pixels, int width, int height, bool colour);
     // Draws the texture as an image of width x height placed by transform.
     void DrawImage(const DrawTransform& transform, int width, int height);

@@ -3,11 +3,14 @@
 #include "imaging/DisplaySurface.h"
 #include "imaging/PixelConversion.h"
 #include "imaging/PixelFormat.h"
+#include "imaging/RasterSurface.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QImage>
+#include <QOffscreenSurface>
 #include <QOpenGLContext>
+#include <QOpenGLFunctions>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QStyle>
@@ -16,11 +19,6 @@
 #include <utility>
 
 namespace {
-
-// Raw buffers shown directly are never mirrored by the window: the
-// acquisition thread converts and mirrors every frame itself while a mirror
-// mode is set.
-constexpr int kWindowMirrorMode = kMirrorOff;
 
 ScrollAction ToScrollAction(int sliderAction)
 {
@@ -61,16 +59,46 @@ bool IsColourFrame(uint32_t pixelFormat)
     return !IsGrayPixelFormat(pixelFormat) && pixelFormat != kPixelFormatMono8Signed;
 }
 
+enum class ImageArea { None, OpenGL, Raster };
+
+bool IsSoftwareRenderer(const QString& renderer)
+{
+    for (const char* name : {"llvmpipe", "softpipe", "Software Rasterizer", "SWR"}) {
+        if (renderer.contains(QLatin1String(name), Qt::CaseInsensitive))
+            return true;
+    }
+    return false;
+}
+
 // A context that cannot be created here cannot be created for the window
 // either. Platforms without real windows (offscreen, minimal) may hand out a
-// context yet crash on an OpenGL window, so they count as having none.
-bool CanCreateOpenGLWindow()
+// context yet crash on an OpenGL window, so they count as having none. Asked
+// once: the answer does not change while the program runs.
+ImageArea ChooseImageArea()
 {
-    const QString platform = QGuiApplication::platformName();
-    if (platform == QLatin1String("offscreen") || platform == QLatin1String("minimal"))
-        return false;
-    QOpenGLContext probe;
-    return probe.create();
+    static const ImageArea chosen = [] {
+        const QString platform = QGuiApplication::platformName();
+        if (platform == QLatin1String("offscreen") || platform == QLatin1String("minimal"))
+            return ImageArea::None;
+        QOpenGLContext probe;
+        if (!probe.create())
+            return ImageArea::None;
+        const QByteArray forced = qgetenv("LUMIVEX_DISPLAY");
+        if (forced == "opengl")
+            return ImageArea::OpenGL;
+        if (forced == "raster")
+            return ImageArea::Raster;
+        QOffscreenSurface surface;
+        surface.setFormat(probe.format());
+        surface.create();
+        if (!probe.makeCurrent(&surface))
+            return ImageArea::OpenGL;
+        const auto* renderer = reinterpret_cast<const char*>(probe.functions()->glGetString(GL_RENDERER));
+        const bool software = renderer && IsSoftwareRenderer(QString::fromLatin1(renderer));
+        probe.doneCurrent();
+        return software ? ImageArea::Raster : ImageArea::OpenGL;
+    }();
+    return chosen;
 }
 
 } // namespace
@@ -103,12 +131,16 @@ SdkResult LxD3DDisplayWnd::Create(QWidget* parent, int controlId)
     QObject::connect(verticalBar_, &QAbstractSlider::actionTriggered, window,
         [this](int action) { OnScrollAction(false, action); });
 
-    const bool openGL = CanCreateOpenGLWindow();
-    if (openGL) {
+    const ImageArea area = ChooseImageArea();
+    const bool openGL = area != ImageArea::None;
+    if (area == ImageArea::OpenGL) {
         surface_ = new DisplaySurface([this](DisplaySurface& surface) { Paint(surface); });
         surface_->SetEventTarget(window);
         container_ = QWidget::createWindowContainer(surface_, window);
         container_->setFocusPolicy(Qt::NoFocus);
+    } else if (area == ImageArea::Raster) {
+        raster_ = new RasterSurface(window, [this](RasterSurface& surface) { Paint(surface); });
+        container_ = raster_;
     }
     {
         std::lock_guard lock(mutex_);
@@ -132,6 +164,7 @@ SdkResult LxD3DDisplayWnd::Destroy()
         window = window_.data();
         window_ = nullptr;
         surface_ = nullptr;
+        raster_ = nullptr;
         container_ = nullptr;
         horizontalBar_ = nullptr;
         verticalBar_ = nullptr;
@@ -187,8 +220,7 @@ SdkResult LxD3DDisplayWnd::SetBackgroundColor(uint8_t red, uint8_t green, uint8_
         background_[1] = green;
         background_[2] = blue;
     }
-    if (surface_)
-        surface_->update();
+    UpdateImageArea();
     return SdkResult::OK;
 }
 
@@ -231,20 +263,20 @@ SdkResult LxD3DDisplayWnd::ShowImage(int height, const uint8_t* pixels, int widt
         return SdkResult::STATE_ERROR;
 
     const bool colour = IsColourFrame(pixelFormat);
+    const size_t pixelCount = static_cast<size_t>(width) * static_cast<size_t>(height);
+    // A failed conversion leaves the staging buffer untouched, so the
+    // previous picture stays.
+    const auto fill = [&](uint8_t* dest) {
+        return ConvertForDisplayBgrx(pixelFormat, pixels, dataSize, width, height, dest, interpolationMethod_);
+    };
     if (staging_ && width == imageWidth_ && height == imageHeight_ && colour == colour_) {
-        // The conversion leaves the staging buffer untouched when it fails,
-        // so the previous picture stays.
-        if (!ConvertForDisplay(pixelFormat, pixels, dataSize, width, height, staging_.get(), interpolationMethod_,
-                kWindowMirrorMode))
+        if (!fill(staging_.get()))
             return SdkResult::STATE_ERROR;
     } else {
         // A new geometry: the new buffer replaces the old one only once the
         // frame is in it.
-        const size_t size = static_cast<size_t>(width) * static_cast<size_t>(height) * (colour ? 3 : 1);
-        std::unique_ptr<uint8_t[]> fresh(new (std::nothrow) uint8_t[size]);
-        if (!fresh
-            || !ConvertForDisplay(pixelFormat, pixels, dataSize, width, height, fresh.get(), interpolationMethod_,
-                kWindowMirrorMode))
+        std::unique_ptr<uint8_t[]> fresh(new (std::nothrow) uint8_t[pixelCount * (colour ? 4 : 1)]);
+        if (!fresh || !fill(fresh.get()))
             return SdkResult::STATE_ERROR;
         staging_ = std::move(fresh);
         imageWidth_ = width;
@@ -277,8 +309,8 @@ void LxD3DDisplayWnd::OnFrameShown()
     }
     if (geometryChanged)
         UpdateScrollBars();
-    else if (surface_)
-        surface_->update();
+    else
+        UpdateImageArea();
 }
 
 SdkResult LxD3DDisplayWnd::GetScrollPosition(int& horizontal, int& vertical) const
@@ -308,7 +340,17 @@ QWidget* LxD3DDisplayWnd::Widget() const
 
 QImage LxD3DDisplayWnd::GrabFrame()
 {
+    if (raster_)
+        return raster_->Grab();
     return surface_ ? surface_->Grab() : QImage();
+}
+
+void LxD3DDisplayWnd::UpdateImageArea()
+{
+    if (surface_)
+        surface_->update();
+    else if (raster_)
+        raster_->update();
 }
 
 void LxD3DDisplayWnd::UpdateScrollBars()
@@ -328,8 +370,7 @@ void LxD3DDisplayWnd::UpdateScrollBars()
     ApplyBar(*horizontalBar_, layout.horizontal);
     ApplyBar(*verticalBar_, layout.vertical);
     LayoutChildren(layout);
-    if (surface_)
-        surface_->update();
+    UpdateImageArea();
 }
 
 void LxD3DDisplayWnd::LayoutChildren(const ScrollLayout& layout)
@@ -360,11 +401,11 @@ void LxD3DDisplayWnd::OnScrollAction(bool horizontal, int action)
         position = stored;
     }
     bar->setSliderPosition(position);
-    if (surface_)
-        surface_->update();
+    UpdateImageArea();
 }
 
-void LxD3DDisplayWnd::Paint(DisplaySurface& surface)
+template <class Surface>
+void LxD3DDisplayWnd::Paint(Surface& surface)
 {
     std::lock_guard lock(mutex_);
     surface.Clear(background_[0], background_[1], background_[2]);

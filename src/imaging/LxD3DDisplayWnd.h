@@ -14,6 +14,7 @@
 #include <mutex>
 
 class DisplaySurface;
+class RasterSurface;
 class QImage;
 class QScrollBar;
 
@@ -27,11 +28,15 @@ struct DisplayStatistics {
 
 // The child window that shows one camera's live image. The acquisition thread
 // hands it frames through ShowImage, which converts them into the staging
-// buffer under the window's lock and asks the user interface thread for a
-// paint; the paint re-fills the texture of the frame's size from the staging
-// buffer (one upload per shown frame) and draws it as one quad, scaled by the
-// zoom on the GPU, with scroll bars when the zoomed image is larger than the
-// window.
+// buffer (grey bytes, or blue, green, red, unused for colour) under the
+// window's lock and asks the user interface thread for a paint; the paint
+// re-fills the texture of the frame's size from the staging buffer (one upload
+// per shown frame) and draws it as one quad, scaled by the zoom on the GPU,
+// with scroll bars when the zoomed image is larger than the window.
+//
+// Where OpenGL renders in software only, the image area paints the staging
+// buffer with QPainter instead (RasterSurface), which costs a fraction of the
+// CPU; LUMIVEX_DISPLAY=opengl or =raster picks one regardless.
 //
 // Everything except ShowImage, InterpolationMethod, GetScrollPosition and
 // Statistics runs on the user interface thread; those take the lock and never
@@ -88,8 +93,10 @@ public:
     QImage GrabFrame();
 
 private:
-    void Paint(DisplaySurface& surface);
+    template <class Surface>
+    void Paint(Surface& surface);
     void UpdateScrollBars();
+    void UpdateImageArea();
     void LayoutChildren(const ScrollLayout& layout);
     void OnScrollAction(bool horizontal, int action);
     void OnFrameShown();
@@ -120,7 +127,8 @@ private:
 
     QPointer<QWidget> window_;
     DisplaySurface* surface_ = nullptr;
-    QWidget* container_ = nullptr;
+    RasterSurface* raster_ = nullptr;
+    QWidget* container_ = nullptr; // the image area: the surface's container or the raster surface
     QScrollBar* horizontalBar_ = nullptr;
     QScrollBar* verticalBar_ = nullptr;
     // Set while a paint request is queued to the user interface thread, so

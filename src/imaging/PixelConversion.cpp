@@ -5,6 +5,7 @@
 #include "imaging/VectorClones.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 #include <memory>
 #include <new>
@@ -138,6 +139,20 @@ void SwapRedBlue(const uint8_t* __restrict raw, size_t count, uint8_t* __restric
     }
 }
 
+// Blue, green, red, 255 from red, green, blue or blue, green, red bytes,
+// composed as 32-bit words as the demosaicking does.
+template <bool SwapRedBlue>
+LX_VECTOR_CLONES void WidenToBgrx(const uint8_t* __restrict raw, size_t count, uint8_t* __restrict dest)
+{
+    static_assert(std::endian::native == std::endian::little, "blue is the first byte of the word");
+    for (size_t i = 0; i < count; ++i) {
+        const uint32_t blue = raw[3 * i + (SwapRedBlue ? 2 : 0)];
+        const uint32_t red = raw[3 * i + (SwapRedBlue ? 0 : 2)];
+        const uint32_t pixel = blue | uint32_t(raw[3 * i + 1]) << 8 | red << 16 | 0xFF000000u;
+        std::memcpy(dest + 4 * i, &pixel, sizeof pixel);
+    }
+}
+
 // 8-bit samples of a one-sample-per-pixel format (grey or Bayer).
 void ReduceTo8Bit(const Layout& layout, const uint8_t* raw, size_t count, uint8_t* dest)
 {
@@ -202,6 +217,46 @@ bool Mirror(uint8_t* pixels, int width, int height, int mode)
     return true;
 }
 
+// The conversion behind the entry points below: colour pixels take colourBytes
+// (3, or 4 with a byte of 255); for the display, 10 and 12-bit BayerRG data is
+// demosaicked by the neighbour mean whatever the method.
+bool Convert(uint32_t pixelFormat, const uint8_t* raw, size_t rawSize, int width, int height, uint8_t* dest,
+    int method, bool forDisplay, int colourBytes)
+{
+    const Layout layout = LayoutOf(pixelFormat);
+    if (!ValidFrame(layout, raw, rawSize, width, height, dest))
+        return false;
+    const size_t count = size_t(width) * size_t(height);
+    switch (layout.storage) {
+    case Storage::Rgb:
+        if (colourBytes == 4)
+            WidenToBgrx<true>(raw, count, dest);
+        else
+            SwapRedBlue(raw, count, dest);
+        return true;
+    case Storage::Bgr:
+        if (colourBytes == 4)
+            WidenToBgrx<false>(raw, count, dest);
+        else
+            std::memcpy(dest, raw, count * 3);
+        return true;
+    default:
+        break;
+    }
+    if (layout.pattern < 0) {
+        ReduceTo8Bit(layout, raw, count, dest);
+        return true;
+    }
+    const bool neighbourMean = forDisplay && layout.pattern == kBayerRG && layout.storage != Storage::Bytes;
+    if (!neighbourMean && (method < 0 || method >= kInterpolationMethodCount))
+        return false;
+    return WithMosaic8(layout, raw, count, [&](const uint8_t* mosaic) {
+        return neighbourMean
+            ? DemosaicBayer8NeighbourMean(height, mosaic, width, dest, layout.pattern, colourBytes)
+            : DemosaicBayer8(height, method, mosaic, width, dest, layout.pattern, colourBytes);
+    });
+}
+
 } // namespace
 
 size_t RawFrameSize(uint32_t pixelFormat, int width, int height)
@@ -221,29 +276,7 @@ int ConvertedBytesPerPixel(uint32_t pixelFormat)
 bool ConvertFrame(uint32_t pixelFormat, int height, const uint8_t* raw, size_t rawSize, int width, uint8_t* dest,
     int method)
 {
-    const Layout layout = LayoutOf(pixelFormat);
-    if (!ValidFrame(layout, raw, rawSize, width, height, dest))
-        return false;
-    const size_t count = size_t(width) * size_t(height);
-    switch (layout.storage) {
-    case Storage::Rgb:
-        SwapRedBlue(raw, count, dest);
-        return true;
-    case Storage::Bgr:
-        std::memcpy(dest, raw, count * 3);
-        return true;
-    default:
-        break;
-    }
-    if (layout.pattern < 0) {
-        ReduceTo8Bit(layout, raw, count, dest);
-        return true;
-    }
-    if (method < 0 || method >= kInterpolationMethodCount)
-        return false;
-    return WithMosaic8(layout, raw, count, [&](const uint8_t* mosaic) {
-        return DemosaicBayer8(height, method, mosaic, width, dest, layout.pattern);
-    });
+    return Convert(pixelFormat, raw, rawSize, width, height, dest, method, false, 3);
 }
 
 bool MirrorGrayImage(uint8_t* pixels, int width, int height, int mode)
@@ -259,21 +292,17 @@ bool MirrorColorImage(uint8_t* pixels, int width, int height, int mode)
 bool ConvertForDisplay(uint32_t pixelFormat, const uint8_t* raw, size_t rawSize, int width, int height, uint8_t* dest,
     int method, int mirrorMode)
 {
-    const Layout layout = LayoutOf(pixelFormat);
-    bool converted = false;
-    if (layout.pattern == kBayerRG && layout.storage != Storage::Bytes) {
-        converted = ValidFrame(layout, raw, rawSize, width, height, dest)
-            && WithMosaic8(layout, raw, size_t(width) * size_t(height), [&](const uint8_t* mosaic) {
-                   return DemosaicBayer8NeighbourMean(height, mosaic, width, dest, layout.pattern);
-               });
-    } else {
-        converted = ConvertFrame(pixelFormat, height, raw, rawSize, width, dest, method);
-    }
-    if (!converted)
+    if (!Convert(pixelFormat, raw, rawSize, width, height, dest, method, true, 3))
         return false;
     if (IsGrayPixelFormat(pixelFormat))
         MirrorGrayImage(dest, width, height, mirrorMode);
     else
         MirrorColorImage(dest, width, height, mirrorMode);
     return true;
+}
+
+bool ConvertForDisplayBgrx(uint32_t pixelFormat, const uint8_t* raw, size_t rawSize, int width, int height,
+    uint8_t* dest, int method)
+{
+    return Convert(pixelFormat, raw, rawSize, width, height, dest, method, true, 4);
 }

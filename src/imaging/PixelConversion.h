@@ -46,3 +46,10 @@ bool MirrorColorImage(uint8_t* pixels, int width, int height, int mode);
 // as it is). Gives false, with dest untouched, where ConvertFrame would fail.
 bool ConvertForDisplay(uint32_t pixelFormat, const uint8_t* raw, size_t rawSize, int width, int height, uint8_t* dest,
     int method, int mirrorMode);
+
+// The same conversion, unmirrored, into the display's own layout: grey frames
+// as 1 byte a pixel, colour frames as 4 (blue, green, red, 255), which
+// windows and textures take without reordering. The same pixel values as
+// ConvertForDisplay; fails like it.
+bool ConvertForDisplayBgrx(uint32_t pixelFormat, const uint8_t* raw, size_t rawSize, int width, int height,
+    uint8_t* dest, int method);

@@ -2,6 +2,7 @@
 #include "imaging/LxD3DDisplayWnd.h"
 #include "imaging/PixelConversion.h"
 #include "imaging/PixelFormat.h"
+#include "imaging/RasterSurface.h"
 
 #include "TestFrames.h"
 
@@ -355,8 +356,13 @@ TEST(DisplayWindowInput, MousePressesOnTheImageReachTheOwner)
     for (QWindow* candidate : QGuiApplication::allWindows())
         if (qobject_cast<DisplaySurface*>(candidate))
             surface = candidate;
-    ASSERT_NE(surface, nullptr);
-    QTest::mousePress(surface, Qt::LeftButton, Qt::NoModifier, QPoint(30, 40));
+    if (surface) {
+        QTest::mousePress(surface, Qt::LeftButton, Qt::NoModifier, QPoint(30, 40));
+    } else {
+        auto* area = window.Widget()->findChild<RasterSurface*>();
+        ASSERT_NE(area, nullptr);
+        QTest::mousePress(area, Qt::LeftButton, Qt::NoModifier, QPoint(30, 40));
+    }
     ASSERT_EQ(owner.presses.size(), 1u);
     EXPECT_EQ(owner.presses[0], QPoint(50, 50));
 }

@@ -256,3 +256,42 @@ TEST(ConvertForDisplay, UnknownFormatsFailAndLeaveTheDestination)
 }
 
 } // namespace
+
+// The display's four-byte layout holds exactly the pixels of the reference
+// conversion, for every format and method, at sizes that end the vector loops
+// in a remainder; bad input leaves the destination as it was.
+TEST(ConvertForDisplayBgrx, MatchesTheReferenceConversionPixelForPixel)
+{
+    for (uint32_t format : ConvertiblePixelFormats()) {
+        const int bits = SampleBits(format);
+        for (const auto [w, h] : {std::pair{1, 1}, std::pair{37, 5}, std::pair{66, 4}}) {
+            const TestFrame frame = IsGrayPixelFormat(format) || IsBayer(format)
+                ? MakeGreyFrame(format, w, h, [bits](int x, int y) { return Spread(x, y, bits); })
+                : MakeColourFrame(format, w, h, [](int x, int y) {
+                      return TruthRgb{uint16_t(x * 7 & 0xFF), uint16_t(y * 31 & 0xFF), uint16_t((x + y) & 0xFF)};
+                  });
+            for (int method = 0; method < kInterpolationMethodCount; ++method) {
+                const std::vector<uint8_t> reference = ConvertShown(frame, method, kMirrorOff);
+                const bool grey = IsGrayPixelFormat(format);
+                std::vector<uint8_t> shown(size_t(w) * h * (grey ? 1 : 4), kUntouched);
+                ASSERT_TRUE(ConvertForDisplayBgrx(format, frame.data.data(), frame.data.size(), w, h, shown.data(),
+                    method))
+                    << std::hex << format;
+                std::vector<uint8_t> expected;
+                for (size_t i = 0; i < size_t(w) * h; ++i) {
+                    if (grey) {
+                        expected.push_back(reference[i]);
+                    } else {
+                        expected.insert(expected.end(), {reference[3 * i], reference[3 * i + 1], reference[3 * i + 2], 0xFF});
+                    }
+                }
+                ASSERT_EQ(shown, expected) << std::hex << format << std::dec << " " << w << "x" << h << " method " << method;
+
+                std::vector<uint8_t> untouched(shown.size(), kUntouched);
+                EXPECT_FALSE(ConvertForDisplayBgrx(format, frame.data.data(), frame.data.size() - 1, w, h,
+                    untouched.data(), method));
+                EXPECT_EQ(untouched, std::vector<uint8_t>(shown.size(), kUntouched));
+            }
+        }
+    }
+}
