@@ -1,5 +1,6 @@
 // Frames per second of the JPEG encoder and of libjpeg-turbo (tjCompress2) on
-// the same 1920 x 1080 BGR frame, 4:2:2, at quality 75 and 100, and the ratio.
+// the same 1920 x 1080 BGR frame, 4:2:2, at quality 75 and 100, and the median
+// ratio over five runs.
 
 #include "capture/CJPEGEncoder.h"
 #include "capture/CMemoryOutput.h"
@@ -10,6 +11,7 @@
 #include <benchmark/benchmark.h>
 #include <turbojpeg.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <map>
@@ -80,41 +82,64 @@ void TurboJpeg(benchmark::State& state)
 BENCHMARK(Lumivex)->Arg(75)->Arg(100)->Unit(benchmark::kMillisecond);
 BENCHMARK(TurboJpeg)->Arg(75)->Arg(100)->Unit(benchmark::kMillisecond);
 
-// Keeps the frames per second of every benchmark for the closing comparison.
+// Keeps the frames per second of every run for the closing comparison.
 class FpsReporter : public benchmark::ConsoleReporter {
 public:
     void ReportRuns(const std::vector<Run>& runs) override
     {
         ConsoleReporter::ReportRuns(runs);
-        // With repetitions the median stands for the benchmark.
         for (const Run& run : runs) {
             const auto fps = run.counters.find("fps");
-            const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
-            if (fps != run.counters.end() && (run.run_type == Run::RT_Iteration || median))
-                fps_[run.run_name.str()] = fps->second.value;
+            if (fps != run.counters.end() && run.run_type == Run::RT_Iteration)
+                fps_[run.run_name.str()].push_back(fps->second.value);
         }
     }
 
+    // The ratio of each repetition's pair of runs (interleaved, so that both
+    // saw the machine alike), and their median.
     void PrintRatios() const
     {
         for (const char* quality : {"75", "100"}) {
             const auto own = fps_.find(std::string("Lumivex/") + quality);
             const auto turbo = fps_.find(std::string("TurboJpeg/") + quality);
-            if (own != fps_.end() && turbo != fps_.end())
-                std::printf("quality %s: Lumivex %.1f fps, libjpeg-turbo %.1f fps, ratio %.2f\n", quality,
-                            own->second, turbo->second, own->second / turbo->second);
+            if (own == fps_.end() || turbo == fps_.end())
+                continue;
+            std::vector<double> ratios;
+            for (size_t i = 0; i < std::min(own->second.size(), turbo->second.size()); ++i)
+                ratios.push_back(own->second[i] / turbo->second[i]);
+            std::sort(ratios.begin(), ratios.end());
+            std::printf("quality %s: Lumivex %.1f fps, libjpeg-turbo %.1f fps (medians); ratio median %.2f over %zu runs"
+                        " (%.2f to %.2f)\n",
+                        quality, Median(own->second), Median(turbo->second), Median(ratios), ratios.size(),
+                        ratios.front(), ratios.back());
         }
     }
 
 private:
-    std::map<std::string, double> fps_;
+    static double Median(std::vector<double> values)
+    {
+        std::sort(values.begin(), values.end());
+        const size_t n = values.size();
+        return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+    }
+
+    std::map<std::string, std::vector<double>> fps_;
 };
 
 } // namespace
 
+// Five interleaved repetitions unless the command line asks otherwise.
 int main(int argc, char** argv)
 {
-    benchmark::Initialize(&argc, argv);
+    std::vector<char*> args(argv, argv + argc);
+    char repetitions[] = "--benchmark_repetitions=5";
+    char interleaving[] = "--benchmark_enable_random_interleaving=true";
+    const bool chosen = std::any_of(args.begin() + 1, args.end(),
+                                    [](const char* a) { return std::string(a).rfind("--benchmark_repetitions", 0) == 0; });
+    if (!chosen)
+        args.insert(args.begin() + 1, {repetitions, interleaving});
+    int count = static_cast<int>(args.size());
+    benchmark::Initialize(&count, args.data());
     FpsReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     reporter.PrintRatios();
