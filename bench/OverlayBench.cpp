@@ -1,11 +1,11 @@
 // Time to draw every built-in overlay painter on a 1920 x 1080 frame, grey
 // and colour, through a QPainter over the frame's own pixels as the
 // acquisition thread does.
-#include "imaging/CPreviewDCCallback_DisplayLogo.h"
-#include "imaging/CPreviewDCCallback_DropFramesCount.h"
-#include "imaging/CPreviewDCCallback_Ellipse.h"
-#include "imaging/CPreviewDCCallback_Grid.h"
-#include "imaging/CPreviewDCCallback_ShowFPS.h"
+#include "imaging/DroppedFramesPainter.h"
+#include "imaging/EllipsePainter.h"
+#include "imaging/FrameRatePainter.h"
+#include "imaging/GridPainter.h"
+#include "imaging/LogoPainter.h"
 
 #include <QGuiApplication>
 #include <QImage>
@@ -22,19 +22,19 @@ constexpr int kWidth = 1920;
 constexpr int kHeight = 1080;
 constexpr uint8_t kMidGrey = 128;
 
-std::unique_ptr<CPreviewDCCallbackBase> MakePainter(int64_t index)
+std::unique_ptr<OverlayPainter> MakePainter(int64_t index)
 {
     switch (index) {
     case 0:
-        return std::make_unique<CPreviewDCCallback_Grid>(nullptr);
+        return std::make_unique<GridPainter>(nullptr);
     case 1:
-        return std::make_unique<CPreviewDCCallback_Ellipse>(nullptr);
+        return std::make_unique<EllipsePainter>(nullptr);
     case 2:
-        return std::make_unique<CPreviewDCCallback_ShowFPS>(nullptr);
+        return std::make_unique<FrameRatePainter>(nullptr);
     case 3:
-        return std::make_unique<CPreviewDCCallback_DropFramesCount>(nullptr);
+        return std::make_unique<DroppedFramesPainter>(nullptr);
     default:
-        return std::make_unique<CPreviewDCCallback_DisplayLogo>(nullptr);
+        return std::make_unique<LogoPainter>(nullptr);
     }
 }
 
@@ -42,7 +42,7 @@ std::unique_ptr<CPreviewDCCallbackBase> MakePainter(int64_t index)
 // and kind (0 grey, 1 colour).
 void PaintOnFrame(benchmark::State& state)
 {
-    const std::unique_ptr<CPreviewDCCallbackBase> painter = MakePainter(state.range(0));
+    const std::unique_ptr<OverlayPainter> painter = MakePainter(state.range(0));
     const bool colour = state.range(1) != 0;
     const int bytesPerPixel = colour ? 3 : 1;
     std::vector<uint8_t> pixels(static_cast<size_t>(kWidth) * kHeight * bytesPerPixel, kMidGrey);
@@ -51,7 +51,7 @@ void PaintOnFrame(benchmark::State& state)
         QImage image(pixels.data(), kWidth, kHeight, kWidth * bytesPerPixel,
             colour ? QImage::Format_BGR888 : QImage::Format_Grayscale8);
         QPainter qp(&image);
-        CPreviewDCCallbackBase::Trampoline(qp, pixels.data(), kWidth, kHeight, 1, painter.get(), &dropped);
+        OverlayPainter::Trampoline(qp, pixels.data(), kWidth, kHeight, 1, painter.get(), &dropped);
         benchmark::DoNotOptimize(pixels.data());
     }
     state.SetLabel(painter->Name().toStdString() + (colour ? " colour" : " grey"));

@@ -10,8 +10,8 @@
 
 #include "app/CLumivexDlg.h"
 #include "capture/CCreateAVI.h"
-#include "capture/CMovieCommand.h"
 #include "capture/RecordingSettings.h"
+#include "commands/CMovieCommand.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,8 +1,8 @@
 // Camera settings files: the models a file holds and the values of the keys a
 // load reads, as a load reads them.
 #include "FuzzInput.h"
-#include "app/Profile.h"
 #include "controls/CameraSettingsFile.h"
+#include "profile/Profile.h"
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {

@@ -1,7 +1,7 @@
 // The INI profile store: every section read back, then a key written and the
 // file read again.
 #include "FuzzInput.h"
-#include "app/Profile.h"
+#include "profile/Profile.h"
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {

@@ -163,27 +163,27 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/imaging/CPreviewDCCallback_DisplayLogo.cpp" line="58"/>
+        <location filename="../src/imaging/LogoPainter.cpp" line="58"/>
         <source>Logo</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/imaging/CPreviewDCCallback_DropFramesCount.cpp" line="6"/>
+        <location filename="../src/imaging/DroppedFramesPainter.cpp" line="6"/>
         <source>Frames Received</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/imaging/CPreviewDCCallback_Ellipse.cpp" line="9"/>
+        <location filename="../src/imaging/EllipsePainter.cpp" line="9"/>
         <source>Ellipse</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/imaging/CPreviewDCCallback_Grid.cpp" line="28"/>
+        <location filename="../src/imaging/GridPainter.cpp" line="28"/>
         <source>Grid</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/imaging/CPreviewDCCallback_ShowFPS.cpp" line="21"/>
+        <location filename="../src/imaging/FrameRatePainter.cpp" line="21"/>
         <source>FPS</source>
         <translation type="unfinished"></translation>
     </message>
@@ -191,138 +191,138 @@
 <context>
     <name>CDeviceDlg</name>
     <message>
-        <location filename="../src/camera/CDeviceDlg.cpp" line="85"/>
+        <location filename="../src/selection/CDeviceDlg.cpp" line="85"/>
         <source>Page 1/3 (Max 4)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/camera/CDeviceDlg.cpp" line="86"/>
+        <location filename="../src/selection/CDeviceDlg.cpp" line="86"/>
         <source>▲</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/camera/CDeviceDlg.cpp" line="87"/>
+        <location filename="../src/selection/CDeviceDlg.cpp" line="87"/>
         <source>▼</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/camera/CDeviceDlg.cpp" line="88"/>
+        <location filename="../src/selection/CDeviceDlg.cpp" line="88"/>
         <source>Save</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/camera/CDeviceDlg.cpp" line="89"/>
+        <location filename="../src/selection/CDeviceDlg.cpp" line="89"/>
         <source>Packet size</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/camera/CDeviceDlg.cpp" line="90"/>
+        <location filename="../src/selection/CDeviceDlg.cpp" line="90"/>
         <source>Connect</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/camera/CDeviceDlg.cpp" line="91"/>
+        <location filename="../src/selection/CDeviceDlg.cpp" line="91"/>
         <source>Disconnect</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/camera/CDeviceDlg.cpp" line="92"/>
+        <location filename="../src/selection/CDeviceDlg.cpp" line="92"/>
         <source>OK</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/camera/CDeviceDlg.cpp" line="93"/>
+        <location filename="../src/selection/CDeviceDlg.cpp" line="93"/>
         <source>End</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/camera/CDeviceDlg.cpp" line="95"/>
+        <location filename="../src/selection/CDeviceDlg.cpp" line="95"/>
         <source>GigE Vision Camera Selection</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/camera/CDeviceDlg.cpp" line="98"/>
+        <location filename="../src/selection/CDeviceDlg.cpp" line="98"/>
         <source>Camera IP Address</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/camera/CDeviceDlg.cpp" line="98"/>
+        <location filename="../src/selection/CDeviceDlg.cpp" line="98"/>
         <source>Model</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/camera/CDeviceDlg.cpp" line="98"/>
+        <location filename="../src/selection/CDeviceDlg.cpp" line="98"/>
         <source>MAC Address</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/camera/CDeviceDlg.cpp" line="98"/>
+        <location filename="../src/selection/CDeviceDlg.cpp" line="98"/>
         <source>NIC IP Address</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/camera/CDeviceDlg.cpp" line="99"/>
+        <location filename="../src/selection/CDeviceDlg.cpp" line="99"/>
         <source>User Name</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/camera/CDeviceDlg.cpp" line="108"/>
+        <location filename="../src/selection/CDeviceDlg.cpp" line="108"/>
         <source>GigE Vision Camera Connection</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/camera/CDeviceDlg.cpp" line="111"/>
+        <location filename="../src/selection/CDeviceDlg.cpp" line="111"/>
         <source>IP Address initialization</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/camera/CDeviceDlg.cpp" line="113"/>
+        <location filename="../src/selection/CDeviceDlg.cpp" line="113"/>
         <source>Packet Size Setting</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/camera/CDeviceDlg.cpp" line="148"/>
+        <location filename="../src/selection/CDeviceDlg.cpp" line="148"/>
         <source>Available GigE Vision Cameras</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/camera/CDeviceDlg.cpp" line="221"/>
+        <location filename="../src/selection/CDeviceDlg.cpp" line="221"/>
         <source>GigE Vision</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/camera/CDeviceDlg.cpp" line="222"/>
+        <location filename="../src/selection/CDeviceDlg.cpp" line="222"/>
         <source>Invalid selection. Please select a GEV Device connected through a supported network card configuration.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/camera/CDeviceDlg.cpp" line="234"/>
-        <location filename="../src/camera/CDeviceDlg.cpp" line="395"/>
+        <location filename="../src/selection/CDeviceDlg.cpp" line="234"/>
+        <location filename="../src/selection/CDeviceDlg.cpp" line="395"/>
         <source>Error</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/camera/CDeviceDlg.cpp" line="234"/>
+        <location filename="../src/selection/CDeviceDlg.cpp" line="234"/>
         <source>Connection failed.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/camera/CDeviceDlg.cpp" line="264"/>
+        <location filename="../src/selection/CDeviceDlg.cpp" line="264"/>
         <source>GigE</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/camera/CDeviceDlg.cpp" line="264"/>
+        <location filename="../src/selection/CDeviceDlg.cpp" line="264"/>
         <source>Disconnect?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/camera/CDeviceDlg.cpp" line="378"/>
+        <location filename="../src/selection/CDeviceDlg.cpp" line="378"/>
         <source>%1/%2 (Max %3)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/camera/CDeviceDlg.cpp" line="395"/>
+        <location filename="../src/selection/CDeviceDlg.cpp" line="395"/>
         <source>The drawing file could not be loaded.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1093,257 +1093,257 @@
 <context>
     <name>CLumivexDlg</name>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="315"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="252"/>
         <source>File(&amp;F)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="315"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="252"/>
         <source>Option(&amp;O)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="315"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="252"/>
         <source>Capture(&amp;C)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="316"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="253"/>
         <source>Draw(&amp;D)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="316"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="253"/>
         <source>Window(&amp;W)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="316"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="253"/>
         <source>Help(&amp;H)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="319"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="256"/>
         <source>Size(&amp;Z)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="322"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="259"/>
         <source>Close(&amp;X)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="323"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="260"/>
         <source>Still Image(&amp;P)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="323"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="260"/>
         <source>Live Video(&amp;P)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="324"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="261"/>
         <source>Settings(&amp;S)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="325"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="262"/>
         <source>x8</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="326"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="263"/>
         <source>x4</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="327"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="264"/>
         <source>x2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="328"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="265"/>
         <source>x1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="329"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="266"/>
         <source>x1/2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="330"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="267"/>
         <source>x1/4</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="331"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="268"/>
         <source>x1/8</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="332"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="269"/>
         <source>Adjust Window Size</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="333"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="270"/>
         <source>Callback(&amp;C)...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="334"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="271"/>
         <source>Waveform(&amp;W)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="335"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="272"/>
         <source>Histogram(&amp;H)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="336"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="273"/>
         <source>Manage Connection(&amp;M)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="337"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="274"/>
         <source>OP Setting(&amp;O)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="338"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="275"/>
         <source>Snap Shot(&amp;S)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="339"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="276"/>
         <source>Video Capture(&amp;V)...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="340"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="277"/>
         <source>Tool Bar</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="341"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="278"/>
         <source>Delete Drawing</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="342"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="279"/>
         <source>Draw Property..</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="343"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="280"/>
         <source>Show Thumbnail(&amp;T)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="344"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="281"/>
         <source>Version Information(&amp;V)...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="345"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="282"/>
         <source>Help(&amp;H)...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="346"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="283"/>
         <source>Features(&amp;E)...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="354"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="291"/>
         <source>Select</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="354"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="291"/>
         <source>Line</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="354"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="291"/>
         <source>Rectangle</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="354"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="291"/>
         <source>Ellipse</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="354"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="291"/>
         <source>Text</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="354"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="291"/>
         <source>Degree</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="355"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="292"/>
         <source>Polygon</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="355"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="292"/>
         <source>Perpendicular</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="355"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="292"/>
         <source>Arc</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="355"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="292"/>
         <source>Bezier</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="355"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="292"/>
         <source>Free Hand</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="355"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="292"/>
         <source>Cross</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="357"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="294"/>
         <source>Mode</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="405"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="342"/>
         <source>camera lost</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="494"/>
+        <location filename="../src/app/CLumivexDlgConnection.cpp" line="102"/>
         <source>Preview - %1(%2)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="826"/>
+        <location filename="../src/app/CLumivexDlgConnection.cpp" line="187"/>
         <source>The camera %1 (%2) at %3 no longer answers. The live image resumes when it is back.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="1012"/>
+        <location filename="../src/app/CLumivexDlgConnection.cpp" line="239"/>
         <source>camera lost, waiting for it to answer again</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="1014"/>
+        <location filename="../src/app/CLumivexDlgConnection.cpp" line="241"/>
         <source>Camera %1 (%2): %3</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1422,27 +1422,27 @@
 <context>
     <name>CMovieCommand</name>
     <message>
-        <location filename="../src/capture/CMovieCommand.cpp" line="14"/>
+        <location filename="../src/commands/CMovieCommand.cpp" line="14"/>
         <source>Save File</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/capture/CMovieCommand.cpp" line="17"/>
+        <location filename="../src/commands/CMovieCommand.cpp" line="17"/>
         <source>AVI File(*.avi)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/capture/CMovieCommand.cpp" line="17"/>
+        <location filename="../src/commands/CMovieCommand.cpp" line="17"/>
         <source>AllFiles(*.*)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/capture/CMovieCommand.cpp" line="59"/>
+        <location filename="../src/commands/CMovieCommand.cpp" line="59"/>
         <source>Operation Canceled.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/capture/CMovieCommand.cpp" line="74"/>
+        <location filename="../src/commands/CMovieCommand.cpp" line="74"/>
         <source>AVI File Created.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1495,27 +1495,6 @@
     <message>
         <location filename="../src/imaging/CPreview.cpp" line="34"/>
         <source>Features...</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>CPreviewDCCallback_DropFramesCount</name>
-    <message>
-        <location filename="../src/imaging/CPreviewDCCallback_DropFramesCount.cpp" line="14"/>
-        <source>Received BlockID:%1</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>CPreviewDCCallback_ShowFPS</name>
-    <message>
-        <location filename="../src/imaging/CPreviewDCCallback_ShowFPS.cpp" line="34"/>
-        <source>DispFPS:?/DispCount:%1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/imaging/CPreviewDCCallback_ShowFPS.cpp" line="36"/>
-        <source>FPS:%1/FrameCount:%2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2726,6 +2705,14 @@
     </message>
 </context>
 <context>
+    <name>DroppedFramesPainter</name>
+    <message>
+        <location filename="../src/imaging/DroppedFramesPainter.cpp" line="14"/>
+        <source>Received BlockID:%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>FeatureBinding</name>
     <message>
         <location filename="../src/controls/FeatureBinding.cpp" line="72"/>
@@ -2745,6 +2732,27 @@
     <message>
         <location filename="../src/controls/FeatureBinding.cpp" line="130"/>
         <source>The camera set %1 to %2 instead of %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FrameRatePainter</name>
+    <message>
+        <location filename="../src/imaging/FrameRatePainter.cpp" line="34"/>
+        <source>DispFPS:?/DispCount:%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/imaging/FrameRatePainter.cpp" line="36"/>
+        <source>FPS:%1/FrameCount:%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>GlDisplayWindow</name>
+    <message>
+        <location filename="../src/imaging/GlDisplayWindow.cpp" line="116"/>
+        <source>This PC does not support OpenGL.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -3246,14 +3254,6 @@ Exits with 1 when the camera or the file fails.
         <location filename="../src/cli/CliSettings.cpp" line="40"/>
         <source>lumivex-cli: cannot write the settings to %1
 </source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>LxD3DDisplayWnd</name>
-    <message>
-        <location filename="../src/imaging/LxD3DDisplayWnd.cpp" line="88"/>
-        <source>This PC does not support OpenGL.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

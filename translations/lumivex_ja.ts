@@ -3,31 +3,26 @@
 <TS version="2.1" language="ja_JP" sourcelanguage="en">
 <context>
     <name>CAboutDlg</name>
-    
     <message>
         <location filename="../src/app/AboutText.cpp" line="43"/>
         <source>Camera Serial:%1(%2)</source>
         <translation>カメラシリアル番号:%1(%2)</translation>
     </message>
-    
     <message>
         <location filename="../src/app/AboutText.cpp" line="45"/>
         <source>Camera Hardware Version:%1</source>
         <translation>カメラハードウェアバージョン:%1</translation>
     </message>
-    
     <message>
         <location filename="../src/app/AboutText.cpp" line="47"/>
         <source>Camera FPGA Frimware Version:%1</source>
         <translation>カメラ FPGA ファームウェアバージョン:%1</translation>
     </message>
-    
     <message>
         <location filename="../src/app/AboutText.cpp" line="49"/>
         <source>Camera Frimware Version:%1</source>
         <translation>カメラファームウェアバージョン:%1</translation>
     </message>
-    
     <message>
         <location filename="../src/app/CAboutDlg.cpp" line="23"/>
         <source>About %1</source>
@@ -36,73 +31,61 @@
 </context>
 <context>
     <name>CAlcAreaDlg</name>
-    
     <message>
         <location filename="../src/controls/CAlcAreaDlg.cpp" line="32"/>
         <source>X1</source>
         <translation>X1</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CAlcAreaDlg.cpp" line="33"/>
         <source>X2</source>
         <translation>X2</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CAlcAreaDlg.cpp" line="34"/>
         <source>X3</source>
         <translation>X3</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CAlcAreaDlg.cpp" line="35"/>
         <source>X4</source>
         <translation>X4</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CAlcAreaDlg.cpp" line="39"/>
         <source>Y1</source>
         <translation>Y1</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CAlcAreaDlg.cpp" line="40"/>
         <source>Y2</source>
         <translation>Y2</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CAlcAreaDlg.cpp" line="41"/>
         <source>Y3</source>
         <translation>Y3</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CAlcAreaDlg.cpp" line="42"/>
         <source>Y4</source>
         <translation>Y4</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CAlcAreaDlg.cpp" line="49"/>
         <source>ALC Weight/Area</source>
         <translation>ALC 重み付け/エリア</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CAlcAreaDlg.cpp" line="51"/>
         <source>Weight</source>
         <translation>重み</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CAlcAreaDlg.cpp" line="62"/>
         <source>Area</source>
         <translation>エリア</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CAlcAreaDlg.cpp" line="66"/>
         <source>OK</source>
@@ -111,49 +94,41 @@
 </context>
 <context>
     <name>CAwbAreaDlg</name>
-    
     <message>
         <location filename="../src/controls/CAwbAreaDlg.cpp" line="15"/>
         <source>X1</source>
         <translation>X1</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CAwbAreaDlg.cpp" line="16"/>
         <source>X2</source>
         <translation>X2</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CAwbAreaDlg.cpp" line="20"/>
         <source>Y1</source>
         <translation>Y1</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CAwbAreaDlg.cpp" line="21"/>
         <source>Y2</source>
         <translation>Y2</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CAwbAreaDlg.cpp" line="28"/>
         <source>White Balance setting</source>
         <translation>ホワイトバランス設定</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CAwbAreaDlg.cpp" line="30"/>
         <source>Zone</source>
         <translation>ゾーン</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CAwbAreaDlg.cpp" line="36"/>
         <source>OFF</source>
         <translation>OFF</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CAwbAreaDlg.cpp" line="36"/>
         <source>ON</source>
@@ -162,302 +137,253 @@
 </context>
 <context>
     <name>CCallbackEnableDlg</name>
-    
     <message>
         <location filename="../src/imaging/CCallbackEnableDlg.cpp" line="26"/>
         <source>&lt;-Enable</source>
         <translation>&lt;-有効</translation>
     </message>
-    
     <message>
         <location filename="../src/imaging/CCallbackEnableDlg.cpp" line="27"/>
         <source>Disable-&gt;</source>
         <translation>無効-&gt;</translation>
     </message>
-    
     <message>
         <location filename="../src/imaging/CCallbackEnableDlg.cpp" line="29"/>
         <source>Callback Functions</source>
         <translation>コールバック機能</translation>
     </message>
-    
     <message>
         <location filename="../src/imaging/CCallbackEnableDlg.cpp" line="42"/>
         <source>Enable</source>
         <translation>有効</translation>
     </message>
-    
     <message>
         <location filename="../src/imaging/CCallbackEnableDlg.cpp" line="43"/>
         <source>Disable</source>
         <translation>無効</translation>
     </message>
-    
     <message>
-        <location filename="../src/imaging/CPreviewDCCallback_DisplayLogo.cpp" line="58"/>
+        <location filename="../src/imaging/LogoPainter.cpp" line="58"/>
         <source>Logo</source>
         <translation>ロゴ</translation>
     </message>
-    
     <message>
-        <location filename="../src/imaging/CPreviewDCCallback_DropFramesCount.cpp" line="6"/>
+        <location filename="../src/imaging/DroppedFramesPainter.cpp" line="6"/>
         <source>Frames Received</source>
         <translation>受信フレーム数</translation>
     </message>
-    
     <message>
-        <location filename="../src/imaging/CPreviewDCCallback_Ellipse.cpp" line="9"/>
+        <location filename="../src/imaging/EllipsePainter.cpp" line="9"/>
         <source>Ellipse</source>
         <translation>楕円</translation>
     </message>
-    
     <message>
-        <location filename="../src/imaging/CPreviewDCCallback_Grid.cpp" line="28"/>
+        <location filename="../src/imaging/GridPainter.cpp" line="28"/>
         <source>Grid</source>
         <translation>グリッド</translation>
     </message>
-    
     <message>
-        <location filename="../src/imaging/CPreviewDCCallback_ShowFPS.cpp" line="21"/>
+        <location filename="../src/imaging/FrameRatePainter.cpp" line="21"/>
         <source>FPS</source>
         <translation>FPS</translation>
     </message>
 </context>
 <context>
     <name>CDeviceDlg</name>
-    
     <message>
-        <location filename="../src/camera/CDeviceDlg.cpp" line="85"/>
+        <location filename="../src/selection/CDeviceDlg.cpp" line="85"/>
         <source>Page 1/3 (Max 4)</source>
         <translation>ページ 1/3 (最大 4)</translation>
     </message>
-    
     <message>
-        <location filename="../src/camera/CDeviceDlg.cpp" line="86"/>
+        <location filename="../src/selection/CDeviceDlg.cpp" line="86"/>
         <source>▲</source>
         <translation>▲</translation>
     </message>
-    
     <message>
-        <location filename="../src/camera/CDeviceDlg.cpp" line="87"/>
+        <location filename="../src/selection/CDeviceDlg.cpp" line="87"/>
         <source>▼</source>
         <translation>▼</translation>
     </message>
-    
     <message>
-        <location filename="../src/camera/CDeviceDlg.cpp" line="88"/>
+        <location filename="../src/selection/CDeviceDlg.cpp" line="88"/>
         <source>Save</source>
         <translation>保存</translation>
     </message>
-    
     <message>
-        <location filename="../src/camera/CDeviceDlg.cpp" line="89"/>
+        <location filename="../src/selection/CDeviceDlg.cpp" line="89"/>
         <source>Packet size</source>
         <translation>パケットサイズ</translation>
     </message>
-    
     <message>
-        <location filename="../src/camera/CDeviceDlg.cpp" line="90"/>
+        <location filename="../src/selection/CDeviceDlg.cpp" line="90"/>
         <source>Connect</source>
         <translation>接続</translation>
     </message>
-    
     <message>
-        <location filename="../src/camera/CDeviceDlg.cpp" line="91"/>
+        <location filename="../src/selection/CDeviceDlg.cpp" line="91"/>
         <source>Disconnect</source>
         <translation>切断</translation>
     </message>
-    
     <message>
-        <location filename="../src/camera/CDeviceDlg.cpp" line="92"/>
+        <location filename="../src/selection/CDeviceDlg.cpp" line="92"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
-    
     <message>
-        <location filename="../src/camera/CDeviceDlg.cpp" line="93"/>
+        <location filename="../src/selection/CDeviceDlg.cpp" line="93"/>
         <source>End</source>
         <translation>終了</translation>
     </message>
-    
     <message>
-        <location filename="../src/camera/CDeviceDlg.cpp" line="95"/>
+        <location filename="../src/selection/CDeviceDlg.cpp" line="95"/>
         <source>GigE Vision Camera Selection</source>
         <translation>GigE Vision カメラの選択</translation>
     </message>
-    
     <message>
-        <location filename="../src/camera/CDeviceDlg.cpp" line="98"/>
+        <location filename="../src/selection/CDeviceDlg.cpp" line="98"/>
         <source>Camera IP Address</source>
         <translation>カメラ IP アドレス</translation>
     </message>
-    
     <message>
-        <location filename="../src/camera/CDeviceDlg.cpp" line="98"/>
+        <location filename="../src/selection/CDeviceDlg.cpp" line="98"/>
         <source>Model</source>
         <translation>モデル</translation>
     </message>
-    
     <message>
-        <location filename="../src/camera/CDeviceDlg.cpp" line="98"/>
+        <location filename="../src/selection/CDeviceDlg.cpp" line="98"/>
         <source>MAC Address</source>
         <translation>MAC アドレス</translation>
     </message>
-    
     <message>
-        <location filename="../src/camera/CDeviceDlg.cpp" line="98"/>
+        <location filename="../src/selection/CDeviceDlg.cpp" line="98"/>
         <source>NIC IP Address</source>
         <translation>NIC IP アドレス</translation>
     </message>
-    
     <message>
-        <location filename="../src/camera/CDeviceDlg.cpp" line="99"/>
+        <location filename="../src/selection/CDeviceDlg.cpp" line="99"/>
         <source>User Name</source>
         <translation>ユーザー名</translation>
     </message>
-    
     <message>
-        <location filename="../src/camera/CDeviceDlg.cpp" line="108"/>
+        <location filename="../src/selection/CDeviceDlg.cpp" line="108"/>
         <source>GigE Vision Camera Connection</source>
         <translation>GigE Vision カメラの接続</translation>
     </message>
-    
     <message>
-        <location filename="../src/camera/CDeviceDlg.cpp" line="111"/>
+        <location filename="../src/selection/CDeviceDlg.cpp" line="111"/>
         <source>IP Address initialization</source>
         <translation>IP アドレス初期化</translation>
     </message>
-    
     <message>
-        <location filename="../src/camera/CDeviceDlg.cpp" line="113"/>
+        <location filename="../src/selection/CDeviceDlg.cpp" line="113"/>
         <source>Packet Size Setting</source>
         <translation>パケットサイズ設定</translation>
     </message>
-    
     <message>
-        <location filename="../src/camera/CDeviceDlg.cpp" line="148"/>
+        <location filename="../src/selection/CDeviceDlg.cpp" line="148"/>
         <source>Available GigE Vision Cameras</source>
         <translation>使用可能な GigE Vision カメラ</translation>
     </message>
-    
     <message>
-        <location filename="../src/camera/CDeviceDlg.cpp" line="221"/>
+        <location filename="../src/selection/CDeviceDlg.cpp" line="221"/>
         <source>GigE Vision</source>
         <translation>GigE Vision</translation>
     </message>
-    
     <message>
-        <location filename="../src/camera/CDeviceDlg.cpp" line="222"/>
+        <location filename="../src/selection/CDeviceDlg.cpp" line="222"/>
         <source>Invalid selection. Please select a GEV Device connected through a supported network card configuration.</source>
         <translation>選択が無効です。対応するネットワークカード構成で接続された GEV デバイスを選択してください。</translation>
     </message>
-    
     <message>
-        <location filename="../src/camera/CDeviceDlg.cpp" line="234"/>
-        <location filename="../src/camera/CDeviceDlg.cpp" line="395"/>
+        <location filename="../src/selection/CDeviceDlg.cpp" line="234"/>
+        <location filename="../src/selection/CDeviceDlg.cpp" line="395"/>
         <source>Error</source>
         <translation>エラー</translation>
     </message>
-    
     <message>
-        <location filename="../src/camera/CDeviceDlg.cpp" line="234"/>
+        <location filename="../src/selection/CDeviceDlg.cpp" line="234"/>
         <source>Connection failed.</source>
         <translation>接続に失敗しました。</translation>
     </message>
-    
     <message>
-        <location filename="../src/camera/CDeviceDlg.cpp" line="264"/>
+        <location filename="../src/selection/CDeviceDlg.cpp" line="264"/>
         <source>GigE</source>
         <translation>GigE</translation>
     </message>
-    
     <message>
-        <location filename="../src/camera/CDeviceDlg.cpp" line="264"/>
+        <location filename="../src/selection/CDeviceDlg.cpp" line="264"/>
         <source>Disconnect?</source>
         <translation>切断しますか?</translation>
     </message>
-    
     <message>
-        <location filename="../src/camera/CDeviceDlg.cpp" line="378"/>
+        <location filename="../src/selection/CDeviceDlg.cpp" line="378"/>
         <source>%1/%2 (Max %3)</source>
         <translation>%1/%2 (最大 %3)</translation>
     </message>
-    
     <message>
-        <location filename="../src/camera/CDeviceDlg.cpp" line="395"/>
+        <location filename="../src/selection/CDeviceDlg.cpp" line="395"/>
         <source>The drawing file could not be loaded.</source>
         <translation>描画ファイルを読み込めませんでした。</translation>
     </message>
 </context>
 <context>
     <name>CDrawingBase</name>
-    
     <message>
         <location filename="../src/drawing/CDrawingArc.cpp" line="9"/>
         <source>Arc</source>
         <translation>円弧</translation>
     </message>
-    
     <message>
         <location filename="../src/drawing/CDrawingBezier.cpp" line="8"/>
         <source>Bezier</source>
         <translation>ベジェ曲線</translation>
     </message>
-    
     <message>
         <location filename="../src/drawing/CDrawingCross.cpp" line="9"/>
         <source>Cross</source>
         <translation>十字</translation>
     </message>
-    
     <message>
         <location filename="../src/drawing/CDrawingDegree.cpp" line="9"/>
         <source>Degree</source>
         <translation>角度</translation>
     </message>
-    
     <message>
         <location filename="../src/drawing/CDrawingEllipse.cpp" line="7"/>
         <source>Ellipse</source>
         <translation>楕円</translation>
     </message>
-    
     <message>
         <location filename="../src/drawing/CDrawingFreeHand.cpp" line="7"/>
         <source>Free Hand</source>
         <translation>フリーハンド</translation>
     </message>
-    
     <message>
         <location filename="../src/drawing/CDrawingLine.cpp" line="8"/>
         <source>Line</source>
         <translation>直線</translation>
     </message>
-    
     <message>
         <location filename="../src/drawing/CDrawingPerpendicular.cpp" line="7"/>
         <source>Perpendicular</source>
         <translation>垂線</translation>
     </message>
-    
     <message>
         <location filename="../src/drawing/CDrawingPolygon.cpp" line="7"/>
         <source>Polygon</source>
         <translation>多角形</translation>
     </message>
-    
     <message>
         <location filename="../src/drawing/CDrawingRectangle.cpp" line="7"/>
         <source>Rectangle</source>
         <translation>矩形</translation>
     </message>
-    
     <message>
         <location filename="../src/drawing/CDrawingRoundRect.cpp" line="9"/>
         <source>Round Rect</source>
         <translation>角丸矩形</translation>
     </message>
-    
     <message>
         <location filename="../src/drawing/CDrawingText.cpp" line="11"/>
         <source>Text</source>
@@ -466,25 +392,21 @@
 </context>
 <context>
     <name>CDrawingManagement</name>
-    
     <message>
         <location filename="../src/drawing/DrawingSettings.cpp" line="8"/>
         <source>[pixel]</source>
         <translation>[画素]</translation>
     </message>
-    
     <message>
         <location filename="../src/drawing/DrawingSettings.cpp" line="9"/>
         <source>[pixel2]</source>
         <translation>[画素2]</translation>
     </message>
-    
     <message>
         <location filename="../src/drawing/DrawingSettings.cpp" line="10"/>
         <source>[Degree]</source>
         <translation>[度]</translation>
     </message>
-    
     <message>
         <location filename="../src/drawing/CDrawingManagement.cpp" line="135"/>
         <source>%1: drawing object %2 is damaged.</source>
@@ -493,261 +415,218 @@
 </context>
 <context>
     <name>CDrawingManagementDlg</name>
-    
     <message>
         <location filename="../src/drawing/CDrawingManagementDlg.cpp" line="55"/>
         <source>Draw File(*.drw)</source>
         <translation>描画ファイル(*.drw)</translation>
     </message>
-    
     <message>
         <location filename="../src/drawing/CDrawingManagementDlg.cpp" line="55"/>
         <source>All Files(*.*)</source>
         <translation>すべてのファイル(*.*)</translation>
     </message>
-    
     <message>
         <location filename="../src/drawing/CDrawingManagementDlg.cpp" line="69"/>
         <source>Draw Properties</source>
         <translation>描画プロパティ</translation>
     </message>
-    
     <message>
         <location filename="../src/drawing/CDrawingManagementDlg.cpp" line="72"/>
         <source>Draw List</source>
         <translation>描画リスト</translation>
     </message>
-    
     <message>
         <location filename="../src/drawing/CDrawingManagementDlg.cpp" line="74"/>
         <source>Top</source>
         <translation>最前面</translation>
     </message>
-    
     <message>
         <location filename="../src/drawing/CDrawingManagementDlg.cpp" line="80"/>
         <source>Bottom</source>
         <translation>最背面</translation>
     </message>
-    
     <message>
         <location filename="../src/drawing/CDrawingManagementDlg.cpp" line="94"/>
         <source>Set As Default Style</source>
         <translation>既定のスタイルに設定</translation>
     </message>
-    
     <message>
         <location filename="../src/drawing/CDrawingManagementDlg.cpp" line="96"/>
         <source>Save...</source>
         <translation>保存...</translation>
     </message>
-    
     <message>
         <location filename="../src/drawing/CDrawingManagementDlg.cpp" line="98"/>
         <source>Load...</source>
         <translation>読み込み...</translation>
     </message>
-    
     <message>
         <location filename="../src/drawing/CDrawingManagementDlg.cpp" line="100"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
-    
     <message>
         <location filename="../src/drawing/CDrawingManagementDlg.cpp" line="139"/>
         <source>Most Backward</source>
         <translation>最背面へ</translation>
     </message>
-    
     <message>
         <location filename="../src/drawing/CDrawingManagementDlg.cpp" line="140"/>
         <source>Back</source>
         <translation>背面へ</translation>
     </message>
-    
     <message>
         <location filename="../src/drawing/CDrawingManagementDlg.cpp" line="141"/>
         <source>Front</source>
         <translation>前面へ</translation>
     </message>
-    
     <message>
         <location filename="../src/drawing/CDrawingManagementDlg.cpp" line="142"/>
         <source>Most Front</source>
         <translation>最前面へ</translation>
     </message>
-    
     <message>
         <location filename="../src/drawing/CDrawingManagementDlg.cpp" line="286"/>
         <source>The drawing file could not be saved.</source>
         <translation>描画ファイルを保存できませんでした。</translation>
     </message>
-    
     <message>
         <location filename="../src/drawing/CDrawingManagementDlg.cpp" line="289"/>
         <source>Do you want to register this file as initial setting file?</source>
         <translation>このファイルを初期設定ファイルとして登録しますか?</translation>
     </message>
-    
     <message>
         <location filename="../src/drawing/CDrawingManagementDlg.cpp" line="306"/>
         <source>The drawing file could not be loaded.</source>
         <translation>描画ファイルを読み込めませんでした。</translation>
     </message>
-    
     <message>
         <location filename="../src/drawing/DrawingPropertyRules.cpp" line="33"/>
         <location filename="../src/drawing/DrawingPropertyRules.cpp" line="102"/>
         <source>Solid</source>
         <translation>実線</translation>
     </message>
-    
     <message>
         <location filename="../src/drawing/DrawingPropertyRules.cpp" line="34"/>
         <source>Dash</source>
         <translation>破線</translation>
     </message>
-    
     <message>
         <location filename="../src/drawing/DrawingPropertyRules.cpp" line="35"/>
         <source>Dot</source>
         <translation>点線</translation>
     </message>
-    
     <message>
         <location filename="../src/drawing/DrawingPropertyRules.cpp" line="36"/>
         <source>Dashes And Dots</source>
         <translation>一点鎖線</translation>
     </message>
-    
     <message>
         <location filename="../src/drawing/DrawingPropertyRules.cpp" line="37"/>
         <source>Dashes And Double Dot</source>
         <translation>二点鎖線</translation>
     </message>
-    
     <message>
         <location filename="../src/drawing/DrawingPropertyRules.cpp" line="38"/>
         <location filename="../src/drawing/DrawingPropertyRules.cpp" line="101"/>
         <source>Null</source>
         <translation>なし</translation>
     </message>
-    
     <message>
         <location filename="../src/drawing/DrawingPropertyRules.cpp" line="103"/>
         <source>Hatch</source>
         <translation>ハッチ</translation>
     </message>
-    
     <message>
         <location filename="../src/drawing/DrawingPropertyRules.cpp" line="108"/>
         <source>45-degree upward left-to-right</source>
         <translation>右上がり 45 度斜線</translation>
     </message>
-    
     <message>
         <location filename="../src/drawing/DrawingPropertyRules.cpp" line="109"/>
         <source>Horizontal and vertical cross</source>
         <translation>縦横格子</translation>
     </message>
-    
     <message>
         <location filename="../src/drawing/DrawingPropertyRules.cpp" line="110"/>
         <source>45-degree cross</source>
         <translation>45 度格子</translation>
     </message>
-    
     <message>
         <location filename="../src/drawing/DrawingPropertyRules.cpp" line="111"/>
         <source>45-degree downward left-to-right</source>
         <translation>右下がり 45 度斜線</translation>
     </message>
-    
     <message>
         <location filename="../src/drawing/DrawingPropertyRules.cpp" line="112"/>
         <source>Horizontal</source>
         <translation>水平</translation>
     </message>
-    
     <message>
         <location filename="../src/drawing/DrawingPropertyRules.cpp" line="113"/>
         <source>Vertical</source>
         <translation>垂直</translation>
     </message>
-    
     <message>
         <location filename="../src/drawing/DrawingPropertyRules.cpp" line="118"/>
         <source>Transparent</source>
         <translation>透明</translation>
     </message>
-    
     <message>
         <location filename="../src/drawing/DrawingPropertyRules.cpp" line="119"/>
         <source>Opaque</source>
         <translation>不透明</translation>
     </message>
-    
     <message>
         <location filename="../src/drawing/DrawingPropertyRules.cpp" line="124"/>
         <source>Alternate</source>
         <translation>交互</translation>
     </message>
-    
     <message>
         <location filename="../src/drawing/DrawingPropertyRules.cpp" line="125"/>
         <source>Winding</source>
         <translation>ワインディング</translation>
     </message>
-    
     <message>
         <location filename="../src/drawing/DrawingPropertyRules.cpp" line="131"/>
         <source>Name</source>
         <translation>名前</translation>
     </message>
-    
     <message>
         <location filename="../src/drawing/DrawingPropertyRules.cpp" line="132"/>
         <source>Width</source>
         <translation>幅</translation>
     </message>
-    
     <message>
         <location filename="../src/drawing/DrawingPropertyRules.cpp" line="133"/>
         <source>Height</source>
         <translation>高さ</translation>
     </message>
-    
     <message>
         <location filename="../src/drawing/DrawingPropertyRules.cpp" line="134"/>
         <source>Length</source>
         <translation>長さ</translation>
     </message>
-    
     <message>
         <location filename="../src/drawing/DrawingPropertyRules.cpp" line="135"/>
         <source>Area</source>
         <translation>面積</translation>
     </message>
-    
     <message>
         <location filename="../src/drawing/DrawingPropertyRules.cpp" line="136"/>
         <source>Degree</source>
         <translation>角度</translation>
     </message>
-    
     <message>
         <location filename="../src/drawing/DrawingPropertyRules.cpp" line="137"/>
         <source>Date</source>
         <translation>日付</translation>
     </message>
-    
     <message>
         <location filename="../src/drawing/DrawingPropertyRules.cpp" line="138"/>
         <source>Time</source>
         <translation>時刻</translation>
     </message>
-    
     <message>
         <location filename="../src/drawing/DrawingPropertyRules.cpp" line="139"/>
         <source>Center Position</source>
@@ -756,49 +635,41 @@
 </context>
 <context>
     <name>CDrawingTabGlobal</name>
-    
     <message>
         <location filename="../src/drawing/CDrawingTabGlobal.cpp" line="17"/>
         <source>Length Unit Name</source>
         <translation>長さの単位名</translation>
     </message>
-    
     <message>
         <location filename="../src/drawing/CDrawingTabGlobal.cpp" line="18"/>
         <source>Area Unit Name</source>
         <translation>面積の単位名</translation>
     </message>
-    
     <message>
         <location filename="../src/drawing/CDrawingTabGlobal.cpp" line="19"/>
         <source>Degree Unit Name</source>
         <translation>角度の単位名</translation>
     </message>
-    
     <message>
         <location filename="../src/drawing/CDrawingTabGlobal.cpp" line="20"/>
         <source>Horizontal Length / Pixel</source>
         <translation>水平長さ / 画素</translation>
     </message>
-    
     <message>
         <location filename="../src/drawing/CDrawingTabGlobal.cpp" line="21"/>
         <source>Vertical Length / Pixel</source>
         <translation>垂直長さ / 画素</translation>
     </message>
-    
     <message>
         <location filename="../src/drawing/CDrawingTabGlobal.cpp" line="22"/>
         <source>Degree Unit Ratio</source>
         <translation>角度単位の比率</translation>
     </message>
-    
     <message>
         <location filename="../src/drawing/CDrawingTabGlobal.cpp" line="23"/>
         <source>Draw To Snap Shot</source>
         <translation>スナップショットに描画</translation>
     </message>
-    
     <message>
         <location filename="../src/drawing/CDrawingTabGlobal.cpp" line="48"/>
         <source>General</source>
@@ -807,49 +678,41 @@
 </context>
 <context>
     <name>CDrawingTabGrid</name>
-    
     <message>
         <location filename="../src/drawing/CDrawingTabGrid.cpp" line="11"/>
         <source>Horizontal Grid Count</source>
         <translation>水平グリッド数</translation>
     </message>
-    
     <message>
         <location filename="../src/drawing/CDrawingTabGrid.cpp" line="12"/>
         <source>Vertical Grid Count</source>
         <translation>垂直グリッド数</translation>
     </message>
-    
     <message>
         <location filename="../src/drawing/CDrawingTabGrid.cpp" line="13"/>
         <source>Grid Pen Style</source>
         <translation>グリッドのペンスタイル</translation>
     </message>
-    
     <message>
         <location filename="../src/drawing/CDrawingTabGrid.cpp" line="14"/>
         <source>Grid Pen Width</source>
         <translation>グリッドのペン幅</translation>
     </message>
-    
     <message>
         <location filename="../src/drawing/CDrawingTabGrid.cpp" line="15"/>
         <source>Grid Pen Color</source>
         <translation>グリッドのペン色</translation>
     </message>
-    
     <message>
         <location filename="../src/drawing/CDrawingTabGrid.cpp" line="16"/>
         <source>Grid Back Mode</source>
         <translation>グリッドの背景モード</translation>
     </message>
-    
     <message>
         <location filename="../src/drawing/CDrawingTabGrid.cpp" line="17"/>
         <source>Grid Back Color</source>
         <translation>グリッドの背景色</translation>
     </message>
-    
     <message>
         <location filename="../src/drawing/CDrawingTabGrid.cpp" line="39"/>
         <source>Grid</source>
@@ -858,61 +721,51 @@
 </context>
 <context>
     <name>CDrawingTabPen</name>
-    
     <message>
         <location filename="../src/drawing/CDrawingTabPen.cpp" line="11"/>
         <source>Pen Style</source>
         <translation>ペンスタイル</translation>
     </message>
-    
     <message>
         <location filename="../src/drawing/CDrawingTabPen.cpp" line="12"/>
         <source>Pen Width</source>
         <translation>ペン幅</translation>
     </message>
-    
     <message>
         <location filename="../src/drawing/CDrawingTabPen.cpp" line="13"/>
         <source>Pen Color</source>
         <translation>ペン色</translation>
     </message>
-    
     <message>
         <location filename="../src/drawing/CDrawingTabPen.cpp" line="14"/>
         <source>Brush Type</source>
         <translation>ブラシの種類</translation>
     </message>
-    
     <message>
         <location filename="../src/drawing/CDrawingTabPen.cpp" line="15"/>
         <source>Brush Style</source>
         <translation>ブラシスタイル</translation>
     </message>
-    
     <message>
         <location filename="../src/drawing/CDrawingTabPen.cpp" line="16"/>
         <source>Brush Color</source>
         <translation>ブラシ色</translation>
     </message>
-    
     <message>
         <location filename="../src/drawing/CDrawingTabPen.cpp" line="17"/>
         <source>Back Mode</source>
         <translation>背景モード</translation>
     </message>
-    
     <message>
         <location filename="../src/drawing/CDrawingTabPen.cpp" line="18"/>
         <source>Back Color</source>
         <translation>背景色</translation>
     </message>
-    
     <message>
         <location filename="../src/drawing/CDrawingTabPen.cpp" line="19"/>
         <source>Poly Fill Mode</source>
         <translation>多角形の塗りつぶしモード</translation>
     </message>
-    
     <message>
         <location filename="../src/drawing/CDrawingTabPen.cpp" line="42"/>
         <source>Pen / Brush</source>
@@ -921,19 +774,16 @@
 </context>
 <context>
     <name>CDrawingTabSize</name>
-    
     <message>
         <location filename="../src/drawing/CDrawingTabSize.cpp" line="8"/>
         <source>Lock</source>
         <translation>ロック</translation>
     </message>
-    
     <message>
         <location filename="../src/drawing/CDrawingTabSize.cpp" line="9"/>
         <source>Hide</source>
         <translation>非表示</translation>
     </message>
-    
     <message>
         <location filename="../src/drawing/CDrawingTabSize.cpp" line="20"/>
         <source>Other</source>
@@ -942,49 +792,41 @@
 </context>
 <context>
     <name>CDrawingTabText</name>
-    
     <message>
         <location filename="../src/drawing/CDrawingTabText.cpp" line="23"/>
         <source>Text Color</source>
         <translation>文字色</translation>
     </message>
-    
     <message>
         <location filename="../src/drawing/CDrawingTabText.cpp" line="24"/>
         <source>Text Font</source>
         <translation>文字フォント</translation>
     </message>
-    
     <message>
         <location filename="../src/drawing/CDrawingTabText.cpp" line="24"/>
         <source>Font</source>
         <translation>フォント</translation>
     </message>
-    
     <message>
         <location filename="../src/drawing/CDrawingTabText.cpp" line="25"/>
         <source>Text Background Mode</source>
         <translation>文字の背景モード</translation>
     </message>
-    
     <message>
         <location filename="../src/drawing/CDrawingTabText.cpp" line="26"/>
         <source>Text Background Color</source>
         <translation>文字の背景色</translation>
     </message>
-    
     <message>
         <location filename="../src/drawing/CDrawingTabText.cpp" line="32"/>
         <source>Display Type</source>
         <translation>表示形式</translation>
     </message>
-    
     <message>
         <location filename="../src/drawing/CDrawingTabText.cpp" line="33"/>
         <source>Name</source>
         <translation>名前</translation>
     </message>
-    
     <message>
         <location filename="../src/drawing/CDrawingTabText.cpp" line="49"/>
         <source>Text</source>
@@ -993,177 +835,148 @@
 </context>
 <context>
     <name>CFeaturesDlg</name>
-    
     <message>
         <location filename="../src/controls/CFeaturesDlg.cpp" line="71"/>
         <location filename="../src/controls/CFeaturesDlg.cpp" line="207"/>
         <source>Features</source>
         <translation>カメラ機能</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CFeaturesDlg.cpp" line="75"/>
         <source>Beginner</source>
         <translation>ビギナー</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CFeaturesDlg.cpp" line="75"/>
         <source>Expert</source>
         <translation>エキスパート</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CFeaturesDlg.cpp" line="75"/>
         <source>Guru</source>
         <translation>グル</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CFeaturesDlg.cpp" line="78"/>
         <source>Search features</source>
         <translation>機能を検索</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CFeaturesDlg.cpp" line="81"/>
         <source>Visibility:</source>
         <translation>表示レベル:</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CFeaturesDlg.cpp" line="86"/>
         <source>Feature</source>
         <translation>機能</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CFeaturesDlg.cpp" line="86"/>
         <source>Value</source>
         <translation>値</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CFeaturesDlg.cpp" line="86"/>
         <source>Range</source>
         <translation>範囲</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CFeaturesDlg.cpp" line="86"/>
         <source>Access</source>
         <translation>アクセス</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CFeaturesDlg.cpp" line="208"/>
         <source>No camera is connected.</source>
         <translation>カメラが接続されていません。</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CFeaturesDlg.cpp" line="211"/>
         <source>Features - %1(%2)</source>
         <translation>カメラ機能 - %1(%2)</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CFeaturesDlg.cpp" line="292"/>
         <source>on</source>
         <translation>オン</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CFeaturesDlg.cpp" line="292"/>
         <source>off</source>
         <translation>オフ</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CFeaturesDlg.cpp" line="298"/>
         <source>Execute</source>
         <translation>実行</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CFeaturesDlg.cpp" line="302"/>
         <source>%1 executed.</source>
         <translation>%1 を実行しました。</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CFeaturesDlg.cpp" line="303"/>
         <source>%1: the camera refused the command (%2).</source>
         <translation>%1: カメラがコマンドを拒否しました (%2)。</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CFeaturesDlg.cpp" line="319"/>
         <source>RW</source>
         <translation>RW</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CFeaturesDlg.cpp" line="320"/>
         <source>RO</source>
         <translation>RO</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CFeaturesDlg.cpp" line="321"/>
         <source>WO</source>
         <translation>WO</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CFeaturesDlg.cpp" line="322"/>
         <source>NA</source>
         <translation>NA</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CFeaturesDlg.cpp" line="341"/>
         <source>, step %1</source>
         <translation>、刻み %1</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CFeaturesDlg.cpp" line="447"/>
         <source>%1: &quot;%2&quot; is not a whole number.</source>
         <translation>%1: &quot;%2&quot; は整数ではありません。</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CFeaturesDlg.cpp" line="459"/>
         <location filename="../src/controls/CFeaturesDlg.cpp" line="486"/>
         <source>%1 is outside %2 .. %3</source>
         <translation>%1 は %2 .. %3 の範囲外です</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CFeaturesDlg.cpp" line="462"/>
         <source>%1 is not a whole number of steps of %2 from %3</source>
         <translation>%1 は %3 から %2 刻みの値ではありません</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CFeaturesDlg.cpp" line="472"/>
         <source>%1: &quot;%2&quot; is not a number.</source>
         <translation>%1: &quot;%2&quot; は数値ではありません。</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CFeaturesDlg.cpp" line="497"/>
         <source>%1 set to %2.</source>
         <translation>%1 を %2 に設定しました。</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CFeaturesDlg.cpp" line="498"/>
         <source>%1: the camera refused %2 (%3).</source>
         <translation>%1: カメラが %2 を拒否しました (%3)。</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CFeaturesDlg.cpp" line="504"/>
         <source>%1: %2; %3 was written.</source>
@@ -1172,7 +985,6 @@
 </context>
 <context>
     <name>CGraphDlg</name>
-    
     <message>
         <location filename="../src/analysis/CGraphDlg.cpp" line="26"/>
         <source>Waveform</source>
@@ -1181,49 +993,41 @@
 </context>
 <context>
     <name>CHistogramDlg</name>
-    
     <message>
         <location filename="../src/analysis/CHistogramDlg.cpp" line="31"/>
         <source>x4</source>
         <translation>x4</translation>
     </message>
-    
     <message>
         <location filename="../src/analysis/CHistogramDlg.cpp" line="32"/>
         <source>x2</source>
         <translation>x2</translation>
     </message>
-    
     <message>
         <location filename="../src/analysis/CHistogramDlg.cpp" line="33"/>
         <source>x1</source>
         <translation>x1</translation>
     </message>
-    
     <message>
         <location filename="../src/analysis/CHistogramDlg.cpp" line="34"/>
         <source>x1/2</source>
         <translation>x1/2</translation>
     </message>
-    
     <message>
         <location filename="../src/analysis/CHistogramDlg.cpp" line="35"/>
         <source>x1/4</source>
         <translation>x1/4</translation>
     </message>
-    
     <message>
         <location filename="../src/analysis/CHistogramDlg.cpp" line="36"/>
         <source>x1/8</source>
         <translation>x1/8</translation>
     </message>
-    
     <message>
         <location filename="../src/analysis/CHistogramDlg.cpp" line="78"/>
         <source>Histogram</source>
         <translation>ヒストグラム</translation>
     </message>
-    
     <message>
         <location filename="../src/analysis/CHistogramDlg.cpp" line="82"/>
         <source>Height Stretch</source>
@@ -1232,55 +1036,46 @@
 </context>
 <context>
     <name>CIPAdressSettingDlg</name>
-    
     <message>
         <location filename="../src/camera/CIPAdressSettingDlg.cpp" line="58"/>
         <source>IP Address is automatically acquired.</source>
         <translation>IP アドレスを自動的に取得します。</translation>
     </message>
-    
     <message>
         <location filename="../src/camera/CIPAdressSettingDlg.cpp" line="59"/>
         <source>Current IP Address is maintained.</source>
         <translation>現在の IP アドレスを維持します。</translation>
     </message>
-    
     <message>
         <location filename="../src/camera/CIPAdressSettingDlg.cpp" line="60"/>
         <source>Device IP Address</source>
         <translation>デバイス IP アドレス</translation>
     </message>
-    
     <message>
         <location filename="../src/camera/CIPAdressSettingDlg.cpp" line="62"/>
         <source>Device Subnet Mask</source>
         <translation>デバイスサブネットマスク</translation>
     </message>
-    
     <message>
         <location filename="../src/camera/CIPAdressSettingDlg.cpp" line="64"/>
         <source>Save</source>
         <translation>保存</translation>
     </message>
-    
     <message>
         <location filename="../src/camera/CIPAdressSettingDlg.cpp" line="65"/>
         <source>Exit</source>
         <translation>終了</translation>
     </message>
-    
     <message>
         <location filename="../src/camera/CIPAdressSettingDlg.cpp" line="67"/>
         <source>IPAddress Setting</source>
         <translation>IP アドレス設定</translation>
     </message>
-    
     <message>
         <location filename="../src/camera/CIPAdressSettingDlg.cpp" line="137"/>
         <source>Saved successfully!</source>
         <translation>保存しました。</translation>
     </message>
-    
     <message>
         <location filename="../src/camera/CIPAdressSettingDlg.cpp" line="138"/>
         <source>Saved Error! Code=%1[0x%2]</source>
@@ -1289,7 +1084,6 @@
 </context>
 <context>
     <name>CLumivexApp</name>
-    
     <message>
         <location filename="../src/app/CLumivexApp.cpp" line="59"/>
         <source>Could not connect to %1.</source>
@@ -1298,376 +1092,314 @@
 </context>
 <context>
     <name>CLumivexDlg</name>
-    
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="315"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="252"/>
         <source>File(&amp;F)</source>
         <translation>ファイル(&amp;F)</translation>
     </message>
-    
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="315"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="252"/>
         <source>Option(&amp;O)</source>
         <translation>オプション(&amp;O)</translation>
     </message>
-    
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="315"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="252"/>
         <source>Capture(&amp;C)</source>
         <translation>キャプチャ(&amp;C)</translation>
     </message>
-    
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="316"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="253"/>
         <source>Draw(&amp;D)</source>
         <translation>描画(&amp;D)</translation>
     </message>
-    
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="316"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="253"/>
         <source>Window(&amp;W)</source>
         <translation>ウィンドウ(&amp;W)</translation>
     </message>
-    
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="316"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="253"/>
         <source>Help(&amp;H)</source>
         <translation>ヘルプ(&amp;H)</translation>
     </message>
-    
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="319"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="256"/>
         <source>Size(&amp;Z)</source>
         <translation>サイズ(&amp;Z)</translation>
     </message>
-    
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="322"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="259"/>
         <source>Close(&amp;X)</source>
         <translation>閉じる(&amp;X)</translation>
     </message>
-    
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="323"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="260"/>
         <source>Still Image(&amp;P)</source>
         <translation>静止画(&amp;P)</translation>
     </message>
-    
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="323"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="260"/>
         <source>Live Video(&amp;P)</source>
         <translation>ライブ映像(&amp;P)</translation>
     </message>
-    
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="324"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="261"/>
         <source>Settings(&amp;S)</source>
         <translation>設定(&amp;S)</translation>
     </message>
-    
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="325"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="262"/>
         <source>x8</source>
         <translation>x8</translation>
     </message>
-    
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="326"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="263"/>
         <source>x4</source>
         <translation>x4</translation>
     </message>
-    
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="327"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="264"/>
         <source>x2</source>
         <translation>x2</translation>
     </message>
-    
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="328"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="265"/>
         <source>x1</source>
         <translation>x1</translation>
     </message>
-    
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="329"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="266"/>
         <source>x1/2</source>
         <translation>x1/2</translation>
     </message>
-    
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="330"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="267"/>
         <source>x1/4</source>
         <translation>x1/4</translation>
     </message>
-    
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="331"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="268"/>
         <source>x1/8</source>
         <translation>x1/8</translation>
     </message>
-    
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="332"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="269"/>
         <source>Adjust Window Size</source>
         <translation>ウィンドウサイズを合わせる</translation>
     </message>
-    
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="333"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="270"/>
         <source>Callback(&amp;C)...</source>
         <translation>コールバック(&amp;C)...</translation>
     </message>
-    
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="334"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="271"/>
         <source>Waveform(&amp;W)</source>
         <translation>波形(&amp;W)</translation>
     </message>
-    
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="335"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="272"/>
         <source>Histogram(&amp;H)</source>
         <translation>ヒストグラム(&amp;H)</translation>
     </message>
-    
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="336"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="273"/>
         <source>Manage Connection(&amp;M)</source>
         <translation>接続管理(&amp;M)</translation>
     </message>
-    
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="337"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="274"/>
         <source>OP Setting(&amp;O)</source>
         <translation>OP 設定(&amp;O)</translation>
     </message>
-    
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="338"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="275"/>
         <source>Snap Shot(&amp;S)</source>
         <translation>スナップショット(&amp;S)</translation>
     </message>
-    
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="339"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="276"/>
         <source>Video Capture(&amp;V)...</source>
         <translation>動画キャプチャ(&amp;V)...</translation>
     </message>
-    
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="340"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="277"/>
         <source>Tool Bar</source>
         <translation>ツールバー</translation>
     </message>
-    
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="341"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="278"/>
         <source>Delete Drawing</source>
         <translation>描画を削除</translation>
     </message>
-    
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="342"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="279"/>
         <source>Draw Property..</source>
         <translation>描画プロパティ..</translation>
     </message>
-    
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="343"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="280"/>
         <source>Show Thumbnail(&amp;T)</source>
         <translation>サムネイル表示(&amp;T)</translation>
     </message>
-    
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="344"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="281"/>
         <source>Version Information(&amp;V)...</source>
         <translation>バージョン情報(&amp;V)...</translation>
     </message>
-    
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="345"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="282"/>
         <source>Help(&amp;H)...</source>
         <translation>ヘルプ(&amp;H)...</translation>
     </message>
-    
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="346"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="283"/>
         <source>Features(&amp;E)...</source>
         <translation>カメラ機能(&amp;E)...</translation>
     </message>
-    
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="354"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="291"/>
         <source>Select</source>
         <translation>選択</translation>
     </message>
-    
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="354"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="291"/>
         <source>Line</source>
         <translation>直線</translation>
     </message>
-    
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="354"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="291"/>
         <source>Rectangle</source>
         <translation>矩形</translation>
     </message>
-    
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="354"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="291"/>
         <source>Ellipse</source>
         <translation>楕円</translation>
     </message>
-    
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="354"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="291"/>
         <source>Text</source>
         <translation>テキスト</translation>
     </message>
-    
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="354"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="291"/>
         <source>Degree</source>
         <translation>角度</translation>
     </message>
-    
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="355"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="292"/>
         <source>Polygon</source>
         <translation>多角形</translation>
     </message>
-    
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="355"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="292"/>
         <source>Perpendicular</source>
         <translation>垂線</translation>
     </message>
-    
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="355"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="292"/>
         <source>Arc</source>
         <translation>円弧</translation>
     </message>
-    
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="355"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="292"/>
         <source>Bezier</source>
         <translation>ベジェ曲線</translation>
     </message>
-    
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="355"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="292"/>
         <source>Free Hand</source>
         <translation>フリーハンド</translation>
     </message>
-    
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="355"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="292"/>
         <source>Cross</source>
         <translation>十字</translation>
     </message>
-    
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="357"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="294"/>
         <source>Mode</source>
         <translation>モード</translation>
     </message>
-    
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="405"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="342"/>
         <source>camera lost</source>
         <translation>カメラ切断</translation>
     </message>
-    
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="494"/>
+        <location filename="../src/app/CLumivexDlgConnection.cpp" line="102"/>
         <source>Preview - %1(%2)</source>
         <translation>プレビュー - %1(%2)</translation>
     </message>
-    
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="826"/>
+        <location filename="../src/app/CLumivexDlgConnection.cpp" line="187"/>
         <source>The camera %1 (%2) at %3 no longer answers. The live image resumes when it is back.</source>
         <translation>カメラ %1 (%2、%3) が応答しません。カメラが戻るとライブ画像を再開します。</translation>
     </message>
-    
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="1012"/>
+        <location filename="../src/app/CLumivexDlgConnection.cpp" line="239"/>
         <source>camera lost, waiting for it to answer again</source>
         <translation>カメラ切断、応答を待っています</translation>
     </message>
-    
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="1014"/>
+        <location filename="../src/app/CLumivexDlgConnection.cpp" line="241"/>
         <source>Camera %1 (%2): %3</source>
         <translation>カメラ %1 (%2): %3</translation>
     </message>
 </context>
 <context>
     <name>CLxCtrlMainDlg</name>
-    
     <message>
         <location filename="../src/controls/CameraSettingsButtons.cpp" line="37"/>
         <source>Do you continue the operation? If you continue the operation, the recording file would be closed.</source>
         <translation>操作を続けますか? 続けると録画ファイルが閉じられます。</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CameraSettingsButtons.cpp" line="49"/>
         <source>CFG File(*.cfg);;AllFiles(*.*)</source>
         <translation>CFG ファイル(*.cfg);;すべてのファイル(*.*)</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CameraSettingsButtons.cpp" line="50"/>
         <source>Save File</source>
         <translation>ファイルの保存</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CameraSettingsButtons.cpp" line="51"/>
         <source>Load File</source>
         <translation>ファイルの読み込み</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CameraSettingsButtons.cpp" line="58"/>
         <source>Operation Canceled.</source>
         <translation>操作を取り消しました。</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CameraSettingsButtons.cpp" line="81"/>
         <source>The camera settings could not be written to %1.</source>
         <translation>カメラ設定を %1 に書き込めませんでした。</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CameraSettingsButtons.cpp" line="105"/>
         <source>The file holds no settings for this camera model.</source>
         <translation>このファイルにはこのカメラ機種の設定がありません。</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CLxCtrlMainDlg.cpp" line="62"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CLxCtrlMainDlg.cpp" line="63"/>
         <source>Save(&amp;S)...</source>
         <translation>保存(&amp;S)...</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CLxCtrlMainDlg.cpp" line="64"/>
         <source>Load(&amp;L)...</source>
         <translation>読み込み(&amp;L)...</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CLxCtrlMainDlg.cpp" line="104"/>
         <source>%1[%2]</source>
@@ -1676,13 +1408,11 @@
 </context>
 <context>
     <name>CLxCtrlOPMainDlg</name>
-    
     <message>
         <location filename="../src/optionboard/CLxCtrlOPMainDlg.cpp" line="28"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
-    
     <message>
         <location filename="../src/optionboard/CLxCtrlOPMainDlg.cpp" line="74"/>
         <source>%1[%2]</source>
@@ -1691,76 +1421,64 @@
 </context>
 <context>
     <name>CMovieCommand</name>
-    
     <message>
-        <location filename="../src/capture/CMovieCommand.cpp" line="14"/>
+        <location filename="../src/commands/CMovieCommand.cpp" line="14"/>
         <source>Save File</source>
         <translation>ファイルの保存</translation>
     </message>
-    
     <message>
-        <location filename="../src/capture/CMovieCommand.cpp" line="17"/>
+        <location filename="../src/commands/CMovieCommand.cpp" line="17"/>
         <source>AVI File(*.avi)</source>
         <translation>AVI ファイル(*.avi)</translation>
     </message>
-    
     <message>
-        <location filename="../src/capture/CMovieCommand.cpp" line="17"/>
+        <location filename="../src/commands/CMovieCommand.cpp" line="17"/>
         <source>AllFiles(*.*)</source>
         <translation>すべてのファイル(*.*)</translation>
     </message>
-    
     <message>
-        <location filename="../src/capture/CMovieCommand.cpp" line="59"/>
+        <location filename="../src/commands/CMovieCommand.cpp" line="59"/>
         <source>Operation Canceled.</source>
         <translation>操作を取り消しました。</translation>
     </message>
-    
     <message>
-        <location filename="../src/capture/CMovieCommand.cpp" line="74"/>
+        <location filename="../src/commands/CMovieCommand.cpp" line="74"/>
         <source>AVI File Created.</source>
         <translation>AVI ファイルを作成しました。</translation>
     </message>
 </context>
 <context>
     <name>CPacketsizeSettingDlg</name>
-    
     <message>
         <location filename="../src/camera/CPacketsizeSettingDlg.cpp" line="30"/>
         <source>Packet Size</source>
         <translation>パケットサイズ</translation>
     </message>
-    
     <message>
         <location filename="../src/camera/CPacketsizeSettingDlg.cpp" line="34"/>
         <source>Packet size</source>
         <translation>パケットサイズ</translation>
     </message>
-    
     <message>
         <location filename="../src/camera/CPacketsizeSettingDlg.cpp" line="36"/>
         <source>Manual</source>
         <translation>手動</translation>
     </message>
-    
     <message>
         <location filename="../src/camera/CPacketsizeSettingDlg.cpp" line="37"/>
         <source>Auto</source>
         <translation>自動</translation>
     </message>
-    
     <message>
         <location filename="../src/camera/CPacketsizeSettingDlg.cpp" line="48"/>
         <source>Packet Size mode</source>
         <translation>パケットサイズモード</translation>
     </message>
-    
     <message>
         <location filename="../src/camera/CPacketsizeSettingDlg.cpp" line="56"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
-    
     <message>
         <location filename="../src/camera/CPacketsizeSettingDlg.cpp" line="57"/>
         <source>Cancel</source>
@@ -1769,13 +1487,11 @@
 </context>
 <context>
     <name>CPreview</name>
-    
     <message>
         <location filename="../src/imaging/CPreview.cpp" line="27"/>
         <source>Preview</source>
         <translation>プレビュー</translation>
     </message>
-    
     <message>
         <location filename="../src/imaging/CPreview.cpp" line="34"/>
         <source>Features...</source>
@@ -1783,92 +1499,57 @@
     </message>
 </context>
 <context>
-    <name>CPreviewDCCallback_DropFramesCount</name>
-    
-    <message>
-        <location filename="../src/imaging/CPreviewDCCallback_DropFramesCount.cpp" line="14"/>
-        <source>Received BlockID:%1</source>
-        <translation>受信ブロック ID:%1</translation>
-    </message>
-</context>
-<context>
-    <name>CPreviewDCCallback_ShowFPS</name>
-    
-    <message>
-        <location filename="../src/imaging/CPreviewDCCallback_ShowFPS.cpp" line="34"/>
-        <source>DispFPS:?/DispCount:%1</source>
-        <translation>表示FPS:?/表示数:%1</translation>
-    </message>
-    
-    <message>
-        <location filename="../src/imaging/CPreviewDCCallback_ShowFPS.cpp" line="36"/>
-        <source>FPS:%1/FrameCount:%2</source>
-        <translation>FPS:%1/フレーム数:%2</translation>
-    </message>
-</context>
-<context>
     <name>CRS232C_OM</name>
-    
     <message>
         <location filename="../src/camera/CRS232C_OM.cpp" line="68"/>
         <source>Not found SOF.</source>
         <translation>SOF が見つかりません。</translation>
     </message>
-    
     <message>
         <location filename="../src/camera/CRS232C_OM.cpp" line="69"/>
         <source>Not found ETX.</source>
         <translation>ETX が見つかりません。</translation>
     </message>
-    
     <message>
         <location filename="../src/camera/CRS232C_OM.cpp" line="70"/>
         <source>Not Recieve(PC).</source>
         <translation>受信できません(PC)。</translation>
     </message>
-    
     <message>
         <location filename="../src/camera/CRS232C_OM.cpp" line="71"/>
         <source>Data Length Error(PC).</source>
         <translation>データ長エラー(PC)。</translation>
     </message>
-    
     <message>
         <location filename="../src/camera/CRS232C_OM.cpp" line="72"/>
         <source>Data Length Error.</source>
         <translation>データ長エラー。</translation>
     </message>
-    
     <message>
         <location filename="../src/camera/CRS232C_OM.cpp" line="73"/>
         <source>Recieve Error(SerialPort)</source>
         <translation>受信エラー(シリアルポート)</translation>
     </message>
-    
     <message>
         <location filename="../src/camera/CRS232C_OM.cpp" line="74"/>
         <source>Send Error(SerialPort)</source>
         <translation>送信エラー(シリアルポート)</translation>
     </message>
-    
     <message>
         <location filename="../src/camera/CRS232C_OM.cpp" line="75"/>
         <source>Busy(0x07).</source>
         <translation>ビジー(0x07)。</translation>
     </message>
-    
     <message>
         <location filename="../src/camera/CRS232C_OM.cpp" line="76"/>
         <source>Recieve Error(0x10).</source>
         <translation>受信エラー(0x10)。</translation>
     </message>
-    
     <message>
         <location filename="../src/camera/CRS232C_OM.cpp" line="77"/>
         <source>Around Error(0x11).</source>
         <translation>範囲外エラー(0x11)。</translation>
     </message>
-    
     <message>
         <location filename="../src/camera/CRS232C_OM.cpp" line="79"/>
         <source>Extra Error(0x%1).</source>
@@ -1877,31 +1558,26 @@
 </context>
 <context>
     <name>CRecordingControl</name>
-    
     <message>
         <location filename="../src/capture/CRecordingControl.cpp" line="216"/>
         <source>The recording into %1 ended because the camera&apos;s image format or size changed.</source>
         <translation>カメラの画素フォーマットまたは画像サイズが変わったため、%1 への録画を終了しました。</translation>
     </message>
-    
     <message>
         <location filename="../src/capture/CRecordingControl.cpp" line="218"/>
         <source>The recording into %1 ended because the live image was restarted.</source>
         <translation>ライブ画像が再開されたため、%1 への録画を終了しました。</translation>
     </message>
-    
     <message>
         <location filename="../src/capture/CRecordingControl.cpp" line="220"/>
         <source>The recording into %1 ended because the file reached its size limit.</source>
         <translation>ファイルがサイズの上限に達したため、%1 への録画を終了しました。</translation>
     </message>
-    
     <message>
         <location filename="../src/capture/CRecordingControl.cpp" line="222"/>
         <source>The recording into %1 ended because the file could not be written: %2.</source>
         <translation>ファイルに書き込めなかったため、%1 への録画を終了しました: %2。</translation>
     </message>
-    
     <message>
         <location filename="../src/capture/CRecordingControl.cpp" line="225"/>
         <source>The recording file %1 could not be completed: %2.</source>
@@ -1910,61 +1586,51 @@
 </context>
 <context>
     <name>CRecordingFrameCount</name>
-    
     <message>
         <location filename="../src/capture/CRecordingFrameCount.cpp" line="30"/>
         <source>Recording Setting</source>
         <translation>録画設定</translation>
     </message>
-    
     <message>
         <location filename="../src/capture/CRecordingFrameCount.cpp" line="85"/>
         <source> </source>
         <translation> </translation>
     </message>
-    
     <message>
         <location filename="../src/capture/CRecordingFrameCount.cpp" line="87"/>
         <source>Retry</source>
         <translation>リトライ</translation>
     </message>
-    
     <message>
         <location filename="../src/capture/CRecordingFrameCount.cpp" line="91"/>
         <source>Count</source>
         <translation>枚数</translation>
     </message>
-    
     <message>
         <location filename="../src/capture/CRecordingFrameCount.cpp" line="95"/>
         <source>Compression Type</source>
         <translation>圧縮形式</translation>
     </message>
-    
     <message>
         <location filename="../src/capture/RecordingEstimates.cpp" line="46"/>
         <source>Uncompressed</source>
         <translation>非圧縮</translation>
     </message>
-    
     <message>
         <location filename="../src/capture/RecordingEstimates.cpp" line="47"/>
         <source>Motion JPEG</source>
         <translation>Motion JPEG</translation>
     </message>
-    
     <message>
         <location filename="../src/capture/RecordingEstimates.cpp" line="48"/>
         <source>Motion JPEG (OpenDML)</source>
         <translation>Motion JPEG (OpenDML)</translation>
     </message>
-    
     <message>
         <location filename="../src/capture/RecordingEstimates.cpp" line="49"/>
         <source>MS-MPEG4 V1</source>
         <translation>MS-MPEG4 V1</translation>
     </message>
-    
     <message>
         <location filename="../src/capture/RecordingEstimates.cpp" line="50"/>
         <source>MS-MPEG4 V2</source>
@@ -1973,7 +1639,6 @@
 </context>
 <context>
     <name>CSnapShotDlg</name>
-    
     <message>
         <location filename="../src/capture/CSnapShotDlg.cpp" line="123"/>
         <source>Save</source>
@@ -1982,92 +1647,77 @@
 </context>
 <context>
     <name>CTab_AOI_Dlg</name>
-    
     <message>
         <location filename="../src/controls/CTab_AOI_Dlg.cpp" line="40"/>
         <source>X Position</source>
         <translation>X 位置</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CTab_AOI_Dlg.cpp" line="41"/>
         <source>Width</source>
         <translation>幅</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CTab_AOI_Dlg.cpp" line="42"/>
         <source>Y Position</source>
         <translation>Y 位置</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CTab_AOI_Dlg.cpp" line="43"/>
         <source>Height</source>
         <translation>高さ</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CTab_AOI_Dlg.cpp" line="47"/>
         <source>Binning horizontal</source>
         <translation>水平ビニング</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CTab_AOI_Dlg.cpp" line="48"/>
         <source>Binning vertical</source>
         <translation>垂直ビニング</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CTab_AOI_Dlg.cpp" line="49"/>
         <source>Decimation horizontal</source>
         <translation>水平間引き</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CTab_AOI_Dlg.cpp" line="50"/>
         <source>Decimation vertical</source>
         <translation>垂直間引き</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CTab_AOI_Dlg.cpp" line="56"/>
         <location filename="../src/controls/CTab_AOI_Dlg.cpp" line="58"/>
         <source>AOI</source>
         <translation>AOI</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CTab_AOI_Dlg.cpp" line="84"/>
         <source>Activate</source>
         <translation>適用</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CTab_AOI_Dlg.cpp" line="86"/>
         <source>Undo</source>
         <translation>元に戻す</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CTab_AOI_Dlg.cpp" line="100"/>
         <source>Frame rate(Hz)</source>
         <translation>フレームレート(Hz)</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CTab_AOI_Dlg.cpp" line="149"/>
         <source>Please set &quot;OffsetX&quot; + &quot;Width&quot; is %1 or less.</source>
         <translation>&quot;OffsetX&quot; + &quot;Width&quot; が %1 以下になるように設定してください。</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CTab_AOI_Dlg.cpp" line="151"/>
         <source>Please set &quot;OffsetY&quot; + &quot;Height&quot; is %1 or less.</source>
         <translation>&quot;OffsetY&quot; + &quot;Height&quot; が %1 以下になるように設定してください。</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CTab_AOI_Dlg.cpp" line="291"/>
         <source>The camera took %1 instead of %2.</source>
@@ -2076,163 +1726,136 @@
 </context>
 <context>
     <name>CTab_GainShutter_Dlg</name>
-    
     <message>
         <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="43"/>
         <source>Gain/Shutter</source>
         <translation>ゲイン/シャッター</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="46"/>
         <source>OFF</source>
         <translation>OFF</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="46"/>
         <source>ON</source>
         <translation>ON</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="48"/>
         <source>AGC Mode</source>
         <translation>AGC モード</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="49"/>
         <source>Auto Shutter</source>
         <translation>オートシャッター</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="51"/>
         <source>Exposure mode</source>
         <translation>露光モード</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="52"/>
         <source>ALC Priority</source>
         <translation>ALC 優先</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="53"/>
         <source>Iris Priority</source>
         <translation>アイリス優先</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="53"/>
         <source>Shutter Priority</source>
         <translation>シャッター優先</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="55"/>
         <source>ALC Iris Lens</source>
         <translation>ALC アイリスレンズ</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="58"/>
         <source>Lens Manual Adjustment</source>
         <translation>レンズ手動調整</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="59"/>
         <source>Hold</source>
         <translation>保持</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="59"/>
         <source>Open</source>
         <translation>開く</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="59"/>
         <source>Close</source>
         <translation>閉じる</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="63"/>
         <source>[uSec]</source>
         <translation>[μs]</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="65"/>
         <source>Fixed Gain</source>
         <translation>固定ゲイン</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="66"/>
         <source>Fixed Shutter</source>
         <translation>固定シャッター</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="68"/>
         <source>AGC Range</source>
         <translation>AGC 範囲</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="69"/>
         <source>Min. Shutter time</source>
         <translation>最小シャッター時間</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="71"/>
         <source>Max. Shutter time</source>
         <translation>最大シャッター時間</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="73"/>
         <source>Target Brightness</source>
         <translation>目標輝度</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="74"/>
         <source>ALC Peak-Average</source>
         <translation>ALC ピーク/平均</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="75"/>
         <source>Digital Gain</source>
         <translation>デジタルゲイン</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="76"/>
         <source>Black Level</source>
         <translation>ブラックレベル</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="86"/>
         <source>Weight</source>
         <translation>重み</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="95"/>
         <source>Average</source>
         <translation>平均</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="96"/>
         <source>Peak</source>
@@ -2241,62 +1864,52 @@
 </context>
 <context>
     <name>CTab_Gamma_Dlg</name>
-    
     <message>
         <location filename="../src/controls/CTab_Gamma_Dlg.cpp" line="32"/>
         <location filename="../src/controls/CTab_Gamma_Dlg.cpp" line="147"/>
         <source>Gamma</source>
         <translation>ガンマ</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CTab_Gamma_Dlg.cpp" line="35"/>
         <source>Gamma Mode</source>
         <translation>ガンマモード</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CTab_Gamma_Dlg.cpp" line="36"/>
         <source>OFF</source>
         <translation>OFF</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CTab_Gamma_Dlg.cpp" line="36"/>
         <source>ON</source>
         <translation>ON</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CTab_Gamma_Dlg.cpp" line="43"/>
         <source>EEPROM-&gt;Register</source>
         <translation>EEPROM→レジスタ</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CTab_Gamma_Dlg.cpp" line="44"/>
         <source>Reload Gamma Data</source>
         <translation>ガンマデータ再読み込み</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CTab_Gamma_Dlg.cpp" line="59"/>
         <source>Gamma Correction</source>
         <translation>ガンマ補正</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CTab_Gamma_Dlg.cpp" line="66"/>
         <source>To Register</source>
         <translation>レジスタへ</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CTab_Gamma_Dlg.cpp" line="68"/>
         <source>To EEPROM</source>
         <translation>EEPROM へ</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CTab_Gamma_Dlg.cpp" line="111"/>
         <source>This camera does not offer a gamma table.</source>
@@ -2305,193 +1918,161 @@
 </context>
 <context>
     <name>CTab_IO_Dlg</name>
-    
     <message>
         <location filename="../src/controls/CTab_IO_Dlg.cpp" line="30"/>
         <source>Output pin0(Pin No.3)</source>
         <translation>出力ピン0(ピン番号3)</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CTab_IO_Dlg.cpp" line="30"/>
         <source>Output pin0(Pin No.2)</source>
         <translation>出力ピン0(ピン番号2)</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CTab_IO_Dlg.cpp" line="31"/>
         <source>UserOutputValue pin0(Pin No.3)</source>
         <translation>UserOutputValue ピン0(ピン番号3)</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CTab_IO_Dlg.cpp" line="32"/>
         <source>UserOutputValue pin0(Pin No.2)</source>
         <translation>UserOutputValue ピン0(ピン番号2)</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CTab_IO_Dlg.cpp" line="33"/>
         <source>Output pin1(Pin No.4)</source>
         <translation>出力ピン1(ピン番号4)</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CTab_IO_Dlg.cpp" line="33"/>
         <source>Output pin1(Pin No.3)</source>
         <translation>出力ピン1(ピン番号3)</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CTab_IO_Dlg.cpp" line="34"/>
         <source>UserOutputValue pin1(Pin No.4)</source>
         <translation>UserOutputValue ピン1(ピン番号4)</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CTab_IO_Dlg.cpp" line="35"/>
         <source>UserOutputValue pin1(Pin No.3)</source>
         <translation>UserOutputValue ピン1(ピン番号3)</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CTab_IO_Dlg.cpp" line="36"/>
         <source>Output pin2(Pin No.5)</source>
         <translation>出力ピン2(ピン番号5)</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CTab_IO_Dlg.cpp" line="37"/>
         <source>UserOutputValue pin2(Pin No.5)</source>
         <translation>UserOutputValue ピン2(ピン番号5)</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CTab_IO_Dlg.cpp" line="38"/>
         <source>Output pin3(Pin No.6)</source>
         <translation>出力ピン3(ピン番号6)</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CTab_IO_Dlg.cpp" line="39"/>
         <source>UserOutputValue pin3(Pin No.6)</source>
         <translation>UserOutputValue ピン3(ピン番号6)</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CTab_IO_Dlg.cpp" line="40"/>
         <source>Output pin4(Pin No.7)</source>
         <translation>出力ピン4(ピン番号7)</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CTab_IO_Dlg.cpp" line="41"/>
         <source>UserOutputValue pin4(Pin No.7)</source>
         <translation>UserOutputValue ピン4(ピン番号7)</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CTab_IO_Dlg.cpp" line="45"/>
         <source>FrameTriggerWait</source>
         <translation>FrameTriggerWait</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CTab_IO_Dlg.cpp" line="45"/>
         <source>UserOutputValue</source>
         <translation>UserOutputValue</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CTab_IO_Dlg.cpp" line="46"/>
         <source>ExposureActive</source>
         <translation>ExposureActive</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CTab_IO_Dlg.cpp" line="46"/>
         <source>TriggerAuxiliary</source>
         <translation>TriggerAuxiliary</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CTab_IO_Dlg.cpp" line="47"/>
         <source>TriggerInternal</source>
         <translation>TriggerInternal</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CTab_IO_Dlg.cpp" line="47"/>
         <source>SensorReadOut</source>
         <translation>SensorReadOut</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CTab_IO_Dlg.cpp" line="48"/>
         <source>Strobe signal</source>
         <translation>ストロボ信号</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CTab_IO_Dlg.cpp" line="49"/>
         <source>Off(Low)</source>
         <translation>オフ(Low)</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CTab_IO_Dlg.cpp" line="50"/>
         <source>On(High)</source>
         <translation>オン(High)</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CTab_IO_Dlg.cpp" line="51"/>
         <source>False</source>
         <translation>False</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CTab_IO_Dlg.cpp" line="52"/>
         <source>True</source>
         <translation>True</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CTab_IO_Dlg.cpp" line="61"/>
         <source>Output</source>
         <translation>出力</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CTab_IO_Dlg.cpp" line="64"/>
         <source>Inverter</source>
         <translation>反転</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CTab_IO_Dlg.cpp" line="84"/>
         <source>Strobe signal delay(uSec)</source>
         <translation>ストロボ信号遅延(μs)</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CTab_IO_Dlg.cpp" line="87"/>
         <source>Strobe signal ontime(uSec)</source>
         <translation>ストロボ信号オン時間(μs)</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CTab_IO_Dlg.cpp" line="90"/>
         <source>StrobeSignalPolarity:</source>
         <translation>ストロボ信号極性:</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CTab_IO_Dlg.cpp" line="91"/>
         <source>Positive</source>
         <translation>正極性</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CTab_IO_Dlg.cpp" line="91"/>
         <source>Negative</source>
@@ -2500,109 +2081,91 @@
 </context>
 <context>
     <name>CTab_OPPage1_Dlg</name>
-    
     <message>
         <location filename="../src/optionboard/CTab_OPPage1_Dlg.cpp" line="21"/>
         <source>Data setting</source>
         <translation>データ設定</translation>
     </message>
-    
     <message>
         <location filename="../src/optionboard/CTab_OPPage1_Dlg.cpp" line="79"/>
         <source>Image data</source>
         <translation>画像データ</translation>
     </message>
-    
     <message>
         <location filename="../src/optionboard/CTab_OPPage1_Dlg.cpp" line="80"/>
         <source>Output signal</source>
         <translation>出力信号</translation>
     </message>
-    
     <message>
         <location filename="../src/optionboard/CTab_OPPage1_Dlg.cpp" line="81"/>
         <source>Norvane FPGA-&gt;User FPGA</source>
         <translation>Norvane FPGA-&gt;ユーザー FPGA</translation>
     </message>
-    
     <message>
         <location filename="../src/optionboard/CTab_OPPage1_Dlg.cpp" line="82"/>
         <source>Process after User FPGA-&gt;Norvane FPGA</source>
         <translation>ユーザー FPGA 処理後-&gt;Norvane FPGA</translation>
     </message>
-    
     <message>
         <location filename="../src/optionboard/CTab_OPPage1_Dlg.cpp" line="83"/>
         <source>JTAG connection</source>
         <translation>JTAG 接続</translation>
     </message>
-    
     <message>
         <location filename="../src/optionboard/CTab_OPPage1_Dlg.cpp" line="84"/>
         <source>User FPGA Enable</source>
         <translation>ユーザー FPGA 有効</translation>
     </message>
-    
     <message>
         <location filename="../src/optionboard/CTab_OPPage1_Dlg.cpp" line="86"/>
         <source>CCD data</source>
         <translation>CCD データ</translation>
     </message>
-    
     <message>
         <location filename="../src/optionboard/CTab_OPPage1_Dlg.cpp" line="87"/>
         <source>White balance processed data</source>
         <translation>ホワイトバランス処理済みデータ</translation>
     </message>
-    
     <message>
         <location filename="../src/optionboard/CTab_OPPage1_Dlg.cpp" line="88"/>
         <source>White balance and gamma processed data</source>
         <translation>ホワイトバランス・ガンマ処理済みデータ</translation>
     </message>
-    
     <message>
         <location filename="../src/optionboard/CTab_OPPage1_Dlg.cpp" line="90"/>
         <source>No process(No data from User FPGA)</source>
         <translation>処理なし(ユーザー FPGA からのデータなし)</translation>
     </message>
-    
     <message>
         <location filename="../src/optionboard/CTab_OPPage1_Dlg.cpp" line="91"/>
         <source>White balance,gamma and color interpolation</source>
         <translation>ホワイトバランス・ガンマ・色補間</translation>
     </message>
-    
     <message>
         <location filename="../src/optionboard/CTab_OPPage1_Dlg.cpp" line="92"/>
         <source>Gamma and color interpolation</source>
         <translation>ガンマ・色補間</translation>
     </message>
-    
     <message>
         <location filename="../src/optionboard/CTab_OPPage1_Dlg.cpp" line="93"/>
         <source>Color interpolation</source>
         <translation>色補間</translation>
     </message>
-    
     <message>
         <location filename="../src/optionboard/CTab_OPPage1_Dlg.cpp" line="97"/>
         <source>Norvane FPGA</source>
         <translation>Norvane FPGA</translation>
     </message>
-    
     <message>
         <location filename="../src/optionboard/CTab_OPPage1_Dlg.cpp" line="98"/>
         <source>User FPGA</source>
         <translation>ユーザー FPGA</translation>
     </message>
-    
     <message>
         <location filename="../src/optionboard/CTab_OPPage1_Dlg.cpp" line="100"/>
         <source>Disable</source>
         <translation>無効</translation>
     </message>
-    
     <message>
         <location filename="../src/optionboard/CTab_OPPage1_Dlg.cpp" line="101"/>
         <source>Enable</source>
@@ -2611,115 +2174,96 @@
 </context>
 <context>
     <name>CTab_OPPage2_Dlg</name>
-    
     <message>
         <location filename="../src/optionboard/CTab_OPPage2_Dlg.cpp" line="47"/>
         <source>Image processing</source>
         <translation>画像処理</translation>
     </message>
-    
     <message>
         <location filename="../src/optionboard/CTab_OPPage2_Dlg.cpp" line="116"/>
         <source>Image processing mode</source>
         <translation>画像処理モード</translation>
     </message>
-    
     <message>
         <location filename="../src/optionboard/CTab_OPPage2_Dlg.cpp" line="117"/>
         <source>Split screen function</source>
         <translation>画面分割機能</translation>
     </message>
-    
     <message>
         <location filename="../src/optionboard/CTab_OPPage2_Dlg.cpp" line="118"/>
         <source>Binarize setting</source>
         <translation>二値化設定</translation>
     </message>
-    
     <message>
         <location filename="../src/optionboard/CTab_OPPage2_Dlg.cpp" line="119"/>
         <source>Binarize threshold</source>
         <translation>二値化しきい値</translation>
     </message>
-    
     <message>
         <location filename="../src/optionboard/CTab_OPPage2_Dlg.cpp" line="120"/>
         <source>Edge detection setting</source>
         <translation>エッジ検出設定</translation>
     </message>
-    
     <message>
         <location filename="../src/optionboard/CTab_OPPage2_Dlg.cpp" line="121"/>
         <source>Edge detection level</source>
         <translation>エッジ検出レベル</translation>
     </message>
-    
     <message>
         <location filename="../src/optionboard/CTab_OPPage2_Dlg.cpp" line="122"/>
         <source>Frame memory function setting</source>
         <translation>フレームメモリ機能設定</translation>
     </message>
-    
     <message>
         <location filename="../src/optionboard/CTab_OPPage2_Dlg.cpp" line="123"/>
         <source>Still image mode</source>
         <translation>静止画モード</translation>
     </message>
-    
     <message>
         <location filename="../src/optionboard/CTab_OPPage2_Dlg.cpp" line="124"/>
         <source>4x zoom and slide show</source>
         <translation>4 倍ズームとスライドショー</translation>
     </message>
-    
     <message>
         <location filename="../src/optionboard/CTab_OPPage2_Dlg.cpp" line="125"/>
         <source>Output control</source>
         <translation>出力制御</translation>
     </message>
-    
     <message>
         <location filename="../src/optionboard/CTab_OPPage2_Dlg.cpp" line="130"/>
         <source>No image processing</source>
         <translation>画像処理なし</translation>
     </message>
-    
     <message>
         <location filename="../src/optionboard/CTab_OPPage2_Dlg.cpp" line="131"/>
         <source>Binarize</source>
         <translation>二値化</translation>
     </message>
-    
     <message>
         <location filename="../src/optionboard/CTab_OPPage2_Dlg.cpp" line="132"/>
         <source>Edge detection</source>
         <translation>エッジ検出</translation>
     </message>
-    
     <message>
         <location filename="../src/optionboard/CTab_OPPage2_Dlg.cpp" line="133"/>
         <source>Frame memory function</source>
         <translation>フレームメモリ機能</translation>
     </message>
-    
     <message>
         <location filename="../src/optionboard/CTab_OPPage2_Dlg.cpp" line="134"/>
         <source>OFF</source>
         <translation>OFF</translation>
     </message>
-    
     <message>
         <location filename="../src/optionboard/CTab_OPPage2_Dlg.cpp" line="135"/>
         <source>ON</source>
         <translation>ON</translation>
     </message>
-    
     <message>
         <location filename="../src/optionboard/CTab_OPPage2_Dlg.cpp" line="139"/>
         <source>OFF(Live image)</source>
         <translation>OFF(ライブ画像)</translation>
     </message>
-    
     <message>
         <location filename="../src/optionboard/CTab_OPPage2_Dlg.cpp" line="140"/>
         <source>ON(Still image)</source>
@@ -2728,145 +2272,121 @@
 </context>
 <context>
     <name>CTab_Other_Dlg</name>
-    
     <message>
         <location filename="../src/controls/CTab_Other_Dlg.cpp" line="47"/>
         <source>OFF(Mono)</source>
         <translation>OFF(モノクロ)</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CTab_Other_Dlg.cpp" line="48"/>
         <source>OFF(Color)</source>
         <translation>OFF(カラー)</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CTab_Other_Dlg.cpp" line="49"/>
         <source>Nearest Neighbor Replication</source>
         <translation>最近傍補間</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CTab_Other_Dlg.cpp" line="50"/>
         <source>Bilinear</source>
         <translation>バイリニア</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CTab_Other_Dlg.cpp" line="51"/>
         <source>BiCubic</source>
         <translation>バイキュービック</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CTab_Other_Dlg.cpp" line="52"/>
         <source>Bilinear with false color reduction</source>
         <translation>バイリニア(偽色低減)</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CTab_Other_Dlg.cpp" line="55"/>
         <source>OFF(Normal)</source>
         <translation>OFF(通常)</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CTab_Other_Dlg.cpp" line="56"/>
         <source>Horizontal</source>
         <translation>水平</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CTab_Other_Dlg.cpp" line="57"/>
         <source>Vertical</source>
         <translation>垂直</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CTab_Other_Dlg.cpp" line="58"/>
         <source>Horizontal/Vertical</source>
         <translation>水平/垂直</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CTab_Other_Dlg.cpp" line="73"/>
         <source>Other</source>
         <translation>その他</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CTab_Other_Dlg.cpp" line="75"/>
         <source>Camera Setting</source>
         <translation>カメラ設定</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CTab_Other_Dlg.cpp" line="81"/>
         <source>Output Format</source>
         <translation>画素フォーマット</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CTab_Other_Dlg.cpp" line="85"/>
         <source>Smear half reduction</source>
         <translation>スミア半減</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CTab_Other_Dlg.cpp" line="87"/>
         <source>Frame rate(Hz)</source>
         <translation>フレームレート(Hz)</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CTab_Other_Dlg.cpp" line="89"/>
         <source>Binning mode</source>
         <translation>ビニングモード</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CTab_Other_Dlg.cpp" line="90"/>
         <source>Double speed mode</source>
         <translation>倍速モード</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CTab_Other_Dlg.cpp" line="97"/>
         <source>Double speed mode tap</source>
         <translation>倍速モードタップ</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CTab_Other_Dlg.cpp" line="99"/>
         <source>Exposure shutter type</source>
         <translation>露光シャッタータイプ</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CTab_Other_Dlg.cpp" line="101"/>
         <source>Reverse X</source>
         <translation>X 反転</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CTab_Other_Dlg.cpp" line="103"/>
         <source>Reverse Y</source>
         <translation>Y 反転</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CTab_Other_Dlg.cpp" line="114"/>
         <source>Software Setting</source>
         <translation>ソフトウェア設定</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CTab_Other_Dlg.cpp" line="116"/>
         <source>Color Interpolation</source>
         <translation>色補間</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CTab_Other_Dlg.cpp" line="118"/>
         <source>Mirror Mode</source>
@@ -2875,104 +2395,87 @@
 </context>
 <context>
     <name>CTab_Trigger_Dlg</name>
-    
     <message>
         <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="103"/>
         <source>Trigger</source>
         <translation>トリガ</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="109"/>
         <source>Trigger Mode</source>
         <translation>トリガモード</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="110"/>
         <source>Trigger input selection</source>
         <translation>トリガ入力選択</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="112"/>
         <source>Software trigger source</source>
         <translation>ソフトウェアトリガソース</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="113"/>
         <source>Exposure mode</source>
         <translation>露光モード</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="114"/>
         <source>Fixed Shutter</source>
         <translation>固定シャッター</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="116"/>
         <source>Software Trigger Pulse Width</source>
         <translation>ソフトウェアトリガパルス幅</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="117"/>
         <source>Software Trigger Pulse Interval</source>
         <translation>ソフトウェアトリガパルス間隔</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="119"/>
         <source>One shot trigger</source>
         <translation>ワンショットトリガ</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="121"/>
         <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="364"/>
         <source>Continuous trigger</source>
         <translation>連続トリガ</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="125"/>
         <source>Command Trigger</source>
         <translation>コマンドトリガ</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="134"/>
         <source>Trigger polarity</source>
         <translation>トリガ極性</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="135"/>
         <source>Exposure Delay(us)</source>
         <translation>露光遅延(μs)</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="136"/>
         <source>Trigger overlap</source>
         <translation>トリガオーバーラップ</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="138"/>
         <source>Trigger horizontal reset</source>
         <translation>トリガ水平リセット</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="178"/>
         <source>[uSec]</source>
         <translation>[μs]</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="364"/>
         <source>Stop</source>
@@ -2981,38 +2484,32 @@
 </context>
 <context>
     <name>CTab_UserSet_Dlg</name>
-    
     <message>
         <location filename="../src/controls/CTab_UserSet_Dlg.cpp" line="22"/>
         <source>UserSet</source>
         <translation>ユーザーセット</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CTab_UserSet_Dlg.cpp" line="26"/>
         <source>UserSetSelector:</source>
         <translation>ユーザーセット選択:</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CTab_UserSet_Dlg.cpp" line="30"/>
         <source>UserSetLoad:</source>
         <translation>ユーザーセット読み込み:</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CTab_UserSet_Dlg.cpp" line="33"/>
         <location filename="../src/controls/CTab_UserSet_Dlg.cpp" line="40"/>
         <source>Execute</source>
         <translation>実行</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CTab_UserSet_Dlg.cpp" line="37"/>
         <source>UserSetSave:</source>
         <translation>ユーザーセット保存:</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CTab_UserSet_Dlg.cpp" line="47"/>
         <source>UserSetDefaultSelector:</source>
@@ -3021,85 +2518,71 @@
 </context>
 <context>
     <name>CTab_WB_Dlg</name>
-    
     <message>
         <location filename="../src/controls/CTab_WB_Dlg.cpp" line="47"/>
         <source>WhiteBalance</source>
         <translation>ホワイトバランス</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CTab_WB_Dlg.cpp" line="50"/>
         <source>White Balance</source>
         <translation>ホワイトバランス</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CTab_WB_Dlg.cpp" line="51"/>
         <source>OFF</source>
         <translation>OFF</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CTab_WB_Dlg.cpp" line="51"/>
         <source>Preset1</source>
         <translation>プリセット1</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CTab_WB_Dlg.cpp" line="51"/>
         <source>Preset2</source>
         <translation>プリセット2</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CTab_WB_Dlg.cpp" line="51"/>
         <source>Preset3</source>
         <translation>プリセット3</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CTab_WB_Dlg.cpp" line="52"/>
         <source>ATW</source>
         <translation>ATW</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CTab_WB_Dlg.cpp" line="52"/>
         <source>Push to set WB</source>
         <translation>ワンプッシュ WB</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CTab_WB_Dlg.cpp" line="54"/>
         <source>Color Gain R</source>
         <translation>カラーゲイン R</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CTab_WB_Dlg.cpp" line="54"/>
         <source>Color Gain Gr</source>
         <translation>カラーゲイン Gr</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CTab_WB_Dlg.cpp" line="55"/>
         <source>Color Gain Gb</source>
         <translation>カラーゲイン Gb</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CTab_WB_Dlg.cpp" line="55"/>
         <source>Color Gain B</source>
         <translation>カラーゲイン B</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CTab_WB_Dlg.cpp" line="65"/>
         <source>Y Threshold</source>
         <translation>Y しきい値</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/CTab_WB_Dlg.cpp" line="68"/>
         <source>WB Zone</source>
@@ -3108,85 +2591,71 @@
 </context>
 <context>
     <name>CThumbnailDlg</name>
-    
     <message>
         <location filename="../src/capture/CThumbnailDlg.cpp" line="22"/>
         <source>x8</source>
         <translation>x8</translation>
     </message>
-    
     <message>
         <location filename="../src/capture/CThumbnailDlg.cpp" line="22"/>
         <source>x4</source>
         <translation>x4</translation>
     </message>
-    
     <message>
         <location filename="../src/capture/CThumbnailDlg.cpp" line="23"/>
         <source>x2</source>
         <translation>x2</translation>
     </message>
-    
     <message>
         <location filename="../src/capture/CThumbnailDlg.cpp" line="23"/>
         <source>x1</source>
         <translation>x1</translation>
     </message>
-    
     <message>
         <location filename="../src/capture/CThumbnailDlg.cpp" line="24"/>
         <source>x1/2</source>
         <translation>x1/2</translation>
     </message>
-    
     <message>
         <location filename="../src/capture/CThumbnailDlg.cpp" line="24"/>
         <source>x1/4</source>
         <translation>x1/4</translation>
     </message>
-    
     <message>
         <location filename="../src/capture/CThumbnailDlg.cpp" line="25"/>
         <source>x1/8</source>
         <translation>x1/8</translation>
     </message>
-    
     <message>
         <location filename="../src/capture/CThumbnailDlg.cpp" line="37"/>
         <source>Thumbnail</source>
         <translation>サムネイル</translation>
     </message>
-    
     <message>
         <location filename="../src/capture/CThumbnailDlg.cpp" line="205"/>
         <source>Show</source>
         <translation>表示</translation>
     </message>
-    
     <message>
         <location filename="../src/capture/CThumbnailDlg.cpp" line="208"/>
         <source>Snap Shot NO.</source>
         <translation>スナップショット番号</translation>
     </message>
-    
     <message>
         <location filename="../src/capture/CThumbnailDlg.cpp" line="215"/>
         <source>Size</source>
         <translation>サイズ</translation>
     </message>
-    
     <message>
         <location filename="../src/capture/CThumbnailDlg.cpp" line="228"/>
         <source>Save</source>
         <translation>保存</translation>
     </message>
-    
     <message>
         <location filename="../src/capture/CThumbnailDlg.cpp" line="230"/>
         <source>Delete</source>
         <translation>削除</translation>
     </message>
-    
     <message>
         <location filename="../src/capture/CThumbnailDlg.cpp" line="232"/>
         <source>Delete All</source>
@@ -3195,7 +2664,6 @@
 </context>
 <context>
     <name>DemoCameras</name>
-    
     <message>
         <location filename="../src/app/DemoCameras.cpp" line="21"/>
         <source>Simulated camera %1 did not start: %2</source>
@@ -3204,7 +2672,6 @@
 </context>
 <context>
     <name>DrawingIni</name>
-    
     <message>
         <location filename="../src/drawing/DrawingIni.cpp" line="79"/>
         <location filename="../src/drawing/DrawingIni.cpp" line="88"/>
@@ -3212,20 +2679,17 @@
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
-    
     <message>
         <location filename="../src/drawing/DrawingIni.cpp" line="94"/>
         <source>%1 is not a regular file.</source>
         <translation>%1 は通常のファイルではありません。</translation>
     </message>
-    
     <message>
         <location filename="../src/drawing/DrawingIni.cpp" line="96"/>
         <location filename="../src/drawing/DrawingIni.cpp" line="102"/>
         <source>%1 is larger than %2 MiB.</source>
         <translation>%1 は %2 MiB より大きいファイルです。</translation>
     </message>
-    
     <message>
         <location filename="../src/drawing/DrawingIni.cpp" line="105"/>
         <source>%1 is not a drawing file.</source>
@@ -3234,7 +2698,6 @@
 </context>
 <context>
     <name>DrawingManagementBase</name>
-    
     <message>
         <location filename="../src/drawing/DrawingManagementBase.cpp" line="14"/>
         <source>Drawing</source>
@@ -3242,26 +2705,30 @@
     </message>
 </context>
 <context>
+    <name>DroppedFramesPainter</name>
+    <message>
+        <location filename="../src/imaging/DroppedFramesPainter.cpp" line="14"/>
+        <source>Received BlockID:%1</source>
+        <translation>受信ブロック ID:%1</translation>
+    </message>
+</context>
+<context>
     <name>FeatureBinding</name>
-    
     <message>
         <location filename="../src/controls/FeatureBinding.cpp" line="72"/>
         <source>This camera does not offer %1.</source>
         <translation>このカメラには %1 がありません。</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/FeatureBinding.cpp" line="75"/>
         <source>%1 is read-only on this camera.</source>
         <translation>このカメラの %1 は読み取り専用です。</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/FeatureBinding.cpp" line="127"/>
         <source>The camera refused %1 for %2.</source>
         <translation>カメラが %2 への %1 の設定を拒否しました。</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/FeatureBinding.cpp" line="130"/>
         <source>The camera set %1 to %2 instead of %3.</source>
@@ -3269,38 +2736,53 @@
     </message>
 </context>
 <context>
+    <name>FrameRatePainter</name>
+    <message>
+        <location filename="../src/imaging/FrameRatePainter.cpp" line="34"/>
+        <source>DispFPS:?/DispCount:%1</source>
+        <translation>表示FPS:?/表示数:%1</translation>
+    </message>
+    <message>
+        <location filename="../src/imaging/FrameRatePainter.cpp" line="36"/>
+        <source>FPS:%1/FrameCount:%2</source>
+        <translation>FPS:%1/フレーム数:%2</translation>
+    </message>
+</context>
+<context>
+    <name>GlDisplayWindow</name>
+    <message>
+        <location filename="../src/imaging/GlDisplayWindow.cpp" line="116"/>
+        <source>This PC does not support OpenGL.</source>
+        <translation>この PC は OpenGL に対応していません。</translation>
+    </message>
+</context>
+<context>
     <name>LaunchOptions</name>
-    
     <message>
         <location filename="../src/app/LaunchOptions.cpp" line="34"/>
         <source>--demo takes 1 to %1 cameras.</source>
         <translation>--demo に指定できるカメラは 1 から %1 台です。</translation>
     </message>
-    
     <message>
         <location filename="../src/app/LaunchOptions.cpp" line="50"/>
         <source>--stats-log needs a file name.</source>
         <translation>--stats-log にはファイル名が必要です。</translation>
     </message>
-    
     <message>
         <location filename="../src/app/LaunchOptions.cpp" line="52"/>
         <source>Unknown argument: %1</source>
         <translation>不明な引数: %1</translation>
     </message>
-    
     <message>
         <location filename="../src/app/LaunchOptions.cpp" line="61"/>
         <source>--connect needs an address, or --demo.</source>
         <translation>--connect にはアドレスか --demo が必要です。</translation>
     </message>
-    
     <message>
         <location filename="../src/app/LaunchOptions.cpp" line="64"/>
         <source>--connect takes at most %1 cameras.</source>
         <translation>--connect に指定できるカメラは最大 %1 台です。</translation>
     </message>
-    
     <message>
         <location filename="../src/app/LaunchOptions.cpp" line="71"/>
         <source>usage: lumivex [--demo[=N]] [--connect [ADDR[,ADDR...]]] [--stats-log FILE] [--help] [--version]
@@ -3324,7 +2806,6 @@
 </context>
 <context>
     <name>LumivexCli</name>
-    
     <message>
         <location filename="../src/cli/CliCamera.cpp" line="22"/>
         <location filename="../src/cli/CliImage.cpp" line="283"/>
@@ -3333,20 +2814,17 @@
         <source>no camera given; name it with -c ADDR</source>
         <translation>カメラが指定されていません。-c ADDR で指定してください</translation>
     </message>
-    
     <message>
         <location filename="../src/cli/CliCamera.cpp" line="24"/>
         <source>nothing to do; name at least one feature</source>
         <translation>何もすることがありません。フィーチャを 1 つ以上指定してください</translation>
     </message>
-    
     <message>
         <location filename="../src/cli/CliCamera.cpp" line="26"/>
         <location filename="../src/cli/CliImage.cpp" line="288"/>
         <source>unexpected argument &apos;%1&apos;</source>
         <translation>予期しない引数 &apos;%1&apos;</translation>
     </message>
-    
     <message>
         <location filename="../src/cli/CliCamera.cpp" line="37"/>
         <source>lumivex-cli: no camera answers at %1
@@ -3354,13 +2832,11 @@
         <translation>lumivex-cli: %1 で応答するカメラがありません
 </translation>
     </message>
-    
     <message>
         <location filename="../src/cli/CliCamera.cpp" line="42"/>
         <source>another application controls it</source>
         <translation>別のアプリケーションが制御しています</translation>
     </message>
-    
     <message>
         <location filename="../src/cli/CliCamera.cpp" line="44"/>
         <source>lumivex-cli: cannot connect to the camera at %1: %2
@@ -3368,74 +2844,62 @@
         <translation>lumivex-cli: %1 のカメラに接続できません: %2
 </translation>
     </message>
-    
     <message>
         <location filename="../src/cli/CliCamera.cpp" line="81"/>
         <source>%1 needs a camera address</source>
         <translation>%1 にはカメラのアドレスが必要です</translation>
     </message>
-    
     <message>
         <location filename="../src/cli/CliCamera.cpp" line="88"/>
         <location filename="../src/cli/CliImage.cpp" line="142"/>
         <source>unknown option &apos;%1&apos;</source>
         <translation>不明なオプション &apos;%1&apos;</translation>
     </message>
-    
     <message>
         <location filename="../src/cli/CliCommandTable.h" line="7"/>
         <source>List the GigE Vision cameras on the network</source>
         <translation>ネットワーク上の GigE Vision カメラを一覧表示します</translation>
     </message>
-    
     <message>
         <location filename="../src/cli/CliCommandTable.h" line="8"/>
         <source>List a camera&apos;s features with their values and ranges</source>
         <translation>カメラのフィーチャを値と範囲とともに一覧表示します</translation>
     </message>
-    
     <message>
         <location filename="../src/cli/CliCommandTable.h" line="9"/>
         <source>Print features of a camera as NAME=value</source>
         <translation>カメラのフィーチャを NAME=値 の形で表示します</translation>
     </message>
-    
     <message>
         <location filename="../src/cli/CliCommandTable.h" line="10"/>
         <source>Set features of a camera from NAME=VALUE</source>
         <translation>NAME=VALUE でカメラのフィーチャを設定します</translation>
     </message>
-    
     <message>
         <location filename="../src/cli/CliCommandTable.h" line="11"/>
         <source>Read or write registers through a camera&apos;s serial channel</source>
         <translation>カメラのシリアルチャネル経由でレジスタを読み書きします</translation>
     </message>
-    
     <message>
         <location filename="../src/cli/CliCommandTable.h" line="12"/>
         <source>Record frames of a camera into an AVI movie</source>
         <translation>カメラのフレームを AVI 動画に録画します</translation>
     </message>
-    
     <message>
         <location filename="../src/cli/CliCommandTable.h" line="13"/>
         <source>Take one frame from a camera and save it as an image file</source>
         <translation>カメラから 1 フレームを取得して画像ファイルに保存する</translation>
     </message>
-    
     <message>
         <location filename="../src/cli/CliCommandTable.h" line="14"/>
         <source>Convert a raw camera frame into an image file</source>
         <translation>カメラの生フレームを画像ファイルに変換する</translation>
     </message>
-    
     <message>
         <location filename="../src/cli/CliCommandTable.h" line="15"/>
         <source>Save or load a camera settings file</source>
         <translation>カメラ設定ファイルを保存または読み込みます</translation>
     </message>
-    
     <message>
         <location filename="../src/cli/CliFeatures.cpp" line="10"/>
         <source>Usage: lumivex-cli features -c ADDR
@@ -3451,7 +2915,6 @@ ADDR のカメラのすべてのフィーチャを 1 行に 1 つずつ、タブ
 &apos;|&apos; で区切った列挙型の選択肢。
 </translation>
     </message>
-    
     <message>
         <location filename="../src/cli/CliGet.cpp" line="10"/>
         <source>Usage: lumivex-cli get -c ADDR NAME...
@@ -3463,19 +2926,16 @@ ADDR のカメラの指定したフィーチャごとに NAME=値 を 1 行ず�
 フィーチャがない場合や読めない場合は 1 で終了します。
 </translation>
     </message>
-    
     <message>
         <location filename="../src/cli/CliGet.cpp" line="28"/>
         <source>the camera has no such feature</source>
         <translation>カメラにそのフィーチャがありません</translation>
     </message>
-    
     <message>
         <location filename="../src/cli/CliGet.cpp" line="29"/>
         <source>it is a command</source>
         <translation>コマンドです</translation>
     </message>
-    
     <message>
         <location filename="../src/cli/CliGet.cpp" line="31"/>
         <source>lumivex-cli: cannot read %1: %2
@@ -3483,7 +2943,6 @@ ADDR のカメラの指定したフィーチャごとに NAME=値 を 1 行ず�
         <translation>lumivex-cli: %1 を読めません: %2
 </translation>
     </message>
-    
     <message>
         <location filename="../src/cli/CliList.cpp" line="9"/>
         <source>Usage: lumivex-cli list
@@ -3495,7 +2954,6 @@ one line each: IP address, MAC address, model and serial number, tab-separated.
 1 台 1 行で、IP アドレス、MAC アドレス、モデル、シリアル番号をタブ区切りで表示します。
 </translation>
     </message>
-    
     <message>
         <location filename="../src/cli/CliList.cpp" line="18"/>
         <source>lumivex-cli: unexpected argument &apos;%1&apos;
@@ -3503,7 +2961,6 @@ one line each: IP address, MAC address, model and serial number, tab-separated.
         <translation>lumivex-cli: 予期しない引数 &apos;%1&apos;
 </translation>
     </message>
-    
     <message>
         <location filename="../src/cli/CliMain.cpp" line="25"/>
         <source>Usage: lumivex-cli COMMAND [OPTIONS]
@@ -3517,7 +2974,6 @@ GigE Vision カメラの確認と設定を行います。
 コマンド:
 </translation>
     </message>
-    
     <message>
         <location filename="../src/cli/CliMain.cpp" line="31"/>
         <source>
@@ -3527,7 +2983,6 @@ GigE Vision カメラの確認と設定を行います。
 &apos;lumivex-cli COMMAND --help&apos; で各コマンドの説明を表示します。
 </translation>
     </message>
-    
     <message>
         <location filename="../src/cli/CliMain.cpp" line="53"/>
         <source>lumivex-cli: unknown command &apos;%1&apos;. &apos;lumivex-cli --help&apos; lists the commands.
@@ -3535,26 +2990,22 @@ GigE Vision カメラの確認と設定を行います。
         <translation>lumivex-cli: 不明なコマンド &apos;%1&apos;。&apos;lumivex-cli --help&apos; でコマンドの一覧を表示します。
 </translation>
     </message>
-    
     <message>
         <location filename="../src/cli/CliImage.cpp" line="148"/>
         <location filename="../src/cli/CliRecord.cpp" line="80"/>
         <source>%1 needs a value</source>
         <translation>%1 には値が必要です</translation>
     </message>
-    
     <message>
         <location filename="../src/cli/CliImage.cpp" line="159"/>
         <source>--interpolation takes 0 to %1, not &apos;%2&apos;</source>
         <translation>--interpolation は 0～%1 です (&apos;%2&apos; は不可)</translation>
     </message>
-    
     <message>
         <location filename="../src/cli/CliImage.cpp" line="164"/>
         <source>--mirror takes 0 to %1, not &apos;%2&apos;</source>
         <translation>--mirror は 0～%1 です (&apos;%2&apos; は不可)</translation>
     </message>
-    
     <message>
         <location filename="../src/cli/CliImage.cpp" line="183"/>
         <source>lumivex-cli: cannot convert the frame: %1 bytes of raw data for %2 x %3 need %4
@@ -3562,13 +3013,11 @@ GigE Vision カメラの確認と設定を行います。
         <translation>lumivex-cli: フレームを変換できません: 生データ %1 バイトに対し、%2 x %3 には %4 バイトが必要です
 </translation>
     </message>
-    
     <message>
         <location filename="../src/cli/CliImage.cpp" line="201"/>
         <source>use .bmp, .png, .tif, .tiff, .jpg, .jpeg or, for grey images, .raw</source>
         <translation>.bmp、.png、.tif、.tiff、.jpg、.jpeg、またはモノクロ画像では .raw を使ってください</translation>
     </message>
-    
     <message>
         <location filename="../src/cli/CliImage.cpp" line="203"/>
         <source>lumivex-cli: cannot save %1: %2
@@ -3576,7 +3025,6 @@ GigE Vision カメラの確認と設定を行います。
         <translation>lumivex-cli: %1 を保存できません: %2
 </translation>
     </message>
-    
     <message>
         <location filename="../src/cli/CliImage.cpp" line="208"/>
         <source>Saved %1 x %2 into %3
@@ -3584,7 +3032,6 @@ GigE Vision カメラの確認と設定を行います。
         <translation>%1 x %2 を %3 に保存しました
 </translation>
     </message>
-    
     <message>
         <location filename="../src/cli/CliImage.cpp" line="220"/>
         <source>Usage: lumivex-cli convert --pixel-format NAME --width W --height H [--interpolation 0-5]
@@ -3605,31 +3052,26 @@ OUT の拡張子が示す形式で保存します: .bmp、.png、.tif/.tiff、.j
 画素フォーマット: %1。
 </translation>
     </message>
-    
     <message>
         <location filename="../src/cli/CliImage.cpp" line="240"/>
         <source>no pixel format given; name it with --pixel-format NAME</source>
         <translation>画素フォーマットが指定されていません。--pixel-format NAME で指定してください</translation>
     </message>
-    
     <message>
         <location filename="../src/cli/CliImage.cpp" line="243"/>
         <source>unknown pixel format &apos;%1&apos;</source>
         <translation>不明な画素フォーマット &apos;%1&apos;</translation>
     </message>
-    
     <message>
         <location filename="../src/cli/CliImage.cpp" line="248"/>
         <source>--width and --height take 1 to 65535</source>
         <translation>--width と --height は 1～65535 です</translation>
     </message>
-    
     <message>
         <location filename="../src/cli/CliImage.cpp" line="254"/>
         <source>name the raw input file and the output file</source>
         <translation>生データの入力ファイルと出力ファイルを指定してください</translation>
     </message>
-    
     <message>
         <location filename="../src/cli/CliImage.cpp" line="259"/>
         <source>lumivex-cli: cannot read %1
@@ -3637,7 +3079,6 @@ OUT の拡張子が示す形式で保存します: .bmp、.png、.tif/.tiff、.j
         <translation>lumivex-cli: %1 を読み込めません
 </translation>
     </message>
-    
     <message>
         <location filename="../src/cli/CliImage.cpp" line="269"/>
         <source>Usage: lumivex-cli snapshot -c ADDR -o OUT [--interpolation 0-5] [--mirror 0-3]
@@ -3651,13 +3092,11 @@ ADDR のカメラから現在の画素フォーマットとサイズで完全な
 10 秒以内に完全なフレームが届かないときは 1 で終了します。
 </translation>
     </message>
-    
     <message>
         <location filename="../src/cli/CliImage.cpp" line="285"/>
         <source>no output file given; name it with -o OUT</source>
         <translation>出力ファイルが指定されていません。-o OUT で指定してください</translation>
     </message>
-    
     <message>
         <location filename="../src/cli/CliImage.cpp" line="321"/>
         <source>lumivex-cli: no complete frame came from the camera at %1
@@ -3665,25 +3104,21 @@ ADDR のカメラから現在の画素フォーマットとサイズで完全な
         <translation>lumivex-cli: %1 のカメラから完全なフレームが届きませんでした
 </translation>
     </message>
-    
     <message>
         <location filename="../src/cli/CliRecord.cpp" line="85"/>
         <source>--frames needs a number of frames above 0, not &apos;%1&apos;</source>
         <translation>--frames には 0 より大きいフレーム数が必要です (&apos;%1&apos; は不可)</translation>
     </message>
-    
     <message>
         <location filename="../src/cli/CliRecord.cpp" line="91"/>
         <source>--quality needs a number from 1 to 100, not &apos;%1&apos;</source>
         <translation>--quality には 1 から 100 の数値が必要です (&apos;%1&apos; は不可)</translation>
     </message>
-    
     <message>
         <location filename="../src/cli/CliRecord.cpp" line="98"/>
         <source>unknown codec &apos;%1&apos;; use mjpeg, odml, raw or mp42</source>
         <translation>不明なコーデック &apos;%1&apos;。mjpeg, odml, raw, mp42 のいずれかを指定してください</translation>
     </message>
-    
     <message>
         <location filename="../src/cli/CliRecord.cpp" line="157"/>
         <source>Usage: lumivex-cli record -c ADDR --frames N [--codec mjpeg|odml|raw|mp42] [--quality Q] FILE.avi
@@ -3701,25 +3136,21 @@ Motion JPEG の品質です。録画を開始できない場合や、カメラ�
 止めた場合は 1 で終了します。
 </translation>
     </message>
-    
     <message>
         <location filename="../src/cli/CliRecord.cpp" line="176"/>
         <source>no frame count given; name it with --frames N</source>
         <translation>フレーム数が指定されていません。--frames N で指定してください</translation>
     </message>
-    
     <message>
         <location filename="../src/cli/CliRecord.cpp" line="178"/>
         <source>name exactly one movie file</source>
         <translation>動画ファイルを 1 つだけ指定してください</translation>
     </message>
-    
     <message>
         <location filename="../src/cli/CliRecord.cpp" line="180"/>
         <source>the movie file must end in .avi</source>
         <translation>動画ファイル名は .avi で終わる必要があります</translation>
     </message>
-    
     <message>
         <location filename="../src/cli/CliCamera.cpp" line="66"/>
         <source>lumivex-cli: cannot connect to the camera at %1
@@ -3727,7 +3158,6 @@ Motion JPEG の品質です。録画を開始できない場合や、カメラ�
         <translation>lumivex-cli: %1 のカメラに接続できません
 </translation>
     </message>
-    
     <message>
         <location filename="../src/cli/CliRecord.cpp" line="198"/>
         <source>lumivex-cli: cannot start the acquisition thread
@@ -3735,7 +3165,6 @@ Motion JPEG の品質です。録画を開始できない場合や、カメラ�
         <translation>lumivex-cli: 取り込みスレッドを開始できません
 </translation>
     </message>
-    
     <message>
         <location filename="../src/cli/CliRecord.cpp" line="205"/>
         <source>lumivex-cli: cannot record into %1
@@ -3743,7 +3172,6 @@ Motion JPEG の品質です。録画を開始できない場合や、カメラ�
         <translation>lumivex-cli: %1 に録画できません
 </translation>
     </message>
-    
     <message>
         <location filename="../src/cli/CliRecord.cpp" line="210"/>
         <source>lumivex-cli: the camera stopped sending frames; %1 of %2 frames recorded
@@ -3751,7 +3179,6 @@ Motion JPEG の品質です。録画を開始できない場合や、カメラ�
         <translation>lumivex-cli: カメラがフレームの送信を止めました。%2 フレーム中 %1 フレームを録画しました
 </translation>
     </message>
-    
     <message>
         <location filename="../src/cli/CliRecord.cpp" line="220"/>
         <source>lumivex-cli: %1 %2 of %3 frames recorded.
@@ -3759,7 +3186,6 @@ Motion JPEG の品質です。録画を開始できない場合や、カメラ�
         <translation>lumivex-cli: %1 %3 フレーム中 %2 フレームを録画しました。
 </translation>
     </message>
-    
     <message>
         <location filename="../src/cli/CliRecord.cpp" line="227"/>
         <source>Recorded %1 frames into %2
@@ -3767,7 +3193,6 @@ Motion JPEG の品質です。録画を開始できない場合や、カメラ�
         <translation>%2 に %1 フレームを録画しました
 </translation>
     </message>
-    
     <message>
         <location filename="../src/cli/CliSerial.cpp" line="36"/>
         <source>Usage: lumivex-cli serial -c ADDR [--port 0|1] read BANK ADDRESS LENGTH
@@ -3786,7 +3211,6 @@ BANK は 0x00 または 0x80、数値は 10 進数または 0x 付きの 16 進�
 読み出したバイトは 16 進数で 1 行に表示します。通信に失敗した場合は 1 で終了します。
 </translation>
     </message>
-    
     <message>
         <location filename="../src/cli/CliSerial.cpp" line="67"/>
         <source>lumivex-cli: the camera at %1 has no serial port %2
@@ -3794,55 +3218,46 @@ BANK は 0x00 または 0x80、数値は 10 進数または 0x 付きの 16 進�
         <translation>lumivex-cli: %1 のカメラにはシリアルポート %2 がありません
 </translation>
     </message>
-    
     <message>
         <location filename="../src/cli/CliSerialArguments.cpp" line="73"/>
         <source>--port needs 0 or 1</source>
         <translation>--port には 0 か 1 を指定してください</translation>
     </message>
-    
     <message>
         <location filename="../src/cli/CliSerialArguments.cpp" line="89"/>
         <source>say read or write</source>
         <translation>read か write を指定してください</translation>
     </message>
-    
     <message>
         <location filename="../src/cli/CliSerialArguments.cpp" line="92"/>
         <source>write needs BANK ADDRESS and 1 to 255 bytes</source>
         <translation>write には BANK ADDRESS と 1 から 255 個のバイトが必要です</translation>
     </message>
-    
     <message>
         <location filename="../src/cli/CliSerialArguments.cpp" line="94"/>
         <source>read needs BANK ADDRESS LENGTH</source>
         <translation>read には BANK ADDRESS LENGTH が必要です</translation>
     </message>
-    
     <message>
         <location filename="../src/cli/CliSerialArguments.cpp" line="98"/>
         <source>BANK must be 0x00 or 0x80</source>
         <translation>BANK は 0x00 か 0x80 にしてください</translation>
     </message>
-    
     <message>
         <location filename="../src/cli/CliSerialArguments.cpp" line="101"/>
         <source>ADDRESS must be 0 to 0xFF</source>
         <translation>ADDRESS は 0 から 0xFF にしてください</translation>
     </message>
-    
     <message>
         <location filename="../src/cli/CliSerialArguments.cpp" line="108"/>
         <source>LENGTH must be 1 to 255</source>
         <translation>LENGTH は 1 から 255 にしてください</translation>
     </message>
-    
     <message>
         <location filename="../src/cli/CliSerialArguments.cpp" line="115"/>
         <source>not a byte: %1</source>
         <translation>バイト値ではありません: %1</translation>
     </message>
-    
     <message>
         <location filename="../src/cli/CliSet.cpp" line="10"/>
         <source>Usage: lumivex-cli set -c ADDR NAME=VALUE...
@@ -3858,7 +3273,6 @@ ADDR のカメラのフィーチャを指定した順に設定し、失敗した
 カメラが値を拒否した場合は 1 で終了します。
 </translation>
     </message>
-    
     <message>
         <location filename="../src/cli/CliSet.cpp" line="23"/>
         <source>lumivex-cli: &apos;%1&apos; is not NAME=VALUE
@@ -3866,7 +3280,6 @@ ADDR のカメラのフィーチャを指定した順に設定し、失敗した
         <translation>lumivex-cli: &apos;%1&apos; は NAME=VALUE の形ではありません
 </translation>
     </message>
-    
     <message>
         <location filename="../src/cli/CliSet.cpp" line="34"/>
         <source>lumivex-cli: the camera has no feature %1
@@ -3874,7 +3287,6 @@ ADDR のカメラのフィーチャを指定した順に設定し、失敗した
         <translation>lumivex-cli: カメラにフィーチャ %1 がありません
 </translation>
     </message>
-    
     <message>
         <location filename="../src/cli/CliSet.cpp" line="39"/>
         <source>lumivex-cli: &apos;%1&apos; is not a value for the %2 feature %3
@@ -3882,7 +3294,6 @@ ADDR のカメラのフィーチャを指定した順に設定し、失敗した
         <translation>lumivex-cli: &apos;%1&apos; は %2 型のフィーチャ %3 の値になりません
 </translation>
     </message>
-    
     <message>
         <location filename="../src/cli/CliSet.cpp" line="45"/>
         <source>lumivex-cli: %1 is a command and has no value to set
@@ -3890,13 +3301,11 @@ ADDR のカメラのフィーチャを指定した順に設定し、失敗した
         <translation>lumivex-cli: %1 はコマンドなので設定する値はありません
 </translation>
     </message>
-    
     <message>
         <location filename="../src/cli/CliSet.cpp" line="50"/>
         <source>the feature is read-only</source>
         <translation>フィーチャは読み取り専用です</translation>
     </message>
-    
     <message>
         <location filename="../src/cli/CliSet.cpp" line="51"/>
         <source>lumivex-cli: the camera refused %1=%2 (%3)
@@ -3904,7 +3313,6 @@ ADDR のカメラのフィーチャを指定した順に設定し、失敗した
         <translation>lumivex-cli: カメラが %1=%2 を拒否しました (%3)
 </translation>
     </message>
-    
     <message>
         <location filename="../src/cli/CliSettings.cpp" line="12"/>
         <source>Usage: lumivex-cli settings -c ADDR save FILE.cfg
@@ -3922,7 +3330,6 @@ ADDR のカメラの設定を、カメラ設定ファイルのその機種のセ
 カメラまたはファイルが失敗した場合は 1 で終了します。
 </translation>
     </message>
-    
     <message>
         <location filename="../src/cli/CliSettings.cpp" line="40"/>
         <source>lumivex-cli: cannot write the settings to %1
@@ -3932,41 +3339,27 @@ ADDR のカメラの設定を、カメラ設定ファイルのその機種のセ
     </message>
 </context>
 <context>
-    <name>LxD3DDisplayWnd</name>
-    
-    <message>
-        <location filename="../src/imaging/LxD3DDisplayWnd.cpp" line="88"/>
-        <source>This PC does not support OpenGL.</source>
-        <translation>この PC は OpenGL に対応していません。</translation>
-    </message>
-</context>
-<context>
     <name>OptionBoard</name>
-    
     <message>
         <location filename="../src/optionboard/OptionLists.cpp" line="16"/>
         <source>Output0(Pin No.3)</source>
         <translation>出力0(ピン番号3)</translation>
     </message>
-    
     <message>
         <location filename="../src/optionboard/OptionLists.cpp" line="16"/>
         <source>Output1(Pin No.4)</source>
         <translation>出力1(ピン番号4)</translation>
     </message>
-    
     <message>
         <location filename="../src/optionboard/OptionLists.cpp" line="17"/>
         <source>Output2(Pin No.5)</source>
         <translation>出力2(ピン番号5)</translation>
     </message>
-    
     <message>
         <location filename="../src/optionboard/OptionLists.cpp" line="17"/>
         <source>Output3(Pin No.6)</source>
         <translation>出力3(ピン番号6)</translation>
     </message>
-    
     <message>
         <location filename="../src/optionboard/OptionLists.cpp" line="18"/>
         <source>Output4(Pin No.7)</source>
@@ -3975,7 +3368,6 @@ ADDR のカメラの設定を、カメラ設定ファイルのその機種のセ
 </context>
 <context>
     <name>ProductVersion</name>
-    
     <message>
         <location filename="../src/app/ProductVersion.cpp" line="12"/>
         <source>Copyright (C) Norvane. All rights reserved.</source>
@@ -3984,13 +3376,11 @@ ADDR のカメラの設定を、カメラ設定ファイルのその機種のセ
 </context>
 <context>
     <name>RecordingProgressBar</name>
-    
     <message>
         <location filename="../src/capture/RecordingProgressBar.cpp" line="19"/>
         <source>Stop Recording</source>
         <translation>録画停止</translation>
     </message>
-    
     <message>
         <location filename="../src/capture/RecordingProgressBar.cpp" line="54"/>
         <source>Recording: %1 of %2 frames, %3:%4</source>
@@ -3999,19 +3389,16 @@ ADDR のカメラの設定を、カメラ設定ファイルのその機種のセ
 </context>
 <context>
     <name>SdkDeviceFinderDialog</name>
-    
     <message>
         <location filename="../src/sdk/SdkDeviceFinderDialog.cpp" line="21"/>
         <source>IP Address</source>
         <translation>IP アドレス</translation>
     </message>
-    
     <message>
         <location filename="../src/sdk/SdkDeviceFinderDialog.cpp" line="21"/>
         <source>MAC Address</source>
         <translation>MAC アドレス</translation>
     </message>
-    
     <message>
         <location filename="../src/sdk/SdkDeviceFinderDialog.cpp" line="21"/>
         <source>Model</source>
@@ -4020,55 +3407,46 @@ ADDR のカメラの設定を、カメラ設定ファイルのその機種のセ
 </context>
 <context>
     <name>ShutterControls</name>
-    
     <message>
         <location filename="../src/controls/ShutterControls.cpp" line="23"/>
         <source>1/120</source>
         <translation>1/120</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/ShutterControls.cpp" line="24"/>
         <source>1/100</source>
         <translation>1/100</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/ShutterControls.cpp" line="25"/>
         <source>1/60</source>
         <translation>1/60</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/ShutterControls.cpp" line="26"/>
         <source>1/50</source>
         <translation>1/50</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/ShutterControls.cpp" line="27"/>
         <source>1/30</source>
         <translation>1/30</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/ShutterControls.cpp" line="28"/>
         <source>1/25</source>
         <translation>1/25</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/ShutterControls.cpp" line="41"/>
         <source>[uSec]</source>
         <translation>[μs]</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/ShutterControls.cpp" line="42"/>
         <source>[0:Default]</source>
         <translation>[0:既定]</translation>
     </message>
-    
     <message>
         <location filename="../src/controls/ShutterControls.cpp" line="58"/>
         <source>RESET</source>
@@ -4077,7 +3455,6 @@ ADDR のカメラの設定を、カメラ設定ファイルのその機種のセ
 </context>
 <context>
     <name>SnapShotImage</name>
-    
     <message>
         <location filename="../src/capture/SnapShotImage.cpp" line="74"/>
         <source>(x,y) = (%1,%2)/(R,G,B)=(%3,%4,%5)</source>
@@ -4086,43 +3463,36 @@ ADDR のカメラの設定を、カメラ設定ファイルのその機種のセ
 </context>
 <context>
     <name>SnapShotList</name>
-    
     <message>
         <location filename="../src/capture/SnapShotExitCheck.cpp" line="21"/>
         <source>There are images that are not saved. If you quit this application, these images are removed.</source>
         <translation>保存されていない画像があります。アプリケーションを終了すると、これらの画像は削除されます。</translation>
     </message>
-    
     <message>
         <location filename="../src/capture/SnapShotList.cpp" line="45"/>
         <source>Bitmap(*.bmp)</source>
         <translation>ビットマップ(*.bmp)</translation>
     </message>
-    
     <message>
         <location filename="../src/capture/SnapShotList.cpp" line="46"/>
         <source>TIFF(*.tif)</source>
         <translation>TIFF(*.tif)</translation>
     </message>
-    
     <message>
         <location filename="../src/capture/SnapShotList.cpp" line="47"/>
         <source>JPEG(*.jpg)</source>
         <translation>JPEG(*.jpg)</translation>
     </message>
-    
     <message>
         <location filename="../src/capture/SnapShotList.cpp" line="48"/>
         <source>PNG(*.png)</source>
         <translation>PNG(*.png)</translation>
     </message>
-    
     <message>
         <location filename="../src/capture/SnapShotList.cpp" line="49"/>
         <source>All Files(*.*)</source>
         <translation>すべてのファイル(*.*)</translation>
     </message>
-    
     <message>
         <location filename="../src/capture/SnapShotList.cpp" line="156"/>
         <source>The image could not be saved: %1</source>
@@ -4131,26 +3501,20 @@ ADDR のカメラの設定を、カメラ設定ファイルのその機種のセ
 </context>
 <context>
     <name>StreamStatsMonitor</name>
-    
     <message>
         <location filename="../src/app/StreamStatsMonitor.cpp" line="42"/>
         <source>Measuring the stream...</source>
         <translation>ストリームを測定中...</translation>
     </message>
-    
     <message>
         <location filename="../src/app/StreamStatsMonitor.cpp" line="52"/>
         <source>%1 fps received, %2 fps shown, %3 MB/s, %4 dropped, %5 missing / %6 resent packets, %7 failed buffers</source>
         <translation>受信 %1 fps、表示 %2 fps、%3 MB/s、破棄 %4、欠落 %5 / 再送 %6 パケット、失敗バッファ %7</translation>
     </message>
-    
     <message>
         <location filename="../src/app/StreamStatsMonitor.cpp" line="90"/>
         <source>Cannot write the statistics log %1.</source>
         <translation>統計ログ %1 に書き込めません。</translation>
     </message>
-</context>
-<context>
-    <name>main</name>
 </context>
 </TS>

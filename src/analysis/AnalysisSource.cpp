@@ -1,6 +1,17 @@
 #include "analysis/AnalysisSource.h"
 
+#include "camera/CDeviceInfo.h"
 #include "imaging/PixelFormat.h"
+
+AnalysisSource AnalysisSourceOf(CDeviceInfo& camera)
+{
+    AnalysisSource source;
+    source.width = camera.Width();
+    source.height = camera.Height();
+    source.pixelFormat = camera.PixelFormat();
+    source.cameraKey = camera.GetCameraKey();
+    return source;
+}
 
 bool IsColourSource(uint32_t pixelFormat)
 {

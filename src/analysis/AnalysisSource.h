@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+class CDeviceInfo;
+
 // The camera an analysis window is opened for: its image size and pixel
 // format when the window opens, and the key that tells its frames apart.
 struct AnalysisSource {
@@ -10,6 +12,9 @@ struct AnalysisSource {
     uint32_t pixelFormat = 0;
     uint32_t cameraKey = 0;
 };
+
+// The camera's image size, pixel format and key as they are now.
+AnalysisSource AnalysisSourceOf(CDeviceInfo& camera);
 
 // False for the seven grey formats, true for every other format.
 bool IsColourSource(uint32_t pixelFormat);

@@ -1,11 +1,11 @@
 #include "app/CLumivexApp.h"
 
 #include "app/CLumivexDlg.h"
-#include "app/CameraContext.h"
 #include "app/DemoCameras.h"
 #include "app/OptionModels.h"
-#include "camera/CDeviceDlg.h"
+#include "context/CameraContext.h"
 #include "sdk/SdkDiscovery.h"
+#include "selection/CDeviceDlg.h"
 
 #include <QApplication>
 #include <QFileInfo>

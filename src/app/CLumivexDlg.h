@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/CameraContext.h"
 #include "app/StreamStatsMonitor.h"
 #include "camera/OverlayRegistry.h"
+#include "context/CameraContext.h"
 #include "controls/ControlHost.h"
 #include "imaging/LxImgDisplay.h"
 #include "imaging/PixelFrameConverter.h"

@@ -1,8 +1,8 @@
 #include "app/CameraLossWatch.h"
 
-#include "app/CameraContext.h"
 #include "camera/CDeviceInfo.h"
 #include "camera/Thread.h"
+#include "context/CameraContext.h"
 #include "sdk/SdkDiscovery.h"
 
 #include <algorithm>

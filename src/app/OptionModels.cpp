@@ -1,7 +1,7 @@
 #include "app/OptionModels.h"
 
-#include "app/Profile.h"
 #include "platform/DataFiles.h"
+#include "profile/Profile.h"
 
 #include <QString>
 

@@ -1,8 +1,8 @@
 #include "app/StreamStatsMonitor.h"
 
-#include "app/CameraContext.h"
 #include "camera/CDeviceInfo.h"
 #include "camera/Thread.h"
+#include "context/CameraContext.h"
 #include "sdk/SdkStream.h"
 
 #include <QDateTime>

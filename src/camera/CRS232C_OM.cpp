@@ -1,8 +1,8 @@
 #include "camera/CRS232C_OM.h"
 
-#include "app/Profile.h"
 #include "camera/SerialMessageBox.h"
 #include "platform/DataFiles.h"
+#include "profile/Profile.h"
 #include "sdk/SdkSerialPort.h"
 
 #include <QCoreApplication>

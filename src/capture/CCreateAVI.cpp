@@ -1,8 +1,8 @@
 #include "capture/CCreateAVI.h"
 
-#include "capture/CCreateAVIOpenDMLUseJPEGLib.h"
-#include "capture/CCreateAVIUseJPEGLib.h"
-#include "capture/CCreateAVIUseVFW.h"
+#include "capture/FfmpegAviWriter.h"
+#include "capture/MotionJpegAviWriter.h"
+#include "capture/OpenDmlAviWriter.h"
 
 #include <algorithm>
 #include <chrono>
@@ -39,10 +39,10 @@ std::uint64_t NowMs()
 std::unique_ptr<CCreateAVI> CCreateAVI::Create(std::uint32_t compressor)
 {
     if (compressor == kCompressorMotionJpeg)
-        return std::unique_ptr<CCreateAVI>(new (std::nothrow) CCreateAVIUseJPEGLib());
+        return std::unique_ptr<CCreateAVI>(new (std::nothrow) MotionJpegAviWriter());
     if (compressor == kCompressorMotionJpegOpenDml)
-        return std::unique_ptr<CCreateAVI>(new (std::nothrow) CCreateAVIOpenDMLUseJPEGLib());
-    return std::unique_ptr<CCreateAVI>(new (std::nothrow) CCreateAVIUseVFW(compressor));
+        return std::unique_ptr<CCreateAVI>(new (std::nothrow) OpenDmlAviWriter());
+    return std::unique_ptr<CCreateAVI>(new (std::nothrow) FfmpegAviWriter(compressor));
 }
 
 CCreateAVI::CCreateAVI(std::uint32_t compressor, AviFileKind kind, bool bottomUp)

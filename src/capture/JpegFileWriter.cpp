@@ -1,6 +1,6 @@
 #include "capture/CJPEGEncoder.h"
-#include "capture/CStdFileOutput2.h"
 #include "capture/JpegResult.h"
+#include "capture/StdioFileOutput.h"
 #include "capture/StillImageWriters.h"
 
 #include <cerrno>
@@ -27,7 +27,7 @@ int CheckJpeg(const StillImage& image)
 
 bool WriteJpeg(std::FILE* file, const StillImage& image)
 {
-    CStdFileOutput2 output(file);
+    StdioFileOutput output(file);
     CJPEGEncoder encoder;
     encoder.SetOutput(&output);
     // The row step stays that of the full image, so the narrower grey image

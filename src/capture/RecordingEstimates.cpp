@@ -1,7 +1,7 @@
 #include "capture/RecordingEstimates.h"
 
 #include "capture/CCreateAVI.h"
-#include "capture/CCreateAVIUseVFW.h"
+#include "capture/FfmpegAviWriter.h"
 
 #include <QCoreApplication>
 
@@ -63,7 +63,7 @@ std::vector<CompressionChoice> AvailableCompressionChoices()
 {
     std::vector<CompressionChoice> choices;
     for (const ChoiceEntry& entry : kChoices) {
-        if (entry.alwaysOffered || CCreateAVIUseVFW::IsCompressorAvailable(entry.compressor))
+        if (entry.alwaysOffered || FfmpegAviWriter::IsCompressorAvailable(entry.compressor))
             choices.push_back({QCoreApplication::translate(kContext, entry.text), entry.compressor});
     }
     return choices;

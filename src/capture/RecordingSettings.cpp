@@ -1,6 +1,6 @@
 #include "capture/RecordingSettings.h"
 
-#include "app/Profile.h"
+#include "profile/Profile.h"
 
 #include <algorithm>
 #include <charconv>

@@ -1,8 +1,8 @@
 #include "controls/CTab_Other_Dlg.h"
 
-#include "app/CameraContext.h"
 #include "camera/CDeviceInfo.h"
 #include "camera/FeatureAccess.h"
+#include "context/CameraContext.h"
 #include "controls/ControlHost.h"
 #include "controls/FloatEditBinding.h"
 #include "controls/IntSpinBinding.h"

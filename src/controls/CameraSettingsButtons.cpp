@@ -1,7 +1,7 @@
 #include "controls/CameraSettingsButtons.h"
 
-#include "app/CameraContext.h"
 #include "camera/CDeviceInfo.h"
+#include "context/CameraContext.h"
 #include "controls/CLxCtrlMainDlg.h"
 #include "controls/CTabDialog.h"
 #include "controls/CameraSettingsFile.h"

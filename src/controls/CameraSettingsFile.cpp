@@ -1,6 +1,5 @@
 #include "controls/CameraSettingsFile.h"
 
-#include "app/Profile.h"
 #include "camera/CDeviceInfo.h"
 #include "camera/FeatureAccess.h"
 #include "controls/CLxCtrlMainDlg.h"
@@ -10,6 +9,7 @@
 #include "controls/EnumFeatures.h"
 #include "controls/ScopedParamsUnlock.h"
 #include "controls/StandardFeatures.h"
+#include "profile/Profile.h"
 
 #include <QString>
 

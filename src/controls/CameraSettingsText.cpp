@@ -1,7 +1,7 @@
 // The texts of the camera settings file that need no camera: section names,
 // key values and the models a file holds.
-#include "app/Profile.h"
 #include "controls/CameraSettingsFile.h"
+#include "profile/Profile.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
 #include "imaging/CCallbackEnableDlg.h"
 
-#include "imaging/CPreviewDCCallbackBase.h"
+#include "imaging/OverlayPainter.h"
 
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -18,7 +18,7 @@ constexpr QSize kListSize(160, 120);
 
 } // namespace
 
-CCallbackEnableDlg::CCallbackEnableDlg(std::vector<CPreviewDCCallbackBase*> painters, QWidget* parent)
+CCallbackEnableDlg::CCallbackEnableDlg(std::vector<OverlayPainter*> painters, QWidget* parent)
     : QDialog(parent)
     , painters_(std::move(painters))
     , enabledList_(new QListWidget(this))
@@ -61,7 +61,7 @@ void CCallbackEnableDlg::Refresh()
 {
     enabledList_->clear();
     disabledList_->clear();
-    for (const CPreviewDCCallbackBase* painter : painters_)
+    for (const OverlayPainter* painter : painters_)
         (painter->IsEnabled() ? enabledList_ : disabledList_)->addItem(painter->Name());
     enableButton_->setEnabled(disabledList_->count() > 0);
     disableButton_->setEnabled(enabledList_->count() > 0);
@@ -71,9 +71,9 @@ void CCallbackEnableDlg::Refresh()
     }
 }
 
-CPreviewDCCallbackBase* CCallbackEnableDlg::NthPainter(int n, bool enabled) const
+OverlayPainter* CCallbackEnableDlg::NthPainter(int n, bool enabled) const
 {
-    for (CPreviewDCCallbackBase* painter : painters_) {
+    for (OverlayPainter* painter : painters_) {
         if (painter->IsEnabled() != enabled)
             continue;
         if (n-- == 0)
@@ -84,14 +84,14 @@ CPreviewDCCallbackBase* CCallbackEnableDlg::NthPainter(int n, bool enabled) cons
 
 void CCallbackEnableDlg::EnableSelected()
 {
-    if (CPreviewDCCallbackBase* painter = NthPainter(disabledList_->currentRow(), false))
+    if (OverlayPainter* painter = NthPainter(disabledList_->currentRow(), false))
         EnablePainter(*painter);
     Refresh();
 }
 
 void CCallbackEnableDlg::DisableSelected()
 {
-    if (CPreviewDCCallbackBase* painter = NthPainter(enabledList_->currentRow(), true)) {
+    if (OverlayPainter* painter = NthPainter(enabledList_->currentRow(), true)) {
         DisablePainter(*painter, painter->Key());
         painter->SetKey(0);
     }

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-class CPreviewDCCallbackBase;
+class OverlayPainter;
 class QListWidget;
 class QPushButton;
 
@@ -16,16 +16,16 @@ class CCallbackEnableDlg : public QDialog {
 
 public:
     // painters: the painters offered, which must outlive the dialog.
-    CCallbackEnableDlg(std::vector<CPreviewDCCallbackBase*> painters, QWidget* parent = nullptr);
+    CCallbackEnableDlg(std::vector<OverlayPainter*> painters, QWidget* parent = nullptr);
 
 private:
     void Refresh();
     void EnableSelected();
     void DisableSelected();
     // The n-th offered painter that is switched on (or off); null when none.
-    CPreviewDCCallbackBase* NthPainter(int n, bool enabled) const;
+    OverlayPainter* NthPainter(int n, bool enabled) const;
 
-    std::vector<CPreviewDCCallbackBase*> painters_;
+    std::vector<OverlayPainter*> painters_;
     QListWidget* enabledList_;
     QListWidget* disabledList_;
     QPushButton* enableButton_;

@@ -1,7 +1,7 @@
 #include "imaging/CPreview.h"
 
 #include "imaging/DisplayGeometry.h"
-#include "imaging/LxD3DDisplayWnd.h"
+#include "imaging/GlDisplayWindow.h"
 #include "imaging/WindowFit.h"
 
 #include <QHBoxLayout>
@@ -46,7 +46,7 @@ CPreview::~CPreview()
 
 SdkResult CPreview::CreateDisplayWindow(int controlId)
 {
-    auto window = std::make_unique<LxD3DDisplayWnd>();
+    auto window = std::make_unique<GlDisplayWindow>();
     window->SetBackgroundColor(kBackgroundGrey, kBackgroundGrey, kBackgroundGrey);
     window->SetPlacement(0, 0, width(), height() - StatusLineHeight());
     const SdkResult result = window->Create(this, controlId);
@@ -96,7 +96,7 @@ void CPreview::PlaceChildren(QSize client)
     const int lineHeight = StatusLineHeight();
     const int imageHeight = std::max(0, client.height() - lineHeight);
     statusLine_->setGeometry(0, imageHeight, client.width(), lineHeight);
-    if (LxD3DDisplayWnd* window = display_.DisplayWindow())
+    if (GlDisplayWindow* window = display_.DisplayWindow())
         window->SetPlacement(0, 0, client.width(), imageHeight);
 }
 

@@ -1,6 +1,6 @@
 #include "imaging/LxImgDisplay.h"
 
-#include "imaging/LxD3DDisplayWnd.h"
+#include "imaging/GlDisplayWindow.h"
 #include "imaging/PixelConversion.h"
 
 LxImgDisplay::LxImgDisplay() = default;
@@ -10,7 +10,7 @@ LxImgDisplay::~LxImgDisplay()
     Destroy();
 }
 
-void LxImgDisplay::SetDisplayWindow(std::unique_ptr<LxD3DDisplayWnd> window)
+void LxImgDisplay::SetDisplayWindow(std::unique_ptr<GlDisplayWindow> window)
 {
     Destroy();
     window_ = std::move(window);
@@ -27,7 +27,7 @@ void LxImgDisplay::Destroy()
 
 int32_t LxImgDisplay::InterpolationMethod() const
 {
-    return window_ ? window_->InterpolationMethod() : LxD3DDisplayWnd::kDefaultInterpolationMethod;
+    return window_ ? window_->InterpolationMethod() : GlDisplayWindow::kDefaultInterpolationMethod;
 }
 
 bool LxImgDisplay::ShowImage(uint32_t pixelFormat, const uint8_t* pixels, int32_t width, int32_t height)

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <memory>
 
-class LxD3DDisplayWnd;
+class GlDisplayWindow;
 
 // The display target of one previewing camera: the acquisition thread shows
 // its frames through it, and the owner (main window or preview window) reaches
@@ -25,8 +25,8 @@ public:
     LxImgDisplay& operator=(const LxImgDisplay&) = delete;
 
     // Takes ownership of the display window, destroying any previous one.
-    void SetDisplayWindow(std::unique_ptr<LxD3DDisplayWnd> window);
-    LxD3DDisplayWnd* DisplayWindow() const { return window_.get(); }
+    void SetDisplayWindow(std::unique_ptr<GlDisplayWindow> window);
+    GlDisplayWindow* DisplayWindow() const { return window_.get(); }
     bool HasDisplayWindow() const override { return window_ != nullptr; }
     // Tears down the display window's OpenGL objects and window, then deletes it.
     void Destroy();
@@ -46,5 +46,5 @@ public:
     bool GetScrollPosition(int& horizontal, int& vertical) const;
 
 private:
-    std::unique_ptr<LxD3DDisplayWnd> window_;
+    std::unique_ptr<GlDisplayWindow> window_;
 };

@@ -14,7 +14,7 @@ OverlayPainterSet::OverlayPainterSet(OverlayRegistry& registry, std::string sett
 
 OverlayPainterSet::~OverlayPainterSet()
 {
-    for (CPreviewDCCallbackBase* painter : Offered()) {
+    for (OverlayPainter* painter : Offered()) {
         if (painter->IsEnabled()) {
             DisablePainter(*painter, painter->Key());
             painter->SetKey(0);
@@ -24,7 +24,7 @@ OverlayPainterSet::~OverlayPainterSet()
     WriteEllipseSettings(settingsPath_, ellipse_.Settings());
 }
 
-std::array<CPreviewDCCallbackBase*, OverlayPainterSet::kOfferedCount> OverlayPainterSet::Offered()
+std::array<OverlayPainter*, OverlayPainterSet::kOfferedCount> OverlayPainterSet::Offered()
 {
     return {&grid_, &ellipse_, &fps_, &logo_, &framesReceived_};
 }

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "imaging/CPreviewDCCallback_DisplayLogo.h"
-#include "imaging/CPreviewDCCallback_DropFramesCount.h"
-#include "imaging/CPreviewDCCallback_Ellipse.h"
-#include "imaging/CPreviewDCCallback_Grid.h"
-#include "imaging/CPreviewDCCallback_ShowFPS.h"
+#include "imaging/DroppedFramesPainter.h"
+#include "imaging/EllipsePainter.h"
+#include "imaging/FrameRatePainter.h"
+#include "imaging/GridPainter.h"
+#include "imaging/LogoPainter.h"
 #include "imaging/OverlaySettings.h"
 
 #include <array>
@@ -28,19 +28,19 @@ public:
 
     // The painters in the order the "Callback Functions" dialog offers them:
     // Grid, Ellipse, FPS, Logo, Frames Received.
-    std::array<CPreviewDCCallbackBase*, kOfferedCount> Offered();
+    std::array<OverlayPainter*, kOfferedCount> Offered();
 
-    CPreviewDCCallback_DisplayLogo& Logo() { return logo_; }
-    CPreviewDCCallback_Grid& Grid() { return grid_; }
-    CPreviewDCCallback_Ellipse& Ellipse() { return ellipse_; }
-    CPreviewDCCallback_ShowFPS& Fps() { return fps_; }
-    CPreviewDCCallback_DropFramesCount& FramesReceived() { return framesReceived_; }
+    LogoPainter& Logo() { return logo_; }
+    GridPainter& Grid() { return grid_; }
+    EllipsePainter& Ellipse() { return ellipse_; }
+    FrameRatePainter& Fps() { return fps_; }
+    DroppedFramesPainter& FramesReceived() { return framesReceived_; }
 
 private:
     std::string settingsPath_;
-    CPreviewDCCallback_DisplayLogo logo_;
-    CPreviewDCCallback_Grid grid_;
-    CPreviewDCCallback_Ellipse ellipse_;
-    CPreviewDCCallback_ShowFPS fps_;
-    CPreviewDCCallback_DropFramesCount framesReceived_;
+    LogoPainter logo_;
+    GridPainter grid_;
+    EllipsePainter ellipse_;
+    FrameRatePainter fps_;
+    DroppedFramesPainter framesReceived_;
 };

@@ -1,6 +1,6 @@
 #include "imaging/OverlaySettings.h"
 
-#include "app/Profile.h"
+#include "profile/Profile.h"
 
 #include <algorithm>
 #include <string>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "imaging/CPreviewDCCallback_Ellipse.h"
-#include "imaging/CPreviewDCCallback_Grid.h"
+#include "imaging/EllipsePainter.h"
+#include "imaging/GridPainter.h"
 
 #include <string>
 

@@ -8,18 +8,18 @@
 #include "app/CLumivexApp.h"
 #include "app/CLumivexDlg.h"
 #include "app/CMyToolBar.h"
-#include "app/CameraContext.h"
-#include "camera/CDeviceDlg.h"
 #include "camera/CDeviceInfo.h"
 #include "camera/Thread.h"
 #include "capture/CThumbnailDlg.h"
-#include "capture/SnapShotCapture.h"
 #include "capture/SnapShotList.h"
+#include "commands/SnapShotCapture.h"
+#include "context/CameraContext.h"
 #include "drawing/CDrawingManagement.h"
 #include "imaging/CPreview.h"
-#include "imaging/LxD3DDisplayWnd.h"
+#include "imaging/GlDisplayWindow.h"
 #include "optionboard/CLxCtrlOPMainDlg.h"
 #include "sdk/SdkDiscovery.h"
+#include "selection/CDeviceDlg.h"
 #include "sim/SimCamera.h"
 
 #include <QAction>
@@ -151,7 +151,7 @@ TEST_F(MainWindowDisplayTest, ZoomOneEighthShowsA640By480ImageIn80By60)
     EXPECT_EQ(image->size(), QSize(kWidth / 8, kHeight / 8));
     EXPECT_EQ(window->MainDisplay().DisplayWindow()->Zoom(), 1);
     for (int i = 1; i < kCameras; ++i) {
-        LxD3DDisplayWnd* display = window->PreviewWindow(i)->Display().DisplayWindow();
+        GlDisplayWindow* display = window->PreviewWindow(i)->Display().DisplayWindow();
         EXPECT_EQ(display->Zoom(), 1);
         EXPECT_EQ(display->Widget()->size(), QSize(kWidth / 8, kHeight / 8));
     }

@@ -9,7 +9,7 @@
 #include "controls/CLxCtrlMainDlg.h"
 #include "controls/CTabDialog.h"
 
-#include "imaging/LxD3DDisplayWnd.h"
+#include "imaging/GlDisplayWindow.h"
 
 #include <QApplication>
 #include <QComboBox>

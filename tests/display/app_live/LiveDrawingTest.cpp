@@ -9,7 +9,7 @@
 #include "camera/CDeviceInfo.h"
 #include "drawing/CDrawingManagement.h"
 #include "drawing/CDrawingManagementDlg.h"
-#include "imaging/LxD3DDisplayWnd.h"
+#include "imaging/GlDisplayWindow.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -3,7 +3,7 @@
 #include "app/CLumivexDlg.h"
 #include "camera/CDeviceInfo.h"
 #include "camera/Thread.h"
-#include "imaging/LxD3DDisplayWnd.h"
+#include "imaging/GlDisplayWindow.h"
 #include "sdk/SdkDiscovery.h"
 
 #include <QCoreApplication>
@@ -74,7 +74,7 @@ bool LiveMainWindow::Start(SimOptions options, Connection connection)
     }
     QElapsedTimer timer;
     timer.start();
-    LxD3DDisplayWnd* display = window_->MainDisplay().DisplayWindow();
+    GlDisplayWindow* display = window_->MainDisplay().DisplayWindow();
     while (display->Statistics().framesAccepted < 3) {
         if (timer.elapsed() > kFrameTimeoutMs) {
             ADD_FAILURE() << "no frames shown within " << kFrameTimeoutMs << " ms";

@@ -7,8 +7,8 @@
 #include "AppTestSupport.h"
 #include "TempDir.h"
 
-#include "app/CameraContext.h"
-#include "camera/CDeviceDlg.h"
+#include "context/CameraContext.h"
+#include "selection/CDeviceDlg.h"
 #include "sim/SimCamera.h"
 
 #include <QImage>

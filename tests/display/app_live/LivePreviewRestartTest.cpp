@@ -10,10 +10,10 @@
 #include "camera/FeatureAccess.h"
 #include "camera/PixelFormats.h"
 #include "capture/CCreateAVI.h"
-#include "capture/CMovieCommand.h"
 #include "capture/RecordingProgressBar.h"
+#include "commands/CMovieCommand.h"
 #include "controls/CameraSettingsFile.h"
-#include "imaging/LxD3DDisplayWnd.h"
+#include "imaging/GlDisplayWindow.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -59,7 +59,7 @@ void ChangeStopped(LiveMainWindow& live, const std::function<void()>& change)
 // Whether the display accepts new frames within the time after a restart.
 testing::AssertionResult ShowsFramesWithin(LiveMainWindow& live, int milliseconds)
 {
-    LxD3DDisplayWnd* display = live.Window().MainDisplay().DisplayWindow();
+    GlDisplayWindow* display = live.Window().MainDisplay().DisplayWindow();
     const uint64_t before = display->Statistics().framesAccepted;
     QElapsedTimer timer;
     timer.start();

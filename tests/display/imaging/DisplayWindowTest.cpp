@@ -1,5 +1,5 @@
 #include "imaging/DisplaySurface.h"
-#include "imaging/LxD3DDisplayWnd.h"
+#include "imaging/GlDisplayWindow.h"
 #include "imaging/PixelConversion.h"
 #include "imaging/PixelFormat.h"
 #include "imaging/RasterSurface.h"
@@ -100,7 +100,7 @@ protected:
     }
 
     QWidget parent_;
-    LxD3DDisplayWnd window_;
+    GlDisplayWindow window_;
 };
 
 TEST_F(DisplayWindowTest, ShowsAColourFrameAtNaturalSizeOnTheBackground)
@@ -347,7 +347,7 @@ TEST(DisplayWindowInput, MousePressesOnTheImageReachTheOwner)
     owner.resize(300, 200);
     owner.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&owner));
-    LxD3DDisplayWnd window;
+    GlDisplayWindow window;
     window.SetPlacement(20, 10, 200, 150);
     ASSERT_TRUE(window.Create(&owner, 1000).IsOK());
     QTRY_VERIFY(!window.GrabFrame().isNull());

@@ -1,4 +1,4 @@
-#include "imaging/LxD3DDisplayWnd.h"
+#include "imaging/GlDisplayWindow.h"
 #include "imaging/LxImgDisplay.h"
 #include "imaging/PixelFormat.h"
 
@@ -21,7 +21,7 @@ TEST(ImgDisplay, PassesConvertedAndRawFramesToItsWindow)
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&parent));
 
     LxImgDisplay display;
-    auto window = std::make_unique<LxD3DDisplayWnd>();
+    auto window = std::make_unique<GlDisplayWindow>();
     window->SetPlacement(0, 0, 100, 100);
     ASSERT_TRUE(window->Create(&parent, 1001).IsOK());
     window->SetZoom(kZoomOneIndex);

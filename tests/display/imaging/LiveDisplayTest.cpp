@@ -6,7 +6,7 @@
 #include "camera/HandOffRecords.h"
 #include "camera/OverlayRegistry.h"
 #include "imaging/CPreview.h"
-#include "imaging/LxD3DDisplayWnd.h"
+#include "imaging/GlDisplayWindow.h"
 #include "imaging/OverlayPainterSet.h"
 #include "imaging/PixelFormat.h"
 #include "imaging/PixelFrameConverter.h"
@@ -87,7 +87,7 @@ protected:
     std::unique_ptr<CDeviceInfo> camera_;
     std::unique_ptr<OverlayPainterSet> painters_;
     CPreview preview_;
-    LxD3DDisplayWnd* window_ = nullptr;
+    GlDisplayWindow* window_ = nullptr;
 };
 
 int Red(const QImage& image, int x, int y)

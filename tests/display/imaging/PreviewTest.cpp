@@ -3,7 +3,7 @@
 #include "camera/OverlayRegistry.h"
 #include "imaging/CCallbackEnableDlg.h"
 #include "imaging/CPreview.h"
-#include "imaging/LxD3DDisplayWnd.h"
+#include "imaging/GlDisplayWindow.h"
 #include "imaging/OverlayPainterSet.h"
 #include "imaging/PixelFormat.h"
 
@@ -57,7 +57,7 @@ TEST(Preview, FitsItsClientAreaToTheZoomedImage)
     preview.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&preview));
     ASSERT_TRUE(preview.CreateDisplayWindow(10002).IsOK());
-    LxD3DDisplayWnd* window = preview.Display().DisplayWindow();
+    GlDisplayWindow* window = preview.Display().DisplayWindow();
     ASSERT_NE(window, nullptr);
 
     EXPECT_FALSE(preview.FitWindowToImage(0, 640, 480));
@@ -86,7 +86,7 @@ TEST(Preview, ShowsAFrameWithEveryOverlayOnScreen)
         TempDir dir;
         OverlayRegistry registry;
         OverlayPainterSet painters(registry, dir.file("lumivex.dat"));
-        for (CPreviewDCCallbackBase* painter : painters.Offered())
+        for (OverlayPainter* painter : painters.Offered())
             ASSERT_TRUE(EnablePainter(*painter));
         QImage image(frame.data(), kWidth, kHeight, kWidth * 3, QImage::Format_BGR888);
         QPainter painter(&image);

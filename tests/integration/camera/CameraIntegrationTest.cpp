@@ -5,7 +5,6 @@
 #include "TempDir.h"
 #include "TestAddress.h"
 
-#include "app/CameraContext.h"
 #include "camera/CDeviceInfo.h"
 #include "camera/CRS232C_OM.h"
 #include "camera/FeatureAccess.h"
@@ -13,6 +12,7 @@
 #include "camera/FrameDisplayTarget.h"
 #include "camera/OverlayRegistry.h"
 #include "camera/Thread.h"
+#include "context/CameraContext.h"
 #include "imaging/PixelFrameConverter.h"
 #include "sdk/SdkDevice.h"
 #include "sdk/SdkDiscovery.h"

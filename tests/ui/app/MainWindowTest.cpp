@@ -9,18 +9,18 @@
 #include "analysis/CHistogramDlg.h"
 #include "app/CLumivexDlg.h"
 #include "app/CMyToolBar.h"
-#include "app/CameraContext.h"
-#include "app/Profile.h"
-#include "app/SettingsFile.h"
-#include "camera/CDeviceDlg.h"
 #include "camera/CDeviceInfo.h"
 #include "capture/CCreateAVI.h"
-#include "capture/SnapShotCapture.h"
 #include "capture/SnapShotList.h"
+#include "commands/SnapShotCapture.h"
+#include "context/CameraContext.h"
+#include "context/SettingsFile.h"
 #include "controls/CLxCtrlMainDlg.h"
 #include "drawing/CDrawingManagement.h"
 #include "optionboard/CLxCtrlOPMainDlg.h"
 #include "platform/UiLanguage.h"
+#include "profile/Profile.h"
+#include "selection/CDeviceDlg.h"
 
 #include <QAction>
 #include <QApplication>

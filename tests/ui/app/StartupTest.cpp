@@ -9,12 +9,12 @@
 #include "app/LaunchOptions.h"
 #include "app/MainMenuState.h"
 #include "app/OptionModels.h"
-#include "app/Profile.h"
-#include "app/SettingsFile.h"
 #include "app/ZoomGeometry.h"
-#include "camera/CDeviceDlg.h"
 #include "camera/NetworkText.h"
+#include "context/SettingsFile.h"
 #include "platform/DataFiles.h"
+#include "profile/Profile.h"
+#include "selection/CDeviceDlg.h"
 
 #include <QApplication>
 #include <QPushButton>

@@ -3,7 +3,7 @@
 // preview stopped around a load.
 #include "ControlTestCamera.h"
 
-#include "app/CameraContext.h"
+#include "context/CameraContext.h"
 #include "controls/CLxCtrlMainDlg.h"
 
 #include <QApplication>

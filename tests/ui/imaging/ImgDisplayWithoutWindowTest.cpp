@@ -1,4 +1,4 @@
-#include "imaging/LxD3DDisplayWnd.h"
+#include "imaging/GlDisplayWindow.h"
 #include "imaging/LxImgDisplay.h"
 #include "imaging/PixelFormat.h"
 
@@ -12,7 +12,7 @@ TEST(ImgDisplayWithoutWindow, RefusesEverythingAndKeepsTheOutputs)
 {
     LxImgDisplay display;
     EXPECT_FALSE(display.HasDisplayWindow());
-    EXPECT_EQ(display.InterpolationMethod(), LxD3DDisplayWnd::kDefaultInterpolationMethod);
+    EXPECT_EQ(display.InterpolationMethod(), GlDisplayWindow::kDefaultInterpolationMethod);
     const std::vector<uint8_t> grey(16, 1);
     EXPECT_FALSE(display.ShowImage(kPixelFormatMono8, grey.data(), 4, 4));
     EXPECT_FALSE(display.ShowRawImage(kPixelFormatMono8, 4, 4, grey.data(), grey.size()));

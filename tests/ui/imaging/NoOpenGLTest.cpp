@@ -1,4 +1,4 @@
-#include "imaging/LxD3DDisplayWnd.h"
+#include "imaging/GlDisplayWindow.h"
 #include "imaging/PixelFormat.h"
 
 #include <QWidget>
@@ -14,11 +14,11 @@ namespace {
 TEST(DisplayWindowWithoutOpenGL, CreateFailsCleanlyAndFramesAreRefused)
 {
     QWidget parent;
-    LxD3DDisplayWnd window;
+    GlDisplayWindow window;
     window.SetPlacement(5, 6, 320, 240);
     EXPECT_EQ(window.Create(&parent, 1000).GetCode(), SdkResult::GENERIC_ERROR);
     EXPECT_FALSE(window.HasOpenGL());
-    EXPECT_EQ(LxD3DDisplayWnd::NoOpenGLText(), "This PC does not support OpenGL.");
+    EXPECT_EQ(GlDisplayWindow::NoOpenGLText(), "This PC does not support OpenGL.");
     ASSERT_NE(window.Widget(), nullptr);
     EXPECT_EQ(window.Widget()->geometry(), QRect(5, 6, 320, 240));
 
@@ -32,7 +32,7 @@ TEST(DisplayWindowWithoutOpenGL, CreateFailsCleanlyAndFramesAreRefused)
 
 TEST(DisplayWindowWithoutOpenGL, SettingsAreKeptBeforeCreation)
 {
-    LxD3DDisplayWnd window;
+    GlDisplayWindow window;
     EXPECT_EQ(window.InterpolationMethod(), 3);
     EXPECT_EQ(window.Zoom(), 0);
     EXPECT_TRUE(window.SetZoom(6).IsOK());

@@ -4,7 +4,7 @@
 #include "TempDir.h"
 
 #include "capture/CCreateAVI.h"
-#include "capture/CCreateAVIUseVFW.h"
+#include "capture/FfmpegAviWriter.h"
 
 #include <gtest/gtest.h>
 
@@ -120,7 +120,7 @@ TEST(ContainerAvi, UncompressedGreyCarriesTheGreyPalette)
 
 TEST(ContainerAvi, MsMpeg4V2PlaysBack)
 {
-    ASSERT_TRUE(CCreateAVIUseVFW::IsCompressorAvailable(kCompressorMsMpeg4V2));
+    ASSERT_TRUE(FfmpegAviWriter::IsCompressorAvailable(kCompressorMsMpeg4V2));
     TempDir dir;
     for (int bytesPerPixel : {3, 1}) {
         SCOPED_TRACE(bytesPerPixel);
@@ -152,8 +152,8 @@ TEST(ContainerAvi, MsMpeg4V2PlaysBack)
 
 TEST(ContainerAvi, MsMpeg4V1HasNoEncoder)
 {
-    EXPECT_TRUE(CCreateAVIUseVFW::IsCompressorAvailable(kCompressorUncompressed));
-    EXPECT_FALSE(CCreateAVIUseVFW::IsCompressorAvailable(kCompressorMsMpeg4V1));
+    EXPECT_TRUE(FfmpegAviWriter::IsCompressorAvailable(kCompressorUncompressed));
+    EXPECT_FALSE(FfmpegAviWriter::IsCompressorAvailable(kCompressorMsMpeg4V1));
     TempDir dir;
     auto writer = CCreateAVI::Create(kCompressorMsMpeg4V1);
     writer->SetPath(dir.file("v1.avi"));

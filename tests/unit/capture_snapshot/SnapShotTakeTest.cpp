@@ -1,10 +1,10 @@
-#include "capture/SnapShotCapture.h"
+#include "commands/SnapShotCapture.h"
 
-#include "app/CameraContext.h"
 #include "camera/CDeviceInfo.h"
 #include "camera/CRS232C_OM.h"
 #include "camera/PixelFormats.h"
 #include "capture/SnapShotList.h"
+#include "context/CameraContext.h"
 #include "drawing/CDrawingManagement.h"
 #include "drawing/DrawingStyle.h"
 

@@ -1,8 +1,8 @@
-#include "imaging/CPreviewDCCallback_DisplayLogo.h"
-#include "imaging/CPreviewDCCallback_DropFramesCount.h"
-#include "imaging/CPreviewDCCallback_Ellipse.h"
-#include "imaging/CPreviewDCCallback_Grid.h"
-#include "imaging/CPreviewDCCallback_ShowFPS.h"
+#include "imaging/DroppedFramesPainter.h"
+#include "imaging/EllipsePainter.h"
+#include "imaging/FrameRatePainter.h"
+#include "imaging/GridPainter.h"
+#include "imaging/LogoPainter.h"
 
 #include <QImage>
 #include <QPainter>
@@ -19,8 +19,8 @@ namespace {
 constexpr uint8_t kWhite = 255;
 
 // Gives the tests the painters' way of writing text.
-struct TextWriter : CPreviewDCCallbackBase {
-    using CPreviewDCCallbackBase::DrawText;
+struct TextWriter : OverlayPainter {
+    using OverlayPainter::DrawText;
 };
 
 // A frame as the acquisition thread has it: packed rows, painted through a
@@ -34,12 +34,12 @@ struct Frame {
     {
     }
 
-    void Paint(CPreviewDCCallbackBase& painter, uint32_t blockId = 0, const int32_t* dropped = nullptr)
+    void Paint(OverlayPainter& painter, uint32_t blockId = 0, const int32_t* dropped = nullptr)
     {
         QImage image(pixels.data(), width, height, width * bytesPerPixel,
             bytesPerPixel == 3 ? QImage::Format_BGR888 : QImage::Format_Grayscale8);
         QPainter qp(&image);
-        CPreviewDCCallbackBase::Trampoline(qp, pixels.data(), width, height, blockId, &painter, dropped);
+        OverlayPainter::Trampoline(qp, pixels.data(), width, height, blockId, &painter, dropped);
     }
 
     const uint8_t* At(int x, int y) const
@@ -91,7 +91,7 @@ TEST(GridPainter, DefaultGridSplitsTheFrameInFourByThree)
 {
     for (const bool colour : {false, true}) {
         Frame frame(640, 480, colour);
-        CPreviewDCCallback_Grid grid(nullptr);
+        GridPainter grid(nullptr);
         frame.Paint(grid);
         EXPECT_EQ(frame.DarkColumns(100), (std::set<int> {0, 159, 319, 479, 639})) << colour;
         EXPECT_EQ(frame.DarkRows(100), (std::set<int> {0, 159, 319, 479})) << colour;
@@ -104,7 +104,7 @@ TEST(GridPainter, DefaultGridSplitsTheFrameInFourByThree)
 TEST(GridPainter, OffsetsShiftByLessThanOneCell)
 {
     Frame frame(640, 480, false);
-    CPreviewDCCallback_Grid grid(nullptr, {4, 3, 200, 160});
+    GridPainter grid(nullptr, {4, 3, 200, 160});
     frame.Paint(grid);
     // 200 mod 159 = 41; 160 mod 159 = 1. The last lines fall outside.
     EXPECT_EQ(frame.DarkColumns(100), (std::set<int> {41, 200, 360, 520}));
@@ -113,7 +113,7 @@ TEST(GridPainter, OffsetsShiftByLessThanOneCell)
 
 TEST(GridPainter, ZeroAndHugeCountsStayBounded)
 {
-    CPreviewDCCallback_Grid zero(nullptr, {0, 0, 5, 5});
+    GridPainter zero(nullptr, {0, 0, 5, 5});
     EXPECT_EQ(zero.Settings().columns, 1u);
     EXPECT_EQ(zero.Settings().rows, 1u);
     Frame outline(64, 48, false);
@@ -124,7 +124,7 @@ TEST(GridPainter, ZeroAndHugeCountsStayBounded)
     // More columns than pixels: cells of width 0, offset ignored, every
     // column covered, and done at once.
     Frame dense(64, 48, false);
-    CPreviewDCCallback_Grid huge(nullptr, {4000000000u, 3, 17, 0});
+    GridPainter huge(nullptr, {4000000000u, 3, 17, 0});
     const auto start = std::chrono::steady_clock::now();
     dense.Paint(huge);
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
@@ -134,7 +134,7 @@ TEST(GridPainter, ZeroAndHugeCountsStayBounded)
 TEST(EllipsePainter, DrawsUntilAnEllipseLiesOutsideOnAllSides)
 {
     Frame frame(640, 480, true);
-    CPreviewDCCallback_Ellipse ellipse(nullptr);
+    EllipsePainter ellipse(nullptr);
     frame.Paint(ellipse);
     // Left edges of the radii 100, 200 and 300 on the centre row.
     EXPECT_TRUE(frame.AnyDarkIn(219, 238, 221, 242));
@@ -151,7 +151,7 @@ TEST(EllipsePainter, DrawsUntilAnEllipseLiesOutsideOnAllSides)
 
 TEST(EllipsePainter, ZeroAndHugeStepsStayBounded)
 {
-    CPreviewDCCallback_Ellipse zero(nullptr, {0, 0});
+    EllipsePainter zero(nullptr, {0, 0});
     EXPECT_EQ(zero.Settings().radiusStepX, 1u);
     EXPECT_EQ(zero.Settings().radiusStepY, 1u);
     Frame frame(64, 48, false);
@@ -159,7 +159,7 @@ TEST(EllipsePainter, ZeroAndHugeStepsStayBounded)
     EXPECT_TRUE(frame.IsDark(31, 24));
 
     Frame wide(64, 48, false);
-    CPreviewDCCallback_Ellipse huge(nullptr, {4000000000u, 10});
+    EllipsePainter huge(nullptr, {4000000000u, 10});
     wide.Paint(huge);
     EXPECT_TRUE(wide.AnyDarkIn(0, 0, 63, 47));
 }
@@ -169,12 +169,12 @@ TEST(FpsPainter, FirstFrameShowsTheCountOnlyAndResetStartsAfresh)
     FrameRateMeter::Reading first;
     first.displayCount = 1;
     first.frameCount = 1;
-    EXPECT_EQ(CPreviewDCCallback_ShowFPS::RateText(first), "DispFPS:?/DispCount:1");
+    EXPECT_EQ(FrameRatePainter::RateText(first), "DispFPS:?/DispCount:1");
     FrameRateMeter::Reading later;
     later.hasRate = true;
     later.rate = 29.97f;
     later.frameCount = 1234;
-    EXPECT_EQ(CPreviewDCCallback_ShowFPS::RateText(later), "FPS:30.0/FrameCount:1234");
+    EXPECT_EQ(FrameRatePainter::RateText(later), "FPS:30.0/FrameCount:1234");
 
     // The painter's top rows equal the expected text written the same way.
     const auto topRows = [](const Frame& f) {
@@ -189,7 +189,7 @@ TEST(FpsPainter, FirstFrameShowsTheCountOnlyAndResetStartsAfresh)
         return topRows(reference);
     };
 
-    CPreviewDCCallback_ShowFPS fps(nullptr);
+    FrameRatePainter fps(nullptr);
     const int32_t dropped = 3;
     Frame frame(320, 240, false);
     frame.Paint(fps, 0, &dropped);
@@ -211,7 +211,7 @@ TEST(FpsPainter, FirstFrameShowsTheCountOnlyAndResetStartsAfresh)
 
 TEST(FramesReceivedPainter, WritesTheBlockIdBottomLeft)
 {
-    CPreviewDCCallback_DropFramesCount received(nullptr);
+    DroppedFramesPainter received(nullptr);
     EXPECT_EQ(received.Name(), "Frames Received");
     Frame frame(320, 240, true);
     frame.Paint(received, 4242);
@@ -222,7 +222,7 @@ TEST(FramesReceivedPainter, WritesTheBlockIdBottomLeft)
 
 TEST(LogoPainter, BlendsTheLogoHalfTransparentAtTheOrigin)
 {
-    CPreviewDCCallback_DisplayLogo logoPainter(nullptr);
+    LogoPainter logoPainter(nullptr);
     const QImage& logo = logoPainter.Logo();
     ASSERT_FALSE(logo.isNull());
     Frame frame(320, 240, true);

@@ -1,5 +1,5 @@
 #include "camera/OverlayRegistry.h"
-#include "imaging/CPreviewDCCallbackBase.h"
+#include "imaging/OverlayPainter.h"
 #include "imaging/OverlayPainterSet.h"
 
 #include "TempDir.h"
@@ -17,10 +17,10 @@
 namespace {
 
 // A painter that counts its draws and resets.
-class CountingPainter : public CPreviewDCCallbackBase {
+class CountingPainter : public OverlayPainter {
 public:
     explicit CountingPainter(OverlayRegistry* registry)
-        : CPreviewDCCallbackBase(registry, QStringLiteral("Counting"))
+        : OverlayPainter(registry, QStringLiteral("Counting"))
     {
     }
     void Draw(QPainter&, int32_t, int32_t, uint32_t, const int32_t*) override { ++draws; }
@@ -105,7 +105,7 @@ TEST(PainterRegistration, DestroyedPaintersLeaveTheList)
 
     {
         OverlayPainterSet set(registry, {});
-        for (CPreviewDCCallbackBase* painter : set.Offered())
+        for (OverlayPainter* painter : set.Offered())
             ASSERT_TRUE(EnablePainter(*painter));
     }
     EXPECT_TRUE(registry.IsEmpty());
@@ -127,7 +127,7 @@ TEST(OverlayPainterSet, ReadsTheSettingsAndWritesThemBack)
         EXPECT_EQ(set.Ellipse().Settings().radiusStepY, 40u);
         const auto offered = set.Offered();
         QStringList names;
-        for (const CPreviewDCCallbackBase* painter : offered)
+        for (const OverlayPainter* painter : offered)
             names << painter->Name();
         EXPECT_EQ(names, QStringList({"Grid", "Ellipse", "FPS", "Logo", "Frames Received"}));
     }

@@ -1,0 +1,261 @@
+// The main window: starting and stopping the live image, cameras lost and
+// found again, the connection command and the stream statistics.
+
+#include "app/CLumivexDlg.h"
+
+#include "analysis/CGraphDlg.h"
+#include "analysis/CHistogramDlg.h"
+#include "app/CameraLossWatch.h"
+#include "app/OptionModels.h"
+#include "camera/CDeviceInfo.h"
+#include "camera/MessagePrompts.h"
+#include "capture/CCreateAVI.h"
+#include "capture/CRecordingControl.h"
+#include "capture/RecordingProgressBar.h"
+#include "commands/CMovieCommand.h"
+#include "commands/SnapShotCapture.h"
+#include "controls/CFeaturesDlg.h"
+#include "drawing/CDrawingManagement.h"
+#include "drawing/CDrawingManagementDlg.h"
+#include "imaging/CPreview.h"
+#include "imaging/GlDisplayWindow.h"
+#include "sdk/SdkPipeline.h"
+#include "selection/CDeviceDlg.h"
+
+#include <QLabel>
+#include <QStatusBar>
+#include <QTimer>
+
+namespace {
+
+// The display is laid out again once the window has settled.
+constexpr int kRelayoutDelayMs = 300;
+
+} // namespace
+
+bool CLumivexDlg::IsPreviewing() const
+{
+    CDeviceInfo* first = context_.FirstCamera();
+    return first && first->GetPipeline().IsStarted();
+}
+
+void CLumivexDlg::StartPreview()
+{
+    CDeviceInfo* first = context_.FirstCamera();
+    if (!first)
+        return;
+    optionBoardUsable_ = optionFilePresent_ && IsOptionBoardModel(*first, optionFilePath_);
+    DestroyPreviewWindows();
+    const int count = context_.CameraCount();
+    for (int i = 0; i < count; ++i) {
+        CDeviceInfo* camera = context_.Camera(i);
+        if (i == 0) {
+            StartMainDisplay(*camera, count > 1);
+            if (!mainDisplay_.DisplayWindow()->HasOpenGL())
+                return;
+        } else {
+            StartPreviewWindow(*camera, i);
+        }
+        camera->StartAcquisition();
+    }
+}
+
+void CLumivexDlg::StartMainDisplay(CDeviceInfo& camera, bool moveToOrigin)
+{
+    show();
+    FitToImage();
+    if (moveToOrigin)
+        move(0, 0);
+    LayoutChildren();
+    if (!CreateMainDisplayWindow(camera.GetCameraNumber() + kMainDisplayId)) {
+        prompts_.Show(this, QCoreApplication::applicationName(), GlDisplayWindow::NoOpenGLText(),
+                      MessagePrompts::Icon::Exclamation);
+        // Closed once the window's own event loop runs.
+        QMetaObject::invokeMethod(this, &QDialog::reject, Qt::QueuedConnection);
+        return;
+    }
+    GlDisplayWindow* window = mainDisplay_.DisplayWindow();
+    window->SetZoom(context_.zoomIndex);
+    window->SetInterpolationMethod(context_.displaySettings.interpolationMethod);
+    RegisterDrawingPainter(camera);
+    context_.drawingManager->SetImageSize(camera.GetConnectWidth(), camera.GetConnectHeight());
+    camera.StartThread(&mainDisplay_, converter_);
+    QTimer::singleShot(kRelayoutDelayMs, this, &CLumivexDlg::LayoutChildren);
+}
+
+bool CLumivexDlg::CreateMainDisplayWindow(int controlId)
+{
+    if (!mainDisplay_.HasDisplayWindow()) {
+        auto window = std::make_unique<GlDisplayWindow>();
+        window->SetBackgroundColor(0, 0, 0);
+        window->Create(this, controlId);
+        mainDisplay_.SetDisplayWindow(std::move(window));
+        LayoutChildren();
+    }
+    return mainDisplay_.DisplayWindow()->HasOpenGL();
+}
+
+void CLumivexDlg::StartPreviewWindow(CDeviceInfo& camera, int index)
+{
+    auto preview = std::make_unique<CPreview>();
+    preview->setWindowIcon(windowIcon());
+    preview->setWindowTitle(tr("Preview - %1(%2)")
+                                .arg(QString::fromStdString(camera.GetModel()),
+                                     QString::fromStdString(camera.GetMACAddress())));
+    preview->show();
+    const int corner = camera.GetCameraNumber() * kPreviewCascade - kPreviewCascade;
+    preview->move(corner, corner);
+    preview->CreateDisplayWindow(camera.GetCameraNumber() + kPreviewDisplayId);
+    if (GlDisplayWindow* window = preview->Display().DisplayWindow())
+        window->SetZoom(context_.zoomIndex);
+    camera.StartThread(&preview->Display(), converter_);
+    preview->FitWindowToImage(context_.zoomIndex, camera.GetConnectWidth(), camera.GetConnectHeight());
+    previews_[index] = std::move(preview);
+    AttachPreviewLine(index);
+}
+
+void CLumivexDlg::DestroyPreviewWindows()
+{
+    for (std::unique_ptr<CPreview>& preview : previews_)
+        preview.reset();
+}
+
+bool CLumivexDlg::StopPreview()
+{
+    const bool wasPreviewing = IsPreviewing();
+    for (int i = 0; i < context_.CameraCount(); ++i) {
+        CDeviceInfo* camera = context_.Camera(i);
+        camera->StopAcquisition();
+        camera->StopThread();
+    }
+    UnregisterDrawingPainter();
+    return wasPreviewing;
+}
+
+void CLumivexDlg::RestartPreview()
+{
+    for (int i = 0; i < context_.CameraCount(); ++i) {
+        CDeviceInfo* camera = context_.Camera(i);
+        if (i == 0) {
+            if (!mainDisplay_.HasDisplayWindow())
+                return;
+            RegisterDrawingPainter(*camera);
+            // The change may have been the area of interest or the pixel
+            // format: the drawing grid and open analysis windows follow it.
+            context_.drawingManager->SetImageSize(camera->GetConnectWidth(), camera->GetConnectHeight());
+            if (waveform_)
+                waveform_->Reformat(AnalysisSourceOf(*camera));
+            if (histogram_)
+                histogram_->Reformat(AnalysisSourceOf(*camera));
+            mainDisplay_.DisplayWindow()->SetInterpolationMethod(context_.displaySettings.interpolationMethod);
+            camera->StartThread(&mainDisplay_, converter_);
+        } else if (previews_[i]) {
+            camera->StartThread(&previews_[i]->Display(), converter_);
+        }
+        camera->StartAcquisition();
+    }
+}
+
+CDeviceInfo* CLumivexDlg::PreviewHost::ControlCamera()
+{
+    return window_.context_.FirstCamera();
+}
+
+void CLumivexDlg::PreviewHost::SetDisplayInterpolation(int method)
+{
+    // Only the first camera's display follows the choice; the preview windows
+    // of further cameras keep their own.
+    if (window_.mainDisplay_.HasDisplayWindow())
+        window_.mainDisplay_.DisplayWindow()->SetInterpolationMethod(method);
+}
+
+void CLumivexDlg::PreviewHost::CloseRecording()
+{
+    window_.recording_->Stop();
+}
+
+void CLumivexDlg::OnCameraLost(CDeviceInfo& camera)
+{
+    // Nothing more comes from it: the movie of the first camera is closed
+    // with what it holds, and the window stops asking the camera anything.
+    if (&camera == context_.FirstCamera() && context_.recordingInProgress != 0)
+        recording_->Stop();
+    camera.Abandon();
+    UpdateMenus();
+    ShowStatistics();
+    prompts_.Show(this, QCoreApplication::applicationName(),
+                  tr("The camera %1 (%2) at %3 no longer answers. The live image resumes when it is back.")
+                      .arg(QString::fromStdString(camera.GetModel()), QString::fromStdString(camera.GetMACAddress()),
+                           QString::fromStdString(camera.GetIPAddress())),
+                  MessagePrompts::Icon::Exclamation);
+}
+
+void CLumivexDlg::OnCameraBack(CDeviceInfo& camera, const SdkDeviceInfo& found)
+{
+    if (camera.Reconnect(found) != 1)
+        return;
+    const int index = camera.GetCameraNumber() - 1;
+    if (&camera == context_.FirstCamera() && mainDisplay_.HasDisplayWindow())
+        camera.StartThread(&mainDisplay_, converter_);
+    else if (index > 0 && index < CameraContext::kMaxCameras && previews_[index])
+        camera.StartThread(&previews_[index]->Display(), converter_);
+    camera.StartAcquisition();
+    UpdateMenus();
+}
+
+void CLumivexDlg::ToggleLiveVideo()
+{
+    if (context_.CameraCount() == 0)
+        return;
+    if (IsPreviewing())
+        StopPreview();
+    else
+        StartPreview();
+    UpdateMenus();
+}
+
+void CLumivexDlg::ManageConnection()
+{
+    deviceDlg_.RunModal();
+    UpdateMenus();
+}
+
+int CLumivexDlg::StatusBarHeight() const
+{
+    return statusBar_->sizeHint().height();
+}
+
+QString CLumivexDlg::StatusBarText() const
+{
+    return statsLabel_->text();
+}
+
+void CLumivexDlg::ShowStatistics()
+{
+    QStringList lines;
+    for (int i = 0; i < context_.CameraCount(); ++i) {
+        CDeviceInfo& camera = *context_.Camera(i);
+        // A lost camera's figures stopped with it.
+        const QString text = lossWatch_->IsLost(camera) ? tr("camera lost, waiting for it to answer again")
+                                                        : statsMonitor_.Text(i);
+        lines << tr("Camera %1 (%2): %3")
+                     .arg(i + 1)
+                     .arg(QString::fromStdString(StreamStatsMonitor::CameraName(camera)), text);
+        if (previews_[i])
+            previews_[i]->SetStatusLine(text);
+    }
+    const int oldHeight = StatusBarHeight();
+    statsLabel_->setText(lines.join(QLatin1Char('\n')));
+    // More cameras, more lines: the image keeps its size.
+    if (StatusBarHeight() != oldHeight && IsPreviewing())
+        FitToImage();
+    else
+        LayoutChildren();
+}
+
+void CLumivexDlg::AttachPreviewLine(int index)
+{
+    CPreview* preview = previews_[index].get();
+    preview->SetStatusLine(statsMonitor_.Text(index));
+    connect(preview, &CPreview::featuresRequested, this, [this, index] { ShowFeatures(index); });
+}

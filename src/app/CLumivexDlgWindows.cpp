@@ -1,0 +1,170 @@
+// The main window: the dialogs and windows it opens.
+
+#include "app/CLumivexDlg.h"
+
+#include "analysis/AnalysisWindowCodes.h"
+#include "analysis/CGraphDlg.h"
+#include "analysis/CHistogramDlg.h"
+#include "app/AboutText.h"
+#include "app/CAboutDlg.h"
+#include "app/CMyToolBar.h"
+#include "app/CameraLossWatch.h"
+#include "camera/CDeviceInfo.h"
+#include "camera/FeatureAccess.h"
+#include "capture/CCreateAVI.h"
+#include "capture/CRecordingControl.h"
+#include "commands/CMovieCommand.h"
+#include "commands/SnapShotCapture.h"
+#include "controls/CFeaturesDlg.h"
+#include "controls/CLxCtrlMainDlg.h"
+#include "drawing/CDrawingManagementDlg.h"
+#include "imaging/CCallbackEnableDlg.h"
+#include "imaging/GlDisplayWindow.h"
+#include "imaging/OverlayPainterSet.h"
+#include "optionboard/CLxCtrlOPMainDlg.h"
+#include "platform/DataFiles.h"
+#include "selection/CDeviceDlg.h"
+
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QScreen>
+#include <QUrl>
+
+namespace {
+
+// Help file names tried after "<program>.pdf", each + ".pdf".
+constexpr const char* kHelpFileSuffixes[] = {"_User's Guide_en", "_e", "_User's Guide_jp", "_j"};
+
+uint32_t ReadUnsigned(CDeviceInfo* camera, const char* name)
+{
+    int32_t value = 0;
+    if (!camera || !ReadFeatureValue(camera->Features(), name, value))
+        return 0;
+    return static_cast<uint32_t>(value);
+}
+
+CameraAboutData ReadAboutData(CDeviceInfo* camera)
+{
+    CameraAboutData data;
+    std::string model;
+    if (camera && ReadFeatureText(camera->Features(), "DeviceModelName", model))
+        data.model = QString::fromStdString(model);
+    data.serialNumber = ReadUnsigned(camera, "SerialNumber");
+    data.hardwareVersion = ReadUnsigned(camera, "HardwareVersion");
+    data.fpgaFirmwareVersion = ReadUnsigned(camera, "FPGAFirmwareVersion");
+    data.firmwareVersion = ReadUnsigned(camera, "FirmwareVersion");
+    return data;
+}
+
+} // namespace
+
+QString CLumivexDlg::FindHelpFile(const QString& programPath) const
+{
+    const QFileInfo program(programPath);
+    const QString pdf = QStringLiteral(".pdf");
+    for (const QString& folder : DataFolders(program.absolutePath())) {
+        const QString base = folder + QLatin1Char('/') + program.completeBaseName();
+        if (QFileInfo::exists(base + pdf))
+            return base + pdf;
+        for (const char* suffix : kHelpFileSuffixes) {
+            const QString candidate = base + QString::fromUtf8(suffix) + pdf;
+            if (QFileInfo::exists(candidate))
+                return candidate;
+        }
+    }
+    return {};
+}
+
+void CLumivexDlg::ShowSettingsDialog(QDialog& dialog, bool& placed)
+{
+    // Shown first: the dialog takes its size when it first shows.
+    dialog.show();
+    if (!placed) {
+        // The first time, into the work area's bottom right corner.
+        const QRect workArea = screen()->availableGeometry();
+        QRect frame = dialog.frameGeometry();
+        frame.moveBottomRight(workArea.bottomRight());
+        dialog.move(frame.topLeft());
+        placed = true;
+    }
+    dialog.raise();
+    dialog.activateWindow();
+    settingsShown_ = true;
+    UpdateMenus();
+}
+
+void CLumivexDlg::ShowCallbacks()
+{
+    OverlayPainterSet* painters = context_.OverlayPainters(context_.FirstCamera());
+    if (!painters)
+        return;
+    const auto offered = painters->Offered();
+    CCallbackEnableDlg dialog(std::vector<OverlayPainter*>(offered.begin(), offered.end()), this);
+    dialog.exec();
+}
+
+void CLumivexDlg::ShowWaveform()
+{
+    CDeviceInfo* first = context_.FirstCamera();
+    if (!first)
+        return;
+    if (!waveform_) {
+        waveform_ = std::make_unique<CGraphDlg>(this);
+        connect(waveform_.get(), &CGraphDlg::windowClosed, this,
+                [this](int code) { HandleAppMessage(kWindowClosedMessage, code); }, Qt::QueuedConnection);
+        context_.waveformRecord = waveform_->Record();
+    }
+    waveform_->Open(AnalysisSourceOf(*first));
+    waveformShown_ = true;
+    UpdateMenus();
+}
+
+void CLumivexDlg::ShowHistogram()
+{
+    CDeviceInfo* first = context_.FirstCamera();
+    if (!first)
+        return;
+    if (!histogram_) {
+        histogram_ = std::make_unique<CHistogramDlg>(this);
+        connect(histogram_.get(), &CHistogramDlg::windowClosed, this,
+                [this](int code) { HandleAppMessage(kWindowClosedMessage, code); }, Qt::QueuedConnection);
+        context_.histogramRecord = histogram_->Record();
+    }
+    histogram_->Open(AnalysisSourceOf(*first));
+    histogramShown_ = true;
+    UpdateMenus();
+}
+
+void CLumivexDlg::ToggleToolBar()
+{
+    context_.showToolBar = context_.showToolBar ? 0 : 1;
+    toolBar_->setVisible(context_.showToolBar != 0);
+    LayoutChildren();
+    UpdateMenus();
+}
+
+void CLumivexDlg::ShowAbout()
+{
+    CAboutDlg about(ReadAboutData(context_.FirstCamera()), this);
+    about.exec();
+}
+
+void CLumivexDlg::OpenHelp()
+{
+    QDesktopServices::openUrl(QUrl::fromLocalFile(helpFilePath_));
+}
+
+CFeaturesDlg* CLumivexDlg::ShowFeatures(int index)
+{
+    if (index < 0 || index >= CameraContext::kMaxCameras || !context_.Camera(index))
+        return nullptr;
+    std::unique_ptr<CFeaturesDlg>& dialog = featureDlgs_[index];
+    if (!dialog) {
+        dialog = std::make_unique<CFeaturesDlg>(controlHost_, [this, index] { return context_.Camera(index); });
+        dialog->setWindowIcon(windowIcon());
+    }
+    dialog->show();
+    dialog->raise();
+    dialog->activateWindow();
+    return dialog.get();
+}

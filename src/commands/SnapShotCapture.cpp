@@ -1,0 +1,54 @@
+#include "commands/SnapShotCapture.h"
+
+#include "camera/CDeviceInfo.h"
+#include "camera/FrameRequest.h"
+#include "camera/PixelFormats.h"
+#include "capture/SnapShotList.h"
+#include "context/CameraContext.h"
+#include "drawing/CDrawingManagement.h"
+
+#include <memory>
+#include <new>
+
+bool CaptureSnapShot(const SnapShotSource& source, FrameRequest& request, const CDrawingManagement* drawing,
+                     SnapShotList& list, std::chrono::milliseconds timeout)
+{
+    const bool colour = !IsGreyPixelFormat(source.pixelFormat);
+    if (source.width <= 0 || source.height <= 0)
+        return false;
+    const auto width = static_cast<uint32_t>(source.width);
+    const auto height = static_cast<uint32_t>(source.height);
+    if (!SnapShotImage::CanHold(width, height, colour))
+        return false;
+    const size_t size = size_t{width} * (colour ? 3u : 1u) * height;
+    std::unique_ptr<uint8_t[]> frame(new (std::nothrow) uint8_t[size]);
+    if (!frame)
+        return false;
+
+    request.Post(frame.get(), source.width, source.height, colour ? 3 : 1, source.cameraKey);
+    uint32_t blockId = 0;
+    // Finish withdraws the request: the thread no longer writes into the frame.
+    if (!request.Finish(timeout, blockId))
+        return false;
+
+    if (drawing && drawing->DrawOnSnapshot() &&
+        !drawing->DrawOnFrame(frame.get(), source.width, source.height, colour))
+        return false;
+    return list.Add(width, height, colour, frame.get()) == 0;
+}
+
+bool TakeSnapShot(CameraContext& context)
+{
+    CDeviceInfo* camera = context.FirstCamera();
+    if (!camera)
+        return false;
+    const SnapShotSource source{camera->Width(), camera->Height(), camera->PixelFormat(), camera->GetCameraKey()};
+    return CaptureSnapShot(source, context.frameRequest, context.drawingManager.get(), SnapShotListOf(context));
+}
+
+SnapShotList& SnapShotListOf(CameraContext& context)
+{
+    if (!context.snapshotList)
+        context.snapshotList = std::make_shared<SnapShotList>(context.thumbnailBorder, context.thumbnailScale);
+    return *static_cast<SnapShotList*>(context.snapshotList.get());
+}

@@ -1,0 +1,120 @@
+#include "context/CameraContext.h"
+
+#include "camera/CDeviceInfo.h"
+#include "context/SettingsFile.h"
+#include "imaging/OverlayPainterSet.h"
+#include "profile/Profile.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <system_error>
+
+namespace {
+
+constexpr int32_t kMaxInterpolationMethod = 5;
+constexpr int32_t kMaxMirrorMode = 3;
+
+// A value outside 0..max (a damaged or foreign settings file) takes the default.
+int32_t InRangeOr(int32_t value, int32_t max, int32_t fallback)
+{
+    return value >= 0 && value <= max ? value : fallback;
+}
+
+} // namespace
+
+CameraContext::CameraContext(std::string settingsPath)
+    : drawingManager(std::make_unique<CDrawingManagement>()),
+      settingsPath_(settingsPath.empty() ? SettingsFilePath() : std::move(settingsPath))
+{
+    Profile settings(settingsPath_);
+    showToolBar = settings.GetInt(kSettingSection, kShowToolBarKey, kDefaultShowToolBar);
+    displaySettings.interpolationMethod =
+        InRangeOr(settings.GetInt(kOtherSection, kInterpolationMethodKey, DisplaySettings::kDefaultInterpolationMethod),
+                  kMaxInterpolationMethod, DisplaySettings::kDefaultInterpolationMethod);
+    displaySettings.mirrorMode =
+        InRangeOr(settings.GetInt(kOtherSection, kMirrorModeKey, DisplaySettings::kDefaultMirrorMode), kMaxMirrorMode,
+                  DisplaySettings::kDefaultMirrorMode);
+}
+
+CameraContext::~CameraContext()
+{
+    std::error_code ignored;
+    std::filesystem::create_directories(std::filesystem::path(settingsPath_).parent_path(), ignored);
+    Profile settings(settingsPath_);
+    settings.WriteInt(kSettingSection, kShowToolBarKey, showToolBar);
+    if (!cameras_.empty())
+        settings.WriteString(cameras_.front()->GetMACAddress(), kDrawFileNameKey,
+                             drawingManager->DrawingFileName().toStdString());
+    settings.WriteInt(kOtherSection, kInterpolationMethodKey, displaySettings.interpolationMethod);
+    settings.WriteInt(kOtherSection, kMirrorModeKey, displaySettings.mirrorMode);
+
+    // No acquisition thread may be painting with the painter being deleted.
+    for (const auto& camera : cameras_)
+        camera->StopThread();
+    drawingOverlayPainter.reset();
+    while (!cameras_.empty())
+        RemoveCamera(cameras_.back().get());
+    snapshotList.reset();
+    drawingManager.reset();
+}
+
+CDeviceInfo* CameraContext::Camera(int index) const
+{
+    if (index < 0 || index >= CameraCount())
+        return nullptr;
+    return cameras_[static_cast<size_t>(index)].get();
+}
+
+CDeviceInfo* CameraContext::AddCamera(std::unique_ptr<CDeviceInfo> camera)
+{
+    if (!camera || CameraCount() >= kMaxCameras)
+        return nullptr;
+    CDeviceInfo* added = camera.get();
+    added->SetCameraContext(this);
+    cameras_.push_back(std::move(camera));
+    added->SetCameraNumber(CameraCount());
+    added->CreateOverlayRegistry();
+    overlayPainters_.push_back(std::make_unique<OverlayPainterSet>(*added->GetOverlayRegistry(), settingsPath_));
+    added->SetHandOffRecords(Records());
+    return added;
+}
+
+void CameraContext::RegisterDrawingFile(const QString& path)
+{
+    drawingManager->SetDrawingFileName(path);
+    if (!cameras_.empty())
+        Profile(settingsPath_).WriteString(cameras_.front()->GetMACAddress(), kDrawFileNameKey, path.toStdString());
+}
+
+void CameraContext::RemoveCamera(CDeviceInfo* camera)
+{
+    auto found = std::find_if(cameras_.begin(), cameras_.end(),
+                              [camera](const std::unique_ptr<CDeviceInfo>& listed) { return listed.get() == camera; });
+    if (found == cameras_.end())
+        return;
+    // The painters leave the registry before it goes.
+    overlayPainters_.erase(overlayPainters_.begin() + (found - cameras_.begin()));
+    (*found)->DestroyOverlayRegistry();
+    found->reset();
+    cameras_.erase(found);
+}
+
+OverlayPainterSet* CameraContext::OverlayPainters(const CDeviceInfo* camera) const
+{
+    for (size_t i = 0; i < cameras_.size(); ++i) {
+        if (cameras_[i].get() == camera)
+            return overlayPainters_[i].get();
+    }
+    return nullptr;
+}
+
+HandOffRecords CameraContext::Records()
+{
+    HandOffRecords records;
+    records.frameRequest = &frameRequest;
+    records.recorder = &recorder;
+    records.waveform = &waveformRecord;
+    records.histogram = &histogramRecord;
+    records.displaySettings = &displaySettings;
+    return records;
+}
