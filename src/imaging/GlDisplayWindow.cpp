@@ -267,7 +267,7 @@ SdkResult GlDisplayWindow::ShowImage(int height, const uint8_t* pixels, int widt
     // A failed conversion leaves the staging buffer untouched, so the
     // previous picture stays.
     const auto fill = [&](uint8_t* dest) {
-        return ConvertForDisplayBgrx(pixelFormat, pixels, dataSize, width, height, dest, interpolationMethod_);
+        return ConvertForDisplay(pixelFormat, pixels, dataSize, width, height, dest, interpolationMethod_);
     };
     if (staging_ && width == imageWidth_ && height == imageHeight_ && colour == colour_) {
         if (!fill(staging_.get()))

@@ -217,11 +217,11 @@ bool Mirror(uint8_t* pixels, int width, int height, int mode)
     return true;
 }
 
-// The conversion behind the entry points below: colour pixels take colourBytes
-// (3, or 4 with a byte of 255); for the display, 10 and 12-bit BayerRG data is
-// demosaicked by the neighbour mean whatever the method.
+// The conversion behind ConvertFrame and ConvertForDisplay: for the display
+// colour pixels take 4 bytes (a byte of 255 after blue, green, red) and 10 and
+// 12-bit BayerRG data is demosaicked by the neighbour mean whatever the method.
 bool Convert(uint32_t pixelFormat, const uint8_t* raw, size_t rawSize, int width, int height, uint8_t* dest,
-    int method, bool forDisplay, int colourBytes)
+    int method, bool forDisplay)
 {
     const Layout layout = LayoutOf(pixelFormat);
     if (!ValidFrame(layout, raw, rawSize, width, height, dest))
@@ -229,13 +229,13 @@ bool Convert(uint32_t pixelFormat, const uint8_t* raw, size_t rawSize, int width
     const size_t count = size_t(width) * size_t(height);
     switch (layout.storage) {
     case Storage::Rgb:
-        if (colourBytes == 4)
+        if (forDisplay)
             WidenToBgrx<true>(raw, count, dest);
         else
             SwapRedBlue(raw, count, dest);
         return true;
     case Storage::Bgr:
-        if (colourBytes == 4)
+        if (forDisplay)
             WidenToBgrx<false>(raw, count, dest);
         else
             std::memcpy(dest, raw, count * 3);
@@ -250,6 +250,7 @@ bool Convert(uint32_t pixelFormat, const uint8_t* raw, size_t rawSize, int width
     const bool neighbourMean = forDisplay && layout.pattern == kBayerRG && layout.storage != Storage::Bytes;
     if (!neighbourMean && (method < 0 || method >= kInterpolationMethodCount))
         return false;
+    const int colourBytes = forDisplay ? 4 : 3;
     return WithMosaic8(layout, raw, count, [&](const uint8_t* mosaic) {
         return neighbourMean
             ? DemosaicBayer8NeighbourMean(height, mosaic, width, dest, layout.pattern, colourBytes)
@@ -276,7 +277,7 @@ int ConvertedBytesPerPixel(uint32_t pixelFormat)
 bool ConvertFrame(uint32_t pixelFormat, int height, const uint8_t* raw, size_t rawSize, int width, uint8_t* dest,
     int method)
 {
-    return Convert(pixelFormat, raw, rawSize, width, height, dest, method, false, 3);
+    return Convert(pixelFormat, raw, rawSize, width, height, dest, method, false);
 }
 
 bool MirrorGrayImage(uint8_t* pixels, int width, int height, int mode)
@@ -290,19 +291,7 @@ bool MirrorColorImage(uint8_t* pixels, int width, int height, int mode)
 }
 
 bool ConvertForDisplay(uint32_t pixelFormat, const uint8_t* raw, size_t rawSize, int width, int height, uint8_t* dest,
-    int method, int mirrorMode)
+    int method)
 {
-    if (!Convert(pixelFormat, raw, rawSize, width, height, dest, method, true, 3))
-        return false;
-    if (IsGrayPixelFormat(pixelFormat))
-        MirrorGrayImage(dest, width, height, mirrorMode);
-    else
-        MirrorColorImage(dest, width, height, mirrorMode);
-    return true;
-}
-
-bool ConvertForDisplayBgrx(uint32_t pixelFormat, const uint8_t* raw, size_t rawSize, int width, int height,
-    uint8_t* dest, int method)
-{
-    return Convert(pixelFormat, raw, rawSize, width, height, dest, method, true, 4);
+    return Convert(pixelFormat, raw, rawSize, width, height, dest, method, true);
 }

@@ -39,17 +39,12 @@ bool ConvertFrame(uint32_t pixelFormat, int height, const uint8_t* raw, size_t r
 bool MirrorGrayImage(uint8_t* pixels, int width, int height, int mode);
 bool MirrorColorImage(uint8_t* pixels, int width, int height, int mode);
 
-// The display window's conversion of a raw buffer shown directly: as
+// The display window's conversion of a frame it shows: the pixel values of
 // ConvertFrame, except that 10 and 12-bit BayerRG data (packed or not) is
 // demosaicked by the fixed neighbour-mean method whatever the interpolation
-// method; then mirrored by the mirror mode (an unknown mode leaves the image
-// as it is). Gives false, with dest untouched, where ConvertFrame would fail.
+// method, in the display's own layout: grey frames 1 byte a pixel, colour
+// frames 4 (blue, green, red, 255), which windows and textures take without
+// reordering. Never mirrored: the acquisition thread mirrors frames itself.
+// Gives false, with dest untouched, where ConvertFrame would fail.
 bool ConvertForDisplay(uint32_t pixelFormat, const uint8_t* raw, size_t rawSize, int width, int height, uint8_t* dest,
-    int method, int mirrorMode);
-
-// The same conversion, unmirrored, into the display's own layout: grey frames
-// as 1 byte a pixel, colour frames as 4 (blue, green, red, 255), which
-// windows and textures take without reordering. The same pixel values as
-// ConvertForDisplay; fails like it.
-bool ConvertForDisplayBgrx(uint32_t pixelFormat, const uint8_t* raw, size_t rawSize, int width, int height,
-    uint8_t* dest, int method);
+    int method);

@@ -28,14 +28,24 @@ std::vector<uint8_t> Convert(const TestFrame& frame, int method = kInterpolation
     return out;
 }
 
-std::vector<uint8_t> ConvertShown(const TestFrame& frame, int method, int mirror)
+// The display's conversion: 1 byte a grey pixel, 4 a colour one.
+std::vector<uint8_t> ConvertShown(const TestFrame& frame, int method)
 {
-    std::vector<uint8_t> out(size_t(frame.width) * frame.height * ConvertedBytesPerPixel(frame.pixelFormat),
-        kUntouched);
+    const int bytes = IsGrayPixelFormat(frame.pixelFormat) ? 1 : 4;
+    std::vector<uint8_t> out(size_t(frame.width) * frame.height * bytes, kUntouched);
     EXPECT_TRUE(ConvertForDisplay(frame.pixelFormat, frame.data.data(), frame.data.size(), frame.width, frame.height,
-        out.data(), method, mirror))
+        out.data(), method))
         << std::hex << frame.pixelFormat;
     return out;
+}
+
+// Blue, green, red pixels with the display's fourth byte of 255.
+std::vector<uint8_t> Widened(const std::vector<uint8_t>& bgr)
+{
+    std::vector<uint8_t> bgrx;
+    for (size_t i = 0; i + 2 < bgr.size(); i += 3)
+        bgrx.insert(bgrx.end(), {bgr[i], bgr[i + 1], bgr[i + 2], 0xFF});
+    return bgrx;
 }
 
 bool IsBayer(uint32_t pixelFormat)
@@ -155,10 +165,9 @@ TEST(ConvertFrame, EveryFormatAndMethodHandlesTinyAndOddSizes)
             for (int method = 0; method < kInterpolationMethodCount; ++method) {
                 EXPECT_TRUE(ConvertFrame(format, h, frame.data.data(), frame.data.size(), w, out.data(), method));
                 EXPECT_FALSE(ConvertFrame(format, h, frame.data.data(), frame.data.size() - 1, w, out.data(), method));
-                for (int mirror = kMirrorOff; mirror <= kMirrorBoth; ++mirror) {
-                    EXPECT_TRUE(ConvertForDisplay(format, frame.data.data(), frame.data.size(), w, h, out.data(),
-                        method, mirror));
-                }
+                std::vector<uint8_t> shown(size_t(w) * h * 4);
+                EXPECT_TRUE(ConvertForDisplay(format, frame.data.data(), frame.data.size(), w, h, shown.data(),
+                    method));
             }
         }
     }
@@ -207,14 +216,27 @@ TEST(MirrorImage, ModeOffDoesNothingAndUnknownModesFail)
     EXPECT_EQ(grey, (std::vector<uint8_t>{1, 2, 3, 4}));
 }
 
-TEST(ConvertForDisplay, WideBayerOfOtherPatternsConvertsAsConvertFrameThenMirrors)
+// The display shows every format as ConvertFrame converts it, widened to four
+// bytes a colour pixel, for every method, at sizes that end the vector loops
+// in a remainder; only wide BayerRG data takes the neighbour mean (below).
+TEST(ConvertForDisplay, ShowsTheConvertedPixelsInFourBytesAColourPixel)
 {
-    for (uint32_t format : {kPixelFormatBayerGR12, kPixelFormatBayerGB10Packed, kPixelFormatBayerBG10}) {
+    for (uint32_t format : ConvertiblePixelFormats()) {
+        if (IsBayer(format) && BayerPatternIndex(format) == kBayerRG && SampleBits(format) > 8)
+            continue;
         const int bits = SampleBits(format);
-        const TestFrame frame = MakeGreyFrame(format, 8, 5, [bits](int x, int y) { return Spread(x, y, bits); });
-        std::vector<uint8_t> expected = Convert(frame, kInterpolationBiCubic);
-        ASSERT_TRUE(MirrorColorImage(expected.data(), 8, 5, kMirrorHorizontal));
-        EXPECT_EQ(ConvertShown(frame, kInterpolationBiCubic, kMirrorHorizontal), expected) << std::hex << format;
+        for (const auto [w, h] : {std::pair{1, 1}, std::pair{37, 5}, std::pair{66, 4}}) {
+            const TestFrame frame = IsGrayPixelFormat(format) || IsBayer(format)
+                ? MakeGreyFrame(format, w, h, [bits](int x, int y) { return Spread(x, y, bits); })
+                : MakeColourFrame(format, w, h, [](int x, int y) {
+                      return TruthRgb{uint16_t(x * 7 & 0xFF), uint16_t(y * 31 & 0xFF), uint16_t((x + y) & 0xFF)};
+                  });
+            for (int method = 0; method < kInterpolationMethodCount; ++method) {
+                const std::vector<uint8_t> converted = Convert(frame, method);
+                ASSERT_EQ(ConvertShown(frame, method), IsGrayPixelFormat(format) ? converted : Widened(converted))
+                    << std::hex << format << std::dec << " " << w << "x" << h << " method " << method;
+            }
+        }
     }
 }
 
@@ -227,71 +249,24 @@ TEST(ConvertForDisplay, WideBayerRgUsesTheNeighbourMeanWhateverTheMethod)
         const std::vector<uint8_t> mosaic = Mosaic8(7, 5, bits);
         std::vector<uint8_t> expected(mosaic.size() * 3);
         ASSERT_TRUE(DemosaicBayer8NeighbourMean(5, mosaic.data(), 7, expected.data(), kBayerRG));
-        EXPECT_EQ(ConvertShown(frame, kInterpolationNearest, kMirrorOff), expected) << std::hex << format;
-        EXPECT_EQ(ConvertShown(frame, -1, kMirrorOff), expected) << std::hex << format;
+        EXPECT_EQ(ConvertShown(frame, kInterpolationNearest), Widened(expected)) << std::hex << format;
+        EXPECT_EQ(ConvertShown(frame, -1), Widened(expected)) << std::hex << format;
     }
 }
 
-TEST(ConvertForDisplay, ConvertsByFormatThenMirrorsByKind)
-{
-    const TestFrame grey = MakeGreyFrame(kPixelFormatMono12Packed, 3, 1, [](int x, int) { return uint16_t(x << 4); });
-    EXPECT_EQ(ConvertShown(grey, kInterpolationBilinear, kMirrorHorizontal), (std::vector<uint8_t>{2, 1, 0}));
-    // An unknown mirror mode leaves the converted image as it is.
-    EXPECT_EQ(ConvertShown(grey, kInterpolationBilinear, 9), (std::vector<uint8_t>{0, 1, 2}));
-
-    const TestFrame rgb = MakeColourFrame(kPixelFormatRGB8Packed, 2, 1,
-        [](int x, int) { return TruthRgb{uint16_t(x), 5, 6}; });
-    EXPECT_EQ(ConvertShown(rgb, kInterpolationBilinear, kMirrorBoth), (std::vector<uint8_t>{6, 5, 1, 6, 5, 0}));
-}
-
-TEST(ConvertForDisplay, UnknownFormatsFailAndLeaveTheDestination)
+TEST(ConvertForDisplay, RefusesBadInputAndLeavesTheDestination)
 {
     const std::vector<uint8_t> raw(32, 1);
-    std::vector<uint8_t> out(48, kUntouched);
+    std::vector<uint8_t> out(64, kUntouched);
     EXPECT_FALSE(ConvertForDisplay(kPixelFormatMono8Signed, raw.data(), raw.size(), 4, 4, out.data(),
-        kInterpolationBilinear, kMirrorOff));
+        kInterpolationBilinear));
     EXPECT_FALSE(ConvertForDisplay(kPixelFormatBayerRG12, raw.data(), raw.size() - 1, 4, 4, out.data(),
-        kInterpolationBilinear, kMirrorOff));
-    EXPECT_EQ(out, std::vector<uint8_t>(48, kUntouched));
+        kInterpolationBilinear));
+    EXPECT_FALSE(ConvertForDisplay(kPixelFormatBayerGR8, raw.data(), 16, 4, 4, out.data(), kInterpolationMethodCount));
+    const std::vector<uint8_t> rgb(3 * 16, 1);
+    EXPECT_FALSE(ConvertForDisplay(kPixelFormatRGB8Packed, rgb.data(), rgb.size() - 1, 4, 4, out.data(),
+        kInterpolationBilinear));
+    EXPECT_EQ(out, std::vector<uint8_t>(64, kUntouched));
 }
 
 } // namespace
-
-// The display's four-byte layout holds exactly the pixels of the reference
-// conversion, for every format and method, at sizes that end the vector loops
-// in a remainder; bad input leaves the destination as it was.
-TEST(ConvertForDisplayBgrx, MatchesTheReferenceConversionPixelForPixel)
-{
-    for (uint32_t format : ConvertiblePixelFormats()) {
-        const int bits = SampleBits(format);
-        for (const auto [w, h] : {std::pair{1, 1}, std::pair{37, 5}, std::pair{66, 4}}) {
-            const TestFrame frame = IsGrayPixelFormat(format) || IsBayer(format)
-                ? MakeGreyFrame(format, w, h, [bits](int x, int y) { return Spread(x, y, bits); })
-                : MakeColourFrame(format, w, h, [](int x, int y) {
-                      return TruthRgb{uint16_t(x * 7 & 0xFF), uint16_t(y * 31 & 0xFF), uint16_t((x + y) & 0xFF)};
-                  });
-            for (int method = 0; method < kInterpolationMethodCount; ++method) {
-                const std::vector<uint8_t> reference = ConvertShown(frame, method, kMirrorOff);
-                const bool grey = IsGrayPixelFormat(format);
-                std::vector<uint8_t> shown(size_t(w) * h * (grey ? 1 : 4), kUntouched);
-                ASSERT_TRUE(ConvertForDisplayBgrx(format, frame.data.data(), frame.data.size(), w, h, shown.data(),
-                    method))
-                    << std::hex << format;
-                std::vector<uint8_t> expected;
-                for (size_t i = 0; i < size_t(w) * h; ++i) {
-                    if (grey) {
-                        expected.push_back(reference[i]);
-                    } else {
-                        expected.insert(expected.end(), {reference[3 * i], reference[3 * i + 1], reference[3 * i + 2], 0xFF});
-                    }
-                }
-                ASSERT_EQ(shown, expected) << std::hex << format << std::dec << " " << w << "x" << h << " method " << method;
-
-                std::vector<uint8_t> untouched(shown.size(), kUntouched);
-                EXPECT_FALSE(ConvertForDisplayBgrx(format, frame.data.data(), frame.data.size() - 1, w, h,
-                    untouched.data(), method));
-                EXPECT_EQ(untouched, std::vector<uint8_t>(shown.size(), kUntouched));
-            }
-        }
-    }
-}
