@@ -3,7 +3,6 @@
 #include "analysis/AnalysisWindowCodes.h"
 #include "analysis/CGraphDlg.h"
 #include "analysis/CHistogramDlg.h"
-#include "app/CAboutDlg.h"
 #include "app/CMyToolBar.h"
 #include "app/CameraLossWatch.h"
 #include "app/MainMenuState.h"
@@ -21,23 +20,16 @@
 #include "context/SettingsFile.h"
 #include "controls/CFeaturesDlg.h"
 #include "controls/CLxCtrlMainDlg.h"
-#include "drawing/CDrawingBase.h"
-#include "drawing/CDrawingManagement.h"
 #include "drawing/CDrawingManagementDlg.h"
-#include "drawing/DrawingManagementBase.h"
 #include "imaging/CPreview.h"
-#include "imaging/DisplayGeometry.h"
 #include "imaging/GlDisplayWindow.h"
-#include "imaging/OverlayPainterSet.h"
 #include "optionboard/CLxCtrlOPMainDlg.h"
 #include "profile/Profile.h"
 #include "sdk/SdkPipeline.h"
-#include "selection/CDeviceDlg.h"
 
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QLabel>
-#include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
 

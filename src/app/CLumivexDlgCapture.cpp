@@ -5,8 +5,6 @@
 #include "capture/CThumbnailDlg.h"
 #include "commands/CMovieCommand.h"
 #include "commands/SnapShotCapture.h"
-#include "drawing/CDrawingManagementDlg.h"
-#include "selection/CDeviceDlg.h"
 
 void CLumivexDlg::TakeSnapShot()
 {

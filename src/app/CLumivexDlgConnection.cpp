@@ -1,22 +1,15 @@
 // The main window: starting and stopping the live image, cameras lost and
 // found again, the connection command and the stream statistics.
 
-#include "app/CLumivexDlg.h"
 
 #include "analysis/CGraphDlg.h"
 #include "analysis/CHistogramDlg.h"
+#include "app/CLumivexDlg.h"
 #include "app/CameraLossWatch.h"
 #include "app/OptionModels.h"
 #include "camera/CDeviceInfo.h"
 #include "camera/MessagePrompts.h"
-#include "capture/CCreateAVI.h"
 #include "capture/CRecordingControl.h"
-#include "capture/RecordingProgressBar.h"
-#include "commands/CMovieCommand.h"
-#include "commands/SnapShotCapture.h"
-#include "controls/CFeaturesDlg.h"
-#include "drawing/CDrawingManagement.h"
-#include "drawing/CDrawingManagementDlg.h"
 #include "imaging/CPreview.h"
 #include "imaging/GlDisplayWindow.h"
 #include "sdk/SdkPipeline.h"
@@ -24,7 +17,6 @@
 
 #include <QLabel>
 #include <QStatusBar>
-#include <QTimer>
 
 namespace {
 

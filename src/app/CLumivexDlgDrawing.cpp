@@ -1,21 +1,11 @@
 // The main window: the drawing painter and the drawing commands.
 
-#include "app/CLumivexDlg.h"
 
-#include "app/CameraLossWatch.h"
+#include "app/CLumivexDlg.h"
 #include "camera/CDeviceInfo.h"
 #include "camera/MessagePrompts.h"
-#include "capture/CRecordingControl.h"
-#include "capture/SnapShotExitCheck.h"
-#include "commands/CMovieCommand.h"
-#include "controls/CFeaturesDlg.h"
-#include "drawing/CDrawingBase.h"
-#include "drawing/CDrawingManagement.h"
 #include "drawing/CDrawingManagementDlg.h"
 #include "drawing/DrawingManagementBase.h"
-#include "imaging/CPreview.h"
-#include "imaging/OverlayPainterSet.h"
-#include "selection/CDeviceDlg.h"
 
 namespace {
 

@@ -1,33 +1,20 @@
 // The main window: zoom, layout, and mouse and key input over the image.
 
-#include "app/CLumivexDlg.h"
 
 #include "analysis/CGraphDlg.h"
 #include "analysis/CHistogramDlg.h"
+#include "app/CLumivexDlg.h"
 #include "app/CMyToolBar.h"
-#include "app/CameraLossWatch.h"
 #include "app/ZoomGeometry.h"
 #include "camera/CDeviceInfo.h"
-#include "camera/MessagePrompts.h"
-#include "capture/CRecordingControl.h"
-#include "capture/CThumbnailDlg.h"
 #include "capture/RecordingProgressBar.h"
-#include "capture/SnapShotExitCheck.h"
-#include "commands/CMovieCommand.h"
-#include "commands/SnapShotCapture.h"
-#include "controls/CFeaturesDlg.h"
-#include "drawing/CDrawingBase.h"
 #include "drawing/CDrawingManagement.h"
 #include "drawing/CDrawingManagementDlg.h"
-#include "drawing/DrawingManagementBase.h"
 #include "imaging/CPreview.h"
-#include "imaging/DisplayGeometry.h"
 #include "imaging/GlDisplayWindow.h"
 #include "imaging/WindowFit.h"
-#include "selection/CDeviceDlg.h"
 
 #include <QKeyEvent>
-#include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QStatusBar>

@@ -8,22 +8,12 @@
 #include "app/AboutText.h"
 #include "app/CAboutDlg.h"
 #include "app/CMyToolBar.h"
-#include "app/CameraLossWatch.h"
 #include "camera/CDeviceInfo.h"
 #include "camera/FeatureAccess.h"
-#include "capture/CCreateAVI.h"
-#include "capture/CRecordingControl.h"
-#include "commands/CMovieCommand.h"
-#include "commands/SnapShotCapture.h"
 #include "controls/CFeaturesDlg.h"
-#include "controls/CLxCtrlMainDlg.h"
-#include "drawing/CDrawingManagementDlg.h"
 #include "imaging/CCallbackEnableDlg.h"
-#include "imaging/GlDisplayWindow.h"
 #include "imaging/OverlayPainterSet.h"
-#include "optionboard/CLxCtrlOPMainDlg.h"
 #include "platform/DataFiles.h"
-#include "selection/CDeviceDlg.h"
 
 #include <QDesktopServices>
 #include <QFileInfo>
