@@ -1,10 +1,14 @@
 #include "capture/CJPEGEncoder.h"
 
 #include "capture/CBaseStreamOutput.h"
+#include "capture/CMemoryOutput.h"
 #include "capture/JpegKernels.h"
 #include "capture/JpegResult.h"
 
+#include <algorithm>
 #include <cstring>
+#include <system_error>
+#include <thread>
 
 namespace {
 
@@ -73,6 +77,11 @@ constexpr uint8_t kSof0 = 0xC0;
 constexpr uint8_t kDht = 0xC4;
 constexpr uint8_t kSos = 0xDA;
 constexpr uint8_t kEoi = 0xD9;
+constexpr uint8_t kDri = 0xDD;
+constexpr uint8_t kRst0 = 0xD0;
+constexpr int kRestartMarkerCount = 8;
+// A restart interval counts MCUs in 16 bits.
+constexpr uint32_t kMaxRestartInterval = 0xFFFF;
 
 // JFIF 1.02, no density units, 1:1 aspect, no thumbnail.
 constexpr uint8_t kJfifSegment[] = {
@@ -138,10 +147,25 @@ inline uint8_t* EncodeBlock(const int16_t* words, uint64_t acMask, int& lastDc, 
 
 } // namespace
 
+struct CJPEGEncoder::LowerPart {
+    CJPEGEncoder encoder;
+    CMemoryOutput memory;
+    std::thread thread;
+    int result = JPEG_OK;
+};
+
 CJPEGEncoder::CJPEGEncoder() : kernels_(&jpeg::FastestKernels())
 {
     for (int i = 0; i < kMaxComponents; ++i)
         components_[i].index = i;
+    SetMaxParts(static_cast<int>(std::thread::hardware_concurrency()));
+}
+
+CJPEGEncoder::~CJPEGEncoder() = default;
+
+void CJPEGEncoder::SetMaxParts(int parts)
+{
+    maxParts_ = std::clamp(parts, 1, kMaxParts);
 }
 
 void CJPEGEncoder::SetSource(const uint8_t* pixels, uint32_t width, uint32_t height, size_t rowStep, int channels,
@@ -164,6 +188,7 @@ int CJPEGEncoder::ConfigureEncoding(int jpegColor, int quality)
     if (quality < 0)
         return JPEG_ERR_TABLE;
     jpegColor_ = jpegColor;
+    quality_ = quality;
     componentCount_ = jpegColor == JPEG_COLOR_GREY ? 1 : 3;
 
     using Huffman = CJPEGEncoderHuffmanTable;
@@ -221,24 +246,44 @@ int CJPEGEncoder::EmitHeaders()
     headersWritten_ = false;
     if (!configured_)
         return JPEG_ERR_TABLE;
-    if (int result = CheckSource(); result != JPEG_OK)
+    if (int result = StartImage(stream_); result != JPEG_OK)
         return result;
-
-    mcuColumns_ = (width_ + kMcuWidth - 1) / kMcuWidth;
-    mcuRows_ = (height_ + kMcuHeight - 1) / kMcuHeight;
-    paddingX_ = mcuColumns_ * kMcuWidth - width_;
-    paddingY_ = mcuRows_ * kMcuHeight - height_;
-
-    if (int result = PrepareBuffers(); result != JPEG_OK)
-        return result;
-    if (int result = output_.Start(stream_); result != JPEG_OK)
-        return result;
+    ChooseParts();
     if (int result = WriteHeaderMarkers(); result != JPEG_OK)
         return result;
     if (int result = output_.Flush(); result != JPEG_OK)
         return result;
     headersWritten_ = true;
     return JPEG_OK;
+}
+
+int CJPEGEncoder::StartImage(CBaseStreamOutput* stream)
+{
+    if (int result = CheckSource(); result != JPEG_OK)
+        return result;
+    mcuColumns_ = (width_ + kMcuWidth - 1) / kMcuWidth;
+    mcuRows_ = (height_ + kMcuHeight - 1) / kMcuHeight;
+    paddingX_ = mcuColumns_ * kMcuWidth - width_;
+    paddingY_ = mcuRows_ * kMcuHeight - height_;
+    if (int result = PrepareBuffers(); result != JPEG_OK)
+        return result;
+    return output_.Start(stream);
+}
+
+void CJPEGEncoder::ChooseParts()
+{
+    parts_ = 1;
+    rowsPerPart_ = mcuRows_;
+    if (maxParts_ < 2 || static_cast<uint64_t>(width_) * height_ < kPartPixels)
+        return;
+    // Every part but the last is one restart interval of whole MCU rows; a
+    // single component's MCU is one block.
+    const uint64_t mcusPerRow = componentCount_ == 1 ? components_[0].blocksPerLine : mcuColumns_;
+    const uint32_t rows = (mcuRows_ + static_cast<uint32_t>(maxParts_) - 1) / static_cast<uint32_t>(maxParts_);
+    if (rows * mcusPerRow > kMaxRestartInterval)
+        return;
+    rowsPerPart_ = rows;
+    parts_ = (mcuRows_ + rows - 1) / rows;
 }
 
 int CJPEGEncoder::PrepareBuffers()
@@ -302,6 +347,13 @@ int CJPEGEncoder::WriteHeaderMarkers()
         if (result == JPEG_OK)
             result = WriteHuffmanTable(acTables_[t]);
     }
+    if (result == JPEG_OK && parts_ > 1) {
+        const uint64_t mcusPerRow = componentCount_ == 1 ? components_[0].blocksPerLine : mcuColumns_;
+        const auto interval = static_cast<uint32_t>(rowsPerPart_ * mcusPerRow);
+        const uint8_t restart[] = {kMarkerPrefix, kDri, 0, 4, static_cast<uint8_t>(interval >> 8),
+                                   static_cast<uint8_t>(interval)};
+        result = output_.PutBytes(restart, sizeof restart);
+    }
     return result;
 }
 
@@ -344,12 +396,8 @@ int CJPEGEncoder::WriteScanHeader()
     return result == JPEG_OK ? output_.PutBytes(tail, sizeof tail) : result;
 }
 
-int CJPEGEncoder::EmitScan()
+void CJPEGEncoder::ResetScan()
 {
-    if (!headersWritten_)
-        return JPEG_ERR_PARAMETER;
-    headersWritten_ = false;
-
     for (int i = 0; i < componentCount_; ++i) {
         CJPEGColorComponent& component = components_[i];
         component.lastDc = 0;
@@ -362,23 +410,89 @@ int CJPEGEncoder::EmitScan()
         }
     }
     huffmanState_.Reset();
+}
 
-    if (int result = WriteScanHeader(); result != JPEG_OK)
-        return result;
-    for (uint32_t row = 0; row < mcuRows_; ++row) {
+int CJPEGEncoder::EncodeRows(uint32_t firstRow, uint32_t endRow)
+{
+    for (uint32_t row = firstRow; row < endRow; ++row) {
         ConvertMcuRow(row);
         TransformMcuRow();
         if (int result = EncodeMcuRow(); result != JPEG_OK)
             return result;
     }
+    return JPEG_OK;
+}
 
+// Pads the entropy-coded data to a whole byte, as the end of a scan and every
+// restart interval needs.
+int CJPEGEncoder::FinishEntropy()
+{
     if (output_.FreeBytes() <= kBlockReserve) {
         if (int result = output_.Flush(); result != JPEG_OK)
             return result;
     }
-    if (int result = output_.SetCursor(huffmanState_.Finish(output_.Cursor())); result != JPEG_OK)
+    return output_.SetCursor(huffmanState_.Finish(output_.Cursor()));
+}
+
+int CJPEGEncoder::EncodePart(CBaseStreamOutput* stream)
+{
+    if (int result = StartImage(stream); result != JPEG_OK)
         return result;
-    int result = output_.PutByte(kMarkerPrefix);
+    ResetScan();
+    int result = EncodeRows(0, mcuRows_);
+    if (result == JPEG_OK)
+        result = FinishEntropy();
+    return result == JPEG_OK ? output_.Flush() : result;
+}
+
+int CJPEGEncoder::EmitScan()
+{
+    if (!headersWritten_)
+        return JPEG_ERR_PARAMETER;
+    headersWritten_ = false;
+    ResetScan();
+    if (int result = WriteScanHeader(); result != JPEG_OK)
+        return result;
+
+    // The parts below the first are encoded meanwhile by encoders of their own.
+    while (lowerParts_.size() + 1 < parts_)
+        lowerParts_.push_back(std::make_unique<LowerPart>());
+    for (uint32_t i = 1; i < parts_; ++i) {
+        LowerPart& part = *lowerParts_[i - 1];
+        const uint32_t firstLine = i * rowsPerPart_ * kMcuHeight;
+        part.encoder.SetMaxParts(1);
+        part.encoder.SetSource(pixels_ + firstLine * rowStep_, width_,
+                               std::min(height_ - firstLine, rowsPerPart_ * kMcuHeight), rowStep_, channels_,
+                               sourceColor_);
+        part.memory.Rewind();
+        part.result = part.encoder.ConfigureEncoding(jpegColor_, quality_);
+        if (part.result != JPEG_OK)
+            continue;
+        try {
+            part.thread = std::thread([&part] { part.result = part.encoder.EncodePart(&part.memory); });
+        } catch (const std::system_error&) {
+            part.result = part.encoder.EncodePart(&part.memory);
+        }
+    }
+
+    int result = EncodeRows(0, rowsPerPart_);
+    if (result == JPEG_OK)
+        result = FinishEntropy();
+    for (uint32_t i = 1; i < parts_; ++i) {
+        LowerPart& part = *lowerParts_[i - 1];
+        if (part.thread.joinable())
+            part.thread.join();
+        if (result == JPEG_OK)
+            result = part.result;
+        if (result == JPEG_OK)
+            result = output_.PutByte(kMarkerPrefix);
+        if (result == JPEG_OK)
+            result = output_.PutByte(static_cast<uint8_t>(kRst0 + (i - 1) % kRestartMarkerCount));
+        if (result == JPEG_OK)
+            result = output_.PutBytes(part.memory.Data(), part.memory.Size());
+    }
+    if (result == JPEG_OK)
+        result = output_.PutByte(kMarkerPrefix);
     if (result == JPEG_OK)
         result = output_.PutByte(kEoi);
     return result == JPEG_OK ? output_.Flush() : result;

@@ -396,6 +396,61 @@ TEST(JpegStream, ShortWritesFailWithMinusFive)
     EXPECT_TRUE(std::equal(block.begin(), block.begin() + 1000, full.bytes.begin()));
 }
 
+// An image of a megapixel or more is encoded in parts at once, as restart
+// intervals of whole MCU rows (the last part shorter, ending in the padding):
+// DRI names the interval, RST0, RST1 stand between the parts, and both
+// decoders give exactly what they give for the image encoded in one piece.
+TEST(JpegParts, LargeImagesAreRestartIntervalsThatDecodeAsOnePiece)
+{
+    struct Case {
+        int channels;
+        int jpegColor;
+        uint32_t interval; // MCUs: 80 per row in colour, 160 one-block MCUs in grey, 35 rows
+    };
+    for (const Case& c : {Case{3, JPEG_COLOR_YCBCR, 80 * 35}, Case{1, JPEG_COLOR_GREY, 160 * 35}}) {
+        SCOPED_TRACE(c.channels);
+        const TestImage scene = MakeScene(1280, 821, c.channels, 4);
+        CJPEGEncoder whole;
+        whole.SetMaxParts(1);
+        CJPEGEncoder parted;
+        parted.SetMaxParts(3);
+        const Encoded one = Encode(whole, scene, c.jpegColor, 90);
+        const Encoded three = Encode(parted, scene, c.jpegColor, 90);
+        ASSERT_EQ(one.result, JPEG_OK);
+        ASSERT_EQ(three.result, JPEG_OK);
+        EXPECT_EQ(whole.Parts(), 1u);
+        EXPECT_EQ(parted.Parts(), 3u);
+
+        const std::optional<JpegLayout> oneLayout = ParseJpeg(one.bytes);
+        const std::optional<JpegLayout> layout = ParseJpeg(three.bytes);
+        ASSERT_TRUE(oneLayout && layout);
+        EXPECT_EQ(FindSegment(*oneLayout, 0xDD), nullptr);
+        const JpegSegment* restart = FindSegment(*layout, 0xDD);
+        ASSERT_NE(restart, nullptr);
+        EXPECT_EQ(restart->payload, (std::vector<uint8_t>{uint8_t(c.interval >> 8), uint8_t(c.interval)}));
+        std::vector<uint8_t> restartMarkers;
+        for (size_t i = 0; i + 1 < layout->scanData.size(); ++i) {
+            if (layout->scanData[i] == 0xFF && (layout->scanData[i + 1] & 0xF8) == 0xD0)
+                restartMarkers.push_back(layout->scanData[i + 1]);
+        }
+        EXPECT_EQ(restartMarkers, (std::vector<uint8_t>{0xD0, 0xD1}));
+        EXPECT_TRUE(layout->endsWithEoi);
+
+        TempDir dir;
+        WriteFileBytes(dir.file("one.jpg"), one.bytes);
+        WriteFileBytes(dir.file("three.jpg"), three.bytes);
+        const std::optional<TestImage> djpegOne = DecodeWithDjpeg(dir.file("one.jpg"));
+        const std::optional<TestImage> djpegThree = DecodeWithDjpeg(dir.file("three.jpg"));
+        ASSERT_TRUE(djpegOne && djpegThree);
+        EXPECT_TRUE(djpegThree->pixels == djpegOne->pixels);
+        const std::optional<TestImage> ffmpegOne = DecodeImageWithFfmpeg(dir.file("one.jpg"), c.channels == 1);
+        const std::optional<TestImage> ffmpegThree = DecodeImageWithFfmpeg(dir.file("three.jpg"), c.channels == 1);
+        ASSERT_TRUE(ffmpegOne && ffmpegThree);
+        EXPECT_TRUE(ffmpegThree->pixels == ffmpegOne->pixels);
+        EXPECT_GE(Psnr(*djpegThree, AsDecoded(scene)), 30.0);
+    }
+}
+
 TEST(JpegEncoder, RefusesWhatItCannotEncode)
 {
     const TestImage colour = MakeScene(32, 16, 3);

@@ -26,9 +26,10 @@ std::optional<JpegLayout> ParseJpeg(const std::vector<uint8_t>& bytes)
         if (marker == kSos)
             break;
     }
-    // The scan runs to the first FF that is not followed by a stuffed 00.
+    // The scan runs to the first FF that is followed neither by a stuffed 00
+    // nor by a restart marker (RST0 to RST7).
     size_t end = at;
-    while (end + 1 < bytes.size() && !(bytes[end] == 0xFF && bytes[end + 1] != 0x00))
+    while (end + 1 < bytes.size() && !(bytes[end] == 0xFF && bytes[end + 1] != 0x00 && (bytes[end + 1] & 0xF8) != 0xD0))
         end += bytes[end] == 0xFF ? 2 : 1;
     layout.scanData.assign(bytes.begin() + static_cast<ptrdiff_t>(at), bytes.begin() + static_cast<ptrdiff_t>(end));
     layout.endsWithEoi = end + 2 == bytes.size() && bytes[end] == 0xFF && bytes[end + 1] == kEoi;
