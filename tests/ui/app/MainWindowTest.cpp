@@ -237,6 +237,7 @@ public slots:
 
 TEST_F(MainWindowTest, HelpOpensTheInstalledGuideInTheLanguageOfTheUserInterface)
 {
+    OpenedUrls opened; // outlives the handler's registration
     struct Restore {
         ~Restore()
         {
@@ -250,9 +251,9 @@ TEST_F(MainWindowTest, HelpOpensTheInstalledGuideInTheLanguageOfTheUserInterface
     // and the system's data folders are empty ones of this test.
     std::filesystem::create_directories(dir_.path() / "bin");
     std::filesystem::create_directories(dir_.path() / "share/doc/lumivex");
+    std::filesystem::create_directories(dir_.path() / "home-data");
     qputenv("XDG_DATA_HOME", QByteArray::fromStdString(dir_.file("home-data")));
     qputenv("XDG_DATA_DIRS", QByteArray::fromStdString(dir_.file("system-data")));
-    OpenedUrls opened;
     QDesktopServices::setUrlHandler(QStringLiteral("file"), &opened, "open");
     const std::string en = dir_.file("share/doc/lumivex/lumivex-guide-en.pdf");
     const std::string ja = dir_.file("share/doc/lumivex/lumivex-guide-ja.pdf");
