@@ -1093,257 +1093,257 @@
 <context>
     <name>CLumivexDlg</name>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="252"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="244"/>
         <source>File(&amp;F)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="252"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="244"/>
         <source>Option(&amp;O)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="252"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="244"/>
         <source>Capture(&amp;C)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="253"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="245"/>
         <source>Draw(&amp;D)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="253"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="245"/>
         <source>Window(&amp;W)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="253"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="245"/>
         <source>Help(&amp;H)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="256"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="248"/>
         <source>Size(&amp;Z)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="259"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="251"/>
         <source>Close(&amp;X)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="260"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="252"/>
         <source>Still Image(&amp;P)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="260"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="252"/>
         <source>Live Video(&amp;P)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="261"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="253"/>
         <source>Settings(&amp;S)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="262"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="254"/>
         <source>x8</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="263"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="255"/>
         <source>x4</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="264"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="256"/>
         <source>x2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="265"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="257"/>
         <source>x1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="266"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="258"/>
         <source>x1/2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="267"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="259"/>
         <source>x1/4</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="268"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="260"/>
         <source>x1/8</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="269"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="261"/>
         <source>Adjust Window Size</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="270"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="262"/>
         <source>Callback(&amp;C)...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="271"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="263"/>
         <source>Waveform(&amp;W)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="272"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="264"/>
         <source>Histogram(&amp;H)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="273"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="265"/>
         <source>Manage Connection(&amp;M)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="274"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="266"/>
         <source>OP Setting(&amp;O)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="275"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="267"/>
         <source>Snap Shot(&amp;S)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="276"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="268"/>
         <source>Video Capture(&amp;V)...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="277"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="269"/>
         <source>Tool Bar</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="278"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="270"/>
         <source>Delete Drawing</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="279"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="271"/>
         <source>Draw Property..</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="280"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="272"/>
         <source>Show Thumbnail(&amp;T)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="281"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="273"/>
         <source>Version Information(&amp;V)...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="282"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="274"/>
         <source>Help(&amp;H)...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="283"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="275"/>
         <source>Features(&amp;E)...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="291"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="283"/>
         <source>Select</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="291"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="283"/>
         <source>Line</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="291"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="283"/>
         <source>Rectangle</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="291"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="283"/>
         <source>Ellipse</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="291"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="283"/>
         <source>Text</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="291"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="283"/>
         <source>Degree</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="292"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="284"/>
         <source>Polygon</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="292"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="284"/>
         <source>Perpendicular</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="292"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="284"/>
         <source>Arc</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="292"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="284"/>
         <source>Bezier</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="292"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="284"/>
         <source>Free Hand</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="292"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="284"/>
         <source>Cross</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="294"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="286"/>
         <source>Mode</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="342"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="334"/>
         <source>camera lost</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlgConnection.cpp" line="102"/>
+        <location filename="../src/app/CLumivexDlgConnection.cpp" line="94"/>
         <source>Preview - %1(%2)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlgConnection.cpp" line="187"/>
+        <location filename="../src/app/CLumivexDlgConnection.cpp" line="179"/>
         <source>The camera %1 (%2) at %3 no longer answers. The live image resumes when it is back.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlgConnection.cpp" line="239"/>
+        <location filename="../src/app/CLumivexDlgConnection.cpp" line="231"/>
         <source>camera lost, waiting for it to answer again</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlgConnection.cpp" line="241"/>
+        <location filename="../src/app/CLumivexDlgConnection.cpp" line="233"/>
         <source>Camera %1 (%2): %3</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1634,6 +1634,41 @@
     <message>
         <location filename="../src/capture/RecordingEstimates.cpp" line="50"/>
         <source>MS-MPEG4 V2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/capture/RecordingEstimates.cpp" line="149"/>
+        <source>Quality:%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/capture/RecordingEstimates.cpp" line="154"/>
+        <source>Recorded Frame Setting:%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/capture/RecordingEstimates.cpp" line="159"/>
+        <source>File Size:   %1 KBytes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/capture/RecordingEstimates.cpp" line="166"/>
+        <source>Recording Time:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/capture/RecordingEstimates.cpp" line="174"/>
+        <source>Recording Time:about %1h %2min %3sec</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/capture/RecordingEstimates.cpp" line="179"/>
+        <source>Recording Time:about %1min %2sec</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/capture/RecordingEstimates.cpp" line="182"/>
+        <source>Recording Time:about %1sec</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

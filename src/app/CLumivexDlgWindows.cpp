@@ -14,6 +14,7 @@
 #include "imaging/CCallbackEnableDlg.h"
 #include "imaging/OverlayPainterSet.h"
 #include "platform/DataFiles.h"
+#include "platform/UiLanguage.h"
 
 #include <QDesktopServices>
 #include <QFileInfo>
@@ -24,6 +25,12 @@ namespace {
 
 // Help file names tried after "<program>.pdf", each + ".pdf".
 constexpr const char* kHelpFileSuffixes[] = {"_User's Guide_en", "_e", "_User's Guide_jp", "_j"};
+
+// The installed guide, one per language: lumivex-guide-<language>.pdf.
+QString GuideFileName(bool japanese)
+{
+    return japanese ? QStringLiteral("lumivex-guide-ja.pdf") : QStringLiteral("lumivex-guide-en.pdf");
+}
 
 uint32_t ReadUnsigned(CDeviceInfo* camera, const char* name)
 {
@@ -60,6 +67,15 @@ QString CLumivexDlg::FindHelpFile(const QString& programPath) const
             const QString candidate = base + QString::fromUtf8(suffix) + pdf;
             if (QFileInfo::exists(candidate))
                 return candidate;
+        }
+    }
+    // The installed guide in the user interface's language, else the other one.
+    const bool japanese = CurrentUiLanguage() == QLocale::Japanese;
+    for (bool inUiLanguage : {true, false}) {
+        for (const QString& folder : DocFolders(program.absolutePath())) {
+            const QString guide = folder + QLatin1Char('/') + GuideFileName(japanese == inUiLanguage);
+            if (QFileInfo::exists(guide))
+                return guide;
         }
     }
     return {};

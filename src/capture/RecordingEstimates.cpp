@@ -143,26 +143,27 @@ std::string GroupThousands(std::uint64_t value)
     return grouped;
 }
 
+// The context is spelled out in each call below so that lupdate collects the texts.
 QString QualityLabelText(int quality)
 {
-    return QCoreApplication::translate(kContext, "Quality:%1").arg(quality);
+    return QCoreApplication::translate("CRecordingFrameCount", "Quality:%1").arg(quality);
 }
 
 QString FrameCountLabelText(std::uint32_t frames)
 {
-    return QCoreApplication::translate(kContext, "Recorded Frame Setting:%1").arg(frames);
+    return QCoreApplication::translate("CRecordingFrameCount", "Recorded Frame Setting:%1").arg(frames);
 }
 
 QString FileSizeLabelText(std::uint64_t kiloBytes)
 {
-    return QCoreApplication::translate(kContext, "File Size:   %1 KBytes")
+    return QCoreApplication::translate("CRecordingFrameCount", "File Size:   %1 KBytes")
         .arg(QString::fromStdString(GroupThousands(kiloBytes)));
 }
 
 QString RecordingTimeLabelText(double seconds)
 {
     if (!std::isfinite(seconds) || seconds < 0.0)
-        return QCoreApplication::translate(kContext, "Recording Time:");
+        return QCoreApplication::translate("CRecordingFrameCount", "Recording Time:");
     const double hours = std::floor(seconds / kSecondsPerHour);
     seconds -= hours * kSecondsPerHour;
     const double minutes = std::floor(seconds / kSecondsPerMinute);
@@ -170,15 +171,15 @@ QString RecordingTimeLabelText(double seconds)
     const auto wholeHours = static_cast<qulonglong>(hours);
     const auto wholeMinutes = static_cast<qulonglong>(minutes);
     if (wholeHours > 0)
-        return QCoreApplication::translate(kContext, "Recording Time:about %1h %2min %3sec")
+        return QCoreApplication::translate("CRecordingFrameCount", "Recording Time:about %1h %2min %3sec")
             .arg(wholeHours)
             .arg(wholeMinutes)
             .arg(seconds, 0, 'f', 2);
     if (wholeMinutes > 0)
-        return QCoreApplication::translate(kContext, "Recording Time:about %1min %2sec")
+        return QCoreApplication::translate("CRecordingFrameCount", "Recording Time:about %1min %2sec")
             .arg(wholeMinutes)
             .arg(seconds, 0, 'f', 2);
-    return QCoreApplication::translate(kContext, "Recording Time:about %1sec").arg(seconds, 0, 'f', 2);
+    return QCoreApplication::translate("CRecordingFrameCount", "Recording Time:about %1sec").arg(seconds, 0, 'f', 2);
 }
 
 bool HasAviExtension(const std::string& path)

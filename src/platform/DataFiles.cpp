@@ -20,6 +20,15 @@ QStringList DataFolders(const QString& programFolder)
     return folders;
 }
 
+QStringList DocFolders(const QString& programFolder)
+{
+    QStringList folders;
+    for (const QString& data : QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation))
+        folders.push_back(data + QStringLiteral("/doc/") + QLatin1String(kDataFolderName));
+    folders.push_back(QDir::cleanPath(programFolder + QStringLiteral("/" LUMIVEX_DOC_FROM_BIN)));
+    return folders;
+}
+
 QString DataFilePath(const QString& programFolder, const QString& name)
 {
     for (const QString& folder : DataFolders(programFolder)) {

@@ -13,6 +13,11 @@
 //   that an installation under any prefix finds its own files.
 QStringList DataFolders(const QString& programFolder);
 
+// Where the installed documents are (the user's guide): doc/lumivex under
+// $XDG_DATA_HOME and each $XDG_DATA_DIRS entry, then <installation
+// prefix>/share/doc/lumivex, found from the program's folder as above.
+QStringList DocFolders(const QString& programFolder);
+
 // The first of the data folders that holds name; the path beside the program
 // when none does, so that a missing file is looked for, and named, there.
 QString DataFilePath(const QString& programFolder, const QString& name);

@@ -19,6 +19,8 @@ QPointer<QTranslator> Install(const QLocale& locale, const QString& catalogue, c
     return translator;
 }
 
+QLocale::Language current = QLocale::English;
+
 } // namespace
 
 QLocale UiLocale()
@@ -35,5 +37,11 @@ void SetUiLanguage(const QLocale& locale)
     delete own;
     delete qt;
     own = Install(locale, QStringLiteral("lumivex"), QStringLiteral(":/i18n"));
+    current = own ? locale.language() : QLocale::English;
     qt = Install(locale, QStringLiteral("qtbase"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+}
+
+QLocale::Language CurrentUiLanguage()
+{
+    return current;
 }

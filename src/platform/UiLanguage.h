@@ -12,3 +12,6 @@ QLocale UiLocale();
 // window translates them again. English needs no catalogue: the texts are
 // written in it.
 void SetUiLanguage(const QLocale& locale);
+
+// The language SetUiLanguage set last; English before it is called.
+QLocale::Language CurrentUiLanguage();

@@ -24,13 +24,16 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDesktopServices>
 #include <QFile>
 #include <QMenu>
 #include <QMenuBar>
 #include <QRegularExpression>
 #include <QTest>
+#include <QUrl>
 #include <QXmlStreamReader>
 
+#include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <map>
@@ -45,10 +48,10 @@ protected:
         QCoreApplication::setApplicationName(QStringLiteral("Lumivex"));
     }
 
-    std::unique_ptr<CLumivexDlg> MakeWindow(bool optionFile = false)
+    std::unique_ptr<CLumivexDlg> MakeWindow(bool optionFile = false, const std::string& program = "lumivex")
     {
         return std::make_unique<CLumivexDlg>(optionFile, context_, deviceDlg_, prompts_,
-                                             QString::fromStdString(dir_.file("lumivex")));
+                                             QString::fromStdString(dir_.file(program)));
     }
 
     void AddCamera(int optionFlag = 0)
@@ -221,6 +224,80 @@ TEST_F(MainWindowTest, OptionSettingAndHelpAreRemovedWithoutTheirFiles)
     Touch(dir_.file("lumivex.pdf"));
     window = MakeWindow(true);
     EXPECT_EQ(window->HelpFilePath(), QString::fromStdString(dir_.file("lumivex.pdf")));
+}
+
+// Receives what the desktop would open.
+class OpenedUrls : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> urls;
+public slots:
+    void open(const QUrl& url) { urls.push_back(url); }
+};
+
+TEST_F(MainWindowTest, HelpOpensTheInstalledGuideInTheLanguageOfTheUserInterface)
+{
+    OpenedUrls opened; // outlives the handler's registration
+    struct Restore {
+        ~Restore()
+        {
+            SetUiLanguage(QLocale::c());
+            QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+            qunsetenv("XDG_DATA_HOME");
+            qunsetenv("XDG_DATA_DIRS");
+        }
+    } restore;
+    // An installation under dir_: bin/lumivex and share/doc/lumivex; the user's
+    // and the system's data folders are empty ones of this test.
+    std::filesystem::create_directories(dir_.path() / "bin");
+    std::filesystem::create_directories(dir_.path() / "share/doc/lumivex");
+    std::filesystem::create_directories(dir_.path() / "home-data");
+    qputenv("XDG_DATA_HOME", QByteArray::fromStdString(dir_.file("home-data")));
+    qputenv("XDG_DATA_DIRS", QByteArray::fromStdString(dir_.file("system-data")));
+    QDesktopServices::setUrlHandler(QStringLiteral("file"), &opened, "open");
+    const std::string en = dir_.file("share/doc/lumivex/lumivex-guide-en.pdf");
+    const std::string ja = dir_.file("share/doc/lumivex/lumivex-guide-ja.pdf");
+
+    struct Case {
+        QLocale::Language language;
+        std::vector<std::string> installed;
+        std::string opens; // empty: no Help item
+    };
+    const Case cases[] = {
+        {QLocale::English, {}, ""},
+        {QLocale::Japanese, {}, ""},
+        {QLocale::English, {en, ja}, en},
+        {QLocale::Japanese, {en, ja}, ja},
+        // Only the other language's guide: better than none.
+        {QLocale::Japanese, {en}, en},
+        // In a folder of the user's data: found there as well.
+        {QLocale::English, {dir_.file("home-data/doc/lumivex/lumivex-guide-en.pdf")},
+         dir_.file("home-data/doc/lumivex/lumivex-guide-en.pdf")},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(QLocale::languageToString(c.language).toStdString() + " opens " + c.opens);
+        for (const char* folder : {"share/doc/lumivex", "home-data"})
+            for (const auto& entry : std::filesystem::directory_iterator(dir_.path() / folder))
+                std::filesystem::remove_all(entry.path());
+        for (const std::string& file : c.installed) {
+            std::filesystem::create_directories(std::filesystem::path(file).parent_path());
+            Touch(file);
+        }
+        SetUiLanguage(QLocale(c.language));
+        auto window = MakeWindow(false, "bin/lumivex");
+        QAction* help = window->Action(CLumivexDlg::kHelp);
+        const QList<QAction*> helpMenu = window->MenuBar()->actions()[5]->menu()->actions();
+        if (c.opens.empty()) {
+            EXPECT_EQ(help, nullptr);
+            EXPECT_EQ(helpMenu.size(), 1);
+            continue;
+        }
+        ASSERT_NE(help, nullptr);
+        EXPECT_TRUE(helpMenu.contains(help));
+        opened.urls.clear();
+        help->trigger();
+        EXPECT_EQ(opened.urls, QList<QUrl>{QUrl::fromLocalFile(QString::fromStdString(c.opens))});
+    }
 }
 
 TEST_F(MainWindowTest, WithACameraButNoOpenGLTheWindowSaysSoAndCloses)
@@ -441,3 +518,5 @@ TEST_F(MainWindowTest, TheDrawPropertyDialogIsCreatedOnceAndForgottenWhenClosed)
 }
 
 } // namespace
+
+#include "MainWindowTest.moc"
