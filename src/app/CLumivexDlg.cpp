@@ -33,7 +33,6 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QStatusBar>
-#include <QTimer>
 
 #include <chrono>
 #include <thread>
@@ -42,9 +41,6 @@ namespace {
 
 // Pause after the preview stopped, before the cameras are disconnected.
 constexpr auto kStopSettlePause = std::chrono::milliseconds(100);
-// The window manager frames the windows one after the other: they are placed
-// again once it has been quiet for this long.
-constexpr int kPlaceAgainDelayMs = 200;
 // Whether the windows are tiled whenever the live images start.
 constexpr const char* kTileWindowsKey = "TileWindows";
 
@@ -71,12 +67,8 @@ CLumivexDlg::CLumivexDlg(bool optionFilePresent, CameraContext& context, CDevice
       drawingPopup_(new QMenu(this)),
       statusBar_(new QStatusBar(this)),
       statsLabel_(new QLabel(statusBar_)),
-      keeper_(new ScreenKeeper(*this)),
-      placeAgain_(new QTimer(this))
+      keeper_(new ScreenKeeper(*this))
 {
-    placeAgain_->setSingleShot(true);
-    placeAgain_->setInterval(kPlaceAgainDelayMs);
-    connect(placeAgain_, &QTimer::timeout, this, &CLumivexDlg::PlaceAgain);
     zooms_.fill(context_.zoomIndex);
     keeper_->onFramed = [this](QWidget& window) { OnFramed(window); };
     tileAtConnection_ = Profile(context_.SettingsPath()).GetInt(kSettingSection, kTileWindowsKey, 0) != 0;

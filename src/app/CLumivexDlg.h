@@ -40,7 +40,6 @@ class QMenu;
 class QLabel;
 class QMenuBar;
 class QStatusBar;
-class QTimer;
 
 // The main window: menu bar, drawing toolbar and, below them, the live image
 // of the first camera. It starts and stops the preview of every connected
@@ -204,7 +203,6 @@ private:
     void PlaceInCascade(int index);
     void PlaceInTile(int index);
     void OnFramed(QWidget& window);
-    void PlaceAgain();
     // Each window's place and zoom, kept per camera in a file beside the settings.
     QString WindowSettingsPath() const;
     QString WindowKey(int index) const;
@@ -290,5 +288,4 @@ private:
     QStatusBar* statusBar_;
     QLabel* statsLabel_;
     ScreenKeeper* keeper_;
-    QTimer* placeAgain_;
 };

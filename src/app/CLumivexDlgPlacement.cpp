@@ -15,6 +15,8 @@
 #include <QScreen>
 #include <QSettings>
 
+#include <algorithm>
+
 namespace {
 
 constexpr const char* kGeometryKey = "geometry";
@@ -100,9 +102,12 @@ void CLumivexDlg::PlaceInCascade(int index)
             PreviewWindow(index)->FitWindowToImage(zooms_[index], image.width(), image.height(), margins);
     };
     fit();
-    const QSize frame = window->size().grownBy(margins);
-    window->move(CascadeCorner(index, kPreviewCascade, frame, workArea));
-    fit();
+    // No larger than leaves every window of the cascade a step of its own,
+    // so that each title bar stays in sight.
+    const int later = std::max(0, context_.CameraCount() - 1);
+    const QSize room = workArea.size() - QSize(kPreviewCascade, kPreviewCascade) * later;
+    const QSize frame = window->size().grownBy(margins).boundedTo(room);
+    keeper_->SetFrameGeometry(*window, QRect(CascadeCorner(index, kPreviewCascade, frame, workArea), frame));
 }
 
 void CLumivexDlg::PlaceInTile(int index)
@@ -128,18 +133,11 @@ void CLumivexDlg::PlaceInTile(int index)
 
 void CLumivexDlg::OnFramed(QWidget& window)
 {
-    // The frame's size is known only now: the windows are placed again with
-    // it once the window manager has framed them all.
+    // The frame's size is known only now: the window is placed again with it.
     for (int i = 0; i < context_.CameraCount(); ++i) {
         if (ImageWindow(i) == &window)
-            placeAgain_->start();
+            PlaceImageWindow(i);
     }
-}
-
-void CLumivexDlg::PlaceAgain()
-{
-    for (int i = 0; i < context_.CameraCount(); ++i)
-        PlaceImageWindow(i);
 }
 
 QString CLumivexDlg::WindowSettingsPath() const
@@ -187,7 +185,7 @@ bool CLumivexDlg::RestoreWindow(int index)
         zooms_[index] = zoom;
     placements_[index] = Placement::Remembered;
     // A place on a monitor that is gone comes back onto a screen there is.
-    const QRect frame = QRect(window->pos(), window->size().grownBy(keeper_->FrameMargins(*window)));
+    const QRect frame = keeper_->FrameGeometry(*window);
     const QRect kept = KeepInside(frame, keeper_->WorkAreaFor(frame));
     if (kept != frame)
         keeper_->SetFrameGeometry(*window, kept);

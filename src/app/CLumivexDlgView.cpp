@@ -71,8 +71,7 @@ void CLumivexDlg::FitToImage()
     const QRect workArea = screen()->availableGeometry();
     for (int pass = 0; pass < kFitPasses; ++pass) {
         // Not yet framed by the window manager, the frame is a guess.
-        const QRect inner = geometry();
-        const QRect frame(pos(), inner.marginsAdded(keeper_->FrameMargins(*this)).size());
+        const QRect frame = keeper_->FrameGeometry(*this);
         keeper_->SetFrameGeometry(*this, FitWindowRect(frame, frame - keeper_->FrameMargins(*this), client, workArea));
     }
     LayoutChildren();

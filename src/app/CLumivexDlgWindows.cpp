@@ -75,7 +75,7 @@ void CLumivexDlg::ShowSettingsDialog(QDialog& dialog, bool& placed)
         // The first time, into the work area's bottom right corner.
         // Until the window manager has framed it, its frame is a guess.
         const QRect workArea = screen()->availableGeometry();
-        QRect frame = QRect(dialog.pos(), dialog.size().grownBy(keeper_->FrameMargins(dialog)));
+        QRect frame = keeper_->FrameGeometry(dialog);
         frame.moveBottomRight(workArea.bottomRight());
         keeper_->SetFrameGeometry(dialog, KeepInside(frame, workArea));
         placed = true;

@@ -5,13 +5,22 @@
 #include <QApplication>
 #include <QEvent>
 #include <QScreen>
-#include <QTimer>
-#include <QWindow>
 #include <QWidget>
+#include <QWindow>
 
+#include <utility>
 #include <vector>
 
 namespace {
+
+// A shown window is looked at this often until the window manager has
+// framed it, for at most kFramingMs (there may be no window manager).
+constexpr int kFramingPollMs = 50;
+constexpr qint64 kFramingMs = 4000;
+// After a window was framed, its moves are watched for this long; it is
+// checked once the window manager has been quiet about it for kQuietMs.
+constexpr qint64 kSettlingMs = 2000;
+constexpr int kQuietMs = 150;
 
 bool IsKeptWindow(const QObject* object)
 {
@@ -24,18 +33,24 @@ bool IsKeptWindow(const QObject* object)
     return type == Qt::Window || type == Qt::Dialog;
 }
 
+// Asked of the window system: the widget's own copy is renewed only when the
+// window moves, and a window manager may frame a window without moving it.
 QMargins MarginsOf(const QWidget& window)
 {
-    const QRect frame = window.frameGeometry();
-    const QRect client = window.geometry();
-    return {client.left() - frame.left(), client.top() - frame.top(), frame.right() - client.right(),
-            frame.bottom() - client.bottom()};
+    if (const QWindow* native = window.windowHandle(); native && window.isVisible())
+        return native->frameMargins();
+    return {};
 }
 
 } // namespace
 
 ScreenKeeper::ScreenKeeper(QWidget& mainWindow) : QObject(&mainWindow), mainWindow_(mainWindow)
 {
+    quiet_.setSingleShot(true);
+    quiet_.setInterval(kQuietMs);
+    connect(&quiet_, &QTimer::timeout, this, &ScreenKeeper::KeepPending);
+    framingPoll_.setInterval(kFramingPollMs);
+    connect(&framingPoll_, &QTimer::timeout, this, &ScreenKeeper::PollFraming);
     qApp->installEventFilter(this);
 }
 
@@ -58,6 +73,13 @@ QMargins ScreenKeeper::FrameMargins(const QWidget& window) const
     return own.isNull() && !window.windowFlags().testFlag(Qt::FramelessWindowHint) ? lastSeen_ : own;
 }
 
+QRect ScreenKeeper::FrameGeometry(const QWidget& window) const
+{
+    if (!window.isVisible())
+        return {window.pos(), window.size().grownBy(FrameMargins(window))};
+    return window.geometry().marginsAdded(MarginsOf(window));
+}
+
 void ScreenKeeper::SetFrameGeometry(QWidget& window, const QRect& frame) const
 {
     const QMargins margins = FrameMargins(window);
@@ -70,6 +92,7 @@ void ScreenKeeper::SetFrameGeometry(QWidget& window, const QRect& frame) const
         native->setGeometry(client);
         return;
     }
+    // Before it is shown, a window's position is that of its frame.
     window.move(frame.topLeft());
     window.resize(client.size());
 }
@@ -82,43 +105,71 @@ bool ScreenKeeper::eventFilter(QObject* watched, QEvent* event)
     if (!IsKeptWindow(watched))
         return false;
     auto* window = static_cast<QWidget*>(watched);
+    auto watch = watched_.find(window);
+    if (watch == watched_.end()) {
+        watch = watched_.insert(window, Watch{});
+        connect(window, &QObject::destroyed, this, [this, window] {
+            watched_.remove(window);
+            pending_.remove(window);
+        });
+    }
     if (type == QEvent::Show) {
-        Keep(window);
-        return false;
+        // Checked where it is asked to go, with its frame guessed, and again
+        // once framed.
+        watch->shown.start();
+        pending_.insert(window);
+        quiet_.start();
+        framingPoll_.start();
+    } else if (watch->settled.isValid() && !watch->settled.hasExpired(kSettlingMs)) {
+        pending_.insert(window);
+        quiet_.start();
     }
-    const QMargins margins = MarginsOf(*window);
-    auto known = margins_.find(window);
-    if (known != margins_.end() && *known == margins)
-        return false;
-    if (known == margins_.end()) {
-        margins_.insert(window, margins);
-        connect(window, &QObject::destroyed, this, [this, window] { margins_.remove(window); });
-    } else {
-        *known = margins;
-    }
-    if (margins.isNull())
-        return false;
-    lastSeen_ = margins;
-    Keep(window);
-    // After the event: the window's own geometry is not settled within it.
-    QPointer<QWidget> framed(window);
-    QTimer::singleShot(0, this, [this, framed] {
-        if (framed && onFramed)
-            onFramed(*framed);
-    });
     return false;
 }
 
-void ScreenKeeper::Keep(QWidget* window)
+void ScreenKeeper::PollFraming()
 {
-    // Checked once the event that brought it here is done.
-    QPointer<QWidget> pointer(window);
-    QTimer::singleShot(0, this, [this, pointer] {
-        if (!pointer || !pointer->isVisible())
-            return;
-        const QRect frame = pointer->frameGeometry();
-        const QRect kept = KeepInside(frame, WorkAreaFor(frame));
-        if (kept != frame)
-            SetFrameGeometry(*pointer, kept);
-    });
+    bool waiting = false;
+    for (auto watch = watched_.begin(); watch != watched_.end(); ++watch) {
+        if (!watch->shown.isValid())
+            continue;
+        QWidget* window = watch.key();
+        const QMargins margins = MarginsOf(*window);
+        if (margins != watch->margins && !margins.isNull()) {
+            // Framed: the window manager's answers to earlier requests may
+            // follow for a while, so the window is watched until they settle.
+            watch->margins = margins;
+            watch->settled.start();
+            watch->shown.invalidate();
+            lastSeen_ = margins;
+            pending_.insert(window);
+            quiet_.start();
+        } else if (watch->shown.hasExpired(kFramingMs) || !window->isVisible()) {
+            watch->shown.invalidate();
+        } else {
+            waiting = true;
+        }
+    }
+    if (!waiting)
+        framingPoll_.stop();
+}
+
+void ScreenKeeper::KeepPending()
+{
+    const QSet<QWidget*> pending = std::exchange(pending_, {});
+    for (QWidget* window : pending) {
+        Keep(*window);
+        if (onFramed && watched_.value(window).settled.isValid())
+            onFramed(*window);
+    }
+}
+
+void ScreenKeeper::Keep(QWidget& window)
+{
+    if (!window.isVisible())
+        return;
+    const QRect frame = FrameGeometry(window);
+    const QRect kept = KeepInside(frame, WorkAreaFor(frame));
+    if (kept != frame)
+        SetFrameGeometry(window, kept);
 }

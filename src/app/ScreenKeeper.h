@@ -1,10 +1,13 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QHash>
 #include <QMargins>
 #include <QObject>
 #include <QPointer>
 #include <QRect>
+#include <QSet>
+#include <QTimer>
 
 #include <functional>
 
@@ -28,20 +31,37 @@ public:
     // The window's frame margins once framed; before that, those last seen
     // on another window, the best guess under the same window manager.
     QMargins FrameMargins(const QWidget& window) const;
+    // The window's frame as the window system has it (for a window not yet
+    // shown, around its client area with the guessed margins).
+    QRect FrameGeometry(const QWidget& window) const;
     // Puts the window's frame at frame (its client area gets frame less the
     // frame margins).
     void SetFrameGeometry(QWidget& window, const QRect& frame) const;
 
-    // Called once a window's frame margins have changed (it was framed).
+    // Called once a window has been framed by the window manager and its
+    // geometry has settled.
     std::function<void(QWidget&)> onFramed;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void Keep(QWidget* window);
+    struct Watch {
+        QMargins margins;
+        // Started when the window was shown, until it is framed.
+        QElapsedTimer shown;
+        // Started when the window was framed.
+        QElapsedTimer settled;
+    };
+
+    void Keep(QWidget& window);
+    void KeepPending();
+    void PollFraming();
 
     QWidget& mainWindow_;
-    QHash<QWidget*, QMargins> margins_;
+    QHash<QWidget*, Watch> watched_;
+    QSet<QWidget*> pending_;
+    QTimer quiet_;
+    QTimer framingPoll_;
     QMargins lastSeen_;
 };
