@@ -85,11 +85,14 @@ void ScreenKeeper::SetFrameGeometry(QWidget& window, const QRect& frame) const
     const QMargins margins = FrameMargins(window);
     const QRect client(frame.topLeft() + QPoint(margins.left(), margins.top()),
                        frame.size().shrunkBy(margins).expandedTo(window.minimumSize()));
-    if (QWindow* native = window.windowHandle(); native && window.isVisible()) {
+    if (window.isVisible()) {
         // Asked of the window system even where the widget believes it is
         // there already: the window manager's answers to earlier requests
         // may still be on their way.
-        native->setGeometry(client);
+        if (QWindow* native = window.windowHandle(); native && window.geometry() == client)
+            native->setGeometry(client);
+        else
+            window.setGeometry(client);
         return;
     }
     // Before it is shown, a window's position is that of its frame.
