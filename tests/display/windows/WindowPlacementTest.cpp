@@ -255,6 +255,21 @@ TEST_F(WindowPlacementTest, TileShowsFourWholeImagesOverTheAreaAndCascadeRestore
     }
 }
 
+TEST_F(WindowPlacementTest, TileAtConnectionTilesTheWindowsOfTheNextRun)
+{
+    {
+        Session first(SettingsPath());
+        QAction* tileAtConnection = first.Window().Action(CLumivexDlg::kTileAtConnection);
+        ASSERT_FALSE(tileAtConnection->isChecked());
+        tileAtConnection->trigger();
+    }
+    Session next(SettingsPath());
+    EXPECT_TRUE(next.Window().Action(CLumivexDlg::kTileAtConnection)->isChecked());
+    ASSERT_TRUE(next.AllFramed());
+    const std::vector<QRect> cells = TileFrames(kCameras, WorkArea());
+    EXPECT_TRUE(next.SettledAt({cells[0], cells[1], cells[2], cells[3]}));
+}
+
 TEST_F(WindowPlacementTest, EachWindowComesBackWhereItWasLeftAndOntoTheScreen)
 {
     std::array<QRect, kCameras> left;
