@@ -1093,237 +1093,253 @@
 <context>
     <name>CLumivexDlg</name>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="244"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="259"/>
         <source>File(&amp;F)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="244"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="259"/>
         <source>Option(&amp;O)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="244"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="259"/>
         <source>Capture(&amp;C)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="245"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="260"/>
         <source>Draw(&amp;D)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="245"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="260"/>
         <source>Window(&amp;W)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="245"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="260"/>
         <source>Help(&amp;H)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="248"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="263"/>
         <source>Size(&amp;Z)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="251"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="266"/>
         <source>Close(&amp;X)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="252"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="267"/>
         <source>Still Image(&amp;P)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="252"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="267"/>
         <source>Live Video(&amp;P)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="253"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="268"/>
         <source>Settings(&amp;S)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="254"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="269"/>
         <source>x8</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="255"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="270"/>
         <source>x4</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="256"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="271"/>
         <source>x2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="257"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="272"/>
         <source>x1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="258"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="273"/>
         <source>x1/2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="259"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="274"/>
         <source>x1/4</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="260"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="275"/>
         <source>x1/8</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="261"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="276"/>
         <source>Adjust Window Size</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="262"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="277"/>
         <source>Callback(&amp;C)...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="263"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="278"/>
         <source>Waveform(&amp;W)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="264"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="279"/>
         <source>Histogram(&amp;H)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="265"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="280"/>
         <source>Manage Connection(&amp;M)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="266"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="281"/>
         <source>OP Setting(&amp;O)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="267"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="282"/>
         <source>Snap Shot(&amp;S)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="268"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="283"/>
         <source>Video Capture(&amp;V)...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="269"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="284"/>
         <source>Tool Bar</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="270"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="285"/>
         <source>Delete Drawing</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="271"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="286"/>
         <source>Draw Property..</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="272"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="287"/>
         <source>Show Thumbnail(&amp;T)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="273"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="288"/>
         <source>Version Information(&amp;V)...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="274"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="289"/>
         <source>Help(&amp;H)...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="275"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="290"/>
         <source>Features(&amp;E)...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../src/app/CLumivexDlg.cpp" line="283"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="291"/>
+        <source>Tile(&amp;T)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/app/CLumivexDlg.cpp" line="292"/>
+        <source>Cascade(&amp;A)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/app/CLumivexDlg.cpp" line="293"/>
+        <source>Tile at Connection(&amp;N)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/app/CLumivexDlg.cpp" line="301"/>
         <source>Select</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="283"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="301"/>
         <source>Line</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="283"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="301"/>
         <source>Rectangle</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="283"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="301"/>
         <source>Ellipse</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="283"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="301"/>
         <source>Text</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="283"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="301"/>
         <source>Degree</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="284"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="302"/>
         <source>Polygon</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="284"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="302"/>
         <source>Perpendicular</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="284"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="302"/>
         <source>Arc</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="284"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="302"/>
         <source>Bezier</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="284"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="302"/>
         <source>Free Hand</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="284"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="302"/>
         <source>Cross</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="286"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="304"/>
         <source>Mode</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="334"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="355"/>
         <source>camera lost</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1333,17 +1349,17 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlgConnection.cpp" line="179"/>
+        <location filename="../src/app/CLumivexDlgConnection.cpp" line="191"/>
         <source>The camera %1 (%2) at %3 no longer answers. The live image resumes when it is back.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlgConnection.cpp" line="231"/>
+        <location filename="../src/app/CLumivexDlgConnection.cpp" line="243"/>
         <source>camera lost, waiting for it to answer again</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlgConnection.cpp" line="233"/>
+        <location filename="../src/app/CLumivexDlgConnection.cpp" line="245"/>
         <source>Camera %1 (%2): %3</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2794,36 +2810,37 @@
 <context>
     <name>LaunchOptions</name>
     <message>
-        <location filename="../src/app/LaunchOptions.cpp" line="34"/>
+        <location filename="../src/app/LaunchOptions.cpp" line="36"/>
         <source>--demo takes 1 to %1 cameras.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/LaunchOptions.cpp" line="50"/>
+        <location filename="../src/app/LaunchOptions.cpp" line="52"/>
         <source>--stats-log needs a file name.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/LaunchOptions.cpp" line="52"/>
+        <location filename="../src/app/LaunchOptions.cpp" line="54"/>
         <source>Unknown argument: %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/LaunchOptions.cpp" line="61"/>
+        <location filename="../src/app/LaunchOptions.cpp" line="63"/>
         <source>--connect needs an address, or --demo.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/LaunchOptions.cpp" line="64"/>
+        <location filename="../src/app/LaunchOptions.cpp" line="66"/>
         <source>--connect takes at most %1 cameras.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/LaunchOptions.cpp" line="71"/>
-        <source>usage: lumivex [--demo[=N]] [--connect [ADDR[,ADDR...]]] [--stats-log FILE] [--help] [--version]
+        <location filename="../src/app/LaunchOptions.cpp" line="73"/>
+        <source>usage: lumivex [--demo[=N]] [--connect [ADDR[,ADDR...]]] [--tile] [--stats-log FILE] [--help] [--version]
   --demo[=N]        start N simulated cameras (1 to %1, default 1) on 127.0.0.1 to 127.0.0.N
   --connect [ADDR]  connect these cameras (at most %1, comma separated) without the
                     selection dialog; with --demo and no address, the simulated cameras
+  --tile            tile the camera windows over the screen once connected
   --stats-log FILE  append each camera&apos;s stream statistics to FILE as CSV, one line
                     per camera and second
   --help, -h        print this text and exit

@@ -67,6 +67,8 @@ int CLumivexApp::Run()
         auto mainWindow =
             std::make_unique<CLumivexDlg>(optionFilePresent, *context, deviceDlg, prompts_, programPath_);
         mainWindow->StatsMonitor().SetLogPath(options_.statsLogPath);
+        if (options_.tile)
+            mainWindow->SetTileAtConnection(true);
         mainWindow->exec();
     }
     context.reset();

@@ -7,6 +7,7 @@
 #include "app/CameraLossWatch.h"
 #include "app/MainMenuState.h"
 #include "app/OptionModels.h"
+#include "app/ScreenKeeper.h"
 #include "app/ShellIcons.h"
 #include "camera/CDeviceInfo.h"
 #include "camera/MessagePrompts.h"
@@ -40,6 +41,8 @@ namespace {
 
 // Pause after the preview stopped, before the cameras are disconnected.
 constexpr auto kStopSettlePause = std::chrono::milliseconds(100);
+// Whether the windows are tiled whenever the live images start.
+constexpr const char* kTileWindowsKey = "TileWindows";
 
 int ZoomIndexOf(CLumivexDlg::Command command)
 {
@@ -63,8 +66,12 @@ CLumivexDlg::CLumivexDlg(bool optionFilePresent, CameraContext& context, CDevice
       toolBar_(new CMyToolBar(this)),
       drawingPopup_(new QMenu(this)),
       statusBar_(new QStatusBar(this)),
-      statsLabel_(new QLabel(statusBar_))
+      statsLabel_(new QLabel(statusBar_)),
+      keeper_(new ScreenKeeper(*this))
 {
+    zooms_.fill(context_.zoomIndex);
+    keeper_->onFramed = [this](QWidget& window) { OnFramed(window); };
+    tileAtConnection_ = Profile(context_.SettingsPath()).GetInt(kSettingSection, kTileWindowsKey, 0) != 0;
     setWindowIcon(ApplicationIcon());
     // Modal from the start, since the preview start shows the window before
     // exec() does; window-modal, so that the preview windows and the other
@@ -125,6 +132,7 @@ CLumivexDlg::CLumivexDlg(bool optionFilePresent, CameraContext& context, CDevice
 
 CLumivexDlg::~CLumivexDlg()
 {
+    RememberWindows();
     delete drawPropertyDlg_.data();
     StopPreview();
     std::this_thread::sleep_for(kStopSettlePause);
@@ -214,6 +222,13 @@ void CLumivexDlg::BuildMenus()
     add(kDrawProperty, draw, &CLumivexDlg::ShowDrawProperty);
 
     add(kShowThumbnail, window, &CLumivexDlg::ShowThumbnails);
+    window->addSeparator();
+    add(kTile, window, &CLumivexDlg::Tile);
+    add(kCascade, window, &CLumivexDlg::Cascade);
+    add(kTileAtConnection, window, [this](bool checked) {
+        tileAtConnection_ = checked;
+        Profile(context_.SettingsPath()).WriteInt(kSettingSection, kTileWindowsKey, checked ? 1 : 0);
+    })->setCheckable(true);
 
     add(kVersionInformation, help, &CLumivexDlg::ShowAbout);
     add(kHelp, help, &CLumivexDlg::OpenHelp);
@@ -273,6 +288,9 @@ void CLumivexDlg::RetranslateMenus()
         tr("Version Information(&V)..."),
         tr("Help(&H)..."),
         tr("Features(&E)..."),
+        tr("Tile(&T)"),
+        tr("Cascade(&A)"),
+        tr("Tile at Connection(&N)"),
     };
     for (int command = 0; command < kCommandCount; ++command) {
         if (actions_[command])
@@ -312,7 +330,7 @@ void CLumivexDlg::UpdateMenus()
     enable(kFeatures, inputs.hasCamera);
     for (int command = kZoomX8; command <= kZoomX1_8; ++command) {
         enable(static_cast<Command>(command), state.size);
-        actions_[command]->setChecked(ZoomIndexOf(static_cast<Command>(command)) == context_.zoomIndex);
+        actions_[command]->setChecked(ZoomIndexOf(static_cast<Command>(command)) == zooms_[0]);
     }
     enable(kAdjustWindowSize, state.size);
     enable(kCallback, state.callback);
@@ -324,6 +342,9 @@ void CLumivexDlg::UpdateMenus()
     enable(kVideoCapture, state.videoCapture);
     enable(kDeleteDrawing, state.deleteDrawing);
     enable(kShowThumbnail, state.showThumbnail);
+    enable(kTile, state.size);
+    enable(kCascade, state.size);
+    actions_[kTileAtConnection]->setChecked(tileAtConnection_);
     actions_[kToolBar]->setChecked(context_.showToolBar != 0);
 
     const QString name = QCoreApplication::applicationName();

@@ -27,6 +27,8 @@ class CMovieCommand;
 class CMyToolBar;
 class CRecordingControl;
 class CameraLossWatch;
+class GlDisplayWindow;
+class ScreenKeeper;
 class SdkDeviceInfo;
 class RecordingProgressBar;
 class CThumbnailDlg;
@@ -75,6 +77,9 @@ public:
         kVersionInformation,
         kHelp,
         kFeatures,
+        kTile,
+        kCascade,
+        kTileAtConnection,
         kCommandCount
     };
     static constexpr int kDrawingModeCount = 12;
@@ -125,6 +130,17 @@ public:
     void SetZoom(int zoomIndex);
     void AdjustWindowSize();
     void SetDrawingMode(int mode);
+    // The main window and the preview windows of the cameras in a grid over
+    // the available area, each showing its whole image; Cascade puts them
+    // back in a cascade from the area's corner at the Size menu's zoom.
+    void Tile();
+    void Cascade();
+    // Tiles the windows now and whenever the live images start again, for
+    // this run (the Window menu's setting does so in every run).
+    void SetTileAtConnection(bool tile);
+    // The zoom index that camera index's window shows (0 for fitted).
+    int WindowZoom(int index) const;
+    ScreenKeeper& Keeper() const { return *keeper_; }
 
     // The notifications of the windows this window opened and of the
     // recording (kWindowClosedMessage with a code, kRecordingStartedMessage,
@@ -178,6 +194,20 @@ private:
     void RegisterDrawingPainter(CDeviceInfo& camera);
     void UnregisterDrawingPainter();
     void FitToImage();
+    // Where the windows go: a cascade, the tiles, or as remembered.
+    enum class Placement { Cascade, Tile, Remembered };
+    QWidget* ImageWindow(int index) const;
+    GlDisplayWindow* ImageDisplay(int index) const;
+    QSize ImageSize(int index) const;
+    void PlaceImageWindow(int index);
+    void PlaceInCascade(int index);
+    void PlaceInTile(int index);
+    void OnFramed(QWidget& window);
+    // Each window's place and zoom, kept per camera in a file beside the settings.
+    QString WindowSettingsPath() const;
+    QString WindowKey(int index) const;
+    void RememberWindows();
+    bool RestoreWindow(int index);
     void LayoutChildren();
     int ContentTop() const;
     QPoint ImagePoint(const QPoint& windowPoint) const;
@@ -243,6 +273,10 @@ private:
     std::array<QAction*, kCommandCount> actions_{};
     std::array<QAction*, kDrawingModeCount> modeButtons_{};
     std::array<QAction*, kDrawingModeCount> modeItems_{};
+    std::array<Placement, CameraContext::kMaxCameras> placements_{};
+    std::array<int, CameraContext::kMaxCameras> zooms_{};
+    bool tileAtConnection_ = false;
+    bool tileThisRun_ = false;
     bool settingsShown_ = false;
     bool waveformShown_ = false;
     bool histogramShown_ = false;
@@ -253,4 +287,5 @@ private:
     StreamStatsMonitor statsMonitor_{context_};
     QStatusBar* statusBar_;
     QLabel* statsLabel_;
+    ScreenKeeper* keeper_;
 };

@@ -50,14 +50,22 @@ void CLumivexDlg::StartPreview()
         }
         camera->StartAcquisition();
     }
+    if (tileAtConnection_ || tileThisRun_)
+        Tile();
 }
 
 void CLumivexDlg::StartMainDisplay(CDeviceInfo& camera, bool moveToOrigin)
 {
+    // Placed before it is first shown, so that the window manager puts the
+    // frame, title bar included, where asked.
+    if (!RestoreWindow(0)) {
+        placements_[0] = Placement::Cascade;
+        if (moveToOrigin)
+            PlaceInCascade(0);
+        else
+            FitToImage();
+    }
     show();
-    FitToImage();
-    if (moveToOrigin)
-        move(0, 0);
     LayoutChildren();
     if (!CreateMainDisplayWindow(camera.GetCameraNumber() + kMainDisplayId)) {
         prompts_.Show(this, QCoreApplication::applicationName(), GlDisplayWindow::NoOpenGLText(),
@@ -67,7 +75,7 @@ void CLumivexDlg::StartMainDisplay(CDeviceInfo& camera, bool moveToOrigin)
         return;
     }
     GlDisplayWindow* window = mainDisplay_.DisplayWindow();
-    window->SetZoom(context_.zoomIndex);
+    window->SetZoom(zooms_[0]);
     window->SetInterpolationMethod(context_.displaySettings.interpolationMethod);
     RegisterDrawingPainter(camera);
     context_.drawingManager->SetImageSize(camera.GetConnectWidth(), camera.GetConnectHeight());
@@ -94,20 +102,24 @@ void CLumivexDlg::StartPreviewWindow(CDeviceInfo& camera, int index)
     preview->setWindowTitle(tr("Preview - %1(%2)")
                                 .arg(QString::fromStdString(camera.GetModel()),
                                      QString::fromStdString(camera.GetMACAddress())));
-    preview->show();
-    const int corner = camera.GetCameraNumber() * kPreviewCascade - kPreviewCascade;
-    preview->move(corner, corner);
-    preview->CreateDisplayWindow(camera.GetCameraNumber() + kPreviewDisplayId);
-    if (GlDisplayWindow* window = preview->Display().DisplayWindow())
-        window->SetZoom(context_.zoomIndex);
-    camera.StartThread(&preview->Display(), converter_);
-    preview->FitWindowToImage(context_.zoomIndex, camera.GetConnectWidth(), camera.GetConnectHeight());
     previews_[index] = std::move(preview);
     AttachPreviewLine(index);
+    CPreview* shown = previews_[index].get();
+    // Placed before it is first shown, as the main window.
+    if (!RestoreWindow(index)) {
+        placements_[index] = Placement::Cascade;
+        PlaceInCascade(index);
+    }
+    shown->show();
+    shown->CreateDisplayWindow(camera.GetCameraNumber() + kPreviewDisplayId);
+    if (GlDisplayWindow* window = shown->Display().DisplayWindow())
+        window->SetZoom(zooms_[index]);
+    camera.StartThread(&shown->Display(), converter_);
 }
 
 void CLumivexDlg::DestroyPreviewWindows()
 {
+    RememberWindows();
     for (std::unique_ptr<CPreview>& preview : previews_)
         preview.reset();
 }

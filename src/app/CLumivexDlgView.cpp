@@ -5,6 +5,7 @@
 #include "analysis/CHistogramDlg.h"
 #include "app/CLumivexDlg.h"
 #include "app/CMyToolBar.h"
+#include "app/ScreenKeeper.h"
 #include "app/ZoomGeometry.h"
 #include "camera/CDeviceInfo.h"
 #include "capture/RecordingProgressBar.h"
@@ -36,6 +37,7 @@ unsigned KeyFlags(Qt::KeyboardModifiers modifiers)
 void CLumivexDlg::SetZoom(int zoomIndex)
 {
     context_.zoomIndex = std::clamp(zoomIndex, kZoomMinIndex, kZoomMaxIndex);
+    zooms_.fill(context_.zoomIndex);
     AdjustWindowSize();
 }
 
@@ -44,16 +46,16 @@ void CLumivexDlg::AdjustWindowSize()
     for (int i = 0; i < context_.CameraCount(); ++i) {
         if (i == 0) {
             if (GlDisplayWindow* window = mainDisplay_.DisplayWindow()) {
-                window->SetZoom(context_.zoomIndex);
+                window->SetZoom(zooms_[0]);
                 if (QWidget* widget = window->Widget())
                     widget->show();
             }
             FitToImage();
         } else if (CPreview* preview = previews_[i].get()) {
             if (GlDisplayWindow* window = preview->Display().DisplayWindow())
-                window->SetZoom(context_.zoomIndex);
-            CDeviceInfo* camera = context_.Camera(i);
-            preview->FitWindowToImage(context_.zoomIndex, camera->GetConnectWidth(), camera->GetConnectHeight());
+                window->SetZoom(zooms_[i]);
+            const QSize image = ImageSize(i);
+            preview->FitWindowToImage(zooms_[i], image.width(), image.height(), keeper_->FrameMargins(*preview));
         }
     }
     UpdateMenus();
@@ -64,15 +66,13 @@ void CLumivexDlg::FitToImage()
     CDeviceInfo* first = context_.FirstCamera();
     if (!first)
         return;
-    const QSize image = ZoomedImageSize(context_.zoomIndex, first->GetConnectWidth(), first->GetConnectHeight());
+    const QSize image = ZoomedImageSize(zooms_[0], first->GetConnectWidth(), first->GetConnectHeight());
     const QSize client(image.width(), image.height() + ContentTop() + StatusBarHeight());
     const QRect workArea = screen()->availableGeometry();
     for (int pass = 0; pass < kFitPasses; ++pass) {
-        const QRect frame = frameGeometry();
-        const QRect inner = geometry();
-        const QRect fitted = FitWindowRect(frame, inner, client, workArea);
-        move(fitted.topLeft());
-        resize(fitted.size() - (frame.size() - inner.size()));
+        // Not yet framed by the window manager, the frame is a guess.
+        const QRect frame = keeper_->FrameGeometry(*this);
+        keeper_->SetFrameGeometry(*this, FitWindowRect(frame, frame - keeper_->FrameMargins(*this), client, workArea));
     }
     LayoutChildren();
 }
@@ -112,10 +112,15 @@ void CLumivexDlg::resizeEvent(QResizeEvent* event)
 QPoint CLumivexDlg::ImagePoint(const QPoint& windowPoint) const
 {
     QPoint point = windowPoint - QPoint(0, ContentTop());
+    if (zooms_[0] == kZoomFit) {
+        const GlDisplayWindow* window = mainDisplay_.DisplayWindow();
+        const QSize view = window && window->Widget() ? window->Widget()->size() : QSize();
+        return FittedDisplayToImage(point, view, ImageSize(0));
+    }
     int horizontal = 0;
     int vertical = 0;
     mainDisplay_.GetScrollPosition(horizontal, vertical);
-    return DisplayToImage(point, context_.zoomIndex, QPoint(horizontal, vertical));
+    return DisplayToImage(point, zooms_[0], QPoint(horizontal, vertical));
 }
 
 bool CLumivexDlg::WaveformActive() const

@@ -8,11 +8,13 @@
 #include "app/AboutText.h"
 #include "app/CAboutDlg.h"
 #include "app/CMyToolBar.h"
+#include "app/ScreenKeeper.h"
 #include "camera/CDeviceInfo.h"
 #include "camera/FeatureAccess.h"
 #include "controls/CFeaturesDlg.h"
 #include "imaging/CCallbackEnableDlg.h"
 #include "imaging/OverlayPainterSet.h"
+#include "imaging/WindowLayout.h"
 #include "platform/DataFiles.h"
 #include "platform/UiLanguage.h"
 
@@ -87,10 +89,11 @@ void CLumivexDlg::ShowSettingsDialog(QDialog& dialog, bool& placed)
     dialog.show();
     if (!placed) {
         // The first time, into the work area's bottom right corner.
+        // Until the window manager has framed it, its frame is a guess.
         const QRect workArea = screen()->availableGeometry();
-        QRect frame = dialog.frameGeometry();
+        QRect frame = keeper_->FrameGeometry(dialog);
         frame.moveBottomRight(workArea.bottomRight());
-        dialog.move(frame.topLeft());
+        keeper_->SetFrameGeometry(dialog, KeepInside(frame, workArea));
         placed = true;
     }
     dialog.raise();

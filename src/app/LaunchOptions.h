@@ -12,6 +12,7 @@
 //   --connect ADDR[,ADDR...]   connect these cameras (at most 4, in order) and
 //                              open the main window without the selection dialog;
 //                              with --demo and no address, the simulated cameras
+//   --tile                     tile the camera windows over the screen once connected
 //   --help, -h                 print the usage and exit
 //   --version                  print the version and exit
 //   --stats-log FILE           append each camera's stream statistics to FILE
@@ -23,6 +24,7 @@ struct LaunchOptions {
     bool version = false;
     int demoCameras = 0;
     bool connect = false;
+    bool tile = false;
     std::vector<std::string> connectAddresses;
     std::string statsLogPath;
     // Empty when the line was understood.

@@ -54,21 +54,29 @@ SdkResult CPreview::CreateDisplayWindow(int controlId)
     return result;
 }
 
-bool CPreview::FitWindowToImage(int zoomIndex, int width, int height)
+bool CPreview::FitWindowToImage(int zoomIndex, int width, int height, const QMargins& unframedMargins)
 {
     if (zoomIndex == kZoomFit)
         return false;
-    const QSize clientSize = ZoomedImageSize(zoomIndex, width, height) + QSize(0, StatusLineHeight());
+    const QSize clientSize = ClientSizeFor(ZoomedImageSize(zoomIndex, width, height));
     const QRect workArea = screen()->availableGeometry();
     for (int pass = 0; pass < kFitPasses; ++pass) {
-        const QRect window = frameGeometry();
         const QRect client = geometry();
-        const QRect fitted = FitWindowRect(window, client, clientSize, workArea);
+        QRect window = frameGeometry();
+        if (window == client)
+            window = QRect(pos(), client.marginsAdded(unframedMargins).size());
+        const QSize margins = window.size() - client.size();
+        const QRect fitted = FitWindowRect(window, QRect(window.topLeft(), client.size()), clientSize, workArea);
         move(fitted.topLeft());
-        resize(fitted.size() - (window.size() - client.size()));
+        resize(fitted.size() - margins);
     }
     update();
     return true;
+}
+
+QSize CPreview::ClientSizeFor(const QSize& imageSize) const
+{
+    return imageSize + QSize(0, StatusLineHeight());
 }
 
 void CPreview::SetStatusLine(const QString& text)

@@ -4,6 +4,7 @@
 #include "sdk/SdkResult.h"
 
 #include <QDialog>
+#include <QMargins>
 
 class QLabel;
 class QWidget;
@@ -29,9 +30,12 @@ public:
     LxImgDisplay& Display() { return display_; }
 
     // Sizes the window so that its client area shows the whole image at the
-    // zoom index, kept inside the screen's work area. Zoom index 0 (fit)
-    // changes nothing and gives false.
-    bool FitWindowToImage(int zoomIndex, int width, int height);
+    // zoom index, its frame kept inside the screen's work area; until the
+    // window manager has framed the window, unframedMargins stand for its
+    // frame. Zoom index 0 (fit) changes nothing and gives false.
+    bool FitWindowToImage(int zoomIndex, int width, int height, const QMargins& unframedMargins = {});
+    // The client area that shows an image of imageSize whole at x1 zoom.
+    QSize ClientSizeFor(const QSize& imageSize) const;
 
     // The line under the image: a text (the camera's stream statistics) and
     // a "Features..." button. Hidden until first set; showing it makes the

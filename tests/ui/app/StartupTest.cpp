@@ -47,6 +47,8 @@ TEST(LaunchOptions, DemoAndConnectForms)
     EXPECT_EQ(ParseLaunchOptions({"--stats-log", "s.csv", "--demo"}).statsLogPath, "s.csv");
     EXPECT_EQ(ParseLaunchOptions({"--stats-log=/tmp/s.csv"}).statsLogPath, "/tmp/s.csv");
     EXPECT_FALSE(ParseLaunchOptions({"--stats-log"}).error.isEmpty());
+    EXPECT_TRUE(ParseLaunchOptions({"--demo=4", "--connect", "--tile"}).tile);
+    EXPECT_FALSE(ParseLaunchOptions({"--demo=4", "--connect"}).tile);
     EXPECT_FALSE(ParseLaunchOptions({"--demo=5"}).error.isEmpty());
     EXPECT_FALSE(ParseLaunchOptions({"--demo=x"}).error.isEmpty());
     EXPECT_FALSE(ParseLaunchOptions({"--connect"}).error.isEmpty());
@@ -199,6 +201,9 @@ TEST(ZoomGeometry, WindowPointsBecomeImagePointsAtEveryZoom)
     // x1/2 and x1/8.
     EXPECT_EQ(DisplayToImage(QPoint(10, 20), 3, QPoint(6, 0)), QPoint(26, 40));
     EXPECT_EQ(DisplayToImage(QPoint(79, 59), 1, QPoint(0, 0)), QPoint(632, 472));
+    // Fitted (as tiled windows show): scaled by a half, and centred across.
+    EXPECT_EQ(FittedDisplayToImage(QPoint(100, 50), QSize(639, 479), QSize(1280, 960)), QPoint(200, 100));
+    EXPECT_EQ(FittedDisplayToImage(QPoint(420, 50), QSize(1279, 479), QSize(1280, 960)), QPoint(201, 100));
 }
 
 TEST(NetworkText, AddressesAsTheDialogsShowThem)
