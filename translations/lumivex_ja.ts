@@ -1258,7 +1258,6 @@
         <translation>カメラ機能(&amp;E)...</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="283"/>
         <location filename="../src/app/CLumivexDlg.cpp" line="291"/>
         <source>Tile(&amp;T)</source>
         <translation>並べて表示(&amp;T)</translation>
@@ -1344,7 +1343,7 @@
         <translation>カメラ切断</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlgConnection.cpp" line="94"/>
+        <location filename="../src/app/CLumivexDlgConnection.cpp" line="102"/>
         <source>Preview - %1(%2)</source>
         <translation>プレビュー - %1(%2)</translation>
     </message>
