@@ -8,9 +8,12 @@
 #include <csignal>
 #include <cstdio>
 #include <pthread.h>
+#include <sys/prctl.h>
 
 int main(int argc, char** argv)
 {
+    // A camera started by a test or a script ends with whatever started it.
+    prctl(PR_SET_PDEATHSIG, SIGTERM);
     QCoreApplication application(argc, argv);
     const SimCommandLine commandLine = ParseSimCommandLine(QCoreApplication::arguments());
     if (commandLine.help) {

@@ -47,7 +47,7 @@ TEST(SimCommandLine, OptionsMapOntoTheCamera)
         Parse({"--interface", "127.0.0.7", "--serial", "LXTEST", "--model-code", "0x1A2", "--pixel-format",
                "Mono12", "--width", "640", "--height", "480", "--mono", "--five-pins", "--no-option-board",
                "--device-version", "2.0005", "--without", "ReverseX,ReverseY", "--without", "GammaMode", "--fps",
-               "12.5"});
+               "12.5", "--loss", "20", "--control-loss", "50", "--frame-skip", "7"});
     ASSERT_TRUE(line.error.empty()) << line.error;
     const SimOptions& o = line.options;
     EXPECT_EQ(o.interfaceAddress, "127.0.0.7");
@@ -62,6 +62,9 @@ TEST(SimCommandLine, OptionsMapOntoTheCamera)
     EXPECT_EQ(o.deviceVersion, "2.0005");
     EXPECT_EQ(o.without, (std::vector<std::string>{"ReverseX", "ReverseY", "GammaMode"}));
     EXPECT_DOUBLE_EQ(o.fps, 12.5);
+    EXPECT_EQ(o.lossPerMille, 20);
+    EXPECT_EQ(o.controlLossPerMille, 50);
+    EXPECT_EQ(o.frameSkip, 7);
 
     const SimCommandLine defaults = Parse({});
     EXPECT_TRUE(defaults.error.empty());
