@@ -403,8 +403,9 @@ std::vector<uint8_t> SimGvDevice::WriteMemory(const Command& command)
 
 void SimGvDevice::Resend(const Command& command)
 {
+    // Frames sent before the acquisition stopped are still kept.
     const std::optional<sockaddr_in> destination = StreamDestination();
-    if (!destination || !streaming_)
+    if (!destination)
         return;
     constexpr size_t kStandardSize = 12;
     constexpr size_t kExtendedSize = 20;
@@ -462,6 +463,7 @@ void SimGvDevice::ReleaseControl()
     SetRegister(kStreamChannelPort, 0);
     SetRegister(ARV_FAKE_CAMERA_REGISTER_ACQUISITION, 0);
     UpdateStream();
+    sender_.Forget();
 }
 
 std::optional<sockaddr_in> SimGvDevice::StreamDestination() const
@@ -484,8 +486,6 @@ void SimGvDevice::UpdateStream()
         return;
     streaming_ = wanted;
     nextFrameUs_ = 0;
-    if (!streaming_)
-        sender_.Forget();
 }
 
 void SimGvDevice::SendFrameIfDue()
