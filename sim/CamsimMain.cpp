@@ -1,5 +1,6 @@
 // lumivex-camsim: one simulated GigE Vision camera as a program. It prints a
-// line when it answers and runs until SIGINT or SIGTERM.
+// line when it answers and runs until SIGINT or SIGTERM, then prints how many
+// frames it sent.
 #include "SimCamera.h"
 #include "SimCommandLine.h"
 
@@ -46,6 +47,10 @@ int main(int argc, char** argv)
 
     int received = 0;
     sigwait(&stopSignals, &received);
+    const unsigned long long sent = camera.FramesSent();
     camera.Stop();
+    const QString stopped =
+        QCoreApplication::translate("lumivex-camsim", "lumivex-camsim: stopped after %1 frames").arg(sent);
+    std::printf("%s\n", stopped.toLocal8Bit().constData());
     return 0;
 }
