@@ -27,6 +27,8 @@ constexpr uint32_t kPacketIdMask = 0x00FFFFFF;
 constexpr uint32_t kMinPacketSize = 64;
 constexpr uint32_t kMaxPacketSize = 65500;
 constexpr int kPerMille = 1000;
+constexpr size_t kKeptBytes = 256u * 1024 * 1024;
+constexpr size_t kMinKeptFrames = 2;
 // Room for a frame's burst of packets on the way out.
 constexpr int kSendBufferBytes = 4 * 1024 * 1024;
 
@@ -88,6 +90,15 @@ void SimGvspSender::Close()
 
 ArvBuffer* SimGvspSender::NextBuffer(size_t payload)
 {
+    // Large frames are kept fewer, within a memory budget.
+    kept_ = std::clamp<size_t>(kKeptBytes / std::max<size_t>(payload, 1), kMinKeptFrames, frames_.size());
+    for (size_t i = kept_; i < frames_.size(); ++i) {
+        if (frames_[i].buffer != nullptr)
+            g_object_unref(frames_[i].buffer);
+        frames_[i] = KeptFrame{};
+    }
+    if (next_ >= kept_)
+        next_ = 0;
     KeptFrame& frame = frames_[next_];
     if (frame.buffer == nullptr || frame.payload != payload) {
         if (frame.buffer != nullptr)
@@ -102,7 +113,7 @@ ArvBuffer* SimGvspSender::NextBuffer(size_t payload)
 void SimGvspSender::SendFrame(const sockaddr_in& destination, uint32_t packetSize, bool skip)
 {
     KeptFrame& frame = frames_[next_];
-    next_ = (next_ + 1) % frames_.size();
+    next_ = (next_ + 1) % kept_;
     if (frame.buffer == nullptr || arv_buffer_get_status(frame.buffer) != ARV_BUFFER_STATUS_SUCCESS)
         return;
     frame.blockId = static_cast<uint16_t>(arv_buffer_get_frame_id(frame.buffer));

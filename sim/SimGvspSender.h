@@ -18,7 +18,7 @@ typedef struct _ArvBuffer ArvBuffer;
 // Used on the camera's transport thread only.
 class SimGvspSender {
 public:
-    // Frames kept for resending.
+    // Frames kept for resending (fewer when they are large).
     static constexpr size_t kKeptFrames = 16;
 
     // lossPerMille of the packets are dropped when first sent (never when
@@ -62,6 +62,7 @@ private:
     int lossPerMille_;
     std::minstd_rand random_;
     std::array<KeptFrame, kKeptFrames> frames_{};
+    size_t kept_ = kKeptFrames;
     size_t next_ = 0;
     std::vector<uint8_t> packet_;
 };
