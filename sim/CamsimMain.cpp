@@ -1,5 +1,6 @@
 // lumivex-camsim: one simulated GigE Vision camera as a program. It prints a
-// line when it answers and runs until SIGINT or SIGTERM.
+// line when it answers and runs until SIGINT or SIGTERM, then prints how many
+// frames it sent.
 #include "SimCamera.h"
 #include "SimCommandLine.h"
 
@@ -8,9 +9,12 @@
 #include <csignal>
 #include <cstdio>
 #include <pthread.h>
+#include <sys/prctl.h>
 
 int main(int argc, char** argv)
 {
+    // A camera started by a test or a script ends with whatever started it.
+    prctl(PR_SET_PDEATHSIG, SIGTERM);
     QCoreApplication application(argc, argv);
     const SimCommandLine commandLine = ParseSimCommandLine(QCoreApplication::arguments());
     if (commandLine.help) {
@@ -43,6 +47,10 @@ int main(int argc, char** argv)
 
     int received = 0;
     sigwait(&stopSignals, &received);
+    const unsigned long long sent = camera.FramesSent();
     camera.Stop();
+    const QString stopped =
+        QCoreApplication::translate("lumivex-camsim", "lumivex-camsim: stopped after %1 frames").arg(sent);
+    std::printf("%s\n", stopped.toLocal8Bit().constData());
     return 0;
 }

@@ -6,6 +6,7 @@
 #include "SimFeatureTable.h"
 #include "SimFrameReader.h"
 #include "SimGenicamXml.h"
+#include "SimGvDevice.h"
 #include "SimMemory.h"
 #include "SimOptionBoard.h"
 #include "SimPattern.h"
@@ -40,6 +41,7 @@ constexpr int kMaxModelCode = 0xFFFF;
 constexpr double kTriggerPollHz = 1000.0;
 constexpr double kMicrosecondsPerSecond = 1e6;
 constexpr auto kPollInterval = std::chrono::milliseconds(1);
+constexpr int kPerMille = 1000;
 
 QString Tr(const char* text)
 {
@@ -99,6 +101,11 @@ std::string InvalidOptions(const SimOptions& options, const SimFeatureTable& tab
         return TrText("The serial number must have 1 to 15 characters.");
     if (options.deviceVersion.size() > kMaxDeviceVersionLength)
         return TrText("The device version must have at most 31 characters.");
+    if (options.lossPerMille < 0 || options.lossPerMille > kPerMille || options.controlLossPerMille < 0 ||
+        options.controlLossPerMille > kPerMille)
+        return TrText("A loss must lie between 0 and 1000 per mille.");
+    if (options.frameSkip < 0)
+        return TrText("The frame skip must not be negative.");
     if (SimInitialPixelFormat(options) == nullptr)
         return Tr("This camera does not offer the pixel format %1.")
             .arg(QString::fromStdString(options.pixelFormat))
@@ -128,8 +135,8 @@ struct SimCamera::Impl {
     SimAddresses addresses;
     SimBayerPattern sensorPattern = SimBayerPattern::GR;
 
-    ArvGvFakeCamera* gvCamera = nullptr;
     ArvFakeCamera* fakeCamera = nullptr;
+    std::unique_ptr<SimGvDevice> device;
     std::unique_ptr<SimMemory> memory;
     SimPattern pattern; // used on the fake camera's thread only
     std::unique_ptr<SimBehaviour> behaviour;
@@ -211,9 +218,9 @@ struct SimCamera::Impl {
             pollWake.notify_all();
             poller.join();
         }
-        if (gvCamera != nullptr)
-            g_object_unref(gvCamera); // joins the camera's thread
-        gvCamera = nullptr;
+        device.reset(); // joins the camera's thread
+        if (fakeCamera != nullptr)
+            g_object_unref(fakeCamera);
         fakeCamera = nullptr;
         optionBoard.reset();
         behaviour.reset();
@@ -253,17 +260,7 @@ bool SimCamera::Start(const SimOptions& options)
         return false;
     }
     const std::string serial = SimSerialText(options);
-    d.gvCamera = arv_gv_fake_camera_new_full(options.interfaceAddress.c_str(), serial.c_str(),
-                                             xmlFile.Path().c_str());
-    if (d.gvCamera == nullptr || !arv_gv_fake_camera_is_running(d.gvCamera)) {
-        d.Release();
-        d.errorText = Tr("No camera can answer on %1: the address must belong to a local interface "
-                         "and be free.")
-                          .arg(QString::fromStdString(options.interfaceAddress))
-                          .toStdString();
-        return false;
-    }
-    d.fakeCamera = arv_gv_fake_camera_get_fake_camera(d.gvCamera);
+    d.fakeCamera = arv_fake_camera_new_full(serial.c_str(), xmlFile.Path().c_str());
     d.memory = std::make_unique<SimMemory>(d.fakeCamera);
     d.WriteInitialRegisters();
     d.behaviour = std::make_unique<SimBehaviour>(*d.memory, d.addresses, *d.table);
@@ -273,6 +270,15 @@ bool SimCamera::Start(const SimOptions& options)
     });
     arv_fake_camera_set_trigger_frequency(d.fakeCamera, kTriggerPollHz);
     arv_fake_camera_set_fill_pattern(d.fakeCamera, &Impl::FillCallback, &d);
+    d.device = std::make_unique<SimGvDevice>(d.fakeCamera, options);
+    if (!d.device->Start()) {
+        d.Release();
+        d.errorText = Tr("No camera can answer on %1: the address must belong to a local interface "
+                         "and be free.")
+                          .arg(QString::fromStdString(options.interfaceAddress))
+                          .toStdString();
+        return false;
+    }
     d.stopPolling = false;
     d.poller = std::thread([&d] { d.Poll(); });
     return true;
@@ -285,7 +291,7 @@ void SimCamera::Stop()
 
 bool SimCamera::IsRunning() const
 {
-    return impl_->gvCamera != nullptr;
+    return impl_->device != nullptr;
 }
 
 const std::string& SimCamera::ErrorText() const

@@ -11,11 +11,12 @@
 #include <string_view>
 #include <vector>
 
-// A simulated GigE Vision camera running in this process: Aravis's fake
-// camera answering real GVCP (control) and GVSP (stream) traffic on
-// options.interfaceAddress, with the camera's own GenICam description, a
-// moving test pattern in every pixel format the program converts, and the
-// camera behaviour behind its registers.
+// A simulated GigE Vision camera running in this process: real GVCP
+// (control) and GVSP (stream) traffic on options.interfaceAddress, answered
+// as a device does (SimGvDevice) over the register memory of Aravis's fake
+// camera, with the camera's own GenICam description, a moving test pattern in
+// every pixel format the program converts, and the camera behaviour behind
+// its registers. SimOptions may make the link lossy.
 //
 // Run it only inside a private network namespace (scripts/netns): it answers
 // discovery broadcasts. Several cameras may run at once on different

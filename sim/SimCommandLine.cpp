@@ -36,8 +36,13 @@ SimCommandLine ParseSimCommandLine(const QStringList& arguments)
     const QCommandLineOption without("without", Tr("Leave these features out of the camera's description."),
                                      "NAME[,NAME...]");
     const QCommandLineOption fps("fps", Tr("Frame rate (default 30)."), "X");
+    const QCommandLineOption loss("loss", Tr("Stream packets lost when first sent, per mille (default 0)."),
+                                  "PER_MILLE");
+    const QCommandLineOption controlLoss(
+        "control-loss", Tr("Acknowledges to register and memory commands lost, per mille (default 0)."), "PER_MILLE");
+    const QCommandLineOption frameSkip("frame-skip", Tr("Never send every Nth frame (default 0: send all)."), "N");
     parser.addOptions({help, interface, serial, modelCode, pixelFormat, width, height, mono, colour, fivePins,
-                       noBoard, version, without, fps});
+                       noBoard, version, without, fps, loss, controlLoss, frameSkip});
 
     result.helpText = parser.helpText().toStdString();
     if (!parser.parse(arguments)) {
@@ -66,7 +71,8 @@ SimCommandLine ParseSimCommandLine(const QStringList& arguments)
         return true;
     };
     if (!integer(modelCode, &options.modelCode) || !integer(width, &options.width) ||
-        !integer(height, &options.height))
+        !integer(height, &options.height) || !integer(loss, &options.lossPerMille) ||
+        !integer(controlLoss, &options.controlLossPerMille) || !integer(frameSkip, &options.frameSkip))
         return result;
     if (parser.isSet(fps)) {
         bool ok = false;

@@ -29,4 +29,12 @@ struct SimOptions {
     // Features left out of the camera's GenICam description.
     std::vector<std::string> without;
     double fps = 30.0;
+    // A link that is not perfect: this share (per mille) of the stream
+    // packets is lost when first sent (a packet sent again on request always
+    // arrives), and of the acknowledges to register and memory commands.
+    int lossPerMille = 0;
+    int controlLossPerMille = 0;
+    // Every frameSkip-th frame takes its block id but is never sent, not even
+    // on request: a frame the camera sent that never arrived. 0 sends all.
+    int frameSkip = 0;
 };

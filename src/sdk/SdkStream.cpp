@@ -45,10 +45,20 @@ bool SdkStream::Impl::StreamRecoveryEnabled() const
 
 void SdkStream::Impl::ApplyRecoveryOption()
 {
+    // A packet is asked for again once a later one has come and it has not
+    // for kInitialPacketTimeoutUs (packets arrive in order on a link, but the
+    // receiving thread may be late), then again every kPacketTimeoutUs; a
+    // frame waits kFrameRetentionUs past its last packet, so that a resend
+    // of its trailer, asked for when the next frame starts, can still come.
+    constexpr guint kInitialPacketTimeoutUs = 2000;
+    constexpr guint kPacketTimeoutUs = 20000;
+    constexpr guint kFrameRetentionUs = 200000;
+    constexpr double kPacketRequestRatio = 0.25; // of a frame's packets, at most
     if (ARV_IS_GV_STREAM(stream))
         g_object_set(stream, "packet-resend",
                      StreamRecoveryEnabled() ? ARV_GV_STREAM_PACKET_RESEND_ALWAYS : ARV_GV_STREAM_PACKET_RESEND_NEVER,
-                     nullptr);
+                     "initial-packet-timeout", kInitialPacketTimeoutUs, "packet-timeout", kPacketTimeoutUs,
+                     "frame-retention", kFrameRetentionUs, "packet-request-ratio", kPacketRequestRatio, nullptr);
 }
 
 SdkStream::SdkStream() : impl_(std::make_unique<Impl>()) {}

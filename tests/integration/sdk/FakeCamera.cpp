@@ -3,13 +3,12 @@
 #include "sdk/SdkDiscovery.h"
 
 #include <signal.h>
-#include <spawn.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <chrono>
 #include <thread>
-
-extern char** environ;
 
 namespace {
 
@@ -27,10 +26,21 @@ FakeCamera::FakeCamera(std::string address, const std::vector<std::string>& extr
     for (std::string& argument : arguments)
         argv.push_back(argument.data());
     argv.push_back(nullptr);
-    if (address_.empty() || posix_spawnp(&pid_, argv[0], nullptr, nullptr, argv.data(), environ) != 0) {
+    if (address_.empty()) {
         pid_ = -1;
         return;
     }
+    const pid_t parent = getpid();
+    pid_ = fork();
+    if (pid_ == 0) {
+        // The camera ends with the test, however the test ends.
+        prctl(PR_SET_PDEATHSIG, SIGTERM);
+        if (getppid() == parent)
+            execvp(argv[0], argv.data());
+        _exit(127);
+    }
+    if (pid_ < 0)
+        return;
     auto deadline = std::chrono::steady_clock::now() + kStartTimeout;
     SdkDeviceInfo info;
     while (!ready_ && std::chrono::steady_clock::now() < deadline) {

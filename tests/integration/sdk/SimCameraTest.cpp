@@ -12,7 +12,9 @@
 #include <arpa/inet.h>
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <map>
+#include <thread>
 
 namespace {
 
@@ -190,4 +192,110 @@ TEST_F(SimCameraSdkTest, FramesArriveInTheCamerasFormatAndGeometry)
     }
     auto* stop = dynamic_cast<SdkGenCommand*>(device_.GetGenParameters()->Get("AcquisitionStop"));
     EXPECT_TRUE(stop->Execute().IsOK());
+}
+
+// The stream over an imperfect link, through the SDK layer as the program
+// sets it up: lost packets are asked for again and arrive, a frame the camera
+// never sent is missed, and lost acknowledges neither fail a feature access
+// nor cost the camera (the control-loss row holds for a real 30 s).
+TEST_F(SimCameraSdkTest, StreamAndControlHoldOnALossyLink)
+{
+    using namespace std::chrono_literals;
+    struct Link {
+        const char* name;
+        int lossPerMille;
+        int controlLossPerMille;
+        int frameSkip;
+        std::chrono::seconds duration;
+        double minCompleted; // share of the frames the camera sent
+        double maxCompleted;
+        bool resends;
+    };
+    const Link links[] = {
+        {"0.5% stream loss", 5, 0, 0, 4s, 0.99, 1.0, true},
+        {"2% stream loss", 20, 0, 0, 4s, 0.95, 1.0, true},
+        {"every fifth frame never sent", 0, 0, 5, 2s, 0.78, 0.81, false},
+        {"5% control loss", 0, 50, 0, 30s, 0.99, 1.0, false},
+    };
+    constexpr double kFps = 50.0;
+    constexpr int64_t kPacketSize = 576; // 160x120 Mono8 in 38 packets
+    constexpr uint32_t kWaitMs = 200;
+    constexpr auto kFeatureReadInterval = 100ms;
+    for (const Link& link : links) {
+        SCOPED_TRACE(link.name);
+        SimOptions options;
+        options.colour = false;
+        options.fps = kFps;
+        options.lossPerMille = link.lossPerMille;
+        options.controlLossPerMille = link.controlLossPerMille;
+        options.frameSkip = link.frameSkip;
+        ASSERT_NO_FATAL_FAILURE(Start(options));
+        auto* auto_ = dynamic_cast<SdkGenBoolean*>(device_.GetGenLink()->Get("AutoNegotiation"));
+        auto* size = dynamic_cast<SdkGenInteger*>(device_.GetGenLink()->Get("DefaultPacketSize"));
+        auto* recovery = dynamic_cast<SdkGenBoolean*>(device_.GetGenLink()->Get("StreamRecoveryEnabled"));
+        ASSERT_TRUE(auto_ && size && recovery);
+        ASSERT_TRUE(auto_->SetValue(false).IsOK() && size->SetValue(kPacketSize).IsOK() &&
+                    recovery->SetValue(true).IsOK());
+        ASSERT_TRUE(device_.NegotiatePacketSize().IsOK());
+        auto* width = dynamic_cast<SdkGenInteger*>(device_.GetGenParameters()->Get("Width"));
+        ASSERT_TRUE(width != nullptr);
+
+        SdkStream stream;
+        ASSERT_TRUE(stream.Open(device_, TestAddress()).IsOK());
+        SdkPipeline pipeline(stream);
+        ASSERT_TRUE(pipeline.Start().IsOK());
+        auto* start = dynamic_cast<SdkGenCommand*>(device_.GetGenParameters()->Get("AcquisitionStart"));
+        auto* stop = dynamic_cast<SdkGenCommand*>(device_.GetGenParameters()->Get("AcquisitionStop"));
+        ASSERT_TRUE(start->Execute().IsOK());
+
+        uint64_t completed = 0;
+        auto take = [&] {
+            SdkBuffer* buffer = nullptr;
+            const bool ok = pipeline.RetrieveNextBuffer(buffer, kWaitMs).IsOK();
+            if (ok) {
+                ++completed;
+                pipeline.ReleaseBuffer(buffer);
+            }
+            return ok;
+        };
+        // Feature reads go on beside the stream, as the window's do beside
+        // the acquisition thread.
+        std::atomic<bool> streaming{true};
+        std::atomic<bool> readerDone{false};
+        std::atomic<int> failedReads{0};
+        std::thread reader([&] {
+            while (streaming) {
+                int64_t value = 0;
+                if (!width->GetValue(value).IsOK() || value != 160)
+                    ++failedReads;
+                std::this_thread::sleep_for(kFeatureReadInterval);
+            }
+            readerDone = true;
+        });
+        const auto end = std::chrono::steady_clock::now() + link.duration;
+        while (std::chrono::steady_clock::now() < end && device_.IsConnected())
+            take();
+        streaming = false;
+        while (!readerDone)
+            take();
+        reader.join();
+        EXPECT_EQ(failedReads, 0);
+        ASSERT_TRUE(device_.IsConnected());
+        EXPECT_TRUE(stop->Execute().IsOK());
+        while (take()) {
+        }
+        const uint64_t sent = sim_.FramesSent();
+        SdkStreamStatistics statistics;
+        ASSERT_TRUE(stream.GetStatistics(statistics));
+        ASSERT_GT(sent, 0u);
+        const double share = static_cast<double>(completed) / static_cast<double>(sent);
+        EXPECT_GE(share, link.minCompleted) << completed << " of " << sent << ", failed "
+                                            << statistics.failedBuffers << ", underruns " << statistics.underruns;
+        EXPECT_LE(share, link.maxCompleted) << completed << " of " << sent;
+        EXPECT_EQ(statistics.resentPackets > 0, link.resends) << statistics.resentPackets;
+        EXPECT_TRUE(device_.IsConnected());
+        pipeline.Stop();
+        stream.Close();
+        device_.Disconnect();
+    }
 }

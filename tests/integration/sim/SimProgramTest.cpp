@@ -8,6 +8,8 @@
 #include <csignal>
 #include <cstdio>
 #include <map>
+#include <string>
+#include <thread>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -47,7 +49,7 @@ TEST(SimCommandLine, OptionsMapOntoTheCamera)
         Parse({"--interface", "127.0.0.7", "--serial", "LXTEST", "--model-code", "0x1A2", "--pixel-format",
                "Mono12", "--width", "640", "--height", "480", "--mono", "--five-pins", "--no-option-board",
                "--device-version", "2.0005", "--without", "ReverseX,ReverseY", "--without", "GammaMode", "--fps",
-               "12.5"});
+               "12.5", "--loss", "20", "--control-loss", "50", "--frame-skip", "7"});
     ASSERT_TRUE(line.error.empty()) << line.error;
     const SimOptions& o = line.options;
     EXPECT_EQ(o.interfaceAddress, "127.0.0.7");
@@ -62,6 +64,9 @@ TEST(SimCommandLine, OptionsMapOntoTheCamera)
     EXPECT_EQ(o.deviceVersion, "2.0005");
     EXPECT_EQ(o.without, (std::vector<std::string>{"ReverseX", "ReverseY", "GammaMode"}));
     EXPECT_DOUBLE_EQ(o.fps, 12.5);
+    EXPECT_EQ(o.lossPerMille, 20);
+    EXPECT_EQ(o.controlLossPerMille, 50);
+    EXPECT_EQ(o.frameSkip, 7);
 
     const SimCommandLine defaults = Parse({});
     EXPECT_TRUE(defaults.error.empty());
@@ -138,4 +143,60 @@ TEST(SimProgram, TwoCamerasAnswerAndStreamAtOnce)
         EXPECT_EQ(fromA->pixelFormat, 0x01080008u); // BayerGR8
         EXPECT_EQ(fromB->pixelFormat, 0x01080001u); // Mono8
     }
+}
+
+namespace {
+
+// Whether the process is gone or a zombie waiting for its parent.
+bool Ended(pid_t pid)
+{
+    FILE* stat = std::fopen(("/proc/" + std::to_string(pid) + "/stat").c_str(), "r");
+    if (stat == nullptr)
+        return true;
+    char state = 0;
+    const bool read = std::fscanf(stat, "%*d (%*[^)]) %c", &state) == 1;
+    std::fclose(stat);
+    return !read || state == 'Z';
+}
+
+} // namespace
+
+TEST(SimProgram, EndsWithTheProcessThatStartedIt)
+{
+    int output[2];
+    ASSERT_EQ(pipe(output), 0);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, output[1], STDOUT_FILENO);
+    posix_spawn_file_actions_addclose(&actions, output[0]);
+    // A parent that starts the camera, says its id and then only waits.
+    std::string script = std::string("'") + LUMIVEX_CAMSIM_PATH + "' --interface " + TestAddress(2) +
+                         " & echo $!; exec sleep 60";
+    std::vector<std::string> arguments = {"/bin/sh", "-c", script};
+    std::vector<char*> argv;
+    for (std::string& argument : arguments)
+        argv.push_back(argument.data());
+    argv.push_back(nullptr);
+    pid_t parent = 0;
+    ASSERT_EQ(posix_spawn(&parent, "/bin/sh", &actions, nullptr, argv.data(), environ), 0);
+    posix_spawn_file_actions_destroy(&actions);
+    close(output[1]);
+
+    FILE* lines = fdopen(output[0], "r");
+    char line[256] = {};
+    ASSERT_NE(fgets(line, sizeof line, lines), nullptr);
+    const pid_t camera = static_cast<pid_t>(std::stol(line));
+    ASSERT_NE(fgets(line, sizeof line, lines), nullptr);
+    EXPECT_NE(std::string(line).find("ready"), std::string::npos);
+
+    ASSERT_EQ(kill(parent, SIGKILL), 0);
+    int status = 0;
+    waitpid(parent, &status, 0);
+    const auto deadline = std::chrono::steady_clock::now() + 5s;
+    while (!Ended(camera) && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(10ms);
+    EXPECT_TRUE(Ended(camera));
+    if (!Ended(camera))
+        kill(camera, SIGKILL);
+    fclose(lines);
 }

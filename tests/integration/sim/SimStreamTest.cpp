@@ -6,8 +6,14 @@
 
 #include <gtest/gtest.h>
 
+#include <arpa/inet.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <numeric>
+#include <optional>
 #include <thread>
 
 namespace {
@@ -225,4 +231,122 @@ TEST_F(SimStreamTest, FrameRateIsHonoured)
     // The fake camera's frame timer is loose.
     EXPECT_GE(frames, 12u);
     EXPECT_LE(frames, 30u);
+}
+
+namespace {
+
+// A bare GVCP client on a UDP socket of its own, as a program that takes
+// control of a camera and may vanish without a word.
+class RawGvcpClient {
+public:
+    explicit RawGvcpClient(const std::string& camera)
+    {
+        socket_ = socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
+        sockaddr_in to{};
+        to.sin_family = AF_INET;
+        to.sin_port = htons(3956);
+        inet_pton(AF_INET, camera.c_str(), &to.sin_addr);
+        connect(socket_, reinterpret_cast<const sockaddr*>(&to), sizeof to);
+    }
+    ~RawGvcpClient() { close(socket_); }
+
+    // The acknowledge's status, or nullopt when none came.
+    std::optional<uint16_t> WriteRegister(uint32_t address, uint32_t value)
+    {
+        const uint8_t command[] = {0x42, 0x01, 0x00, 0x82, 0x00, 0x08, static_cast<uint8_t>(++id_ >> 8),
+                                   static_cast<uint8_t>(id_), static_cast<uint8_t>(address >> 24),
+                                   static_cast<uint8_t>(address >> 16), static_cast<uint8_t>(address >> 8),
+                                   static_cast<uint8_t>(address), static_cast<uint8_t>(value >> 24),
+                                   static_cast<uint8_t>(value >> 16), static_cast<uint8_t>(value >> 8),
+                                   static_cast<uint8_t>(value)};
+        send(socket_, command, sizeof command, 0);
+        pollfd p{socket_, POLLIN, 0};
+        uint8_t ack[64];
+        if (poll(&p, 1, 1000) <= 0 || recv(socket_, ack, sizeof ack, 0) < 8)
+            return std::nullopt;
+        return static_cast<uint16_t>(ack[0] << 8 | ack[1]);
+    }
+
+private:
+    int socket_ = -1;
+    uint16_t id_ = 0;
+};
+
+// A UDP port on 127.0.0.1 that takes stream packets.
+class StreamReceiver {
+public:
+    StreamReceiver()
+    {
+        socket_ = socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
+        sockaddr_in local{};
+        local.sin_family = AF_INET;
+        local.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        bind(socket_, reinterpret_cast<const sockaddr*>(&local), sizeof local);
+        socklen_t size = sizeof local;
+        getsockname(socket_, reinterpret_cast<sockaddr*>(&local), &size);
+        port_ = ntohs(local.sin_port);
+    }
+    ~StreamReceiver() { close(socket_); }
+    uint16_t Port() const { return port_; }
+    // Whether a packet came within wait.
+    bool Receive(std::chrono::milliseconds wait)
+    {
+        pollfd p{socket_, POLLIN, 0};
+        uint8_t packet[65536];
+        return poll(&p, 1, static_cast<int>(wait.count())) > 0 && recv(socket_, packet, sizeof packet, 0) > 0;
+    }
+
+private:
+    int socket_ = -1;
+    uint16_t port_ = 0;
+};
+
+} // namespace
+
+// A controlling client that vanishes: the camera streams on until its
+// heartbeat expires, then releases control, closes the stream channel and
+// lets another client take control, as a device does.
+TEST(SimHeartbeatTest, AVanishedControllerLosesControlAndStreamWhenItsHeartbeatExpires)
+{
+    constexpr uint32_t kControlChannelPrivilege = 0x0A00;
+    constexpr uint32_t kHeartbeatTimeout = 0x0938;
+    constexpr uint32_t kStreamChannelPort = 0x0D00;
+    constexpr uint32_t kStreamChannelAddress = 0x0D18;
+    constexpr uint32_t kControl = 2;
+    constexpr uint16_t kAccessDenied = 0x8006;
+    constexpr auto kGrace = 500ms;
+    constexpr auto kQuiet = 300ms; // no packet for this long: the stream stopped
+    for (const auto timeout : {700ms, 1500ms}) {
+        SCOPED_TRACE(timeout.count());
+        SimCamera sim;
+        ASSERT_TRUE(sim.Start(TestOptions())) << sim.ErrorText();
+        const uint32_t acquisitionStart = sim.FeatureAddress("AcquisitionStart").value_or(0);
+        StreamReceiver receiver;
+        std::optional<RawGvcpClient> controller(std::in_place, TestAddress());
+        for (const auto& [address, value] :
+             std::initializer_list<std::pair<uint32_t, uint32_t>>{{kControlChannelPrivilege, kControl},
+                                                                  {kHeartbeatTimeout, static_cast<uint32_t>(timeout.count())},
+                                                                  {kStreamChannelAddress, INADDR_LOOPBACK},
+                                                                  {kStreamChannelPort, receiver.Port()},
+                                                                  {acquisitionStart, 1}})
+            ASSERT_EQ(controller->WriteRegister(address, value), 0);
+        const auto lastCommand = std::chrono::steady_clock::now();
+        controller.reset();
+        ASSERT_TRUE(receiver.Receive(kFrameTimeout));
+
+        RawGvcpClient other(TestAddress());
+        EXPECT_EQ(other.WriteRegister(kControlChannelPrivilege, kControl), kAccessDenied);
+
+        auto lastPacket = lastCommand;
+        while (std::chrono::steady_clock::now() - lastCommand < timeout + kGrace + kFrameTimeout) {
+            if (!receiver.Receive(kQuiet))
+                break;
+            lastPacket = std::chrono::steady_clock::now();
+        }
+        EXPECT_LE(lastPacket - lastCommand, timeout + kGrace);
+        EXPECT_GE(lastPacket - lastCommand, timeout / 2);
+        EXPECT_EQ(sim.ReadRegister(kControlChannelPrivilege), 0u);
+        EXPECT_EQ(sim.ReadRegister(kStreamChannelPort), 0u);
+        EXPECT_EQ(other.WriteRegister(kControlChannelPrivilege, kControl), 0);
+    }
 }
