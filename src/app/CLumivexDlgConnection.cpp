@@ -8,6 +8,7 @@
 #include "app/CameraLossWatch.h"
 #include "app/OptionModels.h"
 #include "camera/CDeviceInfo.h"
+#include "camera/FeatureAccess.h"
 #include "camera/MessagePrompts.h"
 #include "capture/CRecordingControl.h"
 #include "imaging/CPreview.h"
@@ -22,6 +23,19 @@ namespace {
 
 // The display is laid out again once the window has settled.
 constexpr int kRelayoutDelayMs = 300;
+
+// What the live image of a camera cannot do without.
+constexpr const char* kImageFormatFeatures[] = {"Width", "Height", "PixelFormat", "PayloadSize"};
+
+QStringList MissingImageFormatFeatures(CDeviceInfo& camera)
+{
+    QStringList missing;
+    for (const char* name : kImageFormatFeatures) {
+        if (!IsFeatureAvailable(camera.Features(), name))
+            missing << QString::fromLatin1(name);
+    }
+    return missing;
+}
 
 } // namespace
 
@@ -41,6 +55,21 @@ void CLumivexDlg::StartPreview()
     const int count = context_.CameraCount();
     for (int i = 0; i < count; ++i) {
         CDeviceInfo* camera = context_.Camera(i);
+        if (const QStringList missing = MissingImageFormatFeatures(*camera); !missing.isEmpty()) {
+            // No frame could be sized or converted: the camera gets no live
+            // image, but the window still comes up for its features.
+            if (i == 0) {
+                show();
+                FitToImage();
+            }
+            prompts_.Show(this, QCoreApplication::applicationName(),
+                          tr("The camera %1(%2) lacks %3, which a live image needs. Its features can still be "
+                             "seen and set with Option > Features...")
+                              .arg(QString::fromStdString(camera->GetModel()),
+                                   QString::fromStdString(camera->GetMACAddress()), missing.join(QStringLiteral(", "))),
+                          MessagePrompts::Icon::Exclamation);
+            continue;
+        }
         if (i == 0) {
             StartMainDisplay(*camera, count > 1);
             if (!mainDisplay_.DisplayWindow()->HasOpenGL())
