@@ -384,7 +384,7 @@ bool GrowsPast(const std::string& path, qint64 bytes, QProcess& writer)
 // header counts what a decoder reads, and that is what the program reports.
 TEST_F(CliTest, AnInterruptedRecordingLeavesACompleteFile)
 {
-    ASSERT_EQ(Cli({"set", "-c", Address(), "Width=160", "Height=120", "PixelFormat=Mono8"}).status, 0);
+    ASSERT_EQ(Cli({"set", "-c", Address(), "Width=640", "Height=480", "PixelFormat=Mono8"}).status, 0);
     // Past the container library's output buffer, so frames are on disk.
     constexpr qint64 kRecordingUnderWay = 80 * 1024;
     struct Case {
@@ -403,6 +403,7 @@ TEST_F(CliTest, AnInterruptedRecordingLeavesACompleteFile)
         QProcess cli;
         cli.start(LUMIVEX_CLI_PROGRAM, {"record", "-c", QString::fromStdString(Address()), "--codec", c.codec,
                                         QString::fromStdString(path)});
+        ASSERT_TRUE(cli.waitForStarted());
         ASSERT_TRUE(GrowsPast(path, kRecordingUnderWay, cli)) << cli.readAllStandardError().toStdString();
         ASSERT_EQ(::kill(static_cast<pid_t>(cli.processId()), c.signal), 0);
         ASSERT_TRUE(cli.waitForFinished(10000));
