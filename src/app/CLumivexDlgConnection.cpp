@@ -55,33 +55,30 @@ void CLumivexDlg::StartPreview()
     const int count = context_.CameraCount();
     for (int i = 0; i < count; ++i) {
         CDeviceInfo* camera = context_.Camera(i);
-        if (const QStringList missing = MissingImageFormatFeatures(*camera); !missing.isEmpty()) {
-            // No frame could be sized or converted: the camera gets no live
-            // image, but the window still comes up for its features.
-            if (i == 0) {
-                show();
-                FitToImage();
-            }
+        // No frame of such a camera could be sized or converted: it gets no
+        // live image, but the window still comes up for its features.
+        const QStringList missing = MissingImageFormatFeatures(*camera);
+        if (i == 0) {
+            StartMainDisplay(*camera, count > 1, missing.isEmpty());
+            if (!mainDisplay_.DisplayWindow()->HasOpenGL())
+                return;
+        } else if (missing.isEmpty()) {
+            StartPreviewWindow(*camera, i);
+        }
+        if (!missing.isEmpty()) {
             prompts_.Show(this, QCoreApplication::applicationName(),
-                          tr("The camera %1(%2) lacks %3, which a live image needs. Its features can still be "
-                             "seen and set with Option > Features...")
+                          tr("The camera %1(%2) lacks %3, which a live image needs. Option > Features still shows "
+                             "and sets its features.")
                               .arg(QString::fromStdString(camera->GetModel()),
                                    QString::fromStdString(camera->GetMACAddress()), missing.join(QStringLiteral(", "))),
                           MessagePrompts::Icon::Exclamation);
             continue;
         }
-        if (i == 0) {
-            StartMainDisplay(*camera, count > 1);
-            if (!mainDisplay_.DisplayWindow()->HasOpenGL())
-                return;
-        } else {
-            StartPreviewWindow(*camera, i);
-        }
         camera->StartAcquisition();
     }
 }
 
-void CLumivexDlg::StartMainDisplay(CDeviceInfo& camera, bool moveToOrigin)
+void CLumivexDlg::StartMainDisplay(CDeviceInfo& camera, bool moveToOrigin, bool live)
 {
     show();
     FitToImage();
@@ -95,6 +92,8 @@ void CLumivexDlg::StartMainDisplay(CDeviceInfo& camera, bool moveToOrigin)
         QMetaObject::invokeMethod(this, &QDialog::reject, Qt::QueuedConnection);
         return;
     }
+    if (!live)
+        return;
     GlDisplayWindow* window = mainDisplay_.DisplayWindow();
     window->SetZoom(context_.zoomIndex);
     window->SetInterpolationMethod(context_.displaySettings.interpolationMethod);
@@ -157,6 +156,8 @@ void CLumivexDlg::RestartPreview()
 {
     for (int i = 0; i < context_.CameraCount(); ++i) {
         CDeviceInfo* camera = context_.Camera(i);
+        if (!MissingImageFormatFeatures(*camera).isEmpty())
+            continue;
         if (i == 0) {
             if (!mainDisplay_.HasDisplayWindow())
                 return;
