@@ -3127,25 +3127,37 @@ the recording cannot start or the camera stops sending frames.
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/cli/CliRecord.cpp" line="247"/>
+        <location filename="../src/cli/CliRecord.cpp" line="246"/>
         <source>lumivex-cli: cannot record into %1
 </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/cli/CliRecord.cpp" line="252"/>
+        <location filename="../src/cli/CliRecord.cpp" line="253"/>
         <source>lumivex-cli: the camera stopped sending frames; %1 of %2 frames recorded
 </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/cli/CliRecord.cpp" line="262"/>
+        <location filename="../src/cli/CliRecord.cpp" line="256"/>
+        <source>lumivex-cli: the camera stopped sending frames; %1 frames recorded
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliRecord.cpp" line="265"/>
         <source>lumivex-cli: %1 %2 of %3 frames recorded.
 </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../src/cli/CliRecord.cpp" line="269"/>
+        <source>lumivex-cli: %1 %2 frames recorded.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliRecord.cpp" line="275"/>
         <source>Recorded %1 frames into %2
 </source>
         <translation type="unfinished"></translation>

@@ -3183,21 +3183,28 @@ Motion JPEG (odml)、非圧縮 (raw)、MS-MPEG4 V2 (mp42) のいずれかです�
 </translation>
     </message>
     <message>
-        <location filename="../src/cli/CliRecord.cpp" line="247"/>
+        <location filename="../src/cli/CliRecord.cpp" line="246"/>
         <source>lumivex-cli: cannot record into %1
 </source>
         <translation>lumivex-cli: %1 に録画できません
 </translation>
     </message>
     <message>
-        <location filename="../src/cli/CliRecord.cpp" line="252"/>
+        <location filename="../src/cli/CliRecord.cpp" line="253"/>
         <source>lumivex-cli: the camera stopped sending frames; %1 of %2 frames recorded
 </source>
         <translation>lumivex-cli: カメラがフレームの送信を止めました。%2 フレーム中 %1 フレームを録画しました
 </translation>
     </message>
     <message>
-        <location filename="../src/cli/CliRecord.cpp" line="262"/>
+        <location filename="../src/cli/CliRecord.cpp" line="256"/>
+        <source>lumivex-cli: the camera stopped sending frames; %1 frames recorded
+</source>
+        <translation>lumivex-cli: カメラがフレームの送信を止めました。%1 フレームを録画しました
+</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliRecord.cpp" line="265"/>
         <source>lumivex-cli: %1 %2 of %3 frames recorded.
 </source>
         <translation>lumivex-cli: %1 %3 フレーム中 %2 フレームを録画しました。
@@ -3205,6 +3212,13 @@ Motion JPEG (odml)、非圧縮 (raw)、MS-MPEG4 V2 (mp42) のいずれかです�
     </message>
     <message>
         <location filename="../src/cli/CliRecord.cpp" line="269"/>
+        <source>lumivex-cli: %1 %2 frames recorded.
+</source>
+        <translation>lumivex-cli: %1 %2 フレームを録画しました。
+</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliRecord.cpp" line="275"/>
         <source>Recorded %1 frames into %2
 </source>
         <translation>%2 に %1 フレームを録画しました

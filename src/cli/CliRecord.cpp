@@ -242,28 +242,34 @@ int CliRecord(CliContext& context)
     camera.StartAcquisition();
 
     int status = kCliSuccess;
-    const QString planned = request.framesGiven ? QString::number(request.settings.frames) : QStringLiteral("?");
     if (!control.Record(camera, path, request.settings)) {
         context.err << LumivexCli::tr("lumivex-cli: cannot record into %1\n")
                            .arg(QString::fromStdString(path))
                            .toStdString();
         status = kCliFailure;
     } else if (WaitForRecording(control, request.seconds, interruptions) == RecordingEnd::Stalled) {
-        context.err << LumivexCli::tr("lumivex-cli: the camera stopped sending frames; %1 of %2 frames recorded\n")
-                           .arg(control.FramesRecorded())
-                           .arg(planned)
-                           .toStdString();
+        const QString stalled =
+            request.framesGiven
+                ? LumivexCli::tr("lumivex-cli: the camera stopped sending frames; %1 of %2 frames recorded\n")
+                      .arg(control.FramesRecorded())
+                      .arg(request.settings.frames)
+                : LumivexCli::tr("lumivex-cli: the camera stopped sending frames; %1 frames recorded\n")
+                      .arg(control.FramesRecorded());
+        context.err << stalled.toStdString();
         status = kCliFailure;
         // A camera that no longer answers is gone: stopping it would only
         // wait for its timeouts.
         if (!camera.GetDevice().Answers(kAliveCheckWait))
             camera.Abandon();
     } else if (const QString problem = control.EndProblem(); !problem.isEmpty()) {
-        context.err << LumivexCli::tr("lumivex-cli: %1 %2 of %3 frames recorded.\n")
-                           .arg(problem)
-                           .arg(control.FramesRecorded())
-                           .arg(planned)
-                           .toStdString();
+        const QString ended = request.framesGiven ? LumivexCli::tr("lumivex-cli: %1 %2 of %3 frames recorded.\n")
+                                                        .arg(problem)
+                                                        .arg(control.FramesRecorded())
+                                                        .arg(request.settings.frames)
+                                                  : LumivexCli::tr("lumivex-cli: %1 %2 frames recorded.\n")
+                                                        .arg(problem)
+                                                        .arg(control.FramesRecorded());
+        context.err << ended.toStdString();
         status = kCliFailure;
     } else {
         context.out << LumivexCli::tr("Recorded %1 frames into %2\n")
