@@ -1085,7 +1085,7 @@
 <context>
     <name>CLumivexApp</name>
     <message>
-        <location filename="../src/app/CLumivexApp.cpp" line="59"/>
+        <location filename="../src/app/CLumivexApp.cpp" line="90"/>
         <source>Could not connect to %1.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1093,167 +1093,167 @@
 <context>
     <name>CLumivexDlg</name>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="259"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="244"/>
         <source>File(&amp;F)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="259"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="244"/>
         <source>Option(&amp;O)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="259"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="244"/>
         <source>Capture(&amp;C)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="260"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="245"/>
         <source>Draw(&amp;D)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="260"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="245"/>
         <source>Window(&amp;W)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="260"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="245"/>
         <source>Help(&amp;H)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="263"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="248"/>
         <source>Size(&amp;Z)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="266"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="251"/>
         <source>Close(&amp;X)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="267"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="252"/>
         <source>Still Image(&amp;P)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="267"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="252"/>
         <source>Live Video(&amp;P)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="268"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="253"/>
         <source>Settings(&amp;S)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="269"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="254"/>
         <source>x8</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="270"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="255"/>
         <source>x4</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="271"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="256"/>
         <source>x2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="272"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="257"/>
         <source>x1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="273"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="258"/>
         <source>x1/2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="274"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="259"/>
         <source>x1/4</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="275"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="260"/>
         <source>x1/8</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="276"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="261"/>
         <source>Adjust Window Size</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="277"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="262"/>
         <source>Callback(&amp;C)...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="278"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="263"/>
         <source>Waveform(&amp;W)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="279"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="264"/>
         <source>Histogram(&amp;H)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="280"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="265"/>
         <source>Manage Connection(&amp;M)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="281"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="266"/>
         <source>OP Setting(&amp;O)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="282"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="267"/>
         <source>Snap Shot(&amp;S)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="283"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="268"/>
         <source>Video Capture(&amp;V)...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="284"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="269"/>
         <source>Tool Bar</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="285"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="270"/>
         <source>Delete Drawing</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="286"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="271"/>
         <source>Draw Property..</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="287"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="272"/>
         <source>Show Thumbnail(&amp;T)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="288"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="273"/>
         <source>Version Information(&amp;V)...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="289"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="274"/>
         <source>Help(&amp;H)...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="290"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="275"/>
         <source>Features(&amp;E)...</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1274,91 +1274,97 @@
     </message>
     <message>
         <location filename="../src/app/CLumivexDlg.cpp" line="301"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="283"/>
         <source>Select</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="301"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="283"/>
         <source>Line</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="301"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="283"/>
         <source>Rectangle</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="301"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="283"/>
         <source>Ellipse</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="301"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="283"/>
         <source>Text</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="301"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="283"/>
         <source>Degree</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="302"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="284"/>
         <source>Polygon</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="302"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="284"/>
         <source>Perpendicular</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="302"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="284"/>
         <source>Arc</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="302"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="284"/>
         <source>Bezier</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="302"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="284"/>
         <source>Free Hand</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="302"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="284"/>
         <source>Cross</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="304"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="286"/>
         <source>Mode</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="355"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="334"/>
         <source>camera lost</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlgConnection.cpp" line="102"/>
+        <location filename="../src/app/CLumivexDlgConnection.cpp" line="70"/>
+        <source>The camera %1(%2) lacks %3, which a live image needs. Option &gt; Features still shows and sets its features.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/app/CLumivexDlgConnection.cpp" line="122"/>
         <source>Preview - %1(%2)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlgConnection.cpp" line="191"/>
+        <location filename="../src/app/CLumivexDlgConnection.cpp" line="209"/>
         <source>The camera %1 (%2) at %3 no longer answers. The live image resumes when it is back.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlgConnection.cpp" line="243"/>
+        <location filename="../src/app/CLumivexDlgConnection.cpp" line="261"/>
         <source>camera lost, waiting for it to answer again</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlgConnection.cpp" line="245"/>
+        <location filename="../src/app/CLumivexDlgConnection.cpp" line="263"/>
         <source>Camera %1 (%2): %3</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2853,7 +2859,7 @@
     <message>
         <location filename="../src/cli/CliCamera.cpp" line="22"/>
         <location filename="../src/cli/CliImage.cpp" line="283"/>
-        <location filename="../src/cli/CliRecord.cpp" line="174"/>
+        <location filename="../src/cli/CliRecord.cpp" line="211"/>
         <location filename="../src/cli/CliSerialArguments.cpp" line="84"/>
         <source>no camera given; name it with -c ADDR</source>
         <translation type="unfinished"></translation>
@@ -3014,7 +3020,7 @@ Commands:
     </message>
     <message>
         <location filename="../src/cli/CliImage.cpp" line="148"/>
-        <location filename="../src/cli/CliRecord.cpp" line="80"/>
+        <location filename="../src/cli/CliRecord.cpp" line="96"/>
         <source>%1 needs a value</source>
         <translation type="unfinished"></translation>
     </message>
@@ -3111,43 +3117,32 @@ names (as convert does). Exits with 1 when no complete frame arrives within 10 s
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/cli/CliRecord.cpp" line="85"/>
+        <location filename="../src/cli/CliRecord.cpp" line="101"/>
         <source>--frames needs a number of frames above 0, not &apos;%1&apos;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/cli/CliRecord.cpp" line="91"/>
+        <location filename="../src/cli/CliRecord.cpp" line="107"/>
+        <source>--seconds needs a time in seconds above 0, not &apos;%1&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliRecord.cpp" line="111"/>
         <source>--quality needs a number from 1 to 100, not &apos;%1&apos;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/cli/CliRecord.cpp" line="98"/>
+        <location filename="../src/cli/CliRecord.cpp" line="118"/>
         <source>unknown codec &apos;%1&apos;; use mjpeg, odml, raw or mp42</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/cli/CliRecord.cpp" line="157"/>
-        <source>Usage: lumivex-cli record -c ADDR --frames N [--codec mjpeg|odml|raw|mp42] [--quality Q] FILE.avi
-Records N frames from the camera at ADDR into FILE.avi, as the viewer&apos;s movie
-recording does: Motion JPEG (mjpeg, the default), Motion JPEG in the OpenDML
-layout for files beyond 1 GB (odml), uncompressed (raw) or MS-MPEG4 V2 (mp42).
-Q, from 1 to 100 (default 75), is the Motion JPEG quality. Exits with 1 when
-the recording cannot start or the camera stops sending frames.
-</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/cli/CliRecord.cpp" line="176"/>
-        <source>no frame count given; name it with --frames N</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/cli/CliRecord.cpp" line="178"/>
+        <location filename="../src/cli/CliRecord.cpp" line="215"/>
         <source>name exactly one movie file</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/cli/CliRecord.cpp" line="180"/>
+        <location filename="../src/cli/CliRecord.cpp" line="217"/>
         <source>the movie file must end in .avi</source>
         <translation type="unfinished"></translation>
     </message>
@@ -3158,31 +3153,63 @@ the recording cannot start or the camera stops sending frames.
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/cli/CliRecord.cpp" line="198"/>
+        <location filename="../src/cli/CliRecord.cpp" line="190"/>
+        <source>Usage: lumivex-cli record -c ADDR [--frames N | --seconds S] [--codec mjpeg|odml|raw|mp42] [--quality Q]
+                          FILE.avi
+Records N frames, or for S seconds, from the camera at ADDR into FILE.avi, as
+the viewer&apos;s movie recording does: Motion JPEG (mjpeg, the default), Motion
+JPEG in the OpenDML layout for files beyond 1 GB (odml), uncompressed (raw) or
+MS-MPEG4 V2 (mp42). With neither N nor S it records until interrupted.
+Q, from 1 to 100 (default 75), is the Motion JPEG quality. Ctrl+C (SIGINT),
+SIGTERM or SIGHUP ends the recording with a complete file and exits with
+130, 143 or 129; a second Ctrl+C ends the program at once. Exits with 1 when
+the recording cannot start or the camera stops sending frames.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliRecord.cpp" line="213"/>
+        <source>give either --frames or --seconds, not both</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliRecord.cpp" line="239"/>
         <source>lumivex-cli: cannot start the acquisition thread
 </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/cli/CliRecord.cpp" line="205"/>
+        <location filename="../src/cli/CliRecord.cpp" line="246"/>
         <source>lumivex-cli: cannot record into %1
 </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/cli/CliRecord.cpp" line="210"/>
+        <location filename="../src/cli/CliRecord.cpp" line="253"/>
         <source>lumivex-cli: the camera stopped sending frames; %1 of %2 frames recorded
 </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/cli/CliRecord.cpp" line="220"/>
+        <location filename="../src/cli/CliRecord.cpp" line="256"/>
+        <source>lumivex-cli: the camera stopped sending frames; %1 frames recorded
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliRecord.cpp" line="265"/>
         <source>lumivex-cli: %1 %2 of %3 frames recorded.
 </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/cli/CliRecord.cpp" line="227"/>
+        <location filename="../src/cli/CliRecord.cpp" line="269"/>
+        <source>lumivex-cli: %1 %2 frames recorded.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliRecord.cpp" line="275"/>
         <source>Recorded %1 frames into %2
 </source>
         <translation type="unfinished"></translation>

@@ -4,12 +4,14 @@
 #include "app/DemoCameras.h"
 #include "app/OptionModels.h"
 #include "context/CameraContext.h"
+#include "platform/SignalWatch.h"
 #include "sdk/SdkDiscovery.h"
 #include "selection/CDeviceDlg.h"
 
 #include <QApplication>
 #include <QFileInfo>
 
+#include <csignal>
 #include <cstdio>
 #include <filesystem>
 #include <memory>
@@ -23,6 +25,29 @@ constexpr const char* kOrganisation = "Norvane";
 void ReportError(const QString& text)
 {
     std::fprintf(stderr, "lumivex: %s\n", text.toLocal8Bit().constData());
+}
+
+// Ends the modal windows from the innermost out, each returning from its
+// own event loop, and the main window as File > Close does.
+void EndModalWindows()
+{
+    if (QWidget* popup = QApplication::activePopupWidget())
+        popup->close();
+    QWidget* ended = nullptr;
+    while (QWidget* modal = QApplication::activeModalWidget()) {
+        // A window that refuses to end is left to its user.
+        if (modal == ended)
+            return;
+        ended = modal;
+        if (auto* mainWindow = qobject_cast<CLumivexDlg*>(modal)) {
+            mainWindow->Action(CLumivexDlg::kClose)->trigger();
+            return;
+        }
+        if (auto* dialog = qobject_cast<QDialog*>(modal))
+            dialog->reject();
+        else
+            modal->close();
+    }
 }
 
 } // namespace
@@ -49,6 +74,12 @@ int CLumivexApp::Run()
         return 1;
     }
 
+    // A logout or shutdown (SIGTERM, SIGHUP) or Ctrl+C in the terminal ends
+    // the program as File > Close does: a recording is finalised and every
+    // camera released, rather than left taken until its heartbeat expires.
+    SignalWatch interruptions({SIGINT, SIGTERM, SIGHUP});
+    QObject::connect(&interruptions, &SignalWatch::signalled, &EndModalWindows);
+
     auto context = std::make_unique<CameraContext>(settingsPath_);
     CDeviceDlg deviceDlg(*context, true, prompts_);
     bool accepted = false;
@@ -63,7 +94,7 @@ int CLumivexApp::Run()
     } else {
         accepted = deviceDlg.RunModal() == QDialog::Accepted;
     }
-    if (accepted) {
+    if (accepted && interruptions.FirstSignal() == 0) {
         auto mainWindow =
             std::make_unique<CLumivexDlg>(optionFilePresent, *context, deviceDlg, prompts_, programPath_);
         mainWindow->StatsMonitor().SetLogPath(options_.statsLogPath);
@@ -72,5 +103,6 @@ int CLumivexApp::Run()
         mainWindow->exec();
     }
     context.reset();
-    return 0;
+    const int signal = interruptions.FirstSignal();
+    return signal != 0 ? SignalWatch::ExitStatus(signal) : 0;
 }

@@ -187,7 +187,8 @@ private:
     void RetranslateMenus();
     QString FindHelpFile(const QString& programPath) const;
 
-    void StartMainDisplay(CDeviceInfo& camera, bool moveToOrigin);
+    // live: the camera can send frames the display can show.
+    void StartMainDisplay(CDeviceInfo& camera, bool moveToOrigin, bool live);
     bool CreateMainDisplayWindow(int controlId);
     void StartPreviewWindow(CDeviceInfo& camera, int index);
     void DestroyPreviewWindows();

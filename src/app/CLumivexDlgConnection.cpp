@@ -8,6 +8,7 @@
 #include "app/CameraLossWatch.h"
 #include "app/OptionModels.h"
 #include "camera/CDeviceInfo.h"
+#include "camera/FeatureAccess.h"
 #include "camera/MessagePrompts.h"
 #include "capture/CRecordingControl.h"
 #include "imaging/CPreview.h"
@@ -22,6 +23,19 @@ namespace {
 
 // The display is laid out again once the window has settled.
 constexpr int kRelayoutDelayMs = 300;
+
+// What the live image of a camera cannot do without.
+constexpr const char* kImageFormatFeatures[] = {"Width", "Height", "PixelFormat", "PayloadSize"};
+
+QStringList MissingImageFormatFeatures(CDeviceInfo& camera)
+{
+    QStringList missing;
+    for (const char* name : kImageFormatFeatures) {
+        if (!IsFeatureAvailable(camera.Features(), name))
+            missing << QString::fromLatin1(name);
+    }
+    return missing;
+}
 
 } // namespace
 
@@ -41,12 +55,24 @@ void CLumivexDlg::StartPreview()
     const int count = context_.CameraCount();
     for (int i = 0; i < count; ++i) {
         CDeviceInfo* camera = context_.Camera(i);
+        // No frame of such a camera could be sized or converted: it gets no
+        // live image, but the window still comes up for its features.
+        const QStringList missing = MissingImageFormatFeatures(*camera);
         if (i == 0) {
-            StartMainDisplay(*camera, count > 1);
+            StartMainDisplay(*camera, count > 1, missing.isEmpty());
             if (!mainDisplay_.DisplayWindow()->HasOpenGL())
                 return;
-        } else {
+        } else if (missing.isEmpty()) {
             StartPreviewWindow(*camera, i);
+        }
+        if (!missing.isEmpty()) {
+            prompts_.Show(this, QCoreApplication::applicationName(),
+                          tr("The camera %1(%2) lacks %3, which a live image needs. Option > Features still shows "
+                             "and sets its features.")
+                              .arg(QString::fromStdString(camera->GetModel()),
+                                   QString::fromStdString(camera->GetMACAddress()), missing.join(QStringLiteral(", "))),
+                          MessagePrompts::Icon::Exclamation);
+            continue;
         }
         camera->StartAcquisition();
     }
@@ -54,7 +80,7 @@ void CLumivexDlg::StartPreview()
         Tile();
 }
 
-void CLumivexDlg::StartMainDisplay(CDeviceInfo& camera, bool moveToOrigin)
+void CLumivexDlg::StartMainDisplay(CDeviceInfo& camera, bool moveToOrigin, bool live)
 {
     // Placed before it is first shown, so that the window manager puts the
     // frame, title bar included, where asked.
@@ -74,6 +100,8 @@ void CLumivexDlg::StartMainDisplay(CDeviceInfo& camera, bool moveToOrigin)
         QMetaObject::invokeMethod(this, &QDialog::reject, Qt::QueuedConnection);
         return;
     }
+    if (!live)
+        return;
     GlDisplayWindow* window = mainDisplay_.DisplayWindow();
     window->SetZoom(zooms_[0]);
     window->SetInterpolationMethod(context_.displaySettings.interpolationMethod);
@@ -140,6 +168,8 @@ void CLumivexDlg::RestartPreview()
 {
     for (int i = 0; i < context_.CameraCount(); ++i) {
         CDeviceInfo* camera = context_.Camera(i);
+        if (!MissingImageFormatFeatures(*camera).isEmpty())
+            continue;
         if (i == 0) {
             if (!mainDisplay_.HasDisplayWindow())
                 return;

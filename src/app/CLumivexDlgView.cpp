@@ -26,6 +26,9 @@ namespace {
 
 // The main window is fitted twice: the first fit can change the frame.
 constexpr int kFitPasses = 2;
+// The image area of a camera whose size is unknown; a window of no area is
+// never mapped.
+constexpr QSize kUnknownImageSize(640, 480);
 
 unsigned KeyFlags(Qt::KeyboardModifiers modifiers)
 {
@@ -66,7 +69,9 @@ void CLumivexDlg::FitToImage()
     CDeviceInfo* first = context_.FirstCamera();
     if (!first)
         return;
-    const QSize image = ZoomedImageSize(zooms_[0], first->GetConnectWidth(), first->GetConnectHeight());
+    QSize image = ZoomedImageSize(zooms_[0], first->GetConnectWidth(), first->GetConnectHeight());
+    if (image.isEmpty())
+        image = kUnknownImageSize;
     const QSize client(image.width(), image.height() + ContentTop() + StatusBarHeight());
     const QRect workArea = screen()->availableGeometry();
     for (int pass = 0; pass < kFitPasses; ++pass) {

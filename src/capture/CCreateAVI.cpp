@@ -27,6 +27,9 @@ constexpr std::uint64_t kMaxFrameSize = (std::uint64_t{1} << 31) - 4096;
 // standard index entry, with room to spare) and besides.
 constexpr std::uint64_t kIndexBytesPerFrame = 32;
 constexpr std::uint64_t kClosingReserve = std::uint64_t{1} << 20;
+// An unplanned recording reserves the closing index for this many positions
+// at a time.
+constexpr std::uint64_t kReserveStepPositions = 65536;
 
 std::uint64_t NowMs()
 {
@@ -102,7 +105,8 @@ std::uint32_t CCreateAVI::Open(int width, int height, int bitsPerPixel, bool not
     // Without a reserve (a file system that cannot hold one, or too little
     // space for it) the recording still runs; a full disk may then leave the
     // file without its index.
-    const std::uint64_t closingBytes = std::uint64_t{plannedFrames_} * kIndexBytesPerFrame + kClosingReserve;
+    reservedPositions_ = plannedFrames_ == kUnplannedFrames ? kReserveStepPositions : plannedFrames_;
+    const std::uint64_t closingBytes = reservedPositions_ * kIndexBytesPerFrame + kClosingReserve;
     reserve_.Hold(path_.parent_path(), frameSize_ + std::min(closingBytes, kMaxFrameSize));
     const std::uint32_t result = OpenFile();
     if (result != kAviOk) {
@@ -145,7 +149,7 @@ bool CCreateAVI::AddFrame(std::uint32_t frameNumber, const std::uint8_t* pixels)
     lastPosition_ = position;
     lastFrameMs_ = now;
     ++framesWritten_;
-    if (reserve_.RanOut()) {
+    if (reserve_.RanOut() || !KeepClosingReserve(position + 1)) {
         // This frame took the reserve; closing needs the rest of it.
         complete_ = true;
         end_ = AviEnd::WriteFailed;
@@ -174,6 +178,15 @@ std::uint32_t CCreateAVI::Close()
     return result;
 }
 
+bool CCreateAVI::KeepClosingReserve(std::uint32_t positions)
+{
+    if (plannedFrames_ != kUnplannedFrames || positions < reservedPositions_ || !reserve_.IsHeld())
+        return true;
+    reservedPositions_ += kReserveStepPositions;
+    const std::uint64_t closingBytes = reservedPositions_ * kIndexBytesPerFrame + kClosingReserve;
+    return reserve_.Grow(frameSize_ + std::min(closingBytes, kMaxFrameSize));
+}
+
 std::uint32_t CCreateAVI::FinalRate() const
 {
     if (lastPosition_ < 1)
@@ -189,7 +202,8 @@ avi::StreamDescription CCreateAVI::DescribeStream() const
     stream.width = width_;
     stream.height = height_;
     stream.bytesPerPixel = bytesPerPixel_;
-    stream.plannedFrames = plannedFrames_;
+    // Until the file is closed, an unplanned recording claims no frames.
+    stream.plannedFrames = plannedFrames_ == kUnplannedFrames ? 0 : plannedFrames_;
     stream.scale = scale_;
     stream.rate = rate_;
     stream.quality = static_cast<std::uint32_t>(quality_);

@@ -33,6 +33,10 @@ inline constexpr std::uint32_t kCompressorMotionJpegOpenDml = MakeFourCC('M', 'J
 inline constexpr std::uint32_t kCompressorMsMpeg4V1 = MakeFourCC('m', 'p', 'g', '4');
 inline constexpr std::uint32_t kCompressorMsMpeg4V2 = MakeFourCC('m', 'p', '4', '2');
 
+// A planned frame count for a recording that runs until it is stopped (or
+// its file is full).
+inline constexpr std::uint32_t kUnplannedFrames = 0xFFFFFFFF;
+
 enum class AviFileKind { Plain = 1, OpenDml = 2 };
 
 // How a recording file came to its end.
@@ -72,6 +76,7 @@ public:
 
     void SetPath(const std::filesystem::path& path) { path_ = path; }
     const std::filesystem::path& Path() const { return path_; }
+    // kUnplannedFrames: until the writer is closed or the file is full.
     void SetPlannedFrames(std::uint32_t frames) { plannedFrames_ = frames; }
     // 1 to 100; values outside are clamped.
     void SetQuality(int quality);
@@ -147,6 +152,9 @@ protected:
 
 private:
     void CopyFrame(const std::uint8_t* pixels);
+    // The closing reserve of an unplanned recording grows with its frames;
+    // false when the disk has no room left for it.
+    bool KeepClosingReserve(std::uint32_t positions);
 
     const bool bottomUp_;
     NotifyFunction notify_;
@@ -159,5 +167,7 @@ private:
     std::uint32_t framesWritten_ = 0;
     std::uint64_t startMs_ = 0;
     std::uint64_t lastFrameMs_ = 0;
+    // Positions whose closing index the reserve covers.
+    std::uint64_t reservedPositions_ = 0;
     std::mutex mutex_;
 };

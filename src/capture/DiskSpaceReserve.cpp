@@ -30,6 +30,11 @@ bool DiskSpaceReserve::Hold(const std::filesystem::path& folder, std::uint64_t b
     return true;
 }
 
+bool DiskSpaceReserve::Grow(std::uint64_t bytes)
+{
+    return fd_ >= 0 && ::posix_fallocate(fd_, 0, static_cast<off_t>(bytes)) == 0;
+}
+
 bool DiskSpaceReserve::Release()
 {
     if (fd_ < 0)

@@ -20,8 +20,12 @@ public:
     // which goes with the reserve even if the program dies. False when the
     // space cannot be held; the recording then has no reserve.
     bool Hold(const std::filesystem::path& folder, std::uint64_t bytes);
+    // Enlarges the space held to `bytes`; false when none is held or the
+    // disk has no room for more.
+    bool Grow(std::uint64_t bytes);
     // Gives the space back once; true when there was some to give.
     bool Release();
+    bool IsHeld() const { return fd_ >= 0; }
     // The disk has filled during this recording.
     bool RanOut() const { return ranOut_; }
 

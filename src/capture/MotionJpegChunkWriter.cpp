@@ -10,8 +10,23 @@ namespace {
 
 constexpr std::uint16_t kStandardIndexLongsPerEntry = 2;
 constexpr std::uint8_t kIndexOfChunks = 1;
+// The size table made at the start holds at most this many positions.
+constexpr std::uint32_t kMaxInitialPositions = 1 << 20;
 
 constexpr std::array<std::uint8_t, avi::kChunkHeaderSize> kEmptyChunk = {'0', '0', 'd', 'c', 0, 0, 0, 0};
+
+// Makes room for `capacity` entries and gives the table `size`; false when
+// memory runs out.
+bool Resize(std::vector<std::uint32_t>& table, std::size_t size, std::size_t capacity)
+{
+    try {
+        table.reserve(capacity);
+        table.resize(size);
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
+    return true;
+}
 
 } // namespace
 
@@ -20,11 +35,10 @@ std::uint32_t MotionJpegChunkWriter::Open(const std::filesystem::path& path, con
                                          DiskSpaceReserve* reserve)
 {
     reserve_ = reserve;
-    plannedFrames_ = stream.plannedFrames;
     largestFrame_ = 0;
     filling_ = 0;
-    frameSizes_.reset(new (std::nothrow) std::uint32_t[plannedFrames_]());
-    if (!frameSizes_)
+    frameSizes_.clear();
+    if (!Resize(frameSizes_, 0, std::min(stream.plannedFrames, kMaxInitialPositions)))
         return kAviOutOfMemory;
     const std::size_t frameSize = std::size_t{stream.width} * stream.height * stream.bytesPerPixel;
     for (ChunkBuffer& chunk : chunks_) {
@@ -66,8 +80,10 @@ int MotionJpegChunkWriter::EncodeFrame(std::uint64_t& chunkFileBytes)
 
 int MotionJpegChunkWriter::WriteChunks(std::uint32_t emptyChunks, std::uint32_t position)
 {
-    if (position >= plannedFrames_)
+    if (position < frameSizes_.size())
         return EINVAL;
+    if (!Resize(frameSizes_, position + std::size_t{1}, 0))
+        return ENOMEM;
     // The frame before may have filled the disk while this one was encoded.
     if (const int error = file_.Wait(); error != 0)
         return error;
@@ -100,7 +116,7 @@ std::uint8_t* MotionJpegChunkWriter::IndexBlock(std::size_t size, int& error)
 
 int MotionJpegChunkWriter::WriteIdx1(std::uint32_t positions)
 {
-    if (positions > plannedFrames_)
+    if (positions > frameSizes_.size())
         return EINVAL;
     const std::size_t size = avi::kChunkHeaderSize + std::size_t{positions} * avi::kIdx1EntrySize;
     int error = 0;
@@ -125,7 +141,7 @@ int MotionJpegChunkWriter::WriteIdx1(std::uint32_t positions)
 int MotionJpegChunkWriter::WriteStandardIndex(std::uint32_t firstPosition, std::uint32_t count,
                                               std::uint64_t baseOffset)
 {
-    if (std::uint64_t{firstPosition} + count > plannedFrames_)
+    if (std::uint64_t{firstPosition} + count > frameSizes_.size())
         return EINVAL;
     const std::size_t size = avi::kStandardIndexHeaderSize + std::size_t{count} * avi::kStandardIndexEntrySize;
     int error = 0;
@@ -160,6 +176,6 @@ int MotionJpegChunkWriter::Close()
 {
     const int error = file_.Close();
     index_.reset();
-    frameSizes_.reset();
+    frameSizes_ = {};
     return error;
 }

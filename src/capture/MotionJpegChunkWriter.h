@@ -9,10 +9,12 @@
 #include <cstdint>
 #include <filesystem>
 #include <memory>
+#include <vector>
 
 // What the plain and the OpenDML Motion JPEG writers share: the output file
 // with one write in flight, two chunk buffers (one being written while the next
-// frame is encoded into the other), the table of JPEG sizes by frame position,
+// frame is encoded into the other), the table of JPEG sizes by frame position
+// (room for the planned frames is made at the start, more as needed),
 // the JPEG encoder, and the index records built from the size table.
 // Write results are 0, a negative encoder code or an errno value.
 class MotionJpegChunkWriter {
@@ -53,8 +55,8 @@ private:
     std::array<ChunkBuffer, 2> chunks_;
     std::size_t filling_ = 0;
     std::size_t encodedLength_ = 0;
-    std::unique_ptr<std::uint32_t[]> frameSizes_;
-    std::uint32_t plannedFrames_ = 0;
+    // By position; grows as positions are written (0 for an empty chunk).
+    std::vector<std::uint32_t> frameSizes_;
     std::uint32_t largestFrame_ = 0;
     MotionJpegFrameEncoder encoder_;
     std::unique_ptr<std::uint8_t[]> index_;

@@ -8,6 +8,7 @@
 #include "capture/CRecordingControl.h"
 #include "capture/RecordingEstimates.h"
 #include "imaging/PixelConversion.h"
+#include "platform/SignalWatch.h"
 #include "sdk/SdkDevice.h"
 #include "sdk/SdkDeviceInfo.h"
 #include "sdk/SdkDiscovery.h"
@@ -18,6 +19,8 @@
 #include <algorithm>
 #include <charconv>
 #include <chrono>
+#include <cmath>
+#include <csignal>
 #include <ostream>
 #include <string_view>
 
@@ -41,10 +44,15 @@ constexpr CodecName kCodecs[] = {
     {"mp42", kCompressorMsMpeg4V2},
 };
 
+// The longest --seconds: what a timer's milliseconds can count.
+constexpr double kMaxSeconds = 2000000.0;
+
 struct RecordRequest {
     std::vector<std::string> cameraArgs;
     RecordingSettings settings;
     bool framesGiven = false;
+    // --seconds, or 0 for none.
+    double seconds = 0.0;
 };
 
 bool ParseNumber(const std::string& text, std::uint32_t& value)
@@ -53,14 +61,22 @@ bool ParseNumber(const std::string& text, std::uint32_t& value)
     return error == std::errc() && end == text.data() + text.size() && !text.empty();
 }
 
-constexpr std::string_view kRecordOptions[] = {"--frames", "--codec", "--quality"};
+bool ParseSeconds(const std::string& text, double& value)
+{
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    return error == std::errc() && end == text.data() + text.size() && std::isfinite(value) && value > 0.0
+        && value <= kMaxSeconds;
+}
 
-// Takes --frames, --codec and --quality (as "--name value" or "--name=value")
+constexpr std::string_view kRecordOptions[] = {"--frames", "--seconds", "--codec", "--quality"};
+
+// Takes --frames, --seconds, --codec and --quality (as "--name value" or "--name=value")
 // out of args and leaves the rest to the camera options. Gives the problem, or
 // an empty text.
 QString ParseRecordOptions(const std::vector<std::string>& args, RecordRequest& request)
 {
     request.settings.compressor = kCompressorMotionJpeg;
+    request.settings.frames = kUnplannedFrames;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         const auto option = std::find_if(std::begin(kRecordOptions), std::end(kRecordOptions), [&arg](auto name) {
@@ -86,6 +102,10 @@ QString ParseRecordOptions(const std::vector<std::string>& args, RecordRequest& 
                     .arg(QString::fromStdString(value));
             request.settings.frames = number;
             request.framesGiven = true;
+        } else if (name == "--seconds") {
+            if (!ParseSeconds(value, request.seconds))
+                return LumivexCli::tr("--seconds needs a time in seconds above 0, not '%1'")
+                    .arg(QString::fromStdString(value));
         } else if (name == "--quality") {
             if (!ParseNumber(value, number) || number < std::uint32_t{kMinRecordingQuality} || number > std::uint32_t{kMaxRecordingQuality})
                 return LumivexCli::tr("--quality needs a number from 1 to 100, not '%1'")
@@ -121,9 +141,13 @@ public:
     }
 };
 
-// Runs the recording until its last file is closed; false when frames stop
-// coming for kStallLimit first.
-bool WaitForRecording(CRecordingControl& control)
+// How a recording wait ended.
+enum class RecordingEnd { Finished, Stalled };
+
+// Runs the recording until its last file is closed; Stalled when frames stop
+// coming for kStallLimit first. The recording is stopped, its file finalised,
+// after `seconds` (when above 0) and when the watch catches a signal.
+RecordingEnd WaitForRecording(CRecordingControl& control, double seconds, SignalWatch& interruptions)
 {
     QEventLoop loop;
     bool finished = false;
@@ -133,6 +157,7 @@ bool WaitForRecording(CRecordingControl& control)
             loop.quit();
         }
     });
+    QObject::connect(&interruptions, &SignalWatch::signalled, &control, &CRecordingControl::Stop);
     std::uint64_t lastCount = 0;
     auto lastProgress = std::chrono::steady_clock::now();
     QTimer watchdog;
@@ -146,8 +171,16 @@ bool WaitForRecording(CRecordingControl& control)
         }
     });
     watchdog.start(kProgressCheckInterval);
+    QTimer deadline;
+    deadline.setSingleShot(true);
+    QObject::connect(&deadline, &QTimer::timeout, &control, &CRecordingControl::Stop);
+    if (seconds > 0.0)
+        deadline.start(std::chrono::milliseconds(std::llround(seconds * 1000.0)));
+    // A signal caught while the camera was being connected stops it at once.
+    if (interruptions.FirstSignal() != 0)
+        control.Stop();
     loop.exec();
-    return finished;
+    return finished ? RecordingEnd::Finished : RecordingEnd::Stalled;
 }
 
 } // namespace
@@ -155,11 +188,15 @@ bool WaitForRecording(CRecordingControl& control)
 int CliRecord(CliContext& context)
 {
     const QString usage = LumivexCli::tr(
-        "Usage: lumivex-cli record -c ADDR --frames N [--codec mjpeg|odml|raw|mp42] [--quality Q] FILE.avi\n"
-        "Records N frames from the camera at ADDR into FILE.avi, as the viewer's movie\n"
-        "recording does: Motion JPEG (mjpeg, the default), Motion JPEG in the OpenDML\n"
-        "layout for files beyond 1 GB (odml), uncompressed (raw) or MS-MPEG4 V2 (mp42).\n"
-        "Q, from 1 to 100 (default 75), is the Motion JPEG quality. Exits with 1 when\n"
+        "Usage: lumivex-cli record -c ADDR [--frames N | --seconds S] [--codec mjpeg|odml|raw|mp42] [--quality Q]\n"
+        "                          FILE.avi\n"
+        "Records N frames, or for S seconds, from the camera at ADDR into FILE.avi, as\n"
+        "the viewer's movie recording does: Motion JPEG (mjpeg, the default), Motion\n"
+        "JPEG in the OpenDML layout for files beyond 1 GB (odml), uncompressed (raw) or\n"
+        "MS-MPEG4 V2 (mp42). With neither N nor S it records until interrupted.\n"
+        "Q, from 1 to 100 (default 75), is the Motion JPEG quality. Ctrl+C (SIGINT),\n"
+        "SIGTERM or SIGHUP ends the recording with a complete file and exits with\n"
+        "130, 143 or 129; a second Ctrl+C ends the program at once. Exits with 1 when\n"
         "the recording cannot start or the camera stops sending frames.\n");
     RecordRequest request;
     QString problem = ParseRecordOptions(context.args, request);
@@ -172,8 +209,8 @@ int CliRecord(CliContext& context)
         problem = QString::fromStdString(options.error);
     if (problem.isEmpty() && options.address.empty())
         problem = LumivexCli::tr("no camera given; name it with -c ADDR");
-    if (problem.isEmpty() && !request.framesGiven)
-        problem = LumivexCli::tr("no frame count given; name it with --frames N");
+    if (problem.isEmpty() && request.framesGiven && request.seconds > 0.0)
+        problem = LumivexCli::tr("give either --frames or --seconds, not both");
     if (problem.isEmpty() && options.operands.size() != 1)
         problem = LumivexCli::tr("name exactly one movie file");
     if (problem.isEmpty() && !HasAviExtension(options.operands.front()))
@@ -183,11 +220,15 @@ int CliRecord(CliContext& context)
         return kCliUsageError;
     }
     const std::string& path = options.operands.front();
+    // From here on an interruption ends the work cleanly, the camera released.
+    SignalWatch interruptions({SIGINT, SIGTERM, SIGHUP});
 
     ErrorStreamReporter reporter(context.err);
     CDeviceInfo camera;
     if (!ConnectCameraInfo(context, options.address, camera, reporter))
         return kCliFailure;
+    if (const int signal = interruptions.FirstSignal(); signal != 0)
+        return SignalWatch::ExitStatus(signal);
     RecorderSlot slot;
     HandOffRecords records;
     records.recorder = &slot;
@@ -206,28 +247,37 @@ int CliRecord(CliContext& context)
                            .arg(QString::fromStdString(path))
                            .toStdString();
         status = kCliFailure;
-    } else if (!WaitForRecording(control)) {
-        context.err << LumivexCli::tr("lumivex-cli: the camera stopped sending frames; %1 of %2 frames recorded\n")
-                           .arg(control.FramesRecorded())
-                           .arg(request.settings.frames)
-                           .toStdString();
+    } else if (WaitForRecording(control, request.seconds, interruptions) == RecordingEnd::Stalled) {
+        const QString stalled =
+            request.framesGiven
+                ? LumivexCli::tr("lumivex-cli: the camera stopped sending frames; %1 of %2 frames recorded\n")
+                      .arg(control.FramesRecorded())
+                      .arg(request.settings.frames)
+                : LumivexCli::tr("lumivex-cli: the camera stopped sending frames; %1 frames recorded\n")
+                      .arg(control.FramesRecorded());
+        context.err << stalled.toStdString();
         status = kCliFailure;
         // A camera that no longer answers is gone: stopping it would only
         // wait for its timeouts.
         if (!camera.GetDevice().Answers(kAliveCheckWait))
             camera.Abandon();
     } else if (const QString problem = control.EndProblem(); !problem.isEmpty()) {
-        context.err << LumivexCli::tr("lumivex-cli: %1 %2 of %3 frames recorded.\n")
-                           .arg(problem)
-                           .arg(control.FramesRecorded())
-                           .arg(request.settings.frames)
-                           .toStdString();
+        const QString ended = request.framesGiven ? LumivexCli::tr("lumivex-cli: %1 %2 of %3 frames recorded.\n")
+                                                        .arg(problem)
+                                                        .arg(control.FramesRecorded())
+                                                        .arg(request.settings.frames)
+                                                  : LumivexCli::tr("lumivex-cli: %1 %2 frames recorded.\n")
+                                                        .arg(problem)
+                                                        .arg(control.FramesRecorded());
+        context.err << ended.toStdString();
         status = kCliFailure;
     } else {
         context.out << LumivexCli::tr("Recorded %1 frames into %2\n")
                            .arg(control.FramesRecorded())
                            .arg(QString::fromStdString(path))
                            .toStdString();
+        if (const int signal = interruptions.FirstSignal(); signal != 0)
+            status = SignalWatch::ExitStatus(signal);
     }
     camera.StopAcquisition();
     camera.StopThread();

@@ -3,6 +3,7 @@
 // the drawing manager, preview stop and start, and the start-up sequence
 // that connects cameras from the command line.
 #include "AppTestSupport.h"
+#include "FakeCamera.h"
 #include "TempDir.h"
 
 #include "app/CLumivexApp.h"
@@ -10,14 +11,19 @@
 #include "app/CMyToolBar.h"
 #include "camera/CDeviceInfo.h"
 #include "camera/Thread.h"
+#include "capture/CCreateAVI.h"
 #include "capture/CThumbnailDlg.h"
+#include "capture/RecordingProgressBar.h"
+#include "commands/CMovieCommand.h"
 #include "capture/SnapShotList.h"
 #include "commands/SnapShotCapture.h"
 #include "context/CameraContext.h"
+#include "controls/CFeaturesDlg.h"
 #include "drawing/CDrawingManagement.h"
 #include "imaging/CPreview.h"
 #include "imaging/GlDisplayWindow.h"
 #include "optionboard/CLxCtrlOPMainDlg.h"
+#include "sdk/SdkDevice.h"
 #include "sdk/SdkDiscovery.h"
 #include "selection/CDeviceDlg.h"
 #include "sim/SimCamera.h"
@@ -26,13 +32,19 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QListWidget>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
 #include <array>
+#include <csignal>
 #include <filesystem>
+
+#include <unistd.h>
 
 namespace {
 
@@ -335,6 +347,116 @@ TEST(StartUpDisplay, ConnectOnTheCommandLineOpensTheMainWindowWithThoseCameras)
     EXPECT_TRUE(previewing);
     EXPECT_TRUE(title.startsWith(QStringLiteral("Lumivex - "))) << title.toStdString();
     EXPECT_TRUE(std::filesystem::exists(dir.file("lumivex.dat")));
+}
+
+// What a logout or shutdown does to the window during a recording: it ends
+// as File > Close does, within 2 s, with the file complete and the camera
+// free for the next program at once.
+TEST(StartUpDisplay, SigtermDuringARecordingClosesTheFileAndReleasesTheCamera)
+{
+    constexpr qint64 kEndWithinMs = 2000;
+    SimCamera camera;
+    SimOptions options;
+    options.interfaceAddress = TestAddress(kCameras + 1);
+    options.width = kWidth;
+    options.height = kHeight;
+    ASSERT_TRUE(camera.Start(options)) << camera.ErrorText();
+
+    TempDir dir;
+    const QString movie = QString::fromStdString(dir.file("movie.avi"));
+    RecordingPrompts prompts;
+    LaunchOptions launch;
+    launch.connect = true;
+    launch.connectAddresses = {options.interfaceAddress};
+    CLumivexApp app(QString::fromStdString(dir.file("lumivex")), launch, prompts, dir.file("lumivex.dat"));
+    bool asked = false;
+    QElapsedTimer sinceSignal;
+    QTimer driver;
+    QObject::connect(&driver, &QTimer::timeout, [&] {
+        auto* window = qobject_cast<CLumivexDlg*>(QApplication::activeModalWidget());
+        if (!window || sinceSignal.isValid())
+            return;
+        if (!asked) {
+            asked = true;
+            CMovieCommand::Prompts recording;
+            recording.chooseMovieFile = [&](QWidget*) { return movie; };
+            recording.chooseSettings = [](QWidget*, const RecordingCameraInfo&, const QString&,
+                                          RecordingSettings& settings) {
+                settings.compressor = kCompressorMotionJpeg;
+                settings.frames = 100000;
+                return true;
+            };
+            recording.showInformation = [](QWidget*, const QString&) {};
+            window->MovieCommand().SetPrompts(recording);
+            window->Action(CLumivexDlg::kVideoCapture)->trigger();
+            return;
+        }
+        const QRegularExpressionMatch written =
+            QRegularExpression(QStringLiteral("^Recording: ([0-9]+) of")).match(window->RecordingBar()->Text());
+        if (written.hasMatch() && written.captured(1).toInt() > 0) {
+            sinceSignal.start();
+            ::kill(::getpid(), SIGTERM);
+        }
+    });
+    driver.start(50);
+    EXPECT_EQ(app.Run(), 143);
+    ASSERT_TRUE(sinceSignal.isValid());
+    EXPECT_LT(sinceSignal.elapsed(), kEndWithinMs);
+
+    SdkDeviceInfo info;
+    ASSERT_TRUE(SdkDeviceInfoFromAddress(options.interfaceAddress, info));
+    SdkDevice next;
+    EXPECT_TRUE(next.Connect(info).IsOK());
+    next.Disconnect();
+
+    QProcess probe;
+    probe.start("ffprobe", {"-v", "error", "-count_frames", "-select_streams", "v:0", "-show_entries",
+                            "stream=nb_frames,nb_read_frames", "-of", "csv=p=0", movie});
+    ASSERT_TRUE(probe.waitForFinished(30000));
+    const QList<QByteArray> counts = probe.readAllStandardOutput().trimmed().split(',');
+    ASSERT_EQ(counts.size(), 2) << probe.readAllStandardError().toStdString();
+    EXPECT_GT(counts[0].toInt(), 0);
+    EXPECT_EQ(counts[0], counts[1]);
+}
+
+// A camera whose description lacks the image format features still gets a
+// window on screen, a message naming what it lacks, and its features.
+TEST(StartUpDisplay, ACameraWithoutImageFormatFeaturesGetsAWindowAndAMessage)
+{
+    FakeCamera camera(TestAddress(kCameras + 2), {"-g", LUMIVEX_FAKE_WITHOUT_IMAGE_FORMAT_XML});
+    ASSERT_TRUE(camera.IsReady());
+    TempDir dir;
+    RecordingPrompts prompts;
+    LaunchOptions launch;
+    launch.connect = true;
+    launch.connectAddresses = {camera.Address()};
+    CLumivexApp app(QString::fromStdString(dir.file("lumivex")), launch, prompts, dir.file("lumivex.dat"));
+    bool exposed = false;
+    bool featuresListed = false;
+    QElapsedTimer waiting;
+    waiting.start();
+    QTimer driver;
+    QObject::connect(&driver, &QTimer::timeout, [&] {
+        auto* window = qobject_cast<CLumivexDlg*>(QApplication::activeModalWidget());
+        if (!window)
+            return;
+        exposed = window->windowHandle() && window->windowHandle()->isExposed();
+        if (!exposed && waiting.elapsed() < 10000)
+            return;
+        if (exposed && window->Action(CLumivexDlg::kFeatures)->isEnabled()) {
+            window->Action(CLumivexDlg::kFeatures)->trigger();
+            CFeaturesDlg* features = window->ShowFeatures(0);
+            featuresListed = features->isVisible() && features->Item("SensorWidth") && !features->Item("Width");
+        }
+        window->Action(CLumivexDlg::kClose)->trigger();
+    });
+    driver.start(50);
+    EXPECT_EQ(app.Run(), 0);
+    EXPECT_TRUE(exposed);
+    ASSERT_EQ(prompts.shown.size(), 1u) << prompts.Texts().join('\n').toStdString();
+    EXPECT_TRUE(prompts.shown[0].text.contains(QStringLiteral("lacks Width, Height, PixelFormat, PayloadSize")))
+        << prompts.shown[0].text.toStdString();
+    EXPECT_TRUE(featuresListed);
 }
 
 } // namespace

@@ -217,8 +217,10 @@ TEST_F(RecordingSimTest, CliRefusesIncompleteCommandLines)
 {
     const std::string camera = TestAddress();
     std::string err;
-    EXPECT_EQ(Cli({"record", "-c", camera, "out.avi"}, nullptr, &err), 2);
-    EXPECT_NE(err.find("--frames"), std::string::npos) << err;
+    EXPECT_EQ(Cli({"record", "-c", camera, "--frames", "5", "--seconds", "1", "out.avi"}, nullptr, &err), 2);
+    EXPECT_NE(err.find("either --frames or --seconds"), std::string::npos) << err;
+    EXPECT_EQ(Cli({"record", "-c", camera, "--seconds", "0", "out.avi"}), 2);
+    EXPECT_EQ(Cli({"record", "-c", camera, "--seconds=soon", "out.avi"}), 2);
     EXPECT_EQ(Cli({"record", "-c", camera, "--frames", "0", "out.avi"}), 2);
     EXPECT_EQ(Cli({"record", "-c", camera, "--frames", "10x", "out.avi"}), 2);
     EXPECT_EQ(Cli({"record", "-c", camera, "--frames", "10", "--codec", "h264", "out.avi"}), 2);

@@ -7,11 +7,13 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QProcess>
 #include <QThread>
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <fstream>
 #include <iterator>
 #include <memory>
@@ -327,6 +329,102 @@ TEST_F(CliTest, SnapshotAndRecordTakeFramesFromTheCamera)
                             "stream=nb_read_frames,width,height", "-of", "csv=p=0", QString::fromStdString(movie)});
     ASSERT_TRUE(probe.waitForFinished(10000));
     EXPECT_EQ(probe.readAllStandardOutput().trimmed(), "64,48,5");
+}
+
+namespace {
+
+// A movie's frame counts: what its header says, and what a decoder reads.
+struct MovieCounts {
+    long header = -1;
+    long decoded = -1;
+};
+
+MovieCounts CountFrames(const std::string& path)
+{
+    QProcess probe;
+    probe.start("ffprobe", {"-v", "error", "-count_frames", "-select_streams", "v:0", "-show_entries",
+                            "stream=nb_frames,nb_read_frames", "-of", "csv=p=0", QString::fromStdString(path)});
+    MovieCounts counts;
+    if (!probe.waitForFinished(30000) || probe.exitCode() != 0)
+        return counts;
+    const QList<QByteArray> fields = probe.readAllStandardOutput().trimmed().split(',');
+    if (fields.size() == 2) {
+        counts.header = fields[0].toLong();
+        counts.decoded = fields[1].toLong();
+    }
+    return counts;
+}
+
+// The frames `record` says it wrote, or -1.
+long ReportedFrames(const QByteArray& out, const std::string& path)
+{
+    std::smatch match;
+    const std::string text = out.toStdString();
+    if (!std::regex_match(text, match, std::regex("Recorded ([0-9]+) frames into (.*)\n")) || match[2] != path)
+        return -1;
+    return std::stol(match[1]);
+}
+
+// Waits, boundedly, until the file holds more than bytes.
+bool GrowsPast(const std::string& path, qint64 bytes, QProcess& writer)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < 20000 && writer.state() == QProcess::Running) {
+        if (QFileInfo(QString::fromStdString(path)).size() > bytes)
+            return true;
+        writer.waitForFinished(50);
+    }
+    return false;
+}
+
+} // namespace
+
+// An interrupted recording ends with a complete file for every codec: the
+// header counts what a decoder reads, and that is what the program reports.
+TEST_F(CliTest, AnInterruptedRecordingLeavesACompleteFile)
+{
+    ASSERT_EQ(Cli({"set", "-c", Address(), "Width=640", "Height=480", "PixelFormat=Mono8"}).status, 0);
+    // Past the container library's output buffer, so frames are on disk.
+    constexpr qint64 kRecordingUnderWay = 80 * 1024;
+    struct Case {
+        const char* codec;
+        int signal;
+        int status;
+    };
+    const Case cases[] = {
+        {"mjpeg", SIGINT, 130}, {"mjpeg", SIGTERM, 143}, {"odml", SIGINT, 130}, {"odml", SIGHUP, 129},
+        {"raw", SIGINT, 130},   {"raw", SIGTERM, 143},   {"mp42", SIGINT, 130}, {"mp42", SIGTERM, 143},
+    };
+    TempDir dir;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.codec) + " signal " + std::to_string(c.signal));
+        const std::string path = dir.file(std::string(c.codec) + std::to_string(c.signal) + ".avi");
+        QProcess cli;
+        cli.start(LUMIVEX_CLI_PROGRAM, {"record", "-c", QString::fromStdString(Address()), "--codec", c.codec,
+                                        QString::fromStdString(path)});
+        ASSERT_TRUE(cli.waitForStarted());
+        ASSERT_TRUE(GrowsPast(path, kRecordingUnderWay, cli)) << cli.readAllStandardError().toStdString();
+        ASSERT_EQ(::kill(static_cast<pid_t>(cli.processId()), c.signal), 0);
+        ASSERT_TRUE(cli.waitForFinished(10000));
+        EXPECT_EQ(cli.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(cli.exitCode(), c.status) << cli.readAllStandardError().toStdString();
+        const long reported = ReportedFrames(cli.readAllStandardOutput(), path);
+        EXPECT_GT(reported, 0);
+        const MovieCounts counts = CountFrames(path);
+        EXPECT_EQ(counts.header, reported);
+        EXPECT_EQ(counts.decoded, reported);
+    }
+
+    // --seconds ends the recording by itself.
+    const std::string timed = dir.file("timed.avi");
+    CliRun run = Cli({"record", "-c", Address(), "--seconds", "0.5", timed});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const long reported = ReportedFrames(QByteArray::fromStdString(run.out), timed);
+    EXPECT_GT(reported, 0);
+    const MovieCounts counts = CountFrames(timed);
+    EXPECT_EQ(counts.header, reported);
+    EXPECT_EQ(counts.decoded, reported);
 }
 
 // The settings file on Aravis's fake camera, with its own description and

@@ -193,6 +193,37 @@ TEST_P(OwnMotionJpegWriters, SkippedFrameNumbersLeaveEmptyIndexedChunks)
     EXPECT_EQ(ReadU32(path_, 44), OpenDml() ? 0x810u : 0x10u);
 }
 
+// A recording of no planned length: the header claims nothing until the
+// file is closed, then what it holds. The size table and the closing reserve
+// grow as positions come, past the reserve's first step too.
+TEST_P(OwnMotionJpegWriters, AnUnplannedRecordingCountsWhatItWroteWhenClosed)
+{
+    struct Case {
+        std::vector<std::uint32_t> numbers;
+        std::uint32_t positions;
+        bool decode;
+    };
+    // Decoders choke on tens of thousands of empty chunks in a row: the long
+    // jump is checked by its header only.
+    const Case cases[] = {{{0, 1, 2, 5}, 6, true}, {{0, 70000, 70001}, 70002, false}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.positions);
+        {
+            auto writer = OpenWriter(GetParam(), path_, kUnplannedFrames);
+            EXPECT_EQ(ReadU32(path_, 48), 0u);
+            for (std::uint32_t number : c.numbers) {
+                const auto frame = MakeFrame(kWidth, kHeight, 3, int(number));
+                EXPECT_FALSE(writer->AddFrame(number, frame.data())) << number;
+            }
+            EXPECT_EQ(writer->FramesWritten(), c.numbers.size());
+        }
+        EXPECT_EQ(ReadU32(path_, 48), c.positions);
+        EXPECT_EQ(ReadU32(path_, 140), c.positions) << "strh length";
+        if (c.decode)
+            EXPECT_EQ(VerifyMotionJpegFile(path_, OpenDml()).size(), c.positions);
+    }
+}
+
 TEST_P(OwnMotionJpegWriters, OneFrameKeepsTheConfiguredRate)
 {
     {
