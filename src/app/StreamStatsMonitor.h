@@ -37,6 +37,9 @@ public:
     static std::string CameraName(const CDeviceInfo& camera);
     static QString StatsText(const StreamRates& rates);
 
+    // How long the advice on lost packets stays after the last loss.
+    static constexpr std::chrono::seconds kAdviceHold{10};
+
 signals:
     void sampled();
 
@@ -46,7 +49,14 @@ private:
         StreamCounts counts;
         std::chrono::steady_clock::time_point time;
         QString text;
+        // Why packets were lost lately and what to change.
+        QString advice;
+        std::chrono::steady_clock::time_point lastLoss;
+        StreamRates rates;
     };
+
+    // Reads the link's settings and diagnoses the entry's latest loss.
+    void Advise(int index, std::chrono::steady_clock::time_point now);
 
     CameraContext& context_;
     QTimer timer_;
