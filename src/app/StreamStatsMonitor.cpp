@@ -42,9 +42,14 @@ QString StreamStatsMonitor::Text(int index) const
     if (index < 0 || index >= CameraContext::kMaxCameras || !context_.Camera(index))
         return {};
     const Entry& entry = entries_[index];
-    if (entry.camera != context_.Camera(index) || entry.text.isEmpty())
-        return tr("Measuring the stream...");
-    return entry.advice.isEmpty() ? entry.text : entry.text + QStringLiteral(" \u2014 ") + entry.advice;
+    return entry.camera == context_.Camera(index) && !entry.text.isEmpty() ? entry.text : tr("Measuring the stream...");
+}
+
+QString StreamStatsMonitor::Advice(int index) const
+{
+    if (index < 0 || index >= CameraContext::kMaxCameras || entries_[index].camera != context_.Camera(index))
+        return {};
+    return entries_[index].advice;
 }
 
 std::string StreamStatsMonitor::CameraName(const CDeviceInfo& camera)

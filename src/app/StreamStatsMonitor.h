@@ -30,6 +30,9 @@ public:
     // The camera at index's statistics text; until its second sample, a
     // text that says they are being measured.
     QString Text(int index) const;
+    // Why the camera at index lost packets lately and what to change; empty
+    // when it lost none for a while.
+    QString Advice(int index) const;
     // Takes a sample now; the timer calls it.
     void Sample();
 
