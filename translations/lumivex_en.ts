@@ -1093,257 +1093,257 @@
 <context>
     <name>CLumivexDlg</name>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="252"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="244"/>
         <source>File(&amp;F)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="252"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="244"/>
         <source>Option(&amp;O)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="252"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="244"/>
         <source>Capture(&amp;C)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="253"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="245"/>
         <source>Draw(&amp;D)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="253"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="245"/>
         <source>Window(&amp;W)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="253"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="245"/>
         <source>Help(&amp;H)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="256"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="248"/>
         <source>Size(&amp;Z)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="259"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="251"/>
         <source>Close(&amp;X)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="260"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="252"/>
         <source>Still Image(&amp;P)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="260"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="252"/>
         <source>Live Video(&amp;P)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="261"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="253"/>
         <source>Settings(&amp;S)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="262"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="254"/>
         <source>x8</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="263"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="255"/>
         <source>x4</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="264"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="256"/>
         <source>x2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="265"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="257"/>
         <source>x1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="266"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="258"/>
         <source>x1/2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="267"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="259"/>
         <source>x1/4</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="268"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="260"/>
         <source>x1/8</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="269"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="261"/>
         <source>Adjust Window Size</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="270"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="262"/>
         <source>Callback(&amp;C)...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="271"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="263"/>
         <source>Waveform(&amp;W)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="272"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="264"/>
         <source>Histogram(&amp;H)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="273"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="265"/>
         <source>Manage Connection(&amp;M)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="274"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="266"/>
         <source>OP Setting(&amp;O)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="275"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="267"/>
         <source>Snap Shot(&amp;S)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="276"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="268"/>
         <source>Video Capture(&amp;V)...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="277"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="269"/>
         <source>Tool Bar</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="278"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="270"/>
         <source>Delete Drawing</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="279"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="271"/>
         <source>Draw Property..</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="280"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="272"/>
         <source>Show Thumbnail(&amp;T)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="281"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="273"/>
         <source>Version Information(&amp;V)...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="282"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="274"/>
         <source>Help(&amp;H)...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="283"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="275"/>
         <source>Features(&amp;E)...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="291"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="283"/>
         <source>Select</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="291"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="283"/>
         <source>Line</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="291"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="283"/>
         <source>Rectangle</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="291"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="283"/>
         <source>Ellipse</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="291"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="283"/>
         <source>Text</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="291"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="283"/>
         <source>Degree</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="292"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="284"/>
         <source>Polygon</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="292"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="284"/>
         <source>Perpendicular</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="292"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="284"/>
         <source>Arc</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="292"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="284"/>
         <source>Bezier</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="292"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="284"/>
         <source>Free Hand</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="292"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="284"/>
         <source>Cross</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="294"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="286"/>
         <source>Mode</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="342"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="334"/>
         <source>camera lost</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlgConnection.cpp" line="102"/>
+        <location filename="../src/app/CLumivexDlgConnection.cpp" line="94"/>
         <source>Preview - %1(%2)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlgConnection.cpp" line="187"/>
+        <location filename="../src/app/CLumivexDlgConnection.cpp" line="179"/>
         <source>The camera %1 (%2) at %3 no longer answers. The live image resumes when it is back.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlgConnection.cpp" line="239"/>
+        <location filename="../src/app/CLumivexDlgConnection.cpp" line="231"/>
         <source>camera lost, waiting for it to answer again</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlgConnection.cpp" line="241"/>
+        <location filename="../src/app/CLumivexDlgConnection.cpp" line="233"/>
         <source>Camera %1 (%2): %3</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2798,9 +2798,48 @@
     </message>
 </context>
 <context>
+    <name>LinkDiagnosis</name>
+    <message>
+        <location filename="../src/camera/LinkDiagnosis.cpp" line="84"/>
+        <source>The socket buffer gets %1 KB of the %2 KB asked for, held by net.core.rmem_max; raise it: sysctl -w net.core.rmem_max=%3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/camera/LinkDiagnosis.cpp" line="90"/>
+        <source>%1 cameras share one link (%2 MB/s together); give each camera a network card of its own, or space their packets with GevSCPD</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/camera/LinkDiagnosis.cpp" line="96"/>
+        <source>Packets of %1 bytes though %2 takes jumbo frames; raise the packet size (GevSCPSPacketSize) or connect again to negotiate it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/camera/LinkDiagnosis.cpp" line="100"/>
+        <source>Packets of %1 bytes mean %2 packets a second; turn on jumbo frames (ip link set dev %3 mtu 9000, and on any switch) and connect again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/camera/LinkDiagnosis.cpp" line="106"/>
+        <source>The camera sends its packets back to back (GevSCPD 0); raise GevSCPD step by step until nothing is lost</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/camera/LinkDiagnosis.cpp" line="111"/>
+        <source>No setting explains it; check the cable and any switch, and enlarge the card&apos;s receive ring (ethtool -G %1 rx 4096)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/camera/LinkDiagnosis.cpp" line="121"/>
+        <source>Packets lost (%1 missing, %2 resent): %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>LumivexCli</name>
     <message>
         <location filename="../src/cli/CliCamera.cpp" line="22"/>
+        <location filename="../src/cli/CliDoctor.cpp" line="76"/>
         <location filename="../src/cli/CliImage.cpp" line="283"/>
         <location filename="../src/cli/CliRecord.cpp" line="174"/>
         <location filename="../src/cli/CliSerialArguments.cpp" line="84"/>
@@ -2814,6 +2853,7 @@
     </message>
     <message>
         <location filename="../src/cli/CliCamera.cpp" line="26"/>
+        <location filename="../src/cli/CliDoctor.cpp" line="78"/>
         <location filename="../src/cli/CliImage.cpp" line="288"/>
         <source>unexpected argument &apos;%1&apos;</source>
         <translation type="unfinished"></translation>
@@ -2892,6 +2932,11 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/cli/CliCommandTable.h" line="16"/>
+        <source>Stream from a camera for a while and say why packets are lost</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <location filename="../src/cli/CliFeatures.cpp" line="10"/>
         <source>Usage: lumivex-cli features -c ADDR
 Lists every feature of the camera at ADDR, one line each, tab-separated:
@@ -2962,9 +3007,132 @@ Commands:
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/cli/CliDoctor.cpp" line="31"/>
         <location filename="../src/cli/CliImage.cpp" line="148"/>
         <location filename="../src/cli/CliRecord.cpp" line="80"/>
         <source>%1 needs a value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliDoctor.cpp" line="43"/>
+        <source>--seconds needs a number of seconds above 0, not &apos;%1&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliDoctor.cpp" line="58"/>
+        <source>Usage: lumivex-cli doctor -c ADDR [--seconds S]
+Streams from the camera at ADDR for S seconds (default 10) and prints the
+negotiated packet size, the socket buffer and the system&apos;s maximum, the frames
+completed and failed, the packets missing and resent, the MB/s and, when
+packets were lost, the likely cause and what to change. Measuring starts with
+the first complete frame. Exits with 0 when no packet went missing and no
+frame failed, 1 otherwise.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliDoctor.cpp" line="134"/>
+        <source> (through %1, MTU %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliDoctor.cpp" line="137"/>
+        <source>Camera</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliDoctor.cpp" line="138"/>
+        <source>Packet size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliDoctor.cpp" line="138"/>
+        <source>%1 bytes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliDoctor.cpp" line="139"/>
+        <source>Packet delay</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliDoctor.cpp" line="140"/>
+        <source>unknown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliDoctor.cpp" line="140"/>
+        <source>%1 (GevSCPD)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliDoctor.cpp" line="141"/>
+        <source>Receive path</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliDoctor.cpp" line="142"/>
+        <source>packet socket</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliDoctor.cpp" line="142"/>
+        <source>UDP socket</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliDoctor.cpp" line="143"/>
+        <source>Socket buffer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliDoctor.cpp" line="144"/>
+        <source>%1 KB asked for, system maximum %2 KB (net.core.rmem_max)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliDoctor.cpp" line="147"/>
+        <source>Frames</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliDoctor.cpp" line="148"/>
+        <source>%1 completed, %2 failed, %3 of another format or size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliDoctor.cpp" line="152"/>
+        <source>Packets</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliDoctor.cpp" line="153"/>
+        <source>%1 missing, %2 resent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliDoctor.cpp" line="154"/>
+        <source>Throughput</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliDoctor.cpp" line="155"/>
+        <source>%1 MB/s over %2 s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliDoctor.cpp" line="159"/>
+        <source>To change:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliDoctor.cpp" line="165"/>
+        <source>No frame arrived.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliDoctor.cpp" line="167"/>
+        <source>Nothing was lost.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -3421,17 +3589,22 @@ Exits with 1 when the camera or the file fails.
 <context>
     <name>StreamStatsMonitor</name>
     <message>
-        <location filename="../src/app/StreamStatsMonitor.cpp" line="42"/>
+        <location filename="../src/app/StreamStatsMonitor.cpp" line="45"/>
         <source>Measuring the stream...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/StreamStatsMonitor.cpp" line="52"/>
+        <location filename="../src/app/StreamStatsMonitor.cpp" line="62"/>
         <source>%1 fps received, %2 fps shown, %3 MB/s, %4 dropped, %5 missing / %6 resent packets, %7 failed buffers</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/StreamStatsMonitor.cpp" line="90"/>
+        <location filename="../src/app/StreamStatsMonitor.cpp" line="73"/>
+        <source>, %1 dropped for another format or size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/app/StreamStatsMonitor.cpp" line="140"/>
         <source>Cannot write the statistics log %1.</source>
         <translation type="unfinished"></translation>
     </message>

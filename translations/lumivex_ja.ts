@@ -1093,257 +1093,257 @@
 <context>
     <name>CLumivexDlg</name>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="252"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="244"/>
         <source>File(&amp;F)</source>
         <translation>ファイル(&amp;F)</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="252"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="244"/>
         <source>Option(&amp;O)</source>
         <translation>オプション(&amp;O)</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="252"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="244"/>
         <source>Capture(&amp;C)</source>
         <translation>キャプチャ(&amp;C)</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="253"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="245"/>
         <source>Draw(&amp;D)</source>
         <translation>描画(&amp;D)</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="253"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="245"/>
         <source>Window(&amp;W)</source>
         <translation>ウィンドウ(&amp;W)</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="253"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="245"/>
         <source>Help(&amp;H)</source>
         <translation>ヘルプ(&amp;H)</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="256"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="248"/>
         <source>Size(&amp;Z)</source>
         <translation>サイズ(&amp;Z)</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="259"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="251"/>
         <source>Close(&amp;X)</source>
         <translation>閉じる(&amp;X)</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="260"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="252"/>
         <source>Still Image(&amp;P)</source>
         <translation>静止画(&amp;P)</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="260"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="252"/>
         <source>Live Video(&amp;P)</source>
         <translation>ライブ映像(&amp;P)</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="261"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="253"/>
         <source>Settings(&amp;S)</source>
         <translation>設定(&amp;S)</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="262"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="254"/>
         <source>x8</source>
         <translation>x8</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="263"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="255"/>
         <source>x4</source>
         <translation>x4</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="264"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="256"/>
         <source>x2</source>
         <translation>x2</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="265"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="257"/>
         <source>x1</source>
         <translation>x1</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="266"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="258"/>
         <source>x1/2</source>
         <translation>x1/2</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="267"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="259"/>
         <source>x1/4</source>
         <translation>x1/4</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="268"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="260"/>
         <source>x1/8</source>
         <translation>x1/8</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="269"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="261"/>
         <source>Adjust Window Size</source>
         <translation>ウィンドウサイズを合わせる</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="270"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="262"/>
         <source>Callback(&amp;C)...</source>
         <translation>コールバック(&amp;C)...</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="271"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="263"/>
         <source>Waveform(&amp;W)</source>
         <translation>波形(&amp;W)</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="272"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="264"/>
         <source>Histogram(&amp;H)</source>
         <translation>ヒストグラム(&amp;H)</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="273"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="265"/>
         <source>Manage Connection(&amp;M)</source>
         <translation>接続管理(&amp;M)</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="274"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="266"/>
         <source>OP Setting(&amp;O)</source>
         <translation>OP 設定(&amp;O)</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="275"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="267"/>
         <source>Snap Shot(&amp;S)</source>
         <translation>スナップショット(&amp;S)</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="276"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="268"/>
         <source>Video Capture(&amp;V)...</source>
         <translation>動画キャプチャ(&amp;V)...</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="277"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="269"/>
         <source>Tool Bar</source>
         <translation>ツールバー</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="278"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="270"/>
         <source>Delete Drawing</source>
         <translation>描画を削除</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="279"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="271"/>
         <source>Draw Property..</source>
         <translation>描画プロパティ..</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="280"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="272"/>
         <source>Show Thumbnail(&amp;T)</source>
         <translation>サムネイル表示(&amp;T)</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="281"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="273"/>
         <source>Version Information(&amp;V)...</source>
         <translation>バージョン情報(&amp;V)...</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="282"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="274"/>
         <source>Help(&amp;H)...</source>
         <translation>ヘルプ(&amp;H)...</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="283"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="275"/>
         <source>Features(&amp;E)...</source>
         <translation>カメラ機能(&amp;E)...</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="291"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="283"/>
         <source>Select</source>
         <translation>選択</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="291"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="283"/>
         <source>Line</source>
         <translation>直線</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="291"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="283"/>
         <source>Rectangle</source>
         <translation>矩形</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="291"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="283"/>
         <source>Ellipse</source>
         <translation>楕円</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="291"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="283"/>
         <source>Text</source>
         <translation>テキスト</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="291"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="283"/>
         <source>Degree</source>
         <translation>角度</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="292"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="284"/>
         <source>Polygon</source>
         <translation>多角形</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="292"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="284"/>
         <source>Perpendicular</source>
         <translation>垂線</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="292"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="284"/>
         <source>Arc</source>
         <translation>円弧</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="292"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="284"/>
         <source>Bezier</source>
         <translation>ベジェ曲線</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="292"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="284"/>
         <source>Free Hand</source>
         <translation>フリーハンド</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="292"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="284"/>
         <source>Cross</source>
         <translation>十字</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="294"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="286"/>
         <source>Mode</source>
         <translation>モード</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="342"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="334"/>
         <source>camera lost</source>
         <translation>カメラ切断</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlgConnection.cpp" line="102"/>
+        <location filename="../src/app/CLumivexDlgConnection.cpp" line="94"/>
         <source>Preview - %1(%2)</source>
         <translation>プレビュー - %1(%2)</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlgConnection.cpp" line="187"/>
+        <location filename="../src/app/CLumivexDlgConnection.cpp" line="179"/>
         <source>The camera %1 (%2) at %3 no longer answers. The live image resumes when it is back.</source>
         <translation>カメラ %1 (%2、%3) が応答しません。カメラが戻るとライブ画像を再開します。</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlgConnection.cpp" line="239"/>
+        <location filename="../src/app/CLumivexDlgConnection.cpp" line="231"/>
         <source>camera lost, waiting for it to answer again</source>
         <translation>カメラ切断、応答を待っています</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlgConnection.cpp" line="241"/>
+        <location filename="../src/app/CLumivexDlgConnection.cpp" line="233"/>
         <source>Camera %1 (%2): %3</source>
         <translation>カメラ %1 (%2): %3</translation>
     </message>
@@ -2805,9 +2805,48 @@
     </message>
 </context>
 <context>
+    <name>LinkDiagnosis</name>
+    <message>
+        <location filename="../src/camera/LinkDiagnosis.cpp" line="84"/>
+        <source>The socket buffer gets %1 KB of the %2 KB asked for, held by net.core.rmem_max; raise it: sysctl -w net.core.rmem_max=%3</source>
+        <translation>ソケットバッファは要求した %2 KB のうち %1 KB しか得られていません (net.core.rmem_max による制限)。引き上げてください: sysctl -w net.core.rmem_max=%3</translation>
+    </message>
+    <message>
+        <location filename="../src/camera/LinkDiagnosis.cpp" line="90"/>
+        <source>%1 cameras share one link (%2 MB/s together); give each camera a network card of its own, or space their packets with GevSCPD</source>
+        <translation>%1 台のカメラが 1 本のリンクを共有しています (合計 %2 MB/s)。カメラごとに専用のネットワークカードを用意するか、GevSCPD でパケットの間隔を空けてください</translation>
+    </message>
+    <message>
+        <location filename="../src/camera/LinkDiagnosis.cpp" line="96"/>
+        <source>Packets of %1 bytes though %2 takes jumbo frames; raise the packet size (GevSCPSPacketSize) or connect again to negotiate it</source>
+        <translation>%2 はジャンボフレームに対応していますが、パケットは %1 バイトです。パケットサイズ (GevSCPSPacketSize) を大きくするか、接続し直してネゴシエートしてください</translation>
+    </message>
+    <message>
+        <location filename="../src/camera/LinkDiagnosis.cpp" line="100"/>
+        <source>Packets of %1 bytes mean %2 packets a second; turn on jumbo frames (ip link set dev %3 mtu 9000, and on any switch) and connect again</source>
+        <translation>%1 バイトのパケットでは毎秒 %2 パケットになります。ジャンボフレームを有効にして (ip link set dev %3 mtu 9000、スイッチ側も)、接続し直してください</translation>
+    </message>
+    <message>
+        <location filename="../src/camera/LinkDiagnosis.cpp" line="106"/>
+        <source>The camera sends its packets back to back (GevSCPD 0); raise GevSCPD step by step until nothing is lost</source>
+        <translation>カメラがパケットを間隔なしで送信しています (GevSCPD 0)。欠落がなくなるまで GevSCPD を少しずつ大きくしてください</translation>
+    </message>
+    <message>
+        <location filename="../src/camera/LinkDiagnosis.cpp" line="111"/>
+        <source>No setting explains it; check the cable and any switch, and enlarge the card&apos;s receive ring (ethtool -G %1 rx 4096)</source>
+        <translation>設定からは原因が分かりません。ケーブルとスイッチを確認し、カードの受信リングを大きくしてください (ethtool -G %1 rx 4096)</translation>
+    </message>
+    <message>
+        <location filename="../src/camera/LinkDiagnosis.cpp" line="121"/>
+        <source>Packets lost (%1 missing, %2 resent): %3.</source>
+        <translation>パケットが失われています (欠落 %1、再送 %2): %3。</translation>
+    </message>
+</context>
+<context>
     <name>LumivexCli</name>
     <message>
         <location filename="../src/cli/CliCamera.cpp" line="22"/>
+        <location filename="../src/cli/CliDoctor.cpp" line="76"/>
         <location filename="../src/cli/CliImage.cpp" line="283"/>
         <location filename="../src/cli/CliRecord.cpp" line="174"/>
         <location filename="../src/cli/CliSerialArguments.cpp" line="84"/>
@@ -2821,6 +2860,7 @@
     </message>
     <message>
         <location filename="../src/cli/CliCamera.cpp" line="26"/>
+        <location filename="../src/cli/CliDoctor.cpp" line="78"/>
         <location filename="../src/cli/CliImage.cpp" line="288"/>
         <source>unexpected argument &apos;%1&apos;</source>
         <translation>予期しない引数 &apos;%1&apos;</translation>
@@ -2899,6 +2939,11 @@
         <location filename="../src/cli/CliCommandTable.h" line="15"/>
         <source>Save or load a camera settings file</source>
         <translation>カメラ設定ファイルを保存または読み込みます</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliCommandTable.h" line="16"/>
+        <source>Stream from a camera for a while and say why packets are lost</source>
+        <translation>カメラからしばらくストリームを受信し、パケットが失われる原因を示す</translation>
     </message>
     <message>
         <location filename="../src/cli/CliFeatures.cpp" line="10"/>
@@ -2991,10 +3036,139 @@ GigE Vision カメラの確認と設定を行います。
 </translation>
     </message>
     <message>
+        <location filename="../src/cli/CliDoctor.cpp" line="31"/>
         <location filename="../src/cli/CliImage.cpp" line="148"/>
         <location filename="../src/cli/CliRecord.cpp" line="80"/>
         <source>%1 needs a value</source>
         <translation>%1 には値が必要です</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliDoctor.cpp" line="43"/>
+        <source>--seconds needs a number of seconds above 0, not &apos;%1&apos;</source>
+        <translation>--seconds には 0 より大きい秒数を指定してください (&apos;%1&apos; は不可)</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliDoctor.cpp" line="58"/>
+        <source>Usage: lumivex-cli doctor -c ADDR [--seconds S]
+Streams from the camera at ADDR for S seconds (default 10) and prints the
+negotiated packet size, the socket buffer and the system&apos;s maximum, the frames
+completed and failed, the packets missing and resent, the MB/s and, when
+packets were lost, the likely cause and what to change. Measuring starts with
+the first complete frame. Exits with 0 when no packet went missing and no
+frame failed, 1 otherwise.
+</source>
+        <translation>使用法: lumivex-cli doctor -c ADDR [--seconds S]
+ADDR のカメラから S 秒間 (既定 10) ストリームを受信し、ネゴシエートされた
+パケットサイズ、ソケットバッファとシステムの上限、完了・失敗したフレーム数、
+欠落・再送されたパケット数、MB/s を表示します。パケットが失われた場合は、
+考えられる原因と変更すべき設定も表示します。測定は最初の完全なフレームから
+始まります。欠落したパケットも失敗したフレームもなければ 0、それ以外は 1 で終了します。
+</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliDoctor.cpp" line="134"/>
+        <source> (through %1, MTU %2)</source>
+        <translation> (%1 経由、MTU %2)</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliDoctor.cpp" line="137"/>
+        <source>Camera</source>
+        <translation>カメラ</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliDoctor.cpp" line="138"/>
+        <source>Packet size</source>
+        <translation>パケットサイズ</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliDoctor.cpp" line="138"/>
+        <source>%1 bytes</source>
+        <translation>%1 バイト</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliDoctor.cpp" line="139"/>
+        <source>Packet delay</source>
+        <translation>パケット間隔</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliDoctor.cpp" line="140"/>
+        <source>unknown</source>
+        <translation>不明</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliDoctor.cpp" line="140"/>
+        <source>%1 (GevSCPD)</source>
+        <translation>%1 (GevSCPD)</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliDoctor.cpp" line="141"/>
+        <source>Receive path</source>
+        <translation>受信方式</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliDoctor.cpp" line="142"/>
+        <source>packet socket</source>
+        <translation>パケットソケット</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliDoctor.cpp" line="142"/>
+        <source>UDP socket</source>
+        <translation>UDP ソケット</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliDoctor.cpp" line="143"/>
+        <source>Socket buffer</source>
+        <translation>ソケットバッファ</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliDoctor.cpp" line="144"/>
+        <source>%1 KB asked for, system maximum %2 KB (net.core.rmem_max)</source>
+        <translation>要求 %1 KB、システム上限 %2 KB (net.core.rmem_max)</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliDoctor.cpp" line="147"/>
+        <source>Frames</source>
+        <translation>フレーム</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliDoctor.cpp" line="148"/>
+        <source>%1 completed, %2 failed, %3 of another format or size</source>
+        <translation>完了 %1、失敗 %2、形式またはサイズ違い %3</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliDoctor.cpp" line="152"/>
+        <source>Packets</source>
+        <translation>パケット</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliDoctor.cpp" line="153"/>
+        <source>%1 missing, %2 resent</source>
+        <translation>欠落 %1、再送 %2</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliDoctor.cpp" line="154"/>
+        <source>Throughput</source>
+        <translation>スループット</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliDoctor.cpp" line="155"/>
+        <source>%1 MB/s over %2 s</source>
+        <translation>%1 MB/s (%2 秒間)</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliDoctor.cpp" line="159"/>
+        <source>To change:</source>
+        <translation>変更すべき点:</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliDoctor.cpp" line="165"/>
+        <source>No frame arrived.</source>
+        <translation>フレームが届きませんでした。</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliDoctor.cpp" line="167"/>
+        <source>Nothing was lost.</source>
+        <translation>欠落はありませんでした。</translation>
     </message>
     <message>
         <location filename="../src/cli/CliImage.cpp" line="159"/>
@@ -3502,17 +3676,22 @@ ADDR のカメラの設定を、カメラ設定ファイルのその機種のセ
 <context>
     <name>StreamStatsMonitor</name>
     <message>
-        <location filename="../src/app/StreamStatsMonitor.cpp" line="42"/>
+        <location filename="../src/app/StreamStatsMonitor.cpp" line="45"/>
         <source>Measuring the stream...</source>
         <translation>ストリームを測定中...</translation>
     </message>
     <message>
-        <location filename="../src/app/StreamStatsMonitor.cpp" line="52"/>
+        <location filename="../src/app/StreamStatsMonitor.cpp" line="62"/>
         <source>%1 fps received, %2 fps shown, %3 MB/s, %4 dropped, %5 missing / %6 resent packets, %7 failed buffers</source>
         <translation>受信 %1 fps、表示 %2 fps、%3 MB/s、破棄 %4、欠落 %5 / 再送 %6 パケット、失敗バッファ %7</translation>
     </message>
     <message>
-        <location filename="../src/app/StreamStatsMonitor.cpp" line="90"/>
+        <location filename="../src/app/StreamStatsMonitor.cpp" line="73"/>
+        <source>, %1 dropped for another format or size</source>
+        <translation>、形式またはサイズ違いで破棄 %1</translation>
+    </message>
+    <message>
+        <location filename="../src/app/StreamStatsMonitor.cpp" line="140"/>
         <source>Cannot write the statistics log %1.</source>
         <translation>統計ログ %1 に書き込めません。</translation>
     </message>

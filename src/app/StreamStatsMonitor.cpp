@@ -70,7 +70,7 @@ QString StreamStatsMonitor::StatsText(const StreamRates& rates)
         .arg(rates.failedBuffers) +
            (rates.mismatchedFrames == 0
                 ? QString()
-                : tr(", %n frame(s) of another format or size dropped", nullptr, int(rates.mismatchedFrames)));
+                : tr(", %1 dropped for another format or size").arg(rates.mismatchedFrames));
 }
 
 void StreamStatsMonitor::Advise(int index, std::chrono::steady_clock::time_point now)
