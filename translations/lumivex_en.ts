@@ -1350,21 +1350,22 @@
     </message>
     <message>
         <location filename="../src/app/CLumivexDlgConnection.cpp" line="122"/>
+        <location filename="../src/app/CLumivexDlgConnection.cpp" line="94"/>
         <source>Preview - %1(%2)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlgConnection.cpp" line="209"/>
+        <location filename="../src/app/CLumivexDlgConnection.cpp" line="179"/>
         <source>The camera %1 (%2) at %3 no longer answers. The live image resumes when it is back.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlgConnection.cpp" line="261"/>
+        <location filename="../src/app/CLumivexDlgConnection.cpp" line="231"/>
         <source>camera lost, waiting for it to answer again</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlgConnection.cpp" line="263"/>
+        <location filename="../src/app/CLumivexDlgConnection.cpp" line="233"/>
         <source>Camera %1 (%2): %3</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2855,9 +2856,48 @@
     </message>
 </context>
 <context>
+    <name>LinkDiagnosis</name>
+    <message>
+        <location filename="../src/camera/LinkDiagnosis.cpp" line="84"/>
+        <source>The socket buffer gets %1 KB of the %2 KB asked for, held by net.core.rmem_max; raise it: sysctl -w net.core.rmem_max=%3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/camera/LinkDiagnosis.cpp" line="90"/>
+        <source>%1 cameras share one link (%2 MB/s together); give each camera a network card of its own, or space their packets with GevSCPD</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/camera/LinkDiagnosis.cpp" line="96"/>
+        <source>Packets of %1 bytes though %2 takes jumbo frames; raise the packet size (GevSCPSPacketSize) or connect again to negotiate it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/camera/LinkDiagnosis.cpp" line="100"/>
+        <source>Packets of %1 bytes mean %2 packets a second; turn on jumbo frames (ip link set dev %3 mtu 9000, and on any switch) and connect again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/camera/LinkDiagnosis.cpp" line="106"/>
+        <source>The camera sends its packets back to back (GevSCPD 0); raise GevSCPD step by step until nothing is lost</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/camera/LinkDiagnosis.cpp" line="111"/>
+        <source>No setting explains it; check the cable and any switch, and enlarge the card&apos;s receive ring (ethtool -G %1 rx 4096)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/camera/LinkDiagnosis.cpp" line="121"/>
+        <source>Packets lost (%1 missing, %2 resent): %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>LumivexCli</name>
     <message>
         <location filename="../src/cli/CliCamera.cpp" line="22"/>
+        <location filename="../src/cli/CliDoctor.cpp" line="76"/>
         <location filename="../src/cli/CliImage.cpp" line="283"/>
         <location filename="../src/cli/CliRecord.cpp" line="211"/>
         <location filename="../src/cli/CliSerialArguments.cpp" line="84"/>
@@ -2871,6 +2911,7 @@
     </message>
     <message>
         <location filename="../src/cli/CliCamera.cpp" line="26"/>
+        <location filename="../src/cli/CliDoctor.cpp" line="78"/>
         <location filename="../src/cli/CliImage.cpp" line="288"/>
         <source>unexpected argument &apos;%1&apos;</source>
         <translation type="unfinished"></translation>
@@ -2949,6 +2990,11 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/cli/CliCommandTable.h" line="16"/>
+        <source>Stream from a camera for a while and say why packets are lost</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <location filename="../src/cli/CliFeatures.cpp" line="10"/>
         <source>Usage: lumivex-cli features -c ADDR
 Lists every feature of the camera at ADDR, one line each, tab-separated:
@@ -3019,9 +3065,132 @@ Commands:
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/cli/CliDoctor.cpp" line="31"/>
         <location filename="../src/cli/CliImage.cpp" line="148"/>
         <location filename="../src/cli/CliRecord.cpp" line="96"/>
         <source>%1 needs a value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliDoctor.cpp" line="43"/>
+        <source>--seconds needs a number of seconds above 0, not &apos;%1&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliDoctor.cpp" line="58"/>
+        <source>Usage: lumivex-cli doctor -c ADDR [--seconds S]
+Streams from the camera at ADDR for S seconds (default 10) and prints the
+negotiated packet size, the socket buffer and the system&apos;s maximum, the frames
+completed and failed, the packets missing and resent, the MB/s and, when
+packets were lost, the likely cause and what to change. Measuring starts with
+the first complete frame. Exits with 0 when no packet went missing and no
+frame failed, 1 otherwise.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliDoctor.cpp" line="134"/>
+        <source> (through %1, MTU %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliDoctor.cpp" line="137"/>
+        <source>Camera</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliDoctor.cpp" line="138"/>
+        <source>Packet size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliDoctor.cpp" line="138"/>
+        <source>%1 bytes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliDoctor.cpp" line="139"/>
+        <source>Packet delay</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliDoctor.cpp" line="140"/>
+        <source>unknown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliDoctor.cpp" line="140"/>
+        <source>%1 (GevSCPD)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliDoctor.cpp" line="141"/>
+        <source>Receive path</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliDoctor.cpp" line="142"/>
+        <source>packet socket</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliDoctor.cpp" line="142"/>
+        <source>UDP socket</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliDoctor.cpp" line="143"/>
+        <source>Socket buffer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliDoctor.cpp" line="144"/>
+        <source>%1 KB asked for, system maximum %2 KB (net.core.rmem_max)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliDoctor.cpp" line="147"/>
+        <source>Frames</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliDoctor.cpp" line="148"/>
+        <source>%1 completed, %2 failed, %3 of another format or size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliDoctor.cpp" line="152"/>
+        <source>Packets</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliDoctor.cpp" line="153"/>
+        <source>%1 missing, %2 resent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliDoctor.cpp" line="154"/>
+        <source>Throughput</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliDoctor.cpp" line="155"/>
+        <source>%1 MB/s over %2 s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliDoctor.cpp" line="159"/>
+        <source>To change:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliDoctor.cpp" line="165"/>
+        <source>No frame arrived.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliDoctor.cpp" line="167"/>
+        <source>Nothing was lost.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -3499,17 +3668,22 @@ Exits with 1 when the camera or the file fails.
 <context>
     <name>StreamStatsMonitor</name>
     <message>
-        <location filename="../src/app/StreamStatsMonitor.cpp" line="42"/>
+        <location filename="../src/app/StreamStatsMonitor.cpp" line="45"/>
         <source>Measuring the stream...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/StreamStatsMonitor.cpp" line="52"/>
+        <location filename="../src/app/StreamStatsMonitor.cpp" line="62"/>
         <source>%1 fps received, %2 fps shown, %3 MB/s, %4 dropped, %5 missing / %6 resent packets, %7 failed buffers</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/StreamStatsMonitor.cpp" line="90"/>
+        <location filename="../src/app/StreamStatsMonitor.cpp" line="73"/>
+        <source>, %1 dropped for another format or size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/app/StreamStatsMonitor.cpp" line="140"/>
         <source>Cannot write the statistics log %1.</source>
         <translation type="unfinished"></translation>
     </message>

@@ -1350,21 +1350,22 @@
     </message>
     <message>
         <location filename="../src/app/CLumivexDlgConnection.cpp" line="122"/>
+        <location filename="../src/app/CLumivexDlgConnection.cpp" line="94"/>
         <source>Preview - %1(%2)</source>
         <translation>プレビュー - %1(%2)</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlgConnection.cpp" line="209"/>
+        <location filename="../src/app/CLumivexDlgConnection.cpp" line="179"/>
         <source>The camera %1 (%2) at %3 no longer answers. The live image resumes when it is back.</source>
         <translation>カメラ %1 (%2、%3) が応答しません。カメラが戻るとライブ画像を再開します。</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlgConnection.cpp" line="261"/>
+        <location filename="../src/app/CLumivexDlgConnection.cpp" line="231"/>
         <source>camera lost, waiting for it to answer again</source>
         <translation>カメラ切断、応答を待っています</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlgConnection.cpp" line="263"/>
+        <location filename="../src/app/CLumivexDlgConnection.cpp" line="233"/>
         <source>Camera %1 (%2): %3</source>
         <translation>カメラ %1 (%2): %3</translation>
     </message>
@@ -2863,9 +2864,48 @@
     </message>
 </context>
 <context>
+    <name>LinkDiagnosis</name>
+    <message>
+        <location filename="../src/camera/LinkDiagnosis.cpp" line="84"/>
+        <source>The socket buffer gets %1 KB of the %2 KB asked for, held by net.core.rmem_max; raise it: sysctl -w net.core.rmem_max=%3</source>
+        <translation>ソケットバッファは要求した %2 KB のうち %1 KB しか得られていません (net.core.rmem_max による制限)。引き上げてください: sysctl -w net.core.rmem_max=%3</translation>
+    </message>
+    <message>
+        <location filename="../src/camera/LinkDiagnosis.cpp" line="90"/>
+        <source>%1 cameras share one link (%2 MB/s together); give each camera a network card of its own, or space their packets with GevSCPD</source>
+        <translation>%1 台のカメラが 1 本のリンクを共有しています (合計 %2 MB/s)。カメラごとに専用のネットワークカードを用意するか、GevSCPD でパケットの間隔を空けてください</translation>
+    </message>
+    <message>
+        <location filename="../src/camera/LinkDiagnosis.cpp" line="96"/>
+        <source>Packets of %1 bytes though %2 takes jumbo frames; raise the packet size (GevSCPSPacketSize) or connect again to negotiate it</source>
+        <translation>%2 はジャンボフレームに対応していますが、パケットは %1 バイトです。パケットサイズ (GevSCPSPacketSize) を大きくするか、接続し直してネゴシエートしてください</translation>
+    </message>
+    <message>
+        <location filename="../src/camera/LinkDiagnosis.cpp" line="100"/>
+        <source>Packets of %1 bytes mean %2 packets a second; turn on jumbo frames (ip link set dev %3 mtu 9000, and on any switch) and connect again</source>
+        <translation>%1 バイトのパケットでは毎秒 %2 パケットになります。ジャンボフレームを有効にして (ip link set dev %3 mtu 9000、スイッチ側も)、接続し直してください</translation>
+    </message>
+    <message>
+        <location filename="../src/camera/LinkDiagnosis.cpp" line="106"/>
+        <source>The camera sends its packets back to back (GevSCPD 0); raise GevSCPD step by step until nothing is lost</source>
+        <translation>カメラがパケットを間隔なしで送信しています (GevSCPD 0)。欠落がなくなるまで GevSCPD を少しずつ大きくしてください</translation>
+    </message>
+    <message>
+        <location filename="../src/camera/LinkDiagnosis.cpp" line="111"/>
+        <source>No setting explains it; check the cable and any switch, and enlarge the card&apos;s receive ring (ethtool -G %1 rx 4096)</source>
+        <translation>設定からは原因が分かりません。ケーブルとスイッチを確認し、カードの受信リングを大きくしてください (ethtool -G %1 rx 4096)</translation>
+    </message>
+    <message>
+        <location filename="../src/camera/LinkDiagnosis.cpp" line="121"/>
+        <source>Packets lost (%1 missing, %2 resent): %3.</source>
+        <translation>パケットが失われています (欠落 %1、再送 %2): %3。</translation>
+    </message>
+</context>
+<context>
     <name>LumivexCli</name>
     <message>
         <location filename="../src/cli/CliCamera.cpp" line="22"/>
+        <location filename="../src/cli/CliDoctor.cpp" line="76"/>
         <location filename="../src/cli/CliImage.cpp" line="283"/>
         <location filename="../src/cli/CliRecord.cpp" line="211"/>
         <location filename="../src/cli/CliSerialArguments.cpp" line="84"/>
@@ -2879,6 +2919,7 @@
     </message>
     <message>
         <location filename="../src/cli/CliCamera.cpp" line="26"/>
+        <location filename="../src/cli/CliDoctor.cpp" line="78"/>
         <location filename="../src/cli/CliImage.cpp" line="288"/>
         <source>unexpected argument &apos;%1&apos;</source>
         <translation>予期しない引数 &apos;%1&apos;</translation>
@@ -2957,6 +2998,11 @@
         <location filename="../src/cli/CliCommandTable.h" line="15"/>
         <source>Save or load a camera settings file</source>
         <translation>カメラ設定ファイルを保存または読み込みます</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliCommandTable.h" line="16"/>
+        <source>Stream from a camera for a while and say why packets are lost</source>
+        <translation>カメラからしばらくストリームを受信し、パケットが失われる原因を示す</translation>
     </message>
     <message>
         <location filename="../src/cli/CliFeatures.cpp" line="10"/>
@@ -3049,10 +3095,139 @@ GigE Vision カメラの確認と設定を行います。
 </translation>
     </message>
     <message>
+        <location filename="../src/cli/CliDoctor.cpp" line="31"/>
         <location filename="../src/cli/CliImage.cpp" line="148"/>
         <location filename="../src/cli/CliRecord.cpp" line="96"/>
         <source>%1 needs a value</source>
         <translation>%1 には値が必要です</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliDoctor.cpp" line="43"/>
+        <source>--seconds needs a number of seconds above 0, not &apos;%1&apos;</source>
+        <translation>--seconds には 0 より大きい秒数を指定してください (&apos;%1&apos; は不可)</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliDoctor.cpp" line="58"/>
+        <source>Usage: lumivex-cli doctor -c ADDR [--seconds S]
+Streams from the camera at ADDR for S seconds (default 10) and prints the
+negotiated packet size, the socket buffer and the system&apos;s maximum, the frames
+completed and failed, the packets missing and resent, the MB/s and, when
+packets were lost, the likely cause and what to change. Measuring starts with
+the first complete frame. Exits with 0 when no packet went missing and no
+frame failed, 1 otherwise.
+</source>
+        <translation>使用法: lumivex-cli doctor -c ADDR [--seconds S]
+ADDR のカメラから S 秒間 (既定 10) ストリームを受信し、ネゴシエートされた
+パケットサイズ、ソケットバッファとシステムの上限、完了・失敗したフレーム数、
+欠落・再送されたパケット数、MB/s を表示します。パケットが失われた場合は、
+考えられる原因と変更すべき設定も表示します。測定は最初の完全なフレームから
+始まります。欠落したパケットも失敗したフレームもなければ 0、それ以外は 1 で終了します。
+</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliDoctor.cpp" line="134"/>
+        <source> (through %1, MTU %2)</source>
+        <translation> (%1 経由、MTU %2)</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliDoctor.cpp" line="137"/>
+        <source>Camera</source>
+        <translation>カメラ</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliDoctor.cpp" line="138"/>
+        <source>Packet size</source>
+        <translation>パケットサイズ</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliDoctor.cpp" line="138"/>
+        <source>%1 bytes</source>
+        <translation>%1 バイト</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliDoctor.cpp" line="139"/>
+        <source>Packet delay</source>
+        <translation>パケット間隔</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliDoctor.cpp" line="140"/>
+        <source>unknown</source>
+        <translation>不明</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliDoctor.cpp" line="140"/>
+        <source>%1 (GevSCPD)</source>
+        <translation>%1 (GevSCPD)</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliDoctor.cpp" line="141"/>
+        <source>Receive path</source>
+        <translation>受信方式</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliDoctor.cpp" line="142"/>
+        <source>packet socket</source>
+        <translation>パケットソケット</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliDoctor.cpp" line="142"/>
+        <source>UDP socket</source>
+        <translation>UDP ソケット</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliDoctor.cpp" line="143"/>
+        <source>Socket buffer</source>
+        <translation>ソケットバッファ</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliDoctor.cpp" line="144"/>
+        <source>%1 KB asked for, system maximum %2 KB (net.core.rmem_max)</source>
+        <translation>要求 %1 KB、システム上限 %2 KB (net.core.rmem_max)</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliDoctor.cpp" line="147"/>
+        <source>Frames</source>
+        <translation>フレーム</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliDoctor.cpp" line="148"/>
+        <source>%1 completed, %2 failed, %3 of another format or size</source>
+        <translation>完了 %1、失敗 %2、形式またはサイズ違い %3</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliDoctor.cpp" line="152"/>
+        <source>Packets</source>
+        <translation>パケット</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliDoctor.cpp" line="153"/>
+        <source>%1 missing, %2 resent</source>
+        <translation>欠落 %1、再送 %2</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliDoctor.cpp" line="154"/>
+        <source>Throughput</source>
+        <translation>スループット</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliDoctor.cpp" line="155"/>
+        <source>%1 MB/s over %2 s</source>
+        <translation>%1 MB/s (%2 秒間)</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliDoctor.cpp" line="159"/>
+        <source>To change:</source>
+        <translation>変更すべき点:</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliDoctor.cpp" line="165"/>
+        <source>No frame arrived.</source>
+        <translation>フレームが届きませんでした。</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliDoctor.cpp" line="167"/>
+        <source>Nothing was lost.</source>
+        <translation>欠落はありませんでした。</translation>
     </message>
     <message>
         <location filename="../src/cli/CliImage.cpp" line="159"/>
@@ -3586,17 +3761,22 @@ ADDR のカメラの設定を、カメラ設定ファイルのその機種のセ
 <context>
     <name>StreamStatsMonitor</name>
     <message>
-        <location filename="../src/app/StreamStatsMonitor.cpp" line="42"/>
+        <location filename="../src/app/StreamStatsMonitor.cpp" line="45"/>
         <source>Measuring the stream...</source>
         <translation>ストリームを測定中...</translation>
     </message>
     <message>
-        <location filename="../src/app/StreamStatsMonitor.cpp" line="52"/>
+        <location filename="../src/app/StreamStatsMonitor.cpp" line="62"/>
         <source>%1 fps received, %2 fps shown, %3 MB/s, %4 dropped, %5 missing / %6 resent packets, %7 failed buffers</source>
         <translation>受信 %1 fps、表示 %2 fps、%3 MB/s、破棄 %4、欠落 %5 / 再送 %6 パケット、失敗バッファ %7</translation>
     </message>
     <message>
-        <location filename="../src/app/StreamStatsMonitor.cpp" line="90"/>
+        <location filename="../src/app/StreamStatsMonitor.cpp" line="73"/>
+        <source>, %1 dropped for another format or size</source>
+        <translation>、形式またはサイズ違いで破棄 %1</translation>
+    </message>
+    <message>
+        <location filename="../src/app/StreamStatsMonitor.cpp" line="140"/>
         <source>Cannot write the statistics log %1.</source>
         <translation>統計ログ %1 に書き込めません。</translation>
     </message>

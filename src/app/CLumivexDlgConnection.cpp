@@ -277,9 +277,13 @@ void CLumivexDlg::ShowStatistics()
                      .arg(QString::fromStdString(StreamStatsMonitor::CameraName(camera)), text);
         if (previews_[i])
             previews_[i]->SetStatusLine(text);
+        if (const QString advice = statsMonitor_.Advice(i); !advice.isEmpty() && !lossWatch_->IsLost(camera))
+            lines << advice;
     }
     const int oldHeight = StatusBarHeight();
     statsLabel_->setText(lines.join(QLatin1Char('\n')));
+    // A narrow window cuts the lines short.
+    statsLabel_->setToolTip(statsLabel_->text());
     // More cameras, more lines: the image keeps its size.
     if (StatusBarHeight() != oldHeight && IsPreviewing())
         FitToImage();

@@ -1,12 +1,14 @@
 #include "app/StreamStatsMonitor.h"
 
 #include "camera/CDeviceInfo.h"
+#include "camera/LinkDiagnosis.h"
 #include "camera/Thread.h"
 #include "context/CameraContext.h"
 #include "sdk/SdkStream.h"
 
 #include <QDateTime>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -21,6 +23,7 @@ StreamCounts ReadCounts(CDeviceInfo& camera)
         counts.missingPackets = sdk.missingPackets;
         counts.resentPackets = sdk.resentPackets;
         counts.failedBuffers = sdk.failedBuffers;
+        counts.mismatchedFrames = sdk.mismatchedFrames;
     }
     return counts;
 }
@@ -42,6 +45,13 @@ QString StreamStatsMonitor::Text(int index) const
     return entry.camera == context_.Camera(index) && !entry.text.isEmpty() ? entry.text : tr("Measuring the stream...");
 }
 
+QString StreamStatsMonitor::Advice(int index) const
+{
+    if (index < 0 || index >= CameraContext::kMaxCameras || entries_[index].camera != context_.Camera(index))
+        return {};
+    return entries_[index].advice;
+}
+
 std::string StreamStatsMonitor::CameraName(const CDeviceInfo& camera)
 {
     return camera.GetIPAddress().empty() ? camera.GetMACAddress() : camera.GetIPAddress();
@@ -57,7 +67,39 @@ QString StreamStatsMonitor::StatsText(const StreamRates& rates)
         .arg(rates.droppedFrames)
         .arg(rates.missingPackets)
         .arg(rates.resentPackets)
-        .arg(rates.failedBuffers);
+        .arg(rates.failedBuffers) +
+           (rates.mismatchedFrames == 0
+                ? QString()
+                : tr(", %1 dropped for another format or size").arg(rates.mismatchedFrames));
+}
+
+void StreamStatsMonitor::Advise(int index, std::chrono::steady_clock::time_point now)
+{
+    Entry& entry = entries_[index];
+    LinkFacts facts;
+    facts.missingPackets = entry.rates.missingPackets;
+    facts.resentPackets = entry.rates.resentPackets;
+    facts.failedFrames = entry.rates.failedBuffers;
+    if (PacketsLost(facts)) {
+        CDeviceInfo& camera = *context_.Camera(index);
+        ReadLinkSettings(camera, facts);
+        facts.megabytesPerSecond = entry.rates.megabytesPerSecond;
+        facts.camerasOnLink = 0;
+        const std::string card = camera.GetStream().GetLocalIPAddress();
+        for (int i = 0; i < CameraContext::kMaxCameras; ++i) {
+            CDeviceInfo* other = context_.Camera(i);
+            if (other != nullptr && entries_[i].rates.receivedFps > 0.0 &&
+                other->GetStream().GetLocalIPAddress() == card) {
+                ++facts.camerasOnLink;
+                facts.linkMegabytesPerSecond += entries_[i].rates.megabytesPerSecond;
+            }
+        }
+        facts.camerasOnLink = std::max(facts.camerasOnLink, 1);
+        entry.advice = LinkDiagnosis::Summary(facts);
+        entry.lastLoss = now;
+    } else if (now - entry.lastLoss >= kAdviceHold) {
+        entry.advice.clear();
+    }
 }
 
 void StreamStatsMonitor::Sample()
@@ -78,13 +120,21 @@ void StreamStatsMonitor::Sample()
             const double seconds = std::chrono::duration<double>(now - entry.time).count();
             const StreamRates rates = RatesBetween(entry.counts, counts, seconds);
             entry.text = StatsText(rates);
+            entry.rates = rates;
             lines.push_back(StatsLogLine(time, CameraName(*camera), rates));
         } else {
             entry.text.clear();
+            entry.advice.clear();
+            entry.rates = StreamRates();
         }
         entry.camera = camera;
         entry.counts = counts;
         entry.time = now;
+    }
+    // Once every camera's rates are in: a shared link counts them all.
+    for (int i = 0; i < CameraContext::kMaxCameras; ++i) {
+        if (entries_[i].camera != nullptr && !entries_[i].text.isEmpty())
+            Advise(i, now);
     }
     if (!logPath_.empty() && !lines.empty() && !AppendStatsLog(logPath_, lines) && !logFailureReported_) {
         const QString text = tr("Cannot write the statistics log %1.").arg(QString::fromStdString(logPath_));

@@ -30,12 +30,18 @@ public:
     // The camera at index's statistics text; until its second sample, a
     // text that says they are being measured.
     QString Text(int index) const;
+    // Why the camera at index lost packets lately and what to change; empty
+    // when it lost none for a while.
+    QString Advice(int index) const;
     // Takes a sample now; the timer calls it.
     void Sample();
 
     // The camera's address as the log names it (its MAC when it has none).
     static std::string CameraName(const CDeviceInfo& camera);
     static QString StatsText(const StreamRates& rates);
+
+    // How long the advice on lost packets stays after the last loss.
+    static constexpr std::chrono::seconds kAdviceHold{10};
 
 signals:
     void sampled();
@@ -46,7 +52,14 @@ private:
         StreamCounts counts;
         std::chrono::steady_clock::time_point time;
         QString text;
+        // Why packets were lost lately and what to change.
+        QString advice;
+        std::chrono::steady_clock::time_point lastLoss;
+        StreamRates rates;
     };
+
+    // Reads the link's settings and diagnoses the entry's latest loss.
+    void Advise(int index, std::chrono::steady_clock::time_point now);
 
     CameraContext& context_;
     QTimer timer_;

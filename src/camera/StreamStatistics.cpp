@@ -29,6 +29,7 @@ StreamRates RatesBetween(const StreamCounts& earlier, const StreamCounts& later,
     rates.missingPackets = Since(earlier.missingPackets, later.missingPackets);
     rates.resentPackets = Since(earlier.resentPackets, later.resentPackets);
     rates.failedBuffers = Since(earlier.failedBuffers, later.failedBuffers);
+    rates.mismatchedFrames = Since(earlier.mismatchedFrames, later.mismatchedFrames);
     if (seconds > 0.0) {
         rates.receivedFps = static_cast<double>(Since(earlier.receivedFrames, later.receivedFrames)) / seconds;
         rates.shownFps = static_cast<double>(Since(earlier.shownFrames, later.shownFrames)) / seconds;

@@ -15,6 +15,8 @@ struct StreamCounts {
     uint64_t missingPackets = 0;
     uint64_t resentPackets = 0;
     uint64_t failedBuffers = 0;
+    // Frames dropped for another format or size than the camera's.
+    uint64_t mismatchedFrames = 0;
 };
 
 // A camera's stream between two samples: rates per second, and counts.
@@ -27,6 +29,7 @@ struct StreamRates {
     uint64_t missingPackets = 0;
     uint64_t resentPackets = 0;
     uint64_t failedBuffers = 0;
+    uint64_t mismatchedFrames = 0;
 };
 
 // The rates between two samples taken seconds apart (no rates when seconds is

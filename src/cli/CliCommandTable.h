@@ -13,3 +13,4 @@ LUMIVEX_CLI_COMMAND("record", CliRecord, QT_TRANSLATE_NOOP("LumivexCli", "Record
 LUMIVEX_CLI_COMMAND("snapshot", CliSnapshot, QT_TRANSLATE_NOOP("LumivexCli", "Take one frame from a camera and save it as an image file"))
 LUMIVEX_CLI_COMMAND("convert", CliConvert, QT_TRANSLATE_NOOP("LumivexCli", "Convert a raw camera frame into an image file"))
 LUMIVEX_CLI_COMMAND("settings", CliSettings, QT_TRANSLATE_NOOP("LumivexCli", "Save or load a camera settings file"))
+LUMIVEX_CLI_COMMAND("doctor", CliDoctor, QT_TRANSLATE_NOOP("LumivexCli", "Stream from a camera for a while and say why packets are lost"))

@@ -19,6 +19,40 @@ constexpr uint32_t kDefaultBufferCount = 16;
 // A wait for a buffer looks at the stop request this often.
 constexpr uint32_t kWaitSliceMs = 20;
 constexpr guint64 kMicrosecondsPerMs = 1000;
+// A frame of another geometry than expected has the camera's features read
+// again at most this often, so that a stream of foreign frames cannot keep
+// the control channel busy.
+constexpr auto kGeometryRereadInterval = std::chrono::milliseconds(200);
+
+// What the camera says its frames are; 0 where it does not say.
+struct Geometry {
+    uint32_t width = 0;
+    uint32_t height = 0;
+    uint32_t pixelType = 0;
+
+    bool Admits(const SdkBuffer& buffer) const
+    {
+        const SdkImage& image = *buffer.GetImage();
+        // Payloads without image geometry are not checked.
+        if (image.GetWidth() == 0)
+            return true;
+        return (width == 0 || image.GetWidth() == width) && (height == 0 || image.GetHeight() == height) &&
+               (pixelType == 0 || image.GetPixelType() == pixelType);
+    }
+};
+
+uint32_t ReadFeature(ArvDevice* device, const char* name)
+{
+    gint64 value = 0;
+    const SdkResult result =
+        ArvCall([&](GError** error) { value = arv_device_get_integer_feature_value(device, name, error); });
+    return result.IsOK() ? static_cast<uint32_t>(std::clamp<gint64>(value, 0, UINT32_MAX)) : 0;
+}
+
+Geometry ReadGeometry(ArvDevice* device)
+{
+    return Geometry{ReadFeature(device, "Width"), ReadFeature(device, "Height"), ReadFeature(device, "PixelFormat")};
+}
 
 SdkResult ResultOfStatus(ArvBufferStatus status)
 {
@@ -121,6 +155,10 @@ struct SdkPipeline::Impl final : SdkStreamClient {
         if (size == 0)
             return SdkResult::INVALID_PARAMETER;
 
+        // The first mismatch after a start reads the features at once.
+        expected = ReadGeometry(streamImpl->device);
+        lastGeometryRead = {};
+        streamImpl->ApplySocketBuffer(size);
         ++generation;
         uint32_t count = std::min(kDefaultBufferCount, streamImpl->capacity);
         for (uint32_t i = 0; i < count; ++i) {
@@ -214,13 +252,22 @@ struct SdkPipeline::Impl final : SdkStreamClient {
         }
 
         SdkResult status = ResultOfStatus(arv_buffer_get_status(arvBuffer));
+        SdkBuffer described;
+        if (status.IsOK() || status.GetCode() == SdkResult::BUFFER_TOO_SMALL) {
+            Describe(arvBuffer, described);
+            if (!Admitted(described)) {
+                // Not this camera's frame (or the camera changed before the
+                // features could tell): nothing may show or keep it.
+                stream->GetImpl()->mismatchedFrames.fetch_add(1, std::memory_order_relaxed);
+                arv_stream_push_buffer(arvStream, arvBuffer);
+                return SdkResult::IMAGE_ERROR;
+            }
+        }
         std::lock_guard<std::mutex> lock(mutex);
         auto slot = slots.find(arvBuffer);
         if (status.IsOK() && slot == slots.end())
             status = SdkResult::GENERIC_ERROR;
         if (status.IsOK() || status.GetCode() == SdkResult::BUFFER_TOO_SMALL) {
-            SdkBuffer described;
-            Describe(arvBuffer, described);
             // Aravis cuts a frame larger than the buffer short and still
             // calls it complete; its geometry would lead readers past the end.
             const uint64_t needed = ImageBytes(described);
@@ -242,6 +289,29 @@ struct SdkPipeline::Impl final : SdkStreamClient {
         held.insert(slot->second.buffer.get());
         buffer = slot->second.buffer.get();
         return SdkResult::OK;
+    }
+
+    // Whether the frame is of the camera's current format and size; a
+    // mismatch has the features read again first, as the camera may have
+    // changed since the pipeline started.
+    bool Admitted(const SdkBuffer& frame)
+    {
+        Geometry now;
+        bool reread = false;
+        {
+            std::lock_guard<std::mutex> lock(mutex);
+            if (expected.Admits(frame))
+                return true;
+            reread = std::chrono::steady_clock::now() - lastGeometryRead >= kGeometryRereadInterval;
+            if (reread)
+                lastGeometryRead = std::chrono::steady_clock::now();
+        }
+        if (!reread)
+            return false;
+        now = ReadGeometry(stream->GetImpl()->device);
+        std::lock_guard<std::mutex> lock(mutex);
+        expected = now;
+        return expected.Admits(frame);
     }
 
     SdkResult Release(SdkBuffer* buffer)
@@ -266,6 +336,9 @@ struct SdkPipeline::Impl final : SdkStreamClient {
     uint32_t bufferSize = 0;
     // The size of the largest frame refused for not fitting the buffers.
     uint32_t refusedFrameBytes = 0;
+    // The camera's frames as its features last said, read at start.
+    Geometry expected;
+    std::chrono::steady_clock::time_point lastGeometryRead;
     mutable std::mutex mutex;
     std::condition_variable idle;
     bool started = false;

@@ -41,7 +41,9 @@ public:
     // a wait in ms (TIMEOUT when none came; STATE_ERROR while stopped).
     // operationResult, when given, receives the buffer's own status: a frame
     // with missing packets (MISSING_PACKETS) or one larger than the buffer
-    // (BUFFER_TOO_SMALL) is released here and reported as a failure.
+    // (BUFFER_TOO_SMALL) is released here and reported as a failure, and so
+    // is a frame not of the camera's current pixel format and size
+    // (IMAGE_ERROR; counted in the stream's statistics).
     virtual SdkResult RetrieveNextBuffer(SdkBuffer*& buffer, uint32_t timeoutMs, SdkResult* operationResult = nullptr);
     // Completed buffers waiting to be retrieved.
     virtual uint32_t GetOutputQueueSize() const;

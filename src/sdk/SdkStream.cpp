@@ -6,7 +6,15 @@
 #include "sdk/SdkLinkParameters.h"
 #include "sdk/SdkStreamImpl.h"
 
+#include <arpa/inet.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <linux/if_ether.h>
+
 #include <algorithm>
+#include <cstdlib>
+#include <cstring>
 
 namespace {
 
@@ -28,7 +36,37 @@ private:
     SdkStream::Impl& stream_;
 };
 
+// The receive buffer holds this many frames, and never less than the floor:
+// enough to ride out the receiving thread being late by a few milliseconds.
+constexpr uint32_t kSocketBufferFrames = 2;
+constexpr uint32_t kSocketBufferFloor = 4u << 20;
+constexpr uint32_t kSocketBufferCeiling = 64u << 20;
+
+// Aravis falls back to its UDP socket when it may not open a packet socket.
+bool PacketSocketWanted()
+{
+    const char* choice = std::getenv("LUMIVEX_STREAM_SOCKET");
+    if (choice == nullptr || std::strcmp(choice, "packet") != 0)
+        return false;
+    const int probe = socket(PF_PACKET, SOCK_RAW, htons(ETH_P_ALL));
+    if (probe < 0)
+        return false;
+    close(probe);
+    return true;
+}
+
 } // namespace
+
+void SdkStream::Impl::ApplySocketBuffer(uint32_t frameBytes)
+{
+    if (packetSocket || !ARV_IS_GV_STREAM(stream))
+        return;
+    const uint64_t wanted = std::clamp<uint64_t>(uint64_t{frameBytes} * kSocketBufferFrames, kSocketBufferFloor,
+                                                 kSocketBufferCeiling);
+    g_object_set(stream, "socket-buffer", ARV_GV_STREAM_SOCKET_BUFFER_FIXED, "socket-buffer-size",
+                 static_cast<gint>(wanted), nullptr);
+    socketBufferSize = static_cast<uint32_t>(wanted);
+}
 
 void SdkStream::Impl::RequeueCompleted()
 {
@@ -87,6 +125,12 @@ SdkResult SdkStream::Open(SdkDevice& device, const std::string& cameraIp, uint16
         return SdkResult::NOT_SUPPORTED;
 
     SdkResult result = ArvCall([&](GError** error) { arv_camera_gv_select_stream_channel(deviceImpl->camera, channel, error); });
+    // Another camera's packets must never reach this stream: the packet
+    // socket takes everything on the interface until its filter is attached.
+    const bool packetSocket = PacketSocketWanted();
+    if (result.IsOK() && arv_camera_is_gv_device(deviceImpl->camera))
+        arv_camera_gv_set_stream_options(deviceImpl->camera, packetSocket ? ARV_GV_STREAM_OPTION_NONE
+                                                                          : ARV_GV_STREAM_OPTION_PACKET_SOCKET_DISABLED);
     ArvStream* stream = nullptr;
     if (result.IsOK())
         result = ArvCall([&](GError** error) { stream = arv_camera_create_stream(deviceImpl->camera, nullptr, nullptr, error); });
@@ -101,6 +145,8 @@ SdkResult SdkStream::Open(SdkDevice& device, const std::string& cameraIp, uint16
     impl_->owner = &device;
     impl_->receiving = true;
     impl_->capacity = capacity;
+    impl_->packetSocket = packetSocket && ARV_IS_GV_STREAM(stream);
+    impl_->mismatchedFrames = 0;
     impl_->localIp = deviceImpl->interfaceAddress;
     impl_->localPort = ARV_IS_GV_STREAM(stream) ? arv_gv_stream_get_port(ARV_GV_STREAM(stream)) : 0;
     impl_->parameters.Add(std::make_unique<StreamReset>(*impl_));
@@ -133,6 +179,8 @@ SdkResult SdkStream::Close()
     impl_->receiving = false;
     impl_->localIp.clear();
     impl_->localPort = 0;
+    impl_->packetSocket = false;
+    impl_->socketBufferSize = 0;
     return SdkResult::OK;
 }
 
@@ -174,6 +222,7 @@ bool SdkStream::GetStatistics(SdkStreamStatistics& statistics) const
     statistics.underruns = underruns;
     statistics.missingPackets = 0;
     statistics.resentPackets = 0;
+    statistics.mismatchedFrames = impl_->mismatchedFrames;
     if (ARV_IS_GV_STREAM(stream)) {
         guint64 resent = 0;
         guint64 missing = 0;
@@ -182,4 +231,14 @@ bool SdkStream::GetStatistics(SdkStreamStatistics& statistics) const
         statistics.resentPackets = resent;
     }
     return true;
+}
+
+bool SdkStream::UsesPacketSocket() const
+{
+    return impl_->packetSocket;
+}
+
+uint32_t SdkStream::GetSocketBufferSize() const
+{
+    return impl_->socketBufferSize;
 }

@@ -19,6 +19,9 @@ struct SdkStreamStatistics {
     // Packets that never arrived, and those asked for again and received.
     uint64_t missingPackets = 0;
     uint64_t resentPackets = 0;
+    // Completed frames dropped for not being of the camera's current pixel
+    // format and size: another source's traffic.
+    uint64_t mismatchedFrames = 0;
 };
 
 // The receiving end of the camera's stream channel on this host.
@@ -50,6 +53,15 @@ public:
     SdkGenParameterArray* GetParameters();
     // False while the stream is closed. Safe to call while frames arrive.
     bool GetStatistics(SdkStreamStatistics& statistics) const;
+    // How the stream receives: on a UDP socket of its own port, which only
+    // the camera's packets reach, unless LUMIVEX_STREAM_SOCKET=packet asks
+    // for the raw packet socket (root only; it costs less CPU, but for a
+    // moment at every start it takes any packet on the interface, so it is
+    // safe only on a card that carries this camera's stream alone).
+    bool UsesPacketSocket() const;
+    // The receive buffer the stream asks the system for; the system holds it
+    // to net.core.rmem_max. 0 while closed or on the packet socket.
+    uint32_t GetSocketBufferSize() const;
 
     struct Impl;
     Impl* GetImpl() const { return impl_.get(); }

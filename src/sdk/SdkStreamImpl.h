@@ -7,6 +7,7 @@
 
 #include <arv.h>
 
+#include <atomic>
 #include <vector>
 
 // A user of the stream's receiving end (the pipeline), told before that end
@@ -26,6 +27,8 @@ struct SdkStream::Impl {
     // Whether the device asks for lost packets to be resent.
     bool StreamRecoveryEnabled() const;
     void ApplyRecoveryOption();
+    // Sizes the receive buffer for frames of this many bytes.
+    void ApplySocketBuffer(uint32_t frameBytes);
 
     ArvStream* stream = nullptr;
     // Kept for the payload size; the stream itself holds the device too.
@@ -35,6 +38,9 @@ struct SdkStream::Impl {
     uint32_t capacity = 0;
     std::string localIp;
     uint16_t localPort = 0;
+    bool packetSocket = false;
+    std::atomic<uint32_t> socketBufferSize{0};
+    std::atomic<uint64_t> mismatchedFrames{0};
     SdkGenParameterArray parameters;
     std::vector<SdkStreamClient*> clients;
 };

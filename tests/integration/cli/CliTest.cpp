@@ -169,11 +169,34 @@ TEST_F(CliTest, MistakesGoToStandardErrorWithANonZeroExit)
     EXPECT_EQ(Cli({}).status, 2);
     EXPECT_EQ(Cli({"get", "-c"}).status, 2);
     EXPECT_EQ(Cli({"get", "-x", "-c", Address(), "Width"}).status, 2);
+    EXPECT_EQ(Cli({"doctor", "-c", Address(), "--seconds", "0"}).status, 2);
+    EXPECT_EQ(Cli({"doctor", "-c", Address(), "--seconds"}).status, 2);
+}
+
+// doctor reports the link after streaming for the time asked: a clean link
+// passes; a camera that drops packets and never sends them again fails, with
+// the cause and what to change.
+TEST_F(CliTest, DoctorReportsTheLinkAndFailsWhenPacketsAreLost)
+{
+    CliRun clean = Cli({"doctor", "-c", Address(), "--seconds", "2"});
+    EXPECT_EQ(clean.status, 0) << clean.out << clean.err;
+    for (const char* field : {"Packet size:", "net.core.rmem_max", "Throughput:", "Nothing was lost."})
+        EXPECT_NE(clean.out.find(field), std::string::npos) << field << "\n" << clean.out;
+    EXPECT_TRUE(std::regex_search(clean.out, std::regex("Frames: +[1-9][0-9]* completed, 0 failed"))) << clean.out;
+    EXPECT_TRUE(std::regex_search(clean.out, std::regex("Packets: +0 missing, 0 resent"))) << clean.out;
+    EXPECT_TRUE(std::regex_search(clean.out, std::regex("Socket buffer: +[1-9][0-9]* KB asked for"))) << clean.out;
+
+    FakeCamera lossy(TestAddress(1), {"-r", "100"});
+    ASSERT_TRUE(lossy.IsReady());
+    CliRun lost = Cli({"doctor", "-c", lossy.Address(), "--seconds=2"});
+    EXPECT_EQ(lost.status, 1) << lost.out << lost.err;
+    EXPECT_TRUE(std::regex_search(lost.out, std::regex("Packets: +[1-9][0-9]* missing"))) << lost.out;
+    EXPECT_NE(lost.out.find("To change:\n  - "), std::string::npos) << lost.out;
 }
 
 TEST_F(CliTest, EveryCommandHasHelp)
 {
-    for (const char* command : {"list", "features", "get", "set", "convert", "snapshot"}) {
+    for (const char* command : {"list", "features", "get", "set", "convert", "snapshot", "doctor"}) {
         CliRun run = Cli({command, "--help"});
         EXPECT_EQ(run.status, 0) << command;
         EXPECT_EQ(run.out.rfind(std::string("Usage: lumivex-cli ") + command, 0), 0u) << run.out;
@@ -181,7 +204,7 @@ TEST_F(CliTest, EveryCommandHasHelp)
     }
     CliRun overview = Cli({"--help"});
     EXPECT_EQ(overview.status, 0);
-    for (const char* command : {"list", "features", "get", "set", "convert", "snapshot"})
+    for (const char* command : {"list", "features", "get", "set", "convert", "snapshot", "doctor"})
         EXPECT_NE(overview.out.find(std::string("  ") + command + " "), std::string::npos) << command;
 }
 

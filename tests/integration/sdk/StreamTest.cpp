@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <chrono>
 #include <future>
 #include <memory>
@@ -334,4 +335,56 @@ TEST_F(StreamTest, TwoCamerasStreamAtOnce)
     second.pipeline.ReleaseBuffer(b);
     Execute(camera_.device, "AcquisitionStop");
     Execute(second.device, "AcquisitionStop");
+}
+
+// Another camera streams small frames fast on the same link while this
+// camera's stream is opened and started a hundred times: every start sees its
+// first frame soon, and only frames of this camera.
+TEST_F(StreamTest, AnotherCamerasTrafficNeitherReachesNorStallsAStream)
+{
+    Camera other(1, {}, 32);
+    ASSERT_TRUE(other.ready);
+    ASSERT_TRUE(other.Open().IsOK());
+    ASSERT_TRUE(other.pipeline.Start().IsOK());
+    ASSERT_TRUE(Execute(other.device, "AcquisitionStart").IsOK());
+    std::atomic<bool> done{false};
+    auto drain = std::async(std::launch::async, [&] {
+        while (!done) {
+            SdkBuffer* buffer = nullptr;
+            if (other.pipeline.RetrieveNextBuffer(buffer, 50).IsOK())
+                other.pipeline.ReleaseBuffer(buffer);
+        }
+    });
+
+    std::chrono::steady_clock::duration slowest{};
+    int foreign = 0;
+    for (int round = 0; round < 100; ++round) {
+        ASSERT_TRUE(camera_.Open().IsOK()) << round;
+        ASSERT_TRUE(camera_.pipeline.Start().IsOK()) << round;
+        const auto start = std::chrono::steady_clock::now();
+        ASSERT_TRUE(Execute(camera_.device, "AcquisitionStart").IsOK()) << round;
+        int frames = 0;
+        while (frames < 3 && std::chrono::steady_clock::now() - start < 2s) {
+            SdkBuffer* buffer = nullptr;
+            if (!camera_.pipeline.RetrieveNextBuffer(buffer, 100).IsOK())
+                continue;
+            if (frames++ == 0)
+                slowest = std::max(slowest, std::chrono::steady_clock::now() - start);
+            const SdkImage& image = *buffer->GetImage();
+            foreign += image.GetWidth() != 64 || image.GetHeight() != 48 || buffer->GetDataSize() != 64 * 48;
+            camera_.pipeline.ReleaseBuffer(buffer);
+        }
+        EXPECT_EQ(frames, 3) << round;
+        SdkStreamStatistics statistics;
+        ASSERT_TRUE(camera_.stream.GetStatistics(statistics));
+        EXPECT_EQ(statistics.mismatchedFrames, 0u) << "another camera's frame reached the stream in round " << round;
+        Execute(camera_.device, "AcquisitionStop");
+        ASSERT_TRUE(camera_.pipeline.Stop().IsOK());
+        ASSERT_TRUE(camera_.stream.Close().IsOK());
+    }
+    done = true;
+    drain.get();
+    Execute(other.device, "AcquisitionStop");
+    EXPECT_LT(slowest, 300ms);
+    EXPECT_EQ(foreign, 0);
 }

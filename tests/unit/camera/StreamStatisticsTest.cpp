@@ -1,3 +1,4 @@
+#include "camera/LinkDiagnosis.h"
 #include "camera/StreamStatistics.h"
 
 #include "TempDir.h"
@@ -6,6 +7,7 @@
 
 #include <fstream>
 #include <sstream>
+#include <vector>
 
 namespace {
 
@@ -51,6 +53,67 @@ TEST(StreamStatistics, LogGetsItsHeaderOnlyWhenNewOrEmpty)
     EXPECT_EQ(std::string(kStatsLogHeader),
               "time,camera,received_fps,shown_fps,megabytes_per_s,dropped_frames,missing_packets,resent_packets");
     EXPECT_FALSE(AppendStatsLog(dir.file("no/such/folder/stats.csv"), {"a"}));
+}
+
+LinkFacts Facts(uint64_t missing, uint64_t resent, uint64_t failed, uint32_t packetSize, uint32_t mtu,
+               int64_t delay, uint64_t rmemMax, double megabytes, int cameras)
+{
+    LinkFacts facts;
+    facts.missingPackets = missing;
+    facts.resentPackets = resent;
+    facts.failedFrames = failed;
+    facts.packetSize = packetSize;
+    facts.interfaceName = "eth1";
+    facts.interfaceMtu = mtu;
+    facts.packetDelay = delay;
+    facts.socketBuffer = 4u << 20;
+    facts.rmemMax = rmemMax;
+    facts.megabytesPerSecond = megabytes;
+    facts.camerasOnLink = cameras;
+    facts.linkMegabytesPerSecond = megabytes * cameras;
+    return facts;
+}
+
+struct DiagnosisCase {
+    const char* what;
+    LinkFacts facts;
+    std::vector<LossCause> causes;
+    // A part of the status line's text.
+    const char* says;
+};
+
+constexpr uint64_t kSmallRmem = 212992;
+constexpr uint64_t kLargeRmem = 33554432;
+
+const DiagnosisCase kDiagnosisCases[] = {
+    {"nothing lost", Facts(0, 0, 0, 1440, 1500, 0, kSmallRmem, 60, 2), {}, ""},
+    {"the system holds the socket buffer small", Facts(3, 5, 0, 8972, 9000, 100, kSmallRmem, 60, 1),
+     {LossCause::SocketBuffer},
+     "Packets lost (3 missing, 5 resent): The socket buffer gets 208 KB of the 4096 KB asked for, held by "
+     "net.core.rmem_max; raise it: sysctl -w net.core.rmem_max=4194304."},
+    {"standard packets at a high rate", Facts(0, 9, 0, 1440, 1500, 100, kLargeRmem, 60, 1), {LossCause::PacketSize},
+     "41666 packets a second; turn on jumbo frames (ip link set dev eth1 mtu 9000"},
+    {"small packets though the card takes jumbo frames", Facts(0, 9, 0, 1440, 9000, 100, kLargeRmem, 60, 1),
+     {LossCause::PacketSize}, "raise the packet size (GevSCPSPacketSize)"},
+    {"standard packets at a low rate are no burden", Facts(1, 0, 1, 1440, 1500, 100, kLargeRmem, 5, 1),
+     {LossCause::Unknown}, "ethtool -G eth1 rx 4096"},
+    {"two cameras on one card", Facts(2, 0, 0, 8972, 9000, 100, kLargeRmem, 40, 2), {LossCause::SharedLink},
+     "2 cameras share one link (80.0 MB/s together)"},
+    {"packets back to back", Facts(0, 1, 0, 8972, 9000, 0, kLargeRmem, 40, 1), {LossCause::PacketDelay},
+     "(GevSCPD 0)"},
+    {"everything at once, most likely first", Facts(7, 0, 2, 1440, 1500, 0, kSmallRmem, 100, 3),
+     {LossCause::SocketBuffer, LossCause::SharedLink, LossCause::PacketSize, LossCause::PacketDelay},
+     "The socket buffer gets"},
+};
+
+TEST(StreamStatistics, LostPacketsAreExplainedWithTheirLikelyCauseAndFix)
+{
+    for (const DiagnosisCase& c : kDiagnosisCases) {
+        EXPECT_EQ(DiagnoseLoss(c.facts), c.causes) << c.what;
+        const QString summary = LinkDiagnosis::Summary(c.facts);
+        EXPECT_EQ(summary.isEmpty(), c.causes.empty()) << c.what;
+        EXPECT_TRUE(summary.contains(QString::fromUtf8(c.says))) << c.what << ": " << summary.toStdString();
+    }
 }
 
 } // namespace
