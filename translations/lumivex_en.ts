@@ -1093,167 +1093,167 @@
 <context>
     <name>CLumivexDlg</name>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="244"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="259"/>
         <source>File(&amp;F)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="244"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="259"/>
         <source>Option(&amp;O)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="244"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="259"/>
         <source>Capture(&amp;C)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="245"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="260"/>
         <source>Draw(&amp;D)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="245"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="260"/>
         <source>Window(&amp;W)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="245"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="260"/>
         <source>Help(&amp;H)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="248"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="263"/>
         <source>Size(&amp;Z)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="251"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="266"/>
         <source>Close(&amp;X)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="252"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="267"/>
         <source>Still Image(&amp;P)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="252"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="267"/>
         <source>Live Video(&amp;P)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="253"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="268"/>
         <source>Settings(&amp;S)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="254"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="269"/>
         <source>x8</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="255"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="270"/>
         <source>x4</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="256"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="271"/>
         <source>x2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="257"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="272"/>
         <source>x1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="258"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="273"/>
         <source>x1/2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="259"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="274"/>
         <source>x1/4</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="260"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="275"/>
         <source>x1/8</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="261"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="276"/>
         <source>Adjust Window Size</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="262"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="277"/>
         <source>Callback(&amp;C)...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="263"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="278"/>
         <source>Waveform(&amp;W)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="264"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="279"/>
         <source>Histogram(&amp;H)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="265"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="280"/>
         <source>Manage Connection(&amp;M)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="266"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="281"/>
         <source>OP Setting(&amp;O)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="267"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="282"/>
         <source>Snap Shot(&amp;S)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="268"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="283"/>
         <source>Video Capture(&amp;V)...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="269"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="284"/>
         <source>Tool Bar</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="270"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="285"/>
         <source>Delete Drawing</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="271"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="286"/>
         <source>Draw Property..</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="272"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="287"/>
         <source>Show Thumbnail(&amp;T)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="273"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="288"/>
         <source>Version Information(&amp;V)...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="274"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="289"/>
         <source>Help(&amp;H)...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="275"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="290"/>
         <source>Features(&amp;E)...</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1274,72 +1274,71 @@
     </message>
     <message>
         <location filename="../src/app/CLumivexDlg.cpp" line="301"/>
-        <location filename="../src/app/CLumivexDlg.cpp" line="283"/>
         <source>Select</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="283"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="301"/>
         <source>Line</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="283"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="301"/>
         <source>Rectangle</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="283"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="301"/>
         <source>Ellipse</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="283"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="301"/>
         <source>Text</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="283"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="301"/>
         <source>Degree</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="284"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="302"/>
         <source>Polygon</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="284"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="302"/>
         <source>Perpendicular</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="284"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="302"/>
         <source>Arc</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="284"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="302"/>
         <source>Bezier</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="284"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="302"/>
         <source>Free Hand</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="284"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="302"/>
         <source>Cross</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="286"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="304"/>
         <source>Mode</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="334"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="355"/>
         <source>camera lost</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1349,23 +1348,22 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlgConnection.cpp" line="122"/>
-        <location filename="../src/app/CLumivexDlgConnection.cpp" line="94"/>
+        <location filename="../src/app/CLumivexDlgConnection.cpp" line="130"/>
         <source>Preview - %1(%2)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlgConnection.cpp" line="179"/>
+        <location filename="../src/app/CLumivexDlgConnection.cpp" line="221"/>
         <source>The camera %1 (%2) at %3 no longer answers. The live image resumes when it is back.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlgConnection.cpp" line="231"/>
+        <location filename="../src/app/CLumivexDlgConnection.cpp" line="273"/>
         <source>camera lost, waiting for it to answer again</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlgConnection.cpp" line="233"/>
+        <location filename="../src/app/CLumivexDlgConnection.cpp" line="275"/>
         <source>Camera %1 (%2): %3</source>
         <translation type="unfinished"></translation>
     </message>
