@@ -19,6 +19,7 @@
 #include <cerrno>
 #include <chrono>
 #include <cstring>
+#include <new>
 #include <system_error>
 
 namespace {
@@ -240,7 +241,7 @@ bool Thread::ProcessFrame(const SdkBuffer& buffer, FrameImage& image, int32_t& d
     if (recording)
         FeedRecorder(image);
     if (request)
-        ServeFrameRequest(buffer, image);
+        ServeFrameRequest(buffer, image, mirrorMode);
 
     if (!displayDue)
         return true;
@@ -327,7 +328,7 @@ void Thread::FeedRecorder(FrameImage& image)
     }
 }
 
-void Thread::ServeFrameRequest(const SdkBuffer& buffer, const FrameImage& image)
+void Thread::ServeFrameRequest(const SdkBuffer& buffer, const FrameImage& image, int32_t mirrorMode)
 {
     FrameRequest& request = *records_.frameRequest;
     std::lock_guard lock(request.mutex);
@@ -338,6 +339,16 @@ void Thread::ServeFrameRequest(const SdkBuffer& buffer, const FrameImage& image)
         request.bytesPerPixel != image.BytesPerPixel()) {
         request.error = 1;
         return;
+    }
+    if (request.raw) {
+        try {
+            request.raw->assign(buffer.GetDataPointer(), buffer.GetDataPointer() + buffer.GetDataSize());
+        } catch (const std::bad_alloc&) {
+            // The snapshot then keeps its converted image only.
+            request.raw->clear();
+        }
+        request.rawPixelFormat = buffer.GetImage()->GetPixelType();
+        request.rawMirror = mirrorMode;
     }
     std::memcpy(request.buffer, image.Pixels(), image.DataSize());
     request.blockId = static_cast<uint32_t>(buffer.GetBlockID());
