@@ -40,6 +40,7 @@ namespace {
 
 // Pause after the preview stopped, before the cameras are disconnected.
 constexpr auto kStopSettlePause = std::chrono::milliseconds(100);
+constexpr int kRecordingSummaryMs = 60000;
 
 int ZoomIndexOf(CLumivexDlg::Command command)
 {
@@ -369,6 +370,8 @@ void CLumivexDlg::HandleAppMessage(int message, int code)
     } else if (message == static_cast<int>(kRecordingFinishedMessage)) {
         recordingBar_->Finish();
         LayoutChildren();
+        // What was recorded and lost, over the stream figures for a minute.
+        statusBar_->showMessage(recording_->Summary(), kRecordingSummaryMs);
         movieCommand_->RecordingFinished(this);
         controlDlg_->RefreshCurrentPageAndTitle();
         UpdateMenus();

@@ -239,7 +239,7 @@ bool Thread::ProcessFrame(const SdkBuffer& buffer, FrameImage& image, int32_t& d
     }
 
     if (recording)
-        FeedRecorder(image);
+        FeedRecorder(buffer, image);
     if (request)
         ServeFrameRequest(buffer, image, mirrorMode);
 
@@ -308,13 +308,22 @@ HistogramRecord* Thread::ServedHistogram() const
     return record->window && record->cameraKey == cameraKey_ ? record : nullptr;
 }
 
-void Thread::FeedRecorder(FrameImage& image)
+void Thread::FeedRecorder(const SdkBuffer& buffer, FrameImage& image)
 {
     RecorderSlot& slot = *records_.recorder;
     std::lock_guard lock(slot.mutex);
     if (!slot.active || slot.cameraKey != cameraKey_ || !slot.writer)
         return;
-    const FrameView frame{image.Pixels(), image.Width(), image.Height(), image.BytesPerPixel()};
+    const FrameView frame{image.Pixels(),
+                          image.Width(),
+                          image.Height(),
+                          image.BytesPerPixel(),
+                          buffer.GetDataPointer(),
+                          buffer.GetDataSize(),
+                          buffer.GetImage()->GetPixelType(),
+                          buffer.GetBlockID(),
+                          buffer.GetTimestampNs(),
+                          buffer.GetHostTimeNs()};
     if (!slot.writer->AddFrame(static_cast<uint32_t>(frameCounter_.load()), frame))
         return;
 

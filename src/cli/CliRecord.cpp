@@ -39,6 +39,11 @@ constexpr CodecName kCodecs[] = {
     {"odml", kCompressorMotionJpegOpenDml},
     {"raw", kCompressorUncompressed},
     {"mp42", kCompressorMsMpeg4V2},
+    {"ffv1", kCompressorFfv1},
+    {"png", kCompressorPngImages},
+    {"png16", kCompressorPng16Images},
+    {"tiff", kCompressorTiffImages},
+    {"tiff16", kCompressorTiff16Images},
 };
 
 struct RecordRequest {
@@ -95,7 +100,7 @@ QString ParseRecordOptions(const std::vector<std::string>& args, RecordRequest& 
             const auto codec = std::find_if(std::begin(kCodecs), std::end(kCodecs),
                                             [&value](const CodecName& codec) { return codec.name == value; });
             if (codec == std::end(kCodecs))
-                return LumivexCli::tr("unknown codec '%1'; use mjpeg, odml, raw or mp42")
+                return LumivexCli::tr("unknown codec '%1'; use mjpeg, odml, raw, mp42, ffv1, png, png16, tiff or tiff16")
                     .arg(QString::fromStdString(value));
             request.settings.compressor = codec->compressor;
         }
@@ -155,11 +160,16 @@ bool WaitForRecording(CRecordingControl& control)
 int CliRecord(CliContext& context)
 {
     const QString usage = LumivexCli::tr(
-        "Usage: lumivex-cli record -c ADDR --frames N [--codec mjpeg|odml|raw|mp42] [--quality Q] FILE.avi\n"
+        "Usage: lumivex-cli record -c ADDR --frames N [--codec mjpeg|odml|raw|mp42|ffv1|png|png16|tiff|tiff16]\n"
+        "                          [--quality Q] FILE.avi|FILE.mkv|FOLDER\n"
         "Records N frames from the camera at ADDR into FILE.avi, as the viewer's movie\n"
         "recording does: Motion JPEG (mjpeg, the default), Motion JPEG in the OpenDML\n"
         "layout for files beyond 1 GB (odml), uncompressed (raw) or MS-MPEG4 V2 (mp42).\n"
-        "Q, from 1 to 100 (default 75), is the Motion JPEG quality. Exits with 1 when\n"
+        "Q, from 1 to 100 (default 75), is the Motion JPEG quality. ffv1 records\n"
+        "losslessly into FILE.mkv at the camera's own depth; png, png16, tiff and tiff16\n"
+        "write numbered 8 or 16-bit images into FOLDER. Beside the recording,\n"
+        "FILE.frames.csv lists every frame's index, camera frame id, timestamps and the\n"
+        "camera frames missing before it; a summary ends the output. Exits with 1 when\n"
         "the recording cannot start or the camera stops sending frames.\n");
     RecordRequest request;
     QString problem = ParseRecordOptions(context.args, request);
@@ -176,13 +186,13 @@ int CliRecord(CliContext& context)
         problem = LumivexCli::tr("no frame count given; name it with --frames N");
     if (problem.isEmpty() && options.operands.size() != 1)
         problem = LumivexCli::tr("name exactly one movie file");
-    if (problem.isEmpty() && !HasAviExtension(options.operands.front()))
-        problem = LumivexCli::tr("the movie file must end in .avi");
+    if (problem.isEmpty() && RecordingTargetPath(options.operands.front(), request.settings.compressor).empty())
+        problem = LumivexCli::tr("the movie file must end in .avi, or .mkv for ffv1");
     if (!problem.isEmpty()) {
         context.err << "lumivex-cli: " << problem.toStdString() << "\n" << usage.toStdString();
         return kCliUsageError;
     }
-    const std::string& path = options.operands.front();
+    const std::string path = RecordingTargetPath(options.operands.front(), request.settings.compressor);
 
     ErrorStreamReporter reporter(context.err);
     CDeviceInfo camera;
@@ -229,6 +239,8 @@ int CliRecord(CliContext& context)
                            .arg(QString::fromStdString(path))
                            .toStdString();
     }
+    if (control.FramesRecorded() > 0)
+        context.out << control.Summary().toStdString() << "\n";
     camera.StopAcquisition();
     camera.StopThread();
     return status;

@@ -1,6 +1,8 @@
-// Stills at the camera's own depth: lumivex-cli convert and snapshot with
-// --depth 16, read back by readers of our own making: Pillow for grey files,
-// ImageMagick for 16-bit colour (Pillow reduces it to 8 bits).
+// Stills and movies at the camera's own depth: lumivex-cli convert and
+// snapshot with --depth 16 and record --codec ffv1, read back by readers not of
+// our making: Pillow for grey and 8-bit files, ImageMagick for 16-bit colour
+// (Pillow reduces it to 8 bits), ffmpeg for the movies.
+#include "AviTestSupport.h"
 #include "TempDir.h"
 #include "TestAddress.h"
 
@@ -228,5 +230,99 @@ TEST(DeepStill, SnapshotKeepsTheCamerasValuesInSixteenBits)
                         << extension << " at " << x << "," << y;
                 }
         }
+    }
+}
+
+namespace {
+
+std::vector<std::vector<std::string>> ReadCsv(const std::string& path)
+{
+    std::vector<std::vector<std::string>> rows;
+    std::ifstream file(path);
+    std::string line;
+    while (std::getline(file, line)) {
+        std::vector<std::string> fields;
+        std::istringstream columns(line);
+        std::string field;
+        while (std::getline(columns, field, ','))
+            fields.push_back(field);
+        rows.push_back(fields);
+    }
+    return rows;
+}
+
+} // namespace
+
+// 60 frames of the simulated camera recorded losslessly: every frame decodes
+// with its still part (the top two thirds of the test pattern) equal to a
+// snapshot's at full depth, and the frame list has a row for each, with
+// rising ids and timestamps.
+TEST(DeepMovie, Ffv1HoldsWhatTheCameraSentAndTheFrameListEachFrame)
+{
+    constexpr int kWidth = 128;
+    constexpr int kHeight = 96;
+    constexpr int kFrames = 60;
+    const struct {
+        const char* format;
+        bool colourSensor;
+        const char* decodeAs;
+        int bytesPerSample;
+        const char* snapshotDepth;
+    } cases[] = {
+        {"Mono8", false, "gray", 1, "8"},
+        {"Mono16", false, "gray16le", 2, "16"},
+        {"RGB8Packed", true, "rgb24", 1, "8"},
+        {"BayerRG12", true, "gray16le", 2, "16"},
+    };
+    const std::string address = TestAddress();
+    TempDir dir;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.format);
+        SimOptions options;
+        options.interfaceAddress = address;
+        options.width = kWidth;
+        options.height = kHeight;
+        options.colour = c.colourSensor;
+        options.pixelFormat = c.format;
+        SimCamera sim;
+        ASSERT_TRUE(sim.Start(options)) << sim.ErrorText();
+        const std::string movie = dir.file(std::string(c.format) + ".mkv");
+        std::string err;
+        ASSERT_EQ(Cli({"record", "-c", address, "--frames", std::to_string(kFrames), "--codec", "ffv1", movie}, &err),
+                  0)
+            << err;
+        const std::string still = dir.file(std::string(c.format) + ".png");
+        ASSERT_EQ(Cli({"snapshot", "-c", address, "-o", still, "--depth", c.snapshotDepth, "--bayer", "raw"}, &err), 0)
+            << err;
+        const ReadBack reference = ReadWithPillow(still);
+        ASSERT_EQ(reference.problem, "");
+
+        const std::vector<std::uint8_t> decoded = avitest::DecodeRaw(movie, c.decodeAs);
+        const std::vector<std::vector<std::string>> rows = ReadCsv(dir.file(std::string(c.format) + ".frames.csv"));
+        ASSERT_EQ(rows.size(), size_t(kFrames + 1));
+        const size_t samplesPerFrame = reference.samples.size();
+        const size_t frameBytes = samplesPerFrame * size_t(c.bytesPerSample);
+        ASSERT_EQ(decoded.size(), frameBytes * rows.size() - frameBytes);
+        EXPECT_EQ(avitest::FrameMd5(movie, c.decodeAs).size(), size_t(kFrames));
+        const size_t stillSamples = samplesPerFrame / kHeight * (kHeight * 2 / 3 - 1);
+        for (size_t frame = 0; frame < size_t(kFrames); ++frame) {
+            for (size_t i = 0; i < stillSamples; ++i) {
+                const std::uint8_t* at = decoded.data() + frame * frameBytes + i * size_t(c.bytesPerSample);
+                const unsigned sample = c.bytesPerSample == 2 ? unsigned(at[0] | at[1] << 8) : at[0];
+                ASSERT_EQ(sample, reference.samples[i]) << "frame " << frame << " sample " << i;
+            }
+            const std::vector<std::string>& row = rows[frame + 1];
+            ASSERT_EQ(row.size(), 5u);
+            EXPECT_EQ(row[0], std::to_string(frame));
+            if (frame > 0) {
+                const std::vector<std::string>& before = rows[frame];
+                EXPECT_GT(std::stoull(row[1]), std::stoull(before[1]));
+                EXPECT_GT(std::stoull(row[2]), std::stoull(before[2]));
+                EXPECT_GT(std::stoull(row[3]), std::stoull(before[3]));
+                EXPECT_EQ(std::stoull(row[4]), std::stoull(row[1]) - std::stoull(before[1]) - 1);
+            }
+        }
+        if (std::string(c.format) == "BayerRG12")
+            EXPECT_NE(reference.description.find("RGGB"), std::string::npos);
     }
 }
