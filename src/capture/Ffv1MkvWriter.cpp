@@ -1,5 +1,6 @@
 #include "capture/Ffv1MkvWriter.h"
 
+#include "capture/FfmpegEncoding.h"
 #include "imaging/PixelConversion.h"
 
 extern "C" {
@@ -21,12 +22,6 @@ constexpr std::uint32_t kPixelFormatBgr8 = 0x02180015;
 constexpr int kFfv1Version = 3;
 // Slices let the encoder work on several cores; each carries its own checksum.
 constexpr int kSlices = 4;
-
-int SystemError(int averror)
-{
-    const int error = AVUNERROR(averror);
-    return error > 0 && error < 4096 ? error : EIO;
-}
 
 // Colour pixels as the encoder takes them: blue, green, red, unused.
 void ToBgr0(const std::uint8_t* source, bool redFirst, std::size_t count, std::uint8_t* dest)
@@ -185,7 +180,7 @@ int Ffv1MkvWriter::FillPicture()
 int Ffv1MkvWriter::WriteFrame(std::uint32_t position, std::int64_t /*previous*/)
 {
     if (const int writable = av_frame_make_writable(picture_); writable < 0)
-        return SystemError(writable);
+        return FfmpegSystemError(writable);
     if (const int error = FillPicture(); error != 0)
         return error;
     picture_->pts = position;
@@ -194,21 +189,12 @@ int Ffv1MkvWriter::WriteFrame(std::uint32_t position, std::int64_t /*previous*/)
 
 int Ffv1MkvWriter::Encode(const AVFrame* picture)
 {
-    if (const int sent = avcodec_send_frame(encoder_, picture); sent < 0)
-        return SystemError(sent);
-    for (;;) {
-        const int received = avcodec_receive_packet(encoder_, packet_);
-        if (received == AVERROR(EAGAIN) || received == AVERROR_EOF)
-            return 0;
-        if (received < 0)
-            return SystemError(received);
-        packet_->stream_index = stream_->index;
-        av_packet_rescale_ts(packet_, encoder_->time_base, stream_->time_base);
-        const int written = av_write_frame(format_, packet_);
-        av_packet_unref(packet_);
-        if (written < 0)
-            return SystemError(written);
-    }
+    return EncodeAndWrite(encoder_, picture, packet_, [this](AVPacket* packet) {
+        packet->stream_index = stream_->index;
+        av_packet_rescale_ts(packet, encoder_->time_base, stream_->time_base);
+        const int written = av_write_frame(format_, packet);
+        return written < 0 ? FfmpegSystemError(written) : 0;
+    });
 }
 
 std::uint32_t Ffv1MkvWriter::CloseFile()
@@ -218,11 +204,11 @@ std::uint32_t Ffv1MkvWriter::CloseFile()
         error = Encode(nullptr);
     if (headerWritten_) {
         if (const int trailer = av_write_trailer(format_); trailer < 0 && error == 0)
-            error = SystemError(trailer);
+            error = FfmpegSystemError(trailer);
     }
     if (format_ && format_->pb) {
         if (const int closed = avio_closep(&format_->pb); closed < 0 && error == 0)
-            error = SystemError(closed);
+            error = FfmpegSystemError(closed);
     }
     Release();
     return static_cast<std::uint32_t>(error);
