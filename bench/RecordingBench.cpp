@@ -36,17 +36,25 @@ double ProcessCpuSeconds()
         + static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
 }
 
-// Rows of the frame list and the camera frames they say are missing.
+// Complete rows of the frame list and the camera frames they say are
+// missing; a row still being written when the time ran out is left out.
 void CountFrameList(const std::string& path, size_t& rows, unsigned long long& missing)
 {
     std::ifstream file(path);
-    std::string line;
-    std::getline(file, line);
+    std::stringstream text;
+    text << file.rdbuf();
+    const std::string all = text.str();
     rows = 0;
     missing = 0;
-    while (std::getline(file, line)) {
+    size_t start = all.find('\n');
+    while (start != std::string::npos) {
+        const size_t end = all.find('\n', start + 1);
+        if (end == std::string::npos)
+            break;
+        const std::string line = all.substr(start + 1, end - start - 1);
         ++rows;
         missing += std::stoull(line.substr(line.rfind(',') + 1));
+        start = end;
     }
 }
 
@@ -105,10 +113,12 @@ int main(int argc, char** argv)
         unsigned long long missing = 0;
         CountFrameList(live.Dir().file("recording.frames.csv"), rows, missing);
         const std::string packets = avitest::Probe(path)["nb_read_packets"];
+        const bool finished = live.Prompts().Texts().contains(QStringLiteral("AVI File Created."));
         std::printf("FFV1 lossless, 1920x1080 Mono12 at %d fps, preview on: %s frames in the file, %zu in its frame "
-                    "list of %u asked for in %.1f s, %llu camera frames missing; process CPU %.0f %% of one core "
+                    "list of %u asked for in %.1f s%s, %llu camera frames missing; process CPU %.0f %% of one core "
                     "(camera included)\n",
-                    kFps, packets.c_str(), rows, frames, elapsed, missing, 100.0 * cpu / elapsed);
+                    kFps, packets.c_str(), rows, frames, elapsed, finished ? "" : " (not finished)", missing,
+                    100.0 * cpu / elapsed);
         return missing == 0 && rows == frames && packets == std::to_string(frames) ? 0 : 1;
     }
 
