@@ -98,9 +98,9 @@ std::uint32_t Ffv1MkvWriter::Open()
     encoder_->thread_count = 0;
     encoder_->thread_type = FF_THREAD_SLICE;
     av_opt_set_int(encoder_->priv_data, "slicecrc", 1, 0);
-    // Golomb-Rice coding: about twice as fast as the range coder, for files
-    // some tenths larger; full-rate 16-bit video needs the speed.
-    av_opt_set(encoder_->priv_data, "coder", "rice", 0);
+    // Golomb-Rice coding is about twice as fast as the range coder, for files
+    // some tenths larger; FFV1 has it for 8-bit samples only.
+    av_opt_set(encoder_->priv_data, "coder", mode_ == Mode::Grey16 ? "range_def" : "rice", 0);
     if (format_->oformat->flags & AVFMT_GLOBALHEADER)
         encoder_->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
     if (const int opened = avcodec_open2(encoder_, codec, nullptr); opened < 0)
