@@ -1093,167 +1093,167 @@
 <context>
     <name>CLumivexDlg</name>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="259"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="245"/>
         <source>File(&amp;F)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="259"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="245"/>
         <source>Option(&amp;O)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="259"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="245"/>
         <source>Capture(&amp;C)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="260"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="246"/>
         <source>Draw(&amp;D)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="260"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="246"/>
         <source>Window(&amp;W)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="260"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="246"/>
         <source>Help(&amp;H)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="263"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="249"/>
         <source>Size(&amp;Z)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="266"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="252"/>
         <source>Close(&amp;X)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="267"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="253"/>
         <source>Still Image(&amp;P)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="267"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="253"/>
         <source>Live Video(&amp;P)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="268"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="254"/>
         <source>Settings(&amp;S)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="269"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="255"/>
         <source>x8</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="270"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="256"/>
         <source>x4</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="271"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="257"/>
         <source>x2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="272"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="258"/>
         <source>x1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="273"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="259"/>
         <source>x1/2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="274"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="260"/>
         <source>x1/4</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="275"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="261"/>
         <source>x1/8</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="276"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="262"/>
         <source>Adjust Window Size</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="277"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="263"/>
         <source>Callback(&amp;C)...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="278"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="264"/>
         <source>Waveform(&amp;W)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="279"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="265"/>
         <source>Histogram(&amp;H)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="280"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="266"/>
         <source>Manage Connection(&amp;M)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="281"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="267"/>
         <source>OP Setting(&amp;O)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="282"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="268"/>
         <source>Snap Shot(&amp;S)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="283"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="269"/>
         <source>Video Capture(&amp;V)...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="284"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="270"/>
         <source>Tool Bar</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="285"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="271"/>
         <source>Delete Drawing</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="286"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="272"/>
         <source>Draw Property..</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="287"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="273"/>
         <source>Show Thumbnail(&amp;T)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="288"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="274"/>
         <source>Version Information(&amp;V)...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="289"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="275"/>
         <source>Help(&amp;H)...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="290"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="276"/>
         <source>Features(&amp;E)...</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1274,71 +1274,72 @@
     </message>
     <message>
         <location filename="../src/app/CLumivexDlg.cpp" line="301"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="284"/>
         <source>Select</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="301"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="284"/>
         <source>Line</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="301"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="284"/>
         <source>Rectangle</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="301"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="284"/>
         <source>Ellipse</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="301"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="284"/>
         <source>Text</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="301"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="284"/>
         <source>Degree</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="302"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="285"/>
         <source>Polygon</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="302"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="285"/>
         <source>Perpendicular</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="302"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="285"/>
         <source>Arc</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="302"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="285"/>
         <source>Bezier</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="302"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="285"/>
         <source>Free Hand</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="302"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="285"/>
         <source>Cross</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="304"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="287"/>
         <source>Mode</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="355"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="335"/>
         <source>camera lost</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1349,21 +1350,22 @@
     </message>
     <message>
         <location filename="../src/app/CLumivexDlgConnection.cpp" line="130"/>
+        <location filename="../src/app/CLumivexDlgConnection.cpp" line="94"/>
         <source>Preview - %1(%2)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlgConnection.cpp" line="221"/>
+        <location filename="../src/app/CLumivexDlgConnection.cpp" line="179"/>
         <source>The camera %1 (%2) at %3 no longer answers. The live image resumes when it is back.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlgConnection.cpp" line="273"/>
+        <location filename="../src/app/CLumivexDlgConnection.cpp" line="231"/>
         <source>camera lost, waiting for it to answer again</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlgConnection.cpp" line="275"/>
+        <location filename="../src/app/CLumivexDlgConnection.cpp" line="233"/>
         <source>Camera %1 (%2): %3</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1447,22 +1449,27 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/commands/CMovieCommand.cpp" line="17"/>
+        <location filename="../src/commands/CMovieCommand.cpp" line="18"/>
         <source>AVI File(*.avi)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/commands/CMovieCommand.cpp" line="17"/>
+        <location filename="../src/commands/CMovieCommand.cpp" line="18"/>
+        <source>Matroska File(*.mkv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/commands/CMovieCommand.cpp" line="19"/>
         <source>AllFiles(*.*)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/commands/CMovieCommand.cpp" line="59"/>
+        <location filename="../src/commands/CMovieCommand.cpp" line="61"/>
         <source>Operation Canceled.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/commands/CMovieCommand.cpp" line="74"/>
+        <location filename="../src/commands/CMovieCommand.cpp" line="76"/>
         <source>AVI File Created.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1579,28 +1586,43 @@
 <context>
     <name>CRecordingControl</name>
     <message>
-        <location filename="../src/capture/CRecordingControl.cpp" line="216"/>
+        <location filename="../src/capture/CRecordingControl.cpp" line="182"/>
+        <source>The frame list %1 could not be created: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/capture/CRecordingControl.cpp" line="239"/>
+        <source>%1 frames written; %2 frames the camera sent never arrived; interval mean %3 ms, max %4 ms.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/capture/CRecordingControl.cpp" line="252"/>
         <source>The recording into %1 ended because the camera&apos;s image format or size changed.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/capture/CRecordingControl.cpp" line="218"/>
+        <location filename="../src/capture/CRecordingControl.cpp" line="254"/>
         <source>The recording into %1 ended because the live image was restarted.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/capture/CRecordingControl.cpp" line="220"/>
+        <location filename="../src/capture/CRecordingControl.cpp" line="256"/>
         <source>The recording into %1 ended because the file reached its size limit.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/capture/CRecordingControl.cpp" line="222"/>
+        <location filename="../src/capture/CRecordingControl.cpp" line="258"/>
         <source>The recording into %1 ended because the file could not be written: %2.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/capture/CRecordingControl.cpp" line="225"/>
+        <location filename="../src/capture/CRecordingControl.cpp" line="261"/>
         <source>The recording file %1 could not be completed: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/capture/CRecordingControl.cpp" line="264"/>
+        <source>The frame list of %1 could not be written completely.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1689,6 +1711,28 @@
     <message>
         <location filename="../src/capture/RecordingEstimates.cpp" line="182"/>
         <source>Recording Time:about %1sec</source>
+        <location filename="../src/capture/RecordingEstimates.cpp" line="51"/>
+        <source>FFV1 lossless, full depth (.mkv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/capture/RecordingEstimates.cpp" line="52"/>
+        <source>Numbered images: PNG, 8 bits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/capture/RecordingEstimates.cpp" line="53"/>
+        <source>Numbered images: PNG, 16 bits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/capture/RecordingEstimates.cpp" line="54"/>
+        <source>Numbered images: TIFF, 8 bits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/capture/RecordingEstimates.cpp" line="55"/>
+        <source>Numbered images: TIFF, 16 bits</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2895,9 +2939,8 @@
     <name>LumivexCli</name>
     <message>
         <location filename="../src/cli/CliCamera.cpp" line="22"/>
-        <location filename="../src/cli/CliDoctor.cpp" line="76"/>
-        <location filename="../src/cli/CliImage.cpp" line="283"/>
-        <location filename="../src/cli/CliRecord.cpp" line="211"/>
+        <location filename="../src/cli/CliImage.cpp" line="349"/>
+        <location filename="../src/cli/CliRecord.cpp" line="184"/>
         <location filename="../src/cli/CliSerialArguments.cpp" line="84"/>
         <source>no camera given; name it with -c ADDR</source>
         <translation type="unfinished"></translation>
@@ -2909,8 +2952,7 @@
     </message>
     <message>
         <location filename="../src/cli/CliCamera.cpp" line="26"/>
-        <location filename="../src/cli/CliDoctor.cpp" line="78"/>
-        <location filename="../src/cli/CliImage.cpp" line="288"/>
+        <location filename="../src/cli/CliImage.cpp" line="354"/>
         <source>unexpected argument &apos;%1&apos;</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2938,7 +2980,7 @@
     </message>
     <message>
         <location filename="../src/cli/CliCamera.cpp" line="88"/>
-        <location filename="../src/cli/CliImage.cpp" line="142"/>
+        <location filename="../src/cli/CliImage.cpp" line="146"/>
         <source>unknown option &apos;%1&apos;</source>
         <translation type="unfinished"></translation>
     </message>
@@ -3063,9 +3105,8 @@ Commands:
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/cli/CliDoctor.cpp" line="31"/>
-        <location filename="../src/cli/CliImage.cpp" line="148"/>
-        <location filename="../src/cli/CliRecord.cpp" line="96"/>
+        <location filename="../src/cli/CliImage.cpp" line="152"/>
+        <location filename="../src/cli/CliRecord.cpp" line="85"/>
         <source>%1 needs a value</source>
         <translation type="unfinished"></translation>
     </message>
@@ -3193,98 +3234,130 @@ frame failed, 1 otherwise.
     </message>
     <message>
         <location filename="../src/cli/CliImage.cpp" line="159"/>
+        <location filename="../src/cli/CliImage.cpp" line="168"/>
+        <source>--depth takes 8 or 16, not &apos;%1&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliImage.cpp" line="170"/>
+        <source>--bayer takes rgb or raw, not &apos;%1&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliImage.cpp" line="175"/>
         <source>--interpolation takes 0 to %1, not &apos;%2&apos;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/cli/CliImage.cpp" line="164"/>
+        <location filename="../src/cli/CliImage.cpp" line="180"/>
         <source>--mirror takes 0 to %1, not &apos;%2&apos;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/cli/CliImage.cpp" line="183"/>
+        <location filename="../src/cli/CliImage.cpp" line="201"/>
         <source>lumivex-cli: cannot convert the frame: %1 bytes of raw data for %2 x %3 need %4
 </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/cli/CliImage.cpp" line="201"/>
+        <location filename="../src/cli/CliImage.cpp" line="216"/>
+        <source>16 bits are for frames of more than 8 bits a sample (Mono10 to Mono16, 10 and 12-bit Bayer)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliImage.cpp" line="221"/>
+        <source>BMP and JPEG hold 8 bits only; use .png, .tif, .tiff or .raw for 16 bits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliImage.cpp" line="234"/>
+        <source>Saved %1 x %2 at 16 bits into %3
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliImage.cpp" line="262"/>
         <source>use .bmp, .png, .tif, .tiff, .jpg, .jpeg or, for grey images, .raw</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/cli/CliImage.cpp" line="203"/>
-        <source>lumivex-cli: cannot save %1: %2
-</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/cli/CliImage.cpp" line="208"/>
-        <source>Saved %1 x %2 into %3
-</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/cli/CliImage.cpp" line="220"/>
+        <location filename="../src/cli/CliImage.cpp" line="279"/>
         <source>Usage: lumivex-cli convert --pixel-format NAME --width W --height H [--interpolation 0-5]
-                           [--mirror 0-3] IN.raw OUT
+                           [--mirror 0-3] [--depth 8|16] [--bayer rgb|raw] IN.raw OUT
 Converts a raw camera frame (the frame&apos;s bytes as the camera sent them) as the
 viewer does and saves it in the format OUT&apos;s extension names: .bmp, .png,
 .tif/.tiff, .jpg/.jpeg or, for grey images, .raw. --interpolation is the colour
 interpolation of Bayer frames (default 0), --mirror 0 none, 1 horizontal,
 2 vertical, 3 both (default 0).
+--depth 16 keeps the camera&apos;s values unscaled in 16-bit PNG, TIFF or raw files
+(Mono10 to Mono16 and 10 and 12-bit Bayer); Bayer frames are then demosaicked
+(--bayer rgb, the default) or kept as the raw mosaic (--bayer raw).
 Pixel formats: %1.
 </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/cli/CliImage.cpp" line="240"/>
+        <location filename="../src/cli/CliImage.cpp" line="333"/>
+        <source>Usage: lumivex-cli snapshot -c ADDR -o OUT [--interpolation 0-5] [--mirror 0-3]
+                            [--depth 8|16] [--bayer rgb|raw]
+Takes one complete frame from the camera at ADDR in its current pixel format and
+size, converts it as the viewer does and saves it in the format OUT&apos;s extension
+names (as convert does, also at 16 bits). Exits with 1 when no complete frame
+arrives within 10 s.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliImage.cpp" line="194"/>
+        <source>lumivex-cli: cannot save %1: %2
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliImage.cpp" line="267"/>
+        <source>Saved %1 x %2 into %3
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliImage.cpp" line="303"/>
         <source>no pixel format given; name it with --pixel-format NAME</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/cli/CliImage.cpp" line="243"/>
+        <location filename="../src/cli/CliImage.cpp" line="306"/>
         <source>unknown pixel format &apos;%1&apos;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/cli/CliImage.cpp" line="248"/>
+        <location filename="../src/cli/CliImage.cpp" line="311"/>
         <source>--width and --height take 1 to 65535</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/cli/CliImage.cpp" line="254"/>
+        <location filename="../src/cli/CliImage.cpp" line="318"/>
         <source>name the raw input file and the output file</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/cli/CliImage.cpp" line="259"/>
+        <location filename="../src/cli/CliImage.cpp" line="323"/>
         <source>lumivex-cli: cannot read %1
 </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/cli/CliImage.cpp" line="269"/>
-        <source>Usage: lumivex-cli snapshot -c ADDR -o OUT [--interpolation 0-5] [--mirror 0-3]
-Takes one complete frame from the camera at ADDR in its current pixel format and
-size, converts it as the viewer does and saves it in the format OUT&apos;s extension
-names (as convert does). Exits with 1 when no complete frame arrives within 10 s.
-</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/cli/CliImage.cpp" line="285"/>
+        <location filename="../src/cli/CliImage.cpp" line="351"/>
         <source>no output file given; name it with -o OUT</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/cli/CliImage.cpp" line="321"/>
+        <location filename="../src/cli/CliImage.cpp" line="388"/>
         <source>lumivex-cli: no complete frame came from the camera at %1
 </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/cli/CliRecord.cpp" line="101"/>
+        <location filename="../src/cli/CliRecord.cpp" line="90"/>
         <source>--frames needs a number of frames above 0, not &apos;%1&apos;</source>
         <translation type="unfinished"></translation>
     </message>
@@ -3295,6 +3368,7 @@ names (as convert does). Exits with 1 when no complete frame arrives within 10 s
     </message>
     <message>
         <location filename="../src/cli/CliRecord.cpp" line="111"/>
+        <location filename="../src/cli/CliRecord.cpp" line="96"/>
         <source>--quality needs a number from 1 to 100, not &apos;%1&apos;</source>
         <translation type="unfinished"></translation>
     </message>
@@ -3305,6 +3379,12 @@ names (as convert does). Exits with 1 when no complete frame arrives within 10 s
     </message>
     <message>
         <location filename="../src/cli/CliRecord.cpp" line="215"/>
+        <location filename="../src/cli/CliRecord.cpp" line="186"/>
+        <source>no frame count given; name it with --frames N</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliRecord.cpp" line="188"/>
         <source>name exactly one movie file</source>
         <translation type="unfinished"></translation>
     </message>
@@ -3330,6 +3410,22 @@ MS-MPEG4 V2 (mp42). With neither N nor S it records until interrupted.
 Q, from 1 to 100 (default 75), is the Motion JPEG quality. Ctrl+C (SIGINT),
 SIGTERM or SIGHUP ends the recording with a complete file and exits with
 130, 143 or 129; a second Ctrl+C ends the program at once. Exits with 1 when
+        <location filename="../src/cli/CliRecord.cpp" line="103"/>
+        <source>unknown codec &apos;%1&apos;; use mjpeg, odml, raw, mp42, ffv1, png, png16, tiff or tiff16</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliRecord.cpp" line="162"/>
+        <source>Usage: lumivex-cli record -c ADDR --frames N [--codec mjpeg|odml|raw|mp42|ffv1|png|png16|tiff|tiff16]
+                          [--quality Q] FILE.avi|FILE.mkv|FOLDER
+Records N frames from the camera at ADDR into FILE.avi, as the viewer&apos;s movie
+recording does: Motion JPEG (mjpeg, the default), Motion JPEG in the OpenDML
+layout for files beyond 1 GB (odml), uncompressed (raw) or MS-MPEG4 V2 (mp42).
+Q, from 1 to 100 (default 75), is the Motion JPEG quality. ffv1 records
+losslessly into FILE.mkv at the camera&apos;s own depth; png, png16, tiff and tiff16
+write numbered 8 or 16-bit images into FOLDER. Beside the recording,
+FILE.frames.csv lists every frame&apos;s index, camera frame id, timestamps and the
+camera frames missing before it; a summary ends the output. Exits with 1 when
 the recording cannot start or the camera stops sending frames.
 </source>
         <translation type="unfinished"></translation>
@@ -3341,18 +3437,24 @@ the recording cannot start or the camera stops sending frames.
     </message>
     <message>
         <location filename="../src/cli/CliRecord.cpp" line="239"/>
+        <location filename="../src/cli/CliRecord.cpp" line="190"/>
+        <source>the movie file must end in .avi, or .mkv for ffv1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliRecord.cpp" line="208"/>
         <source>lumivex-cli: cannot start the acquisition thread
 </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/cli/CliRecord.cpp" line="246"/>
+        <location filename="../src/cli/CliRecord.cpp" line="215"/>
         <source>lumivex-cli: cannot record into %1
 </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/cli/CliRecord.cpp" line="253"/>
+        <location filename="../src/cli/CliRecord.cpp" line="220"/>
         <source>lumivex-cli: the camera stopped sending frames; %1 of %2 frames recorded
 </source>
         <translation type="unfinished"></translation>
@@ -3365,6 +3467,7 @@ the recording cannot start or the camera stops sending frames.
     </message>
     <message>
         <location filename="../src/cli/CliRecord.cpp" line="265"/>
+        <location filename="../src/cli/CliRecord.cpp" line="230"/>
         <source>lumivex-cli: %1 %2 of %3 frames recorded.
 </source>
         <translation type="unfinished"></translation>
@@ -3377,6 +3480,7 @@ the recording cannot start or the camera stops sending frames.
     </message>
     <message>
         <location filename="../src/cli/CliRecord.cpp" line="275"/>
+        <location filename="../src/cli/CliRecord.cpp" line="237"/>
         <source>Recorded %1 frames into %2
 </source>
         <translation type="unfinished"></translation>
@@ -3620,7 +3724,7 @@ Exits with 1 when the camera or the file fails.
 <context>
     <name>SnapShotImage</name>
     <message>
-        <location filename="../src/capture/SnapShotImage.cpp" line="74"/>
+        <location filename="../src/capture/SnapShotImage.cpp" line="86"/>
         <source>(x,y) = (%1,%2)/(R,G,B)=(%3,%4,%5)</source>
         <translation type="unfinished"></translation>
     </message>
@@ -3633,32 +3737,62 @@ Exits with 1 when the camera or the file fails.
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/capture/SnapShotList.cpp" line="45"/>
+        <location filename="../src/capture/SnapShotList.cpp" line="49"/>
         <source>Bitmap(*.bmp)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/capture/SnapShotList.cpp" line="46"/>
+        <location filename="../src/capture/SnapShotList.cpp" line="50"/>
         <source>TIFF(*.tif)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/capture/SnapShotList.cpp" line="47"/>
+        <location filename="../src/capture/SnapShotList.cpp" line="51"/>
         <source>JPEG(*.jpg)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/capture/SnapShotList.cpp" line="48"/>
+        <location filename="../src/capture/SnapShotList.cpp" line="52"/>
         <source>PNG(*.png)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/capture/SnapShotList.cpp" line="49"/>
+        <location filename="../src/capture/SnapShotList.cpp" line="53"/>
         <source>All Files(*.*)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/capture/SnapShotList.cpp" line="156"/>
+        <location filename="../src/capture/SnapShotList.cpp" line="67"/>
+        <source>8 bits, as shown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/capture/SnapShotList.cpp" line="70"/>
+        <source>16 bits, demosaicked colour</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/capture/SnapShotList.cpp" line="71"/>
+        <source>16 bits, the camera&apos;s values</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/capture/SnapShotList.cpp" line="74"/>
+        <source>16 bits, raw Bayer mosaic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/capture/SnapShotList.cpp" line="84"/>
+        <source>BMP and JPEG hold 8 bits only: this file is saved at 8 bits.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/capture/SnapShotList.cpp" line="90"/>
+        <source>Bit depth:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/capture/SnapShotList.cpp" line="227"/>
         <source>The image could not be saved: %1</source>
         <translation type="unfinished"></translation>
     </message>

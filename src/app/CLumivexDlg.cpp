@@ -43,6 +43,7 @@ namespace {
 constexpr auto kStopSettlePause = std::chrono::milliseconds(100);
 // Whether the windows are tiled whenever the live images start.
 constexpr const char* kTileWindowsKey = "TileWindows";
+constexpr int kRecordingSummaryMs = 60000;
 
 int ZoomIndexOf(CLumivexDlg::Command command)
 {
@@ -390,6 +391,8 @@ void CLumivexDlg::HandleAppMessage(int message, int code)
     } else if (message == static_cast<int>(kRecordingFinishedMessage)) {
         recordingBar_->Finish();
         LayoutChildren();
+        // What was recorded and lost, over the stream figures for a minute.
+        statusBar_->showMessage(recording_->Summary(), kRecordingSummaryMs);
         movieCommand_->RecordingFinished(this);
         controlDlg_->RefreshCurrentPageAndTitle();
         UpdateMenus();

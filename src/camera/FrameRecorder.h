@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 // A converted frame as the acquisition thread hands it on: packed rows, top
@@ -10,6 +11,14 @@ struct FrameView {
     int32_t width = 0;
     int32_t height = 0;
     int32_t bytesPerPixel = 0;
+    // The frame as the camera sent it (null when not at hand), its format,
+    // the camera's block id and timestamp, and the host's time of arrival.
+    const uint8_t* raw = nullptr;
+    size_t rawSize = 0;
+    uint32_t pixelFormat = 0;
+    uint64_t frameId = 0;
+    uint64_t cameraTimestampNs = 0;
+    uint64_t hostTimeNs = 0;
 };
 
 // The movie writer as the acquisition thread feeds it. The capture subsystem's

@@ -1,11 +1,12 @@
 #include "camera/FrameRequest.h"
 
 void FrameRequest::Post(uint8_t* destination, int32_t frameWidth, int32_t frameHeight, int32_t frameBytesPerPixel,
-                        uint32_t key)
+                        uint32_t key, std::vector<uint8_t>* rawDestination)
 {
     std::lock_guard lock(mutex);
     completed.Reset();
     buffer = destination;
+    raw = rawDestination;
     width = frameWidth;
     height = frameHeight;
     bytesPerPixel = frameBytesPerPixel;
@@ -25,5 +26,6 @@ bool FrameRequest::Finish(std::chrono::milliseconds timeout, uint32_t& copiedBlo
         copiedBlockId = blockId;
     pending = 0;
     buffer = nullptr;
+    raw = nullptr;
     return copied;
 }

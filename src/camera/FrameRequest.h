@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <mutex>
+#include <vector>
 
 // A one-shot request for a copy of the next converted frame of one camera
 // (snapshots). The user interface thread posts it and waits; the acquisition
@@ -26,13 +27,18 @@ struct FrameRequest {
     int32_t error = 0;
     // Low 32 bits of the copied frame's block id.
     uint32_t blockId = 0;
+    // When set, also gets the frame's bytes as the camera sent them, with
+    // their pixel format and the mirror mode the converted copy was made with.
+    std::vector<uint8_t>* raw = nullptr;
+    uint32_t rawPixelFormat = 0;
+    int32_t rawMirror = 0;
     // 1 = copy the next frame. Read without the mutex to find consumers.
     std::atomic<int32_t> pending{0};
 
     // Poster: asks for the next frame of the camera with that key to be
     // copied into destination, which holds a frame of that geometry.
     void Post(uint8_t* destination, int32_t frameWidth, int32_t frameHeight, int32_t frameBytesPerPixel,
-              uint32_t key);
+              uint32_t key, std::vector<uint8_t>* rawDestination = nullptr);
     // Poster: waits at most timeout for the copy, then withdraws the request
     // so that the buffer is never written after this returns. True, with the
     // frame's block id, when a frame was copied.

@@ -19,6 +19,7 @@
 #include <cerrno>
 #include <chrono>
 #include <cstring>
+#include <new>
 #include <system_error>
 
 namespace {
@@ -238,9 +239,9 @@ bool Thread::ProcessFrame(const SdkBuffer& buffer, FrameImage& image, int32_t& d
     }
 
     if (recording)
-        FeedRecorder(image);
+        FeedRecorder(buffer, image);
     if (request)
-        ServeFrameRequest(buffer, image);
+        ServeFrameRequest(buffer, image, mirrorMode);
 
     if (!displayDue)
         return true;
@@ -307,13 +308,22 @@ HistogramRecord* Thread::ServedHistogram() const
     return record->window && record->cameraKey == cameraKey_ ? record : nullptr;
 }
 
-void Thread::FeedRecorder(FrameImage& image)
+void Thread::FeedRecorder(const SdkBuffer& buffer, FrameImage& image)
 {
     RecorderSlot& slot = *records_.recorder;
     std::lock_guard lock(slot.mutex);
     if (!slot.active || slot.cameraKey != cameraKey_ || !slot.writer)
         return;
-    const FrameView frame{image.Pixels(), image.Width(), image.Height(), image.BytesPerPixel()};
+    const FrameView frame{image.Pixels(),
+                          image.Width(),
+                          image.Height(),
+                          image.BytesPerPixel(),
+                          buffer.GetDataPointer(),
+                          buffer.GetDataSize(),
+                          buffer.GetImage()->GetPixelType(),
+                          buffer.GetBlockID(),
+                          buffer.GetTimestampNs(),
+                          buffer.GetHostTimeNs()};
     if (!slot.writer->AddFrame(static_cast<uint32_t>(frameCounter_.load()), frame))
         return;
 
@@ -327,7 +337,7 @@ void Thread::FeedRecorder(FrameImage& image)
     }
 }
 
-void Thread::ServeFrameRequest(const SdkBuffer& buffer, const FrameImage& image)
+void Thread::ServeFrameRequest(const SdkBuffer& buffer, const FrameImage& image, int32_t mirrorMode)
 {
     FrameRequest& request = *records_.frameRequest;
     std::lock_guard lock(request.mutex);
@@ -338,6 +348,16 @@ void Thread::ServeFrameRequest(const SdkBuffer& buffer, const FrameImage& image)
         request.bytesPerPixel != image.BytesPerPixel()) {
         request.error = 1;
         return;
+    }
+    if (request.raw) {
+        try {
+            request.raw->assign(buffer.GetDataPointer(), buffer.GetDataPointer() + buffer.GetDataSize());
+        } catch (const std::bad_alloc&) {
+            // The snapshot then keeps its converted image only.
+            request.raw->clear();
+        }
+        request.rawPixelFormat = buffer.GetImage()->GetPixelType();
+        request.rawMirror = mirrorMode;
     }
     std::memcpy(request.buffer, image.Pixels(), image.DataSize());
     request.blockId = static_cast<uint32_t>(buffer.GetBlockID());

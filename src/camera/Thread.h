@@ -95,8 +95,8 @@ private:
     bool IsRecording() const;
     WaveformRecord* ServedWaveform() const;
     HistogramRecord* ServedHistogram() const;
-    void FeedRecorder(FrameImage& image);
-    void ServeFrameRequest(const SdkBuffer& buffer, const FrameImage& image);
+    void FeedRecorder(const SdkBuffer& buffer, FrameImage& image);
+    void ServeFrameRequest(const SdkBuffer& buffer, const FrameImage& image, int32_t mirrorMode);
     // Copies the selected row; gives the row to mark, or -1.
     int32_t FeedWaveform(WaveformRecord& record, const FrameImage& image);
     // Grey frames are counted from the raw buffer; mirrorMode says how the

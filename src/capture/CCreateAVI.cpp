@@ -1,12 +1,17 @@
 #include "capture/CCreateAVI.h"
 
 #include "capture/FfmpegAviWriter.h"
+#include "capture/Ffv1MkvWriter.h"
+#include "capture/ImageSequenceWriter.h"
+#include "capture/RecordingEstimates.h"
 #include "capture/MotionJpegAviWriter.h"
 #include "capture/OpenDmlAviWriter.h"
 
 #include <algorithm>
 #include <chrono>
+#include <cctype>
 #include <cerrno>
+#include <filesystem>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
@@ -39,8 +44,34 @@ std::uint64_t NowMs()
 
 } // namespace
 
+bool IsImageSequence(std::uint32_t compressor)
+{
+    return compressor == kCompressorPngImages || compressor == kCompressorPng16Images ||
+           compressor == kCompressorTiffImages || compressor == kCompressorTiff16Images;
+}
+
+std::string RecordingTargetPath(const std::string& path, std::uint32_t compressor)
+{
+    const std::filesystem::path chosen(path);
+    if (IsImageSequence(compressor))
+        return chosen.filename().empty() ? std::string() : (chosen.parent_path() / chosen.stem()).string();
+    if (compressor == kCompressorFfv1) {
+        std::string extension = chosen.extension().string();
+        for (char& c : extension)
+            c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        if (extension == ".mkv")
+            return path;
+        return extension == ".avi" ? std::filesystem::path(chosen).replace_extension(".mkv").string() : std::string();
+    }
+    return HasAviExtension(path) ? path : std::string();
+}
+
 std::unique_ptr<CCreateAVI> CCreateAVI::Create(std::uint32_t compressor)
 {
+    if (compressor == kCompressorFfv1)
+        return std::unique_ptr<CCreateAVI>(new (std::nothrow) Ffv1MkvWriter());
+    if (IsImageSequence(compressor))
+        return std::unique_ptr<CCreateAVI>(new (std::nothrow) ImageSequenceWriter(compressor));
     if (compressor == kCompressorMotionJpeg)
         return std::unique_ptr<CCreateAVI>(new (std::nothrow) MotionJpegAviWriter());
     if (compressor == kCompressorMotionJpegOpenDml)
@@ -93,9 +124,11 @@ std::uint32_t CCreateAVI::Open(int width, int height, int bitsPerPixel, bool not
         return kAviCannotCreate;
     rowStride_ = static_cast<std::uint32_t>(stride);
     frameSize_ = static_cast<std::uint32_t>(frameSize);
-    frameBuffer_.reset(new (std::nothrow) std::uint8_t[frameSize_]());
-    if (!frameBuffer_)
-        return kAviOutOfMemory;
+    if (copiesFrames_) {
+        frameBuffer_.reset(new (std::nothrow) std::uint8_t[frameSize_]());
+        if (!frameBuffer_)
+            return kAviOutOfMemory;
+    }
 
     lastPosition_ = -1;
     framesWritten_ = 0;
@@ -119,6 +152,14 @@ std::uint32_t CCreateAVI::Open(int width, int height, int bitsPerPixel, bool not
     return kAviOk;
 }
 
+bool CCreateAVI::AddFrame(std::uint32_t frameNumber, const FrameView& frame)
+{
+    frame_ = &frame;
+    const bool complete = AddFrame(frameNumber, frame.pixels);
+    frame_ = nullptr;
+    return complete;
+}
+
 bool CCreateAVI::AddFrame(std::uint32_t frameNumber, const std::uint8_t* pixels)
 {
     std::lock_guard lock(mutex_);
@@ -139,8 +180,16 @@ bool CCreateAVI::AddFrame(std::uint32_t frameNumber, const std::uint8_t* pixels)
         return true;
     }
 
-    CopyFrame(pixels);
-    if (const int error = WriteFrame(position, lastPosition_); error != 0) {
+    if (copiesFrames_)
+        CopyFrame(pixels);
+    // Writers that read frame_ get at least the converted pixels.
+    const FrameView converted{pixels, Width(), Height(), BytesPerPixel()};
+    const FrameView* given = frame_;
+    if (!frame_)
+        frame_ = &converted;
+    const int written = WriteFrame(position, lastPosition_);
+    frame_ = given;
+    if (const int error = written; error != 0) {
         complete_ = true;
         end_ = AviEnd::WriteFailed;
         writeError_ = error > 0 ? error : EIO;

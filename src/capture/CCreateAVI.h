@@ -1,5 +1,6 @@
 #pragma once
 
+#include "camera/FrameRecorder.h"
 #include "capture/AviLayout.h"
 #include "capture/DiskSpaceReserve.h"
 
@@ -8,6 +9,7 @@
 #include <functional>
 #include <memory>
 #include <mutex>
+#include <string>
 
 // Results of opening a movie writer. Besides these, 8 means out of memory.
 inline constexpr std::uint32_t kAviOk = 0;
@@ -32,6 +34,21 @@ inline constexpr std::uint32_t kCompressorMotionJpeg = MakeFourCC('M', 'J', 'P',
 inline constexpr std::uint32_t kCompressorMotionJpegOpenDml = MakeFourCC('M', 'J', 'P', 'O');
 inline constexpr std::uint32_t kCompressorMsMpeg4V1 = MakeFourCC('m', 'p', 'g', '4');
 inline constexpr std::uint32_t kCompressorMsMpeg4V2 = MakeFourCC('m', 'p', '4', '2');
+// Lossless FFV1 in Matroska, at the camera's own depth.
+inline constexpr std::uint32_t kCompressorFfv1 = MakeFourCC('F', 'F', 'V', '1');
+// Numbered PNG or TIFF images in a folder, at 8 or 16 bits.
+inline constexpr std::uint32_t kCompressorPngImages = MakeFourCC('P', 'N', 'G', '8');
+inline constexpr std::uint32_t kCompressorPng16Images = MakeFourCC('P', 'N', 'G', 'G');
+inline constexpr std::uint32_t kCompressorTiffImages = MakeFourCC('T', 'I', 'F', '8');
+inline constexpr std::uint32_t kCompressorTiff16Images = MakeFourCC('T', 'I', 'F', 'G');
+
+// Whether the compressor writes numbered images into a folder rather than a movie file.
+bool IsImageSequence(std::uint32_t compressor);
+// The file (or folder) a recording with that compressor goes to for the path
+// the user chose: FFV1 takes ".mkv" (a chosen ".avi" becomes ".mkv"), image
+// sequences the path without its extension, the AVI writers ".avi". Empty
+// when the path does not fit the compressor.
+std::string RecordingTargetPath(const std::string& path, std::uint32_t compressor);
 
 // A planned frame count for a recording that runs until it is stopped (or
 // its file is full).
@@ -85,6 +102,8 @@ public:
     // to 30 frames per second so that no reader divides by zero.
     void SetFrameRate(double framesPerSecond);
     void SetSizeLimits(const AviSizeLimits& limits) { limits_ = limits; }
+    // The camera's pixel format, for writers that keep the frames as sent.
+    void SetSourceFormat(std::uint32_t pixelFormat) { sourceFormat_ = pixelFormat; }
     // Called with kRecordingFinishedMessage when a writer opened with
     // notifyOnClose is closed.
     void SetNotify(NotifyFunction notify) { notify_ = std::move(notify); }
@@ -96,6 +115,8 @@ public:
     // planned frames are reached, the file is full, the frame counter went back,
     // or writing failed.
     bool AddFrame(std::uint32_t frameNumber, const std::uint8_t* pixels);
+    // The same with the frame as the camera sent it at hand.
+    bool AddFrame(std::uint32_t frameNumber, const FrameView& frame);
     // Finalises the file and notifies; the destructor does it when still open.
     std::uint32_t Close();
 
@@ -149,6 +170,11 @@ protected:
     DiskSpaceReserve reserve_;
     // Position of the last frame written, -1 before the first.
     std::int64_t lastPosition_ = -1;
+    std::uint32_t sourceFormat_ = 0;
+    // The frame being added, during WriteFrame; null when only its converted pixels are known.
+    const FrameView* frame_ = nullptr;
+    // Writers that take the frame from frame_ need no copy into the frame buffer.
+    bool copiesFrames_ = true;
 
 private:
     void CopyFrame(const std::uint8_t* pixels);

@@ -5,6 +5,7 @@
 #include "camera/PixelFormats.h"
 #include "camera/RecorderSlot.h"
 #include "capture/CCreateAVI.h"
+#include "capture/FrameLog.h"
 #include "sdk/SdkPipeline.h"
 #include "sdk/SdkStream.h"
 
@@ -25,15 +26,17 @@ constexpr int kColourBits = 24;
 // recording, announces the end.
 class AviFrameRecorder : public FrameRecorder {
 public:
-    AviFrameRecorder(std::unique_ptr<CCreateAVI> writer, CRecordingControl& control, bool lastFile)
-        : writer_(std::move(writer)), control_(control), lastFile_(lastFile)
+    AviFrameRecorder(std::unique_ptr<CCreateAVI> writer, std::unique_ptr<FrameLog> log, CRecordingControl& control,
+                     bool lastFile)
+        : writer_(std::move(writer)), log_(std::move(log)), control_(control), lastFile_(lastFile)
     {
     }
 
     ~AviFrameRecorder() override
     {
         const std::uint32_t closed = writer_->Close();
-        control_.FileEnded(*writer_, frameChanged_, closed, lastFile_ && !silent_);
+        const bool logged = log_->Close();
+        control_.FileEnded(*writer_, frameChanged_, closed, lastFile_ && !silent_, logged);
     }
 
     bool AddFrame(std::uint32_t frameNumber, const FrameView& frame) override
@@ -44,7 +47,9 @@ public:
             return true;
         }
         const std::uint32_t before = writer_->FramesWritten();
-        const bool finished = writer_->AddFrame(frameNumber, frame.pixels);
+        const bool finished = writer_->AddFrame(frameNumber, frame);
+        if (writer_->FramesWritten() != before)
+            log_->Add(before, frame, control_.TallyFrame(frame));
         control_.CountFrames(writer_->FramesWritten() - before);
         return finished;
     }
@@ -54,6 +59,7 @@ public:
 
 private:
     std::unique_ptr<CCreateAVI> writer_;
+    std::unique_ptr<FrameLog> log_;
     CRecordingControl& control_;
     const bool lastFile_;
     bool silent_ = false;
@@ -69,6 +75,7 @@ RecordingCameraInfo ReadRecordingCameraInfo(CDeviceInfo& camera)
     info.height = camera.Height();
     info.colour = !IsGreyPixelFormat(camera.PixelFormat());
     info.frameRate = camera.AcquisitionFrameRate();
+    info.pixelFormat = camera.PixelFormat();
     return info;
 }
 
@@ -114,6 +121,7 @@ bool CRecordingControl::Record(CDeviceInfo& camera, const std::string& path, con
     {
         std::lock_guard problemLock(problemMutex_);
         endProblem_.clear();
+        tally_ = FrameTally();
     }
     return StartRecording(path, settings.compressor, settings.frames);
 }
@@ -136,7 +144,7 @@ bool CRecordingControl::StartRecording(const std::string& path, std::uint32_t co
 
 bool CRecordingControl::StartFile(const std::string& path, std::uint32_t compressor, std::uint32_t plannedFrames)
 {
-    if (!camera_ || !HasAviExtension(path))
+    if (!camera_ || RecordingTargetPath(path, compressor).empty())
         return false;
     std::unique_ptr<CCreateAVI> writer = CCreateAVI::Create(compressor);
     if (!writer)
@@ -146,7 +154,8 @@ bool CRecordingControl::StartFile(const std::string& path, std::uint32_t compres
     slot_.compressor = compressor;
     slot_.plannedFrames = plannedFrames;
     const bool numbered = slot_.fileCount != 0;
-    writer->SetPath(numbered ? NumberedRecordingPath(path, slot_.fileIndex + 1) : path);
+    writer->SetPath(RecordingTargetPath(numbered ? NumberedRecordingPath(path, slot_.fileIndex + 1) : path, compressor));
+    writer->SetSourceFormat(format_.pixelFormat);
     const bool lastFile = !numbered || slot_.fileIndex >= slot_.fileCount;
     writer->SetPlannedFrames(plannedFrames);
     writer->SetQuality(slot_.quality);
@@ -165,7 +174,17 @@ bool CRecordingControl::StartFile(const std::string& path, std::uint32_t compres
         return false;
     }
 
-    slot_.writer = std::make_unique<AviFrameRecorder>(std::move(writer), *this, lastFile);
+    auto log = std::make_unique<FrameLog>();
+    if (!log->Open(FrameLog::PathFor(writer->Path()))) {
+        const int error = errno;
+        writer->Close();
+        std::lock_guard problemLock(problemMutex_);
+        endProblem_ = tr("The frame list %1 could not be created: %2.")
+                          .arg(QString::fromStdString(FrameLog::PathFor(writer->Path()).string()),
+                               QString::fromLocal8Bit(std::strerror(error)));
+        return false;
+    }
+    slot_.writer = std::make_unique<AviFrameRecorder>(std::move(writer), std::move(log), *this, lastFile);
     slot_.cameraKey = camera_->GetCameraKey();
     slot_.active = true;
     if (slot_.fileIndex == 0)
@@ -207,8 +226,25 @@ void CRecordingControl::CountFrames(std::uint32_t frames)
     framesRecorded_ += frames;
 }
 
+std::uint64_t CRecordingControl::TallyFrame(const FrameView& frame)
+{
+    std::lock_guard lock(problemMutex_);
+    return tally_.Add(frame);
+}
+
+QString CRecordingControl::Summary() const
+{
+    std::lock_guard lock(problemMutex_);
+    constexpr double kNsPerMs = 1e6;
+    return tr("%1 frames written; %2 frames the camera sent never arrived; interval mean %3 ms, max %4 ms.")
+        .arg(tally_.Frames())
+        .arg(tally_.Missing())
+        .arg(tally_.MeanIntervalNs() / kNsPerMs, 0, 'f', 3)
+        .arg(double(tally_.MaxIntervalNs()) / kNsPerMs, 0, 'f', 3);
+}
+
 void CRecordingControl::FileEnded(const CCreateAVI& writer, bool frameChanged, std::uint32_t closeResult,
-                                  bool lastFile)
+                                  bool lastFile, bool logged)
 {
     const QString path = QString::fromStdString(writer.Path().string());
     QString problem;
@@ -224,6 +260,8 @@ void CRecordingControl::FileEnded(const CCreateAVI& writer, bool frameChanged, s
     } else if (closeResult != kAviOk) {
         problem = tr("The recording file %1 could not be completed: %2.")
                       .arg(path, QString::fromLocal8Bit(std::strerror(static_cast<int>(closeResult))));
+    } else if (!logged) {
+        problem = tr("The frame list of %1 could not be written completely.").arg(path);
     }
     if (!problem.isEmpty()) {
         std::lock_guard lock(problemMutex_);

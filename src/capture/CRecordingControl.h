@@ -1,6 +1,7 @@
 #pragma once
 
 #include "camera/RecordingStarter.h"
+#include "capture/FrameLog.h"
 #include "capture/RecordingSettings.h"
 
 #include <QObject>
@@ -47,7 +48,8 @@ public:
 
     // Starts one file of the recording (the base path numbered when the
     // recording repeats). Refuses while a file is being recorded, for a path
-    // without the ".avi" extension, and when the writer cannot be opened.
+    // that does not fit the compressor (RecordingTargetPath), and when the
+    // writer or the frame list beside it cannot be opened.
     // When the camera's stream is not open, acquisition is stopped and the
     // empty file finalised. True when the file started. A numbered file that
     // cannot start ends the recording as if it had been the last one.
@@ -70,7 +72,14 @@ public:
     // The recorder of one file: frames it wrote, and how the file ended when
     // it was finalised (announcing the end when it was the last file).
     void CountFrames(std::uint32_t frames);
-    void FileEnded(const CCreateAVI& writer, bool frameChanged, std::uint32_t closeResult, bool lastFile);
+    void FileEnded(const CCreateAVI& writer, bool frameChanged, std::uint32_t closeResult, bool lastFile,
+                   bool logged = true);
+    // Counts a written frame into the recording's tally; gives the camera's
+    // frames missing before it.
+    std::uint64_t TallyFrame(const FrameView& frame);
+    // The current or last recording's frames written, frames missing,
+    // mean and largest interval, as one sentence.
+    QString Summary() const;
 
 signals:
     // kRecordingStartedMessage when the first file of a recording started,
@@ -93,6 +102,7 @@ private:
     std::chrono::steady_clock::time_point started_;
     mutable std::mutex problemMutex_;
     QString endProblem_;
+    FrameTally tally_;
     // The current recording's end was announced; guarded by the slot's mutex.
     bool finishPosted_ = false;
 };

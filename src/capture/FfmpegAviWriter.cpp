@@ -1,6 +1,7 @@
 #include "capture/FfmpegAviWriter.h"
 
 #include "capture/AviLayout.h"
+#include "capture/FfmpegEncoding.h"
 
 extern "C" {
 #include <libavcodec/avcodec.h>
@@ -29,12 +30,6 @@ constexpr std::uint64_t kTrailerReserve = 4096;
 // Quality 1..100 maps onto the encoder's quantiser 31 (coarsest) .. 2 (finest).
 constexpr int kCoarsestQuantiser = 31;
 constexpr int kFinestQuantiser = 2;
-
-int SystemError(int averror)
-{
-    const int error = AVUNERROR(averror);
-    return error > 0 && error < 4096 ? error : EIO;
-}
 
 AVCodecID CodecForCompressor(std::uint32_t compressor)
 {
@@ -183,7 +178,7 @@ int FfmpegAviWriter::WriteFrame(std::uint32_t position, std::int64_t /*previous*
     }
 
     if (const int writable = av_frame_make_writable(picture_); writable < 0)
-        return SystemError(writable);
+        return FfmpegSystemError(writable);
     // The frame buffer holds the rows bottom-up: read it from its last row
     // with a negative stride to hand the encoder a top-down picture.
     const std::uint8_t* top = frameBuffer_.get() + std::size_t{height_ - 1} * rowStride_;
@@ -196,19 +191,7 @@ int FfmpegAviWriter::WriteFrame(std::uint32_t position, std::int64_t /*previous*
 
 int FfmpegAviWriter::Encode(const AVFrame* picture)
 {
-    if (const int sent = avcodec_send_frame(encoder_, picture); sent < 0)
-        return SystemError(sent);
-    for (;;) {
-        const int received = avcodec_receive_packet(encoder_, packet_);
-        if (received == AVERROR(EAGAIN) || received == AVERROR_EOF)
-            return 0;
-        if (received < 0)
-            return SystemError(received);
-        const int error = WritePacket(packet_);
-        av_packet_unref(packet_);
-        if (error != 0)
-            return error;
-    }
+    return EncodeAndWrite(encoder_, picture, packet_, [this](AVPacket* packet) { return WritePacket(packet); });
 }
 
 int FfmpegAviWriter::WritePacket(AVPacket* packet)
@@ -226,7 +209,7 @@ int FfmpegAviWriter::WritePacket(AVPacket* packet)
     packet->stream_index = stream_->index;
     av_packet_rescale_ts(packet, AVRational{static_cast<int>(scale_), static_cast<int>(rate_)}, stream_->time_base);
     if (const int written = av_write_frame(format_, packet); written < 0)
-        return SystemError(written);
+        return FfmpegSystemError(written);
     lastPacketPosition_ = position;
     return 0;
 }
@@ -238,7 +221,7 @@ std::uint32_t FfmpegAviWriter::CloseFile()
         error = Encode(nullptr);
     if (headerWritten_) {
         if (const int trailer = av_write_trailer(format_); trailer < 0 && error == 0)
-            error = SystemError(trailer);
+            error = FfmpegSystemError(trailer);
         if (const int closed = CloseOutput(); closed != 0 && error == 0)
             error = closed;
     }
@@ -298,7 +281,7 @@ int FfmpegAviWriter::CloseOutput()
     int error = 0;
     if (format_ && format_->pb) {
         avio_flush(format_->pb);
-        error = outputError_ != 0 ? outputError_ : format_->pb->error < 0 ? SystemError(format_->pb->error) : 0;
+        error = outputError_ != 0 ? outputError_ : format_->pb->error < 0 ? FfmpegSystemError(format_->pb->error) : 0;
         av_freep(&format_->pb->buffer);
         avio_context_free(&format_->pb);
     }

@@ -8,6 +8,7 @@
 namespace {
 
 constexpr int kBitDepth = 8;
+constexpr int kDeepBitDepth = 16;
 
 // libpng's errors end in the long jump below, without a message on the console.
 void JumpOnError(png_structp png, png_const_charp)
@@ -46,7 +47,7 @@ void IgnoreWarning(png_structp, png_const_charp) {}
 
 int CheckPng(const StillImage& image)
 {
-    if (int error = CheckGreyOrColour(image))
+    if (int error = CheckAnyDepth(image))
         return error;
     // libpng's own size limits, checked here so that a refused image leaves no file.
     return image.width <= PNG_USER_WIDTH_MAX && image.height <= PNG_USER_HEIGHT_MAX ? 0 : EINVAL;
@@ -76,17 +77,39 @@ bool WritePng(std::FILE* file, const StillImage& image)
     }
 
     png_set_write_fn(png, &target, WriteToTarget, FlushTarget);
-    png_set_IHDR(png, info, image.width, image.height, kBitDepth,
-                 image.IsGrey() ? PNG_COLOR_TYPE_GRAY : PNG_COLOR_TYPE_RGB, PNG_INTERLACE_ADAM7,
-                 PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+    const bool deep = image.IsDeep();
+    // 16-bit files are written without interlacing: they are for analysis,
+    // and interlacing only slows the writing of large samples.
+    png_set_IHDR(png, info, image.width, image.height, deep ? kDeepBitDepth : kBitDepth,
+                 image.IsGrey() ? PNG_COLOR_TYPE_GRAY : PNG_COLOR_TYPE_RGB,
+                 deep ? PNG_INTERLACE_NONE : PNG_INTERLACE_ADAM7, PNG_COMPRESSION_TYPE_DEFAULT,
+                 PNG_FILTER_TYPE_DEFAULT);
+    if (deep) {
+        png_color_8 significant{};
+        const auto bits = static_cast<png_byte>(image.significantBits);
+        significant.red = significant.green = significant.blue = significant.gray = bits;
+        png_set_sBIT(png, info, &significant);
+        if (image.description && *image.description) {
+            png_text text{};
+            text.compression = PNG_TEXT_COMPRESSION_NONE;
+            text.key = const_cast<png_charp>("Description");
+            text.text = const_cast<png_charp>(image.description);
+            png_set_text(png, info, &text, 1);
+        }
+    }
     png_write_info(png, info);
-    // At 8 bits only the blue-green-red order matters: rows come in as blue,
-    // green, red and are stored as red, green, blue.
-    png_set_packing(png);
-    png_set_swap_alpha(png);
-    png_set_bgr(png);
-    png_set_swap(png);
-    png_set_packswap(png);
+    if (deep) {
+        // The samples come in the host's (little-endian) order; PNG stores them big-endian.
+        png_set_swap(png);
+    } else {
+        // At 8 bits only the blue-green-red order matters: rows come in as
+        // blue, green, red and are stored as red, green, blue.
+        png_set_packing(png);
+        png_set_swap_alpha(png);
+        png_set_bgr(png);
+        png_set_swap(png);
+        png_set_packswap(png);
+    }
 
     // With interlace handling libpng takes every row once per pass and picks
     // the pixels of that pass itself; it copies each row before transforming it.

@@ -42,12 +42,17 @@ struct ChoiceEntry {
     bool alwaysOffered;
 };
 
-constexpr std::array<ChoiceEntry, 5> kChoices = {{
+constexpr std::array<ChoiceEntry, 10> kChoices = {{
     {QT_TRANSLATE_NOOP("CRecordingFrameCount", "Uncompressed"), kCompressorUncompressed, true},
     {QT_TRANSLATE_NOOP("CRecordingFrameCount", "Motion JPEG"), kCompressorMotionJpeg, true},
     {QT_TRANSLATE_NOOP("CRecordingFrameCount", "Motion JPEG (OpenDML)"), kCompressorMotionJpegOpenDml, true},
     {QT_TRANSLATE_NOOP("CRecordingFrameCount", "MS-MPEG4 V1"), kCompressorMsMpeg4V1, false},
     {QT_TRANSLATE_NOOP("CRecordingFrameCount", "MS-MPEG4 V2"), kCompressorMsMpeg4V2, false},
+    {QT_TRANSLATE_NOOP("CRecordingFrameCount", "FFV1 lossless, full depth (.mkv)"), kCompressorFfv1, false},
+    {QT_TRANSLATE_NOOP("CRecordingFrameCount", "Numbered images: PNG, 8 bits"), kCompressorPngImages, true},
+    {QT_TRANSLATE_NOOP("CRecordingFrameCount", "Numbered images: PNG, 16 bits"), kCompressorPng16Images, true},
+    {QT_TRANSLATE_NOOP("CRecordingFrameCount", "Numbered images: TIFF, 8 bits"), kCompressorTiffImages, true},
+    {QT_TRANSLATE_NOOP("CRecordingFrameCount", "Numbered images: TIFF, 16 bits"), kCompressorTiff16Images, true},
 }};
 
 int ToSliderValue(double frames)
@@ -127,6 +132,9 @@ std::uint64_t EstimatedFileKBytes(std::uint32_t compressor, std::uint64_t frameB
     if (compressor == kCompressorUncompressed)
         return static_cast<std::uint64_t>(
             std::floor((kiloBytesPerFrame + kKiloBytesPerFrameRecord) * frames + kFileOverheadKiloBytes));
+    // Lossless: at most the frames' own size.
+    if (compressor == kCompressorFfv1 || IsImageSequence(compressor))
+        return static_cast<std::uint64_t>(std::floor(kiloBytesPerFrame * frames));
     const double raw = std::floor(kiloBytesPerFrame * frames);
     return static_cast<std::uint64_t>(std::floor(CompressedSizePercent(quality) * raw / 100.0));
 }

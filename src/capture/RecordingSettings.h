@@ -28,6 +28,8 @@ struct RecordingCameraInfo {
     bool colour = false;
     // AcquisitionFrameRate; 0 when it cannot be read.
     double frameRate = 0.0;
+    // The GigE Vision pixel format; 0 when not known.
+    std::uint32_t pixelFormat = 0;
 };
 
 inline constexpr const char* kRecordingSection = "Recording";

@@ -87,12 +87,29 @@ std::FILE* OpenTempBeside(const std::filesystem::path& path, std::string& tempPa
 
 bool StillImage::IsGrey() const
 {
-    return format == STILL_IMAGE_GREY8;
+    return format == STILL_IMAGE_GREY8 || format == STILL_IMAGE_GREY16;
+}
+
+bool StillImage::IsDeep() const
+{
+    return format == STILL_IMAGE_GREY16 || format == STILL_IMAGE_RGB48;
+}
+
+size_t StillImage::BytesPerPixel() const
+{
+    return (IsGrey() ? 1 : 3) * (IsDeep() ? 2 : 1);
 }
 
 int CheckGreyOrColour(const StillImage& image)
 {
     return image.format == STILL_IMAGE_GREY8 || image.format == STILL_IMAGE_BGR24 ? 0 : EINVAL;
+}
+
+int CheckAnyDepth(const StillImage& image)
+{
+    if (image.IsDeep())
+        return image.significantBits >= 1 && image.significantBits <= 16 ? 0 : EINVAL;
+    return CheckGreyOrColour(image);
 }
 
 bool WriteBlock(std::FILE* file, const uint8_t* data, size_t size)
@@ -104,12 +121,15 @@ bool WriteBlock(std::FILE* file, const uint8_t* data, size_t size)
     return false;
 }
 
-bool SaveImageFile(uint32_t width, uint32_t height, int format, const uint8_t* pixels,
-                   const std::filesystem::path& path)
+namespace {
+
+bool SaveStill(const StillImage& image, const std::filesystem::path& path)
 {
     const std::string name = path.string();
     const Writer* writer = WriterFor(name);
-    const StillImage image{width, height, format, pixels};
+    const uint32_t width = image.width;
+    const uint32_t height = image.height;
+    const uint8_t* pixels = image.pixels;
     // Everything a writer would refuse is refused before the file is opened,
     // so that a refused save never truncates an existing file.
     int error = !writer || !pixels || width == 0 || height == 0 ? EINVAL : writer->check(image);
@@ -146,4 +166,32 @@ bool SaveImageFile(uint32_t width, uint32_t height, int format, const uint8_t* p
         ::unlink(tempPath.c_str());
     errno = error;
     return written;
+}
+
+} // namespace
+
+bool SaveImageFile(uint32_t width, uint32_t height, int format, const uint8_t* pixels,
+                   const std::filesystem::path& path)
+{
+    return SaveStill(StillImage{width, height, format, pixels}, path);
+}
+
+bool SaveImageFile16(uint32_t width, uint32_t height, int channels, const uint16_t* samples, int significantBits,
+                     const std::string& description, const std::filesystem::path& path)
+{
+    if ((channels != 1 && channels != 3) || !HoldsSixteenBits(path)) {
+        errno = EINVAL;
+        return false;
+    }
+    StillImage image{width, height, channels == 1 ? STILL_IMAGE_GREY16 : STILL_IMAGE_RGB48,
+                     reinterpret_cast<const uint8_t*>(samples)};
+    image.significantBits = significantBits;
+    image.description = description.c_str();
+    return SaveStill(image, path);
+}
+
+bool HoldsSixteenBits(const std::filesystem::path& path)
+{
+    const Writer* writer = WriterFor(path.string());
+    return writer && (writer->write == WritePng || writer->write == WriteTiff || writer->write == WriteRaw);
 }

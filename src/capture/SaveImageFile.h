@@ -2,12 +2,15 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <string>
 
 // Pixel layouts of the images that SaveImageFile takes: rows top to bottom,
 // packed without padding.
 enum StillImageFormat : int {
     STILL_IMAGE_GREY8 = 1, // 8-bit grey
     STILL_IMAGE_BGR24 = 4, // 24-bit colour, bytes blue, green, red
+    STILL_IMAGE_GREY16 = 16, // 16-bit grey samples in the host's byte order
+    STILL_IMAGE_RGB48 = 48, // 16-bit red, green, blue samples in the host's byte order
 };
 
 // Writes the image to `path` in the format its extension names, compared
@@ -25,3 +28,14 @@ enum StillImageFormat : int {
 // error (ENOSPC for a full disk).
 bool SaveImageFile(uint32_t width, uint32_t height, int format, const uint8_t* pixels,
                    const std::filesystem::path& path);
+
+// A 16-bit image (channels 1 or 3) to PNG, TIFF or, for grey, raw: the
+// samples as they are, significantBits (1 to 16) of them in use (a PNG says so
+// in its sBIT chunk), description stored as the PNG's "Description" text or
+// the TIFF's ImageDescription. A PNG is not interlaced. EINVAL, with no file
+// made, for BMP and JPEG, which hold 8 bits only; otherwise as SaveImageFile.
+bool SaveImageFile16(uint32_t width, uint32_t height, int channels, const uint16_t* samples, int significantBits,
+                     const std::string& description, const std::filesystem::path& path);
+
+// Whether the extension names a format that holds 16-bit samples (png, tif, tiff, raw).
+bool HoldsSixteenBits(const std::filesystem::path& path);

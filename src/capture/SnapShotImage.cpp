@@ -1,7 +1,9 @@
 #include "capture/SnapShotImage.h"
 
 #include "capture/CSnapShotDlg.h"
+#include "capture/DeepStill.h"
 #include "capture/SaveImageFile.h"
+#include "imaging/PixelConversion.h"
 
 #include <algorithm>
 #include <climits>
@@ -53,6 +55,16 @@ SnapShotImage::~SnapShotImage()
 int SnapShotImage::FormatCode() const
 {
     return colour_ ? STILL_IMAGE_BGR24 : STILL_IMAGE_GREY8;
+}
+
+bool SnapShotImage::HasDeepSamples() const
+{
+    return raw_ && ::HasDeepSamples(raw_->pixelFormat);
+}
+
+bool SnapShotImage::IsBayer() const
+{
+    return raw_ && BayerPatternOf(raw_->pixelFormat) >= 0;
 }
 
 void SnapShotImage::SetSavedPath(const QString& path)

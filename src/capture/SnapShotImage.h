@@ -6,8 +6,17 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 class CSnapShotDlg;
+
+// The camera's frame behind a snapshot, as it came: what a 16-bit save is
+// made from, mirrored as the converted image was.
+struct SnapShotRawFrame {
+    uint32_t pixelFormat = 0;
+    int mirror = 0;
+    std::vector<uint8_t> bytes;
+};
 
 // One frozen frame: an owned copy of the converted image (8-bit grey, or
 // 24-bit colour in blue, green, red byte order; rows top to bottom, packed),
@@ -42,6 +51,13 @@ public:
     // The pixels as an image that paints without a copy of its own.
     const QImage& DisplayImage() const { return displayImage_; }
 
+    // The raw frame, null when none was kept.
+    const SnapShotRawFrame* RawFrame() const { return raw_.get(); }
+    void SetRawFrame(std::unique_ptr<SnapShotRawFrame> raw) { raw_ = std::move(raw); }
+    // Whether the raw frame has samples of more than 8 bits to save.
+    bool HasDeepSamples() const;
+    bool IsBayer() const;
+
     const QString& SavedPath() const { return savedPath_; }
     bool IsSaved() const { return !savedPath_.isEmpty(); }
     // Records a successful save and shows the path in the window's title.
@@ -67,6 +83,7 @@ private:
     bool colour_;
     std::unique_ptr<uint8_t[]> pixels_;
     QImage displayImage_;
+    std::unique_ptr<SnapShotRawFrame> raw_;
     QString savedPath_;
     bool selected_ = false;
     std::unique_ptr<CSnapShotDlg> window_;

@@ -1,10 +1,14 @@
 #include "capture/SnapShotList.h"
 
 #include "capture/CSnapShotDlg.h"
+#include "capture/DeepStill.h"
 #include "capture/SaveImageFile.h"
 
 #include <QFile>
+#include <QComboBox>
 #include <QFileDialog>
+#include <QGridLayout>
+#include <QLabel>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QPainter>
@@ -49,16 +53,58 @@ constexpr SaveFilter kSaveFilters[] = {
     {QT_TRANSLATE_NOOP("SnapShotList", "All Files(*.*)"), "bmp"},
 };
 
+// The bit depth row under the file dialog's own widgets, with a note that
+// BMP and JPEG keep 8 bits. The dialog is Qt's own, which takes extra rows.
+QComboBox* AddDepthChoice(QFileDialog& dialog, SnapShotList::SaveDepth depth, const SnapShotImage* image)
+{
+    using SaveDepth = SnapShotList::SaveDepth;
+    auto* grid = qobject_cast<QGridLayout*>(
+        (dialog.setOption(QFileDialog::DontUseNativeDialog, true), dialog.layout()));
+    if (!grid)
+        return nullptr;
+    auto* box = new QComboBox(&dialog);
+    box->setObjectName(QStringLiteral("depthChoice"));
+    box->addItem(SnapShotList::tr("8 bits, as shown"), int(SaveDepth::Eight));
+    const bool deep = image && image->HasDeepSamples();
+    if (deep) {
+        box->addItem(image->IsBayer() ? SnapShotList::tr("16 bits, demosaicked colour")
+                                      : SnapShotList::tr("16 bits, the camera's values"),
+                     int(SaveDepth::Sixteen));
+        if (image->IsBayer())
+            box->addItem(SnapShotList::tr("16 bits, raw Bayer mosaic"), int(SaveDepth::SixteenRawBayer));
+    }
+    box->setEnabled(deep);
+    box->setCurrentIndex(std::max(0, box->findData(int(depth))));
+    auto* note = new QLabel(&dialog);
+    note->setObjectName(QStringLiteral("depthNote"));
+    const auto updateNote = [&dialog, box, note] {
+        const QString filter = dialog.selectedNameFilter();
+        const bool eightOnly = filter.contains(QLatin1String("bmp")) || filter.contains(QLatin1String("jpg"));
+        note->setText(box->currentIndex() > 0 && eightOnly
+                          ? SnapShotList::tr("BMP and JPEG hold 8 bits only: this file is saved at 8 bits.")
+                          : QString());
+    };
+    QObject::connect(box, &QComboBox::currentIndexChanged, note, updateNote);
+    QObject::connect(&dialog, &QFileDialog::filterSelected, note, updateNote);
+    const int row = grid->rowCount();
+    grid->addWidget(new QLabel(SnapShotList::tr("Bit depth:"), &dialog), row, 0);
+    grid->addWidget(box, row, 1);
+    grid->addWidget(note, row + 1, 1);
+    updateNote();
+    return box;
+}
+
 } // namespace
 
 SnapShotList::SnapShotList(int border, int zoom)
-    : border_(border), zoom_(std::clamp(zoom, kMinZoom, kMaxZoom)), chooser_(StandardSaveChooser())
+    : border_(border), zoom_(std::clamp(zoom, kMinZoom, kMaxZoom)), chooser_(StandardSaveChooser(&depth_, &saving_))
 {
 }
 
 SnapShotList::~SnapShotList() = default;
 
-int SnapShotList::Add(uint32_t width, uint32_t height, bool colour, const uint8_t* pixels)
+int SnapShotList::Add(uint32_t width, uint32_t height, bool colour, const uint8_t* pixels,
+                      std::unique_ptr<SnapShotRawFrame> raw)
 {
     if (pixels == nullptr || !SnapShotImage::CanHold(width, height, colour))
         return EINVAL;
@@ -66,6 +112,7 @@ int SnapShotList::Add(uint32_t width, uint32_t height, bool colour, const uint8_
     std::unique_ptr<SnapShotImage> image = SnapShotImage::Create(nextNumber_, width, height, colour, pixels);
     if (!image)
         return ENOMEM;
+    image->SetRawFrame(std::move(raw));
     ++nextNumber_;
     image->SetSelected(images_.empty());
     images_.push_back(std::move(image));
@@ -126,20 +173,44 @@ int SnapShotList::Save(uint32_t number, QWidget* parent)
     Lock lock(mutex_);
     if (!Find(number) || !chooser_)
         return 0;
+    saving_ = Find(number);
     const QString path = chooser_(parent, QString::number(number));
+    saving_ = nullptr;
     if (path.isEmpty())
         return 0;
     // The dialog ran an event loop: the snapshot may have been deleted.
     SnapShotImage* image = Find(number);
     if (!image)
         return 0;
+    const std::string file = QFile::encodeName(path).toStdString();
     errno = 0;
-    if (!SaveImageFile(image->Width(), image->Height(), image->FormatCode(), image->Pixels(),
-                       QFile::encodeName(path).toStdString()))
+    if (depth_ != SaveDepth::Eight && image->HasDeepSamples() && HoldsSixteenBits(file)) {
+        const SnapShotRawFrame& raw = *image->RawFrame();
+        DeepStill still;
+        if (!MakeDeepStill(raw.pixelFormat, raw.bytes.data(), raw.bytes.size(), static_cast<int>(image->Width()),
+                           static_cast<int>(image->Height()), raw.mirror, depth_ == SaveDepth::SixteenRawBayer,
+                           still))
+            return ENOMEM;
+        if (!SaveDeepStill(still, file))
+            return errno != 0 ? errno : EIO;
+    } else if (!SaveImageFile(image->Width(), image->Height(), image->FormatCode(), image->Pixels(), file)) {
         return errno != 0 ? errno : EIO;
+    }
     image->SetSavedPath(path);
     Changed();
     return 0;
+}
+
+SnapShotList::SaveDepth SnapShotList::Depth() const
+{
+    Lock lock(mutex_);
+    return depth_;
+}
+
+void SnapShotList::SetDepth(SaveDepth depth)
+{
+    Lock lock(mutex_);
+    depth_ = depth;
 }
 
 void SnapShotList::SetSaveChooser(SaveChooser chooser)
@@ -157,10 +228,13 @@ void SnapShotList::ShowSaveError(QWidget* parent, int error)
                              .arg(QString::fromLocal8Bit(std::strerror(error))));
 }
 
-SnapShotList::SaveChooser SnapShotList::StandardSaveChooser()
+SnapShotList::SaveChooser SnapShotList::StandardSaveChooser(SaveDepth* depth, const SnapShotImage** saving)
 {
-    return [](QWidget* parent, const QString& defaultName) {
+    return [depth, saving](QWidget* parent, const QString& defaultName) {
         QFileDialog dialog(parent);
+        QComboBox* depthBox = nullptr;
+        if (depth)
+            depthBox = AddDepthChoice(dialog, *depth, saving ? *saving : nullptr);
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
         QStringList filters;
@@ -176,6 +250,8 @@ SnapShotList::SaveChooser SnapShotList::StandardSaveChooser()
         dialog.selectFile(defaultName);
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
             return QString();
+        if (depthBox)
+            *depth = static_cast<SaveDepth>(depthBox->currentData().toInt());
         return dialog.selectedFiles().constFirst();
     };
 }

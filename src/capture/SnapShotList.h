@@ -34,6 +34,14 @@ public:
     // cancels.
     using SaveChooser = std::function<QString(QWidget* parent, const QString& defaultName)>;
 
+    // The save dialog's bit depth: 8 bits as shown, or the camera's values in
+    // 16 bits, a Bayer frame demosaicked or kept as its mosaic. Offered for
+    // snapshots whose frame has more than 8 bits a sample; BMP and JPEG are
+    // saved at 8 bits whatever is chosen.
+    enum class SaveDepth { Eight, Sixteen, SixteenRawBayer };
+    SaveDepth Depth() const;
+    void SetDepth(SaveDepth depth);
+
     SnapShotList(int border = kDefaultBorder, int zoom = kDefaultZoom);
     ~SnapShotList();
     SnapShotList(const SnapShotList&) = delete;
@@ -42,7 +50,8 @@ public:
     // Copies the image in as the newest snapshot with the next number. Into
     // an empty list it comes selected. 0, or ENOMEM or EINVAL when nothing
     // was added.
-    int Add(uint32_t width, uint32_t height, bool colour, const uint8_t* pixels);
+    int Add(uint32_t width, uint32_t height, bool colour, const uint8_t* pixels,
+            std::unique_ptr<SnapShotRawFrame> raw = nullptr);
     int Count() const;
     int CountUnsaved() const;
     // Every selected snapshot, or every snapshot, with its window. Asks nothing.
@@ -58,7 +67,9 @@ public:
     int Save(uint32_t number, QWidget* parent);
     void SetSaveChooser(SaveChooser chooser);
     // The standard save-as dialog with the still image filters.
-    static SaveChooser StandardSaveChooser();
+    // With the bit depth choice when depth is given; the snapshot it saves
+    // says what can be offered.
+    static SaveChooser StandardSaveChooser(SaveDepth* depth = nullptr, const SnapShotImage** saving = nullptr);
     // Shows a failed save's error (an errno value) with the system's text in
     // a message box; nothing for 0.
     static void ShowSaveError(QWidget* parent, int error);
@@ -120,5 +131,8 @@ private:
     QSize clientSize_{0, 0};
     QPoint scrollPosition_{0, 0};
     SaveChooser chooser_;
+    SaveDepth depth_ = SaveDepth::Eight;
+    // The snapshot the save dialog is open for.
+    const SnapShotImage* saving_ = nullptr;
     std::function<void()> changed_;
 };

@@ -16,15 +16,22 @@ struct StillImage {
     uint32_t height = 0;
     int format = 0;
     const uint8_t* pixels = nullptr;
+    // 16-bit images: the bits of each sample that carry the camera's value,
+    // and a text the file describes itself with (may be empty).
+    int significantBits = 0;
+    const char* description = "";
 
     bool IsGrey() const;
-    size_t BytesPerPixel() const { return IsGrey() ? 1 : 3; }
+    bool IsDeep() const;
+    size_t BytesPerPixel() const;
     size_t RowBytes() const { return static_cast<size_t>(width) * BytesPerPixel(); }
     size_t PixelBytes() const { return RowBytes() * height; }
 };
 
 // 0 for grey and colour, EINVAL for any other format code.
 int CheckGreyOrColour(const StillImage& image);
+// Also 0 for the 16-bit formats.
+int CheckAnyDepth(const StillImage& image);
 
 int CheckRaw(const StillImage& image);
 bool WriteRaw(std::FILE* file, const StillImage& image);

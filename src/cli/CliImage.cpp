@@ -3,6 +3,7 @@
 #include "cli/CliCamera.h"
 
 #include "camera/CDeviceInfo.h"
+#include "capture/DeepStill.h"
 #include "capture/SaveImageFile.h"
 #include "imaging/PixelConversion.h"
 #include "imaging/PixelFormat.h"
@@ -105,6 +106,8 @@ struct ImageOptions {
     std::string height;
     std::string interpolation = "0";
     std::string mirror = "0";
+    std::string depth = "8";
+    std::string bayer = "rgb";
     std::string camera;
     std::string output;
     std::vector<std::string> operands;
@@ -119,6 +122,7 @@ ImageOptions ParseImageOptions(const std::vector<std::string>& args, std::initia
         {"--pixel-format", &ImageOptions::pixelFormat}, {"--width", &ImageOptions::width},
         {"--height", &ImageOptions::height},            {"--interpolation", &ImageOptions::interpolation},
         {"--mirror", &ImageOptions::mirror},            {"-c", &ImageOptions::camera},
+        {"--depth", &ImageOptions::depth},              {"--bayer", &ImageOptions::bayer},
         {"--camera", &ImageOptions::camera},            {"-o", &ImageOptions::output},
         {"--output", &ImageOptions::output},
     };
@@ -151,9 +155,21 @@ ImageOptions ParseImageOptions(const std::vector<std::string>& args, std::initia
     return options;
 }
 
-// Checks the interpolation and mirror values; an empty text when both fit.
-QString CheckConversionOptions(const ImageOptions& options, int& interpolation, int& mirror)
+// What --depth and --bayer chose.
+struct DepthChoice {
+    bool deep = false;
+    bool rawBayer = false;
+};
+
+// Checks the interpolation, mirror, depth and Bayer values; an empty text when all fit.
+QString CheckConversionOptions(const ImageOptions& options, int& interpolation, int& mirror, DepthChoice& depth)
 {
+    if (options.depth != "8" && options.depth != "16")
+        return LumivexCli::tr("--depth takes 8 or 16, not '%1'").arg(QString::fromStdString(options.depth));
+    if (options.bayer != "rgb" && options.bayer != "raw")
+        return LumivexCli::tr("--bayer takes rgb or raw, not '%1'").arg(QString::fromStdString(options.bayer));
+    depth.deep = options.depth == "16";
+    depth.rawBayer = options.bayer == "raw";
     const std::optional<int> method = ParseInt(options.interpolation, 0, kMaxInterpolation);
     if (!method)
         return LumivexCli::tr("--interpolation takes 0 to %1, not '%2'")
@@ -173,21 +189,66 @@ int UsageError(CliContext& context, const QString& problem, const QString& usage
     return kCliUsageError;
 }
 
+void ReportSaveFailure(CliContext& context, const std::string& path, const QString& reason)
+{
+    context.err << LumivexCli::tr("lumivex-cli: cannot save %1: %2\n")
+                       .arg(QString::fromStdString(path), reason)
+                       .toStdString();
+}
+
+int ReportShortFrame(CliContext& context, uint32_t pixelFormat, int width, int height, size_t rawSize)
+{
+    context.err << LumivexCli::tr("lumivex-cli: cannot convert the frame: %1 bytes of raw data for %2 x %3 "
+                                  "need %4\n")
+                       .arg(rawSize)
+                       .arg(width)
+                       .arg(height)
+                       .arg(RawFrameSize(pixelFormat, width, height))
+                       .toStdString();
+    return kCliFailure;
+}
+
+// The frame's samples unscaled in 16 bits; the problem on err.
+int SaveDeep(CliContext& context, uint32_t pixelFormat, int width, int height, const uint8_t* raw, size_t rawSize,
+             int mirror, bool rawBayer, const std::string& path)
+{
+    if (!HasDeepSamples(pixelFormat)) {
+        ReportSaveFailure(context, path, LumivexCli::tr("16 bits are for frames of more than 8 bits a sample "
+                                                        "(Mono10 to Mono16, 10 and 12-bit Bayer)"));
+        return kCliFailure;
+    }
+    if (!HoldsSixteenBits(path)) {
+        ReportSaveFailure(context, path, LumivexCli::tr("BMP and JPEG hold 8 bits only; use .png, .tif, .tiff or .raw "
+                                                        "for 16 bits"));
+        return kCliFailure;
+    }
+    DeepStill still;
+    if (!MakeDeepStill(pixelFormat, raw, rawSize, width, height, mirror, rawBayer, still)) {
+        return ReportShortFrame(context, pixelFormat, width, height, rawSize);
+    }
+    errno = 0;
+    if (!SaveDeepStill(still, path)) {
+        ReportSaveFailure(context, path, QString::fromLocal8Bit(std::strerror(errno ? errno : EIO)));
+        return kCliFailure;
+    }
+    context.out << LumivexCli::tr("Saved %1 x %2 at 16 bits into %3\n")
+                       .arg(width)
+                       .arg(height)
+                       .arg(QString::fromStdString(path))
+                       .toStdString();
+    return kCliSuccess;
+}
+
 // Converts, mirrors and saves one raw frame; the problem on err.
 int ConvertAndSave(CliContext& context, uint32_t pixelFormat, int width, int height, const uint8_t* raw,
-                   size_t rawSize, int interpolation, int mirror, const std::string& path)
+                   size_t rawSize, int interpolation, int mirror, const DepthChoice& depth, const std::string& path)
 {
+    if (depth.deep)
+        return SaveDeep(context, pixelFormat, width, height, raw, rawSize, mirror, depth.rawBayer, path);
     const int bytesPerPixel = ConvertedBytesPerPixel(pixelFormat);
     std::vector<uint8_t> image(static_cast<size_t>(width) * static_cast<size_t>(height) * bytesPerPixel);
     if (!ConvertFrame(pixelFormat, height, raw, rawSize, width, image.data(), interpolation)) {
-        context.err << LumivexCli::tr("lumivex-cli: cannot convert the frame: %1 bytes of raw data for %2 x %3 "
-                                      "need %4\n")
-                           .arg(rawSize)
-                           .arg(width)
-                           .arg(height)
-                           .arg(RawFrameSize(pixelFormat, width, height))
-                           .toStdString();
-        return kCliFailure;
+        return ReportShortFrame(context, pixelFormat, width, height, rawSize);
     }
     const bool grey = bytesPerPixel == 1;
     if (grey)
@@ -200,9 +261,7 @@ int ConvertAndSave(CliContext& context, uint32_t pixelFormat, int width, int hei
         const QString reason = errno == EINVAL
                                    ? LumivexCli::tr("use .bmp, .png, .tif, .tiff, .jpg, .jpeg or, for grey images, .raw")
                                    : QString::fromLocal8Bit(std::strerror(errno));
-        context.err << LumivexCli::tr("lumivex-cli: cannot save %1: %2\n")
-                           .arg(QString::fromStdString(path), reason)
-                           .toStdString();
+        ReportSaveFailure(context, path, reason);
         return kCliFailure;
     }
     context.out << LumivexCli::tr("Saved %1 x %2 into %3\n")
@@ -219,16 +278,20 @@ int CliConvert(CliContext& context)
 {
     const QString usage = LumivexCli::tr(
         "Usage: lumivex-cli convert --pixel-format NAME --width W --height H [--interpolation 0-5]\n"
-        "                           [--mirror 0-3] IN.raw OUT\n"
+        "                           [--mirror 0-3] [--depth 8|16] [--bayer rgb|raw] IN.raw OUT\n"
         "Converts a raw camera frame (the frame's bytes as the camera sent them) as the\n"
         "viewer does and saves it in the format OUT's extension names: .bmp, .png,\n"
         ".tif/.tiff, .jpg/.jpeg or, for grey images, .raw. --interpolation is the colour\n"
         "interpolation of Bayer frames (default 0), --mirror 0 none, 1 horizontal,\n"
         "2 vertical, 3 both (default 0).\n"
+        "--depth 16 keeps the camera's values unscaled in 16-bit PNG, TIFF or raw files\n"
+        "(Mono10 to Mono16 and 10 and 12-bit Bayer); Bayer frames are then demosaicked\n"
+        "(--bayer rgb, the default) or kept as the raw mosaic (--bayer raw).\n"
         "Pixel formats: %1.\n")
                               .arg(PixelFormatList());
     ImageOptions options =
-        ParseImageOptions(context.args, {"--pixel-format", "--width", "--height", "--interpolation", "--mirror"});
+        ParseImageOptions(context.args, {"--pixel-format", "--width", "--height", "--interpolation", "--mirror",
+                                         "--depth", "--bayer"});
     if (options.help) {
         context.out << usage.toStdString();
         return kCliSuccess;
@@ -248,7 +311,8 @@ int CliConvert(CliContext& context)
         return UsageError(context, LumivexCli::tr("--width and --height take 1 to 65535"), usage);
     int interpolation = 0;
     int mirror = 0;
-    if (const QString problem = CheckConversionOptions(options, interpolation, mirror); !problem.isEmpty())
+    DepthChoice depth;
+    if (const QString problem = CheckConversionOptions(options, interpolation, mirror, depth); !problem.isEmpty())
         return UsageError(context, problem, usage);
     if (options.operands.size() != 2)
         return UsageError(context, LumivexCli::tr("name the raw input file and the output file"), usage);
@@ -261,18 +325,20 @@ int CliConvert(CliContext& context)
     }
     const std::vector<uint8_t> raw((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
     return ConvertAndSave(context, *format, *width, *height, raw.data(), raw.size(), interpolation, mirror,
-                          options.operands[1]);
+                          depth, options.operands[1]);
 }
 
 int CliSnapshot(CliContext& context)
 {
     const QString usage = LumivexCli::tr(
         "Usage: lumivex-cli snapshot -c ADDR -o OUT [--interpolation 0-5] [--mirror 0-3]\n"
+        "                            [--depth 8|16] [--bayer rgb|raw]\n"
         "Takes one complete frame from the camera at ADDR in its current pixel format and\n"
         "size, converts it as the viewer does and saves it in the format OUT's extension\n"
-        "names (as convert does). Exits with 1 when no complete frame arrives within 10 s.\n");
+        "names (as convert does, also at 16 bits). Exits with 1 when no complete frame\n"
+        "arrives within 10 s.\n");
     ImageOptions options = ParseImageOptions(context.args, {"-c", "--camera", "-o", "--output", "--interpolation",
-                                                            "--mirror"});
+                                                            "--mirror", "--depth", "--bayer"});
     if (options.help) {
         context.out << usage.toStdString();
         return kCliSuccess;
@@ -289,7 +355,8 @@ int CliSnapshot(CliContext& context)
                           usage);
     int interpolation = 0;
     int mirror = 0;
-    if (const QString problem = CheckConversionOptions(options, interpolation, mirror); !problem.isEmpty())
+    DepthChoice depth;
+    if (const QString problem = CheckConversionOptions(options, interpolation, mirror, depth); !problem.isEmpty())
         return UsageError(context, problem, usage);
 
     ErrorStreamReporter reporter(context.err);
@@ -311,7 +378,7 @@ int CliSnapshot(CliContext& context)
         const SdkImage* image = buffer->GetImage();
         status = ConvertAndSave(context, image->GetPixelType(), static_cast<int>(image->GetWidth()),
                                 static_cast<int>(image->GetHeight()), buffer->GetDataPointer(), buffer->GetDataSize(),
-                                interpolation, mirror, options.output);
+                                interpolation, mirror, depth, options.output);
         pipeline.ReleaseBuffer(buffer);
         taken = true;
     }

@@ -42,6 +42,11 @@ constexpr CodecName kCodecs[] = {
     {"odml", kCompressorMotionJpegOpenDml},
     {"raw", kCompressorUncompressed},
     {"mp42", kCompressorMsMpeg4V2},
+    {"ffv1", kCompressorFfv1},
+    {"png", kCompressorPngImages},
+    {"png16", kCompressorPng16Images},
+    {"tiff", kCompressorTiffImages},
+    {"tiff16", kCompressorTiff16Images},
 };
 
 // The longest --seconds: what a timer's milliseconds can count.
@@ -115,7 +120,7 @@ QString ParseRecordOptions(const std::vector<std::string>& args, RecordRequest& 
             const auto codec = std::find_if(std::begin(kCodecs), std::end(kCodecs),
                                             [&value](const CodecName& codec) { return codec.name == value; });
             if (codec == std::end(kCodecs))
-                return LumivexCli::tr("unknown codec '%1'; use mjpeg, odml, raw or mp42")
+                return LumivexCli::tr("unknown codec '%1'; use mjpeg, odml, raw, mp42, ffv1, png, png16, tiff or tiff16")
                     .arg(QString::fromStdString(value));
             request.settings.compressor = codec->compressor;
         }
@@ -188,13 +193,18 @@ RecordingEnd WaitForRecording(CRecordingControl& control, double seconds, Signal
 int CliRecord(CliContext& context)
 {
     const QString usage = LumivexCli::tr(
-        "Usage: lumivex-cli record -c ADDR [--frames N | --seconds S] [--codec mjpeg|odml|raw|mp42] [--quality Q]\n"
-        "                          FILE.avi\n"
+        "Usage: lumivex-cli record -c ADDR [--frames N | --seconds S]\n"
+        "                          [--codec mjpeg|odml|raw|mp42|ffv1|png|png16|tiff|tiff16]\n"
+        "                          [--quality Q] FILE.avi|FILE.mkv|FOLDER\n"
         "Records N frames, or for S seconds, from the camera at ADDR into FILE.avi, as\n"
         "the viewer's movie recording does: Motion JPEG (mjpeg, the default), Motion\n"
         "JPEG in the OpenDML layout for files beyond 1 GB (odml), uncompressed (raw) or\n"
         "MS-MPEG4 V2 (mp42). With neither N nor S it records until interrupted.\n"
-        "Q, from 1 to 100 (default 75), is the Motion JPEG quality. Ctrl+C (SIGINT),\n"
+        "Q, from 1 to 100 (default 75), is the Motion JPEG quality. ffv1 records\n"
+        "losslessly into FILE.mkv at the camera's own depth; png, png16, tiff and tiff16\n"
+        "write numbered 8 or 16-bit images into FOLDER. Beside the recording,\n"
+        "FILE.frames.csv lists every frame's index, camera frame id, timestamps and the\n"
+        "camera frames missing before it; a summary ends the output. Ctrl+C (SIGINT),\n"
         "SIGTERM or SIGHUP ends the recording with a complete file and exits with\n"
         "130, 143 or 129; a second Ctrl+C ends the program at once. Exits with 1 when\n"
         "the recording cannot start or the camera stops sending frames.\n");
@@ -213,13 +223,13 @@ int CliRecord(CliContext& context)
         problem = LumivexCli::tr("give either --frames or --seconds, not both");
     if (problem.isEmpty() && options.operands.size() != 1)
         problem = LumivexCli::tr("name exactly one movie file");
-    if (problem.isEmpty() && !HasAviExtension(options.operands.front()))
-        problem = LumivexCli::tr("the movie file must end in .avi");
+    if (problem.isEmpty() && RecordingTargetPath(options.operands.front(), request.settings.compressor).empty())
+        problem = LumivexCli::tr("the movie file must end in .avi, or .mkv for ffv1");
     if (!problem.isEmpty()) {
         context.err << "lumivex-cli: " << problem.toStdString() << "\n" << usage.toStdString();
         return kCliUsageError;
     }
-    const std::string& path = options.operands.front();
+    const std::string path = RecordingTargetPath(options.operands.front(), request.settings.compressor);
     // From here on an interruption ends the work cleanly, the camera released.
     SignalWatch interruptions({SIGINT, SIGTERM, SIGHUP});
 
@@ -279,6 +289,8 @@ int CliRecord(CliContext& context)
         if (const int signal = interruptions.FirstSignal(); signal != 0)
             status = SignalWatch::ExitStatus(signal);
     }
+    if (control.FramesRecorded() > 0)
+        context.out << control.Summary().toStdString() << "\n";
     camera.StopAcquisition();
     camera.StopThread();
     return status;

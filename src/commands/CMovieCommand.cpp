@@ -14,7 +14,9 @@ QString ChooseMovieFile(QWidget* parent)
     QFileDialog dialog(parent, CMovieCommand::tr("Save File"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilters({CMovieCommand::tr("AVI File(*.avi)"), CMovieCommand::tr("AllFiles(*.*)")});
+    // FFV1 makes a .mkv and numbered images a folder of the chosen name, whatever the extension.
+    dialog.setNameFilters({CMovieCommand::tr("AVI File(*.avi)"), CMovieCommand::tr("Matroska File(*.mkv)"),
+                           CMovieCommand::tr("AllFiles(*.*)")});
     dialog.setDefaultSuffix(QStringLiteral("AVI"));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};

@@ -25,16 +25,22 @@ bool CaptureSnapShot(const SnapShotSource& source, FrameRequest& request, const 
     if (!frame)
         return false;
 
-    request.Post(frame.get(), source.width, source.height, colour ? 3 : 1, source.cameraKey);
+    // The frame as the camera sent it is kept beside the converted image for saves at full depth.
+    auto raw = std::make_unique<SnapShotRawFrame>();
+    request.Post(frame.get(), source.width, source.height, colour ? 3 : 1, source.cameraKey, &raw->bytes);
     uint32_t blockId = 0;
     // Finish withdraws the request: the thread no longer writes into the frame.
     if (!request.Finish(timeout, blockId))
         return false;
+    raw->pixelFormat = request.rawPixelFormat;
+    raw->mirror = request.rawMirror;
+    if (raw->bytes.empty())
+        raw.reset();
 
     if (drawing && drawing->DrawOnSnapshot() &&
         !drawing->DrawOnFrame(frame.get(), source.width, source.height, colour))
         return false;
-    return list.Add(width, height, colour, frame.get()) == 0;
+    return list.Add(width, height, colour, frame.get(), std::move(raw)) == 0;
 }
 
 bool TakeSnapShot(CameraContext& context)

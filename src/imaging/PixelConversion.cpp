@@ -26,6 +26,7 @@ struct Layout {
     Storage storage = Storage::Unknown;
     int shift = 0; // Words only
     int pattern = -1; // Bayer pattern index; -1 for grey and RGB formats
+    int bits = 8; // significant bits of a sample
 };
 
 constexpr int kMono10Shift = 2;
@@ -45,16 +46,17 @@ Layout LayoutOf(uint32_t pixelFormat)
     case kPixelFormatMono8:
         return {Storage::Bytes};
     case kPixelFormatMono10:
-        return {Storage::Words, kMono10Shift};
+        return {Storage::Words, kMono10Shift, -1, 10};
     case kPixelFormatMono12:
-        return {Storage::Words, kMono12Shift};
+        return {Storage::Words, kMono12Shift, -1, 12};
     case kPixelFormatMono14:
-        return {Storage::Words, kMono14Shift};
+        return {Storage::Words, kMono14Shift, -1, 14};
     case kPixelFormatMono16:
-        return {Storage::Words, kMono16Shift};
+        return {Storage::Words, kMono16Shift, -1, 16};
     case kPixelFormatMono10Packed:
+        return {Storage::Packed, 0, -1, 10};
     case kPixelFormatMono12Packed:
-        return {Storage::Packed};
+        return {Storage::Packed, 0, -1, 12};
     case kPixelFormatRGB8Packed:
         return {Storage::Rgb};
     case kPixelFormatBGR8Packed:
@@ -67,10 +69,10 @@ Layout LayoutOf(uint32_t pixelFormat)
         Layout layout;
     } bayerGroups[] = {
         {kPixelFormatBayerGR8, {Storage::Bytes}},
-        {kPixelFormatBayerGR10, {Storage::Words, kMono10Shift}},
-        {kPixelFormatBayerGR12, {Storage::Words, kMono12Shift}},
-        {kPixelFormatBayerGR10Packed, {Storage::Packed}},
-        {kPixelFormatBayerGR12Packed, {Storage::Packed}},
+        {kPixelFormatBayerGR10, {Storage::Words, kMono10Shift, -1, 10}},
+        {kPixelFormatBayerGR12, {Storage::Words, kMono12Shift, -1, 12}},
+        {kPixelFormatBayerGR10Packed, {Storage::Packed, 0, -1, 10}},
+        {kPixelFormatBayerGR12Packed, {Storage::Packed, 0, -1, 12}},
     };
     for (const auto& group : bayerGroups) {
         const int pattern = PatternInGroup(pixelFormat, group.first);
@@ -194,10 +196,11 @@ void ReversePixels(uint8_t* first, size_t count)
 }
 
 template <int BytesPerPixel>
-bool Mirror(uint8_t* pixels, int width, int height, int mode)
+bool Mirror(void* data, int width, int height, int mode)
 {
     if (mode == kMirrorOff)
         return true;
+    auto* pixels = static_cast<uint8_t*>(data);
     if (mode < kMirrorOff || mode > kMirrorBoth || !pixels || width <= 0 || height <= 0)
         return false;
     const size_t rowBytes = size_t(width) * BytesPerPixel;
@@ -294,4 +297,122 @@ bool ConvertForDisplay(uint32_t pixelFormat, const uint8_t* raw, size_t rawSize,
     int method)
 {
     return Convert(pixelFormat, raw, rawSize, width, height, dest, method, true);
+}
+
+int SignificantSampleBits(uint32_t pixelFormat)
+{
+    const Layout layout = LayoutOf(pixelFormat);
+    switch (layout.storage) {
+    case Storage::Bytes:
+    case Storage::Words:
+    case Storage::Packed:
+        return layout.bits;
+    default:
+        return 0;
+    }
+}
+
+int BayerPatternOf(uint32_t pixelFormat)
+{
+    return LayoutOf(pixelFormat).pattern;
+}
+
+const char* BayerPatternName(int pattern)
+{
+    static constexpr const char* kNames[kBayerPatternCount] = {"GRBG", "RGGB", "GBRG", "BGGR"};
+    return pattern >= 0 && pattern < kBayerPatternCount ? kNames[pattern] : "";
+}
+
+int MirroredBayerPattern(int pattern, int width, int height, int mode)
+{
+    if (pattern < 0)
+        return pattern;
+    // Bit 0 of the index tells G R from R G in the first row; bit 1 swaps the rows.
+    static constexpr int kSwapColumns[kBayerPatternCount] = {kBayerRG, kBayerGR, kBayerBG, kBayerGB};
+    static constexpr int kSwapRows[kBayerPatternCount] = {kBayerBG, kBayerGB, kBayerRG, kBayerGR};
+    const bool horizontal = mode == kMirrorHorizontal || mode == kMirrorBoth;
+    const bool vertical = mode == kMirrorVertical || mode == kMirrorBoth;
+    // An even side puts the other phase of the pattern first once reversed.
+    if (horizontal && width % 2 == 0)
+        pattern = kSwapColumns[pattern];
+    if (vertical && height % 2 == 0)
+        pattern = kSwapRows[pattern];
+    return pattern;
+}
+
+bool UnpackSamples(uint32_t pixelFormat, const uint8_t* raw, size_t rawSize, int width, int height, uint16_t* dest)
+{
+    const Layout layout = LayoutOf(pixelFormat);
+    if (SignificantSampleBits(pixelFormat) == 0 || !ValidFrame(layout, raw, rawSize, width, height, reinterpret_cast<uint8_t*>(dest)))
+        return false;
+    const size_t count = size_t(width) * size_t(height);
+    switch (layout.storage) {
+    case Storage::Bytes:
+        for (size_t i = 0; i < count; ++i)
+            dest[i] = raw[i];
+        break;
+    case Storage::Words:
+        for (size_t i = 0; i < count; ++i)
+            dest[i] = uint16_t(raw[2 * i] | raw[2 * i + 1] << 8);
+        break;
+    default: {
+        // Two samples in three bytes: top bits in bytes 0 and 2, the low bits
+        // of the first in bits 0-3 of byte 1, of the second in bits 4-7.
+        const int low = layout.bits - 8;
+        const unsigned mask = (1u << low) - 1;
+        for (size_t i = 0; i < count; i += 2) {
+            const uint8_t* group = raw + i / 2 * 3;
+            dest[i] = uint16_t(group[0] << low | (group[1] & mask));
+            if (i + 1 < count)
+                dest[i + 1] = uint16_t(group[2] << low | (group[1] >> 4 & mask));
+        }
+        break;
+    }
+    }
+    return true;
+}
+
+bool DemosaicBayer16(const uint16_t* mosaic, int width, int height, int pattern, uint16_t* rgb)
+{
+    if (!mosaic || !rgb || width <= 0 || height <= 0 || pattern < 0 || pattern >= kBayerPatternCount)
+        return false;
+    // Colour of a site: 0 red, 1 green, 2 blue, from the 2 x 2 cell of the pattern.
+    static constexpr int kCell[kBayerPatternCount][4] = {{1, 0, 2, 1}, {0, 1, 1, 2}, {1, 2, 0, 1}, {2, 1, 1, 0}};
+    const auto colourAt = [&](int x, int y) { return kCell[pattern][(y & 1) * 2 + (x & 1)]; };
+    // Each missing colour is the mean of the neighbours in the 3 x 3 block
+    // that carry it; a site keeps its own value unchanged.
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            uint32_t sum[3] = {0, 0, 0};
+            uint32_t count[3] = {0, 0, 0};
+            for (int dy = -1; dy <= 1; ++dy) {
+                const int yy = y + dy;
+                if (yy < 0 || yy >= height)
+                    continue;
+                for (int dx = -1; dx <= 1; ++dx) {
+                    const int xx = x + dx;
+                    if (xx < 0 || xx >= width)
+                        continue;
+                    const int colour = colourAt(xx, yy);
+                    sum[colour] += mosaic[size_t(yy) * size_t(width) + size_t(xx)];
+                    ++count[colour];
+                }
+            }
+            uint16_t* out = rgb + (size_t(y) * size_t(width) + size_t(x)) * 3;
+            const int own = colourAt(x, y);
+            for (int c = 0; c < 3; ++c)
+                out[c] = c == own ? mosaic[size_t(y) * size_t(width) + size_t(x)]
+                                  : uint16_t(count[c] ? (sum[c] + count[c] / 2) / count[c] : 0);
+        }
+    }
+    return true;
+}
+
+bool MirrorImage16(uint16_t* pixels, int width, int height, int channels, int mode)
+{
+    if (channels == 1)
+        return Mirror<2>(pixels, width, height, mode);
+    if (channels == 3)
+        return Mirror<6>(pixels, width, height, mode);
+    return false;
 }

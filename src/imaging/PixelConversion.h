@@ -48,3 +48,24 @@ bool MirrorColorImage(uint8_t* pixels, int width, int height, int mode);
 // Gives false, with dest untouched, where ConvertFrame would fail.
 bool ConvertForDisplay(uint32_t pixelFormat, const uint8_t* raw, size_t rawSize, int width, int height, uint8_t* dest,
     int method);
+
+// Samples at the camera's own depth, for stills and movies that keep every
+// bit. Formats of one sample per pixel (grey and Bayer) only.
+
+// Significant bits of a sample: 8, 10, 12, 14 or 16; 0 for colour or unknown formats.
+int SignificantSampleBits(uint32_t pixelFormat);
+// The Bayer pattern index of a Bayer format, -1 for any other.
+int BayerPatternOf(uint32_t pixelFormat);
+// "GRBG", "RGGB", "GBRG" or "BGGR": the first row's colours then the
+// second's; empty for an index out of range.
+const char* BayerPatternName(int pattern);
+// The pattern of a mosaic after mirroring it in that mode.
+int MirroredBayerPattern(int pattern, int width, int height, int mode);
+// The camera's values, unscaled, one 16-bit sample per pixel. False, writing
+// nothing, where ConvertFrame would fail and for colour formats.
+bool UnpackSamples(uint32_t pixelFormat, const uint8_t* raw, size_t rawSize, int width, int height, uint16_t* dest);
+// Red, green, blue at the mosaic's depth: each site keeps its own sample, the
+// missing colours are the rounded mean of the 3 x 3 neighbours carrying them.
+bool DemosaicBayer16(const uint16_t* mosaic, int width, int height, int pattern, uint16_t* rgb);
+// In-place mirroring of 16-bit images of 1 or 3 channels, as MirrorGrayImage.
+bool MirrorImage16(uint16_t* pixels, int width, int height, int channels, int mode);

@@ -29,6 +29,15 @@ public:
     size_t GetDataSize() const { return size_; }
     // The camera's frame number.
     uint64_t GetBlockID() const { return blockId_; }
+    // The camera's timestamp of the frame in nanoseconds (0 when it gives
+    // none), and the host's clock (since the epoch) when the frame arrived.
+    uint64_t GetTimestampNs() const { return timestampNs_; }
+    uint64_t GetHostTimeNs() const { return hostTimeNs_; }
+    void SetTimes(uint64_t timestampNs, uint64_t hostTimeNs)
+    {
+        timestampNs_ = timestampNs;
+        hostTimeNs_ = hostTimeNs;
+    }
 
     void Set(uint32_t width, uint32_t height, uint32_t pixelType, const uint8_t* data, size_t size, uint64_t blockId)
     {
@@ -48,4 +57,6 @@ private:
     const uint8_t* data_ = nullptr;
     size_t size_ = 0;
     uint64_t blockId_ = 0;
+    uint64_t timestampNs_ = 0;
+    uint64_t hostTimeNs_ = 0;
 };

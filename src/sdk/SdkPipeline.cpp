@@ -98,6 +98,7 @@ void Describe(ArvBuffer* source, SdkBuffer& buffer)
         data = arv_buffer_get_data(source, &size);
     }
     buffer.Set(width, height, pixelType, static_cast<const uint8_t*>(data), size, arv_buffer_get_frame_id(source));
+    buffer.SetTimes(arv_buffer_get_timestamp(source), arv_buffer_get_system_timestamp(source));
 }
 
 } // namespace

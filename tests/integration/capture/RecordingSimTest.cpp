@@ -193,7 +193,10 @@ TEST_F(RecordingSimTest, CliRecordsMotionJpeg)
                   &out, &err),
               0)
         << err;
-    EXPECT_EQ(out, "Recorded 100 frames into " + path + "\n");
+    EXPECT_EQ(out.substr(0, out.find('\n') + 1), "Recorded 100 frames into " + path + "\n");
+    // The summary follows; the frame list lies beside the movie.
+    EXPECT_NE(out.find("100 frames written; "), std::string::npos) << out;
+    EXPECT_TRUE(std::filesystem::exists(dir.file("cli.frames.csv")));
     ExpectMovie(path, "mjpeg", 100);
 }
 

@@ -218,6 +218,24 @@ std::vector<std::uint8_t> DecodeRaw(const std::string& path, const std::string& 
     return {output.begin(), output.end()};
 }
 
+std::vector<std::string> FrameMd5(const std::string& path, const std::string& pixelFormat)
+{
+    const std::string output = Run("ffmpeg -nostdin -v error -i " + Quote(path) +
+                                   " -fps_mode passthrough -pix_fmt " + pixelFormat + " -f framemd5 -");
+    std::vector<std::string> hashes;
+    size_t start = 0;
+    while (start < output.size()) {
+        size_t end = output.find('\n', start);
+        if (end == std::string::npos)
+            end = output.size();
+        const std::string line = output.substr(start, end - start);
+        if (!line.empty() && line[0] != '#')
+            hashes.push_back(line.substr(line.rfind(' ') + 1));
+        start = end + 1;
+    }
+    return hashes;
+}
+
 IndexComparison IndexAndPackets(const std::string& path)
 {
     IndexComparison result;

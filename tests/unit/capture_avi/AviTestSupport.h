@@ -50,6 +50,10 @@ std::string DecodeErrors(const std::string& path, double startSeconds = 0.0);
 // pixel format.
 std::vector<std::uint8_t> DecodeRaw(const std::string& path, const std::string& pixelFormat);
 
+// The MD5 of every decoded frame as ffmpeg's framemd5 gives it, in the given
+// pixel format, in order.
+std::vector<std::string> FrameMd5(const std::string& path, const std::string& pixelFormat);
+
 // libavformat's index of the first stream (built from the file's own indexes)
 // and the packets a sequential read returns, as (file position, size) pairs.
 struct IndexComparison {

@@ -118,11 +118,19 @@ TEST(RecordingEstimates, CompressionChoices)
     EXPECT_EQ(choices[1].compressor, kCompressorMotionJpeg);
     EXPECT_EQ(choices[2].text.toStdString(), "Motion JPEG (OpenDML)");
     EXPECT_EQ(choices[2].compressor, kCompressorMotionJpegOpenDml);
-    // FFmpeg encodes MS-MPEG4 V2 but has no V1 encoder.
+    // FFmpeg encodes MS-MPEG4 V2 but has no V1 encoder; FFV1 and the numbered images follow.
     std::vector<std::uint32_t> codecs;
     for (std::size_t i = 3; i < choices.size(); ++i)
         codecs.push_back(choices[i].compressor);
-    EXPECT_EQ(codecs, std::vector<std::uint32_t>{kCompressorMsMpeg4V2});
+    EXPECT_EQ(codecs, (std::vector<std::uint32_t>{kCompressorMsMpeg4V2, kCompressorFfv1, kCompressorPngImages,
+                                                  kCompressorPng16Images, kCompressorTiffImages,
+                                                  kCompressorTiff16Images}));
+    // The path each writes to for a chosen name.
+    EXPECT_EQ(RecordingTargetPath("/d/run.avi", kCompressorFfv1), "/d/run.mkv");
+    EXPECT_EQ(RecordingTargetPath("/d/run.MKV", kCompressorFfv1), "/d/run.MKV");
+    EXPECT_EQ(RecordingTargetPath("/d/run.txt", kCompressorFfv1), "");
+    EXPECT_EQ(RecordingTargetPath("/d/run.avi", kCompressorTiff16Images), "/d/run");
+    EXPECT_EQ(RecordingTargetPath("/d/run.mkv", kCompressorMotionJpeg), "");
     EXPECT_TRUE(CompressorUsesQuality(kCompressorMotionJpeg));
     EXPECT_TRUE(CompressorUsesQuality(kCompressorMotionJpegOpenDml));
     EXPECT_FALSE(CompressorUsesQuality(kCompressorUncompressed));

@@ -77,6 +77,44 @@ void ExpectDecodesToSnapShot(const QString& path, const SnapShotImage& image)
 
 } // namespace
 
+// The depth chosen in the save dialog: 16 bits hold the camera's values where
+// the format can, BMP stays 8 bits, and a snapshot without a deep frame saves
+// its 8-bit image.
+TEST(SnapShotSave, SixteenBitsHoldTheCamerasValues)
+{
+    TempDir dir;
+    SnapShotList list;
+    constexpr int kWidth = 5;
+    constexpr int kHeight = 3;
+    auto raw = std::make_unique<SnapShotRawFrame>();
+    raw->pixelFormat = 0x01100005; // Mono12
+    std::vector<uint16_t> values;
+    for (int i = 0; i < kWidth * kHeight; ++i) {
+        values.push_back(static_cast<uint16_t>(i * 273 + 1));
+        raw->bytes.push_back(static_cast<uint8_t>(values.back()));
+        raw->bytes.push_back(static_cast<uint8_t>(values.back() >> 8));
+    }
+    const std::vector<uint8_t> shown(kWidth * kHeight, 7);
+    ASSERT_EQ(list.Add(kWidth, kHeight, false, shown.data(), std::move(raw)), 0);
+    AddFrames(list, 1);
+    list.SetDepth(SnapShotList::SaveDepth::Sixteen);
+    ScriptedChooser chooser;
+    chooser.answers = {QString::fromStdString(dir.file("deep.png")), QString::fromStdString(dir.file("deep.bmp")),
+                       QString::fromStdString(dir.file("plain.png"))};
+    list.SetSaveChooser(chooser.Chooser());
+    ASSERT_EQ(list.Save(1, nullptr), 0);
+    ASSERT_EQ(list.Save(1, nullptr), 0);
+    ASSERT_EQ(list.Save(2, nullptr), 0);
+
+    const QImage deep(QString::fromStdString(dir.file("deep.png")));
+    ASSERT_EQ(deep.format(), QImage::Format_Grayscale16);
+    for (int y = 0; y < kHeight; ++y)
+        for (int x = 0; x < kWidth; ++x)
+            EXPECT_EQ(reinterpret_cast<const uint16_t*>(deep.constScanLine(y))[x], values[size_t(y * kWidth + x)]);
+    EXPECT_EQ(QImage(QString::fromStdString(dir.file("deep.bmp"))).pixel(0, 0), qRgb(7, 7, 7));
+    EXPECT_EQ(QImage(QString::fromStdString(dir.file("plain.png"))).depth(), 32);
+}
+
 TEST(SnapShotSave, WritesWhatSaveImageFileWritesForTheFrame)
 {
     TempDir dir;

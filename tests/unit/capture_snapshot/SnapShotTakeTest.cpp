@@ -131,6 +131,11 @@ TEST_F(TakeSnapShotTest, ColourFollowsThePixelFormat)
     ASSERT_TRUE(Capture({30, 20, kPixelMono12Packed, 0}));
     EXPECT_FALSE(Newest().IsColour());
     EXPECT_EQ(Newest().ImageSize(), 30u * 20);
+    // The frame as it came is kept for saving at full depth.
+    ASSERT_NE(Newest().RawFrame(), nullptr);
+    EXPECT_EQ(Newest().RawFrame()->pixelFormat, kPixelMono12Packed);
+    EXPECT_EQ(Newest().RawFrame()->bytes.size(), 30u * 20 * 3 / 2);
+    EXPECT_TRUE(Newest().HasDeepSamples());
 }
 
 TEST_F(TakeSnapShotTest, NothingIsTakenWithoutAFrameOfThatCamera)
