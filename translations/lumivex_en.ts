@@ -1093,253 +1093,252 @@
 <context>
     <name>CLumivexDlg</name>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="245"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="260"/>
         <source>File(&amp;F)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="245"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="260"/>
         <source>Option(&amp;O)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="245"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="260"/>
         <source>Capture(&amp;C)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="246"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="261"/>
         <source>Draw(&amp;D)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="246"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="261"/>
         <source>Window(&amp;W)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="246"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="261"/>
         <source>Help(&amp;H)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="249"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="264"/>
         <source>Size(&amp;Z)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="252"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="267"/>
         <source>Close(&amp;X)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="253"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="268"/>
         <source>Still Image(&amp;P)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="253"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="268"/>
         <source>Live Video(&amp;P)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="254"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="269"/>
         <source>Settings(&amp;S)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="255"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="270"/>
         <source>x8</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="256"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="271"/>
         <source>x4</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="257"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="272"/>
         <source>x2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="258"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="273"/>
         <source>x1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="259"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="274"/>
         <source>x1/2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="260"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="275"/>
         <source>x1/4</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="261"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="276"/>
         <source>x1/8</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="262"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="277"/>
         <source>Adjust Window Size</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="263"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="278"/>
         <source>Callback(&amp;C)...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="264"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="279"/>
         <source>Waveform(&amp;W)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="265"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="280"/>
         <source>Histogram(&amp;H)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="266"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="281"/>
         <source>Manage Connection(&amp;M)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="267"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="282"/>
         <source>OP Setting(&amp;O)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="268"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="283"/>
         <source>Snap Shot(&amp;S)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="269"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="284"/>
         <source>Video Capture(&amp;V)...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="270"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="285"/>
         <source>Tool Bar</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="271"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="286"/>
         <source>Delete Drawing</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="272"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="287"/>
         <source>Draw Property..</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="273"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="288"/>
         <source>Show Thumbnail(&amp;T)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="274"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="289"/>
         <source>Version Information(&amp;V)...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="275"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="290"/>
         <source>Help(&amp;H)...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="276"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="291"/>
         <source>Features(&amp;E)...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="291"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="292"/>
         <source>Tile(&amp;T)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="292"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="293"/>
         <source>Cascade(&amp;A)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="293"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="294"/>
         <source>Tile at Connection(&amp;N)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="301"/>
-        <location filename="../src/app/CLumivexDlg.cpp" line="284"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="302"/>
         <source>Select</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="284"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="302"/>
         <source>Line</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="284"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="302"/>
         <source>Rectangle</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="284"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="302"/>
         <source>Ellipse</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="284"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="302"/>
         <source>Text</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="284"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="302"/>
         <source>Degree</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="285"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="303"/>
         <source>Polygon</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="285"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="303"/>
         <source>Perpendicular</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="285"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="303"/>
         <source>Arc</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="285"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="303"/>
         <source>Bezier</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="285"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="303"/>
         <source>Free Hand</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="285"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="303"/>
         <source>Cross</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="287"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="305"/>
         <source>Mode</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="335"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="356"/>
         <source>camera lost</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1350,22 +1349,21 @@
     </message>
     <message>
         <location filename="../src/app/CLumivexDlgConnection.cpp" line="130"/>
-        <location filename="../src/app/CLumivexDlgConnection.cpp" line="94"/>
         <source>Preview - %1(%2)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlgConnection.cpp" line="179"/>
+        <location filename="../src/app/CLumivexDlgConnection.cpp" line="221"/>
         <source>The camera %1 (%2) at %3 no longer answers. The live image resumes when it is back.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlgConnection.cpp" line="231"/>
+        <location filename="../src/app/CLumivexDlgConnection.cpp" line="273"/>
         <source>camera lost, waiting for it to answer again</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlgConnection.cpp" line="233"/>
+        <location filename="../src/app/CLumivexDlgConnection.cpp" line="275"/>
         <source>Camera %1 (%2): %3</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1454,11 +1452,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/commands/CMovieCommand.cpp" line="18"/>
-        <source>Matroska File(*.mkv)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <location filename="../src/commands/CMovieCommand.cpp" line="19"/>
         <source>AllFiles(*.*)</source>
         <translation type="unfinished"></translation>
@@ -1471,6 +1464,11 @@
     <message>
         <location filename="../src/commands/CMovieCommand.cpp" line="76"/>
         <source>AVI File Created.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/commands/CMovieCommand.cpp" line="18"/>
+        <source>Matroska File(*.mkv)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1586,16 +1584,6 @@
 <context>
     <name>CRecordingControl</name>
     <message>
-        <location filename="../src/capture/CRecordingControl.cpp" line="182"/>
-        <source>The frame list %1 could not be created: %2.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/capture/CRecordingControl.cpp" line="239"/>
-        <source>%1 frames written; %2 frames the camera sent never arrived; interval mean %3 ms, max %4 ms.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <location filename="../src/capture/CRecordingControl.cpp" line="252"/>
         <source>The recording into %1 ended because the camera&apos;s image format or size changed.</source>
         <translation type="unfinished"></translation>
@@ -1618,6 +1606,16 @@
     <message>
         <location filename="../src/capture/CRecordingControl.cpp" line="261"/>
         <source>The recording file %1 could not be completed: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/capture/CRecordingControl.cpp" line="182"/>
+        <source>The frame list %1 could not be created: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/capture/CRecordingControl.cpp" line="239"/>
+        <source>%1 frames written; %2 frames the camera sent never arrived; interval mean %3 ms, max %4 ms.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1679,38 +1677,41 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/capture/RecordingEstimates.cpp" line="149"/>
+        <location filename="../src/capture/RecordingEstimates.cpp" line="157"/>
         <source>Quality:%1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/capture/RecordingEstimates.cpp" line="154"/>
+        <location filename="../src/capture/RecordingEstimates.cpp" line="162"/>
         <source>Recorded Frame Setting:%1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/capture/RecordingEstimates.cpp" line="159"/>
+        <location filename="../src/capture/RecordingEstimates.cpp" line="167"/>
         <source>File Size:   %1 KBytes</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/capture/RecordingEstimates.cpp" line="166"/>
+        <location filename="../src/capture/RecordingEstimates.cpp" line="174"/>
         <source>Recording Time:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/capture/RecordingEstimates.cpp" line="174"/>
+        <location filename="../src/capture/RecordingEstimates.cpp" line="182"/>
         <source>Recording Time:about %1h %2min %3sec</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/capture/RecordingEstimates.cpp" line="179"/>
+        <location filename="../src/capture/RecordingEstimates.cpp" line="187"/>
         <source>Recording Time:about %1min %2sec</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/capture/RecordingEstimates.cpp" line="182"/>
+        <location filename="../src/capture/RecordingEstimates.cpp" line="190"/>
         <source>Recording Time:about %1sec</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <location filename="../src/capture/RecordingEstimates.cpp" line="51"/>
         <source>FFV1 lossless, full depth (.mkv)</source>
         <translation type="unfinished"></translation>
@@ -2939,8 +2940,9 @@
     <name>LumivexCli</name>
     <message>
         <location filename="../src/cli/CliCamera.cpp" line="22"/>
+        <location filename="../src/cli/CliDoctor.cpp" line="76"/>
         <location filename="../src/cli/CliImage.cpp" line="349"/>
-        <location filename="../src/cli/CliRecord.cpp" line="184"/>
+        <location filename="../src/cli/CliRecord.cpp" line="221"/>
         <location filename="../src/cli/CliSerialArguments.cpp" line="84"/>
         <source>no camera given; name it with -c ADDR</source>
         <translation type="unfinished"></translation>
@@ -2952,6 +2954,7 @@
     </message>
     <message>
         <location filename="../src/cli/CliCamera.cpp" line="26"/>
+        <location filename="../src/cli/CliDoctor.cpp" line="78"/>
         <location filename="../src/cli/CliImage.cpp" line="354"/>
         <source>unexpected argument &apos;%1&apos;</source>
         <translation type="unfinished"></translation>
@@ -3105,8 +3108,9 @@ Commands:
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/cli/CliDoctor.cpp" line="31"/>
         <location filename="../src/cli/CliImage.cpp" line="152"/>
-        <location filename="../src/cli/CliRecord.cpp" line="85"/>
+        <location filename="../src/cli/CliRecord.cpp" line="101"/>
         <source>%1 needs a value</source>
         <translation type="unfinished"></translation>
     </message>
@@ -3233,17 +3237,6 @@ frame failed, 1 otherwise.
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/cli/CliImage.cpp" line="159"/>
-        <location filename="../src/cli/CliImage.cpp" line="168"/>
-        <source>--depth takes 8 or 16, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/cli/CliImage.cpp" line="170"/>
-        <source>--bayer takes rgb or raw, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <location filename="../src/cli/CliImage.cpp" line="175"/>
         <source>--interpolation takes 0 to %1, not &apos;%2&apos;</source>
         <translation type="unfinished"></translation>
@@ -3260,51 +3253,8 @@ frame failed, 1 otherwise.
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/cli/CliImage.cpp" line="216"/>
-        <source>16 bits are for frames of more than 8 bits a sample (Mono10 to Mono16, 10 and 12-bit Bayer)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/cli/CliImage.cpp" line="221"/>
-        <source>BMP and JPEG hold 8 bits only; use .png, .tif, .tiff or .raw for 16 bits</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/cli/CliImage.cpp" line="234"/>
-        <source>Saved %1 x %2 at 16 bits into %3
-</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <location filename="../src/cli/CliImage.cpp" line="262"/>
         <source>use .bmp, .png, .tif, .tiff, .jpg, .jpeg or, for grey images, .raw</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/cli/CliImage.cpp" line="279"/>
-        <source>Usage: lumivex-cli convert --pixel-format NAME --width W --height H [--interpolation 0-5]
-                           [--mirror 0-3] [--depth 8|16] [--bayer rgb|raw] IN.raw OUT
-Converts a raw camera frame (the frame&apos;s bytes as the camera sent them) as the
-viewer does and saves it in the format OUT&apos;s extension names: .bmp, .png,
-.tif/.tiff, .jpg/.jpeg or, for grey images, .raw. --interpolation is the colour
-interpolation of Bayer frames (default 0), --mirror 0 none, 1 horizontal,
-2 vertical, 3 both (default 0).
---depth 16 keeps the camera&apos;s values unscaled in 16-bit PNG, TIFF or raw files
-(Mono10 to Mono16 and 10 and 12-bit Bayer); Bayer frames are then demosaicked
-(--bayer rgb, the default) or kept as the raw mosaic (--bayer raw).
-Pixel formats: %1.
-</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/cli/CliImage.cpp" line="333"/>
-        <source>Usage: lumivex-cli snapshot -c ADDR -o OUT [--interpolation 0-5] [--mirror 0-3]
-                            [--depth 8|16] [--bayer rgb|raw]
-Takes one complete frame from the camera at ADDR in its current pixel format and
-size, converts it as the viewer does and saves it in the format OUT&apos;s extension
-names (as convert does, also at 16 bits). Exits with 1 when no complete frame
-arrives within 10 s.
-</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -3357,40 +3307,23 @@ arrives within 10 s.
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/cli/CliRecord.cpp" line="90"/>
+        <location filename="../src/cli/CliRecord.cpp" line="106"/>
         <source>--frames needs a number of frames above 0, not &apos;%1&apos;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/cli/CliRecord.cpp" line="107"/>
+        <location filename="../src/cli/CliRecord.cpp" line="112"/>
         <source>--seconds needs a time in seconds above 0, not &apos;%1&apos;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/cli/CliRecord.cpp" line="111"/>
-        <location filename="../src/cli/CliRecord.cpp" line="96"/>
+        <location filename="../src/cli/CliRecord.cpp" line="116"/>
         <source>--quality needs a number from 1 to 100, not &apos;%1&apos;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/cli/CliRecord.cpp" line="118"/>
-        <source>unknown codec &apos;%1&apos;; use mjpeg, odml, raw or mp42</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/cli/CliRecord.cpp" line="215"/>
-        <location filename="../src/cli/CliRecord.cpp" line="186"/>
-        <source>no frame count given; name it with --frames N</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/cli/CliRecord.cpp" line="188"/>
+        <location filename="../src/cli/CliRecord.cpp" line="225"/>
         <source>name exactly one movie file</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/cli/CliRecord.cpp" line="217"/>
-        <source>the movie file must end in .avi</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -3400,87 +3333,68 @@ arrives within 10 s.
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/cli/CliRecord.cpp" line="190"/>
-        <source>Usage: lumivex-cli record -c ADDR [--frames N | --seconds S] [--codec mjpeg|odml|raw|mp42] [--quality Q]
-                          FILE.avi
+        <location filename="../src/cli/CliRecord.cpp" line="195"/>
+        <source>Usage: lumivex-cli record -c ADDR [--frames N | --seconds S]
+                          [--codec mjpeg|odml|raw|mp42|ffv1|png|png16|tiff|tiff16]
+                          [--quality Q] FILE.avi|FILE.mkv|FOLDER
 Records N frames, or for S seconds, from the camera at ADDR into FILE.avi, as
 the viewer&apos;s movie recording does: Motion JPEG (mjpeg, the default), Motion
 JPEG in the OpenDML layout for files beyond 1 GB (odml), uncompressed (raw) or
 MS-MPEG4 V2 (mp42). With neither N nor S it records until interrupted.
-Q, from 1 to 100 (default 75), is the Motion JPEG quality. Ctrl+C (SIGINT),
-SIGTERM or SIGHUP ends the recording with a complete file and exits with
-130, 143 or 129; a second Ctrl+C ends the program at once. Exits with 1 when
-        <location filename="../src/cli/CliRecord.cpp" line="103"/>
-        <source>unknown codec &apos;%1&apos;; use mjpeg, odml, raw, mp42, ffv1, png, png16, tiff or tiff16</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/cli/CliRecord.cpp" line="162"/>
-        <source>Usage: lumivex-cli record -c ADDR --frames N [--codec mjpeg|odml|raw|mp42|ffv1|png|png16|tiff|tiff16]
-                          [--quality Q] FILE.avi|FILE.mkv|FOLDER
-Records N frames from the camera at ADDR into FILE.avi, as the viewer&apos;s movie
-recording does: Motion JPEG (mjpeg, the default), Motion JPEG in the OpenDML
-layout for files beyond 1 GB (odml), uncompressed (raw) or MS-MPEG4 V2 (mp42).
 Q, from 1 to 100 (default 75), is the Motion JPEG quality. ffv1 records
 losslessly into FILE.mkv at the camera&apos;s own depth; png, png16, tiff and tiff16
 write numbered 8 or 16-bit images into FOLDER. Beside the recording,
 FILE.frames.csv lists every frame&apos;s index, camera frame id, timestamps and the
-camera frames missing before it; a summary ends the output. Exits with 1 when
+camera frames missing before it; a summary ends the output. Ctrl+C (SIGINT),
+SIGTERM or SIGHUP ends the recording with a complete file and exits with
+130, 143 or 129; a second Ctrl+C ends the program at once. Exits with 1 when
 the recording cannot start or the camera stops sending frames.
 </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/cli/CliRecord.cpp" line="213"/>
+        <location filename="../src/cli/CliRecord.cpp" line="223"/>
         <source>give either --frames or --seconds, not both</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/cli/CliRecord.cpp" line="239"/>
-        <location filename="../src/cli/CliRecord.cpp" line="190"/>
-        <source>the movie file must end in .avi, or .mkv for ffv1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/cli/CliRecord.cpp" line="208"/>
+        <location filename="../src/cli/CliRecord.cpp" line="249"/>
         <source>lumivex-cli: cannot start the acquisition thread
 </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/cli/CliRecord.cpp" line="215"/>
+        <location filename="../src/cli/CliRecord.cpp" line="256"/>
         <source>lumivex-cli: cannot record into %1
 </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/cli/CliRecord.cpp" line="220"/>
+        <location filename="../src/cli/CliRecord.cpp" line="263"/>
         <source>lumivex-cli: the camera stopped sending frames; %1 of %2 frames recorded
 </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/cli/CliRecord.cpp" line="256"/>
+        <location filename="../src/cli/CliRecord.cpp" line="266"/>
         <source>lumivex-cli: the camera stopped sending frames; %1 frames recorded
 </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/cli/CliRecord.cpp" line="265"/>
-        <location filename="../src/cli/CliRecord.cpp" line="230"/>
+        <location filename="../src/cli/CliRecord.cpp" line="275"/>
         <source>lumivex-cli: %1 %2 of %3 frames recorded.
 </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/cli/CliRecord.cpp" line="269"/>
+        <location filename="../src/cli/CliRecord.cpp" line="279"/>
         <source>lumivex-cli: %1 %2 frames recorded.
 </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/cli/CliRecord.cpp" line="275"/>
-        <location filename="../src/cli/CliRecord.cpp" line="237"/>
+        <location filename="../src/cli/CliRecord.cpp" line="285"/>
         <source>Recorded %1 frames into %2
 </source>
         <translation type="unfinished"></translation>
@@ -3603,6 +3517,69 @@ Exits with 1 when the camera or the file fails.
         <location filename="../src/cli/CliSettings.cpp" line="40"/>
         <source>lumivex-cli: cannot write the settings to %1
 </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliImage.cpp" line="168"/>
+        <source>--depth takes 8 or 16, not &apos;%1&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliImage.cpp" line="170"/>
+        <source>--bayer takes rgb or raw, not &apos;%1&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliImage.cpp" line="216"/>
+        <source>16 bits are for frames of more than 8 bits a sample (Mono10 to Mono16, 10 and 12-bit Bayer)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliImage.cpp" line="221"/>
+        <source>BMP and JPEG hold 8 bits only; use .png, .tif, .tiff or .raw for 16 bits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliImage.cpp" line="234"/>
+        <source>Saved %1 x %2 at 16 bits into %3
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliImage.cpp" line="279"/>
+        <source>Usage: lumivex-cli convert --pixel-format NAME --width W --height H [--interpolation 0-5]
+                           [--mirror 0-3] [--depth 8|16] [--bayer rgb|raw] IN.raw OUT
+Converts a raw camera frame (the frame&apos;s bytes as the camera sent them) as the
+viewer does and saves it in the format OUT&apos;s extension names: .bmp, .png,
+.tif/.tiff, .jpg/.jpeg or, for grey images, .raw. --interpolation is the colour
+interpolation of Bayer frames (default 0), --mirror 0 none, 1 horizontal,
+2 vertical, 3 both (default 0).
+--depth 16 keeps the camera&apos;s values unscaled in 16-bit PNG, TIFF or raw files
+(Mono10 to Mono16 and 10 and 12-bit Bayer); Bayer frames are then demosaicked
+(--bayer rgb, the default) or kept as the raw mosaic (--bayer raw).
+Pixel formats: %1.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliImage.cpp" line="333"/>
+        <source>Usage: lumivex-cli snapshot -c ADDR -o OUT [--interpolation 0-5] [--mirror 0-3]
+                            [--depth 8|16] [--bayer rgb|raw]
+Takes one complete frame from the camera at ADDR in its current pixel format and
+size, converts it as the viewer does and saves it in the format OUT&apos;s extension
+names (as convert does, also at 16 bits). Exits with 1 when no complete frame
+arrives within 10 s.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliRecord.cpp" line="123"/>
+        <source>unknown codec &apos;%1&apos;; use mjpeg, odml, raw, mp42, ffv1, png, png16, tiff or tiff16</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliRecord.cpp" line="227"/>
+        <source>the movie file must end in .avi, or .mkv for ffv1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -3762,6 +3739,11 @@ Exits with 1 when the camera or the file fails.
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/capture/SnapShotList.cpp" line="227"/>
+        <source>The image could not be saved: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <location filename="../src/capture/SnapShotList.cpp" line="67"/>
         <source>8 bits, as shown</source>
         <translation type="unfinished"></translation>
@@ -3789,11 +3771,6 @@ Exits with 1 when the camera or the file fails.
     <message>
         <location filename="../src/capture/SnapShotList.cpp" line="90"/>
         <source>Bit depth:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/capture/SnapShotList.cpp" line="227"/>
-        <source>The image could not be saved: %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

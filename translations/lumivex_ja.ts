@@ -1093,253 +1093,252 @@
 <context>
     <name>CLumivexDlg</name>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="245"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="260"/>
         <source>File(&amp;F)</source>
         <translation>ファイル(&amp;F)</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="245"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="260"/>
         <source>Option(&amp;O)</source>
         <translation>オプション(&amp;O)</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="245"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="260"/>
         <source>Capture(&amp;C)</source>
         <translation>キャプチャ(&amp;C)</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="246"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="261"/>
         <source>Draw(&amp;D)</source>
         <translation>描画(&amp;D)</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="246"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="261"/>
         <source>Window(&amp;W)</source>
         <translation>ウィンドウ(&amp;W)</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="246"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="261"/>
         <source>Help(&amp;H)</source>
         <translation>ヘルプ(&amp;H)</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="249"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="264"/>
         <source>Size(&amp;Z)</source>
         <translation>サイズ(&amp;Z)</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="252"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="267"/>
         <source>Close(&amp;X)</source>
         <translation>閉じる(&amp;X)</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="253"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="268"/>
         <source>Still Image(&amp;P)</source>
         <translation>静止画(&amp;P)</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="253"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="268"/>
         <source>Live Video(&amp;P)</source>
         <translation>ライブ映像(&amp;P)</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="254"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="269"/>
         <source>Settings(&amp;S)</source>
         <translation>設定(&amp;S)</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="255"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="270"/>
         <source>x8</source>
         <translation>x8</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="256"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="271"/>
         <source>x4</source>
         <translation>x4</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="257"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="272"/>
         <source>x2</source>
         <translation>x2</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="258"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="273"/>
         <source>x1</source>
         <translation>x1</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="259"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="274"/>
         <source>x1/2</source>
         <translation>x1/2</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="260"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="275"/>
         <source>x1/4</source>
         <translation>x1/4</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="261"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="276"/>
         <source>x1/8</source>
         <translation>x1/8</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="262"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="277"/>
         <source>Adjust Window Size</source>
         <translation>ウィンドウサイズを合わせる</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="263"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="278"/>
         <source>Callback(&amp;C)...</source>
         <translation>コールバック(&amp;C)...</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="264"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="279"/>
         <source>Waveform(&amp;W)</source>
         <translation>波形(&amp;W)</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="265"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="280"/>
         <source>Histogram(&amp;H)</source>
         <translation>ヒストグラム(&amp;H)</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="266"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="281"/>
         <source>Manage Connection(&amp;M)</source>
         <translation>接続管理(&amp;M)</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="267"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="282"/>
         <source>OP Setting(&amp;O)</source>
         <translation>OP 設定(&amp;O)</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="268"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="283"/>
         <source>Snap Shot(&amp;S)</source>
         <translation>スナップショット(&amp;S)</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="269"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="284"/>
         <source>Video Capture(&amp;V)...</source>
         <translation>動画キャプチャ(&amp;V)...</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="270"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="285"/>
         <source>Tool Bar</source>
         <translation>ツールバー</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="271"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="286"/>
         <source>Delete Drawing</source>
         <translation>描画を削除</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="272"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="287"/>
         <source>Draw Property..</source>
         <translation>描画プロパティ..</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="273"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="288"/>
         <source>Show Thumbnail(&amp;T)</source>
         <translation>サムネイル表示(&amp;T)</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="274"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="289"/>
         <source>Version Information(&amp;V)...</source>
         <translation>バージョン情報(&amp;V)...</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="275"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="290"/>
         <source>Help(&amp;H)...</source>
         <translation>ヘルプ(&amp;H)...</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="276"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="291"/>
         <source>Features(&amp;E)...</source>
         <translation>カメラ機能(&amp;E)...</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="291"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="292"/>
         <source>Tile(&amp;T)</source>
         <translation>並べて表示(&amp;T)</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="292"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="293"/>
         <source>Cascade(&amp;A)</source>
         <translation>重ねて表示(&amp;A)</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="293"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="294"/>
         <source>Tile at Connection(&amp;N)</source>
         <translation>接続時に並べて表示(&amp;N)</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="301"/>
-        <location filename="../src/app/CLumivexDlg.cpp" line="284"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="302"/>
         <source>Select</source>
         <translation>選択</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="284"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="302"/>
         <source>Line</source>
         <translation>直線</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="284"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="302"/>
         <source>Rectangle</source>
         <translation>矩形</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="284"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="302"/>
         <source>Ellipse</source>
         <translation>楕円</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="284"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="302"/>
         <source>Text</source>
         <translation>テキスト</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="284"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="302"/>
         <source>Degree</source>
         <translation>角度</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="285"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="303"/>
         <source>Polygon</source>
         <translation>多角形</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="285"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="303"/>
         <source>Perpendicular</source>
         <translation>垂線</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="285"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="303"/>
         <source>Arc</source>
         <translation>円弧</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="285"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="303"/>
         <source>Bezier</source>
         <translation>ベジェ曲線</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="285"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="303"/>
         <source>Free Hand</source>
         <translation>フリーハンド</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="285"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="303"/>
         <source>Cross</source>
         <translation>十字</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="287"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="305"/>
         <source>Mode</source>
         <translation>モード</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="335"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="356"/>
         <source>camera lost</source>
         <translation>カメラ切断</translation>
     </message>
@@ -1350,22 +1349,21 @@
     </message>
     <message>
         <location filename="../src/app/CLumivexDlgConnection.cpp" line="130"/>
-        <location filename="../src/app/CLumivexDlgConnection.cpp" line="94"/>
         <source>Preview - %1(%2)</source>
         <translation>プレビュー - %1(%2)</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlgConnection.cpp" line="179"/>
+        <location filename="../src/app/CLumivexDlgConnection.cpp" line="221"/>
         <source>The camera %1 (%2) at %3 no longer answers. The live image resumes when it is back.</source>
         <translation>カメラ %1 (%2、%3) が応答しません。カメラが戻るとライブ画像を再開します。</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlgConnection.cpp" line="231"/>
+        <location filename="../src/app/CLumivexDlgConnection.cpp" line="273"/>
         <source>camera lost, waiting for it to answer again</source>
         <translation>カメラ切断、応答を待っています</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlgConnection.cpp" line="233"/>
+        <location filename="../src/app/CLumivexDlgConnection.cpp" line="275"/>
         <source>Camera %1 (%2): %3</source>
         <translation>カメラ %1 (%2): %3</translation>
     </message>
@@ -1454,11 +1452,6 @@
         <translation>AVI ファイル(*.avi)</translation>
     </message>
     <message>
-        <location filename="../src/commands/CMovieCommand.cpp" line="18"/>
-        <source>Matroska File(*.mkv)</source>
-        <translation>Matroska ファイル(*.mkv)</translation>
-    </message>
-    <message>
         <location filename="../src/commands/CMovieCommand.cpp" line="19"/>
         <source>AllFiles(*.*)</source>
         <translation>すべてのファイル(*.*)</translation>
@@ -1472,6 +1465,11 @@
         <location filename="../src/commands/CMovieCommand.cpp" line="76"/>
         <source>AVI File Created.</source>
         <translation>AVI ファイルを作成しました。</translation>
+    </message>
+    <message>
+        <location filename="../src/commands/CMovieCommand.cpp" line="18"/>
+        <source>Matroska File(*.mkv)</source>
+        <translation>Matroska ファイル(*.mkv)</translation>
     </message>
 </context>
 <context>
@@ -1586,16 +1584,6 @@
 <context>
     <name>CRecordingControl</name>
     <message>
-        <location filename="../src/capture/CRecordingControl.cpp" line="182"/>
-        <source>The frame list %1 could not be created: %2.</source>
-        <translation>フレーム一覧 %1 を作成できませんでした: %2。</translation>
-    </message>
-    <message>
-        <location filename="../src/capture/CRecordingControl.cpp" line="239"/>
-        <source>%1 frames written; %2 frames the camera sent never arrived; interval mean %3 ms, max %4 ms.</source>
-        <translation>%1 フレームを書き込みました。カメラが送った %2 フレームが届きませんでした。間隔は平均 %3 ms、最大 %4 ms です。</translation>
-    </message>
-    <message>
         <location filename="../src/capture/CRecordingControl.cpp" line="252"/>
         <source>The recording into %1 ended because the camera&apos;s image format or size changed.</source>
         <translation>カメラの画素フォーマットまたは画像サイズが変わったため、%1 への録画を終了しました。</translation>
@@ -1619,6 +1607,16 @@
         <location filename="../src/capture/CRecordingControl.cpp" line="261"/>
         <source>The recording file %1 could not be completed: %2.</source>
         <translation>録画ファイル %1 を完成できませんでした: %2。</translation>
+    </message>
+    <message>
+        <location filename="../src/capture/CRecordingControl.cpp" line="182"/>
+        <source>The frame list %1 could not be created: %2.</source>
+        <translation>フレーム一覧 %1 を作成できませんでした: %2。</translation>
+    </message>
+    <message>
+        <location filename="../src/capture/CRecordingControl.cpp" line="239"/>
+        <source>%1 frames written; %2 frames the camera sent never arrived; interval mean %3 ms, max %4 ms.</source>
+        <translation>%1 フレームを書き込みました。カメラが送った %2 フレームが届きませんでした。間隔は平均 %3 ms、最大 %4 ms です。</translation>
     </message>
     <message>
         <location filename="../src/capture/CRecordingControl.cpp" line="264"/>
@@ -1679,39 +1677,41 @@
         <translation>MS-MPEG4 V2</translation>
     </message>
     <message>
-        <location filename="../src/capture/RecordingEstimates.cpp" line="149"/>
+        <location filename="../src/capture/RecordingEstimates.cpp" line="157"/>
         <source>Quality:%1</source>
         <translation>画質:%1</translation>
     </message>
     <message>
-        <location filename="../src/capture/RecordingEstimates.cpp" line="154"/>
+        <location filename="../src/capture/RecordingEstimates.cpp" line="162"/>
         <source>Recorded Frame Setting:%1</source>
         <translation>録画フレーム数:%1</translation>
     </message>
     <message>
-        <location filename="../src/capture/RecordingEstimates.cpp" line="159"/>
+        <location filename="../src/capture/RecordingEstimates.cpp" line="167"/>
         <source>File Size:   %1 KBytes</source>
         <translation>ファイルサイズ:   %1 KB</translation>
     </message>
     <message>
-        <location filename="../src/capture/RecordingEstimates.cpp" line="166"/>
+        <location filename="../src/capture/RecordingEstimates.cpp" line="174"/>
         <source>Recording Time:</source>
         <translation>録画時間:</translation>
     </message>
     <message>
-        <location filename="../src/capture/RecordingEstimates.cpp" line="174"/>
+        <location filename="../src/capture/RecordingEstimates.cpp" line="182"/>
         <source>Recording Time:about %1h %2min %3sec</source>
         <translation>録画時間:約 %1 時間 %2 分 %3 秒</translation>
     </message>
     <message>
-        <location filename="../src/capture/RecordingEstimates.cpp" line="179"/>
+        <location filename="../src/capture/RecordingEstimates.cpp" line="187"/>
         <source>Recording Time:about %1min %2sec</source>
         <translation>録画時間:約 %1 分 %2 秒</translation>
     </message>
     <message>
-        <location filename="../src/capture/RecordingEstimates.cpp" line="182"/>
+        <location filename="../src/capture/RecordingEstimates.cpp" line="190"/>
         <source>Recording Time:about %1sec</source>
         <translation>録画時間:約 %1 秒</translation>
+    </message>
+    <message>
         <location filename="../src/capture/RecordingEstimates.cpp" line="51"/>
         <source>FFV1 lossless, full depth (.mkv)</source>
         <translation>FFV1 可逆圧縮、フルビット深度 (.mkv)</translation>
@@ -2948,8 +2948,9 @@
     <name>LumivexCli</name>
     <message>
         <location filename="../src/cli/CliCamera.cpp" line="22"/>
+        <location filename="../src/cli/CliDoctor.cpp" line="76"/>
         <location filename="../src/cli/CliImage.cpp" line="349"/>
-        <location filename="../src/cli/CliRecord.cpp" line="184"/>
+        <location filename="../src/cli/CliRecord.cpp" line="221"/>
         <location filename="../src/cli/CliSerialArguments.cpp" line="84"/>
         <source>no camera given; name it with -c ADDR</source>
         <translation>カメラが指定されていません。-c ADDR で指定してください</translation>
@@ -2961,6 +2962,7 @@
     </message>
     <message>
         <location filename="../src/cli/CliCamera.cpp" line="26"/>
+        <location filename="../src/cli/CliDoctor.cpp" line="78"/>
         <location filename="../src/cli/CliImage.cpp" line="354"/>
         <source>unexpected argument &apos;%1&apos;</source>
         <translation>予期しない引数 &apos;%1&apos;</translation>
@@ -3136,8 +3138,9 @@ GigE Vision カメラの確認と設定を行います。
 </translation>
     </message>
     <message>
+        <location filename="../src/cli/CliDoctor.cpp" line="31"/>
         <location filename="../src/cli/CliImage.cpp" line="152"/>
-        <location filename="../src/cli/CliRecord.cpp" line="85"/>
+        <location filename="../src/cli/CliRecord.cpp" line="101"/>
         <source>%1 needs a value</source>
         <translation>%1 には値が必要です</translation>
     </message>
@@ -3270,17 +3273,6 @@ ADDR のカメラから S 秒間 (既定 10) ストリームを受信し、ネ�
         <translation>欠落はありませんでした。</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliImage.cpp" line="159"/>
-        <location filename="../src/cli/CliImage.cpp" line="168"/>
-        <source>--depth takes 8 or 16, not &apos;%1&apos;</source>
-        <translation>--depth には 8 か 16 を指定してください (&apos;%1&apos; ではありません)</translation>
-    </message>
-    <message>
-        <location filename="../src/cli/CliImage.cpp" line="170"/>
-        <source>--bayer takes rgb or raw, not &apos;%1&apos;</source>
-        <translation>--bayer には rgb か raw を指定してください (&apos;%1&apos; ではありません)</translation>
-    </message>
-    <message>
         <location filename="../src/cli/CliImage.cpp" line="175"/>
         <source>--interpolation takes 0 to %1, not &apos;%2&apos;</source>
         <translation>--interpolation は 0～%1 です (&apos;%2&apos; は不可)</translation>
@@ -3298,68 +3290,9 @@ ADDR のカメラから S 秒間 (既定 10) ストリームを受信し、ネ�
 </translation>
     </message>
     <message>
-        <location filename="../src/cli/CliImage.cpp" line="216"/>
-        <source>16 bits are for frames of more than 8 bits a sample (Mono10 to Mono16, 10 and 12-bit Bayer)</source>
-        <translation>16 ビットは 1 サンプル 8 ビットを超えるフレーム (Mono10 から Mono16、10 ビットと 12 ビットのベイヤー) でのみ使えます</translation>
-    </message>
-    <message>
-        <location filename="../src/cli/CliImage.cpp" line="221"/>
-        <source>BMP and JPEG hold 8 bits only; use .png, .tif, .tiff or .raw for 16 bits</source>
-        <translation>BMP と JPEG は 8 ビットしか保持できません。16 ビットには .png、.tif、.tiff または .raw を使ってください</translation>
-    </message>
-    <message>
-        <location filename="../src/cli/CliImage.cpp" line="234"/>
-        <source>Saved %1 x %2 at 16 bits into %3
-</source>
-        <translation>%1 x %2 を 16 ビットで %3 に保存しました
-</translation>
-    </message>
-    <message>
         <location filename="../src/cli/CliImage.cpp" line="262"/>
         <source>use .bmp, .png, .tif, .tiff, .jpg, .jpeg or, for grey images, .raw</source>
         <translation>.bmp、.png、.tif、.tiff、.jpg、.jpeg、またはモノクロ画像では .raw を使ってください</translation>
-    </message>
-    <message>
-        <location filename="../src/cli/CliImage.cpp" line="279"/>
-        <source>Usage: lumivex-cli convert --pixel-format NAME --width W --height H [--interpolation 0-5]
-                           [--mirror 0-3] [--depth 8|16] [--bayer rgb|raw] IN.raw OUT
-Converts a raw camera frame (the frame&apos;s bytes as the camera sent them) as the
-viewer does and saves it in the format OUT&apos;s extension names: .bmp, .png,
-.tif/.tiff, .jpg/.jpeg or, for grey images, .raw. --interpolation is the colour
-interpolation of Bayer frames (default 0), --mirror 0 none, 1 horizontal,
-2 vertical, 3 both (default 0).
---depth 16 keeps the camera&apos;s values unscaled in 16-bit PNG, TIFF or raw files
-(Mono10 to Mono16 and 10 and 12-bit Bayer); Bayer frames are then demosaicked
-(--bayer rgb, the default) or kept as the raw mosaic (--bayer raw).
-Pixel formats: %1.
-</source>
-        <translation>使用法: lumivex-cli convert --pixel-format NAME --width W --height H [--interpolation 0-5]
-                           [--mirror 0-3] [--depth 8|16] [--bayer rgb|raw] IN.raw OUT
-カメラの生フレーム (カメラが送ったままのバイト列) をビューアと同じ方法で変換し、
-OUT の拡張子が示す形式で保存します: .bmp、.png、.tif/.tiff、.jpg/.jpeg、
-またはモノクロ画像では .raw。--interpolation はベイヤーフレームのカラー補間
-(既定 0)、--mirror は 0 なし、1 左右、2 上下、3 両方 (既定 0) です。
---depth 16 はカメラの値をそのまま 16 ビットの PNG、TIFF または raw ファイルに保存します
-(Mono10 から Mono16、10 ビットと 12 ビットのベイヤー)。ベイヤーフレームはデモザイク
-(--bayer rgb、既定) するか、生のモザイクのまま (--bayer raw) 保存します。
-画素フォーマット: %1。
-</translation>
-    </message>
-    <message>
-        <location filename="../src/cli/CliImage.cpp" line="333"/>
-        <source>Usage: lumivex-cli snapshot -c ADDR -o OUT [--interpolation 0-5] [--mirror 0-3]
-                            [--depth 8|16] [--bayer rgb|raw]
-Takes one complete frame from the camera at ADDR in its current pixel format and
-size, converts it as the viewer does and saves it in the format OUT&apos;s extension
-names (as convert does, also at 16 bits). Exits with 1 when no complete frame
-arrives within 10 s.
-</source>
-        <translation>使用法: lumivex-cli snapshot -c ADDR -o OUT [--interpolation 0-5] [--mirror 0-3]
-                            [--depth 8|16] [--bayer rgb|raw]
-ADDR のカメラから現在の画素フォーマットとサイズで完全なフレームを 1 枚取得し、
-ビューアと同じ方法で変換して、OUT の拡張子が示す形式で保存します (convert と同じ。
-16 ビットも可)。10 秒以内に完全なフレームが届かないときは 1 で終了します。
-</translation>
     </message>
     <message>
         <location filename="../src/cli/CliImage.cpp" line="194"/>
@@ -3373,25 +3306,6 @@ ADDR のカメラから現在の画素フォーマットとサイズで完全な
         <source>Saved %1 x %2 into %3
 </source>
         <translation>%1 x %2 を %3 に保存しました
-</translation>
-    </message>
-    <message>
-        <source>Usage: lumivex-cli convert --pixel-format NAME --width W --height H [--interpolation 0-5]
-                           [--mirror 0-3] IN.raw OUT
-Converts a raw camera frame (the frame&apos;s bytes as the camera sent them) as the
-viewer does and saves it in the format OUT&apos;s extension names: .bmp, .png,
-.tif/.tiff, .jpg/.jpeg or, for grey images, .raw. --interpolation is the colour
-interpolation of Bayer frames (default 0), --mirror 0 none, 1 horizontal,
-2 vertical, 3 both (default 0).
-Pixel formats: %1.
-</source>
-        <translation type="vanished">使用法: lumivex-cli convert --pixel-format NAME --width W --height H [--interpolation 0-5]
-                           [--mirror 0-3] IN.raw OUT
-カメラの生フレーム (カメラが送ったままのバイト列) をビューアと同じ方法で変換し、
-OUT の拡張子が示す形式で保存します: .bmp、.png、.tif/.tiff、.jpg/.jpeg、
-またはモノクロ画像では .raw。--interpolation はベイヤーフレームのカラー補間
-(既定 0)、--mirror は 0 なし、1 左右、2 上下、3 両方 (既定 0) です。
-画素フォーマット: %1。
 </translation>
     </message>
     <message>
@@ -3422,18 +3336,6 @@ OUT の拡張子が示す形式で保存します: .bmp、.png、.tif/.tiff、.j
 </translation>
     </message>
     <message>
-        <source>Usage: lumivex-cli snapshot -c ADDR -o OUT [--interpolation 0-5] [--mirror 0-3]
-Takes one complete frame from the camera at ADDR in its current pixel format and
-size, converts it as the viewer does and saves it in the format OUT&apos;s extension
-names (as convert does). Exits with 1 when no complete frame arrives within 10 s.
-</source>
-        <translation type="vanished">使用法: lumivex-cli snapshot -c ADDR -o OUT [--interpolation 0-5] [--mirror 0-3]
-ADDR のカメラから現在の画素フォーマットとサイズで完全なフレームを 1 枚取得し、
-ビューアと同じ方法で変換して、OUT の拡張子が示す形式で保存します (convert と同じ)。
-10 秒以内に完全なフレームが届かないときは 1 で終了します。
-</translation>
-    </message>
-    <message>
         <location filename="../src/cli/CliImage.cpp" line="351"/>
         <source>no output file given; name it with -o OUT</source>
         <translation>出力ファイルが指定されていません。-o OUT で指定してください</translation>
@@ -3446,55 +3348,24 @@ ADDR のカメラから現在の画素フォーマットとサイズで完全な
 </translation>
     </message>
     <message>
-        <location filename="../src/cli/CliRecord.cpp" line="90"/>
+        <location filename="../src/cli/CliRecord.cpp" line="106"/>
         <source>--frames needs a number of frames above 0, not &apos;%1&apos;</source>
         <translation>--frames には 0 より大きいフレーム数が必要です (&apos;%1&apos; は不可)</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliRecord.cpp" line="107"/>
+        <location filename="../src/cli/CliRecord.cpp" line="112"/>
         <source>--seconds needs a time in seconds above 0, not &apos;%1&apos;</source>
         <translation>--seconds には 0 より大きい秒数が必要です (&apos;%1&apos; は不可)</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliRecord.cpp" line="111"/>
-        <location filename="../src/cli/CliRecord.cpp" line="96"/>
+        <location filename="../src/cli/CliRecord.cpp" line="116"/>
         <source>--quality needs a number from 1 to 100, not &apos;%1&apos;</source>
         <translation>--quality には 1 から 100 の数値が必要です (&apos;%1&apos; は不可)</translation>
     </message>
     <message>
-        <source>unknown codec &apos;%1&apos;; use mjpeg, odml, raw or mp42</source>
-        <translation type="vanished">不明なコーデック &apos;%1&apos;。mjpeg, odml, raw, mp42 のいずれかを指定してください</translation>
-    </message>
-    <message>
-        <location filename="../src/cli/CliRecord.cpp" line="215"/>
-        <source>Usage: lumivex-cli record -c ADDR --frames N [--codec mjpeg|odml|raw|mp42] [--quality Q] FILE.avi
-Records N frames from the camera at ADDR into FILE.avi, as the viewer&apos;s movie
-recording does: Motion JPEG (mjpeg, the default), Motion JPEG in the OpenDML
-layout for files beyond 1 GB (odml), uncompressed (raw) or MS-MPEG4 V2 (mp42).
-Q, from 1 to 100 (default 75), is the Motion JPEG quality. Exits with 1 when
-the recording cannot start or the camera stops sending frames.
-</source>
-        <translation type="vanished">使用法: lumivex-cli record -c ADDR --frames N [--codec mjpeg|odml|raw|mp42] [--quality Q] FILE.avi
-ADDR のカメラから N フレームを FILE.avi に録画します。形式はビューアの動画録画と同じく
-Motion JPEG (mjpeg、既定)、1 GB を超えるファイル向けの OpenDML 形式の Motion JPEG (odml)、
-非圧縮 (raw)、MS-MPEG4 V2 (mp42) のいずれかです。Q (1 から 100、既定 75) は
-Motion JPEG の品質です。録画を開始できない場合や、カメラがフレームの送信を
-止めた場合は 1 で終了します。
-</translation>
-    </message>
-    <message>
-        <location filename="../src/cli/CliRecord.cpp" line="186"/>
-        <source>no frame count given; name it with --frames N</source>
-        <translation>フレーム数が指定されていません。--frames N で指定してください</translation>
-    </message>
-    <message>
-        <location filename="../src/cli/CliRecord.cpp" line="188"/>
+        <location filename="../src/cli/CliRecord.cpp" line="225"/>
         <source>name exactly one movie file</source>
         <translation>動画ファイルを 1 つだけ指定してください</translation>
-    </message>
-    <message>
-        <source>the movie file must end in .avi</source>
-        <translation type="vanished">動画ファイル名は .avi で終わる必要があります</translation>
     </message>
     <message>
         <location filename="../src/cli/CliCamera.cpp" line="66"/>
@@ -3504,113 +3375,88 @@ Motion JPEG の品質です。録画を開始できない場合や、カメラ�
 </translation>
     </message>
     <message>
-        <location filename="../src/cli/CliRecord.cpp" line="190"/>
-        <source>Usage: lumivex-cli record -c ADDR [--frames N | --seconds S] [--codec mjpeg|odml|raw|mp42] [--quality Q]
-                          FILE.avi
+        <location filename="../src/cli/CliRecord.cpp" line="195"/>
+        <source>Usage: lumivex-cli record -c ADDR [--frames N | --seconds S]
+                          [--codec mjpeg|odml|raw|mp42|ffv1|png|png16|tiff|tiff16]
+                          [--quality Q] FILE.avi|FILE.mkv|FOLDER
 Records N frames, or for S seconds, from the camera at ADDR into FILE.avi, as
 the viewer&apos;s movie recording does: Motion JPEG (mjpeg, the default), Motion
 JPEG in the OpenDML layout for files beyond 1 GB (odml), uncompressed (raw) or
 MS-MPEG4 V2 (mp42). With neither N nor S it records until interrupted.
-Q, from 1 to 100 (default 75), is the Motion JPEG quality. Ctrl+C (SIGINT),
-SIGTERM or SIGHUP ends the recording with a complete file and exits with
-130, 143 or 129; a second Ctrl+C ends the program at once. Exits with 1 when
-the recording cannot start or the camera stops sending frames.
-</source>
-        <translation>使用法: lumivex-cli record -c ADDR [--frames N | --seconds S] [--codec mjpeg|odml|raw|mp42] [--quality Q]
-                          FILE.avi
-ADDR のカメラから N フレーム、または S 秒間を FILE.avi に録画します。形式はビューアの
-動画録画と同じく Motion JPEG (mjpeg、既定)、1 GB を超えるファイル向けの OpenDML 形式の
-Motion JPEG (odml)、非圧縮 (raw)、MS-MPEG4 V2 (mp42) のいずれかです。N も S も
-指定しない場合は中断されるまで録画します。Q (1 から 100、既定 75) は Motion JPEG の
-品質です。Ctrl+C (SIGINT)、SIGTERM、SIGHUP で録画を終え、ファイルを完成させてから
-それぞれ 130、143、129 で終了します。2 回目の Ctrl+C ではただちに終了します。
-        <location filename="../src/cli/CliRecord.cpp" line="103"/>
-        <source>unknown codec &apos;%1&apos;; use mjpeg, odml, raw, mp42, ffv1, png, png16, tiff or tiff16</source>
-        <translation>不明なコーデック &apos;%1&apos; です。mjpeg、odml、raw、mp42、ffv1、png、png16、tiff、tiff16 のいずれかを使ってください</translation>
-    </message>
-    <message>
-        <location filename="../src/cli/CliRecord.cpp" line="162"/>
-        <source>Usage: lumivex-cli record -c ADDR --frames N [--codec mjpeg|odml|raw|mp42|ffv1|png|png16|tiff|tiff16]
-                          [--quality Q] FILE.avi|FILE.mkv|FOLDER
-Records N frames from the camera at ADDR into FILE.avi, as the viewer&apos;s movie
-recording does: Motion JPEG (mjpeg, the default), Motion JPEG in the OpenDML
-layout for files beyond 1 GB (odml), uncompressed (raw) or MS-MPEG4 V2 (mp42).
 Q, from 1 to 100 (default 75), is the Motion JPEG quality. ffv1 records
 losslessly into FILE.mkv at the camera&apos;s own depth; png, png16, tiff and tiff16
 write numbered 8 or 16-bit images into FOLDER. Beside the recording,
 FILE.frames.csv lists every frame&apos;s index, camera frame id, timestamps and the
-camera frames missing before it; a summary ends the output. Exits with 1 when
+camera frames missing before it; a summary ends the output. Ctrl+C (SIGINT),
+SIGTERM or SIGHUP ends the recording with a complete file and exits with
+130, 143 or 129; a second Ctrl+C ends the program at once. Exits with 1 when
 the recording cannot start or the camera stops sending frames.
 </source>
-        <translation>使用法: lumivex-cli record -c ADDR --frames N [--codec mjpeg|odml|raw|mp42|ffv1|png|png16|tiff|tiff16]
+        <translation>使用法: lumivex-cli record -c ADDR [--frames N | --seconds S]
+                          [--codec mjpeg|odml|raw|mp42|ffv1|png|png16|tiff|tiff16]
                           [--quality Q] FILE.avi|FILE.mkv|FOLDER
-ADDR のカメラから N フレームを FILE.avi に録画します。形式はビューアの動画録画と同じく
-Motion JPEG (mjpeg、既定)、1 GB を超えるファイル向けの OpenDML 形式の Motion JPEG (odml)、
-非圧縮 (raw)、MS-MPEG4 V2 (mp42) のいずれかです。Q (1 から 100、既定 75) は
-Motion JPEG の品質です。ffv1 はカメラ本来のビット深度のまま FILE.mkv に可逆録画し、
+ADDR のカメラから N フレーム、または S 秒間を FILE.avi に録画します。形式はビューアの
+動画録画と同じく Motion JPEG (mjpeg、既定)、1 GB を超えるファイル向けの OpenDML 形式の
+Motion JPEG (odml)、非圧縮 (raw)、MS-MPEG4 V2 (mp42) のいずれかです。N も S も
+指定しない場合は中断されるまで録画します。Q (1 から 100、既定 75) は Motion JPEG の
+品質です。ffv1 はカメラ本来のビット深度のまま FILE.mkv に可逆録画し、
 png、png16、tiff、tiff16 は 8 ビットまたは 16 ビットの連番画像を FOLDER に書き込みます。
 録画の横の FILE.frames.csv には各フレームの番号、カメラのフレーム ID、タイムスタンプ、
 その前に欠けたカメラのフレーム数が記録され、出力の最後に要約が表示されます。
+Ctrl+C (SIGINT)、SIGTERM、SIGHUP で録画を終え、ファイルを完成させてから
+それぞれ 130、143、129 で終了します。2 回目の Ctrl+C ではただちに終了します。
 録画を開始できない場合や、カメラがフレームの送信を止めた場合は 1 で終了します。
 </translation>
     </message>
     <message>
-        <location filename="../src/cli/CliRecord.cpp" line="213"/>
+        <location filename="../src/cli/CliRecord.cpp" line="223"/>
         <source>give either --frames or --seconds, not both</source>
         <translation>--frames と --seconds はどちらか一方だけを指定してください</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliRecord.cpp" line="239"/>
-        <location filename="../src/cli/CliRecord.cpp" line="190"/>
-        <source>the movie file must end in .avi, or .mkv for ffv1</source>
-        <translation>動画ファイル名は .avi (ffv1 では .mkv) で終わる必要があります</translation>
-    </message>
-    <message>
-        <location filename="../src/cli/CliRecord.cpp" line="208"/>
+        <location filename="../src/cli/CliRecord.cpp" line="249"/>
         <source>lumivex-cli: cannot start the acquisition thread
 </source>
         <translation>lumivex-cli: 取り込みスレッドを開始できません
 </translation>
     </message>
     <message>
-        <location filename="../src/cli/CliRecord.cpp" line="215"/>
+        <location filename="../src/cli/CliRecord.cpp" line="256"/>
         <source>lumivex-cli: cannot record into %1
 </source>
         <translation>lumivex-cli: %1 に録画できません
 </translation>
     </message>
     <message>
-        <location filename="../src/cli/CliRecord.cpp" line="220"/>
+        <location filename="../src/cli/CliRecord.cpp" line="263"/>
         <source>lumivex-cli: the camera stopped sending frames; %1 of %2 frames recorded
 </source>
         <translation>lumivex-cli: カメラがフレームの送信を止めました。%2 フレーム中 %1 フレームを録画しました
 </translation>
     </message>
     <message>
-        <location filename="../src/cli/CliRecord.cpp" line="256"/>
+        <location filename="../src/cli/CliRecord.cpp" line="266"/>
         <source>lumivex-cli: the camera stopped sending frames; %1 frames recorded
 </source>
         <translation>lumivex-cli: カメラがフレームの送信を止めました。%1 フレームを録画しました
 </translation>
     </message>
     <message>
-        <location filename="../src/cli/CliRecord.cpp" line="265"/>
-        <location filename="../src/cli/CliRecord.cpp" line="230"/>
+        <location filename="../src/cli/CliRecord.cpp" line="275"/>
         <source>lumivex-cli: %1 %2 of %3 frames recorded.
 </source>
         <translation>lumivex-cli: %1 %3 フレーム中 %2 フレームを録画しました。
 </translation>
     </message>
     <message>
-        <location filename="../src/cli/CliRecord.cpp" line="269"/>
+        <location filename="../src/cli/CliRecord.cpp" line="279"/>
         <source>lumivex-cli: %1 %2 frames recorded.
 </source>
         <translation>lumivex-cli: %1 %2 フレームを録画しました。
 </translation>
     </message>
     <message>
-        <location filename="../src/cli/CliRecord.cpp" line="275"/>
-        <location filename="../src/cli/CliRecord.cpp" line="237"/>
+        <location filename="../src/cli/CliRecord.cpp" line="285"/>
         <source>Recorded %1 frames into %2
 </source>
         <translation>%2 に %1 フレームを録画しました
@@ -3759,6 +3605,85 @@ ADDR のカメラの設定を、カメラ設定ファイルのその機種のセ
 </source>
         <translation>lumivex-cli: 設定を %1 に書き込めません
 </translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliImage.cpp" line="168"/>
+        <source>--depth takes 8 or 16, not &apos;%1&apos;</source>
+        <translation>--depth には 8 か 16 を指定してください (&apos;%1&apos; ではありません)</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliImage.cpp" line="170"/>
+        <source>--bayer takes rgb or raw, not &apos;%1&apos;</source>
+        <translation>--bayer には rgb か raw を指定してください (&apos;%1&apos; ではありません)</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliImage.cpp" line="216"/>
+        <source>16 bits are for frames of more than 8 bits a sample (Mono10 to Mono16, 10 and 12-bit Bayer)</source>
+        <translation>16 ビットは 1 サンプル 8 ビットを超えるフレーム (Mono10 から Mono16、10 ビットと 12 ビットのベイヤー) でのみ使えます</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliImage.cpp" line="221"/>
+        <source>BMP and JPEG hold 8 bits only; use .png, .tif, .tiff or .raw for 16 bits</source>
+        <translation>BMP と JPEG は 8 ビットしか保持できません。16 ビットには .png、.tif、.tiff または .raw を使ってください</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliImage.cpp" line="234"/>
+        <source>Saved %1 x %2 at 16 bits into %3
+</source>
+        <translation>%1 x %2 を 16 ビットで %3 に保存しました
+</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliImage.cpp" line="279"/>
+        <source>Usage: lumivex-cli convert --pixel-format NAME --width W --height H [--interpolation 0-5]
+                           [--mirror 0-3] [--depth 8|16] [--bayer rgb|raw] IN.raw OUT
+Converts a raw camera frame (the frame&apos;s bytes as the camera sent them) as the
+viewer does and saves it in the format OUT&apos;s extension names: .bmp, .png,
+.tif/.tiff, .jpg/.jpeg or, for grey images, .raw. --interpolation is the colour
+interpolation of Bayer frames (default 0), --mirror 0 none, 1 horizontal,
+2 vertical, 3 both (default 0).
+--depth 16 keeps the camera&apos;s values unscaled in 16-bit PNG, TIFF or raw files
+(Mono10 to Mono16 and 10 and 12-bit Bayer); Bayer frames are then demosaicked
+(--bayer rgb, the default) or kept as the raw mosaic (--bayer raw).
+Pixel formats: %1.
+</source>
+        <translation>使用法: lumivex-cli convert --pixel-format NAME --width W --height H [--interpolation 0-5]
+                           [--mirror 0-3] [--depth 8|16] [--bayer rgb|raw] IN.raw OUT
+カメラの生フレーム (カメラが送ったままのバイト列) をビューアと同じ方法で変換し、
+OUT の拡張子が示す形式で保存します: .bmp、.png、.tif/.tiff、.jpg/.jpeg、
+またはモノクロ画像では .raw。--interpolation はベイヤーフレームのカラー補間
+(既定 0)、--mirror は 0 なし、1 左右、2 上下、3 両方 (既定 0) です。
+--depth 16 はカメラの値をそのまま 16 ビットの PNG、TIFF または raw ファイルに保存します
+(Mono10 から Mono16、10 ビットと 12 ビットのベイヤー)。ベイヤーフレームはデモザイク
+(--bayer rgb、既定) するか、生のモザイクのまま (--bayer raw) 保存します。
+画素フォーマット: %1。
+</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliImage.cpp" line="333"/>
+        <source>Usage: lumivex-cli snapshot -c ADDR -o OUT [--interpolation 0-5] [--mirror 0-3]
+                            [--depth 8|16] [--bayer rgb|raw]
+Takes one complete frame from the camera at ADDR in its current pixel format and
+size, converts it as the viewer does and saves it in the format OUT&apos;s extension
+names (as convert does, also at 16 bits). Exits with 1 when no complete frame
+arrives within 10 s.
+</source>
+        <translation>使用法: lumivex-cli snapshot -c ADDR -o OUT [--interpolation 0-5] [--mirror 0-3]
+                            [--depth 8|16] [--bayer rgb|raw]
+ADDR のカメラから現在の画素フォーマットとサイズで完全なフレームを 1 枚取得し、
+ビューアと同じ方法で変換して、OUT の拡張子が示す形式で保存します (convert と同じ。
+16 ビットも可)。10 秒以内に完全なフレームが届かないときは 1 で終了します。
+</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliRecord.cpp" line="123"/>
+        <source>unknown codec &apos;%1&apos;; use mjpeg, odml, raw, mp42, ffv1, png, png16, tiff or tiff16</source>
+        <translation>不明なコーデック &apos;%1&apos; です。mjpeg、odml、raw、mp42、ffv1、png、png16、tiff、tiff16 のいずれかを使ってください</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliRecord.cpp" line="227"/>
+        <source>the movie file must end in .avi, or .mkv for ffv1</source>
+        <translation>動画ファイル名は .avi (ffv1 では .mkv) で終わる必要があります</translation>
     </message>
 </context>
 <context>
@@ -3917,6 +3842,11 @@ ADDR のカメラの設定を、カメラ設定ファイルのその機種のセ
         <translation>すべてのファイル(*.*)</translation>
     </message>
     <message>
+        <location filename="../src/capture/SnapShotList.cpp" line="227"/>
+        <source>The image could not be saved: %1</source>
+        <translation>画像を保存できませんでした: %1</translation>
+    </message>
+    <message>
         <location filename="../src/capture/SnapShotList.cpp" line="67"/>
         <source>8 bits, as shown</source>
         <translation>8 ビット (表示どおり)</translation>
@@ -3945,11 +3875,6 @@ ADDR のカメラの設定を、カメラ設定ファイルのその機種のセ
         <location filename="../src/capture/SnapShotList.cpp" line="90"/>
         <source>Bit depth:</source>
         <translation>ビット深度:</translation>
-    </message>
-    <message>
-        <location filename="../src/capture/SnapShotList.cpp" line="227"/>
-        <source>The image could not be saved: %1</source>
-        <translation>画像を保存できませんでした: %1</translation>
     </message>
 </context>
 <context>
