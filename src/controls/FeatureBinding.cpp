@@ -74,6 +74,10 @@ void FeatureBinding::ApplyTooltip()
     else if (access_ == Access::ReadOnly)
         note = BindingText(QT_TRANSLATE_NOOP("FeatureBinding", "%1 is read-only on this camera."))
                    .arg(QString::fromStdString(feature_));
+    else if (rangeEmpty_)
+        note = BindingText(QT_TRANSLATE_NOOP("FeatureBinding",
+                                             "The camera gives %1 a minimum above its maximum: no value can be set."))
+                   .arg(QString::fromStdString(feature_));
     // Register texts are the same in every language; they describe the
     // program's own feature only.
     const bool own = feature_ == ownFeature_;
@@ -86,6 +90,15 @@ void FeatureBinding::ApplyTooltip()
     }
 }
 
+void FeatureBinding::SetRangeEmpty(bool empty)
+{
+    if (empty == rangeEmpty_)
+        return;
+    rangeEmpty_ = empty;
+    ApplyTooltip();
+    ApplyEnabled();
+}
+
 void FeatureBinding::SetEnabled(bool enabled)
 {
     enabledWanted_ = enabled;
@@ -95,7 +108,7 @@ void FeatureBinding::SetEnabled(bool enabled)
 void FeatureBinding::ApplyEnabled()
 {
     const bool offered = access_ != Access::Absent;
-    const bool writable = access_ != Access::Absent && access_ != Access::ReadOnly;
+    const bool writable = access_ != Access::Absent && access_ != Access::ReadOnly && !rangeEmpty_;
     for (QWidget* widget : widgets_) {
         // A read-only row keeps its label readable; its input widgets show
         // the value but take no input.

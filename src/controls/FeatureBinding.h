@@ -78,6 +78,9 @@ protected:
     void Remember(int32_t value) { remembered_ = value; }
     // Reads the bound feature and shows it.
     virtual void ShowValue() = 0;
+    // A range whose minimum is above its maximum takes no value: the row
+    // shows the camera's value read-only and says why (ShowValue sets it).
+    void SetRangeEmpty(bool empty);
     // After a write of the user's value: notes a refusal, or a value the
     // camera shows other than the one asked for, at the row's widget.
     void NoteWrite(bool written, const QString& asked, const QString& shown);
@@ -99,6 +102,7 @@ private:
     std::string ownFeature_;
     std::string feature_;
     Access access_ = Access::Unknown;
+    bool rangeEmpty_ = false;
     bool enabledWanted_ = true;
     QString writeNote_;
     const char* labelText_;
