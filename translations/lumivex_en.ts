@@ -942,44 +942,49 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CFeaturesDlg.cpp" line="341"/>
+        <location filename="../src/controls/CFeaturesDlg.cpp" line="343"/>
         <source>, step %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CFeaturesDlg.cpp" line="447"/>
+        <location filename="../src/controls/CFeaturesDlg.cpp" line="452"/>
         <source>%1: &quot;%2&quot; is not a whole number.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CFeaturesDlg.cpp" line="459"/>
-        <location filename="../src/controls/CFeaturesDlg.cpp" line="486"/>
+        <location filename="../src/controls/CFeaturesDlg.cpp" line="467"/>
+        <location filename="../src/controls/CFeaturesDlg.cpp" line="498"/>
         <source>%1 is outside %2 .. %3</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CFeaturesDlg.cpp" line="462"/>
+        <location filename="../src/controls/CFeaturesDlg.cpp" line="470"/>
         <source>%1 is not a whole number of steps of %2 from %3</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CFeaturesDlg.cpp" line="472"/>
+        <location filename="../src/controls/CFeaturesDlg.cpp" line="481"/>
         <source>%1: &quot;%2&quot; is not a number.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CFeaturesDlg.cpp" line="497"/>
+        <location filename="../src/controls/CFeaturesDlg.cpp" line="509"/>
         <source>%1 set to %2.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CFeaturesDlg.cpp" line="498"/>
+        <location filename="../src/controls/CFeaturesDlg.cpp" line="510"/>
         <source>%1: the camera refused %2 (%3).</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CFeaturesDlg.cpp" line="504"/>
+        <location filename="../src/controls/CFeaturesDlg.cpp" line="516"/>
         <source>%1: %2; %3 was written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CFeaturesDlg.cpp" line="522"/>
+        <source>%1: the camera gives a minimum (%2) above the maximum (%3), so no value can be written.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1093,257 +1098,257 @@
 <context>
     <name>CLumivexDlg</name>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="252"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="244"/>
         <source>File(&amp;F)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="252"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="244"/>
         <source>Option(&amp;O)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="252"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="244"/>
         <source>Capture(&amp;C)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="253"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="245"/>
         <source>Draw(&amp;D)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="253"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="245"/>
         <source>Window(&amp;W)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="253"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="245"/>
         <source>Help(&amp;H)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="256"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="248"/>
         <source>Size(&amp;Z)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="259"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="251"/>
         <source>Close(&amp;X)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="260"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="252"/>
         <source>Still Image(&amp;P)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="260"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="252"/>
         <source>Live Video(&amp;P)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="261"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="253"/>
         <source>Settings(&amp;S)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="262"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="254"/>
         <source>x8</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="263"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="255"/>
         <source>x4</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="264"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="256"/>
         <source>x2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="265"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="257"/>
         <source>x1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="266"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="258"/>
         <source>x1/2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="267"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="259"/>
         <source>x1/4</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="268"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="260"/>
         <source>x1/8</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="269"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="261"/>
         <source>Adjust Window Size</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="270"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="262"/>
         <source>Callback(&amp;C)...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="271"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="263"/>
         <source>Waveform(&amp;W)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="272"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="264"/>
         <source>Histogram(&amp;H)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="273"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="265"/>
         <source>Manage Connection(&amp;M)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="274"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="266"/>
         <source>OP Setting(&amp;O)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="275"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="267"/>
         <source>Snap Shot(&amp;S)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="276"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="268"/>
         <source>Video Capture(&amp;V)...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="277"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="269"/>
         <source>Tool Bar</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="278"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="270"/>
         <source>Delete Drawing</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="279"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="271"/>
         <source>Draw Property..</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="280"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="272"/>
         <source>Show Thumbnail(&amp;T)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="281"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="273"/>
         <source>Version Information(&amp;V)...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="282"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="274"/>
         <source>Help(&amp;H)...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="283"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="275"/>
         <source>Features(&amp;E)...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="291"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="283"/>
         <source>Select</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="291"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="283"/>
         <source>Line</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="291"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="283"/>
         <source>Rectangle</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="291"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="283"/>
         <source>Ellipse</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="291"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="283"/>
         <source>Text</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="291"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="283"/>
         <source>Degree</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="292"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="284"/>
         <source>Polygon</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="292"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="284"/>
         <source>Perpendicular</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="292"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="284"/>
         <source>Arc</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="292"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="284"/>
         <source>Bezier</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="292"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="284"/>
         <source>Free Hand</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="292"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="284"/>
         <source>Cross</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="294"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="286"/>
         <source>Mode</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="342"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="334"/>
         <source>camera lost</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlgConnection.cpp" line="102"/>
+        <location filename="../src/app/CLumivexDlgConnection.cpp" line="94"/>
         <source>Preview - %1(%2)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlgConnection.cpp" line="187"/>
+        <location filename="../src/app/CLumivexDlgConnection.cpp" line="179"/>
         <source>The camera %1 (%2) at %3 no longer answers. The live image resumes when it is back.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlgConnection.cpp" line="239"/>
+        <location filename="../src/app/CLumivexDlgConnection.cpp" line="231"/>
         <source>camera lost, waiting for it to answer again</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlgConnection.cpp" line="241"/>
+        <location filename="../src/app/CLumivexDlgConnection.cpp" line="233"/>
         <source>Camera %1 (%2): %3</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2442,7 +2447,7 @@
     </message>
     <message>
         <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="121"/>
-        <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="364"/>
+        <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="365"/>
         <source>Continuous trigger</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2477,7 +2482,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="364"/>
+        <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="365"/>
         <source>Stop</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2725,12 +2730,17 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/FeatureBinding.cpp" line="127"/>
+        <location filename="../src/controls/FeatureBinding.cpp" line="78"/>
+        <source>The camera gives %1 a minimum above its maximum: no value can be set.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/controls/FeatureBinding.cpp" line="140"/>
         <source>The camera refused %1 for %2.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/FeatureBinding.cpp" line="130"/>
+        <location filename="../src/controls/FeatureBinding.cpp" line="143"/>
         <source>The camera set %1 to %2 instead of %3.</source>
         <translation type="unfinished"></translation>
     </message>

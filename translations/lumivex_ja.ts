@@ -942,45 +942,50 @@
         <translation>NA</translation>
     </message>
     <message>
-        <location filename="../src/controls/CFeaturesDlg.cpp" line="341"/>
+        <location filename="../src/controls/CFeaturesDlg.cpp" line="343"/>
         <source>, step %1</source>
         <translation>、刻み %1</translation>
     </message>
     <message>
-        <location filename="../src/controls/CFeaturesDlg.cpp" line="447"/>
+        <location filename="../src/controls/CFeaturesDlg.cpp" line="452"/>
         <source>%1: &quot;%2&quot; is not a whole number.</source>
         <translation>%1: &quot;%2&quot; は整数ではありません。</translation>
     </message>
     <message>
-        <location filename="../src/controls/CFeaturesDlg.cpp" line="459"/>
-        <location filename="../src/controls/CFeaturesDlg.cpp" line="486"/>
+        <location filename="../src/controls/CFeaturesDlg.cpp" line="467"/>
+        <location filename="../src/controls/CFeaturesDlg.cpp" line="498"/>
         <source>%1 is outside %2 .. %3</source>
         <translation>%1 は %2 .. %3 の範囲外です</translation>
     </message>
     <message>
-        <location filename="../src/controls/CFeaturesDlg.cpp" line="462"/>
+        <location filename="../src/controls/CFeaturesDlg.cpp" line="470"/>
         <source>%1 is not a whole number of steps of %2 from %3</source>
         <translation>%1 は %3 から %2 刻みの値ではありません</translation>
     </message>
     <message>
-        <location filename="../src/controls/CFeaturesDlg.cpp" line="472"/>
+        <location filename="../src/controls/CFeaturesDlg.cpp" line="481"/>
         <source>%1: &quot;%2&quot; is not a number.</source>
         <translation>%1: &quot;%2&quot; は数値ではありません。</translation>
     </message>
     <message>
-        <location filename="../src/controls/CFeaturesDlg.cpp" line="497"/>
+        <location filename="../src/controls/CFeaturesDlg.cpp" line="509"/>
         <source>%1 set to %2.</source>
         <translation>%1 を %2 に設定しました。</translation>
     </message>
     <message>
-        <location filename="../src/controls/CFeaturesDlg.cpp" line="498"/>
+        <location filename="../src/controls/CFeaturesDlg.cpp" line="510"/>
         <source>%1: the camera refused %2 (%3).</source>
         <translation>%1: カメラが %2 を拒否しました (%3)。</translation>
     </message>
     <message>
-        <location filename="../src/controls/CFeaturesDlg.cpp" line="504"/>
+        <location filename="../src/controls/CFeaturesDlg.cpp" line="516"/>
         <source>%1: %2; %3 was written.</source>
         <translation>%1: %2。%3 を書き込みました。</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/CFeaturesDlg.cpp" line="522"/>
+        <source>%1: the camera gives a minimum (%2) above the maximum (%3), so no value can be written.</source>
+        <translation>%1: カメラの最小値 (%2) が最大値 (%3) を上回っているため、値を書き込めません。</translation>
     </message>
 </context>
 <context>
@@ -1093,257 +1098,257 @@
 <context>
     <name>CLumivexDlg</name>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="252"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="244"/>
         <source>File(&amp;F)</source>
         <translation>ファイル(&amp;F)</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="252"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="244"/>
         <source>Option(&amp;O)</source>
         <translation>オプション(&amp;O)</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="252"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="244"/>
         <source>Capture(&amp;C)</source>
         <translation>キャプチャ(&amp;C)</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="253"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="245"/>
         <source>Draw(&amp;D)</source>
         <translation>描画(&amp;D)</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="253"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="245"/>
         <source>Window(&amp;W)</source>
         <translation>ウィンドウ(&amp;W)</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="253"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="245"/>
         <source>Help(&amp;H)</source>
         <translation>ヘルプ(&amp;H)</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="256"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="248"/>
         <source>Size(&amp;Z)</source>
         <translation>サイズ(&amp;Z)</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="259"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="251"/>
         <source>Close(&amp;X)</source>
         <translation>閉じる(&amp;X)</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="260"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="252"/>
         <source>Still Image(&amp;P)</source>
         <translation>静止画(&amp;P)</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="260"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="252"/>
         <source>Live Video(&amp;P)</source>
         <translation>ライブ映像(&amp;P)</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="261"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="253"/>
         <source>Settings(&amp;S)</source>
         <translation>設定(&amp;S)</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="262"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="254"/>
         <source>x8</source>
         <translation>x8</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="263"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="255"/>
         <source>x4</source>
         <translation>x4</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="264"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="256"/>
         <source>x2</source>
         <translation>x2</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="265"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="257"/>
         <source>x1</source>
         <translation>x1</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="266"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="258"/>
         <source>x1/2</source>
         <translation>x1/2</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="267"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="259"/>
         <source>x1/4</source>
         <translation>x1/4</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="268"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="260"/>
         <source>x1/8</source>
         <translation>x1/8</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="269"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="261"/>
         <source>Adjust Window Size</source>
         <translation>ウィンドウサイズを合わせる</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="270"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="262"/>
         <source>Callback(&amp;C)...</source>
         <translation>コールバック(&amp;C)...</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="271"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="263"/>
         <source>Waveform(&amp;W)</source>
         <translation>波形(&amp;W)</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="272"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="264"/>
         <source>Histogram(&amp;H)</source>
         <translation>ヒストグラム(&amp;H)</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="273"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="265"/>
         <source>Manage Connection(&amp;M)</source>
         <translation>接続管理(&amp;M)</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="274"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="266"/>
         <source>OP Setting(&amp;O)</source>
         <translation>OP 設定(&amp;O)</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="275"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="267"/>
         <source>Snap Shot(&amp;S)</source>
         <translation>スナップショット(&amp;S)</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="276"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="268"/>
         <source>Video Capture(&amp;V)...</source>
         <translation>動画キャプチャ(&amp;V)...</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="277"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="269"/>
         <source>Tool Bar</source>
         <translation>ツールバー</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="278"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="270"/>
         <source>Delete Drawing</source>
         <translation>描画を削除</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="279"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="271"/>
         <source>Draw Property..</source>
         <translation>描画プロパティ..</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="280"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="272"/>
         <source>Show Thumbnail(&amp;T)</source>
         <translation>サムネイル表示(&amp;T)</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="281"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="273"/>
         <source>Version Information(&amp;V)...</source>
         <translation>バージョン情報(&amp;V)...</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="282"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="274"/>
         <source>Help(&amp;H)...</source>
         <translation>ヘルプ(&amp;H)...</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="283"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="275"/>
         <source>Features(&amp;E)...</source>
         <translation>カメラ機能(&amp;E)...</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="291"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="283"/>
         <source>Select</source>
         <translation>選択</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="291"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="283"/>
         <source>Line</source>
         <translation>直線</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="291"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="283"/>
         <source>Rectangle</source>
         <translation>矩形</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="291"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="283"/>
         <source>Ellipse</source>
         <translation>楕円</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="291"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="283"/>
         <source>Text</source>
         <translation>テキスト</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="291"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="283"/>
         <source>Degree</source>
         <translation>角度</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="292"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="284"/>
         <source>Polygon</source>
         <translation>多角形</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="292"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="284"/>
         <source>Perpendicular</source>
         <translation>垂線</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="292"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="284"/>
         <source>Arc</source>
         <translation>円弧</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="292"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="284"/>
         <source>Bezier</source>
         <translation>ベジェ曲線</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="292"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="284"/>
         <source>Free Hand</source>
         <translation>フリーハンド</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="292"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="284"/>
         <source>Cross</source>
         <translation>十字</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="294"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="286"/>
         <source>Mode</source>
         <translation>モード</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="342"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="334"/>
         <source>camera lost</source>
         <translation>カメラ切断</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlgConnection.cpp" line="102"/>
+        <location filename="../src/app/CLumivexDlgConnection.cpp" line="94"/>
         <source>Preview - %1(%2)</source>
         <translation>プレビュー - %1(%2)</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlgConnection.cpp" line="187"/>
+        <location filename="../src/app/CLumivexDlgConnection.cpp" line="179"/>
         <source>The camera %1 (%2) at %3 no longer answers. The live image resumes when it is back.</source>
         <translation>カメラ %1 (%2、%3) が応答しません。カメラが戻るとライブ画像を再開します。</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlgConnection.cpp" line="239"/>
+        <location filename="../src/app/CLumivexDlgConnection.cpp" line="231"/>
         <source>camera lost, waiting for it to answer again</source>
         <translation>カメラ切断、応答を待っています</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlgConnection.cpp" line="241"/>
+        <location filename="../src/app/CLumivexDlgConnection.cpp" line="233"/>
         <source>Camera %1 (%2): %3</source>
         <translation>カメラ %1 (%2): %3</translation>
     </message>
@@ -2442,7 +2447,7 @@
     </message>
     <message>
         <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="121"/>
-        <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="364"/>
+        <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="365"/>
         <source>Continuous trigger</source>
         <translation>連続トリガ</translation>
     </message>
@@ -2477,7 +2482,7 @@
         <translation>[μs]</translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="364"/>
+        <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="365"/>
         <source>Stop</source>
         <translation>停止</translation>
     </message>
@@ -2725,12 +2730,17 @@
         <translation>このカメラの %1 は読み取り専用です。</translation>
     </message>
     <message>
-        <location filename="../src/controls/FeatureBinding.cpp" line="127"/>
+        <location filename="../src/controls/FeatureBinding.cpp" line="78"/>
+        <source>The camera gives %1 a minimum above its maximum: no value can be set.</source>
+        <translation>カメラが示す %1 の最小値が最大値を上回っているため、値を設定できません。</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/FeatureBinding.cpp" line="140"/>
         <source>The camera refused %1 for %2.</source>
         <translation>カメラが %2 への %1 の設定を拒否しました。</translation>
     </message>
     <message>
-        <location filename="../src/controls/FeatureBinding.cpp" line="130"/>
+        <location filename="../src/controls/FeatureBinding.cpp" line="143"/>
         <source>The camera set %1 to %2 instead of %3.</source>
         <translation>カメラは %1 を %3 ではなく %2 に設定しました。</translation>
     </message>

@@ -5,8 +5,8 @@
 
 int32_t OrderedBorder(std::span<const int32_t> borders, size_t moved, int32_t position)
 {
-    // A camera's border at the end of the 32-bit range has no neighbour
-    // position beyond it: such a border stays at that end.
+    // A neighbour at an end of the int range (as a camera may give it) leaves
+    // no position beyond it to keep to.
     if (moved > 0 && borders[moved - 1] < std::numeric_limits<int32_t>::max())
         position = std::max(position, borders[moved - 1] + 1);
     if (moved + 1 < borders.size() && borders[moved + 1] > std::numeric_limits<int32_t>::min())
