@@ -85,8 +85,9 @@ void IntSliderBinding::ShowValue()
     int32_t min = 0;
     int32_t max = 0;
     int32_t increment = 0;
-    if (ReadIntRange(features, Feature(), min, max, increment)) {
-        SetRangeEmpty(min > max);
+    const bool ranged = ReadIntRange(features, Feature(), min, max, increment);
+    SetRangeEmpty(ranged && min > max);
+    if (ranged) {
         const QSignalBlocker blocker(slider_);
         slider_->setRange(min, max);
         slider_->setPageStep(increment);
@@ -111,8 +112,9 @@ void IntSliderBinding::ShowFloat()
     SdkGenParameterArray* features = Features();
     double max = 0.0;
     double min = 0.0;
-    if (ReadFloatRange(features, Feature(), max, min)) {
-        SetRangeEmpty(min > max);
+    const bool ranged = ReadFloatRange(features, Feature(), max, min);
+    SetRangeEmpty(ranged && min > max);
+    if (ranged) {
         decimals_ = DecimalsFor(min, max);
         const QSignalBlocker blocker(slider_);
         slider_->setRange(SliderPosition(min, decimals_), SliderPosition(max, decimals_));
