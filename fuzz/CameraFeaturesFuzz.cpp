@@ -356,5 +356,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         Drive(in, features);
         features.Refresh();
     }
+    // No event loop runs between inputs: what the widgets posted (deferred
+    // deletes among it) is handled here, so that nothing piles up.
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     return 0;
 }
