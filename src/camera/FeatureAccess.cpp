@@ -31,6 +31,28 @@ int32_t Saturated32(int64_t value)
                                                     std::numeric_limits<int32_t>::max()));
 }
 
+// The entry whose value has these low 32 bits, an exact match first: pixel
+// formats with the custom bit (0x80000000) read as negative numbers.
+int64_t EntryValue(const SdkGenEnum& enumeration, int32_t value)
+{
+    uint32_t count = 0;
+    if (!enumeration.GetEntriesCount(count).IsOK())
+        return value;
+    int64_t found = value;
+    for (uint32_t i = count; i-- > 0;) {
+        SdkGenEnumEntry entry;
+        if (!enumeration.GetEntryByIndex(i, entry).IsOK())
+            continue;
+        if (entry.GetValue() == value)
+            return value;
+        if (Low32(entry.GetValue()) == value)
+            found = entry.GetValue();
+    }
+    return found;
+}
+
+} // namespace
+
 bool ReadFeatureValue(SdkGenParameterArray* features, const std::string& name, int32_t& value)
 {
     if (auto* integer = FindTyped<SdkGenInteger>(features, name, SDK_GEN_INTEGER)) {
@@ -57,27 +79,6 @@ bool ReadFeatureValue(SdkGenParameterArray* features, const std::string& name, i
     return false;
 }
 
-// The entry whose value has these low 32 bits, an exact match first: pixel
-// formats with the custom bit (0x80000000) read as negative numbers.
-int64_t EntryValue(const SdkGenEnum& enumeration, int32_t value)
-{
-    uint32_t count = 0;
-    if (!enumeration.GetEntriesCount(count).IsOK())
-        return value;
-    int64_t found = value;
-    for (uint32_t i = count; i-- > 0;) {
-        SdkGenEnumEntry entry;
-        if (!enumeration.GetEntryByIndex(i, entry).IsOK())
-            continue;
-        if (entry.GetValue() == value)
-            return value;
-        if (Low32(entry.GetValue()) == value)
-            found = entry.GetValue();
-    }
-    return found;
-}
-
-} // namespace
 
 bool WriteFeatureValue(SdkGenParameterArray* features, const std::string& name, int32_t value)
 {
