@@ -170,14 +170,15 @@ public:
 };
 
 template <typename Fake, typename... Args>
-Hostile<Fake>* AddHostile(SdkGenParameterArray& features, uint8_t access, Args&&... args)
+std::unique_ptr<Hostile<Fake>> MakeHostile(uint8_t access, Args&&... args)
 {
-    auto* feature = AddFake<Hostile<Fake>>(features, std::forward<Args>(args)...);
+    auto feature = std::make_unique<Hostile<Fake>>(std::forward<Args>(args)...);
     feature->readable = (access & 1) == 0;
     feature->writable = (access & 2) == 0;
     return feature;
 }
 
+// A feature whose name the camera gave already is dropped, as the SDK drops it.
 void AddFeature(Input& in, SdkGenParameterArray& features)
 {
     const uint8_t type = in.Byte();
@@ -189,10 +190,11 @@ void AddFeature(Input& in, SdkGenParameterArray& features)
         const int64_t value = in.Integer();
         const int64_t min = in.Integer();
         const int64_t max = in.Integer();
-        auto* feature = AddHostile<FakeInteger>(features, access, name, value, min, max, in.Integer(), visibility);
+        auto feature = MakeHostile<FakeInteger>(access, name, value, min, max, in.Integer(), visibility);
         feature->failRead = (access & 4) != 0;
         feature->failRange = (access & 8) != 0;
         feature->failWrite = (access & 16) != 0;
+        features.Add(std::move(feature));
         break;
     }
     case SDK_GEN_ENUM: {
@@ -202,23 +204,26 @@ void AddFeature(Input& in, SdkGenParameterArray& features)
             const int64_t value = in.Integer();
             entry = SdkGenEnumEntry(std::move(entryName), value, (in.Byte() & 1) == 0);
         }
-        AddHostile<FakeEnum>(features, access, name, std::move(entries), in.Byte() % 10, visibility);
+        const size_t current = in.Byte() % 10;
+        features.Add(MakeHostile<FakeEnum>(access, name, std::move(entries), current, visibility));
         break;
     }
     case SDK_GEN_BOOLEAN:
-        AddHostile<FakeBoolean>(features, access, name, (access & 4) != 0, visibility);
+        features.Add(MakeHostile<FakeBoolean>(access, name, (access & 4) != 0, visibility));
         break;
     case SDK_GEN_STRING:
-        AddHostile<FakeString>(features, access, name, in.Text(), visibility);
+        features.Add(MakeHostile<FakeString>(access, name, in.Text(), visibility));
         break;
     case SDK_GEN_COMMAND:
-        AddHostile<FakeCommand>(features, access, name, nullptr, visibility);
+        features.Add(MakeHostile<FakeCommand>(access, name, nullptr, visibility));
         break;
     default: {
         const double value = in.Float();
         const double min = in.Float();
         const double max = in.Float();
-        AddHostile<FakeFloat>(features, access, name, value, min, max, visibility)->failRange = (access & 8) != 0;
+        auto feature = MakeHostile<FakeFloat>(access, name, value, min, max, visibility);
+        feature->failRange = (access & 8) != 0;
+        features.Add(std::move(feature));
         break;
     }
     }

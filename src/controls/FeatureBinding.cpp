@@ -9,6 +9,8 @@
 #include <QLabel>
 #include <QToolTip>
 
+#include <algorithm>
+
 namespace {
 
 QString BindingText(const char* text)
@@ -22,8 +24,10 @@ FeatureBinding::FeatureBinding(BindingOwner& owner, const FeatureRow& row, QLabe
     : QObject(owner.BindingParent()), owner_(owner), ownFeature_(row.feature ? row.feature : ""),
       feature_(ownFeature_), labelText_(row.label), tooltip_(row.tooltip), label_(label)
 {
-    if (label_)
+    if (label_) {
         widgets_.push_back(label_);
+        Track(label_);
+    }
 }
 
 void FeatureBinding::Rebind(std::string feature, const char* tooltip)
@@ -126,6 +130,7 @@ void FeatureBinding::SetVisible(bool visible)
 void FeatureBinding::AddCompanion(QWidget* widget)
 {
     widgets_.push_back(widget);
+    Track(widget);
 }
 
 SdkGenParameterArray* FeatureBinding::Features() const
@@ -150,6 +155,18 @@ void FeatureBinding::NoteWrite(bool written, const QString& asked, const QString
     QToolTip::showText(input->mapToGlobal(QPoint(0, input->height())), writeNote_, input);
 }
 
+void FeatureBinding::Track(QWidget* widget)
+{
+    tracked_.emplace_back(widget, widget->metaObject());
+}
+
+bool FeatureBinding::WidgetsIntact() const
+{
+    // A widget in its destructor is of a base class by then.
+    return std::all_of(tracked_.begin(), tracked_.end(),
+                       [](const auto& widget) { return widget.first && widget.first->metaObject() == widget.second; });
+}
+
 void FeatureBinding::WatchFocusLoss(QWidget* edit)
 {
     edit->installEventFilter(this);
@@ -157,7 +174,7 @@ void FeatureBinding::WatchFocusLoss(QWidget* edit)
 
 bool FeatureBinding::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::FocusOut)
+    if (event->type() == QEvent::FocusOut && WidgetsIntact())
         FocusLost();
     return QObject::eventFilter(watched, event);
 }

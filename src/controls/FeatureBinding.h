@@ -1,10 +1,12 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
 #include <QString>
 
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 class BindingOwner;
@@ -97,6 +99,10 @@ private:
     void Resolve();
     void ApplyTooltip();
     void ApplyEnabled();
+    void Track(QWidget* widget);
+    // False once one of the row's widgets is destroyed or being destroyed:
+    // a window that closes takes the focus from its widgets one by one.
+    bool WidgetsIntact() const;
 
     BindingOwner& owner_;
     std::string ownFeature_;
@@ -109,5 +115,7 @@ private:
     const char* tooltip_;
     QLabel* label_;
     std::vector<QWidget*> widgets_;
+    // Each widget as it was added, and its class then.
+    std::vector<std::pair<QPointer<QWidget>, const QMetaObject*>> tracked_;
     int32_t remembered_ = 0;
 };
