@@ -3,6 +3,8 @@
 #include "sdk/SdkGenParameter.h"
 
 #include <algorithm>
+#include <cmath>
+#include <limits>
 
 namespace {
 
@@ -21,6 +23,32 @@ Typed* FindTyped(SdkGenParameterArray* features, const std::string& name, SdkGen
 int32_t Low32(int64_t value)
 {
     return static_cast<int32_t>(static_cast<uint32_t>(static_cast<uint64_t>(value)));
+}
+
+int32_t Saturated32(int64_t value)
+{
+    return static_cast<int32_t>(std::clamp<int64_t>(value, std::numeric_limits<int32_t>::min(),
+                                                    std::numeric_limits<int32_t>::max()));
+}
+
+// The entry whose value has these low 32 bits, an exact match first: pixel
+// formats with the custom bit (0x80000000) read as negative numbers.
+int64_t EntryValue(const SdkGenEnum& enumeration, int32_t value)
+{
+    uint32_t count = 0;
+    if (!enumeration.GetEntriesCount(count).IsOK())
+        return value;
+    int64_t found = value;
+    for (uint32_t i = count; i-- > 0;) {
+        SdkGenEnumEntry entry;
+        if (!enumeration.GetEntryByIndex(i, entry).IsOK())
+            continue;
+        if (entry.GetValue() == value)
+            return value;
+        if (Low32(entry.GetValue()) == value)
+            found = entry.GetValue();
+    }
+    return found;
 }
 
 } // namespace
@@ -51,12 +79,13 @@ bool ReadFeatureValue(SdkGenParameterArray* features, const std::string& name, i
     return false;
 }
 
+
 bool WriteFeatureValue(SdkGenParameterArray* features, const std::string& name, int32_t value)
 {
     if (auto* integer = FindTyped<SdkGenInteger>(features, name, SDK_GEN_INTEGER))
         return integer->SetValue(value).IsOK();
     if (auto* enumeration = FindTyped<SdkGenEnum>(features, name, SDK_GEN_ENUM))
-        return enumeration->SetValue(static_cast<int64_t>(value)).IsOK();
+        return enumeration->SetValue(EntryValue(*enumeration, value)).IsOK();
     if (auto* boolean = FindTyped<SdkGenBoolean>(features, name, SDK_GEN_BOOLEAN))
         return boolean->SetValue(value != 0).IsOK();
     return false;
@@ -74,9 +103,11 @@ bool ReadIntRange(SdkGenParameterArray* features, const std::string& name, int32
     if (!integer->GetMin(readMin).IsOK() || !integer->GetMax(readMax).IsOK() ||
         !integer->GetIncrement(readIncrement).IsOK())
         return false;
-    min = Low32(readMin);
-    max = Low32(readMax);
-    increment = Low32(readIncrement);
+    // The low bits of a range beyond 32 bits could put its ends in either
+    // order; saturated, the range holds every 32-bit value the camera's does.
+    min = Saturated32(readMin);
+    max = Saturated32(readMax);
+    increment = std::max(Saturated32(readIncrement), 1);
     return true;
 }
 
@@ -84,7 +115,7 @@ bool ReadFloatValue(SdkGenParameterArray* features, const std::string& name, dou
 {
     auto* real = FindTyped<SdkGenFloat>(features, name, SDK_GEN_FLOAT);
     double read = 0.0;
-    if (!real || !real->GetValue(read).IsOK())
+    if (!real || !real->GetValue(read).IsOK() || !std::isfinite(read))
         return false;
     value = read;
     return true;
@@ -93,7 +124,7 @@ bool ReadFloatValue(SdkGenParameterArray* features, const std::string& name, dou
 bool WriteFloatValue(SdkGenParameterArray* features, const std::string& name, double value)
 {
     auto* real = FindTyped<SdkGenFloat>(features, name, SDK_GEN_FLOAT);
-    return real && real->SetValue(value).IsOK();
+    return real && std::isfinite(value) && real->SetValue(value).IsOK();
 }
 
 bool ReadFloatRange(SdkGenParameterArray* features, const std::string& name, double& max, double& min)
@@ -101,7 +132,8 @@ bool ReadFloatRange(SdkGenParameterArray* features, const std::string& name, dou
     auto* real = FindTyped<SdkGenFloat>(features, name, SDK_GEN_FLOAT);
     double readMax = 0.0;
     double readMin = 0.0;
-    if (!real || !real->GetMax(readMax).IsOK() || !real->GetMin(readMin).IsOK())
+    if (!real || !real->GetMax(readMax).IsOK() || !real->GetMin(readMin).IsOK() || !std::isfinite(readMax) ||
+        !std::isfinite(readMin))
         return false;
     max = readMax;
     min = readMin;
@@ -146,12 +178,12 @@ bool WriteIntClamped(SdkGenParameterArray* features, const std::string& name, in
     int32_t max = 0;
     int32_t increment = 0;
     if (ReadIntRange(features, name, min, max, increment)) {
+        if (min > max)
+            return false;
         // Clamp first, then drop the remainder: multiples are counted from
         // zero, and C++'s remainder keeps the sign of the value, so negative
         // values move toward zero.
         value = std::max(min, std::min(value, max));
-        if (increment < 1)
-            increment = 1;
         value -= value % increment;
     }
     return WriteFeatureValue(features, name, value);
@@ -161,7 +193,10 @@ bool WriteFloatClamped(SdkGenParameterArray* features, const std::string& name, 
 {
     double max = 0.0;
     double min = 0.0;
-    if (ReadFloatRange(features, name, max, min))
+    if (ReadFloatRange(features, name, max, min)) {
+        if (min > max)
+            return false;
         value = std::max(min, std::min(value, max));
+    }
     return WriteFloatValue(features, name, value);
 }

@@ -8,8 +8,10 @@ class SdkGenParameterArray;
 // Typed access to camera features by name. Each operation looks the feature
 // up, checks its type and makes exactly one attempt; a null array, a missing
 // feature, a wrong type or a failed SDK call gives false and changes nothing.
-// Integer values and ranges pass through as signed 32-bit numbers: the low 32
-// bits of the SDK's 64-bit values.
+// Integer values pass through as signed 32-bit numbers: the low 32 bits of
+// the SDK's 64-bit values. Ranges saturate at the 32-bit limits instead, and
+// an increment below 1 reads as 1. Floats that are not finite (NaN, infinite)
+// are neither read nor written.
 
 // Integer: its value; enumeration: its integer value; boolean: 1 or 0.
 bool ReadFeatureValue(SdkGenParameterArray* features, const std::string& name, int32_t& value);
@@ -35,7 +37,9 @@ bool IsFeatureAvailable(SdkGenParameterArray* features, const std::string& name)
 // Writes v clamped to the feature's range and reduced to a multiple of its
 // increment counted from zero (v - v % increment, so negative values move
 // toward zero; an increment below 1 counts as 1). Without a readable range v
-// is written unchanged.
+// is written unchanged; a range whose minimum is above its maximum takes no
+// value, so nothing is written.
 bool WriteIntClamped(SdkGenParameterArray* features, const std::string& name, int32_t value);
-// Writes x clamped to the feature's float range when that can be read.
+// Writes x clamped to the feature's float range when that can be read;
+// nothing when the range is empty (minimum above maximum).
 bool WriteFloatClamped(SdkGenParameterArray* features, const std::string& name, double value);

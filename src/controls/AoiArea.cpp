@@ -1,6 +1,7 @@
 #include "controls/AoiArea.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace {
 
@@ -22,12 +23,28 @@ int32_t Usable(const AoiLimits& limits, int32_t max, int32_t step, int32_t decim
     return step * (max / Factor(decimation) / Factor(binning) / step);
 }
 
+// A camera may report any 32-bit sizes and offsets: sums and differences
+// are taken in 64 bits and saturated.
+int32_t Saturated(int64_t value)
+{
+    return static_cast<int32_t>(std::clamp<int64_t>(value, std::numeric_limits<int32_t>::min(),
+                                                    std::numeric_limits<int32_t>::max()));
+}
+
+// Rounds up to the step's mask, or down where up leaves the 32-bit range.
+int32_t AlignUp(int32_t value, int32_t step)
+{
+    const int64_t up = (int64_t{value} + step - 1) & -int64_t{step};
+    return up <= std::numeric_limits<int32_t>::max() ? static_cast<int32_t>(up) : value & -step;
+}
+
 // Moves one axis into the usable size: size first, then the offset.
 void FitAxis(int32_t usable, int32_t& offset, int32_t& size)
 {
     size = std::min(size, usable);
-    if (offset > usable - size)
-        offset = usable - size;
+    const int64_t room = int64_t{usable} - size;
+    if (offset > room)
+        offset = static_cast<int32_t>(room);
 }
 
 struct AreaField {
@@ -67,8 +84,10 @@ AoiRangeEnds RangeEnds(const AoiLimits& limits, const AoiRect& edited)
 {
     const int32_t usableWidth = limits.UsableWidth();
     const int32_t usableHeight = limits.UsableHeight();
-    return {std::max(0, usableWidth - edited.width), std::max(limits.minWidth, usableWidth - edited.offsetX),
-            std::max(0, usableHeight - edited.height), std::max(limits.minHeight, usableHeight - edited.offsetY)};
+    const auto room = [](int32_t usable, int32_t taken) { return Saturated(int64_t{usable} - taken); };
+    return {std::max(0, room(usableWidth, edited.width)), std::max(limits.minWidth, room(usableWidth, edited.offsetX)),
+            std::max(0, room(usableHeight, edited.height)),
+            std::max(limits.minHeight, room(usableHeight, edited.offsetY))};
 }
 
 AoiRect FitToUsable(const AoiLimits& limits, AoiRect area)
@@ -85,9 +104,9 @@ AoiRect AlignToSteps(const AoiLimits& limits, AoiRect area)
     const int32_t widthStep = Step(limits.widthStep);
     const int32_t heightStep = Step(limits.heightStep);
     area.offsetX &= -widthStep;
-    area.width = (area.width + widthStep - 1) & -widthStep;
+    area.width = AlignUp(area.width, widthStep);
     area.offsetY &= -heightStep;
-    area.height = (area.height + heightStep - 1) & -heightStep;
+    area.height = AlignUp(area.height, heightStep);
     return area;
 }
 

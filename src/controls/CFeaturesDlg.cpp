@@ -4,7 +4,6 @@
 #include "controls/ControlHost.h"
 #include "controls/FeatureTree.h"
 #include "sdk/SdkDevice.h"
-#include "sdk/SdkFeatureTree.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -21,6 +20,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <thread>
 
 namespace {
@@ -210,7 +210,7 @@ void CFeaturesDlg::Rebuild()
     }
     setWindowTitle(tr("Features - %1(%2)").arg(FromStd(camera->GetModel()), FromStd(camera->GetMACAddress())));
     details_->clear();
-    const FeatureTreeNode root = BuildFeatureTree(ReadFeatureCategories(camera->GetDevice()), *features);
+    const FeatureTreeNode root = BuildFeatureTree(camera->GetDevice().ReadFeatureCategories(), *features);
     for (const FeatureTreeNode& node : root.children)
         AddNode(node, nullptr, *camera);
     {
@@ -234,7 +234,7 @@ void CFeaturesDlg::AddNode(const FeatureTreeNode& node, QTreeWidgetItem* parent,
         return;
     }
     SdkGenParameter* feature = camera.Features()->Get(node.name);
-    const SdkFeatureNotes notes = ReadFeatureNotes(camera.GetDevice(), node.name);
+    const SdkFeatureNotes notes = camera.GetDevice().ReadFeatureNotes(node.name);
     items_[node.name] = item;
     units_[node.name] = FromStd(notes.unit);
     item->setToolTip(kNameColumn, FromStd(notes.description));
@@ -327,16 +327,18 @@ void CFeaturesDlg::ShowValue(QTreeWidgetItem& item, SdkGenParameter& feature, bo
     const QString unit = Unit(feature.GetName());
     const QString unitSuffix = unit.isEmpty() ? QString() : QLatin1Char(' ') + unit;
     if (auto* edit = qobject_cast<QLineEdit*>(editor)) {
-        edit->setReadOnly(!writable);
         edit->setEnabled(readable || writable);
         QString text;
         QString range;
+        // A range whose minimum is above its maximum takes no value.
+        bool rangeEmpty = false;
         if (auto* integer = dynamic_cast<SdkGenInteger*>(&feature)) {
             int64_t value = 0, min = 0, max = 0, increment = 1;
             if (readable && integer->GetValue(value).IsOK())
                 text = QString::number(value);
             if (integer->GetMin(min).IsOK() && integer->GetMax(max).IsOK()) {
                 range = QStringLiteral("%1 .. %2").arg(min).arg(max);
+                rangeEmpty = min > max;
                 if (integer->GetIncrement(increment).IsOK() && increment > 1)
                     range += tr(", step %1").arg(increment);
             }
@@ -344,13 +346,16 @@ void CFeaturesDlg::ShowValue(QTreeWidgetItem& item, SdkGenParameter& feature, bo
             double value = 0.0, min = 0.0, max = 0.0;
             if (readable && real->GetValue(value).IsOK())
                 text = FloatText(value);
-            if (real->GetMin(min).IsOK() && real->GetMax(max).IsOK())
+            if (real->GetMin(min).IsOK() && real->GetMax(max).IsOK()) {
                 range = QStringLiteral("%1 .. %2").arg(FloatText(min), FloatText(max));
+                rangeEmpty = min > max;
+            }
         } else if (auto* string = dynamic_cast<SdkGenString*>(&feature)) {
             std::string value;
             if (readable && string->GetValue(value).IsOK())
                 text = FromStd(value);
         }
+        edit->setReadOnly(!writable || rangeEmpty);
         if (edit->text() != text)
             edit->setText(text);
         item.setText(kRangeColumn, range.isEmpty() ? unit : range + unitSuffix);
@@ -426,7 +431,7 @@ SdkResult CFeaturesDlg::Write(const std::string& name, const std::function<SdkRe
     if (!feature)
         return SdkResult::NOT_FOUND;
     CDeviceInfo* camera = camera_();
-    const bool locked = !feature->IsWritable() || IsFeatureLocked(camera->GetDevice(), name);
+    const bool locked = !feature->IsWritable() || camera->GetDevice().IsFeatureLocked(name);
     if (!locked)
         return write(*feature);
     // Locked while streaming: the camera takes it with the preview stopped.
@@ -450,8 +455,11 @@ void CFeaturesDlg::WriteInteger(const std::string& name, const QString& text)
     }
     int64_t min = 0, max = 0, increment = 1;
     IntegerFit fit{typed, false, false};
-    if (feature->GetMin(min).IsOK() && feature->GetMax(max).IsOK() && feature->GetIncrement(increment).IsOK())
+    if (feature->GetMin(min).IsOK() && feature->GetMax(max).IsOK() && feature->GetIncrement(increment).IsOK()) {
+        if (min > max)
+            return ReportEmptyRange(name, QString::number(min), QString::number(max));
         fit = FitInteger(typed, min, max, increment);
+    }
     const SdkResult result =
         Write(name, [&fit](SdkGenParameter& f) { return static_cast<SdkGenInteger&>(f).SetValue(fit.value); });
     const QString written = QString::number(fit.value);
@@ -468,14 +476,18 @@ void CFeaturesDlg::WriteFloat(const std::string& name, const QString& text)
     auto* feature = dynamic_cast<SdkGenFloat*>(Features() ? Features()->Get(name) : nullptr);
     bool number = false;
     const double typed = text.trimmed().toDouble(&number);
-    if (!feature || !number) {
+    // Qt reads "nan" and "inf" as numbers; no camera value is either.
+    if (!feature || !number || !std::isfinite(typed)) {
         Report(tr("%1: \"%2\" is not a number.").arg(FromStd(name), text));
         ShowWritten(name);
         return;
     }
     double min = 0.0, max = 0.0;
     double value = typed;
-    const bool ranged = feature->GetMin(min).IsOK() && feature->GetMax(max).IsOK() && min <= max;
+    const bool ranged = feature->GetMin(min).IsOK() && feature->GetMax(max).IsOK() && std::isfinite(min) &&
+                        std::isfinite(max);
+    if (ranged && min > max)
+        return ReportEmptyRange(name, FloatText(min), FloatText(max));
     if (ranged)
         value = std::clamp(typed, min, max);
     const SdkResult result =
@@ -502,6 +514,13 @@ void CFeaturesDlg::ReportWrite(const std::string& name, const SdkResult& result,
 void CFeaturesDlg::ReportAdjusted(const std::string& name, const QString& reason, const QString& written)
 {
     Report(tr("%1: %2; %3 was written.").arg(FromStd(name), reason, written));
+    ShowWritten(name);
+}
+
+void CFeaturesDlg::ReportEmptyRange(const std::string& name, const QString& min, const QString& max)
+{
+    Report(tr("%1: the camera gives a minimum (%2) above the maximum (%3), so no value can be written.")
+               .arg(FromStd(name), min, max));
     ShowWritten(name);
 }
 

@@ -83,6 +83,8 @@ private:
     void ReportWrite(const std::string& name, const SdkResult& result, const QString& value);
     // The typed value was clamped or rounded (reason) before it was written.
     void ReportAdjusted(const std::string& name, const QString& reason, const QString& written);
+    // The feature's range is empty: nothing was written.
+    void ReportEmptyRange(const std::string& name, const QString& min, const QString& max);
     void ShowDetails(QTreeWidgetItem* item);
 
     ControlHost& host_;

@@ -248,7 +248,7 @@ void CTab_Trigger_Dlg::ShowTimer()
     {
         // The pulse must leave at least one tick of delay in the period.
         const QSignalBlocker blocker(width_.slider);
-        width_.slider->setRange(durationMin, std::min(timing_.Period() - 2, durationMax));
+        width_.slider->setRange(durationMin, std::min(SaturatedTiming(int64_t{timing_.Period()} - 2), durationMax));
         width_.slider->setValue(duration);
     }
     width_.edit->setText(QString::number(timing_.WidthUs()));
@@ -319,7 +319,8 @@ int CTab_Trigger_Dlg::CommandTriggerPeriodMs() const
     double rate = 0.0;
     if (!ReadFloatValue(Features(), kFrameRate, rate) || rate <= 0.0)
         return kFallbackTriggerPeriodMs;
-    return std::clamp(static_cast<int>(1000.0 / rate), kMinTriggerPeriodMs, kMaxTriggerPeriodMs);
+    // Clamped before the conversion: a rate near zero gives a period beyond any int.
+    return static_cast<int>(std::clamp(1000.0 / rate, double{kMinTriggerPeriodMs}, double{kMaxTriggerPeriodMs}));
 }
 
 void CTab_Trigger_Dlg::OneShot()

@@ -277,9 +277,10 @@ void SaveSections(Writer& out, const Sections& s)
 
     const std::string other = s.Name("Other");
     out.Page(other, CLxCtrlMainDlg::kOtherTab, "PixelFormat");
-    // The vertical binning, less one: a load adds one back.
+    // The vertical binning, less one: a load adds one back. No binning is
+    // below 1, whatever the camera says.
     if (s.IsColour())
-        out.Int(other, "BinningVertical", s.BinningVertical() - 1);
+        out.Int(other, "BinningVertical", std::max(s.BinningVertical(), 1) - 1);
     out.Page(other, CLxCtrlMainDlg::kOtherTab, "SmearHalfReduction");
     if (features->Get("AcquisitionFrameRate"))
         out.Float(other, "AcquisitionFrameRate", s.FloatValue(CLxCtrlMainDlg::kOtherTab, "AcquisitionFrameRate"));

@@ -39,9 +39,9 @@ LoadResult LoadCameraSettings(const std::string& path, CDeviceInfo& camera, std:
 
 // The section of that prefix for a model code: "ROI" and 0x1A2 give "ROI-01A2".
 std::string SettingsSection(const char* prefix, int32_t modelCode);
-// The section for a camera without ModelCode, by its model name: letters,
-// digits, '-', '_' and '.' kept, anything else as '_' ("ROI" and "GV 01"
-// give "ROI-GV_01").
+// The section for a camera without ModelCode, by the first 64 characters of
+// its model name: letters, digits, '-', '_' and '.' kept, anything else as
+// '_' ("ROI" and "GV 01" give "ROI-GV_01").
 std::string SettingsSection(const char* prefix, const std::string& modelName);
 // An integer key's text: decimal digits with an optional leading '-'; any
 // other text, or a value beyond the signed 32-bit range, gives 0.

@@ -14,10 +14,14 @@
 #include <cerrno>
 #include <charconv>
 #include <cstring>
+#include <string_view>
 
 namespace {
 
 constexpr int32_t kUint16Max = 0xFFFF;
+// A GigE Vision camera's model name has 32 bytes; a feature may claim any
+// length, and every key written repeats its section's name.
+constexpr size_t kMaxSectionModelName = 64;
 
 } // namespace
 
@@ -29,7 +33,7 @@ std::string SettingsSection(const char* prefix, int32_t modelCode)
 std::string SettingsSection(const char* prefix, const std::string& modelName)
 {
     std::string section = std::string(prefix) + '-';
-    for (const char c : modelName) {
+    for (const char c : std::string_view(modelName).substr(0, kMaxSectionModelName)) {
         const bool kept = std::isalnum(static_cast<unsigned char>(c)) || c == '-' || c == '_' || c == '.';
         section += kept ? c : '_';
     }

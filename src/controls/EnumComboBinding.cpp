@@ -47,7 +47,11 @@ void EnumComboBinding::ShowValue()
     }
     // Item data holds the entry's 64-bit value; the feature access gives its
     // low 32 bits.
-    const int found = combo_->findData(QVariant::fromValue(int64_t{value}));
+    int found = -1;
+    for (int i = 0; i < combo_->count() && found < 0; ++i) {
+        if (static_cast<int32_t>(static_cast<uint32_t>(combo_->itemData(i).toLongLong())) == value)
+            found = i;
+    }
     const QSignalBlocker blocker(combo_);
     combo_->setCurrentIndex(found >= 0 ? found : 0);
     Remember(value);

@@ -9,6 +9,8 @@
 #include <QLabel>
 #include <QToolTip>
 
+#include <algorithm>
+
 namespace {
 
 QString BindingText(const char* text)
@@ -22,8 +24,10 @@ FeatureBinding::FeatureBinding(BindingOwner& owner, const FeatureRow& row, QLabe
     : QObject(owner.BindingParent()), owner_(owner), ownFeature_(row.feature ? row.feature : ""),
       feature_(ownFeature_), labelText_(row.label), tooltip_(row.tooltip), label_(label)
 {
-    if (label_)
+    if (label_) {
         widgets_.push_back(label_);
+        Track(label_);
+    }
 }
 
 void FeatureBinding::Rebind(std::string feature, const char* tooltip)
@@ -74,6 +78,10 @@ void FeatureBinding::ApplyTooltip()
     else if (access_ == Access::ReadOnly)
         note = BindingText(QT_TRANSLATE_NOOP("FeatureBinding", "%1 is read-only on this camera."))
                    .arg(QString::fromStdString(feature_));
+    else if (rangeEmpty_)
+        note = BindingText(QT_TRANSLATE_NOOP("FeatureBinding",
+                                             "The camera gives %1 a minimum above its maximum: no value can be set."))
+                   .arg(QString::fromStdString(feature_));
     // Register texts are the same in every language; they describe the
     // program's own feature only.
     const bool own = feature_ == ownFeature_;
@@ -86,6 +94,15 @@ void FeatureBinding::ApplyTooltip()
     }
 }
 
+void FeatureBinding::SetRangeEmpty(bool empty)
+{
+    if (empty == rangeEmpty_)
+        return;
+    rangeEmpty_ = empty;
+    ApplyTooltip();
+    ApplyEnabled();
+}
+
 void FeatureBinding::SetEnabled(bool enabled)
 {
     enabledWanted_ = enabled;
@@ -95,7 +112,7 @@ void FeatureBinding::SetEnabled(bool enabled)
 void FeatureBinding::ApplyEnabled()
 {
     const bool offered = access_ != Access::Absent;
-    const bool writable = access_ != Access::Absent && access_ != Access::ReadOnly;
+    const bool writable = access_ != Access::Absent && access_ != Access::ReadOnly && !rangeEmpty_;
     for (QWidget* widget : widgets_) {
         // A read-only row keeps its label readable; its input widgets show
         // the value but take no input.
@@ -113,6 +130,7 @@ void FeatureBinding::SetVisible(bool visible)
 void FeatureBinding::AddCompanion(QWidget* widget)
 {
     widgets_.push_back(widget);
+    Track(widget);
 }
 
 SdkGenParameterArray* FeatureBinding::Features() const
@@ -137,6 +155,18 @@ void FeatureBinding::NoteWrite(bool written, const QString& asked, const QString
     QToolTip::showText(input->mapToGlobal(QPoint(0, input->height())), writeNote_, input);
 }
 
+void FeatureBinding::Track(QWidget* widget)
+{
+    tracked_.emplace_back(widget, widget->metaObject());
+}
+
+bool FeatureBinding::WidgetsIntact() const
+{
+    // A widget in its destructor is of a base class by then.
+    return std::all_of(tracked_.begin(), tracked_.end(),
+                       [](const auto& widget) { return widget.first && widget.first->metaObject() == widget.second; });
+}
+
 void FeatureBinding::WatchFocusLoss(QWidget* edit)
 {
     edit->installEventFilter(this);
@@ -144,7 +174,7 @@ void FeatureBinding::WatchFocusLoss(QWidget* edit)
 
 bool FeatureBinding::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::FocusOut)
+    if (event->type() == QEvent::FocusOut && WidgetsIntact())
         FocusLost();
     return QObject::eventFilter(watched, event);
 }

@@ -1,10 +1,12 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
 #include <QString>
 
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 class BindingOwner;
@@ -78,6 +80,9 @@ protected:
     void Remember(int32_t value) { remembered_ = value; }
     // Reads the bound feature and shows it.
     virtual void ShowValue() = 0;
+    // A range whose minimum is above its maximum takes no value: the row
+    // shows the camera's value read-only and says why (ShowValue sets it).
+    void SetRangeEmpty(bool empty);
     // After a write of the user's value: notes a refusal, or a value the
     // camera shows other than the one asked for, at the row's widget.
     void NoteWrite(bool written, const QString& asked, const QString& shown);
@@ -94,16 +99,23 @@ private:
     void Resolve();
     void ApplyTooltip();
     void ApplyEnabled();
+    void Track(QWidget* widget);
+    // False once one of the row's widgets is destroyed or being destroyed:
+    // a window that closes takes the focus from its widgets one by one.
+    bool WidgetsIntact() const;
 
     BindingOwner& owner_;
     std::string ownFeature_;
     std::string feature_;
     Access access_ = Access::Unknown;
+    bool rangeEmpty_ = false;
     bool enabledWanted_ = true;
     QString writeNote_;
     const char* labelText_;
     const char* tooltip_;
     QLabel* label_;
     std::vector<QWidget*> widgets_;
+    // Each widget as it was added, and its class then.
+    std::vector<std::pair<QPointer<QWidget>, const QMetaObject*>> tracked_;
     int32_t remembered_ = 0;
 };

@@ -26,12 +26,14 @@ bool IsFloatFeature(SdkGenParameterArray* features, const std::string& name)
 }
 
 // Decimals that give the range about a thousand steps, within what a
-// slider's int positions can hold.
+// slider's int positions can hold. The range is finite, but its span may not
+// be (-1e308 .. 1e308).
 int DecimalsFor(double min, double max)
 {
     const double span = max - min;
-    int decimals = span > 0.0 ? static_cast<int>(std::ceil(std::log10(kFloatSteps / span))) : 0;
-    decimals = std::clamp(decimals, 0, kMaxDecimals);
+    int decimals = 0;
+    if (span > 0.0 && std::isfinite(span))
+        decimals = static_cast<int>(std::clamp(std::ceil(std::log10(kFloatSteps / span)), 0.0, double{kMaxDecimals}));
     while (decimals > 0 && std::max(std::abs(min), std::abs(max)) * std::pow(10.0, decimals) > kSliderLimit)
         --decimals;
     return decimals;
@@ -83,7 +85,9 @@ void IntSliderBinding::ShowValue()
     int32_t min = 0;
     int32_t max = 0;
     int32_t increment = 0;
-    if (ReadIntRange(features, Feature(), min, max, increment)) {
+    const bool ranged = ReadIntRange(features, Feature(), min, max, increment);
+    SetRangeEmpty(ranged && min > max);
+    if (ranged) {
         const QSignalBlocker blocker(slider_);
         slider_->setRange(min, max);
         slider_->setPageStep(increment);
@@ -108,11 +112,15 @@ void IntSliderBinding::ShowFloat()
     SdkGenParameterArray* features = Features();
     double max = 0.0;
     double min = 0.0;
-    if (ReadFloatRange(features, Feature(), max, min)) {
+    const bool ranged = ReadFloatRange(features, Feature(), max, min);
+    SetRangeEmpty(ranged && min > max);
+    if (ranged) {
         decimals_ = DecimalsFor(min, max);
         const QSignalBlocker blocker(slider_);
         slider_->setRange(SliderPosition(min, decimals_), SliderPosition(max, decimals_));
-        slider_->setPageStep(std::max(1, (slider_->maximum() - slider_->minimum()) / 10));
+        // Positions span up to twice the int range.
+        const int64_t positions = int64_t{slider_->maximum()} - slider_->minimum();
+        slider_->setPageStep(static_cast<int>(std::max<int64_t>(1, positions / 10)));
     } else {
         decimals_ = std::max(decimals_, 0);
     }

@@ -33,6 +33,7 @@ void IntSpinBinding::ShowValue()
         min = fallbackMin_;
         max = fallbackMax_;
     }
+    SetRangeEmpty(min > max);
     const QSignalBlocker blocker(spin_);
     spin_->setRange(min, max);
     int32_t value = 0;

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
+#include <limits>
 
 // The software trigger's pulse train, made by the camera's Timer1: a pulse of
 // `duration` ticks after `delay` ticks, repeating every period = delay +
@@ -9,19 +11,27 @@
 inline constexpr int32_t kTimerTickUs = 30;
 inline constexpr int32_t kTimerGranularityFactor = 999;
 
+// The camera may give any 32-bit counts: the arithmetic is 64-bit and its
+// results saturate.
+inline int32_t SaturatedTiming(int64_t value)
+{
+    return static_cast<int32_t>(std::clamp<int64_t>(value, std::numeric_limits<int32_t>::min(),
+                                                    std::numeric_limits<int32_t>::max()));
+}
+
 struct PulseTiming {
     int32_t duration = 1;
     int32_t delay = 1;
 
-    int32_t Period() const { return delay + duration + 1; }
-    int32_t WidthUs() const { return duration * kTimerTickUs; }
-    int32_t IntervalUs() const { return Period() * kTimerTickUs; }
+    int32_t Period() const { return SaturatedTiming(int64_t{delay} + duration + 1); }
+    int32_t WidthUs() const { return SaturatedTiming(int64_t{duration} * kTimerTickUs); }
+    int32_t IntervalUs() const { return SaturatedTiming((int64_t{delay} + duration + 1) * kTimerTickUs); }
 };
 
 // The delay that keeps the period when the duration becomes newDuration.
 inline int32_t DelayKeepingPeriod(int32_t period, int32_t newDuration)
 {
-    return period - newDuration - 1;
+    return SaturatedTiming(int64_t{period} - newDuration - 1);
 }
 
 // The duration for a typed pulse width in microseconds.
@@ -33,5 +43,5 @@ inline int32_t DurationForWidthUs(int32_t widthUs)
 // The delay that gives a typed interval in microseconds with the duration.
 inline int32_t DelayForIntervalUs(int32_t intervalUs, int32_t duration)
 {
-    return intervalUs / kTimerTickUs - duration - 1;
+    return SaturatedTiming(int64_t{intervalUs / kTimerTickUs} - duration - 1);
 }

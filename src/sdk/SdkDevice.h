@@ -1,6 +1,7 @@
 #pragma once
 
 #include "sdk/SdkDeviceInfo.h"
+#include "sdk/SdkFeatureTree.h"
 #include "sdk/SdkGenParameter.h"
 #include "sdk/SdkResult.h"
 
@@ -52,6 +53,14 @@ public:
     // The link parameters: LinkRecoveryEnabled, StreamRecoveryEnabled,
     // AutoNegotiation, DefaultPacketSize and the NIC's IPAddress.
     virtual SdkGenParameterArray* GetGenLink();
+    // What the camera's GenICam document says beyond the values; nothing
+    // while not connected (nor from a test double without a document).
+    virtual std::vector<SdkFeatureCategory> ReadFeatureCategories();
+    virtual SdkFeatureNotes ReadFeatureNotes(const std::string& name);
+    // True while the feature's lock (its pIsLocked, such as TLParamsLocked
+    // during a continuous acquisition) holds: the camera may ignore or refuse
+    // a write.
+    virtual bool IsFeatureLocked(const std::string& name);
 
     // Raw access to the camera's register space (bootstrap and device
     // registers); used by the serial port bridge. GVCP moves whole 32-bit

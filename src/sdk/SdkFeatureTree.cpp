@@ -46,18 +46,18 @@ ArvGcNode* FeatureNodeOf(SdkDevice& device, const std::string& name)
 
 } // namespace
 
-std::vector<SdkFeatureCategory> ReadFeatureCategories(SdkDevice& device)
+std::vector<SdkFeatureCategory> SdkDevice::ReadFeatureCategories()
 {
     std::vector<SdkFeatureCategory> categories;
-    if (ArvGc* genicam = GenICamOf(device))
+    if (ArvGc* genicam = GenICamOf(*this))
         AddCategories(ARV_DOM_NODE(genicam), categories);
     return categories;
 }
 
-SdkFeatureNotes ReadFeatureNotes(SdkDevice& device, const std::string& name)
+SdkFeatureNotes SdkDevice::ReadFeatureNotes(const std::string& name)
 {
     SdkFeatureNotes notes;
-    ArvGcNode* node = FeatureNodeOf(device, name);
+    ArvGcNode* node = FeatureNodeOf(*this, name);
     if (node == nullptr)
         return notes;
     ArvGcFeatureNode* feature = ARV_GC_FEATURE_NODE(node);
@@ -76,9 +76,9 @@ SdkFeatureNotes ReadFeatureNotes(SdkDevice& device, const std::string& name)
     return notes;
 }
 
-bool IsFeatureLocked(SdkDevice& device, const std::string& name)
+bool SdkDevice::IsFeatureLocked(const std::string& name)
 {
-    ArvGcNode* node = FeatureNodeOf(device, name);
+    ArvGcNode* node = FeatureNodeOf(*this, name);
     bool locked = false;
     if (node != nullptr) {
         GError* error = nullptr;

@@ -16,6 +16,9 @@ namespace {
 // Buffers the pipeline hands to the stream when started; the stream's
 // capacity caps it.
 constexpr uint32_t kDefaultBufferCount = 16;
+// More than any GigE Vision frame takes: a camera (or a frame) that claims a
+// larger payload gets no buffers rather than sixteen of up to 4 GiB each.
+constexpr uint32_t kMaxBufferBytes = uint32_t{1} << 30;
 // A wait for a buffer looks at the stop request this often.
 constexpr uint32_t kWaitSliceMs = 20;
 constexpr guint64 kMicrosecondsPerMs = 1000;
@@ -153,7 +156,7 @@ struct SdkPipeline::Impl final : SdkStreamClient {
             return result;
         const uint32_t size = std::max({bufferSize, refusedFrameBytes,
                                         static_cast<uint32_t>(std::clamp<gint64>(payload, 0, UINT32_MAX))});
-        if (size == 0)
+        if (size == 0 || size > kMaxBufferBytes)
             return SdkResult::INVALID_PARAMETER;
 
         // The first mismatch after a start reads the features at once.

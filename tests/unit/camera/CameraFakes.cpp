@@ -61,8 +61,8 @@ SdkResult FakeInteger::GetIncrement(int64_t& out) const
     return Outcome(failRange);
 }
 
-FakeFloat::FakeFloat(const std::string& name, double value, double min, double max)
-    : SdkGenFloat(name, SDK_VISIBILITY_BEGINNER), value(value), min(min), max(max)
+FakeFloat::FakeFloat(const std::string& name, double value, double min, double max, SdkVisibility visibility)
+    : SdkGenFloat(name, visibility), value(value), min(min), max(max)
 {
 }
 
@@ -90,8 +90,9 @@ SdkResult FakeFloat::GetMax(double& out) const
     return Outcome(failRange);
 }
 
-FakeEnum::FakeEnum(const std::string& name, std::vector<SdkGenEnumEntry> entries, size_t current)
-    : SdkGenEnum(name, SDK_VISIBILITY_BEGINNER), entries(std::move(entries)), current(current)
+FakeEnum::FakeEnum(const std::string& name, std::vector<SdkGenEnumEntry> entries, size_t current,
+                   SdkVisibility visibility)
+    : SdkGenEnum(name, visibility), entries(std::move(entries)), current(current)
 {
 }
 
@@ -149,7 +150,8 @@ SdkResult FakeEnum::GetEntryByIndex(uint32_t index, SdkGenEnumEntry& entry) cons
     return Outcome(false);
 }
 
-FakeBoolean::FakeBoolean(const std::string& name, bool value) : SdkGenBoolean(name, SDK_VISIBILITY_BEGINNER), value(value)
+FakeBoolean::FakeBoolean(const std::string& name, bool value, SdkVisibility visibility)
+    : SdkGenBoolean(name, visibility), value(value)
 {
 }
 
@@ -182,8 +184,8 @@ SdkResult FakeString::SetValue(const std::string& in)
     return Outcome(false);
 }
 
-FakeCommand::FakeCommand(const std::string& name, std::vector<std::string>* log)
-    : SdkGenCommand(name, SDK_VISIBILITY_BEGINNER), log(log)
+FakeCommand::FakeCommand(const std::string& name, std::vector<std::string>* log, SdkVisibility visibility)
+    : SdkGenCommand(name, visibility), log(log)
 {
 }
 

@@ -45,7 +45,8 @@ public:
 
 class FakeFloat : public SdkGenFloat {
 public:
-    FakeFloat(const std::string& name, double value, double min, double max);
+    FakeFloat(const std::string& name, double value, double min, double max,
+              SdkVisibility visibility = SDK_VISIBILITY_BEGINNER);
     SdkResult GetValue(double& value) const override;
     SdkResult SetValue(double value) override;
     SdkResult GetMin(double& value) const override;
@@ -59,7 +60,8 @@ public:
 
 class FakeEnum : public SdkGenEnum {
 public:
-    FakeEnum(const std::string& name, std::vector<SdkGenEnumEntry> entries, size_t current = 0);
+    FakeEnum(const std::string& name, std::vector<SdkGenEnumEntry> entries, size_t current = 0,
+             SdkVisibility visibility = SDK_VISIBILITY_BEGINNER);
     SdkResult GetValue(int64_t& value) const override;
     SdkResult GetValue(std::string& entryName) const override;
     SdkResult SetValue(int64_t value) override;
@@ -74,7 +76,7 @@ public:
 
 class FakeBoolean : public SdkGenBoolean {
 public:
-    FakeBoolean(const std::string& name, bool value);
+    FakeBoolean(const std::string& name, bool value, SdkVisibility visibility = SDK_VISIBILITY_BEGINNER);
     SdkResult GetValue(bool& value) const override;
     SdkResult SetValue(bool value) override;
 
@@ -92,7 +94,8 @@ public:
 
 class FakeCommand : public SdkGenCommand {
 public:
-    explicit FakeCommand(const std::string& name, std::vector<std::string>* log = nullptr);
+    explicit FakeCommand(const std::string& name, std::vector<std::string>* log = nullptr,
+                         SdkVisibility visibility = SDK_VISIBILITY_BEGINNER);
     SdkResult Execute() override;
 
     int executed = 0;
@@ -119,12 +122,15 @@ public:
     SdkResult Disconnect() override;
     SdkGenParameterArray* GetGenParameters() override { return &features; }
     SdkGenParameterArray* GetGenLink() override { return &link; }
+    std::vector<SdkFeatureCategory> ReadFeatureCategories() override { return categories; }
 
     std::atomic<bool> connected{true};
     // Whether the camera answers discovery (it is alive).
     std::atomic<bool> answers{true};
     SdkGenParameterArray features;
     SdkGenParameterArray link;
+    // The categories of the camera's document: none unless the test adds them.
+    std::vector<SdkFeatureCategory> categories;
 };
 
 // One scripted frame: geometry, format, pixels and block id.

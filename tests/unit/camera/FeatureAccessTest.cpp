@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace {
 
 class FeatureAccessTest : public ::testing::Test {
@@ -167,6 +169,44 @@ TEST(WriteFloatClamped, ClampsWhenTheRangeCanBeRead)
     gain->failRange = true;
     EXPECT_TRUE(WriteFloatClamped(&features, "Gain", 30.0));
     EXPECT_EQ(gain->value, 30.0);
+}
+
+// What a camera's out-of-the-ordinary numbers become: ranges saturate, an
+// empty range or a float that is not finite is neither read nor written, and
+// an enumeration entry with bit 31 set is written by its low 32 bits.
+TEST(FeatureAccess, HostileNumbers)
+{
+    constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+    SdkGenParameterArray features;
+    AddFake<FakeInteger>(features, "Wide", 0, std::numeric_limits<int64_t>::min(), int64_t{1} << 32, -3);
+    auto* empty = AddFake<FakeInteger>(features, "Empty", 7, 10, 5);
+    auto* gain = AddFake<FakeFloat>(features, "Gain", kNaN, 0.0, std::numeric_limits<double>::infinity());
+    auto* inverted = AddFake<FakeFloat>(features, "Inverted", 3.0, 10.0, 5.0);
+    auto* format = AddFake<FakeEnum>(features, "PixelFormat",
+                                     std::vector<SdkGenEnumEntry>{{"Mono8", 0x01080001, true}, {"Custom", 0x8000BEEF, true}});
+
+    int32_t min = 0, max = 0, increment = 0;
+    ASSERT_TRUE(ReadIntRange(&features, "Wide", min, max, increment));
+    EXPECT_EQ(min, std::numeric_limits<int32_t>::min());
+    EXPECT_EQ(max, std::numeric_limits<int32_t>::max());
+    EXPECT_EQ(increment, 1);
+    EXPECT_FALSE(WriteIntClamped(&features, "Empty", 8));
+    EXPECT_TRUE(empty->writes.empty());
+
+    double value = 1.0, floatMax = 0.0, floatMin = 0.0;
+    EXPECT_FALSE(ReadFloatValue(&features, "Gain", value));
+    EXPECT_FALSE(ReadFloatRange(&features, "Gain", floatMax, floatMin));
+    EXPECT_FALSE(WriteFloatValue(&features, "Inverted", kNaN));
+    EXPECT_FALSE(WriteFloatClamped(&features, "Inverted", 7.0));
+    EXPECT_EQ(inverted->value, 3.0);
+    EXPECT_TRUE(WriteFloatClamped(&features, "Gain", 1e308));
+    EXPECT_EQ(gain->value, 1e308);
+
+    int32_t code = 0;
+    ASSERT_TRUE(WriteFeatureValue(&features, "PixelFormat", static_cast<int32_t>(0x8000BEEF)));
+    ASSERT_TRUE(ReadFeatureValue(&features, "PixelFormat", code));
+    EXPECT_EQ(format->current, 1u);
+    EXPECT_EQ(code, static_cast<int32_t>(0x8000BEEF));
 }
 
 } // namespace

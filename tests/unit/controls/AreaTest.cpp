@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <limits>
 #include <vector>
 
 TEST(AreaBorders, MovedBorderStaysBetweenItsNeighbours)
@@ -36,6 +37,14 @@ TEST(AreaBorders, MiddleBorderBetweenTouchingNeighboursTakesTheUpperLimit)
     // Raised above 100 to 101, then lowered below 101 to 100.
     const std::array<int32_t, 3> borders = {100, 150, 101};
     EXPECT_EQ(OrderedBorder(borders, 1, 0), 100);
+}
+
+TEST(AreaBorders, NeighboursAtTheEndsOfTheIntRange)
+{
+    constexpr int32_t kMax = std::numeric_limits<int32_t>::max();
+    constexpr int32_t kMin = std::numeric_limits<int32_t>::min();
+    const std::array<int32_t, 3> borders = {kMax, 0, kMin};
+    EXPECT_EQ(OrderedBorder(borders, 1, 5), 5);
 }
 
 namespace {

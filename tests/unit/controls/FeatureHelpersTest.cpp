@@ -97,6 +97,11 @@ TEST(PulseTiming, TicksOfThirtyMicroseconds)
     EXPECT_EQ(DurationForWidthUs(59), 1);
     // A wider pulse takes its ticks from the delay.
     EXPECT_EQ(DelayKeepingPeriod(PulseTiming{1, 8}.Period(), 4), 5);
+    // A camera's counts at the ends of the int range saturate.
+    constexpr int32_t kMax = std::numeric_limits<int32_t>::max();
+    EXPECT_EQ((PulseTiming{kMax, kMax}.IntervalUs()), kMax);
+    EXPECT_EQ((PulseTiming{-kMax, -kMax}.Period()), std::numeric_limits<int32_t>::min());
+    EXPECT_EQ(DelayKeepingPeriod(std::numeric_limits<int32_t>::min(), kMax), std::numeric_limits<int32_t>::min());
 }
 
 TEST(FeatureTree, IntegersFitTheRangeAndStep)

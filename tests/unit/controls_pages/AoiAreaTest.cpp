@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <string>
 
 namespace {
@@ -54,6 +55,12 @@ TEST(AoiArea, AlignRoundsOffsetsDownAndSizesUp)
 {
     const AoiRect aligned = AlignToSteps(Sensor1280(false), {13, 1001, 3, 101});
     EXPECT_EQ(aligned, (AoiRect{8, 1008, 2, 102}));
+    // A size the step cannot round up within 32 bits is rounded down.
+    constexpr int32_t kMax = std::numeric_limits<int32_t>::max();
+    EXPECT_EQ(AlignToSteps(Sensor1280(false), {kMax, kMax, 0, kMax - 2}).width, kMax & -8);
+    const AoiRangeEnds ends = RangeEnds(Sensor1280(false), {std::numeric_limits<int32_t>::min(), kMax, 0, 0});
+    EXPECT_EQ(ends.width, kMax);
+    EXPECT_EQ(ends.offsetX, 0);
 }
 
 TEST(AoiArea, OverrunWithoutFlagFitsWithFlag)
