@@ -7,6 +7,7 @@
 #include "capture/CCreateAVI.h"
 #include "capture/CRecordingControl.h"
 #include "capture/RecordingEstimates.h"
+#include "cli/CliRecordReconnect.h"
 #include "imaging/PixelConversion.h"
 #include "sdk/SdkDevice.h"
 #include "sdk/SdkDeviceInfo.h"
@@ -18,6 +19,7 @@
 #include <algorithm>
 #include <charconv>
 #include <chrono>
+#include <optional>
 #include <ostream>
 #include <string_view>
 
@@ -122,8 +124,8 @@ public:
 };
 
 // Runs the recording until its last file is closed; false when frames stop
-// coming for kStallLimit first.
-bool WaitForRecording(CRecordingControl& control)
+// coming for kStallLimit first. A lost camera that is waited for does not stall it.
+bool WaitForRecording(CRecordingControl& control, RecordingReconnect* reconnect)
 {
     QEventLoop loop;
     bool finished = false;
@@ -138,6 +140,10 @@ bool WaitForRecording(CRecordingControl& control)
     QTimer watchdog;
     QObject::connect(&watchdog, &QTimer::timeout, &loop, [&] {
         const auto now = std::chrono::steady_clock::now();
+        if (reconnect && reconnect->Check()) {
+            lastProgress = now;
+            return;
+        }
         if (control.FramesRecorded() != lastCount) {
             lastCount = control.FramesRecorded();
             lastProgress = now;
@@ -155,14 +161,24 @@ bool WaitForRecording(CRecordingControl& control)
 int CliRecord(CliContext& context)
 {
     const QString usage = LumivexCli::tr(
-        "Usage: lumivex-cli record -c ADDR --frames N [--codec mjpeg|odml|raw|mp42] [--quality Q] FILE.avi\n"
+        "Usage: lumivex-cli record -c ADDR --frames N [--codec mjpeg|odml|raw|mp42] [--quality Q]\n"
+        "                          [--reconnect [--reconnect-timeout S]] FILE.avi\n"
         "Records N frames from the camera at ADDR into FILE.avi, as the viewer's movie\n"
         "recording does: Motion JPEG (mjpeg, the default), Motion JPEG in the OpenDML\n"
         "layout for files beyond 1 GB (odml), uncompressed (raw) or MS-MPEG4 V2 (mp42).\n"
-        "Q, from 1 to 100 (default 75), is the Motion JPEG quality. Exits with 1 when\n"
-        "the recording cannot start or the camera stops sending frames.\n");
+        "Q, from 1 to 100 (default 75), is the Motion JPEG quality. With --reconnect, a\n"
+        "camera that stops answering is waited for up to S seconds (default 60): its\n"
+        "file is closed, and the recording goes on in the next numbered file (FILE_2.avi,\n"
+        "...) once the camera answers again at its address. Exits with 1 when the\n"
+        "recording cannot start or the camera stops sending frames (or, with\n"
+        "--reconnect, does not come back in time).\n");
     RecordRequest request;
-    QString problem = ParseRecordOptions(context.args, request);
+    std::vector<std::string> args = context.args;
+    ReconnectOptions reconnectOptions;
+    QString problem = TakeReconnectOptions(args, reconnectOptions);
+    if (problem.isEmpty())
+        problem = ParseRecordOptions(args, request);
+    request.settings.continueAfterLoss = reconnectOptions.enabled;
     const CliCameraOptions options = ParseCameraOptions(request.cameraArgs);
     if (options.help) {
         context.out << usage.toStdString();
@@ -199,6 +215,9 @@ int CliRecord(CliContext& context)
         return kCliFailure;
     }
     camera.StartAcquisition();
+    std::optional<RecordingReconnect> reconnect;
+    if (reconnectOptions.enabled)
+        reconnect.emplace(camera, control, converter, reconnectOptions.timeout, context.err);
 
     int status = kCliSuccess;
     if (!control.Record(camera, path, request.settings)) {
@@ -206,7 +225,7 @@ int CliRecord(CliContext& context)
                            .arg(QString::fromStdString(path))
                            .toStdString();
         status = kCliFailure;
-    } else if (!WaitForRecording(control)) {
+    } else if (!WaitForRecording(control, reconnect ? &*reconnect : nullptr)) {
         context.err << LumivexCli::tr("lumivex-cli: the camera stopped sending frames; %1 of %2 frames recorded\n")
                            .arg(control.FramesRecorded())
                            .arg(request.settings.frames)
@@ -216,6 +235,12 @@ int CliRecord(CliContext& context)
         // wait for its timeouts.
         if (!camera.GetDevice().Answers(kAliveCheckWait))
             camera.Abandon();
+    } else if (reconnect && reconnect->Failed()) {
+        context.err << LumivexCli::tr("lumivex-cli: %1 of %2 frames recorded.\n")
+                           .arg(control.FramesRecorded())
+                           .arg(request.settings.frames)
+                           .toStdString();
+        status = kCliFailure;
     } else if (const QString problem = control.EndProblem(); !problem.isEmpty()) {
         context.err << LumivexCli::tr("lumivex-cli: %1 %2 of %3 frames recorded.\n")
                            .arg(problem)
@@ -228,6 +253,8 @@ int CliRecord(CliContext& context)
                            .arg(control.FramesRecorded())
                            .arg(QString::fromStdString(path))
                            .toStdString();
+        if (const QString losses = control.LossSummary(); !losses.isEmpty())
+            context.out << losses.toStdString() << "\n";
     }
     camera.StopAcquisition();
     camera.StopThread();
