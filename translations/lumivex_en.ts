@@ -1093,257 +1093,263 @@
 <context>
     <name>CLumivexDlg</name>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="252"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="247"/>
         <source>File(&amp;F)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="252"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="247"/>
         <source>Option(&amp;O)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="252"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="247"/>
         <source>Capture(&amp;C)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="253"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="248"/>
         <source>Draw(&amp;D)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="253"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="248"/>
         <source>Window(&amp;W)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="253"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="248"/>
         <source>Help(&amp;H)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="256"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="251"/>
         <source>Size(&amp;Z)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="259"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="254"/>
         <source>Close(&amp;X)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="260"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="255"/>
         <source>Still Image(&amp;P)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="260"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="255"/>
         <source>Live Video(&amp;P)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="261"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="256"/>
         <source>Settings(&amp;S)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="262"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="257"/>
         <source>x8</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="263"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="258"/>
         <source>x4</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="264"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="259"/>
         <source>x2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="265"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="260"/>
         <source>x1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="266"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="261"/>
         <source>x1/2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="267"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="262"/>
         <source>x1/4</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="268"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="263"/>
         <source>x1/8</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="269"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="264"/>
         <source>Adjust Window Size</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="270"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="265"/>
         <source>Callback(&amp;C)...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="271"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="266"/>
         <source>Waveform(&amp;W)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="272"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="267"/>
         <source>Histogram(&amp;H)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="273"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="268"/>
         <source>Manage Connection(&amp;M)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="274"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="269"/>
         <source>OP Setting(&amp;O)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="275"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="270"/>
         <source>Snap Shot(&amp;S)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="276"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="271"/>
         <source>Video Capture(&amp;V)...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="277"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="272"/>
         <source>Tool Bar</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="278"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="273"/>
         <source>Delete Drawing</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="279"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="274"/>
         <source>Draw Property..</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="280"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="275"/>
         <source>Show Thumbnail(&amp;T)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="281"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="276"/>
         <source>Version Information(&amp;V)...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="282"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="277"/>
         <source>Help(&amp;H)...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="283"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="278"/>
         <source>Features(&amp;E)...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="291"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="286"/>
         <source>Select</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="291"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="286"/>
         <source>Line</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="291"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="286"/>
         <source>Rectangle</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="291"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="286"/>
         <source>Ellipse</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="291"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="286"/>
         <source>Text</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="291"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="286"/>
         <source>Degree</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="292"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="287"/>
         <source>Polygon</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="292"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="287"/>
         <source>Perpendicular</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="292"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="287"/>
         <source>Arc</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="292"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="287"/>
         <source>Bezier</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="292"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="287"/>
         <source>Free Hand</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="292"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="287"/>
         <source>Cross</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="294"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="289"/>
         <source>Mode</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="342"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="337"/>
+        <location filename="../src/app/CLumivexDlgConnection.cpp" line="176"/>
         <source>camera lost</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlgConnection.cpp" line="102"/>
+        <location filename="../src/app/CLumivexDlgConnection.cpp" line="173"/>
         <source>Preview - %1(%2)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlgConnection.cpp" line="187"/>
-        <source>The camera %1 (%2) at %3 no longer answers. The live image resumes when it is back.</source>
+        <location filename="../src/app/CLumivexDlgConnection.cpp" line="218"/>
+        <source>The camera %1 (%2) at %3 has not answered since %4. It is being looked for; the live image resumes as soon as it is back.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlgConnection.cpp" line="239"/>
+        <location filename="../src/app/CLumivexDlgConnection.cpp" line="244"/>
+        <source>The camera %1 (%2) at %3 was lost from %4 to %5 and answers again; the live image resumed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/app/CLumivexDlgConnection.cpp" line="290"/>
         <source>camera lost, waiting for it to answer again</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlgConnection.cpp" line="241"/>
+        <location filename="../src/app/CLumivexDlgConnection.cpp" line="292"/>
         <source>Camera %1 (%2): %3</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1488,12 +1494,12 @@
 <context>
     <name>CPreview</name>
     <message>
-        <location filename="../src/imaging/CPreview.cpp" line="27"/>
+        <location filename="../src/imaging/CPreview.cpp" line="28"/>
         <source>Preview</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/imaging/CPreview.cpp" line="34"/>
+        <location filename="../src/imaging/CPreview.cpp" line="35"/>
         <source>Features...</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1559,27 +1565,37 @@
 <context>
     <name>CRecordingControl</name>
     <message>
-        <location filename="../src/capture/CRecordingControl.cpp" line="216"/>
+        <location filename="../src/capture/CRecordingControl.cpp" line="264"/>
+        <source>The camera was lost at %1, and the recording ended before it was back.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/capture/CRecordingControl.cpp" line="269"/>
+        <source>The camera was lost from %1 to %2 (%3 s); the recording went on in %4.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/capture/CRecordingControl.cpp" line="299"/>
         <source>The recording into %1 ended because the camera&apos;s image format or size changed.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/capture/CRecordingControl.cpp" line="218"/>
+        <location filename="../src/capture/CRecordingControl.cpp" line="301"/>
         <source>The recording into %1 ended because the live image was restarted.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/capture/CRecordingControl.cpp" line="220"/>
+        <location filename="../src/capture/CRecordingControl.cpp" line="303"/>
         <source>The recording into %1 ended because the file reached its size limit.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/capture/CRecordingControl.cpp" line="222"/>
+        <location filename="../src/capture/CRecordingControl.cpp" line="305"/>
         <source>The recording into %1 ended because the file could not be written: %2.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/capture/CRecordingControl.cpp" line="225"/>
+        <location filename="../src/capture/CRecordingControl.cpp" line="308"/>
         <source>The recording file %1 could not be completed: %2.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1592,22 +1608,32 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/capture/CRecordingFrameCount.cpp" line="85"/>
+        <location filename="../src/capture/CRecordingFrameCount.cpp" line="88"/>
         <source> </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/capture/CRecordingFrameCount.cpp" line="87"/>
+        <location filename="../src/capture/CRecordingFrameCount.cpp" line="90"/>
         <source>Retry</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/capture/CRecordingFrameCount.cpp" line="91"/>
+        <location filename="../src/capture/CRecordingFrameCount.cpp" line="94"/>
         <source>Count</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/capture/CRecordingFrameCount.cpp" line="95"/>
+        <location filename="../src/capture/CRecordingFrameCount.cpp" line="96"/>
+        <source>Continue after a lost camera</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/capture/CRecordingFrameCount.cpp" line="98"/>
+        <source>When the camera stops answering, its file is closed, and the recording goes on in the next numbered file once the camera is back. Otherwise the recording ends with the closed file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/capture/CRecordingFrameCount.cpp" line="102"/>
         <source>Compression Type</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2802,7 +2828,7 @@
     <message>
         <location filename="../src/cli/CliCamera.cpp" line="22"/>
         <location filename="../src/cli/CliImage.cpp" line="283"/>
-        <location filename="../src/cli/CliRecord.cpp" line="174"/>
+        <location filename="../src/cli/CliRecord.cpp" line="190"/>
         <location filename="../src/cli/CliSerialArguments.cpp" line="84"/>
         <source>no camera given; name it with -c ADDR</source>
         <translation type="unfinished"></translation>
@@ -2963,7 +2989,7 @@ Commands:
     </message>
     <message>
         <location filename="../src/cli/CliImage.cpp" line="148"/>
-        <location filename="../src/cli/CliRecord.cpp" line="80"/>
+        <location filename="../src/cli/CliRecord.cpp" line="82"/>
         <source>%1 needs a value</source>
         <translation type="unfinished"></translation>
     </message>
@@ -3060,43 +3086,32 @@ names (as convert does). Exits with 1 when no complete frame arrives within 10 s
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/cli/CliRecord.cpp" line="85"/>
+        <location filename="../src/cli/CliRecord.cpp" line="87"/>
         <source>--frames needs a number of frames above 0, not &apos;%1&apos;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/cli/CliRecord.cpp" line="91"/>
+        <location filename="../src/cli/CliRecord.cpp" line="93"/>
         <source>--quality needs a number from 1 to 100, not &apos;%1&apos;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/cli/CliRecord.cpp" line="98"/>
+        <location filename="../src/cli/CliRecord.cpp" line="100"/>
         <source>unknown codec &apos;%1&apos;; use mjpeg, odml, raw or mp42</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/cli/CliRecord.cpp" line="157"/>
-        <source>Usage: lumivex-cli record -c ADDR --frames N [--codec mjpeg|odml|raw|mp42] [--quality Q] FILE.avi
-Records N frames from the camera at ADDR into FILE.avi, as the viewer&apos;s movie
-recording does: Motion JPEG (mjpeg, the default), Motion JPEG in the OpenDML
-layout for files beyond 1 GB (odml), uncompressed (raw) or MS-MPEG4 V2 (mp42).
-Q, from 1 to 100 (default 75), is the Motion JPEG quality. Exits with 1 when
-the recording cannot start or the camera stops sending frames.
-</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/cli/CliRecord.cpp" line="176"/>
+        <location filename="../src/cli/CliRecord.cpp" line="192"/>
         <source>no frame count given; name it with --frames N</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/cli/CliRecord.cpp" line="178"/>
+        <location filename="../src/cli/CliRecord.cpp" line="194"/>
         <source>name exactly one movie file</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/cli/CliRecord.cpp" line="180"/>
+        <location filename="../src/cli/CliRecord.cpp" line="196"/>
         <source>the movie file must end in .avi</source>
         <translation type="unfinished"></translation>
     </message>
@@ -3107,31 +3122,53 @@ the recording cannot start or the camera stops sending frames.
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/cli/CliRecord.cpp" line="198"/>
+        <location filename="../src/cli/CliRecord.cpp" line="163"/>
+        <source>Usage: lumivex-cli record -c ADDR --frames N [--codec mjpeg|odml|raw|mp42] [--quality Q]
+                          [--reconnect [--reconnect-timeout S]] FILE.avi
+Records N frames from the camera at ADDR into FILE.avi, as the viewer&apos;s movie
+recording does: Motion JPEG (mjpeg, the default), Motion JPEG in the OpenDML
+layout for files beyond 1 GB (odml), uncompressed (raw) or MS-MPEG4 V2 (mp42).
+Q, from 1 to 100 (default 75), is the Motion JPEG quality. With --reconnect, a
+camera that stops answering is waited for up to S seconds (default 60): its
+file is closed, and the recording goes on in the next numbered file (FILE_2.avi,
+...) once the camera answers again at its address. Exits with 1 when the
+recording cannot start or the camera stops sending frames (or, with
+--reconnect, does not come back in time).
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliRecord.cpp" line="214"/>
         <source>lumivex-cli: cannot start the acquisition thread
 </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/cli/CliRecord.cpp" line="205"/>
+        <location filename="../src/cli/CliRecord.cpp" line="224"/>
         <source>lumivex-cli: cannot record into %1
 </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/cli/CliRecord.cpp" line="210"/>
+        <location filename="../src/cli/CliRecord.cpp" line="229"/>
         <source>lumivex-cli: the camera stopped sending frames; %1 of %2 frames recorded
 </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/cli/CliRecord.cpp" line="220"/>
+        <location filename="../src/cli/CliRecord.cpp" line="239"/>
+        <source>lumivex-cli: %1 of %2 frames recorded.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliRecord.cpp" line="245"/>
         <source>lumivex-cli: %1 %2 of %3 frames recorded.
 </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/cli/CliRecord.cpp" line="227"/>
+        <location filename="../src/cli/CliRecord.cpp" line="252"/>
         <source>Recorded %1 frames into %2
 </source>
         <translation type="unfinished"></translation>
@@ -3256,6 +3293,48 @@ Exits with 1 when the camera or the file fails.
 </source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <location filename="../src/cli/CliRecordReconnect.cpp" line="41"/>
+        <source>--reconnect-timeout needs a value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliRecordReconnect.cpp" line="45"/>
+        <source>--reconnect-timeout needs a number of seconds above 0, not &apos;%1&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliRecordReconnect.cpp" line="72"/>
+        <source>lumivex-cli: the camera at %1 no longer answers; waiting up to %2 s for it
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliRecordReconnect.cpp" line="85"/>
+        <source>lumivex-cli: the camera is back, but the recording cannot go on
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliRecordReconnect.cpp" line="88"/>
+        <source>lumivex-cli: the camera is back after %1 s; the recording goes on
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliRecordReconnect.cpp" line="98"/>
+        <source>lumivex-cli: the camera did not answer again within %1 s
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>NoticeBar</name>
+    <message>
+        <location filename="../src/imaging/NoticeBar.cpp" line="17"/>
+        <source>Dismiss</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>OptionBoard</name>
@@ -3301,7 +3380,12 @@ Exits with 1 when the camera or the file fails.
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/capture/RecordingProgressBar.cpp" line="54"/>
+        <location filename="../src/capture/RecordingProgressBar.cpp" line="55"/>
+        <source>Recording: %1 of %2 frames, %3:%4, waiting for the lost camera</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/capture/RecordingProgressBar.cpp" line="56"/>
         <source>Recording: %1 of %2 frames, %3:%4</source>
         <translation type="unfinished"></translation>
     </message>

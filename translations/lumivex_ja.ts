@@ -1093,257 +1093,267 @@
 <context>
     <name>CLumivexDlg</name>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="252"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="247"/>
         <source>File(&amp;F)</source>
         <translation>ファイル(&amp;F)</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="252"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="247"/>
         <source>Option(&amp;O)</source>
         <translation>オプション(&amp;O)</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="252"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="247"/>
         <source>Capture(&amp;C)</source>
         <translation>キャプチャ(&amp;C)</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="253"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="248"/>
         <source>Draw(&amp;D)</source>
         <translation>描画(&amp;D)</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="253"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="248"/>
         <source>Window(&amp;W)</source>
         <translation>ウィンドウ(&amp;W)</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="253"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="248"/>
         <source>Help(&amp;H)</source>
         <translation>ヘルプ(&amp;H)</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="256"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="251"/>
         <source>Size(&amp;Z)</source>
         <translation>サイズ(&amp;Z)</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="259"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="254"/>
         <source>Close(&amp;X)</source>
         <translation>閉じる(&amp;X)</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="260"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="255"/>
         <source>Still Image(&amp;P)</source>
         <translation>静止画(&amp;P)</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="260"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="255"/>
         <source>Live Video(&amp;P)</source>
         <translation>ライブ映像(&amp;P)</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="261"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="256"/>
         <source>Settings(&amp;S)</source>
         <translation>設定(&amp;S)</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="262"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="257"/>
         <source>x8</source>
         <translation>x8</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="263"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="258"/>
         <source>x4</source>
         <translation>x4</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="264"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="259"/>
         <source>x2</source>
         <translation>x2</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="265"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="260"/>
         <source>x1</source>
         <translation>x1</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="266"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="261"/>
         <source>x1/2</source>
         <translation>x1/2</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="267"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="262"/>
         <source>x1/4</source>
         <translation>x1/4</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="268"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="263"/>
         <source>x1/8</source>
         <translation>x1/8</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="269"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="264"/>
         <source>Adjust Window Size</source>
         <translation>ウィンドウサイズを合わせる</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="270"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="265"/>
         <source>Callback(&amp;C)...</source>
         <translation>コールバック(&amp;C)...</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="271"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="266"/>
         <source>Waveform(&amp;W)</source>
         <translation>波形(&amp;W)</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="272"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="267"/>
         <source>Histogram(&amp;H)</source>
         <translation>ヒストグラム(&amp;H)</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="273"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="268"/>
         <source>Manage Connection(&amp;M)</source>
         <translation>接続管理(&amp;M)</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="274"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="269"/>
         <source>OP Setting(&amp;O)</source>
         <translation>OP 設定(&amp;O)</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="275"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="270"/>
         <source>Snap Shot(&amp;S)</source>
         <translation>スナップショット(&amp;S)</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="276"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="271"/>
         <source>Video Capture(&amp;V)...</source>
         <translation>動画キャプチャ(&amp;V)...</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="277"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="272"/>
         <source>Tool Bar</source>
         <translation>ツールバー</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="278"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="273"/>
         <source>Delete Drawing</source>
         <translation>描画を削除</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="279"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="274"/>
         <source>Draw Property..</source>
         <translation>描画プロパティ..</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="280"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="275"/>
         <source>Show Thumbnail(&amp;T)</source>
         <translation>サムネイル表示(&amp;T)</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="281"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="276"/>
         <source>Version Information(&amp;V)...</source>
         <translation>バージョン情報(&amp;V)...</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="282"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="277"/>
         <source>Help(&amp;H)...</source>
         <translation>ヘルプ(&amp;H)...</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="283"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="278"/>
         <source>Features(&amp;E)...</source>
         <translation>カメラ機能(&amp;E)...</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="291"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="286"/>
         <source>Select</source>
         <translation>選択</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="291"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="286"/>
         <source>Line</source>
         <translation>直線</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="291"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="286"/>
         <source>Rectangle</source>
         <translation>矩形</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="291"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="286"/>
         <source>Ellipse</source>
         <translation>楕円</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="291"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="286"/>
         <source>Text</source>
         <translation>テキスト</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="291"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="286"/>
         <source>Degree</source>
         <translation>角度</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="292"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="287"/>
         <source>Polygon</source>
         <translation>多角形</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="292"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="287"/>
         <source>Perpendicular</source>
         <translation>垂線</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="292"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="287"/>
         <source>Arc</source>
         <translation>円弧</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="292"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="287"/>
         <source>Bezier</source>
         <translation>ベジェ曲線</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="292"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="287"/>
         <source>Free Hand</source>
         <translation>フリーハンド</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="292"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="287"/>
         <source>Cross</source>
         <translation>十字</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="294"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="289"/>
         <source>Mode</source>
         <translation>モード</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="342"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="337"/>
+        <location filename="../src/app/CLumivexDlgConnection.cpp" line="176"/>
         <source>camera lost</source>
         <translation>カメラ切断</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlgConnection.cpp" line="102"/>
+        <location filename="../src/app/CLumivexDlgConnection.cpp" line="173"/>
         <source>Preview - %1(%2)</source>
         <translation>プレビュー - %1(%2)</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlgConnection.cpp" line="187"/>
         <source>The camera %1 (%2) at %3 no longer answers. The live image resumes when it is back.</source>
-        <translation>カメラ %1 (%2、%3) が応答しません。カメラが戻るとライブ画像を再開します。</translation>
+        <translation type="vanished">カメラ %1 (%2、%3) が応答しません。カメラが戻るとライブ画像を再開します。</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlgConnection.cpp" line="239"/>
+        <location filename="../src/app/CLumivexDlgConnection.cpp" line="218"/>
+        <source>The camera %1 (%2) at %3 has not answered since %4. It is being looked for; the live image resumes as soon as it is back.</source>
+        <translation>カメラ %1 (%2、%3) が %4 から応答していません。カメラを探し続けています。戻りしだいライブ画像を再開します。</translation>
+    </message>
+    <message>
+        <location filename="../src/app/CLumivexDlgConnection.cpp" line="244"/>
+        <source>The camera %1 (%2) at %3 was lost from %4 to %5 and answers again; the live image resumed.</source>
+        <translation>カメラ %1 (%2、%3) は %4 から %5 まで切断されていましたが、再び応答しています。ライブ画像を再開しました。</translation>
+    </message>
+    <message>
+        <location filename="../src/app/CLumivexDlgConnection.cpp" line="290"/>
         <source>camera lost, waiting for it to answer again</source>
         <translation>カメラ切断、応答を待っています</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlgConnection.cpp" line="241"/>
+        <location filename="../src/app/CLumivexDlgConnection.cpp" line="292"/>
         <source>Camera %1 (%2): %3</source>
         <translation>カメラ %1 (%2): %3</translation>
     </message>
@@ -1488,12 +1498,12 @@
 <context>
     <name>CPreview</name>
     <message>
-        <location filename="../src/imaging/CPreview.cpp" line="27"/>
+        <location filename="../src/imaging/CPreview.cpp" line="28"/>
         <source>Preview</source>
         <translation>プレビュー</translation>
     </message>
     <message>
-        <location filename="../src/imaging/CPreview.cpp" line="34"/>
+        <location filename="../src/imaging/CPreview.cpp" line="35"/>
         <source>Features...</source>
         <translation>カメラ機能...</translation>
     </message>
@@ -1559,27 +1569,37 @@
 <context>
     <name>CRecordingControl</name>
     <message>
-        <location filename="../src/capture/CRecordingControl.cpp" line="216"/>
+        <location filename="../src/capture/CRecordingControl.cpp" line="264"/>
+        <source>The camera was lost at %1, and the recording ended before it was back.</source>
+        <translation>カメラが %1 に切断され、カメラが戻る前に録画が終了しました。</translation>
+    </message>
+    <message>
+        <location filename="../src/capture/CRecordingControl.cpp" line="269"/>
+        <source>The camera was lost from %1 to %2 (%3 s); the recording went on in %4.</source>
+        <translation>カメラが %1 から %2 まで切断されました (%3 秒)。録画は %4 に続けました。</translation>
+    </message>
+    <message>
+        <location filename="../src/capture/CRecordingControl.cpp" line="299"/>
         <source>The recording into %1 ended because the camera&apos;s image format or size changed.</source>
         <translation>カメラの画素フォーマットまたは画像サイズが変わったため、%1 への録画を終了しました。</translation>
     </message>
     <message>
-        <location filename="../src/capture/CRecordingControl.cpp" line="218"/>
+        <location filename="../src/capture/CRecordingControl.cpp" line="301"/>
         <source>The recording into %1 ended because the live image was restarted.</source>
         <translation>ライブ画像が再開されたため、%1 への録画を終了しました。</translation>
     </message>
     <message>
-        <location filename="../src/capture/CRecordingControl.cpp" line="220"/>
+        <location filename="../src/capture/CRecordingControl.cpp" line="303"/>
         <source>The recording into %1 ended because the file reached its size limit.</source>
         <translation>ファイルがサイズの上限に達したため、%1 への録画を終了しました。</translation>
     </message>
     <message>
-        <location filename="../src/capture/CRecordingControl.cpp" line="222"/>
+        <location filename="../src/capture/CRecordingControl.cpp" line="305"/>
         <source>The recording into %1 ended because the file could not be written: %2.</source>
         <translation>ファイルに書き込めなかったため、%1 への録画を終了しました: %2。</translation>
     </message>
     <message>
-        <location filename="../src/capture/CRecordingControl.cpp" line="225"/>
+        <location filename="../src/capture/CRecordingControl.cpp" line="308"/>
         <source>The recording file %1 could not be completed: %2.</source>
         <translation>録画ファイル %1 を完成できませんでした: %2。</translation>
     </message>
@@ -1592,22 +1612,32 @@
         <translation>録画設定</translation>
     </message>
     <message>
-        <location filename="../src/capture/CRecordingFrameCount.cpp" line="85"/>
+        <location filename="../src/capture/CRecordingFrameCount.cpp" line="88"/>
         <source> </source>
         <translation> </translation>
     </message>
     <message>
-        <location filename="../src/capture/CRecordingFrameCount.cpp" line="87"/>
+        <location filename="../src/capture/CRecordingFrameCount.cpp" line="90"/>
         <source>Retry</source>
         <translation>リトライ</translation>
     </message>
     <message>
-        <location filename="../src/capture/CRecordingFrameCount.cpp" line="91"/>
+        <location filename="../src/capture/CRecordingFrameCount.cpp" line="94"/>
         <source>Count</source>
         <translation>枚数</translation>
     </message>
     <message>
-        <location filename="../src/capture/CRecordingFrameCount.cpp" line="95"/>
+        <location filename="../src/capture/CRecordingFrameCount.cpp" line="96"/>
+        <source>Continue after a lost camera</source>
+        <translation>カメラ切断後も録画を続ける</translation>
+    </message>
+    <message>
+        <location filename="../src/capture/CRecordingFrameCount.cpp" line="98"/>
+        <source>When the camera stops answering, its file is closed, and the recording goes on in the next numbered file once the camera is back. Otherwise the recording ends with the closed file.</source>
+        <translation>カメラが応答しなくなるとファイルを閉じ、カメラが戻ると次の番号のファイルに録画を続けます。オフの場合は閉じたファイルで録画を終了します。</translation>
+    </message>
+    <message>
+        <location filename="../src/capture/CRecordingFrameCount.cpp" line="102"/>
         <source>Compression Type</source>
         <translation>圧縮形式</translation>
     </message>
@@ -2809,7 +2839,7 @@
     <message>
         <location filename="../src/cli/CliCamera.cpp" line="22"/>
         <location filename="../src/cli/CliImage.cpp" line="283"/>
-        <location filename="../src/cli/CliRecord.cpp" line="174"/>
+        <location filename="../src/cli/CliRecord.cpp" line="190"/>
         <location filename="../src/cli/CliSerialArguments.cpp" line="84"/>
         <source>no camera given; name it with -c ADDR</source>
         <translation>カメラが指定されていません。-c ADDR で指定してください</translation>
@@ -2992,7 +3022,7 @@ GigE Vision カメラの確認と設定を行います。
     </message>
     <message>
         <location filename="../src/cli/CliImage.cpp" line="148"/>
-        <location filename="../src/cli/CliRecord.cpp" line="80"/>
+        <location filename="../src/cli/CliRecord.cpp" line="82"/>
         <source>%1 needs a value</source>
         <translation>%1 には値が必要です</translation>
     </message>
@@ -3105,22 +3135,21 @@ ADDR のカメラから現在の画素フォーマットとサイズで完全な
 </translation>
     </message>
     <message>
-        <location filename="../src/cli/CliRecord.cpp" line="85"/>
+        <location filename="../src/cli/CliRecord.cpp" line="87"/>
         <source>--frames needs a number of frames above 0, not &apos;%1&apos;</source>
         <translation>--frames には 0 より大きいフレーム数が必要です (&apos;%1&apos; は不可)</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliRecord.cpp" line="91"/>
+        <location filename="../src/cli/CliRecord.cpp" line="93"/>
         <source>--quality needs a number from 1 to 100, not &apos;%1&apos;</source>
         <translation>--quality には 1 から 100 の数値が必要です (&apos;%1&apos; は不可)</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliRecord.cpp" line="98"/>
+        <location filename="../src/cli/CliRecord.cpp" line="100"/>
         <source>unknown codec &apos;%1&apos;; use mjpeg, odml, raw or mp42</source>
         <translation>不明なコーデック &apos;%1&apos;。mjpeg, odml, raw, mp42 のいずれかを指定してください</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliRecord.cpp" line="157"/>
         <source>Usage: lumivex-cli record -c ADDR --frames N [--codec mjpeg|odml|raw|mp42] [--quality Q] FILE.avi
 Records N frames from the camera at ADDR into FILE.avi, as the viewer&apos;s movie
 recording does: Motion JPEG (mjpeg, the default), Motion JPEG in the OpenDML
@@ -3128,7 +3157,7 @@ layout for files beyond 1 GB (odml), uncompressed (raw) or MS-MPEG4 V2 (mp42).
 Q, from 1 to 100 (default 75), is the Motion JPEG quality. Exits with 1 when
 the recording cannot start or the camera stops sending frames.
 </source>
-        <translation>使用法: lumivex-cli record -c ADDR --frames N [--codec mjpeg|odml|raw|mp42] [--quality Q] FILE.avi
+        <translation type="vanished">使用法: lumivex-cli record -c ADDR --frames N [--codec mjpeg|odml|raw|mp42] [--quality Q] FILE.avi
 ADDR のカメラから N フレームを FILE.avi に録画します。形式はビューアの動画録画と同じく
 Motion JPEG (mjpeg、既定)、1 GB を超えるファイル向けの OpenDML 形式の Motion JPEG (odml)、
 非圧縮 (raw)、MS-MPEG4 V2 (mp42) のいずれかです。Q (1 から 100、既定 75) は
@@ -3137,17 +3166,17 @@ Motion JPEG の品質です。録画を開始できない場合や、カメラ�
 </translation>
     </message>
     <message>
-        <location filename="../src/cli/CliRecord.cpp" line="176"/>
+        <location filename="../src/cli/CliRecord.cpp" line="192"/>
         <source>no frame count given; name it with --frames N</source>
         <translation>フレーム数が指定されていません。--frames N で指定してください</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliRecord.cpp" line="178"/>
+        <location filename="../src/cli/CliRecord.cpp" line="194"/>
         <source>name exactly one movie file</source>
         <translation>動画ファイルを 1 つだけ指定してください</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliRecord.cpp" line="180"/>
+        <location filename="../src/cli/CliRecord.cpp" line="196"/>
         <source>the movie file must end in .avi</source>
         <translation>動画ファイル名は .avi で終わる必要があります</translation>
     </message>
@@ -3159,35 +3188,67 @@ Motion JPEG の品質です。録画を開始できない場合や、カメラ�
 </translation>
     </message>
     <message>
-        <location filename="../src/cli/CliRecord.cpp" line="198"/>
+        <location filename="../src/cli/CliRecord.cpp" line="163"/>
+        <source>Usage: lumivex-cli record -c ADDR --frames N [--codec mjpeg|odml|raw|mp42] [--quality Q]
+                          [--reconnect [--reconnect-timeout S]] FILE.avi
+Records N frames from the camera at ADDR into FILE.avi, as the viewer&apos;s movie
+recording does: Motion JPEG (mjpeg, the default), Motion JPEG in the OpenDML
+layout for files beyond 1 GB (odml), uncompressed (raw) or MS-MPEG4 V2 (mp42).
+Q, from 1 to 100 (default 75), is the Motion JPEG quality. With --reconnect, a
+camera that stops answering is waited for up to S seconds (default 60): its
+file is closed, and the recording goes on in the next numbered file (FILE_2.avi,
+...) once the camera answers again at its address. Exits with 1 when the
+recording cannot start or the camera stops sending frames (or, with
+--reconnect, does not come back in time).
+</source>
+        <translation>使用法: lumivex-cli record -c ADDR --frames N [--codec mjpeg|odml|raw|mp42] [--quality Q]
+                          [--reconnect [--reconnect-timeout S]] FILE.avi
+ADDR のカメラから N フレームを FILE.avi に録画します。形式はビューアの動画録画と同じく
+Motion JPEG (mjpeg、既定)、1 GB を超えるファイル向けの OpenDML 形式の Motion JPEG (odml)、
+非圧縮 (raw)、MS-MPEG4 V2 (mp42) のいずれかです。Q (1 から 100、既定 75) は
+Motion JPEG の品質です。--reconnect を付けると、応答しなくなったカメラを最大 S 秒
+(既定 60) 待ちます。そのファイルを閉じ、カメラが同じアドレスで再び応答すると次の番号の
+ファイル (FILE_2.avi、...) に録画を続けます。録画を開始できない場合、カメラがフレームの
+送信を止めた場合 (--reconnect では時間内に戻らなかった場合) は 1 で終了します。
+</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliRecord.cpp" line="214"/>
         <source>lumivex-cli: cannot start the acquisition thread
 </source>
         <translation>lumivex-cli: 取り込みスレッドを開始できません
 </translation>
     </message>
     <message>
-        <location filename="../src/cli/CliRecord.cpp" line="205"/>
+        <location filename="../src/cli/CliRecord.cpp" line="224"/>
         <source>lumivex-cli: cannot record into %1
 </source>
         <translation>lumivex-cli: %1 に録画できません
 </translation>
     </message>
     <message>
-        <location filename="../src/cli/CliRecord.cpp" line="210"/>
+        <location filename="../src/cli/CliRecord.cpp" line="229"/>
         <source>lumivex-cli: the camera stopped sending frames; %1 of %2 frames recorded
 </source>
         <translation>lumivex-cli: カメラがフレームの送信を止めました。%2 フレーム中 %1 フレームを録画しました
 </translation>
     </message>
     <message>
-        <location filename="../src/cli/CliRecord.cpp" line="220"/>
+        <location filename="../src/cli/CliRecord.cpp" line="239"/>
+        <source>lumivex-cli: %1 of %2 frames recorded.
+</source>
+        <translation>lumivex-cli: %2 フレーム中 %1 フレームを録画しました。
+</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliRecord.cpp" line="245"/>
         <source>lumivex-cli: %1 %2 of %3 frames recorded.
 </source>
         <translation>lumivex-cli: %1 %3 フレーム中 %2 フレームを録画しました。
 </translation>
     </message>
     <message>
-        <location filename="../src/cli/CliRecord.cpp" line="227"/>
+        <location filename="../src/cli/CliRecord.cpp" line="252"/>
         <source>Recorded %1 frames into %2
 </source>
         <translation>%2 に %1 フレームを録画しました
@@ -3337,6 +3398,52 @@ ADDR のカメラの設定を、カメラ設定ファイルのその機種のセ
         <translation>lumivex-cli: 設定を %1 に書き込めません
 </translation>
     </message>
+    <message>
+        <location filename="../src/cli/CliRecordReconnect.cpp" line="41"/>
+        <source>--reconnect-timeout needs a value</source>
+        <translation>--reconnect-timeout には値が必要です</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliRecordReconnect.cpp" line="45"/>
+        <source>--reconnect-timeout needs a number of seconds above 0, not &apos;%1&apos;</source>
+        <translation>--reconnect-timeout には 0 より大きい秒数が必要です (&apos;%1&apos; ではなく)</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliRecordReconnect.cpp" line="72"/>
+        <source>lumivex-cli: the camera at %1 no longer answers; waiting up to %2 s for it
+</source>
+        <translation>lumivex-cli: %1 のカメラが応答しません。最大 %2 秒待ちます
+</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliRecordReconnect.cpp" line="85"/>
+        <source>lumivex-cli: the camera is back, but the recording cannot go on
+</source>
+        <translation>lumivex-cli: カメラは戻りましたが、録画を続けられません
+</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliRecordReconnect.cpp" line="88"/>
+        <source>lumivex-cli: the camera is back after %1 s; the recording goes on
+</source>
+        <translation>lumivex-cli: %1 秒後にカメラが戻りました。録画を続けます
+</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliRecordReconnect.cpp" line="98"/>
+        <source>lumivex-cli: the camera did not answer again within %1 s
+</source>
+        <translation>lumivex-cli: カメラが %1 秒以内に再び応答しませんでした
+</translation>
+    </message>
+</context>
+<context>
+    <name>NoticeBar</name>
+    <message>
+        <location filename="../src/imaging/NoticeBar.cpp" line="17"/>
+        <source>Dismiss</source>
+        <translation>閉じる</translation>
+    </message>
 </context>
 <context>
     <name>OptionBoard</name>
@@ -3382,7 +3489,12 @@ ADDR のカメラの設定を、カメラ設定ファイルのその機種のセ
         <translation>録画停止</translation>
     </message>
     <message>
-        <location filename="../src/capture/RecordingProgressBar.cpp" line="54"/>
+        <location filename="../src/capture/RecordingProgressBar.cpp" line="55"/>
+        <source>Recording: %1 of %2 frames, %3:%4, waiting for the lost camera</source>
+        <translation>録画中: %2 フレーム中 %1 フレーム、%3:%4、切断されたカメラを待っています</translation>
+    </message>
+    <message>
+        <location filename="../src/capture/RecordingProgressBar.cpp" line="56"/>
         <source>Recording: %1 of %2 frames, %3:%4</source>
         <translation>録画中: %2 フレーム中 %1 フレーム、%3:%4</translation>
     </message>
