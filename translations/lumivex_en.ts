@@ -1565,38 +1565,43 @@
 <context>
     <name>CRecordingControl</name>
     <message>
-        <location filename="../src/capture/CRecordingControl.cpp" line="264"/>
+        <location filename="../src/capture/CRecordingControl.cpp" line="266"/>
         <source>The camera was lost at %1, and the recording ended before it was back.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/capture/CRecordingControl.cpp" line="269"/>
+        <location filename="../src/capture/CRecordingControl.cpp" line="271"/>
         <source>The camera was lost from %1 to %2 (%3 s); the recording went on in %4.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/capture/CRecordingControl.cpp" line="299"/>
+        <location filename="../src/capture/CRecordingControl.cpp" line="301"/>
         <source>The recording into %1 ended because the camera&apos;s image format or size changed.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/capture/CRecordingControl.cpp" line="301"/>
+        <location filename="../src/capture/CRecordingControl.cpp" line="303"/>
         <source>The recording into %1 ended because the live image was restarted.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/capture/CRecordingControl.cpp" line="303"/>
+        <location filename="../src/capture/CRecordingControl.cpp" line="305"/>
         <source>The recording into %1 ended because the file reached its size limit.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/capture/CRecordingControl.cpp" line="305"/>
+        <location filename="../src/capture/CRecordingControl.cpp" line="307"/>
         <source>The recording into %1 ended because the file could not be written: %2.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/capture/CRecordingControl.cpp" line="308"/>
+        <location filename="../src/capture/CRecordingControl.cpp" line="310"/>
         <source>The recording file %1 could not be completed: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/capture/CRecordingControl.cpp" line="313"/>
+        <source>The recording into %1 ended because the camera stopped answering.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -1569,39 +1569,44 @@
 <context>
     <name>CRecordingControl</name>
     <message>
-        <location filename="../src/capture/CRecordingControl.cpp" line="264"/>
+        <location filename="../src/capture/CRecordingControl.cpp" line="266"/>
         <source>The camera was lost at %1, and the recording ended before it was back.</source>
         <translation>カメラが %1 に切断され、カメラが戻る前に録画が終了しました。</translation>
     </message>
     <message>
-        <location filename="../src/capture/CRecordingControl.cpp" line="269"/>
+        <location filename="../src/capture/CRecordingControl.cpp" line="271"/>
         <source>The camera was lost from %1 to %2 (%3 s); the recording went on in %4.</source>
         <translation>カメラが %1 から %2 まで切断されました (%3 秒)。録画は %4 に続けました。</translation>
     </message>
     <message>
-        <location filename="../src/capture/CRecordingControl.cpp" line="299"/>
+        <location filename="../src/capture/CRecordingControl.cpp" line="301"/>
         <source>The recording into %1 ended because the camera&apos;s image format or size changed.</source>
         <translation>カメラの画素フォーマットまたは画像サイズが変わったため、%1 への録画を終了しました。</translation>
     </message>
     <message>
-        <location filename="../src/capture/CRecordingControl.cpp" line="301"/>
+        <location filename="../src/capture/CRecordingControl.cpp" line="303"/>
         <source>The recording into %1 ended because the live image was restarted.</source>
         <translation>ライブ画像が再開されたため、%1 への録画を終了しました。</translation>
     </message>
     <message>
-        <location filename="../src/capture/CRecordingControl.cpp" line="303"/>
+        <location filename="../src/capture/CRecordingControl.cpp" line="305"/>
         <source>The recording into %1 ended because the file reached its size limit.</source>
         <translation>ファイルがサイズの上限に達したため、%1 への録画を終了しました。</translation>
     </message>
     <message>
-        <location filename="../src/capture/CRecordingControl.cpp" line="305"/>
+        <location filename="../src/capture/CRecordingControl.cpp" line="307"/>
         <source>The recording into %1 ended because the file could not be written: %2.</source>
         <translation>ファイルに書き込めなかったため、%1 への録画を終了しました: %2。</translation>
     </message>
     <message>
-        <location filename="../src/capture/CRecordingControl.cpp" line="308"/>
+        <location filename="../src/capture/CRecordingControl.cpp" line="310"/>
         <source>The recording file %1 could not be completed: %2.</source>
         <translation>録画ファイル %1 を完成できませんでした: %2。</translation>
+    </message>
+    <message>
+        <location filename="../src/capture/CRecordingControl.cpp" line="313"/>
+        <source>The recording into %1 ended because the camera stopped answering.</source>
+        <translation>カメラが応答しなくなったため、%1 への録画を終了しました。</translation>
     </message>
 </context>
 <context>

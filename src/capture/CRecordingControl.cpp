@@ -114,6 +114,7 @@ bool CRecordingControl::Record(CDeviceInfo& camera, const std::string& path, con
     started_ = std::chrono::steady_clock::now();
     finishPosted_ = false;
     continueAfterLoss_ = settings.continueAfterLoss;
+    endedByLoss_ = false;
     losses_.clear();
     {
         std::lock_guard problemLock(problemMutex_);
@@ -209,6 +210,7 @@ void CRecordingControl::CameraLost()
     if (!recorder)
         return;
     if (!continueAfterLoss_) {
+        endedByLoss_ = true;
         Stop();
         return;
     }
@@ -307,6 +309,8 @@ void CRecordingControl::FileEnded(const CCreateAVI& writer, bool frameChanged, s
     } else if (closeResult != kAviOk) {
         problem = tr("The recording file %1 could not be completed: %2.")
                       .arg(path, QString::fromLocal8Bit(std::strerror(static_cast<int>(closeResult))));
+    } else if (endedByLoss_) {
+        problem = tr("The recording into %1 ended because the camera stopped answering.").arg(path);
     }
     if (!problem.isEmpty()) {
         std::lock_guard lock(problemMutex_);

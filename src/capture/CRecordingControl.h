@@ -80,7 +80,7 @@ public:
     std::uint64_t PlannedFrames() const { return plannedTotal_; }
     std::chrono::steady_clock::duration Elapsed() const;
     // Why the current or last recording ended early (a changed frame format,
-    // a restarted live image, a failed write, the size limit), or empty when
+    // a restarted live image, a failed write, the size limit, a lost camera), or empty when
     // it ran as planned or was stopped by the user.
     QString EndProblem() const;
 
@@ -121,6 +121,8 @@ private:
         std::string nextFile;
     };
     bool continueAfterLoss_ = false;
+    // The recording ended because the camera stopped answering.
+    bool endedByLoss_ = false;
     // Also read without the mutex, which the acquisition thread holds while it encodes.
     std::atomic<bool> waitingForCamera_{false};
     // Frames written into the last finalised file.
