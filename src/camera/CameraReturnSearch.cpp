@@ -4,12 +4,6 @@
 
 #include <utility>
 
-namespace {
-// A question listens for most of this long itself, so the address is asked
-// almost without pause.
-constexpr auto kAskInterval = std::chrono::seconds(1);
-} // namespace
-
 CameraReturnSearch::CameraReturnSearch(std::string ipAddress, std::string macAddress)
     : ipAddress_(std::move(ipAddress)), macAddress_(std::move(macAddress)), since_(std::chrono::steady_clock::now())
 {
@@ -23,9 +17,10 @@ std::optional<SdkDeviceInfo> CameraReturnSearch::Poll()
         if (found && found->GetMACAddress() == macAddress_)
             return found;
     }
-    const auto now = std::chrono::steady_clock::now();
-    if (!question_.valid() && now - lastAsked_ >= kAskInterval) {
-        lastAsked_ = now;
+    // A question asks a few times and listens a while after each, so the
+    // next one starts at once: a camera back is found within a fraction of a
+    // second, and the caller's timer keeps the pace.
+    if (!question_.valid()) {
         question_ = std::async(std::launch::async, [address = ipAddress_] {
             SdkDeviceInfo info;
             return SdkDeviceInfoFromAddress(address, info) ? std::optional<SdkDeviceInfo>(info) : std::nullopt;

@@ -26,6 +26,5 @@ private:
     std::string ipAddress_;
     std::string macAddress_;
     std::chrono::steady_clock::time_point since_;
-    std::chrono::steady_clock::time_point lastAsked_;
     std::future<std::optional<SdkDeviceInfo>> question_;
 };

@@ -1,5 +1,8 @@
 #include "sdk/SdkArv.h"
 
+#include "sdk/SdkDevice.h"
+
+#include <atomic>
 #include <chrono>
 #include <map>
 #include <mutex>
@@ -9,6 +12,7 @@ namespace {
 
 // How often a thread releasing an object looks whether it is the last holder.
 constexpr auto kLastHolderPoll = std::chrono::milliseconds(20);
+std::atomic<int> releasesInFlight{0};
 
 uint32_t CodeOfGenICamError(int code)
 {
@@ -109,6 +113,7 @@ void ReleaseLastOnOwnThread(gpointer object)
         std::lock_guard lock(mutex);
         ++releasers[object];
     }
+    releasesInFlight.fetch_add(1);
     std::thread([object] {
         for (;;) {
             {
@@ -123,5 +128,11 @@ void ReleaseLastOnOwnThread(gpointer object)
             std::this_thread::sleep_for(kLastHolderPoll);
         }
         g_object_unref(object);
+        releasesInFlight.fetch_sub(1);
     }).detach();
+}
+
+int SdkReleasesInFlight()
+{
+    return releasesInFlight.load();
 }
