@@ -1315,7 +1315,17 @@
         <source>Camera %1 (%2): %3</source>
         <translation type="unfinished" />
     </message>
-</context><context><name>CLxCtrlMainDlg</name><message>
+<message>
+        <location filename="../src/app/CLumivexDlgConnection.cpp" line="218" />
+        <source>The camera %1 (%2) at %3 has not answered since %4. It is being looked for; the live image resumes as soon as it is back.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <location filename="../src/app/CLumivexDlgConnection.cpp" line="244" />
+        <source>The camera %1 (%2) at %3 was lost from %4 to %5 and answers again; the live image resumed.</source>
+        <translation type="unfinished" />
+    </message>
+    </context><context><name>CLxCtrlMainDlg</name><message>
         <location filename="../src/controls/CameraSettingsButtons.cpp" line="37" />
         <source>Do you continue the operation? If you continue the operation, the recording file would be closed.</source>
         <translation type="unfinished" />
@@ -1550,6 +1560,21 @@
         <source>The frame list of %1 could not be written completely.</source>
         <translation type="unfinished" />
     </message>
+<message>
+        <location filename="../src/capture/CRecordingControl.cpp" line="266" />
+        <source>The camera was lost at %1, and the recording ended before it was back.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <location filename="../src/capture/CRecordingControl.cpp" line="271" />
+        <source>The camera was lost from %1 to %2 (%3 s); the recording went on in %4.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <location filename="../src/capture/CRecordingControl.cpp" line="313" />
+        <source>The recording into %1 ended because the camera stopped answering.</source>
+        <translation type="unfinished" />
+    </message>
 </context><context><name>CRecordingFrameCount</name><message>
         <location filename="../src/capture/CRecordingFrameCount.cpp" line="30" />
         <source>Recording Setting</source>
@@ -1660,7 +1685,17 @@
         <source>Numbered images: TIFF, 16 bits</source>
         <translation type="unfinished" />
     </message>
-</context><context><name>CSnapShotDlg</name><message>
+<message>
+        <location filename="../src/capture/CRecordingFrameCount.cpp" line="96" />
+        <source>Continue after a lost camera</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <location filename="../src/capture/CRecordingFrameCount.cpp" line="98" />
+        <source>When the camera stops answering, its file is closed, and the recording goes on in the next numbered file once the camera is back. Otherwise the recording ends with the closed file.</source>
+        <translation type="unfinished" />
+    </message>
+    </context><context><name>CSnapShotDlg</name><message>
         <location filename="../src/capture/CSnapShotDlg.cpp" line="123" />
         <source>Save</source>
         <translation type="unfinished" />
@@ -3506,7 +3541,63 @@ the recording cannot start or the camera stops sending frames.
         <source>the movie file must end in .avi</source>
         <translation type="unfinished" />
     </message>
-    </context><context><name>OptionBoard</name><message>
+    <message>
+        <location filename="../src/cli/CliRecord.cpp" line="163" />
+        <source>Usage: lumivex-cli record -c ADDR --frames N [--codec mjpeg|odml|raw|mp42] [--quality Q]
+                          [--reconnect [--reconnect-timeout S]] FILE.avi
+Records N frames from the camera at ADDR into FILE.avi, as the viewer's movie
+recording does: Motion JPEG (mjpeg, the default), Motion JPEG in the OpenDML
+layout for files beyond 1 GB (odml), uncompressed (raw) or MS-MPEG4 V2 (mp42).
+Q, from 1 to 100 (default 75), is the Motion JPEG quality. With --reconnect, a
+camera that stops answering is waited for up to S seconds (default 60): its
+file is closed, and the recording goes on in the next numbered file (FILE_2.avi,
+...) once the camera answers again at its address. Exits with 1 when the
+recording cannot start or the camera stops sending frames (or, with
+--reconnect, does not come back in time).
+</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <location filename="../src/cli/CliRecord.cpp" line="239" />
+        <source>lumivex-cli: %1 of %2 frames recorded.
+</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <location filename="../src/cli/CliRecordReconnect.cpp" line="41" />
+        <source>--reconnect-timeout needs a value</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <location filename="../src/cli/CliRecordReconnect.cpp" line="45" />
+        <source>--reconnect-timeout needs a number of seconds above 0, not '%1'</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <location filename="../src/cli/CliRecordReconnect.cpp" line="72" />
+        <source>lumivex-cli: the camera at %1 no longer answers; waiting up to %2 s for it
+</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <location filename="../src/cli/CliRecordReconnect.cpp" line="85" />
+        <source>lumivex-cli: the camera is back, but the recording cannot go on
+</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <location filename="../src/cli/CliRecordReconnect.cpp" line="88" />
+        <source>lumivex-cli: the camera is back after %1 s; the recording goes on
+</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <location filename="../src/cli/CliRecordReconnect.cpp" line="98" />
+        <source>lumivex-cli: the camera did not answer again within %1 s
+</source>
+        <translation type="unfinished" />
+    </message>
+</context><context><name>OptionBoard</name><message>
         <location filename="../src/optionboard/OptionLists.cpp" line="16" />
         <source>Output0(Pin No.3)</source>
         <translation type="unfinished" />
@@ -3546,7 +3637,12 @@ the recording cannot start or the camera stops sending frames.
         <source>Recording: %1 of %2 frames, %3:%4</source>
         <translation type="unfinished" />
     </message>
-</context><context><name>SdkDeviceFinderDialog</name><message>
+<message>
+        <location filename="../src/capture/RecordingProgressBar.cpp" line="55" />
+        <source>Recording: %1 of %2 frames, %3:%4, waiting for the lost camera</source>
+        <translation type="unfinished" />
+    </message>
+    </context><context><name>SdkDeviceFinderDialog</name><message>
         <location filename="../src/sdk/SdkDeviceFinderDialog.cpp" line="21" />
         <source>IP Address</source>
         <translation type="unfinished" />
@@ -3694,6 +3790,11 @@ the recording cannot start or the camera stops sending frames.
     <message>
         <location filename="../src/app/StreamStatsMonitor.cpp" line="140" />
         <source>Cannot write the statistics log %1.</source>
+        <translation type="unfinished" />
+    </message>
+</context><context><name>NoticeBar</name><message>
+        <location filename="../src/imaging/NoticeBar.cpp" line="17" />
+        <source>Dismiss</source>
         <translation type="unfinished" />
     </message>
 </context></TS>

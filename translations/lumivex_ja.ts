@@ -1301,9 +1301,8 @@
         <translation>プレビュー - %1(%2)</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlgConnection.cpp" line="221" />
         <source>The camera %1 (%2) at %3 no longer answers. The live image resumes when it is back.</source>
-        <translation>カメラ %1 (%2、%3) が応答しません。カメラが戻るとライブ画像を再開します。</translation>
+        <translation type="vanished">カメラ %1 (%2、%3) が応答しません。カメラが戻るとライブ画像を再開します。</translation>
     </message>
     <message>
         <location filename="../src/app/CLumivexDlgConnection.cpp" line="273" />
@@ -1315,7 +1314,17 @@
         <source>Camera %1 (%2): %3</source>
         <translation>カメラ %1 (%2): %3</translation>
     </message>
-</context><context><name>CLxCtrlMainDlg</name><message>
+<message>
+        <location filename="../src/app/CLumivexDlgConnection.cpp" line="218" />
+        <source>The camera %1 (%2) at %3 has not answered since %4. It is being looked for; the live image resumes as soon as it is back.</source>
+        <translation>カメラ %1 (%2、%3) が %4 から応答していません。カメラを探し続けています。戻りしだいライブ画像を再開します。</translation>
+    </message>
+    <message>
+        <location filename="../src/app/CLumivexDlgConnection.cpp" line="244" />
+        <source>The camera %1 (%2) at %3 was lost from %4 to %5 and answers again; the live image resumed.</source>
+        <translation>カメラ %1 (%2、%3) は %4 から %5 まで切断されていましたが、再び応答しています。ライブ画像を再開しました。</translation>
+    </message>
+    </context><context><name>CLxCtrlMainDlg</name><message>
         <location filename="../src/controls/CameraSettingsButtons.cpp" line="37" />
         <source>Do you continue the operation? If you continue the operation, the recording file would be closed.</source>
         <translation>操作を続けますか? 続けると録画ファイルが閉じられます。</translation>
@@ -1550,6 +1559,21 @@
         <source>The frame list of %1 could not be written completely.</source>
         <translation>%1 のフレーム一覧を最後まで書き込めませんでした。</translation>
     </message>
+<message>
+        <location filename="../src/capture/CRecordingControl.cpp" line="266" />
+        <source>The camera was lost at %1, and the recording ended before it was back.</source>
+        <translation>カメラが %1 に切断され、カメラが戻る前に録画が終了しました。</translation>
+    </message>
+    <message>
+        <location filename="../src/capture/CRecordingControl.cpp" line="271" />
+        <source>The camera was lost from %1 to %2 (%3 s); the recording went on in %4.</source>
+        <translation>カメラが %1 から %2 まで切断されました (%3 秒)。録画は %4 に続けました。</translation>
+    </message>
+    <message>
+        <location filename="../src/capture/CRecordingControl.cpp" line="313" />
+        <source>The recording into %1 ended because the camera stopped answering.</source>
+        <translation>カメラが応答しなくなったため、%1 への録画を終了しました。</translation>
+    </message>
 </context><context><name>CRecordingFrameCount</name><message>
         <location filename="../src/capture/CRecordingFrameCount.cpp" line="30" />
         <source>Recording Setting</source>
@@ -1660,7 +1684,17 @@
         <source>Numbered images: TIFF, 16 bits</source>
         <translation>連番画像: TIFF、16 ビット</translation>
     </message>
-</context><context><name>CSnapShotDlg</name><message>
+<message>
+        <location filename="../src/capture/CRecordingFrameCount.cpp" line="96" />
+        <source>Continue after a lost camera</source>
+        <translation>カメラ切断後も録画を続ける</translation>
+    </message>
+    <message>
+        <location filename="../src/capture/CRecordingFrameCount.cpp" line="98" />
+        <source>When the camera stops answering, its file is closed, and the recording goes on in the next numbered file once the camera is back. Otherwise the recording ends with the closed file.</source>
+        <translation>カメラが応答しなくなるとファイルを閉じ、カメラが戻ると次の番号のファイルに録画を続けます。オフの場合は閉じたファイルで録画を終了します。</translation>
+    </message>
+    </context><context><name>CSnapShotDlg</name><message>
         <location filename="../src/capture/CSnapShotDlg.cpp" line="123" />
         <source>Save</source>
         <translation>保存</translation>
@@ -3607,7 +3641,6 @@ ADDR のカメラから現在の画素フォーマットとサイズで完全な
         <translation>不明なコーデック '%1'。mjpeg, odml, raw, mp42 のいずれかを指定してください</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliRecord.cpp" line="157" />
         <source>Usage: lumivex-cli record -c ADDR --frames N [--codec mjpeg|odml|raw|mp42] [--quality Q] FILE.avi
 Records N frames from the camera at ADDR into FILE.avi, as the viewer's movie
 recording does: Motion JPEG (mjpeg, the default), Motion JPEG in the OpenDML
@@ -3615,7 +3648,7 @@ layout for files beyond 1 GB (odml), uncompressed (raw) or MS-MPEG4 V2 (mp42).
 Q, from 1 to 100 (default 75), is the Motion JPEG quality. Exits with 1 when
 the recording cannot start or the camera stops sending frames.
 </source>
-        <translation>使用法: lumivex-cli record -c ADDR --frames N [--codec mjpeg|odml|raw|mp42] [--quality Q] FILE.avi
+        <translation type="vanished">使用法: lumivex-cli record -c ADDR --frames N [--codec mjpeg|odml|raw|mp42] [--quality Q] FILE.avi
 ADDR のカメラから N フレームを FILE.avi に録画します。形式はビューアの動画録画と同じく
 Motion JPEG (mjpeg、既定)、1 GB を超えるファイル向けの OpenDML 形式の Motion JPEG (odml)、
 非圧縮 (raw)、MS-MPEG4 V2 (mp42) のいずれかです。Q (1 から 100、既定 75) は
@@ -3633,7 +3666,77 @@ Motion JPEG の品質です。録画を開始できない場合や、カメラ�
         <source>the movie file must end in .avi</source>
         <translation>動画ファイル名は .avi で終わる必要があります</translation>
     </message>
-    </context><context><name>OptionBoard</name><message>
+    <message>
+        <location filename="../src/cli/CliRecord.cpp" line="163" />
+        <source>Usage: lumivex-cli record -c ADDR --frames N [--codec mjpeg|odml|raw|mp42] [--quality Q]
+                          [--reconnect [--reconnect-timeout S]] FILE.avi
+Records N frames from the camera at ADDR into FILE.avi, as the viewer's movie
+recording does: Motion JPEG (mjpeg, the default), Motion JPEG in the OpenDML
+layout for files beyond 1 GB (odml), uncompressed (raw) or MS-MPEG4 V2 (mp42).
+Q, from 1 to 100 (default 75), is the Motion JPEG quality. With --reconnect, a
+camera that stops answering is waited for up to S seconds (default 60): its
+file is closed, and the recording goes on in the next numbered file (FILE_2.avi,
+...) once the camera answers again at its address. Exits with 1 when the
+recording cannot start or the camera stops sending frames (or, with
+--reconnect, does not come back in time).
+</source>
+        <translation>使用法: lumivex-cli record -c ADDR --frames N [--codec mjpeg|odml|raw|mp42] [--quality Q]
+                          [--reconnect [--reconnect-timeout S]] FILE.avi
+ADDR のカメラから N フレームを FILE.avi に録画します。形式はビューアの動画録画と同じく
+Motion JPEG (mjpeg、既定)、1 GB を超えるファイル向けの OpenDML 形式の Motion JPEG (odml)、
+非圧縮 (raw)、MS-MPEG4 V2 (mp42) のいずれかです。Q (1 から 100、既定 75) は
+Motion JPEG の品質です。--reconnect を付けると、応答しなくなったカメラを最大 S 秒
+(既定 60) 待ちます。そのファイルを閉じ、カメラが同じアドレスで再び応答すると次の番号の
+ファイル (FILE_2.avi、...) に録画を続けます。録画を開始できない場合、カメラがフレームの
+送信を止めた場合 (--reconnect では時間内に戻らなかった場合) は 1 で終了します。
+</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliRecord.cpp" line="239" />
+        <source>lumivex-cli: %1 of %2 frames recorded.
+</source>
+        <translation>lumivex-cli: %2 フレーム中 %1 フレームを録画しました。
+</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliRecordReconnect.cpp" line="41" />
+        <source>--reconnect-timeout needs a value</source>
+        <translation>--reconnect-timeout には値が必要です</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliRecordReconnect.cpp" line="45" />
+        <source>--reconnect-timeout needs a number of seconds above 0, not '%1'</source>
+        <translation>--reconnect-timeout には 0 より大きい秒数が必要です ('%1' ではなく)</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliRecordReconnect.cpp" line="72" />
+        <source>lumivex-cli: the camera at %1 no longer answers; waiting up to %2 s for it
+</source>
+        <translation>lumivex-cli: %1 のカメラが応答しません。最大 %2 秒待ちます
+</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliRecordReconnect.cpp" line="85" />
+        <source>lumivex-cli: the camera is back, but the recording cannot go on
+</source>
+        <translation>lumivex-cli: カメラは戻りましたが、録画を続けられません
+</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliRecordReconnect.cpp" line="88" />
+        <source>lumivex-cli: the camera is back after %1 s; the recording goes on
+</source>
+        <translation>lumivex-cli: %1 秒後にカメラが戻りました。録画を続けます
+</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliRecordReconnect.cpp" line="98" />
+        <source>lumivex-cli: the camera did not answer again within %1 s
+</source>
+        <translation>lumivex-cli: カメラが %1 秒以内に再び応答しませんでした
+</translation>
+    </message>
+</context><context><name>OptionBoard</name><message>
         <location filename="../src/optionboard/OptionLists.cpp" line="16" />
         <source>Output0(Pin No.3)</source>
         <translation>出力0(ピン番号3)</translation>
@@ -3673,7 +3776,12 @@ Motion JPEG の品質です。録画を開始できない場合や、カメラ�
         <source>Recording: %1 of %2 frames, %3:%4</source>
         <translation>録画中: %2 フレーム中 %1 フレーム、%3:%4</translation>
     </message>
-</context><context><name>SdkDeviceFinderDialog</name><message>
+<message>
+        <location filename="../src/capture/RecordingProgressBar.cpp" line="55" />
+        <source>Recording: %1 of %2 frames, %3:%4, waiting for the lost camera</source>
+        <translation>録画中: %2 フレーム中 %1 フレーム、%3:%4、切断されたカメラを待っています</translation>
+    </message>
+    </context><context><name>SdkDeviceFinderDialog</name><message>
         <location filename="../src/sdk/SdkDeviceFinderDialog.cpp" line="21" />
         <source>IP Address</source>
         <translation>IP アドレス</translation>
@@ -3822,5 +3930,10 @@ Motion JPEG の品質です。録画を開始できない場合や、カメラ�
         <location filename="../src/app/StreamStatsMonitor.cpp" line="140" />
         <source>Cannot write the statistics log %1.</source>
         <translation>統計ログ %1 に書き込めません。</translation>
+    </message>
+</context><context><name>NoticeBar</name><message>
+        <location filename="../src/imaging/NoticeBar.cpp" line="17" />
+        <source>Dismiss</source>
+        <translation>閉じる</translation>
     </message>
 </context></TS>

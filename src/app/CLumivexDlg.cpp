@@ -24,6 +24,7 @@
 #include "drawing/CDrawingManagementDlg.h"
 #include "imaging/CPreview.h"
 #include "imaging/GlDisplayWindow.h"
+#include "imaging/NoticeBar.h"
 #include "optionboard/CLxCtrlOPMainDlg.h"
 #include "profile/Profile.h"
 #include "sdk/SdkPipeline.h"
@@ -63,6 +64,7 @@ CLumivexDlg::CLumivexDlg(bool optionFilePresent, CameraContext& context, CDevice
       recording_(std::make_unique<CRecordingControl>(context.recorder)),
       movieCommand_(std::make_unique<CMovieCommand>(context, *recording_)),
       recordingBar_(new RecordingProgressBar(*recording_, this)),
+      cameraNotice_(new NoticeBar(this)),
       menuBar_(new QMenuBar(this)),
       toolBar_(new CMyToolBar(this)),
       drawingPopup_(new QMenu(this)),
@@ -114,7 +116,8 @@ CLumivexDlg::CLumivexDlg(bool optionFilePresent, CameraContext& context, CDevice
             [this](unsigned message) { HandleAppMessage(static_cast<int>(message), 0); });
     lossWatch_ = std::make_unique<CameraLossWatch>(
         context_, [this](CDeviceInfo& camera) { OnCameraLost(camera); },
-        [this](CDeviceInfo& camera, const SdkDeviceInfo& found) { OnCameraBack(camera, found); }, this);
+        [this](CDeviceInfo& camera, const SdkDeviceInfo& found) { return OnCameraBack(camera, found); }, this);
+    connect(cameraNotice_, &NoticeBar::shownChanged, this, &CLumivexDlg::FollowCameraNotice);
     toolBar_->setVisible(context_.showToolBar != 0);
     // The bars' heights decide the window's size before it is first shown.
     menuBar_->ensurePolished();

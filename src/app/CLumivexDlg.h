@@ -7,6 +7,7 @@
 #include "imaging/LxImgDisplay.h"
 #include "imaging/PixelFrameConverter.h"
 
+#include <QDateTime>
 #include <QDialog>
 #include <QPointer>
 
@@ -34,6 +35,7 @@ class RecordingProgressBar;
 class CThumbnailDlg;
 class CPreview;
 class MessagePrompts;
+class NoticeBar;
 class QAction;
 class QActionGroup;
 class QMenu;
@@ -113,6 +115,9 @@ public:
     CGraphDlg* WaveformWindow() const { return waveform_.get(); }
     CHistogramDlg* HistogramWindow() const { return histogram_.get(); }
     LxImgDisplay& MainDisplay() { return mainDisplay_; }
+    // The strip above the first camera's image with news of that camera
+    // (the preview windows have their own).
+    NoticeBar* CameraNotice() const { return cameraNotice_; }
     const QString& HelpFilePath() const { return helpFilePath_; }
 
     // Recomputes the menu items' texts, enabled states and checks and the
@@ -229,10 +234,18 @@ private:
     void ToggleToolBar();
     void DeleteDrawing();
     void ShowDrawProperty();
-    // A camera stopped answering: its acquisition ends and the user is told.
+    // A camera stopped answering: its acquisition ends and the user is told,
+    // without being asked anything: nobody may be at the screen.
     void OnCameraLost(CDeviceInfo& camera);
-    // It answers again: connected anew, its live image resumes.
-    void OnCameraBack(CDeviceInfo& camera, const SdkDeviceInfo& found);
+    // It answers again: connected anew, its live image resumes. False when
+    // it could not be connected.
+    bool OnCameraBack(CDeviceInfo& camera, const SdkDeviceInfo& found);
+    // The camera's place in the context (-1 when not connected) and the
+    // notice strip of the window that shows it (null without one).
+    int CameraIndex(const CDeviceInfo& camera) const;
+    NoticeBar* NoticeOf(int index) const;
+    QString PreviewTitle(CDeviceInfo& camera, bool lost) const;
+    void FollowCameraNotice();
     void ShowAbout();
     void OpenHelp();
     void ShowStatistics();
@@ -265,6 +278,9 @@ private:
     // Shown at the bottom while a movie is recorded.
     RecordingProgressBar* recordingBar_;
     std::unique_ptr<CameraLossWatch> lossWatch_;
+    NoticeBar* cameraNotice_;
+    // When each camera was last found lost.
+    std::array<QDateTime, CameraContext::kMaxCameras> lostAt_;
     QString helpFilePath_;
     QMenuBar* menuBar_;
     CMyToolBar* toolBar_;

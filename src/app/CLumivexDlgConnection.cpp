@@ -13,16 +13,20 @@
 #include "capture/CRecordingControl.h"
 #include "imaging/CPreview.h"
 #include "imaging/GlDisplayWindow.h"
+#include "imaging/NoticeBar.h"
 #include "sdk/SdkPipeline.h"
 #include "selection/CDeviceDlg.h"
 
 #include <QLabel>
 #include <QStatusBar>
+#include <QTime>
 
 namespace {
 
 // The display is laid out again once the window has settled.
 constexpr int kRelayoutDelayMs = 300;
+// When a camera was lost and back, to the second.
+const QString kClockFormat = QStringLiteral("HH:mm:ss");
 
 // What the live image of a camera cannot do without.
 constexpr const char* kImageFormatFeatures[] = {"Width", "Height", "PixelFormat", "PayloadSize"};
@@ -127,9 +131,7 @@ void CLumivexDlg::StartPreviewWindow(CDeviceInfo& camera, int index)
 {
     auto preview = std::make_unique<CPreview>();
     preview->setWindowIcon(windowIcon());
-    preview->setWindowTitle(tr("Preview - %1(%2)")
-                                .arg(QString::fromStdString(camera.GetModel()),
-                                     QString::fromStdString(camera.GetMACAddress())));
+    preview->setWindowTitle(PreviewTitle(camera, false));
     previews_[index] = std::move(preview);
     AttachPreviewLine(index);
     CPreview* shown = previews_[index].get();
@@ -208,33 +210,90 @@ void CLumivexDlg::PreviewHost::CloseRecording()
     window_.recording_->Stop();
 }
 
+QString CLumivexDlg::PreviewTitle(CDeviceInfo& camera, bool lost) const
+{
+    QString title = tr("Preview - %1(%2)")
+                        .arg(QString::fromStdString(camera.GetModel()), QString::fromStdString(camera.GetMACAddress()));
+    if (lost)
+        title += QStringLiteral(" - ") + tr("camera lost");
+    return title;
+}
+
+int CLumivexDlg::CameraIndex(const CDeviceInfo& camera) const
+{
+    for (int i = 0; i < context_.CameraCount(); ++i) {
+        if (context_.Camera(i) == &camera)
+            return i;
+    }
+    return -1;
+}
+
+NoticeBar* CLumivexDlg::NoticeOf(int index) const
+{
+    if (index == 0)
+        return cameraNotice_;
+    return index > 0 && index < CameraContext::kMaxCameras && previews_[index] ? previews_[index]->Notice() : nullptr;
+}
+
+void CLumivexDlg::FollowCameraNotice()
+{
+    // The image keeps its size: the window grows or shrinks by the strip.
+    if (mainDisplay_.HasDisplayWindow())
+        FitToImage();
+    else
+        LayoutChildren();
+}
+
 void CLumivexDlg::OnCameraLost(CDeviceInfo& camera)
 {
     // Nothing more comes from it: the movie of the first camera is closed
-    // with what it holds, and the window stops asking the camera anything.
+    // with what it holds (to go on in the next file once the camera is back,
+    // when so chosen), and the window stops asking the camera anything.
     if (&camera == context_.FirstCamera() && context_.recordingInProgress != 0)
-        recording_->Stop();
+        recording_->CameraLost();
     camera.Abandon();
+    const int index = CameraIndex(camera);
+    if (index >= 0)
+        lostAt_[index] = QDateTime::currentDateTime();
+    if (NoticeBar* notice = NoticeOf(index))
+        notice->ShowNotice(
+            tr("The camera %1 (%2) at %3 has not answered since %4. It is being looked for; the live image resumes "
+               "as soon as it is back.")
+                .arg(QString::fromStdString(camera.GetModel()), QString::fromStdString(camera.GetMACAddress()),
+                     QString::fromStdString(camera.GetIPAddress()),
+                     lostAt_[index].toString(kClockFormat)),
+            NoticeBar::Kind::Warning);
+    if (index > 0 && previews_[index])
+        previews_[index]->setWindowTitle(PreviewTitle(camera, true));
     UpdateMenus();
     ShowStatistics();
-    prompts_.Show(this, QCoreApplication::applicationName(),
-                  tr("The camera %1 (%2) at %3 no longer answers. The live image resumes when it is back.")
-                      .arg(QString::fromStdString(camera.GetModel()), QString::fromStdString(camera.GetMACAddress()),
-                           QString::fromStdString(camera.GetIPAddress())),
-                  MessagePrompts::Icon::Exclamation);
 }
 
-void CLumivexDlg::OnCameraBack(CDeviceInfo& camera, const SdkDeviceInfo& found)
+bool CLumivexDlg::OnCameraBack(CDeviceInfo& camera, const SdkDeviceInfo& found)
 {
     if (camera.Reconnect(found) != 1)
-        return;
-    const int index = camera.GetCameraNumber() - 1;
-    if (&camera == context_.FirstCamera() && mainDisplay_.HasDisplayWindow())
+        return false;
+    const int index = CameraIndex(camera);
+    if (index == 0 && mainDisplay_.HasDisplayWindow())
         camera.StartThread(&mainDisplay_, converter_);
-    else if (index > 0 && index < CameraContext::kMaxCameras && previews_[index])
+    else if (index > 0 && previews_[index])
         camera.StartThread(&previews_[index]->Display(), converter_);
     camera.StartAcquisition();
+    if (index == 0 && context_.recordingInProgress != 0)
+        recording_->CameraBack(camera);
+    if (NoticeBar* notice = NoticeOf(index))
+        notice->ShowNotice(
+            tr("The camera %1 (%2) at %3 was lost from %4 to %5 and answers again; the live image resumed.")
+                .arg(QString::fromStdString(camera.GetModel()), QString::fromStdString(camera.GetMACAddress()),
+                     QString::fromStdString(camera.GetIPAddress()),
+                     lostAt_[index].toString(kClockFormat),
+                     QTime::currentTime().toString(kClockFormat)),
+            NoticeBar::Kind::Information);
+    if (index > 0 && previews_[index])
+        previews_[index]->setWindowTitle(PreviewTitle(camera, false));
     UpdateMenus();
+    ShowStatistics();
+    return true;
 }
 
 void CLumivexDlg::ToggleLiveVideo()

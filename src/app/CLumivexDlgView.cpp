@@ -13,6 +13,7 @@
 #include "drawing/CDrawingManagementDlg.h"
 #include "imaging/CPreview.h"
 #include "imaging/GlDisplayWindow.h"
+#include "imaging/NoticeBar.h"
 #include "imaging/WindowFit.h"
 
 #include <QKeyEvent>
@@ -87,7 +88,7 @@ int CLumivexDlg::ContentTop() const
     int top = menuBar_->sizeHint().height();
     if (!toolBar_->isHidden())
         top += toolBar_->sizeHint().height();
-    return top;
+    return top + cameraNotice_->TakenHeight();
 }
 
 void CLumivexDlg::LayoutChildren()
@@ -97,6 +98,8 @@ void CLumivexDlg::LayoutChildren()
     if (!toolBar_->isHidden())
         toolBar_->setGeometry(0, menuHeight, width(), toolBar_->sizeHint().height());
     const int top = ContentTop();
+    const int noticeHeight = cameraNotice_->TakenHeight();
+    cameraNotice_->setGeometry(0, top - noticeHeight, width(), noticeHeight);
     int bottom = std::max(top, height() - StatusBarHeight());
     statusBar_->setGeometry(0, bottom, width(), height() - bottom);
     if (!recordingBar_->isHidden()) {

@@ -3,13 +3,11 @@
 #include "camera/CDeviceInfo.h"
 #include "camera/Thread.h"
 #include "context/CameraContext.h"
-#include "sdk/SdkDiscovery.h"
 
 #include <algorithm>
 
 namespace {
 constexpr int kCheckIntervalMs = 200;
-constexpr auto kSearchInterval = std::chrono::seconds(1);
 } // namespace
 
 CameraLossWatch::CameraLossWatch(CameraContext& context, LostFunction onLost, BackFunction onBack, QObject* parent)
@@ -40,33 +38,24 @@ void CameraLossWatch::Check()
         const Thread* thread = camera->GetThread();
         if (!thread || !thread->CameraLost() || IsLost(*camera))
             continue;
-        lost_.push_back({camera, camera->GetIPAddress(), camera->GetMACAddress(), {}, {}});
+        lost_.push_back({camera, CameraReturnSearch(camera->GetIPAddress(), camera->GetMACAddress())});
         onLost_(*camera);
     }
 
-    const auto now = std::chrono::steady_clock::now();
     for (auto entry = lost_.begin(); entry != lost_.end();) {
         if (!IsConnected(entry->camera)) {
             entry = lost_.erase(entry);
             continue;
         }
-        if (entry->search.valid() &&
-            entry->search.wait_for(std::chrono::seconds(0)) == std::future_status::ready) {
-            const std::optional<SdkDeviceInfo> found = entry->search.get();
-            if (found && found->GetMACAddress() == entry->macAddress) {
-                CDeviceInfo* camera = entry->camera;
-                lost_.erase(entry);
-                onBack_(*camera, *found);
-                // The call may have changed the list; the next check goes on.
-                return;
-            }
-        }
-        if (!entry->search.valid() && now - entry->lastSearch >= kSearchInterval) {
-            entry->lastSearch = now;
-            entry->search = std::async(std::launch::async, [address = entry->ipAddress] {
-                SdkDeviceInfo info;
-                return SdkDeviceInfoFromAddress(address, info) ? std::optional<SdkDeviceInfo>(info) : std::nullopt;
-            });
+        if (const std::optional<SdkDeviceInfo> found = entry->search.Poll()) {
+            // A camera that answers discovery while still starting up may
+            // refuse the connection; it stays lost and is asked again.
+            LostCamera back = std::move(*entry);
+            lost_.erase(entry);
+            if (!onBack_(*back.camera, *found))
+                lost_.push_back(std::move(back));
+            // The call may have changed the list; the next check goes on.
+            return;
         }
         ++entry;
     }

@@ -1,15 +1,12 @@
 #pragma once
 
+#include "camera/CameraReturnSearch.h"
 #include "sdk/SdkDeviceInfo.h"
 
 #include <QObject>
 #include <QTimer>
 
-#include <chrono>
 #include <functional>
-#include <future>
-#include <optional>
-#include <string>
 #include <vector>
 
 class CameraContext;
@@ -19,11 +16,14 @@ class CDeviceInfo;
 // found it silent and no longer answering) and then, about once a second,
 // asks its address for a camera with the same MAC address, so that the
 // window can connect to it again. The searches run on threads of their own:
-// the window never waits for a dead camera.
+// the window never waits for a dead camera. The two calls must not wait for
+// the user either: while one runs, this watch's timer cannot fire.
 class CameraLossWatch : public QObject {
 public:
     using LostFunction = std::function<void(CDeviceInfo& camera)>;
-    using BackFunction = std::function<void(CDeviceInfo& camera, const SdkDeviceInfo& found)>;
+    // Gives false when the camera could not be connected again; it is then
+    // looked for again.
+    using BackFunction = std::function<bool(CDeviceInfo& camera, const SdkDeviceInfo& found)>;
 
     CameraLossWatch(CameraContext& context, LostFunction onLost, BackFunction onBack, QObject* parent = nullptr);
 
@@ -32,10 +32,7 @@ public:
 private:
     struct LostCamera {
         CDeviceInfo* camera;
-        std::string ipAddress;
-        std::string macAddress;
-        std::future<std::optional<SdkDeviceInfo>> search;
-        std::chrono::steady_clock::time_point lastSearch;
+        CameraReturnSearch search;
     };
 
     void Check();

@@ -9,6 +9,8 @@
 #include "sdk/SdkPipeline.h"
 #include "sdk/SdkStream.h"
 
+#include <QStringList>
+
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
@@ -108,7 +110,7 @@ bool CRecordingControl::Record(CDeviceInfo& camera, const std::string& path, con
 
     std::lock_guard lock(slot_.mutex);
     slot_.quality = std::min(settings.quality, kMaxRecordingQuality);
-    if (slot_.active)
+    if (slot_.active || waitingForCamera_)
         return false;
     slot_.fileCount = settings.ExtraFiles();
     slot_.fileIndex = 0;
@@ -118,6 +120,9 @@ bool CRecordingControl::Record(CDeviceInfo& camera, const std::string& path, con
     plannedTotal_ = std::uint64_t{settings.frames} * static_cast<std::uint64_t>(settings.ExtraFiles() + 1);
     started_ = std::chrono::steady_clock::now();
     finishPosted_ = false;
+    continueAfterLoss_ = settings.continueAfterLoss;
+    endedByLoss_ = false;
+    losses_.clear();
     {
         std::lock_guard problemLock(problemMutex_);
         endProblem_.clear();
@@ -200,6 +205,13 @@ bool CRecordingControl::IsActive() const
 void CRecordingControl::Stop()
 {
     std::lock_guard lock(slot_.mutex);
+    if (waitingForCamera_) {
+        waitingForCamera_ = false;
+        slot_.fileCount = slot_.fileIndex;
+        if (!finishPosted_)
+            PostNotify(kRecordingFinishedMessage);
+        return;
+    }
     if (!slot_.writer)
         return;
     // No numbered file follows the one being finalised.
@@ -208,6 +220,79 @@ void CRecordingControl::Stop()
     slot_.writer.reset();
     if (!finishPosted_)
         PostNotify(kRecordingFinishedMessage);
+}
+
+void CRecordingControl::CameraLost()
+{
+    std::lock_guard lock(slot_.mutex);
+    auto* recorder = dynamic_cast<AviFrameRecorder*>(slot_.writer.get());
+    if (!recorder)
+        return;
+    if (!continueAfterLoss_) {
+        endedByLoss_ = true;
+        Stop();
+        return;
+    }
+    // The recording is not over: the file ends without announcing the end.
+    recorder->Silence();
+    slot_.active = false;
+    slot_.writer.reset();
+    // A failed file ends the recording even so.
+    if (!EndProblem().isEmpty()) {
+        slot_.fileCount = slot_.fileIndex;
+        PostNotify(kRecordingFinishedMessage);
+        return;
+    }
+    // What the camera sends once it is back goes into one more numbered file.
+    slot_.fileCount += 1;
+    waitingForCamera_ = true;
+    losses_.push_back({QDateTime::currentDateTime(), {}, {}});
+}
+
+bool CRecordingControl::CameraBack(CDeviceInfo& camera)
+{
+    const RecordingCameraInfo format = ReadRecordingCameraInfo(camera);
+    std::lock_guard lock(slot_.mutex);
+    if (!waitingForCamera_)
+        return false;
+    waitingForCamera_ = false;
+    camera_ = &camera;
+    format_ = format;
+    const std::uint32_t fileFrames = slot_.plannedFrames;
+    const std::uint32_t lacking = fileFrames - std::min(fileFrames, lastFileFrames_);
+    slot_.fileIndex += 1;
+    losses_.back().back = QDateTime::currentDateTime();
+    losses_.back().nextFile = NumberedRecordingPath(slot_.baseFileName, slot_.fileIndex + 1);
+    if (!StartRecording(slot_.baseFileName, slot_.compressor, std::max<std::uint32_t>(lacking, 1)))
+        return false;
+    // The numbered files after this one are of the planned length again.
+    slot_.plannedFrames = fileFrames;
+    return true;
+}
+
+bool CRecordingControl::IsWaitingForCamera() const
+{
+    return waitingForCamera_;
+}
+
+QString CRecordingControl::LossSummary() const
+{
+    std::lock_guard lock(slot_.mutex);
+    QStringList lines;
+    const QString timeFormat = QStringLiteral("HH:mm:ss");
+    for (const CameraLoss& loss : losses_) {
+        if (!loss.back.isValid()) {
+            lines << tr("The camera was lost at %1, and the recording ended before it was back.")
+                         .arg(loss.lost.toString(timeFormat));
+            continue;
+        }
+        const double seconds = double(loss.lost.msecsTo(loss.back)) / 1000.0;
+        lines << tr("The camera was lost from %1 to %2 (%3 s); the recording went on in %4.")
+                     .arg(loss.lost.toString(timeFormat), loss.back.toString(timeFormat))
+                     .arg(seconds, 0, 'f', 1)
+                     .arg(QString::fromStdString(loss.nextFile));
+    }
+    return lines.join(QLatin1Char('\n'));
 }
 
 std::chrono::steady_clock::duration CRecordingControl::Elapsed() const
@@ -262,11 +347,14 @@ void CRecordingControl::FileEnded(const CCreateAVI& writer, bool frameChanged, s
                       .arg(path, QString::fromLocal8Bit(std::strerror(static_cast<int>(closeResult))));
     } else if (!logged) {
         problem = tr("The frame list of %1 could not be written completely.").arg(path);
+    } else if (endedByLoss_) {
+        problem = tr("The recording into %1 ended because the camera stopped answering.").arg(path);
     }
     if (!problem.isEmpty()) {
         std::lock_guard lock(problemMutex_);
         endProblem_ = problem;
     }
+    lastFileFrames_ = writer.FramesWritten();
     if (lastFile)
         PostNotify(kRecordingFinishedMessage);
 }

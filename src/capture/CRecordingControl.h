@@ -4,8 +4,8 @@
 #include "capture/FrameLog.h"
 #include "capture/RecordingSettings.h"
 
+#include <QDateTime>
 #include <QObject>
-
 #include <QString>
 
 #include <atomic>
@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <mutex>
 #include <string>
+#include <vector>
 
 class CCreateAVI;
 class CDeviceInfo;
@@ -57,15 +58,31 @@ public:
 
     bool IsActive() const;
     // Ends the recording now: the file being written is finalised with the
-    // frames it holds and the end is announced.
+    // frames it holds (a recording waiting for its camera has none) and the
+    // end is announced.
     void Stop();
+
+    // The recorded camera stopped answering: the file being written is
+    // finalised with the frames it holds. The recording ends there, or, when
+    // it continues after a lost camera, waits for CameraBack.
+    void CameraLost();
+    // The camera answers again, connected anew and streaming: a waiting
+    // recording goes on in the next numbered file with the frames the closed
+    // file still lacked, the numbered files planned after it following. False
+    // when nothing waited or the file cannot start (the recording then ends).
+    bool CameraBack(CDeviceInfo& camera);
+    bool IsWaitingForCamera() const;
+    // The camera's losses during the current or last recording, one line
+    // each with how long it was away and the file that took up the
+    // recording; empty when it was never lost.
+    QString LossSummary() const;
     // Frames written into the files of the current recording so far, of all
     // its files' planned frames, and the time since it started.
     std::uint64_t FramesRecorded() const { return framesRecorded_; }
     std::uint64_t PlannedFrames() const { return plannedTotal_; }
     std::chrono::steady_clock::duration Elapsed() const;
     // Why the current or last recording ended early (a changed frame format,
-    // a restarted live image, a failed write, the size limit), or empty when
+    // a restarted live image, a failed write, the size limit, a lost camera), or empty when
     // it ran as planned or was stopped by the user.
     QString EndProblem() const;
 
@@ -105,6 +122,22 @@ private:
     FrameTally tally_;
     // The current recording's end was announced; guarded by the slot's mutex.
     bool finishPosted_ = false;
+
+    // Guarded by the slot's mutex, as is everything below.
+    struct CameraLoss {
+        QDateTime lost;
+        // Invalid while waiting, and when the recording ended first.
+        QDateTime back;
+        std::string nextFile;
+    };
+    bool continueAfterLoss_ = false;
+    // The recording ended because the camera stopped answering.
+    bool endedByLoss_ = false;
+    // Also read without the mutex, which the acquisition thread holds while it encodes.
+    std::atomic<bool> waitingForCamera_{false};
+    // Frames written into the last finalised file.
+    std::uint32_t lastFileFrames_ = 0;
+    std::vector<CameraLoss> losses_;
 };
 
 // The camera's size, colour and frame rate as the recording setting dialog shows them.

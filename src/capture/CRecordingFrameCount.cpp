@@ -60,6 +60,9 @@ CRecordingFrameCount::CRecordingFrameCount(const RecordingCameraInfo& camera, co
     connect(frameSlider_, &QSlider::valueChanged, this, [this] { UpdateEstimates(); });
     connect(retry_, &QCheckBox::toggled, this, [this] { UpdateRepeat(); });
     connect(repeat_, &QComboBox::currentIndexChanged, this, [this] { UpdateRepeat(); });
+    continueAfterLoss_->setChecked(settings_.continueAfterLoss);
+    connect(continueAfterLoss_, &QCheckBox::toggled, this,
+            [this](bool checked) { settings_.continueAfterLoss = checked; });
 
     UpdateEstimates();
     UpdateRepeat();
@@ -90,6 +93,10 @@ void CRecordingFrameCount::BuildWidgets()
         repeat_->addItem(QString::number(count));
     countLabel_ = new QLabel(tr("Count"), this);
     fileNameLabel_ = new QLabel(this);
+    continueAfterLoss_ = new QCheckBox(tr("Continue after a lost camera"), this);
+    continueAfterLoss_->setToolTip(
+        tr("When the camera stops answering, its file is closed, and the recording goes on in the next "
+           "numbered file once the camera is back. Otherwise the recording ends with the closed file."));
 
     auto* compressionRow = new QHBoxLayout;
     compressionRow->addWidget(new QLabel(tr("Compression Type"), this));
@@ -123,6 +130,7 @@ void CRecordingFrameCount::BuildWidgets()
     layout->addWidget(timeLabel_);
     layout->addWidget(noteLabel_);
     layout->addLayout(repeatRow);
+    layout->addWidget(continueAfterLoss_);
     layout->addWidget(buttons);
 }
 

@@ -32,6 +32,7 @@ public:
     QSlider* FrameSlider() const { return frameSlider_; }
     QCheckBox* RetryBox() const { return retry_; }
     QComboBox* RepeatBox() const { return repeat_; }
+    QCheckBox* ContinueAfterLossBox() const { return continueAfterLoss_; }
     QLabel* QualityLabel() const { return qualityLabel_; }
     QLabel* FrameLabel() const { return frameLabel_; }
     QLabel* FileSizeLabel() const { return fileSizeLabel_; }
@@ -62,6 +63,7 @@ private:
     QLabel* noteLabel_ = nullptr;
     QCheckBox* retry_ = nullptr;
     QComboBox* repeat_ = nullptr;
+    QCheckBox* continueAfterLoss_ = nullptr;
     QLabel* countLabel_ = nullptr;
     QLabel* fileNameLabel_ = nullptr;
 };

@@ -51,8 +51,10 @@ QString RecordingProgressBar::Text() const
 void RecordingProgressBar::Refresh()
 {
     const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(control_.Elapsed()).count();
-    label_->setText(tr("Recording: %1 of %2 frames, %3:%4")
-                        .arg(control_.FramesRecorded())
+    const QString text = control_.IsWaitingForCamera()
+                             ? tr("Recording: %1 of %2 frames, %3:%4, waiting for the lost camera")
+                             : tr("Recording: %1 of %2 frames, %3:%4");
+    label_->setText(text.arg(control_.FramesRecorded())
                         .arg(control_.PlannedFrames())
                         .arg(seconds / kSecondsPerMinute)
                         .arg(seconds % kSecondsPerMinute, 2, 10, QLatin1Char('0')));

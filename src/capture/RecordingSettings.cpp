@@ -26,6 +26,7 @@ RecordingSettings ReadRecordingSettings(const std::string& settingsPath)
     settings.compressor = ReadUnsigned(profile, kRecordingCompressorKey, 0);
     const std::uint32_t quality = ReadUnsigned(profile, kRecordingQualityKey, kDefaultRecordingQuality);
     settings.quality = ClampRecordingQuality(static_cast<int>(std::min<std::uint32_t>(quality, kMaxRecordingQuality)));
+    settings.continueAfterLoss = ReadUnsigned(profile, kRecordingContinueAfterLossKey, 0) != 0;
     return settings;
 }
 
@@ -37,5 +38,7 @@ bool WriteRecordingSettings(const std::string& settingsPath, const RecordingSett
         profile.WriteString(kRecordingSection, kRecordingCompressorKey, std::to_string(settings.compressor));
     const bool quality = profile.WriteString(kRecordingSection, kRecordingQualityKey,
                                              std::to_string(static_cast<unsigned>(settings.quality)));
-    return frames && compressor && quality;
+    const bool continueAfterLoss = profile.WriteString(kRecordingSection, kRecordingContinueAfterLossKey,
+                                                       settings.continueAfterLoss ? "1" : "0");
+    return frames && compressor && quality && continueAfterLoss;
 }

@@ -7,6 +7,7 @@
 #include "capture/CCreateAVI.h"
 #include "capture/CRecordingControl.h"
 #include "capture/RecordingEstimates.h"
+#include "cli/CliRecordReconnect.h"
 #include "imaging/PixelConversion.h"
 #include "platform/SignalWatch.h"
 #include "sdk/SdkDevice.h"
@@ -21,6 +22,7 @@
 #include <chrono>
 #include <cmath>
 #include <csignal>
+#include <optional>
 #include <ostream>
 #include <string_view>
 
@@ -150,9 +152,11 @@ public:
 enum class RecordingEnd { Finished, Stalled };
 
 // Runs the recording until its last file is closed; Stalled when frames stop
-// coming for kStallLimit first. The recording is stopped, its file finalised,
-// after `seconds` (when above 0) and when the watch catches a signal.
-RecordingEnd WaitForRecording(CRecordingControl& control, double seconds, SignalWatch& interruptions)
+// coming for kStallLimit first. A lost camera that is waited for does not stall
+// it. The recording is stopped, its file finalised, after `seconds` (when above
+// 0) and when the watch catches a signal.
+RecordingEnd WaitForRecording(CRecordingControl& control, double seconds, SignalWatch& interruptions,
+                              RecordingReconnect* reconnect)
 {
     QEventLoop loop;
     bool finished = false;
@@ -168,6 +172,10 @@ RecordingEnd WaitForRecording(CRecordingControl& control, double seconds, Signal
     QTimer watchdog;
     QObject::connect(&watchdog, &QTimer::timeout, &loop, [&] {
         const auto now = std::chrono::steady_clock::now();
+        if (reconnect && reconnect->Check()) {
+            lastProgress = now;
+            return;
+        }
         if (control.FramesRecorded() != lastCount) {
             lastCount = control.FramesRecorded();
             lastProgress = now;
@@ -195,7 +203,8 @@ int CliRecord(CliContext& context)
     const QString usage = LumivexCli::tr(
         "Usage: lumivex-cli record -c ADDR [--frames N | --seconds S]\n"
         "                          [--codec mjpeg|odml|raw|mp42|ffv1|png|png16|tiff|tiff16]\n"
-        "                          [--quality Q] FILE.avi|FILE.mkv|FOLDER\n"
+        "                          [--quality Q] [--reconnect [--reconnect-timeout S]]\n"
+        "                          FILE.avi|FILE.mkv|FOLDER\n"
         "Records N frames, or for S seconds, from the camera at ADDR into FILE.avi, as\n"
         "the viewer's movie recording does: Motion JPEG (mjpeg, the default), Motion\n"
         "JPEG in the OpenDML layout for files beyond 1 GB (odml), uncompressed (raw) or\n"
@@ -204,12 +213,21 @@ int CliRecord(CliContext& context)
         "losslessly into FILE.mkv at the camera's own depth; png, png16, tiff and tiff16\n"
         "write numbered 8 or 16-bit images into FOLDER. Beside the recording,\n"
         "FILE.frames.csv lists every frame's index, camera frame id, timestamps and the\n"
-        "camera frames missing before it; a summary ends the output. Ctrl+C (SIGINT),\n"
-        "SIGTERM or SIGHUP ends the recording with a complete file and exits with\n"
-        "130, 143 or 129; a second Ctrl+C ends the program at once. Exits with 1 when\n"
-        "the recording cannot start or the camera stops sending frames.\n");
+        "camera frames missing before it; a summary ends the output. With --reconnect,\n"
+        "a camera that stops answering is waited for up to S seconds (default 60): its\n"
+        "file is closed, and the recording goes on in the next numbered file\n"
+        "(FILE_2.avi, ...) once the camera answers again at its address. Ctrl+C\n"
+        "(SIGINT), SIGTERM or SIGHUP ends the recording with a complete file and exits\n"
+        "with 130, 143 or 129; a second Ctrl+C ends the program at once. Exits with 1\n"
+        "when the recording cannot start or the camera stops sending frames (or, with\n"
+        "--reconnect, does not come back in time).\n");
     RecordRequest request;
-    QString problem = ParseRecordOptions(context.args, request);
+    std::vector<std::string> args = context.args;
+    ReconnectOptions reconnectOptions;
+    QString problem = TakeReconnectOptions(args, reconnectOptions);
+    if (problem.isEmpty())
+        problem = ParseRecordOptions(args, request);
+    request.settings.continueAfterLoss = reconnectOptions.enabled;
     const CliCameraOptions options = ParseCameraOptions(request.cameraArgs);
     if (options.help) {
         context.out << usage.toStdString();
@@ -250,6 +268,9 @@ int CliRecord(CliContext& context)
         return kCliFailure;
     }
     camera.StartAcquisition();
+    std::optional<RecordingReconnect> reconnect;
+    if (reconnectOptions.enabled)
+        reconnect.emplace(camera, control, converter, reconnectOptions.timeout, context.err);
 
     int status = kCliSuccess;
     if (!control.Record(camera, path, request.settings)) {
@@ -257,7 +278,7 @@ int CliRecord(CliContext& context)
                            .arg(QString::fromStdString(path))
                            .toStdString();
         status = kCliFailure;
-    } else if (WaitForRecording(control, request.seconds, interruptions) == RecordingEnd::Stalled) {
+    } else if (WaitForRecording(control, request.seconds, interruptions, reconnect ? &*reconnect : nullptr) == RecordingEnd::Stalled) {
         const QString stalled =
             request.framesGiven
                 ? LumivexCli::tr("lumivex-cli: the camera stopped sending frames; %1 of %2 frames recorded\n")
@@ -271,6 +292,14 @@ int CliRecord(CliContext& context)
         // wait for its timeouts.
         if (!camera.GetDevice().Answers(kAliveCheckWait))
             camera.Abandon();
+    } else if (reconnect && reconnect->Failed()) {
+        const QString ended = request.framesGiven ? LumivexCli::tr("lumivex-cli: %1 of %2 frames recorded.\n")
+                                                        .arg(control.FramesRecorded())
+                                                        .arg(request.settings.frames)
+                                                  : LumivexCli::tr("lumivex-cli: %1 frames recorded.\n")
+                                                        .arg(control.FramesRecorded());
+        context.err << ended.toStdString();
+        status = kCliFailure;
     } else if (const QString problem = control.EndProblem(); !problem.isEmpty()) {
         const QString ended = request.framesGiven ? LumivexCli::tr("lumivex-cli: %1 %2 of %3 frames recorded.\n")
                                                         .arg(problem)
@@ -286,6 +315,8 @@ int CliRecord(CliContext& context)
                            .arg(control.FramesRecorded())
                            .arg(QString::fromStdString(path))
                            .toStdString();
+        if (const QString losses = control.LossSummary(); !losses.isEmpty())
+            context.out << losses.toStdString() << "\n";
         if (const int signal = interruptions.FirstSignal(); signal != 0)
             status = SignalWatch::ExitStatus(signal);
     }

@@ -76,4 +76,6 @@ void CMovieCommand::RecordingFinished(QWidget* parent)
     prompts_.showInformation(parent, tr("AVI File Created."));
     if (const QString problem = control_.EndProblem(); !problem.isEmpty())
         prompts_.showInformation(parent, problem);
+    if (const QString losses = control_.LossSummary(); !losses.isEmpty())
+        prompts_.showInformation(parent, losses);
 }

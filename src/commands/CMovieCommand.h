@@ -32,6 +32,7 @@ public:
     CMovieCommand(CameraContext& context, CRecordingControl& control);
 
     void SetPrompts(Prompts prompts) { prompts_ = std::move(prompts); }
+    CRecordingControl& Control() const { return control_; }
     // The system's file chooser, the "Recording Setting" dialog and message boxes.
     static Prompts StandardPrompts();
 
@@ -39,7 +40,8 @@ public:
     // recording started.
     void Run(QWidget* parent);
     // For kRecordingFinishedMessage: clears the recording-in-progress flag and
-    // shows "AVI File Created.".
+    // shows "AVI File Created.", then why it ended early and when the camera
+    // was lost, if it was.
     void RecordingFinished(QWidget* parent);
 
 private:

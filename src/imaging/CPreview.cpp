@@ -2,6 +2,7 @@
 
 #include "imaging/DisplayGeometry.h"
 #include "imaging/GlDisplayWindow.h"
+#include "imaging/NoticeBar.h"
 #include "imaging/WindowFit.h"
 
 #include <QHBoxLayout>
@@ -37,6 +38,8 @@ CPreview::CPreview(QWidget* parent)
     layout->addWidget(features);
     connect(features, &QPushButton::clicked, this, &CPreview::featuresRequested);
     statusLine_->hide();
+    notice_ = new NoticeBar(this);
+    connect(notice_, &NoticeBar::shownChanged, this, &CPreview::FollowNotice);
 }
 
 CPreview::~CPreview()
@@ -76,7 +79,7 @@ bool CPreview::FitWindowToImage(int zoomIndex, int width, int height, const QMar
 
 QSize CPreview::ClientSizeFor(const QSize& imageSize) const
 {
-    return imageSize + QSize(0, StatusLineHeight());
+    return imageSize + QSize(0, StatusLineHeight() + noticeHeight_);
 }
 
 void CPreview::SetStatusLine(const QString& text)
@@ -102,10 +105,22 @@ int CPreview::StatusLineHeight() const
 void CPreview::PlaceChildren(QSize client)
 {
     const int lineHeight = StatusLineHeight();
-    const int imageHeight = std::max(0, client.height() - lineHeight);
-    statusLine_->setGeometry(0, imageHeight, client.width(), lineHeight);
+    const int top = std::min(noticeHeight_, client.height());
+    const int imageHeight = std::max(0, client.height() - lineHeight - top);
+    notice_->setGeometry(0, 0, client.width(), top);
+    statusLine_->setGeometry(0, top + imageHeight, client.width(), lineHeight);
     if (GlDisplayWindow* window = display_.DisplayWindow())
-        window->SetPlacement(0, 0, client.width(), imageHeight);
+        window->SetPlacement(0, top, client.width(), imageHeight);
+}
+
+void CPreview::FollowNotice()
+{
+    const int height = notice_->TakenHeight();
+    const int change = height - noticeHeight_;
+    noticeHeight_ = height;
+    if (change != 0)
+        resize(width(), this->height() + change);
+    PlaceChildren(size());
 }
 
 void CPreview::resizeEvent(QResizeEvent* event)

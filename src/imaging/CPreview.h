@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <QMargins>
 
+class NoticeBar;
 class QLabel;
 class QWidget;
 
@@ -42,6 +43,9 @@ public:
     // window taller by its height.
     void SetStatusLine(const QString& text);
     QString StatusLine() const;
+    // The strip above the image with news of the camera; showing it makes
+    // the window taller by its height, as the status line does.
+    NoticeBar* Notice() const { return notice_; }
 
 signals:
     // The line's "Features..." button was clicked.
@@ -54,8 +58,12 @@ private:
     // The height the status line takes from the client area (0 while hidden).
     int StatusLineHeight() const;
     void PlaceChildren(QSize client);
+    // Grows or shrinks the window by the notice's change of height.
+    void FollowNotice();
 
     LxImgDisplay display_;
     QWidget* statusLine_ = nullptr;
     QLabel* statusText_ = nullptr;
+    NoticeBar* notice_ = nullptr;
+    int noticeHeight_ = 0;
 };

@@ -1,12 +1,18 @@
 #include "sdk/SdkArv.h"
 
+#include "sdk/SdkDevice.h"
+
+#include <atomic>
 #include <chrono>
+#include <map>
+#include <mutex>
 #include <thread>
 
 namespace {
 
 // How often a thread releasing an object looks whether it is the last holder.
 constexpr auto kLastHolderPoll = std::chrono::milliseconds(20);
+std::atomic<int> releasesInFlight{0};
 
 uint32_t CodeOfGenICamError(int code)
 {
@@ -96,10 +102,37 @@ std::string AddressText(GSocketAddress* address)
 
 void ReleaseLastOnOwnThread(gpointer object)
 {
+    // An object handed over more than once (a device held by its camera and
+    // by its stream) has several releasing threads, each holding a reference:
+    // each one lets go once only the releasing threads are left, else each
+    // would wait for the others for ever, and the object and threads leak.
+    static std::mutex mutex;
+    static std::map<gpointer, int> releasers;
     g_object_ref(object);
+    {
+        std::lock_guard lock(mutex);
+        ++releasers[object];
+    }
+    releasesInFlight.fetch_add(1);
     std::thread([object] {
-        while (g_atomic_int_get(&G_OBJECT(object)->ref_count) > 1)
+        for (;;) {
+            {
+                std::lock_guard lock(mutex);
+                auto waiting = releasers.find(object);
+                if (g_atomic_int_get(&G_OBJECT(object)->ref_count) <= waiting->second) {
+                    if (--waiting->second == 0)
+                        releasers.erase(waiting);
+                    break;
+                }
+            }
             std::this_thread::sleep_for(kLastHolderPoll);
+        }
         g_object_unref(object);
+        releasesInFlight.fetch_sub(1);
     }).detach();
+}
+
+int SdkReleasesInFlight()
+{
+    return releasesInFlight.load();
 }

@@ -10,6 +10,11 @@
 #include <memory>
 #include <string>
 
+// Cameras and streams let go of after they stopped answering whose freeing
+// has not finished: it waits out the dead camera's timeouts on threads of
+// their own, which end with it.
+int SdkReleasesInFlight();
+
 // One GigE Vision camera: the control connection, its GenICam features and
 // the link parameters of the SDK itself. Operations are virtual so that tests
 // can stand a fake device in for a real one.

@@ -29,6 +29,18 @@ void WaitLive(int milliseconds)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
 }
 
+bool WaitUntil(const std::function<bool()>& condition, int milliseconds)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (!condition()) {
+        if (timer.elapsed() > milliseconds)
+            return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    }
+    return true;
+}
+
 LiveMainWindow::LiveMainWindow(const std::string& settingsPath)
     : context_(settingsPath.empty() ? dir_.file("lumivex.dat") : settingsPath), deviceDlg_(context_, true, prompts_)
 {

@@ -14,6 +14,7 @@
 #include <QImage>
 #include <QString>
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -22,6 +23,9 @@ class QWidget;
 
 // Runs the event loop for a while, so that frames arrive and are painted.
 void WaitLive(int milliseconds);
+// Runs the event loop until condition holds, for at most milliseconds; gives
+// whether it came to hold.
+bool WaitUntil(const std::function<bool()>& condition, int milliseconds);
 
 class LiveMainWindow {
 public:

@@ -1,7 +1,8 @@
 // The live image through the main window's stop/restart path, as the control
 // pages, user sets and settings files use it: frames that grow while the
-// camera is stopped are shown at once after the restart, and a recording
-// across such changes ends cleanly with a readable file.
+// camera is stopped are shown at once after the restart, a recording across
+// such changes ends cleanly with a readable file, and a camera killed and
+// started again comes back on its own, time after time.
 #include "AviTestSupport.h"
 #include "LiveMainWindow.h"
 
@@ -10,10 +11,13 @@
 #include "camera/FeatureAccess.h"
 #include "camera/PixelFormats.h"
 #include "capture/CCreateAVI.h"
+#include "capture/CRecordingControl.h"
 #include "capture/RecordingProgressBar.h"
 #include "commands/CMovieCommand.h"
 #include "controls/CameraSettingsFile.h"
 #include "imaging/GlDisplayWindow.h"
+#include "imaging/NoticeBar.h"
+#include "sdk/SdkDevice.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -21,7 +25,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <fstream>
 #include <functional>
+#include <iostream>
+#include <limits>
 
 using namespace avitest;
 
@@ -74,14 +82,15 @@ testing::AssertionResult ShowsFramesWithin(LiveMainWindow& live, int millisecond
 
 // "Video Capture" answered with path and a Motion JPEG recording of frames;
 // its messages go where the window's other messages go.
-void RecordMotionJpeg(LiveMainWindow& live, const std::string& path, uint32_t frames)
+void RecordMotionJpeg(LiveMainWindow& live, const std::string& path, uint32_t frames, bool continueAfterLoss = false)
 {
     CMovieCommand::Prompts prompts;
     prompts.chooseMovieFile = [path](QWidget*) { return QString::fromStdString(path); };
-    prompts.chooseSettings = [frames](QWidget*, const RecordingCameraInfo&, const QString&,
-                                      RecordingSettings& settings) {
+    prompts.chooseSettings = [frames, continueAfterLoss](QWidget*, const RecordingCameraInfo&, const QString&,
+                                                         RecordingSettings& settings) {
         settings.compressor = kCompressorMotionJpeg;
         settings.frames = frames;
+        settings.continueAfterLoss = continueAfterLoss;
         return true;
     };
     prompts.showInformation = [&live](QWidget* parent, const QString& text) {
@@ -239,41 +248,140 @@ TEST(LivePreviewRestart, StopRecordingFinalisesTheFileWithItsFrames)
     EXPECT_GT(std::stoi(Probe(path)["nb_read_packets"]), 10);
 }
 
-TEST(LivePreviewRestart, ALostCameraIsAnnouncedAndItsLiveImageResumesWhenItIsBack)
+TEST(LivePreviewRestart, ALostCameraComesBackWithoutAClickAndItsRecordingGoesOnInTheNextFile)
 {
+    // What the window may take to notice the silent camera, and to show its
+    // frames again once it answers.
+    constexpr int kNoticedWithinMs = 2000;
+    constexpr int kResumedWithinMs = 2000;
+    constexpr uint32_t kPlannedFrames = 120;
     LiveMainWindow live;
     SimOptions options;
     options.width = 320;
     options.height = 240;
     ASSERT_TRUE(live.Start(options));
+    const std::string path = live.Dir().file("lost.avi");
+    RecordMotionJpeg(live, path, kPlannedFrames, true);
+    CRecordingControl& recording = live.Window().MovieCommand().Control();
+    ASSERT_TRUE(WaitUntil([&] { return recording.FramesRecorded() >= 10; }, 3000));
 
     live.Camera().Stop();
     QElapsedTimer timer;
     timer.start();
-    while (!live.Prompts().Texts().join(' ').contains(QStringLiteral("no longer answers")) && timer.elapsed() < 5000)
-        WaitLive(20);
-    EXPECT_LT(timer.elapsed(), 2000);
-    ASSERT_EQ(live.Prompts().Texts().size(), 1);
+    NoticeBar* notice = live.Window().CameraNotice();
+    ASSERT_TRUE(WaitUntil([&] { return notice->isVisible(); }, 5000));
+    EXPECT_LT(timer.elapsed(), kNoticedWithinMs);
     const CDeviceInfo& camera = *live.Context().FirstCamera();
-    EXPECT_EQ(live.Prompts().Texts().front(),
-              QStringLiteral("The camera %1 (%2) at %3 no longer answers. The live image resumes when it is back.")
-                  .arg(QString::fromStdString(camera.GetModel()), QString::fromStdString(camera.GetMACAddress()),
-                       QString::fromStdString(camera.GetIPAddress())));
+    EXPECT_TRUE(notice->Text().startsWith(QStringLiteral("The camera %1 (%2) at %3 has not answered since ")
+                                              .arg(QString::fromStdString(camera.GetModel()),
+                                                   QString::fromStdString(camera.GetMACAddress()),
+                                                   QString::fromStdString(camera.GetIPAddress()))))
+        << notice->Text().toStdString();
+    // Nothing waits for a click: no message box was put up.
+    EXPECT_EQ(live.Prompts().Texts(), QStringList());
     EXPECT_TRUE(live.Window().windowTitle().endsWith(QStringLiteral(" - camera lost")));
     EXPECT_TRUE(live.Window().StatusBarText().contains(QStringLiteral("camera lost")));
+    EXPECT_TRUE(WaitUntil([&] { return live.Window().RecordingBar()->Text().endsWith(
+                                    QStringLiteral("waiting for the lost camera")); },
+                          1000));
+    const uint32_t firstFileFrames = static_cast<uint32_t>(recording.FramesRecorded());
+    // The notice over the frozen image, for a look by eye.
+    live.SaveScreenshot(QStringLiteral("lost-camera-notice"));
 
     options.interfaceAddress = TestAddress(0);
     ASSERT_TRUE(live.Camera().Start(options)) << live.Camera().ErrorText();
-    EXPECT_TRUE(ShowsFramesWithin(live, 5000));
+    EXPECT_TRUE(ShowsFramesWithin(live, kResumedWithinMs));
+    EXPECT_EQ(notice->CurrentKind(), NoticeBar::Kind::Information);
+    EXPECT_TRUE(notice->Text().contains(QStringLiteral("answers again"))) << notice->Text().toStdString();
     EXPECT_FALSE(live.Window().windowTitle().contains(QStringLiteral("camera lost")));
 
-    // A camera lost again is announced again, and closing does not wait for it.
+    // The recording went on in the next numbered file with the frames the
+    // first one lacked, and its end says when the camera was away.
+    ASSERT_TRUE(WaitUntil([&] { return !live.Window().RecordingBar()->isVisible(); }, 10000));
+    const std::string second = live.Dir().file("lost_2.avi");
+    const QStringList texts = live.Prompts().Texts();
+    ASSERT_EQ(texts.size(), 2) << texts.join('|').toStdString();
+    EXPECT_EQ(texts[0], QStringLiteral("AVI File Created."));
+    EXPECT_TRUE(texts[1].startsWith(QStringLiteral("The camera was lost from "))) << texts[1].toStdString();
+    EXPECT_TRUE(texts[1].endsWith(QStringLiteral("; the recording went on in %1.").arg(QString::fromStdString(second))))
+        << texts[1].toStdString();
+    for (const std::string& file : {path, second})
+        EXPECT_EQ(DecodeErrors(file), "") << file;
+    EXPECT_EQ(Probe(path)["nb_read_packets"], std::to_string(firstFileFrames));
+    EXPECT_EQ(Probe(second)["nb_read_packets"], std::to_string(kPlannedFrames - firstFileFrames));
+
+    // Lost again: announced again, and closing does not wait for it.
+    notice->DismissButton()->click();
     live.Camera().Stop();
-    timer.restart();
-    while (live.Prompts().Texts().size() < 2 && timer.elapsed() < 5000)
-        WaitLive(20);
-    EXPECT_EQ(live.Prompts().Texts().size(), 2);
+    EXPECT_TRUE(WaitUntil([&] { return notice->isVisible(); }, 5000));
+    EXPECT_EQ(notice->CurrentKind(), NoticeBar::Kind::Warning);
     timer.restart();
     live.Window().StopPreview();
     EXPECT_LT(timer.elapsed(), 1000);
+}
+
+namespace {
+
+// The program's resident memory and threads, as the kernel counts them.
+struct ProcessFigures {
+    long rssKb = 0;
+    long threads = 0;
+};
+
+ProcessFigures ReadProcessFigures()
+{
+    ProcessFigures figures;
+    std::ifstream status("/proc/self/status");
+    std::string key;
+    while (status >> key) {
+        if (key == "VmRSS:")
+            status >> figures.rssKb;
+        else if (key == "Threads:")
+            status >> figures.threads;
+        status.ignore(std::numeric_limits<std::streamsize>::max(), '\n');
+    }
+    return figures;
+}
+
+} // namespace
+
+TEST(LivePreviewRestart, TwentyLossesInARowEachComeBackWithMemoryAndThreadsFlat)
+{
+    constexpr int kCycles = 20;
+    constexpr int kResumedWithinMs = 2000;
+    // At the end, within a tenth of the first cycle's figures.
+    constexpr double kAllowedGrowth = 1.10;
+    LiveMainWindow live;
+    SimOptions options;
+    options.width = 640;
+    options.height = 480;
+    ASSERT_TRUE(live.Start(options));
+    options.interfaceAddress = TestAddress(0);
+    NoticeBar* notice = live.Window().CameraNotice();
+    ProcessFigures first;
+    ProcessFigures last;
+    qint64 slowestReturnMs = 0;
+    for (int cycle = 1; cycle <= kCycles; ++cycle) {
+        SCOPED_TRACE(cycle);
+        live.Camera().Stop();
+        ASSERT_TRUE(WaitUntil([&] { return notice->isVisible() && notice->CurrentKind() == NoticeBar::Kind::Warning; },
+                              5000));
+        ASSERT_TRUE(live.Camera().Start(options)) << live.Camera().ErrorText();
+        QElapsedTimer sinceBack;
+        sinceBack.start();
+        ASSERT_TRUE(ShowsFramesWithin(live, kResumedWithinMs));
+        slowestReturnMs = std::max(slowestReturnMs, sinceBack.elapsed());
+        if (cycle == 1 || cycle == kCycles) {
+            // Taken once the lost connection's freeing, which waits out the
+            // dead camera's timeouts on threads of its own, has ended.
+            ASSERT_TRUE(WaitUntil([] { return SdkReleasesInFlight() == 0; }, 10000));
+            (cycle == 1 ? first : last) = ReadProcessFigures();
+        }
+    }
+    std::cout << "after cycle 1: " << first.rssKb << " kB resident, " << first.threads << " threads; after cycle "
+              << kCycles << ": " << last.rssKb << " kB, " << last.threads << " threads; frames shown again at most "
+              << slowestReturnMs << " ms after the camera's return\n";
+    EXPECT_EQ(live.Prompts().Texts(), QStringList());
+    EXPECT_LE(double(last.rssKb), double(first.rssKb) * kAllowedGrowth);
+    EXPECT_LE(double(last.threads), double(first.threads) * kAllowedGrowth);
 }

@@ -4,12 +4,14 @@
 #include "imaging/CCallbackEnableDlg.h"
 #include "imaging/CPreview.h"
 #include "imaging/GlDisplayWindow.h"
+#include "imaging/NoticeBar.h"
 #include "imaging/OverlayPainterSet.h"
 #include "imaging/PixelFormat.h"
 
 #include <QDir>
 #include <QImage>
 #include <QPainter>
+#include <QPushButton>
 #include <QScreen>
 #include <QTest>
 
@@ -62,6 +64,16 @@ TEST(Preview, FitsItsClientAreaToTheZoomedImage)
 
     EXPECT_FALSE(preview.FitWindowToImage(0, 640, 480));
     EXPECT_TRUE(preview.FitWindowToImage(4, 640, 480));
+    QTRY_COMPARE(preview.size(), QSize(640, 480));
+    QTRY_COMPARE(window->Widget()->geometry(), QRect(0, 0, 640, 480));
+
+    // A notice above the image makes the window taller and the image keeps its size.
+    preview.Notice()->ShowNotice(QStringLiteral("The camera is lost."), NoticeBar::Kind::Warning);
+    const int noticeHeight = preview.Notice()->height();
+    EXPECT_GT(noticeHeight, 0);
+    QTRY_COMPARE(preview.size(), QSize(640, 480 + noticeHeight));
+    QTRY_COMPARE(window->Widget()->geometry(), QRect(0, noticeHeight, 640, 480));
+    preview.Notice()->DismissButton()->click();
     QTRY_COMPARE(preview.size(), QSize(640, 480));
     QTRY_COMPARE(window->Widget()->geometry(), QRect(0, 0, 640, 480));
 

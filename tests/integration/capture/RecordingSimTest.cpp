@@ -360,3 +360,60 @@ TEST_F(MovieCommandTest, NumberedFileThatCannotStartEndsTheRecording)
     ExpectMovie(dir_.file("run_1.avi"), "mjpeg", 4);
     EXPECT_FALSE(std::filesystem::exists(dir_.file("run_3.avi")));
 }
+
+// A lost camera as the main window reports it: the recording ends with the
+// closed file, or waits for the camera and, once it is back, goes on in the
+// next number before the numbered files planned after it; stopped while
+// waiting, it ends with what it has.
+TEST_F(MovieCommandTest, ALostCameraEndsTheRecordingOrItGoesOnInTheNextNumberedFile)
+{
+    constexpr std::uint32_t kFrames = 20;
+    // What a file holds: the frames before the loss, the frames that file
+    // lacked, or all planned.
+    enum class Part { Interrupted, Rest, Whole };
+    struct Case {
+        const char* name;
+        bool continueAfterLoss;
+        int repeat;
+        bool back;
+        std::vector<std::pair<std::string, Part>> files;
+        // How the message after "AVI File Created." ends.
+        const char* lastMessageEnd;
+    };
+    const Case cases[] = {
+        {"ends", false, 0, false, {{"ends.avi", Part::Interrupted}}, "ended because the camera stopped answering."},
+        {"goes", true, 2, true,
+         {{"goes_1.avi", Part::Interrupted}, {"goes_2.avi", Part::Rest}, {"goes_3.avi", Part::Whole}}, "goes_2.avi."},
+        {"stops", true, 0, false, {{"stops.avi", Part::Interrupted}}, "and the recording ended before it was back."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        messages_.clear();
+        Choose(std::string(c.name) + ".avi", kCompressorMotionJpeg, kFrames, c.repeat);
+        chosenSettings_.continueAfterLoss = c.continueAfterLoss;
+        movie_->Run(nullptr);
+        ASSERT_TRUE(WaitUntil([this] { return control_->FramesRecorded() >= 3; }, kRecordingTimeout));
+        control_->CameraLost();
+        const auto interrupted = static_cast<std::uint32_t>(control_->FramesRecorded());
+        EXPECT_EQ(control_->IsWaitingForCamera(), c.continueAfterLoss);
+        if (c.back)
+            EXPECT_TRUE(control_->CameraBack(*camera_));
+        else if (c.continueAfterLoss)
+            control_->Stop();
+        ASSERT_TRUE(WaitForMessage());
+        WaitUntil([] { return false; }, 200ms);
+        ASSERT_EQ(messages_.size(), 2u);
+        EXPECT_EQ(messages_[0], "AVI File Created.");
+        EXPECT_TRUE(messages_[1].ends_with(c.lastMessageEnd)) << messages_[1];
+        EXPECT_EQ(context_->recordingInProgress, 0);
+        std::uint32_t total = 0;
+        for (const auto& [name, part] : c.files) {
+            const std::uint32_t frames = part == Part::Interrupted ? interrupted
+                                         : part == Part::Rest      ? kFrames - interrupted
+                                                                   : kFrames;
+            ExpectMovie(dir_.file(name), "mjpeg", static_cast<int>(frames));
+            total += frames;
+        }
+        EXPECT_EQ(control_->FramesRecorded(), total);
+    }
+}

@@ -252,6 +252,63 @@ TEST(CliRecord, ACameraKilledMidRecordingEndsTheProgramSoonAfterTheStallLimit)
     QFile::remove(path);
 }
 
+TEST(CliRecord, WithReconnectTheRecordingSpansACameraRestartInTwoFinalisedFiles)
+{
+    constexpr int kFrames = 150;
+    constexpr int kWaitMs = 20000;
+    auto camera = std::make_unique<FakeCamera>(TestAddress(1));
+    ASSERT_TRUE(camera->IsReady());
+    TempDir dir;
+    const QString path = QString::fromStdString(dir.file("spans.avi"));
+    const QString second = QString::fromStdString(dir.file("spans_2.avi"));
+    QProcess cli;
+    cli.start(LUMIVEX_CLI_PROGRAM, {"record", "-c", QString::fromStdString(camera->Address()), "--frames",
+                                    QString::number(kFrames), "--reconnect", "--reconnect-timeout", "30", path});
+    ASSERT_TRUE(cli.waitForStarted());
+    // Frames are being written before the camera goes.
+    QElapsedTimer timer;
+    timer.start();
+    qint64 firstSize = -1;
+    while (timer.elapsed() < kWaitMs && (firstSize < 0 || QFileInfo(path).size() <= firstSize)) {
+        if (firstSize < 0 && QFileInfo(path).size() > 0)
+            firstSize = QFileInfo(path).size();
+        cli.waitForFinished(20);
+    }
+    ASSERT_EQ(cli.state(), QProcess::Running) << cli.readAllStandardError().toStdString();
+    ASSERT_GT(QFileInfo(path).size(), firstSize);
+
+    camera.reset();
+    QByteArray err;
+    while (!err.contains("no longer answers") && timer.elapsed() < kWaitMs && cli.state() == QProcess::Running) {
+        cli.waitForReadyRead(100);
+        err += cli.readAllStandardError();
+    }
+    ASSERT_TRUE(err.contains("no longer answers; waiting up to 30 s for it")) << err.toStdString();
+    camera = std::make_unique<FakeCamera>(TestAddress(1));
+    ASSERT_TRUE(camera->IsReady());
+
+    ASSERT_TRUE(cli.waitForFinished(kWaitMs));
+    err += cli.readAllStandardError();
+    const QString out = QString::fromUtf8(cli.readAllStandardOutput());
+    EXPECT_EQ(cli.exitCode(), 0) << err.toStdString();
+    EXPECT_TRUE(err.contains("the camera is back after")) << err.toStdString();
+    EXPECT_TRUE(out.startsWith(QStringLiteral("Recorded %1 frames into %2\n").arg(kFrames).arg(path)))
+        << out.toStdString();
+    EXPECT_TRUE(out.contains(QStringLiteral("the recording went on in %1.").arg(second))) << out.toStdString();
+    int frames = 0;
+    for (const QString& file : {path, second}) {
+        QProcess probe;
+        probe.start("ffprobe", {"-v", "error", "-count_frames", "-select_streams", "v:0", "-show_entries",
+                                "stream=nb_read_frames", "-of", "csv=p=0", file});
+        ASSERT_TRUE(probe.waitForFinished(10000));
+        EXPECT_EQ(probe.readAllStandardError(), "") << file.toStdString();
+        const int fileFrames = probe.readAllStandardOutput().trimmed().toInt();
+        EXPECT_GT(fileFrames, 0) << file.toStdString();
+        frames += fileFrames;
+    }
+    EXPECT_EQ(frames, kFrames);
+}
+
 TEST_F(CliTest, ConvertSavesARawFrameThroughTheViewersConversion)
 {
     TempDir dir;

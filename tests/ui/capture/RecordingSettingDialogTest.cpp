@@ -52,6 +52,15 @@ TEST(RecordingSettingDialog, StartsFromTheStoredSettings)
     EXPECT_TRUE(dialog.FileNameLabel()->isHidden());
     EXPECT_EQ(dialog.RepeatBox()->count(), 250);
     EXPECT_EQ(dialog.RepeatBox()->itemText(249).toStdString(), "250");
+    EXPECT_FALSE(dialog.ContinueAfterLossBox()->isChecked());
+
+    // The lost camera choice is kept between recordings, unlike the repeat.
+    RecordingSettings continuing = Stored(kCompressorMotionJpeg, 300);
+    continuing.continueAfterLoss = true;
+    CRecordingFrameCount again(kGreyVga, continuing, "/data/run.avi");
+    EXPECT_TRUE(again.ContinueAfterLossBox()->isChecked());
+    again.ContinueAfterLossBox()->setChecked(false);
+    EXPECT_FALSE(again.Settings().continueAfterLoss);
 }
 
 TEST(RecordingSettingDialog, CompressionChoiceSetsRangeAndQuality)

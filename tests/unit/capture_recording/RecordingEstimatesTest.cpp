@@ -168,20 +168,24 @@ TEST(RecordingSettingsFile, DefaultsAndRoundTrip)
     EXPECT_EQ(settings.frames, 300u);
     EXPECT_EQ(settings.compressor, 0u);
     EXPECT_EQ(settings.quality, 75);
+    EXPECT_FALSE(settings.continueAfterLoss);
 
     settings.frames = 54000;
     settings.compressor = kCompressorMotionJpegOpenDml;
     settings.quality = 95;
+    settings.continueAfterLoss = true;
     ASSERT_TRUE(WriteRecordingSettings(path, settings));
     const std::string text = ReadText(path);
     EXPECT_NE(text.find("FrameCount=54000"), std::string::npos) << text;
     EXPECT_NE(text.find("Compressor=" + std::to_string(kCompressorMotionJpegOpenDml)), std::string::npos) << text;
     EXPECT_NE(text.find("Quality=95"), std::string::npos) << text;
+    EXPECT_NE(text.find("ContinueAfterLostCamera=1"), std::string::npos) << text;
 
     const RecordingSettings read = ReadRecordingSettings(path);
     EXPECT_EQ(read.frames, 54000u);
     EXPECT_EQ(read.compressor, kCompressorMotionJpegOpenDml);
     EXPECT_EQ(read.quality, 95);
+    EXPECT_TRUE(read.continueAfterLoss);
 }
 
 TEST(RecordingSettingsFile, DamagedValues)
