@@ -3495,8 +3495,8 @@ png、png16、tiff、tiff16 は 8 ビットまたは 16 ビットの連番画像
         <location filename="../src/cli/CliRecord.cpp" line="299"/>
         <source>lumivex-cli: %1 frames recorded.
 </source>
-        <translation type="unfinished">lumivex-cli: %1 %2 フレームを録画しました。
- {1 ?}</translation>
+        <translation>lumivex-cli: %1 フレームを録画しました。
+</translation>
     </message>
     <message>
         <location filename="../src/cli/CliRecord.cpp" line="304"/>
