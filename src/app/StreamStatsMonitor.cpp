@@ -80,9 +80,11 @@ void StreamStatsMonitor::Advise(int index, std::chrono::steady_clock::time_point
     facts.missingPackets = entry.rates.missingPackets;
     facts.resentPackets = entry.rates.resentPackets;
     facts.failedFrames = entry.rates.failedBuffers;
+    CDeviceInfo& camera = *context_.Camera(index);
     if (PacketsLost(facts)) {
-        CDeviceInfo& camera = *context_.Camera(index);
-        ReadLinkSettings(camera, facts);
+        facts.packetSize = entry.packetSize;
+        facts.packetDelay = entry.packetDelay;
+        ReadHostLinkSettings(camera, facts);
         facts.megabytesPerSecond = entry.rates.megabytesPerSecond;
         facts.camerasOnLink = 0;
         const std::string card = camera.GetStream().GetLocalIPAddress();
@@ -97,8 +99,15 @@ void StreamStatsMonitor::Advise(int index, std::chrono::steady_clock::time_point
         facts.camerasOnLink = std::max(facts.camerasOnLink, 1);
         entry.advice = LinkDiagnosis::Summary(facts);
         entry.lastLoss = now;
-    } else if (now - entry.lastLoss >= kAdviceHold) {
+        return;
+    }
+    if (now - entry.lastLoss >= kAdviceHold)
         entry.advice.clear();
+    if (entry.rates.receivedFps > 0.0 && (!entry.linkReadAt || now - *entry.linkReadAt >= kLinkRereadInterval)) {
+        ReadLinkSettings(camera, facts);
+        entry.packetSize = facts.packetSize;
+        entry.packetDelay = facts.packetDelay;
+        entry.linkReadAt = now;
     }
 }
 

@@ -8,6 +8,7 @@
 
 #include <array>
 #include <chrono>
+#include <optional>
 #include <string>
 
 class CameraContext;
@@ -42,6 +43,8 @@ public:
 
     // How long the advice on lost packets stays after the last loss.
     static constexpr std::chrono::seconds kAdviceHold{10};
+    // How often the camera's packet size and delay are read again while it streams well.
+    static constexpr std::chrono::seconds kLinkRereadInterval{10};
 
 signals:
     void sampled();
@@ -56,6 +59,12 @@ private:
         QString advice;
         std::chrono::steady_clock::time_point lastLoss;
         StreamRates rates;
+        // The camera's packet size and delay, as last read while it streamed
+        // without loss; a camera losing packets may be one that is gone, and
+        // each read of it would hold the window for the control timeouts.
+        uint32_t packetSize = 0;
+        int32_t packetDelay = -1;
+        std::optional<std::chrono::steady_clock::time_point> linkReadAt;
     };
 
     // Reads the link's settings and diagnoses the entry's latest loss.

@@ -85,6 +85,7 @@ public:
     SdkGenParameterArray* Features();
     SdkDevice& GetDevice() { return *device_; }
     SdkStream& GetStream() { return *stream_; }
+    const SdkStream& GetStream() const { return *stream_; }
     SdkPipeline& GetPipeline() { return *pipeline_; }
     CRS232C_OM& GetSerial() { return *serial_; }
 

@@ -135,6 +135,11 @@ void ReadLinkSettings(CDeviceInfo& camera, LinkFacts& facts)
     int32_t value = 0;
     facts.packetSize = ReadFeatureValue(features, "GevSCPSPacketSize", value) && value > 0 ? uint32_t(value) : 0;
     facts.packetDelay = ReadFeatureValue(features, "GevSCPD", value) ? value : -1;
+    ReadHostLinkSettings(camera, facts);
+}
+
+void ReadHostLinkSettings(const CDeviceInfo& camera, LinkFacts& facts)
+{
     const SdkStream& stream = camera.GetStream();
     facts.interfaceName = InterfaceOf(stream.GetLocalIPAddress());
     facts.interfaceMtu =

@@ -54,6 +54,9 @@ public:
 
 // The receive buffer the system allows at most, from /proc; 0 when unknown.
 uint64_t ReadRmemMax();
-// Fills in the camera's packet size and delay, the card (name and MTU) that
-// its stream arrives on, the socket buffer and the system's maximum.
+// Fills in the camera's packet size and delay (read from the camera), the
+// card (name and MTU) that its stream arrives on, the socket buffer and the
+// system's maximum.
 void ReadLinkSettings(CDeviceInfo& camera, LinkFacts& facts);
+// The same less the camera's own settings: asks nothing of the camera.
+void ReadHostLinkSettings(const CDeviceInfo& camera, LinkFacts& facts);
