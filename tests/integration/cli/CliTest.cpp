@@ -440,7 +440,8 @@ long ReportedFrames(const QByteArray& out, const std::string& path)
 {
     std::smatch match;
     const std::string text = out.toStdString();
-    if (!std::regex_match(text, match, std::regex("Recorded ([0-9]+) frames into (.*)\n")) || match[2] != path)
+    // The first line; the recording's summary follows it.
+    if (!std::regex_search(text, match, std::regex("^Recorded ([0-9]+) frames into ([^\n]*)\n")) || match[2] != path)
         return -1;
     return std::stol(match[1]);
 }
