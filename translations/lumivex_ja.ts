@@ -1351,7 +1351,7 @@
     <message>
         <location filename="../src/app/CLumivexDlgConnection.cpp" line="74"/>
         <source>The camera %1(%2) lacks %3, which a live image needs. Option &gt; Features still shows and sets its features.</source>
-        <translation>カメラ %1(%2) にはライブ画像に必要な %3 がありません。機能は「オプション」&gt;「機能」で引き続き表示・設定できます。</translation>
+        <translation>カメラ %1(%2) にはライブ画像に必要な %3 がありません。機能は「オプション」&gt;「カメラ機能」で引き続き表示・設定できます。</translation>
     </message>
     <message>
         <location filename="../src/app/CLumivexDlgConnection.cpp" line="215"/>

@@ -7,6 +7,7 @@
 #include "sdk/SdkPipeline.h"
 #include "sdk/SdkStream.h"
 
+#include <algorithm>
 #include <chrono>
 #include <ostream>
 
@@ -46,9 +47,26 @@ QString ParseSeconds(std::vector<std::string>& args, double& seconds)
     return {};
 }
 
+// Columns a text takes in a terminal: East Asian wide characters take two,
+// so that translated labels still line their values up.
+int TerminalWidth(const QString& text)
+{
+    int width = 0;
+    for (const char32_t c : text.toUcs4()) {
+        const bool wide = (c >= 0x1100 && c <= 0x115F) || (c >= 0x2E80 && c <= 0xA4CF) ||
+                          (c >= 0xAC00 && c <= 0xD7A3) || (c >= 0xF900 && c <= 0xFAFF) ||
+                          (c >= 0xFE30 && c <= 0xFE4F) || (c >= 0xFF00 && c <= 0xFF60) || (c >= 0xFFE0 && c <= 0xFFE6);
+        width += wide ? 2 : 1;
+    }
+    return width;
+}
+
 void Field(std::ostream& out, const QString& label, const QString& value)
 {
-    out << (label + QLatin1Char(':')).leftJustified(16).toStdString() << ' ' << value.toStdString() << '\n';
+    constexpr int kLabelColumns = 16;
+    const QString text = label + QLatin1Char(':');
+    const QString padding(std::max(0, kLabelColumns - TerminalWidth(text)), QLatin1Char(' '));
+    out << (text + padding).toStdString() << ' ' << value.toStdString() << '\n';
 }
 
 } // namespace
