@@ -82,8 +82,11 @@ void StreamStatsMonitor::Advise(int index, std::chrono::steady_clock::time_point
     facts.failedFrames = entry.rates.failedBuffers;
     CDeviceInfo& camera = *context_.Camera(index);
     if (PacketsLost(facts)) {
-        facts.packetSize = entry.packetSize;
-        facts.packetDelay = entry.packetDelay;
+        if (const Thread* thread = camera.GetThread()) {
+            const StreamChannelSettings channel = thread->ChannelSettings();
+            facts.packetSize = channel.packetSize;
+            facts.packetDelay = channel.packetDelay;
+        }
         ReadHostLinkSettings(camera, facts);
         facts.megabytesPerSecond = entry.rates.megabytesPerSecond;
         facts.camerasOnLink = 0;
@@ -103,12 +106,6 @@ void StreamStatsMonitor::Advise(int index, std::chrono::steady_clock::time_point
     }
     if (now - entry.lastLoss >= kAdviceHold)
         entry.advice.clear();
-    if (entry.rates.receivedFps > 0.0 && (!entry.linkReadAt || now - *entry.linkReadAt >= kLinkRereadInterval)) {
-        ReadLinkSettings(camera, facts);
-        entry.packetSize = facts.packetSize;
-        entry.packetDelay = facts.packetDelay;
-        entry.linkReadAt = now;
-    }
 }
 
 void StreamStatsMonitor::Sample()

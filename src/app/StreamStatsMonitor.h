@@ -8,7 +8,6 @@
 
 #include <array>
 #include <chrono>
-#include <optional>
 #include <string>
 
 class CameraContext;
@@ -43,8 +42,6 @@ public:
 
     // How long the advice on lost packets stays after the last loss.
     static constexpr std::chrono::seconds kAdviceHold{10};
-    // How often the camera's packet size and delay are read again while it streams well.
-    static constexpr std::chrono::seconds kLinkRereadInterval{10};
 
 signals:
     void sampled();
@@ -59,15 +56,9 @@ private:
         QString advice;
         std::chrono::steady_clock::time_point lastLoss;
         StreamRates rates;
-        // The camera's packet size and delay, as last read while it streamed
-        // without loss; a camera losing packets may be one that is gone, and
-        // each read of it would hold the window for the control timeouts.
-        uint32_t packetSize = 0;
-        int32_t packetDelay = -1;
-        std::optional<std::chrono::steady_clock::time_point> linkReadAt;
     };
 
-    // Reads the link's settings and diagnoses the entry's latest loss.
+    // Diagnoses the entry's latest loss from the link's settings.
     void Advise(int index, std::chrono::steady_clock::time_point now);
 
     CameraContext& context_;

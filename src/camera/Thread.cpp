@@ -29,6 +29,11 @@ const QColor kMarkerColour(0, 255, 0);
 constexpr int kMarkerGrey = (0 + 255 + 0) / 3;
 // "Above normal": one nice step above the process's own priority.
 constexpr int kAboveNormalNiceStep = 1;
+// Stream channel 0's bootstrap registers: the packet size in the low 16 bits
+// of SCPS0, the delay between packets in SCPD0.
+constexpr uint32_t kStreamChannelPacketSizeRegister = 0x0D04;
+constexpr uint32_t kStreamChannelPacketDelayRegister = 0x0D08;
+constexpr uint32_t kPacketSizeMask = 0xFFFF;
 
 int64_t NowUs()
 {
@@ -144,6 +149,7 @@ int32_t Thread::Run()
         unansweredProbes_ = 0;
         cameraLost_ = false;
         CountReceived(*held);
+        ReadChannelSettings();
 
         // Keep only the newest completed buffer; the older ones are dropped.
         const uint32_t waiting = pipeline_.GetOutputQueueSize();
@@ -202,6 +208,19 @@ void Thread::WatchSilence()
     } else if (++unansweredProbes_ >= kProbesBeforeLost) {
         cameraLost_ = true;
     }
+}
+
+void Thread::ReadChannelSettings()
+{
+    const int64_t now = NowMs();
+    if (channelReadMs_ != INT64_MIN && now - channelReadMs_ < kChannelRereadMs)
+        return;
+    channelReadMs_ = now;
+    uint32_t value = 0;
+    if (device_.ReadRegister(kStreamChannelPacketSizeRegister, value).IsOK())
+        packetSize_ = value & kPacketSizeMask;
+    if (device_.ReadRegister(kStreamChannelPacketDelayRegister, value).IsOK())
+        packetDelay_ = static_cast<int32_t>(value);
 }
 
 bool Thread::ProcessFrame(const SdkBuffer& buffer, FrameImage& image, int32_t& droppedCount, bool displayDue)

@@ -35,6 +35,16 @@ inline constexpr int kProbesBeforeLost = 2;
 // The pipeline's buffers are made anew at most this often for frames that do
 // not fit them.
 inline constexpr int64_t kResizeIntervalMs = 1000;
+// The camera's stream channel settings are read again at most this often,
+// and only while its frames arrive.
+inline constexpr int64_t kChannelRereadMs = 10000;
+
+// The camera's packet size and inter-packet delay on stream channel 0, as
+// last read from its bootstrap registers (0 and -1 until read).
+struct StreamChannelSettings {
+    uint32_t packetSize = 0;
+    int32_t packetDelay = -1;
+};
 
 // When frames are shown: a frame is due once the next display slot has come,
 // and each frame shown moves the slot on by one thirtieth of a second, or to
@@ -82,6 +92,9 @@ public:
     uint32_t CameraKey() const { return cameraKey_; }
     // The camera stopped sending and no longer answers; cleared by the next frame.
     bool CameraLost() const { return cameraLost_; }
+    // Read by this thread while frames arrive: a read from the window could
+    // hold it for the control channel's timeouts if the camera has just gone.
+    StreamChannelSettings ChannelSettings() const { return {packetSize_.load(), packetDelay_.load()}; }
 
 protected:
     // The run loop, until the stop flag is set; gives 0.
@@ -106,6 +119,8 @@ private:
     QPen MarkerPenFor(const FrameImage& image) const;
     // Called when no frame came: asks a long-silent camera whether it is alive.
     void WatchSilence();
+    // Reads the stream channel's packet size and delay when they are due.
+    void ReadChannelSettings();
     // Called when a frame did not fit the pipeline's buffers.
     void ResizeBuffers();
 
@@ -118,6 +133,9 @@ private:
     // When the camera last sent a frame or answered; unanswered questions since.
     int64_t lastSignOfLifeMs_ = 0;
     int unansweredProbes_ = 0;
+    std::atomic<uint32_t> packetSize_{0};
+    std::atomic<int32_t> packetDelay_{-1};
+    int64_t channelReadMs_ = INT64_MIN;
     int64_t lastResizeMs_ = 0;
     std::atomic<uint64_t> receivedFrames_{0};
     std::atomic<uint64_t> receivedBytes_{0};

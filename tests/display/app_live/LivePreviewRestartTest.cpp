@@ -22,6 +22,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QPushButton>
+#include <QThreadPool>
 
 #include <gtest/gtest.h>
 
@@ -330,6 +331,9 @@ struct ProcessFigures {
 
 ProcessFigures ReadProcessFigures()
 {
+    // Qt's shared pool keeps its idle threads (never more than its maximum)
+    // for reuse; they are not the program's growth, so they are ended first.
+    QThreadPool::globalInstance()->waitForDone(5000);
     ProcessFigures figures;
     std::ifstream status("/proc/self/status");
     std::string key;
@@ -345,11 +349,7 @@ ProcessFigures ReadProcessFigures()
 
 } // namespace
 
-// Off until a known fault is found: against the simulated camera's own wire
-// protocol, the window's thread now and then waits in a feature write for
-// several seconds while the camera is stopped or restarting, so a loss is
-// announced, or frames resume, later than the limits here.
-TEST(LivePreviewRestart, DISABLED_TwentyLossesInARowEachComeBackWithMemoryAndThreadsFlat)
+TEST(LivePreviewRestart, TwentyLossesInARowEachComeBackWithMemoryAndThreadsFlat)
 {
     constexpr int kCycles = 20;
     constexpr int kResumedWithinMs = 2000;
