@@ -115,11 +115,16 @@ void CPreview::PlaceChildren(QSize client)
 
 void CPreview::FollowNotice()
 {
-    const int height = notice_->TakenHeight();
-    const int change = height - noticeHeight_;
-    noticeHeight_ = height;
+    // The window grows by the strip, so that the image keeps its size, as far
+    // as the screen has room below it; a window at the screen's bottom edge
+    // (tiled ones) keeps its size and the strip takes from the image.
+    noticeHeight_ = notice_->TakenHeight();
+    const int room = screen()->availableGeometry().bottom() - frameGeometry().bottom() + grownForNotice_;
+    const int grow = std::clamp(room, 0, noticeHeight_);
+    const int change = grow - grownForNotice_;
+    grownForNotice_ = grow;
     if (change != 0)
-        resize(width(), this->height() + change);
+        resize(width(), height() + change);
     PlaceChildren(size());
 }
 

@@ -66,4 +66,6 @@ private:
     QLabel* statusText_ = nullptr;
     NoticeBar* notice_ = nullptr;
     int noticeHeight_ = 0;
+    // How much the window grew for the strip (less than its height at the screen's bottom).
+    int grownForNotice_ = 0;
 };

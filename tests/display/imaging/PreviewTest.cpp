@@ -77,6 +77,18 @@ TEST(Preview, FitsItsClientAreaToTheZoomedImage)
     QTRY_COMPARE(preview.size(), QSize(640, 480));
     QTRY_COMPARE(window->Widget()->geometry(), QRect(0, 0, 640, 480));
 
+    // At the screen's bottom edge the window stays on the screen and the strip takes from the image.
+    const QRect screenArea = preview.screen()->availableGeometry();
+    preview.move(50, screenArea.bottom() + 1 - preview.frameGeometry().height());
+    QTRY_COMPARE(preview.frameGeometry().bottom(), screenArea.bottom());
+    preview.Notice()->ShowNotice(QStringLiteral("The camera is lost."), NoticeBar::Kind::Warning);
+    QTRY_COMPARE(window->Widget()->geometry(), QRect(0, noticeHeight, 640, 480 - noticeHeight));
+    EXPECT_EQ(preview.size(), QSize(640, 480));
+    preview.Notice()->DismissButton()->click();
+    QTRY_COMPARE(window->Widget()->geometry(), QRect(0, 0, 640, 480));
+    EXPECT_EQ(preview.size(), QSize(640, 480));
+    preview.move(50, 50);
+
     EXPECT_TRUE(preview.FitWindowToImage(3, 640, 480));
     QTRY_COMPARE(preview.size(), QSize(320, 240));
 
