@@ -2981,7 +2981,7 @@
     <name>LumivexCli</name>
     <message>
         <location filename="../src/cli/CliCamera.cpp" line="22"/>
-        <location filename="../src/cli/CliDoctor.cpp" line="76"/>
+        <location filename="../src/cli/CliDoctor.cpp" line="94"/>
         <location filename="../src/cli/CliImage.cpp" line="349"/>
         <location filename="../src/cli/CliRecord.cpp" line="239"/>
         <location filename="../src/cli/CliSerialArguments.cpp" line="84"/>
@@ -2995,7 +2995,7 @@
     </message>
     <message>
         <location filename="../src/cli/CliCamera.cpp" line="26"/>
-        <location filename="../src/cli/CliDoctor.cpp" line="78"/>
+        <location filename="../src/cli/CliDoctor.cpp" line="96"/>
         <location filename="../src/cli/CliImage.cpp" line="354"/>
         <source>unexpected argument &apos;%1&apos;</source>
         <translation type="unfinished"></translation>
@@ -3149,19 +3149,19 @@ Commands:
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/cli/CliDoctor.cpp" line="31"/>
+        <location filename="../src/cli/CliDoctor.cpp" line="32"/>
         <location filename="../src/cli/CliImage.cpp" line="152"/>
         <location filename="../src/cli/CliRecord.cpp" line="103"/>
         <source>%1 needs a value</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/cli/CliDoctor.cpp" line="43"/>
+        <location filename="../src/cli/CliDoctor.cpp" line="44"/>
         <source>--seconds needs a number of seconds above 0, not &apos;%1&apos;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/cli/CliDoctor.cpp" line="58"/>
+        <location filename="../src/cli/CliDoctor.cpp" line="76"/>
         <source>Usage: lumivex-cli doctor -c ADDR [--seconds S]
 Streams from the camera at ADDR for S seconds (default 10) and prints the
 negotiated packet size, the socket buffer and the system&apos;s maximum, the frames
@@ -3173,107 +3173,117 @@ frame failed, 1 otherwise.
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/cli/CliDoctor.cpp" line="134"/>
+        <location filename="../src/cli/CliDoctor.cpp" line="152"/>
         <source> (through %1, MTU %2)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/cli/CliDoctor.cpp" line="137"/>
+        <location filename="../src/cli/CliDoctor.cpp" line="155"/>
         <source>Camera</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/cli/CliDoctor.cpp" line="138"/>
+        <location filename="../src/cli/CliDoctor.cpp" line="156"/>
         <source>Packet size</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/cli/CliDoctor.cpp" line="138"/>
+        <location filename="../src/cli/CliDoctor.cpp" line="156"/>
         <source>%1 bytes</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/cli/CliDoctor.cpp" line="139"/>
+        <location filename="../src/cli/CliDoctor.cpp" line="157"/>
         <source>Packet delay</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/cli/CliDoctor.cpp" line="140"/>
+        <location filename="../src/cli/CliDoctor.cpp" line="158"/>
         <source>unknown</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/cli/CliDoctor.cpp" line="140"/>
+        <location filename="../src/cli/CliDoctor.cpp" line="158"/>
         <source>%1 (GevSCPD)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/cli/CliDoctor.cpp" line="141"/>
+        <location filename="../src/cli/CliDoctor.cpp" line="159"/>
         <source>Receive path</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/cli/CliDoctor.cpp" line="142"/>
+        <location filename="../src/cli/CliDoctor.cpp" line="160"/>
         <source>packet socket</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/cli/CliDoctor.cpp" line="142"/>
+        <location filename="../src/cli/CliDoctor.cpp" line="160"/>
         <source>UDP socket</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/cli/CliDoctor.cpp" line="143"/>
+        <location filename="../src/cli/CliDoctor.cpp" line="161"/>
         <source>Socket buffer</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/cli/CliDoctor.cpp" line="144"/>
+        <location filename="../src/cli/CliDoctor.cpp" line="162"/>
         <source>%1 KB asked for, system maximum %2 KB (net.core.rmem_max)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/cli/CliDoctor.cpp" line="147"/>
+        <location filename="../src/cli/CliDoctor.cpp" line="165"/>
         <source>Frames</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/cli/CliDoctor.cpp" line="148"/>
+        <location filename="../src/cli/CliDoctor.cpp" line="166"/>
         <source>%1 completed, %2 failed, %3 of another format or size</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/cli/CliDoctor.cpp" line="152"/>
+        <location filename="../src/cli/CliDoctor.cpp" line="170"/>
         <source>Packets</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/cli/CliDoctor.cpp" line="153"/>
+        <location filename="../src/cli/CliDoctor.cpp" line="171"/>
         <source>%1 missing, %2 resent</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/cli/CliDoctor.cpp" line="154"/>
+        <location filename="../src/cli/CliDoctor.cpp" line="172"/>
         <source>Throughput</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/cli/CliDoctor.cpp" line="155"/>
+        <location filename="../src/cli/CliDoctor.cpp" line="173"/>
         <source>%1 MB/s over %2 s</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/cli/CliDoctor.cpp" line="159"/>
+        <location filename="../src/cli/CliDoctor.cpp" line="181"/>
+        <source>Nothing was lost: resent packets made up for every loss.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliDoctor.cpp" line="186"/>
         <source>To change:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/cli/CliDoctor.cpp" line="165"/>
+        <location filename="../src/cli/CliDoctor.cpp" line="186"/>
+        <source>To need fewer resends:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliDoctor.cpp" line="179"/>
         <source>No frame arrived.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/cli/CliDoctor.cpp" line="167"/>
+        <location filename="../src/cli/CliDoctor.cpp" line="183"/>
         <source>Nothing was lost.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -3897,7 +3907,7 @@ arrives within 10 s.
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/StreamStatsMonitor.cpp" line="140"/>
+        <location filename="../src/app/StreamStatsMonitor.cpp" line="146"/>
         <source>Cannot write the statistics log %1.</source>
         <translation type="unfinished"></translation>
     </message>

@@ -2989,7 +2989,7 @@
     <name>LumivexCli</name>
     <message>
         <location filename="../src/cli/CliCamera.cpp" line="22"/>
-        <location filename="../src/cli/CliDoctor.cpp" line="76"/>
+        <location filename="../src/cli/CliDoctor.cpp" line="94"/>
         <location filename="../src/cli/CliImage.cpp" line="349"/>
         <location filename="../src/cli/CliRecord.cpp" line="239"/>
         <location filename="../src/cli/CliSerialArguments.cpp" line="84"/>
@@ -3003,7 +3003,7 @@
     </message>
     <message>
         <location filename="../src/cli/CliCamera.cpp" line="26"/>
-        <location filename="../src/cli/CliDoctor.cpp" line="78"/>
+        <location filename="../src/cli/CliDoctor.cpp" line="96"/>
         <location filename="../src/cli/CliImage.cpp" line="354"/>
         <source>unexpected argument &apos;%1&apos;</source>
         <translation>予期しない引数 &apos;%1&apos;</translation>
@@ -3179,19 +3179,19 @@ GigE Vision カメラの確認と設定を行います。
 </translation>
     </message>
     <message>
-        <location filename="../src/cli/CliDoctor.cpp" line="31"/>
+        <location filename="../src/cli/CliDoctor.cpp" line="32"/>
         <location filename="../src/cli/CliImage.cpp" line="152"/>
         <location filename="../src/cli/CliRecord.cpp" line="103"/>
         <source>%1 needs a value</source>
         <translation>%1 には値が必要です</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliDoctor.cpp" line="43"/>
+        <location filename="../src/cli/CliDoctor.cpp" line="44"/>
         <source>--seconds needs a number of seconds above 0, not &apos;%1&apos;</source>
         <translation>--seconds には 0 より大きい秒数を指定してください (&apos;%1&apos; は不可)</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliDoctor.cpp" line="58"/>
+        <location filename="../src/cli/CliDoctor.cpp" line="76"/>
         <source>Usage: lumivex-cli doctor -c ADDR [--seconds S]
 Streams from the camera at ADDR for S seconds (default 10) and prints the
 negotiated packet size, the socket buffer and the system&apos;s maximum, the frames
@@ -3209,107 +3209,117 @@ ADDR のカメラから S 秒間 (既定 10) ストリームを受信し、ネ�
 </translation>
     </message>
     <message>
-        <location filename="../src/cli/CliDoctor.cpp" line="134"/>
+        <location filename="../src/cli/CliDoctor.cpp" line="152"/>
         <source> (through %1, MTU %2)</source>
         <translation> (%1 経由、MTU %2)</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliDoctor.cpp" line="137"/>
+        <location filename="../src/cli/CliDoctor.cpp" line="155"/>
         <source>Camera</source>
         <translation>カメラ</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliDoctor.cpp" line="138"/>
+        <location filename="../src/cli/CliDoctor.cpp" line="156"/>
         <source>Packet size</source>
         <translation>パケットサイズ</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliDoctor.cpp" line="138"/>
+        <location filename="../src/cli/CliDoctor.cpp" line="156"/>
         <source>%1 bytes</source>
         <translation>%1 バイト</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliDoctor.cpp" line="139"/>
+        <location filename="../src/cli/CliDoctor.cpp" line="157"/>
         <source>Packet delay</source>
         <translation>パケット間隔</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliDoctor.cpp" line="140"/>
+        <location filename="../src/cli/CliDoctor.cpp" line="158"/>
         <source>unknown</source>
         <translation>不明</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliDoctor.cpp" line="140"/>
+        <location filename="../src/cli/CliDoctor.cpp" line="158"/>
         <source>%1 (GevSCPD)</source>
         <translation>%1 (GevSCPD)</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliDoctor.cpp" line="141"/>
+        <location filename="../src/cli/CliDoctor.cpp" line="159"/>
         <source>Receive path</source>
         <translation>受信方式</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliDoctor.cpp" line="142"/>
+        <location filename="../src/cli/CliDoctor.cpp" line="160"/>
         <source>packet socket</source>
         <translation>パケットソケット</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliDoctor.cpp" line="142"/>
+        <location filename="../src/cli/CliDoctor.cpp" line="160"/>
         <source>UDP socket</source>
         <translation>UDP ソケット</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliDoctor.cpp" line="143"/>
+        <location filename="../src/cli/CliDoctor.cpp" line="161"/>
         <source>Socket buffer</source>
         <translation>ソケットバッファ</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliDoctor.cpp" line="144"/>
+        <location filename="../src/cli/CliDoctor.cpp" line="162"/>
         <source>%1 KB asked for, system maximum %2 KB (net.core.rmem_max)</source>
         <translation>要求 %1 KB、システム上限 %2 KB (net.core.rmem_max)</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliDoctor.cpp" line="147"/>
+        <location filename="../src/cli/CliDoctor.cpp" line="165"/>
         <source>Frames</source>
         <translation>フレーム</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliDoctor.cpp" line="148"/>
+        <location filename="../src/cli/CliDoctor.cpp" line="166"/>
         <source>%1 completed, %2 failed, %3 of another format or size</source>
         <translation>完了 %1、失敗 %2、形式またはサイズ違い %3</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliDoctor.cpp" line="152"/>
+        <location filename="../src/cli/CliDoctor.cpp" line="170"/>
         <source>Packets</source>
         <translation>パケット</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliDoctor.cpp" line="153"/>
+        <location filename="../src/cli/CliDoctor.cpp" line="171"/>
         <source>%1 missing, %2 resent</source>
         <translation>欠落 %1、再送 %2</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliDoctor.cpp" line="154"/>
+        <location filename="../src/cli/CliDoctor.cpp" line="172"/>
         <source>Throughput</source>
         <translation>スループット</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliDoctor.cpp" line="155"/>
+        <location filename="../src/cli/CliDoctor.cpp" line="173"/>
         <source>%1 MB/s over %2 s</source>
         <translation>%1 MB/s (%2 秒間)</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliDoctor.cpp" line="159"/>
+        <location filename="../src/cli/CliDoctor.cpp" line="181"/>
+        <source>Nothing was lost: resent packets made up for every loss.</source>
+        <translation>欠落はありませんでした: 失われたパケットはすべて再送で補われました。</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliDoctor.cpp" line="186"/>
         <source>To change:</source>
         <translation>変更すべき点:</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliDoctor.cpp" line="165"/>
+        <location filename="../src/cli/CliDoctor.cpp" line="186"/>
+        <source>To need fewer resends:</source>
+        <translation>再送を減らすには:</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliDoctor.cpp" line="179"/>
         <source>No frame arrived.</source>
         <translation>フレームが届きませんでした。</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliDoctor.cpp" line="167"/>
+        <location filename="../src/cli/CliDoctor.cpp" line="183"/>
         <source>Nothing was lost.</source>
         <translation>欠落はありませんでした。</translation>
     </message>
@@ -4010,7 +4020,7 @@ ADDR のカメラから現在の画素フォーマットとサイズで完全な
         <translation>、形式またはサイズ違いで破棄 %1</translation>
     </message>
     <message>
-        <location filename="../src/app/StreamStatsMonitor.cpp" line="140"/>
+        <location filename="../src/app/StreamStatsMonitor.cpp" line="146"/>
         <source>Cannot write the statistics log %1.</source>
         <translation>統計ログ %1 に書き込めません。</translation>
     </message>

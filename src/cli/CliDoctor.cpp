@@ -172,16 +172,20 @@ int CliDoctor(CliContext& context)
     Field(out, LumivexCli::tr("Throughput"),
           LumivexCli::tr("%1 MB/s over %2 s").arg(facts.megabytesPerSecond, 0, 'f', 2).arg(elapsed, 0, 'f', 1));
 
-    const std::vector<LossCause> causes = DiagnoseLoss(facts);
-    if (!causes.empty()) {
-        out << LumivexCli::tr("To change:").toStdString() << '\n';
-        for (LossCause cause : causes)
-            out << "  - " << LinkDiagnosis::Advice(cause, facts).toStdString() << '\n';
-    }
+    // The verdict comes first; advice after a clean run with resends says
+    // how to need fewer of them.
     const bool lost = facts.missingPackets > 0 || facts.failedFrames > 0;
     if (completed == 0)
         out << LumivexCli::tr("No frame arrived.").toStdString() << '\n';
+    else if (!lost && facts.resentPackets > 0)
+        out << LumivexCli::tr("Nothing was lost: resent packets made up for every loss.").toStdString() << '\n';
     else if (!lost)
         out << LumivexCli::tr("Nothing was lost.").toStdString() << '\n';
+    const std::vector<LossCause> causes = DiagnoseLoss(facts);
+    if (!causes.empty()) {
+        out << (lost ? LumivexCli::tr("To change:") : LumivexCli::tr("To need fewer resends:")).toStdString() << '\n';
+        for (LossCause cause : causes)
+            out << "  - " << LinkDiagnosis::Advice(cause, facts).toStdString() << '\n';
+    }
     return lost || completed == 0 ? kCliFailure : kCliSuccess;
 }
