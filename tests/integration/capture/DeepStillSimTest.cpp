@@ -339,7 +339,8 @@ TEST(DeepMovie, FrameListCountsTheFramesTheCameraNeverSent)
     SimOptions options;
     options.interfaceAddress = TestAddress();
     options.width = 64;
-    options.height = 48;
+    options.height = 64;
+    options.colour = false;
     options.pixelFormat = "Mono12";
     options.frameSkip = kSkip;
     SimCamera sim;
