@@ -2409,122 +2409,122 @@
 <context>
     <name>CTab_Other_Dlg</name>
     <message>
-        <location filename="../src/controls/CTab_Other_Dlg.cpp" line="47"/>
+        <location filename="../src/controls/CTab_Other_Dlg.cpp" line="48"/>
         <source>OFF(Mono)</source>
         <translation>OFF(モノクロ)</translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_Other_Dlg.cpp" line="48"/>
+        <location filename="../src/controls/CTab_Other_Dlg.cpp" line="49"/>
         <source>OFF(Color)</source>
         <translation>OFF(カラー)</translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_Other_Dlg.cpp" line="49"/>
+        <location filename="../src/controls/CTab_Other_Dlg.cpp" line="50"/>
         <source>Nearest Neighbor Replication</source>
         <translation>最近傍補間</translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_Other_Dlg.cpp" line="50"/>
+        <location filename="../src/controls/CTab_Other_Dlg.cpp" line="51"/>
         <source>Bilinear</source>
         <translation>バイリニア</translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_Other_Dlg.cpp" line="51"/>
+        <location filename="../src/controls/CTab_Other_Dlg.cpp" line="52"/>
         <source>BiCubic</source>
         <translation>バイキュービック</translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_Other_Dlg.cpp" line="52"/>
+        <location filename="../src/controls/CTab_Other_Dlg.cpp" line="53"/>
         <source>Bilinear with false color reduction</source>
         <translation>バイリニア(偽色低減)</translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_Other_Dlg.cpp" line="55"/>
+        <location filename="../src/controls/CTab_Other_Dlg.cpp" line="56"/>
         <source>OFF(Normal)</source>
         <translation>OFF(通常)</translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_Other_Dlg.cpp" line="56"/>
+        <location filename="../src/controls/CTab_Other_Dlg.cpp" line="57"/>
         <source>Horizontal</source>
         <translation>水平</translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_Other_Dlg.cpp" line="57"/>
+        <location filename="../src/controls/CTab_Other_Dlg.cpp" line="58"/>
         <source>Vertical</source>
         <translation>垂直</translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_Other_Dlg.cpp" line="58"/>
+        <location filename="../src/controls/CTab_Other_Dlg.cpp" line="59"/>
         <source>Horizontal/Vertical</source>
         <translation>水平/垂直</translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_Other_Dlg.cpp" line="73"/>
+        <location filename="../src/controls/CTab_Other_Dlg.cpp" line="74"/>
         <source>Other</source>
         <translation>その他</translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_Other_Dlg.cpp" line="75"/>
+        <location filename="../src/controls/CTab_Other_Dlg.cpp" line="76"/>
         <source>Camera Setting</source>
         <translation>カメラ設定</translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_Other_Dlg.cpp" line="81"/>
+        <location filename="../src/controls/CTab_Other_Dlg.cpp" line="82"/>
         <source>Output Format</source>
         <translation>画素フォーマット</translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_Other_Dlg.cpp" line="85"/>
+        <location filename="../src/controls/CTab_Other_Dlg.cpp" line="86"/>
         <source>Smear half reduction</source>
         <translation>スミア半減</translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_Other_Dlg.cpp" line="87"/>
+        <location filename="../src/controls/CTab_Other_Dlg.cpp" line="88"/>
         <source>Frame rate(Hz)</source>
         <translation>フレームレート(Hz)</translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_Other_Dlg.cpp" line="89"/>
+        <location filename="../src/controls/CTab_Other_Dlg.cpp" line="90"/>
         <source>Binning mode</source>
         <translation>ビニングモード</translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_Other_Dlg.cpp" line="90"/>
+        <location filename="../src/controls/CTab_Other_Dlg.cpp" line="91"/>
         <source>Double speed mode</source>
         <translation>倍速モード</translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_Other_Dlg.cpp" line="97"/>
+        <location filename="../src/controls/CTab_Other_Dlg.cpp" line="98"/>
         <source>Double speed mode tap</source>
         <translation>倍速モードタップ</translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_Other_Dlg.cpp" line="99"/>
+        <location filename="../src/controls/CTab_Other_Dlg.cpp" line="100"/>
         <source>Exposure shutter type</source>
         <translation>露光シャッタータイプ</translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_Other_Dlg.cpp" line="101"/>
+        <location filename="../src/controls/CTab_Other_Dlg.cpp" line="102"/>
         <source>Reverse X</source>
         <translation>X 反転</translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_Other_Dlg.cpp" line="103"/>
+        <location filename="../src/controls/CTab_Other_Dlg.cpp" line="104"/>
         <source>Reverse Y</source>
         <translation>Y 反転</translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_Other_Dlg.cpp" line="114"/>
+        <location filename="../src/controls/CTab_Other_Dlg.cpp" line="115"/>
         <source>Software Setting</source>
         <translation>ソフトウェア設定</translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_Other_Dlg.cpp" line="116"/>
+        <location filename="../src/controls/CTab_Other_Dlg.cpp" line="117"/>
         <source>Color Interpolation</source>
         <translation>色補間</translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_Other_Dlg.cpp" line="118"/>
+        <location filename="../src/controls/CTab_Other_Dlg.cpp" line="119"/>
         <source>Mirror Mode</source>
         <translation>ミラーモード</translation>
     </message>
@@ -2799,6 +2799,40 @@
     </message>
 </context>
 <context>
+    <name>DeepViewControls</name>
+    <message>
+        <location filename="../src/controls/DeepViewControls.cpp" line="23"/>
+        <source>Top 8 bits</source>
+        <translation>上位 8 ビット</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/DeepViewControls.cpp" line="24"/>
+        <source>Window/level</source>
+        <translation>ウィンドウ/レベル</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/DeepViewControls.cpp" line="25"/>
+        <location filename="../src/controls/DeepViewControls.cpp" line="42"/>
+        <source>Bit shift</source>
+        <translation>ビットシフト</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/DeepViewControls.cpp" line="39"/>
+        <source>Grey beyond 8 bits</source>
+        <translation>8 ビットを超える階調</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/DeepViewControls.cpp" line="40"/>
+        <source>Black/white point</source>
+        <translation>黒点/白点</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/DeepViewControls.cpp" line="41"/>
+        <source>Auto (0.1 %/99.9 %)</source>
+        <translation>自動 (0.1 %/99.9 %)</translation>
+    </message>
+</context>
+<context>
     <name>DemoCameras</name>
     <message>
         <location filename="../src/app/DemoCameras.cpp" line="21"/>
@@ -2989,7 +3023,7 @@
     <name>LumivexCli</name>
     <message>
         <location filename="../src/cli/CliCamera.cpp" line="22"/>
-        <location filename="../src/cli/CliDoctor.cpp" line="76"/>
+        <location filename="../src/cli/CliDoctor.cpp" line="94"/>
         <location filename="../src/cli/CliImage.cpp" line="349"/>
         <location filename="../src/cli/CliRecord.cpp" line="239"/>
         <location filename="../src/cli/CliSerialArguments.cpp" line="84"/>
@@ -3003,7 +3037,7 @@
     </message>
     <message>
         <location filename="../src/cli/CliCamera.cpp" line="26"/>
-        <location filename="../src/cli/CliDoctor.cpp" line="78"/>
+        <location filename="../src/cli/CliDoctor.cpp" line="96"/>
         <location filename="../src/cli/CliImage.cpp" line="354"/>
         <source>unexpected argument &apos;%1&apos;</source>
         <translation>予期しない引数 &apos;%1&apos;</translation>
@@ -3179,19 +3213,19 @@ GigE Vision カメラの確認と設定を行います。
 </translation>
     </message>
     <message>
-        <location filename="../src/cli/CliDoctor.cpp" line="31"/>
+        <location filename="../src/cli/CliDoctor.cpp" line="32"/>
         <location filename="../src/cli/CliImage.cpp" line="152"/>
         <location filename="../src/cli/CliRecord.cpp" line="103"/>
         <source>%1 needs a value</source>
         <translation>%1 には値が必要です</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliDoctor.cpp" line="43"/>
+        <location filename="../src/cli/CliDoctor.cpp" line="44"/>
         <source>--seconds needs a number of seconds above 0, not &apos;%1&apos;</source>
         <translation>--seconds には 0 より大きい秒数を指定してください (&apos;%1&apos; は不可)</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliDoctor.cpp" line="58"/>
+        <location filename="../src/cli/CliDoctor.cpp" line="76"/>
         <source>Usage: lumivex-cli doctor -c ADDR [--seconds S]
 Streams from the camera at ADDR for S seconds (default 10) and prints the
 negotiated packet size, the socket buffer and the system&apos;s maximum, the frames
@@ -3209,107 +3243,107 @@ ADDR のカメラから S 秒間 (既定 10) ストリームを受信し、ネ�
 </translation>
     </message>
     <message>
-        <location filename="../src/cli/CliDoctor.cpp" line="134"/>
+        <location filename="../src/cli/CliDoctor.cpp" line="152"/>
         <source> (through %1, MTU %2)</source>
         <translation> (%1 経由、MTU %2)</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliDoctor.cpp" line="137"/>
+        <location filename="../src/cli/CliDoctor.cpp" line="155"/>
         <source>Camera</source>
         <translation>カメラ</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliDoctor.cpp" line="138"/>
+        <location filename="../src/cli/CliDoctor.cpp" line="156"/>
         <source>Packet size</source>
         <translation>パケットサイズ</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliDoctor.cpp" line="138"/>
+        <location filename="../src/cli/CliDoctor.cpp" line="156"/>
         <source>%1 bytes</source>
         <translation>%1 バイト</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliDoctor.cpp" line="139"/>
+        <location filename="../src/cli/CliDoctor.cpp" line="157"/>
         <source>Packet delay</source>
         <translation>パケット間隔</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliDoctor.cpp" line="140"/>
+        <location filename="../src/cli/CliDoctor.cpp" line="158"/>
         <source>unknown</source>
         <translation>不明</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliDoctor.cpp" line="140"/>
+        <location filename="../src/cli/CliDoctor.cpp" line="158"/>
         <source>%1 (GevSCPD)</source>
         <translation>%1 (GevSCPD)</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliDoctor.cpp" line="141"/>
+        <location filename="../src/cli/CliDoctor.cpp" line="159"/>
         <source>Receive path</source>
         <translation>受信方式</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliDoctor.cpp" line="142"/>
+        <location filename="../src/cli/CliDoctor.cpp" line="160"/>
         <source>packet socket</source>
         <translation>パケットソケット</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliDoctor.cpp" line="142"/>
+        <location filename="../src/cli/CliDoctor.cpp" line="160"/>
         <source>UDP socket</source>
         <translation>UDP ソケット</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliDoctor.cpp" line="143"/>
+        <location filename="../src/cli/CliDoctor.cpp" line="161"/>
         <source>Socket buffer</source>
         <translation>ソケットバッファ</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliDoctor.cpp" line="144"/>
+        <location filename="../src/cli/CliDoctor.cpp" line="162"/>
         <source>%1 KB asked for, system maximum %2 KB (net.core.rmem_max)</source>
         <translation>要求 %1 KB、システム上限 %2 KB (net.core.rmem_max)</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliDoctor.cpp" line="147"/>
+        <location filename="../src/cli/CliDoctor.cpp" line="165"/>
         <source>Frames</source>
         <translation>フレーム</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliDoctor.cpp" line="148"/>
+        <location filename="../src/cli/CliDoctor.cpp" line="166"/>
         <source>%1 completed, %2 failed, %3 of another format or size</source>
         <translation>完了 %1、失敗 %2、形式またはサイズ違い %3</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliDoctor.cpp" line="152"/>
+        <location filename="../src/cli/CliDoctor.cpp" line="170"/>
         <source>Packets</source>
         <translation>パケット</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliDoctor.cpp" line="153"/>
+        <location filename="../src/cli/CliDoctor.cpp" line="171"/>
         <source>%1 missing, %2 resent</source>
         <translation>欠落 %1、再送 %2</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliDoctor.cpp" line="154"/>
+        <location filename="../src/cli/CliDoctor.cpp" line="172"/>
         <source>Throughput</source>
         <translation>スループット</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliDoctor.cpp" line="155"/>
+        <location filename="../src/cli/CliDoctor.cpp" line="173"/>
         <source>%1 MB/s over %2 s</source>
         <translation>%1 MB/s (%2 秒間)</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliDoctor.cpp" line="159"/>
+        <location filename="../src/cli/CliDoctor.cpp" line="177"/>
         <source>To change:</source>
         <translation>変更すべき点:</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliDoctor.cpp" line="165"/>
+        <location filename="../src/cli/CliDoctor.cpp" line="183"/>
         <source>No frame arrived.</source>
         <translation>フレームが届きませんでした。</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliDoctor.cpp" line="167"/>
+        <location filename="../src/cli/CliDoctor.cpp" line="185"/>
         <source>Nothing was lost.</source>
         <translation>欠落はありませんでした。</translation>
     </message>
@@ -3919,7 +3953,12 @@ ADDR のカメラから現在の画素フォーマットとサイズで完全な
 <context>
     <name>SnapShotImage</name>
     <message>
-        <location filename="../src/capture/SnapShotImage.cpp" line="86"/>
+        <location filename="../src/capture/SnapShotImage.cpp" line="90"/>
+        <source>(x,y) = (%1,%2)/Value=%3 (%4 bits)</source>
+        <translation>(x,y) = (%1,%2)/値=%3 (%4 ビット)</translation>
+    </message>
+    <message>
+        <location filename="../src/capture/SnapShotImage.cpp" line="97"/>
         <source>(x,y) = (%1,%2)/(R,G,B)=(%3,%4,%5)</source>
         <translation>(x,y) = (%1,%2)/(R,G,B)=(%3,%4,%5)</translation>
     </message>
@@ -4010,7 +4049,7 @@ ADDR のカメラから現在の画素フォーマットとサイズで完全な
         <translation>、形式またはサイズ違いで破棄 %1</translation>
     </message>
     <message>
-        <location filename="../src/app/StreamStatsMonitor.cpp" line="140"/>
+        <location filename="../src/app/StreamStatsMonitor.cpp" line="149"/>
         <source>Cannot write the statistics log %1.</source>
         <translation>統計ログ %1 に書き込めません。</translation>
     </message>
