@@ -1,7 +1,10 @@
 // ConvertFrame throughput in MPixel/s for BayerRG8 with each interpolation
-// method, beside OpenCV's Bayer-to-BGR conversions on the same mosaic.
+// method, beside OpenCV's Bayer-to-BGR conversions on the same mosaic; and
+// Mono12 shown through a window/level table (by hand and automatic) beside
+// its plain top 8 bits.
 // ConvertFrame runs on one thread, so OpenCV is held to one thread too, and
 // rates are per second of CPU time (steadier on a shared machine).
+#include "camera/DeepGreyTable.h"
 #include "imaging/BayerDemosaic.h"
 #include "imaging/PixelConversion.h"
 #include "imaging/PixelFormat.h"
@@ -81,6 +84,37 @@ void BM_ConvertFrameBayerRG12(benchmark::State& state)
 BENCHMARK(BM_ConvertFrameBayerRG12)->ArgNames({"method", "width", "height"})->Apply([](benchmark::internal::Benchmark* b) {
     for (const auto& size : kSizes)
         b->Args({kInterpolationBilinear, size[0], size[1]});
+});
+
+// view 0: the top 8 bits (ConvertFrame), 1: a window/level table, 2: the same
+// with automatic levels.
+void BM_Mono12View(benchmark::State& state)
+{
+    static const char* const kViewNames[] = {"top 8 bits", "window/level", "auto window/level"};
+    const int view = int(state.range(0));
+    const int width = int(state.range(1));
+    const int height = int(state.range(2));
+    std::vector<uint8_t> raw = MakeMosaic(size_t(width) * height, 2);
+    for (size_t i = 1; i < raw.size(); i += 2)
+        raw[i] &= 0x0F;
+    std::vector<uint8_t> grey(size_t(width) * height);
+    DeepGreyTable table;
+    table.SetView(DeepView{kDeepViewWindowLevel, 500, 3500, view == 2});
+    for (auto _ : state) {
+        const bool converted = view == 0
+            ? ConvertFrame(kPixelFormatMono12, height, raw.data(), raw.size(), width, grey.data(), 0)
+            : ConvertDeepGrey(kPixelFormatMono12, raw.data(), raw.size(), width, height, table, grey.data());
+        benchmark::DoNotOptimize(converted);
+        benchmark::ClobberMemory();
+    }
+    state.SetLabel(kViewNames[view]);
+    CountPixels(state, width, height);
+}
+BENCHMARK(BM_Mono12View)->ArgNames({"view", "width", "height"})->Apply([](benchmark::internal::Benchmark* b) {
+    for (const auto& size : kSizes) {
+        for (int view = 0; view < 3; ++view)
+            b->Args({view, size[0], size[1]});
+    }
 });
 
 void BM_OpenCvBayerRG2BGR(benchmark::State& state)

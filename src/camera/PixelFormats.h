@@ -29,3 +29,24 @@ constexpr bool IsGreyPixelFormat(uint32_t pixelFormat)
         return false;
     }
 }
+
+// Significant bits of a grey format's samples: 8 to 16; 0 for colour formats.
+constexpr int GreySampleBits(uint32_t pixelFormat)
+{
+    switch (pixelFormat) {
+    case kPixelMono8:
+        return 8;
+    case kPixelMono10:
+    case kPixelMono10Packed:
+        return 10;
+    case kPixelMono12:
+    case kPixelMono12Packed:
+        return 12;
+    case kPixelMono14:
+        return 14;
+    case kPixelMono16:
+        return 16;
+    default:
+        return 0;
+    }
+}

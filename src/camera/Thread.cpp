@@ -231,11 +231,14 @@ bool Thread::ProcessFrame(const SdkBuffer& buffer, FrameImage& image, int32_t& d
     WaveformRecord* waveform = ServedWaveform();
     HistogramRecord* histogram = ServedHistogram();
     const int32_t mirrorMode = records_.displaySettings ? records_.displaySettings->mirrorMode.load() : 0;
-    if (!overlays && !request && !recording && !waveform && !histogram && mirrorMode == 0)
-        return false;
-
     const SdkImage* frame = buffer.GetImage();
     const uint32_t pixelFormat = frame->GetPixelType();
+    const DeepView view = records_.displaySettings ? records_.displaySettings->LoadDeepView() : DeepView{};
+    // The display window converts raw frames by their top 8 bits only.
+    const bool deepView = view.mode != kDeepViewTopBits && GreySampleBits(pixelFormat) > 8;
+    if (!overlays && !request && !recording && !waveform && !histogram && mirrorMode == 0 && !deepView)
+        return false;
+
     const int32_t width = static_cast<int32_t>(frame->GetWidth());
     const int32_t height = static_cast<int32_t>(frame->GetHeight());
     const int32_t kind = IsGreyPixelFormat(pixelFormat) ? FrameImage::kGrey : FrameImage::kColour;
@@ -243,12 +246,7 @@ bool Thread::ProcessFrame(const SdkBuffer& buffer, FrameImage& image, int32_t& d
         return false;
 
     if (request || recording || displayDue) {
-        const int32_t interpolation = display_ ? display_->InterpolationMethod()
-                                      : records_.displaySettings
-                                          ? records_.displaySettings->interpolationMethod.load()
-                                          : DisplaySettings::kDefaultInterpolationMethod;
-        if (!converter_.ConvertFrame(pixelFormat, height, buffer.GetDataPointer(), buffer.GetDataSize(), width,
-                                     image.Pixels(), interpolation))
+        if (!ConvertInto(buffer, image, deepView, view))
             return false;
         // Mirroring results are ignored: a failed mirror leaves the frame as converted.
         if (kind == FrameImage::kGrey)
@@ -285,6 +283,31 @@ bool Thread::ProcessFrame(const SdkBuffer& buffer, FrameImage& image, int32_t& d
                                         width, height))
         shownFrames_.fetch_add(1, std::memory_order_relaxed);
     return true;
+}
+
+bool Thread::ConvertInto(const SdkBuffer& buffer, FrameImage& image, bool deepView, const DeepView& view)
+{
+    const SdkImage* frame = buffer.GetImage();
+    const uint32_t pixelFormat = frame->GetPixelType();
+    const auto width = static_cast<int32_t>(frame->GetWidth());
+    const auto height = static_cast<int32_t>(frame->GetHeight());
+    if (deepView) {
+        deepGrey_.SetView(view);
+        if (converter_.ConvertDeepGrey(pixelFormat, height, buffer.GetDataPointer(), buffer.GetDataSize(), width,
+                                       image.Pixels(), deepGrey_)) {
+            // The window found is the one the settings show and keep.
+            if (view.autoLevels) {
+                records_.displaySettings->blackPoint = deepGrey_.BlackPoint();
+                records_.displaySettings->whitePoint = deepGrey_.WhitePoint();
+            }
+            return true;
+        }
+    }
+    const int32_t interpolation = display_                  ? display_->InterpolationMethod()
+                                  : records_.displaySettings ? records_.displaySettings->interpolationMethod.load()
+                                                             : DisplaySettings::kDefaultInterpolationMethod;
+    return converter_.ConvertFrame(pixelFormat, height, buffer.GetDataPointer(), buffer.GetDataSize(), width,
+                                   image.Pixels(), interpolation);
 }
 
 StreamCounts Thread::FrameCounts() const

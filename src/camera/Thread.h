@@ -1,5 +1,6 @@
 #pragma once
 
+#include "camera/DeepGreyTable.h"
 #include "camera/HandOffRecords.h"
 #include "camera/StreamStatistics.h"
 
@@ -104,6 +105,8 @@ private:
     // Gives false when nothing was converted for the display, so that the
     // caller shows the raw buffer.
     bool ProcessFrame(const SdkBuffer& buffer, FrameImage& image, int32_t& droppedCount, bool displayDue);
+    // Through the deep view where one is chosen for a deep grey frame, else the plain conversion.
+    bool ConvertInto(const SdkBuffer& buffer, FrameImage& image, bool deepView, const DeepView& view);
     void CountReceived(const SdkBuffer& buffer);
     bool IsRecording() const;
     WaveformRecord* ServedWaveform() const;
@@ -147,5 +150,6 @@ private:
     OverlayRegistry* overlays_;
     HandOffRecords records_;
     const FrameConverter& converter_;
+    DeepGreyTable deepGrey_;
     uint32_t cameraKey_ = 0;
 };

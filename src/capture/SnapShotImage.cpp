@@ -78,6 +78,17 @@ QString SnapShotImage::PixelReadout(int x, int y) const
 {
     x = std::clamp(x, 0, static_cast<int>(width_) - 1);
     y = std::clamp(y, 0, static_cast<int>(height_) - 1);
+    if (const int bits = colour_ || !raw_ ? 0 : SignificantSampleBits(raw_->pixelFormat); bits > 8) {
+        // The raw frame is as the camera sent it, before mirroring.
+        const bool reverseColumns = raw_->mirror == kMirrorHorizontal || raw_->mirror == kMirrorBoth;
+        const bool reverseRows = raw_->mirror == kMirrorVertical || raw_->mirror == kMirrorBoth;
+        const int width = static_cast<int>(width_);
+        const int height = static_cast<int>(height_);
+        uint16_t value = 0;
+        if (RawSampleAt(raw_->pixelFormat, raw_->bytes.data(), raw_->bytes.size(), width, height,
+                        reverseColumns ? width - 1 - x : x, reverseRows ? height - 1 - y : y, value))
+            return tr("(x,y) = (%1,%2)/Value=%3 (%4 bits)").arg(x).arg(y).arg(value).arg(bits);
+    }
     const uint8_t* pixel = pixels_.get() + static_cast<size_t>(y) * RowLength() +
                            static_cast<size_t>(x) * static_cast<size_t>(BytesPerPixel());
     const int red = colour_ ? pixel[2] : pixel[0];

@@ -67,7 +67,9 @@ public:
     void SetSelected(bool selected) { selected_ = selected; }
 
     // "(x,y) = (%d,%d)/(R,G,B)=(%d,%d,%d)" for the pixel at (x, y), clamped
-    // into the image. Grey pixels give their value as R, G and B.
+    // into the image. Grey pixels give their value as R, G and B; grey pixels
+    // of more than 8 bits give the camera's value instead:
+    // "(x,y) = (%d,%d)/Value=%d (%d bits)".
     QString PixelReadout(int x, int y) const;
 
     // The snapshot window, null until first shown.

@@ -13,6 +13,7 @@ namespace {
 
 constexpr int32_t kMaxInterpolationMethod = 5;
 constexpr int32_t kMaxMirrorMode = 3;
+constexpr int32_t kMaxDeepViewMode = kDeepViewBitShift;
 
 // A value outside 0..max (a damaged or foreign settings file) takes the default.
 int32_t InRangeOr(int32_t value, int32_t max, int32_t fallback)
@@ -34,6 +35,17 @@ CameraContext::CameraContext(std::string settingsPath)
     displaySettings.mirrorMode =
         InRangeOr(settings.GetInt(kOtherSection, kMirrorModeKey, DisplaySettings::kDefaultMirrorMode), kMaxMirrorMode,
                   DisplaySettings::kDefaultMirrorMode);
+    const DeepView defaults;
+    DeepView view;
+    view.mode = InRangeOr(settings.GetInt(kOtherSection, kDeepViewKey, defaults.mode), kMaxDeepViewMode, defaults.mode);
+    view.blackPoint = InRangeOr(settings.GetInt(kOtherSection, kBlackPointKey, defaults.blackPoint),
+                                DeepView::kMaxSample, defaults.blackPoint);
+    view.whitePoint = InRangeOr(settings.GetInt(kOtherSection, kWhitePointKey, defaults.whitePoint),
+                                DeepView::kMaxSample, defaults.whitePoint);
+    view.autoLevels = settings.GetInt(kOtherSection, kAutoLevelsKey, 0) == 1;
+    view.bitShift = InRangeOr(settings.GetInt(kOtherSection, kBitShiftKey, defaults.bitShift), DeepView::kMaxBitShift,
+                              defaults.bitShift);
+    displaySettings.StoreDeepView(view);
 }
 
 CameraContext::~CameraContext()
@@ -47,6 +59,12 @@ CameraContext::~CameraContext()
                              drawingManager->DrawingFileName().toStdString());
     settings.WriteInt(kOtherSection, kInterpolationMethodKey, displaySettings.interpolationMethod);
     settings.WriteInt(kOtherSection, kMirrorModeKey, displaySettings.mirrorMode);
+    const DeepView view = displaySettings.LoadDeepView();
+    settings.WriteInt(kOtherSection, kDeepViewKey, view.mode);
+    settings.WriteInt(kOtherSection, kBlackPointKey, view.blackPoint);
+    settings.WriteInt(kOtherSection, kWhitePointKey, view.whitePoint);
+    settings.WriteInt(kOtherSection, kAutoLevelsKey, view.autoLevels ? 1 : 0);
+    settings.WriteInt(kOtherSection, kBitShiftKey, view.bitShift);
 
     // No acquisition thread may be painting with the painter being deleted.
     for (const auto& camera : cameras_)

@@ -12,5 +12,10 @@ inline constexpr const char* kShowToolBarKey = "ShowToolBar";
 inline constexpr const char* kOtherSection = "Other";
 inline constexpr const char* kInterpolationMethodKey = "InterpolationMethod";
 inline constexpr const char* kMirrorModeKey = "MirrorMode";
+inline constexpr const char* kDeepViewKey = "DeepView";
+inline constexpr const char* kBlackPointKey = "BlackPoint";
+inline constexpr const char* kWhitePointKey = "WhitePoint";
+inline constexpr const char* kAutoLevelsKey = "AutoLevels";
+inline constexpr const char* kBitShiftKey = "BitShift";
 // In the section named by the first camera's MAC address text.
 inline constexpr const char* kDrawFileNameKey = "DrawFileName";

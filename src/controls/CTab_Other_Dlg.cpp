@@ -4,6 +4,7 @@
 #include "camera/FeatureAccess.h"
 #include "context/CameraContext.h"
 #include "controls/ControlHost.h"
+#include "controls/DeepViewControls.h"
 #include "controls/FloatEditBinding.h"
 #include "controls/IntSpinBinding.h"
 #include "imaging/PixelFormat.h"
@@ -123,6 +124,7 @@ CTab_Other_Dlg::CTab_Other_Dlg(QWidget* parent) : CTabDialog(QT_TRANSLATE_NOOP("
     softwareGrid->addWidget(mirror_, 1, kControlColumn, Qt::AlignLeft);
     connect(interpolation_, &QComboBox::activated, this, &CTab_Other_Dlg::OnInterpolationChanged);
     connect(mirror_, &QComboBox::activated, this, &CTab_Other_Dlg::OnMirrorChanged);
+    deepView_ = new DeepViewControls(*this, *softwareGrid, 2);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(cameraGroup);
@@ -204,6 +206,8 @@ void CTab_Other_Dlg::ApplyEnablingRules()
     const bool bayer = ReadFeatureValue(features, kPixelFormat, format) && IsBayerFormat(static_cast<uint32_t>(format));
     interpolationLabel_->setEnabled(bayer);
     interpolation_->setEnabled(bayer);
+    CameraContext* context = Camera()->GetCameraContext();
+    deepView_->Show(context ? &context->displaySettings : nullptr, static_cast<uint32_t>(format));
 }
 
 void CTab_Other_Dlg::ApplyBayerGroupRule()

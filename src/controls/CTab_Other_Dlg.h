@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <vector>
 
+class DeepViewControls;
 class FloatEditBinding;
 class IntSpinBinding;
 class QCheckBox;
@@ -14,7 +15,7 @@ class QLabel;
 // "Other": camera settings (pixel format, smear half reduction, frame rate,
 // binning mode, double speed mode and its tap, exposure shutter type, read-out
 // reversal) and the program's own conversion settings (colour interpolation
-// and mirror mode, kept in the camera context). A pixel format change or a
+// mirror mode and the view of deep grey samples, kept in the camera context). A pixel format change or a
 // reversal runs with the preview stopped; on a Bayer camera a reversal keeps
 // the pixel format within the same Bayer group.
 class CTab_Other_Dlg : public CTabDialog {
@@ -55,6 +56,7 @@ private:
     QComboBox* interpolation_;
     QLabel* mirrorLabel_;
     QComboBox* mirror_;
+    DeepViewControls* deepView_;
     int32_t pixelFormatValue_ = 0;
     int32_t reverseX_ = 0;
     int32_t reverseY_ = 0;

@@ -1,5 +1,6 @@
 #include "imaging/PixelConversion.h"
 
+#include "camera/DeepGreyTable.h"
 #include "imaging/BayerDemosaic.h"
 #include "imaging/PixelFormat.h"
 #include "imaging/VectorClones.h"
@@ -153,6 +154,46 @@ LX_VECTOR_CLONES void WidenToBgrx(const uint8_t* __restrict raw, size_t count, u
         const uint32_t pixel = blue | uint32_t(raw[3 * i + 1]) << 8 | red << 16 | 0xFF000000u;
         std::memcpy(dest + 4 * i, &pixel, sizeof pixel);
     }
+}
+
+// The sample of pixel i of a frame of one sample a pixel.
+unsigned SampleOf(const Layout& layout, const uint8_t* raw, size_t i)
+{
+    switch (layout.storage) {
+    case Storage::Bytes:
+        return raw[i];
+    case Storage::Words:
+        return unsigned(raw[2 * i]) | unsigned(raw[2 * i + 1]) << 8;
+    default: {
+        // Two samples in three bytes: top bits in bytes 0 and 2, the low bits
+        // of the first in bits 0-3 of byte 1, of the second in bits 4-7.
+        const uint8_t* group = raw + i / 2 * 3;
+        const int low = layout.bits - 8;
+        const unsigned mask = (1u << low) - 1;
+        return i % 2 ? unsigned(group[2]) << low | (group[1] >> 4 & mask) : unsigned(group[0]) << low | (group[1] & mask);
+    }
+    }
+}
+
+LX_VECTOR_CLONES
+void LookUpWords(const uint8_t* __restrict raw, size_t count, const uint8_t* __restrict table, uint8_t* __restrict dest)
+{
+    for (size_t i = 0; i < count; ++i)
+        dest[i] = table[unsigned(raw[2 * i]) | unsigned(raw[2 * i + 1]) << 8];
+}
+
+void LookUpPacked(const Layout& layout, const uint8_t* raw, size_t count, const uint8_t* table, uint8_t* dest)
+{
+    const int low = layout.bits - 8;
+    const unsigned mask = (1u << low) - 1;
+    const size_t groups = count / 2;
+    for (size_t k = 0; k < groups; ++k) {
+        const uint8_t* group = raw + 3 * k;
+        dest[2 * k] = table[unsigned(group[0]) << low | (group[1] & mask)];
+        dest[2 * k + 1] = table[unsigned(group[2]) << low | (group[1] >> 4 & mask)];
+    }
+    if (count % 2)
+        dest[count - 1] = table[SampleOf(layout, raw, count - 1)];
 }
 
 // 8-bit samples of a one-sample-per-pixel format (grey or Bayer).
@@ -340,6 +381,45 @@ int MirroredBayerPattern(int pattern, int width, int height, int mode)
     return pattern;
 }
 
+bool ConvertDeepGrey(uint32_t pixelFormat, const uint8_t* raw, size_t rawSize, int width, int height,
+    DeepGreyTable& table, uint8_t* dest)
+{
+    const Layout layout = LayoutOf(pixelFormat);
+    if (layout.pattern >= 0 || layout.bits <= 8 || !ValidFrame(layout, raw, rawSize, width, height, dest))
+        return false;
+    const size_t count = size_t(width) * size_t(height);
+    if (!table.Active()) {
+        ReduceTo8Bit(layout, raw, count, dest);
+        return true;
+    }
+    if (table.View().autoLevels) {
+        uint32_t* histogram = table.ClearedHistogram();
+        const int rowStep = int(std::max<size_t>(1, count / kAutoLevelSamples));
+        for (int y = 0; y < height; y += rowStep) {
+            const size_t row = size_t(y) * size_t(width);
+            for (int x = 0; x < width; ++x)
+                ++histogram[SampleOf(layout, raw, row + size_t(x))];
+        }
+        table.TakeAutoLevels();
+    }
+    if (layout.storage == Storage::Words)
+        LookUpWords(raw, count, table.Values(), dest);
+    else
+        LookUpPacked(layout, raw, count, table.Values(), dest);
+    return true;
+}
+
+bool RawSampleAt(uint32_t pixelFormat, const uint8_t* raw, size_t rawSize, int width, int height, int x, int y,
+    uint16_t& value)
+{
+    const Layout layout = LayoutOf(pixelFormat);
+    if (SignificantSampleBits(pixelFormat) == 0 || x < 0 || y < 0 || x >= width || y >= height ||
+        !ValidFrame(layout, raw, rawSize, width, height, raw))
+        return false;
+    value = uint16_t(SampleOf(layout, raw, size_t(y) * size_t(width) + size_t(x)));
+    return true;
+}
+
 bool UnpackSamples(uint32_t pixelFormat, const uint8_t* raw, size_t rawSize, int width, int height, uint16_t* dest)
 {
     const Layout layout = LayoutOf(pixelFormat);
@@ -355,19 +435,10 @@ bool UnpackSamples(uint32_t pixelFormat, const uint8_t* raw, size_t rawSize, int
         for (size_t i = 0; i < count; ++i)
             dest[i] = uint16_t(raw[2 * i] | raw[2 * i + 1] << 8);
         break;
-    default: {
-        // Two samples in three bytes: top bits in bytes 0 and 2, the low bits
-        // of the first in bits 0-3 of byte 1, of the second in bits 4-7.
-        const int low = layout.bits - 8;
-        const unsigned mask = (1u << low) - 1;
-        for (size_t i = 0; i < count; i += 2) {
-            const uint8_t* group = raw + i / 2 * 3;
-            dest[i] = uint16_t(group[0] << low | (group[1] & mask));
-            if (i + 1 < count)
-                dest[i + 1] = uint16_t(group[2] << low | (group[1] >> 4 & mask));
-        }
+    default:
+        for (size_t i = 0; i < count; ++i)
+            dest[i] = uint16_t(SampleOf(layout, raw, i));
         break;
-    }
     }
     return true;
 }

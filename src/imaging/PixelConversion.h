@@ -3,6 +3,8 @@
 #include <cstddef>
 #include <cstdint>
 
+class DeepGreyTable;
+
 // Conversion of raw camera frames into the program's converted image: 8-bit
 // grey (the seven grey formats) or 24-bit blue, green, red (every other
 // format), rows top to bottom, packed without padding (stride = width x bytes
@@ -32,6 +34,16 @@ int ConvertedBytesPerPixel(uint32_t pixelFormat);
 // temporary buffer cannot be allocated.
 bool ConvertFrame(uint32_t pixelFormat, int height, const uint8_t* raw, size_t rawSize, int width, uint8_t* dest,
     int method);
+
+// A grey frame of samples wider than 8 bits (Mono10 to Mono16, packed or not)
+// through the table's deep view, one byte a pixel; the top 8 bits, as
+// ConvertFrame, while the view is inactive. With automatic levels the table
+// first takes its window from the frame's samples (every sample of frames up
+// to kAutoLevelSamples, an even spread of rows of larger ones). False, writing
+// nothing, where ConvertFrame would fail and for every other format.
+constexpr size_t kAutoLevelSamples = size_t{1} << 18;
+bool ConvertDeepGrey(uint32_t pixelFormat, const uint8_t* raw, size_t rawSize, int width, int height,
+    DeepGreyTable& table, uint8_t* dest);
 
 // In-place mirroring of a converted grey (1 byte per pixel) or colour (3 bytes
 // per pixel) image. Mode 0 does nothing and gives true; a mode outside 0..3, a
@@ -64,6 +76,10 @@ int MirroredBayerPattern(int pattern, int width, int height, int mode);
 // The camera's values, unscaled, one 16-bit sample per pixel. False, writing
 // nothing, where ConvertFrame would fail and for colour formats.
 bool UnpackSamples(uint32_t pixelFormat, const uint8_t* raw, size_t rawSize, int width, int height, uint16_t* dest);
+// The camera's value of the sample at (x, y) of a frame of one sample a
+// pixel, unscaled. False outside the frame, for colour formats and short data.
+bool RawSampleAt(uint32_t pixelFormat, const uint8_t* raw, size_t rawSize, int width, int height, int x, int y,
+    uint16_t& value);
 // Red, green, blue at the mosaic's depth: each site keeps its own sample, the
 // missing colours are the rounded mean of the 3 x 3 neighbours carrying them.
 bool DemosaicBayer16(const uint16_t* mosaic, int width, int height, int pattern, uint16_t* rgb);

@@ -8,6 +8,12 @@ bool PixelFrameConverter::ConvertFrame(uint32_t pixelFormat, int32_t height, con
     return ::ConvertFrame(pixelFormat, height, raw, rawSize, width, destination, interpolationMethod);
 }
 
+bool PixelFrameConverter::ConvertDeepGrey(uint32_t pixelFormat, int32_t height, const uint8_t* raw, size_t rawSize,
+    int32_t width, uint8_t* destination, DeepGreyTable& table) const
+{
+    return ::ConvertDeepGrey(pixelFormat, raw, rawSize, width, height, table, destination);
+}
+
 bool PixelFrameConverter::MirrorGrayImage(uint8_t* pixels, int32_t width, int32_t height, int32_t mode) const
 {
     return ::MirrorGrayImage(pixels, width, height, mode);

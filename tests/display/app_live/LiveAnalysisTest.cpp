@@ -16,11 +16,16 @@
 #include "camera/CDeviceInfo.h"
 #include "camera/FeatureAccess.h"
 #include "camera/Thread.h"
+#include "controls/CLxCtrlMainDlg.h"
+#include "controls/CTabDialog.h"
 #include "imaging/GlDisplayWindow.h"
 #include "sim/SimPattern.h"
 #include "sim/SimPixelFormat.h"
 
+#include <QCheckBox>
+#include <QComboBox>
 #include <QElapsedTimer>
+#include <QSpinBox>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -383,6 +388,79 @@ TEST_F(LiveAnalysis, TenBitGreyWaveformHoldsTheEightBitValuesOfTheSelectedRow)
     }
     WaitLive(kMarkerWaitMs);
     LiveMainWindow::SaveScreenshot(QStringLiteral("live-waveform-mono10"));
+}
+
+// A 12-bit camera shown through a window of its values chosen on the Other
+// page, by hand and then automatically: the triggered frame is shown
+// stretched from the black to the white point, and the automatic points are
+// the frame's 0.1 % and 99.9 % percentiles, shown back on the page.
+TEST_F(LiveAnalysis, TwelveBitGreyIsShownThroughTheWindowChosenOnTheOtherPage)
+{
+    ASSERT_NO_FATAL_FAILURE(StartCamera(false, "Mono12"));
+    live_.Window().Action(CLumivexDlg::kSettings)->trigger();
+    CLxCtrlMainDlg* controls = live_.Window().ControlDialog();
+    ASSERT_NE(controls, nullptr);
+    controls->move(live_.Window().frameGeometry().right() + kWindowGap, 0);
+    controls->Tabs()->setCurrentIndex(CLxCtrlMainDlg::kOtherTab);
+    controls->RefreshCurrentPageAndTitle();
+    QWidget* page = controls->Page(CLxCtrlMainDlg::kOtherTab);
+    auto* mode = page->findChild<QComboBox*>(QStringLiteral("DeepView"));
+    auto* black = page->findChild<QSpinBox*>(QStringLiteral("BlackPoint"));
+    auto* white = page->findChild<QSpinBox*>(QStringLiteral("WhitePoint"));
+    auto* automatic = page->findChild<QCheckBox*>(QStringLiteral("AutoLevels"));
+    ASSERT_TRUE(mode && black && white && automatic);
+    ASSERT_TRUE(mode->isEnabled());
+    EXPECT_EQ(white->maximum(), 4095);
+    mode->setCurrentIndex(kDeepViewWindowLevel);
+    emit mode->activated(kDeepViewWindowLevel);
+    black->setValue(1000);
+    white->setValue(3000);
+    ASSERT_TRUE(black->isEnabled());
+    ASSERT_NO_FATAL_FAILURE(HoldFrames());
+
+    const auto expectShown = [&](int32_t low, int32_t high) {
+        std::vector<uint8_t> grey;
+        uint32_t frame = 0;
+        ASSERT_NO_FATAL_FAILURE(TriggerOneFrame(grey, frame, 1));
+        const std::vector<uint16_t> raw = SimGreySamples("Mono12", frame);
+        ASSERT_EQ(raw.size(), grey.size());
+        std::vector<uint16_t> sorted = raw;
+        std::sort(sorted.begin(), sorted.end());
+        if (low < 0) {
+            const size_t clipped = sorted.size() / 1000;
+            low = sorted[clipped];
+            high = std::max<int32_t>(sorted[sorted.size() - 1 - clipped], low + 1);
+            EXPECT_EQ(live_.Context().displaySettings.blackPoint, low);
+            EXPECT_EQ(live_.Context().displaySettings.whitePoint, high);
+        }
+        // The window must cut into the pattern for the test to mean anything.
+        ASSERT_LT(sorted.front(), high);
+        ASSERT_GT(sorted.back(), low);
+        std::vector<uint8_t> expected(raw.size());
+        for (size_t i = 0; i < raw.size(); ++i)
+            expected[i] = uint8_t(std::clamp((raw[i] - low) * 255.0 / (high - low) + 0.5 + 1e-9, 0.0, 255.0));
+        EXPECT_EQ(grey, expected);
+        const QImage shown = live_.DisplayedImage();
+        ASSERT_EQ(shown.size(), QSize(kWidth, kHeight));
+        int differing = 0;
+        for (int y = 0; y < kHeight; ++y)
+            for (int x = 0; x < kWidth; ++x)
+                differing += qRed(shown.pixel(x, y)) != expected[size_t(y) * kWidth + x] ? 1 : 0;
+        EXPECT_EQ(differing, 0);
+    };
+    ASSERT_NO_FATAL_FAILURE(expectShown(1000, 3000));
+    LiveMainWindow::SaveScreenshot(QStringLiteral("live-window-level-mono12-1000-3000"));
+
+    automatic->click();
+    EXPECT_FALSE(black->isEnabled());
+    ASSERT_NO_FATAL_FAILURE(expectShown(-1, -1));
+    EXPECT_TRUE(WaitUntil(
+        [&] {
+            return black->value() == live_.Context().displaySettings.blackPoint &&
+                   white->value() == live_.Context().displaySettings.whitePoint;
+        },
+        kFrameTimeoutMs));
+    LiveMainWindow::SaveScreenshot(QStringLiteral("live-window-level-mono12-auto"));
 }
 
 TEST_F(LiveAnalysis, HistogramAreaIsMarkedOnTheLiveImageAndFollowsACornerDrag)

@@ -18,13 +18,15 @@
 
 namespace {
 
-int Cli(const std::vector<std::string>& arguments, std::string* err = nullptr)
+int Cli(const std::vector<std::string>& arguments, std::string* err = nullptr, std::string* out = nullptr)
 {
-    std::ostringstream out;
+    std::ostringstream outText;
     std::ostringstream errText;
-    const int status = CliMain(arguments, out, errText);
+    const int status = CliMain(arguments, outText, errText);
     if (err)
         *err = errText.str();
+    if (out)
+        *out = outText.str();
     return status;
 }
 
@@ -325,4 +327,58 @@ TEST(DeepMovie, Ffv1HoldsWhatTheCameraSentAndTheFrameListEachFrame)
         if (std::string(c.format) == "BayerRG12")
             EXPECT_NE(reference.description.find("RGGB"), std::string::npos);
     }
+}
+
+// A camera that never sends every fourth frame (their block ids taken): the
+// frame list marks each of them before the frame after it, and the summary
+// counts them, while no frame that did arrive is counted missing.
+TEST(DeepMovie, FrameListCountsTheFramesTheCameraNeverSent)
+{
+    constexpr int kSkip = 4;
+    constexpr int kFrames = 24;
+    SimOptions options;
+    options.interfaceAddress = TestAddress();
+    options.width = 64;
+    options.height = 64;
+    options.colour = false;
+    options.pixelFormat = "Mono12";
+    options.frameSkip = kSkip;
+    SimCamera sim;
+    ASSERT_TRUE(sim.Start(options)) << sim.ErrorText();
+    TempDir dir;
+    std::string err;
+    std::string out;
+    ASSERT_EQ(Cli({"record", "-c", options.interfaceAddress, "--frames", std::to_string(kFrames), "--codec", "ffv1",
+                   dir.file("skip.mkv")},
+                  &err, &out),
+              0)
+        << err;
+    const std::vector<std::vector<std::string>> rows = ReadCsv(dir.file("skip.frames.csv"));
+    ASSERT_EQ(rows.size(), size_t(kFrames + 1));
+    // The block ids never sent share one remainder; which one depends on where the recording began.
+    EXPECT_EQ(rows[1][4], "0");
+    int skippedRemainder = -1;
+    uint64_t missing = 0;
+    for (size_t i = 2; i < rows.size(); ++i) {
+        const uint64_t id = std::stoull(rows[i][1]);
+        const uint64_t before = std::stoull(rows[i - 1][1]);
+        const uint64_t missingBefore = std::stoull(rows[i][4]);
+        SCOPED_TRACE("frame id " + std::to_string(id));
+        ASSERT_EQ(missingBefore, id - before - 1);
+        ASSERT_LE(missingBefore, 1u);
+        if (missingBefore == 1) {
+            if (skippedRemainder < 0)
+                skippedRemainder = int((id - 1) % kSkip);
+            EXPECT_EQ(int((id - 1) % kSkip), skippedRemainder);
+        }
+        if (skippedRemainder >= 0)
+            EXPECT_NE(int(id % kSkip), skippedRemainder);
+        missing += missingBefore;
+    }
+    // 23 gaps between frames, one in four of the ids in them skipped.
+    EXPECT_GE(missing, uint64_t(kFrames - 1) / (kSkip - 1) - 1);
+    EXPECT_NE(out.find(std::to_string(kFrames) + " frames written; " + std::to_string(missing) +
+                       " frames the camera sent never arrived"),
+              std::string::npos)
+        << out;
 }

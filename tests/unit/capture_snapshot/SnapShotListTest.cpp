@@ -1,4 +1,7 @@
 #include "capture/SnapShotList.h"
+#include "capture/SnapShotImage.h"
+#include "imaging/PixelConversion.h"
+#include "imaging/PixelFormat.h"
 
 #include "SnapShotTestFrames.h"
 
@@ -272,6 +275,23 @@ TEST(SnapShotImage, PixelReadoutGivesRedGreenBlueOfTheClampedPixel)
     // Grey pixels give the same value three times.
     EXPECT_EQ(grey.PixelReadout(2, 5), QStringLiteral("(x,y) = (2,5)/(R,G,B)=(43,43,43)"));
     EXPECT_EQ(grey.PixelReadout(45, 0), QStringLiteral("(x,y) = (39,0)/(R,G,B)=(103,103,103)"));
+
+    // A 12-bit camera's snapshot reads the camera's own value, where the
+    // mirrored image shows it: raw (3 - x, y) at (x, y) mirrored horizontally.
+    auto raw = std::make_unique<SnapShotRawFrame>();
+    raw->pixelFormat = kPixelFormatMono12;
+    raw->mirror = kMirrorHorizontal;
+    for (int y = 0; y < 2; ++y) {
+        for (int x = 0; x < 4; ++x) {
+            const int value = 3000 + 10 * y + x;
+            raw->bytes.insert(raw->bytes.end(), {uint8_t(value), uint8_t(value >> 8)});
+        }
+    }
+    const std::vector<uint8_t> shown(8, 187);
+    ASSERT_EQ(list.Add(4, 2, false, shown.data(), std::move(raw)), 0);
+    const SnapShotImage& deep = *list.At(2);
+    EXPECT_EQ(deep.PixelReadout(0, 0), QStringLiteral("(x,y) = (0,0)/Value=3003 (12 bits)"));
+    EXPECT_EQ(deep.PixelReadout(9, 1), QStringLiteral("(x,y) = (3,1)/Value=3010 (12 bits)"));
 }
 
 TEST(SnapShotImage, WindowTitleHoldsNumberReadoutAndPath)

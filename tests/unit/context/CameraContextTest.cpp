@@ -51,17 +51,21 @@ TEST(CameraContext, ReadsItsSettingsAndReplacesValuesOutOfRange)
 {
     TempDir dir;
     const std::string path = dir.file("lumivex.dat");
-    std::ofstream(path) << "[Setting]\nShowToolBar=0\n[Other]\nInterpolationMethod=5\nMirrorMode=2\n";
+    std::ofstream(path) << "[Setting]\nShowToolBar=0\n[Other]\nInterpolationMethod=5\nMirrorMode=2\n"
+                           "DeepView=1\nBlackPoint=100\nWhitePoint=60000\nAutoLevels=1\nBitShift=8\n";
     {
         CameraContext context(path);
         EXPECT_EQ(context.showToolBar, 0);
         EXPECT_EQ(context.displaySettings.interpolationMethod, 5);
         EXPECT_EQ(context.displaySettings.mirrorMode, 2);
+        EXPECT_EQ(context.displaySettings.LoadDeepView(), (DeepView{kDeepViewWindowLevel, 100, 60000, true, 8}));
     }
-    std::ofstream(path) << "[Other]\nInterpolationMethod=9\nMirrorMode=-1\n";
+    std::ofstream(path) << "[Other]\nInterpolationMethod=9\nMirrorMode=-1\n"
+                           "DeepView=3\nBlackPoint=-1\nWhitePoint=65536\nAutoLevels=7\nBitShift=9\n";
     CameraContext context(path);
     EXPECT_EQ(context.displaySettings.interpolationMethod, 3);
     EXPECT_EQ(context.displaySettings.mirrorMode, 0);
+    EXPECT_EQ(context.displaySettings.LoadDeepView(), DeepView{});
 }
 
 TEST(CameraContext, WritesItsSettingsBackIntoAFolderItCreates)
@@ -73,12 +77,18 @@ TEST(CameraContext, WritesItsSettingsBackIntoAFolderItCreates)
         context.showToolBar = 0;
         context.displaySettings.interpolationMethod = 1;
         context.displaySettings.mirrorMode = 3;
+        context.displaySettings.StoreDeepView({kDeepViewBitShift, 12, 3456, true, 2});
     }
     ASSERT_TRUE(std::filesystem::exists(path));
     QSettings written(QString::fromStdString(path), QSettings::IniFormat);
     EXPECT_EQ(written.value("Setting/ShowToolBar").toString(), "0");
     EXPECT_EQ(written.value("Other/InterpolationMethod").toString(), "1");
     EXPECT_EQ(written.value("Other/MirrorMode").toString(), "3");
+    EXPECT_EQ(written.value("Other/DeepView").toString(), "2");
+    EXPECT_EQ(written.value("Other/BlackPoint").toString(), "12");
+    EXPECT_EQ(written.value("Other/WhitePoint").toString(), "3456");
+    EXPECT_EQ(written.value("Other/AutoLevels").toString(), "1");
+    EXPECT_EQ(written.value("Other/BitShift").toString(), "2");
     // No camera, so no drawing file is remembered.
     EXPECT_EQ(ReadText(path).find("DrawFileName"), std::string::npos);
 }

@@ -1,3 +1,4 @@
+#include "camera/DeepGreyTable.h"
 #include "imaging/BayerDemosaic.h"
 #include "imaging/PixelConversion.h"
 #include "imaging/PixelFormat.h"
@@ -89,6 +90,82 @@ TEST(ConvertFrame, WideGreySamplesAreShiftedToTheirTopBits)
     // Bits above the format's depth saturate rather than wrap.
     EXPECT_EQ(single(kPixelFormatMono12, 0xFFFF), 255);
     EXPECT_EQ(single(kPixelFormatMono10, 0x0400), 255);
+}
+
+// Deep grey samples under each view: window/level (by hand and automatic from
+// the frame's 0.1 %/99.9 % percentiles), bit shift and the default top bits,
+// in every grey format wider than 8 bits, packed ones with an odd pixel count;
+// and the camera's value of each pixel, as the readout shows it.
+TEST(ConvertDeepGrey, ViewsMapTheCamerasValuesAndTheReadoutKeepsThem)
+{
+    const auto window = [](int32_t black, int32_t white) { return DeepView{kDeepViewWindowLevel, black, white}; };
+    const auto shift = [](int32_t bits) { return DeepView{kDeepViewBitShift, 0, 1, false, bits}; };
+    const DeepView automatic{kDeepViewWindowLevel, 0, 1, true};
+    // 1000 samples 0, 4, ... 3996: one below the 0.1 % point, one above the 99.9 % one.
+    std::vector<uint16_t> ramp;
+    for (uint16_t i = 0; i < 1000; ++i)
+        ramp.push_back(uint16_t(i * 4));
+    std::vector<uint8_t> rampShown(1000, 0);
+    for (size_t i = 0; i < rampShown.size(); ++i)
+        rampShown[i] = ramp[i] <= 4 ? 0 : ramp[i] >= 3992 ? 255 : uint8_t((ramp[i] - 4) * 255 / 3988.0 + 0.5 + 1e-9);
+    const struct {
+        uint32_t format;
+        DeepView view;
+        std::vector<uint16_t> samples;
+        std::vector<uint8_t> shown;
+        int32_t black = -1; // the window an automatic view found
+        int32_t white = -1;
+    } cases[] = {
+        {kPixelFormatMono12, window(1000, 3000), {0, 1000, 1500, 2000, 3000, 3071, 4095}, {0, 0, 64, 128, 255, 255, 255}},
+        {kPixelFormatMono12Packed, window(1000, 3000), {0, 1000, 1500, 2000, 4095}, {0, 0, 64, 128, 255}},
+        {kPixelFormatMono10Packed, window(100, 355), {99, 100, 101, 354, 355, 1023, 7}, {0, 0, 1, 254, 255, 255, 0}},
+        {kPixelFormatMono10, window(0, 1023), {0, 512, 1023}, {0, 128, 255}},
+        // A window upside down or shut still shows: white is kept above black.
+        {kPixelFormatMono14, window(5000, 5000), {4999, 5000, 5001, 16383}, {0, 0, 255, 255}},
+        {kPixelFormatMono16, shift(0), {0, 200, 255, 256, 65535}, {0, 200, 255, 255, 255}},
+        {kPixelFormatMono14, shift(3), {7, 8, 800, 2047, 16383}, {0, 1, 100, 255, 255}},
+        {kPixelFormatMono12Packed, shift(2), {3, 4, 1020, 1024, 4095}, {0, 1, 255, 255, 255}},
+        {kPixelFormatMono10, DeepView{}, {1023, 4, 3, 515}, {255, 1, 0, 128}},
+        {kPixelFormatMono12, automatic, ramp, rampShown, 4, 3992},
+        {kPixelFormatMono12Packed, automatic, ramp, rampShown, 4, 3992},
+        // A flat frame: a window of one value.
+        {kPixelFormatMono16, automatic, std::vector<uint16_t>(9, 700), std::vector<uint8_t>(9, 0), 700, 701},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << std::hex << c.format << std::dec << " mode " << c.view.mode << " "
+                                        << c.samples.size() << " samples");
+        const int width = int(c.samples.size());
+        const TestFrame frame = MakeGreyFrame(c.format, width, 1, [&](int x, int) { return c.samples[size_t(x)]; });
+        DeepGreyTable table;
+        table.SetView(c.view);
+        std::vector<uint8_t> out(c.samples.size() + 1, kUntouched);
+        ASSERT_TRUE(ConvertDeepGrey(c.format, frame.data.data(), frame.data.size(), width, 1, table, out.data()));
+        EXPECT_EQ(out.back(), kUntouched);
+        out.pop_back();
+        EXPECT_EQ(out, c.shown);
+        if (c.black >= 0) {
+            EXPECT_EQ(table.BlackPoint(), c.black);
+            EXPECT_EQ(table.WhitePoint(), c.white);
+        }
+        for (int x = 0; x < width; ++x) {
+            uint16_t value = 0;
+            ASSERT_TRUE(RawSampleAt(c.format, frame.data.data(), frame.data.size(), width, 1, x, 0, value));
+            EXPECT_EQ(value, c.samples[size_t(x)]) << "pixel " << x;
+        }
+        uint16_t value = 0;
+        EXPECT_FALSE(RawSampleAt(c.format, frame.data.data(), frame.data.size(), width, 1, width, 0, value));
+        EXPECT_FALSE(RawSampleAt(c.format, frame.data.data(), frame.data.size() - 1, width, 1, 0, 0, value));
+        EXPECT_FALSE(ConvertDeepGrey(c.format, frame.data.data(), frame.data.size() - 1, width, 1, table, out.data()));
+    }
+    // Other formats are not deep grey ones.
+    const TestFrame mono8 = MakeGreyFrame(kPixelFormatMono8, 2, 1, [](int, int) { return 9; });
+    const TestFrame bayer = MakeGreyFrame(kPixelFormatBayerRG12, 2, 2, [](int, int) { return 9; });
+    DeepGreyTable table;
+    table.SetView(window(0, 10));
+    std::vector<uint8_t> out(4, kUntouched);
+    EXPECT_FALSE(ConvertDeepGrey(kPixelFormatMono8, mono8.data.data(), mono8.data.size(), 2, 1, table, out.data()));
+    EXPECT_FALSE(ConvertDeepGrey(kPixelFormatBayerRG12, bayer.data.data(), bayer.data.size(), 2, 2, table, out.data()));
+    EXPECT_EQ(out, std::vector<uint8_t>(4, kUntouched));
 }
 
 TEST(ConvertFrame, RgbIsReorderedToBgrAndBgrIsCopied)
