@@ -177,6 +177,8 @@ private:
         void StartPreview() override { window_.RestartPreview(); }
         void SetDisplayInterpolation(int method) override;
         void CloseRecording() override;
+        bool IsRecording() const override { return window_.context_.recordingInProgress != 0; }
+        DisplaySettings* Display() override { return &window_.context_.displaySettings; }
 
     private:
         CLumivexDlg& window_;
