@@ -250,6 +250,8 @@ public:
     void StartPreview() override {}
     void SetDisplayInterpolation(int) override {}
     void CloseRecording() override {}
+    bool IsRecording() const override { return false; }
+    DisplaySettings* Display() override { return nullptr; }
 
 private:
     CDeviceInfo& camera_;

@@ -1,6 +1,5 @@
 #include "analysis/CGraphDlg.h"
 
-#include "analysis/AnalysisWindowCodes.h"
 #include "analysis/PlotPainting.h"
 #include "analysis/WaveformPlot.h"
 
@@ -88,7 +87,7 @@ void CGraphDlg::done(int result)
 {
     QDialog::done(result);
     if (record_.active.exchange(false))
-        emit windowClosed(kWaveformClosedCode);
+        emit closed();
 }
 
 void CGraphDlg::paintEvent(QPaintEvent*)

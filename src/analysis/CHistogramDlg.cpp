@@ -1,6 +1,5 @@
 #include "analysis/CHistogramDlg.h"
 
-#include "analysis/AnalysisWindowCodes.h"
 #include "analysis/HistogramPlot.h"
 #include "analysis/PlotPainting.h"
 
@@ -195,7 +194,7 @@ void CHistogramDlg::done(int result)
     QDialog::done(result);
     dragging_ = false;
     if (record_.active.exchange(false))
-        emit windowClosed(kHistogramClosedCode);
+        emit closed();
 }
 
 void CHistogramDlg::SetStretch(double factor)

@@ -53,9 +53,8 @@ public:
     void RequestRepaint() override;
 
 signals:
-    // The window closed by OK, Cancel or its close box; the code is
-    // kHistogramClosedCode.
-    void windowClosed(int code);
+    // The window closed by OK, Cancel or its close box.
+    void closed();
 
 protected:
     void done(int result) override;

@@ -1,6 +1,5 @@
 #include "app/CLumivexDlg.h"
 
-#include "analysis/AnalysisWindowCodes.h"
 #include "analysis/CGraphDlg.h"
 #include "analysis/CHistogramDlg.h"
 #include "app/CMyToolBar.h"
@@ -11,7 +10,6 @@
 #include "app/ShellIcons.h"
 #include "camera/CDeviceInfo.h"
 #include "camera/MessagePrompts.h"
-#include "capture/CCreateAVI.h"
 #include "capture/CRecordingControl.h"
 #include "capture/CThumbnailDlg.h"
 #include "capture/RecordingProgressBar.h"
@@ -89,13 +87,13 @@ CLumivexDlg::CLumivexDlg(bool optionFilePresent, CameraContext& context, CDevice
     controlDlg_ = std::make_unique<CLxCtrlMainDlg>(controlHost_);
     controlDlg_->setWindowIcon(windowIcon());
     thumbnailDlg_ = std::make_unique<CThumbnailDlg>(SnapShotListOf(context_));
-    connect(controlDlg_.get(), &CLxCtrlMainDlg::windowClosed, this,
-            [this](int code) { HandleAppMessage(kWindowClosedMessage, code); }, Qt::QueuedConnection);
+    connect(controlDlg_.get(), &CLxCtrlMainDlg::closed, this, [this] { WindowClosed(settingsShown_); },
+            Qt::QueuedConnection);
     if (optionFilePresent_) {
         optionBoardDlg_ = std::make_unique<CLxCtrlOPMainDlg>(controlHost_);
         optionBoardDlg_->setWindowIcon(windowIcon());
-        connect(optionBoardDlg_.get(), &CLxCtrlOPMainDlg::windowClosed, this,
-                [this](int code) { HandleAppMessage(kWindowClosedMessage, code); }, Qt::QueuedConnection);
+        connect(optionBoardDlg_.get(), &CLxCtrlOPMainDlg::closed, this, [this] { WindowClosed(settingsShown_); },
+                Qt::QueuedConnection);
     } else {
         delete actions_[kOpSetting];
         actions_[kOpSetting] = nullptr;
@@ -112,8 +110,8 @@ CLumivexDlg::CLumivexDlg(bool optionFilePresent, CameraContext& context, CDevice
         prompts_.Show(parent, QString(), message, MessagePrompts::Icon::Information);
     };
     movieCommand_->SetPrompts(std::move(moviePrompts));
-    connect(recording_.get(), &CRecordingControl::Notify, this,
-            [this](unsigned message) { HandleAppMessage(static_cast<int>(message), 0); });
+    connect(recording_.get(), &CRecordingControl::recordingStarted, this, &CLumivexDlg::OnRecordingStarted);
+    connect(recording_.get(), &CRecordingControl::recordingFinished, this, &CLumivexDlg::OnRecordingFinished);
     lossWatch_ = std::make_unique<CameraLossWatch>(
         context_, [this](CDeviceInfo& camera) { OnCameraLost(camera); },
         [this](CDeviceInfo& camera, const SdkDeviceInfo& found) { return OnCameraBack(camera, found); }, this);
@@ -374,30 +372,27 @@ void CLumivexDlg::closeEvent(QCloseEvent* event)
     QDialog::closeEvent(event);
 }
 
-void CLumivexDlg::HandleAppMessage(int message, int code)
+void CLumivexDlg::WindowClosed(bool& shown)
 {
-    if (message == kWindowClosedMessage) {
-        if (code == CLxCtrlMainDlg::kDialogClosed)
-            settingsShown_ = false;
-        else if (code == kWaveformClosedCode)
-            waveformShown_ = false;
-        else if (code == kHistogramClosedCode)
-            histogramShown_ = false;
-        else
-            return;
-        activateWindow();
-        UpdateMenus();
-    } else if (message == static_cast<int>(kRecordingStartedMessage)) {
-        recordingBar_->Begin();
-        LayoutChildren();
-        controlDlg_->RefreshCurrentPageAndTitle();
-    } else if (message == static_cast<int>(kRecordingFinishedMessage)) {
-        recordingBar_->Finish();
-        LayoutChildren();
-        // What was recorded and lost, over the stream figures for a minute.
-        statusBar_->showMessage(recording_->Summary(), kRecordingSummaryMs);
-        movieCommand_->RecordingFinished(this);
-        controlDlg_->RefreshCurrentPageAndTitle();
-        UpdateMenus();
-    }
+    shown = false;
+    activateWindow();
+    UpdateMenus();
+}
+
+void CLumivexDlg::OnRecordingStarted()
+{
+    recordingBar_->Begin();
+    LayoutChildren();
+    controlDlg_->RefreshCurrentPageAndTitle();
+}
+
+void CLumivexDlg::OnRecordingFinished()
+{
+    recordingBar_->Finish();
+    LayoutChildren();
+    // What was recorded and lost, over the stream figures for a minute.
+    statusBar_->showMessage(recording_->Summary(), kRecordingSummaryMs);
+    movieCommand_->RecordingFinished(this);
+    controlDlg_->RefreshCurrentPageAndTitle();
+    UpdateMenus();
 }

@@ -47,7 +47,8 @@ class QStatusBar;
 // of the first camera. It starts and stops the preview of every connected
 // camera (the further cameras in preview windows of their own), applies the
 // zoom, routes mouse input over the image to the drawing manager, keeps the
-// menus current and answers the notifications of the windows it opened.
+// menus current and follows the signals of the windows it opened and of the
+// recording.
 class CLumivexDlg : public QDialog {
     Q_OBJECT
 
@@ -147,12 +148,6 @@ public:
     int WindowZoom(int index) const;
     ScreenKeeper& Keeper() const { return *keeper_; }
 
-    // The notifications of the windows this window opened and of the
-    // recording (kWindowClosedMessage with a code, kRecordingStartedMessage,
-    // kRecordingFinishedMessage); other messages are ignored. They arrive
-    // queued, on the user interface thread.
-    void HandleAppMessage(int message, int code);
-
     CThumbnailDlg* ThumbnailWindow() const { return thumbnailDlg_.get(); }
 
     // The features window of the camera at index, created and shown on first
@@ -182,6 +177,8 @@ private:
         void StartPreview() override { window_.RestartPreview(); }
         void SetDisplayInterpolation(int method) override;
         void CloseRecording() override;
+        bool IsRecording() const override { return window_.context_.recordingInProgress != 0; }
+        DisplaySettings* Display() override { return &window_.context_.displaySettings; }
 
     private:
         CLumivexDlg& window_;
@@ -234,6 +231,11 @@ private:
     void ToggleToolBar();
     void DeleteDrawing();
     void ShowDrawProperty();
+    // A window this window opened was closed (queued): its menu command is
+    // offered again.
+    void WindowClosed(bool& shown);
+    void OnRecordingStarted();
+    void OnRecordingFinished();
     // A camera stopped answering: its acquisition ends and the user is told,
     // without being asked anything: nobody may be at the screen.
     void OnCameraLost(CDeviceInfo& camera);

@@ -2,7 +2,6 @@
 
 #include "app/CLumivexDlg.h"
 
-#include "analysis/AnalysisWindowCodes.h"
 #include "analysis/CGraphDlg.h"
 #include "analysis/CHistogramDlg.h"
 #include "app/AboutText.h"
@@ -119,8 +118,8 @@ void CLumivexDlg::ShowWaveform()
         return;
     if (!waveform_) {
         waveform_ = std::make_unique<CGraphDlg>(this);
-        connect(waveform_.get(), &CGraphDlg::windowClosed, this,
-                [this](int code) { HandleAppMessage(kWindowClosedMessage, code); }, Qt::QueuedConnection);
+        connect(waveform_.get(), &CGraphDlg::closed, this, [this] { WindowClosed(waveformShown_); },
+                Qt::QueuedConnection);
         context_.waveformRecord = waveform_->Record();
     }
     waveform_->Open(AnalysisSourceOf(*first));
@@ -135,8 +134,8 @@ void CLumivexDlg::ShowHistogram()
         return;
     if (!histogram_) {
         histogram_ = std::make_unique<CHistogramDlg>(this);
-        connect(histogram_.get(), &CHistogramDlg::windowClosed, this,
-                [this](int code) { HandleAppMessage(kWindowClosedMessage, code); }, Qt::QueuedConnection);
+        connect(histogram_.get(), &CHistogramDlg::closed, this, [this] { WindowClosed(histogramShown_); },
+                Qt::QueuedConnection);
         context_.histogramRecord = histogram_->Record();
     }
     histogram_->Open(AnalysisSourceOf(*first));

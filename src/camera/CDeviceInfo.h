@@ -7,7 +7,6 @@
 #include <memory>
 #include <string>
 
-class CameraContext;
 class CRS232C_OM;
 class FrameConverter;
 class FrameDisplayTarget;
@@ -89,9 +88,6 @@ public:
     SdkPipeline& GetPipeline() { return *pipeline_; }
     CRS232C_OM& GetSerial() { return *serial_; }
 
-    // Membership of the camera context's list.
-    void SetCameraContext(CameraContext* context) { context_ = context; }
-    CameraContext* GetCameraContext() const { return context_; }
     void SetCameraNumber(int32_t number) { cameraNumber_ = number; }
     int32_t GetCameraNumber() const { return cameraNumber_; }
     void CreateOverlayRegistry();
@@ -136,7 +132,6 @@ private:
     std::unique_ptr<SdkPipeline> pipeline_;
     std::unique_ptr<CRS232C_OM> serial_;
     std::unique_ptr<Thread> thread_;
-    CameraContext* context_ = nullptr;
     std::string ipAddress_;
     std::string macAddress_;
     std::string model_;

@@ -27,8 +27,9 @@ class FrameRecorder {
 public:
     virtual ~FrameRecorder() = default;
     // Adds one converted frame with the thread's frame counter as its number.
-    // True when the file is finished: its planned frames are reached, its size
-    // limit is hit, writing failed, or the frame is not of the geometry the
-    // file was opened with (the frame is then not written).
+    // True when the recording is finished: its last file's planned frames are
+    // reached, its size limit is hit, writing failed, or the frame is not of
+    // the geometry the file was opened with (the frame is then not written).
+    // A recorder of several files moves on to the next one by itself.
     virtual bool AddFrame(uint32_t frameNumber, const FrameView& frame) = 0;
 };

@@ -369,14 +369,9 @@ void Thread::FeedRecorder(const SdkBuffer& buffer, FrameImage& image)
     if (!slot.writer->AddFrame(static_cast<uint32_t>(frameCounter_.load()), frame))
         return;
 
-    // Deleting the writer finalises its file.
+    // The recording is over; deleting the writer finalises what it still holds.
     slot.writer.reset();
     slot.active = false;
-    if (slot.fileIndex < slot.fileCount && slot.starter) {
-        slot.fileIndex += 1;
-        const std::string baseFileName = slot.baseFileName;
-        slot.starter->StartRecording(baseFileName, slot.compressor, slot.plannedFrames);
-    }
 }
 
 void Thread::ServeFrameRequest(const SdkBuffer& buffer, const FrameImage& image, int32_t mirrorMode)

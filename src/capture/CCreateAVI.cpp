@@ -221,8 +221,8 @@ std::uint32_t CCreateAVI::Close()
     reserve_.Release();
     if (notifyOnClose_) {
         notifyOnClose_ = false;
-        if (notify_)
-            notify_(kRecordingFinishedMessage);
+        if (closeNotice_)
+            closeNotice_();
     }
     return result;
 }

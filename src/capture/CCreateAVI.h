@@ -23,11 +23,6 @@ inline constexpr std::uint32_t kAviCompressionUnsupported = 0xE000000B;
 // The container library could not open the file.
 inline constexpr std::uint32_t kAviCannotOpenFile = 0xE000000C;
 
-// Notifications to the main window: a recording started, the last file of a
-// recording was closed.
-inline constexpr unsigned kRecordingStartedMessage = 0xB008;
-inline constexpr unsigned kRecordingFinishedMessage = 0xB009;
-
 // Compressor codes, as kept in the settings file.
 inline constexpr std::uint32_t kCompressorUncompressed = 0;
 inline constexpr std::uint32_t kCompressorMotionJpeg = MakeFourCC('M', 'J', 'P', 'G');
@@ -78,10 +73,10 @@ struct AviSizeLimits {
 // A movie file being recorded frame by frame. The recording control creates a
 // writer for the chosen compressor, sets it up, opens it, hands it every
 // converted frame until AddFrame reports the recording complete, and then
-// destroys it, which finalises the file and notifies the main window.
+// destroys it, which finalises the file.
 class CCreateAVI {
 public:
-    using NotifyFunction = std::function<void(unsigned message)>;
+    using CloseNotice = std::function<void()>;
 
     // "MJPG" gives the plain Motion JPEG writer, "MJPO" the OpenDML one (whose
     // code then reads "MJPG"), any other code the container library's writer.
@@ -104,9 +99,8 @@ public:
     void SetSizeLimits(const AviSizeLimits& limits) { limits_ = limits; }
     // The camera's pixel format, for writers that keep the frames as sent.
     void SetSourceFormat(std::uint32_t pixelFormat) { sourceFormat_ = pixelFormat; }
-    // Called with kRecordingFinishedMessage when a writer opened with
-    // notifyOnClose is closed.
-    void SetNotify(NotifyFunction notify) { notify_ = std::move(notify); }
+    // Called when a writer opened with notifyOnClose is closed.
+    void SetCloseNotice(CloseNotice notice) { closeNotice_ = std::move(notice); }
 
     // bitsPerPixel is 8 (grey) or 24 (blue, green, red). Gives kAviOk or an error code.
     std::uint32_t Open(int width, int height, int bitsPerPixel, bool notifyOnClose);
@@ -183,7 +177,7 @@ private:
     bool KeepClosingReserve(std::uint32_t positions);
 
     const bool bottomUp_;
-    NotifyFunction notify_;
+    CloseNotice closeNotice_;
     bool notifyOnClose_ = false;
     bool open_ = false;
     bool complete_ = false;

@@ -22,53 +22,69 @@ namespace {
 constexpr int kGreyBits = 8;
 constexpr int kColourBits = 24;
 
-// An AVI writer as the acquisition thread feeds it. It writes only frames of
-// the geometry the file was opened with. Destroying it finalises the file,
-// tells the recording control how the file ended and, for the last file of a
-// recording, announces the end.
-class AviFrameRecorder : public FrameRecorder {
-public:
-    AviFrameRecorder(std::unique_ptr<CCreateAVI> writer, std::unique_ptr<FrameLog> log, CRecordingControl& control,
-                     bool lastFile)
-        : writer_(std::move(writer)), log_(std::move(log)), control_(control), lastFile_(lastFile)
-    {
-    }
+} // namespace
 
-    ~AviFrameRecorder() override
+// The AVI writer of the file being recorded, as the acquisition thread feeds
+// it. It writes only frames of the geometry the file was opened with. When a
+// file is complete it is finalised and the next numbered file opened in its
+// place before the next frame comes; closing a file tells the recording
+// control how it ended and, for the last file of a recording, announces the
+// end. Destroying the recorder finalises the open file.
+class CRecordingControl::FileRecorder : public FrameRecorder {
+public:
+    explicit FileRecorder(CRecordingControl& control) : control_(control) {}
+    ~FileRecorder() override { CloseFile(); }
+
+    void Take(std::unique_ptr<CCreateAVI> writer, std::unique_ptr<FrameLog> log, bool lastFile)
     {
-        const std::uint32_t closed = writer_->Close();
-        const bool logged = log_->Close();
-        control_.FileEnded(*writer_, frameChanged_, closed, lastFile_ && !silent_, logged);
+        writer_ = std::move(writer);
+        log_ = std::move(log);
+        lastFile_ = lastFile;
+        frameChanged_ = false;
     }
 
     bool AddFrame(std::uint32_t frameNumber, const FrameView& frame) override
     {
+        if (!writer_)
+            return true;
         if (frame.width != writer_->Width() || frame.height != writer_->Height() ||
             frame.bytesPerPixel != writer_->BytesPerPixel()) {
             frameChanged_ = true;
-            return true;
+        } else {
+            const std::uint32_t before = writer_->FramesWritten();
+            const bool finished = writer_->AddFrame(frameNumber, frame);
+            if (writer_->FramesWritten() != before)
+                log_->Add(before, frame, control_.TallyFrame(frame));
+            control_.CountFrames(writer_->FramesWritten() - before);
+            if (!finished)
+                return false;
         }
-        const std::uint32_t before = writer_->FramesWritten();
-        const bool finished = writer_->AddFrame(frameNumber, frame);
-        if (writer_->FramesWritten() != before)
-            log_->Add(before, frame, control_.TallyFrame(frame));
-        control_.CountFrames(writer_->FramesWritten() - before);
-        return finished;
+        CloseFile();
+        return !control_.RollOver(*this);
     }
 
     // The file is then closed without announcing the end.
     void Silence() { silent_ = true; }
 
 private:
+    void CloseFile()
+    {
+        if (!writer_)
+            return;
+        const std::uint32_t closed = writer_->Close();
+        const bool logged = log_->Close();
+        control_.FileEnded(*writer_, frameChanged_, closed, lastFile_ && !silent_, logged);
+        writer_.reset();
+        log_.reset();
+    }
+
+    CRecordingControl& control_;
     std::unique_ptr<CCreateAVI> writer_;
     std::unique_ptr<FrameLog> log_;
-    CRecordingControl& control_;
-    const bool lastFile_;
+    bool lastFile_ = false;
     bool silent_ = false;
     bool frameChanged_ = false;
 };
-
-} // namespace
 
 RecordingCameraInfo ReadRecordingCameraInfo(CDeviceInfo& camera)
 {
@@ -81,18 +97,12 @@ RecordingCameraInfo ReadRecordingCameraInfo(CDeviceInfo& camera)
     return info;
 }
 
-CRecordingControl::CRecordingControl(RecorderSlot& slot, QObject* parent) : QObject(parent), slot_(slot)
-{
-    std::lock_guard lock(slot_.mutex);
-    slot_.starter = this;
-}
+CRecordingControl::CRecordingControl(RecorderSlot& slot, QObject* parent) : QObject(parent), slot_(slot) {}
 
 CRecordingControl::~CRecordingControl()
 {
     std::lock_guard lock(slot_.mutex);
-    if (slot_.starter == this)
-        slot_.starter = nullptr;
-    if (auto* recorder = dynamic_cast<AviFrameRecorder*>(slot_.writer.get())) {
+    if (auto* recorder = dynamic_cast<FileRecorder*>(slot_.writer.get())) {
         // Nobody is left to announce the end to.
         recorder->Silence();
         slot_.writer.reset();
@@ -103,23 +113,24 @@ CRecordingControl::~CRecordingControl()
 bool CRecordingControl::Record(CDeviceInfo& camera, const std::string& path, const RecordingSettings& settings)
 {
     // Read here, on the user interface thread, and used again for the
-    // numbered files that the acquisition thread starts: the camera's
-    // features are not read from two threads, and its size and format cannot
-    // change while it streams.
+    // numbered files that the recorder opens on the acquisition thread: the
+    // camera's features are not read from two threads, and its size and
+    // format cannot change while it streams.
     const RecordingCameraInfo format = ReadRecordingCameraInfo(camera);
 
     std::lock_guard lock(slot_.mutex);
     slot_.quality = std::min(settings.quality, kMaxRecordingQuality);
     if (slot_.active || waitingForCamera_)
         return false;
-    slot_.fileCount = settings.ExtraFiles();
-    slot_.fileIndex = 0;
+    fileCount_ = settings.ExtraFiles();
+    fileIndex_ = 0;
     camera_ = &camera;
     format_ = format;
     framesRecorded_ = 0;
     plannedTotal_ = std::uint64_t{settings.frames} * static_cast<std::uint64_t>(settings.ExtraFiles() + 1);
     started_ = std::chrono::steady_clock::now();
     finishPosted_ = false;
+    stopRequested_ = false;
     continueAfterLoss_ = settings.continueAfterLoss;
     endedByLoss_ = false;
     losses_.clear();
@@ -134,35 +145,53 @@ bool CRecordingControl::Record(CDeviceInfo& camera, const std::string& path, con
 bool CRecordingControl::StartRecording(const std::string& path, std::uint32_t compressor,
                                        std::uint32_t plannedFrames)
 {
-    std::lock_guard lock(slot_.mutex);
     if (slot_.active)
         return false;
+    baseFileName_ = path;
+    compressor_ = compressor;
+    plannedFrames_ = plannedFrames;
+    auto recorder = std::make_unique<FileRecorder>(*this);
     // A file that ended in a failure ends the whole recording.
-    if (EndProblem().isEmpty() && StartFile(path, compressor, plannedFrames))
+    if (EndProblem().isEmpty() && OpenFile(*recorder)) {
+        slot_.writer = std::move(recorder);
+        slot_.cameraKey = camera_->GetCameraKey();
+        slot_.active = true;
+        if (fileIndex_ == 0)
+            PostStarted();
         return true;
+    }
     // A numbered file that cannot start ends the recording; the main window
     // must still learn that it is over.
-    if (slot_.fileIndex > 0 && !finishPosted_)
-        PostNotify(kRecordingFinishedMessage);
+    if (fileIndex_ > 0)
+        PostFinished(EndReason::Failed);
     return false;
 }
 
-bool CRecordingControl::StartFile(const std::string& path, std::uint32_t compressor, std::uint32_t plannedFrames)
+bool CRecordingControl::RollOver(FileRecorder& recorder)
 {
-    if (!camera_ || RecordingTargetPath(path, compressor).empty())
+    if (fileIndex_ >= fileCount_)
         return false;
-    std::unique_ptr<CCreateAVI> writer = CCreateAVI::Create(compressor);
+    fileIndex_ += 1;
+    if (EndProblem().isEmpty() && OpenFile(recorder))
+        return true;
+    PostFinished(EndReason::Failed);
+    return false;
+}
+
+bool CRecordingControl::OpenFile(FileRecorder& recorder)
+{
+    if (!camera_ || RecordingTargetPath(baseFileName_, compressor_).empty())
+        return false;
+    std::unique_ptr<CCreateAVI> writer = CCreateAVI::Create(compressor_);
     if (!writer)
         return false;
 
-    slot_.baseFileName = path;
-    slot_.compressor = compressor;
-    slot_.plannedFrames = plannedFrames;
-    const bool numbered = slot_.fileCount != 0;
-    writer->SetPath(RecordingTargetPath(numbered ? NumberedRecordingPath(path, slot_.fileIndex + 1) : path, compressor));
+    const bool numbered = fileCount_ != 0;
+    writer->SetPath(RecordingTargetPath(numbered ? NumberedRecordingPath(baseFileName_, fileIndex_ + 1) : baseFileName_,
+                                        compressor_));
     writer->SetSourceFormat(format_.pixelFormat);
-    const bool lastFile = !numbered || slot_.fileIndex >= slot_.fileCount;
-    writer->SetPlannedFrames(plannedFrames);
+    const bool lastFile = !numbered || fileIndex_ >= fileCount_;
+    writer->SetPlannedFrames(plannedFrames_);
     writer->SetQuality(slot_.quality);
     writer->SetFrameRate(format_.frameRate);
     if (writer->Open(format_.width, format_.height, format_.colour ? kColourBits : kGreyBits, false) != kAviOk)
@@ -175,7 +204,7 @@ bool CRecordingControl::StartFile(const std::string& path, std::uint32_t compres
             camera_->GetPipeline().Stop();
         writer->Close();
         if (lastFile)
-            PostNotify(kRecordingFinishedMessage);
+            PostFinished(EndReason::Failed);
         return false;
     }
 
@@ -189,11 +218,7 @@ bool CRecordingControl::StartFile(const std::string& path, std::uint32_t compres
                                QString::fromLocal8Bit(std::strerror(error)));
         return false;
     }
-    slot_.writer = std::make_unique<AviFrameRecorder>(std::move(writer), std::move(log), *this, lastFile);
-    slot_.cameraKey = camera_->GetCameraKey();
-    slot_.active = true;
-    if (slot_.fileIndex == 0)
-        PostNotify(kRecordingStartedMessage);
+    recorder.Take(std::move(writer), std::move(log), lastFile);
     return true;
 }
 
@@ -205,32 +230,37 @@ bool CRecordingControl::IsActive() const
 void CRecordingControl::Stop()
 {
     std::lock_guard lock(slot_.mutex);
+    StopLocked();
+}
+
+void CRecordingControl::StopLocked()
+{
+    stopRequested_ = true;
+    const EndReason reason = endedByLoss_ ? EndReason::CameraLost : EndReason::Stopped;
     if (waitingForCamera_) {
         waitingForCamera_ = false;
-        slot_.fileCount = slot_.fileIndex;
-        if (!finishPosted_)
-            PostNotify(kRecordingFinishedMessage);
+        fileCount_ = fileIndex_;
+        PostFinished(reason);
         return;
     }
     if (!slot_.writer)
         return;
     // No numbered file follows the one being finalised.
-    slot_.fileCount = slot_.fileIndex;
+    fileCount_ = fileIndex_;
     slot_.active = false;
     slot_.writer.reset();
-    if (!finishPosted_)
-        PostNotify(kRecordingFinishedMessage);
+    PostFinished(reason);
 }
 
 void CRecordingControl::CameraLost()
 {
     std::lock_guard lock(slot_.mutex);
-    auto* recorder = dynamic_cast<AviFrameRecorder*>(slot_.writer.get());
+    auto* recorder = dynamic_cast<FileRecorder*>(slot_.writer.get());
     if (!recorder)
         return;
     if (!continueAfterLoss_) {
         endedByLoss_ = true;
-        Stop();
+        StopLocked();
         return;
     }
     // The recording is not over: the file ends without announcing the end.
@@ -239,12 +269,12 @@ void CRecordingControl::CameraLost()
     slot_.writer.reset();
     // A failed file ends the recording even so.
     if (!EndProblem().isEmpty()) {
-        slot_.fileCount = slot_.fileIndex;
-        PostNotify(kRecordingFinishedMessage);
+        fileCount_ = fileIndex_;
+        PostFinished(EndReason::Failed);
         return;
     }
     // What the camera sends once it is back goes into one more numbered file.
-    slot_.fileCount += 1;
+    fileCount_ += 1;
     waitingForCamera_ = true;
     losses_.push_back({QDateTime::currentDateTime(), {}, {}});
 }
@@ -258,15 +288,15 @@ bool CRecordingControl::CameraBack(CDeviceInfo& camera)
     waitingForCamera_ = false;
     camera_ = &camera;
     format_ = format;
-    const std::uint32_t fileFrames = slot_.plannedFrames;
+    const std::uint32_t fileFrames = plannedFrames_;
     const std::uint32_t lacking = fileFrames - std::min(fileFrames, lastFileFrames_);
-    slot_.fileIndex += 1;
+    fileIndex_ += 1;
     losses_.back().back = QDateTime::currentDateTime();
-    losses_.back().nextFile = NumberedRecordingPath(slot_.baseFileName, slot_.fileIndex + 1);
-    if (!StartRecording(slot_.baseFileName, slot_.compressor, std::max<std::uint32_t>(lacking, 1)))
+    losses_.back().nextFile = NumberedRecordingPath(baseFileName_, fileIndex_ + 1);
+    if (!StartRecording(baseFileName_, compressor_, std::max<std::uint32_t>(lacking, 1)))
         return false;
     // The numbered files after this one are of the planned length again.
-    slot_.plannedFrames = fileFrames;
+    plannedFrames_ = fileFrames;
     return true;
 }
 
@@ -355,13 +385,25 @@ void CRecordingControl::FileEnded(const CCreateAVI& writer, bool frameChanged, s
         endProblem_ = problem;
     }
     lastFileFrames_ = writer.FramesWritten();
-    if (lastFile)
-        PostNotify(kRecordingFinishedMessage);
+    if (!lastFile)
+        return;
+    if (endedByLoss_)
+        PostFinished(EndReason::CameraLost);
+    else if (!EndProblem().isEmpty())
+        PostFinished(EndReason::Failed);
+    else
+        PostFinished(stopRequested_ ? EndReason::Stopped : EndReason::Completed);
 }
 
-void CRecordingControl::PostNotify(unsigned message)
+void CRecordingControl::PostStarted()
 {
-    if (message == kRecordingFinishedMessage)
-        finishPosted_ = true;
-    QMetaObject::invokeMethod(this, [this, message] { emit Notify(message); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(this, [this] { emit recordingStarted(); }, Qt::QueuedConnection);
+}
+
+void CRecordingControl::PostFinished(EndReason reason)
+{
+    if (finishPosted_)
+        return;
+    finishPosted_ = true;
+    QMetaObject::invokeMethod(this, [this, reason] { emit recordingFinished(reason); }, Qt::QueuedConnection);
 }

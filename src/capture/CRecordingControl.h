@@ -1,6 +1,5 @@
 #pragma once
 
-#include "camera/RecordingStarter.h"
 #include "capture/FrameLog.h"
 #include "capture/RecordingSettings.h"
 
@@ -21,21 +20,36 @@ struct RecorderSlot;
 
 // The movie recording control. It starts a recording on the recorder slot
 // that the acquisition thread of the recorded camera feeds, with an AVI writer
-// for the chosen compressor; the thread starts each further numbered file
-// through StartRecording. The main window and lumivex-cli use it alike.
+// for the chosen compressor. The slot's recorder rolls over into each further
+// numbered file itself, between two frames, so no frame is lost or reordered
+// and the acquisition thread never calls back into this object. The main
+// window and lumivex-cli use it alike.
 //
-// The slot's recursive mutex guards every step; the acquisition thread holds
-// it when it chains the next file. The slot must outlive this object.
-// Notify() is always delivered through this object's event queue, so
-// receivers on the user interface thread never run inside the acquisition
-// thread or inside Record.
-class CRecordingControl : public QObject, public RecordingStarter {
+// The slot's mutex guards every step; the acquisition thread holds it while
+// it feeds a frame (and so while a file rolls over). The slot must outlive
+// this object. The signals are always delivered through this object's event
+// queue, so receivers on the user interface thread never run inside the
+// acquisition thread or inside Record.
+class CRecordingControl : public QObject {
     Q_OBJECT
 
 public:
+    // Why a recording ended.
+    enum class EndReason {
+        // Its last planned file was written.
+        Completed,
+        // Stop() ended it.
+        Stopped,
+        // A file could not be started or written: EndProblem() says why.
+        Failed,
+        // The camera stopped answering and the recording did not wait for it.
+        CameraLost,
+    };
+    Q_ENUM(EndReason)
+
     explicit CRecordingControl(RecorderSlot& slot, QObject* parent = nullptr);
     // A file still being recorded is finalised with what it holds, without a
-    // notification; the slot no longer chains files to this object.
+    // notification.
     ~CRecordingControl() override;
     CRecordingControl(const CRecordingControl&) = delete;
     CRecordingControl& operator=(const CRecordingControl&) = delete;
@@ -46,15 +60,6 @@ public:
     // everything else only when none is active. True when the first file
     // started.
     bool Record(CDeviceInfo& camera, const std::string& path, const RecordingSettings& settings);
-
-    // Starts one file of the recording (the base path numbered when the
-    // recording repeats). Refuses while a file is being recorded, for a path
-    // that does not fit the compressor (RecordingTargetPath), and when the
-    // writer or the frame list beside it cannot be opened.
-    // When the camera's stream is not open, acquisition is stopped and the
-    // empty file finalised. True when the file started. A numbered file that
-    // cannot start ends the recording as if it had been the last one.
-    bool StartRecording(const std::string& path, std::uint32_t compressor, std::uint32_t plannedFrames) override;
 
     bool IsActive() const;
     // Ends the recording now: the file being written is finalised with the
@@ -86,28 +91,48 @@ public:
     // it ran as planned or was stopped by the user.
     QString EndProblem() const;
 
-    // The recorder of one file: frames it wrote, and how the file ended when
-    // it was finalised (announcing the end when it was the last file).
-    void CountFrames(std::uint32_t frames);
-    void FileEnded(const CCreateAVI& writer, bool frameChanged, std::uint32_t closeResult, bool lastFile,
-                   bool logged = true);
-    // Counts a written frame into the recording's tally; gives the camera's
-    // frames missing before it.
-    std::uint64_t TallyFrame(const FrameView& frame);
     // The current or last recording's frames written, frames missing,
     // mean and largest interval, as one sentence.
     QString Summary() const;
 
 signals:
-    // kRecordingStartedMessage when the first file of a recording started,
-    // kRecordingFinishedMessage when the last file was closed.
-    void Notify(unsigned message);
+    // The first file of a recording started.
+    void recordingStarted();
+    // The recording is over: its last file was closed, or none follows.
+    void recordingFinished(CRecordingControl::EndReason reason);
 
 private:
-    // Opens the file and hands it to the slot; the slot's mutex is held.
-    bool StartFile(const std::string& path, std::uint32_t compressor, std::uint32_t plannedFrames);
-    // Posts the notification to this object's thread, where Notify is emitted.
-    void PostNotify(unsigned message);
+    // The slot's recorder: it feeds the open file and rolls over into the next one.
+    class FileRecorder;
+
+    // The following are called with the slot's mutex held.
+
+    // Starts one file of the recording (the base path numbered when the
+    // recording repeats) in a new recorder on the slot. Refuses while a file
+    // is being recorded. True when the file started. A numbered file that
+    // cannot start ends the recording as if it had been the last one.
+    bool StartRecording(const std::string& path, std::uint32_t compressor, std::uint32_t plannedFrames);
+    // Opens the plan's current file into the recorder: refuses a path that
+    // does not fit the compressor (RecordingTargetPath), and fails when the
+    // writer or the frame list beside it cannot be opened. When the camera's
+    // stream is not open, acquisition is stopped and the empty file finalised.
+    bool OpenFile(FileRecorder& recorder);
+    // The recorder's file was closed complete: opens the next numbered file
+    // into it, on the acquisition thread between two frames. False when the
+    // recording is over (announced when it had not been).
+    bool RollOver(FileRecorder& recorder);
+    void StopLocked();
+    // The recorder's reports: frames it wrote, and how a file ended when it
+    // was finalised (announcing the end when it was the last file).
+    void CountFrames(std::uint32_t frames);
+    void FileEnded(const CCreateAVI& writer, bool frameChanged, std::uint32_t closeResult, bool lastFile,
+                   bool logged);
+    // Counts a written frame into the recording's tally; gives the camera's
+    // frames missing before it.
+    std::uint64_t TallyFrame(const FrameView& frame);
+    // Emits recordingFinished on this object's thread, once per recording.
+    void PostFinished(EndReason reason);
+    void PostStarted();
 
     RecorderSlot& slot_;
     // The recorded camera and its frame format; set by Record, used again
@@ -120,10 +145,19 @@ private:
     mutable std::mutex problemMutex_;
     QString endProblem_;
     FrameTally tally_;
-    // The current recording's end was announced; guarded by the slot's mutex.
-    bool finishPosted_ = false;
-
     // Guarded by the slot's mutex, as is everything below.
+    // The current recording's end was announced.
+    bool finishPosted_ = false;
+    // Stop() was called for the current recording.
+    bool stopRequested_ = false;
+    // The recording's plan: numbered files after the first (0 = one file)
+    // and the index of the current one; the next file gets index + 1, with
+    // the base path, compressor and planned frames of the last one.
+    std::int32_t fileCount_ = 0;
+    std::int32_t fileIndex_ = 0;
+    std::string baseFileName_;
+    std::uint32_t compressor_ = 0;
+    std::uint32_t plannedFrames_ = 0;
     struct CameraLoss {
         QDateTime lost;
         // Invalid while waiting, and when the recording ended first.

@@ -160,11 +160,9 @@ RecordingEnd WaitForRecording(CRecordingControl& control, double seconds, Signal
 {
     QEventLoop loop;
     bool finished = false;
-    QObject::connect(&control, &CRecordingControl::Notify, &loop, [&](unsigned message) {
-        if (message == kRecordingFinishedMessage) {
-            finished = true;
-            loop.quit();
-        }
+    QObject::connect(&control, &CRecordingControl::recordingFinished, &loop, [&] {
+        finished = true;
+        loop.quit();
     });
     QObject::connect(&interruptions, &SignalWatch::signalled, &control, &CRecordingControl::Stop);
     std::uint64_t lastCount = 0;

@@ -39,7 +39,7 @@ public:
     // The command. Sets the context's recording-in-progress flag when the
     // recording started.
     void Run(QWidget* parent);
-    // For kRecordingFinishedMessage: clears the recording-in-progress flag and
+    // When the recording finished: clears the recording-in-progress flag and
     // shows "AVI File Created.", then why it ended early and when the camera
     // was lost, if it was.
     void RecordingFinished(QWidget* parent);

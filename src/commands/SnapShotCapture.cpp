@@ -55,6 +55,6 @@ bool TakeSnapShot(CameraContext& context)
 SnapShotList& SnapShotListOf(CameraContext& context)
 {
     if (!context.snapshotList)
-        context.snapshotList = std::make_shared<SnapShotList>(context.thumbnailBorder, context.thumbnailScale);
-    return *static_cast<SnapShotList*>(context.snapshotList.get());
+        context.snapshotList = std::make_unique<SnapShotList>(context.thumbnailBorder, context.thumbnailScale);
+    return *context.snapshotList;
 }

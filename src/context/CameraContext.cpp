@@ -1,6 +1,7 @@
 #include "context/CameraContext.h"
 
 #include "camera/CDeviceInfo.h"
+#include "capture/SnapShotList.h"
 #include "context/SettingsFile.h"
 #include "imaging/OverlayPainterSet.h"
 #include "profile/Profile.h"
@@ -88,7 +89,6 @@ CDeviceInfo* CameraContext::AddCamera(std::unique_ptr<CDeviceInfo> camera)
     if (!camera || CameraCount() >= kMaxCameras)
         return nullptr;
     CDeviceInfo* added = camera.get();
-    added->SetCameraContext(this);
     cameras_.push_back(std::move(camera));
     added->SetCameraNumber(CameraCount());
     added->CreateOverlayRegistry();

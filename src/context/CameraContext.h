@@ -18,6 +18,7 @@
 
 class CDeviceInfo;
 class OverlayPainterSet;
+class SnapShotList;
 class QWidget;
 
 // The one application-wide record that every window shares: the connected
@@ -46,7 +47,7 @@ public:
     int CameraCount() const { return static_cast<int>(cameras_.size()); }
     CDeviceInfo* Camera(int index) const;
     CDeviceInfo* FirstCamera() const { return Camera(0); }
-    // Appends a camera: sets its context and 1-based number, creates its
+    // Appends a camera: sets its 1-based number, creates its
     // overlay registry and points it at this context's hand-off records.
     // Null, destroying the camera, when the list is full.
     CDeviceInfo* AddCamera(std::unique_ptr<CDeviceInfo> camera);
@@ -71,7 +72,7 @@ public:
     int32_t zoomIndex = kDefaultZoomIndex;
     FrameRequest frameRequest;
     // The snapshot list (capture subsystem), owned; null while it has none.
-    std::shared_ptr<void> snapshotList;
+    std::unique_ptr<SnapShotList> snapshotList;
     std::mutex snapshotMutex;
     int32_t thumbnailBorder = kDefaultThumbnailBorder;
     int32_t thumbnailScale = kDefaultThumbnailScale;

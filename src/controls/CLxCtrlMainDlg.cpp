@@ -128,6 +128,6 @@ void CLxCtrlMainDlg::showEvent(QShowEvent* event)
 
 void CLxCtrlMainDlg::done(int result)
 {
-    emit windowClosed(kDialogClosed);
+    emit closed();
     QDialog::done(result);
 }

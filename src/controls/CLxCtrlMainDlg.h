@@ -13,15 +13,10 @@ class QTabWidget;
 // feature pages on tabs, OK and the "Save..."/"Load..." buttons of the
 // camera settings file. Its content scrolls when the window is smaller. The
 // main window creates it once and shows it from "Settings"; OK, Cancel
-// (Escape) and the close box hide it and emit windowClosed(kDialogClosed).
+// (Escape) and the close box hide it and emit closed().
 class CLxCtrlMainDlg : public QDialog {
     Q_OBJECT
 public:
-    // The code of the main window's "window closed" notification that this
-    // dialog sends (the option board dialog sends it too; 2 and 3 are the
-    // waveform and histogram windows').
-    static constexpr int kDialogClosed = 1;
-
     // The pages, in tab order.
     enum Tab : int {
         kGainShutterTab,
@@ -55,8 +50,8 @@ public:
     QPushButton* LoadButton() const { return loadButton_; }
 
 signals:
-    // The dialog was closed (hidden); code is kDialogClosed.
-    void windowClosed(int code);
+    // The dialog was closed (hidden).
+    void closed();
 
 protected:
     void done(int result) override;

@@ -2,7 +2,7 @@
 
 #include "camera/CDeviceInfo.h"
 #include "camera/FeatureAccess.h"
-#include "context/CameraContext.h"
+#include "camera/DisplaySettings.h"
 #include "controls/ControlHost.h"
 #include "controls/DeepViewControls.h"
 #include "controls/FloatEditBinding.h"
@@ -11,6 +11,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -179,9 +180,9 @@ void CTab_Other_Dlg::RefreshFromCamera()
         if (ReadFeatureValue(features, kReverseY, reverseY_))
             reverseYBox_->setChecked(reverseY_ != 0);
     }
-    if (CameraContext* context = Camera()->GetCameraContext()) {
-        interpolation_->setCurrentIndex(context->displaySettings.interpolationMethod.load());
-        mirror_->setCurrentIndex(context->displaySettings.mirrorMode.load());
+    if (DisplaySettings* display = Host() ? Host()->Display() : nullptr) {
+        interpolation_->setCurrentIndex(display->interpolationMethod.load());
+        mirror_->setCurrentIndex(display->mirrorMode.load());
     }
     binningMode_->SetVisible(IsFeatureAvailable(features, binningMode_->Feature()));
     doubleSpeed_->SetVisible(IsFeatureAvailable(features, doubleSpeed_->Feature()));
@@ -259,16 +260,15 @@ void CTab_Other_Dlg::OnReverseClicked(const char* feature, QCheckBox* box, int32
 
 void CTab_Other_Dlg::OnInterpolationChanged(int index)
 {
-    CDeviceInfo* camera = Camera();
-    if (CameraContext* context = camera ? camera->GetCameraContext() : nullptr)
-        context->displaySettings.interpolationMethod = index;
-    if (Host())
-        Host()->SetDisplayInterpolation(index);
+    if (!Host())
+        return;
+    if (DisplaySettings* display = Host()->Display())
+        display->interpolationMethod = index;
+    Host()->SetDisplayInterpolation(index);
 }
 
 void CTab_Other_Dlg::OnMirrorChanged(int index)
 {
-    CDeviceInfo* camera = Camera();
-    if (CameraContext* context = camera ? camera->GetCameraContext() : nullptr)
-        context->displaySettings.mirrorMode = index;
+    if (DisplaySettings* display = Host() ? Host()->Display() : nullptr)
+        display->mirrorMode = index;
 }

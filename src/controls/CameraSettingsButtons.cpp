@@ -1,7 +1,6 @@
 #include "controls/CameraSettingsButtons.h"
 
 #include "camera/CDeviceInfo.h"
-#include "context/CameraContext.h"
 #include "controls/CLxCtrlMainDlg.h"
 #include "controls/CTabDialog.h"
 #include "controls/CameraSettingsFile.h"
@@ -28,9 +27,7 @@ QString Text(const char* text)
 // Asks before going on while a recording runs; false when the user cancels.
 bool RecordingMayClose(CLxCtrlMainDlg& dialog, ControlHost& host)
 {
-    CDeviceInfo* camera = host.ControlCamera();
-    const CameraContext* context = camera ? camera->GetCameraContext() : nullptr;
-    if (!context || context->recordingInProgress == 0)
+    if (!host.IsRecording())
         return true;
     const bool proceed =
         QMessageBox::question(&dialog, QString(),

@@ -1,6 +1,7 @@
 #pragma once
 
 class CDeviceInfo;
+struct DisplaySettings;
 
 // What the control dialog and its pages need from the window that owns them
 // (the main window implements it).
@@ -24,4 +25,9 @@ public:
     virtual void SetDisplayInterpolation(int method) = 0;
     // Ends the movie recording in progress, finalising its file.
     virtual void CloseRecording() = 0;
+    // Whether a movie is being recorded.
+    virtual bool IsRecording() const = 0;
+    // The interpolation and mirror settings every camera's frames are
+    // converted with; null when the host keeps none.
+    virtual DisplaySettings* Display() = 0;
 };

@@ -18,9 +18,9 @@ class QPainter;
 // two-point box; the body; 0 a miss.
 constexpr uint32_t kHitNone = 0;
 constexpr uint32_t kHitMaxPoint = 0xFFFF;
-constexpr uint32_t kHitBody = 0x90000;
-constexpr uint32_t kHitCornerA = 0xA0000;  // x of point 0, y of point 1
-constexpr uint32_t kHitCornerB = 0xB0000;  // x of point 1, y of point 0
+constexpr uint32_t kHitBody = 0x9u << 16;
+constexpr uint32_t kHitCornerA = 0xAu << 16;  // x of point 0, y of point 1
+constexpr uint32_t kHitCornerB = 0xBu << 16;  // x of point 1, y of point 0
 
 // Mouse key flag of the Shift key.
 constexpr unsigned kShiftKeyFlag = 4;

@@ -15,10 +15,6 @@ class QPushButton;
 class QTabWidget;
 class QToolButton;
 
-// Application message code of "the drawing property dialog closed", kept
-// for the main window; the dialog emits closed() for it.
-constexpr int kMsgDrawPropertyClosed = 0x9003;
-
 // "Draw Properties": the modeless window that lists the drawing objects,
 // changes their order, edits the selected object's style and texts, the
 // units, pixel sizes and grid, stores a style as the default for new objects

@@ -2,7 +2,6 @@
 #include "controls/ScrollableContent.h"
 
 #include "camera/CDeviceInfo.h"
-#include "controls/CLxCtrlMainDlg.h"
 #include "controls/ControlHost.h"
 #include "optionboard/CTab_OPPage1_Dlg.h"
 #include "optionboard/CTab_OPPage2_Dlg.h"
@@ -95,6 +94,6 @@ void CLxCtrlOPMainDlg::OnTabChanged(int index)
 
 void CLxCtrlOPMainDlg::done(int result)
 {
-    emit windowClosed(CLxCtrlMainDlg::kDialogClosed);
+    emit closed();
     QDialog::done(result);
 }

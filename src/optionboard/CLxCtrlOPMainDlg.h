@@ -15,7 +15,7 @@ class QTabWidget;
 // main window creates it once (only when option.ini is present) and calls
 // show() from "OP Setting(&O)"; each show reads the option state from the
 // camera and refreshes both pages. OK, Escape and the close box hide it and
-// emit windowClosed(CLxCtrlMainDlg::kDialogClosed).
+// emit closed().
 class CLxCtrlOPMainDlg : public QDialog {
     Q_OBJECT
 public:
@@ -38,8 +38,8 @@ public:
     QTabWidget* Tabs() const { return tabs_; }
 
 signals:
-    // The dialog was closed (hidden); code is CLxCtrlMainDlg::kDialogClosed.
-    void windowClosed(int code);
+    // The dialog was closed (hidden).
+    void closed();
 
 protected:
     void showEvent(QShowEvent* event) override;

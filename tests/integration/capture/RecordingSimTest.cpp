@@ -128,12 +128,12 @@ protected:
                 onMessage_();
         };
         movie_->SetPrompts(prompts);
-        QObject::connect(control_.get(), &CRecordingControl::Notify, [this](unsigned message) {
-            if (message == kRecordingStartedMessage)
-                ++started_;
-            if (message == kRecordingFinishedMessage)
-                movie_->RecordingFinished(nullptr);
-        });
+        QObject::connect(control_.get(), &CRecordingControl::recordingStarted, [this] { ++started_; });
+        QObject::connect(control_.get(), &CRecordingControl::recordingFinished,
+                         [this](CRecordingControl::EndReason reason) {
+                             endReasons_.push_back(reason);
+                             movie_->RecordingFinished(nullptr);
+                         });
 
         ASSERT_TRUE(camera_->StartThread(nullptr, converter_));
         camera_->StartAcquisition();
@@ -179,6 +179,7 @@ protected:
     std::vector<std::string> messages_;
     std::function<void()> onMessage_;
     int started_ = 0;
+    std::vector<CRecordingControl::EndReason> endReasons_;
 };
 
 } // namespace
@@ -274,6 +275,7 @@ TEST_F(MovieCommandTest, RepeatOfThreeWritesNumberedFilesAndReportsOnce)
     WaitUntil([] { return false; }, 500ms);
     EXPECT_EQ(messages_, std::vector<std::string>{"AVI File Created."});
     EXPECT_EQ(started_, 1);
+    EXPECT_EQ(endReasons_, std::vector{CRecordingControl::EndReason::Completed});
     EXPECT_EQ(control_->FramesRecorded(), 15u);
     for (const char* name : {"run_1.avi", "run_2.avi"})
         ExpectMovie(dir_.file(name), "mjpeg", 5);
@@ -355,6 +357,7 @@ TEST_F(MovieCommandTest, NumberedFileThatCannotStartEndsTheRecording)
     ASSERT_TRUE(WaitForMessage());
     WaitUntil([] { return false; }, 500ms);
     EXPECT_EQ(messages_, std::vector<std::string>{"AVI File Created."});
+    EXPECT_EQ(endReasons_, std::vector{CRecordingControl::EndReason::Failed});
     EXPECT_EQ(context_->recordingInProgress, 0);
     EXPECT_FALSE(control_->IsActive());
     ExpectMovie(dir_.file("run_1.avi"), "mjpeg", 4);
@@ -379,16 +382,21 @@ TEST_F(MovieCommandTest, ALostCameraEndsTheRecordingOrItGoesOnInTheNextNumberedF
         std::vector<std::pair<std::string, Part>> files;
         // How the message after "AVI File Created." ends.
         const char* lastMessageEnd;
+        CRecordingControl::EndReason reason;
     };
     const Case cases[] = {
-        {"ends", false, 0, false, {{"ends.avi", Part::Interrupted}}, "ended because the camera stopped answering."},
+        {"ends", false, 0, false, {{"ends.avi", Part::Interrupted}}, "ended because the camera stopped answering.",
+         CRecordingControl::EndReason::CameraLost},
         {"goes", true, 2, true,
-         {{"goes_1.avi", Part::Interrupted}, {"goes_2.avi", Part::Rest}, {"goes_3.avi", Part::Whole}}, "goes_2.avi."},
-        {"stops", true, 0, false, {{"stops.avi", Part::Interrupted}}, "and the recording ended before it was back."},
+         {{"goes_1.avi", Part::Interrupted}, {"goes_2.avi", Part::Rest}, {"goes_3.avi", Part::Whole}}, "goes_2.avi.",
+         CRecordingControl::EndReason::Completed},
+        {"stops", true, 0, false, {{"stops.avi", Part::Interrupted}}, "and the recording ended before it was back.",
+         CRecordingControl::EndReason::Stopped},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         messages_.clear();
+        endReasons_.clear();
         Choose(std::string(c.name) + ".avi", kCompressorMotionJpeg, kFrames, c.repeat);
         chosenSettings_.continueAfterLoss = c.continueAfterLoss;
         movie_->Run(nullptr);
@@ -405,6 +413,7 @@ TEST_F(MovieCommandTest, ALostCameraEndsTheRecordingOrItGoesOnInTheNextNumberedF
         ASSERT_EQ(messages_.size(), 2u);
         EXPECT_EQ(messages_[0], "AVI File Created.");
         EXPECT_TRUE(messages_[1].ends_with(c.lastMessageEnd)) << messages_[1];
+        EXPECT_EQ(endReasons_, std::vector{c.reason});
         EXPECT_EQ(context_->recordingInProgress, 0);
         std::uint32_t total = 0;
         for (const auto& [name, part] : c.files) {

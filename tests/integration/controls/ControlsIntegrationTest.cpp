@@ -74,6 +74,8 @@ public:
     }
     void SetDisplayInterpolation(int) override {}
     void CloseRecording() override {}
+    bool IsRecording() const override { return false; }
+    DisplaySettings* Display() override { return nullptr; }
 
     int stops = 0;
     int starts = 0;

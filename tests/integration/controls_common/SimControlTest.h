@@ -26,6 +26,8 @@ public:
     void StartPreview() override {}
     void SetDisplayInterpolation(int) override {}
     void CloseRecording() override {}
+    bool IsRecording() const override { return false; }
+    DisplaySettings* Display() override { return nullptr; }
 
     CDeviceInfo* camera = nullptr;
 };

@@ -10,8 +10,9 @@
 #include "app/CLumivexDlg.h"
 #include "app/CMyToolBar.h"
 #include "camera/CDeviceInfo.h"
-#include "capture/CCreateAVI.h"
+#include "capture/CRecordingControl.h"
 #include "capture/SnapShotList.h"
+#include "commands/CMovieCommand.h"
 #include "commands/SnapShotCapture.h"
 #include "context/CameraContext.h"
 #include "context/SettingsFile.h"
@@ -336,9 +337,9 @@ TEST_F(MainWindowTest, CameraCommandsFollowTheRecordingFlag)
     EXPECT_FALSE(Enabled(*window, CLumivexDlg::kHistogram));
     EXPECT_FALSE(Enabled(*window, CLumivexDlg::kSettings));
 
-    // The recording control's "finished" notification.
+    // The recording control's "finished" signal.
     prompts_.shown.clear();
-    window->HandleAppMessage(kRecordingFinishedMessage, 0);
+    emit window->MovieCommand().Control().recordingFinished(CRecordingControl::EndReason::Completed);
     EXPECT_EQ(context_.recordingInProgress, 0);
     ASSERT_EQ(prompts_.shown.size(), 1u);
     EXPECT_EQ(prompts_.shown[0].text, QStringLiteral("AVI File Created."));

@@ -9,6 +9,7 @@
 #include "WidgetActions.h"
 
 #include "camera/CDeviceInfo.h"
+#include "camera/DisplaySettings.h"
 #include "controls/ControlHost.h"
 
 #include <QWidget>
@@ -68,12 +69,16 @@ public:
     void StartPreview() override;
     void SetDisplayInterpolation(int method) override { displayInterpolation = method; }
     void CloseRecording() override { ++recordingsClosed; }
+    bool IsRecording() const override { return recording; }
+    DisplaySettings* Display() override { return &display; }
 
     CDeviceInfo* camera = nullptr;
     bool connected = true;
     bool previewing = false;
     int displayInterpolation = -1;
     int recordingsClosed = 0;
+    bool recording = false;
+    DisplaySettings display;
     // "stop" and "start" in call order.
     std::vector<std::string> calls;
 };

@@ -69,13 +69,17 @@ TEST_F(OtherPageTest, InterpolationRowFollowsTheBayerFormat)
     EXPECT_EQ(page_.Remembered("PixelFormat"), static_cast<int32_t>(kPixelFormatBayerGR8));
 }
 
-TEST_F(OtherPageTest, AnInterpolationChoiceReachesTheMainDisplayAtOnce)
+TEST_F(OtherPageTest, InterpolationAndMirrorChoicesReachTheHostAtOnce)
 {
     AddPixelFormat({{"BayerGR8", kPixelFormatBayerGR8, true}}, kPixelFormatBayerGR8);
     AddCommonFeatures();
     Open();
     Choose(Find<QComboBox>("ColorInterpolation"), 5);
     EXPECT_EQ(camera_.Host().displayInterpolation, 5);
+    Choose(Find<QComboBox>("MirrorMode"), 2);
+    // The acquisition threads convert with the host's settings.
+    EXPECT_EQ(camera_.Host().display.interpolationMethod, 5);
+    EXPECT_EQ(camera_.Host().display.mirrorMode, 2);
     // No acquisition restart for a setting of the program's own.
     EXPECT_TRUE(camera_.Host().calls.empty());
 }

@@ -3,7 +3,6 @@
 // preview stopped around a load.
 #include "ControlTestCamera.h"
 
-#include "context/CameraContext.h"
 #include "controls/CLxCtrlMainDlg.h"
 
 #include <QApplication>
@@ -97,12 +96,11 @@ std::function<void(QWidget&)> Press(QMessageBox::StandardButton button)
 
 class SettingsButtonsTest : public ::testing::Test {
 protected:
-    SettingsButtonsTest() : context_(dir_.file("lumivex.dat"))
+    SettingsButtonsTest()
     {
         camera_.AddInt("ModelCode", 0x1A2, 0, 0xFFFF);
         camera_.AddInt("GainRaw", 10, 0, 255);
         camera_.AddFloat("AcquisitionFrameRate", 30.0, 1.0, 60.0);
-        camera_.Camera().SetCameraContext(&context_);
         dialog_ = std::make_unique<CLxCtrlMainDlg>(camera_.Host());
     }
 
@@ -116,7 +114,6 @@ protected:
     }
 
     TempDir dir_;
-    CameraContext context_;
     TestCamera camera_;
     std::unique_ptr<CLxCtrlMainDlg> dialog_;
 };
@@ -169,7 +166,7 @@ TEST_F(SettingsButtonsTest, LoadStopsThePreviewOnceAndReportsAFileOfAnotherModel
 
 TEST_F(SettingsButtonsTest, WhileRecordingTheUserIsAskedFirstAndMayCancel)
 {
-    context_.recordingInProgress = 1;
+    camera_.Host().recording = true;
     const QString question = QStringLiteral(
         "Do you continue the operation? If you continue the operation, the recording file would be closed.");
     EXPECT_EQ(Click(dialog_->SaveButton(), {Press(QMessageBox::Cancel)}), QStringList{question});

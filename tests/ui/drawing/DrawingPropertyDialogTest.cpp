@@ -449,7 +449,6 @@ TEST(DrawingPropertyDialog, OkClosesNotifiesAndDeletes)
     EXPECT_FALSE(dialog->isVisible());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(dialog.isNull());
-    EXPECT_EQ(kMsgDrawPropertyClosed, 0x9003);
 }
 
 TEST(ColorSelButton, FaceShowsTheColourOrTheDisabledCross)

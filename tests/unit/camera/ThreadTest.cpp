@@ -40,31 +40,6 @@ void LogPainter(QPainter&, uint8_t*, int32_t, int32_t, uint32_t blockId, void* u
     log->dropped.push_back(dropped ? *dropped : -1);
 }
 
-// A recording control that starts each next file with a fresh writer, as the
-// capture subsystem does, re-entering the slot's mutex.
-class FakeStarter : public RecordingStarter {
-public:
-    FakeStarter(RecorderSlot& slot, std::atomic<int>& finalised) : slot_(slot), finalised_(finalised) {}
-    bool StartRecording(const std::string& path, uint32_t compressor, uint32_t plannedFrames) override
-    {
-        std::lock_guard lock(slot_.mutex);
-        paths.push_back(path);
-        compressors.push_back(compressor);
-        planned.push_back(plannedFrames);
-        slot_.writer = std::make_unique<FakeRecorder>(1, &finalised_);
-        slot_.active = true;
-        return true;
-    }
-
-    std::vector<std::string> paths;
-    std::vector<uint32_t> compressors;
-    std::vector<uint32_t> planned;
-
-private:
-    RecorderSlot& slot_;
-    std::atomic<int>& finalised_;
-};
-
 class ThreadTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -363,30 +338,26 @@ TEST_F(ThreadTest, RecordingOfAnotherCameraIsNotFed)
     EXPECT_EQ(converter_.conversions, 0);
 }
 
-TEST_F(ThreadTest, FinishedFileStartsTheNextNumberedFileUntilTheLast)
+TEST_F(ThreadTest, FinishedRecordingIsFinalisedAndFedNoMore)
 {
     std::atomic<int> finalised{0};
-    FakeStarter starter(recorder_, finalised);
-    recorder_.writer = std::make_unique<FakeRecorder>(1, &finalised);
+    auto writer = std::make_unique<FakeRecorder>(2, &finalised);
+    FakeRecorder* recorder = writer.get();
+    recorder_.writer = std::move(writer);
     recorder_.cameraKey = kKey;
     recorder_.active = true;
-    recorder_.fileCount = 1;
-    recorder_.baseFileName = "run.avi";
-    recorder_.compressor = 0x47504A4D;
-    recorder_.plannedFrames = 1;
-    recorder_.starter = &starter;
     Start();
-    for (uint64_t id = 1; id <= 3; ++id) {
+    pipeline_->Push(MakeFrame(8, 4, kPixelMono8, 1));
+    EXPECT_TRUE(pipeline_->WaitUntilDrained(kWaitMs));
+    EXPECT_EQ(recorder->added, 1);
+    EXPECT_EQ(finalised, 0);
+    for (uint64_t id = 2; id <= 3; ++id) {
         pipeline_->Push(MakeFrame(8, 4, kPixelMono8, id));
         EXPECT_TRUE(pipeline_->WaitUntilDrained(kWaitMs));
     }
     camera_->StopThread();
 
-    EXPECT_EQ(starter.paths, std::vector<std::string>{"run.avi"});
-    EXPECT_EQ(starter.compressors, std::vector<uint32_t>{0x47504A4D});
-    EXPECT_EQ(starter.planned, std::vector<uint32_t>{1});
-    EXPECT_EQ(recorder_.fileIndex, 1);
-    EXPECT_EQ(finalised, 2);
+    EXPECT_EQ(finalised, 1);
     EXPECT_FALSE(recorder_.active);
     EXPECT_EQ(recorder_.writer, nullptr);
 }

@@ -128,7 +128,6 @@ TEST(CameraContext, ListsAtMostFourCamerasInConnectionOrder)
         CDeviceInfo* camera = added[static_cast<size_t>(i)];
         EXPECT_EQ(context.Camera(i), camera);
         EXPECT_EQ(camera->GetCameraNumber(), i + 1);
-        EXPECT_EQ(camera->GetCameraContext(), &context);
         EXPECT_NE(camera->GetOverlayRegistry(), nullptr);
         EXPECT_EQ(camera->GetHandOffRecords().frameRequest, &context.frameRequest);
         EXPECT_EQ(camera->GetHandOffRecords().displaySettings, &context.displaySettings);
