@@ -207,8 +207,7 @@ void CTab_Other_Dlg::ApplyEnablingRules()
     const bool bayer = ReadFeatureValue(features, kPixelFormat, format) && IsBayerFormat(static_cast<uint32_t>(format));
     interpolationLabel_->setEnabled(bayer);
     interpolation_->setEnabled(bayer);
-    CameraContext* context = Camera()->GetCameraContext();
-    deepView_->Show(context ? &context->displaySettings : nullptr, static_cast<uint32_t>(format));
+    deepView_->Show(Host() ? Host()->Display() : nullptr, static_cast<uint32_t>(format));
 }
 
 void CTab_Other_Dlg::ApplyBayerGroupRule()
