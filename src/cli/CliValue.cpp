@@ -29,7 +29,8 @@ bool ParseInteger(std::string_view text, int64_t& value)
 bool ParseFloat(std::string_view text, double& value)
 {
     auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    return error == std::errc{} && end == text.data() + text.size() && !text.empty();
+    // from_chars reads "nan" and "inf"; no camera value is either.
+    return error == std::errc{} && end == text.data() + text.size() && !text.empty() && std::isfinite(value);
 }
 
 // Plain decimals read better than exponents across the range cameras use.

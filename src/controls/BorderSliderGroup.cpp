@@ -3,6 +3,7 @@
 #include "camera/FeatureAccess.h"
 #include "controls/AreaBorders.h"
 #include "controls/BindingOwner.h"
+#include "controls/FeatureBinding.h"
 
 #include <QFontDatabase>
 #include <QGridLayout>
@@ -53,10 +54,18 @@ void BorderSliderGroup::Show()
     int32_t min = 0;
     int32_t max = 0;
     int32_t increment = 0;
-    int32_t lastMin = 0;
-    if (ReadIntRange(features, borders_.front().feature, min, max, increment) &&
-        ReadIntRange(features, borders_.back().feature, lastMin, max, increment)) {
-        for (const Row& row : rows_) {
+    int32_t unused = 0;
+    const bool ranged = ReadIntRange(features, borders_.front().feature, min, unused, increment) &&
+                        ReadIntRange(features, borders_.back().feature, unused, max, increment);
+    for (size_t i = 0; i < borders_.size(); ++i) {
+        Row& row = rows_[i];
+        int32_t ownMin = 0;
+        int32_t ownMax = 0;
+        row.rangeEmpty = (ranged && min > max) ||
+                         (ReadIntRange(features, borders_[i].feature, ownMin, ownMax, increment) && ownMin > ownMax);
+        row.slider->setToolTip(row.rangeEmpty ? EmptyRangeNote(borders_[i].feature) : QString());
+        ApplyEnabled(i);
+        if (ranged) {
             const QSignalBlocker blocker(row.slider);
             row.slider->setRange(min, max);
         }
@@ -76,16 +85,23 @@ void BorderSliderGroup::Show()
 
 void BorderSliderGroup::SetEnabled(bool enabled)
 {
-    for (const Row& row : rows_) {
-        row.label->setEnabled(enabled);
-        row.slider->setEnabled(enabled);
-        row.value->setEnabled(enabled);
-    }
+    enabled_ = enabled;
+    for (size_t i = 0; i < rows_.size(); ++i)
+        ApplyEnabled(i);
+}
+
+void BorderSliderGroup::ApplyEnabled(size_t index)
+{
+    const Row& row = rows_[index];
+    row.label->setEnabled(enabled_);
+    row.slider->setEnabled(enabled_ && !row.rangeEmpty);
+    row.value->setEnabled(enabled_);
 }
 
 void BorderSliderGroup::OnMoved(size_t index, int position)
 {
-    const int32_t border = OrderedBorder(values_, index, position);
-    WriteFeatureValue(owner_.Features(), borders_[index].feature, border);
+    // Programmatic moves reach a disabled slider too; the re-show puts it back.
+    if (!rows_[index].rangeEmpty)
+        WriteIntClamped(owner_.Features(), borders_[index].feature, OrderedBorder(values_, index, position));
     emit moved();
 }

@@ -17,7 +17,8 @@ class QWidget;
 // Dragging a slider keeps the borders strictly increasing (the border stops
 // one short of its neighbours), writes only the moved border's feature and
 // emits moved(); the dialog then reads and shows all its borders again, so
-// a refused write springs back.
+// a refused write springs back. A border whose own range or the group's has
+// its minimum above its maximum is shown read-only and never written.
 class BorderSliderGroup : public QObject {
     Q_OBJECT
 public:
@@ -46,12 +47,15 @@ private:
         QLabel* label;
         QSlider* slider;
         QLabel* value;
+        bool rangeEmpty = false;
     };
 
     void OnMoved(size_t index, int position);
+    void ApplyEnabled(size_t index);
 
     BindingOwner& owner_;
     std::vector<Border> borders_;
     std::vector<Row> rows_;
     std::vector<int32_t> values_;
+    bool enabled_ = true;
 };

@@ -200,8 +200,10 @@ void CTab_AOI_Dlg::ReadFactors()
 
 void CTab_AOI_Dlg::OnRowEdited(int row, int32_t value)
 {
+    // Programmatic changes reach a read-only row's disabled widgets too.
     const QSlider* slider = rows_[row].slider;
-    EditedValue(row) = std::clamp(value, slider->minimum(), std::max(slider->minimum(), slider->maximum()));
+    if (!rangeEmpty_[row])
+        EditedValue(row) = std::clamp(value, slider->minimum(), std::max(slider->minimum(), slider->maximum()));
     ShowArea();
 }
 
@@ -213,6 +215,12 @@ void CTab_AOI_Dlg::ShowArea()
                                                                             {limits_.minHeight, limits_.maxHeight}}};
     for (int row = 0; row < kAreaRowCount; ++row) {
         Row& widgets = rows_[row];
+        int32_t min = 0;
+        int32_t max = 0;
+        int32_t increment = 0;
+        rangeEmpty_[row] = ranges[row].first > ranges[row].second ||
+                           (ReadIntRange(Features(), kAreaRows[row].name, min, max, increment) && min > max);
+        widgets.slider->setToolTip(rangeEmpty_[row] ? EmptyRangeNote(kAreaRows[row].name) : QString());
         const QSignalBlocker blocker(widgets.slider);
         widgets.slider->setRange(ranges[row].first, ranges[row].second);
         widgets.slider->setValue(EditedValue(row));
@@ -235,10 +243,12 @@ void CTab_AOI_Dlg::ApplyEnablingRules()
 {
     SdkGenParameterArray* features = Features();
     const bool connected = features != nullptr;
-    for (Row& widgets : rows_) {
-        for (QWidget* widget : {static_cast<QWidget*>(widgets.label), static_cast<QWidget*>(widgets.slider),
-                                static_cast<QWidget*>(widgets.edit), static_cast<QWidget*>(widgets.range)})
-            widget->setEnabled(connected);
+    for (int row = 0; row < kAreaRowCount; ++row) {
+        const Row& widgets = rows_[row];
+        widgets.label->setEnabled(connected);
+        widgets.range->setEnabled(connected);
+        widgets.slider->setEnabled(connected && !rangeEmpty_[row]);
+        widgets.edit->setEnabled(connected && !rangeEmpty_[row]);
     }
     frameRate_->SetEnabled(connected);
     const bool edited = connected && !(edited_ == camera_);
@@ -277,7 +287,7 @@ void CTab_AOI_Dlg::Activate()
         return;
     RunWithPreviewStopped([this] {
         for (const AoiWrite& write : AreaWrites(camera_, edited_)) {
-            if (!WriteFeatureValue(Features(), write.feature, write.value))
+            if (!WriteIntClamped(Features(), write.feature, write.value))
                 break;
             camera_.*write.field = write.value;
         }
@@ -301,7 +311,7 @@ void CTab_AOI_Dlg::OnFactorWritten(IntSpinBinding* factor, int32_t value)
 {
     RunWithPreviewStopped(
         [this, factor, value] {
-            WriteFeatureValue(Features(), factor->Feature(), value);
+            WriteIntClamped(Features(), factor->Feature(), value);
             for (IntSpinBinding* row : factors_)
                 row->Show();
             ReadFactors();
@@ -322,8 +332,8 @@ void CTab_AOI_Dlg::ShrinkToUsable()
     ShowArea();
     if (Warn(fitted))
         return;
-    if (fitted.width != camera_.width && WriteFeatureValue(Features(), "Width", fitted.width))
+    if (fitted.width != camera_.width && WriteIntClamped(Features(), "Width", fitted.width))
         camera_.width = fitted.width;
-    if (fitted.height != camera_.height && WriteFeatureValue(Features(), "Height", fitted.height))
+    if (fitted.height != camera_.height && WriteIntClamped(Features(), "Height", fitted.height))
         camera_.height = fitted.height;
 }

@@ -15,7 +15,8 @@ class QSlider;
 // camera only by "Activate" ("Undo" returns to the camera's area), the
 // binning and decimation factors and the frame rate. Area and factor changes
 // run with the preview stopped. A refresh (every tab change) discards an
-// area that was edited but not activated.
+// area that was edited but not activated. A row whose range (the page's or
+// the camera's feature's) has its minimum above its maximum is read-only.
 class CTab_AOI_Dlg : public CTabDialog {
     Q_OBJECT
 public:
@@ -54,6 +55,7 @@ private:
     void ShrinkToUsable();
 
     std::array<Row, kAreaRowCount> rows_{};
+    std::array<bool, kAreaRowCount> rangeEmpty_{};
     QPushButton* activate_;
     QPushButton* undo_;
     // Says what the camera took when it is not the area asked for.

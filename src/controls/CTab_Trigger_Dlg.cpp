@@ -96,8 +96,18 @@ using Write = EnumComboBinding::Write;
 
 void CTab_Trigger_Dlg::PulseRow::SetEnabled(bool enabled) const
 {
-    for (QWidget* widget : std::initializer_list<QWidget*>{label, slider, edit, unit})
+    for (QWidget* widget : std::initializer_list<QWidget*>{label, unit})
         widget->setEnabled(enabled);
+    for (QWidget* widget : std::initializer_list<QWidget*>{slider, edit})
+        widget->setEnabled(enabled && !rangeEmpty);
+}
+
+void CTab_Trigger_Dlg::PulseRow::SetRangeEmpty(bool empty, const char* feature)
+{
+    rangeEmpty = empty;
+    const QString note = empty ? EmptyRangeNote(feature) : QString();
+    slider->setToolTip(note);
+    edit->setToolTip(note);
 }
 
 CTab_Trigger_Dlg::CTab_Trigger_Dlg(QWidget* parent) : CTabDialog(QT_TRANSLATE_NOOP("CTab_Trigger_Dlg", "Trigger"), parent)
@@ -151,15 +161,20 @@ CTab_Trigger_Dlg::CTab_Trigger_Dlg(QWidget* parent) : CTabDialog(QT_TRANSLATE_NO
     connect(shutter_, &ShutterControls::exposureModeReset, this, &CTab_Trigger_Dlg::ApplyEnablingRules);
 
     // The width slider keeps the period: the delay gives up what the pulse
-    // takes.
+    // takes. Programmatic changes reach a read-only row's disabled widgets
+    // too; they only show the camera's timing again.
     connect(width_.slider, &QSlider::valueChanged, this, [this](int duration) {
+        if (width_.rangeEmpty)
+            return RefreshFromCamera();
         WriteTimer(duration, DelayKeepingPeriod(timing_.Period(), duration));
     });
     connect(interval_.slider, &QSlider::valueChanged, this, [this](int delay) { WriteDelay(delay); });
     connect(width_.edit, &QLineEdit::returnPressed, this, [this] {
-        const int32_t duration = DurationForWidthUs(ParseDecimalInt(width_.edit->text().toStdString()));
-        ScopedParamsUnlock unlock(Features());
-        WriteIntClamped(Features(), kDuration, duration);
+        if (!width_.rangeEmpty) {
+            const int32_t duration = DurationForWidthUs(ParseDecimalInt(width_.edit->text().toStdString()));
+            ScopedParamsUnlock unlock(Features());
+            WriteIntClamped(Features(), kDuration, duration);
+        }
         RefreshFromCamera();
     });
     connect(interval_.edit, &QLineEdit::returnPressed, this, [this] {
@@ -241,6 +256,8 @@ void CTab_Trigger_Dlg::ShowTimer()
         delayMin = kDefaultDelayMin;
         delayMax = kDefaultDelayMax;
     }
+    width_.SetRangeEmpty(durationMin > durationMax, kDuration);
+    interval_.SetRangeEmpty(delayMin > delayMax, kDelay);
     timing_ = PulseTiming{duration, delay};
     if (!ReadFeatureValue(features, kTimerTriggerSource, timerTriggerSource_))
         timerTriggerSource_ = -1;
@@ -272,7 +289,7 @@ void CTab_Trigger_Dlg::WriteTimer(int32_t duration, int32_t delay)
 
 void CTab_Trigger_Dlg::WriteDelay(int32_t delay)
 {
-    {
+    if (!interval_.rangeEmpty) {
         ScopedParamsUnlock unlock(Features());
         WriteIntClamped(Features(), kDelay, delay);
     }

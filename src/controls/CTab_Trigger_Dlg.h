@@ -40,13 +40,17 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // A pulse row: slider in timer ticks, edit in microseconds.
+    // A pulse row: slider in timer ticks, edit in microseconds. Its timer
+    // feature's range may take no value (minimum above maximum): the row is
+    // then read-only.
     struct PulseRow {
         QLabel* label;
         QSlider* slider;
         QLineEdit* edit;
         QLabel* unit;
+        bool rangeEmpty = false;
         void SetEnabled(bool enabled) const;
+        void SetRangeEmpty(bool empty, const char* feature);
     };
 
     PulseRow AddPulseRow(QGridLayout& grid, int row, const char* label, const char* name);

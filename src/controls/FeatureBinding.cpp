@@ -20,6 +20,13 @@ QString BindingText(const char* text)
 
 } // namespace
 
+QString EmptyRangeNote(const std::string& feature)
+{
+    return BindingText(
+               QT_TRANSLATE_NOOP("FeatureBinding", "The camera gives %1 a minimum above its maximum: no value can be set."))
+        .arg(QString::fromStdString(feature));
+}
+
 FeatureBinding::FeatureBinding(BindingOwner& owner, const FeatureRow& row, QLabel* label)
     : QObject(owner.BindingParent()), owner_(owner), ownFeature_(row.feature ? row.feature : ""),
       feature_(ownFeature_), labelText_(row.label), tooltip_(row.tooltip), label_(label)
@@ -79,9 +86,7 @@ void FeatureBinding::ApplyTooltip()
         note = BindingText(QT_TRANSLATE_NOOP("FeatureBinding", "%1 is read-only on this camera."))
                    .arg(QString::fromStdString(feature_));
     else if (rangeEmpty_)
-        note = BindingText(QT_TRANSLATE_NOOP("FeatureBinding",
-                                             "The camera gives %1 a minimum above its maximum: no value can be set."))
-                   .arg(QString::fromStdString(feature_));
+        note = EmptyRangeNote(feature_);
     // Register texts are the same in every language; they describe the
     // program's own feature only.
     const bool own = feature_ == ownFeature_;

@@ -24,6 +24,10 @@ struct FeatureRow {
     const char* tooltip = nullptr;
 };
 
+// Why a feature whose range has its minimum above its maximum is shown
+// read-only; rows that are no binding say it too.
+QString EmptyRangeNote(const std::string& feature);
+
 // Base of the widget bindings of the control pages and their dialogs: ties a
 // label and its widgets to one camera feature of the owner's camera. Show reads the feature
 // and shows it; user actions write it and show the camera's value again.
@@ -83,6 +87,7 @@ protected:
     // A range whose minimum is above its maximum takes no value: the row
     // shows the camera's value read-only and says why (ShowValue sets it).
     void SetRangeEmpty(bool empty);
+    bool RangeEmpty() const { return rangeEmpty_; }
     // After a write of the user's value: notes a refusal, or a value the
     // camera shows other than the one asked for, at the row's widget.
     void NoteWrite(bool written, const QString& asked, const QString& shown);

@@ -26,6 +26,9 @@ void FloatEditBinding::ShowValue()
     SdkGenParameterArray* features = Features();
     if (!features)
         return;
+    double max = 0.0;
+    double min = 0.0;
+    SetRangeEmpty(ReadFloatRange(features, Feature(), max, min) && min > max);
     double value = 0.0;
     if (!ReadFloatValue(features, Feature(), value)) {
         rememberedFloat_ = -1.0;

@@ -34,10 +34,16 @@ void IntSpinBinding::ShowValue()
         max = fallbackMax_;
     }
     SetRangeEmpty(min > max);
-    const QSignalBlocker blocker(spin_);
-    spin_->setRange(min, max);
     int32_t value = 0;
-    if (!ReadFeatureValue(features, Feature(), value)) {
+    const bool read = ReadFeatureValue(features, Feature(), value);
+    const QSignalBlocker blocker(spin_);
+    // A range that takes no value leaves the spin the camera's value alone:
+    // it is shown, and no step can write another.
+    if (min > max && read)
+        spin_->setRange(value, value);
+    else
+        spin_->setRange(min, max);
+    if (!read) {
         Remember(-1);
         return;
     }

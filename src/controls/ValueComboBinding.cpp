@@ -28,6 +28,10 @@ void ValueComboBinding::ShowValue()
     SdkGenParameterArray* features = Features();
     if (!features)
         return;
+    int32_t min = 0;
+    int32_t max = 0;
+    int32_t increment = 0;
+    SetRangeEmpty(ReadIntRange(features, Feature(), min, max, increment) && min > max);
     int32_t value = 0;
     if (ReadFeatureValue(features, Feature(), value)) {
         Select(value);
@@ -49,7 +53,7 @@ void ValueComboBinding::Select(int index)
 void ValueComboBinding::OnActivated(int index)
 {
     const QString asked = combo_->itemText(index);
-    const bool written = WriteFeatureValue(Features(), Feature(), index);
+    const bool written = !RangeEmpty() && WriteFeatureValue(Features(), Feature(), index);
     if (written)
         Show();
     else

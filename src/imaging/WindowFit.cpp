@@ -4,8 +4,18 @@
 
 #include <algorithm>
 
+namespace {
+
+// A camera may report any 32-bit size. No sensor is near this side, and
+// zoomed by 8 plus a window's frame it stays well within an int.
+constexpr int kMaxImageSide = 1 << 20;
+
+} // namespace
+
 QSize ZoomedImageSize(int zoomIndex, int width, int height)
 {
+    width = std::clamp(width, 0, kMaxImageSide);
+    height = std::clamp(height, 0, kMaxImageSide);
     if (zoomIndex < kZoomMinIndex || zoomIndex > kZoomMaxIndex)
         return {width, height};
     if (zoomIndex >= kZoomOneIndex) {

@@ -5,7 +5,8 @@
 
 // The image's size on screen at a zoom index: each side shifted left by
 // zoom - 4 bits above x1 and right by 4 - zoom bits below. Zoom indexes
-// outside 1 to 7 leave the size as it is.
+// outside 1 to 7 leave the size as it is. Sides below 0 count as 0, those
+// above 2^20 as 2^20.
 QSize ZoomedImageSize(int zoomIndex, int width, int height);
 
 // Where a window goes when its client area is to become clientSize while the

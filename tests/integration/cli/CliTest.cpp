@@ -150,6 +150,8 @@ TEST_F(CliTest, MistakesGoToStandardErrorWithANonZeroExit)
     EXPECT_EQ(badValue.err, "lumivex-cli: 'wide' is not a value for the integer feature Width\n");
     EXPECT_EQ(Cli({"set", "-c", Address(), "Width"}).status, 2);
     EXPECT_EQ(Cli({"set", "-c", Address(), "TestBoolean=maybe"}).status, 2);
+    for (const char* notFinite : {"AcquisitionFrameRate=nan", "AcquisitionFrameRate=-inf"})
+        EXPECT_EQ(Cli({"set", "-c", Address(), notFinite}).status, 2) << notFinite;
 
     CliRun missing = Cli({"get", "-c", Address(), "Width", "NoSuchFeature"});
     EXPECT_EQ(missing.status, 1);

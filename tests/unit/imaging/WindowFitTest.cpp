@@ -16,6 +16,9 @@ TEST(WindowFit, ZoomShiftsTheImageSize)
     EXPECT_EQ(ZoomedImageSize(4, 640, 480), QSize(640, 480));
     EXPECT_EQ(ZoomedImageSize(1, 640, 480), QSize(80, 60));
     EXPECT_EQ(ZoomedImageSize(0, 640, 480), QSize(640, 480));
+    // As a camera may report them: no shift overflows.
+    EXPECT_EQ(ZoomedImageSize(7, 0x7FFFFFFF, -1), QSize(1 << 23, 0));
+    EXPECT_EQ(ZoomedImageSize(0, -640, 0x7FFFFFFF), QSize(0, 1 << 20));
 }
 
 TEST(WindowFit, ClientAreaGetsTheImageSizeWherePossible)
