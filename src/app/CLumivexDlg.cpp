@@ -10,7 +10,6 @@
 #include "app/ScreenKeeper.h"
 #include "app/ShellIcons.h"
 #include "camera/CDeviceInfo.h"
-#include "camera/MessagePrompts.h"
 #include "capture/CCreateAVI.h"
 #include "capture/CRecordingControl.h"
 #include "capture/CThumbnailDlg.h"
@@ -28,6 +27,7 @@
 #include "optionboard/CLxCtrlOPMainDlg.h"
 #include "profile/Profile.h"
 #include "sdk/SdkPipeline.h"
+#include "selection/MessagePrompts.h"
 
 #include <QCloseEvent>
 #include <QFileInfo>

@@ -5,7 +5,7 @@
 
 #include "TestAddress.h"
 
-#include "camera/MessagePrompts.h"
+#include "selection/MessagePrompts.h"
 
 #include <QString>
 #include <QStringList>

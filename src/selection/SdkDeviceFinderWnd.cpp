@@ -1,7 +1,7 @@
-#include "sdk/SdkDeviceFinderWnd.h"
+#include "selection/SdkDeviceFinderWnd.h"
 
-#include "sdk/SdkDeviceFinderDialog.h"
 #include "sdk/SdkDiscovery.h"
+#include "selection/SdkDeviceFinderDialog.h"
 
 #include <QApplication>
 #include <QCursor>

@@ -1,4 +1,4 @@
-#include "camera/CPacketsizeSettingDlg.h"
+#include "selection/CPacketsizeSettingDlg.h"
 
 #include "camera/NetworkText.h"
 

@@ -1,4 +1,4 @@
-#include "camera/MessagePrompts.h"
+#include "selection/MessagePrompts.h"
 
 #include <QMessageBox>
 

@@ -1,4 +1,4 @@
-#include "sdk/SdkDeviceFinderDialog.h"
+#include "selection/SdkDeviceFinderDialog.h"
 
 #include <QDialogButtonBox>
 #include <QHeaderView>

@@ -1,9 +1,9 @@
-#include "camera/CIPAdressSettingDlg.h"
+#include "selection/CIPAdressSettingDlg.h"
 
-#include "camera/MessagePrompts.h"
 #include "camera/NetworkText.h"
 #include "sdk/SdkDevice.h"
 #include "sdk/SdkGenParameter.h"
+#include "selection/MessagePrompts.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
