@@ -4,8 +4,8 @@
 #include "context/CameraContext.h"
 #include "controls/CLxCtrlMainDlg.h"
 #include "controls/CTabDialog.h"
-#include "controls/CameraSettingsFile.h"
 #include "controls/ControlHost.h"
+#include "controls/PageSettingsFile.h"
 
 #include <QApplication>
 #include <QDir>

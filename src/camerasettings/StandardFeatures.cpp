@@ -1,4 +1,4 @@
-#include "controls/StandardFeatures.h"
+#include "camerasettings/StandardFeatures.h"
 
 #include "camera/FeatureAccess.h"
 #include "sdk/SdkGenParameter.h"

@@ -1,4 +1,4 @@
-#include "controls/AoiArea.h"
+#include "camerasettings/AoiArea.h"
 
 #include <algorithm>
 #include <limits>

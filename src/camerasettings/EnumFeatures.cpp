@@ -1,4 +1,4 @@
-#include "controls/EnumFeatures.h"
+#include "camerasettings/EnumFeatures.h"
 
 #include <algorithm>
 

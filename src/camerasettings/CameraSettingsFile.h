@@ -1,11 +1,13 @@
 #pragma once
 
+#include "camerasettings/AoiArea.h"
+#include "camerasettings/PulseTiming.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
 
 class CDeviceInfo;
-class CLxCtrlMainDlg;
 class Profile;
 
 // The camera settings file: the first camera's settings as it holds them, in
@@ -16,9 +18,44 @@ class Profile;
 // written; the standard features a camera may offer instead (Gain,
 // ExposureTime, ...) are kept as extra keys of the same sections.
 
-// Writes the sections of the connected model. Without a camera writes
-// nothing and succeeds.
-bool SaveCameraSettings(const std::string& path, CLxCtrlMainDlg& dialog);
+// The values a save writes, by the control page that shows each: what the
+// pages last showed or wrote, or the camera's own current values.
+class CameraSettingsValues {
+public:
+    enum Page { kGainShutter, kWhiteBalance, kGamma, kTrigger, kOutput, kOther };
+
+    explicit CameraSettingsValues(CDeviceInfo& camera) : camera_(camera) {}
+    virtual ~CameraSettingsValues() = default;
+    CameraSettingsValues(const CameraSettingsValues&) = delete;
+    CameraSettingsValues& operator=(const CameraSettingsValues&) = delete;
+
+    CDeviceInfo& Camera() const { return camera_; }
+    virtual int32_t Value(Page page, const std::string& key) const = 0;
+    virtual double FloatValue(Page page, const std::string& key) const = 0;
+    virtual PulseTiming Timing() const = 0;
+    virtual AoiRect Area() const = 0;
+    virtual int32_t BinningVertical() const = 0;
+    virtual bool IsColour() const = 0;
+
+private:
+    CDeviceInfo& camera_;
+};
+
+// The camera's current values, read when asked.
+class CurrentCameraValues : public CameraSettingsValues {
+public:
+    using CameraSettingsValues::CameraSettingsValues;
+
+    int32_t Value(Page page, const std::string& key) const override;
+    double FloatValue(Page page, const std::string& key) const override;
+    PulseTiming Timing() const override;
+    AoiRect Area() const override;
+    int32_t BinningVertical() const override;
+    bool IsColour() const override;
+
+private:
+    int32_t Read(const std::string& key, int32_t fallback) const;
+};
 
 enum class LoadResult {
     Loaded,      // the last write (the frame rate) was taken
@@ -26,14 +63,15 @@ enum class LoadResult {
     NoSettings,  // the file holds nothing for the connected model: nothing changed
     Unreadable,  // the file is missing or cannot be read: nothing changed
 };
-// Applies the connected model's sections to the camera. Without a camera
-// does nothing and gives Loaded. Unless Loaded, `why` (when given) receives
-// one line saying why: the file's error, the models it holds, or the key
-// that stopped the load.
-LoadResult LoadCameraSettings(const std::string& path, CLxCtrlMainDlg& dialog, std::string* why = nullptr);
 
-// The same for a camera without the control dialog (lumivex-cli): the values
-// saved are the camera's current ones.
+// Writes the sections of the values' camera model.
+bool SaveCameraSettings(const std::string& path, const CameraSettingsValues& values);
+// Applies the model's sections to the values' camera. Unless Loaded, `why`
+// (when given) receives one line saying why: the file's error, the models it
+// holds, or the key that stopped the load.
+LoadResult LoadCameraSettings(const std::string& path, const CameraSettingsValues& values, std::string* why = nullptr);
+
+// The same with the camera's current values (lumivex-cli).
 bool SaveCameraSettings(const std::string& path, CDeviceInfo& camera);
 LoadResult LoadCameraSettings(const std::string& path, CDeviceInfo& camera, std::string* why = nullptr);
 

@@ -1,4 +1,4 @@
-#include "controls/ScopedParamsUnlock.h"
+#include "camerasettings/ScopedParamsUnlock.h"
 
 #include "camera/FeatureAccess.h"
 

@@ -1,6 +1,6 @@
 // The texts of the camera settings file that need no camera: section names,
 // key values and the models a file holds.
-#include "controls/CameraSettingsFile.h"
+#include "camerasettings/CameraSettingsFile.h"
 #include "profile/Profile.h"
 
 #include <QString>

@@ -1,14 +1,10 @@
-#include "controls/CameraSettingsFile.h"
+#include "camerasettings/CameraSettingsFile.h"
 
 #include "camera/CDeviceInfo.h"
 #include "camera/FeatureAccess.h"
-#include "controls/CLxCtrlMainDlg.h"
-#include "controls/CTab_AOI_Dlg.h"
-#include "controls/CTab_Trigger_Dlg.h"
-#include "controls/CTab_WB_Dlg.h"
-#include "controls/EnumFeatures.h"
-#include "controls/ScopedParamsUnlock.h"
-#include "controls/StandardFeatures.h"
+#include "camerasettings/EnumFeatures.h"
+#include "camerasettings/ScopedParamsUnlock.h"
+#include "camerasettings/StandardFeatures.h"
 #include "profile/Profile.h"
 
 #include <QString>
@@ -69,15 +65,17 @@ std::vector<std::string> WhiteBalanceGainKeys()
     return keys;
 }
 
-// The sections of one model and the values to save: what the pages last
-// showed or wrote, or, without the control dialog, the camera's own.
+// The sections of one model and the values to save.
 class Sections {
 public:
-    explicit Sections(CDeviceInfo& camera)
-        : camera_(camera), features_(camera.Features()), modelCode_(camera.ModelCode()), modelName_(ModelName(camera))
+    explicit Sections(const CameraSettingsValues& values)
+        : values_(values),
+          camera_(values.Camera()),
+          features_(camera_.Features()),
+          modelCode_(camera_.ModelCode()),
+          modelName_(ModelName(camera_))
     {
     }
-    virtual ~Sections() = default;
 
     std::string Name(const char* prefix) const
     {
@@ -87,13 +85,17 @@ public:
     int Lines() const { return camera_.GetSecondLineSource() == kFiveLinesPresent ? kFiveLines : kTwoLines; }
     double Version() const { return camera_.GetDeviceVersion(); }
 
-    virtual int32_t Value(CLxCtrlMainDlg::Tab tab, const std::string& key) const = 0;
-    virtual double FloatValue(CLxCtrlMainDlg::Tab tab, const std::string& key) const = 0;
-    virtual ::PulseTiming Timing() const = 0;
-    virtual AoiRect Area() const = 0;
-    virtual int32_t BinningVertical() const = 0;
-    virtual bool IsColour() const = 0;
+    int32_t Value(CameraSettingsValues::Page page, const std::string& key) const { return values_.Value(page, key); }
+    double FloatValue(CameraSettingsValues::Page page, const std::string& key) const
+    {
+        return values_.FloatValue(page, key);
+    }
+    ::PulseTiming Timing() const { return values_.Timing(); }
+    AoiRect Area() const { return values_.Area(); }
+    int32_t BinningVertical() const { return values_.BinningVertical(); }
+    bool IsColour() const { return values_.IsColour(); }
 
+    const CameraSettingsValues& values_;
     CDeviceInfo& camera_;
     SdkGenParameterArray* features_;
     int32_t modelCode_;
@@ -106,66 +108,6 @@ private:
         if (name.empty())
             ReadFeatureText(camera.Features(), "DeviceModelName", name);
         return name;
-    }
-};
-
-class DialogSections : public Sections {
-public:
-    DialogSections(CLxCtrlMainDlg& dialog, CDeviceInfo& camera) : Sections(camera), dialog_(dialog) {}
-
-    int32_t Value(CLxCtrlMainDlg::Tab tab, const std::string& key) const override
-    {
-        return dialog_.Page(tab)->Remembered(key);
-    }
-    double FloatValue(CLxCtrlMainDlg::Tab tab, const std::string& key) const override
-    {
-        return dialog_.Page(tab)->RememberedFloat(key);
-    }
-    ::PulseTiming Timing() const override
-    {
-        return static_cast<CTab_Trigger_Dlg*>(dialog_.Page(CLxCtrlMainDlg::kTriggerTab))->Timing();
-    }
-    AoiRect Area() const override { return Aoi().CameraArea(); }
-    int32_t BinningVertical() const override { return Aoi().Limits().binningVertical; }
-    bool IsColour() const override
-    {
-        return static_cast<CTab_WB_Dlg*>(dialog_.Page(CLxCtrlMainDlg::kWhiteBalanceTab))->IsColorCamera();
-    }
-
-private:
-    CTab_AOI_Dlg& Aoi() const { return *static_cast<CTab_AOI_Dlg*>(dialog_.Page(CLxCtrlMainDlg::kAoiTab)); }
-
-    CLxCtrlMainDlg& dialog_;
-};
-
-// The camera's current values, read when asked.
-class CameraSections : public Sections {
-public:
-    using Sections::Sections;
-
-    int32_t Value(CLxCtrlMainDlg::Tab, const std::string& key) const override { return Read(key, -1); }
-    double FloatValue(CLxCtrlMainDlg::Tab, const std::string& key) const override
-    {
-        double value = -1.0;
-        return ReadFloatValue(features_, key, value) ? value : -1.0;
-    }
-    ::PulseTiming Timing() const override
-    {
-        WriteEnumEntry(features_, "TimerSelector", "Timer1");
-        return {Read("TimerDurationRaw", 1), Read("TimerDelayRaw", 1)};
-    }
-    AoiRect Area() const override
-    {
-        return {Read("OffsetX", 0), Read("Width", 0), Read("OffsetY", 0), Read("Height", 0)};
-    }
-    int32_t BinningVertical() const override { return Read("BinningVertical", 1); }
-    bool IsColour() const override { return Read("DeviceColorFlg", 0) > 0; }
-
-private:
-    int32_t Read(const std::string& key, int32_t fallback) const
-    {
-        int32_t value = 0;
-        return ReadFeatureValue(features_, key, value) ? value : fallback;
     }
 };
 
@@ -182,10 +124,10 @@ public:
         ok_ = profile_.WriteDouble(section, key, value) && ok_;
     }
     // A page's value; nothing for a feature the camera lacks.
-    void Page(const std::string& section, CLxCtrlMainDlg::Tab tab, const std::string& key)
+    void Page(const std::string& section, CameraSettingsValues::Page page, const std::string& key)
     {
         if (sections_.features_->Get(key))
-            Int(section, key, sections_.Value(tab, key));
+            Int(section, key, sections_.Value(page, key));
     }
     // A standard feature the camera offers, read from it now: floats as
     // floats, every other kind as an integer.
@@ -218,32 +160,32 @@ void SaveSections(Writer& out, const Sections& s)
     const std::string light = s.Name("LightControl");
     for (const char* key : {"LensManualAdjustment", "ALCIrisLens"}) {
         if (IsFeatureAvailable(features, key))
-            out.Page(light, CLxCtrlMainDlg::kGainShutterTab, key);
+            out.Page(light, CameraSettingsValues::kGainShutter, key);
     }
     for (const char* key : kLightControlPageKeys)
-        out.Page(light, CLxCtrlMainDlg::kGainShutterTab, key);
+        out.Page(light, CameraSettingsValues::kGainShutter, key);
     for (const std::string& key : AlcAreaKeys())
         out.Camera(light, key);
 
     if (s.IsColour()) {
         const std::string wb = s.Name("WhiteBalance");
-        out.Page(wb, CLxCtrlMainDlg::kWhiteBalanceTab, "BalanceWhiteAuto");
+        out.Page(wb, CameraSettingsValues::kWhiteBalance, "BalanceWhiteAuto");
         for (const char* key : kWhiteBalanceWindowKeys)
             out.Camera(wb, key);
         for (const std::string& key : WhiteBalanceGainKeys())
             out.Camera(wb, key);
     }
 
-    out.Page(s.Name("GammaTable"), CLxCtrlMainDlg::kGammaTab, "GammaMode");
+    out.Page(s.Name("GammaTable"), CameraSettingsValues::kGamma, "GammaMode");
 
     const std::string trigger = s.Name("Trigger");
     for (const char* key : kTriggerIntKeys)
-        out.Page(trigger, CLxCtrlMainDlg::kTriggerTab, key);
+        out.Page(trigger, CameraSettingsValues::kTrigger, key);
     if (features->Get("TriggerDelay"))
-        out.Float(trigger, "TriggerDelay", s.FloatValue(CLxCtrlMainDlg::kTriggerTab, "TriggerDelay"));
+        out.Float(trigger, "TriggerDelay", s.FloatValue(CameraSettingsValues::kTrigger, "TriggerDelay"));
     for (const char* key : {"TriggerOverlap", "TriggerHorizontalReset"}) {
         if (features->Get(key))
-            out.Page(trigger, CLxCtrlMainDlg::kTriggerTab, key);
+            out.Page(trigger, CameraSettingsValues::kTrigger, key);
     }
     if (features->Get("TimerDurationRaw")) {
         const ::PulseTiming timing = s.Timing();
@@ -261,14 +203,14 @@ void SaveSections(Writer& out, const Sections& s)
     const std::string io = s.Name("IO");
     for (const char* prefix : {"LineSource", "UserOutputValue"}) {
         for (int line = 0; line < s.Lines(); ++line)
-            out.Page(io, CLxCtrlMainDlg::kOutputTab, Numbered(prefix, line));
+            out.Page(io, CameraSettingsValues::kOutput, Numbered(prefix, line));
     }
     if (AtLeast(s.Version(), kVersionStrobe)) {
         for (const char* key : {"StrobeSignalDelay", "StrobeSignalOnTime"})
-            out.Float(io, key, s.FloatValue(CLxCtrlMainDlg::kOutputTab, key));
+            out.Float(io, key, s.FloatValue(CameraSettingsValues::kOutput, key));
         if (AtLeast(s.Version(), kVersionInverter)) {
             for (int line = 0; line < s.Lines(); ++line)
-                out.Page(io, CLxCtrlMainDlg::kOutputTab, Numbered("LineInverter", line));
+                out.Page(io, CameraSettingsValues::kOutput, Numbered("LineInverter", line));
         }
     }
 
@@ -276,14 +218,14 @@ void SaveSections(Writer& out, const Sections& s)
         out.Standard(s.Name(key.section), key.feature);
 
     const std::string other = s.Name("Other");
-    out.Page(other, CLxCtrlMainDlg::kOtherTab, "PixelFormat");
+    out.Page(other, CameraSettingsValues::kOther, "PixelFormat");
     // The vertical binning, less one: a load adds one back. No binning is
     // below 1, whatever the camera says.
     if (s.IsColour())
         out.Int(other, "BinningVertical", std::max(s.BinningVertical(), 1) - 1);
-    out.Page(other, CLxCtrlMainDlg::kOtherTab, "SmearHalfReduction");
+    out.Page(other, CameraSettingsValues::kOther, "SmearHalfReduction");
     if (features->Get("AcquisitionFrameRate"))
-        out.Float(other, "AcquisitionFrameRate", s.FloatValue(CLxCtrlMainDlg::kOtherTab, "AcquisitionFrameRate"));
+        out.Float(other, "AcquisitionFrameRate", s.FloatValue(CameraSettingsValues::kOther, "AcquisitionFrameRate"));
 }
 
 class Loader {
@@ -478,10 +420,9 @@ bool Loader::Axis(const char* offsetKey, const char* sizeKey, int32_t AoiRect::*
 
 } // namespace
 
-namespace {
-
-bool Save(const std::string& path, const Sections& sections)
+bool SaveCameraSettings(const std::string& path, const CameraSettingsValues& values)
 {
+    const Sections sections(values);
     Profile profile(path);
     profile.BeginUpdate();
     Writer writer(profile, sections);
@@ -489,9 +430,9 @@ bool Save(const std::string& path, const Sections& sections)
     return profile.EndUpdate() && writer.Ok();
 }
 
-
-LoadResult Load(const std::string& path, const Sections& sections, std::string* why)
+LoadResult LoadCameraSettings(const std::string& path, const CameraSettingsValues& values, std::string* why)
 {
+    const Sections sections(values);
     std::string failure = SettingsFileReadError(path);
     LoadResult result = LoadResult::Unreadable;
     const Profile profile(path);
@@ -515,36 +456,50 @@ LoadResult Load(const std::string& path, const Sections& sections, std::string* 
     return result;
 }
 
-CDeviceInfo* DialogCamera(CLxCtrlMainDlg& dialog)
+int32_t CurrentCameraValues::Read(const std::string& key, int32_t fallback) const
 {
-    return dialog.Page(CLxCtrlMainDlg::kGainShutterTab)->Camera();
+    int32_t value = 0;
+    return ReadFeatureValue(Camera().Features(), key, value) ? value : fallback;
 }
 
-} // namespace
-
-bool SaveCameraSettings(const std::string& path, CLxCtrlMainDlg& dialog)
+int32_t CurrentCameraValues::Value(Page, const std::string& key) const
 {
-    CDeviceInfo* camera = DialogCamera(dialog);
-    if (!camera)
-        return true;
-    // A page remembers what it last showed; another page, or the camera
-    // itself, may have changed the feature since.
-    dialog.RefreshAllPages();
-    return Save(path, DialogSections(dialog, *camera));
+    return Read(key, -1);
 }
 
-LoadResult LoadCameraSettings(const std::string& path, CLxCtrlMainDlg& dialog, std::string* why)
+double CurrentCameraValues::FloatValue(Page, const std::string& key) const
 {
-    CDeviceInfo* camera = DialogCamera(dialog);
-    return camera ? Load(path, DialogSections(dialog, *camera), why) : LoadResult::Loaded;
+    double value = -1.0;
+    return ReadFloatValue(Camera().Features(), key, value) ? value : -1.0;
+}
+
+PulseTiming CurrentCameraValues::Timing() const
+{
+    WriteEnumEntry(Camera().Features(), "TimerSelector", "Timer1");
+    return {Read("TimerDurationRaw", 1), Read("TimerDelayRaw", 1)};
+}
+
+AoiRect CurrentCameraValues::Area() const
+{
+    return {Read("OffsetX", 0), Read("Width", 0), Read("OffsetY", 0), Read("Height", 0)};
+}
+
+int32_t CurrentCameraValues::BinningVertical() const
+{
+    return Read("BinningVertical", 1);
+}
+
+bool CurrentCameraValues::IsColour() const
+{
+    return Read("DeviceColorFlg", 0) > 0;
 }
 
 bool SaveCameraSettings(const std::string& path, CDeviceInfo& camera)
 {
-    return Save(path, CameraSections(camera));
+    return SaveCameraSettings(path, CurrentCameraValues(camera));
 }
 
 LoadResult LoadCameraSettings(const std::string& path, CDeviceInfo& camera, std::string* why)
 {
-    return Load(path, CameraSections(camera), why);
+    return LoadCameraSettings(path, CurrentCameraValues(camera), why);
 }
