@@ -12,7 +12,7 @@
 #include "camera/CDeviceInfo.h"
 #include "camera/FeatureAccess.h"
 #include "controls/CFeaturesDlg.h"
-#include "imaging/CCallbackEnableDlg.h"
+#include "display/CCallbackEnableDlg.h"
 #include "imaging/OverlayPainterSet.h"
 #include "imaging/WindowLayout.h"
 #include "platform/DataFiles.h"

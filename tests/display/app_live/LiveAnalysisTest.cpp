@@ -16,7 +16,7 @@
 #include "camera/CDeviceInfo.h"
 #include "camera/FeatureAccess.h"
 #include "camera/Thread.h"
-#include "imaging/GlDisplayWindow.h"
+#include "display/GlDisplayWindow.h"
 #include "sim/SimPattern.h"
 #include "sim/SimPixelFormat.h"
 

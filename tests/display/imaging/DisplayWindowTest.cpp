@@ -1,8 +1,8 @@
-#include "imaging/DisplaySurface.h"
-#include "imaging/GlDisplayWindow.h"
+#include "display/DisplaySurface.h"
+#include "display/GlDisplayWindow.h"
+#include "display/RasterSurface.h"
 #include "imaging/PixelConversion.h"
 #include "imaging/PixelFormat.h"
-#include "imaging/RasterSurface.h"
 
 #include "TestFrames.h"
 

@@ -11,7 +11,7 @@
 #include "app/CMyToolBar.h"
 #include "camera/CDeviceInfo.h"
 #include "capture/CCreateAVI.h"
-#include "capture/SnapShotList.h"
+#include "capturewindows/SnapShotList.h"
 #include "commands/SnapShotCapture.h"
 #include "context/CameraContext.h"
 #include "context/SettingsFile.h"

@@ -1,4 +1,4 @@
-#include "capture/SnapShotList.h"
+#include "capturewindows/SnapShotList.h"
 
 #include "SnapShotTestFrames.h"
 

@@ -1,8 +1,8 @@
-#include "capture/SnapShotList.h"
+#include "capturewindows/SnapShotList.h"
 
-#include "capture/CSnapShotDlg.h"
 #include "capture/DeepStill.h"
 #include "capture/SaveImageFile.h"
+#include "capturewindows/CSnapShotDlg.h"
 
 #include <QFile>
 #include <QComboBox>

@@ -1,4 +1,4 @@
-#include "imaging/NoticeBar.h"
+#include "display/NoticeBar.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -1,4 +1,4 @@
-#include "capture/SnapShotScrollWindow.h"
+#include "capturewindows/SnapShotScrollWindow.h"
 
 #include <QKeyEvent>
 #include <QMenu>

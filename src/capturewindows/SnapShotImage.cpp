@@ -1,8 +1,8 @@
-#include "capture/SnapShotImage.h"
+#include "capturewindows/SnapShotImage.h"
 
-#include "capture/CSnapShotDlg.h"
 #include "capture/DeepStill.h"
 #include "capture/SaveImageFile.h"
+#include "capturewindows/CSnapShotDlg.h"
 #include "imaging/PixelConversion.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "capture/SnapShotViewRules.h"
+#include "capturewindows/SnapShotViewRules.h"
 
 #include <QAbstractScrollArea>
 #include <memory>

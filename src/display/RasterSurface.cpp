@@ -1,4 +1,4 @@
-#include "imaging/RasterSurface.h"
+#include "display/RasterSurface.h"
 
 #include <QPainter>
 #include <QRegion>

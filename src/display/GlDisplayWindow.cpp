@@ -1,9 +1,9 @@
-#include "imaging/GlDisplayWindow.h"
+#include "display/GlDisplayWindow.h"
 
-#include "imaging/DisplaySurface.h"
+#include "display/DisplaySurface.h"
+#include "display/RasterSurface.h"
 #include "imaging/PixelConversion.h"
 #include "imaging/PixelFormat.h"
-#include "imaging/RasterSurface.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>

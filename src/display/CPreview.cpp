@@ -1,8 +1,8 @@
-#include "imaging/CPreview.h"
+#include "display/CPreview.h"
 
+#include "display/GlDisplayWindow.h"
+#include "display/NoticeBar.h"
 #include "imaging/DisplayGeometry.h"
-#include "imaging/GlDisplayWindow.h"
-#include "imaging/NoticeBar.h"
 #include "imaging/WindowFit.h"
 
 #include <QHBoxLayout>

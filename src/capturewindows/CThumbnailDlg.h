@@ -1,6 +1,6 @@
 #pragma once
 
-#include "capture/SnapShotScrollWindow.h"
+#include "capturewindows/SnapShotScrollWindow.h"
 class SnapShotList;
 
 // The thumbnail window: every snapshot of the list as a thumbnail in a

@@ -1,4 +1,4 @@
-#include "capture/RecordingProgressBar.h"
+#include "capturewindows/RecordingProgressBar.h"
 
 #include "capture/CRecordingControl.h"
 

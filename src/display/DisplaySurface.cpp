@@ -1,4 +1,4 @@
-#include "imaging/DisplaySurface.h"
+#include "display/DisplaySurface.h"
 
 #include <QCoreApplication>
 #include <QMouseEvent>

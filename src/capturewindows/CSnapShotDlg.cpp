@@ -1,7 +1,7 @@
-#include "capture/CSnapShotDlg.h"
+#include "capturewindows/CSnapShotDlg.h"
 
-#include "capture/SnapShotImage.h"
-#include "capture/SnapShotList.h"
+#include "capturewindows/SnapShotImage.h"
+#include "capturewindows/SnapShotList.h"
 
 #include <QGuiApplication>
 #include <QMouseEvent>

@@ -1,4 +1,4 @@
-#include "capture/CRecordingFrameCount.h"
+#include "capturewindows/CRecordingFrameCount.h"
 
 #include <QCheckBox>
 #include <QComboBox>

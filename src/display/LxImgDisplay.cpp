@@ -1,6 +1,6 @@
-#include "imaging/LxImgDisplay.h"
+#include "display/LxImgDisplay.h"
 
-#include "imaging/GlDisplayWindow.h"
+#include "display/GlDisplayWindow.h"
 #include "imaging/PixelConversion.h"
 
 LxImgDisplay::LxImgDisplay() = default;

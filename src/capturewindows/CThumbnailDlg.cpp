@@ -1,6 +1,6 @@
-#include "capture/CThumbnailDlg.h"
+#include "capturewindows/CThumbnailDlg.h"
 
-#include "capture/SnapShotList.h"
+#include "capturewindows/SnapShotList.h"
 
 #include <QActionGroup>
 #include <QGuiApplication>

@@ -1,4 +1,4 @@
-#include "imaging/CCallbackEnableDlg.h"
+#include "display/CCallbackEnableDlg.h"
 
 #include "imaging/OverlayPainter.h"
 

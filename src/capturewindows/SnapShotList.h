@@ -1,6 +1,6 @@
 #pragma once
 
-#include "capture/SnapShotImage.h"
+#include "capturewindows/SnapShotImage.h"
 
 #include <QPoint>
 #include <QSize>

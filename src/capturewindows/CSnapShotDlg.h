@@ -1,6 +1,6 @@
 #pragma once
 
-#include "capture/SnapShotScrollWindow.h"
+#include "capturewindows/SnapShotScrollWindow.h"
 
 #include <QString>
 class SnapShotImage;

@@ -1,6 +1,6 @@
-#include "capture/SnapShotExitCheck.h"
+#include "capturewindows/SnapShotExitCheck.h"
 
-#include "capture/SnapShotList.h"
+#include "capturewindows/SnapShotList.h"
 
 #include <QCoreApplication>
 #include <QMessageBox>

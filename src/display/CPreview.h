@@ -1,6 +1,6 @@
 #pragma once
 
-#include "imaging/LxImgDisplay.h"
+#include "display/LxImgDisplay.h"
 #include "sdk/SdkResult.h"
 
 #include <QDialog>
