@@ -219,8 +219,9 @@ TEST_P(OwnMotionJpegWriters, AnUnplannedRecordingCountsWhatItWroteWhenClosed)
         }
         EXPECT_EQ(ReadU32(path_, 48), c.positions);
         EXPECT_EQ(ReadU32(path_, 140), c.positions) << "strh length";
-        if (c.decode)
+        if (c.decode) {
             EXPECT_EQ(VerifyMotionJpegFile(path_, OpenDml()).size(), c.positions);
+        }
     }
 }
 
