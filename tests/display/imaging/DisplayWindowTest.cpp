@@ -307,6 +307,7 @@ TEST_F(DisplayWindowTest, GeometryChangeFromTheAcquisitionThreadUpdatesTheBars)
         for (int i = 0; i < 40; ++i) {
             const bool big = i >= 20;
             ShowBgr(big ? large : small, big ? 640 : 64, big ? 480 : 48);
+            // A camera's frame interval, so that frames and repaints interleave.
             std::this_thread::sleep_for(std::chrono::milliseconds(2));
         }
         done = true;

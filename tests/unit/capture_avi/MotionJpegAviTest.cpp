@@ -250,6 +250,7 @@ TEST_P(OwnMotionJpegWriters, StopsAtThePlannedCountWithTheMeasuredRateAndNotifie
         EXPECT_EQ(writer->Rate(), 30000u);
         ASSERT_EQ(writer->Open(kWidth, kHeight, 24, true), kAviOk);
         for (int i = 0; i < 5; ++i) {
+            // The writer measures the rate from the time between frames.
             if (i > 0)
                 std::this_thread::sleep_for(std::chrono::milliseconds(40));
             const auto frame = MakeFrame(kWidth, kHeight, 3, i);

@@ -42,6 +42,7 @@ protected:
         feeder_ = std::thread([this] {
             for (uint64_t block = 1; !stop_; ++block) {
                 pipeline_->Push(MakeFrame(frameWidth_, frameHeight_, framePixelFormat_, block, kFill));
+                // A camera's frame interval.
                 std::this_thread::sleep_for(std::chrono::milliseconds(5));
             }
         });
