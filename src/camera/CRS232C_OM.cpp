@@ -269,7 +269,7 @@ struct CRS232C_OM::Impl {
     {
         WaitForBytes(count);
         received = 0;
-        const SdkResult result = port->Read(into, count, &received, Budgeted(timeoutMs));
+        SdkResult result = port->Read(into, count, &received, Budgeted(timeoutMs));
         received = std::min(received, count);
         return result;
     }

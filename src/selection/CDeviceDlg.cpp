@@ -146,7 +146,7 @@ CDeviceDlg::Services CDeviceDlg::SystemServices(MessagePrompts& prompts)
     services.findCamera = [](std::optional<SdkDeviceInfo>& selected) {
         SdkDeviceFinderWnd finder;
         finder.SetTitle(tr("Available GigE Vision Cameras").toStdString());
-        const SdkResult result = finder.ShowModal();
+        SdkResult result = finder.ShowModal();
         selected = finder.GetSelected();
         return result;
     };
