@@ -52,7 +52,7 @@ SdkResult CPreview::CreateDisplayWindow(int controlId)
     auto window = std::make_unique<GlDisplayWindow>();
     window->SetBackgroundColor(kBackgroundGrey, kBackgroundGrey, kBackgroundGrey);
     window->SetPlacement(0, 0, width(), height() - StatusLineHeight());
-    const SdkResult result = window->Create(this, controlId);
+    SdkResult result = window->Create(this, controlId);
     display_.SetDisplayWindow(std::move(window));
     return result;
 }
