@@ -1,13 +1,11 @@
 # A Motion JPEG recording through the real main window while the preview runs
 # (scripts/bench-recording); built with the display tests' live window.
-if(TARGET lumivex_app AND TARGET lumivex_testsupport)
+if(TARGET lumivex_app AND TARGET lumivex_apptestsupport)
   add_executable(recording_bench ${CMAKE_CURRENT_LIST_DIR}/RecordingBench.cpp
     ${PROJECT_SOURCE_DIR}/tests/display/app_live/LiveMainWindow.cpp
-    ${PROJECT_SOURCE_DIR}/tests/ui/app/AppTestSupport.cpp
-    ${PROJECT_SOURCE_DIR}/tests/unit/camera/CameraFakes.cpp
     ${PROJECT_SOURCE_DIR}/tests/unit/capture_avi/AviTestSupport.cpp)
   target_include_directories(recording_bench PRIVATE ${LUMIVEX_SRC_DIR}
-    ${PROJECT_SOURCE_DIR}/tests/display/app_live ${PROJECT_SOURCE_DIR}/tests/ui/app
-    ${PROJECT_SOURCE_DIR}/tests/unit/camera ${PROJECT_SOURCE_DIR}/tests/unit/capture_avi)
-  target_link_libraries(recording_bench PRIVATE lumivex_app lumivex_testsupport GTest::gtest Qt6::Test PkgConfig::LIBAV)
+    ${PROJECT_SOURCE_DIR}/tests/display/app_live ${PROJECT_SOURCE_DIR}/tests/unit/capture_avi)
+  target_link_libraries(recording_bench PRIVATE lumivex_app lumivex_apptestsupport GTest::gtest Qt6::Test
+                        PkgConfig::LIBAV)
 endif()

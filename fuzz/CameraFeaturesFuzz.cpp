@@ -14,8 +14,8 @@
 #include "controls/CFeaturesDlg.h"
 #include "controls/CLxCtrlMainDlg.h"
 #include "controls/CTabDialog.h"
-#include "controls/CameraSettingsFile.h"
 #include "controls/ControlHost.h"
+#include "controls/PageSettingsFile.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,7 +1,7 @@
 // Camera settings files: the models a file holds and the values of the keys a
 // load reads, as a load reads them.
 #include "FuzzInput.h"
-#include "controls/CameraSettingsFile.h"
+#include "camerasettings/CameraSettingsFile.h"
 #include "profile/Profile.h"
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)

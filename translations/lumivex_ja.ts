@@ -138,27 +138,27 @@
 <context>
     <name>CCallbackEnableDlg</name>
     <message>
-        <location filename="../src/imaging/CCallbackEnableDlg.cpp" line="26"/>
+        <location filename="../src/display/CCallbackEnableDlg.cpp" line="26"/>
         <source>&lt;-Enable</source>
         <translation>&lt;-有効</translation>
     </message>
     <message>
-        <location filename="../src/imaging/CCallbackEnableDlg.cpp" line="27"/>
+        <location filename="../src/display/CCallbackEnableDlg.cpp" line="27"/>
         <source>Disable-&gt;</source>
         <translation>無効-&gt;</translation>
     </message>
     <message>
-        <location filename="../src/imaging/CCallbackEnableDlg.cpp" line="29"/>
+        <location filename="../src/display/CCallbackEnableDlg.cpp" line="29"/>
         <source>Callback Functions</source>
         <translation>コールバック機能</translation>
     </message>
     <message>
-        <location filename="../src/imaging/CCallbackEnableDlg.cpp" line="42"/>
+        <location filename="../src/display/CCallbackEnableDlg.cpp" line="42"/>
         <source>Enable</source>
         <translation>有効</translation>
     </message>
     <message>
-        <location filename="../src/imaging/CCallbackEnableDlg.cpp" line="43"/>
+        <location filename="../src/display/CCallbackEnableDlg.cpp" line="43"/>
         <source>Disable</source>
         <translation>無効</translation>
     </message>
@@ -1042,47 +1042,47 @@
 <context>
     <name>CIPAdressSettingDlg</name>
     <message>
-        <location filename="../src/camera/CIPAdressSettingDlg.cpp" line="58"/>
+        <location filename="../src/selection/CIPAdressSettingDlg.cpp" line="58"/>
         <source>IP Address is automatically acquired.</source>
         <translation>IP アドレスを自動的に取得します。</translation>
     </message>
     <message>
-        <location filename="../src/camera/CIPAdressSettingDlg.cpp" line="59"/>
+        <location filename="../src/selection/CIPAdressSettingDlg.cpp" line="59"/>
         <source>Current IP Address is maintained.</source>
         <translation>現在の IP アドレスを維持します。</translation>
     </message>
     <message>
-        <location filename="../src/camera/CIPAdressSettingDlg.cpp" line="60"/>
+        <location filename="../src/selection/CIPAdressSettingDlg.cpp" line="60"/>
         <source>Device IP Address</source>
         <translation>デバイス IP アドレス</translation>
     </message>
     <message>
-        <location filename="../src/camera/CIPAdressSettingDlg.cpp" line="62"/>
+        <location filename="../src/selection/CIPAdressSettingDlg.cpp" line="62"/>
         <source>Device Subnet Mask</source>
         <translation>デバイスサブネットマスク</translation>
     </message>
     <message>
-        <location filename="../src/camera/CIPAdressSettingDlg.cpp" line="64"/>
+        <location filename="../src/selection/CIPAdressSettingDlg.cpp" line="64"/>
         <source>Save</source>
         <translation>保存</translation>
     </message>
     <message>
-        <location filename="../src/camera/CIPAdressSettingDlg.cpp" line="65"/>
+        <location filename="../src/selection/CIPAdressSettingDlg.cpp" line="65"/>
         <source>Exit</source>
         <translation>終了</translation>
     </message>
     <message>
-        <location filename="../src/camera/CIPAdressSettingDlg.cpp" line="67"/>
+        <location filename="../src/selection/CIPAdressSettingDlg.cpp" line="67"/>
         <source>IPAddress Setting</source>
         <translation>IP アドレス設定</translation>
     </message>
     <message>
-        <location filename="../src/camera/CIPAdressSettingDlg.cpp" line="137"/>
+        <location filename="../src/selection/CIPAdressSettingDlg.cpp" line="137"/>
         <source>Saved successfully!</source>
         <translation>保存しました。</translation>
     </message>
     <message>
-        <location filename="../src/camera/CIPAdressSettingDlg.cpp" line="138"/>
+        <location filename="../src/selection/CIPAdressSettingDlg.cpp" line="138"/>
         <source>Saved Error! Code=%1[0x%2]</source>
         <translation>保存エラー! コード=%1[0x%2]</translation>
     </message>
@@ -1090,7 +1090,7 @@
 <context>
     <name>CLumivexApp</name>
     <message>
-        <location filename="../src/app/CLumivexApp.cpp" line="90"/>
+        <location filename="../src/app/CLumivexApp.cpp" line="106"/>
         <source>Could not connect to %1.</source>
         <translation>%1 に接続できませんでした。</translation>
     </message>
@@ -1486,37 +1486,37 @@
 <context>
     <name>CPacketsizeSettingDlg</name>
     <message>
-        <location filename="../src/camera/CPacketsizeSettingDlg.cpp" line="30"/>
+        <location filename="../src/selection/CPacketsizeSettingDlg.cpp" line="30"/>
         <source>Packet Size</source>
         <translation>パケットサイズ</translation>
     </message>
     <message>
-        <location filename="../src/camera/CPacketsizeSettingDlg.cpp" line="34"/>
+        <location filename="../src/selection/CPacketsizeSettingDlg.cpp" line="34"/>
         <source>Packet size</source>
         <translation>パケットサイズ</translation>
     </message>
     <message>
-        <location filename="../src/camera/CPacketsizeSettingDlg.cpp" line="36"/>
+        <location filename="../src/selection/CPacketsizeSettingDlg.cpp" line="36"/>
         <source>Manual</source>
         <translation>手動</translation>
     </message>
     <message>
-        <location filename="../src/camera/CPacketsizeSettingDlg.cpp" line="37"/>
+        <location filename="../src/selection/CPacketsizeSettingDlg.cpp" line="37"/>
         <source>Auto</source>
         <translation>自動</translation>
     </message>
     <message>
-        <location filename="../src/camera/CPacketsizeSettingDlg.cpp" line="48"/>
+        <location filename="../src/selection/CPacketsizeSettingDlg.cpp" line="48"/>
         <source>Packet Size mode</source>
         <translation>パケットサイズモード</translation>
     </message>
     <message>
-        <location filename="../src/camera/CPacketsizeSettingDlg.cpp" line="56"/>
+        <location filename="../src/selection/CPacketsizeSettingDlg.cpp" line="56"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../src/camera/CPacketsizeSettingDlg.cpp" line="57"/>
+        <location filename="../src/selection/CPacketsizeSettingDlg.cpp" line="57"/>
         <source>Cancel</source>
         <translation>キャンセル</translation>
     </message>
@@ -1524,12 +1524,12 @@
 <context>
     <name>CPreview</name>
     <message>
-        <location filename="../src/imaging/CPreview.cpp" line="28"/>
+        <location filename="../src/display/CPreview.cpp" line="28"/>
         <source>Preview</source>
         <translation>プレビュー</translation>
     </message>
     <message>
-        <location filename="../src/imaging/CPreview.cpp" line="35"/>
+        <location filename="../src/display/CPreview.cpp" line="35"/>
         <source>Features...</source>
         <translation>カメラ機能...</translation>
     </message>
@@ -1537,57 +1537,57 @@
 <context>
     <name>CRS232C_OM</name>
     <message>
-        <location filename="../src/camera/CRS232C_OM.cpp" line="68"/>
+        <location filename="../src/camera/CRS232C_OM.cpp" line="69"/>
         <source>Not found SOF.</source>
         <translation>SOF が見つかりません。</translation>
     </message>
     <message>
-        <location filename="../src/camera/CRS232C_OM.cpp" line="69"/>
+        <location filename="../src/camera/CRS232C_OM.cpp" line="70"/>
         <source>Not found ETX.</source>
         <translation>ETX が見つかりません。</translation>
     </message>
     <message>
-        <location filename="../src/camera/CRS232C_OM.cpp" line="70"/>
+        <location filename="../src/camera/CRS232C_OM.cpp" line="71"/>
         <source>Not Recieve(PC).</source>
         <translation>受信できません(PC)。</translation>
     </message>
     <message>
-        <location filename="../src/camera/CRS232C_OM.cpp" line="71"/>
+        <location filename="../src/camera/CRS232C_OM.cpp" line="72"/>
         <source>Data Length Error(PC).</source>
         <translation>データ長エラー(PC)。</translation>
     </message>
     <message>
-        <location filename="../src/camera/CRS232C_OM.cpp" line="72"/>
+        <location filename="../src/camera/CRS232C_OM.cpp" line="73"/>
         <source>Data Length Error.</source>
         <translation>データ長エラー。</translation>
     </message>
     <message>
-        <location filename="../src/camera/CRS232C_OM.cpp" line="73"/>
+        <location filename="../src/camera/CRS232C_OM.cpp" line="74"/>
         <source>Recieve Error(SerialPort)</source>
         <translation>受信エラー(シリアルポート)</translation>
     </message>
     <message>
-        <location filename="../src/camera/CRS232C_OM.cpp" line="74"/>
+        <location filename="../src/camera/CRS232C_OM.cpp" line="75"/>
         <source>Send Error(SerialPort)</source>
         <translation>送信エラー(シリアルポート)</translation>
     </message>
     <message>
-        <location filename="../src/camera/CRS232C_OM.cpp" line="75"/>
+        <location filename="../src/camera/CRS232C_OM.cpp" line="76"/>
         <source>Busy(0x07).</source>
         <translation>ビジー(0x07)。</translation>
     </message>
     <message>
-        <location filename="../src/camera/CRS232C_OM.cpp" line="76"/>
+        <location filename="../src/camera/CRS232C_OM.cpp" line="77"/>
         <source>Recieve Error(0x10).</source>
         <translation>受信エラー(0x10)。</translation>
     </message>
     <message>
-        <location filename="../src/camera/CRS232C_OM.cpp" line="77"/>
+        <location filename="../src/camera/CRS232C_OM.cpp" line="78"/>
         <source>Around Error(0x11).</source>
         <translation>範囲外エラー(0x11)。</translation>
     </message>
     <message>
-        <location filename="../src/camera/CRS232C_OM.cpp" line="79"/>
+        <location filename="../src/camera/CRS232C_OM.cpp" line="80"/>
         <source>Extra Error(0x%1).</source>
         <translation>その他のエラー(0x%1)。</translation>
     </message>
@@ -1653,27 +1653,27 @@
 <context>
     <name>CRecordingFrameCount</name>
     <message>
-        <location filename="../src/capture/CRecordingFrameCount.cpp" line="30"/>
+        <location filename="../src/capturewindows/CRecordingFrameCount.cpp" line="30"/>
         <source>Recording Setting</source>
         <translation>録画設定</translation>
     </message>
     <message>
-        <location filename="../src/capture/CRecordingFrameCount.cpp" line="88"/>
+        <location filename="../src/capturewindows/CRecordingFrameCount.cpp" line="88"/>
         <source> </source>
         <translation> </translation>
     </message>
     <message>
-        <location filename="../src/capture/CRecordingFrameCount.cpp" line="90"/>
+        <location filename="../src/capturewindows/CRecordingFrameCount.cpp" line="90"/>
         <source>Retry</source>
         <translation>リトライ</translation>
     </message>
     <message>
-        <location filename="../src/capture/CRecordingFrameCount.cpp" line="94"/>
+        <location filename="../src/capturewindows/CRecordingFrameCount.cpp" line="94"/>
         <source>Count</source>
         <translation>枚数</translation>
     </message>
     <message>
-        <location filename="../src/capture/CRecordingFrameCount.cpp" line="102"/>
+        <location filename="../src/capturewindows/CRecordingFrameCount.cpp" line="102"/>
         <source>Compression Type</source>
         <translation>圧縮形式</translation>
     </message>
@@ -1763,12 +1763,12 @@
         <translation>連番画像: TIFF、16 ビット</translation>
     </message>
     <message>
-        <location filename="../src/capture/CRecordingFrameCount.cpp" line="96"/>
+        <location filename="../src/capturewindows/CRecordingFrameCount.cpp" line="96"/>
         <source>Continue after a lost camera</source>
         <translation>カメラ切断後も録画を続ける</translation>
     </message>
     <message>
-        <location filename="../src/capture/CRecordingFrameCount.cpp" line="98"/>
+        <location filename="../src/capturewindows/CRecordingFrameCount.cpp" line="98"/>
         <source>When the camera stops answering, its file is closed, and the recording goes on in the next numbered file once the camera is back. Otherwise the recording ends with the closed file.</source>
         <translation>カメラが応答しなくなるとファイルを閉じ、カメラが戻ると次の番号のファイルに録画を続けます。オフの場合は閉じたファイルで録画を終了します。</translation>
     </message>
@@ -1776,7 +1776,7 @@
 <context>
     <name>CSnapShotDlg</name>
     <message>
-        <location filename="../src/capture/CSnapShotDlg.cpp" line="123"/>
+        <location filename="../src/capturewindows/CSnapShotDlg.cpp" line="123"/>
         <source>Save</source>
         <translation>保存</translation>
     </message>
@@ -1855,7 +1855,7 @@
         <translation>&quot;OffsetY&quot; + &quot;Height&quot; が %1 以下になるように設定してください。</translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_AOI_Dlg.cpp" line="291"/>
+        <location filename="../src/controls/CTab_AOI_Dlg.cpp" line="301"/>
         <source>The camera took %1 instead of %2.</source>
         <translation>カメラは %2 の代わりに %1 を設定しました。</translation>
     </message>
@@ -2532,88 +2532,88 @@
 <context>
     <name>CTab_Trigger_Dlg</name>
     <message>
-        <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="103"/>
+        <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="113"/>
         <source>Trigger</source>
         <translation>トリガ</translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="109"/>
+        <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="119"/>
         <source>Trigger Mode</source>
         <translation>トリガモード</translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="110"/>
+        <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="120"/>
         <source>Trigger input selection</source>
         <translation>トリガ入力選択</translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="112"/>
+        <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="122"/>
         <source>Software trigger source</source>
         <translation>ソフトウェアトリガソース</translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="113"/>
+        <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="123"/>
         <source>Exposure mode</source>
         <translation>露光モード</translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="114"/>
+        <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="124"/>
         <source>Fixed Shutter</source>
         <translation>固定シャッター</translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="116"/>
+        <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="126"/>
         <source>Software Trigger Pulse Width</source>
         <translation>ソフトウェアトリガパルス幅</translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="117"/>
+        <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="127"/>
         <source>Software Trigger Pulse Interval</source>
         <translation>ソフトウェアトリガパルス間隔</translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="119"/>
+        <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="129"/>
         <source>One shot trigger</source>
         <translation>ワンショットトリガ</translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="121"/>
-        <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="365"/>
+        <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="131"/>
+        <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="382"/>
         <source>Continuous trigger</source>
         <translation>連続トリガ</translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="125"/>
+        <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="135"/>
         <source>Command Trigger</source>
         <translation>コマンドトリガ</translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="134"/>
+        <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="144"/>
         <source>Trigger polarity</source>
         <translation>トリガ極性</translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="135"/>
+        <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="145"/>
         <source>Exposure Delay(us)</source>
         <translation>露光遅延(μs)</translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="136"/>
+        <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="146"/>
         <source>Trigger overlap</source>
         <translation>トリガオーバーラップ</translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="138"/>
+        <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="148"/>
         <source>Trigger horizontal reset</source>
         <translation>トリガ水平リセット</translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="178"/>
+        <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="193"/>
         <source>[uSec]</source>
         <translation>[μs]</translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="365"/>
+        <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="382"/>
         <source>Stop</source>
         <translation>停止</translation>
     </message>
@@ -2728,72 +2728,72 @@
 <context>
     <name>CThumbnailDlg</name>
     <message>
-        <location filename="../src/capture/CThumbnailDlg.cpp" line="22"/>
+        <location filename="../src/capturewindows/CThumbnailDlg.cpp" line="22"/>
         <source>x8</source>
         <translation>x8</translation>
     </message>
     <message>
-        <location filename="../src/capture/CThumbnailDlg.cpp" line="22"/>
+        <location filename="../src/capturewindows/CThumbnailDlg.cpp" line="22"/>
         <source>x4</source>
         <translation>x4</translation>
     </message>
     <message>
-        <location filename="../src/capture/CThumbnailDlg.cpp" line="23"/>
+        <location filename="../src/capturewindows/CThumbnailDlg.cpp" line="23"/>
         <source>x2</source>
         <translation>x2</translation>
     </message>
     <message>
-        <location filename="../src/capture/CThumbnailDlg.cpp" line="23"/>
+        <location filename="../src/capturewindows/CThumbnailDlg.cpp" line="23"/>
         <source>x1</source>
         <translation>x1</translation>
     </message>
     <message>
-        <location filename="../src/capture/CThumbnailDlg.cpp" line="24"/>
+        <location filename="../src/capturewindows/CThumbnailDlg.cpp" line="24"/>
         <source>x1/2</source>
         <translation>x1/2</translation>
     </message>
     <message>
-        <location filename="../src/capture/CThumbnailDlg.cpp" line="24"/>
+        <location filename="../src/capturewindows/CThumbnailDlg.cpp" line="24"/>
         <source>x1/4</source>
         <translation>x1/4</translation>
     </message>
     <message>
-        <location filename="../src/capture/CThumbnailDlg.cpp" line="25"/>
+        <location filename="../src/capturewindows/CThumbnailDlg.cpp" line="25"/>
         <source>x1/8</source>
         <translation>x1/8</translation>
     </message>
     <message>
-        <location filename="../src/capture/CThumbnailDlg.cpp" line="37"/>
+        <location filename="../src/capturewindows/CThumbnailDlg.cpp" line="37"/>
         <source>Thumbnail</source>
         <translation>サムネイル</translation>
     </message>
     <message>
-        <location filename="../src/capture/CThumbnailDlg.cpp" line="205"/>
+        <location filename="../src/capturewindows/CThumbnailDlg.cpp" line="205"/>
         <source>Show</source>
         <translation>表示</translation>
     </message>
     <message>
-        <location filename="../src/capture/CThumbnailDlg.cpp" line="208"/>
+        <location filename="../src/capturewindows/CThumbnailDlg.cpp" line="208"/>
         <source>Snap Shot NO.</source>
         <translation>スナップショット番号</translation>
     </message>
     <message>
-        <location filename="../src/capture/CThumbnailDlg.cpp" line="215"/>
+        <location filename="../src/capturewindows/CThumbnailDlg.cpp" line="215"/>
         <source>Size</source>
         <translation>サイズ</translation>
     </message>
     <message>
-        <location filename="../src/capture/CThumbnailDlg.cpp" line="228"/>
+        <location filename="../src/capturewindows/CThumbnailDlg.cpp" line="228"/>
         <source>Save</source>
         <translation>保存</translation>
     </message>
     <message>
-        <location filename="../src/capture/CThumbnailDlg.cpp" line="230"/>
+        <location filename="../src/capturewindows/CThumbnailDlg.cpp" line="230"/>
         <source>Delete</source>
         <translation>削除</translation>
     </message>
     <message>
-        <location filename="../src/capture/CThumbnailDlg.cpp" line="232"/>
+        <location filename="../src/capturewindows/CThumbnailDlg.cpp" line="232"/>
         <source>Delete All</source>
         <translation>すべて削除</translation>
     </message>
@@ -2885,27 +2885,27 @@
 <context>
     <name>FeatureBinding</name>
     <message>
-        <location filename="../src/controls/FeatureBinding.cpp" line="76"/>
+        <location filename="../src/controls/FeatureBinding.cpp" line="83"/>
         <source>This camera does not offer %1.</source>
         <translation>このカメラには %1 がありません。</translation>
     </message>
     <message>
-        <location filename="../src/controls/FeatureBinding.cpp" line="79"/>
+        <location filename="../src/controls/FeatureBinding.cpp" line="86"/>
         <source>%1 is read-only on this camera.</source>
         <translation>このカメラの %1 は読み取り専用です。</translation>
     </message>
     <message>
-        <location filename="../src/controls/FeatureBinding.cpp" line="145"/>
+        <location filename="../src/controls/FeatureBinding.cpp" line="150"/>
         <source>The camera refused %1 for %2.</source>
         <translation>カメラが %2 への %1 の設定を拒否しました。</translation>
     </message>
     <message>
-        <location filename="../src/controls/FeatureBinding.cpp" line="148"/>
+        <location filename="../src/controls/FeatureBinding.cpp" line="153"/>
         <source>The camera set %1 to %2 instead of %3.</source>
         <translation>カメラは %1 を %3 ではなく %2 に設定しました。</translation>
     </message>
     <message>
-        <location filename="../src/controls/FeatureBinding.cpp" line="82"/>
+        <location filename="../src/controls/FeatureBinding.cpp" line="26"/>
         <source>The camera gives %1 a minimum above its maximum: no value can be set.</source>
         <translation>カメラが示す %1 の最小値が最大値を上回っているため、値を設定できません。</translation>
     </message>
@@ -2926,7 +2926,7 @@
 <context>
     <name>GlDisplayWindow</name>
     <message>
-        <location filename="../src/imaging/GlDisplayWindow.cpp" line="116"/>
+        <location filename="../src/display/GlDisplayWindow.cpp" line="116"/>
         <source>This PC does not support OpenGL.</source>
         <translation>この PC は OpenGL に対応していません。</translation>
     </message>
@@ -3835,7 +3835,7 @@ ADDR のカメラから現在の画素フォーマットとサイズで完全な
 <context>
     <name>NoticeBar</name>
     <message>
-        <location filename="../src/imaging/NoticeBar.cpp" line="17"/>
+        <location filename="../src/display/NoticeBar.cpp" line="17"/>
         <source>Dismiss</source>
         <translation>閉じる</translation>
     </message>
@@ -3879,17 +3879,17 @@ ADDR のカメラから現在の画素フォーマットとサイズで完全な
 <context>
     <name>RecordingProgressBar</name>
     <message>
-        <location filename="../src/capture/RecordingProgressBar.cpp" line="19"/>
+        <location filename="../src/capturewindows/RecordingProgressBar.cpp" line="19"/>
         <source>Stop Recording</source>
         <translation>録画停止</translation>
     </message>
     <message>
-        <location filename="../src/capture/RecordingProgressBar.cpp" line="56"/>
+        <location filename="../src/capturewindows/RecordingProgressBar.cpp" line="56"/>
         <source>Recording: %1 of %2 frames, %3:%4</source>
         <translation>録画中: %2 フレーム中 %1 フレーム、%3:%4</translation>
     </message>
     <message>
-        <location filename="../src/capture/RecordingProgressBar.cpp" line="55"/>
+        <location filename="../src/capturewindows/RecordingProgressBar.cpp" line="55"/>
         <source>Recording: %1 of %2 frames, %3:%4, waiting for the lost camera</source>
         <translation>録画中: %2 フレーム中 %1 フレーム、%3:%4、切断されたカメラを待っています</translation>
     </message>
@@ -3897,17 +3897,17 @@ ADDR のカメラから現在の画素フォーマットとサイズで完全な
 <context>
     <name>SdkDeviceFinderDialog</name>
     <message>
-        <location filename="../src/sdk/SdkDeviceFinderDialog.cpp" line="21"/>
+        <location filename="../src/selection/SdkDeviceFinderDialog.cpp" line="21"/>
         <source>IP Address</source>
         <translation>IP アドレス</translation>
     </message>
     <message>
-        <location filename="../src/sdk/SdkDeviceFinderDialog.cpp" line="21"/>
+        <location filename="../src/selection/SdkDeviceFinderDialog.cpp" line="21"/>
         <source>MAC Address</source>
         <translation>MAC アドレス</translation>
     </message>
     <message>
-        <location filename="../src/sdk/SdkDeviceFinderDialog.cpp" line="21"/>
+        <location filename="../src/selection/SdkDeviceFinderDialog.cpp" line="21"/>
         <source>Model</source>
         <translation>モデル</translation>
     </message>
@@ -3963,12 +3963,12 @@ ADDR のカメラから現在の画素フォーマットとサイズで完全な
 <context>
     <name>SnapShotImage</name>
     <message>
-        <location filename="../src/capture/SnapShotImage.cpp" line="97"/>
+        <location filename="../src/capturewindows/SnapShotImage.cpp" line="97"/>
         <source>(x,y) = (%1,%2)/(R,G,B)=(%3,%4,%5)</source>
         <translation>(x,y) = (%1,%2)/(R,G,B)=(%3,%4,%5)</translation>
     </message>
     <message>
-        <location filename="../src/capture/SnapShotImage.cpp" line="90"/>
+        <location filename="../src/capturewindows/SnapShotImage.cpp" line="90"/>
         <source>(x,y) = (%1,%2)/Value=%3 (%4 bits)</source>
         <translation>(x,y) = (%1,%2)/値=%3 (%4 ビット)</translation>
     </message>
@@ -3976,67 +3976,67 @@ ADDR のカメラから現在の画素フォーマットとサイズで完全な
 <context>
     <name>SnapShotList</name>
     <message>
-        <location filename="../src/capture/SnapShotExitCheck.cpp" line="21"/>
+        <location filename="../src/capturewindows/SnapShotExitCheck.cpp" line="21"/>
         <source>There are images that are not saved. If you quit this application, these images are removed.</source>
         <translation>保存されていない画像があります。アプリケーションを終了すると、これらの画像は削除されます。</translation>
     </message>
     <message>
-        <location filename="../src/capture/SnapShotList.cpp" line="49"/>
+        <location filename="../src/capturewindows/SnapShotList.cpp" line="49"/>
         <source>Bitmap(*.bmp)</source>
         <translation>ビットマップ(*.bmp)</translation>
     </message>
     <message>
-        <location filename="../src/capture/SnapShotList.cpp" line="50"/>
+        <location filename="../src/capturewindows/SnapShotList.cpp" line="50"/>
         <source>TIFF(*.tif)</source>
         <translation>TIFF(*.tif)</translation>
     </message>
     <message>
-        <location filename="../src/capture/SnapShotList.cpp" line="51"/>
+        <location filename="../src/capturewindows/SnapShotList.cpp" line="51"/>
         <source>JPEG(*.jpg)</source>
         <translation>JPEG(*.jpg)</translation>
     </message>
     <message>
-        <location filename="../src/capture/SnapShotList.cpp" line="52"/>
+        <location filename="../src/capturewindows/SnapShotList.cpp" line="52"/>
         <source>PNG(*.png)</source>
         <translation>PNG(*.png)</translation>
     </message>
     <message>
-        <location filename="../src/capture/SnapShotList.cpp" line="53"/>
+        <location filename="../src/capturewindows/SnapShotList.cpp" line="53"/>
         <source>All Files(*.*)</source>
         <translation>すべてのファイル(*.*)</translation>
     </message>
     <message>
-        <location filename="../src/capture/SnapShotList.cpp" line="227"/>
+        <location filename="../src/capturewindows/SnapShotList.cpp" line="227"/>
         <source>The image could not be saved: %1</source>
         <translation>画像を保存できませんでした: %1</translation>
     </message>
     <message>
-        <location filename="../src/capture/SnapShotList.cpp" line="67"/>
+        <location filename="../src/capturewindows/SnapShotList.cpp" line="67"/>
         <source>8 bits, as shown</source>
         <translation>8 ビット (表示どおり)</translation>
     </message>
     <message>
-        <location filename="../src/capture/SnapShotList.cpp" line="70"/>
+        <location filename="../src/capturewindows/SnapShotList.cpp" line="70"/>
         <source>16 bits, demosaicked colour</source>
         <translation>16 ビット、デモザイクしたカラー</translation>
     </message>
     <message>
-        <location filename="../src/capture/SnapShotList.cpp" line="71"/>
+        <location filename="../src/capturewindows/SnapShotList.cpp" line="71"/>
         <source>16 bits, the camera&apos;s values</source>
         <translation>16 ビット、カメラの値</translation>
     </message>
     <message>
-        <location filename="../src/capture/SnapShotList.cpp" line="74"/>
+        <location filename="../src/capturewindows/SnapShotList.cpp" line="74"/>
         <source>16 bits, raw Bayer mosaic</source>
         <translation>16 ビット、生のベイヤーモザイク</translation>
     </message>
     <message>
-        <location filename="../src/capture/SnapShotList.cpp" line="84"/>
+        <location filename="../src/capturewindows/SnapShotList.cpp" line="84"/>
         <source>BMP and JPEG hold 8 bits only: this file is saved at 8 bits.</source>
         <translation>BMP と JPEG は 8 ビットしか保持できません: このファイルは 8 ビットで保存されます。</translation>
     </message>
     <message>
-        <location filename="../src/capture/SnapShotList.cpp" line="90"/>
+        <location filename="../src/capturewindows/SnapShotList.cpp" line="90"/>
         <source>Bit depth:</source>
         <translation>ビット深度:</translation>
     </message>

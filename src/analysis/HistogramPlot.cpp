@@ -38,7 +38,9 @@ int64_t HistogramFullScale(const HistogramArea& area, double stretch)
     const int64_t height = int64_t{area.bottom} - area.top + 1;
     if (width < 1 || height < 1)
         return 0;
-    return static_cast<int64_t>(static_cast<double>(width * height / kPixelsPerFullScale) * stretch);
+    // Whole units of full scale, then stretched.
+    const int64_t units = width * height / kPixelsPerFullScale;
+    return static_cast<int64_t>(static_cast<double>(units) * stretch);
 }
 
 std::array<AxisLabel, 5> HistogramCountLabels(const HistogramLayout& layout, int64_t fullScale, int bitDepth)

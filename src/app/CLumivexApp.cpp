@@ -3,6 +3,8 @@
 #include "app/CLumivexDlg.h"
 #include "app/DemoCameras.h"
 #include "app/OptionModels.h"
+#include "app/SerialMessageBox.h"
+#include "camera/CRS232C_OM.h"
 #include "context/CameraContext.h"
 #include "platform/SignalWatch.h"
 #include "sdk/SdkDiscovery.h"
@@ -50,6 +52,18 @@ void EndModalWindows()
     }
 }
 
+// A failed serial exchange is shown in a message box while the windows run.
+class SerialMessageBoxInstalled {
+public:
+    SerialMessageBoxInstalled() { CRS232C_OM::SetProgramReporter(&box_); }
+    ~SerialMessageBoxInstalled() { CRS232C_OM::SetProgramReporter(nullptr); }
+    SerialMessageBoxInstalled(const SerialMessageBoxInstalled&) = delete;
+    SerialMessageBoxInstalled& operator=(const SerialMessageBoxInstalled&) = delete;
+
+private:
+    SerialMessageBox box_;
+};
+
 } // namespace
 
 CLumivexApp::CLumivexApp(QString programPath, LaunchOptions options, MessagePrompts& prompts,
@@ -79,6 +93,8 @@ int CLumivexApp::Run()
     // camera released, rather than left taken until its heartbeat expires.
     SignalWatch interruptions({SIGINT, SIGTERM, SIGHUP});
     QObject::connect(&interruptions, &SignalWatch::signalled, &EndModalWindows);
+
+    const SerialMessageBoxInstalled serialMessageBox;
 
     auto context = std::make_unique<CameraContext>(settingsPath_);
     CDeviceDlg deviceDlg(*context, true, prompts_);

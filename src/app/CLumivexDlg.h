@@ -4,7 +4,7 @@
 #include "camera/OverlayRegistry.h"
 #include "context/CameraContext.h"
 #include "controls/ControlHost.h"
-#include "imaging/LxImgDisplay.h"
+#include "display/LxImgDisplay.h"
 #include "imaging/PixelFrameConverter.h"
 
 #include <QDateTime>

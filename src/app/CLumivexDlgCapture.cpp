@@ -2,7 +2,7 @@
 
 #include "app/CLumivexDlg.h"
 
-#include "capture/CThumbnailDlg.h"
+#include "capturewindows/CThumbnailDlg.h"
 #include "commands/CMovieCommand.h"
 #include "commands/SnapShotCapture.h"
 

@@ -9,13 +9,13 @@
 #include "app/OptionModels.h"
 #include "camera/CDeviceInfo.h"
 #include "camera/FeatureAccess.h"
-#include "camera/MessagePrompts.h"
 #include "capture/CRecordingControl.h"
-#include "imaging/CPreview.h"
-#include "imaging/GlDisplayWindow.h"
-#include "imaging/NoticeBar.h"
+#include "display/CPreview.h"
+#include "display/GlDisplayWindow.h"
+#include "display/NoticeBar.h"
 #include "sdk/SdkPipeline.h"
 #include "selection/CDeviceDlg.h"
+#include "selection/MessagePrompts.h"
 
 #include <QLabel>
 #include <QStatusBar>

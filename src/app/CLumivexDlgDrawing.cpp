@@ -3,9 +3,9 @@
 
 #include "app/CLumivexDlg.h"
 #include "camera/CDeviceInfo.h"
-#include "camera/MessagePrompts.h"
 #include "drawing/CDrawingManagementDlg.h"
 #include "drawing/DrawingManagementBase.h"
+#include "selection/MessagePrompts.h"
 
 namespace {
 

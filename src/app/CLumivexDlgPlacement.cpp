@@ -4,9 +4,9 @@
 #include "app/CLumivexDlg.h"
 #include "app/ScreenKeeper.h"
 #include "camera/CDeviceInfo.h"
-#include "imaging/CPreview.h"
+#include "display/CPreview.h"
+#include "display/GlDisplayWindow.h"
 #include "imaging/DisplayGeometry.h"
-#include "imaging/GlDisplayWindow.h"
 #include "imaging/WindowFit.h"
 #include "imaging/WindowLayout.h"
 

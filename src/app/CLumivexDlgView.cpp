@@ -8,12 +8,12 @@
 #include "app/ScreenKeeper.h"
 #include "app/ZoomGeometry.h"
 #include "camera/CDeviceInfo.h"
-#include "capture/RecordingProgressBar.h"
+#include "capturewindows/RecordingProgressBar.h"
+#include "display/CPreview.h"
+#include "display/GlDisplayWindow.h"
+#include "display/NoticeBar.h"
 #include "drawing/CDrawingManagement.h"
 #include "drawing/CDrawingManagementDlg.h"
-#include "imaging/CPreview.h"
-#include "imaging/GlDisplayWindow.h"
-#include "imaging/NoticeBar.h"
 #include "imaging/WindowFit.h"
 
 #include <QKeyEvent>

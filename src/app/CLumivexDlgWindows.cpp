@@ -11,7 +11,7 @@
 #include "camera/CDeviceInfo.h"
 #include "camera/FeatureAccess.h"
 #include "controls/CFeaturesDlg.h"
-#include "imaging/CCallbackEnableDlg.h"
+#include "display/CCallbackEnableDlg.h"
 #include "imaging/OverlayPainterSet.h"
 #include "imaging/WindowLayout.h"
 #include "platform/DataFiles.h"
@@ -65,7 +65,7 @@ QString CLumivexDlg::FindHelpFile(const QString& programPath) const
         if (QFileInfo::exists(base + pdf))
             return base + pdf;
         for (const char* suffix : kHelpFileSuffixes) {
-            const QString candidate = base + QString::fromUtf8(suffix) + pdf;
+            QString candidate = base + QString::fromUtf8(suffix) + pdf;
             if (QFileInfo::exists(candidate))
                 return candidate;
         }
@@ -74,7 +74,7 @@ QString CLumivexDlg::FindHelpFile(const QString& programPath) const
     const bool japanese = CurrentUiLanguage() == QLocale::Japanese;
     for (bool inUiLanguage : {true, false}) {
         for (const QString& folder : DocFolders(program.absolutePath())) {
-            const QString guide = folder + QLatin1Char('/') + GuideFileName(japanese == inUiLanguage);
+            QString guide = folder + QLatin1Char('/') + GuideFileName(japanese == inUiLanguage);
             if (QFileInfo::exists(guide))
                 return guide;
         }

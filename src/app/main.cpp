@@ -2,8 +2,8 @@
 #include "app/CLumivexApp.h"
 #include "app/LaunchOptions.h"
 #include "app/ProductVersion.h"
-#include "camera/MessagePrompts.h"
 #include "platform/UiLanguage.h"
+#include "selection/MessagePrompts.h"
 
 #include <QApplication>
 

@@ -1,6 +1,5 @@
 #include "camera/CRS232C_OM.h"
 
-#include "camera/SerialMessageBox.h"
 #include "platform/DataFiles.h"
 #include "profile/Profile.h"
 #include "sdk/SdkSerialPort.h"
@@ -10,7 +9,9 @@
 
 #include <algorithm>
 #include <array>
+#include <atomic>
 #include <chrono>
+#include <cstdio>
 #include <filesystem>
 #include <thread>
 #include <vector>
@@ -161,6 +162,27 @@ uint64_t SteadyMs()
                                      .count());
 }
 
+// A program without a reporter of its own (a command-line tool that forgot
+// its own) must still not lose the message.
+class StandardErrorReporter : public SerialErrorReporter {
+public:
+    void ReportSerialError(const std::string& text) override
+    {
+        QString shown = QString::fromStdString(text);
+        shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        std::fprintf(stderr, "%s\n", qUtf8Printable(shown));
+    }
+};
+
+std::atomic<SerialErrorReporter*> programReporter{nullptr};
+
+SerialErrorReporter& ProgramReporter()
+{
+    static StandardErrorReporter standardError;
+    SerialErrorReporter* reporter = programReporter.load();
+    return reporter ? *reporter : standardError;
+}
+
 }  // namespace
 
 struct CRS232C_OM::Impl {
@@ -176,8 +198,7 @@ struct CRS232C_OM::Impl {
     uint32_t lastSendCode = 0;
     uint32_t lastSendWritten = 0;
 
-    SerialMessageBox messageBox;
-    SerialErrorReporter* reporter = &messageBox;
+    SerialErrorReporter* reporter = nullptr;
     std::function<void(uint32_t)> sleep = RealSleep;
     // The clock the budgets are measured on, in milliseconds.
     std::function<uint64_t()> now = SteadyMs;
@@ -193,6 +214,7 @@ struct CRS232C_OM::Impl {
     // A wait of the settings, cut to what is left of the budget.
     uint32_t Budgeted(uint32_t ms) const { return std::min(ms, LeftMs()); }
     void Pause() { sleep(Budgeted(errorPauseMs)); }
+    SerialErrorReporter& Reporter() const { return reporter ? *reporter : ProgramReporter(); }
 
     void ReadSettings(const std::string& path)
     {
@@ -247,7 +269,7 @@ struct CRS232C_OM::Impl {
     {
         WaitForBytes(count);
         received = 0;
-        const SdkResult result = port->Read(into, count, &received, Budgeted(timeoutMs));
+        SdkResult result = port->Read(into, count, &received, Budgeted(timeoutMs));
         received = std::min(received, count);
         return result;
     }
@@ -377,7 +399,7 @@ struct CRS232C_OM::Impl {
             for (uint32_t i = 0; i < lastFrameLength; ++i)
                 text += QString::asprintf(" %02x", lastFrame[i]);
         }
-        reporter->ReportSerialError(text.toStdString());
+        Reporter().ReportSerialError(text.toStdString());
     }
 };
 
@@ -445,7 +467,12 @@ int CRS232C_OM::WriteBlock(const uint8_t* block128)
 
 void CRS232C_OM::SetReporter(SerialErrorReporter* reporter)
 {
-    impl_->reporter = reporter ? reporter : &impl_->messageBox;
+    impl_->reporter = reporter;
+}
+
+void CRS232C_OM::SetProgramReporter(SerialErrorReporter* reporter)
+{
+    programReporter.store(reporter);
 }
 
 void CRS232C_OM::SetSleep(std::function<void(uint32_t ms)> sleep)

@@ -52,8 +52,12 @@ public:
     // Sends one 128-byte table block; gives 1 on success, 0 on failure.
     int WriteBlock(const uint8_t* block128);
 
-    // Null restores the program's message box reporter.
+    // Null restores the program's reporter.
     void SetReporter(SerialErrorReporter* reporter);
+    // The reporter of every channel without one of its own: the window
+    // program sets its message box at start. Null, the default, writes the
+    // text to standard error.
+    static void SetProgramReporter(SerialErrorReporter* reporter);
     // For tests: stands in for the millisecond sleeps of the reply polls and
     // the pause after a failed access; the budget's clock then advances only
     // by what the stand-in is asked to sleep. Null restores the real sleep

@@ -12,7 +12,7 @@ CameraReturnSearch::CameraReturnSearch(std::string ipAddress, std::string macAdd
 std::optional<SdkDeviceInfo> CameraReturnSearch::Poll()
 {
     if (question_.valid() && question_.wait_for(std::chrono::seconds(0)) == std::future_status::ready) {
-        const std::optional<SdkDeviceInfo> found = question_.get();
+        std::optional<SdkDeviceInfo> found = question_.get();
         // Another camera given the address meanwhile is not this one.
         if (found && found->GetMACAddress() == macAddress_)
             return found;

@@ -1,7 +1,7 @@
 #include "cli/CliCamera.h"
 
 #include "camera/CDeviceInfo.h"
-#include "controls/CameraSettingsFile.h"
+#include "camerasettings/CameraSettingsFile.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
 #include "commands/CMovieCommand.h"
 
 #include "capture/CRecordingControl.h"
-#include "capture/CRecordingFrameCount.h"
+#include "capturewindows/CRecordingFrameCount.h"
 #include "context/CameraContext.h"
 
 #include <QFileDialog>

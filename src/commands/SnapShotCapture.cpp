@@ -3,7 +3,7 @@
 #include "camera/CDeviceInfo.h"
 #include "camera/FrameRequest.h"
 #include "camera/PixelFormats.h"
-#include "capture/SnapShotList.h"
+#include "capturewindows/SnapShotList.h"
 #include "context/CameraContext.h"
 #include "drawing/CDrawingManagement.h"
 

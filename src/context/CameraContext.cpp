@@ -1,7 +1,7 @@
 #include "context/CameraContext.h"
 
 #include "camera/CDeviceInfo.h"
-#include "capture/SnapShotList.h"
+#include "capturewindows/SnapShotList.h"
 #include "context/SettingsFile.h"
 #include "imaging/OverlayPainterSet.h"
 #include "profile/Profile.h"

@@ -71,7 +71,7 @@ public:
     int32_t showToolBar = kDefaultShowToolBar;
     int32_t zoomIndex = kDefaultZoomIndex;
     FrameRequest frameRequest;
-    // The snapshot list (capture subsystem), owned; null while it has none.
+    // The snapshot list (the snapshot windows), owned; null while it has none.
     std::unique_ptr<SnapShotList> snapshotList;
     std::mutex snapshotMutex;
     int32_t thumbnailBorder = kDefaultThumbnailBorder;

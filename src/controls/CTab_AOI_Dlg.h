@@ -1,6 +1,6 @@
 #pragma once
 
-#include "controls/AoiArea.h"
+#include "camerasettings/AoiArea.h"
 #include "controls/CTabDialog.h"
 
 #include <array>

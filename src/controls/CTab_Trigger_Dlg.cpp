@@ -1,12 +1,12 @@
 #include "controls/CTab_Trigger_Dlg.h"
 
 #include "camera/FeatureAccess.h"
+#include "camerasettings/EnumFeatures.h"
+#include "camerasettings/ScopedParamsUnlock.h"
 #include "controls/CommandButtonBinding.h"
 #include "controls/EnumComboBinding.h"
-#include "controls/EnumFeatures.h"
 #include "controls/FloatEditBinding.h"
 #include "controls/IntSliderBinding.h"
-#include "controls/ScopedParamsUnlock.h"
 #include "controls/ShutterControls.h"
 #include "controls/TextNumbers.h"
 

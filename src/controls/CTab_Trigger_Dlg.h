@@ -1,7 +1,7 @@
 #pragma once
 
+#include "camerasettings/PulseTiming.h"
 #include "controls/CTabDialog.h"
-#include "controls/PulseTiming.h"
 
 class CommandButtonBinding;
 class EnumComboBinding;

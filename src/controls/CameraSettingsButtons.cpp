@@ -3,8 +3,8 @@
 #include "camera/CDeviceInfo.h"
 #include "controls/CLxCtrlMainDlg.h"
 #include "controls/CTabDialog.h"
-#include "controls/CameraSettingsFile.h"
 #include "controls/ControlHost.h"
+#include "controls/PageSettingsFile.h"
 
 #include <QApplication>
 #include <QDir>

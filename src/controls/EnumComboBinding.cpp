@@ -1,7 +1,7 @@
 #include "controls/EnumComboBinding.h"
 
 #include "camera/FeatureAccess.h"
-#include "controls/EnumFeatures.h"
+#include "camerasettings/EnumFeatures.h"
 
 #include <QComboBox>
 #include <QSignalBlocker>

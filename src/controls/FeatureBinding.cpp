@@ -1,8 +1,8 @@
 #include "controls/FeatureBinding.h"
 
 #include "camera/FeatureAccess.h"
+#include "camerasettings/StandardFeatures.h"
 #include "controls/BindingOwner.h"
-#include "controls/StandardFeatures.h"
 
 #include <QCoreApplication>
 #include <QEvent>

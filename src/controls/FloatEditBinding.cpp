@@ -1,7 +1,7 @@
 #include "controls/FloatEditBinding.h"
 
 #include "camera/FeatureAccess.h"
-#include "controls/StandardFeatures.h"
+#include "camerasettings/StandardFeatures.h"
 #include "controls/TextNumbers.h"
 
 #include <QLineEdit>

@@ -35,7 +35,7 @@ std::vector<uint16_t> ComputeGammaTable(double exponent)
     std::vector<uint16_t> table(kGammaTableSize);
     for (int i = 0; i < kGammaTableSize; ++i) {
         const double out = std::pow(static_cast<double>(i) / kGammaTableMaxValue, exponent) * kGammaTableMaxValue;
-        table[i] = static_cast<uint16_t>(out + 0.5);
+        table[i] = static_cast<uint16_t>(std::lround(out));
     }
     return table;
 }

@@ -1,8 +1,8 @@
 #include "controls/ShutterControls.h"
 
+#include "camerasettings/EnumFeatures.h"
 #include "controls/CTabDialog.h"
 #include "controls/EnumComboBinding.h"
-#include "controls/EnumFeatures.h"
 #include "controls/IntSliderBinding.h"
 
 #include <QGridLayout>

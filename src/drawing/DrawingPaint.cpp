@@ -208,7 +208,9 @@ QRectF StrokeRect(const drawing::DrawingRect& box, int32_t penStyle, int32_t pen
 {
     QRectF rect(box.left, box.top, box.Width(), box.Height());
     if (penStyle == kPenInsideFrame && penWidth > 1) {
-        const qreal inset = std::min<qreal>(penWidth / 2, std::min(rect.width(), rect.height()) / 2);
+        // Half the pen in whole pixels, as the frame is drawn on the pixel grid.
+        const int32_t halfPen = penWidth / 2;
+        const qreal inset = std::min<qreal>(halfPen, std::min(rect.width(), rect.height()) / 2);
         rect.adjust(inset, inset, -inset, -inset);
     }
     return rect;

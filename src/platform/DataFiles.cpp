@@ -32,7 +32,7 @@ QStringList DocFolders(const QString& programFolder)
 QString DataFilePath(const QString& programFolder, const QString& name)
 {
     for (const QString& folder : DataFolders(programFolder)) {
-        const QString path = folder + QLatin1Char('/') + name;
+        QString path = folder + QLatin1Char('/') + name;
         if (QFileInfo::exists(path))
             return path;
     }

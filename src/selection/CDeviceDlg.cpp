@@ -1,18 +1,18 @@
 #include "selection/CDeviceDlg.h"
 
 #include "camera/CDeviceInfo.h"
-#include "camera/CIPAdressSettingDlg.h"
-#include "camera/CPacketsizeSettingDlg.h"
 #include "camera/FeatureAccess.h"
-#include "camera/MessagePrompts.h"
 #include "camera/NetworkText.h"
 #include "context/CameraContext.h"
 #include "context/SettingsFile.h"
 #include "drawing/CDrawingManagement.h"
 #include "profile/Profile.h"
 #include "sdk/SdkDevice.h"
-#include "sdk/SdkDeviceFinderWnd.h"
 #include "sdk/SdkGenParameter.h"
+#include "selection/CIPAdressSettingDlg.h"
+#include "selection/CPacketsizeSettingDlg.h"
+#include "selection/MessagePrompts.h"
+#include "selection/SdkDeviceFinderWnd.h"
 
 #include <QApplication>
 #include <QGridLayout>
@@ -146,7 +146,7 @@ CDeviceDlg::Services CDeviceDlg::SystemServices(MessagePrompts& prompts)
     services.findCamera = [](std::optional<SdkDeviceInfo>& selected) {
         SdkDeviceFinderWnd finder;
         finder.SetTitle(tr("Available GigE Vision Cameras").toStdString());
-        const SdkResult result = finder.ShowModal();
+        SdkResult result = finder.ShowModal();
         selected = finder.GetSelected();
         return result;
     };

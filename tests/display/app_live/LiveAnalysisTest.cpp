@@ -18,7 +18,7 @@
 #include "camera/Thread.h"
 #include "controls/CLxCtrlMainDlg.h"
 #include "controls/CTabDialog.h"
-#include "imaging/GlDisplayWindow.h"
+#include "display/GlDisplayWindow.h"
 #include "sim/SimPattern.h"
 #include "sim/SimPixelFormat.h"
 

@@ -9,7 +9,7 @@
 #include "controls/CLxCtrlMainDlg.h"
 #include "controls/CTabDialog.h"
 
-#include "imaging/GlDisplayWindow.h"
+#include "display/GlDisplayWindow.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -7,9 +7,9 @@
 
 #include "app/CLumivexDlg.h"
 #include "camera/CDeviceInfo.h"
+#include "display/GlDisplayWindow.h"
 #include "drawing/CDrawingManagement.h"
 #include "drawing/CDrawingManagementDlg.h"
-#include "imaging/GlDisplayWindow.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -3,7 +3,7 @@
 #include "app/CLumivexDlg.h"
 #include "camera/CDeviceInfo.h"
 #include "camera/Thread.h"
-#include "imaging/GlDisplayWindow.h"
+#include "display/GlDisplayWindow.h"
 #include "sdk/SdkDiscovery.h"
 
 #include <QCoreApplication>

@@ -10,13 +10,13 @@
 #include "camera/CDeviceInfo.h"
 #include "camera/FeatureAccess.h"
 #include "camera/PixelFormats.h"
+#include "camerasettings/CameraSettingsFile.h"
 #include "capture/CCreateAVI.h"
 #include "capture/CRecordingControl.h"
-#include "capture/RecordingProgressBar.h"
+#include "capturewindows/RecordingProgressBar.h"
 #include "commands/CMovieCommand.h"
-#include "controls/CameraSettingsFile.h"
-#include "imaging/GlDisplayWindow.h"
-#include "imaging/NoticeBar.h"
+#include "display/GlDisplayWindow.h"
+#include "display/NoticeBar.h"
 #include "sdk/SdkDevice.h"
 
 #include <QElapsedTimer>

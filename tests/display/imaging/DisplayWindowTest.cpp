@@ -1,8 +1,8 @@
-#include "imaging/DisplaySurface.h"
-#include "imaging/GlDisplayWindow.h"
+#include "display/DisplaySurface.h"
+#include "display/GlDisplayWindow.h"
+#include "display/RasterSurface.h"
 #include "imaging/PixelConversion.h"
 #include "imaging/PixelFormat.h"
-#include "imaging/RasterSurface.h"
 
 #include "TestFrames.h"
 
@@ -307,6 +307,7 @@ TEST_F(DisplayWindowTest, GeometryChangeFromTheAcquisitionThreadUpdatesTheBars)
         for (int i = 0; i < 40; ++i) {
             const bool big = i >= 20;
             ShowBgr(big ? large : small, big ? 640 : 64, big ? 480 : 48);
+            // A camera's frame interval, so that frames and repaints interleave.
             std::this_thread::sleep_for(std::chrono::milliseconds(2));
         }
         done = true;

@@ -1,10 +1,10 @@
 #include "TempDir.h"
 
 #include "camera/OverlayRegistry.h"
-#include "imaging/CCallbackEnableDlg.h"
-#include "imaging/CPreview.h"
-#include "imaging/GlDisplayWindow.h"
-#include "imaging/NoticeBar.h"
+#include "display/CCallbackEnableDlg.h"
+#include "display/CPreview.h"
+#include "display/GlDisplayWindow.h"
+#include "display/NoticeBar.h"
 #include "imaging/OverlayPainterSet.h"
 #include "imaging/PixelFormat.h"
 

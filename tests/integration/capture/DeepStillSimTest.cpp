@@ -146,8 +146,9 @@ TEST(DeepStill, ConvertKeepsTheCamerasValuesInSixteenBitPngAndTiff)
             const ReadBack back = ReadWithPillow(out);
             ASSERT_EQ(back.problem, "");
             EXPECT_EQ(back.samples, values) << extension;
-            if (format.pattern)
+            if (format.pattern) {
                 EXPECT_NE(back.description.find(format.pattern), std::string::npos) << back.description;
+            }
         }
         if (!format.pattern)
             continue;
@@ -324,8 +325,9 @@ TEST(DeepMovie, Ffv1HoldsWhatTheCameraSentAndTheFrameListEachFrame)
                 EXPECT_EQ(std::stoull(row[4]), std::stoull(row[1]) - std::stoull(before[1]) - 1);
             }
         }
-        if (std::string(c.format) == "BayerRG12")
+        if (std::string(c.format) == "BayerRG12") {
             EXPECT_NE(reference.description.find("RGGB"), std::string::npos);
+        }
     }
 }
 

@@ -404,10 +404,11 @@ TEST_F(MovieCommandTest, ALostCameraEndsTheRecordingOrItGoesOnInTheNextNumberedF
         control_->CameraLost();
         const auto interrupted = static_cast<std::uint32_t>(control_->FramesRecorded());
         EXPECT_EQ(control_->IsWaitingForCamera(), c.continueAfterLoss);
-        if (c.back)
+        if (c.back) {
             EXPECT_TRUE(control_->CameraBack(*camera_));
-        else if (c.continueAfterLoss)
+        } else if (c.continueAfterLoss) {
             control_->Stop();
+        }
         ASSERT_TRUE(WaitForMessage());
         WaitUntil([] { return false; }, 200ms);
         ASSERT_EQ(messages_.size(), 2u);

@@ -10,7 +10,6 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QProcess>
-#include <QThread>
 #include <gtest/gtest.h>
 
 #include <csignal>
@@ -237,8 +236,20 @@ TEST(CliRecord, ACameraKilledMidRecordingEndsTheProgramSoonAfterTheStallLimit)
     cli.start(LUMIVEX_CLI_PROGRAM, {"record", "-c", QString::fromStdString(camera->Address()), "--frames", "100000",
                                     path});
     ASSERT_TRUE(cli.waitForStarted());
-    QThread::msleep(3000);
+    // Frames are flowing once the file grows past what its first look showed.
+    QElapsedTimer waited;
+    waited.start();
+    qint64 firstSize = -1;
+    while (waited.elapsed() < 20000 && cli.state() == QProcess::Running) {
+        const qint64 size = QFileInfo(path).size();
+        if (firstSize < 0 && size > 0)
+            firstSize = size;
+        else if (firstSize >= 0 && size > firstSize)
+            break;
+        cli.waitForFinished(50);
+    }
     ASSERT_EQ(cli.state(), QProcess::Running) << cli.readAllStandardError().toStdString();
+    ASSERT_TRUE(firstSize > 0 && QFileInfo(path).size() > firstSize) << "no frames were written";
     camera.reset();
     QElapsedTimer sinceKilled;
     sinceKilled.start();

@@ -3,14 +3,14 @@
 // settings file saved, loaded and kept beside other models' settings.
 #include "SimControlTest.h"
 
-#include "cli/CliCommand.h"
+#include "TempDir.h"
 #include "camera/FeatureAccess.h"
+#include "cli/CliCommand.h"
 #include "controls/CLxCtrlMainDlg.h"
 #include "controls/CTab_Gamma_Dlg.h"
 #include "controls/CTab_IO_Dlg.h"
-#include "controls/CameraSettingsFile.h"
 #include "controls/GammaTable.h"
-#include "TempDir.h"
+#include "controls/PageSettingsFile.h"
 
 #include <QComboBox>
 #include <QFile>

@@ -1,9 +1,9 @@
 #include "FakeCamera.h"
 
 #include "sdk/SdkDevice.h"
-#include "sdk/SdkDeviceFinderWnd.h"
 #include "sdk/SdkDiscovery.h"
 #include "sdk/SdkSerialPort.h"
+#include "selection/SdkDeviceFinderWnd.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>

@@ -268,6 +268,7 @@ TEST_F(SimCameraSdkTest, StreamAndControlHoldOnALossyLink)
                 int64_t value = 0;
                 if (!width->GetValue(value).IsOK() || value != 160)
                     ++failedReads;
+                // A reader's pace: reads go on while the stream runs.
                 std::this_thread::sleep_for(kFeatureReadInterval);
             }
             readerDone = true;

@@ -90,6 +90,7 @@ Tally TakeNewest(SdkPipeline& pipeline, int count, std::chrono::milliseconds wor
         tally.ordered = tally.ordered && held->GetBlockID() > tally.lastBlockId;
         tally.lastBlockId = held->GetBlockID();
         EXPECT_EQ(held->GetImage()->GetPixelType(), kMono8);
+        // The consumer's work per frame, which the pipeline must outpace.
         std::this_thread::sleep_for(work);
         EXPECT_TRUE(pipeline.ReleaseBuffer(held).IsOK());
         ++tally.processed;
@@ -186,7 +187,7 @@ TEST_F(StreamTest, StopEndsAWaitWithoutTimeLimit)
         SdkBuffer* buffer = nullptr;
         return camera_.pipeline.RetrieveNextBuffer(buffer, kSdkNoTimeLimit).GetCode();
     });
-    std::this_thread::sleep_for(100ms);
+    ASSERT_EQ(waiting.wait_for(100ms), std::future_status::timeout) << "the wait ended without a stop";
     auto start = std::chrono::steady_clock::now();
     EXPECT_TRUE(camera_.pipeline.Stop().IsOK());
     ASSERT_EQ(waiting.wait_for(2s), std::future_status::ready);
@@ -223,6 +224,7 @@ TEST_F(StreamTest, ResetDropsCompletedFrames)
     while (camera_.pipeline.GetOutputQueueSize() < 3 && std::chrono::steady_clock::now() < deadline)
         std::this_thread::sleep_for(5ms);
     Execute(camera_.device, "AcquisitionStop");
+    // A frame still on the wire lands before the reset; no event tells when.
     std::this_thread::sleep_for(50ms);
     ASSERT_GE(camera_.pipeline.GetOutputQueueSize(), 3u);
     EXPECT_TRUE(camera_.pipeline.Reset().IsOK());
@@ -233,6 +235,7 @@ TEST_F(StreamTest, ResetDropsCompletedFrames)
     while (camera_.pipeline.GetOutputQueueSize() < 2 && std::chrono::steady_clock::now() < deadline)
         std::this_thread::sleep_for(5ms);
     Execute(camera_.device, "AcquisitionStop");
+    // As above: the frames on the wire land first.
     std::this_thread::sleep_for(50ms);
     EXPECT_TRUE(dynamic_cast<SdkGenCommand*>(camera_.stream.GetParameters()->Get("Reset"))->Execute().IsOK());
     EXPECT_EQ(camera_.pipeline.GetOutputQueueSize(), 0u);

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <thread>
 
 namespace {
@@ -27,6 +28,29 @@ protected:
                 ++frames;
         }
         return frames;
+    }
+
+    // The camera clears a command's register once it has carried it out; the
+    // register is write-only as a feature, so its memory is read.
+    bool CommandDone(const std::string& command)
+    {
+        ArvGcNode* node = Client().Node((command + "Reg").c_str());
+        if (!ARV_IS_GC_REGISTER(node))
+            return false;
+        GError* error = nullptr;
+        const guint64 address = arv_gc_register_get_address(ARV_GC_REGISTER(node), &error);
+        if (error != nullptr) {
+            g_clear_error(&error);
+            return false;
+        }
+        const auto deadline = std::chrono::steady_clock::now() + kFrameTimeout;
+        uint32_t value = 1;
+        while (!Client().ReadMemory(static_cast<uint32_t>(address), &value, sizeof value) || value != 0) {
+            if (std::chrono::steady_clock::now() > deadline)
+                return false;
+            std::this_thread::sleep_for(1ms);
+        }
+        return true;
     }
 };
 
@@ -64,10 +88,10 @@ TEST_F(SimBehaviourTest, LogicBlockPulsesAndTimerTriggerFrames)
     ASSERT_TRUE(c.StartStream()) << c.LastError();
     EXPECT_FALSE(c.NextFrame(kQuiet));
 
+    // The pulse lasts until its frame has come.
     ASSERT_TRUE(c.SetBoolean("PLC_ctrl0", true));
-    std::this_thread::sleep_for(10ms);
-    ASSERT_TRUE(c.SetBoolean("PLC_ctrl0", false));
     EXPECT_TRUE(c.NextFrame(kFrameTimeout));
+    ASSERT_TRUE(c.SetBoolean("PLC_ctrl0", false));
     EXPECT_FALSE(c.NextFrame(kQuiet)) << "one pulse gave two frames";
 
     // 30 us ticks: 100 + 232 + 1 ticks make a 10 ms period.
@@ -87,6 +111,7 @@ TEST_F(SimBehaviourTest, PushToSetWhiteBalanceBalancesAndReturnsToOff)
 {
     CameraClient& c = Client();
     ASSERT_TRUE(c.SetEnumeration("BalanceWhiteAuto", "PushToSet"));
+    // The balance takes its time: still running after 300 ms.
     std::this_thread::sleep_for(300ms);
     EXPECT_EQ(*c.Enumeration("BalanceWhiteAuto"), "PushToSet") << "finished too early";
     const auto deadline = std::chrono::steady_clock::now() + 3s;
@@ -114,13 +139,13 @@ TEST_F(SimBehaviourTest, UserSetsSaveAndLoadTheSettings)
     ASSERT_TRUE(c.SetFloat("AcquisitionFrameRate", 40.0));
     ASSERT_TRUE(c.SetEnumeration("UserSetSelector", "UserSet2"));
     ASSERT_TRUE(c.Execute("UserSetSave"));
-    std::this_thread::sleep_for(20ms);
+    ASSERT_TRUE(CommandDone("UserSetSave"));
 
     ASSERT_TRUE(c.SetInteger("GainRaw", 5));
     ASSERT_TRUE(c.SetInteger("Width", 320));
     ASSERT_TRUE(c.SetFloat("AcquisitionFrameRate", 10.0));
     ASSERT_TRUE(c.Execute("UserSetLoad"));
-    std::this_thread::sleep_for(20ms);
+    ASSERT_TRUE(CommandDone("UserSetLoad"));
     EXPECT_EQ(*c.Integer("GainRaw"), 77);
     EXPECT_EQ(*c.Integer("Width"), 160);
     EXPECT_NEAR(*c.Float("AcquisitionFrameRate"), 40.0, 0.01);
@@ -128,9 +153,9 @@ TEST_F(SimBehaviourTest, UserSetsSaveAndLoadTheSettings)
     // The default set keeps the factory settings and cannot be overwritten.
     ASSERT_TRUE(c.SetEnumeration("UserSetSelector", "Default"));
     ASSERT_TRUE(c.Execute("UserSetSave"));
-    std::this_thread::sleep_for(20ms);
+    ASSERT_TRUE(CommandDone("UserSetSave"));
     ASSERT_TRUE(c.Execute("UserSetLoad"));
-    std::this_thread::sleep_for(20ms);
+    ASSERT_TRUE(CommandDone("UserSetLoad"));
     EXPECT_EQ(*c.Integer("GainRaw"), 0);
     EXPECT_EQ(*c.Integer("Width"), 320);
 }
@@ -145,6 +170,8 @@ TEST_F(SimBehaviourTest, SingleAndMultiFrameAcquisitionsStopByThemselves)
 
     ASSERT_TRUE(c.SetEnumeration("AcquisitionMode", "MultiFrame"));
     ASSERT_TRUE(c.SetInteger("AcquisitionFrameCount", 3));
+    // The simulated camera's poll, every few milliseconds, starts the count
+    // afresh once it sees the stop; nothing tells the client when.
     std::this_thread::sleep_for(10ms);
     ASSERT_TRUE(c.StartStream()) << c.LastError();
     EXPECT_EQ(CountFrames(400ms), 3);

@@ -225,6 +225,7 @@ TEST_F(SimStreamTest, FrameRateIsHonoured)
     ASSERT_TRUE(client.StartStream()) << client.LastError();
     ASSERT_TRUE(client.NextFrame(kFrameTimeout));
     const uint64_t before = sim_.FramesSent();
+    // The frames sent in one second are what is measured.
     std::this_thread::sleep_for(1000ms);
     const uint64_t frames = sim_.FramesSent() - before;
     client.StopStream();

@@ -11,7 +11,7 @@
 #include "app/CMyToolBar.h"
 #include "camera/CDeviceInfo.h"
 #include "capture/CRecordingControl.h"
-#include "capture/SnapShotList.h"
+#include "capturewindows/SnapShotList.h"
 #include "commands/CMovieCommand.h"
 #include "commands/SnapShotCapture.h"
 #include "context/CameraContext.h"

@@ -2,8 +2,8 @@
 #include "AppTestSupport.h"
 #include "CameraFakes.h"
 
-#include "camera/CIPAdressSettingDlg.h"
-#include "camera/CPacketsizeSettingDlg.h"
+#include "selection/CIPAdressSettingDlg.h"
+#include "selection/CPacketsizeSettingDlg.h"
 
 #include <QComboBox>
 #include <QLabel>

@@ -1,6 +1,6 @@
 // The "Recording Setting" dialog driven through its widgets.
 #include "capture/CCreateAVI.h"
-#include "capture/CRecordingFrameCount.h"
+#include "capturewindows/CRecordingFrameCount.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,6 +1,6 @@
 #include "SnapShotUiSupport.h"
 
-#include "capture/SnapShotList.h"
+#include "capturewindows/SnapShotList.h"
 
 #include "SnapShotTestFrames.h"
 

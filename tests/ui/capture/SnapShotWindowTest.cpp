@@ -1,5 +1,5 @@
-#include "capture/CSnapShotDlg.h"
-#include "capture/SnapShotList.h"
+#include "capturewindows/CSnapShotDlg.h"
+#include "capturewindows/SnapShotList.h"
 
 #include "SnapShotTestFrames.h"
 #include "SnapShotUiSupport.h"

@@ -1,6 +1,6 @@
-#include "capture/CSnapShotDlg.h"
-#include "capture/CThumbnailDlg.h"
-#include "capture/SnapShotList.h"
+#include "capturewindows/CSnapShotDlg.h"
+#include "capturewindows/CThumbnailDlg.h"
+#include "capturewindows/SnapShotList.h"
 
 #include "SnapShotUiSupport.h"
 #include "TempDir.h"

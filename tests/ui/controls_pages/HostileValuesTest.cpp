@@ -9,7 +9,7 @@
 #include "controls/CFeaturesDlg.h"
 #include "controls/CLxCtrlMainDlg.h"
 #include "controls/CTabDialog.h"
-#include "controls/CameraSettingsFile.h"
+#include "controls/PageSettingsFile.h"
 
 #include <QComboBox>
 #include <QLineEdit>

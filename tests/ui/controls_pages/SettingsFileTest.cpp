@@ -3,7 +3,7 @@
 #include "ControlTestCamera.h"
 
 #include "controls/CLxCtrlMainDlg.h"
-#include "controls/CameraSettingsFile.h"
+#include "controls/PageSettingsFile.h"
 
 #include <QFile>
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 #include "camera/OverlayRegistry.h"
-#include "imaging/CCallbackEnableDlg.h"
+#include "display/CCallbackEnableDlg.h"
 #include "imaging/OverlayPainterSet.h"
 
 #include <QListWidget>

@@ -1,5 +1,5 @@
-#include "imaging/GlDisplayWindow.h"
-#include "imaging/LxImgDisplay.h"
+#include "display/GlDisplayWindow.h"
+#include "display/LxImgDisplay.h"
 #include "imaging/PixelFormat.h"
 
 #include <gtest/gtest.h>

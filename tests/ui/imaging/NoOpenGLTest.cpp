@@ -1,4 +1,4 @@
-#include "imaging/GlDisplayWindow.h"
+#include "display/GlDisplayWindow.h"
 #include "imaging/PixelFormat.h"
 
 #include <QWidget>

@@ -191,6 +191,7 @@ TEST(ContainerAvi, OneFrameKeepsTheConfiguredRateAndLongerOnesAreMeasured)
         ASSERT_EQ(writer->Open(kWidth, kHeight, 24, false), kAviOk);
         const auto frame = MakeFrame(kWidth, kHeight, 3, 0);
         for (std::uint32_t i = 0; i < 3; ++i) {
+            // The writer measures the rate from the time between frames.
             if (i > 0)
                 std::this_thread::sleep_for(std::chrono::milliseconds(50));
             EXPECT_EQ(writer->AddFrame(i, frame.data()), i == 2);

@@ -133,8 +133,9 @@ TEST(Ffv1Mkv, EveryFrameDecodesToWhatTheCameraSent)
         std::map<std::string, std::string> probe = avitest::Probe(path);
         EXPECT_EQ(probe["codec_name"], "ffv1");
         EXPECT_EQ(avitest::FrameMd5(path, c.decodeAs), expected);
-        if (c.pattern)
+        if (c.pattern) {
             EXPECT_EQ(StreamTag(path, "BAYER_PATTERN"), c.pattern);
+        }
     }
 }
 

@@ -219,8 +219,9 @@ TEST_P(OwnMotionJpegWriters, AnUnplannedRecordingCountsWhatItWroteWhenClosed)
         }
         EXPECT_EQ(ReadU32(path_, 48), c.positions);
         EXPECT_EQ(ReadU32(path_, 140), c.positions) << "strh length";
-        if (c.decode)
+        if (c.decode) {
             EXPECT_EQ(VerifyMotionJpegFile(path_, OpenDml()).size(), c.positions);
+        }
     }
 }
 
@@ -249,6 +250,7 @@ TEST_P(OwnMotionJpegWriters, StopsAtThePlannedCountWithTheMeasuredRateAndNotifie
         EXPECT_EQ(writer->Rate(), 30000u);
         ASSERT_EQ(writer->Open(kWidth, kHeight, 24, true), kAviOk);
         for (int i = 0; i < 5; ++i) {
+            // The writer measures the rate from the time between frames.
             if (i > 0)
                 std::this_thread::sleep_for(std::chrono::milliseconds(40));
             const auto frame = MakeFrame(kWidth, kHeight, 3, i);

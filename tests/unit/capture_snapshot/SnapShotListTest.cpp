@@ -1,5 +1,5 @@
-#include "capture/SnapShotList.h"
-#include "capture/SnapShotImage.h"
+#include "capturewindows/SnapShotList.h"
+#include "capturewindows/SnapShotImage.h"
 #include "imaging/PixelConversion.h"
 #include "imaging/PixelFormat.h"
 

@@ -1,6 +1,6 @@
 #include "capture/SaveImageFile.h"
-#include "capture/SnapShotExitCheck.h"
-#include "capture/SnapShotList.h"
+#include "capturewindows/SnapShotExitCheck.h"
+#include "capturewindows/SnapShotList.h"
 
 #include "SnapShotTestFrames.h"
 #include "TempDir.h"

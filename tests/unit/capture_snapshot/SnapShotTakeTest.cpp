@@ -3,7 +3,7 @@
 #include "camera/CDeviceInfo.h"
 #include "camera/CRS232C_OM.h"
 #include "camera/PixelFormats.h"
-#include "capture/SnapShotList.h"
+#include "capturewindows/SnapShotList.h"
 #include "context/CameraContext.h"
 #include "drawing/CDrawingManagement.h"
 #include "drawing/DrawingStyle.h"
@@ -42,6 +42,7 @@ protected:
         feeder_ = std::thread([this] {
             for (uint64_t block = 1; !stop_; ++block) {
                 pipeline_->Push(MakeFrame(frameWidth_, frameHeight_, framePixelFormat_, block, kFill));
+                // A camera's frame interval.
                 std::this_thread::sleep_for(std::chrono::milliseconds(5));
             }
         });

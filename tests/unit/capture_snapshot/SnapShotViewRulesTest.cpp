@@ -1,4 +1,4 @@
-#include "capture/SnapShotViewRules.h"
+#include "capturewindows/SnapShotViewRules.h"
 
 #include <gtest/gtest.h>
 

@@ -3,10 +3,10 @@
 // the features window's tree and integer fitting.
 #include "CameraFakes.h"
 
-#include "controls/EnumFeatures.h"
+#include "camerasettings/EnumFeatures.h"
+#include "camerasettings/PulseTiming.h"
+#include "camerasettings/ScopedParamsUnlock.h"
 #include "controls/FeatureTree.h"
-#include "controls/PulseTiming.h"
-#include "controls/ScopedParamsUnlock.h"
 
 #include <gtest/gtest.h>
 

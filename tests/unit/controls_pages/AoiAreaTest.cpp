@@ -1,6 +1,6 @@
 // Area of interest arithmetic: usable sizes, range ends, alignment, the
 // sensor check and the order of the writes.
-#include "controls/AoiArea.h"
+#include "camerasettings/AoiArea.h"
 
 #include <gtest/gtest.h>
 

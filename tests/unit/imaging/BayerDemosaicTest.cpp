@@ -261,10 +261,11 @@ TEST(DemosaicBayer8, FalseColourReductionChangesOnlyGreenAtRedAndBlueSites)
                     EXPECT_EQ(a.r, b.r) << pattern << " " << x << "," << y;
                     EXPECT_EQ(a.b, b.b) << pattern << " " << x << "," << y;
                 }
-                if (ChannelAt(pattern, x, y) == BayerChannel::Green)
+                if (ChannelAt(pattern, x, y) == BayerChannel::Green) {
                     EXPECT_EQ(a.g, b.g);
-                else
+                } else {
                     greenChanges += a.g != b.g;
+                }
             }
         }
         EXPECT_GT(greenChanges, 10) << pattern;
@@ -279,15 +280,17 @@ TEST(DemosaicBayer8, BilinearOnGrTakesTheEdgeColumnsVerticalColourFromTheRowBelo
     // row a B site, its opposite colour red from the diagonal below-right.
     for (int y = 1; y <= 4; ++y) {
         const Bgr left = PixelOf(out, 6, 0, y);
-        if (y % 2 == 0)
+        if (y % 2 == 0) {
             EXPECT_EQ(left.b, m.at(0, y + 1)) << y;
-        else
+        } else {
             EXPECT_EQ(left.r, m.at(1, y + 1)) << y;
+        }
         const Bgr right = PixelOf(out, 6, 5, y);
-        if (y % 2 == 0)
+        if (y % 2 == 0) {
             EXPECT_EQ(right.b, m.at(4, y + 1)) << y;
-        else
+        } else {
             EXPECT_EQ(right.r, m.at(5, y + 1)) << y;
+        }
     }
 }
 

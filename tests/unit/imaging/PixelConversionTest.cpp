@@ -302,7 +302,7 @@ TEST(ConvertForDisplay, ShowsTheConvertedPixelsInFourBytesAColourPixel)
         if (IsBayer(format) && BayerPatternIndex(format) == kBayerRG && SampleBits(format) > 8)
             continue;
         const int bits = SampleBits(format);
-        for (const auto [w, h] : {std::pair{1, 1}, std::pair{37, 5}, std::pair{66, 4}}) {
+        for (const auto& [w, h] : {std::pair{1, 1}, std::pair{37, 5}, std::pair{66, 4}}) {
             const TestFrame frame = IsGrayPixelFormat(format) || IsBayer(format)
                 ? MakeGreyFrame(format, w, h, [bits](int x, int y) { return Spread(x, y, bits); })
                 : MakeColourFrame(format, w, h, [](int x, int y) {
