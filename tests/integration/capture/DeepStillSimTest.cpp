@@ -373,8 +373,9 @@ TEST(DeepMovie, FrameListCountsTheFramesTheCameraNeverSent)
                 skippedRemainder = int((id - 1) % kSkip);
             EXPECT_EQ(int((id - 1) % kSkip), skippedRemainder);
         }
-        if (skippedRemainder >= 0)
+        if (skippedRemainder >= 0) {
             EXPECT_NE(int(id % kSkip), skippedRemainder);
+        }
         missing += missingBefore;
     }
     // 23 gaps between frames, one in four of the ids in them skipped.
