@@ -249,7 +249,7 @@ QString CFeaturesDlg::Unit(const std::string& name) const
 
 QWidget* CFeaturesDlg::MakeEditor(SdkGenParameter& feature)
 {
-    const std::string name = feature.GetName();
+    const std::string& name = feature.GetName();
     QWidget* editor = nullptr;
     switch (feature.GetType()) {
     case SDK_GEN_INTEGER:
@@ -437,7 +437,7 @@ SdkResult CFeaturesDlg::Write(const std::string& name, const std::function<SdkRe
     // Locked while streaming: the camera takes it with the preview stopped.
     if (!host_.StopPreview())
         return feature->IsWritable() ? write(*feature) : SdkResult(SdkResult::STATE_ERROR);
-    const SdkResult result = feature->IsWritable() ? write(*feature) : SdkResult(SdkResult::STATE_ERROR);
+    SdkResult result = feature->IsWritable() ? write(*feature) : SdkResult(SdkResult::STATE_ERROR);
     std::this_thread::sleep_for(kRestartPause);
     host_.StartPreview();
     return result;
