@@ -1,7 +1,7 @@
 // Frames per second that the Motion JPEG writers sustain at 1920 x 1080 and
 // quality 75, with every frame encoded and written to a file on disk.
 
-#include "capture/CCreateAVI.h"
+#include "capture/AviWriter.h"
 
 #include <benchmark/benchmark.h>
 
@@ -49,11 +49,11 @@ void RecordFrames(benchmark::State& state, std::uint32_t compressor, int bytesPe
     }
     const std::filesystem::path path = std::filesystem::path(folder) / "bench.avi";
     std::uint32_t frameNumber = 0;
-    std::unique_ptr<CCreateAVI> writer;
+    std::unique_ptr<AviWriter> writer;
     for (auto _ : state) {
         if (!writer) {
             state.PauseTiming();
-            writer = CCreateAVI::Create(compressor);
+            writer = AviWriter::Create(compressor);
             writer->SetPath(path);
             writer->SetPlannedFrames(1000000);
             writer->SetQuality(kQuality);

@@ -11,7 +11,7 @@
 #include "LiveMainWindow.h"
 
 #include "app/CLumivexDlg.h"
-#include "capture/CCreateAVI.h"
+#include "capture/AviWriter.h"
 #include "capture/RecordingSettings.h"
 #include "commands/CMovieCommand.h"
 

@@ -43,9 +43,9 @@ void LoopbackStreaming1080pMono8(benchmark::State& state)
         return;
     }
 
-    SdkDeviceInfo info;
+    SdkDiscoveryRecord info;
     SdkDevice device;
-    if (!SdkDeviceInfoFromAddress(options.interfaceAddress, info) || !device.Connect(info).IsOK()) {
+    if (!SdkDiscoveryRecordFromAddress(options.interfaceAddress, info) || !device.Connect(info).IsOK()) {
         state.SkipWithError("cannot connect to the simulated camera");
         return;
     }

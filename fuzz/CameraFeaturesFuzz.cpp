@@ -7,13 +7,13 @@
 #include "CameraFakes.h"
 #include "FuzzInput.h"
 
-#include "camera/CDeviceInfo.h"
+#include "camera/CameraConnection.h"
 #include "camera/CRS232C_OM.h"
 #include "controls/CAlcAreaDlg.h"
 #include "controls/CAwbAreaDlg.h"
 #include "controls/CFeaturesDlg.h"
 #include "controls/CLxCtrlMainDlg.h"
-#include "controls/CTabDialog.h"
+#include "controls/SettingsPage.h"
 #include "controls/ControlHost.h"
 #include "controls/PageSettingsFile.h"
 
@@ -243,8 +243,8 @@ std::vector<SdkFeatureCategory> ReadCategories(Input& in)
 
 class Host : public ControlHost {
 public:
-    explicit Host(CDeviceInfo& camera) : camera_(camera) {}
-    CDeviceInfo* ControlCamera() override { return &camera_; }
+    explicit Host(CameraConnection& camera) : camera_(camera) {}
+    CameraConnection* ControlCamera() override { return &camera_; }
     // No preview runs, so nothing waits for one to stop.
     bool StopPreview() override { return false; }
     void StartPreview() override {}
@@ -254,7 +254,7 @@ public:
     DisplaySettings* Display() override { return nullptr; }
 
 private:
-    CDeviceInfo& camera_;
+    CameraConnection& camera_;
 };
 
 // Modal boxes the pages open (warnings, the area dialogs) are cancelled as
@@ -329,7 +329,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         AddFeature(in, fake.features);
     fake.categories = ReadCategories(in);
 
-    CDeviceInfo camera(std::move(device), std::make_unique<FakePipeline>(),
+    CameraConnection camera(std::move(device), std::make_unique<FakePipeline>(),
                        std::make_unique<CRS232C_OM>("/nonexistent/serial.ini"));
     camera.CreateOverlayRegistry();
     camera.ReadGeometry();
@@ -339,7 +339,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         CLxCtrlMainDlg controls(host);
         controls.RefreshAllPages();
         for (int tab = 0; tab < CLxCtrlMainDlg::kTabCount; ++tab) {
-            CTabDialog* page = controls.Page(static_cast<CLxCtrlMainDlg::Tab>(tab));
+            SettingsPage* page = controls.Page(static_cast<CLxCtrlMainDlg::Tab>(tab));
             Drive(in, *page);
             page->RefreshFromCamera();
         }

@@ -989,9 +989,9 @@
     </message>
 </context>
 <context>
-    <name>CGraphDlg</name>
+    <name>WaveformWindow</name>
     <message>
-        <location filename="../src/analysis/CGraphDlg.cpp" line="25"/>
+        <location filename="../src/analysis/WaveformWindow.cpp" line="25"/>
         <source>Waveform</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1040,49 +1040,49 @@
     </message>
 </context>
 <context>
-    <name>CIPAdressSettingDlg</name>
+    <name>IpAddressSettingDialog</name>
     <message>
-        <location filename="../src/selection/CIPAdressSettingDlg.cpp" line="58"/>
+        <location filename="../src/selection/IpAddressSettingDialog.cpp" line="58"/>
         <source>IP Address is automatically acquired.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/selection/CIPAdressSettingDlg.cpp" line="59"/>
+        <location filename="../src/selection/IpAddressSettingDialog.cpp" line="59"/>
         <source>Current IP Address is maintained.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/selection/CIPAdressSettingDlg.cpp" line="60"/>
+        <location filename="../src/selection/IpAddressSettingDialog.cpp" line="60"/>
         <source>Device IP Address</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/selection/CIPAdressSettingDlg.cpp" line="62"/>
+        <location filename="../src/selection/IpAddressSettingDialog.cpp" line="62"/>
         <source>Device Subnet Mask</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/selection/CIPAdressSettingDlg.cpp" line="64"/>
+        <location filename="../src/selection/IpAddressSettingDialog.cpp" line="64"/>
         <source>Save</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/selection/CIPAdressSettingDlg.cpp" line="65"/>
+        <location filename="../src/selection/IpAddressSettingDialog.cpp" line="65"/>
         <source>Exit</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/selection/CIPAdressSettingDlg.cpp" line="67"/>
+        <location filename="../src/selection/IpAddressSettingDialog.cpp" line="67"/>
         <source>IPAddress Setting</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/selection/CIPAdressSettingDlg.cpp" line="137"/>
+        <location filename="../src/selection/IpAddressSettingDialog.cpp" line="137"/>
         <source>Saved successfully!</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/selection/CIPAdressSettingDlg.cpp" line="138"/>
+        <location filename="../src/selection/IpAddressSettingDialog.cpp" line="138"/>
         <source>Saved Error! Code=%1[0x%2]</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1782,945 +1782,945 @@
     </message>
 </context>
 <context>
-    <name>CTab_AOI_Dlg</name>
+    <name>AoiPage</name>
     <message>
-        <location filename="../src/controls/CTab_AOI_Dlg.cpp" line="40"/>
+        <location filename="../src/controls/AoiPage.cpp" line="40"/>
         <source>X Position</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_AOI_Dlg.cpp" line="41"/>
+        <location filename="../src/controls/AoiPage.cpp" line="41"/>
         <source>Width</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_AOI_Dlg.cpp" line="42"/>
+        <location filename="../src/controls/AoiPage.cpp" line="42"/>
         <source>Y Position</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_AOI_Dlg.cpp" line="43"/>
+        <location filename="../src/controls/AoiPage.cpp" line="43"/>
         <source>Height</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_AOI_Dlg.cpp" line="47"/>
+        <location filename="../src/controls/AoiPage.cpp" line="47"/>
         <source>Binning horizontal</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_AOI_Dlg.cpp" line="48"/>
+        <location filename="../src/controls/AoiPage.cpp" line="48"/>
         <source>Binning vertical</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_AOI_Dlg.cpp" line="49"/>
+        <location filename="../src/controls/AoiPage.cpp" line="49"/>
         <source>Decimation horizontal</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_AOI_Dlg.cpp" line="50"/>
+        <location filename="../src/controls/AoiPage.cpp" line="50"/>
         <source>Decimation vertical</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_AOI_Dlg.cpp" line="56"/>
-        <location filename="../src/controls/CTab_AOI_Dlg.cpp" line="58"/>
+        <location filename="../src/controls/AoiPage.cpp" line="56"/>
+        <location filename="../src/controls/AoiPage.cpp" line="58"/>
         <source>AOI</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_AOI_Dlg.cpp" line="84"/>
+        <location filename="../src/controls/AoiPage.cpp" line="84"/>
         <source>Activate</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_AOI_Dlg.cpp" line="86"/>
+        <location filename="../src/controls/AoiPage.cpp" line="86"/>
         <source>Undo</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_AOI_Dlg.cpp" line="100"/>
+        <location filename="../src/controls/AoiPage.cpp" line="100"/>
         <source>Frame rate(Hz)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_AOI_Dlg.cpp" line="149"/>
+        <location filename="../src/controls/AoiPage.cpp" line="149"/>
         <source>Please set &quot;OffsetX&quot; + &quot;Width&quot; is %1 or less.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_AOI_Dlg.cpp" line="151"/>
+        <location filename="../src/controls/AoiPage.cpp" line="151"/>
         <source>Please set &quot;OffsetY&quot; + &quot;Height&quot; is %1 or less.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_AOI_Dlg.cpp" line="301"/>
+        <location filename="../src/controls/AoiPage.cpp" line="301"/>
         <source>The camera took %1 instead of %2.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
-    <name>CTab_GainShutter_Dlg</name>
+    <name>GainShutterPage</name>
     <message>
-        <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="43"/>
+        <location filename="../src/controls/GainShutterPage.cpp" line="43"/>
         <source>Gain/Shutter</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="46"/>
+        <location filename="../src/controls/GainShutterPage.cpp" line="46"/>
         <source>OFF</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="46"/>
+        <location filename="../src/controls/GainShutterPage.cpp" line="46"/>
         <source>ON</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="48"/>
+        <location filename="../src/controls/GainShutterPage.cpp" line="48"/>
         <source>AGC Mode</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="49"/>
+        <location filename="../src/controls/GainShutterPage.cpp" line="49"/>
         <source>Auto Shutter</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="51"/>
+        <location filename="../src/controls/GainShutterPage.cpp" line="51"/>
         <source>Exposure mode</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="52"/>
+        <location filename="../src/controls/GainShutterPage.cpp" line="52"/>
         <source>ALC Priority</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="53"/>
+        <location filename="../src/controls/GainShutterPage.cpp" line="53"/>
         <source>Iris Priority</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="53"/>
+        <location filename="../src/controls/GainShutterPage.cpp" line="53"/>
         <source>Shutter Priority</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="55"/>
+        <location filename="../src/controls/GainShutterPage.cpp" line="55"/>
         <source>ALC Iris Lens</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="58"/>
+        <location filename="../src/controls/GainShutterPage.cpp" line="58"/>
         <source>Lens Manual Adjustment</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="59"/>
+        <location filename="../src/controls/GainShutterPage.cpp" line="59"/>
         <source>Hold</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="59"/>
+        <location filename="../src/controls/GainShutterPage.cpp" line="59"/>
         <source>Open</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="59"/>
+        <location filename="../src/controls/GainShutterPage.cpp" line="59"/>
         <source>Close</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="63"/>
+        <location filename="../src/controls/GainShutterPage.cpp" line="63"/>
         <source>[uSec]</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="65"/>
+        <location filename="../src/controls/GainShutterPage.cpp" line="65"/>
         <source>Fixed Gain</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="66"/>
+        <location filename="../src/controls/GainShutterPage.cpp" line="66"/>
         <source>Fixed Shutter</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="68"/>
+        <location filename="../src/controls/GainShutterPage.cpp" line="68"/>
         <source>AGC Range</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="69"/>
+        <location filename="../src/controls/GainShutterPage.cpp" line="69"/>
         <source>Min. Shutter time</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="71"/>
+        <location filename="../src/controls/GainShutterPage.cpp" line="71"/>
         <source>Max. Shutter time</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="73"/>
+        <location filename="../src/controls/GainShutterPage.cpp" line="73"/>
         <source>Target Brightness</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="74"/>
+        <location filename="../src/controls/GainShutterPage.cpp" line="74"/>
         <source>ALC Peak-Average</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="75"/>
+        <location filename="../src/controls/GainShutterPage.cpp" line="75"/>
         <source>Digital Gain</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="76"/>
+        <location filename="../src/controls/GainShutterPage.cpp" line="76"/>
         <source>Black Level</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="86"/>
+        <location filename="../src/controls/GainShutterPage.cpp" line="86"/>
         <source>Weight</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="95"/>
+        <location filename="../src/controls/GainShutterPage.cpp" line="95"/>
         <source>Average</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_GainShutter_Dlg.cpp" line="96"/>
+        <location filename="../src/controls/GainShutterPage.cpp" line="96"/>
         <source>Peak</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
-    <name>CTab_Gamma_Dlg</name>
+    <name>GammaPage</name>
     <message>
-        <location filename="../src/controls/CTab_Gamma_Dlg.cpp" line="32"/>
-        <location filename="../src/controls/CTab_Gamma_Dlg.cpp" line="147"/>
+        <location filename="../src/controls/GammaPage.cpp" line="32"/>
+        <location filename="../src/controls/GammaPage.cpp" line="147"/>
         <source>Gamma</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_Gamma_Dlg.cpp" line="35"/>
+        <location filename="../src/controls/GammaPage.cpp" line="35"/>
         <source>Gamma Mode</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_Gamma_Dlg.cpp" line="36"/>
+        <location filename="../src/controls/GammaPage.cpp" line="36"/>
         <source>OFF</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_Gamma_Dlg.cpp" line="36"/>
+        <location filename="../src/controls/GammaPage.cpp" line="36"/>
         <source>ON</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_Gamma_Dlg.cpp" line="43"/>
+        <location filename="../src/controls/GammaPage.cpp" line="43"/>
         <source>EEPROM-&gt;Register</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_Gamma_Dlg.cpp" line="44"/>
+        <location filename="../src/controls/GammaPage.cpp" line="44"/>
         <source>Reload Gamma Data</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_Gamma_Dlg.cpp" line="59"/>
+        <location filename="../src/controls/GammaPage.cpp" line="59"/>
         <source>Gamma Correction</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_Gamma_Dlg.cpp" line="66"/>
+        <location filename="../src/controls/GammaPage.cpp" line="66"/>
         <source>To Register</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_Gamma_Dlg.cpp" line="68"/>
+        <location filename="../src/controls/GammaPage.cpp" line="68"/>
         <source>To EEPROM</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_Gamma_Dlg.cpp" line="111"/>
+        <location filename="../src/controls/GammaPage.cpp" line="111"/>
         <source>This camera does not offer a gamma table.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
-    <name>CTab_IO_Dlg</name>
+    <name>IoPage</name>
     <message>
-        <location filename="../src/controls/CTab_IO_Dlg.cpp" line="30"/>
+        <location filename="../src/controls/IoPage.cpp" line="30"/>
         <source>Output pin0(Pin No.3)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_IO_Dlg.cpp" line="30"/>
+        <location filename="../src/controls/IoPage.cpp" line="30"/>
         <source>Output pin0(Pin No.2)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_IO_Dlg.cpp" line="31"/>
+        <location filename="../src/controls/IoPage.cpp" line="31"/>
         <source>UserOutputValue pin0(Pin No.3)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_IO_Dlg.cpp" line="32"/>
+        <location filename="../src/controls/IoPage.cpp" line="32"/>
         <source>UserOutputValue pin0(Pin No.2)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_IO_Dlg.cpp" line="33"/>
+        <location filename="../src/controls/IoPage.cpp" line="33"/>
         <source>Output pin1(Pin No.4)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_IO_Dlg.cpp" line="33"/>
+        <location filename="../src/controls/IoPage.cpp" line="33"/>
         <source>Output pin1(Pin No.3)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_IO_Dlg.cpp" line="34"/>
+        <location filename="../src/controls/IoPage.cpp" line="34"/>
         <source>UserOutputValue pin1(Pin No.4)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_IO_Dlg.cpp" line="35"/>
+        <location filename="../src/controls/IoPage.cpp" line="35"/>
         <source>UserOutputValue pin1(Pin No.3)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_IO_Dlg.cpp" line="36"/>
+        <location filename="../src/controls/IoPage.cpp" line="36"/>
         <source>Output pin2(Pin No.5)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_IO_Dlg.cpp" line="37"/>
+        <location filename="../src/controls/IoPage.cpp" line="37"/>
         <source>UserOutputValue pin2(Pin No.5)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_IO_Dlg.cpp" line="38"/>
+        <location filename="../src/controls/IoPage.cpp" line="38"/>
         <source>Output pin3(Pin No.6)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_IO_Dlg.cpp" line="39"/>
+        <location filename="../src/controls/IoPage.cpp" line="39"/>
         <source>UserOutputValue pin3(Pin No.6)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_IO_Dlg.cpp" line="40"/>
+        <location filename="../src/controls/IoPage.cpp" line="40"/>
         <source>Output pin4(Pin No.7)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_IO_Dlg.cpp" line="41"/>
+        <location filename="../src/controls/IoPage.cpp" line="41"/>
         <source>UserOutputValue pin4(Pin No.7)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_IO_Dlg.cpp" line="45"/>
+        <location filename="../src/controls/IoPage.cpp" line="45"/>
         <source>FrameTriggerWait</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_IO_Dlg.cpp" line="45"/>
+        <location filename="../src/controls/IoPage.cpp" line="45"/>
         <source>UserOutputValue</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_IO_Dlg.cpp" line="46"/>
+        <location filename="../src/controls/IoPage.cpp" line="46"/>
         <source>ExposureActive</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_IO_Dlg.cpp" line="46"/>
+        <location filename="../src/controls/IoPage.cpp" line="46"/>
         <source>TriggerAuxiliary</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_IO_Dlg.cpp" line="47"/>
+        <location filename="../src/controls/IoPage.cpp" line="47"/>
         <source>TriggerInternal</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_IO_Dlg.cpp" line="47"/>
+        <location filename="../src/controls/IoPage.cpp" line="47"/>
         <source>SensorReadOut</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_IO_Dlg.cpp" line="48"/>
+        <location filename="../src/controls/IoPage.cpp" line="48"/>
         <source>Strobe signal</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_IO_Dlg.cpp" line="49"/>
+        <location filename="../src/controls/IoPage.cpp" line="49"/>
         <source>Off(Low)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_IO_Dlg.cpp" line="50"/>
+        <location filename="../src/controls/IoPage.cpp" line="50"/>
         <source>On(High)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_IO_Dlg.cpp" line="51"/>
+        <location filename="../src/controls/IoPage.cpp" line="51"/>
         <source>False</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_IO_Dlg.cpp" line="52"/>
+        <location filename="../src/controls/IoPage.cpp" line="52"/>
         <source>True</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_IO_Dlg.cpp" line="61"/>
+        <location filename="../src/controls/IoPage.cpp" line="61"/>
         <source>Output</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_IO_Dlg.cpp" line="64"/>
+        <location filename="../src/controls/IoPage.cpp" line="64"/>
         <source>Inverter</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_IO_Dlg.cpp" line="84"/>
+        <location filename="../src/controls/IoPage.cpp" line="84"/>
         <source>Strobe signal delay(uSec)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_IO_Dlg.cpp" line="87"/>
+        <location filename="../src/controls/IoPage.cpp" line="87"/>
         <source>Strobe signal ontime(uSec)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_IO_Dlg.cpp" line="90"/>
+        <location filename="../src/controls/IoPage.cpp" line="90"/>
         <source>StrobeSignalPolarity:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_IO_Dlg.cpp" line="91"/>
+        <location filename="../src/controls/IoPage.cpp" line="91"/>
         <source>Positive</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_IO_Dlg.cpp" line="91"/>
+        <location filename="../src/controls/IoPage.cpp" line="91"/>
         <source>Negative</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
-    <name>CTab_OPPage1_Dlg</name>
+    <name>DataSettingPage</name>
     <message>
-        <location filename="../src/optionboard/CTab_OPPage1_Dlg.cpp" line="21"/>
+        <location filename="../src/optionboard/DataSettingPage.cpp" line="21"/>
         <source>Data setting</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/optionboard/CTab_OPPage1_Dlg.cpp" line="79"/>
+        <location filename="../src/optionboard/DataSettingPage.cpp" line="79"/>
         <source>Image data</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/optionboard/CTab_OPPage1_Dlg.cpp" line="80"/>
+        <location filename="../src/optionboard/DataSettingPage.cpp" line="80"/>
         <source>Output signal</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/optionboard/CTab_OPPage1_Dlg.cpp" line="81"/>
+        <location filename="../src/optionboard/DataSettingPage.cpp" line="81"/>
         <source>Norvane FPGA-&gt;User FPGA</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/optionboard/CTab_OPPage1_Dlg.cpp" line="82"/>
+        <location filename="../src/optionboard/DataSettingPage.cpp" line="82"/>
         <source>Process after User FPGA-&gt;Norvane FPGA</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/optionboard/CTab_OPPage1_Dlg.cpp" line="83"/>
+        <location filename="../src/optionboard/DataSettingPage.cpp" line="83"/>
         <source>JTAG connection</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/optionboard/CTab_OPPage1_Dlg.cpp" line="84"/>
+        <location filename="../src/optionboard/DataSettingPage.cpp" line="84"/>
         <source>User FPGA Enable</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/optionboard/CTab_OPPage1_Dlg.cpp" line="86"/>
+        <location filename="../src/optionboard/DataSettingPage.cpp" line="86"/>
         <source>CCD data</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/optionboard/CTab_OPPage1_Dlg.cpp" line="87"/>
+        <location filename="../src/optionboard/DataSettingPage.cpp" line="87"/>
         <source>White balance processed data</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/optionboard/CTab_OPPage1_Dlg.cpp" line="88"/>
+        <location filename="../src/optionboard/DataSettingPage.cpp" line="88"/>
         <source>White balance and gamma processed data</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/optionboard/CTab_OPPage1_Dlg.cpp" line="90"/>
+        <location filename="../src/optionboard/DataSettingPage.cpp" line="90"/>
         <source>No process(No data from User FPGA)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/optionboard/CTab_OPPage1_Dlg.cpp" line="91"/>
+        <location filename="../src/optionboard/DataSettingPage.cpp" line="91"/>
         <source>White balance,gamma and color interpolation</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/optionboard/CTab_OPPage1_Dlg.cpp" line="92"/>
+        <location filename="../src/optionboard/DataSettingPage.cpp" line="92"/>
         <source>Gamma and color interpolation</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/optionboard/CTab_OPPage1_Dlg.cpp" line="93"/>
+        <location filename="../src/optionboard/DataSettingPage.cpp" line="93"/>
         <source>Color interpolation</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/optionboard/CTab_OPPage1_Dlg.cpp" line="97"/>
+        <location filename="../src/optionboard/DataSettingPage.cpp" line="97"/>
         <source>Norvane FPGA</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/optionboard/CTab_OPPage1_Dlg.cpp" line="98"/>
+        <location filename="../src/optionboard/DataSettingPage.cpp" line="98"/>
         <source>User FPGA</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/optionboard/CTab_OPPage1_Dlg.cpp" line="100"/>
+        <location filename="../src/optionboard/DataSettingPage.cpp" line="100"/>
         <source>Disable</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/optionboard/CTab_OPPage1_Dlg.cpp" line="101"/>
+        <location filename="../src/optionboard/DataSettingPage.cpp" line="101"/>
         <source>Enable</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
-    <name>CTab_OPPage2_Dlg</name>
+    <name>ImageProcessingPage</name>
     <message>
-        <location filename="../src/optionboard/CTab_OPPage2_Dlg.cpp" line="47"/>
+        <location filename="../src/optionboard/ImageProcessingPage.cpp" line="47"/>
         <source>Image processing</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/optionboard/CTab_OPPage2_Dlg.cpp" line="116"/>
+        <location filename="../src/optionboard/ImageProcessingPage.cpp" line="116"/>
         <source>Image processing mode</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/optionboard/CTab_OPPage2_Dlg.cpp" line="117"/>
+        <location filename="../src/optionboard/ImageProcessingPage.cpp" line="117"/>
         <source>Split screen function</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/optionboard/CTab_OPPage2_Dlg.cpp" line="118"/>
+        <location filename="../src/optionboard/ImageProcessingPage.cpp" line="118"/>
         <source>Binarize setting</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/optionboard/CTab_OPPage2_Dlg.cpp" line="119"/>
+        <location filename="../src/optionboard/ImageProcessingPage.cpp" line="119"/>
         <source>Binarize threshold</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/optionboard/CTab_OPPage2_Dlg.cpp" line="120"/>
+        <location filename="../src/optionboard/ImageProcessingPage.cpp" line="120"/>
         <source>Edge detection setting</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/optionboard/CTab_OPPage2_Dlg.cpp" line="121"/>
+        <location filename="../src/optionboard/ImageProcessingPage.cpp" line="121"/>
         <source>Edge detection level</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/optionboard/CTab_OPPage2_Dlg.cpp" line="122"/>
+        <location filename="../src/optionboard/ImageProcessingPage.cpp" line="122"/>
         <source>Frame memory function setting</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/optionboard/CTab_OPPage2_Dlg.cpp" line="123"/>
+        <location filename="../src/optionboard/ImageProcessingPage.cpp" line="123"/>
         <source>Still image mode</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/optionboard/CTab_OPPage2_Dlg.cpp" line="124"/>
+        <location filename="../src/optionboard/ImageProcessingPage.cpp" line="124"/>
         <source>4x zoom and slide show</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/optionboard/CTab_OPPage2_Dlg.cpp" line="125"/>
+        <location filename="../src/optionboard/ImageProcessingPage.cpp" line="125"/>
         <source>Output control</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/optionboard/CTab_OPPage2_Dlg.cpp" line="130"/>
+        <location filename="../src/optionboard/ImageProcessingPage.cpp" line="130"/>
         <source>No image processing</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/optionboard/CTab_OPPage2_Dlg.cpp" line="131"/>
+        <location filename="../src/optionboard/ImageProcessingPage.cpp" line="131"/>
         <source>Binarize</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/optionboard/CTab_OPPage2_Dlg.cpp" line="132"/>
+        <location filename="../src/optionboard/ImageProcessingPage.cpp" line="132"/>
         <source>Edge detection</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/optionboard/CTab_OPPage2_Dlg.cpp" line="133"/>
+        <location filename="../src/optionboard/ImageProcessingPage.cpp" line="133"/>
         <source>Frame memory function</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/optionboard/CTab_OPPage2_Dlg.cpp" line="134"/>
+        <location filename="../src/optionboard/ImageProcessingPage.cpp" line="134"/>
         <source>OFF</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/optionboard/CTab_OPPage2_Dlg.cpp" line="135"/>
+        <location filename="../src/optionboard/ImageProcessingPage.cpp" line="135"/>
         <source>ON</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/optionboard/CTab_OPPage2_Dlg.cpp" line="139"/>
+        <location filename="../src/optionboard/ImageProcessingPage.cpp" line="139"/>
         <source>OFF(Live image)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/optionboard/CTab_OPPage2_Dlg.cpp" line="140"/>
+        <location filename="../src/optionboard/ImageProcessingPage.cpp" line="140"/>
         <source>ON(Still image)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
-    <name>CTab_Other_Dlg</name>
+    <name>OtherPage</name>
     <message>
-        <location filename="../src/controls/CTab_Other_Dlg.cpp" line="49"/>
+        <location filename="../src/controls/OtherPage.cpp" line="49"/>
         <source>OFF(Mono)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_Other_Dlg.cpp" line="50"/>
+        <location filename="../src/controls/OtherPage.cpp" line="50"/>
         <source>OFF(Color)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_Other_Dlg.cpp" line="51"/>
+        <location filename="../src/controls/OtherPage.cpp" line="51"/>
         <source>Nearest Neighbor Replication</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_Other_Dlg.cpp" line="52"/>
+        <location filename="../src/controls/OtherPage.cpp" line="52"/>
         <source>Bilinear</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_Other_Dlg.cpp" line="53"/>
+        <location filename="../src/controls/OtherPage.cpp" line="53"/>
         <source>BiCubic</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_Other_Dlg.cpp" line="54"/>
+        <location filename="../src/controls/OtherPage.cpp" line="54"/>
         <source>Bilinear with false color reduction</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_Other_Dlg.cpp" line="57"/>
+        <location filename="../src/controls/OtherPage.cpp" line="57"/>
         <source>OFF(Normal)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_Other_Dlg.cpp" line="58"/>
+        <location filename="../src/controls/OtherPage.cpp" line="58"/>
         <source>Horizontal</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_Other_Dlg.cpp" line="59"/>
+        <location filename="../src/controls/OtherPage.cpp" line="59"/>
         <source>Vertical</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_Other_Dlg.cpp" line="60"/>
+        <location filename="../src/controls/OtherPage.cpp" line="60"/>
         <source>Horizontal/Vertical</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_Other_Dlg.cpp" line="75"/>
+        <location filename="../src/controls/OtherPage.cpp" line="75"/>
         <source>Other</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_Other_Dlg.cpp" line="77"/>
+        <location filename="../src/controls/OtherPage.cpp" line="77"/>
         <source>Camera Setting</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_Other_Dlg.cpp" line="83"/>
+        <location filename="../src/controls/OtherPage.cpp" line="83"/>
         <source>Output Format</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_Other_Dlg.cpp" line="87"/>
+        <location filename="../src/controls/OtherPage.cpp" line="87"/>
         <source>Smear half reduction</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_Other_Dlg.cpp" line="89"/>
+        <location filename="../src/controls/OtherPage.cpp" line="89"/>
         <source>Frame rate(Hz)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_Other_Dlg.cpp" line="91"/>
+        <location filename="../src/controls/OtherPage.cpp" line="91"/>
         <source>Binning mode</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_Other_Dlg.cpp" line="92"/>
+        <location filename="../src/controls/OtherPage.cpp" line="92"/>
         <source>Double speed mode</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_Other_Dlg.cpp" line="99"/>
+        <location filename="../src/controls/OtherPage.cpp" line="99"/>
         <source>Double speed mode tap</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_Other_Dlg.cpp" line="101"/>
+        <location filename="../src/controls/OtherPage.cpp" line="101"/>
         <source>Exposure shutter type</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_Other_Dlg.cpp" line="103"/>
+        <location filename="../src/controls/OtherPage.cpp" line="103"/>
         <source>Reverse X</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_Other_Dlg.cpp" line="105"/>
+        <location filename="../src/controls/OtherPage.cpp" line="105"/>
         <source>Reverse Y</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_Other_Dlg.cpp" line="116"/>
+        <location filename="../src/controls/OtherPage.cpp" line="116"/>
         <source>Software Setting</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_Other_Dlg.cpp" line="118"/>
+        <location filename="../src/controls/OtherPage.cpp" line="118"/>
         <source>Color Interpolation</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_Other_Dlg.cpp" line="120"/>
+        <location filename="../src/controls/OtherPage.cpp" line="120"/>
         <source>Mirror Mode</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
-    <name>CTab_Trigger_Dlg</name>
+    <name>TriggerPage</name>
     <message>
-        <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="113"/>
+        <location filename="../src/controls/TriggerPage.cpp" line="113"/>
         <source>Trigger</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="119"/>
+        <location filename="../src/controls/TriggerPage.cpp" line="119"/>
         <source>Trigger Mode</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="120"/>
+        <location filename="../src/controls/TriggerPage.cpp" line="120"/>
         <source>Trigger input selection</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="122"/>
+        <location filename="../src/controls/TriggerPage.cpp" line="122"/>
         <source>Software trigger source</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="123"/>
+        <location filename="../src/controls/TriggerPage.cpp" line="123"/>
         <source>Exposure mode</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="124"/>
+        <location filename="../src/controls/TriggerPage.cpp" line="124"/>
         <source>Fixed Shutter</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="126"/>
+        <location filename="../src/controls/TriggerPage.cpp" line="126"/>
         <source>Software Trigger Pulse Width</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="127"/>
+        <location filename="../src/controls/TriggerPage.cpp" line="127"/>
         <source>Software Trigger Pulse Interval</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="129"/>
+        <location filename="../src/controls/TriggerPage.cpp" line="129"/>
         <source>One shot trigger</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="131"/>
-        <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="382"/>
+        <location filename="../src/controls/TriggerPage.cpp" line="131"/>
+        <location filename="../src/controls/TriggerPage.cpp" line="382"/>
         <source>Continuous trigger</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="135"/>
+        <location filename="../src/controls/TriggerPage.cpp" line="135"/>
         <source>Command Trigger</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="144"/>
+        <location filename="../src/controls/TriggerPage.cpp" line="144"/>
         <source>Trigger polarity</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="145"/>
+        <location filename="../src/controls/TriggerPage.cpp" line="145"/>
         <source>Exposure Delay(us)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="146"/>
+        <location filename="../src/controls/TriggerPage.cpp" line="146"/>
         <source>Trigger overlap</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="148"/>
+        <location filename="../src/controls/TriggerPage.cpp" line="148"/>
         <source>Trigger horizontal reset</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="193"/>
+        <location filename="../src/controls/TriggerPage.cpp" line="193"/>
         <source>[uSec]</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_Trigger_Dlg.cpp" line="382"/>
+        <location filename="../src/controls/TriggerPage.cpp" line="382"/>
         <source>Stop</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
-    <name>CTab_UserSet_Dlg</name>
+    <name>UserSetPage</name>
     <message>
-        <location filename="../src/controls/CTab_UserSet_Dlg.cpp" line="22"/>
+        <location filename="../src/controls/UserSetPage.cpp" line="22"/>
         <source>UserSet</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_UserSet_Dlg.cpp" line="26"/>
+        <location filename="../src/controls/UserSetPage.cpp" line="26"/>
         <source>UserSetSelector:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_UserSet_Dlg.cpp" line="30"/>
+        <location filename="../src/controls/UserSetPage.cpp" line="30"/>
         <source>UserSetLoad:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_UserSet_Dlg.cpp" line="33"/>
-        <location filename="../src/controls/CTab_UserSet_Dlg.cpp" line="40"/>
+        <location filename="../src/controls/UserSetPage.cpp" line="33"/>
+        <location filename="../src/controls/UserSetPage.cpp" line="40"/>
         <source>Execute</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_UserSet_Dlg.cpp" line="37"/>
+        <location filename="../src/controls/UserSetPage.cpp" line="37"/>
         <source>UserSetSave:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_UserSet_Dlg.cpp" line="47"/>
+        <location filename="../src/controls/UserSetPage.cpp" line="47"/>
         <source>UserSetDefaultSelector:</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
-    <name>CTab_WB_Dlg</name>
+    <name>WhiteBalancePage</name>
     <message>
-        <location filename="../src/controls/CTab_WB_Dlg.cpp" line="47"/>
+        <location filename="../src/controls/WhiteBalancePage.cpp" line="47"/>
         <source>WhiteBalance</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_WB_Dlg.cpp" line="50"/>
+        <location filename="../src/controls/WhiteBalancePage.cpp" line="50"/>
         <source>White Balance</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_WB_Dlg.cpp" line="51"/>
+        <location filename="../src/controls/WhiteBalancePage.cpp" line="51"/>
         <source>OFF</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_WB_Dlg.cpp" line="51"/>
+        <location filename="../src/controls/WhiteBalancePage.cpp" line="51"/>
         <source>Preset1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_WB_Dlg.cpp" line="51"/>
+        <location filename="../src/controls/WhiteBalancePage.cpp" line="51"/>
         <source>Preset2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_WB_Dlg.cpp" line="51"/>
+        <location filename="../src/controls/WhiteBalancePage.cpp" line="51"/>
         <source>Preset3</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_WB_Dlg.cpp" line="52"/>
+        <location filename="../src/controls/WhiteBalancePage.cpp" line="52"/>
         <source>ATW</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_WB_Dlg.cpp" line="52"/>
+        <location filename="../src/controls/WhiteBalancePage.cpp" line="52"/>
         <source>Push to set WB</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_WB_Dlg.cpp" line="54"/>
+        <location filename="../src/controls/WhiteBalancePage.cpp" line="54"/>
         <source>Color Gain R</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_WB_Dlg.cpp" line="54"/>
+        <location filename="../src/controls/WhiteBalancePage.cpp" line="54"/>
         <source>Color Gain Gr</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_WB_Dlg.cpp" line="55"/>
+        <location filename="../src/controls/WhiteBalancePage.cpp" line="55"/>
         <source>Color Gain Gb</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_WB_Dlg.cpp" line="55"/>
+        <location filename="../src/controls/WhiteBalancePage.cpp" line="55"/>
         <source>Color Gain B</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_WB_Dlg.cpp" line="65"/>
+        <location filename="../src/controls/WhiteBalancePage.cpp" line="65"/>
         <source>Y Threshold</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/controls/CTab_WB_Dlg.cpp" line="68"/>
+        <location filename="../src/controls/WhiteBalancePage.cpp" line="68"/>
         <source>WB Zone</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2867,9 +2867,9 @@
     </message>
 </context>
 <context>
-    <name>DrawingManagementBase</name>
+    <name>DrawingOverlayPainter</name>
     <message>
-        <location filename="../src/drawing/DrawingManagementBase.cpp" line="14"/>
+        <location filename="../src/drawing/DrawingOverlayPainter.cpp" line="14"/>
         <source>Drawing</source>
         <translation type="unfinished"></translation>
     </message>

@@ -1,9 +1,9 @@
 #include "analysis/AnalysisSource.h"
 
-#include "camera/CDeviceInfo.h"
+#include "camera/CameraConnection.h"
 #include "imaging/PixelFormat.h"
 
-AnalysisSource AnalysisSourceOf(CDeviceInfo& camera)
+AnalysisSource AnalysisSourceOf(CameraConnection& camera)
 {
     AnalysisSource source;
     source.width = camera.Width();

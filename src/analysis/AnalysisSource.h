@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-class CDeviceInfo;
+class CameraConnection;
 
 // The camera an analysis window is opened for: its image size and pixel
 // format when the window opens, and the key that tells its frames apart.
@@ -14,7 +14,7 @@ struct AnalysisSource {
 };
 
 // The camera's image size, pixel format and key as they are now.
-AnalysisSource AnalysisSourceOf(CDeviceInfo& camera);
+AnalysisSource AnalysisSourceOf(CameraConnection& camera);
 
 // False for the seven grey formats, true for every other format.
 bool IsColourSource(uint32_t pixelFormat);

@@ -101,8 +101,8 @@ int CLumivexApp::Run()
     bool accepted = false;
     if (options_.connect) {
         for (const std::string& address : options_.connectAddresses) {
-            SdkDeviceInfo info;
-            if (!SdkDeviceInfoFromAddress(address, info) || !deviceDlg.ConnectAtStart(info))
+            SdkDiscoveryRecord info;
+            if (!SdkDiscoveryRecordFromAddress(address, info) || !deviceDlg.ConnectAtStart(info))
                 ReportError(QCoreApplication::translate("CLumivexApp", "Could not connect to %1.")
                                 .arg(QString::fromStdString(address)));
         }

@@ -1,14 +1,14 @@
 #include "app/CLumivexDlg.h"
 
-#include "analysis/CGraphDlg.h"
+#include "analysis/WaveformWindow.h"
 #include "analysis/CHistogramDlg.h"
-#include "app/CMyToolBar.h"
+#include "app/MainToolBar.h"
 #include "app/CameraLossWatch.h"
 #include "app/MainMenuState.h"
 #include "app/OptionModels.h"
 #include "app/ScreenKeeper.h"
 #include "app/ShellIcons.h"
-#include "camera/CDeviceInfo.h"
+#include "camera/CameraConnection.h"
 #include "capture/CRecordingControl.h"
 #include "capturewindows/CThumbnailDlg.h"
 #include "capturewindows/RecordingProgressBar.h"
@@ -64,7 +64,7 @@ CLumivexDlg::CLumivexDlg(bool optionFilePresent, CameraContext& context, CDevice
       recordingBar_(new RecordingProgressBar(*recording_, this)),
       cameraNotice_(new NoticeBar(this)),
       menuBar_(new QMenuBar(this)),
-      toolBar_(new CMyToolBar(this)),
+      toolBar_(new MainToolBar(this)),
       drawingPopup_(new QMenu(this)),
       statusBar_(new QStatusBar(this)),
       statsLabel_(new QLabel(statusBar_)),
@@ -113,8 +113,8 @@ CLumivexDlg::CLumivexDlg(bool optionFilePresent, CameraContext& context, CDevice
     connect(recording_.get(), &CRecordingControl::recordingStarted, this, &CLumivexDlg::OnRecordingStarted);
     connect(recording_.get(), &CRecordingControl::recordingFinished, this, &CLumivexDlg::OnRecordingFinished);
     lossWatch_ = std::make_unique<CameraLossWatch>(
-        context_, [this](CDeviceInfo& camera) { OnCameraLost(camera); },
-        [this](CDeviceInfo& camera, const SdkDeviceInfo& found) { return OnCameraBack(camera, found); }, this);
+        context_, [this](CameraConnection& camera) { OnCameraLost(camera); },
+        [this](CameraConnection& camera, const SdkDiscoveryRecord& found) { return OnCameraBack(camera, found); }, this);
     connect(cameraNotice_, &NoticeBar::shownChanged, this, &CLumivexDlg::FollowCameraNotice);
     toolBar_->setVisible(context_.showToolBar != 0);
     // The bars' heights decide the window's size before it is first shown.
@@ -123,7 +123,7 @@ CLumivexDlg::CLumivexDlg(bool optionFilePresent, CameraContext& context, CDevice
     context_.mainWindow = this;
     ShowStatistics();
 
-    if (CDeviceInfo* first = context_.FirstCamera()) {
+    if (CameraConnection* first = context_.FirstCamera()) {
         if (first->GetPipeline().IsStarted())
             StopPreview();
         else
@@ -147,7 +147,7 @@ CLumivexDlg::~CLumivexDlg()
     context_.histogramRecord = nullptr;
     histogram_.reset();
     for (int i = 0; i < CameraContext::kMaxCameras; ++i) {
-        if (CDeviceInfo* camera = context_.Camera(i))
+        if (CameraConnection* camera = context_.Camera(i))
             camera->Disconnect();
         previews_[i].reset();
     }
@@ -350,7 +350,7 @@ void CLumivexDlg::UpdateMenus()
     actions_[kToolBar]->setChecked(context_.showToolBar != 0);
 
     const QString name = QCoreApplication::applicationName();
-    if (CDeviceInfo* first = context_.FirstCamera()) {
+    if (CameraConnection* first = context_.FirstCamera()) {
         QString title = QStringLiteral("%1 - %2(%3)").arg(name, QString::fromStdString(first->GetModel()),
                                                            QString::fromStdString(first->GetMACAddress()));
         if (lossWatch_ && lossWatch_->IsLost(*first))

@@ -17,20 +17,20 @@
 #include <string>
 
 class CDeviceDlg;
-class CDeviceInfo;
+class CameraConnection;
 class CDrawingManagementDlg;
 class CFeaturesDlg;
-class CGraphDlg;
+class WaveformWindow;
 class CHistogramDlg;
 class CLxCtrlMainDlg;
 class CLxCtrlOPMainDlg;
 class CMovieCommand;
-class CMyToolBar;
+class MainToolBar;
 class CRecordingControl;
 class CameraLossWatch;
 class GlDisplayWindow;
 class ScreenKeeper;
-class SdkDeviceInfo;
+class SdkDiscoveryRecord;
 class RecordingProgressBar;
 class CThumbnailDlg;
 class CPreview;
@@ -104,7 +104,7 @@ public:
     QAction* Action(Command command) const;
     QAction* DrawingModeAction(int mode) const;
     QMenuBar* MenuBar() const { return menuBar_; }
-    CMyToolBar* ToolBar() const { return toolBar_; }
+    MainToolBar* ToolBar() const { return toolBar_; }
     CPreview* PreviewWindow(int camera) const;
     // The control dialog, and the option board dialog (null without option.ini).
     CLxCtrlMainDlg* ControlDialog() const { return controlDlg_.get(); }
@@ -113,7 +113,7 @@ public:
     CMovieCommand& MovieCommand() const { return *movieCommand_; }
     CLxCtrlOPMainDlg* OptionBoardDialog() const { return optionBoardDlg_.get(); }
     // The analysis windows, null until their command was first used.
-    CGraphDlg* WaveformWindow() const { return waveform_.get(); }
+    WaveformWindow* Waveform() const { return waveform_.get(); }
     CHistogramDlg* HistogramWindow() const { return histogram_.get(); }
     LxImgDisplay& MainDisplay() { return mainDisplay_; }
     // The strip above the first camera's image with news of that camera
@@ -172,7 +172,7 @@ private:
     class PreviewHost : public ControlHost {
     public:
         explicit PreviewHost(CLumivexDlg& window) : window_(window) {}
-        CDeviceInfo* ControlCamera() override;
+        CameraConnection* ControlCamera() override;
         bool StopPreview() override { return window_.StopPreview(); }
         void StartPreview() override { window_.RestartPreview(); }
         void SetDisplayInterpolation(int method) override;
@@ -190,11 +190,11 @@ private:
     QString FindHelpFile(const QString& programPath) const;
 
     // live: the camera can send frames the display can show.
-    void StartMainDisplay(CDeviceInfo& camera, bool moveToOrigin, bool live);
+    void StartMainDisplay(CameraConnection& camera, bool moveToOrigin, bool live);
     bool CreateMainDisplayWindow(int controlId);
-    void StartPreviewWindow(CDeviceInfo& camera, int index);
+    void StartPreviewWindow(CameraConnection& camera, int index);
     void DestroyPreviewWindows();
-    void RegisterDrawingPainter(CDeviceInfo& camera);
+    void RegisterDrawingPainter(CameraConnection& camera);
     void UnregisterDrawingPainter();
     void FitToImage();
     // Where the windows go: a cascade, the tiles, or as remembered.
@@ -238,15 +238,15 @@ private:
     void OnRecordingFinished();
     // A camera stopped answering: its acquisition ends and the user is told,
     // without being asked anything: nobody may be at the screen.
-    void OnCameraLost(CDeviceInfo& camera);
+    void OnCameraLost(CameraConnection& camera);
     // It answers again: connected anew, its live image resumes. False when
     // it could not be connected.
-    bool OnCameraBack(CDeviceInfo& camera, const SdkDeviceInfo& found);
+    bool OnCameraBack(CameraConnection& camera, const SdkDiscoveryRecord& found);
     // The camera's place in the context (-1 when not connected) and the
     // notice strip of the window that shows it (null without one).
-    int CameraIndex(const CDeviceInfo& camera) const;
+    int CameraIndex(const CameraConnection& camera) const;
     NoticeBar* NoticeOf(int index) const;
-    QString PreviewTitle(CDeviceInfo& camera, bool lost) const;
+    QString PreviewTitle(CameraConnection& camera, bool lost) const;
     void FollowCameraNotice();
     void ShowAbout();
     void OpenHelp();
@@ -273,7 +273,7 @@ private:
     QPointer<CDrawingManagementDlg> drawPropertyDlg_;
     // The analysis windows live from their first opening to the end of this
     // window; the camera context's slots point at their records meanwhile.
-    std::unique_ptr<CGraphDlg> waveform_;
+    std::unique_ptr<WaveformWindow> waveform_;
     std::unique_ptr<CHistogramDlg> histogram_;
     std::unique_ptr<CRecordingControl> recording_;
     std::unique_ptr<CMovieCommand> movieCommand_;
@@ -285,7 +285,7 @@ private:
     std::array<QDateTime, CameraContext::kMaxCameras> lostAt_;
     QString helpFilePath_;
     QMenuBar* menuBar_;
-    CMyToolBar* toolBar_;
+    MainToolBar* toolBar_;
     QMenu* drawingPopup_;
     std::array<QMenu*, 6> menus_{};
     QMenu* sizeMenu_ = nullptr;

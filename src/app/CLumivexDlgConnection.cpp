@@ -2,12 +2,12 @@
 // found again, the connection command and the stream statistics.
 
 
-#include "analysis/CGraphDlg.h"
+#include "analysis/WaveformWindow.h"
 #include "analysis/CHistogramDlg.h"
 #include "app/CLumivexDlg.h"
 #include "app/CameraLossWatch.h"
 #include "app/OptionModels.h"
-#include "camera/CDeviceInfo.h"
+#include "camera/CameraConnection.h"
 #include "camera/FeatureAccess.h"
 #include "capture/CRecordingControl.h"
 #include "display/CPreview.h"
@@ -31,7 +31,7 @@ const QString kClockFormat = QStringLiteral("HH:mm:ss");
 // What the live image of a camera cannot do without.
 constexpr const char* kImageFormatFeatures[] = {"Width", "Height", "PixelFormat", "PayloadSize"};
 
-QStringList MissingImageFormatFeatures(CDeviceInfo& camera)
+QStringList MissingImageFormatFeatures(CameraConnection& camera)
 {
     QStringList missing;
     for (const char* name : kImageFormatFeatures) {
@@ -45,20 +45,20 @@ QStringList MissingImageFormatFeatures(CDeviceInfo& camera)
 
 bool CLumivexDlg::IsPreviewing() const
 {
-    CDeviceInfo* first = context_.FirstCamera();
+    CameraConnection* first = context_.FirstCamera();
     return first && first->GetPipeline().IsStarted();
 }
 
 void CLumivexDlg::StartPreview()
 {
-    CDeviceInfo* first = context_.FirstCamera();
+    CameraConnection* first = context_.FirstCamera();
     if (!first)
         return;
     optionBoardUsable_ = optionFilePresent_ && IsOptionBoardModel(*first, optionFilePath_);
     DestroyPreviewWindows();
     const int count = context_.CameraCount();
     for (int i = 0; i < count; ++i) {
-        CDeviceInfo* camera = context_.Camera(i);
+        CameraConnection* camera = context_.Camera(i);
         // No frame of such a camera could be sized or converted: it gets no
         // live image, but the window still comes up for its features.
         const QStringList missing = MissingImageFormatFeatures(*camera);
@@ -84,7 +84,7 @@ void CLumivexDlg::StartPreview()
         Tile();
 }
 
-void CLumivexDlg::StartMainDisplay(CDeviceInfo& camera, bool moveToOrigin, bool live)
+void CLumivexDlg::StartMainDisplay(CameraConnection& camera, bool moveToOrigin, bool live)
 {
     // Placed before it is first shown, so that the window manager puts the
     // frame, title bar included, where asked.
@@ -127,7 +127,7 @@ bool CLumivexDlg::CreateMainDisplayWindow(int controlId)
     return mainDisplay_.DisplayWindow()->HasOpenGL();
 }
 
-void CLumivexDlg::StartPreviewWindow(CDeviceInfo& camera, int index)
+void CLumivexDlg::StartPreviewWindow(CameraConnection& camera, int index)
 {
     auto preview = std::make_unique<CPreview>();
     preview->setWindowIcon(windowIcon());
@@ -158,7 +158,7 @@ bool CLumivexDlg::StopPreview()
 {
     const bool wasPreviewing = IsPreviewing();
     for (int i = 0; i < context_.CameraCount(); ++i) {
-        CDeviceInfo* camera = context_.Camera(i);
+        CameraConnection* camera = context_.Camera(i);
         camera->StopAcquisition();
         camera->StopThread();
     }
@@ -169,7 +169,7 @@ bool CLumivexDlg::StopPreview()
 void CLumivexDlg::RestartPreview()
 {
     for (int i = 0; i < context_.CameraCount(); ++i) {
-        CDeviceInfo* camera = context_.Camera(i);
+        CameraConnection* camera = context_.Camera(i);
         if (!MissingImageFormatFeatures(*camera).isEmpty())
             continue;
         if (i == 0) {
@@ -192,7 +192,7 @@ void CLumivexDlg::RestartPreview()
     }
 }
 
-CDeviceInfo* CLumivexDlg::PreviewHost::ControlCamera()
+CameraConnection* CLumivexDlg::PreviewHost::ControlCamera()
 {
     return window_.context_.FirstCamera();
 }
@@ -210,7 +210,7 @@ void CLumivexDlg::PreviewHost::CloseRecording()
     window_.recording_->Stop();
 }
 
-QString CLumivexDlg::PreviewTitle(CDeviceInfo& camera, bool lost) const
+QString CLumivexDlg::PreviewTitle(CameraConnection& camera, bool lost) const
 {
     QString title = tr("Preview - %1(%2)")
                         .arg(QString::fromStdString(camera.GetModel()), QString::fromStdString(camera.GetMACAddress()));
@@ -219,7 +219,7 @@ QString CLumivexDlg::PreviewTitle(CDeviceInfo& camera, bool lost) const
     return title;
 }
 
-int CLumivexDlg::CameraIndex(const CDeviceInfo& camera) const
+int CLumivexDlg::CameraIndex(const CameraConnection& camera) const
 {
     for (int i = 0; i < context_.CameraCount(); ++i) {
         if (context_.Camera(i) == &camera)
@@ -244,7 +244,7 @@ void CLumivexDlg::FollowCameraNotice()
         LayoutChildren();
 }
 
-void CLumivexDlg::OnCameraLost(CDeviceInfo& camera)
+void CLumivexDlg::OnCameraLost(CameraConnection& camera)
 {
     // Nothing more comes from it: the movie of the first camera is closed
     // with what it holds (to go on in the next file once the camera is back,
@@ -269,7 +269,7 @@ void CLumivexDlg::OnCameraLost(CDeviceInfo& camera)
     ShowStatistics();
 }
 
-bool CLumivexDlg::OnCameraBack(CDeviceInfo& camera, const SdkDeviceInfo& found)
+bool CLumivexDlg::OnCameraBack(CameraConnection& camera, const SdkDiscoveryRecord& found)
 {
     if (camera.Reconnect(found) != 1)
         return false;
@@ -327,7 +327,7 @@ void CLumivexDlg::ShowStatistics()
 {
     QStringList lines;
     for (int i = 0; i < context_.CameraCount(); ++i) {
-        CDeviceInfo& camera = *context_.Camera(i);
+        CameraConnection& camera = *context_.Camera(i);
         // A lost camera's figures stopped with it.
         const QString text = lossWatch_->IsLost(camera) ? tr("camera lost, waiting for it to answer again")
                                                         : statsMonitor_.Text(i);

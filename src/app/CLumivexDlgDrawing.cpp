@@ -2,9 +2,9 @@
 
 
 #include "app/CLumivexDlg.h"
-#include "camera/CDeviceInfo.h"
+#include "camera/CameraConnection.h"
 #include "drawing/CDrawingManagementDlg.h"
-#include "drawing/DrawingManagementBase.h"
+#include "drawing/DrawingOverlayPainter.h"
 #include "selection/MessagePrompts.h"
 
 namespace {
@@ -12,22 +12,22 @@ namespace {
 // The drawing manager's overlay painter as the acquisition thread calls it.
 void PaintDrawing(QPainter& painter, uint8_t*, int32_t, int32_t, uint32_t, void* userData, const int32_t*)
 {
-    static_cast<const DrawingManagementBase*>(userData)->Draw(painter);
+    static_cast<const DrawingOverlayPainter*>(userData)->Draw(painter);
 }
 
 bool DrawingIsIdle(const void* userData)
 {
-    return static_cast<const DrawingManagementBase*>(userData)->DrawsNothing();
+    return static_cast<const DrawingOverlayPainter*>(userData)->DrawsNothing();
 }
 
 } // namespace
 
-void CLumivexDlg::RegisterDrawingPainter(CDeviceInfo& camera)
+void CLumivexDlg::RegisterDrawingPainter(CameraConnection& camera)
 {
     OverlayRegistry* registry = camera.GetOverlayRegistry();
     if (context_.drawingOverlayPainter || !registry)
         return;
-    context_.drawingOverlayPainter = std::make_unique<DrawingManagementBase>(*context_.drawingManager);
+    context_.drawingOverlayPainter = std::make_unique<DrawingOverlayPainter>(*context_.drawingManager);
     drawingRegistry_ = registry;
     drawingPainterKey_ = registry->Add(&PaintDrawing, context_.drawingOverlayPainter.get(), &DrawingIsIdle);
 }

@@ -3,7 +3,7 @@
 
 #include "app/CLumivexDlg.h"
 #include "app/ScreenKeeper.h"
-#include "camera/CDeviceInfo.h"
+#include "camera/CameraConnection.h"
 #include "display/CPreview.h"
 #include "display/GlDisplayWindow.h"
 #include "imaging/DisplayGeometry.h"
@@ -46,7 +46,7 @@ GlDisplayWindow* CLumivexDlg::ImageDisplay(int index) const
 
 QSize CLumivexDlg::ImageSize(int index) const
 {
-    const CDeviceInfo* camera = context_.Camera(index);
+    const CameraConnection* camera = context_.Camera(index);
     return camera ? QSize(camera->GetConnectWidth(), camera->GetConnectHeight()) : QSize();
 }
 
@@ -147,7 +147,7 @@ QString CLumivexDlg::WindowSettingsPath() const
 
 QString CLumivexDlg::WindowKey(int index) const
 {
-    const CDeviceInfo* camera = context_.Camera(index);
+    const CameraConnection* camera = context_.Camera(index);
     if (!camera)
         return {};
     // A camera remembers a place as the main window's and as a preview's.

@@ -1,13 +1,13 @@
 // The main window: zoom, layout, and mouse and key input over the image.
 
 
-#include "analysis/CGraphDlg.h"
+#include "analysis/WaveformWindow.h"
 #include "analysis/CHistogramDlg.h"
 #include "app/CLumivexDlg.h"
-#include "app/CMyToolBar.h"
+#include "app/MainToolBar.h"
 #include "app/ScreenKeeper.h"
 #include "app/ZoomGeometry.h"
-#include "camera/CDeviceInfo.h"
+#include "camera/CameraConnection.h"
 #include "capturewindows/RecordingProgressBar.h"
 #include "display/CPreview.h"
 #include "display/GlDisplayWindow.h"
@@ -67,7 +67,7 @@ void CLumivexDlg::AdjustWindowSize()
 
 void CLumivexDlg::FitToImage()
 {
-    CDeviceInfo* first = context_.FirstCamera();
+    CameraConnection* first = context_.FirstCamera();
     if (!first)
         return;
     QSize image = ZoomedImageSize(zooms_[0], first->GetConnectWidth(), first->GetConnectHeight());

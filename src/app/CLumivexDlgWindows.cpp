@@ -2,13 +2,13 @@
 
 #include "app/CLumivexDlg.h"
 
-#include "analysis/CGraphDlg.h"
+#include "analysis/WaveformWindow.h"
 #include "analysis/CHistogramDlg.h"
 #include "app/AboutText.h"
 #include "app/CAboutDlg.h"
-#include "app/CMyToolBar.h"
+#include "app/MainToolBar.h"
 #include "app/ScreenKeeper.h"
-#include "camera/CDeviceInfo.h"
+#include "camera/CameraConnection.h"
 #include "camera/FeatureAccess.h"
 #include "controls/CFeaturesDlg.h"
 #include "display/CCallbackEnableDlg.h"
@@ -33,7 +33,7 @@ QString GuideFileName(bool japanese)
     return japanese ? QStringLiteral("lumivex-guide-ja.pdf") : QStringLiteral("lumivex-guide-en.pdf");
 }
 
-uint32_t ReadUnsigned(CDeviceInfo* camera, const char* name)
+uint32_t ReadUnsigned(CameraConnection* camera, const char* name)
 {
     int32_t value = 0;
     if (!camera || !ReadFeatureValue(camera->Features(), name, value))
@@ -41,7 +41,7 @@ uint32_t ReadUnsigned(CDeviceInfo* camera, const char* name)
     return static_cast<uint32_t>(value);
 }
 
-CameraAboutData ReadAboutData(CDeviceInfo* camera)
+CameraAboutData ReadAboutData(CameraConnection* camera)
 {
     CameraAboutData data;
     std::string model;
@@ -113,12 +113,12 @@ void CLumivexDlg::ShowCallbacks()
 
 void CLumivexDlg::ShowWaveform()
 {
-    CDeviceInfo* first = context_.FirstCamera();
+    CameraConnection* first = context_.FirstCamera();
     if (!first)
         return;
     if (!waveform_) {
-        waveform_ = std::make_unique<CGraphDlg>(this);
-        connect(waveform_.get(), &CGraphDlg::closed, this, [this] { WindowClosed(waveformShown_); },
+        waveform_ = std::make_unique<WaveformWindow>(this);
+        connect(waveform_.get(), &WaveformWindow::closed, this, [this] { WindowClosed(waveformShown_); },
                 Qt::QueuedConnection);
         context_.waveformRecord = waveform_->Record();
     }
@@ -129,7 +129,7 @@ void CLumivexDlg::ShowWaveform()
 
 void CLumivexDlg::ShowHistogram()
 {
-    CDeviceInfo* first = context_.FirstCamera();
+    CameraConnection* first = context_.FirstCamera();
     if (!first)
         return;
     if (!histogram_) {

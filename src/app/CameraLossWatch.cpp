@@ -1,7 +1,7 @@
 #include "app/CameraLossWatch.h"
 
-#include "camera/CDeviceInfo.h"
-#include "camera/Thread.h"
+#include "camera/CameraConnection.h"
+#include "camera/AcquisitionThread.h"
 #include "context/CameraContext.h"
 
 #include <algorithm>
@@ -17,12 +17,12 @@ CameraLossWatch::CameraLossWatch(CameraContext& context, LostFunction onLost, Ba
     timer_.start(kCheckIntervalMs);
 }
 
-bool CameraLossWatch::IsLost(const CDeviceInfo& camera) const
+bool CameraLossWatch::IsLost(const CameraConnection& camera) const
 {
     return std::any_of(lost_.begin(), lost_.end(), [&](const LostCamera& lost) { return lost.camera == &camera; });
 }
 
-bool CameraLossWatch::IsConnected(const CDeviceInfo* camera) const
+bool CameraLossWatch::IsConnected(const CameraConnection* camera) const
 {
     for (int i = 0; i < context_.CameraCount(); ++i) {
         if (context_.Camera(i) == camera)
@@ -34,8 +34,8 @@ bool CameraLossWatch::IsConnected(const CDeviceInfo* camera) const
 void CameraLossWatch::Check()
 {
     for (int i = 0; i < context_.CameraCount(); ++i) {
-        CDeviceInfo* camera = context_.Camera(i);
-        const Thread* thread = camera->GetThread();
+        CameraConnection* camera = context_.Camera(i);
+        const AcquisitionThread* thread = camera->GetThread();
         if (!thread || !thread->CameraLost() || IsLost(*camera))
             continue;
         lost_.push_back({camera, CameraReturnSearch(camera->GetIPAddress(), camera->GetMACAddress())});
@@ -47,7 +47,7 @@ void CameraLossWatch::Check()
             entry = lost_.erase(entry);
             continue;
         }
-        if (const std::optional<SdkDeviceInfo> found = entry->search.Poll()) {
+        if (const std::optional<SdkDiscoveryRecord> found = entry->search.Poll()) {
             // A camera that answers discovery while still starting up may
             // refuse the connection; it stays lost and is asked again.
             LostCamera back = std::move(*entry);

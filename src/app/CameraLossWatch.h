@@ -1,7 +1,7 @@
 #pragma once
 
 #include "camera/CameraReturnSearch.h"
-#include "sdk/SdkDeviceInfo.h"
+#include "sdk/SdkDiscoveryRecord.h"
 
 #include <QObject>
 #include <QTimer>
@@ -10,7 +10,7 @@
 #include <vector>
 
 class CameraContext;
-class CDeviceInfo;
+class CameraConnection;
 
 // Watches the connected cameras for one that is gone (its acquisition thread
 // found it silent and no longer answering) and then, about once a second,
@@ -20,23 +20,23 @@ class CDeviceInfo;
 // the user either: while one runs, this watch's timer cannot fire.
 class CameraLossWatch : public QObject {
 public:
-    using LostFunction = std::function<void(CDeviceInfo& camera)>;
+    using LostFunction = std::function<void(CameraConnection& camera)>;
     // Gives false when the camera could not be connected again; it is then
     // looked for again.
-    using BackFunction = std::function<bool(CDeviceInfo& camera, const SdkDeviceInfo& found)>;
+    using BackFunction = std::function<bool(CameraConnection& camera, const SdkDiscoveryRecord& found)>;
 
     CameraLossWatch(CameraContext& context, LostFunction onLost, BackFunction onBack, QObject* parent = nullptr);
 
-    bool IsLost(const CDeviceInfo& camera) const;
+    bool IsLost(const CameraConnection& camera) const;
 
 private:
     struct LostCamera {
-        CDeviceInfo* camera;
+        CameraConnection* camera;
         CameraReturnSearch search;
     };
 
     void Check();
-    bool IsConnected(const CDeviceInfo* camera) const;
+    bool IsConnected(const CameraConnection* camera) const;
 
     CameraContext& context_;
     LostFunction onLost_;

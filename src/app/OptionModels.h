@@ -1,6 +1,6 @@
 #pragma once
 
-#include "camera/CDeviceInfo.h"
+#include "camera/CameraConnection.h"
 
 #include <cstdint>
 #include <string>
@@ -21,7 +21,7 @@ std::string OptionFilePath(const std::string& programFolder);
 bool IsOptionBoardModel(int32_t deviceOptionFlag, int32_t modelCode, const std::string& optionFilePath);
 // The same, reading DeviceOptionFlg and ModelCode from the camera. Inline, so
 // that the file check links without the camera library.
-inline bool IsOptionBoardModel(CDeviceInfo& camera, const std::string& optionFilePath)
+inline bool IsOptionBoardModel(CameraConnection& camera, const std::string& optionFilePath)
 {
     return IsOptionBoardModel(camera.DeviceOptionFlg(), camera.ModelCode(), optionFilePath);
 }

@@ -1,8 +1,8 @@
 #include "app/StreamStatsMonitor.h"
 
-#include "camera/CDeviceInfo.h"
+#include "camera/CameraConnection.h"
 #include "camera/LinkDiagnosis.h"
-#include "camera/Thread.h"
+#include "camera/AcquisitionThread.h"
 #include "context/CameraContext.h"
 #include "sdk/SdkStream.h"
 
@@ -13,10 +13,10 @@
 
 namespace {
 
-StreamCounts ReadCounts(CDeviceInfo& camera)
+StreamCounts ReadCounts(CameraConnection& camera)
 {
     StreamCounts counts;
-    if (const Thread* thread = camera.GetThread())
+    if (const AcquisitionThread* thread = camera.GetThread())
         counts = thread->FrameCounts();
     SdkStreamStatistics sdk;
     if (camera.GetStream().GetStatistics(sdk)) {
@@ -52,7 +52,7 @@ QString StreamStatsMonitor::Advice(int index) const
     return entries_[index].advice;
 }
 
-std::string StreamStatsMonitor::CameraName(const CDeviceInfo& camera)
+std::string StreamStatsMonitor::CameraName(const CameraConnection& camera)
 {
     return camera.GetIPAddress().empty() ? camera.GetMACAddress() : camera.GetIPAddress();
 }
@@ -80,9 +80,9 @@ void StreamStatsMonitor::Advise(int index, std::chrono::steady_clock::time_point
     facts.missingPackets = entry.rates.missingPackets;
     facts.resentPackets = entry.rates.resentPackets;
     facts.failedFrames = entry.rates.failedBuffers;
-    CDeviceInfo& camera = *context_.Camera(index);
+    CameraConnection& camera = *context_.Camera(index);
     if (PacketsLost(facts)) {
-        if (const Thread* thread = camera.GetThread()) {
+        if (const AcquisitionThread* thread = camera.GetThread()) {
             const StreamChannelSettings channel = thread->ChannelSettings();
             facts.packetSize = channel.packetSize;
             facts.packetDelay = channel.packetDelay;
@@ -92,7 +92,7 @@ void StreamStatsMonitor::Advise(int index, std::chrono::steady_clock::time_point
         facts.camerasOnLink = 0;
         const std::string card = camera.GetStream().GetLocalIPAddress();
         for (int i = 0; i < CameraContext::kMaxCameras; ++i) {
-            CDeviceInfo* other = context_.Camera(i);
+            CameraConnection* other = context_.Camera(i);
             if (other != nullptr && entries_[i].rates.receivedFps > 0.0 &&
                 other->GetStream().GetLocalIPAddress() == card) {
                 ++facts.camerasOnLink;
@@ -115,7 +115,7 @@ void StreamStatsMonitor::Sample()
     std::vector<std::string> lines;
     for (int i = 0; i < CameraContext::kMaxCameras; ++i) {
         Entry& entry = entries_[i];
-        CDeviceInfo* camera = context_.Camera(i);
+        CameraConnection* camera = context_.Camera(i);
         if (!camera) {
             entry = Entry();
             continue;

@@ -11,7 +11,7 @@
 #include <string>
 
 class CameraContext;
-class CDeviceInfo;
+class CameraConnection;
 
 // Samples every connected camera's stream once a second: the acquisition
 // thread's frame counts and the SDK's packet and buffer counts. Keeps a
@@ -37,7 +37,7 @@ public:
     void Sample();
 
     // The camera's address as the log names it (its MAC when it has none).
-    static std::string CameraName(const CDeviceInfo& camera);
+    static std::string CameraName(const CameraConnection& camera);
     static QString StatsText(const StreamRates& rates);
 
     // How long the advice on lost packets stays after the last loss.
@@ -48,7 +48,7 @@ signals:
 
 private:
     struct Entry {
-        const CDeviceInfo* camera = nullptr;
+        const CameraConnection* camera = nullptr;
         StreamCounts counts;
         std::chrono::steady_clock::time_point time;
         QString text;

@@ -9,10 +9,10 @@ CameraReturnSearch::CameraReturnSearch(std::string ipAddress, std::string macAdd
 {
 }
 
-std::optional<SdkDeviceInfo> CameraReturnSearch::Poll()
+std::optional<SdkDiscoveryRecord> CameraReturnSearch::Poll()
 {
     if (question_.valid() && question_.wait_for(std::chrono::seconds(0)) == std::future_status::ready) {
-        std::optional<SdkDeviceInfo> found = question_.get();
+        std::optional<SdkDiscoveryRecord> found = question_.get();
         // Another camera given the address meanwhile is not this one.
         if (found && found->GetMACAddress() == macAddress_)
             return found;
@@ -22,8 +22,8 @@ std::optional<SdkDeviceInfo> CameraReturnSearch::Poll()
     // second, and the caller's timer keeps the pace.
     if (!question_.valid()) {
         question_ = std::async(std::launch::async, [address = ipAddress_] {
-            SdkDeviceInfo info;
-            return SdkDeviceInfoFromAddress(address, info) ? std::optional<SdkDeviceInfo>(info) : std::nullopt;
+            SdkDiscoveryRecord info;
+            return SdkDiscoveryRecordFromAddress(address, info) ? std::optional<SdkDiscoveryRecord>(info) : std::nullopt;
         });
     }
     return std::nullopt;

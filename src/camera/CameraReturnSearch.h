@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sdk/SdkDeviceInfo.h"
+#include "sdk/SdkDiscoveryRecord.h"
 
 #include <chrono>
 #include <future>
@@ -16,7 +16,7 @@ public:
     CameraReturnSearch(std::string ipAddress, std::string macAddress);
 
     // Starts a question when one is due; gives the camera once it answered.
-    std::optional<SdkDeviceInfo> Poll();
+    std::optional<SdkDiscoveryRecord> Poll();
 
     const std::string& IpAddress() const { return ipAddress_; }
     // When the search began (when the camera was found lost).
@@ -26,5 +26,5 @@ private:
     std::string ipAddress_;
     std::string macAddress_;
     std::chrono::steady_clock::time_point since_;
-    std::future<std::optional<SdkDeviceInfo>> question_;
+    std::future<std::optional<SdkDiscoveryRecord>> question_;
 };

@@ -1,6 +1,6 @@
 #include "camera/LinkDiagnosis.h"
 
-#include "camera/CDeviceInfo.h"
+#include "camera/CameraConnection.h"
 #include "camera/FeatureAccess.h"
 #include "sdk/SdkStream.h"
 
@@ -129,7 +129,7 @@ uint64_t ReadRmemMax()
     return ReadNumber("/proc/sys/net/core/rmem_max");
 }
 
-void ReadLinkSettings(CDeviceInfo& camera, LinkFacts& facts)
+void ReadLinkSettings(CameraConnection& camera, LinkFacts& facts)
 {
     SdkGenParameterArray* features = camera.Features();
     int32_t value = 0;
@@ -138,7 +138,7 @@ void ReadLinkSettings(CDeviceInfo& camera, LinkFacts& facts)
     ReadHostLinkSettings(camera, facts);
 }
 
-void ReadHostLinkSettings(const CDeviceInfo& camera, LinkFacts& facts)
+void ReadHostLinkSettings(const CameraConnection& camera, LinkFacts& facts)
 {
     const SdkStream& stream = camera.GetStream();
     facts.interfaceName = InterfaceOf(stream.GetLocalIPAddress());

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-class CDeviceInfo;
+class CameraConnection;
 
 // What is known of one camera's stream and the link it arrives on, for
 // telling why its packets are lost. 0 (the delay -1) where unknown.
@@ -57,6 +57,6 @@ uint64_t ReadRmemMax();
 // Fills in the camera's packet size and delay (read from the camera), the
 // card (name and MTU) that its stream arrives on, the socket buffer and the
 // system's maximum.
-void ReadLinkSettings(CDeviceInfo& camera, LinkFacts& facts);
+void ReadLinkSettings(CameraConnection& camera, LinkFacts& facts);
 // The same less the camera's own settings: asks nothing of the camera.
-void ReadHostLinkSettings(const CDeviceInfo& camera, LinkFacts& facts);
+void ReadHostLinkSettings(const CameraConnection& camera, LinkFacts& facts);

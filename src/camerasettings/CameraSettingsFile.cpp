@@ -1,6 +1,6 @@
 #include "camerasettings/CameraSettingsFile.h"
 
-#include "camera/CDeviceInfo.h"
+#include "camera/CameraConnection.h"
 #include "camera/FeatureAccess.h"
 #include "camerasettings/EnumFeatures.h"
 #include "camerasettings/ScopedParamsUnlock.h"
@@ -96,13 +96,13 @@ public:
     bool IsColour() const { return values_.IsColour(); }
 
     const CameraSettingsValues& values_;
-    CDeviceInfo& camera_;
+    CameraConnection& camera_;
     SdkGenParameterArray* features_;
     int32_t modelCode_;
     std::string modelName_;
 
 private:
-    static std::string ModelName(CDeviceInfo& camera)
+    static std::string ModelName(CameraConnection& camera)
     {
         std::string name = camera.GetModel();
         if (name.empty())
@@ -494,12 +494,12 @@ bool CurrentCameraValues::IsColour() const
     return Read("DeviceColorFlg", 0) > 0;
 }
 
-bool SaveCameraSettings(const std::string& path, CDeviceInfo& camera)
+bool SaveCameraSettings(const std::string& path, CameraConnection& camera)
 {
     return SaveCameraSettings(path, CurrentCameraValues(camera));
 }
 
-LoadResult LoadCameraSettings(const std::string& path, CDeviceInfo& camera, std::string* why)
+LoadResult LoadCameraSettings(const std::string& path, CameraConnection& camera, std::string* why)
 {
     return LoadCameraSettings(path, CurrentCameraValues(camera), why);
 }

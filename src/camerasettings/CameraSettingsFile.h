@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-class CDeviceInfo;
+class CameraConnection;
 class Profile;
 
 // The camera settings file: the first camera's settings as it holds them, in
@@ -24,12 +24,12 @@ class CameraSettingsValues {
 public:
     enum Page { kGainShutter, kWhiteBalance, kGamma, kTrigger, kOutput, kOther };
 
-    explicit CameraSettingsValues(CDeviceInfo& camera) : camera_(camera) {}
+    explicit CameraSettingsValues(CameraConnection& camera) : camera_(camera) {}
     virtual ~CameraSettingsValues() = default;
     CameraSettingsValues(const CameraSettingsValues&) = delete;
     CameraSettingsValues& operator=(const CameraSettingsValues&) = delete;
 
-    CDeviceInfo& Camera() const { return camera_; }
+    CameraConnection& Camera() const { return camera_; }
     virtual int32_t Value(Page page, const std::string& key) const = 0;
     virtual double FloatValue(Page page, const std::string& key) const = 0;
     virtual PulseTiming Timing() const = 0;
@@ -38,7 +38,7 @@ public:
     virtual bool IsColour() const = 0;
 
 private:
-    CDeviceInfo& camera_;
+    CameraConnection& camera_;
 };
 
 // The camera's current values, read when asked.
@@ -72,8 +72,8 @@ bool SaveCameraSettings(const std::string& path, const CameraSettingsValues& val
 LoadResult LoadCameraSettings(const std::string& path, const CameraSettingsValues& values, std::string* why = nullptr);
 
 // The same with the camera's current values (lumivex-cli).
-bool SaveCameraSettings(const std::string& path, CDeviceInfo& camera);
-LoadResult LoadCameraSettings(const std::string& path, CDeviceInfo& camera, std::string* why = nullptr);
+bool SaveCameraSettings(const std::string& path, CameraConnection& camera);
+LoadResult LoadCameraSettings(const std::string& path, CameraConnection& camera, std::string* why = nullptr);
 
 // The section of that prefix for a model code: "ROI" and 0x1A2 give "ROI-01A2".
 std::string SettingsSection(const char* prefix, int32_t modelCode);

@@ -1,10 +1,10 @@
 #include "capture/CRecordingControl.h"
 
-#include "camera/CDeviceInfo.h"
+#include "camera/CameraConnection.h"
 #include "camera/FrameRecorder.h"
 #include "camera/PixelFormats.h"
 #include "camera/RecorderSlot.h"
-#include "capture/CCreateAVI.h"
+#include "capture/AviWriter.h"
 #include "capture/FrameLog.h"
 #include "sdk/SdkPipeline.h"
 #include "sdk/SdkStream.h"
@@ -35,7 +35,7 @@ public:
     explicit FileRecorder(CRecordingControl& control) : control_(control) {}
     ~FileRecorder() override { CloseFile(); }
 
-    void Take(std::unique_ptr<CCreateAVI> writer, std::unique_ptr<FrameLog> log, bool lastFile)
+    void Take(std::unique_ptr<AviWriter> writer, std::unique_ptr<FrameLog> log, bool lastFile)
     {
         writer_ = std::move(writer);
         log_ = std::move(log);
@@ -79,14 +79,14 @@ private:
     }
 
     CRecordingControl& control_;
-    std::unique_ptr<CCreateAVI> writer_;
+    std::unique_ptr<AviWriter> writer_;
     std::unique_ptr<FrameLog> log_;
     bool lastFile_ = false;
     bool silent_ = false;
     bool frameChanged_ = false;
 };
 
-RecordingCameraInfo ReadRecordingCameraInfo(CDeviceInfo& camera)
+RecordingCameraInfo ReadRecordingCameraInfo(CameraConnection& camera)
 {
     RecordingCameraInfo info;
     info.width = camera.Width();
@@ -110,7 +110,7 @@ CRecordingControl::~CRecordingControl()
     }
 }
 
-bool CRecordingControl::Record(CDeviceInfo& camera, const std::string& path, const RecordingSettings& settings)
+bool CRecordingControl::Record(CameraConnection& camera, const std::string& path, const RecordingSettings& settings)
 {
     // Read here, on the user interface thread, and used again for the
     // numbered files that the recorder opens on the acquisition thread: the
@@ -182,7 +182,7 @@ bool CRecordingControl::OpenFile(FileRecorder& recorder)
 {
     if (!camera_ || RecordingTargetPath(baseFileName_, compressor_).empty())
         return false;
-    std::unique_ptr<CCreateAVI> writer = CCreateAVI::Create(compressor_);
+    std::unique_ptr<AviWriter> writer = AviWriter::Create(compressor_);
     if (!writer)
         return false;
 
@@ -279,7 +279,7 @@ void CRecordingControl::CameraLost()
     losses_.push_back({QDateTime::currentDateTime(), {}, {}});
 }
 
-bool CRecordingControl::CameraBack(CDeviceInfo& camera)
+bool CRecordingControl::CameraBack(CameraConnection& camera)
 {
     const RecordingCameraInfo format = ReadRecordingCameraInfo(camera);
     std::lock_guard lock(slot_.mutex);
@@ -358,7 +358,7 @@ QString CRecordingControl::Summary() const
         .arg(double(tally_.MaxIntervalNs()) / kNsPerMs, 0, 'f', 3);
 }
 
-void CRecordingControl::FileEnded(const CCreateAVI& writer, bool frameChanged, std::uint32_t closeResult,
+void CRecordingControl::FileEnded(const AviWriter& writer, bool frameChanged, std::uint32_t closeResult,
                                   bool lastFile, bool logged)
 {
     const QString path = QString::fromStdString(writer.Path().string());

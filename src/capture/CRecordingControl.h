@@ -14,8 +14,8 @@
 #include <string>
 #include <vector>
 
-class CCreateAVI;
-class CDeviceInfo;
+class AviWriter;
+class CameraConnection;
 struct RecorderSlot;
 
 // The movie recording control. It starts a recording on the recorder slot
@@ -59,7 +59,7 @@ public:
     // ticked. The quality is kept even while a recording runs; the repeat and
     // everything else only when none is active. True when the first file
     // started.
-    bool Record(CDeviceInfo& camera, const std::string& path, const RecordingSettings& settings);
+    bool Record(CameraConnection& camera, const std::string& path, const RecordingSettings& settings);
 
     bool IsActive() const;
     // Ends the recording now: the file being written is finalised with the
@@ -75,7 +75,7 @@ public:
     // recording goes on in the next numbered file with the frames the closed
     // file still lacked, the numbered files planned after it following. False
     // when nothing waited or the file cannot start (the recording then ends).
-    bool CameraBack(CDeviceInfo& camera);
+    bool CameraBack(CameraConnection& camera);
     bool IsWaitingForCamera() const;
     // The camera's losses during the current or last recording, one line
     // each with how long it was away and the file that took up the
@@ -125,7 +125,7 @@ private:
     // The recorder's reports: frames it wrote, and how a file ended when it
     // was finalised (announcing the end when it was the last file).
     void CountFrames(std::uint32_t frames);
-    void FileEnded(const CCreateAVI& writer, bool frameChanged, std::uint32_t closeResult, bool lastFile,
+    void FileEnded(const AviWriter& writer, bool frameChanged, std::uint32_t closeResult, bool lastFile,
                    bool logged);
     // Counts a written frame into the recording's tally; gives the camera's
     // frames missing before it.
@@ -137,7 +137,7 @@ private:
     RecorderSlot& slot_;
     // The recorded camera and its frame format; set by Record, used again
     // for the numbered files.
-    CDeviceInfo* camera_ = nullptr;
+    CameraConnection* camera_ = nullptr;
     RecordingCameraInfo format_;
     std::atomic<std::uint64_t> framesRecorded_{0};
     std::uint64_t plannedTotal_ = 0;
@@ -175,4 +175,4 @@ private:
 };
 
 // The camera's size, colour and frame rate as the recording setting dialog shows them.
-RecordingCameraInfo ReadRecordingCameraInfo(CDeviceInfo& camera);
+RecordingCameraInfo ReadRecordingCameraInfo(CameraConnection& camera);

@@ -39,7 +39,7 @@ AVCodecID CodecForCompressor(std::uint32_t compressor)
 
 } // namespace
 
-FfmpegAviWriter::FfmpegAviWriter(std::uint32_t compressor) : CCreateAVI(compressor, AviFileKind::Plain, true) {}
+FfmpegAviWriter::FfmpegAviWriter(std::uint32_t compressor) : AviWriter(compressor, AviFileKind::Plain, true) {}
 
 FfmpegAviWriter::~FfmpegAviWriter()
 {

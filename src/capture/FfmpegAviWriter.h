@@ -1,6 +1,6 @@
 #pragma once
 
-#include "capture/CCreateAVI.h"
+#include "capture/AviWriter.h"
 
 struct AVCodecContext;
 struct AVFormatContext;
@@ -14,7 +14,7 @@ struct SwsContext;
 // frames compressed by the libavcodec encoder that the compressor code names
 // in AVI files ("mp42" is MS-MPEG4 V2). When the file is closed its stream
 // header gets the frame rate measured during the recording.
-class FfmpegAviWriter : public CCreateAVI {
+class FfmpegAviWriter : public AviWriter {
 public:
     explicit FfmpegAviWriter(std::uint32_t compressor);
     ~FfmpegAviWriter() override;

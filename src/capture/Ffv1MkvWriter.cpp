@@ -40,7 +40,7 @@ void ToBgr0(const std::uint8_t* source, bool redFirst, std::size_t count, std::u
 
 } // namespace
 
-Ffv1MkvWriter::Ffv1MkvWriter() : CCreateAVI(kCompressorFfv1, AviFileKind::Plain, false)
+Ffv1MkvWriter::Ffv1MkvWriter() : AviWriter(kCompressorFfv1, AviFileKind::Plain, false)
 {
     copiesFrames_ = false;
 }

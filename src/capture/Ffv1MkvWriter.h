@@ -1,6 +1,6 @@
 #pragma once
 
-#include "capture/CCreateAVI.h"
+#include "capture/AviWriter.h"
 
 #include <condition_variable>
 #include <deque>
@@ -25,7 +25,7 @@ struct AVStream;
 // Encoding runs on a thread of its own (and the encoder's slice threads), so
 // that the acquisition thread only copies each frame; up to about 256 MB of
 // frames wait for it, after which adding a frame waits for room.
-class Ffv1MkvWriter : public CCreateAVI {
+class Ffv1MkvWriter : public AviWriter {
 public:
     Ffv1MkvWriter();
     ~Ffv1MkvWriter() override;

@@ -8,7 +8,7 @@
 #include <system_error>
 
 ImageSequenceWriter::ImageSequenceWriter(std::uint32_t compressor)
-    : CCreateAVI(compressor, AviFileKind::Plain, false),
+    : AviWriter(compressor, AviFileKind::Plain, false),
       deep_(compressor == kCompressorPng16Images || compressor == kCompressorTiff16Images),
       extension_(compressor == kCompressorTiffImages || compressor == kCompressorTiff16Images ? ".tif" : ".png")
 {

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "capture/CCreateAVI.h"
+#include "capture/AviWriter.h"
 
 // Records into a folder of numbered images, frame_000000.png (or .tif) up,
 // the number being the frame's index in the recording: at 8 bits the
 // converted image as a snapshot saves it, at 16 bits the camera's samples
 // unscaled, a Bayer frame as its raw mosaic (the pattern in the file's
 // description). 16 bits need a camera format of more than 8 bits a sample.
-class ImageSequenceWriter : public CCreateAVI {
+class ImageSequenceWriter : public AviWriter {
 public:
     explicit ImageSequenceWriter(std::uint32_t compressor);
     ~ImageSequenceWriter() override;

@@ -2,7 +2,7 @@
 
 #include <cerrno>
 
-MotionJpegAviWriter::MotionJpegAviWriter() : CCreateAVI(kCompressorMotionJpeg, AviFileKind::Plain, false) {}
+MotionJpegAviWriter::MotionJpegAviWriter() : AviWriter(kCompressorMotionJpeg, AviFileKind::Plain, false) {}
 
 MotionJpegAviWriter::~MotionJpegAviWriter()
 {

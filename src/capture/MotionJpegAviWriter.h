@@ -1,12 +1,12 @@
 #pragma once
 
 #include "capture/AviLayout.h"
-#include "capture/CCreateAVI.h"
+#include "capture/AviWriter.h"
 #include "capture/MotionJpegChunkWriter.h"
 
 // Writes a plain AVI (one RIFF "AVI " part with idx1) of Motion JPEG frames
 // itself. The file stops growing before it would pass 2 GB.
-class MotionJpegAviWriter : public CCreateAVI {
+class MotionJpegAviWriter : public AviWriter {
 public:
     MotionJpegAviWriter();
     ~MotionJpegAviWriter() override;

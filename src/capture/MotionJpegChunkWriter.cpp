@@ -1,6 +1,6 @@
 #include "capture/MotionJpegChunkWriter.h"
 
-#include "capture/CCreateAVI.h"
+#include "capture/AviWriter.h"
 
 #include <algorithm>
 #include <cerrno>

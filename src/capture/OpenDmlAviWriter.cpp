@@ -19,7 +19,7 @@ std::array<std::uint8_t, avi::kExtensionPartHeaderSize> ExtensionPartHeader(std:
 } // namespace
 
 OpenDmlAviWriter::OpenDmlAviWriter()
-    : CCreateAVI(kCompressorMotionJpeg, AviFileKind::OpenDml, false)
+    : AviWriter(kCompressorMotionJpeg, AviFileKind::OpenDml, false)
 {
 }
 

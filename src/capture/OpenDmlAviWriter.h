@@ -1,7 +1,7 @@
 #pragma once
 
 #include "capture/AviLayout.h"
-#include "capture/CCreateAVI.h"
+#include "capture/AviWriter.h"
 #include "capture/MotionJpegChunkWriter.h"
 
 #include <array>
@@ -10,7 +10,7 @@
 // of at most 1 GB with idx1 for old readers, then "AVIX" parts of at most 2 GB,
 // each part indexed by an "ix00" standard index that the header's super index
 // points to. At 64 parts the super index is full and the recording ends.
-class OpenDmlAviWriter : public CCreateAVI {
+class OpenDmlAviWriter : public AviWriter {
 public:
     OpenDmlAviWriter();
     ~OpenDmlAviWriter() override;

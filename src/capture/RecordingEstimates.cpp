@@ -1,6 +1,6 @@
 #include "capture/RecordingEstimates.h"
 
-#include "capture/CCreateAVI.h"
+#include "capture/AviWriter.h"
 #include "capture/FfmpegAviWriter.h"
 
 #include <QCoreApplication>

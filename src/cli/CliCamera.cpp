@@ -1,6 +1,6 @@
 #include "cli/CliCamera.h"
 
-#include "camera/CDeviceInfo.h"
+#include "camera/CameraConnection.h"
 #include "sdk/SdkDevice.h"
 #include "sdk/SdkDiscovery.h"
 
@@ -32,8 +32,8 @@ int CheckCameraOptions(const CliCameraOptions& options, CliContext& context, con
 
 bool Connect(const std::string& address, SdkDevice& device, std::ostream& err)
 {
-    SdkDeviceInfo info;
-    if (!SdkDeviceInfoFromAddress(address, info)) {
+    SdkDiscoveryRecord info;
+    if (!SdkDiscoveryRecordFromAddress(address, info)) {
         err << LumivexCli::tr("lumivex-cli: no camera answers at %1\n").arg(QString::fromStdString(address)).toStdString();
         return false;
     }
@@ -56,12 +56,12 @@ void ErrorStreamReporter::ReportSerialError(const std::string& text)
     err_ << "lumivex-cli: " << QString::fromStdString(text).simplified().toStdString() << '\n';
 }
 
-bool ConnectCameraInfo(CliContext& context, const std::string& address, CDeviceInfo& camera,
+bool ConnectCameraInfo(CliContext& context, const std::string& address, CameraConnection& camera,
                        ErrorStreamReporter& reporter)
 {
     camera.GetSerial().SetReporter(&reporter);
-    SdkDeviceInfo info;
-    if (SdkDeviceInfoFromAddress(address, info) && camera.Connect(&info) == 1)
+    SdkDiscoveryRecord info;
+    if (SdkDiscoveryRecordFromAddress(address, info) && camera.Connect(&info) == 1)
         return true;
     context.err << LumivexCli::tr("lumivex-cli: cannot connect to the camera at %1\n")
                        .arg(QString::fromStdString(address))

@@ -9,7 +9,7 @@
 
 #include <iosfwd>
 
-class CDeviceInfo;
+class CameraConnection;
 class SdkDevice;
 
 // Problems of the serial channel that connecting reads the option board
@@ -42,7 +42,7 @@ CliCameraOptions ParseCameraOptions(const std::vector<std::string>& args);
 // Connects camera to the camera at address as the viewer does (option board
 // values included), its serial channel's problems going to reporter; says
 // on err when it cannot. reporter must outlive the connection.
-bool ConnectCameraInfo(CliContext& context, const std::string& address, CDeviceInfo& camera,
+bool ConnectCameraInfo(CliContext& context, const std::string& address, CameraConnection& camera,
                        ErrorStreamReporter& reporter);
 
 int StartCameraCommand(CliContext& context, const QString& usage, bool needsOperands, CliCameraOptions& options,

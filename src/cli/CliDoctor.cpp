@@ -2,7 +2,7 @@
 // link holds up, and what to change when packets are lost.
 #include "cli/CliCamera.h"
 
-#include "camera/CDeviceInfo.h"
+#include "camera/CameraConnection.h"
 #include "camera/LinkDiagnosis.h"
 #include "sdk/SdkPipeline.h"
 #include "sdk/SdkStream.h"
@@ -100,7 +100,7 @@ int CliDoctor(CliContext& context)
     }
 
     ErrorStreamReporter reporter(context.err);
-    CDeviceInfo camera;
+    CameraConnection camera;
     if (!ConnectCameraInfo(context, options.address, camera, reporter))
         return kCliFailure;
     SdkStream& stream = camera.GetStream();

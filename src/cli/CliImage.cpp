@@ -2,7 +2,7 @@
 // own conversion and still image writers.
 #include "cli/CliCamera.h"
 
-#include "camera/CDeviceInfo.h"
+#include "camera/CameraConnection.h"
 #include "capture/DeepStill.h"
 #include "capture/SaveImageFile.h"
 #include "imaging/PixelConversion.h"
@@ -360,7 +360,7 @@ int CliSnapshot(CliContext& context)
         return UsageError(context, problem, usage);
 
     ErrorStreamReporter reporter(context.err);
-    CDeviceInfo camera;
+    CameraConnection camera;
     if (!ConnectCameraInfo(context, options.camera, camera, reporter))
         return kCliFailure;
     SdkPipeline& pipeline = camera.GetPipeline();

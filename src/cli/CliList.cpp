@@ -21,7 +21,7 @@ int CliList(CliContext& context)
                     << usage.toStdString();
         return kCliUsageError;
     }
-    for (const SdkDeviceInfo& camera : SdkDiscoverDevices())
+    for (const SdkDiscoveryRecord& camera : SdkDiscoverDevices())
         context.out << camera.GetIPAddress() << '\t' << camera.GetMACAddress() << '\t' << camera.GetModel() << '\t'
                     << camera.GetSerialNumber() << '\n';
     return kCliSuccess;

@@ -1,17 +1,17 @@
 #include "cli/CliCamera.h"
 
-#include "camera/CDeviceInfo.h"
+#include "camera/CameraConnection.h"
 #include "camera/CRS232C_OM.h"
 #include "camera/FrameConverter.h"
 #include "camera/RecorderSlot.h"
-#include "capture/CCreateAVI.h"
+#include "capture/AviWriter.h"
 #include "capture/CRecordingControl.h"
 #include "capture/RecordingEstimates.h"
 #include "cli/CliRecordReconnect.h"
 #include "imaging/PixelConversion.h"
 #include "platform/SignalWatch.h"
 #include "sdk/SdkDevice.h"
-#include "sdk/SdkDeviceInfo.h"
+#include "sdk/SdkDiscoveryRecord.h"
 #include "sdk/SdkDiscovery.h"
 
 #include <QEventLoop>
@@ -250,7 +250,7 @@ int CliRecord(CliContext& context)
     SignalWatch interruptions({SIGINT, SIGTERM, SIGHUP});
 
     ErrorStreamReporter reporter(context.err);
-    CDeviceInfo camera;
+    CameraConnection camera;
     if (!ConnectCameraInfo(context, options.address, camera, reporter))
         return kCliFailure;
     if (const int signal = interruptions.FirstSignal(); signal != 0)

@@ -1,7 +1,7 @@
 #include "cli/CliRecordReconnect.h"
 
-#include "camera/CDeviceInfo.h"
-#include "camera/Thread.h"
+#include "camera/CameraConnection.h"
+#include "camera/AcquisitionThread.h"
 #include "capture/CRecordingControl.h"
 #include "cli/CliCommand.h"
 
@@ -50,7 +50,7 @@ QString TakeReconnectOptions(std::vector<std::string>& args, ReconnectOptions& o
     return {};
 }
 
-RecordingReconnect::RecordingReconnect(CDeviceInfo& camera, CRecordingControl& control,
+RecordingReconnect::RecordingReconnect(CameraConnection& camera, CRecordingControl& control,
                                        const FrameConverter& converter, std::chrono::seconds timeout,
                                        std::ostream& err)
     : camera_(camera), control_(control), converter_(converter), timeout_(timeout), err_(err)
@@ -62,7 +62,7 @@ bool RecordingReconnect::Check()
     if (failed_)
         return true;
     if (!search_) {
-        const Thread* thread = camera_.GetThread();
+        const AcquisitionThread* thread = camera_.GetThread();
         if (!thread || !thread->CameraLost())
             return false;
         control_.CameraLost();
@@ -76,7 +76,7 @@ bool RecordingReconnect::Check()
         return true;
     }
     const auto away = std::chrono::steady_clock::now() - search_->Since();
-    if (const std::optional<SdkDeviceInfo> found = search_->Poll()) {
+    if (const std::optional<SdkDiscoveryRecord> found = search_->Poll()) {
         // One still starting up may refuse the connection; it is asked again.
         if (camera_.Reconnect(*found) == 1 && camera_.StartThread(nullptr, converter_)) {
             camera_.StartAcquisition();

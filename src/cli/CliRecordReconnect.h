@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-class CDeviceInfo;
+class CameraConnection;
 class CRecordingControl;
 class FrameConverter;
 
@@ -34,7 +34,7 @@ QString TakeReconnectOptions(std::vector<std::string>& args, ReconnectOptions& o
 // recording with the files written.
 class RecordingReconnect {
 public:
-    RecordingReconnect(CDeviceInfo& camera, CRecordingControl& control, const FrameConverter& converter,
+    RecordingReconnect(CameraConnection& camera, CRecordingControl& control, const FrameConverter& converter,
                        std::chrono::seconds timeout, std::ostream& err);
 
     // Called from the recording's watchdog a few times a second. True while
@@ -47,7 +47,7 @@ public:
 private:
     void Fail(const QString& reason);
 
-    CDeviceInfo& camera_;
+    CameraConnection& camera_;
     CRecordingControl& control_;
     const FrameConverter& converter_;
     const std::chrono::seconds timeout_;

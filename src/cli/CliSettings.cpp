@@ -1,6 +1,6 @@
 #include "cli/CliCamera.h"
 
-#include "camera/CDeviceInfo.h"
+#include "camera/CameraConnection.h"
 #include "camerasettings/CameraSettingsFile.h"
 
 #include <QString>
@@ -30,7 +30,7 @@ int CliSettings(CliContext& context)
         return kCliUsageError;
     }
     ErrorStreamReporter reporter(context.err);
-    CDeviceInfo camera;
+    CameraConnection camera;
     if (!ConnectCameraInfo(context, options.address, camera, reporter))
         return kCliFailure;
     const std::string& path = options.operands[1];

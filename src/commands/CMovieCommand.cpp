@@ -53,7 +53,7 @@ CMovieCommand::Prompts CMovieCommand::StandardPrompts()
 
 void CMovieCommand::Run(QWidget* parent)
 {
-    CDeviceInfo* camera = context_.FirstCamera();
+    CameraConnection* camera = context_.FirstCamera();
     if (!camera)
         return;
     const QString path = prompts_.chooseMovieFile(parent);

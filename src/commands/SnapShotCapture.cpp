@@ -1,6 +1,6 @@
 #include "commands/SnapShotCapture.h"
 
-#include "camera/CDeviceInfo.h"
+#include "camera/CameraConnection.h"
 #include "camera/FrameRequest.h"
 #include "camera/PixelFormats.h"
 #include "capturewindows/SnapShotList.h"
@@ -45,7 +45,7 @@ bool CaptureSnapShot(const SnapShotSource& source, FrameRequest& request, const 
 
 bool TakeSnapShot(CameraContext& context)
 {
-    CDeviceInfo* camera = context.FirstCamera();
+    CameraConnection* camera = context.FirstCamera();
     if (!camera)
         return false;
     const SnapShotSource source{camera->Width(), camera->Height(), camera->PixelFormat(), camera->GetCameraKey()};

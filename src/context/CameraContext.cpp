@@ -1,6 +1,6 @@
 #include "context/CameraContext.h"
 
-#include "camera/CDeviceInfo.h"
+#include "camera/CameraConnection.h"
 #include "capturewindows/SnapShotList.h"
 #include "context/SettingsFile.h"
 #include "imaging/OverlayPainterSet.h"
@@ -77,18 +77,18 @@ CameraContext::~CameraContext()
     drawingManager.reset();
 }
 
-CDeviceInfo* CameraContext::Camera(int index) const
+CameraConnection* CameraContext::Camera(int index) const
 {
     if (index < 0 || index >= CameraCount())
         return nullptr;
     return cameras_[static_cast<size_t>(index)].get();
 }
 
-CDeviceInfo* CameraContext::AddCamera(std::unique_ptr<CDeviceInfo> camera)
+CameraConnection* CameraContext::AddCamera(std::unique_ptr<CameraConnection> camera)
 {
     if (!camera || CameraCount() >= kMaxCameras)
         return nullptr;
-    CDeviceInfo* added = camera.get();
+    CameraConnection* added = camera.get();
     cameras_.push_back(std::move(camera));
     added->SetCameraNumber(CameraCount());
     added->CreateOverlayRegistry();
@@ -104,10 +104,10 @@ void CameraContext::RegisterDrawingFile(const QString& path)
         Profile(settingsPath_).WriteString(cameras_.front()->GetMACAddress(), kDrawFileNameKey, path.toStdString());
 }
 
-void CameraContext::RemoveCamera(CDeviceInfo* camera)
+void CameraContext::RemoveCamera(CameraConnection* camera)
 {
     auto found = std::find_if(cameras_.begin(), cameras_.end(),
-                              [camera](const std::unique_ptr<CDeviceInfo>& listed) { return listed.get() == camera; });
+                              [camera](const std::unique_ptr<CameraConnection>& listed) { return listed.get() == camera; });
     if (found == cameras_.end())
         return;
     // The painters leave the registry before it goes.
@@ -117,7 +117,7 @@ void CameraContext::RemoveCamera(CDeviceInfo* camera)
     cameras_.erase(found);
 }
 
-OverlayPainterSet* CameraContext::OverlayPainters(const CDeviceInfo* camera) const
+OverlayPainterSet* CameraContext::OverlayPainters(const CameraConnection* camera) const
 {
     for (size_t i = 0; i < cameras_.size(); ++i) {
         if (cameras_[i].get() == camera)

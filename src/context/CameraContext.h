@@ -7,7 +7,7 @@
 #include "camera/RecorderSlot.h"
 #include "camera/WaveformRecord.h"
 #include "drawing/CDrawingManagement.h"
-#include "drawing/DrawingManagementBase.h"
+#include "drawing/DrawingOverlayPainter.h"
 
 #include <atomic>
 #include <cstdint>
@@ -16,7 +16,7 @@
 #include <string>
 #include <vector>
 
-class CDeviceInfo;
+class CameraConnection;
 class OverlayPainterSet;
 class SnapShotList;
 class QWidget;
@@ -45,18 +45,18 @@ public:
     // The camera list, in connection order; the first camera is the one the
     // control panels and most commands act on.
     int CameraCount() const { return static_cast<int>(cameras_.size()); }
-    CDeviceInfo* Camera(int index) const;
-    CDeviceInfo* FirstCamera() const { return Camera(0); }
+    CameraConnection* Camera(int index) const;
+    CameraConnection* FirstCamera() const { return Camera(0); }
     // Appends a camera: sets its 1-based number, creates its
     // overlay registry and points it at this context's hand-off records.
     // Null, destroying the camera, when the list is full.
-    CDeviceInfo* AddCamera(std::unique_ptr<CDeviceInfo> camera);
+    CameraConnection* AddCamera(std::unique_ptr<CameraConnection> camera);
     // Destroys the camera's overlay registry, then the camera, and takes it
     // out of the list keeping the others' order.
-    void RemoveCamera(CDeviceInfo* camera);
+    void RemoveCamera(CameraConnection* camera);
     // The built-in overlay painters of a listed camera, bound to its overlay
     // registry from AddCamera to RemoveCamera; null for a camera not listed.
-    OverlayPainterSet* OverlayPainters(const CDeviceInfo* camera) const;
+    OverlayPainterSet* OverlayPainters(const CameraConnection* camera) const;
     // Makes path the drawing file loaded when the first camera connects, and
     // stores it for that camera at once: the camera may be disconnected, and
     // another one connected, before the program ends.
@@ -81,11 +81,11 @@ public:
     std::atomic<WaveformRecord*> waveformRecord{nullptr};
     std::atomic<HistogramRecord*> histogramRecord{nullptr};
     // The "Drawing" overlay painter of the first camera; null when none.
-    std::unique_ptr<DrawingManagementBase> drawingOverlayPainter;
+    std::unique_ptr<DrawingOverlayPainter> drawingOverlayPainter;
 
 private:
     std::string settingsPath_;
-    std::vector<std::unique_ptr<CDeviceInfo>> cameras_;
+    std::vector<std::unique_ptr<CameraConnection>> cameras_;
     // One set per listed camera, in the same order.
     std::vector<std::unique_ptr<OverlayPainterSet>> overlayPainters_;
 };

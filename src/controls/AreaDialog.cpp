@@ -1,10 +1,10 @@
 #include "controls/AreaDialog.h"
 
-#include "camera/CDeviceInfo.h"
+#include "camera/CameraConnection.h"
 
 #include <QCoreApplication>
 
-AreaDialog::AreaDialog(CDeviceInfo* camera, const char* overlayName, QWidget* parent)
+AreaDialog::AreaDialog(CameraConnection* camera, const char* overlayName, QWidget* parent)
     : QDialog(parent), camera_(camera), overlay_(overlayName)
 {
 }

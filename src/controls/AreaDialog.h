@@ -8,7 +8,7 @@
 
 #include <vector>
 
-class CDeviceInfo;
+class CameraConnection;
 class QGridLayout;
 
 // Base of the ALC and white balance area dialogs: a modal dialog over the
@@ -29,7 +29,7 @@ public:
 protected:
     // camera may be null: the dialog then shows nothing and writes nothing.
     // overlayName: the preview painter's name.
-    AreaDialog(CDeviceInfo* camera, const char* overlayName, QWidget* parent);
+    AreaDialog(CameraConnection* camera, const char* overlayName, QWidget* parent);
 
     // Adds the X and then the Y borders to the grid from firstRow; a moved
     // border makes the dialog read and show all of them again.
@@ -43,7 +43,7 @@ protected:
     void StartOverlay();
 
 private:
-    CDeviceInfo* camera_;
+    CameraConnection* camera_;
     BorderSliderGroup* xs_ = nullptr;
     BorderSliderGroup* ys_ = nullptr;
     AreaOverlay overlay_;

@@ -44,7 +44,7 @@ const std::vector<BorderSliderGroup::Border> kYBorders = {
 
 } // namespace
 
-CAlcAreaDlg::CAlcAreaDlg(CDeviceInfo* camera, QWidget* parent) : AreaDialog(camera, kOverlayName, parent)
+CAlcAreaDlg::CAlcAreaDlg(CameraConnection* camera, QWidget* parent) : AreaDialog(camera, kOverlayName, parent)
 {
     setWindowTitle(tr("ALC Weight/Area"));
 

@@ -16,7 +16,7 @@ class CAlcAreaDlg : public AreaDialog {
 public:
     static constexpr const char* kOverlayName = "ALCAREA";
 
-    explicit CAlcAreaDlg(CDeviceInfo* camera, QWidget* parent = nullptr);
+    explicit CAlcAreaDlg(CameraConnection* camera, QWidget* parent = nullptr);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -23,7 +23,7 @@ const std::vector<BorderSliderGroup::Border> kYBorders = {
 
 } // namespace
 
-CAwbAreaDlg::CAwbAreaDlg(CDeviceInfo* camera, QWidget* parent) : AreaDialog(camera, kOverlayName, parent)
+CAwbAreaDlg::CAwbAreaDlg(CameraConnection* camera, QWidget* parent) : AreaDialog(camera, kOverlayName, parent)
 {
     setWindowTitle(tr("White Balance setting"));
 

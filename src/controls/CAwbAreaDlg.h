@@ -13,7 +13,7 @@ class CAwbAreaDlg : public AreaDialog {
 public:
     static constexpr const char* kOverlayName = "AWBAREA";
 
-    explicit CAwbAreaDlg(CDeviceInfo* camera, QWidget* parent = nullptr);
+    explicit CAwbAreaDlg(CameraConnection* camera, QWidget* parent = nullptr);
 
 private:
     void ApplyEnablingRules();

@@ -1,6 +1,6 @@
 #include "controls/CFeaturesDlg.h"
 
-#include "camera/CDeviceInfo.h"
+#include "camera/CameraConnection.h"
 #include "controls/ControlHost.h"
 #include "controls/FeatureTree.h"
 #include "sdk/SdkDevice.h"
@@ -58,7 +58,7 @@ bool IsRowVisible(const QTreeWidgetItem* item)
 
 } // namespace
 
-CFeaturesDlg::CFeaturesDlg(ControlHost& host, std::function<CDeviceInfo*()> camera, QWidget* parent)
+CFeaturesDlg::CFeaturesDlg(ControlHost& host, std::function<CameraConnection*()> camera, QWidget* parent)
     : QDialog(parent),
       host_(host),
       camera_(std::move(camera)),
@@ -129,7 +129,7 @@ void CFeaturesDlg::hideEvent(QHideEvent* event)
 
 SdkGenParameterArray* CFeaturesDlg::Features() const
 {
-    CDeviceInfo* camera = camera_();
+    CameraConnection* camera = camera_();
     return camera ? camera->Features() : nullptr;
 }
 
@@ -167,7 +167,7 @@ void CFeaturesDlg::Refresh()
 
 void CFeaturesDlg::ReadRows(bool onScreenOnly)
 {
-    CDeviceInfo* camera = camera_();
+    CameraConnection* camera = camera_();
     SdkGenParameterArray* features = Features();
     const uint32_t count = features ? features->GetCount() : 0;
     // A rebuild reads every row that is not hidden or collapsed.
@@ -199,7 +199,7 @@ void CFeaturesDlg::Rebuild()
     tree_->clear();
     items_.clear();
     units_.clear();
-    CDeviceInfo* camera = camera_();
+    CameraConnection* camera = camera_();
     SdkGenParameterArray* features = Features();
     builtFor_ = camera;
     builtCount_ = features ? features->GetCount() : 0;
@@ -221,7 +221,7 @@ void CFeaturesDlg::Rebuild()
     ApplyFilter();
 }
 
-void CFeaturesDlg::AddNode(const FeatureTreeNode& node, QTreeWidgetItem* parent, CDeviceInfo& camera)
+void CFeaturesDlg::AddNode(const FeatureTreeNode& node, QTreeWidgetItem* parent, CameraConnection& camera)
 {
     auto* item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(tree_);
     item->setText(kNameColumn, FromStd(node.name));
@@ -430,7 +430,7 @@ SdkResult CFeaturesDlg::Write(const std::string& name, const std::function<SdkRe
     SdkGenParameter* feature = features ? features->Get(name) : nullptr;
     if (!feature)
         return SdkResult::NOT_FOUND;
-    CDeviceInfo* camera = camera_();
+    CameraConnection* camera = camera_();
     const bool locked = !feature->IsWritable() || camera->GetDevice().IsFeatureLocked(name);
     if (!locked)
         return write(*feature);

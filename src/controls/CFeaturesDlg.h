@@ -9,7 +9,7 @@
 #include <map>
 #include <string>
 
-class CDeviceInfo;
+class CameraConnection;
 class ControlHost;
 class QComboBox;
 class QLabel;
@@ -36,7 +36,7 @@ public:
 
     // camera gives the camera to show at each use (null: none); host stops
     // and restarts the preview. Both must outlive the dialog.
-    CFeaturesDlg(ControlHost& host, std::function<CDeviceInfo*()> camera, QWidget* parent = nullptr);
+    CFeaturesDlg(ControlHost& host, std::function<CameraConnection*()> camera, QWidget* parent = nullptr);
     ~CFeaturesDlg() override;
 
     // Builds the tree again when the camera or its features changed, then
@@ -62,7 +62,7 @@ protected:
 private:
     SdkGenParameterArray* Features() const;
     void Rebuild();
-    void AddNode(const FeatureTreeNode& node, QTreeWidgetItem* parent, CDeviceInfo& camera);
+    void AddNode(const FeatureTreeNode& node, QTreeWidgetItem* parent, CameraConnection& camera);
     // The unit the camera's document gives the feature, or empty.
     QString Unit(const std::string& name) const;
     QWidget* MakeEditor(SdkGenParameter& feature);
@@ -88,7 +88,7 @@ private:
     void ShowDetails(QTreeWidgetItem* item);
 
     ControlHost& host_;
-    std::function<CDeviceInfo*()> camera_;
+    std::function<CameraConnection*()> camera_;
     QComboBox* visibility_;
     QLineEdit* search_;
     QTreeWidget* tree_;
@@ -96,7 +96,7 @@ private:
     QLabel* message_;
     QTimer refreshTimer_;
     // What the tree was built from.
-    const CDeviceInfo* builtFor_ = nullptr;
+    const CameraConnection* builtFor_ = nullptr;
     uint32_t builtCount_ = 0;
     std::map<std::string, QTreeWidgetItem*> items_;
     std::map<std::string, QString> units_;

@@ -1,16 +1,16 @@
 #include "controls/CLxCtrlMainDlg.h"
 #include "controls/ScrollableContent.h"
 
-#include "camera/CDeviceInfo.h"
+#include "camera/CameraConnection.h"
 #include "controls/CameraSettingsButtons.h"
-#include "controls/CTab_AOI_Dlg.h"
-#include "controls/CTab_GainShutter_Dlg.h"
-#include "controls/CTab_Gamma_Dlg.h"
-#include "controls/CTab_IO_Dlg.h"
-#include "controls/CTab_Other_Dlg.h"
-#include "controls/CTab_Trigger_Dlg.h"
-#include "controls/CTab_UserSet_Dlg.h"
-#include "controls/CTab_WB_Dlg.h"
+#include "controls/AoiPage.h"
+#include "controls/GainShutterPage.h"
+#include "controls/GammaPage.h"
+#include "controls/IoPage.h"
+#include "controls/OtherPage.h"
+#include "controls/TriggerPage.h"
+#include "controls/UserSetPage.h"
+#include "controls/WhiteBalancePage.h"
 #include "controls/ControlHost.h"
 
 #include <QGuiApplication>
@@ -24,28 +24,28 @@
 namespace {
 
 // The page of a tab.
-CTabDialog* NewPage(CLxCtrlMainDlg::Tab tab)
+SettingsPage* NewPage(CLxCtrlMainDlg::Tab tab)
 {
     switch (tab) {
     case CLxCtrlMainDlg::kGainShutterTab:
-        return new CTab_GainShutter_Dlg;
+        return new GainShutterPage;
     case CLxCtrlMainDlg::kWhiteBalanceTab:
-        return new CTab_WB_Dlg;
+        return new WhiteBalancePage;
     case CLxCtrlMainDlg::kGammaTab:
-        return new CTab_Gamma_Dlg;
+        return new GammaPage;
     case CLxCtrlMainDlg::kTriggerTab:
-        return new CTab_Trigger_Dlg;
+        return new TriggerPage;
     case CLxCtrlMainDlg::kAoiTab:
-        return new CTab_AOI_Dlg;
+        return new AoiPage;
     case CLxCtrlMainDlg::kOutputTab:
-        return new CTab_IO_Dlg;
+        return new IoPage;
     case CLxCtrlMainDlg::kOtherTab:
-        return new CTab_Other_Dlg;
+        return new OtherPage;
     case CLxCtrlMainDlg::kUserSetTab:
     case CLxCtrlMainDlg::kTabCount:
         break;
     }
-    return new CTab_UserSet_Dlg;
+    return new UserSetPage;
 }
 
 } // namespace
@@ -86,7 +86,7 @@ void CLxCtrlMainDlg::BuildPages()
 {
     const QSignalBlocker blocker(tabs_);
     for (int tab = 0; tab < kTabCount; ++tab) {
-        CTabDialog* page = NewPage(static_cast<Tab>(tab));
+        SettingsPage* page = NewPage(static_cast<Tab>(tab));
         page->SetHost(&host_);
         pages_[tab] = page;
         page->InitControls();
@@ -100,14 +100,14 @@ void CLxCtrlMainDlg::RefreshCurrentPageAndTitle()
 {
     pages_[tabs_->currentIndex()]->RefreshFromCamera();
     const QString application = QGuiApplication::applicationDisplayName();
-    const CDeviceInfo* camera = host_.ControlCamera();
+    const CameraConnection* camera = host_.ControlCamera();
     setWindowTitle(camera ? tr("%1[%2]").arg(application, QString::fromStdString(camera->GetModel()))
                           : application);
 }
 
 void CLxCtrlMainDlg::RefreshAllPages()
 {
-    for (CTabDialog* page : pages_)
+    for (SettingsPage* page : pages_)
         page->RefreshFromCamera();
 }
 

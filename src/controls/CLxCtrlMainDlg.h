@@ -4,7 +4,7 @@
 
 #include <array>
 
-class CTabDialog;
+class SettingsPage;
 class ControlHost;
 class QPushButton;
 class QTabWidget;
@@ -43,7 +43,7 @@ public:
     // what the camera holds now, whichever page changed it last.
     void RefreshAllPages();
 
-    CTabDialog* Page(Tab tab) const { return pages_[tab]; }
+    SettingsPage* Page(Tab tab) const { return pages_[tab]; }
     QTabWidget* Tabs() const { return tabs_; }
     // The camera settings file buttons.
     QPushButton* SaveButton() const { return saveButton_; }
@@ -66,5 +66,5 @@ private:
     bool sized_ = false;
     QPushButton* saveButton_;
     QPushButton* loadButton_;
-    std::array<CTabDialog*, kTabCount> pages_{};
+    std::array<SettingsPage*, kTabCount> pages_{};
 };

@@ -1,8 +1,8 @@
 #include "controls/CameraSettingsButtons.h"
 
-#include "camera/CDeviceInfo.h"
+#include "camera/CameraConnection.h"
 #include "controls/CLxCtrlMainDlg.h"
-#include "controls/CTabDialog.h"
+#include "controls/SettingsPage.h"
 #include "controls/ControlHost.h"
 #include "controls/PageSettingsFile.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-class CDeviceInfo;
+class CameraConnection;
 struct DisplaySettings;
 
 // What the control dialog and its pages need from the window that owns them
@@ -11,7 +11,7 @@ public:
 
     // The camera every page acts on: the first connected camera, or null when
     // none is connected.
-    virtual CDeviceInfo* ControlCamera() = 0;
+    virtual CameraConnection* ControlCamera() = 0;
 
     // Stops the preview of every camera (acquisition, then the acquisition
     // thread and the pipeline) for a change the camera refuses while

@@ -2,7 +2,7 @@
 
 #include "camera/DisplaySettings.h"
 #include "camera/PixelFormats.h"
-#include "controls/CTabDialog.h"
+#include "controls/SettingsPage.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -29,7 +29,7 @@ QSpinBox* NewSpin(QWidget& page, const char* name)
 {
     auto* spin = new QSpinBox(&page);
     spin->setObjectName(QLatin1String(name));
-    spin->setFixedWidth(CTabDialog::kEditWidth);
+    spin->setFixedWidth(SettingsPage::kEditWidth);
     return spin;
 }
 
@@ -50,8 +50,8 @@ DeepViewControls::DeepViewControls(QWidget& page, QGridLayout& grid, int firstRo
     window->addWidget(white_);
     window->addWidget(auto_);
     window->addStretch();
-    const int label = CTabDialog::kLabelColumn;
-    const int control = CTabDialog::kControlColumn;
+    const int label = SettingsPage::kLabelColumn;
+    const int control = SettingsPage::kControlColumn;
     grid.addWidget(modeLabel_, firstRow, label);
     grid.addWidget(mode_, firstRow, control, Qt::AlignLeft);
     grid.addWidget(windowLabel_, firstRow + 1, label);

@@ -62,7 +62,7 @@ public:
     void Show();
     // One-time set-up: the label's text and tooltip; lists filled from the
     // camera. Pages call it for all their bindings through
-    // CTabDialog::InitBindings.
+    // SettingsPage::InitBindings.
     virtual void Init();
 
     // The label and every widget of the row, within what the camera allows.

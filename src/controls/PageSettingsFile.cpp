@@ -1,44 +1,44 @@
 #include "controls/PageSettingsFile.h"
 
 #include "controls/CLxCtrlMainDlg.h"
-#include "controls/CTab_AOI_Dlg.h"
-#include "controls/CTab_Trigger_Dlg.h"
-#include "controls/CTab_WB_Dlg.h"
+#include "controls/AoiPage.h"
+#include "controls/TriggerPage.h"
+#include "controls/WhiteBalancePage.h"
 
 namespace {
 
 // The values the pages remember.
 class PageValues : public CameraSettingsValues {
 public:
-    PageValues(CLxCtrlMainDlg& dialog, CDeviceInfo& camera) : CameraSettingsValues(camera), dialog_(dialog) {}
+    PageValues(CLxCtrlMainDlg& dialog, CameraConnection& camera) : CameraSettingsValues(camera), dialog_(dialog) {}
 
     int32_t Value(Page page, const std::string& key) const override { return Of(page).Remembered(key); }
     double FloatValue(Page page, const std::string& key) const override { return Of(page).RememberedFloat(key); }
     PulseTiming Timing() const override
     {
-        return static_cast<CTab_Trigger_Dlg*>(dialog_.Page(CLxCtrlMainDlg::kTriggerTab))->Timing();
+        return static_cast<TriggerPage*>(dialog_.Page(CLxCtrlMainDlg::kTriggerTab))->Timing();
     }
     AoiRect Area() const override { return Aoi().CameraArea(); }
     int32_t BinningVertical() const override { return Aoi().Limits().binningVertical; }
     bool IsColour() const override
     {
-        return static_cast<CTab_WB_Dlg*>(dialog_.Page(CLxCtrlMainDlg::kWhiteBalanceTab))->IsColorCamera();
+        return static_cast<WhiteBalancePage*>(dialog_.Page(CLxCtrlMainDlg::kWhiteBalanceTab))->IsColorCamera();
     }
 
 private:
-    CTabDialog& Of(Page page) const
+    SettingsPage& Of(Page page) const
     {
         static constexpr CLxCtrlMainDlg::Tab kTabs[] = {
             CLxCtrlMainDlg::kGainShutterTab, CLxCtrlMainDlg::kWhiteBalanceTab, CLxCtrlMainDlg::kGammaTab,
             CLxCtrlMainDlg::kTriggerTab,     CLxCtrlMainDlg::kOutputTab,       CLxCtrlMainDlg::kOtherTab};
         return *dialog_.Page(kTabs[page]);
     }
-    CTab_AOI_Dlg& Aoi() const { return *static_cast<CTab_AOI_Dlg*>(dialog_.Page(CLxCtrlMainDlg::kAoiTab)); }
+    AoiPage& Aoi() const { return *static_cast<AoiPage*>(dialog_.Page(CLxCtrlMainDlg::kAoiTab)); }
 
     CLxCtrlMainDlg& dialog_;
 };
 
-CDeviceInfo* DialogCamera(CLxCtrlMainDlg& dialog)
+CameraConnection* DialogCamera(CLxCtrlMainDlg& dialog)
 {
     return dialog.Page(CLxCtrlMainDlg::kGainShutterTab)->Camera();
 }
@@ -47,7 +47,7 @@ CDeviceInfo* DialogCamera(CLxCtrlMainDlg& dialog)
 
 bool SaveCameraSettings(const std::string& path, CLxCtrlMainDlg& dialog)
 {
-    CDeviceInfo* camera = DialogCamera(dialog);
+    CameraConnection* camera = DialogCamera(dialog);
     if (!camera)
         return true;
     // A page remembers what it last showed; another page, or the camera
@@ -58,6 +58,6 @@ bool SaveCameraSettings(const std::string& path, CLxCtrlMainDlg& dialog)
 
 LoadResult LoadCameraSettings(const std::string& path, CLxCtrlMainDlg& dialog, std::string* why)
 {
-    CDeviceInfo* camera = DialogCamera(dialog);
+    CameraConnection* camera = DialogCamera(dialog);
     return camera ? LoadCameraSettings(path, PageValues(dialog, *camera), why) : LoadResult::Loaded;
 }

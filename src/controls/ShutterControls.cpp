@@ -1,7 +1,7 @@
 #include "controls/ShutterControls.h"
 
 #include "camerasettings/EnumFeatures.h"
-#include "controls/CTabDialog.h"
+#include "controls/SettingsPage.h"
 #include "controls/EnumComboBinding.h"
 #include "controls/IntSliderBinding.h"
 
@@ -33,15 +33,15 @@ constexpr int kPresetButtonWidth = 52;
 
 } // namespace
 
-ShutterControls::ShutterControls(CTabDialog& page, QGridLayout& grid, int row, const FeatureRow& exposure,
+ShutterControls::ShutterControls(SettingsPage& page, QGridLayout& grid, int row, const FeatureRow& exposure,
                                  EnumComboBinding& exposureMode)
     : QObject(&page), page_(page), exposureMode_(exposureMode)
 {
     exposure_ = page.AddIntSlider(grid, row, exposure);
     auto* unit = new QLabel(tr("[uSec]"), &page);
     auto* note = new QLabel(tr("[0:Default]"), &page);
-    grid.addWidget(unit, row, CTabDialog::kUnitColumn);
-    grid.addWidget(note, row, CTabDialog::kExtraColumn);
+    grid.addWidget(unit, row, SettingsPage::kUnitColumn);
+    grid.addWidget(note, row, SettingsPage::kExtraColumn);
     exposure_->AddCompanion(unit);
     exposure_->AddCompanion(note);
 
@@ -60,7 +60,7 @@ ShutterControls::ShutterControls(CTabDialog& page, QGridLayout& grid, int row, c
     presets->addStretch();
     exposure_->AddCompanion(reset);
     connect(reset, &QPushButton::clicked, this, &ShutterControls::Reset);
-    grid.addLayout(presets, row + 1, CTabDialog::kControlColumn, 1, CTabDialog::kExtraColumn);
+    grid.addLayout(presets, row + 1, SettingsPage::kControlColumn, 1, SettingsPage::kExtraColumn);
 }
 
 void ShutterControls::Reset()

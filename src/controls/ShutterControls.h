@@ -2,7 +2,7 @@
 
 #include <QObject>
 
-class CTabDialog;
+class SettingsPage;
 class EnumComboBinding;
 class IntSliderBinding;
 class QGridLayout;
@@ -20,7 +20,7 @@ class ShutterControls : public QObject {
 public:
     // Takes rows row and row + 1 of the grid. exposureMode is the page's
     // ExposureMode combo, reselected after RESET.
-    ShutterControls(CTabDialog& page, QGridLayout& grid, int row, const FeatureRow& exposure,
+    ShutterControls(SettingsPage& page, QGridLayout& grid, int row, const FeatureRow& exposure,
                     EnumComboBinding& exposureMode);
 
     // The slider binding; its enabling covers the presets and RESET.
@@ -32,7 +32,7 @@ signals:
 private:
     void Reset();
 
-    CTabDialog& page_;
+    SettingsPage& page_;
     IntSliderBinding* exposure_;
     EnumComboBinding& exposureMode_;
 };

@@ -1,10 +1,10 @@
 #include "optionboard/CLxCtrlOPMainDlg.h"
 #include "controls/ScrollableContent.h"
 
-#include "camera/CDeviceInfo.h"
+#include "camera/CameraConnection.h"
 #include "controls/ControlHost.h"
-#include "optionboard/CTab_OPPage1_Dlg.h"
-#include "optionboard/CTab_OPPage2_Dlg.h"
+#include "optionboard/DataSettingPage.h"
+#include "optionboard/ImageProcessingPage.h"
 #include "optionboard/OptionBoardLink.h"
 
 #include <QGuiApplication>
@@ -22,8 +22,8 @@ CLxCtrlOPMainDlg::CLxCtrlOPMainDlg(ControlHost& host, QWidget* parent) : QDialog
 
     auto* content = new QWidget;
     tabs_ = new QTabWidget(content);
-    page1_ = new CTab_OPPage1_Dlg(state_);
-    page2_ = new CTab_OPPage2_Dlg(state_);
+    page1_ = new DataSettingPage(state_);
+    page2_ = new ImageProcessingPage(state_);
     auto* okButton = new QPushButton(tr("OK"), content);
     okButton->setDefault(true);
     connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
@@ -38,7 +38,7 @@ CLxCtrlOPMainDlg::CLxCtrlOPMainDlg(ControlHost& host, QWidget* parent) : QDialog
 
     {
         const QSignalBlocker blocker(tabs_);
-        for (CTabDialog* page : {static_cast<CTabDialog*>(page1_), static_cast<CTabDialog*>(page2_)}) {
+        for (SettingsPage* page : {static_cast<SettingsPage*>(page1_), static_cast<SettingsPage*>(page2_)}) {
             page->SetHost(&host_);
             page->InitControls();
             page->RefreshFromCamera();
@@ -48,7 +48,7 @@ CLxCtrlOPMainDlg::CLxCtrlOPMainDlg(ControlHost& host, QWidget* parent) : QDialog
     }
     connect(tabs_, &QTabWidget::currentChanged, this, &CLxCtrlOPMainDlg::OnTabChanged);
     // User FPGA enable decides whether the image processing page can be used.
-    connect(page1_, &CTab_OPPage1_Dlg::stateChanged, page2_, &CTab_OPPage2_Dlg::RefreshFromCamera);
+    connect(page1_, &DataSettingPage::stateChanged, page2_, &ImageProcessingPage::RefreshFromCamera);
     RefreshCurrentPageAndTitle();
 }
 
@@ -56,7 +56,7 @@ CLxCtrlOPMainDlg::~CLxCtrlOPMainDlg() = default;
 
 void CLxCtrlOPMainDlg::ReadOptionState()
 {
-    if (CDeviceInfo* camera = host_.ControlCamera()) {
+    if (CameraConnection* camera = host_.ControlCamera()) {
         OptionBoardLink link(camera->GetSerial(), camera->GetDevice());
         link.ReadState(state_);
     }
@@ -67,9 +67,9 @@ void CLxCtrlOPMainDlg::ReadOptionState()
 
 void CLxCtrlOPMainDlg::RefreshCurrentPageAndTitle()
 {
-    static_cast<CTabDialog*>(tabs_->currentWidget())->RefreshFromCamera();
+    static_cast<SettingsPage*>(tabs_->currentWidget())->RefreshFromCamera();
     const QString application = QGuiApplication::applicationDisplayName();
-    const CDeviceInfo* camera = host_.ControlCamera();
+    const CameraConnection* camera = host_.ControlCamera();
     setWindowTitle(camera ? tr("%1[%2]").arg(application, QString::fromStdString(camera->GetModel()))
                           : application);
 }
@@ -89,7 +89,7 @@ void CLxCtrlOPMainDlg::showEvent(QShowEvent* event)
 void CLxCtrlOPMainDlg::OnTabChanged(int index)
 {
     if (index >= 0)
-        static_cast<CTabDialog*>(tabs_->widget(index))->RefreshFromCamera();
+        static_cast<SettingsPage*>(tabs_->widget(index))->RefreshFromCamera();
 }
 
 void CLxCtrlOPMainDlg::done(int result)

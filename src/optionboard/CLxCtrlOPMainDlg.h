@@ -5,8 +5,8 @@
 #include <QDialog>
 
 class ControlHost;
-class CTab_OPPage1_Dlg;
-class CTab_OPPage2_Dlg;
+class DataSettingPage;
+class ImageProcessingPage;
 class QTabWidget;
 
 // "OP Setting": the modeless option board dialog with the pages "Data
@@ -33,8 +33,8 @@ public:
     void RefreshCurrentPageAndTitle();
 
     const OptionState& State() const { return state_; }
-    CTab_OPPage1_Dlg* DataSettingPage() const { return page1_; }
-    CTab_OPPage2_Dlg* ImageProcessingPage() const { return page2_; }
+    DataSettingPage* DataPage() const { return page1_; }
+    ImageProcessingPage* ProcessingPage() const { return page2_; }
     QTabWidget* Tabs() const { return tabs_; }
 
 signals:
@@ -50,8 +50,8 @@ private:
 
     ControlHost& host_;
     OptionState state_;
-    CTab_OPPage1_Dlg* page1_;
-    CTab_OPPage2_Dlg* page2_;
+    DataSettingPage* page1_;
+    ImageProcessingPage* page2_;
     QTabWidget* tabs_;
     bool sized_ = false;
 };

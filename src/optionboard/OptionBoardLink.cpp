@@ -1,6 +1,6 @@
 #include "optionboard/OptionBoardLink.h"
 
-#include "camera/CDeviceInfo.h"
+#include "camera/CameraConnection.h"
 #include "camera/CRS232C_OM.h"
 
 namespace {
@@ -100,7 +100,7 @@ int OptionBoardLink::WriteOutputControl(const OptionState& wanted)
     return WriteUserFpga(kOutputControlAddress, 1, &byte);
 }
 
-bool ChangeOptionState(CDeviceInfo* camera, OptionState& state, const std::function<void(OptionState&)>& edit,
+bool ChangeOptionState(CameraConnection* camera, OptionState& state, const std::function<void(OptionState&)>& edit,
                        OptionBoardLink::Write write)
 {
     if (!camera)

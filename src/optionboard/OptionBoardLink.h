@@ -4,7 +4,7 @@
 
 #include <functional>
 
-class CDeviceInfo;
+class CameraConnection;
 class CRS232C_OM;
 class SdkDevice;
 
@@ -51,5 +51,5 @@ private:
 // One change made on the camera's option board: edit is applied to a copy of
 // state, which write sends; state takes the copy only when the write
 // succeeded. Does nothing without a camera. Gives whether state changed.
-bool ChangeOptionState(CDeviceInfo* camera, OptionState& state, const std::function<void(OptionState&)>& edit,
+bool ChangeOptionState(CameraConnection* camera, OptionState& state, const std::function<void(OptionState&)>& edit,
                        OptionBoardLink::Write write);

@@ -94,7 +94,7 @@ SdkDevice::~SdkDevice()
     Disconnect();
 }
 
-SdkResult SdkDevice::Connect(const SdkDeviceInfo& info, int accessType)
+SdkResult SdkDevice::Connect(const SdkDiscoveryRecord& info, int accessType)
 {
     if (impl_->camera != nullptr)
         return SdkResult::STATE_ERROR;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sdk/SdkDeviceInfo.h"
+#include "sdk/SdkDiscoveryRecord.h"
 #include "sdk/SdkFeatureTree.h"
 #include "sdk/SdkGenParameter.h"
 #include "sdk/SdkResult.h"
@@ -29,7 +29,7 @@ public:
     // (the only type there is). A camera that another host controls gives
     // STATE_ERROR. Out-of-range values and writes to read-only features fail
     // from then on as the camera would refuse them.
-    virtual SdkResult Connect(const SdkDeviceInfo& info, int accessType = 1);
+    virtual SdkResult Connect(const SdkDiscoveryRecord& info, int accessType = 1);
     // Sets the stream packet size on the channel: the largest that reaches
     // this host when the link parameter AutoNegotiation is on, else
     // DefaultPacketSize; falls back to fallbackSize when that fails or the

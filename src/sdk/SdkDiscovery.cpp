@@ -61,7 +61,7 @@ uint32_t NumericAddress(const std::string& address)
     return inet_pton(AF_INET, address.c_str(), &parsed) == 1 ? ntohl(parsed.s_addr) : 0;
 }
 
-bool ParseDiscoveryAck(const uint8_t* packet, size_t size, SdkDeviceInfo& info)
+bool ParseDiscoveryAck(const uint8_t* packet, size_t size, SdkDiscoveryRecord& info)
 {
     if (size < kAckHeaderSize + kDiscoveryDataSize)
         return false;
@@ -77,21 +77,21 @@ bool ParseDiscoveryAck(const uint8_t* packet, size_t size, SdkDeviceInfo& info)
     char ip[INET_ADDRSTRLEN];
     if (inet_ntop(AF_INET, data + kCurrentIpOffset, ip, sizeof ip) == nullptr)
         return false;
-    info = SdkDeviceInfo(ip, mac, FixedText(data + kModelOffset, kNameSize), FixedText(data + kSerialOffset, kSerialSize),
+    info = SdkDiscoveryRecord(ip, mac, FixedText(data + kModelOffset, kNameSize), FixedText(data + kSerialOffset, kSerialSize),
                          FixedText(data + kManufacturerOffset, kNameSize));
     return true;
 }
 
 // Asks the camera at that address for its discovery data: attempts requests,
 // each answered within wait.
-bool LocateDevice(const std::string& ipAddress, int attempts, std::chrono::milliseconds wait, SdkDeviceInfo& info);
+bool LocateDevice(const std::string& ipAddress, int attempts, std::chrono::milliseconds wait, SdkDiscoveryRecord& info);
 
 } // namespace
 
-std::vector<SdkDeviceInfo> SdkDiscoverDevices()
+std::vector<SdkDiscoveryRecord> SdkDiscoverDevices()
 {
     arv_update_device_list();
-    std::vector<SdkDeviceInfo> devices;
+    std::vector<SdkDiscoveryRecord> devices;
     for (unsigned int i = 0; i < arv_get_n_devices(); ++i) {
         const char* protocol = arv_get_device_protocol(i);
         const char* address = arv_get_device_address(i);
@@ -101,26 +101,26 @@ std::vector<SdkDeviceInfo> SdkDiscoverDevices()
         devices.emplace_back(address, Upper(text(arv_get_device_physical_id(i))), text(arv_get_device_model(i)),
                              text(arv_get_device_serial_nbr(i)), text(arv_get_device_vendor(i)));
     }
-    std::sort(devices.begin(), devices.end(), [](const SdkDeviceInfo& a, const SdkDeviceInfo& b) {
+    std::sort(devices.begin(), devices.end(), [](const SdkDiscoveryRecord& a, const SdkDiscoveryRecord& b) {
         return NumericAddress(a.GetIPAddress()) < NumericAddress(b.GetIPAddress());
     });
     return devices;
 }
 
-bool SdkDeviceInfoFromAddress(const std::string& ipAddress, SdkDeviceInfo& info)
+bool SdkDiscoveryRecordFromAddress(const std::string& ipAddress, SdkDiscoveryRecord& info)
 {
     return LocateDevice(ipAddress, kLocateAttempts, kLocateWait, info);
 }
 
 bool SdkDeviceAnswers(const std::string& ipAddress, std::chrono::milliseconds wait)
 {
-    SdkDeviceInfo ignored;
+    SdkDiscoveryRecord ignored;
     return LocateDevice(ipAddress, 1, wait, ignored);
 }
 
 namespace {
 
-bool LocateDevice(const std::string& ipAddress, int attempts, std::chrono::milliseconds wait, SdkDeviceInfo& info)
+bool LocateDevice(const std::string& ipAddress, int attempts, std::chrono::milliseconds wait, SdkDiscoveryRecord& info)
 {
     sockaddr_in camera{};
     camera.sin_family = AF_INET;

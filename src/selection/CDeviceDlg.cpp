@@ -1,6 +1,6 @@
 #include "selection/CDeviceDlg.h"
 
-#include "camera/CDeviceInfo.h"
+#include "camera/CameraConnection.h"
 #include "camera/FeatureAccess.h"
 #include "camera/NetworkText.h"
 #include "context/CameraContext.h"
@@ -9,7 +9,7 @@
 #include "profile/Profile.h"
 #include "sdk/SdkDevice.h"
 #include "sdk/SdkGenParameter.h"
-#include "selection/CIPAdressSettingDlg.h"
+#include "selection/IpAddressSettingDialog.h"
 #include "selection/CPacketsizeSettingDlg.h"
 #include "selection/MessagePrompts.h"
 #include "selection/SdkDeviceFinderWnd.h"
@@ -143,14 +143,14 @@ CDeviceDlg::~CDeviceDlg() = default;
 CDeviceDlg::Services CDeviceDlg::SystemServices(MessagePrompts& prompts)
 {
     Services services;
-    services.findCamera = [](std::optional<SdkDeviceInfo>& selected) {
+    services.findCamera = [](std::optional<SdkDiscoveryRecord>& selected) {
         SdkDeviceFinderWnd finder;
         finder.SetTitle(tr("Available GigE Vision Cameras").toStdString());
         SdkResult result = finder.ShowModal();
         selected = finder.GetSelected();
         return result;
     };
-    services.makeCamera = [] { return std::make_unique<CDeviceInfo>(); };
+    services.makeCamera = [] { return std::make_unique<CameraConnection>(); };
     services.makeDevice = [] { return std::make_unique<SdkDevice>(); };
     services.choosePacketSize = [](QWidget* parent, bool& autoNegotiation, int32_t& packetSize, int32_t minimum,
                                    int32_t maximum) {
@@ -162,7 +162,7 @@ CDeviceDlg::Services CDeviceDlg::SystemServices(MessagePrompts& prompts)
         return true;
     };
     services.editIPAddress = [&prompts](QWidget* parent, SdkDevice* device) {
-        CIPAdressSettingDlg dialog(device, prompts, parent);
+        IpAddressSettingDialog dialog(device, prompts, parent);
         dialog.exec();
     };
     return services;
@@ -195,11 +195,11 @@ void CDeviceDlg::Initialise()
     (connect_->isEnabled() ? connect_ : ok_)->setFocus();
 }
 
-bool CDeviceDlg::AddCamera(const SdkDeviceInfo& info)
+bool CDeviceDlg::AddCamera(const SdkDiscoveryRecord& info)
 {
     if (context_.CameraCount() >= CameraContext::kMaxCameras)
         return false;
-    CDeviceInfo* camera = context_.AddCamera(services_.makeCamera());
+    CameraConnection* camera = context_.AddCamera(services_.makeCamera());
     if (!camera)
         return false;
     SdkGenParameterArray* link = camera->GetDevice().GetGenLink();
@@ -215,7 +215,7 @@ bool CDeviceDlg::AddCamera(const SdkDeviceInfo& info)
 
 void CDeviceDlg::Connect()
 {
-    std::optional<SdkDeviceInfo> selected;
+    std::optional<SdkDiscoveryRecord> selected;
     const SdkResult result = services_.findCamera(selected);
     if (result == SdkResult::ABORTED) {
         prompts_.Show(this, tr("GigE Vision"),
@@ -241,7 +241,7 @@ void CDeviceDlg::Connect()
     UpdateButtons();
 }
 
-bool CDeviceDlg::ConnectCamera(const SdkDeviceInfo& info)
+bool CDeviceDlg::ConnectCamera(const SdkDiscoveryRecord& info)
 {
     if (!AddCamera(info))
         return false;
@@ -250,7 +250,7 @@ bool CDeviceDlg::ConnectCamera(const SdkDeviceInfo& info)
     return true;
 }
 
-bool CDeviceDlg::ConnectAtStart(const SdkDeviceInfo& info)
+bool CDeviceDlg::ConnectAtStart(const SdkDiscoveryRecord& info)
 {
     // The cameras are chosen: the dialog is no longer the program's first window.
     startupMode_ = false;
@@ -263,7 +263,7 @@ void CDeviceDlg::Disconnect()
         return;
     if (!prompts_.AskYesNo(this, tr("GigE"), tr("Disconnect?")))
         return;
-    while (CDeviceInfo* camera = context_.Camera(context_.CameraCount() - 1)) {
+    while (CameraConnection* camera = context_.Camera(context_.CameraCount() - 1)) {
         camera->Disconnect();
         context_.RemoveCamera(camera);
     }
@@ -295,7 +295,7 @@ void CDeviceDlg::ShowPrevious()
 
 void CDeviceDlg::EditIPAddress()
 {
-    CDeviceInfo* camera = context_.Camera(shownIndex_);
+    CameraConnection* camera = context_.Camera(shownIndex_);
     services_.editIPAddress(this, camera ? &camera->GetDevice() : nullptr);
 }
 
@@ -341,7 +341,7 @@ void CDeviceDlg::ReadPacketSizeRange()
 
 void CDeviceDlg::ShowCamera(int index)
 {
-    CDeviceInfo* camera = context_.Camera(index);
+    CameraConnection* camera = context_.Camera(index);
     if (!camera) {
         ClearDetails();
         return;
@@ -384,7 +384,7 @@ void CDeviceDlg::UpdateButtons()
     disconnect_->setEnabled(context_.CameraCount() > 0);
 }
 
-void CDeviceDlg::LoadDrawingFile(CDeviceInfo& camera)
+void CDeviceDlg::LoadDrawingFile(CameraConnection& camera)
 {
     const Profile settings(context_.SettingsPath());
     const QString path =

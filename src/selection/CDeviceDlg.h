@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sdk/SdkDeviceInfo.h"
+#include "sdk/SdkDiscoveryRecord.h"
 #include "sdk/SdkResult.h"
 
 #include <QDialog>
@@ -11,7 +11,7 @@
 #include <optional>
 
 class CameraContext;
-class CDeviceInfo;
+class CameraConnection;
 class MessagePrompts;
 class QLabel;
 class QLineEdit;
@@ -35,9 +35,9 @@ public:
     struct Services {
         // The SDK's finder window: OK with the chosen camera, ABORTED, CANCEL
         // (the user closed the list; nothing to say), or another failure.
-        std::function<SdkResult(std::optional<SdkDeviceInfo>& selected)> findCamera;
+        std::function<SdkResult(std::optional<SdkDiscoveryRecord>& selected)> findCamera;
         // A new, unconnected camera object.
-        std::function<std::unique_ptr<CDeviceInfo>()> makeCamera;
+        std::function<std::unique_ptr<CameraConnection>()> makeCamera;
         // A new, unconnected SDK device, whose link parameters give the packet size range.
         std::function<std::unique_ptr<SdkDevice>()> makeDevice;
         // Runs the packet size dialog; false when it was cancelled, else the
@@ -67,11 +67,11 @@ public:
     // Adds a camera to the list and connects it, with the packet size
     // settings of this dialog. False, with the list unchanged, when the list
     // is full or the connection failed. Shows no message.
-    bool AddCamera(const SdkDeviceInfo& info);
+    bool AddCamera(const SdkDiscoveryRecord& info);
     // Connects a camera named at start-up as the Connect command does (the
     // first camera's registered drawing file is loaded), without the finder
     // or messages; the dialog then shows as it does after start-up.
-    bool ConnectAtStart(const SdkDeviceInfo& info);
+    bool ConnectAtStart(const SdkDiscoveryRecord& info);
 
     // The commands behind the buttons.
     void Connect();
@@ -101,12 +101,12 @@ public:
 
 private:
     // AddCamera, then the first camera's drawing file.
-    bool ConnectCamera(const SdkDeviceInfo& info);
+    bool ConnectCamera(const SdkDiscoveryRecord& info);
     void ShowCamera(int index);
     void ClearDetails();
     void SetPageLabel(int shown, int count);
     void UpdateButtons();
-    void LoadDrawingFile(CDeviceInfo& camera);
+    void LoadDrawingFile(CameraConnection& camera);
     void ReadPacketSizeRange();
 
     CameraContext& context_;

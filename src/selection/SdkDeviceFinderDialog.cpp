@@ -13,7 +13,7 @@ constexpr int kMinimumWidth = 520;
 
 } // namespace
 
-SdkDeviceFinderDialog::SdkDeviceFinderDialog(std::vector<SdkDeviceInfo> devices, QWidget* parent)
+SdkDeviceFinderDialog::SdkDeviceFinderDialog(std::vector<SdkDiscoveryRecord> devices, QWidget* parent)
     : QDialog(parent), devices_(std::move(devices)), list_(new QTreeWidget(this)),
       buttons_(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this))
 {
@@ -22,7 +22,7 @@ SdkDeviceFinderDialog::SdkDeviceFinderDialog(std::vector<SdkDeviceInfo> devices,
     list_->setRootIsDecorated(false);
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
     list_->setAllColumnsShowFocus(true);
-    for (const SdkDeviceInfo& device : devices_) {
+    for (const SdkDiscoveryRecord& device : devices_) {
         auto* item = new QTreeWidgetItem(list_);
         item->setText(kIpColumn, QString::fromStdString(device.GetIPAddress()));
         item->setText(kMacColumn, QString::fromStdString(device.GetMACAddress()));
@@ -42,7 +42,7 @@ SdkDeviceFinderDialog::SdkDeviceFinderDialog(std::vector<SdkDeviceInfo> devices,
     UpdateOkButton();
 }
 
-std::optional<SdkDeviceInfo> SdkDeviceFinderDialog::Selected() const
+std::optional<SdkDiscoveryRecord> SdkDeviceFinderDialog::Selected() const
 {
     const QList<QTreeWidgetItem*> selected = list_->selectedItems();
     if (selected.isEmpty())

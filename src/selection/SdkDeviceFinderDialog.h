@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sdk/SdkDeviceInfo.h"
+#include "sdk/SdkDiscoveryRecord.h"
 
 #include <QDialog>
 
@@ -16,15 +16,15 @@ class SdkDeviceFinderDialog : public QDialog {
     Q_OBJECT
 
 public:
-    explicit SdkDeviceFinderDialog(std::vector<SdkDeviceInfo> devices, QWidget* parent = nullptr);
+    explicit SdkDeviceFinderDialog(std::vector<SdkDiscoveryRecord> devices, QWidget* parent = nullptr);
 
     // The highlighted camera, or none.
-    std::optional<SdkDeviceInfo> Selected() const;
+    std::optional<SdkDiscoveryRecord> Selected() const;
 
 private:
     void UpdateOkButton();
 
-    std::vector<SdkDeviceInfo> devices_;
+    std::vector<SdkDiscoveryRecord> devices_;
     QTreeWidget* list_;
     QDialogButtonBox* buttons_;
 };

@@ -19,7 +19,7 @@ SdkResult SdkDeviceFinderWnd::ShowModal()
 {
     selected_.reset();
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    std::vector<SdkDeviceInfo> devices = SdkDiscoverDevices();
+    std::vector<SdkDiscoveryRecord> devices = SdkDiscoverDevices();
     QApplication::restoreOverrideCursor();
 
     SdkDeviceFinderDialog dialog(std::move(devices));
@@ -30,7 +30,7 @@ SdkResult SdkDeviceFinderWnd::ShowModal()
     return selected_ ? SdkResult::OK : SdkResult::ABORTED;
 }
 
-std::optional<SdkDeviceInfo> SdkDeviceFinderWnd::GetSelected() const
+std::optional<SdkDiscoveryRecord> SdkDeviceFinderWnd::GetSelected() const
 {
     return selected_;
 }

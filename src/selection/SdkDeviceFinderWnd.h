@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sdk/SdkDeviceInfo.h"
+#include "sdk/SdkDiscoveryRecord.h"
 #include "sdk/SdkResult.h"
 
 #include <optional>
@@ -18,9 +18,9 @@ public:
     // closing gives CANCEL.
     SdkResult ShowModal();
     // The camera chosen by the last ShowModal that ended with OK, or none.
-    std::optional<SdkDeviceInfo> GetSelected() const;
+    std::optional<SdkDiscoveryRecord> GetSelected() const;
 
 private:
     std::string title_;
-    std::optional<SdkDeviceInfo> selected_;
+    std::optional<SdkDiscoveryRecord> selected_;
 };

@@ -3,7 +3,7 @@
 #include "CameraFakes.h"
 #include "TempDir.h"
 
-#include "camera/CDeviceInfo.h"
+#include "camera/CameraConnection.h"
 #include "camera/CRS232C_OM.h"
 
 void RecordingPrompts::Show(QWidget*, const QString& caption, const QString& text, Icon icon)
@@ -31,11 +31,11 @@ QStringList RecordingPrompts::Texts() const
     return texts;
 }
 
-std::unique_ptr<CDeviceInfo> MakeFakeCamera(const TempDir& dir, FakeDevice** device)
+std::unique_ptr<CameraConnection> MakeFakeCamera(const TempDir& dir, FakeDevice** device)
 {
     auto fake = std::make_unique<FakeDevice>();
     if (device)
         *device = fake.get();
-    return std::make_unique<CDeviceInfo>(std::move(fake), std::make_unique<FakePipeline>(),
+    return std::make_unique<CameraConnection>(std::move(fake), std::make_unique<FakePipeline>(),
                                          std::make_unique<CRS232C_OM>(dir.file("serial.ini")));
 }

@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-class CDeviceInfo;
+class CameraConnection;
 class FakeDevice;
 class TempDir;
 
@@ -42,4 +42,4 @@ public:
 // A camera object over a fake device, never connected to anything; model
 // and MAC address as the connection would have copied them are not set.
 // The device, when asked for, stays owned by the camera.
-std::unique_ptr<CDeviceInfo> MakeFakeCamera(const TempDir& dir, FakeDevice** device = nullptr);
+std::unique_ptr<CameraConnection> MakeFakeCamera(const TempDir& dir, FakeDevice** device = nullptr);

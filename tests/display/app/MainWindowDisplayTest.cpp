@@ -8,10 +8,10 @@
 
 #include "app/CLumivexApp.h"
 #include "app/CLumivexDlg.h"
-#include "app/CMyToolBar.h"
-#include "camera/CDeviceInfo.h"
-#include "camera/Thread.h"
-#include "capture/CCreateAVI.h"
+#include "app/MainToolBar.h"
+#include "camera/CameraConnection.h"
+#include "camera/AcquisitionThread.h"
+#include "capture/AviWriter.h"
 #include "capturewindows/CThumbnailDlg.h"
 #include "capturewindows/RecordingProgressBar.h"
 #include "capturewindows/SnapShotList.h"
@@ -64,7 +64,7 @@ void Wait(int milliseconds)
 
 // Waits until the camera's acquisition thread has received more than count
 // frames; a loaded machine may take seconds to restart a stream.
-bool ReceivesFrames(CDeviceInfo& camera, int32_t count)
+bool ReceivesFrames(CameraConnection& camera, int32_t count)
 {
     QElapsedTimer timer;
     timer.start();
@@ -106,8 +106,8 @@ protected:
     void ConnectAll()
     {
         for (int i = 0; i < kCameras; ++i) {
-            SdkDeviceInfo info;
-            ASSERT_TRUE(SdkDeviceInfoFromAddress(TestAddress(i), info));
+            SdkDiscoveryRecord info;
+            ASSERT_TRUE(SdkDiscoveryRecordFromAddress(TestAddress(i), info));
             ASSERT_TRUE(deviceDlg_.AddCamera(info));
         }
     }
@@ -136,7 +136,7 @@ TEST_F(MainWindowDisplayTest, FurtherCamerasGetPreviewWindowsTitledAndCascaded)
     for (int i = 1; i < kCameras; ++i) {
         CPreview* preview = window->PreviewWindow(i);
         ASSERT_NE(preview, nullptr);
-        CDeviceInfo* camera = context_.Camera(i);
+        CameraConnection* camera = context_.Camera(i);
         ASSERT_FALSE(camera->GetModel().empty());
         EXPECT_EQ(preview->windowTitle(), QStringLiteral("Preview - %1(%2)")
                                               .arg(QString::fromStdString(camera->GetModel()),
@@ -144,7 +144,7 @@ TEST_F(MainWindowDisplayTest, FurtherCamerasGetPreviewWindowsTitledAndCascaded)
         EXPECT_EQ(preview->pos(), QPoint(50 * i, 50 * i));
         EXPECT_TRUE(preview->isVisible());
     }
-    CDeviceInfo* first = context_.FirstCamera();
+    CameraConnection* first = context_.FirstCamera();
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Lumivex - %1(%2)")
                                          .arg(QString::fromStdString(first->GetModel()),
                                               QString::fromStdString(first->GetMACAddress())));
@@ -403,8 +403,8 @@ TEST(StartUpDisplay, SigtermDuringARecordingClosesTheFileAndReleasesTheCamera)
     ASSERT_TRUE(sinceSignal.isValid());
     EXPECT_LT(sinceSignal.elapsed(), kEndWithinMs);
 
-    SdkDeviceInfo info;
-    ASSERT_TRUE(SdkDeviceInfoFromAddress(options.interfaceAddress, info));
+    SdkDiscoveryRecord info;
+    ASSERT_TRUE(SdkDiscoveryRecordFromAddress(options.interfaceAddress, info));
     SdkDevice next;
     EXPECT_TRUE(next.Connect(info).IsOK());
     next.Disconnect();

@@ -10,14 +10,14 @@
 // number, and are checked against the captured converted frame.
 #include "LiveMainWindow.h"
 
-#include "analysis/CGraphDlg.h"
+#include "analysis/WaveformWindow.h"
 #include "analysis/CHistogramDlg.h"
 #include "app/CLumivexDlg.h"
-#include "camera/CDeviceInfo.h"
+#include "camera/CameraConnection.h"
 #include "camera/FeatureAccess.h"
-#include "camera/Thread.h"
+#include "camera/AcquisitionThread.h"
 #include "controls/CLxCtrlMainDlg.h"
-#include "controls/CTabDialog.h"
+#include "controls/SettingsPage.h"
 #include "display/GlDisplayWindow.h"
 #include "sim/SimPattern.h"
 #include "sim/SimPixelFormat.h"
@@ -159,10 +159,10 @@ protected:
         return PlacedBesideTheMainWindow(live_.Window().HistogramWindow());
     }
 
-    CGraphDlg& OpenWaveform()
+    WaveformWindow& OpenWaveform()
     {
         live_.Window().Action(CLumivexDlg::kWaveform)->trigger();
-        return PlacedBesideTheMainWindow(live_.Window().WaveformWindow());
+        return PlacedBesideTheMainWindow(live_.Window().Waveform());
     }
 
     template <typename Window>
@@ -196,7 +196,7 @@ protected:
     // converted frame as the thread saw it and the camera's number for it.
     void TriggerOneFrame(std::vector<uint8_t>& converted, uint32_t& frameNumber, size_t bytesPerPixel)
     {
-        Thread* thread = camera_->GetThread();
+        AcquisitionThread* thread = camera_->GetThread();
         ASSERT_NE(thread, nullptr);
         const int32_t processed = thread->FrameCounter();
         const uint64_t sent = live_.Camera().FramesSent();
@@ -219,14 +219,14 @@ protected:
     }
 
     LiveMainWindow live_;
-    CDeviceInfo* camera_ = nullptr;
+    CameraConnection* camera_ = nullptr;
 };
 
 TEST_F(LiveAnalysis, ColourCountsAndRowEqualTheSameFrameWithBothWindowsOpen)
 {
     ASSERT_NO_FATAL_FAILURE(StartCamera(true));
     CHistogramDlg& histogram = OpenHistogram();
-    CGraphDlg& waveform = OpenWaveform();
+    WaveformWindow& waveform = OpenWaveform();
     waveform.move(histogram.frameGeometry().right() + kWindowGap, 0);
     // The waveform's row runs along the area's top edge: neither window may
     // see the other's marker.
@@ -348,7 +348,7 @@ INSTANTIATE_TEST_SUITE_P(Formats, LiveGreyHistogram,
 TEST_F(LiveAnalysis, ColourWaveformHoldsTheSelectedRowOfTheSameFrame)
 {
     ASSERT_NO_FATAL_FAILURE(StartCamera(true));
-    CGraphDlg& waveform = OpenWaveform();
+    WaveformWindow& waveform = OpenWaveform();
     EXPECT_EQ(waveform.windowTitle(), QStringLiteral("Waveform"));
     EXPECT_EQ(waveform.SelectedRow(), kHeight / 2);
     // A row of the saw-tooth, which differs from frame to frame.
@@ -368,7 +368,7 @@ TEST_F(LiveAnalysis, ColourWaveformHoldsTheSelectedRowOfTheSameFrame)
 TEST_F(LiveAnalysis, TenBitGreyWaveformHoldsTheEightBitValuesOfTheSelectedRow)
 {
     ASSERT_NO_FATAL_FAILURE(StartCamera(false, "Mono10"));
-    CGraphDlg& waveform = OpenWaveform();
+    WaveformWindow& waveform = OpenWaveform();
     ASSERT_TRUE(waveform.SelectRow(kSawToothRow));
     ASSERT_NO_FATAL_FAILURE(HoldFrames());
     std::vector<uint8_t> grey;
@@ -510,7 +510,7 @@ TEST_F(LiveAnalysis, HistogramAreaIsMarkedOnTheLiveImageAndFollowsACornerDrag)
 TEST_F(LiveAnalysis, WaveformRowIsMarkedOnTheLiveImageAndFollowsAClick)
 {
     ASSERT_NO_FATAL_FAILURE(StartCamera(true));
-    CGraphDlg& waveform = OpenWaveform();
+    WaveformWindow& waveform = OpenWaveform();
     WaitLive(kMarkerWaitMs);
     QImage image = live_.DisplayedImage();
     EXPECT_TRUE(GreenRun(image, QPoint(0, kHeight / 2), QPoint(kWidth - 1, kHeight / 2)));

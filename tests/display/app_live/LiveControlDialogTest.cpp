@@ -4,10 +4,10 @@
 #include "LiveMainWindow.h"
 
 #include "app/CLumivexDlg.h"
-#include "camera/CDeviceInfo.h"
+#include "camera/CameraConnection.h"
 #include "camera/FeatureAccess.h"
 #include "controls/CLxCtrlMainDlg.h"
-#include "controls/CTabDialog.h"
+#include "controls/SettingsPage.h"
 
 #include "display/GlDisplayWindow.h"
 

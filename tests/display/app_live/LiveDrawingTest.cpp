@@ -6,7 +6,7 @@
 #include "LiveMainWindow.h"
 
 #include "app/CLumivexDlg.h"
-#include "camera/CDeviceInfo.h"
+#include "camera/CameraConnection.h"
 #include "display/GlDisplayWindow.h"
 #include "drawing/CDrawingManagement.h"
 #include "drawing/CDrawingManagementDlg.h"

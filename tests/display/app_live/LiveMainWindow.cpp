@@ -1,8 +1,8 @@
 #include "LiveMainWindow.h"
 
 #include "app/CLumivexDlg.h"
-#include "camera/CDeviceInfo.h"
-#include "camera/Thread.h"
+#include "camera/CameraConnection.h"
+#include "camera/AcquisitionThread.h"
 #include "display/GlDisplayWindow.h"
 #include "sdk/SdkDiscovery.h"
 
@@ -60,11 +60,11 @@ bool LiveMainWindow::Start(SimOptions options, Connection connection)
         ADD_FAILURE() << camera_.ErrorText();
         return false;
     }
-    SdkDeviceInfo info;
-    bool connected = SdkDeviceInfoFromAddress(options.interfaceAddress, info);
+    SdkDiscoveryRecord info;
+    bool connected = SdkDiscoveryRecordFromAddress(options.interfaceAddress, info);
     if (connected && connection == Connection::ConnectCommand) {
         CDeviceDlg::Services services = CDeviceDlg::SystemServices(prompts_);
-        services.findCamera = [info](std::optional<SdkDeviceInfo>& selected) {
+        services.findCamera = [info](std::optional<SdkDiscoveryRecord>& selected) {
             selected = info;
             return SdkResult(SdkResult::OK);
         };

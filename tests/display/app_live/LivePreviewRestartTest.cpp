@@ -7,11 +7,11 @@
 #include "LiveMainWindow.h"
 
 #include "app/CLumivexDlg.h"
-#include "camera/CDeviceInfo.h"
+#include "camera/CameraConnection.h"
 #include "camera/FeatureAccess.h"
 #include "camera/PixelFormats.h"
 #include "camerasettings/CameraSettingsFile.h"
-#include "capture/CCreateAVI.h"
+#include "capture/AviWriter.h"
 #include "capture/CRecordingControl.h"
 #include "capturewindows/RecordingProgressBar.h"
 #include "commands/CMovieCommand.h"
@@ -170,7 +170,7 @@ TEST(LivePreviewRestart, FramesEnlargedWhileStoppedAreShownWithinASecond)
 
         ChangeStopped(live, [&] { change.after(live); });
         EXPECT_TRUE(ShowsFramesWithin(live, kShownWithinMs));
-        CDeviceInfo& camera = *live.Context().FirstCamera();
+        CameraConnection& camera = *live.Context().FirstCamera();
         EXPECT_EQ(camera.Width(), change.width);
         EXPECT_EQ(camera.Height(), change.height);
     }
@@ -272,7 +272,7 @@ TEST(LivePreviewRestart, ALostCameraComesBackWithoutAClickAndItsRecordingGoesOnI
     NoticeBar* notice = live.Window().CameraNotice();
     ASSERT_TRUE(WaitUntil([&] { return notice->isVisible(); }, 5000));
     EXPECT_LT(timer.elapsed(), kNoticedWithinMs);
-    const CDeviceInfo& camera = *live.Context().FirstCamera();
+    const CameraConnection& camera = *live.Context().FirstCamera();
     EXPECT_TRUE(notice->Text().startsWith(QStringLiteral("The camera %1 (%2) at %3 has not answered since ")
                                               .arg(QString::fromStdString(camera.GetModel()),
                                                    QString::fromStdString(camera.GetMACAddress()),

@@ -1,7 +1,7 @@
 #include "CameraFakes.h"
 #include "TempDir.h"
 
-#include "camera/CDeviceInfo.h"
+#include "camera/CameraConnection.h"
 #include "camera/CRS232C_OM.h"
 #include "camera/HandOffRecords.h"
 #include "camera/OverlayRegistry.h"
@@ -38,7 +38,7 @@ protected:
         AddFake<FakeInteger>(device->features, "GevCurrentIPAddress", kCameraKey);
         auto pipeline = std::make_unique<FakePipeline>();
         pipeline_ = pipeline.get();
-        camera_ = std::make_unique<CDeviceInfo>(std::move(device), std::move(pipeline),
+        camera_ = std::make_unique<CameraConnection>(std::move(device), std::move(pipeline),
             std::make_unique<CRS232C_OM>(dir_.file("serial.ini")));
         camera_->CreateOverlayRegistry();
         camera_->SetHandOffRecords({&request_, &recorder_, &waveform_, &histogram_, &settings_});
@@ -84,7 +84,7 @@ protected:
     DisplaySettings settings_;
     PixelFrameConverter converter_;
     FakePipeline* pipeline_ = nullptr;
-    std::unique_ptr<CDeviceInfo> camera_;
+    std::unique_ptr<CameraConnection> camera_;
     std::unique_ptr<OverlayPainterSet> painters_;
     CPreview preview_;
     GlDisplayWindow* window_ = nullptr;

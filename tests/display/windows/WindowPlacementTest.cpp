@@ -5,7 +5,7 @@
 #include "AppTestSupport.h"
 #include "TempDir.h"
 
-#include "analysis/CGraphDlg.h"
+#include "analysis/WaveformWindow.h"
 #include "analysis/CHistogramDlg.h"
 #include "app/CLumivexDlg.h"
 #include "capturewindows/CThumbnailDlg.h"
@@ -79,8 +79,8 @@ public:
     explicit Session(const std::string& settingsPath) : context_(settingsPath), deviceDlg_(context_, true, prompts_)
     {
         for (int i = 0; i < kCameras; ++i) {
-            SdkDeviceInfo info;
-            if (!SdkDeviceInfoFromAddress(TestAddress(i), info) || !deviceDlg_.AddCamera(info))
+            SdkDiscoveryRecord info;
+            if (!SdkDiscoveryRecordFromAddress(TestAddress(i), info) || !deviceDlg_.AddCamera(info))
                 ADD_FAILURE() << "camera " << i << " could not be connected";
         }
         window_ = std::make_unique<CLumivexDlg>(false, context_, deviceDlg_, prompts_,
@@ -199,7 +199,7 @@ TEST_F(WindowPlacementTest, EveryWindowOpensWithItsFrameInsideTheAvailableArea)
     window.Action(CLumivexDlg::kHistogram)->trigger();
     CFeaturesDlg* features = window.ShowFeatures(0);
     ASSERT_NE(features, nullptr);
-    std::vector<QWidget*> others = {window.ControlDialog(), window.ThumbnailWindow(), window.WaveformWindow(),
+    std::vector<QWidget*> others = {window.ControlDialog(), window.ThumbnailWindow(), window.Waveform(),
                                     window.HistogramWindow(), features};
     // The snapshot's own window, opened as from the thumbnail window.
     SnapShotListOf(session.Context()).ShowSelected();

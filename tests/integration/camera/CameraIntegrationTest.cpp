@@ -5,13 +5,13 @@
 #include "TempDir.h"
 #include "TestAddress.h"
 
-#include "camera/CDeviceInfo.h"
+#include "camera/CameraConnection.h"
 #include "camera/CRS232C_OM.h"
 #include "camera/FeatureAccess.h"
 #include "camera/FrameConverter.h"
 #include "camera/FrameDisplayTarget.h"
 #include "camera/OverlayRegistry.h"
-#include "camera/Thread.h"
+#include "camera/AcquisitionThread.h"
 #include "context/CameraContext.h"
 #include "imaging/PixelFrameConverter.h"
 #include "sdk/SdkDevice.h"
@@ -66,7 +66,7 @@ void SumDropped(QPainter&, uint8_t*, int32_t, int32_t, uint32_t, void* userData,
     *static_cast<int64_t*>(userData) += *dropped;
 }
 
-bool SetEnumeration(CDeviceInfo& camera, const std::string& name, const std::string& entry)
+bool SetEnumeration(CameraConnection& camera, const std::string& name, const std::string& entry)
 {
     auto* enumeration = dynamic_cast<SdkGenEnum*>(camera.Features()->Get(name));
     return enumeration && enumeration->SetValue(entry).IsOK();
@@ -85,10 +85,10 @@ protected:
         ASSERT_TRUE(sim_.Start(options_)) << sim_.ErrorText();
     }
 
-    void Connect(CDeviceInfo& camera)
+    void Connect(CameraConnection& camera)
     {
-        SdkDeviceInfo info;
-        ASSERT_TRUE(SdkDeviceInfoFromAddress(TestAddress(), info));
+        SdkDiscoveryRecord info;
+        ASSERT_TRUE(SdkDiscoveryRecordFromAddress(TestAddress(), info));
         camera.GetSerial().SetReporter(&reporter_);
         ASSERT_EQ(camera.Connect(&info), 1);
     }
@@ -109,7 +109,7 @@ TEST_F(CameraIntegrationTest, ConnectReadsGeometryAndOptionBoardValues)
     sim_.WriteOptionRegisters(0, 0x00, 94, {0x34, 0x12});
     sim_.WriteOptionRegisters(0, 0x80, 156, {0x04});
 
-    CDeviceInfo camera;
+    CameraConnection camera;
     ASSERT_NO_FATAL_FAILURE(Connect(camera));
     EXPECT_EQ(camera.GetIPAddress(), TestAddress());
     EXPECT_FALSE(camera.GetMACAddress().empty());
@@ -140,7 +140,7 @@ TEST_F(CameraIntegrationTest, ConnectReadsGeometryAndOptionBoardValues)
 
 TEST_F(CameraIntegrationTest, AcquisitionThreadFeedsTheDisplayForTwoSeconds)
 {
-    CDeviceInfo camera;
+    CameraConnection camera;
     ASSERT_NO_FATAL_FAILURE(Connect(camera));
     HandOffRecords none;
     camera.CreateOverlayRegistry();
@@ -177,7 +177,7 @@ TEST_F(CameraIntegrationTest, AcquisitionThreadFeedsTheDisplayForTwoSeconds)
 
 TEST_F(CameraIntegrationTest, StopThreadReturnsQuicklyInTriggerModeWithoutATrigger)
 {
-    CDeviceInfo camera;
+    CameraConnection camera;
     ASSERT_NO_FATAL_FAILURE(Connect(camera));
     ASSERT_TRUE(SetEnumeration(camera, "TriggerMode", "On"));
     ASSERT_TRUE(SetEnumeration(camera, "TriggerSource", "Software"));
@@ -201,7 +201,7 @@ TEST_F(CameraIntegrationTest, ContextRemembersTheFirstCamerasDrawingFile)
     std::string mac;
     {
         CameraContext context(path);
-        CDeviceInfo* camera = context.AddCamera(std::make_unique<CDeviceInfo>());
+        CameraConnection* camera = context.AddCamera(std::make_unique<CameraConnection>());
         ASSERT_NE(camera, nullptr);
         ASSERT_NO_FATAL_FAILURE(Connect(*camera));
         mac = camera->GetMACAddress();

@@ -44,8 +44,8 @@ protected:
     // Without short waits it has the default settings.
     void Connect(bool shortWaits = true)
     {
-        SdkDeviceInfo info;
-        ASSERT_TRUE(SdkDeviceInfoFromAddress(TestAddress(), info));
+        SdkDiscoveryRecord info;
+        ASSERT_TRUE(SdkDiscoveryRecordFromAddress(TestAddress(), info));
         ASSERT_TRUE(device_.Connect(info).IsOK());
         // Short waits, so that the failures below take well under a second each.
         const std::string settings = dir_.file("channel.ini");

@@ -7,16 +7,16 @@
 #include "TempDir.h"
 #include "TestAddress.h"
 
-#include "camera/CDeviceInfo.h"
+#include "camera/CameraConnection.h"
 #include "camera/CRS232C_OM.h"
 #include "camera/FrameConverter.h"
-#include "capture/CCreateAVI.h"
+#include "capture/AviWriter.h"
 #include "capture/CRecordingControl.h"
 #include "cli/CliCommand.h"
 #include "commands/CMovieCommand.h"
 #include "context/CameraContext.h"
 #include "imaging/PixelFrameConverter.h"
-#include "sdk/SdkDeviceInfo.h"
+#include "sdk/SdkDiscoveryRecord.h"
 #include "sdk/SdkDiscovery.h"
 #include "sim/SimCamera.h"
 
@@ -103,11 +103,11 @@ protected:
     {
         ASSERT_TRUE(sim_->IsRunning());
         context_ = std::make_unique<CameraContext>(dir_.file("lumivex.dat"));
-        camera_ = context_->AddCamera(std::make_unique<CDeviceInfo>());
+        camera_ = context_->AddCamera(std::make_unique<CameraConnection>());
         ASSERT_NE(camera_, nullptr);
         camera_->GetSerial().SetReporter(&serial_);
-        SdkDeviceInfo info;
-        ASSERT_TRUE(SdkDeviceInfoFromAddress(TestAddress(), info));
+        SdkDiscoveryRecord info;
+        ASSERT_TRUE(SdkDiscoveryRecordFromAddress(TestAddress(), info));
         ASSERT_EQ(camera_->Connect(&info), 1);
 
         control_ = std::make_unique<CRecordingControl>(context_->recorder);
@@ -166,7 +166,7 @@ protected:
     PixelFrameConverter converter_;
     FailOnSerialError serial_;
     std::unique_ptr<CameraContext> context_;
-    CDeviceInfo* camera_ = nullptr;
+    CameraConnection* camera_ = nullptr;
     std::unique_ptr<CRecordingControl> control_;
     std::unique_ptr<CMovieCommand> movie_;
 

@@ -8,18 +8,18 @@
 #include "SimControlTest.h"
 
 #include "camera/FeatureAccess.h"
-#include "camera/Thread.h"
+#include "camera/AcquisitionThread.h"
 #include "camera/OverlayRegistry.h"
 #include "controls/CAlcAreaDlg.h"
 #include "controls/CAwbAreaDlg.h"
 #include "controls/CFeaturesDlg.h"
 #include "controls/CLxCtrlMainDlg.h"
-#include "controls/CTabDialog.h"
-#include "controls/CTab_Trigger_Dlg.h"
-#include "controls/CTab_WB_Dlg.h"
+#include "controls/SettingsPage.h"
+#include "controls/TriggerPage.h"
+#include "controls/WhiteBalancePage.h"
 #include "controls/FeatureBinding.h"
 #include "imaging/PixelFrameConverter.h"
-#include "sdk/SdkDeviceInfo.h"
+#include "sdk/SdkDiscoveryRecord.h"
 #include "sdk/SdkDiscovery.h"
 
 #include <QComboBox>
@@ -55,8 +55,8 @@ protected:
 // stops and restarts that a locked feature needs.
 class StreamingHost : public ControlHost {
 public:
-    explicit StreamingHost(CDeviceInfo& camera) : camera_(camera) {}
-    CDeviceInfo* ControlCamera() override { return &camera_; }
+    explicit StreamingHost(CameraConnection& camera) : camera_(camera) {}
+    CameraConnection* ControlCamera() override { return &camera_; }
     bool StopPreview() override
     {
         if (!camera_.GetThread())
@@ -81,7 +81,7 @@ public:
     int starts = 0;
 
 private:
-    CDeviceInfo& camera_;
+    CameraConnection& camera_;
     PixelFrameConverter converter_;
 };
 
@@ -155,7 +155,7 @@ TEST_F(ControlsIntegrationTest, GainShutterPageOnTheCamerasFeatures)
     ASSERT_NO_FATAL_FAILURE(Start(true));
     CLxCtrlMainDlg dialog(host_);
     EXPECT_EQ(dialog.windowTitle(), QGuiApplication::applicationDisplayName() + "[LXSIM-640C]");
-    CTabDialog* page = dialog.Page(CLxCtrlMainDlg::kGainShutterTab);
+    SettingsPage* page = dialog.Page(CLxCtrlMainDlg::kGainShutterTab);
     auto* gainAuto = Find<QComboBox>(page, "GainAuto");
     ASSERT_EQ(gainAuto->count(), 2);
     EXPECT_EQ(gainAuto->itemText(1), "Continuous");
@@ -191,14 +191,14 @@ TEST_F(ControlsIntegrationTest, OnePushWhiteBalanceReturnsControlWhenTheCameraIs
     ASSERT_NO_FATAL_FAILURE(Start(true));
     CLxCtrlMainDlg dialog(host_);
     dialog.Tabs()->setCurrentIndex(CLxCtrlMainDlg::kWhiteBalanceTab);
-    auto* page = static_cast<CTab_WB_Dlg*>(dialog.Page(CLxCtrlMainDlg::kWhiteBalanceTab));
+    auto* page = static_cast<WhiteBalancePage*>(dialog.Page(CLxCtrlMainDlg::kWhiteBalanceTab));
     EXPECT_TRUE(page->IsColorCamera());
     auto* mode = Find<QComboBox>(page, "BalanceWhiteAuto");
     Choose(mode, 2);
     EXPECT_EQ(Find<QLineEdit>(page, "BalanceRatio_REdit")->text(), "150");
     SaveScreenshot(dialog, "white-balance-page");
 
-    Choose(mode, CTab_WB_Dlg::kModePushToSet);
+    Choose(mode, WhiteBalancePage::kModePushToSet);
     EXPECT_TRUE(page->IsWaitingForPushToSet());
     EXPECT_FALSE(mode->isEnabled());
     EXPECT_TRUE(QTest::qWaitFor([page] { return !page->IsWaitingForPushToSet(); }, 5000));
@@ -212,7 +212,7 @@ TEST_F(ControlsIntegrationTest, MonochromeCameraHasNoWhiteBalance)
 {
     ASSERT_NO_FATAL_FAILURE(Start(false));
     CLxCtrlMainDlg dialog(host_);
-    auto* page = static_cast<CTab_WB_Dlg*>(dialog.Page(CLxCtrlMainDlg::kWhiteBalanceTab));
+    auto* page = static_cast<WhiteBalancePage*>(dialog.Page(CLxCtrlMainDlg::kWhiteBalanceTab));
     dialog.Tabs()->setCurrentIndex(CLxCtrlMainDlg::kWhiteBalanceTab);
     EXPECT_FALSE(page->IsColorCamera());
     EXPECT_FALSE(Find<QComboBox>(page, "BalanceWhiteAuto")->isEnabled());
@@ -225,7 +225,7 @@ TEST_F(ControlsIntegrationTest, TriggerPageDrivesTheCamerasTimerAndLogicBlock)
     ASSERT_NO_FATAL_FAILURE(Start(true));
     CLxCtrlMainDlg dialog(host_);
     dialog.Tabs()->setCurrentIndex(CLxCtrlMainDlg::kTriggerTab);
-    auto* page = static_cast<CTab_Trigger_Dlg*>(dialog.Page(CLxCtrlMainDlg::kTriggerTab));
+    auto* page = static_cast<TriggerPage*>(dialog.Page(CLxCtrlMainDlg::kTriggerTab));
     EXPECT_FALSE(Find<QSlider>(page, "PulseWidth")->isEnabled());
     Choose(Find<QComboBox>(page, "TriggerMode"), 1);
     EXPECT_EQ(Value("TriggerMode"), 1);
@@ -320,8 +320,8 @@ protected:
     {
         fake_ = std::make_unique<FakeCamera>(TestAddress(1), GetParam().arguments);
         ASSERT_TRUE(fake_->IsReady());
-        SdkDeviceInfo info;
-        ASSERT_TRUE(SdkDeviceInfoFromAddress(fake_->Address(), info));
+        SdkDiscoveryRecord info;
+        ASSERT_TRUE(SdkDiscoveryRecordFromAddress(fake_->Address(), info));
         ASSERT_EQ(camera_.Connect(&info), 1);
         host_.camera = &camera_;
     }
@@ -349,7 +349,7 @@ protected:
     }
 
     std::unique_ptr<FakeCamera> fake_;
-    CDeviceInfo camera_;
+    CameraConnection camera_;
     SimControlHost host_;
     PixelFrameConverter converter_;
 };
@@ -374,7 +374,7 @@ TEST_P(ForeignCameraTest, GainAndExposureThroughTheGainShutterPage)
 {
     const ForeignDescription& description = GetParam();
     CLxCtrlMainDlg dialog(host_);
-    CTabDialog* page = dialog.Page(CLxCtrlMainDlg::kGainShutterTab);
+    SettingsPage* page = dialog.Page(CLxCtrlMainDlg::kGainShutterTab);
     // The rows keep the program's own names as object names.
     auto* gain = Find<QLineEdit>(page, "GainRawEdit");
     auto* exposure = Find<QLineEdit>(page, "ExposureTimeRawEdit");
@@ -419,7 +419,7 @@ TEST_P(ForeignCameraTest, LiveFramesAndTheTriggerPagesSoftwareTriggers)
 
     CLxCtrlMainDlg dialog(host_);
     dialog.Tabs()->setCurrentIndex(CLxCtrlMainDlg::kTriggerTab);
-    CTabDialog* page = dialog.Page(CLxCtrlMainDlg::kTriggerTab);
+    SettingsPage* page = dialog.Page(CLxCtrlMainDlg::kTriggerTab);
     auto* mode = Find<QComboBox>(page, "TriggerMode");
     Choose(mode, mode->findText(QStringLiteral("On")));
     auto* source = Find<QComboBox>(page, "TriggerSource");

@@ -2,7 +2,7 @@
 
 #include "camera/CRS232C_OM.h"
 #include "camera/FeatureAccess.h"
-#include "sdk/SdkDeviceInfo.h"
+#include "sdk/SdkDiscoveryRecord.h"
 #include "sdk/SdkDiscovery.h"
 
 namespace {
@@ -12,7 +12,7 @@ constexpr int kHeight = 480;
 
 } // namespace
 
-SimControlTest::SimControlTest() : camera_(std::make_unique<CDeviceInfo>())
+SimControlTest::SimControlTest() : camera_(std::make_unique<CameraConnection>())
 {
     camera_->GetSerial().SetReporter(&failOnSerialError_);
 }
@@ -21,8 +21,8 @@ void SimControlTest::StartCamera()
 {
     options_.interfaceAddress = TestAddress();
     ASSERT_TRUE(sim_.Start(options_)) << sim_.ErrorText();
-    SdkDeviceInfo info;
-    ASSERT_TRUE(SdkDeviceInfoFromAddress(TestAddress(), info));
+    SdkDiscoveryRecord info;
+    ASSERT_TRUE(SdkDiscoveryRecordFromAddress(TestAddress(), info));
     ASSERT_EQ(camera_->Connect(&info), 1);
     host_.camera = camera_.get();
 }

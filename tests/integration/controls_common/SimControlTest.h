@@ -8,7 +8,7 @@
 #include "TestAddress.h"
 #include "WidgetActions.h"
 
-#include "camera/CDeviceInfo.h"
+#include "camera/CameraConnection.h"
 #include "controls/ControlHost.h"
 #include "sim/SimCamera.h"
 
@@ -21,7 +21,7 @@
 // Hands the dialogs the camera (or none); there is no preview to stop.
 class SimControlHost : public ControlHost {
 public:
-    CDeviceInfo* ControlCamera() override { return camera; }
+    CameraConnection* ControlCamera() override { return camera; }
     bool StopPreview() override { return false; }
     void StartPreview() override {}
     void SetDisplayInterpolation(int) override {}
@@ -29,7 +29,7 @@ public:
     bool IsRecording() const override { return false; }
     DisplaySettings* Display() override { return nullptr; }
 
-    CDeviceInfo* camera = nullptr;
+    CameraConnection* camera = nullptr;
 };
 
 class SimControlTest : public ::testing::Test {
@@ -59,6 +59,6 @@ protected:
     SimOptions options_;
     SimCamera sim_;
     FailOnSerialError failOnSerialError_;
-    std::unique_ptr<CDeviceInfo> camera_;
+    std::unique_ptr<CameraConnection> camera_;
     SimControlHost host_;
 };

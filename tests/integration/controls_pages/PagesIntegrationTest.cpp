@@ -7,8 +7,8 @@
 #include "camera/FeatureAccess.h"
 #include "cli/CliCommand.h"
 #include "controls/CLxCtrlMainDlg.h"
-#include "controls/CTab_Gamma_Dlg.h"
-#include "controls/CTab_IO_Dlg.h"
+#include "controls/GammaPage.h"
+#include "controls/IoPage.h"
 #include "controls/GammaTable.h"
 #include "controls/PageSettingsFile.h"
 
@@ -60,7 +60,7 @@ protected:
 TEST_F(PagesIntegrationTest, GammaUploadsThreeTablesForColour)
 {
     ASSERT_NO_FATAL_FAILURE(Start(true));
-    CTab_Gamma_Dlg page;
+    GammaPage page;
     page.SetHost(&host_);
     page.InitControls();
     page.RefreshFromCamera();
@@ -73,7 +73,7 @@ TEST_F(PagesIntegrationTest, GammaUploadsThreeTablesForColour)
 TEST_F(PagesIntegrationTest, GammaUploadsOneMonoTableToTheEeprom)
 {
     ASSERT_NO_FATAL_FAILURE(Start(false));
-    CTab_Gamma_Dlg page;
+    GammaPage page;
     page.SetHost(&host_);
     page.InitControls();
     page.RefreshFromCamera();
@@ -217,7 +217,7 @@ TEST_F(PagesIntegrationTest, FivePinCameraShowsEveryLine)
     CLxCtrlMainDlg dialog(host_);
     dialog.Tabs()->setCurrentIndex(CLxCtrlMainDlg::kOutputTab);
     dialog.show();
-    auto* page = static_cast<CTab_IO_Dlg*>(dialog.Page(CLxCtrlMainDlg::kOutputTab));
+    auto* page = static_cast<IoPage*>(dialog.Page(CLxCtrlMainDlg::kOutputTab));
     EXPECT_TRUE(page->HasFivePins());
     auto* lastLine = page->findChild<QComboBox*>("LineSource4");
     ASSERT_NE(lastLine, nullptr);

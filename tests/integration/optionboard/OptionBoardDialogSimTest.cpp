@@ -4,8 +4,8 @@
 
 #include "controls/CLxCtrlMainDlg.h"
 #include "optionboard/CLxCtrlOPMainDlg.h"
-#include "optionboard/CTab_OPPage1_Dlg.h"
-#include "optionboard/CTab_OPPage2_Dlg.h"
+#include "optionboard/DataSettingPage.h"
+#include "optionboard/ImageProcessingPage.h"
 #include "optionboard/OptionBoardLink.h"
 
 #include <QCheckBox>
@@ -71,7 +71,7 @@ TEST_F(OptionBoardDialogSim, ShowingReadsTheBoardIntoBothPagesAndTitlesWithTheMo
 
     CLxCtrlOPMainDlg dialog(host_);
     dialog.show();
-    CTab_OPPage1_Dlg& page1 = *dialog.DataSettingPage();
+    DataSettingPage& page1 = *dialog.DataPage();
     EXPECT_EQ(page1.DataToUserFpgaList()->currentText(), "White balance and gamma processed data");
     EXPECT_EQ(page1.DataFromUserFpgaList()->currentText(), "White balance,gamma and color interpolation");
     for (int pin = 0; pin < kOptionOutputCount; ++pin)
@@ -79,7 +79,7 @@ TEST_F(OptionBoardDialogSim, ShowingReadsTheBoardIntoBothPagesAndTitlesWithTheMo
     EXPECT_EQ(page1.JtagList()->currentText(), "Enable");
     EXPECT_EQ(page1.UserFpgaEnableList()->currentText(), "Enable");
     EXPECT_TRUE(page1.UserFpgaEnableList()->isEnabled());
-    EXPECT_TRUE(dialog.ImageProcessingPage()->ModeList()->isEnabled());
+    EXPECT_TRUE(dialog.ProcessingPage()->ModeList()->isEnabled());
     EXPECT_EQ(dialog.windowTitle(),
               QGuiApplication::applicationDisplayName() + "[" + QString::fromStdString(camera_->GetModel()) + "]");
     EXPECT_TRUE(camera_->GetSerial().IsOpen()) << "the channel stays open on port 0";
@@ -92,7 +92,7 @@ TEST_F(OptionBoardDialogSim, EdgeDetectionReachesTheUserFpgaAndEveryWriteReadsBa
     CLxCtrlOPMainDlg dialog(host_);
     dialog.show();
     dialog.Tabs()->setCurrentIndex(CLxCtrlOPMainDlg::kImageProcessingTab);
-    CTab_OPPage2_Dlg& page2 = *dialog.ImageProcessingPage();
+    ImageProcessingPage& page2 = *dialog.ProcessingPage();
 
     page2.ModeList()->setCurrentIndex(2);
     EXPECT_EQ(page2.ModeList()->currentText(), "Edge detection");
@@ -113,7 +113,7 @@ TEST_F(OptionBoardDialogSim, EdgeDetectionReachesTheUserFpgaAndEveryWriteReadsBa
     EXPECT_EQ(dialog.State().outputControl, (std::array<uint8_t, 5>{0, 1, 0, 0, 1}));
 
     dialog.Tabs()->setCurrentIndex(CLxCtrlOPMainDlg::kDataSettingTab);
-    CTab_OPPage1_Dlg& page1 = *dialog.DataSettingPage();
+    DataSettingPage& page1 = *dialog.DataPage();
     page1.DataToUserFpgaList()->setCurrentIndex(1);
     EXPECT_EQ(Readable(dialog.State()), BoardState());
     page1.DataFromUserFpgaList()->setCurrentIndex(3);
@@ -130,21 +130,21 @@ TEST_F(OptionBoardDialogSim, UserFpgaDisabledGreysEveryImageProcessingControl)
 {
     CLxCtrlOPMainDlg dialog(host_);
     dialog.show();
-    CTab_OPPage2_Dlg& page2 = *dialog.ImageProcessingPage();
+    ImageProcessingPage& page2 = *dialog.ProcessingPage();
     const QList<QWidget*> controls = page2.findChildren<QWidget*>();
     ASSERT_GT(controls.size(), 20);
     for (QWidget* control : controls)
         EXPECT_FALSE(control->isEnabled()) << control->metaObject()->className();
 
     // Enabling it waits for the user FPGA with the dialog still painting.
-    CTab_OPPage1_Dlg& page1 = *dialog.DataSettingPage();
+    DataSettingPage& page1 = *dialog.DataPage();
     page1.UserFpgaEnableList()->setCurrentIndex(1);
     EXPECT_EQ(sim_.ReadOptionRegisters(0, kBank, 25, 1), Bytes{1});
     EXPECT_TRUE(page1.IsWaitingForUserFpga());
     EXPECT_FALSE(dialog.isEnabled());
     EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
     EXPECT_TRUE(page2.ModeList()->isEnabledTo(&page2));
-    QTRY_VERIFY_WITH_TIMEOUT(!page1.IsWaitingForUserFpga(), CTab_OPPage1_Dlg::kUserFpgaStartMs + 2000);
+    QTRY_VERIFY_WITH_TIMEOUT(!page1.IsWaitingForUserFpga(), DataSettingPage::kUserFpgaStartMs + 2000);
     EXPECT_TRUE(dialog.isEnabled());
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
     for (QWidget* control : controls)
@@ -162,7 +162,7 @@ TEST_F(OptionBoardDialogSim, ARefusedWriteLeavesTheListsShowingTheBoardsValues)
     sim_.WriteOptionRegisters(0, kBank, 25, {0x01});
     CLxCtrlOPMainDlg dialog(host_);
     dialog.show();
-    CTab_OPPage1_Dlg& page1 = *dialog.DataSettingPage();
+    DataSettingPage& page1 = *dialog.DataPage();
 
     sim_.AnswerNextRequests(0, kBusy, 1);
     page1.DataToUserFpgaList()->setCurrentIndex(2);
@@ -177,7 +177,7 @@ TEST_F(OptionBoardDialogSim, ARefusedWriteLeavesTheListsShowingTheBoardsValues)
     EXPECT_EQ(Readable(dialog.State()), BoardState());
 
     // A refused user FPGA write: the check box goes back too.
-    CTab_OPPage2_Dlg& page2 = *dialog.ImageProcessingPage();
+    ImageProcessingPage& page2 = *dialog.ProcessingPage();
     sim_.AnswerNextRequests(1, kBusy, 1);
     page2.OutputControl(2)->click();
     EXPECT_FALSE(page2.OutputControl(2)->isChecked());
@@ -191,9 +191,9 @@ TEST_F(OptionBoardDialogSim, WithoutACameraNothingIsSentAndClosingNotifies)
     CLxCtrlOPMainDlg dialog(host_);
     dialog.show();
     EXPECT_EQ(dialog.windowTitle(), QGuiApplication::applicationDisplayName());
-    CTab_OPPage1_Dlg& page1 = *dialog.DataSettingPage();
+    DataSettingPage& page1 = *dialog.DataPage();
     EXPECT_FALSE(page1.UserFpgaEnableList()->isEnabled());
-    EXPECT_FALSE(dialog.ImageProcessingPage()->ModeList()->isEnabled());
+    EXPECT_FALSE(dialog.ProcessingPage()->ModeList()->isEnabled());
 
     page1.JtagList()->setCurrentIndex(1);
     EXPECT_EQ(page1.JtagList()->currentIndex(), 0);

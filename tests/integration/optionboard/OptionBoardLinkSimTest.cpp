@@ -65,8 +65,8 @@ protected:
         options.width = 160;
         options.height = 120;
         ASSERT_TRUE(sim_.Start(options)) << sim_.ErrorText();
-        SdkDeviceInfo info;
-        ASSERT_TRUE(SdkDeviceInfoFromAddress(TestAddress(), info));
+        SdkDiscoveryRecord info;
+        ASSERT_TRUE(SdkDiscoveryRecordFromAddress(TestAddress(), info));
         ASSERT_TRUE(device_.Connect(info).IsOK());
         const std::string settings = dir_.file("channel.ini");
         std::ofstream(settings) << "[RS232C_OM]\nReadDelayTime=300\nWriteDelayTime=300\nNGRepeatCount=2\n"

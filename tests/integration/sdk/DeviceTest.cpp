@@ -72,12 +72,12 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(camera_->IsReady()) << "no simulated camera at " << TestAddress();
-        ASSERT_TRUE(SdkDeviceInfoFromAddress(camera_->Address(), info_));
+        ASSERT_TRUE(SdkDiscoveryRecordFromAddress(camera_->Address(), info_));
         ASSERT_TRUE(device_.Connect(info_).IsOK());
     }
 
     static std::unique_ptr<FakeCamera> camera_;
-    SdkDeviceInfo info_;
+    SdkDiscoveryRecord info_;
     SdkDevice device_;
 };
 
@@ -87,9 +87,9 @@ std::unique_ptr<FakeCamera> CameraTest::camera_;
 
 TEST_F(CameraTest, DiscoveryAndAddressLookupDescribeTheCameraAlike)
 {
-    std::vector<SdkDeviceInfo> found = SdkDiscoverDevices();
+    std::vector<SdkDiscoveryRecord> found = SdkDiscoverDevices();
     auto listed = std::find_if(found.begin(), found.end(),
-                               [&](const SdkDeviceInfo& d) { return d.GetIPAddress() == camera_->Address(); });
+                               [&](const SdkDiscoveryRecord& d) { return d.GetIPAddress() == camera_->Address(); });
     ASSERT_NE(listed, found.end());
     EXPECT_EQ(listed->GetMACAddress(), info_.GetMACAddress());
     EXPECT_EQ(listed->GetModel(), info_.GetModel());
@@ -104,13 +104,13 @@ TEST_F(CameraTest, DiscoveryAndAddressLookupDescribeTheCameraAlike)
 
 TEST_F(CameraTest, AnAddressWhereNothingAnswersGivesNoDeviceInfo)
 {
-    SdkDeviceInfo info;
+    SdkDiscoveryRecord info;
     auto start = std::chrono::steady_clock::now();
-    EXPECT_FALSE(SdkDeviceInfoFromAddress(TestAddress(1), info));
+    EXPECT_FALSE(SdkDiscoveryRecordFromAddress(TestAddress(1), info));
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
-    EXPECT_FALSE(SdkDeviceInfoFromAddress("not an address", info));
+    EXPECT_FALSE(SdkDiscoveryRecordFromAddress("not an address", info));
     SdkDevice device;
-    EXPECT_FALSE(device.Connect(SdkDeviceInfo(TestAddress(1), "", "")).IsOK());
+    EXPECT_FALSE(device.Connect(SdkDiscoveryRecord(TestAddress(1), "", "")).IsOK());
     EXPECT_FALSE(device.IsConnected());
 }
 
@@ -372,8 +372,8 @@ TEST(LinkRecovery, ControlLostWhileTheCameraWasAwayIsTakenBackOnlyWhenEnabled)
 {
     FakeCamera camera(TestAddress(1));
     ASSERT_TRUE(camera.IsReady());
-    SdkDeviceInfo info;
-    ASSERT_TRUE(SdkDeviceInfoFromAddress(camera.Address(), info));
+    SdkDiscoveryRecord info;
+    ASSERT_TRUE(SdkDiscoveryRecordFromAddress(camera.Address(), info));
     SdkDevice device;
     ASSERT_TRUE(device.Connect(info).IsOK());
 

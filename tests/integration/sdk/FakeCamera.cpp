@@ -42,9 +42,9 @@ FakeCamera::FakeCamera(std::string address, const std::vector<std::string>& extr
     if (pid_ < 0)
         return;
     auto deadline = std::chrono::steady_clock::now() + kStartTimeout;
-    SdkDeviceInfo info;
+    SdkDiscoveryRecord info;
     while (!ready_ && std::chrono::steady_clock::now() < deadline) {
-        ready_ = SdkDeviceInfoFromAddress(address_, info);
+        ready_ = SdkDiscoveryRecordFromAddress(address_, info);
         if (!ready_)
             std::this_thread::sleep_for(kPollInterval);
     }

@@ -47,8 +47,8 @@ protected:
         options.width = 160;
         options.height = 120;
         ASSERT_TRUE(sim_.Start(options)) << sim_.ErrorText();
-        SdkDeviceInfo info;
-        ASSERT_TRUE(SdkDeviceInfoFromAddress(options.interfaceAddress, info));
+        SdkDiscoveryRecord info;
+        ASSERT_TRUE(SdkDiscoveryRecordFromAddress(options.interfaceAddress, info));
         ASSERT_TRUE(device_.Connect(info).IsOK());
     }
 

@@ -38,8 +38,8 @@ struct Camera {
     explicit Camera(int addressOffset, const std::vector<std::string>& arguments = {}, int64_t width = 64)
         : simulator(TestAddress(addressOffset), arguments), pipeline(stream)
     {
-        SdkDeviceInfo info;
-        ready = simulator.IsReady() && SdkDeviceInfoFromAddress(simulator.Address(), info) &&
+        SdkDiscoveryRecord info;
+        ready = simulator.IsReady() && SdkDiscoveryRecordFromAddress(simulator.Address(), info) &&
                 device.Connect(info).IsOK() && device.NegotiatePacketSize(0, 1440).IsOK() &&
                 SetInteger(device, "Width", width) && SetInteger(device, "Height", 48);
         auto* format = dynamic_cast<SdkGenEnum*>(device.GetGenParameters()->Get("PixelFormat"));

@@ -4,7 +4,7 @@
 #include "AppTestSupport.h"
 #include "TempDir.h"
 
-#include "camera/CDeviceInfo.h"
+#include "camera/CameraConnection.h"
 #include "camera/FeatureAccess.h"
 #include "context/CameraContext.h"
 #include "context/SettingsFile.h"
@@ -64,9 +64,9 @@ protected:
     {
         // The finder hands out the simulated cameras in turn.
         CDeviceDlg::Services services = CDeviceDlg::SystemServices(prompts_);
-        services.findCamera = [this](std::optional<SdkDeviceInfo>& selected) {
-            SdkDeviceInfo info;
-            if (!SdkDeviceInfoFromAddress(TestAddress(nextCamera_++), info))
+        services.findCamera = [this](std::optional<SdkDiscoveryRecord>& selected) {
+            SdkDiscoveryRecord info;
+            if (!SdkDiscoveryRecordFromAddress(TestAddress(nextCamera_++), info))
                 return SdkResult(SdkResult::GENERIC_ERROR);
             selected = info;
             return SdkResult(SdkResult::OK);
@@ -104,7 +104,7 @@ TEST_F(DeviceDlgIntegrationTest, ConnectsUpToFourCamerasAndShowsTheNewest)
     }
     EXPECT_FALSE(dialog_.ConnectButton()->isEnabled());
 
-    CDeviceInfo* newest = context_.Camera(kCameras - 1);
+    CameraConnection* newest = context_.Camera(kCameras - 1);
     const std::string address = TestAddress(kCameras - 1);
     const QString lastByte = QString::fromStdString(address.substr(address.rfind('.') + 1));
     EXPECT_EQ(dialog_.AddressField()->text(), QStringLiteral("127.  0.  0.%1").arg(lastByte, 3));
@@ -147,8 +147,8 @@ TEST_F(DeviceDlgIntegrationTest, TheChosenPacketSizeAppliesToTheCamerasConnected
 
 TEST_F(DeviceDlgIntegrationTest, TheFirstCameraLoadsItsDrawingFile)
 {
-    SdkDeviceInfo info;
-    ASSERT_TRUE(SdkDeviceInfoFromAddress(TestAddress(0), info));
+    SdkDiscoveryRecord info;
+    ASSERT_TRUE(SdkDiscoveryRecordFromAddress(TestAddress(0), info));
     const QString drawing = QString::fromStdString(dir_.file("camera.drw"));
     ASSERT_TRUE(SaveOneLineDrawing(drawing));
     ASSERT_TRUE(Profile(context_.SettingsPath()).WriteString(info.GetMACAddress(), kDrawFileNameKey,
@@ -168,8 +168,8 @@ TEST_F(DeviceDlgIntegrationTest, TheFirstCameraLoadsItsDrawingFile)
 
 TEST_F(DeviceDlgIntegrationTest, ACameraNamedAtStartLoadsItsDrawingFileAndKeepsItAcrossExit)
 {
-    SdkDeviceInfo info;
-    ASSERT_TRUE(SdkDeviceInfoFromAddress(TestAddress(0), info));
+    SdkDiscoveryRecord info;
+    ASSERT_TRUE(SdkDiscoveryRecordFromAddress(TestAddress(0), info));
     const std::string settings = dir_.file("started.dat");
     const QString drawing = QString::fromStdString(dir_.file("started.drw"));
     ASSERT_TRUE(SaveOneLineDrawing(drawing));

@@ -1,5 +1,5 @@
 #include "RecordFeed.h"
-#include "analysis/CGraphDlg.h"
+#include "analysis/WaveformWindow.h"
 #include "analysis/CHistogramDlg.h"
 #include "imaging/PixelFormat.h"
 
@@ -43,7 +43,7 @@ TestFrame GreyScene(uint32_t pixelFormat, int bits)
 
 void ShootWaveform(const TestFrame& frame, const char* name)
 {
-    CGraphDlg dlg;
+    WaveformWindow dlg;
     dlg.Open({frame.width, frame.height, frame.pixelFormat, 1});
     FeedWaveform(*dlg.Record(), ConvertForAnalysis(frame));
     ASSERT_TRUE(Grab(dlg).save(QString::fromStdString(ScreenshotPath(name))));

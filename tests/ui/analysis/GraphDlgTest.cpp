@@ -1,5 +1,5 @@
 #include "RecordFeed.h"
-#include "analysis/CGraphDlg.h"
+#include "analysis/WaveformWindow.h"
 #include "analysis/WaveformPlot.h"
 #include "imaging/PixelFormat.h"
 
@@ -30,7 +30,7 @@ void SetRow(WaveformRecord& record, const std::vector<uint8_t>& samples)
 
 TEST(GraphDlg, OpensOnTheMiddleRowAndTakesRowsInsideTheImage)
 {
-    CGraphDlg dlg;
+    WaveformWindow dlg;
     EXPECT_FALSE(dlg.SelectRow(10));
     dlg.Open(Vga(kPixelFormatMono8));
     EXPECT_TRUE(dlg.isVisible());
@@ -57,8 +57,8 @@ TEST(GraphDlg, OpensOnTheMiddleRowAndTakesRowsInsideTheImage)
 
 TEST(GraphDlg, ClosingReportsOnceAndReopeningRebuildsForTheNewFormat)
 {
-    CGraphDlg dlg;
-    QSignalSpy closed(&dlg, &CGraphDlg::closed);
+    WaveformWindow dlg;
+    QSignalSpy closed(&dlg, &WaveformWindow::closed);
     dlg.Open(Vga(kPixelFormatMono8));
     dlg.SelectRow(7);
     dlg.close();
@@ -79,7 +79,7 @@ TEST(GraphDlg, ClosingReportsOnceAndReopeningRebuildsForTheNewFormat)
 
 TEST(GraphDlg, FormatChangeKeepsARowThatStillFits)
 {
-    CGraphDlg dlg;
+    WaveformWindow dlg;
     dlg.Reformat(Vga(kPixelFormatMono8));
     EXPECT_TRUE(dlg.Record()->lineBuffer.empty());
 
@@ -96,7 +96,7 @@ TEST(GraphDlg, FormatChangeKeepsARowThatStillFits)
 
 TEST(GraphDlg, TenBitCameraPlotsTheEightBitValuesAtFullHeight)
 {
-    CGraphDlg dlg;
+    WaveformWindow dlg;
     dlg.Open({100, 50, kPixelFormatMono10, kCameraKey});
     EXPECT_EQ(dlg.Record()->bitDepth, 10);
     SetRow(*dlg.Record(), std::vector<uint8_t>(100, 255));
@@ -111,7 +111,7 @@ TEST(GraphDlg, TenBitCameraPlotsTheEightBitValuesAtFullHeight)
 
 TEST(GraphDlg, WindowBelowTheMarginsStillPaints)
 {
-    CGraphDlg dlg;
+    WaveformWindow dlg;
     dlg.Open(Vga(kPixelFormatMono8));
     dlg.resize(40, 30);
     const QImage picture = Grab(dlg);
@@ -121,7 +121,7 @@ TEST(GraphDlg, WindowBelowTheMarginsStillPaints)
 
 TEST(GraphDlg, ColourCameraDrawsBlueGreenRedCurvesRedLast)
 {
-    CGraphDlg dlg;
+    WaveformWindow dlg;
     dlg.Open({200, 100, kPixelFormatBGR8Packed, kCameraKey});
     dlg.resize(56 + 200, 46 + 256);
     std::vector<uint8_t> row;
@@ -143,7 +143,7 @@ TEST(GraphDlg, ColourCameraDrawsBlueGreenRedCurvesRedLast)
 
 TEST(GraphDlg, FeedFromAnotherThreadRepaintsWithoutTouchingTheWidget)
 {
-    CGraphDlg dlg;
+    WaveformWindow dlg;
     dlg.Open(Vga(kPixelFormatMono8));
     const TestFrame frame = MakeGreyFrame(kPixelFormatMono8, 640, 480, [](int x, int) { return x % 256; });
     const std::vector<uint8_t> converted = ConvertForAnalysis(frame);

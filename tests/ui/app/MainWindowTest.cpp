@@ -5,11 +5,11 @@
 #include "CameraFakes.h"
 #include "TempDir.h"
 
-#include "analysis/CGraphDlg.h"
+#include "analysis/WaveformWindow.h"
 #include "analysis/CHistogramDlg.h"
 #include "app/CLumivexDlg.h"
-#include "app/CMyToolBar.h"
-#include "camera/CDeviceInfo.h"
+#include "app/MainToolBar.h"
+#include "camera/CameraConnection.h"
 #include "capture/CRecordingControl.h"
 #include "capturewindows/SnapShotList.h"
 #include "commands/CMovieCommand.h"
@@ -353,19 +353,19 @@ TEST_F(MainWindowTest, AnOpenAnalysisWindowHoldsManageConnectionAndTakesTheMouse
     auto window = MakeWindow();
     ASSERT_TRUE(Enabled(*window, CLumivexDlg::kManageConnection));
     window->Action(CLumivexDlg::kWaveform)->trigger();
-    ASSERT_NE(window->WaveformWindow(), nullptr);
-    EXPECT_EQ(context_.waveformRecord.load(), window->WaveformWindow()->Record());
-    EXPECT_TRUE(window->WaveformWindow()->IsActive());
+    ASSERT_NE(window->Waveform(), nullptr);
+    EXPECT_EQ(context_.waveformRecord.load(), window->Waveform()->Record());
+    EXPECT_TRUE(window->Waveform()->IsActive());
     EXPECT_FALSE(Enabled(*window, CLumivexDlg::kManageConnection));
 
     // A left click over the image picks the waveform's row; the drawing manager gets nothing.
     window->DrawingModeAction(1)->trigger();
     const int imageTop = window->ToolBar()->geometry().bottom() + 1;
     QTest::mouseClick(window.get(), Qt::LeftButton, Qt::NoModifier, QPoint(30, imageTop + 100));
-    EXPECT_EQ(window->WaveformWindow()->SelectedRow(), 100);
+    EXPECT_EQ(window->Waveform()->SelectedRow(), 100);
     EXPECT_EQ(context_.drawingManager->ObjectCount(), 0);
 
-    window->WaveformWindow()->close();
+    window->Waveform()->close();
     QCoreApplication::processEvents();
     EXPECT_TRUE(Enabled(*window, CLumivexDlg::kManageConnection));
 

@@ -2,7 +2,7 @@
 #include "AppTestSupport.h"
 #include "CameraFakes.h"
 
-#include "selection/CIPAdressSettingDlg.h"
+#include "selection/IpAddressSettingDialog.h"
 #include "selection/CPacketsizeSettingDlg.h"
 
 #include <QComboBox>
@@ -108,7 +108,7 @@ TEST(PacketSizeDialog, AutoGreysTheSizeControlsButKeepsTheirValue)
 TEST(IPAddressDialog, WithoutACameraOnlyExitIsUsable)
 {
     RecordingPrompts prompts;
-    CIPAdressSettingDlg dialog(nullptr, prompts);
+    IpAddressSettingDialog dialog(nullptr, prompts);
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("IPAddress Setting"));
     for (QWidget* control :
          std::initializer_list<QWidget*>{dialog.AutomaticButton(), dialog.KeepCurrentButton(), dialog.AddressField(),
@@ -142,18 +142,18 @@ protected:
 TEST_F(IPAddressDialogTest, ShowsTheCurrentAddressAndTheModeTheCameraHolds)
 {
     persistent_->value = true;
-    CIPAdressSettingDlg dialog(&device_, prompts_);
+    IpAddressSettingDialog dialog(&device_, prompts_);
     EXPECT_EQ(dialog.AddressField()->text(), QStringLiteral("192.168.  0. 10"));
     EXPECT_EQ(dialog.SubnetMaskField()->text(), QStringLiteral("255.255.255.  0"));
     EXPECT_TRUE(dialog.KeepCurrentButton()->isChecked());
-    EXPECT_EQ(dialog.CurrentMode(), CIPAdressSettingDlg::kKeepCurrent);
+    EXPECT_EQ(dialog.CurrentMode(), IpAddressSettingDialog::kKeepCurrent);
     dialog.AutomaticButton()->click();
-    EXPECT_EQ(dialog.CurrentMode(), CIPAdressSettingDlg::kAutomatic);
+    EXPECT_EQ(dialog.CurrentMode(), IpAddressSettingDialog::kAutomatic);
 }
 
 TEST_F(IPAddressDialogTest, KeepingTheCurrentAddressStoresItAsThePersistentOne)
 {
-    CIPAdressSettingDlg dialog(&device_, prompts_);
+    IpAddressSettingDialog dialog(&device_, prompts_);
     ASSERT_TRUE(dialog.AutomaticButton()->isChecked());
     dialog.KeepCurrentButton()->click();
     dialog.SaveButton()->click();
@@ -171,7 +171,7 @@ TEST_F(IPAddressDialogTest, KeepingTheCurrentAddressStoresItAsThePersistentOne)
 TEST_F(IPAddressDialogTest, AFailedStepStopsTheSaveAndReportsTheSdkCode)
 {
     persistentMask_->failWrite = true;
-    CIPAdressSettingDlg dialog(&device_, prompts_);
+    IpAddressSettingDialog dialog(&device_, prompts_);
     dialog.KeepCurrentButton()->click();
     dialog.SaveButton()->click();
     EXPECT_FALSE(persistent_->value);
@@ -188,7 +188,7 @@ TEST(IPAddressDialog, ACameraWithoutThePersistentSwitchIsNotReportedAsSaved)
     AddFake<FakeInteger>(device.features, "GevCurrentSubnetMask", 0xFFFFFF00);
     FakeInteger* stored = AddFake<FakeInteger>(device.features, "GevPersistentIPAddress", 0);
     AddFake<FakeInteger>(device.features, "GevPersistentSubnetMask", 0);
-    CIPAdressSettingDlg dialog(&device, prompts);
+    IpAddressSettingDialog dialog(&device, prompts);
     dialog.KeepCurrentButton()->click();
     dialog.SaveButton()->click();
     EXPECT_EQ(stored->value, 0xC0A8000A);
@@ -199,7 +199,7 @@ TEST(IPAddressDialog, AMissingFeatureIsReportedAsNotInitialised)
 {
     RecordingPrompts prompts;
     FakeDevice device;
-    CIPAdressSettingDlg dialog(&device, prompts);
+    IpAddressSettingDialog dialog(&device, prompts);
     dialog.KeepCurrentButton()->click();
     dialog.SaveButton()->click();
     EXPECT_EQ(prompts.Texts(), QStringList{QStringLiteral("Saved Error! Code=20[0x14]")});

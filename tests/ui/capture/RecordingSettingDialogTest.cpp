@@ -1,5 +1,5 @@
 // The "Recording Setting" dialog driven through its widgets.
-#include "capture/CCreateAVI.h"
+#include "capture/AviWriter.h"
 #include "capturewindows/CRecordingFrameCount.h"
 
 #include <QCheckBox>

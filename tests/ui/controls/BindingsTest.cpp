@@ -1,7 +1,7 @@
 // The binding kinds of the control pages, on a page of one row of each.
 #include "ControlTestCamera.h"
 
-#include "controls/CTabDialog.h"
+#include "controls/SettingsPage.h"
 #include "controls/CommandButtonBinding.h"
 #include "controls/FloatEditBinding.h"
 #include "controls/IntSliderBinding.h"
@@ -21,9 +21,9 @@
 
 namespace {
 
-class TestPage : public CTabDialog {
+class TestPage : public SettingsPage {
 public:
-    TestPage() : CTabDialog("Test")
+    TestPage() : SettingsPage("Test")
     {
         auto* grid = new QGridLayout(this);
         level = AddIntSlider(*grid, 0, {"Level", "Level", "20H_ 21H"}, "[uSec]");

@@ -3,7 +3,7 @@
 #include "ControlTestCamera.h"
 
 #include "controls/CLxCtrlMainDlg.h"
-#include "controls/CTabDialog.h"
+#include "controls/SettingsPage.h"
 
 #include <QComboBox>
 #include <QGuiApplication>
@@ -121,7 +121,7 @@ TEST_F(ControlDialogTest, EnterAndEscapeInAPageDoNotCloseTheDialog)
     CLxCtrlMainDlg dialog(camera_.Host());
     QSignalSpy closed(&dialog, &CLxCtrlMainDlg::closed);
     dialog.show();
-    CTabDialog* page = dialog.Page(CLxCtrlMainDlg::kGainShutterTab);
+    SettingsPage* page = dialog.Page(CLxCtrlMainDlg::kGainShutterTab);
     auto* edit = page->findChild<QLineEdit*>("GainRawEdit");
     auto* combo = page->findChild<QComboBox*>("GainAuto");
     ASSERT_NE(edit, nullptr);

@@ -1,7 +1,7 @@
 #include "ControlTestCamera.h"
 
 #include "camera/CRS232C_OM.h"
-#include "controls/CTabDialog.h"
+#include "controls/SettingsPage.h"
 
 namespace {
 
@@ -126,7 +126,7 @@ TestCamera::TestCamera()
 {
     auto device = std::make_unique<FakeDevice>();
     device_ = device.get();
-    camera_ = std::make_unique<CDeviceInfo>(std::move(device), std::make_unique<FakePipeline>(),
+    camera_ = std::make_unique<CameraConnection>(std::move(device), std::make_unique<FakePipeline>(),
                                             std::make_unique<CRS232C_OM>(dir_.file("serial.ini")));
     camera_->CreateOverlayRegistry();
     host_.camera = camera_.get();
@@ -240,7 +240,7 @@ void TestCamera::AddTriggerFeatures()
     AddBool("PLC_ctrl1", false);
 }
 
-void OpenPage(CTabDialog& page, TestCamera& camera)
+void OpenPage(SettingsPage& page, TestCamera& camera)
 {
     page.SetHost(&camera.Host());
     page.InitControls();

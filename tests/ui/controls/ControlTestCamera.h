@@ -8,7 +8,7 @@
 #include "TempDir.h"
 #include "WidgetActions.h"
 
-#include "camera/CDeviceInfo.h"
+#include "camera/CameraConnection.h"
 #include "camera/DisplaySettings.h"
 #include "controls/ControlHost.h"
 
@@ -20,7 +20,7 @@
 #include <string>
 #include <vector>
 
-class CTabDialog;
+class SettingsPage;
 
 // An enumeration that counts its reads, logs its writes and can be
 // invisible or unreadable.
@@ -64,7 +64,7 @@ std::vector<SdkGenEnumEntry> Entries(std::initializer_list<const char*> names);
 // Hands the dialog the camera (or none) and counts preview stops and starts.
 class TestHost : public ControlHost {
 public:
-    CDeviceInfo* ControlCamera() override { return connected ? camera : nullptr; }
+    CameraConnection* ControlCamera() override { return connected ? camera : nullptr; }
     bool StopPreview() override;
     void StartPreview() override;
     void SetDisplayInterpolation(int method) override { displayInterpolation = method; }
@@ -72,7 +72,7 @@ public:
     bool IsRecording() const override { return recording; }
     DisplaySettings* Display() override { return &display; }
 
-    CDeviceInfo* camera = nullptr;
+    CameraConnection* camera = nullptr;
     bool connected = true;
     bool previewing = false;
     int displayInterpolation = -1;
@@ -90,7 +90,7 @@ public:
     ~TestCamera();
 
     SdkGenParameterArray& Features() { return device_->features; }
-    CDeviceInfo& Camera() { return *camera_; }
+    CameraConnection& Camera() { return *camera_; }
     TestHost& Host() { return host_; }
 
     FakeInteger* AddInt(const std::string& name, int64_t value, int64_t min, int64_t max, int64_t increment = 1);
@@ -116,12 +116,12 @@ public:
 private:
     TempDir dir_;
     FakeDevice* device_;
-    std::unique_ptr<CDeviceInfo> camera_;
+    std::unique_ptr<CameraConnection> camera_;
     TestHost host_;
 };
 
 // Sets a page up on the camera as the control dialog does.
-void OpenPage(CTabDialog& page, TestCamera& camera);
+void OpenPage(SettingsPage& page, TestCamera& camera);
 
 // A test of one page on a camera the test fills before Open.
 template <typename Page>

@@ -4,7 +4,7 @@
 
 #include "camera/OverlayRegistry.h"
 #include "controls/CAlcAreaDlg.h"
-#include "controls/CTab_GainShutter_Dlg.h"
+#include "controls/GainShutterPage.h"
 
 #include <QComboBox>
 #include <QFocusEvent>
@@ -22,7 +22,7 @@
 
 namespace {
 
-class GainShutterPageTest : public PageTest<CTab_GainShutter_Dlg> {
+class GainShutterPageTest : public PageTest<GainShutterPage> {
 protected:
     GainShutterPageTest() { camera_.AddGainShutterFeatures(); }
 
@@ -112,7 +112,7 @@ TEST(GainShutterPage, WithoutAnIrisLensItsCombosStayDisabledAndUnread)
     TestCamera camera;
     camera.AddGainShutterFeatures(SDK_VISIBILITY_INVISIBLE);
     camera.Get<TestEnum>("ALCIrisLens")->value = 1;
-    CTab_GainShutter_Dlg page;
+    GainShutterPage page;
     OpenPage(page, camera);
     page.RefreshFromCamera();
     EXPECT_FALSE(page.findChild<QComboBox*>("ALCIrisLens")->isEnabled());
@@ -198,7 +198,7 @@ TEST(GainShutterPage, ResetWithoutAnOffModeWritesTheShortestExposure)
     camera.AddGainShutterFeatures();
     FakeInteger* exposure = camera.Get<FakeInteger>("ExposureTimeRaw");
     exposure->min = 25;
-    CTab_GainShutter_Dlg page;
+    GainShutterPage page;
     OpenPage(page, camera);
     for (QPushButton* button : page.findChildren<QPushButton*>()) {
         if (button->text() == "RESET")

@@ -2,7 +2,7 @@
 // the logic block and the software triggers.
 #include "ControlTestCamera.h"
 
-#include "controls/CTab_Trigger_Dlg.h"
+#include "controls/TriggerPage.h"
 
 #include <QComboBox>
 #include <QFocusEvent>
@@ -33,7 +33,7 @@ private:
     const FakeInteger* lock_;
 };
 
-class TriggerPageTest : public PageTest<CTab_Trigger_Dlg> {
+class TriggerPageTest : public PageTest<TriggerPage> {
 protected:
     TriggerPageTest() { camera_.AddTriggerFeatures(); }
 
@@ -110,7 +110,7 @@ TEST(TriggerPage, CombosOfMissingOrHiddenFeaturesAreHidden)
     TestCamera camera;
     camera.AddEnum("TriggerMode", Entries({"Off", "On"}));
     camera.AddEnum("TriggerOverlap", Entries({"Off"}), 0, SDK_VISIBILITY_INVISIBLE);
-    CTab_Trigger_Dlg page;
+    TriggerPage page;
     OpenPage(page, camera);
     EXPECT_TRUE(page.findChild<QComboBox*>("TriggerOverlap")->isHidden());
     EXPECT_TRUE(page.findChild<QComboBox*>("TriggerHorizontalReset")->isHidden());
@@ -170,7 +170,7 @@ TEST(TriggerPage, TimerWritesReleaseTheStreamingLockAndSetItAgain)
     FakeInteger* lock = camera.AddInt("TLParamsLocked", 1, 0, 1);
     auto* duration = AddFake<LockedInteger>(camera.Features(), "TimerDurationRaw", 1, 1, 65535, lock);
     auto* delay = AddFake<LockedInteger>(camera.Features(), "TimerDelayRaw", 1, 0, 65535, lock);
-    CTab_Trigger_Dlg page;
+    TriggerPage page;
     OpenPage(page, camera);
     auto* interval = page.findChild<QLineEdit*>("PulseIntervalEdit");
     interval->setText("600");
@@ -186,7 +186,7 @@ TEST(TriggerPage, CameraWithoutATimerShowsTheDefaultRanges)
     TestCamera camera;
     camera.AddEnum("TriggerMode", Entries({"Off", "On"}), 1);
     camera.AddEnum("TriggerSource", Entries({"Software"}));
-    CTab_Trigger_Dlg page;
+    TriggerPage page;
     OpenPage(page, camera);
     EXPECT_EQ(page.findChild<QLineEdit*>("PulseWidthEdit")->text(), "30");
     EXPECT_EQ(page.findChild<QLineEdit*>("PulseIntervalEdit")->text(), "90");

@@ -3,7 +3,7 @@
 
 #include "camera/OverlayRegistry.h"
 #include "controls/CAwbAreaDlg.h"
-#include "controls/CTab_WB_Dlg.h"
+#include "controls/WhiteBalancePage.h"
 
 #include <QComboBox>
 #include <QImage>
@@ -17,7 +17,7 @@
 
 namespace {
 
-class WhiteBalancePageTest : public PageTest<CTab_WB_Dlg> {
+class WhiteBalancePageTest : public PageTest<WhiteBalancePage> {
 protected:
     WhiteBalancePageTest()
     {
@@ -98,7 +98,7 @@ TEST_F(WhiteBalancePageTest, AtwLeavesTheGainsOnTheLastSetAndDisabled)
 {
     Open();
     Choose(page_.findChild<QComboBox*>("BalanceWhiteAuto"), 1);
-    Choose(page_.findChild<QComboBox*>("BalanceWhiteAuto"), CTab_WB_Dlg::kModeAtw);
+    Choose(page_.findChild<QComboBox*>("BalanceWhiteAuto"), WhiteBalancePage::kModeAtw);
     EXPECT_FALSE(Enabled("BalanceRatio_R"));
     page_.findChild<QSlider*>("YThreshold")->setValue(500);
     EXPECT_EQ(camera_.Get<FakeInteger>("YThreshold")->value, 500);
@@ -108,7 +108,7 @@ TEST_F(WhiteBalancePageTest, PushToSetDisablesThePageUntilTheCameraIsDone)
 {
     Open();
     mode_->readsUntilZero = 6;
-    Choose(page_.findChild<QComboBox*>("BalanceWhiteAuto"), CTab_WB_Dlg::kModePushToSet);
+    Choose(page_.findChild<QComboBox*>("BalanceWhiteAuto"), WhiteBalancePage::kModePushToSet);
     EXPECT_TRUE(page_.IsWaitingForPushToSet());
     for (const char* name : {"BalanceWhiteAuto", "BalanceRatio_R", "YThreshold", "WBZone"})
         EXPECT_FALSE(Enabled(name)) << name;
@@ -126,7 +126,7 @@ TEST_F(WhiteBalancePageTest, PushToSetDisablesThePageUntilTheCameraIsDone)
 TEST_F(WhiteBalancePageTest, PushToSetKeepsPollingWhileTheCameraIsBusy)
 {
     Open();
-    Choose(page_.findChild<QComboBox*>("BalanceWhiteAuto"), CTab_WB_Dlg::kModePushToSet);
+    Choose(page_.findChild<QComboBox*>("BalanceWhiteAuto"), WhiteBalancePage::kModePushToSet);
     const int readsBefore = mode_->reads;
     QTest::qWait(700);
     EXPECT_TRUE(page_.IsWaitingForPushToSet());
@@ -147,7 +147,7 @@ TEST(WhiteBalancePage, MonochromeCameraOrNoneDisablesTheWholePage)
     camera.Get<FakeInteger>("DeviceColorFlg")->value = 0;
     for (bool connected : {true, false}) {
         camera.Host().connected = connected;
-        CTab_WB_Dlg page;
+        WhiteBalancePage page;
         OpenPage(page, camera);
         EXPECT_FALSE(page.IsColorCamera());
         for (const char* name : {"BalanceWhiteAuto", "BalanceRatio_R", "BalanceRatio_BEdit", "YThreshold", "WBZone"})

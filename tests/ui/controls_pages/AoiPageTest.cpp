@@ -2,7 +2,7 @@
 // warning, tab changes and the binning rows.
 #include "ControlTestCamera.h"
 
-#include "controls/CTab_AOI_Dlg.h"
+#include "controls/AoiPage.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -35,7 +35,7 @@ private:
     std::vector<std::string>* log_;
 };
 
-class AoiPageTest : public PageTest<CTab_AOI_Dlg> {
+class AoiPageTest : public PageTest<AoiPage> {
 protected:
     AoiPageTest()
     {

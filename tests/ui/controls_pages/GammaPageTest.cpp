@@ -1,7 +1,7 @@
 // The gamma page: the exponent edit and scroll bar, and the mode row.
 #include "ControlTestCamera.h"
 
-#include "controls/CTab_Gamma_Dlg.h"
+#include "controls/GammaPage.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -12,7 +12,7 @@
 
 namespace {
 
-class GammaPageTest : public PageTest<CTab_Gamma_Dlg> {
+class GammaPageTest : public PageTest<GammaPage> {
 protected:
     GammaPageTest()
     {

@@ -8,7 +8,7 @@
 #include "controls/CAwbAreaDlg.h"
 #include "controls/CFeaturesDlg.h"
 #include "controls/CLxCtrlMainDlg.h"
-#include "controls/CTabDialog.h"
+#include "controls/SettingsPage.h"
 #include "controls/PageSettingsFile.h"
 
 #include <QComboBox>

@@ -2,7 +2,7 @@
 // a reversal, and rows of missing features.
 #include "ControlTestCamera.h"
 
-#include "controls/CTab_Other_Dlg.h"
+#include "controls/OtherPage.h"
 #include "imaging/PixelFormat.h"
 
 #include <QCheckBox>
@@ -32,7 +32,7 @@ private:
     TestEnum* pixelFormat_;
 };
 
-class OtherPageTest : public PageTest<CTab_Other_Dlg> {
+class OtherPageTest : public PageTest<OtherPage> {
 protected:
     TestEnum* AddPixelFormat(std::vector<SdkGenEnumEntry> entries, int64_t value)
     {
@@ -122,8 +122,8 @@ TEST_F(OtherPageTest, MissingFeaturesHaveNoRows)
 
 TEST(BayerGroups, GroupsAndSixteenBitCodes)
 {
-    EXPECT_EQ(CTab_Other_Dlg::BayerGroupOf(kPixelFormatBayerBG12Packed).front(), kPixelFormatBayerRG12Packed);
-    EXPECT_TRUE(CTab_Other_Dlg::BayerGroupOf(kPixelFormatMono8).empty());
-    EXPECT_TRUE(CTab_Other_Dlg::IsBayerFormat(0x01100031));
-    EXPECT_FALSE(CTab_Other_Dlg::IsBayerFormat(kPixelFormatMono16));
+    EXPECT_EQ(OtherPage::BayerGroupOf(kPixelFormatBayerBG12Packed).front(), kPixelFormatBayerRG12Packed);
+    EXPECT_TRUE(OtherPage::BayerGroupOf(kPixelFormatMono8).empty());
+    EXPECT_TRUE(OtherPage::IsBayerFormat(0x01100031));
+    EXPECT_FALSE(OtherPage::IsBayerFormat(kPixelFormatMono16));
 }

@@ -2,7 +2,7 @@
 // clamp.
 #include "ControlTestCamera.h"
 
-#include "controls/CTab_IO_Dlg.h"
+#include "controls/IoPage.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -13,11 +13,11 @@
 
 namespace {
 
-class OutputPageTest : public PageTest<CTab_IO_Dlg> {
+class OutputPageTest : public PageTest<IoPage> {
 protected:
     OutputPageTest()
     {
-        for (int line = 0; line < CTab_IO_Dlg::kLineCount; ++line) {
+        for (int line = 0; line < IoPage::kLineCount; ++line) {
             camera_.AddInt("LineSource" + std::to_string(line), 0, 0, 6);
             camera_.AddInt("UserOutputValue" + std::to_string(line), 0, 0, 1);
             camera_.AddInt("LineInverter" + std::to_string(line), 0, 0, 1);

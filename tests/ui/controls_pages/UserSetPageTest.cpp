@@ -2,7 +2,7 @@
 // stopped once around each action.
 #include "ControlTestCamera.h"
 
-#include "controls/CTab_UserSet_Dlg.h"
+#include "controls/UserSetPage.h"
 
 #include <QComboBox>
 #include <QPushButton>
@@ -11,7 +11,7 @@
 
 namespace {
 
-class UserSetPageTest : public PageTest<CTab_UserSet_Dlg> {
+class UserSetPageTest : public PageTest<UserSetPage> {
 protected:
     UserSetPageTest()
     {

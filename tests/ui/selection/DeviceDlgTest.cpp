@@ -4,7 +4,7 @@
 #include "CameraFakes.h"
 #include "TempDir.h"
 
-#include "camera/CDeviceInfo.h"
+#include "camera/CameraConnection.h"
 #include "camera/CRS232C_OM.h"
 #include "context/CameraContext.h"
 #include "selection/CDeviceDlg.h"
@@ -20,7 +20,7 @@ namespace {
 // A camera that refuses the connection.
 class RefusingDevice : public FakeDevice {
 public:
-    SdkResult Connect(const SdkDeviceInfo&, int) override { return SdkResult::NOT_CONNECTED; }
+    SdkResult Connect(const SdkDiscoveryRecord&, int) override { return SdkResult::NOT_CONNECTED; }
 };
 
 class DeviceDlgTest : public ::testing::Test {
@@ -31,7 +31,7 @@ protected:
     void AddCamera(int lastByte)
     {
         FakeDevice* device = nullptr;
-        CDeviceInfo* camera = context_.AddCamera(MakeFakeCamera(dir_, &device));
+        CameraConnection* camera = context_.AddCamera(MakeFakeCamera(dir_, &device));
         ASSERT_NE(camera, nullptr);
         AddFake<FakeInteger>(device->features, "GevCurrentIPAddress", 0x7F000000 + lastByte);
         AddFake<FakeString>(device->features, "DeviceModelName", "LX-" + std::to_string(lastByte));
@@ -132,7 +132,7 @@ TEST_F(DeviceDlgTest, DisconnectAnsweredYesRemovesAllCameras)
 TEST_F(DeviceDlgTest, AnAbortedFinderExplainsTheSelectionAndAFailedConnectionSaysSo)
 {
     CDeviceDlg::Services services = CDeviceDlg::SystemServices(prompts_);
-    services.findCamera = [](std::optional<SdkDeviceInfo>&) { return SdkResult(SdkResult::ABORTED); };
+    services.findCamera = [](std::optional<SdkDiscoveryRecord>&) { return SdkResult(SdkResult::ABORTED); };
     dialog_.SetServices(services);
     dialog_.Initialise();
     dialog_.Connect();
@@ -141,24 +141,24 @@ TEST_F(DeviceDlgTest, AnAbortedFinderExplainsTheSelectionAndAFailedConnectionSay
     EXPECT_TRUE(prompts_.shown[0].text.startsWith(QStringLiteral("Invalid selection.")));
 
     // Any other failure, Cancel in the list, or no camera chosen, ends quietly.
-    services.findCamera = [](std::optional<SdkDeviceInfo>& selected) {
+    services.findCamera = [](std::optional<SdkDiscoveryRecord>& selected) {
         selected.reset();
         return SdkResult(SdkResult::OK);
     };
     dialog_.SetServices(services);
     dialog_.Connect();
-    services.findCamera = [](std::optional<SdkDeviceInfo>&) { return SdkResult(SdkResult::CANCEL); };
+    services.findCamera = [](std::optional<SdkDiscoveryRecord>&) { return SdkResult(SdkResult::CANCEL); };
     dialog_.SetServices(services);
     dialog_.Connect();
     EXPECT_EQ(prompts_.shown.size(), 1u);
 
     // A camera object whose device refuses the connection leaves the list as it was.
-    services.findCamera = [](std::optional<SdkDeviceInfo>& selected) {
-        selected = SdkDeviceInfo("127.0.0.99", "00:00:00:00:00:99", "LX");
+    services.findCamera = [](std::optional<SdkDiscoveryRecord>& selected) {
+        selected = SdkDiscoveryRecord("127.0.0.99", "00:00:00:00:00:99", "LX");
         return SdkResult(SdkResult::OK);
     };
     services.makeCamera = [this] {
-        return std::make_unique<CDeviceInfo>(std::make_unique<RefusingDevice>(), std::make_unique<FakePipeline>(),
+        return std::make_unique<CameraConnection>(std::make_unique<RefusingDevice>(), std::make_unique<FakePipeline>(),
                                              std::make_unique<CRS232C_OM>(dir_.file("serial.ini")));
     };
     dialog_.SetServices(services);

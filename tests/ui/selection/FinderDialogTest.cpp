@@ -7,10 +7,10 @@
 
 namespace {
 
-std::vector<SdkDeviceInfo> TwoCameras()
+std::vector<SdkDiscoveryRecord> TwoCameras()
 {
-    return {SdkDeviceInfo("192.168.0.10", "00:11:22:33:44:55", "LX-100", "S1"),
-            SdkDeviceInfo("192.168.0.11", "00:11:22:33:44:66", "LX-200", "S2")};
+    return {SdkDiscoveryRecord("192.168.0.10", "00:11:22:33:44:55", "LX-100", "S1"),
+            SdkDiscoveryRecord("192.168.0.11", "00:11:22:33:44:66", "LX-200", "S2")};
 }
 
 } // namespace

@@ -3,7 +3,7 @@
 #include "AviTestSupport.h"
 #include "TempDir.h"
 
-#include "capture/CCreateAVI.h"
+#include "capture/AviWriter.h"
 #include "capture/FfmpegAviWriter.h"
 
 #include <gtest/gtest.h>
@@ -29,7 +29,7 @@ std::vector<std::vector<std::uint8_t>> Record(const std::string& path, std::uint
                                               int height, int bytesPerPixel)
 {
     std::vector<std::vector<std::uint8_t>> frames;
-    auto writer = CCreateAVI::Create(compressor);
+    auto writer = AviWriter::Create(compressor);
     writer->SetPath(path);
     writer->SetPlannedFrames(20);
     writer->SetFrameRate(12.5);
@@ -155,12 +155,12 @@ TEST(ContainerAvi, MsMpeg4V1HasNoEncoder)
     EXPECT_TRUE(FfmpegAviWriter::IsCompressorAvailable(kCompressorUncompressed));
     EXPECT_FALSE(FfmpegAviWriter::IsCompressorAvailable(kCompressorMsMpeg4V1));
     TempDir dir;
-    auto writer = CCreateAVI::Create(kCompressorMsMpeg4V1);
+    auto writer = AviWriter::Create(kCompressorMsMpeg4V1);
     writer->SetPath(dir.file("v1.avi"));
     writer->SetPlannedFrames(5);
     EXPECT_EQ(writer->Open(kWidth, kHeight, 24, true), kAviNoCompressor);
     EXPECT_FALSE(std::filesystem::exists(dir.file("v1.avi")));
-    auto uncompressed = CCreateAVI::Create(kCompressorUncompressed);
+    auto uncompressed = AviWriter::Create(kCompressorUncompressed);
     uncompressed->SetPath(dir.file("missing/movie.avi"));
     uncompressed->SetPlannedFrames(5);
     EXPECT_EQ(uncompressed->Open(kWidth, kHeight, 24, true), kAviCannotOpenFile);
@@ -171,7 +171,7 @@ TEST(ContainerAvi, OneFrameKeepsTheConfiguredRateAndLongerOnesAreMeasured)
     TempDir dir;
     const std::string one = dir.file("one.avi");
     {
-        auto writer = CCreateAVI::Create(kCompressorUncompressed);
+        auto writer = AviWriter::Create(kCompressorUncompressed);
         writer->SetPath(one);
         writer->SetPlannedFrames(5);
         writer->SetFrameRate(29.97);
@@ -184,7 +184,7 @@ TEST(ContainerAvi, OneFrameKeepsTheConfiguredRateAndLongerOnesAreMeasured)
 
     const std::string measured = dir.file("measured.avi");
     {
-        auto writer = CCreateAVI::Create(kCompressorUncompressed);
+        auto writer = AviWriter::Create(kCompressorUncompressed);
         writer->SetPath(measured);
         writer->SetPlannedFrames(3);
         writer->SetFrameRate(29.97);
@@ -209,7 +209,7 @@ TEST(ContainerAvi, StopsBeforeItsSizeLimit)
     limits.plainFile = 200000;
     std::uint32_t written = 0;
     {
-        auto writer = CCreateAVI::Create(kCompressorUncompressed);
+        auto writer = AviWriter::Create(kCompressorUncompressed);
         writer->SetPath(path);
         writer->SetPlannedFrames(1000);
         writer->SetSizeLimits(limits);

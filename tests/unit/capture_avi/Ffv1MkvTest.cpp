@@ -3,7 +3,7 @@
 #include "AviTestSupport.h"
 #include "TempDir.h"
 
-#include "capture/CCreateAVI.h"
+#include "capture/AviWriter.h"
 #include "capture/FrameLog.h"
 
 extern "C" {
@@ -109,7 +109,7 @@ TEST(Ffv1Mkv, EveryFrameDecodesToWhatTheCameraSent)
     for (const Ffv1Case& c : cases) {
         SCOPED_TRACE(c.name);
         const std::string path = dir.file(std::string(c.name) + ".mkv");
-        std::unique_ptr<CCreateAVI> writer = CCreateAVI::Create(kCompressorFfv1);
+        std::unique_ptr<AviWriter> writer = AviWriter::Create(kCompressorFfv1);
         ASSERT_NE(writer, nullptr);
         writer->SetPath(path);
         writer->SetPlannedFrames(kFrames);

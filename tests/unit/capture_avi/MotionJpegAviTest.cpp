@@ -3,7 +3,7 @@
 #include "AviTestSupport.h"
 #include "TempDir.h"
 
-#include "capture/CCreateAVI.h"
+#include "capture/AviWriter.h"
 
 #include <gtest/gtest.h>
 
@@ -19,11 +19,11 @@ namespace {
 constexpr int kWidth = 70;
 constexpr int kHeight = 46;
 
-std::unique_ptr<CCreateAVI> OpenWriter(std::uint32_t compressor, const std::string& path, std::uint32_t planned,
+std::unique_ptr<AviWriter> OpenWriter(std::uint32_t compressor, const std::string& path, std::uint32_t planned,
                                        int bitsPerPixel = 24, const AviSizeLimits& limits = {},
                                        double framesPerSecond = 25.0)
 {
-    auto writer = CCreateAVI::Create(compressor);
+    auto writer = AviWriter::Create(compressor);
     writer->SetPath(path);
     writer->SetPlannedFrames(planned);
     writer->SetFrameRate(framesPerSecond);
@@ -33,7 +33,7 @@ std::unique_ptr<CCreateAVI> OpenWriter(std::uint32_t compressor, const std::stri
 }
 
 // Adds frames until the writer reports the recording complete; gives how many it took.
-int RecordUntilComplete(CCreateAVI& writer, int maxFrames, int bytesPerPixel = 3)
+int RecordUntilComplete(AviWriter& writer, int maxFrames, int bytesPerPixel = 3)
 {
     for (int i = 0; i < maxFrames; ++i) {
         const auto frame = MakeFrame(kWidth, kHeight, bytesPerPixel, i);
@@ -242,7 +242,7 @@ TEST_P(OwnMotionJpegWriters, StopsAtThePlannedCountWithTheMeasuredRateAndNotifie
 {
     int notices = 0;
     {
-        auto writer = CCreateAVI::Create(GetParam());
+        auto writer = AviWriter::Create(GetParam());
         writer->SetPath(path_);
         writer->SetPlannedFrames(5);
         writer->SetFrameRate(0.0); // unreadable rates fall back to 30 fps
@@ -311,7 +311,7 @@ TEST_P(OwnMotionJpegWriters, JpegFramesLargerThanTheRawFrameAreStoredWhole)
     // Grey noise at quality 100 encodes as YCbCr into more bytes than the
     // grey frame holds.
     {
-        auto writer = CCreateAVI::Create(GetParam());
+        auto writer = AviWriter::Create(GetParam());
         writer->SetPath(path_);
         writer->SetPlannedFrames(3);
         writer->SetQuality(100);
@@ -328,7 +328,7 @@ TEST_P(OwnMotionJpegWriters, JpegFramesLargerThanTheRawFrameAreStoredWhole)
 TEST_P(OwnMotionJpegWriters, FailedOpenGivesTheCodeAndNeverNotifies)
 {
     int notifications = 0;
-    auto writer = CCreateAVI::Create(GetParam());
+    auto writer = AviWriter::Create(GetParam());
     writer->SetCloseNotice([&notifications] { ++notifications; });
     writer->SetPlannedFrames(5);
     writer->SetPath(dir_.file("missing/movie.avi"));
@@ -345,7 +345,7 @@ TEST_P(OwnMotionJpegWriters, AFailingDiskEndsTheRecording)
 {
     if (!std::filesystem::exists("/dev/full"))
         GTEST_SKIP() << "no /dev/full";
-    auto writer = CCreateAVI::Create(GetParam());
+    auto writer = AviWriter::Create(GetParam());
     writer->SetPath("/dev/full");
     writer->SetPlannedFrames(50);
     ASSERT_EQ(writer->Open(kWidth, kHeight, 24, false), kAviOk);
@@ -362,14 +362,14 @@ INSTANTIATE_TEST_SUITE_P(Both, OwnMotionJpegWriters,
 
 TEST(MotionJpegAvi, CreateChoosesTheWriterByCode)
 {
-    auto plain = CCreateAVI::Create(kCompressorMotionJpeg);
+    auto plain = AviWriter::Create(kCompressorMotionJpeg);
     EXPECT_EQ(plain->Kind(), AviFileKind::Plain);
     EXPECT_EQ(plain->Compressor(), kCompressorMotionJpeg);
-    auto openDml = CCreateAVI::Create(kCompressorMotionJpegOpenDml);
+    auto openDml = AviWriter::Create(kCompressorMotionJpegOpenDml);
     EXPECT_EQ(openDml->Kind(), AviFileKind::OpenDml);
     EXPECT_EQ(openDml->Compressor(), kCompressorMotionJpeg);
     for (std::uint32_t code : {kCompressorUncompressed, kCompressorMsMpeg4V1, kCompressorMsMpeg4V2}) {
-        auto other = CCreateAVI::Create(code);
+        auto other = AviWriter::Create(code);
         EXPECT_EQ(other->Kind(), AviFileKind::Plain);
         EXPECT_EQ(other->Compressor(), code);
     }
@@ -446,7 +446,7 @@ TEST(OpenDmlAvi, RecordingPassesOneGigabyte)
     const auto frame = MakeNoiseFrame(kBigWidth, kBigHeight, 3, 7);
     const std::uint64_t target = (std::uint64_t{1} << 30) + (std::uint64_t{64} << 20);
     {
-        auto writer = CCreateAVI::Create(kCompressorMotionJpegOpenDml);
+        auto writer = AviWriter::Create(kCompressorMotionJpegOpenDml);
         writer->SetPath(path);
         writer->SetPlannedFrames(1000);
         writer->SetQuality(100);

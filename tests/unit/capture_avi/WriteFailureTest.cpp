@@ -4,7 +4,7 @@
 #include "AviTestSupport.h"
 #include "TempDir.h"
 
-#include "capture/CCreateAVI.h"
+#include "capture/AviWriter.h"
 
 #include <gtest/gtest.h>
 
@@ -41,7 +41,7 @@ struct Recorded {
 
 Recorded RecordUntilItEnds(std::uint32_t compressor, const std::string& path, const AviSizeLimits& limits)
 {
-    auto writer = CCreateAVI::Create(compressor);
+    auto writer = AviWriter::Create(compressor);
     writer->SetPath(path);
     writer->SetPlannedFrames(kPlanned);
     writer->SetFrameRate(25.0);

@@ -2,7 +2,7 @@
 // the kept settings.
 #include "TempDir.h"
 
-#include "capture/CCreateAVI.h"
+#include "capture/AviWriter.h"
 #include "capture/RecordingEstimates.h"
 #include "capture/RecordingSettings.h"
 

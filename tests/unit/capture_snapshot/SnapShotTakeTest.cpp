@@ -1,6 +1,6 @@
 #include "commands/SnapShotCapture.h"
 
-#include "camera/CDeviceInfo.h"
+#include "camera/CameraConnection.h"
 #include "camera/CRS232C_OM.h"
 #include "camera/PixelFormats.h"
 #include "capturewindows/SnapShotList.h"
@@ -35,7 +35,7 @@ protected:
         AddFake<FakeInteger>(device->features, "PixelFormat", kPixelMono8);
         auto pipeline = std::make_unique<FakePipeline>();
         pipeline_ = pipeline.get();
-        camera_ = context_.AddCamera(std::make_unique<CDeviceInfo>(
+        camera_ = context_.AddCamera(std::make_unique<CameraConnection>(
             std::move(device), std::move(pipeline), std::make_unique<CRS232C_OM>(dir_.file("serial.ini"))));
         ASSERT_NE(camera_, nullptr);
         ASSERT_TRUE(camera_->StartThread(&display_, converter_));
@@ -86,7 +86,7 @@ protected:
     FakeDisplay display_;
     FakeConverter converter_;
     FakePipeline* pipeline_ = nullptr;
-    CDeviceInfo* camera_ = nullptr;
+    CameraConnection* camera_ = nullptr;
     std::atomic<uint32_t> frameWidth_{64};
     std::atomic<uint32_t> frameHeight_{48};
     std::atomic<uint32_t> framePixelFormat_{kPixelMono8};

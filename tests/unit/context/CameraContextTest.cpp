@@ -1,7 +1,7 @@
 #include "CameraFakes.h"
 #include "TempDir.h"
 
-#include "camera/CDeviceInfo.h"
+#include "camera/CameraConnection.h"
 #include "camera/CRS232C_OM.h"
 #include "context/CameraContext.h"
 #include "context/SettingsFile.h"
@@ -25,9 +25,9 @@ std::string ReadText(const std::string& path)
     return text.str();
 }
 
-std::unique_ptr<CDeviceInfo> FakeCamera(const TempDir& dir)
+std::unique_ptr<CameraConnection> FakeCamera(const TempDir& dir)
 {
-    return std::make_unique<CDeviceInfo>(std::make_unique<FakeDevice>(), std::make_unique<FakePipeline>(),
+    return std::make_unique<CameraConnection>(std::make_unique<FakeDevice>(), std::make_unique<FakePipeline>(),
                                          std::make_unique<CRS232C_OM>(dir.file("serial.ini")));
 }
 
@@ -118,14 +118,14 @@ TEST(CameraContext, ListsAtMostFourCamerasInConnectionOrder)
 {
     TempDir dir;
     CameraContext context(dir.file("lumivex.dat"));
-    std::vector<CDeviceInfo*> added;
+    std::vector<CameraConnection*> added;
     for (int i = 0; i < CameraContext::kMaxCameras; ++i)
         added.push_back(context.AddCamera(FakeCamera(dir)));
     EXPECT_EQ(context.AddCamera(FakeCamera(dir)), nullptr);
     ASSERT_EQ(context.CameraCount(), 4);
 
     for (int i = 0; i < 4; ++i) {
-        CDeviceInfo* camera = added[static_cast<size_t>(i)];
+        CameraConnection* camera = added[static_cast<size_t>(i)];
         EXPECT_EQ(context.Camera(i), camera);
         EXPECT_EQ(camera->GetCameraNumber(), i + 1);
         EXPECT_NE(camera->GetOverlayRegistry(), nullptr);

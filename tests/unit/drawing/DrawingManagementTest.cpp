@@ -1,5 +1,5 @@
 #include "drawing/CDrawingManagement.h"
-#include "drawing/DrawingManagementBase.h"
+#include "drawing/DrawingOverlayPainter.h"
 
 #include <QImage>
 #include <QPainter>
@@ -264,7 +264,7 @@ TEST(DrawingManagement, GridLinesOnTheFrame)
 TEST(DrawingManagement, PainterDrawsObjectsAndTheRubberBand)
 {
     CDrawingManagement manager;
-    DrawingManagementBase painter(manager);
+    DrawingOverlayPainter painter(manager);
     manager.SetImageSize(kWidth, kHeight);
     EXPECT_TRUE(painter.DrawsNothing());
     manager.OnPress({300, 300}, 0);  // empty space: rubber band
@@ -275,7 +275,7 @@ TEST(DrawingManagement, PainterDrawsObjectsAndTheRubberBand)
     manager.OnPress({300, 300}, 0);
     manager.OnMove(0, {400, 350});
 
-    EXPECT_EQ(DrawingManagementBase::Name(), QStringLiteral("Drawing"));
+    EXPECT_EQ(DrawingOverlayPainter::Name(), QStringLiteral("Drawing"));
     // An odd width makes rows that are not 4-byte aligned.
     std::vector<uint8_t> pixels(size_t(641) * kHeight, 0x80);
     ASSERT_TRUE(painter.Paint(pixels.data(), 641, kHeight, false));

@@ -193,5 +193,5 @@ TEST(SdkDevice, OperationsOnAnUnconnectedDeviceReportNotConnected)
     EXPECT_EQ(device.NegotiatePacketSize().GetCode(), SdkResult::NOT_CONNECTED);
     EXPECT_EQ(device.SetStreamDestination("127.0.0.1", 5000).GetCode(), SdkResult::NOT_CONNECTED);
     EXPECT_EQ(device.Disconnect().GetCode(), SdkResult::NOT_CONNECTED);
-    EXPECT_EQ(device.Connect(SdkDeviceInfo{}).GetCode(), SdkResult::INVALID_PARAMETER);
+    EXPECT_EQ(device.Connect(SdkDiscoveryRecord{}).GetCode(), SdkResult::INVALID_PARAMETER);
 }

@@ -1,0 +1,10 @@
+#include "app/MainToolBar.h"
+
+#include <QCoreApplication>
+#include <QKeyEvent>
+
+void MainToolBar::keyPressEvent(QKeyEvent* event)
+{
+    if (QWidget* parent = parentWidget())
+        QCoreApplication::sendEvent(parent, event);
+}
