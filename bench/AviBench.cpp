@@ -31,8 +31,9 @@ std::vector<std::uint8_t> Scene(int bytesPerPixel)
                 const double shade = 110 + 70 * std::sin(x * 0.003 + c) * std::cos(y * 0.005);
                 const double detail = 12 * std::sin(x * 0.4) * std::sin(y * 0.3);
                 const int value = int(shade + detail + (box ? 40 : 0)) + int(noise >> 29) - 4;
-                pixels[(std::size_t(y) * kWidth + x) * bytesPerPixel + c] =
-                    std::uint8_t(value < 0 ? 0 : value > 255 ? 255 : value);
+                pixels[(std::size_t(y) * kWidth + x) * bytesPerPixel + c] = std::uint8_t(value < 0     ? 0
+                                                                                         : value > 255 ? 255
+                                                                                                       : value);
             }
         }
     }
@@ -78,9 +79,18 @@ void RecordFrames(benchmark::State& state, std::uint32_t compressor, int bytesPe
     std::filesystem::remove_all(folder, ignored);
 }
 
-void BM_MotionJpegColour(benchmark::State& state) { RecordFrames(state, kCompressorMotionJpeg, 3); }
-void BM_MotionJpegGrey(benchmark::State& state) { RecordFrames(state, kCompressorMotionJpeg, 1); }
-void BM_MotionJpegOpenDmlColour(benchmark::State& state) { RecordFrames(state, kCompressorMotionJpegOpenDml, 3); }
+void BM_MotionJpegColour(benchmark::State& state)
+{
+    RecordFrames(state, kCompressorMotionJpeg, 3);
+}
+void BM_MotionJpegGrey(benchmark::State& state)
+{
+    RecordFrames(state, kCompressorMotionJpeg, 1);
+}
+void BM_MotionJpegOpenDmlColour(benchmark::State& state)
+{
+    RecordFrames(state, kCompressorMotionJpegOpenDml, 3);
+}
 
 } // namespace
 

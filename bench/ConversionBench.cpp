@@ -20,8 +20,8 @@ namespace {
 
 constexpr int kSizes[][2] = {{1920, 1080}, {2448, 2048}};
 
-const char* const kMethodNames[kInterpolationMethodCount] = {
-    "OFF(Mono)", "OFF(Color)", "Nearest", "Bilinear", "BiCubic", "Bilinear FCR"};
+const char* const kMethodNames[kInterpolationMethodCount] = {"OFF(Mono)", "OFF(Color)", "Nearest",
+                                                             "Bilinear",  "BiCubic",    "Bilinear FCR"};
 
 struct OpenCvVariant {
     int code;
@@ -46,7 +46,8 @@ std::vector<uint8_t> MakeMosaic(size_t count, int bytesPerSample)
 // Shown with an SI prefix per second of CPU time: "pixels=2.5G/s" is 2500 MPixel/s.
 void CountPixels(benchmark::State& state, int width, int height)
 {
-    state.counters["pixels"] = benchmark::Counter(double(width) * height, benchmark::Counter::kIsIterationInvariantRate);
+    state.counters["pixels"] =
+        benchmark::Counter(double(width) * height, benchmark::Counter::kIsIterationInvariantRate);
 }
 
 void RunConvertFrame(benchmark::State& state, uint32_t pixelFormat, int bytesPerSample)
@@ -69,22 +70,26 @@ void BM_ConvertFrameBayerRG8(benchmark::State& state)
 {
     RunConvertFrame(state, kPixelFormatBayerRG8, 1);
 }
-BENCHMARK(BM_ConvertFrameBayerRG8)->ArgNames({"method", "width", "height"})->Apply([](benchmark::internal::Benchmark* b) {
-    for (const auto& size : kSizes) {
-        for (int method = 0; method < kInterpolationMethodCount; ++method)
-            b->Args({method, size[0], size[1]});
-    }
-});
+BENCHMARK(BM_ConvertFrameBayerRG8)
+    ->ArgNames({"method", "width", "height"})
+    ->Apply([](benchmark::internal::Benchmark* b) {
+        for (const auto& size : kSizes) {
+            for (int method = 0; method < kInterpolationMethodCount; ++method)
+                b->Args({method, size[0], size[1]});
+        }
+    });
 
 // The 12-bit path adds the reduction into a temporary mosaic.
 void BM_ConvertFrameBayerRG12(benchmark::State& state)
 {
     RunConvertFrame(state, kPixelFormatBayerRG12, 2);
 }
-BENCHMARK(BM_ConvertFrameBayerRG12)->ArgNames({"method", "width", "height"})->Apply([](benchmark::internal::Benchmark* b) {
-    for (const auto& size : kSizes)
-        b->Args({kInterpolationBilinear, size[0], size[1]});
-});
+BENCHMARK(BM_ConvertFrameBayerRG12)
+    ->ArgNames({"method", "width", "height"})
+    ->Apply([](benchmark::internal::Benchmark* b) {
+        for (const auto& size : kSizes)
+            b->Args({kInterpolationBilinear, size[0], size[1]});
+    });
 
 // view 0: the top 8 bits (ConvertFrame), 1: a window/level table, 2: the same
 // with automatic levels.
@@ -101,9 +106,9 @@ void BM_Mono12View(benchmark::State& state)
     DeepGreyTable table;
     table.SetView(DeepView{kDeepViewWindowLevel, 500, 3500, view == 2});
     for (auto _ : state) {
-        const bool converted = view == 0
-            ? ConvertFrame(kPixelFormatMono12, height, raw.data(), raw.size(), width, grey.data(), 0)
-            : ConvertDeepGrey(kPixelFormatMono12, raw.data(), raw.size(), width, height, table, grey.data());
+        const bool converted =
+            view == 0 ? ConvertFrame(kPixelFormatMono12, height, raw.data(), raw.size(), width, grey.data(), 0)
+                      : ConvertDeepGrey(kPixelFormatMono12, raw.data(), raw.size(), width, height, table, grey.data());
         benchmark::DoNotOptimize(converted);
         benchmark::ClobberMemory();
     }

@@ -155,8 +155,9 @@ int main(int argc, char** argv)
     std::vector<char*> args(argv, argv + argc);
     char repetitions[] = "--benchmark_repetitions=5";
     char interleaving[] = "--benchmark_enable_random_interleaving=true";
-    const bool chosen = std::any_of(args.begin() + 1, args.end(),
-                                    [](const char* a) { return std::string(a).rfind("--benchmark_repetitions", 0) == 0; });
+    const bool chosen = std::any_of(args.begin() + 1, args.end(), [](const char* a) {
+        return std::string(a).rfind("--benchmark_repetitions", 0) == 0;
+    });
     if (!chosen)
         args.insert(args.begin() + 1, {repetitions, interleaving});
     int count = static_cast<int>(args.size());

@@ -49,7 +49,7 @@ void PaintOnFrame(benchmark::State& state)
     const int32_t dropped = 0;
     for (auto _ : state) {
         QImage image(pixels.data(), kWidth, kHeight, kWidth * bytesPerPixel,
-            colour ? QImage::Format_BGR888 : QImage::Format_Grayscale8);
+                     colour ? QImage::Format_BGR888 : QImage::Format_Grayscale8);
         QPainter qp(&image);
         OverlayPainter::Trampoline(qp, pixels.data(), kWidth, kHeight, 1, painter.get(), &dropped);
         benchmark::DoNotOptimize(pixels.data());

@@ -58,9 +58,8 @@ int main()
         std::vector<double> eightTimes;
         std::vector<double> sixteenTimes;
         for (int run = 0; run < kRuns; ++run) {
-            eightTimes.push_back(Seconds([&] {
-                return SaveImageFile(kWidth, kHeight, STILL_IMAGE_GREY8, converted.data(), eight);
-            }));
+            eightTimes.push_back(
+                Seconds([&] { return SaveImageFile(kWidth, kHeight, STILL_IMAGE_GREY8, converted.data(), eight); }));
             sixteenTimes.push_back(Seconds([&] {
                 DeepStill still;
                 return MakeDeepStill(kMono12, raw.data(), raw.size(), kWidth, kHeight, 0, true, still) &&

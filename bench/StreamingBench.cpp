@@ -51,8 +51,8 @@ void LoopbackStreaming1080pMono8(benchmark::State& state)
     }
     auto* autoNegotiation = Parameter<SdkGenBoolean>(device.GetGenLink(), "AutoNegotiation");
     auto* defaultPacketSize = Parameter<SdkGenInteger>(device.GetGenLink(), "DefaultPacketSize");
-    if (autoNegotiation == nullptr || defaultPacketSize == nullptr || !autoNegotiation->SetValue(false).IsOK()
-        || !defaultPacketSize->SetValue(kPacketSize).IsOK() || !device.NegotiatePacketSize().IsOK()) {
+    if (autoNegotiation == nullptr || defaultPacketSize == nullptr || !autoNegotiation->SetValue(false).IsOK() ||
+        !defaultPacketSize->SetValue(kPacketSize).IsOK() || !device.NegotiatePacketSize().IsOK()) {
         state.SkipWithError("cannot set the packet size");
         return;
     }

@@ -11,7 +11,7 @@
 inline std::string WriteInputFile(const uint8_t* data, size_t size, const char* suffix)
 {
     static const std::string path = "/tmp/lumivex-fuzz-" + std::to_string(::getpid()) + suffix;
-    std::ofstream(path, std::ios::binary | std::ios::trunc).write(reinterpret_cast<const char*>(data),
-                                                                  static_cast<std::streamsize>(size));
+    std::ofstream(path, std::ios::binary | std::ios::trunc)
+        .write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
     return path;
 }

@@ -42,7 +42,8 @@ SimGammaTable PowerTable(double exponent)
 } // namespace
 
 SimBehaviour::SimBehaviour(SimMemory& memory, const SimAddresses& addresses, const SimFeatureTable& table)
-    : memory_(memory), a_(addresses)
+    : memory_(memory),
+      a_(addresses)
 {
     for (const SimFeature& f : table.Features()) {
         if (f.inUserSet && f.address != 0 && !f.masked)
@@ -192,8 +193,8 @@ void SimBehaviour::PollLogicBlock(std::chrono::steady_clock::time_point now)
     std::array<bool, SimAddresses::kPlcInputs> inputs{};
     for (int i = 0; i < SimAddresses::kPlcInputs; ++i) {
         const uint32_t source = Value(a_.plcInputs[i]);
-        inputs[i] = source == kInputPlcCtrl0   ? controls[0]
-                    : source == kInputPlcCtrl1 ? controls[1]
+        inputs[i] = source == kInputPlcCtrl0    ? controls[0]
+                    : source == kInputPlcCtrl1  ? controls[1]
                     : source == kInputTimer1Out ? timerPulse
                                                 : false;
     }
@@ -201,8 +202,7 @@ void SimBehaviour::PollLogicBlock(std::chrono::steady_clock::time_point now)
     const bool fire = high && (!plcOutputHigh_ || timerPulse);
     plcOutputHigh_ = high;
 
-    const bool waitsForPlc = Value(a_.triggerMode) == kTriggerOn &&
-                             Value(a_.triggerSource) == kTriggerSourceSoftware &&
+    const bool waitsForPlc = Value(a_.triggerMode) == kTriggerOn && Value(a_.triggerSource) == kTriggerSourceSoftware &&
                              Value(a_.triggerSoftwareSource) == kSoftwareSourcePlc;
     if (fire && waitsForPlc)
         memory_.WriteBigEndian32(a_.triggerSoftware, 1);

@@ -64,8 +64,8 @@ private:
     void PollWhiteBalance(std::chrono::steady_clock::time_point now);
     void PollAcquisition();
     void PollLogicBlock(std::chrono::steady_clock::time_point now);
-    bool PlcOutput(const SimAddresses::PlcOutput& output, const std::array<bool, SimAddresses::kPlcInputs>& inputs)
-        const;
+    bool PlcOutput(const SimAddresses::PlcOutput& output,
+                   const std::array<bool, SimAddresses::kPlcInputs>& inputs) const;
 
     SimMemory& memory_;
     const SimAddresses& a_;

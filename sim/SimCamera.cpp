@@ -90,8 +90,7 @@ std::string InvalidOptions(const SimOptions& options, const SimFeatureTable& tab
 {
     if (options.width < kMinSensorSize || options.width > kMaxSensorSize || options.width % kSensorWidthStep != 0)
         return TrText("The width must be a multiple of 8 from 64 to 8192.");
-    if (options.height < kMinSensorSize || options.height > kMaxSensorSize ||
-        options.height % kSensorHeightStep != 0)
+    if (options.height < kMinSensorSize || options.height > kMaxSensorSize || options.height % kSensorHeightStep != 0)
         return TrText("The height must be an even number from 64 to 8192.");
     if (!(options.fps >= kMinFps && options.fps <= kMaxFps))
         return TrText("The frame rate must lie between 1 and 1000.");
@@ -179,9 +178,15 @@ struct SimCamera::Impl {
             if (f.address == 0 || !f.writeInitial || f.kind == SimFeatureKind::Command)
                 continue;
             switch (f.kind) {
-            case SimFeatureKind::String: memory->WriteText(f.address, f.length, f.textInitial); break;
-            case SimFeatureKind::Float: memory->WriteDouble(f.address, f.floatInitial); break;
-            default: memory->WriteBigEndian32(f.address, static_cast<uint32_t>(f.initial)); break;
+            case SimFeatureKind::String:
+                memory->WriteText(f.address, f.length, f.textInitial);
+                break;
+            case SimFeatureKind::Float:
+                memory->WriteDouble(f.address, f.floatInitial);
+                break;
+            default:
+                memory->WriteBigEndian32(f.address, static_cast<uint32_t>(f.initial));
+                break;
             }
         }
         memory->WriteBigEndian32(ARV_FAKE_CAMERA_REGISTER_ACQUISITION_FRAME_PERIOD_US,
@@ -265,9 +270,8 @@ bool SimCamera::Start(const SimOptions& options)
     d.WriteInitialRegisters();
     d.behaviour = std::make_unique<SimBehaviour>(*d.memory, d.addresses, *d.table);
     d.optionBoard = std::make_unique<SimOptionBoard>(*d.memory, options.optionBoard, options.fivePins);
-    d.optionBoard->SetUploadSink([behaviour = d.behaviour.get()](const SimTableUpload& upload) {
-        behaviour->StoreUpload(upload);
-    });
+    d.optionBoard->SetUploadSink(
+        [behaviour = d.behaviour.get()](const SimTableUpload& upload) { behaviour->StoreUpload(upload); });
     arv_fake_camera_set_trigger_frequency(d.fakeCamera, kTriggerPollHz);
     arv_fake_camera_set_fill_pattern(d.fakeCamera, &Impl::FillCallback, &d);
     d.device = std::make_unique<SimGvDevice>(d.fakeCamera, options);
@@ -358,8 +362,7 @@ bool SimCamera::WriteMemory(uint32_t address, const void* data, size_t size)
 
 std::vector<uint8_t> SimCamera::ReadOptionRegisters(int port, uint8_t bank, uint8_t address, size_t length) const
 {
-    return impl_->optionBoard ? impl_->optionBoard->ReadRegisters(port, bank, address, length)
-                              : std::vector<uint8_t>{};
+    return impl_->optionBoard ? impl_->optionBoard->ReadRegisters(port, bank, address, length) : std::vector<uint8_t>{};
 }
 
 void SimCamera::WriteOptionRegisters(int port, uint8_t bank, uint8_t address, const std::vector<uint8_t>& bytes)

@@ -41,8 +41,8 @@ SimCommandLine ParseSimCommandLine(const QStringList& arguments)
     const QCommandLineOption controlLoss(
         "control-loss", Tr("Acknowledges to register and memory commands lost, per mille (default 0)."), "PER_MILLE");
     const QCommandLineOption frameSkip("frame-skip", Tr("Never send every Nth frame (default 0: send all)."), "N");
-    parser.addOptions({help, interface, serial, modelCode, pixelFormat, width, height, mono, colour, fivePins,
-                       noBoard, version, without, fps, loss, controlLoss, frameSkip});
+    parser.addOptions({help, interface, serial, modelCode, pixelFormat, width, height, mono, colour, fivePins, noBoard,
+                       version, without, fps, loss, controlLoss, frameSkip});
 
     result.helpText = parser.helpText().toStdString();
     if (!parser.parse(arguments)) {

@@ -171,8 +171,8 @@ private:
         Category("DeviceControl");
         Text("DeviceVendorName", SimBootstrap::kManufacturerName, SimBootstrap::kNameLength, "Norvane");
         Text("DeviceModelName", SimBootstrap::kModelName, SimBootstrap::kNameLength, SimModelName(options_));
-        Text("DeviceManufacturerInfo", SimBootstrap::kManufacturerInfo,
-             SimBootstrap::kManufacturerInfoLength, "Lumivex simulated camera");
+        Text("DeviceManufacturerInfo", SimBootstrap::kManufacturerInfo, SimBootstrap::kManufacturerInfoLength,
+             "Lumivex simulated camera");
         Text("DeviceVersion", SimBootstrap::kDeviceVersion, SimBootstrap::kNameLength, options_.deviceVersion);
         Text("DeviceSerialNumber", SimBootstrap::kSerialNumber, SimBootstrap::kSerialLength, serial).visibility =
             SimVisibility::Expert;
@@ -213,12 +213,14 @@ private:
         constexpr int kLlaBit = 29;
         constexpr int kDhcpBit = 30;
         constexpr int kPersistentBit = 31;
-        Field(Boolean("GevCurrentIPConfigurationLLA", false), SimBootstrap::kInterfaceConfiguration, kLlaBit,
-              kLlaBit).visibility = SimVisibility::Expert;
+        Field(Boolean("GevCurrentIPConfigurationLLA", false), SimBootstrap::kInterfaceConfiguration, kLlaBit, kLlaBit)
+            .visibility = SimVisibility::Expert;
         Field(Boolean("GevCurrentIPConfigurationDHCP", false), SimBootstrap::kInterfaceConfiguration, kDhcpBit,
-              kDhcpBit).visibility = SimVisibility::Expert;
+              kDhcpBit)
+            .visibility = SimVisibility::Expert;
         Field(Boolean("GevCurrentIPConfigurationPersistentIP", false), SimBootstrap::kInterfaceConfiguration,
-              kPersistentBit, kPersistentBit).visibility = SimVisibility::Expert;
+              kPersistentBit, kPersistentBit)
+            .visibility = SimVisibility::Expert;
         Address("GevCurrentIPAddress", SimBootstrap::kCurrentIp, SimAccess::ReadOnly);
         Address("GevCurrentSubnetMask", SimBootstrap::kCurrentSubnetMask, SimAccess::ReadOnly);
         Address("GevCurrentDefaultGateway", SimBootstrap::kCurrentGateway, SimAccess::ReadOnly);
@@ -240,13 +242,12 @@ private:
         payload.valueNode = "PayloadSizeFormula";
         payload.min = 0;
         payload.max = kMaxUint32;
-        helperNodes.push_back(
-            "<IntSwissKnife Name=\"PayloadSizeFormula\">"
-            "<pVariable Name=\"W\">WidthReg</pVariable>"
-            "<pVariable Name=\"H\">HeightReg</pVariable>"
-            "<pVariable Name=\"PF\">PixelFormatReg</pVariable>"
-            "<Formula>W * H * ((PF &gt;&gt; 16) &amp; 255) / 8</Formula>"
-            "</IntSwissKnife>");
+        helperNodes.push_back("<IntSwissKnife Name=\"PayloadSizeFormula\">"
+                              "<pVariable Name=\"W\">WidthReg</pVariable>"
+                              "<pVariable Name=\"H\">HeightReg</pVariable>"
+                              "<pVariable Name=\"PF\">PixelFormatReg</pVariable>"
+                              "<Formula>W * H * ((PF &gt;&gt; 16) &amp; 255) / 8</Formula>"
+                              "</IntSwissKnife>");
 
         SimFeature& locked = Integer("TLParamsLocked", 0, 1, 0);
         locked.visibility = SimVisibility::Invisible;
@@ -277,20 +278,19 @@ private:
         y.maxNode = "OffsetYMax";
         // Binning and decimation shrink the usable sensor; the size plus the
         // offset never exceeds it.
-        AreaLimit("WidthMax", "SensorWidthReg", "BinningHorizontalReg", "DecimationHorizontalReg",
-                  "OffsetXReg", kWidthStep);
-        AreaLimit("HeightMax", "SensorHeightReg", "BinningVerticalReg", "DecimationVerticalReg",
-                  "OffsetYReg", kHeightStep);
-        AreaLimit("OffsetXMax", "SensorWidthReg", "BinningHorizontalReg", "DecimationHorizontalReg",
-                  "WidthReg", kWidthStep);
-        AreaLimit("OffsetYMax", "SensorHeightReg", "BinningVerticalReg", "DecimationVerticalReg",
-                  "HeightReg", kHeightStep);
+        AreaLimit("WidthMax", "SensorWidthReg", "BinningHorizontalReg", "DecimationHorizontalReg", "OffsetXReg",
+                  kWidthStep);
+        AreaLimit("HeightMax", "SensorHeightReg", "BinningVerticalReg", "DecimationVerticalReg", "OffsetYReg",
+                  kHeightStep);
+        AreaLimit("OffsetXMax", "SensorWidthReg", "BinningHorizontalReg", "DecimationHorizontalReg", "WidthReg",
+                  kWidthStep);
+        AreaLimit("OffsetYMax", "SensorHeightReg", "BinningVerticalReg", "DecimationVerticalReg", "HeightReg",
+                  kHeightStep);
 
-        SimFeature& bh = At(Integer("BinningHorizontal", 1, kMaxBinning, 1),
-                            ARV_FAKE_CAMERA_REGISTER_BINNING_HORIZONTAL);
+        SimFeature& bh =
+            At(Integer("BinningHorizontal", 1, kMaxBinning, 1), ARV_FAKE_CAMERA_REGISTER_BINNING_HORIZONTAL);
         bh.lockedWhileStreaming = true;
-        SimFeature& bv = At(Integer("BinningVertical", 1, kMaxBinning, 1),
-                            ARV_FAKE_CAMERA_REGISTER_BINNING_VERTICAL);
+        SimFeature& bv = At(Integer("BinningVertical", 1, kMaxBinning, 1), ARV_FAKE_CAMERA_REGISTER_BINNING_VERTICAL);
         bv.lockedWhileStreaming = true;
         // This sensor decimates rows only: the horizontal factor is fixed.
         Integer("DecimationHorizontal", 1, 1, 1).lockedWhileStreaming = true;
@@ -301,14 +301,14 @@ private:
 
         PixelFormat();
         const SimPixelFormat* initial = SimInitialPixelFormat(options_);
-        const bool rgb = initial != nullptr && (initial->layout == SimPixelLayout::Rgb8 ||
-                                                initial->layout == SimPixelLayout::Bgr8);
+        const bool rgb =
+            initial != nullptr && (initial->layout == SimPixelLayout::Rgb8 || initial->layout == SimPixelLayout::Bgr8);
         Enumeration("SensorDigitizationTaps", {{"One", 1, {}}, {"Two", 2, {}}}, rgb ? 1 : 2).visibility =
             SimVisibility::Expert;
     }
 
-    void AreaLimit(const char* name, const char* sensor, const char* binning, const char* decimation,
-                   const char* other, int64_t step)
+    void AreaLimit(const char* name, const char* sensor, const char* binning, const char* decimation, const char* other,
+                   int64_t step)
     {
         char node[512];
         std::snprintf(node, sizeof node,
@@ -503,8 +503,7 @@ private:
         Integer("WB_WindowH1", 0, options_.width - 1, options_.width / 4).visibility = SimVisibility::Expert;
         Integer("WB_WindowH2", 0, options_.width - 1, options_.width * 3 / 4).visibility = SimVisibility::Expert;
         Integer("WB_WindowV1", 0, options_.height - 1, options_.height / 4).visibility = SimVisibility::Expert;
-        Integer("WB_WindowV2", 0, options_.height - 1, options_.height * 3 / 4).visibility =
-            SimVisibility::Expert;
+        Integer("WB_WindowV2", 0, options_.height - 1, options_.height * 3 / 4).visibility = SimVisibility::Expert;
     }
 
     void Gamma()
@@ -537,8 +536,7 @@ private:
         constexpr int64_t kMaxGranularity = 1023;
         constexpr int64_t kDefaultGranularity = 999;
         Enumeration("TimerSelector", {{"Timer1", 0, {}}}, 0).visibility = SimVisibility::Expert;
-        Integer("TimerGranularityFactor", 1, kMaxGranularity, kDefaultGranularity).visibility =
-            SimVisibility::Expert;
+        Integer("TimerGranularityFactor", 1, kMaxGranularity, kDefaultGranularity).visibility = SimVisibility::Expert;
         SimFeature& duration = Integer("TimerDurationRaw", 1, kMaxTicks, 1);
         duration.visibility = SimVisibility::Expert;
         duration.lockedWhileStreaming = true;
@@ -553,8 +551,11 @@ private:
     void LogicBlock()
     {
         Category("LogicBlockControl");
-        const std::vector<SimEnumEntry> inputSources = {
-            {"Zero", 0, {}}, {"Line0", 1, {}}, {"PLC_ctrl0", 2, {}}, {"PLC_ctrl1", 3, {}}, {"Timer1Out", 4, {}}};
+        const std::vector<SimEnumEntry> inputSources = {{"Zero", 0, {}},
+                                                        {"Line0", 1, {}},
+                                                        {"PLC_ctrl0", 2, {}},
+                                                        {"PLC_ctrl1", 3, {}},
+                                                        {"Timer1Out", 4, {}}};
         for (int input = 0; input < kPlcInputs; ++input)
             Enumeration("PLC_I" + std::to_string(input), inputSources, 0).visibility = SimVisibility::Guru;
 
@@ -569,8 +570,7 @@ private:
             for (int v = 0; v < kVariables; ++v) {
                 Enumeration(prefix + "Variable" + std::to_string(v), variables, 0).visibility = SimVisibility::Guru;
                 if (v + 1 < kVariables)
-                    Enumeration(prefix + "Operator" + std::to_string(v), operators, 0).visibility =
-                        SimVisibility::Guru;
+                    Enumeration(prefix + "Operator" + std::to_string(v), operators, 0).visibility = SimVisibility::Guru;
             }
         }
         for (const char* name : {"PLC_ctrl0", "PLC_ctrl1"}) {
@@ -633,8 +633,10 @@ private:
     void UserSets()
     {
         Category("UserSetControl");
-        const std::vector<SimEnumEntry> sets = {
-            {"Default", 0, {}}, {"UserSet1", 1, {}}, {"UserSet2", 2, {}}, {"UserSet3", 3, {}}};
+        const std::vector<SimEnumEntry> sets = {{"Default", 0, {}},
+                                                {"UserSet1", 1, {}},
+                                                {"UserSet2", 2, {}},
+                                                {"UserSet3", 3, {}}};
         Enumeration("UserSetSelector", sets, 0).inUserSet = false;
         Command("UserSetLoad");
         Command("UserSetSave");
@@ -678,8 +680,8 @@ std::string SimSerialText(const SimOptions& options)
     if (!options.serial.empty())
         return options.serial;
     const size_t dot = options.interfaceAddress.rfind('.');
-    const std::string last = dot == std::string::npos ? options.interfaceAddress
-                                                       : options.interfaceAddress.substr(dot + 1);
+    const std::string last =
+        dot == std::string::npos ? options.interfaceAddress : options.interfaceAddress.substr(dot + 1);
     std::string digits = last.size() < 4 ? std::string(4 - last.size(), '0') + last : last;
     return "LX" + digits;
 }

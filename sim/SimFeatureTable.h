@@ -84,7 +84,6 @@ private:
     std::vector<SimFeature> features_;
     std::vector<std::string> helperNodes_;
     std::vector<std::string> categories_;
-
 };
 
 // Scratch registers start here; everything stays below the serial bridge.

@@ -10,7 +10,7 @@ constexpr double kGainDecibelsPerStep = 0.08;
 constexpr double kDigitalGainUnity = 64.0;
 constexpr double kBalanceUnity = 128.0;
 constexpr uint32_t kBlackLevelScale = 16; // 8-bit register to 12-bit signal
-constexpr double kBrightnessScale = 16.0;  // 8-bit target to 12-bit signal
+constexpr double kBrightnessScale = 16.0; // 8-bit target to 12-bit signal
 constexpr uint32_t kTimedExposure = 1;
 constexpr uint32_t kBinningSum = 0;
 constexpr uint32_t kWhiteBalanceAtw = 4;
@@ -60,16 +60,15 @@ SimFrameSettings ReadSimFrameSettings(const SimMemory& memory, const SimAddresse
         signal = mean > 0.0 ? value(a.targetBrightness) * kBrightnessScale / mean : 1.0;
     } else {
         const uint32_t exposureUs = value(a.exposureTime);
-        const double exposure = value(a.exposureMode) == kTimedExposure && exposureUs > 0
-                                    ? exposureUs / kReferenceExposureUs
-                                    : 1.0;
+        const double exposure =
+            value(a.exposureMode) == kTimedExposure && exposureUs > 0 ? exposureUs / kReferenceExposureUs : 1.0;
         const double analogue = std::pow(10.0, kGainDecibelsPerStep * value(a.gainRaw) / 20.0);
         signal = exposure * analogue;
     }
     signal *= 1.0 + value(a.digitalGain) / kDigitalGainUnity;
     if (value(a.binningMode) == kBinningSum)
-        signal *= static_cast<double>(std::max<uint32_t>(s.binningHorizontal, 1)) *
-                  std::max<uint32_t>(s.binningVertical, 1);
+        signal *=
+            static_cast<double>(std::max<uint32_t>(s.binningHorizontal, 1)) * std::max<uint32_t>(s.binningVertical, 1);
     s.blackLevel = static_cast<uint16_t>(value(a.blackLevel) * kBlackLevelScale);
 
     s.gains.fill(signal);

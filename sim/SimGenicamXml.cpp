@@ -8,10 +8,14 @@ namespace {
 const char* VisibilityName(SimVisibility visibility)
 {
     switch (visibility) {
-    case SimVisibility::Beginner: return "Beginner";
-    case SimVisibility::Expert: return "Expert";
-    case SimVisibility::Guru: return "Guru";
-    case SimVisibility::Invisible: return "Invisible";
+    case SimVisibility::Beginner:
+        return "Beginner";
+    case SimVisibility::Expert:
+        return "Expert";
+    case SimVisibility::Guru:
+        return "Guru";
+    case SimVisibility::Invisible:
+        return "Invisible";
     }
     return "Beginner";
 }
@@ -19,9 +23,12 @@ const char* VisibilityName(SimVisibility visibility)
 const char* AccessName(SimAccess access)
 {
     switch (access) {
-    case SimAccess::ReadOnly: return "RO";
-    case SimAccess::ReadWrite: return "RW";
-    case SimAccess::WriteOnly: return "WO";
+    case SimAccess::ReadOnly:
+        return "RO";
+    case SimAccess::ReadWrite:
+        return "RW";
+    case SimAccess::WriteOnly:
+        return "WO";
     }
     return "RW";
 }
@@ -31,11 +38,20 @@ std::string Escaped(const std::string& text)
     std::string out;
     for (char c : text) {
         switch (c) {
-        case '&': out += "&amp;"; break;
-        case '<': out += "&lt;"; break;
-        case '>': out += "&gt;"; break;
-        case '"': out += "&quot;"; break;
-        default: out += c;
+        case '&':
+            out += "&amp;";
+            break;
+        case '<':
+            out += "&lt;";
+            break;
+        case '>':
+            out += "&gt;";
+            break;
+        case '"':
+            out += "&quot;";
+            break;
+        default:
+            out += c;
         }
     }
     return out;
@@ -133,14 +149,13 @@ std::string RegisterNode(const SimFeature& f)
     if (f.kind == SimFeatureKind::Float)
         return "<FloatReg" + open + location + Element("Endianess", "BigEndian") + "</FloatReg>";
     if (f.masked) {
-        const std::string bits = f.msb == f.lsb ? Element("Bit", std::to_string(f.lsb))
-                                                : Element("LSB", std::to_string(f.lsb)) +
-                                                      Element("MSB", std::to_string(f.msb));
+        const std::string bits = f.msb == f.lsb
+                                     ? Element("Bit", std::to_string(f.lsb))
+                                     : Element("LSB", std::to_string(f.lsb)) + Element("MSB", std::to_string(f.msb));
         return "<MaskedIntReg" + open + location + bits + Element("Sign", "Unsigned") +
                Element("Endianess", "BigEndian") + "</MaskedIntReg>";
     }
-    return "<IntReg" + open + location + Element("Sign", "Unsigned") + Element("Endianess", "BigEndian") +
-           "</IntReg>";
+    return "<IntReg" + open + location + Element("Sign", "Unsigned") + Element("Endianess", "BigEndian") + "</IntReg>";
 }
 
 bool HasOwnRegister(const SimFeature& f)

@@ -134,7 +134,10 @@ std::optional<in_addr> InterfaceBroadcast(in_addr address)
 } // namespace
 
 SimGvDevice::SimGvDevice(ArvFakeCamera* camera, const SimOptions& options)
-    : camera_(camera), options_(options), sender_(options.lossPerMille), random_(std::random_device{}())
+    : camera_(camera),
+      options_(options),
+      sender_(options.lossPerMille),
+      random_(std::random_device{}())
 {
 }
 
@@ -183,8 +186,8 @@ bool SimGvDevice::Start()
         return false;
     }
 
-    GInetAddress* inet = g_inet_address_new_from_bytes(reinterpret_cast<const guint8*>(&address_),
-                                                       G_SOCKET_FAMILY_IPV4);
+    GInetAddress* inet =
+        g_inet_address_new_from_bytes(reinterpret_cast<const guint8*>(&address_), G_SOCKET_FAMILY_IPV4);
     arv_fake_camera_set_inet_address(camera_, inet);
     g_object_unref(inet);
     SetRegister(kGvcpCapability, Register(kGvcpCapability) | kCapabilityWriteMemory | kCapabilityPacketResend);
@@ -241,8 +244,8 @@ void SimGvDevice::ReceiveAll(int socket)
     for (;;) {
         sockaddr_in from{};
         socklen_t fromSize = sizeof from;
-        const ssize_t n = recvfrom(socket, buffer.data(), buffer.size(), 0, reinterpret_cast<sockaddr*>(&from),
-                                   &fromSize);
+        const ssize_t n =
+            recvfrom(socket, buffer.data(), buffer.size(), 0, reinterpret_cast<sockaddr*>(&from), &fromSize);
         if (n < 0)
             return;
         Handle(buffer.data(), static_cast<size_t>(n), from);
@@ -278,7 +281,8 @@ void SimGvDevice::Handle(const uint8_t* packet, size_t size, const sockaddr_in& 
     case kPacketResendCmd:
         Resend(command);
         return;
-    default: break;
+    default:
+        break;
     }
 
     const bool isWrite = command.code == kWriteRegisterCmd || command.code == kWriteMemoryCmd;
@@ -304,14 +308,17 @@ void SimGvDevice::Handle(const uint8_t* packet, size_t size, const sockaddr_in& 
 std::vector<uint8_t> SimGvDevice::Answer(const Command& command, bool mayWrite)
 {
     switch (command.code) {
-    case kReadRegisterCmd: return ReadRegisters(command);
-    case kReadMemoryCmd: return ReadMemory(command);
+    case kReadRegisterCmd:
+        return ReadRegisters(command);
+    case kReadMemoryCmd:
+        return ReadMemory(command);
     case kWriteRegisterCmd:
     case kWriteMemoryCmd:
         if (!mayWrite)
             return Finish(Ack(kStatusAccessDenied, command.code, command.requestId));
         return command.code == kWriteRegisterCmd ? WriteRegisters(command) : WriteMemory(command);
-    default: return Finish(Ack(kStatusNotImplemented, command.code, command.requestId));
+    default:
+        return Finish(Ack(kStatusNotImplemented, command.code, command.requestId));
     }
 }
 
@@ -415,8 +422,7 @@ void SimGvDevice::Resend(const Command& command)
         if (command.size < kExtendedSize)
             return;
         const uint64_t blockId = static_cast<uint64_t>(Get32(command.data + 12)) << 32 | Get32(command.data + 16);
-        sender_.Resend(static_cast<uint16_t>(blockId), Get32(command.data + 4), Get32(command.data + 8),
-                       *destination);
+        sender_.Resend(static_cast<uint16_t>(blockId), Get32(command.data + 4), Get32(command.data + 8), *destination);
         return;
     }
     if (command.size < kStandardSize)

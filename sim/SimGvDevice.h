@@ -85,7 +85,7 @@ private:
     ArvFakeCamera* camera_;
     SimOptions options_;
     in_addr address_{};
-    std::vector<int> sockets_;  // the first is the camera's own GVCP socket
+    std::vector<int> sockets_; // the first is the camera's own GVCP socket
     std::thread thread_;
     std::atomic<bool> stop_{false};
 

@@ -48,7 +48,8 @@ uint8_t* Put32(uint8_t* at, uint32_t value)
 } // namespace
 
 SimGvspSender::SimGvspSender(int lossPerMille)
-    : lossPerMille_(std::clamp(lossPerMille, 0, kPerMille)), random_(std::random_device{}()),
+    : lossPerMille_(std::clamp(lossPerMille, 0, kPerMille)),
+      random_(std::random_device{}()),
       packet_(kMaxPacketSize)
 {
 }
@@ -131,8 +132,7 @@ void SimGvspSender::SendFrame(const sockaddr_in& destination, uint32_t packetSiz
     }
 }
 
-void SimGvspSender::Resend(uint16_t blockId, uint32_t firstPacket, uint32_t lastPacket,
-                           const sockaddr_in& destination)
+void SimGvspSender::Resend(uint16_t blockId, uint32_t firstPacket, uint32_t lastPacket, const sockaddr_in& destination)
 {
     for (const KeptFrame& frame : frames_) {
         if (!frame.sent || frame.blockId != blockId)

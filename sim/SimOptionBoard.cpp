@@ -27,12 +27,12 @@ constexpr uint8_t kStatusRefused = 0x12;
 constexpr auto kFrameTimeout = std::chrono::milliseconds(100);
 
 // Option information the host reads at connect (bank 0x80 unless noted).
-constexpr uint8_t kOptionFlagsAddress = 11;     // bit 4: five output pins
+constexpr uint8_t kOptionFlagsAddress = 11; // bit 4: five output pins
 constexpr uint8_t kFivePinsBit = 0x10;
-constexpr uint8_t kBinningFlagAddress = 156;    // bits 1-2: binning shrinks the sensor
+constexpr uint8_t kBinningFlagAddress = 156; // bits 1-2: binning shrinks the sensor
 constexpr uint8_t kBinningFlag = 0x02;
-constexpr uint8_t kGainOffset1Address = 50;     // bank 0x00
-constexpr uint8_t kGainOffset2Address = 94;     // bank 0x00, two bytes, low first
+constexpr uint8_t kGainOffset1Address = 50; // bank 0x00
+constexpr uint8_t kGainOffset2Address = 94; // bank 0x00, two bytes, low first
 constexpr uint8_t kGainOffset1 = 100;
 constexpr uint8_t kGainOffset2 = 50;
 

@@ -33,10 +33,10 @@ constexpr std::array<std::array<uint8_t, 3>, kBars> kBarColours = {
 
 // Channel at each site of a 2 x 2 Bayer cell: [pattern][row parity][column parity].
 constexpr int kSites[4][2][2] = {
-    {{kGreenOnRed, kRed}, {kBlue, kGreenOnBlue}},  // GR
-    {{kRed, kGreenOnRed}, {kGreenOnBlue, kBlue}},  // RG
-    {{kGreenOnBlue, kBlue}, {kRed, kGreenOnRed}},  // GB
-    {{kBlue, kGreenOnBlue}, {kGreenOnRed, kRed}},  // BG
+    {{kGreenOnRed, kRed}, {kBlue, kGreenOnBlue}}, // GR
+    {{kRed, kGreenOnRed}, {kGreenOnBlue, kBlue}}, // RG
+    {{kGreenOnBlue, kBlue}, {kRed, kGreenOnRed}}, // GB
+    {{kBlue, kGreenOnBlue}, {kGreenOnRed, kRed}}, // BG
 };
 
 // Scene colour of a gain channel: red, green or blue.

@@ -14,7 +14,7 @@ inline constexpr int kRed = 0;
 inline constexpr int kGreenOnRed = 1;  // green sites on the red rows of a Bayer mosaic
 inline constexpr int kGreenOnBlue = 2; // green sites on the blue rows
 inline constexpr int kBlue = 3;
-inline constexpr int kLuminance = 4;   // mono output
+inline constexpr int kLuminance = 4; // mono output
 inline constexpr int kCount = 5;
 } // namespace SimGainChannel
 

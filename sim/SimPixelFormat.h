@@ -6,14 +6,14 @@
 
 // How the simulated camera lays out the pixels of one GigE Vision format.
 enum class SimPixelLayout {
-    Mono8,       // one byte per pixel
-    Mono16,      // 16-bit little-endian words holding 10 to 16 significant bits
-    MonoPacked,  // two pixels in three bytes: high bytes first and last, low bits between
+    Mono8,      // one byte per pixel
+    Mono16,     // 16-bit little-endian words holding 10 to 16 significant bits
+    MonoPacked, // two pixels in three bytes: high bytes first and last, low bits between
     Bayer8,
     Bayer16,
     BayerPacked,
-    Rgb8,        // R, G, B
-    Bgr8,        // B, G, R
+    Rgb8, // R, G, B
+    Bgr8, // B, G, R
 };
 
 // Bayer patterns named by the colours of the top-left 2 x 2 cell, first row

@@ -54,11 +54,7 @@ void StoreArea(HistogramRecord& record, const HistogramArea& area)
 // The client area below the menu bar, where the plot is painted.
 class CHistogramDlg::Plot : public QWidget {
 public:
-    explicit Plot(CHistogramDlg& owner)
-        : QWidget(&owner), owner_(owner)
-    {
-        setAttribute(Qt::WA_OpaquePaintEvent);
-    }
+    explicit Plot(CHistogramDlg& owner) : QWidget(&owner), owner_(owner) { setAttribute(Qt::WA_OpaquePaintEvent); }
 
 protected:
     void paintEvent(QPaintEvent*) override
@@ -71,8 +67,7 @@ private:
     CHistogramDlg& owner_;
 };
 
-CHistogramDlg::CHistogramDlg(QWidget* parent)
-    : QDialog(parent)
+CHistogramDlg::CHistogramDlg(QWidget* parent) : QDialog(parent)
 {
     setWindowTitle(tr("Histogram"));
     setModal(false);
@@ -186,7 +181,8 @@ void CHistogramDlg::PreviewButtonUp(QPoint)
 
 void CHistogramDlg::RequestRepaint()
 {
-    QMetaObject::invokeMethod(plot_, [this] { plot_->update(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        plot_, [this] { plot_->update(); }, Qt::QueuedConnection);
 }
 
 void CHistogramDlg::done(int result)
@@ -226,8 +222,8 @@ void CHistogramDlg::PaintPlot(QPainter& target, QSize client)
         const HistogramLayout layout = ComputeHistogramLayout(client.width(), client.height());
         const QRect plot(QPoint(HistogramLayout::kLeft, HistogramLayout::kTop), QPoint(layout.right, layout.bottom));
         DrawPlotFrame(painter, QRect(QPoint(kFrameLeft, HistogramLayout::kTop), plot.bottomRight() + QPoint(1, 1)));
-        DrawVerticalAxis(painter, HistogramCountLabels(layout, fullScale, bitDepth), kCountLabelLeft,
-            kCountLabelRight, plot);
+        DrawVerticalAxis(painter, HistogramCountLabels(layout, fullScale, bitDepth), kCountLabelLeft, kCountLabelRight,
+                         plot);
         DrawHorizontalAxis(painter, HistogramValueLabels(layout, bitDepth), plot);
         for (int channel = 0; channel < channels; ++channel) {
             painter.setPen(ChannelColour(colour, channel));

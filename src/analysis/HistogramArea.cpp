@@ -51,7 +51,7 @@ HistogramArea InitialHistogramArea(int32_t imageWidth, int32_t imageHeight)
 bool AreaFitsImage(const HistogramArea& area, int32_t imageWidth, int32_t imageHeight)
 {
     return area.left >= 0 && area.top >= 0 && area.left <= area.right && area.top <= area.bottom &&
-        area.right < imageWidth && area.bottom < imageHeight;
+           area.right < imageWidth && area.bottom < imageHeight;
 }
 
 AreaDrag HitTestArea(const HistogramArea& area, QPoint point)
@@ -64,8 +64,8 @@ AreaDrag HitTestArea(const HistogramArea& area, QPoint point)
         return AreaDrag::TopRight;
     if (NearCorner(point, area.left, area.bottom))
         return AreaDrag::BottomLeft;
-    const bool inside = point.x() >= area.left && point.x() < area.right && point.y() >= area.top &&
-        point.y() < area.bottom;
+    const bool inside =
+        point.x() >= area.left && point.x() < area.right && point.y() >= area.top && point.y() < area.bottom;
     return inside ? AreaDrag::Move : AreaDrag::None;
 }
 
@@ -100,8 +100,11 @@ void ApplyAreaDrag(HistogramArea& area, AreaDrag mode, QPoint point, QPoint last
 Qt::CursorShape AreaCursor(AreaDrag mode)
 {
     switch (mode) {
-    case AreaDrag::None: return Qt::ArrowCursor;
-    case AreaDrag::Move: return Qt::SizeAllCursor;
-    default: return Qt::CrossCursor;
+    case AreaDrag::None:
+        return Qt::ArrowCursor;
+    case AreaDrag::Move:
+        return Qt::SizeAllCursor;
+    default:
+        return Qt::CrossCursor;
     }
 }

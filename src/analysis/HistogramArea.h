@@ -1,8 +1,8 @@
 #pragma once
 
 #include <QPoint>
-#include <Qt>
 #include <QSize>
+#include <Qt>
 
 #include <cstdint>
 

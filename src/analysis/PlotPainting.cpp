@@ -29,12 +29,12 @@ void DrawPlotFrame(QPainter& painter, const QRect& frame)
 }
 
 void DrawVerticalAxis(QPainter& painter, std::span<const AxisLabel> labels, int boxLeft, int boxRight,
-    const QRect& plot)
+                      const QRect& plot)
 {
     for (const AxisLabel& label : labels) {
         painter.setPen(Qt::black);
         const QRect box(QPoint(boxLeft, label.position - kLabelHalfHeight),
-            QPoint(boxRight - 1, label.position + kLabelHalfHeight - 1));
+                        QPoint(boxRight - 1, label.position + kLabelHalfHeight - 1));
         painter.drawText(box, Qt::AlignRight | Qt::AlignVCenter, QString::number(label.value));
         if (label.gridLine) {
             UseGridPen(painter);
@@ -67,8 +67,11 @@ QColor ChannelColour(bool colour, int channel)
     if (!colour)
         return kGreyCurve;
     switch (channel) {
-    case 0: return Qt::blue;
-    case 1: return Qt::green;
-    default: return Qt::red;
+    case 0:
+        return Qt::blue;
+    case 1:
+        return Qt::green;
+    default:
+        return Qt::red;
     }
 }

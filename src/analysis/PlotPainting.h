@@ -18,7 +18,7 @@ void DrawPlotFrame(QPainter& painter, const QRect& frame);
 // Labels of the vertical axis, right-aligned between boxLeft and boxRight and
 // centred on their y; dash-dot grid lines across the plot where marked.
 void DrawVerticalAxis(QPainter& painter, std::span<const AxisLabel> labels, int boxLeft, int boxRight,
-    const QRect& plot);
+                      const QRect& plot);
 
 // Labels of the horizontal axis, centred on their x under the plot; dash-dot
 // grid lines up the plot where marked.

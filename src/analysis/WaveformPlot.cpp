@@ -56,8 +56,7 @@ std::vector<AxisLabel> WaveformIndexLabels(const WaveformLayout& layout)
     return labels;
 }
 
-QPolygon WaveformCurve(const WaveformLayout& layout, const uint8_t* samples, int sampleCount, int channels,
-    int channel)
+QPolygon WaveformCurve(const WaveformLayout& layout, const uint8_t* samples, int sampleCount, int channels, int channel)
 {
     QPolygon curve;
     if (!samples || sampleCount < 1 || channel < 0 || channel >= channels)
@@ -66,7 +65,7 @@ QPolygon WaveformCurve(const WaveformLayout& layout, const uint8_t* samples, int
     for (int i = 0; i < sampleCount; ++i) {
         const uint8_t sample = samples[static_cast<size_t>(i) * channels + channel];
         curve.append({WaveformLayout::kLeft + static_cast<int>(i * layout.xScale),
-            layout.bottom - static_cast<int>(sample * layout.yScale)});
+                      layout.bottom - static_cast<int>(sample * layout.yScale)});
     }
     return curve;
 }
@@ -74,5 +73,5 @@ QPolygon WaveformCurve(const WaveformLayout& layout, const uint8_t* samples, int
 QSize WaveformClientSize(int rowLength, QSize workArea)
 {
     return {std::min(rowLength + kOpeningExtraWidth, workArea.width() - 1),
-        std::min(kOpeningHeight, workArea.height() - 1)};
+            std::min(kOpeningHeight, workArea.height() - 1)};
 }

@@ -40,7 +40,7 @@ std::vector<AxisLabel> WaveformIndexLabels(const WaveformLayout& layout);
 // The curve of one channel of an interleaved row of sampleCount samples with
 // `channels` bytes each.
 QPolygon WaveformCurve(const WaveformLayout& layout, const uint8_t* samples, int sampleCount, int channels,
-    int channel);
+                       int channel);
 
 // Client size the window opens with for a row of rowLength samples, kept
 // inside the work area.

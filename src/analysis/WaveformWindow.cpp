@@ -19,8 +19,7 @@ constexpr int kValueLabelRight = 36;
 
 } // namespace
 
-WaveformWindow::WaveformWindow(QWidget* parent)
-    : QDialog(parent)
+WaveformWindow::WaveformWindow(QWidget* parent) : QDialog(parent)
 {
     setWindowTitle(tr("Waveform"));
     setModal(false);
@@ -80,7 +79,8 @@ bool WaveformWindow::SelectRow(int imageY)
 
 void WaveformWindow::RequestRepaint()
 {
-    QMetaObject::invokeMethod(this, [this] { update(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this] { update(); }, Qt::QueuedConnection);
 }
 
 void WaveformWindow::done(int result)
@@ -106,8 +106,7 @@ void WaveformWindow::paintEvent(QPaintEvent*)
     const WaveformLayout layout = ComputeWaveformLayout(width(), height(), count);
     const QRect plot(QPoint(WaveformLayout::kLeft, WaveformLayout::kTop), QPoint(layout.right, layout.bottom));
     DrawPlotFrame(painter, plot);
-    DrawVerticalAxis(painter, WaveformValueLabels(layout, record_.bitDepth), kValueLabelLeft, kValueLabelRight,
-        plot);
+    DrawVerticalAxis(painter, WaveformValueLabels(layout, record_.bitDepth), kValueLabelLeft, kValueLabelRight, plot);
     DrawHorizontalAxis(painter, WaveformIndexLabels(layout), plot);
     for (int channel = 0; channel < channels; ++channel) {
         painter.setPen(ChannelColour(record_.colour, channel));

@@ -8,8 +8,8 @@
 
 // What the about box tells of the program and the first camera.
 struct CameraAboutData {
-    QString model;               // DeviceModelName
-    uint32_t serialNumber = 0;   // SerialNumber
+    QString model;             // DeviceModelName
+    uint32_t serialNumber = 0; // SerialNumber
     uint32_t hardwareVersion = 0;
     uint32_t fpgaFirmwareVersion = 0;
     uint32_t firmwareVersion = 0;

@@ -17,7 +17,9 @@ constexpr int kIconPixels = 48;
 } // namespace
 
 CAboutDlg::CAboutDlg(const CameraAboutData& camera, QWidget* parent)
-    : QDialog(parent), version_(new QLabel(this)), legalNotice_(new QLabel(this))
+    : QDialog(parent),
+      version_(new QLabel(this)),
+      legalNotice_(new QLabel(this))
 {
     const QString name = QCoreApplication::applicationName();
     setWindowTitle(tr("About %1").arg(name));

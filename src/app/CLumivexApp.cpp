@@ -66,8 +66,7 @@ private:
 
 } // namespace
 
-CLumivexApp::CLumivexApp(QString programPath, LaunchOptions options, MessagePrompts& prompts,
-                         std::string settingsPath)
+CLumivexApp::CLumivexApp(QString programPath, LaunchOptions options, MessagePrompts& prompts, std::string settingsPath)
     : programPath_(std::move(programPath)),
       options_(std::move(options)),
       prompts_(prompts),
@@ -111,8 +110,7 @@ int CLumivexApp::Run()
         accepted = deviceDlg.RunModal() == QDialog::Accepted;
     }
     if (accepted && interruptions.FirstSignal() == 0) {
-        auto mainWindow =
-            std::make_unique<CLumivexDlg>(optionFilePresent, *context, deviceDlg, prompts_, programPath_);
+        auto mainWindow = std::make_unique<CLumivexDlg>(optionFilePresent, *context, deviceDlg, prompts_, programPath_);
         mainWindow->StatsMonitor().SetLogPath(options_.statsLogPath);
         if (options_.tile)
             mainWindow->SetTileAtConnection(true);

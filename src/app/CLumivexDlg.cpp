@@ -1,10 +1,10 @@
 #include "app/CLumivexDlg.h"
 
-#include "analysis/WaveformWindow.h"
 #include "analysis/CHistogramDlg.h"
-#include "app/MainToolBar.h"
+#include "analysis/WaveformWindow.h"
 #include "app/CameraLossWatch.h"
 #include "app/MainMenuState.h"
+#include "app/MainToolBar.h"
 #include "app/OptionModels.h"
 #include "app/ScreenKeeper.h"
 #include "app/ShellIcons.h"
@@ -51,8 +51,8 @@ int ZoomIndexOf(CLumivexDlg::Command command)
 
 } // namespace
 
-CLumivexDlg::CLumivexDlg(bool optionFilePresent, CameraContext& context, CDeviceDlg& deviceDlg,
-                         MessagePrompts& prompts, const QString& programPath, QWidget* parent)
+CLumivexDlg::CLumivexDlg(bool optionFilePresent, CameraContext& context, CDeviceDlg& deviceDlg, MessagePrompts& prompts,
+                         const QString& programPath, QWidget* parent)
     : QDialog(parent),
       optionFilePresent_(optionFilePresent),
       context_(context),
@@ -87,13 +87,15 @@ CLumivexDlg::CLumivexDlg(bool optionFilePresent, CameraContext& context, CDevice
     controlDlg_ = std::make_unique<CLxCtrlMainDlg>(controlHost_);
     controlDlg_->setWindowIcon(windowIcon());
     thumbnailDlg_ = std::make_unique<CThumbnailDlg>(SnapShotListOf(context_));
-    connect(controlDlg_.get(), &CLxCtrlMainDlg::closed, this, [this] { WindowClosed(settingsShown_); },
-            Qt::QueuedConnection);
+    connect(
+        controlDlg_.get(), &CLxCtrlMainDlg::closed, this, [this] { WindowClosed(settingsShown_); },
+        Qt::QueuedConnection);
     if (optionFilePresent_) {
         optionBoardDlg_ = std::make_unique<CLxCtrlOPMainDlg>(controlHost_);
         optionBoardDlg_->setWindowIcon(windowIcon());
-        connect(optionBoardDlg_.get(), &CLxCtrlOPMainDlg::closed, this, [this] { WindowClosed(settingsShown_); },
-                Qt::QueuedConnection);
+        connect(
+            optionBoardDlg_.get(), &CLxCtrlOPMainDlg::closed, this, [this] { WindowClosed(settingsShown_); },
+            Qt::QueuedConnection);
     } else {
         delete actions_[kOpSetting];
         actions_[kOpSetting] = nullptr;
@@ -114,7 +116,8 @@ CLumivexDlg::CLumivexDlg(bool optionFilePresent, CameraContext& context, CDevice
     connect(recording_.get(), &CRecordingControl::recordingFinished, this, &CLumivexDlg::OnRecordingFinished);
     lossWatch_ = std::make_unique<CameraLossWatch>(
         context_, [this](CameraConnection& camera) { OnCameraLost(camera); },
-        [this](CameraConnection& camera, const SdkDiscoveryRecord& found) { return OnCameraBack(camera, found); }, this);
+        [this](CameraConnection& camera, const SdkDiscoveryRecord& found) { return OnCameraBack(camera, found); },
+        this);
     connect(cameraNotice_, &NoticeBar::shownChanged, this, &CLumivexDlg::FollowCameraNotice);
     toolBar_->setVisible(context_.showToolBar != 0);
     // The bars' heights decide the window's size before it is first shown.
@@ -300,7 +303,7 @@ void CLumivexDlg::RetranslateMenus()
     }
 
     const QString modes[kDrawingModeCount] = {
-        tr("Select"), tr("Line"),          tr("Rectangle"), tr("Ellipse"), tr("Text"),      tr("Degree"),
+        tr("Select"),  tr("Line"),          tr("Rectangle"), tr("Ellipse"), tr("Text"),      tr("Degree"),
         tr("Polygon"), tr("Perpendicular"), tr("Arc"),       tr("Bezier"),  tr("Free Hand"), tr("Cross"),
     };
     drawingPopup_->setTitle(tr("Mode"));
@@ -351,8 +354,9 @@ void CLumivexDlg::UpdateMenus()
 
     const QString name = QCoreApplication::applicationName();
     if (CameraConnection* first = context_.FirstCamera()) {
-        QString title = QStringLiteral("%1 - %2(%3)").arg(name, QString::fromStdString(first->GetModel()),
-                                                           QString::fromStdString(first->GetMACAddress()));
+        QString title =
+            QStringLiteral("%1 - %2(%3)")
+                .arg(name, QString::fromStdString(first->GetModel()), QString::fromStdString(first->GetMACAddress()));
         if (lossWatch_ && lossWatch_->IsLost(*first))
             title += QStringLiteral(" - ") + tr("camera lost");
         setWindowTitle(title);

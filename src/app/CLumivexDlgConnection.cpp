@@ -2,8 +2,8 @@
 // found again, the connection command and the stream statistics.
 
 
-#include "analysis/WaveformWindow.h"
 #include "analysis/CHistogramDlg.h"
+#include "analysis/WaveformWindow.h"
 #include "app/CLumivexDlg.h"
 #include "app/CameraLossWatch.h"
 #include "app/OptionModels.h"
@@ -260,8 +260,7 @@ void CLumivexDlg::OnCameraLost(CameraConnection& camera)
             tr("The camera %1 (%2) at %3 has not answered since %4. It is being looked for; the live image resumes "
                "as soon as it is back.")
                 .arg(QString::fromStdString(camera.GetModel()), QString::fromStdString(camera.GetMACAddress()),
-                     QString::fromStdString(camera.GetIPAddress()),
-                     lostAt_[index].toString(kClockFormat)),
+                     QString::fromStdString(camera.GetIPAddress()), lostAt_[index].toString(kClockFormat)),
             NoticeBar::Kind::Warning);
     if (index > 0 && previews_[index])
         previews_[index]->setWindowTitle(PreviewTitle(camera, true));
@@ -285,8 +284,7 @@ bool CLumivexDlg::OnCameraBack(CameraConnection& camera, const SdkDiscoveryRecor
         notice->ShowNotice(
             tr("The camera %1 (%2) at %3 was lost from %4 to %5 and answers again; the live image resumed.")
                 .arg(QString::fromStdString(camera.GetModel()), QString::fromStdString(camera.GetMACAddress()),
-                     QString::fromStdString(camera.GetIPAddress()),
-                     lostAt_[index].toString(kClockFormat),
+                     QString::fromStdString(camera.GetIPAddress()), lostAt_[index].toString(kClockFormat),
                      QTime::currentTime().toString(kClockFormat)),
             NoticeBar::Kind::Information);
     if (index > 0 && previews_[index])
@@ -329,8 +327,8 @@ void CLumivexDlg::ShowStatistics()
     for (int i = 0; i < context_.CameraCount(); ++i) {
         CameraConnection& camera = *context_.Camera(i);
         // A lost camera's figures stopped with it.
-        const QString text = lossWatch_->IsLost(camera) ? tr("camera lost, waiting for it to answer again")
-                                                        : statsMonitor_.Text(i);
+        const QString text =
+            lossWatch_->IsLost(camera) ? tr("camera lost, waiting for it to answer again") : statsMonitor_.Text(i);
         lines << tr("Camera %1 (%2): %3")
                      .arg(i + 1)
                      .arg(QString::fromStdString(StreamStatsMonitor::CameraName(camera)), text);

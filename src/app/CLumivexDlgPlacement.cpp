@@ -152,7 +152,7 @@ QString CLumivexDlg::WindowKey(int index) const
         return {};
     // A camera remembers a place as the main window's and as a preview's.
     return QStringLiteral("%1/%2").arg(QString::fromStdString(camera->GetMACAddress()),
-                                      index == 0 ? QStringLiteral("main") : QStringLiteral("preview"));
+                                       index == 0 ? QStringLiteral("main") : QStringLiteral("preview"));
 }
 
 void CLumivexDlg::RememberWindows()

@@ -1,8 +1,8 @@
 // The main window: zoom, layout, and mouse and key input over the image.
 
 
-#include "analysis/WaveformWindow.h"
 #include "analysis/CHistogramDlg.h"
+#include "analysis/WaveformWindow.h"
 #include "app/CLumivexDlg.h"
 #include "app/MainToolBar.h"
 #include "app/ScreenKeeper.h"

@@ -2,8 +2,8 @@
 
 #include "app/CLumivexDlg.h"
 
-#include "analysis/WaveformWindow.h"
 #include "analysis/CHistogramDlg.h"
+#include "analysis/WaveformWindow.h"
 #include "app/AboutText.h"
 #include "app/CAboutDlg.h"
 #include "app/MainToolBar.h"
@@ -118,8 +118,9 @@ void CLumivexDlg::ShowWaveform()
         return;
     if (!waveform_) {
         waveform_ = std::make_unique<WaveformWindow>(this);
-        connect(waveform_.get(), &WaveformWindow::closed, this, [this] { WindowClosed(waveformShown_); },
-                Qt::QueuedConnection);
+        connect(
+            waveform_.get(), &WaveformWindow::closed, this, [this] { WindowClosed(waveformShown_); },
+            Qt::QueuedConnection);
         context_.waveformRecord = waveform_->Record();
     }
     waveform_->Open(AnalysisSourceOf(*first));
@@ -134,8 +135,9 @@ void CLumivexDlg::ShowHistogram()
         return;
     if (!histogram_) {
         histogram_ = std::make_unique<CHistogramDlg>(this);
-        connect(histogram_.get(), &CHistogramDlg::closed, this, [this] { WindowClosed(histogramShown_); },
-                Qt::QueuedConnection);
+        connect(
+            histogram_.get(), &CHistogramDlg::closed, this, [this] { WindowClosed(histogramShown_); },
+            Qt::QueuedConnection);
         context_.histogramRecord = histogram_->Record();
     }
     histogram_->Open(AnalysisSourceOf(*first));

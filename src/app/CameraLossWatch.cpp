@@ -1,7 +1,7 @@
 #include "app/CameraLossWatch.h"
 
-#include "camera/CameraConnection.h"
 #include "camera/AcquisitionThread.h"
+#include "camera/CameraConnection.h"
 #include "context/CameraContext.h"
 
 #include <algorithm>
@@ -11,7 +11,10 @@ constexpr int kCheckIntervalMs = 200;
 } // namespace
 
 CameraLossWatch::CameraLossWatch(CameraContext& context, LostFunction onLost, BackFunction onBack, QObject* parent)
-    : QObject(parent), context_(context), onLost_(std::move(onLost)), onBack_(std::move(onBack))
+    : QObject(parent),
+      context_(context),
+      onLost_(std::move(onLost)),
+      onBack_(std::move(onBack))
 {
     connect(&timer_, &QTimer::timeout, this, &CameraLossWatch::Check);
     timer_.start(kCheckIntervalMs);

@@ -18,9 +18,9 @@ bool DemoCameras::Start(int count)
         options.colour = number % 2 == 1;
         auto camera = std::make_unique<SimCamera>();
         if (!camera->Start(options)) {
-            error_ = QCoreApplication::translate("DemoCameras", "Simulated camera %1 did not start: %2")
-                         .arg(QString::fromStdString(options.interfaceAddress),
-                              QString::fromStdString(camera->ErrorText()));
+            error_ =
+                QCoreApplication::translate("DemoCameras", "Simulated camera %1 did not start: %2")
+                    .arg(QString::fromStdString(options.interfaceAddress), QString::fromStdString(camera->ErrorText()));
             return false;
         }
         cameras_.push_back(std::move(camera));

@@ -71,16 +71,17 @@ LaunchOptions ParseLaunchOptions(const QStringList& arguments)
 QString LaunchUsage()
 {
     return QCoreApplication::translate(
-        "LaunchOptions",
-        "usage: lumivex [--demo[=N]] [--connect [ADDR[,ADDR...]]] [--tile] [--stats-log FILE] [--help] [--version]\n"
-        "  --demo[=N]        start N simulated cameras (1 to %1, default 1) on 127.0.0.1 to 127.0.0.N\n"
-        "  --connect [ADDR]  connect these cameras (at most %1, comma separated) without the\n"
-        "                    selection dialog; with --demo and no address, the simulated cameras\n"
-        "  --tile            tile the camera windows over the screen once connected\n"
-        "  --stats-log FILE  append each camera's stream statistics to FILE as CSV, one line\n"
-        "                    per camera and second\n"
-        "  --help, -h        print this text and exit\n"
-        "  --version         print the version and exit\n")
+               "LaunchOptions",
+               "usage: lumivex [--demo[=N]] [--connect [ADDR[,ADDR...]]] [--tile] [--stats-log FILE] [--help] "
+               "[--version]\n"
+               "  --demo[=N]        start N simulated cameras (1 to %1, default 1) on 127.0.0.1 to 127.0.0.N\n"
+               "  --connect [ADDR]  connect these cameras (at most %1, comma separated) without the\n"
+               "                    selection dialog; with --demo and no address, the simulated cameras\n"
+               "  --tile            tile the camera windows over the screen once connected\n"
+               "  --stats-log FILE  append each camera's stream statistics to FILE as CSV, one line\n"
+               "                    per camera and second\n"
+               "  --help, -h        print this text and exit\n"
+               "  --version         print the version and exit\n")
         .arg(LaunchOptions::kMaxCameras);
 }
 

@@ -1,8 +1,8 @@
 #include "app/StreamStatsMonitor.h"
 
+#include "camera/AcquisitionThread.h"
 #include "camera/CameraConnection.h"
 #include "camera/LinkDiagnosis.h"
-#include "camera/AcquisitionThread.h"
 #include "context/CameraContext.h"
 #include "sdk/SdkStream.h"
 
@@ -61,16 +61,15 @@ QString StreamStatsMonitor::StatsText(const StreamRates& rates)
 {
     return tr("%1 fps received, %2 fps shown, %3 MB/s, %4 dropped, %5 missing / %6 resent packets, "
               "%7 failed buffers")
-        .arg(rates.receivedFps, 0, 'f', 1)
-        .arg(rates.shownFps, 0, 'f', 1)
-        .arg(rates.megabytesPerSecond, 0, 'f', 1)
-        .arg(rates.droppedFrames)
-        .arg(rates.missingPackets)
-        .arg(rates.resentPackets)
-        .arg(rates.failedBuffers) +
-           (rates.mismatchedFrames == 0
-                ? QString()
-                : tr(", %1 dropped for another format or size").arg(rates.mismatchedFrames));
+               .arg(rates.receivedFps, 0, 'f', 1)
+               .arg(rates.shownFps, 0, 'f', 1)
+               .arg(rates.megabytesPerSecond, 0, 'f', 1)
+               .arg(rates.droppedFrames)
+               .arg(rates.missingPackets)
+               .arg(rates.resentPackets)
+               .arg(rates.failedBuffers) +
+           (rates.mismatchedFrames == 0 ? QString()
+                                        : tr(", %1 dropped for another format or size").arg(rates.mismatchedFrames));
 }
 
 void StreamStatsMonitor::Advise(int index, std::chrono::steady_clock::time_point now)

@@ -77,8 +77,9 @@ bool DisplaySchedule::IsDue(int64_t nowUs)
     return true;
 }
 
-AcquisitionThread::AcquisitionThread(SdkDevice& device, SdkPipeline& pipeline, OverlayRegistry* overlays, const HandOffRecords& records,
-               FrameDisplayTarget* display, const FrameConverter& converter)
+AcquisitionThread::AcquisitionThread(SdkDevice& device, SdkPipeline& pipeline, OverlayRegistry* overlays,
+                                     const HandOffRecords& records, FrameDisplayTarget* display,
+                                     const FrameConverter& converter)
     : markerPen_(kMarkerColour, 1, Qt::SolidLine),
       display_(display),
       device_(device),
@@ -279,8 +280,8 @@ bool AcquisitionThread::ProcessFrame(const SdkBuffer& buffer, FrameImage& image,
                                 &droppedCount);
     }
 
-    if (display_ && display_->ShowImage(kind == FrameImage::kGrey ? kPixelMono8 : kPixelBGR8Packed, image.Pixels(),
-                                        width, height))
+    if (display_ &&
+        display_->ShowImage(kind == FrameImage::kGrey ? kPixelMono8 : kPixelBGR8Packed, image.Pixels(), width, height))
         shownFrames_.fetch_add(1, std::memory_order_relaxed);
     return true;
 }
@@ -303,7 +304,7 @@ bool AcquisitionThread::ConvertInto(const SdkBuffer& buffer, FrameImage& image, 
             return true;
         }
     }
-    const int32_t interpolation = display_                  ? display_->InterpolationMethod()
+    const int32_t interpolation = display_                   ? display_->InterpolationMethod()
                                   : records_.displaySettings ? records_.displaySettings->interpolationMethod.load()
                                                              : DisplaySettings::kDefaultInterpolationMethod;
     return converter_.ConvertFrame(pixelFormat, height, buffer.GetDataPointer(), buffer.GetDataSize(), width,
@@ -414,8 +415,7 @@ int32_t AcquisitionThread::FeedWaveform(WaveformRecord& record, const FrameImage
         const size_t bytes = static_cast<size_t>(image.Width()) * static_cast<size_t>(channels);
         // A frame of another width or kind than the window was opened for is skipped.
         if (channels == image.BytesPerPixel() && bytes <= record.lineBuffer.size())
-            std::memcpy(record.lineBuffer.data(), image.Pixels() + static_cast<size_t>(row) * image.RowBytes(),
-                        bytes);
+            std::memcpy(record.lineBuffer.data(), image.Pixels() + static_cast<size_t>(row) * image.RowBytes(), bytes);
         window = record.window;
     }
     if (window)
@@ -424,7 +424,7 @@ int32_t AcquisitionThread::FeedWaveform(WaveformRecord& record, const FrameImage
 }
 
 void AcquisitionThread::FeedHistogram(HistogramRecord& record, const SdkBuffer& buffer, const FrameImage& image,
-                           int32_t mirrorMode, QPainter& painter)
+                                      int32_t mirrorMode, QPainter& painter)
 {
     RepaintTarget* window = nullptr;
     {
@@ -436,8 +436,8 @@ void AcquisitionThread::FeedHistogram(HistogramRecord& record, const SdkBuffer& 
             return;
         if (colour) {
             record.CountColour(image.Pixels(), image.Width());
-        } else if (!record.CountGrey(buffer.GetImage()->GetPixelType(), buffer.GetDataPointer(),
-                                     buffer.GetDataSize(), image.Width(), image.Height(), mirrorMode)) {
+        } else if (!record.CountGrey(buffer.GetImage()->GetPixelType(), buffer.GetDataPointer(), buffer.GetDataSize(),
+                                     image.Width(), image.Height(), mirrorMode)) {
             return;
         }
         // Half-open outline: the right and bottom edges lie outside the area.

@@ -70,8 +70,8 @@ private:
 class AcquisitionThread {
 public:
     // display may be null (nothing is shown); converter must outlive the thread.
-    AcquisitionThread(SdkDevice& device, SdkPipeline& pipeline, OverlayRegistry* overlays, const HandOffRecords& records,
-           FrameDisplayTarget* display, const FrameConverter& converter);
+    AcquisitionThread(SdkDevice& device, SdkPipeline& pipeline, OverlayRegistry* overlays,
+                      const HandOffRecords& records, FrameDisplayTarget* display, const FrameConverter& converter);
     virtual ~AcquisitionThread();
     AcquisitionThread(const AcquisitionThread&) = delete;
     AcquisitionThread& operator=(const AcquisitionThread&) = delete;
@@ -117,8 +117,8 @@ private:
     int32_t FeedWaveform(WaveformRecord& record, const FrameImage& image);
     // Grey frames are counted from the raw buffer; mirrorMode says how the
     // marked area on the converted frame maps back onto it.
-    void FeedHistogram(HistogramRecord& record, const SdkBuffer& buffer, const FrameImage& image,
-                       int32_t mirrorMode, QPainter& painter);
+    void FeedHistogram(HistogramRecord& record, const SdkBuffer& buffer, const FrameImage& image, int32_t mirrorMode,
+                       QPainter& painter);
     QPen MarkerPenFor(const FrameImage& image) const;
     // Called when no frame came: asks a long-silent camera whether it is alive.
     void WatchSilence();

@@ -38,7 +38,7 @@ constexpr uint8_t kReadMarker = 0x01;
 constexpr uint8_t kBlockCommand = 0x80;
 constexpr size_t kBlockDataSize = 128;
 constexpr size_t kBlockFrameSize = kBlockDataSize + 4;
-constexpr uint32_t kReplyOverhead = 3;   // start, length, end
+constexpr uint32_t kReplyOverhead = 3; // start, length, end
 constexpr uint32_t kAcknowledgementSize = 4;
 constexpr uint32_t kMaxReplySize = 0xFF + kReplyOverhead;
 constexpr size_t kLastFrameCapacity = 256;
@@ -66,16 +66,26 @@ constexpr uint8_t kStatusOkAlt = 0x01;
 QString CodeText(int code)
 {
     switch (code) {
-    case kNoStartByte: return QCoreApplication::translate("CRS232C_OM", "Not found SOF.");
-    case kNoEndByte: return QCoreApplication::translate("CRS232C_OM", "Not found ETX.");
-    case kNotReceived: return QCoreApplication::translate("CRS232C_OM", "Not Recieve(PC).");
-    case kShortReply: return QCoreApplication::translate("CRS232C_OM", "Data Length Error(PC).");
-    case kLengthError: return QCoreApplication::translate("CRS232C_OM", "Data Length Error.");
-    case kPortReceiveError: return QCoreApplication::translate("CRS232C_OM", "Recieve Error(SerialPort)");
-    case kPortSendError: return QCoreApplication::translate("CRS232C_OM", "Send Error(SerialPort)");
-    case kBusy: return QCoreApplication::translate("CRS232C_OM", "Busy(0x07).");
-    case kStatusReceiveError: return QCoreApplication::translate("CRS232C_OM", "Recieve Error(0x10).");
-    case kStatusAroundError: return QCoreApplication::translate("CRS232C_OM", "Around Error(0x11).");
+    case kNoStartByte:
+        return QCoreApplication::translate("CRS232C_OM", "Not found SOF.");
+    case kNoEndByte:
+        return QCoreApplication::translate("CRS232C_OM", "Not found ETX.");
+    case kNotReceived:
+        return QCoreApplication::translate("CRS232C_OM", "Not Recieve(PC).");
+    case kShortReply:
+        return QCoreApplication::translate("CRS232C_OM", "Data Length Error(PC).");
+    case kLengthError:
+        return QCoreApplication::translate("CRS232C_OM", "Data Length Error.");
+    case kPortReceiveError:
+        return QCoreApplication::translate("CRS232C_OM", "Recieve Error(SerialPort)");
+    case kPortSendError:
+        return QCoreApplication::translate("CRS232C_OM", "Send Error(SerialPort)");
+    case kBusy:
+        return QCoreApplication::translate("CRS232C_OM", "Busy(0x07).");
+    case kStatusReceiveError:
+        return QCoreApplication::translate("CRS232C_OM", "Recieve Error(0x10).");
+    case kStatusAroundError:
+        return QCoreApplication::translate("CRS232C_OM", "Around Error(0x11).");
     default:
         return QCoreApplication::translate("CRS232C_OM", "Extra Error(0x%1).")
             .arg(QString::number(static_cast<uint32_t>(code) & 0xFF, 16).toUpper());
@@ -97,14 +107,22 @@ int ReadRefusalCode(uint8_t status)
 int AcknowledgementCode(uint8_t status)
 {
     switch (status) {
-    case 0x10: return kStatusReceiveError;
-    case 0x11: return kStatusAroundError;
-    case 0x12: return 5;
-    case 0x13: return 0x8006;
-    case 0x14: return 0x8004;
-    case 0x15: return 3;
-    case 0x16: return kLengthError;
-    default: return kStatusBase;
+    case 0x10:
+        return kStatusReceiveError;
+    case 0x11:
+        return kStatusAroundError;
+    case 0x12:
+        return 5;
+    case 0x13:
+        return 0x8006;
+    case 0x14:
+        return 0x8004;
+    case 0x15:
+        return 3;
+    case 0x16:
+        return kLengthError;
+    default:
+        return kStatusBase;
     }
 }
 
@@ -157,9 +175,9 @@ void RealSleep(uint32_t ms)
 
 uint64_t SteadyMs()
 {
-    return static_cast<uint64_t>(std::chrono::duration_cast<std::chrono::milliseconds>(
-                                     std::chrono::steady_clock::now().time_since_epoch())
-                                     .count());
+    return static_cast<uint64_t>(
+        std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now().time_since_epoch())
+            .count());
 }
 
 // A program without a reporter of its own (a command-line tool that forgot
@@ -183,7 +201,7 @@ SerialErrorReporter& ProgramReporter()
     return reporter ? *reporter : standardError;
 }
 
-}  // namespace
+} // namespace
 
 struct CRS232C_OM::Impl {
     std::unique_ptr<SdkSerialPort> port;
@@ -403,10 +421,7 @@ struct CRS232C_OM::Impl {
     }
 };
 
-CRS232C_OM::CRS232C_OM(const std::string& settingsPath)
-    : CRS232C_OM(settingsPath, std::make_unique<SdkSerialPort>())
-{
-}
+CRS232C_OM::CRS232C_OM(const std::string& settingsPath) : CRS232C_OM(settingsPath, std::make_unique<SdkSerialPort>()) {}
 
 CRS232C_OM::CRS232C_OM(const std::string& settingsPath, std::unique_ptr<SdkSerialPort> port)
     : impl_(std::make_unique<Impl>())

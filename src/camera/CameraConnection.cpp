@@ -1,10 +1,10 @@
 #include "camera/CameraConnection.h"
 
+#include "camera/AcquisitionThread.h"
 #include "camera/CRS232C_OM.h"
 #include "camera/FeatureAccess.h"
 #include "camera/OverlayRegistry.h"
 #include "camera/PixelFormats.h"
-#include "camera/AcquisitionThread.h"
 #include "sdk/SdkDevice.h"
 #include "sdk/SdkDiscoveryRecord.h"
 #include "sdk/SdkPipeline.h"
@@ -84,7 +84,7 @@ CameraConnection::CameraConnection()
 }
 
 CameraConnection::CameraConnection(std::unique_ptr<SdkDevice> device, std::unique_ptr<SdkPipeline> pipeline,
-                         std::unique_ptr<CRS232C_OM> serial)
+                                   std::unique_ptr<CRS232C_OM> serial)
     : device_(std::move(device)),
       stream_(std::make_unique<SdkStream>()),
       pipeline_(std::move(pipeline)),
@@ -175,8 +175,8 @@ void CameraConnection::SizeBuffersToPayload()
 {
     int32_t payloadSize = 0;
     if (ReadFeatureValue(Features(), "PayloadSize", payloadSize) && payloadSize > 0) {
-        const uint32_t bytes = (static_cast<uint32_t>(payloadSize) + kPayloadAlignment - 1) / kPayloadAlignment *
-                               kPayloadAlignment;
+        const uint32_t bytes =
+            (static_cast<uint32_t>(payloadSize) + kPayloadAlignment - 1) / kPayloadAlignment * kPayloadAlignment;
         pipeline_->SetBufferSize(bytes);
     }
 }

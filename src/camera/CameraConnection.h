@@ -34,7 +34,7 @@ public:
     CameraConnection();
     // For tests: stand-ins for the device, the pipeline and the serial channel.
     CameraConnection(std::unique_ptr<SdkDevice> device, std::unique_ptr<SdkPipeline> pipeline,
-                std::unique_ptr<CRS232C_OM> serial);
+                     std::unique_ptr<CRS232C_OM> serial);
     ~CameraConnection() override;
     CameraConnection(const CameraConnection&) = delete;
     CameraConnection& operator=(const CameraConnection&) = delete;

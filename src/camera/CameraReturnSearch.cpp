@@ -5,7 +5,9 @@
 #include <utility>
 
 CameraReturnSearch::CameraReturnSearch(std::string ipAddress, std::string macAddress)
-    : ipAddress_(std::move(ipAddress)), macAddress_(std::move(macAddress)), since_(std::chrono::steady_clock::now())
+    : ipAddress_(std::move(ipAddress)),
+      macAddress_(std::move(macAddress)),
+      since_(std::chrono::steady_clock::now())
 {
 }
 
@@ -23,7 +25,8 @@ std::optional<SdkDiscoveryRecord> CameraReturnSearch::Poll()
     if (!question_.valid()) {
         question_ = std::async(std::launch::async, [address = ipAddress_] {
             SdkDiscoveryRecord info;
-            return SdkDiscoveryRecordFromAddress(address, info) ? std::optional<SdkDiscoveryRecord>(info) : std::nullopt;
+            return SdkDiscoveryRecordFromAddress(address, info) ? std::optional<SdkDiscoveryRecord>(info)
+                                                                : std::nullopt;
         });
     }
     return std::nullopt;

@@ -27,8 +27,8 @@ int32_t Low32(int64_t value)
 
 int32_t Saturated32(int64_t value)
 {
-    return static_cast<int32_t>(std::clamp<int64_t>(value, std::numeric_limits<int32_t>::min(),
-                                                    std::numeric_limits<int32_t>::max()));
+    return static_cast<int32_t>(
+        std::clamp<int64_t>(value, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
 }
 
 // The entry whose value has these low 32 bits, an exact match first: pixel

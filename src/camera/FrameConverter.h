@@ -15,8 +15,8 @@ public:
     // Converts a raw frame of a GigE Vision pixel format, rawSize bytes, into
     // destination (width × height bytes for grey formats, × 3 for colour
     // ones). False for raw data shorter than the format and size need.
-    virtual bool ConvertFrame(uint32_t pixelFormat, int32_t height, const uint8_t* raw, size_t rawSize,
-                              int32_t width, uint8_t* destination, int32_t interpolationMethod) const = 0;
+    virtual bool ConvertFrame(uint32_t pixelFormat, int32_t height, const uint8_t* raw, size_t rawSize, int32_t width,
+                              uint8_t* destination, int32_t interpolationMethod) const = 0;
     // Converts a grey frame of samples wider than 8 bits through the table's
     // deep view into width × height bytes; with automatic levels the table
     // first takes its window from this frame. False for other formats and

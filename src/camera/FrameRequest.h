@@ -37,8 +37,8 @@ struct FrameRequest {
 
     // Poster: asks for the next frame of the camera with that key to be
     // copied into destination, which holds a frame of that geometry.
-    void Post(uint8_t* destination, int32_t frameWidth, int32_t frameHeight, int32_t frameBytesPerPixel,
-              uint32_t key, std::vector<uint8_t>* rawDestination = nullptr);
+    void Post(uint8_t* destination, int32_t frameWidth, int32_t frameHeight, int32_t frameBytesPerPixel, uint32_t key,
+              std::vector<uint8_t>* rawDestination = nullptr);
     // Poster: waits at most timeout for the copy, then withdraws the request
     // so that the buffer is never written after this returns. True, with the
     // frame's block id, when a frame was copied.

@@ -24,14 +24,29 @@ struct GreySampling {
 bool GreySamplingOf(uint32_t pixelFormat, GreySampling& sampling)
 {
     switch (pixelFormat) {
-    case kPixelMono8: sampling = {SampleLayout::Byte, 8}; return true;
-    case kPixelMono10: sampling = {SampleLayout::Word, 10}; return true;
-    case kPixelMono12: sampling = {SampleLayout::Word, 12}; return true;
-    case kPixelMono14: sampling = {SampleLayout::Word, 14}; return true;
-    case kPixelMono16: sampling = {SampleLayout::Word, 16}; return true;
-    case kPixelMono10Packed: sampling = {SampleLayout::Packed10, 10}; return true;
-    case kPixelMono12Packed: sampling = {SampleLayout::Packed12, 12}; return true;
-    default: return false;
+    case kPixelMono8:
+        sampling = {SampleLayout::Byte, 8};
+        return true;
+    case kPixelMono10:
+        sampling = {SampleLayout::Word, 10};
+        return true;
+    case kPixelMono12:
+        sampling = {SampleLayout::Word, 12};
+        return true;
+    case kPixelMono14:
+        sampling = {SampleLayout::Word, 14};
+        return true;
+    case kPixelMono16:
+        sampling = {SampleLayout::Word, 16};
+        return true;
+    case kPixelMono10Packed:
+        sampling = {SampleLayout::Packed10, 10};
+        return true;
+    case kPixelMono12Packed:
+        sampling = {SampleLayout::Packed12, 12};
+        return true;
+    default:
+        return false;
     }
 }
 
@@ -39,10 +54,13 @@ bool GreySamplingOf(uint32_t pixelFormat, GreySampling& sampling)
 size_t BytesForSamples(SampleLayout layout, size_t pixelCount)
 {
     switch (layout) {
-    case SampleLayout::Byte: return pixelCount;
-    case SampleLayout::Word: return pixelCount * 2;
+    case SampleLayout::Byte:
+        return pixelCount;
+    case SampleLayout::Word:
+        return pixelCount * 2;
     case SampleLayout::Packed10:
-    case SampleLayout::Packed12: return (pixelCount + 1) / 2 * 3; // two samples in every 3 bytes
+    case SampleLayout::Packed12:
+        return (pixelCount + 1) / 2 * 3; // two samples in every 3 bytes
     }
     return 0;
 }
@@ -53,8 +71,10 @@ size_t BytesForSamples(SampleLayout layout, size_t pixelCount)
 uint32_t ReadSample(SampleLayout layout, const uint8_t* raw, size_t index)
 {
     switch (layout) {
-    case SampleLayout::Byte: return raw[index];
-    case SampleLayout::Word: return raw[index * 2] | (uint32_t{raw[index * 2 + 1]} << 8);
+    case SampleLayout::Byte:
+        return raw[index];
+    case SampleLayout::Word:
+        return raw[index * 2] | (uint32_t{raw[index * 2 + 1]} << 8);
     case SampleLayout::Packed10:
     case SampleLayout::Packed12: {
         const uint8_t* group = raw + index / 2 * 3;

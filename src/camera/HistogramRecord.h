@@ -45,6 +45,6 @@ struct HistogramRecord {
     // scaled to bitDepth bits, so no bin outside the table is ever touched.
     // False, with the table untouched, for a format that is not grey or a
     // buffer too short for the area.
-    bool CountGrey(uint32_t pixelFormat, const uint8_t* raw, size_t rawSize, int32_t frameWidth,
-                   int32_t frameHeight, int32_t mirrorMode);
+    bool CountGrey(uint32_t pixelFormat, const uint8_t* raw, size_t rawSize, int32_t frameWidth, int32_t frameHeight,
+                   int32_t mirrorMode);
 };

@@ -27,8 +27,8 @@ int32_t Usable(const AoiLimits& limits, int32_t max, int32_t step, int32_t decim
 // are taken in 64 bits and saturated.
 int32_t Saturated(int64_t value)
 {
-    return static_cast<int32_t>(std::clamp<int64_t>(value, std::numeric_limits<int32_t>::min(),
-                                                    std::numeric_limits<int32_t>::max()));
+    return static_cast<int32_t>(
+        std::clamp<int64_t>(value, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
 }
 
 // Rounds up to the step's mask, or down where up leaves the 32-bit range.
@@ -52,16 +52,15 @@ struct AreaField {
     int32_t AoiRect::*field;
 };
 
-void PushIfChanged(std::vector<AoiWrite>& writes, const AreaField& field, const AoiRect& current,
-                   const AoiRect& edited)
+void PushIfChanged(std::vector<AoiWrite>& writes, const AreaField& field, const AoiRect& current, const AoiRect& edited)
 {
     if (current.*field.field != edited.*field.field)
         writes.push_back({field.feature, field.field, edited.*field.field});
 }
 
 // One axis: the size before the offset when the offset grows.
-void AxisWrites(std::vector<AoiWrite>& writes, const AreaField& offset, const AreaField& size,
-                const AoiRect& current, const AoiRect& edited)
+void AxisWrites(std::vector<AoiWrite>& writes, const AreaField& offset, const AreaField& size, const AoiRect& current,
+                const AoiRect& edited)
 {
     const bool offsetGrows = edited.*offset.field > current.*offset.field;
     PushIfChanged(writes, offsetGrows ? size : offset, current, edited);

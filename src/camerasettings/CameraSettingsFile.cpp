@@ -24,12 +24,12 @@ constexpr int kFiveLines = 5;
 const char* const kModelCode = "ModelCode";
 
 const std::array<const char*, 12> kLightControlPageKeys = {
-    "PriorityMode", "ExposureTimeRaw", "ExposureAuto", "Min_ShutterTime", "Max_ShutterTime", "GainRaw",
-    "GainAuto",     "AGCRange",        "TargetBrightness", "ALC_Peak_Average", "DigitalGain", "BlackLevelRaw"};
-const std::array<const char*, 6> kWhiteBalanceWindowKeys = {"WB_WindowH1", "WB_WindowH2", "WB_WindowV1",
+    "PriorityMode", "ExposureTimeRaw", "ExposureAuto",     "Min_ShutterTime",  "Max_ShutterTime", "GainRaw",
+    "GainAuto",     "AGCRange",        "TargetBrightness", "ALC_Peak_Average", "DigitalGain",     "BlackLevelRaw"};
+const std::array<const char*, 6> kWhiteBalanceWindowKeys = {"WB_WindowH1", "WB_WindowH2",   "WB_WindowV1",
                                                             "WB_WindowV2", "WB_WindowMode", "YThreshold"};
-const std::array<const char*, 5> kTriggerIntKeys = {"TriggerMode", "ExposureMode", "TriggerActivation",
-                                                    "TriggerSource", "TriggerSoftwareSource"};
+const std::array<const char*, 5> kTriggerIntKeys = {"TriggerMode", "ExposureMode", "TriggerActivation", "TriggerSource",
+                                                    "TriggerSoftwareSource"};
 
 bool AtLeast(double version, double wanted)
 {

@@ -58,10 +58,10 @@ private:
 };
 
 enum class LoadResult {
-    Loaded,      // the last write (the frame rate) was taken
-    Failed,      // a write failed or the load stopped at an empty value
-    NoSettings,  // the file holds nothing for the connected model: nothing changed
-    Unreadable,  // the file is missing or cannot be read: nothing changed
+    Loaded,     // the last write (the frame rate) was taken
+    Failed,     // a write failed or the load stopped at an empty value
+    NoSettings, // the file holds nothing for the connected model: nothing changed
+    Unreadable, // the file is missing or cannot be read: nothing changed
 };
 
 // Writes the sections of the values' camera model.

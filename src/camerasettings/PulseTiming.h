@@ -15,8 +15,8 @@ inline constexpr int32_t kTimerGranularityFactor = 999;
 // results saturate.
 inline int32_t SaturatedTiming(int64_t value)
 {
-    return static_cast<int32_t>(std::clamp<int64_t>(value, std::numeric_limits<int32_t>::min(),
-                                                    std::numeric_limits<int32_t>::max()));
+    return static_cast<int32_t>(
+        std::clamp<int64_t>(value, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
 }
 
 struct PulseTiming {

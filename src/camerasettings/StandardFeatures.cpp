@@ -78,11 +78,8 @@ bool IsFeatureWritable(SdkGenParameterArray* features, const std::string& featur
 const std::vector<StandardSettingsKey>& StandardSettingsKeys()
 {
     static const std::vector<StandardSettingsKey> keys = {
-        {"LightControl", "Gain"},
-        {"LightControl", "ExposureTime"},
-        {"LightControl", "ExposureTimeAbs"},
-        {"LightControl", "BlackLevel"},
-        {"Other", "AcquisitionFrameRateEnable"},
+        {"LightControl", "Gain"},       {"LightControl", "ExposureTime"},        {"LightControl", "ExposureTimeAbs"},
+        {"LightControl", "BlackLevel"}, {"Other", "AcquisitionFrameRateEnable"},
     };
     return keys;
 }

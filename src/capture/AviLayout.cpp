@@ -27,9 +27,23 @@ class Cursor {
 public:
     Cursor(HeaderImage& image, std::size_t offset) : image_(image), offset_(offset) {}
     Cursor& FourCC(std::uint32_t code) { return U32(code); }
-    Cursor& U16(std::uint16_t value) { Put16(image_.data() + offset_, value); offset_ += 2; return *this; }
-    Cursor& U32(std::uint32_t value) { Put32(image_.data() + offset_, value); offset_ += 4; return *this; }
-    Cursor& Skip(std::size_t bytes) { offset_ += bytes; return *this; }
+    Cursor& U16(std::uint16_t value)
+    {
+        Put16(image_.data() + offset_, value);
+        offset_ += 2;
+        return *this;
+    }
+    Cursor& U32(std::uint32_t value)
+    {
+        Put32(image_.data() + offset_, value);
+        offset_ += 4;
+        return *this;
+    }
+    Cursor& Skip(std::size_t bytes)
+    {
+        offset_ += bytes;
+        return *this;
+    }
     std::size_t Offset() const { return offset_; }
 
 private:
@@ -95,8 +109,8 @@ void Put64(std::uint8_t* at, std::uint64_t value)
 
 std::uint32_t Get32(const std::uint8_t* at)
 {
-    return static_cast<std::uint32_t>(at[0]) | static_cast<std::uint32_t>(at[1]) << 8
-        | static_cast<std::uint32_t>(at[2]) << 16 | static_cast<std::uint32_t>(at[3]) << 24;
+    return static_cast<std::uint32_t>(at[0]) | static_cast<std::uint32_t>(at[1]) << 8 |
+           static_cast<std::uint32_t>(at[2]) << 16 | static_cast<std::uint32_t>(at[3]) << 24;
 }
 
 HeaderImage BuildPlainHeader(const StreamDescription& stream)

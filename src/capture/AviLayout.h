@@ -10,10 +10,10 @@
 
 constexpr std::uint32_t MakeFourCC(char a, char b, char c, char d)
 {
-    return static_cast<std::uint32_t>(static_cast<std::uint8_t>(a))
-        | static_cast<std::uint32_t>(static_cast<std::uint8_t>(b)) << 8
-        | static_cast<std::uint32_t>(static_cast<std::uint8_t>(c)) << 16
-        | static_cast<std::uint32_t>(static_cast<std::uint8_t>(d)) << 24;
+    return static_cast<std::uint32_t>(static_cast<std::uint8_t>(a)) |
+           static_cast<std::uint32_t>(static_cast<std::uint8_t>(b)) << 8 |
+           static_cast<std::uint32_t>(static_cast<std::uint8_t>(c)) << 16 |
+           static_cast<std::uint32_t>(static_cast<std::uint8_t>(d)) << 24;
 }
 
 namespace avi {

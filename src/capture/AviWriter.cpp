@@ -3,18 +3,18 @@
 #include "capture/FfmpegAviWriter.h"
 #include "capture/Ffv1MkvWriter.h"
 #include "capture/ImageSequenceWriter.h"
-#include "capture/RecordingEstimates.h"
 #include "capture/MotionJpegAviWriter.h"
 #include "capture/OpenDmlAviWriter.h"
+#include "capture/RecordingEstimates.h"
 
 #include <algorithm>
-#include <chrono>
 #include <cctype>
 #include <cerrno>
-#include <filesystem>
+#include <chrono>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <limits>
 #include <new>
 
@@ -80,7 +80,9 @@ std::unique_ptr<AviWriter> AviWriter::Create(std::uint32_t compressor)
 }
 
 AviWriter::AviWriter(std::uint32_t compressor, AviFileKind kind, bool bottomUp)
-    : compressor_(compressor), kind_(kind), bottomUp_(bottomUp)
+    : compressor_(compressor),
+      kind_(kind),
+      bottomUp_(bottomUp)
 {
 }
 
@@ -109,8 +111,8 @@ std::uint32_t AviWriter::Open(int width, int height, int bitsPerPixel, bool noti
     if (open_)
         return kAviCannotCreate;
     height = std::abs(height);
-    if (width <= 0 || width > kMaxDimension || height == 0 || height > kMaxDimension
-        || (bitsPerPixel != 8 && bitsPerPixel != 24))
+    if (width <= 0 || width > kMaxDimension || height == 0 || height > kMaxDimension ||
+        (bitsPerPixel != 8 && bitsPerPixel != 24))
         return kAviCannotCreate;
 
     width_ = static_cast<std::uint32_t>(width);
@@ -240,8 +242,8 @@ std::uint32_t AviWriter::FinalRate() const
 {
     if (lastPosition_ < 1)
         return rate_;
-    const std::uint32_t measured = avi::MeasuredRate(static_cast<std::uint64_t>(lastPosition_),
-                                                     lastFrameMs_ - startMs_, scale_);
+    const std::uint32_t measured =
+        avi::MeasuredRate(static_cast<std::uint64_t>(lastPosition_), lastFrameMs_ - startMs_, scale_);
     return measured != 0 ? measured : rate_;
 }
 

@@ -7,9 +7,9 @@
 // One colour component of the image being encoded, with its working memory
 // for one MCU row.
 struct CJPEGColorComponent {
-    int id = 0;     // written to the file: 0, 1, 2
+    int id = 0; // written to the file: 0, 1, 2
     int index = 0;
-    int h = 1;      // sampling factors
+    int h = 1; // sampling factors
     int v = 1;
     int hRatio = 1; // downsampling against the image: 2 for Cb and Cr
     int vRatio = 1;

@@ -338,8 +338,9 @@ int CJPEGEncoder::WriteHeaderMarkers()
     result = output_.PutBytes(frame, sizeof frame);
     for (int i = 0; i < componentCount_ && result == JPEG_OK; ++i) {
         const CJPEGColorComponent& component = components_[i];
-        const uint8_t componentSpec[] = {static_cast<uint8_t>(component.id), static_cast<uint8_t>(component.h << 4 | component.v),
-                                static_cast<uint8_t>(component.quantTable)};
+        const uint8_t componentSpec[] = {static_cast<uint8_t>(component.id),
+                                         static_cast<uint8_t>(component.h << 4 | component.v),
+                                         static_cast<uint8_t>(component.quantTable)};
         result = output_.PutBytes(componentSpec, sizeof componentSpec);
     }
     for (int t = 0; t < (componentCount_ == 3 ? 2 : 1) && result == JPEG_OK; ++t) {
@@ -350,8 +351,8 @@ int CJPEGEncoder::WriteHeaderMarkers()
     if (result == JPEG_OK && parts_ > 1) {
         const uint64_t mcusPerRow = componentCount_ == 1 ? components_[0].blocksPerLine : mcuColumns_;
         const auto interval = static_cast<uint32_t>(rowsPerPart_ * mcusPerRow);
-        const uint8_t restart[] = {kMarkerPrefix, kDri, 0, 4, static_cast<uint8_t>(interval >> 8),
-                                   static_cast<uint8_t>(interval)};
+        const uint8_t restart[] = {
+            kMarkerPrefix, kDri, 0, 4, static_cast<uint8_t>(interval >> 8), static_cast<uint8_t>(interval)};
         result = output_.PutBytes(restart, sizeof restart);
     }
     return result;
@@ -388,7 +389,7 @@ int CJPEGEncoder::WriteScanHeader()
     for (int i = 0; i < componentCount_ && result == JPEG_OK; ++i) {
         const CJPEGColorComponent& component = components_[i];
         const uint8_t componentSpec[] = {static_cast<uint8_t>(component.id),
-                                static_cast<uint8_t>(component.dcTable << 4 | component.acTable)};
+                                         static_cast<uint8_t>(component.dcTable << 4 | component.acTable)};
         result = output_.PutBytes(componentSpec, sizeof componentSpec);
     }
     // Spectral selection 0..63, no successive approximation.

@@ -142,8 +142,7 @@ bool CRecordingControl::Record(CameraConnection& camera, const std::string& path
     return StartRecording(path, settings.compressor, settings.frames);
 }
 
-bool CRecordingControl::StartRecording(const std::string& path, std::uint32_t compressor,
-                                       std::uint32_t plannedFrames)
+bool CRecordingControl::StartRecording(const std::string& path, std::uint32_t compressor, std::uint32_t plannedFrames)
 {
     if (slot_.active)
         return false;
@@ -358,8 +357,8 @@ QString CRecordingControl::Summary() const
         .arg(double(tally_.MaxIntervalNs()) / kNsPerMs, 0, 'f', 3);
 }
 
-void CRecordingControl::FileEnded(const AviWriter& writer, bool frameChanged, std::uint32_t closeResult,
-                                  bool lastFile, bool logged)
+void CRecordingControl::FileEnded(const AviWriter& writer, bool frameChanged, std::uint32_t closeResult, bool lastFile,
+                                  bool logged)
 {
     const QString path = QString::fromStdString(writer.Path().string());
     QString problem;
@@ -397,7 +396,8 @@ void CRecordingControl::FileEnded(const AviWriter& writer, bool frameChanged, st
 
 void CRecordingControl::PostStarted()
 {
-    QMetaObject::invokeMethod(this, [this] { emit recordingStarted(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this] { emit recordingStarted(); }, Qt::QueuedConnection);
 }
 
 void CRecordingControl::PostFinished(EndReason reason)
@@ -405,5 +405,6 @@ void CRecordingControl::PostFinished(EndReason reason)
     if (finishPosted_)
         return;
     finishPosted_ = true;
-    QMetaObject::invokeMethod(this, [this, reason] { emit recordingFinished(reason); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this, reason] { emit recordingFinished(reason); }, Qt::QueuedConnection);
 }

@@ -125,8 +125,7 @@ private:
     // The recorder's reports: frames it wrote, and how a file ended when it
     // was finalised (announcing the end when it was the last file).
     void CountFrames(std::uint32_t frames);
-    void FileEnded(const AviWriter& writer, bool frameChanged, std::uint32_t closeResult, bool lastFile,
-                   bool logged);
+    void FileEnded(const AviWriter& writer, bool frameChanged, std::uint32_t closeResult, bool lastFile, bool logged);
     // Counts a written frame into the recording's tally; gives the camera's
     // frames missing before it.
     std::uint64_t TallyFrame(const FrameView& frame);

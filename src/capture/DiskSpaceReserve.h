@@ -32,8 +32,7 @@ public:
     // Writes all of `size` bytes at `offset` of fd. A write that finds the
     // disk full releases the reserve (when given) and is tried once more.
     // Gives 0 or an errno value.
-    static int WriteFully(int fd, const void* data, std::size_t size, std::uint64_t offset,
-                          DiskSpaceReserve* reserve);
+    static int WriteFully(int fd, const void* data, std::size_t size, std::uint64_t offset, DiskSpaceReserve* reserve);
 
 private:
     int fd_ = -1;

@@ -201,9 +201,10 @@ int FfmpegAviWriter::WritePacket(AVPacket* packet)
     // The muxer fills skipped positions with empty chunks.
     const std::int64_t position = packet->pts;
     const std::uint64_t emptyChunks = static_cast<std::uint64_t>(position - lastPacketPosition_ - 1);
-    const std::uint64_t projected = static_cast<std::uint64_t>(avio_tell(format_->pb))
-        + emptyChunks * avi::kChunkHeaderSize + avi::ChunkFileSize(static_cast<std::uint64_t>(packet->size))
-        + static_cast<std::uint64_t>(position + 1) * kIndexBytesPerFrame + kTrailerReserve;
+    const std::uint64_t projected = static_cast<std::uint64_t>(avio_tell(format_->pb)) +
+                                    emptyChunks * avi::kChunkHeaderSize +
+                                    avi::ChunkFileSize(static_cast<std::uint64_t>(packet->size)) +
+                                    static_cast<std::uint64_t>(position + 1) * kIndexBytesPerFrame + kTrailerReserve;
     if (projected > limits_.plainFile)
         return EFBIG;
     packet->stream_index = stream_->index;
@@ -248,8 +249,8 @@ int FfmpegAviWriter::PatchStreamHeader()
     if (fd < 0)
         return errno;
     int error = 0;
-    if (::pwrite(fd, handler.data(), handler.size(), avi::kStrhHandlerOffset) != ssize_t(handler.size())
-        || ::pwrite(fd, scaleAndRate.data(), scaleAndRate.size(), avi::kStrhScaleOffset) != ssize_t(scaleAndRate.size()))
+    if (::pwrite(fd, handler.data(), handler.size(), avi::kStrhHandlerOffset) != ssize_t(handler.size()) ||
+        ::pwrite(fd, scaleAndRate.data(), scaleAndRate.size(), avi::kStrhScaleOffset) != ssize_t(scaleAndRate.size()))
         error = errno != 0 ? errno : EIO;
     if (::close(fd) != 0 && error == 0)
         error = errno;
@@ -265,8 +266,8 @@ bool FfmpegAviWriter::OpenOutput()
     outputSize_ = 0;
     outputError_ = 0;
     auto* buffer = static_cast<unsigned char*>(av_malloc(kOutputBufferSize));
-    format_->pb = buffer ? avio_alloc_context(buffer, kOutputBufferSize, 1, this, nullptr, &WriteOutput, &SeekOutput)
-                         : nullptr;
+    format_->pb =
+        buffer ? avio_alloc_context(buffer, kOutputBufferSize, 1, this, nullptr, &WriteOutput, &SeekOutput) : nullptr;
     if (!format_->pb) {
         av_free(buffer);
         ::close(fd_);

@@ -88,8 +88,9 @@ std::uint32_t Ffv1MkvWriter::Open()
         return kAviOutOfMemory;
     encoder_->width = static_cast<int>(width_);
     encoder_->height = static_cast<int>(height_);
-    encoder_->pix_fmt = mode_ == Mode::Grey8 ? AV_PIX_FMT_GRAY8 : mode_ == Mode::Grey16 ? AV_PIX_FMT_GRAY16LE
-                                                                                      : AV_PIX_FMT_0RGB32;
+    encoder_->pix_fmt = mode_ == Mode::Grey8    ? AV_PIX_FMT_GRAY8
+                        : mode_ == Mode::Grey16 ? AV_PIX_FMT_GRAY16LE
+                                                : AV_PIX_FMT_0RGB32;
     av_reduce(&encoder_->time_base.num, &encoder_->time_base.den, scale_, rate_, INT32_MAX);
     encoder_->framerate = av_inv_q(encoder_->time_base);
     encoder_->level = kFfv1Version;
@@ -125,7 +126,10 @@ std::uint32_t Ffv1MkvWriter::Open()
     packet_ = av_packet_alloc();
     if (!packet_)
         return kAviOutOfMemory;
-    const std::size_t frameBytes = std::size_t{width_} * height_ * (mode_ == Mode::Grey8 ? 1 : mode_ == Mode::Grey16 ? 2 : 4);
+    const std::size_t frameBytes = std::size_t{width_} * height_ *
+                                   (mode_ == Mode::Grey8    ? 1
+                                    : mode_ == Mode::Grey16 ? 2
+                                                            : 4);
     maxQueued_ = std::max<std::size_t>(2, kQueueBytes / frameBytes);
     finishing_ = false;
     encodeError_ = 0;
@@ -143,7 +147,8 @@ int Ffv1MkvWriter::FillPicture(AVFrame* picture)
     const int height = static_cast<int>(height_);
     const std::size_t count = std::size_t{width_} * height_;
     const bool haveRaw = frame_ && frame_->raw && sourceFormat_ != 0;
-    if (haveRaw && (frame_->pixelFormat != sourceFormat_ || frame_->rawSize < RawFrameSize(sourceFormat_, width, height)))
+    if (haveRaw &&
+        (frame_->pixelFormat != sourceFormat_ || frame_->rawSize < RawFrameSize(sourceFormat_, width, height)))
         return EINVAL;
     const std::uint8_t* converted = frame_ ? frame_->pixels : nullptr;
     if (!haveRaw && (!converted || mode_ == Mode::Grey16))

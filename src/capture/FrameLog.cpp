@@ -61,8 +61,8 @@ bool FrameLog::Add(uint64_t index, const FrameView& frame, uint64_t missingBefor
 {
     if (!file_ || failed_)
         return false;
-    failed_ = std::fprintf(file_, "%" PRIu64 ",%" PRIu64 ",%" PRIu64 ",%" PRIu64 ",%" PRIu64 "\n", index,
-                           frame.frameId, frame.cameraTimestampNs, frame.hostTimeNs, missingBefore) < 0;
+    failed_ = std::fprintf(file_, "%" PRIu64 ",%" PRIu64 ",%" PRIu64 ",%" PRIu64 ",%" PRIu64 "\n", index, frame.frameId,
+                           frame.cameraTimestampNs, frame.hostTimeNs, missingBefore) < 0;
     return !failed_;
 }
 

@@ -13,8 +13,8 @@ namespace jpeg::detail {
 template <class V>
 static inline __attribute__((always_inline)) void ForwardDct8(V (&d)[8])
 {
-    const float kC4 = 0.707106781f;      // cos(4 pi / 16)
-    const float kC6 = 0.382683433f;      // cos(6 pi / 16)
+    const float kC4 = 0.707106781f; // cos(4 pi / 16)
+    const float kC6 = 0.382683433f; // cos(6 pi / 16)
     const float kC2MinusC6 = 0.541196100f;
     const float kC2PlusC6 = 1.306562965f;
 

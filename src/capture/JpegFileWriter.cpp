@@ -22,7 +22,8 @@ int CheckJpeg(const StillImage& image)
     if (int error = CheckGreyOrColour(image))
         return error;
     const uint32_t width = EncodedWidth(image);
-    return width > 0 && width <= CJPEGEncoder::kMaxDimension && image.height <= CJPEGEncoder::kMaxDimension ? 0 : EINVAL;
+    return width > 0 && width <= CJPEGEncoder::kMaxDimension && image.height <= CJPEGEncoder::kMaxDimension ? 0
+                                                                                                            : EINVAL;
 }
 
 bool WriteJpeg(std::FILE* file, const StillImage& image)

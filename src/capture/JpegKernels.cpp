@@ -45,8 +45,8 @@ void ConvertBgrLineScalar(const uint8_t* bgr, size_t pixels, uint8_t* y, uint8_t
     }
 }
 
-void ForwardBlocksScalar(const uint8_t* samples, size_t stride, size_t blocks, const float* divisors,
-                         int16_t* words, uint64_t* acMasks)
+void ForwardBlocksScalar(const uint8_t* samples, size_t stride, size_t blocks, const float* divisors, int16_t* words,
+                         uint64_t* acMasks)
 {
     for (size_t block = 0; block < blocks; ++block) {
         const uint8_t* origin = samples + block * kBlockSize;

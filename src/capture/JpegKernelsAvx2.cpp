@@ -193,8 +193,8 @@ inline __m256i AcWords(__m256i value)
     return _mm256_or_si256(_mm256_slli_epi32(size, kAcSizeShift), bits);
 }
 
-void ForwardBlocksAvx2(const uint8_t* samples, size_t stride, size_t blocks, const float* divisors,
-                       int16_t* words, uint64_t* acMasks)
+void ForwardBlocksAvx2(const uint8_t* samples, size_t stride, size_t blocks, const float* divisors, int16_t* words,
+                       uint64_t* acMasks)
 {
     const __m256 dcShift = _mm256_setr_ps(kDcLevelShift, 0, 0, 0, 0, 0, 0, 0);
 

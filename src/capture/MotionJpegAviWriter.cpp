@@ -13,7 +13,8 @@ std::uint32_t MotionJpegAviWriter::OpenFile()
 {
     const avi::StreamDescription stream = DescribeStream();
     header_ = avi::BuildPlainHeader(stream);
-    if (const std::uint32_t result = chunks_.Open(path_, header_, stream, frameBuffer_.get(), &reserve_); result != kAviOk)
+    if (const std::uint32_t result = chunks_.Open(path_, header_, stream, frameBuffer_.get(), &reserve_);
+        result != kAviOk)
         return result;
     bytesWritten_ = avi::kHeaderSize;
     return kAviOk;
@@ -27,8 +28,8 @@ int MotionJpegAviWriter::WriteFrame(std::uint32_t position, std::int64_t previou
     const auto emptyChunks = static_cast<std::uint32_t>(position - previous - 1);
     const std::uint64_t added = std::uint64_t{emptyChunks} * avi::kChunkHeaderSize + chunkBytes;
     // The file with this frame and its closing index must stay within the limit.
-    const std::uint64_t projected = bytesWritten_ + added + avi::kChunkHeaderSize
-        + (std::uint64_t{position} + 1) * avi::kIdx1EntrySize;
+    const std::uint64_t projected =
+        bytesWritten_ + added + avi::kChunkHeaderSize + (std::uint64_t{position} + 1) * avi::kIdx1EntrySize;
     if (projected > limits_.plainFile)
         return EFBIG;
     if (const int error = chunks_.WriteChunks(emptyChunks, position); error != 0)
@@ -44,8 +45,7 @@ std::uint32_t MotionJpegAviWriter::CloseFile()
     const std::uint64_t fileSize = chunks_.EndOffset();
     avi::Put32(header_.data() + avi::kRiffSizeOffset, static_cast<std::uint32_t>(fileSize - 8));
     avi::PatchStreamTotals(header_, positions, chunks_.LargestFrame(), scale_, FinalRate());
-    avi::Put32(header_.data() + avi::kMoviSizeOffset,
-               static_cast<std::uint32_t>(bytesWritten_ - avi::kMoviIdOffset));
+    avi::Put32(header_.data() + avi::kMoviSizeOffset, static_cast<std::uint32_t>(bytesWritten_ - avi::kMoviIdOffset));
     if (error == 0)
         error = chunks_.WriteAt(0, header_.data(), header_.size());
     const int closeError = chunks_.Close();

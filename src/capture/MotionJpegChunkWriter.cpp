@@ -31,8 +31,8 @@ bool Resize(std::vector<std::uint32_t>& table, std::size_t size, std::size_t cap
 } // namespace
 
 std::uint32_t MotionJpegChunkWriter::Open(const std::filesystem::path& path, const avi::HeaderImage& header,
-                                         const avi::StreamDescription& stream, const std::uint8_t* frame,
-                                         DiskSpaceReserve* reserve)
+                                          const avi::StreamDescription& stream, const std::uint8_t* frame,
+                                          DiskSpaceReserve* reserve)
 {
     reserve_ = reserve;
     largestFrame_ = 0;

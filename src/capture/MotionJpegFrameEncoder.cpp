@@ -1,7 +1,6 @@
 #include "capture/MotionJpegFrameEncoder.h"
 
-int MotionJpegFrameEncoder::Configure(const std::uint8_t* frame, int width, int height, int bytesPerPixel,
-                                      int quality)
+int MotionJpegFrameEncoder::Configure(const std::uint8_t* frame, int width, int height, int bytesPerPixel, int quality)
 {
     if (width <= 0 || height <= 0 || (bytesPerPixel != 1 && bytesPerPixel != 3))
         return JPEG_ERR_PARAMETER;

@@ -18,10 +18,7 @@ std::array<std::uint8_t, avi::kExtensionPartHeaderSize> ExtensionPartHeader(std:
 
 } // namespace
 
-OpenDmlAviWriter::OpenDmlAviWriter()
-    : AviWriter(kCompressorMotionJpeg, AviFileKind::OpenDml, false)
-{
-}
+OpenDmlAviWriter::OpenDmlAviWriter() : AviWriter(kCompressorMotionJpeg, AviFileKind::OpenDml, false) {}
 
 OpenDmlAviWriter::~OpenDmlAviWriter()
 {
@@ -32,7 +29,8 @@ std::uint32_t OpenDmlAviWriter::OpenFile()
 {
     const avi::StreamDescription stream = DescribeStream();
     header_ = avi::BuildOpenDmlHeader(stream);
-    if (const std::uint32_t result = chunks_.Open(path_, header_, stream, frameBuffer_.get(), &reserve_); result != kAviOk)
+    if (const std::uint32_t result = chunks_.Open(path_, header_, stream, frameBuffer_.get(), &reserve_);
+        result != kAviOk)
         return result;
     parts_ = {};
     partNumber_ = 0;
@@ -84,8 +82,8 @@ int OpenDmlAviWriter::FinishPart()
     const std::uint64_t baseOffset = partRiffOffset_ + avi::kExtensionPartHeaderSize;
     Part& part = parts_[partNumber_];
     part.indexOffset = chunks_.EndOffset();
-    part.indexSize = static_cast<std::uint32_t>(avi::kStandardIndexHeaderSize
-                                                + std::uint64_t{chunksInPart_} * avi::kStandardIndexEntrySize);
+    part.indexSize = static_cast<std::uint32_t>(avi::kStandardIndexHeaderSize +
+                                                std::uint64_t{chunksInPart_} * avi::kStandardIndexEntrySize);
     part.frames = chunksInPart_;
     int error = chunks_.WriteStandardIndex(partFirstPosition_, chunksInPart_, baseOffset);
     moviBytesInPart_ += part.indexSize;

@@ -34,7 +34,7 @@ constexpr double kSecondsPerHour = 3600.0;
 constexpr std::array<double, 10> kPercentByTens = {2.8, 2.83, 3.0, 3.1, 3.27, 3.75, 4.4, 5.5, 8.43, 15.55};
 constexpr int kFirstMeasuredQuality = 90;
 constexpr std::array<double, 11> kPercentAbove90 = {15.55, 17.71, 18.86, 22.31, 24.78, 28.43,
-                                                     32.79, 40.2,  50.26, 72.17, 100.0};
+                                                    32.79, 40.2,  50.26, 72.17, 100.0};
 
 struct ChoiceEntry {
     const char* text;
@@ -125,8 +125,7 @@ double CompressedSizePercent(int quality)
     return low + (q % 10) * (high - low) / 10.0;
 }
 
-std::uint64_t EstimatedFileKBytes(std::uint32_t compressor, std::uint64_t frameBytes, std::uint32_t frames,
-                                  int quality)
+std::uint64_t EstimatedFileKBytes(std::uint32_t compressor, std::uint64_t frameBytes, std::uint32_t frames, int quality)
 {
     const double kiloBytesPerFrame = double(frameBytes) / kBytesPerKiloByte;
     if (compressor == kCompressorUncompressed)
@@ -194,8 +193,8 @@ bool HasAviExtension(const std::string& path)
 {
     const std::string extension = std::filesystem::path(path).extension().string();
     constexpr std::string_view kAvi = ".avi";
-    return extension.size() == kAvi.size()
-        && std::equal(extension.begin(), extension.end(), kAvi.begin(),
+    return extension.size() == kAvi.size() &&
+           std::equal(extension.begin(), extension.end(), kAvi.begin(),
                       [](char a, char b) { return std::tolower(static_cast<unsigned char>(a)) == b; });
 }
 

@@ -33,12 +33,13 @@ RecordingSettings ReadRecordingSettings(const std::string& settingsPath)
 bool WriteRecordingSettings(const std::string& settingsPath, const RecordingSettings& settings)
 {
     Profile profile(settingsPath);
-    const bool frames = profile.WriteString(kRecordingSection, kRecordingFrameCountKey, std::to_string(settings.frames));
+    const bool frames =
+        profile.WriteString(kRecordingSection, kRecordingFrameCountKey, std::to_string(settings.frames));
     const bool compressor =
         profile.WriteString(kRecordingSection, kRecordingCompressorKey, std::to_string(settings.compressor));
     const bool quality = profile.WriteString(kRecordingSection, kRecordingQualityKey,
                                              std::to_string(static_cast<unsigned>(settings.quality)));
-    const bool continueAfterLoss = profile.WriteString(kRecordingSection, kRecordingContinueAfterLossKey,
-                                                       settings.continueAfterLoss ? "1" : "0");
+    const bool continueAfterLoss =
+        profile.WriteString(kRecordingSection, kRecordingContinueAfterLossKey, settings.continueAfterLoss ? "1" : "0");
     return frames && compressor && quality && continueAfterLoss;
 }

@@ -21,8 +21,8 @@ struct Writer {
 
 // Searched in order; the first extension that matches picks the writer.
 constexpr Writer kWriters[] = {
-    {"RAW", CheckRaw, WriteRaw},     {"BMP", CheckBmp, WriteBmp},     {"TIF", CheckTiff, WriteTiff},
-    {"TIFF", CheckTiff, WriteTiff},  {"JPG", CheckJpeg, WriteJpeg},   {"JPEG", CheckJpeg, WriteJpeg},
+    {"RAW", CheckRaw, WriteRaw},    {"BMP", CheckBmp, WriteBmp},   {"TIF", CheckTiff, WriteTiff},
+    {"TIFF", CheckTiff, WriteTiff}, {"JPG", CheckJpeg, WriteJpeg}, {"JPEG", CheckJpeg, WriteJpeg},
     {"PNG", CheckPng, WritePng},
 };
 
@@ -50,7 +50,7 @@ const Writer* WriterFor(const std::string& path)
     return nullptr;
 }
 
-constexpr int kNewFileMode = 0666;  // narrowed by the umask, as any new file
+constexpr int kNewFileMode = 0666; // narrowed by the umask, as any new file
 constexpr int kTempNameAttempts = 100;
 
 // Creates a new hidden file beside `path` for writing ("." + name + a unique
@@ -63,7 +63,8 @@ std::FILE* OpenTempBeside(const std::filesystem::path& path, std::string& tempPa
     int fd = -1;
     for (int attempt = 0; attempt < kTempNameAttempts && fd < 0; ++attempt) {
         tempPath = (folder / ("." + path.filename().string() + "." + std::to_string(::getpid()) + "-" +
-                              std::to_string(counter++) + ".tmp")).string();
+                              std::to_string(counter++) + ".tmp"))
+                       .string();
         fd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, kNewFileMode);
         if (fd < 0 && errno != EEXIST)
             return nullptr;
@@ -141,8 +142,8 @@ bool SaveStill(const StillImage& image, const std::filesystem::path& path)
     // A link is followed, so that the file it names is replaced and the link
     // kept. A device or pipe cannot be replaced: it is written in place.
     std::error_code ignored;
-    const std::filesystem::path resolved = std::filesystem::exists(path, ignored)
-                                               ? std::filesystem::canonical(path, ignored) : path;
+    const std::filesystem::path resolved =
+        std::filesystem::exists(path, ignored) ? std::filesystem::canonical(path, ignored) : path;
     const std::filesystem::path& target = resolved.empty() ? path : resolved;
     struct stat existing {};
     const bool inPlace = ::stat(target.c_str(), &existing) == 0 && !S_ISREG(existing.st_mode);

@@ -7,10 +7,10 @@
 // Pixel layouts of the images that SaveImageFile takes: rows top to bottom,
 // packed without padding.
 enum StillImageFormat : int {
-    STILL_IMAGE_GREY8 = 1, // 8-bit grey
-    STILL_IMAGE_BGR24 = 4, // 24-bit colour, bytes blue, green, red
+    STILL_IMAGE_GREY8 = 1,   // 8-bit grey
+    STILL_IMAGE_BGR24 = 4,   // 24-bit colour, bytes blue, green, red
     STILL_IMAGE_GREY16 = 16, // 16-bit grey samples in the host's byte order
-    STILL_IMAGE_RGB48 = 48, // 16-bit red, green, blue samples in the host's byte order
+    STILL_IMAGE_RGB48 = 48,  // 16-bit red, green, blue samples in the host's byte order
 };
 
 // Writes the image to `path` in the format its extension names, compared

@@ -25,7 +25,10 @@ constexpr int kFileNameSpacing = 12;
 
 CRecordingFrameCount::CRecordingFrameCount(const RecordingCameraInfo& camera, const RecordingSettings& settings,
                                            const QString& path, QWidget* parent)
-    : QDialog(parent), path_(path), settings_(settings), choices_(AvailableCompressionChoices())
+    : QDialog(parent),
+      path_(path),
+      settings_(settings),
+      choices_(AvailableCompressionChoices())
 {
     setWindowTitle(tr("Recording Setting"));
     frameBytes_ = RecordingFrameBytes(camera.width, camera.height, camera.colour);

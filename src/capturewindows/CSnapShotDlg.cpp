@@ -4,15 +4,17 @@
 #include "capturewindows/SnapShotList.h"
 
 #include <QGuiApplication>
-#include <QMouseEvent>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
 #include <QScrollBar>
 #include <algorithm>
 
 CSnapShotDlg::CSnapShotDlg(SnapShotList& list, SnapShotImage& image, QWidget* parent)
-    : SnapShotScrollWindow(parent), list_(list), image_(image)
+    : SnapShotScrollWindow(parent),
+      list_(list),
+      image_(image)
 {
     viewport()->setMouseTracking(true);
     RefreshTitle();

@@ -19,9 +19,9 @@ struct SizeEntry {
 };
 
 constexpr SizeEntry kSizeEntries[] = {
-    {QT_TRANSLATE_NOOP("CThumbnailDlg", "x8"), -3},   {QT_TRANSLATE_NOOP("CThumbnailDlg", "x4"), -2},
-    {QT_TRANSLATE_NOOP("CThumbnailDlg", "x2"), -1},   {QT_TRANSLATE_NOOP("CThumbnailDlg", "x1"), 0},
-    {QT_TRANSLATE_NOOP("CThumbnailDlg", "x1/2"), 1},  {QT_TRANSLATE_NOOP("CThumbnailDlg", "x1/4"), 2},
+    {QT_TRANSLATE_NOOP("CThumbnailDlg", "x8"), -3},  {QT_TRANSLATE_NOOP("CThumbnailDlg", "x4"), -2},
+    {QT_TRANSLATE_NOOP("CThumbnailDlg", "x2"), -1},  {QT_TRANSLATE_NOOP("CThumbnailDlg", "x1"), 0},
+    {QT_TRANSLATE_NOOP("CThumbnailDlg", "x1/2"), 1}, {QT_TRANSLATE_NOOP("CThumbnailDlg", "x1/4"), 2},
     {QT_TRANSLATE_NOOP("CThumbnailDlg", "x1/8"), 3},
 };
 
@@ -225,7 +225,8 @@ std::unique_ptr<QMenu> CThumbnailDlg::CreateContextMenu()
         sizeGroup->addAction(size);
     }
 
-    QAction* save = menu->addAction(tr("Save"), this, [this] { SnapShotList::ShowSaveError(this, list_.SaveSelected(this)); });
+    QAction* save =
+        menu->addAction(tr("Save"), this, [this] { SnapShotList::ShowSaveError(this, list_.SaveSelected(this)); });
     save->setEnabled(!empty);
     QAction* deleteSelected = menu->addAction(tr("Delete"), this, [this] { list_.Delete(false); });
     deleteSelected->setEnabled(!empty);

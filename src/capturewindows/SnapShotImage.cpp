@@ -40,7 +40,11 @@ std::unique_ptr<SnapShotImage> SnapShotImage::Create(uint32_t number, uint32_t w
 
 SnapShotImage::SnapShotImage(uint32_t number, uint32_t width, uint32_t height, bool colour,
                              std::unique_ptr<uint8_t[]> pixels)
-    : number_(number), width_(width), height_(height), colour_(colour), pixels_(std::move(pixels)),
+    : number_(number),
+      width_(width),
+      height_(height),
+      colour_(colour),
+      pixels_(std::move(pixels)),
       displayImage_(pixels_.get(), static_cast<int>(width), static_cast<int>(height),
                     static_cast<qsizetype>(RowLength()), colour ? QImage::Format_BGR888 : QImage::Format_Grayscale8)
 {

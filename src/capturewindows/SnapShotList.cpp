@@ -4,12 +4,12 @@
 #include "capture/SaveImageFile.h"
 #include "capturewindows/CSnapShotDlg.h"
 
-#include <QFile>
 #include <QComboBox>
+#include <QFile>
 #include <QFileDialog>
 #include <QGridLayout>
-#include <QLabel>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPainter>
 #include <algorithm>
@@ -58,8 +58,8 @@ constexpr SaveFilter kSaveFilters[] = {
 QComboBox* AddDepthChoice(QFileDialog& dialog, SnapShotList::SaveDepth depth, const SnapShotImage* image)
 {
     using SaveDepth = SnapShotList::SaveDepth;
-    auto* grid = qobject_cast<QGridLayout*>(
-        (dialog.setOption(QFileDialog::DontUseNativeDialog, true), dialog.layout()));
+    auto* grid =
+        qobject_cast<QGridLayout*>((dialog.setOption(QFileDialog::DontUseNativeDialog, true), dialog.layout()));
     if (!grid)
         return nullptr;
     auto* box = new QComboBox(&dialog);
@@ -97,7 +97,9 @@ QComboBox* AddDepthChoice(QFileDialog& dialog, SnapShotList::SaveDepth depth, co
 } // namespace
 
 SnapShotList::SnapShotList(int border, int zoom)
-    : border_(border), zoom_(std::clamp(zoom, kMinZoom, kMaxZoom)), chooser_(StandardSaveChooser(&depth_, &saving_))
+    : border_(border),
+      zoom_(std::clamp(zoom, kMinZoom, kMaxZoom)),
+      chooser_(StandardSaveChooser(&depth_, &saving_))
 {
 }
 
@@ -129,8 +131,8 @@ int SnapShotList::Count() const
 int SnapShotList::CountUnsaved() const
 {
     Lock lock(mutex_);
-    return static_cast<int>(std::count_if(images_.begin(), images_.end(),
-                                          [](const auto& image) { return !image->IsSaved(); }));
+    return static_cast<int>(
+        std::count_if(images_.begin(), images_.end(), [](const auto& image) { return !image->IsSaved(); }));
 }
 
 void SnapShotList::Delete(bool all)
@@ -188,8 +190,7 @@ int SnapShotList::Save(uint32_t number, QWidget* parent)
         const SnapShotRawFrame& raw = *image->RawFrame();
         DeepStill still;
         if (!MakeDeepStill(raw.pixelFormat, raw.bytes.data(), raw.bytes.size(), static_cast<int>(image->Width()),
-                           static_cast<int>(image->Height()), raw.mirror, depth_ == SaveDepth::SixteenRawBayer,
-                           still))
+                           static_cast<int>(image->Height()), raw.mirror, depth_ == SaveDepth::SixteenRawBayer, still))
             return ENOMEM;
         if (!SaveDeepStill(still, file))
             return errno != 0 ? errno : EIO;
@@ -273,8 +274,8 @@ const SnapShotImage* SnapShotList::At(int index) const
 SnapShotImage* SnapShotList::Find(uint32_t number)
 {
     Lock lock(mutex_);
-    auto found = std::find_if(images_.begin(), images_.end(),
-                              [number](const auto& image) { return image->Number() == number; });
+    auto found =
+        std::find_if(images_.begin(), images_.end(), [number](const auto& image) { return image->Number() == number; });
     return found == images_.end() ? nullptr : found->get();
 }
 

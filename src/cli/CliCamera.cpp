@@ -23,7 +23,9 @@ int CheckCameraOptions(const CliCameraOptions& options, CliContext& context, con
     if (problem.empty() && needsOperands && options.operands.empty())
         problem = LumivexCli::tr("nothing to do; name at least one feature").toStdString();
     if (problem.empty() && !needsOperands && !options.operands.empty())
-        problem = LumivexCli::tr("unexpected argument '%1'").arg(QString::fromStdString(options.operands.front())).toStdString();
+        problem = LumivexCli::tr("unexpected argument '%1'")
+                      .arg(QString::fromStdString(options.operands.front()))
+                      .toStdString();
     if (problem.empty())
         return -1;
     context.err << "lumivex-cli: " << problem << "\n" << usage.toStdString();
@@ -34,7 +36,9 @@ bool Connect(const std::string& address, SdkDevice& device, std::ostream& err)
 {
     SdkDiscoveryRecord info;
     if (!SdkDiscoveryRecordFromAddress(address, info)) {
-        err << LumivexCli::tr("lumivex-cli: no camera answers at %1\n").arg(QString::fromStdString(address)).toStdString();
+        err << LumivexCli::tr("lumivex-cli: no camera answers at %1\n")
+                   .arg(QString::fromStdString(address))
+                   .toStdString();
         return false;
     }
     SdkResult result = device.Connect(info);
@@ -78,7 +82,8 @@ CliCameraOptions ParseCameraOptions(const std::vector<std::string>& args)
             options.help = true;
         } else if (arg == "-c" || arg == "--camera") {
             if (i + 1 == args.size()) {
-                options.error = LumivexCli::tr("%1 needs a camera address").arg(QString::fromStdString(arg)).toStdString();
+                options.error =
+                    LumivexCli::tr("%1 needs a camera address").arg(QString::fromStdString(arg)).toStdString();
                 return options;
             }
             options.address = args[++i];

@@ -31,7 +31,8 @@ QString ParseSeconds(std::vector<std::string>& args, double& seconds)
             if (i + 1 == args.size())
                 return LumivexCli::tr("%1 needs a value").arg(QString::fromUtf8(kSecondsOption.data()));
             value = args[i + 1];
-            args.erase(args.begin() + static_cast<std::ptrdiff_t>(i), args.begin() + static_cast<std::ptrdiff_t>(i) + 2);
+            args.erase(args.begin() + static_cast<std::ptrdiff_t>(i),
+                       args.begin() + static_cast<std::ptrdiff_t>(i) + 2);
         } else if (arg.starts_with(std::string(kSecondsOption) + "=")) {
             value = arg.substr(kSecondsOption.size() + 1);
             args.erase(args.begin() + static_cast<std::ptrdiff_t>(i));
@@ -41,7 +42,8 @@ QString ParseSeconds(std::vector<std::string>& args, double& seconds)
         bool ok = false;
         seconds = QString::fromStdString(value).toDouble(&ok);
         if (!ok || !(seconds > 0.0) || seconds > kMaxSeconds)
-            return LumivexCli::tr("--seconds needs a number of seconds above 0, not '%1'").arg(QString::fromStdString(value));
+            return LumivexCli::tr("--seconds needs a number of seconds above 0, not '%1'")
+                .arg(QString::fromStdString(value));
         --i;
     }
     return {};
@@ -73,14 +75,14 @@ void Field(std::ostream& out, const QString& label, const QString& value)
 
 int CliDoctor(CliContext& context)
 {
-    const QString usage = LumivexCli::tr(
-        "Usage: lumivex-cli doctor -c ADDR [--seconds S]\n"
-        "Streams from the camera at ADDR for S seconds (default 10) and prints the\n"
-        "negotiated packet size, the socket buffer and the system's maximum, the frames\n"
-        "completed and failed, the packets missing and resent, the MB/s and, when\n"
-        "packets were lost, the likely cause and what to change. Measuring starts with\n"
-        "the first complete frame. Exits with 0 when no packet went missing and no\n"
-        "frame failed, 1 otherwise.\n");
+    const QString usage =
+        LumivexCli::tr("Usage: lumivex-cli doctor -c ADDR [--seconds S]\n"
+                       "Streams from the camera at ADDR for S seconds (default 10) and prints the\n"
+                       "negotiated packet size, the socket buffer and the system's maximum, the frames\n"
+                       "completed and failed, the packets missing and resent, the MB/s and, when\n"
+                       "packets were lost, the likely cause and what to change. Measuring starts with\n"
+                       "the first complete frame. Exits with 0 when no packet went missing and no\n"
+                       "frame failed, 1 otherwise.\n");
     std::vector<std::string> args = context.args;
     double seconds = kDefaultSeconds;
     const QString problem = ParseSeconds(args, seconds);
@@ -122,8 +124,8 @@ int CliDoctor(CliContext& context)
     SdkStreamStatistics before;
     stream.GetStatistics(before);
     const auto start = std::chrono::steady_clock::now();
-    const auto end = start + std::chrono::duration_cast<std::chrono::steady_clock::duration>(
-                                 std::chrono::duration<double>(seconds));
+    const auto end =
+        start + std::chrono::duration_cast<std::chrono::steady_clock::duration>(std::chrono::duration<double>(seconds));
     while (started && std::chrono::steady_clock::now() < end) {
         SdkBuffer* buffer = nullptr;
         if (pipeline.RetrieveNextBuffer(buffer, kRetrieveWaitMs).IsOK() && buffer) {
@@ -147,11 +149,10 @@ int CliDoctor(CliContext& context)
     const uint64_t completed = after.completedBuffers - before.completedBuffers;
 
     std::ostream& out = context.out;
-    const QString card = facts.interfaceName.empty()
-                             ? QString()
-                             : LumivexCli::tr(" (through %1, MTU %2)")
-                                   .arg(QString::fromStdString(facts.interfaceName))
-                                   .arg(facts.interfaceMtu);
+    const QString card = facts.interfaceName.empty() ? QString()
+                                                     : LumivexCli::tr(" (through %1, MTU %2)")
+                                                           .arg(QString::fromStdString(facts.interfaceName))
+                                                           .arg(facts.interfaceMtu);
     Field(out, LumivexCli::tr("Camera"), QString::fromStdString(options.address) + card);
     Field(out, LumivexCli::tr("Packet size"), LumivexCli::tr("%1 bytes").arg(facts.packetSize));
     Field(out, LumivexCli::tr("Packet delay"),

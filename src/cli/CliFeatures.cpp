@@ -7,12 +7,12 @@
 
 int CliFeatures(CliContext& context)
 {
-    const QString usage = LumivexCli::tr(
-        "Usage: lumivex-cli features -c ADDR\n"
-        "Lists every feature of the camera at ADDR, one line each, tab-separated:\n"
-        "name, type, access (RW, RO, WO), visibility, value ('-' when it cannot be read),\n"
-        "and the range (integers: min..max step inc; floats: min..max) or the\n"
-        "available entries of an enumeration separated by '|'.\n");
+    const QString usage =
+        LumivexCli::tr("Usage: lumivex-cli features -c ADDR\n"
+                       "Lists every feature of the camera at ADDR, one line each, tab-separated:\n"
+                       "name, type, access (RW, RO, WO), visibility, value ('-' when it cannot be read),\n"
+                       "and the range (integers: min..max step inc; floats: min..max) or the\n"
+                       "available entries of an enumeration separated by '|'.\n");
     CliCameraOptions options;
     SdkDevice device;
     if (int status = StartCameraCommand(context, usage, false, options, device); status >= 0)

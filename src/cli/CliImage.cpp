@@ -119,11 +119,16 @@ ImageOptions ParseImageOptions(const std::vector<std::string>& args, std::initia
 {
     ImageOptions options;
     const std::pair<std::string_view, std::string ImageOptions::*> named[] = {
-        {"--pixel-format", &ImageOptions::pixelFormat}, {"--width", &ImageOptions::width},
-        {"--height", &ImageOptions::height},            {"--interpolation", &ImageOptions::interpolation},
-        {"--mirror", &ImageOptions::mirror},            {"-c", &ImageOptions::camera},
-        {"--depth", &ImageOptions::depth},              {"--bayer", &ImageOptions::bayer},
-        {"--camera", &ImageOptions::camera},            {"-o", &ImageOptions::output},
+        {"--pixel-format", &ImageOptions::pixelFormat},
+        {"--width", &ImageOptions::width},
+        {"--height", &ImageOptions::height},
+        {"--interpolation", &ImageOptions::interpolation},
+        {"--mirror", &ImageOptions::mirror},
+        {"-c", &ImageOptions::camera},
+        {"--depth", &ImageOptions::depth},
+        {"--bayer", &ImageOptions::bayer},
+        {"--camera", &ImageOptions::camera},
+        {"-o", &ImageOptions::output},
         {"--output", &ImageOptions::output},
     };
     for (size_t i = 0; i < args.size() && options.problem.isEmpty(); ++i) {
@@ -140,8 +145,8 @@ ImageOptions ParseImageOptions(const std::vector<std::string>& args, std::initia
         const std::string name = arg.substr(0, equals);
         const auto option = std::find_if(std::begin(named), std::end(named),
                                          [&name](const auto& entry) { return entry.first == name; });
-        const bool known = option != std::end(named) &&
-                           std::find(allowed.begin(), allowed.end(), option->first) != allowed.end();
+        const bool known =
+            option != std::end(named) && std::find(allowed.begin(), allowed.end(), option->first) != allowed.end();
         if (!known) {
             options.problem = LumivexCli::tr("unknown option '%1'").arg(QString::fromStdString(arg));
         } else if (equals != std::string::npos) {
@@ -177,7 +182,9 @@ QString CheckConversionOptions(const ImageOptions& options, int& interpolation, 
             .arg(QString::fromStdString(options.interpolation));
     const std::optional<int> mode = ParseInt(options.mirror, 0, kMaxMirror);
     if (!mode)
-        return LumivexCli::tr("--mirror takes 0 to %1, not '%2'").arg(kMaxMirror).arg(QString::fromStdString(options.mirror));
+        return LumivexCli::tr("--mirror takes 0 to %1, not '%2'")
+            .arg(kMaxMirror)
+            .arg(QString::fromStdString(options.mirror));
     interpolation = *method;
     mirror = *mode;
     return {};
@@ -191,9 +198,8 @@ int UsageError(CliContext& context, const QString& problem, const QString& usage
 
 void ReportSaveFailure(CliContext& context, const std::string& path, const QString& reason)
 {
-    context.err << LumivexCli::tr("lumivex-cli: cannot save %1: %2\n")
-                       .arg(QString::fromStdString(path), reason)
-                       .toStdString();
+    context.err
+        << LumivexCli::tr("lumivex-cli: cannot save %1: %2\n").arg(QString::fromStdString(path), reason).toStdString();
 }
 
 int ReportShortFrame(CliContext& context, uint32_t pixelFormat, int width, int height, size_t rawSize)
@@ -213,13 +219,15 @@ int SaveDeep(CliContext& context, uint32_t pixelFormat, int width, int height, c
              int mirror, bool rawBayer, const std::string& path)
 {
     if (!HasDeepSamples(pixelFormat)) {
-        ReportSaveFailure(context, path, LumivexCli::tr("16 bits are for frames of more than 8 bits a sample "
-                                                        "(Mono10 to Mono16, 10 and 12-bit Bayer)"));
+        ReportSaveFailure(context, path,
+                          LumivexCli::tr("16 bits are for frames of more than 8 bits a sample "
+                                         "(Mono10 to Mono16, 10 and 12-bit Bayer)"));
         return kCliFailure;
     }
     if (!HoldsSixteenBits(path)) {
-        ReportSaveFailure(context, path, LumivexCli::tr("BMP and JPEG hold 8 bits only; use .png, .tif, .tiff or .raw "
-                                                        "for 16 bits"));
+        ReportSaveFailure(context, path,
+                          LumivexCli::tr("BMP and JPEG hold 8 bits only; use .png, .tif, .tiff or .raw "
+                                         "for 16 bits"));
         return kCliFailure;
     }
     DeepStill still;
@@ -240,8 +248,8 @@ int SaveDeep(CliContext& context, uint32_t pixelFormat, int width, int height, c
 }
 
 // Converts, mirrors and saves one raw frame; the problem on err.
-int ConvertAndSave(CliContext& context, uint32_t pixelFormat, int width, int height, const uint8_t* raw,
-                   size_t rawSize, int interpolation, int mirror, const DepthChoice& depth, const std::string& path)
+int ConvertAndSave(CliContext& context, uint32_t pixelFormat, int width, int height, const uint8_t* raw, size_t rawSize,
+                   int interpolation, int mirror, const DepthChoice& depth, const std::string& path)
 {
     if (depth.deep)
         return SaveDeep(context, pixelFormat, width, height, raw, rawSize, mirror, depth.rawBayer, path);
@@ -258,9 +266,9 @@ int ConvertAndSave(CliContext& context, uint32_t pixelFormat, int width, int hei
     errno = 0;
     if (!SaveImageFile(static_cast<uint32_t>(width), static_cast<uint32_t>(height),
                        grey ? STILL_IMAGE_GREY8 : STILL_IMAGE_BGR24, image.data(), path)) {
-        const QString reason = errno == EINVAL
-                                   ? LumivexCli::tr("use .bmp, .png, .tif, .tiff, .jpg, .jpeg or, for grey images, .raw")
-                                   : QString::fromLocal8Bit(std::strerror(errno));
+        const QString reason =
+            errno == EINVAL ? LumivexCli::tr("use .bmp, .png, .tif, .tiff, .jpg, .jpeg or, for grey images, .raw")
+                            : QString::fromLocal8Bit(std::strerror(errno));
         ReportSaveFailure(context, path, reason);
         return kCliFailure;
     }
@@ -276,22 +284,21 @@ int ConvertAndSave(CliContext& context, uint32_t pixelFormat, int width, int hei
 
 int CliConvert(CliContext& context)
 {
-    const QString usage = LumivexCli::tr(
-        "Usage: lumivex-cli convert --pixel-format NAME --width W --height H [--interpolation 0-5]\n"
-        "                           [--mirror 0-3] [--depth 8|16] [--bayer rgb|raw] IN.raw OUT\n"
-        "Converts a raw camera frame (the frame's bytes as the camera sent them) as the\n"
-        "viewer does and saves it in the format OUT's extension names: .bmp, .png,\n"
-        ".tif/.tiff, .jpg/.jpeg or, for grey images, .raw. --interpolation is the colour\n"
-        "interpolation of Bayer frames (default 0), --mirror 0 none, 1 horizontal,\n"
-        "2 vertical, 3 both (default 0).\n"
-        "--depth 16 keeps the camera's values unscaled in 16-bit PNG, TIFF or raw files\n"
-        "(Mono10 to Mono16 and 10 and 12-bit Bayer); Bayer frames are then demosaicked\n"
-        "(--bayer rgb, the default) or kept as the raw mosaic (--bayer raw).\n"
-        "Pixel formats: %1.\n")
-                              .arg(PixelFormatList());
-    ImageOptions options =
-        ParseImageOptions(context.args, {"--pixel-format", "--width", "--height", "--interpolation", "--mirror",
-                                         "--depth", "--bayer"});
+    const QString usage =
+        LumivexCli::tr("Usage: lumivex-cli convert --pixel-format NAME --width W --height H [--interpolation 0-5]\n"
+                       "                           [--mirror 0-3] [--depth 8|16] [--bayer rgb|raw] IN.raw OUT\n"
+                       "Converts a raw camera frame (the frame's bytes as the camera sent them) as the\n"
+                       "viewer does and saves it in the format OUT's extension names: .bmp, .png,\n"
+                       ".tif/.tiff, .jpg/.jpeg or, for grey images, .raw. --interpolation is the colour\n"
+                       "interpolation of Bayer frames (default 0), --mirror 0 none, 1 horizontal,\n"
+                       "2 vertical, 3 both (default 0).\n"
+                       "--depth 16 keeps the camera's values unscaled in 16-bit PNG, TIFF or raw files\n"
+                       "(Mono10 to Mono16 and 10 and 12-bit Bayer); Bayer frames are then demosaicked\n"
+                       "(--bayer rgb, the default) or kept as the raw mosaic (--bayer raw).\n"
+                       "Pixel formats: %1.\n")
+            .arg(PixelFormatList());
+    ImageOptions options = ParseImageOptions(
+        context.args, {"--pixel-format", "--width", "--height", "--interpolation", "--mirror", "--depth", "--bayer"});
     if (options.help) {
         context.out << usage.toStdString();
         return kCliSuccess;
@@ -324,21 +331,21 @@ int CliConvert(CliContext& context)
         return kCliFailure;
     }
     const std::vector<uint8_t> raw((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-    return ConvertAndSave(context, *format, *width, *height, raw.data(), raw.size(), interpolation, mirror,
-                          depth, options.operands[1]);
+    return ConvertAndSave(context, *format, *width, *height, raw.data(), raw.size(), interpolation, mirror, depth,
+                          options.operands[1]);
 }
 
 int CliSnapshot(CliContext& context)
 {
-    const QString usage = LumivexCli::tr(
-        "Usage: lumivex-cli snapshot -c ADDR -o OUT [--interpolation 0-5] [--mirror 0-3]\n"
-        "                            [--depth 8|16] [--bayer rgb|raw]\n"
-        "Takes one complete frame from the camera at ADDR in its current pixel format and\n"
-        "size, converts it as the viewer does and saves it in the format OUT's extension\n"
-        "names (as convert does, also at 16 bits). Exits with 1 when no complete frame\n"
-        "arrives within 10 s.\n");
-    ImageOptions options = ParseImageOptions(context.args, {"-c", "--camera", "-o", "--output", "--interpolation",
-                                                            "--mirror", "--depth", "--bayer"});
+    const QString usage =
+        LumivexCli::tr("Usage: lumivex-cli snapshot -c ADDR -o OUT [--interpolation 0-5] [--mirror 0-3]\n"
+                       "                            [--depth 8|16] [--bayer rgb|raw]\n"
+                       "Takes one complete frame from the camera at ADDR in its current pixel format and\n"
+                       "size, converts it as the viewer does and saves it in the format OUT's extension\n"
+                       "names (as convert does, also at 16 bits). Exits with 1 when no complete frame\n"
+                       "arrives within 10 s.\n");
+    ImageOptions options = ParseImageOptions(
+        context.args, {"-c", "--camera", "-o", "--output", "--interpolation", "--mirror", "--depth", "--bayer"});
     if (options.help) {
         context.out << usage.toStdString();
         return kCliSuccess;
@@ -350,9 +357,9 @@ int CliSnapshot(CliContext& context)
     if (options.output.empty())
         return UsageError(context, LumivexCli::tr("no output file given; name it with -o OUT"), usage);
     if (!options.operands.empty())
-        return UsageError(context,
-                          LumivexCli::tr("unexpected argument '%1'").arg(QString::fromStdString(options.operands.front())),
-                          usage);
+        return UsageError(
+            context, LumivexCli::tr("unexpected argument '%1'").arg(QString::fromStdString(options.operands.front())),
+            usage);
     int interpolation = 0;
     int mirror = 0;
     DepthChoice depth;

@@ -6,10 +6,10 @@
 
 int CliList(CliContext& context)
 {
-    const QString usage = LumivexCli::tr(
-        "Usage: lumivex-cli list\n"
-        "Lists the GigE Vision cameras that answer discovery on any network interface,\n"
-        "one line each: IP address, MAC address, model and serial number, tab-separated.\n");
+    const QString usage =
+        LumivexCli::tr("Usage: lumivex-cli list\n"
+                       "Lists the GigE Vision cameras that answer discovery on any network interface,\n"
+                       "one line each: IP address, MAC address, model and serial number, tab-separated.\n");
     if (!context.args.empty() && (context.args.front() == "--help" || context.args.front() == "-h")) {
         context.out << usage.toStdString();
         return kCliSuccess;

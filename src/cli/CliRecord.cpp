@@ -1,7 +1,7 @@
 #include "cli/CliCamera.h"
 
-#include "camera/CameraConnection.h"
 #include "camera/CRS232C_OM.h"
+#include "camera/CameraConnection.h"
 #include "camera/FrameConverter.h"
 #include "camera/RecorderSlot.h"
 #include "capture/AviWriter.h"
@@ -11,8 +11,8 @@
 #include "imaging/PixelConversion.h"
 #include "platform/SignalWatch.h"
 #include "sdk/SdkDevice.h"
-#include "sdk/SdkDiscoveryRecord.h"
 #include "sdk/SdkDiscovery.h"
+#include "sdk/SdkDiscoveryRecord.h"
 
 #include <QEventLoop>
 #include <QTimer>
@@ -40,14 +40,10 @@ struct CodecName {
 };
 
 constexpr CodecName kCodecs[] = {
-    {"mjpeg", kCompressorMotionJpeg},
-    {"odml", kCompressorMotionJpegOpenDml},
-    {"raw", kCompressorUncompressed},
-    {"mp42", kCompressorMsMpeg4V2},
-    {"ffv1", kCompressorFfv1},
-    {"png", kCompressorPngImages},
-    {"png16", kCompressorPng16Images},
-    {"tiff", kCompressorTiffImages},
+    {"mjpeg", kCompressorMotionJpeg},    {"odml", kCompressorMotionJpegOpenDml},
+    {"raw", kCompressorUncompressed},    {"mp42", kCompressorMsMpeg4V2},
+    {"ffv1", kCompressorFfv1},           {"png", kCompressorPngImages},
+    {"png16", kCompressorPng16Images},   {"tiff", kCompressorTiffImages},
     {"tiff16", kCompressorTiff16Images},
 };
 
@@ -71,8 +67,8 @@ bool ParseNumber(const std::string& text, std::uint32_t& value)
 bool ParseSeconds(const std::string& text, double& value)
 {
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    return error == std::errc() && end == text.data() + text.size() && std::isfinite(value) && value > 0.0
-        && value <= kMaxSeconds;
+    return error == std::errc() && end == text.data() + text.size() && std::isfinite(value) && value > 0.0 &&
+           value <= kMaxSeconds;
 }
 
 constexpr std::string_view kRecordOptions[] = {"--frames", "--seconds", "--codec", "--quality"};
@@ -114,7 +110,8 @@ QString ParseRecordOptions(const std::vector<std::string>& args, RecordRequest& 
                 return LumivexCli::tr("--seconds needs a time in seconds above 0, not '%1'")
                     .arg(QString::fromStdString(value));
         } else if (name == "--quality") {
-            if (!ParseNumber(value, number) || number < std::uint32_t{kMinRecordingQuality} || number > std::uint32_t{kMaxRecordingQuality})
+            if (!ParseNumber(value, number) || number < std::uint32_t{kMinRecordingQuality} ||
+                number > std::uint32_t{kMaxRecordingQuality})
                 return LumivexCli::tr("--quality needs a number from 1 to 100, not '%1'")
                     .arg(QString::fromStdString(value));
             request.settings.quality = static_cast<int>(number);
@@ -122,7 +119,8 @@ QString ParseRecordOptions(const std::vector<std::string>& args, RecordRequest& 
             const auto codec = std::find_if(std::begin(kCodecs), std::end(kCodecs),
                                             [&value](const CodecName& codec) { return codec.name == value; });
             if (codec == std::end(kCodecs))
-                return LumivexCli::tr("unknown codec '%1'; use mjpeg, odml, raw, mp42, ffv1, png, png16, tiff or tiff16")
+                return LumivexCli::tr(
+                           "unknown codec '%1'; use mjpeg, odml, raw, mp42, ffv1, png, png16, tiff or tiff16")
                     .arg(QString::fromStdString(value));
             request.settings.compressor = codec->compressor;
         }
@@ -198,27 +196,27 @@ RecordingEnd WaitForRecording(CRecordingControl& control, double seconds, Signal
 
 int CliRecord(CliContext& context)
 {
-    const QString usage = LumivexCli::tr(
-        "Usage: lumivex-cli record -c ADDR [--frames N | --seconds S]\n"
-        "                          [--codec mjpeg|odml|raw|mp42|ffv1|png|png16|tiff|tiff16]\n"
-        "                          [--quality Q] [--reconnect [--reconnect-timeout S]]\n"
-        "                          FILE.avi|FILE.mkv|FOLDER\n"
-        "Records N frames, or for S seconds, from the camera at ADDR into FILE.avi, as\n"
-        "the viewer's movie recording does: Motion JPEG (mjpeg, the default), Motion\n"
-        "JPEG in the OpenDML layout for files beyond 1 GB (odml), uncompressed (raw) or\n"
-        "MS-MPEG4 V2 (mp42). With neither N nor S it records until interrupted.\n"
-        "Q, from 1 to 100 (default 75), is the Motion JPEG quality. ffv1 records\n"
-        "losslessly into FILE.mkv at the camera's own depth; png, png16, tiff and tiff16\n"
-        "write numbered 8 or 16-bit images into FOLDER. Beside the recording,\n"
-        "FILE.frames.csv lists every frame's index, camera frame id, timestamps and the\n"
-        "camera frames missing before it; a summary ends the output. With --reconnect,\n"
-        "a camera that stops answering is waited for up to S seconds (default 60): its\n"
-        "file is closed, and the recording goes on in the next numbered file\n"
-        "(FILE_2.avi, ...) once the camera answers again at its address. Ctrl+C\n"
-        "(SIGINT), SIGTERM or SIGHUP ends the recording with a complete file and exits\n"
-        "with 130, 143 or 129; a second Ctrl+C ends the program at once. Exits with 1\n"
-        "when the recording cannot start or the camera stops sending frames (or, with\n"
-        "--reconnect, does not come back in time).\n");
+    const QString usage =
+        LumivexCli::tr("Usage: lumivex-cli record -c ADDR [--frames N | --seconds S]\n"
+                       "                          [--codec mjpeg|odml|raw|mp42|ffv1|png|png16|tiff|tiff16]\n"
+                       "                          [--quality Q] [--reconnect [--reconnect-timeout S]]\n"
+                       "                          FILE.avi|FILE.mkv|FOLDER\n"
+                       "Records N frames, or for S seconds, from the camera at ADDR into FILE.avi, as\n"
+                       "the viewer's movie recording does: Motion JPEG (mjpeg, the default), Motion\n"
+                       "JPEG in the OpenDML layout for files beyond 1 GB (odml), uncompressed (raw) or\n"
+                       "MS-MPEG4 V2 (mp42). With neither N nor S it records until interrupted.\n"
+                       "Q, from 1 to 100 (default 75), is the Motion JPEG quality. ffv1 records\n"
+                       "losslessly into FILE.mkv at the camera's own depth; png, png16, tiff and tiff16\n"
+                       "write numbered 8 or 16-bit images into FOLDER. Beside the recording,\n"
+                       "FILE.frames.csv lists every frame's index, camera frame id, timestamps and the\n"
+                       "camera frames missing before it; a summary ends the output. With --reconnect,\n"
+                       "a camera that stops answering is waited for up to S seconds (default 60): its\n"
+                       "file is closed, and the recording goes on in the next numbered file\n"
+                       "(FILE_2.avi, ...) once the camera answers again at its address. Ctrl+C\n"
+                       "(SIGINT), SIGTERM or SIGHUP ends the recording with a complete file and exits\n"
+                       "with 130, 143 or 129; a second Ctrl+C ends the program at once. Exits with 1\n"
+                       "when the recording cannot start or the camera stops sending frames (or, with\n"
+                       "--reconnect, does not come back in time).\n");
     RecordRequest request;
     std::vector<std::string> args = context.args;
     ReconnectOptions reconnectOptions;
@@ -272,11 +270,11 @@ int CliRecord(CliContext& context)
 
     int status = kCliSuccess;
     if (!control.Record(camera, path, request.settings)) {
-        context.err << LumivexCli::tr("lumivex-cli: cannot record into %1\n")
-                           .arg(QString::fromStdString(path))
-                           .toStdString();
+        context.err
+            << LumivexCli::tr("lumivex-cli: cannot record into %1\n").arg(QString::fromStdString(path)).toStdString();
         status = kCliFailure;
-    } else if (WaitForRecording(control, request.seconds, interruptions, reconnect ? &*reconnect : nullptr) == RecordingEnd::Stalled) {
+    } else if (WaitForRecording(control, request.seconds, interruptions, reconnect ? &*reconnect : nullptr) ==
+               RecordingEnd::Stalled) {
         const QString stalled =
             request.framesGiven
                 ? LumivexCli::tr("lumivex-cli: the camera stopped sending frames; %1 of %2 frames recorded\n")
@@ -291,21 +289,21 @@ int CliRecord(CliContext& context)
         if (!camera.GetDevice().Answers(kAliveCheckWait))
             camera.Abandon();
     } else if (reconnect && reconnect->Failed()) {
-        const QString ended = request.framesGiven ? LumivexCli::tr("lumivex-cli: %1 of %2 frames recorded.\n")
-                                                        .arg(control.FramesRecorded())
-                                                        .arg(request.settings.frames)
-                                                  : LumivexCli::tr("lumivex-cli: %1 frames recorded.\n")
-                                                        .arg(control.FramesRecorded());
+        const QString ended = request.framesGiven
+                                  ? LumivexCli::tr("lumivex-cli: %1 of %2 frames recorded.\n")
+                                        .arg(control.FramesRecorded())
+                                        .arg(request.settings.frames)
+                                  : LumivexCli::tr("lumivex-cli: %1 frames recorded.\n").arg(control.FramesRecorded());
         context.err << ended.toStdString();
         status = kCliFailure;
     } else if (const QString problem = control.EndProblem(); !problem.isEmpty()) {
-        const QString ended = request.framesGiven ? LumivexCli::tr("lumivex-cli: %1 %2 of %3 frames recorded.\n")
-                                                        .arg(problem)
-                                                        .arg(control.FramesRecorded())
-                                                        .arg(request.settings.frames)
-                                                  : LumivexCli::tr("lumivex-cli: %1 %2 frames recorded.\n")
-                                                        .arg(problem)
-                                                        .arg(control.FramesRecorded());
+        const QString ended =
+            request.framesGiven
+                ? LumivexCli::tr("lumivex-cli: %1 %2 of %3 frames recorded.\n")
+                      .arg(problem)
+                      .arg(control.FramesRecorded())
+                      .arg(request.settings.frames)
+                : LumivexCli::tr("lumivex-cli: %1 %2 frames recorded.\n").arg(problem).arg(control.FramesRecorded());
         context.err << ended.toStdString();
         status = kCliFailure;
     } else {

@@ -1,7 +1,7 @@
 #include "cli/CliRecordReconnect.h"
 
-#include "camera/CameraConnection.h"
 #include "camera/AcquisitionThread.h"
+#include "camera/CameraConnection.h"
 #include "capture/CRecordingControl.h"
 #include "cli/CliCommand.h"
 
@@ -51,9 +51,12 @@ QString TakeReconnectOptions(std::vector<std::string>& args, ReconnectOptions& o
 }
 
 RecordingReconnect::RecordingReconnect(CameraConnection& camera, CRecordingControl& control,
-                                       const FrameConverter& converter, std::chrono::seconds timeout,
-                                       std::ostream& err)
-    : camera_(camera), control_(control), converter_(converter), timeout_(timeout), err_(err)
+                                       const FrameConverter& converter, std::chrono::seconds timeout, std::ostream& err)
+    : camera_(camera),
+      control_(control),
+      converter_(converter),
+      timeout_(timeout),
+      err_(err)
 {
 }
 

@@ -33,14 +33,13 @@ private:
 
 int CliSerial(CliContext& context)
 {
-    const QString usage = LumivexCli::tr(
-        "Usage: lumivex-cli serial -c ADDR [--port 0|1] read BANK ADDRESS LENGTH\n"
-        "       lumivex-cli serial -c ADDR [--port 0|1] write BANK ADDRESS BYTE...\n"
-        "Reads or writes registers of the option electronics of the camera at ADDR\n"
-        "through its serial channel: port 0 (the default) the camera's registers,\n"
-        "port 1 the option board's FPGA. BANK is 0x00 or 0x80; numbers are decimal\n"
-        "or hexadecimal with 0x. A read prints the bytes in hexadecimal on one line.\n"
-        "Exits with 1 when the exchange fails.\n");
+    const QString usage = LumivexCli::tr("Usage: lumivex-cli serial -c ADDR [--port 0|1] read BANK ADDRESS LENGTH\n"
+                                         "       lumivex-cli serial -c ADDR [--port 0|1] write BANK ADDRESS BYTE...\n"
+                                         "Reads or writes registers of the option electronics of the camera at ADDR\n"
+                                         "through its serial channel: port 0 (the default) the camera's registers,\n"
+                                         "port 1 the option board's FPGA. BANK is 0x00 or 0x80; numbers are decimal\n"
+                                         "or hexadecimal with 0x. A read prints the bytes in hexadecimal on one line.\n"
+                                         "Exits with 1 when the exchange fails.\n");
     SerialRequest request;
     std::string problem;
     if (!ParseSerialArguments(context.args, request, problem)) {
@@ -71,8 +70,8 @@ int CliSerial(CliContext& context)
         return kCliFailure;
     }
     if (request.write) {
-        const int code = channel.WriteRegister(request.bank, request.address,
-                                               static_cast<uint8_t>(request.data.size()), request.data.data());
+        const int code = channel.WriteRegister(request.bank, request.address, static_cast<uint8_t>(request.data.size()),
+                                               request.data.data());
         return code == 0 ? kCliSuccess : kCliFailure;
     }
     std::vector<uint8_t> bytes(request.length);

@@ -14,7 +14,7 @@ constexpr uint8_t kBankCamera = 0x00;
 constexpr uint8_t kBankSecond = 0x80;
 constexpr unsigned kMaxPort = 1;
 constexpr unsigned kMaxByte = 0xFF;
-constexpr size_t kMaxLength = 0xFF;   // the frame's length byte
+constexpr size_t kMaxLength = 0xFF; // the frame's length byte
 
 // A whole argument as a number: decimal, or hexadecimal after "0x".
 std::optional<unsigned> ParseNumber(std::string_view text, unsigned max)

@@ -17,8 +17,8 @@ struct SerialRequest {
     bool write = false;
     uint8_t bank = 0;
     uint8_t address = 0;
-    uint8_t length = 0;          // read: bytes to read
-    std::vector<uint8_t> data;   // write: bytes to write
+    uint8_t length = 0;        // read: bytes to read
+    std::vector<uint8_t> data; // write: bytes to write
 };
 
 // Parses the arguments that follow "serial". False with a one-line reason in

@@ -7,12 +7,11 @@
 
 int CliSet(CliContext& context)
 {
-    const QString usage = LumivexCli::tr(
-        "Usage: lumivex-cli set -c ADDR NAME=VALUE...\n"
-        "Sets features of the camera at ADDR in the order given, stopping at the\n"
-        "first one that fails. Integers are decimal or 0x hexadecimal, booleans\n"
-        "true/false or 1/0, enumerations an entry name or its integer value.\n"
-        "Exits with 1 when the camera refuses a value.\n");
+    const QString usage = LumivexCli::tr("Usage: lumivex-cli set -c ADDR NAME=VALUE...\n"
+                                         "Sets features of the camera at ADDR in the order given, stopping at the\n"
+                                         "first one that fails. Integers are decimal or 0x hexadecimal, booleans\n"
+                                         "true/false or 1/0, enumerations an entry name or its integer value.\n"
+                                         "Exits with 1 when the camera refuses a value.\n");
     CliCameraOptions options;
     SdkDevice device;
     if (int status = StartCameraCommand(context, usage, true, options, device); status >= 0)
@@ -20,7 +19,9 @@ int CliSet(CliContext& context)
     // Every operand is checked before the first one is sent.
     for (const std::string& assignment : options.operands) {
         if (assignment.find('=') == std::string::npos || assignment.front() == '=') {
-            context.err << LumivexCli::tr("lumivex-cli: '%1' is not NAME=VALUE\n").arg(QString::fromStdString(assignment)).toStdString()
+            context.err << LumivexCli::tr("lumivex-cli: '%1' is not NAME=VALUE\n")
+                               .arg(QString::fromStdString(assignment))
+                               .toStdString()
                         << usage.toStdString();
             return kCliUsageError;
         }
@@ -42,13 +43,15 @@ int CliSet(CliContext& context)
             return kCliUsageError;
         }
         if (result == SdkResult::NOT_SUPPORTED && feature->GetType() == SDK_GEN_COMMAND) {
-            context.err << LumivexCli::tr("lumivex-cli: %1 is a command and has no value to set\n").arg(name).toStdString();
+            context.err
+                << LumivexCli::tr("lumivex-cli: %1 is a command and has no value to set\n").arg(name).toStdString();
             return kCliFailure;
         }
         if (!result.IsOK()) {
             QString reason = feature->IsWritable() ? QString::fromUtf8(result.GetText().c_str())
                                                    : LumivexCli::tr("the feature is read-only");
-            context.err << LumivexCli::tr("lumivex-cli: the camera refused %1=%2 (%3)\n").arg(name, text, reason).toStdString();
+            context.err
+                << LumivexCli::tr("lumivex-cli: the camera refused %1=%2 (%3)\n").arg(name, text, reason).toStdString();
             return kCliFailure;
         }
     }

@@ -9,13 +9,12 @@
 
 int CliSettings(CliContext& context)
 {
-    const QString usage = LumivexCli::tr(
-        "Usage: lumivex-cli settings -c ADDR save FILE.cfg\n"
-        "       lumivex-cli settings -c ADDR load FILE.cfg\n"
-        "Saves the settings of the camera at ADDR into a camera settings file, in\n"
-        "the sections of its model, keeping the file's other sections; or applies\n"
-        "the sections of its model from such a file to the camera.\n"
-        "Exits with 1 when the camera or the file fails.\n");
+    const QString usage = LumivexCli::tr("Usage: lumivex-cli settings -c ADDR save FILE.cfg\n"
+                                         "       lumivex-cli settings -c ADDR load FILE.cfg\n"
+                                         "Saves the settings of the camera at ADDR into a camera settings file, in\n"
+                                         "the sections of its model, keeping the file's other sections; or applies\n"
+                                         "the sections of its model from such a file to the camera.\n"
+                                         "Exits with 1 when the camera or the file fails.\n");
     const CliCameraOptions options = ParseCameraOptions(context.args);
     if (options.help) {
         context.out << usage.toStdString();

@@ -42,7 +42,9 @@ void ShowInformation(QWidget* parent, const QString& message)
 } // namespace
 
 CMovieCommand::CMovieCommand(CameraContext& context, CRecordingControl& control)
-    : context_(context), control_(control), prompts_(StandardPrompts())
+    : context_(context),
+      control_(control),
+      prompts_(StandardPrompts())
 {
 }
 

@@ -37,8 +37,7 @@ bool CaptureSnapShot(const SnapShotSource& source, FrameRequest& request, const 
     if (raw->bytes.empty())
         raw.reset();
 
-    if (drawing && drawing->DrawOnSnapshot() &&
-        !drawing->DrawOnFrame(frame.get(), source.width, source.height, colour))
+    if (drawing && drawing->DrawOnSnapshot() && !drawing->DrawOnFrame(frame.get(), source.width, source.height, colour))
         return false;
     return list.Add(width, height, colour, frame.get(), std::move(raw)) == 0;
 }

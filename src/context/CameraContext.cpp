@@ -106,8 +106,9 @@ void CameraContext::RegisterDrawingFile(const QString& path)
 
 void CameraContext::RemoveCamera(CameraConnection* camera)
 {
-    auto found = std::find_if(cameras_.begin(), cameras_.end(),
-                              [camera](const std::unique_ptr<CameraConnection>& listed) { return listed.get() == camera; });
+    auto found =
+        std::find_if(cameras_.begin(), cameras_.end(),
+                     [camera](const std::unique_ptr<CameraConnection>& listed) { return listed.get() == camera; });
     if (found == cameras_.end())
         return;
     // The painters leave the registry before it goes.

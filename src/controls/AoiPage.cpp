@@ -76,9 +76,8 @@ AoiPage::AoiPage(QWidget* parent) : SettingsPage(QT_TRANSLATE_NOOP("AoiPage", "A
         grid->addWidget(widgets.edit, row, kEditColumn);
         grid->addWidget(widgets.range, row, kUnitColumn);
         connect(widgets.slider, &QSlider::valueChanged, this, [this, row](int value) { OnRowEdited(row, value); });
-        connect(widgets.edit, &QLineEdit::returnPressed, this, [this, row] {
-            OnRowEdited(row, ParseDecimalInt(rows_[row].edit->text().toStdString()));
-        });
+        connect(widgets.edit, &QLineEdit::returnPressed, this,
+                [this, row] { OnRowEdited(row, ParseDecimalInt(rows_[row].edit->text().toStdString())); });
         connect(widgets.edit, &QLineEdit::editingFinished, this, &AoiPage::ShowArea);
     }
     activate_ = new QPushButton(tr("Activate"), this);

@@ -5,7 +5,9 @@
 #include <QCoreApplication>
 
 AreaDialog::AreaDialog(CameraConnection* camera, const char* overlayName, QWidget* parent)
-    : QDialog(parent), camera_(camera), overlay_(overlayName)
+    : QDialog(parent),
+      camera_(camera),
+      overlay_(overlayName)
 {
 }
 

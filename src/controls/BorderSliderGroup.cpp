@@ -25,7 +25,10 @@ QString ValueText(int32_t value)
 
 BorderSliderGroup::BorderSliderGroup(BindingOwner& owner, QWidget& parent, QGridLayout& grid, int firstRow,
                                      std::vector<Border> borders)
-    : QObject(&parent), owner_(owner), borders_(std::move(borders)), values_(borders_.size(), 0)
+    : QObject(&parent),
+      owner_(owner),
+      borders_(std::move(borders)),
+      values_(borders_.size(), 0)
 {
     for (size_t i = 0; i < borders_.size(); ++i) {
         const Border& border = borders_[i];

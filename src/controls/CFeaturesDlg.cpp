@@ -264,9 +264,8 @@ QWidget* CFeaturesDlg::MakeEditor(SdkGenParameter& feature)
                 WriteFloat(name, edit->text());
             else {
                 const std::string text = edit->text().toStdString();
-                const SdkResult result = Write(name, [&text](SdkGenParameter& f) {
-                    return static_cast<SdkGenString&>(f).SetValue(text);
-                });
+                const SdkResult result =
+                    Write(name, [&text](SdkGenParameter& f) { return static_cast<SdkGenString&>(f).SetValue(text); });
                 ReportWrite(name, result, QLatin1Char('"') + edit->text() + QLatin1Char('"'));
             }
         });
@@ -299,9 +298,9 @@ QWidget* CFeaturesDlg::MakeEditor(SdkGenParameter& feature)
         connect(button, &QPushButton::clicked, this, [this, name] {
             const SdkResult result =
                 Write(name, [](SdkGenParameter& f) { return static_cast<SdkGenCommand&>(f).Execute(); });
-            Report(result.IsOK() ? tr("%1 executed.").arg(FromStd(name))
-                                 : tr("%1: the camera refused the command (%2).")
-                                       .arg(FromStd(name), FromStd(result.GetText())));
+            Report(result.IsOK()
+                       ? tr("%1 executed.").arg(FromStd(name))
+                       : tr("%1: the camera refused the command (%2).").arg(FromStd(name), FromStd(result.GetText())));
             ShowWritten(name);
         });
         editor = button;
@@ -316,10 +315,7 @@ void CFeaturesDlg::ShowValue(QTreeWidgetItem& item, SdkGenParameter& feature, bo
 {
     const bool readable = feature.IsReadable();
     const bool writable = feature.IsWritable();
-    item.setText(kAccessColumn, readable && writable ? tr("RW")
-                                : readable           ? tr("RO")
-                                : writable           ? tr("WO")
-                                                     : tr("NA"));
+    item.setText(kAccessColumn, readable && writable ? tr("RW") : readable ? tr("RO") : writable ? tr("WO") : tr("NA"));
     QWidget* editor = tree_->itemWidget(&item, kValueColumn);
     // What the user is typing stays until the feature is written.
     if (!editor || (editor->hasFocus() && !written))
@@ -484,8 +480,8 @@ void CFeaturesDlg::WriteFloat(const std::string& name, const QString& text)
     }
     double min = 0.0, max = 0.0;
     double value = typed;
-    const bool ranged = feature->GetMin(min).IsOK() && feature->GetMax(max).IsOK() && std::isfinite(min) &&
-                        std::isfinite(max);
+    const bool ranged =
+        feature->GetMin(min).IsOK() && feature->GetMax(max).IsOK() && std::isfinite(min) && std::isfinite(max);
     if (ranged && min > max)
         return ReportEmptyRange(name, FloatText(min), FloatText(max));
     if (ranged)
@@ -494,8 +490,8 @@ void CFeaturesDlg::WriteFloat(const std::string& name, const QString& text)
         Write(name, [value](SdkGenParameter& f) { return static_cast<SdkGenFloat&>(f).SetValue(value); });
     const QString written = FloatText(value) + (Unit(name).isEmpty() ? QString() : QLatin1Char(' ') + Unit(name));
     if (result.IsOK() && value != typed)
-        return ReportAdjusted(
-            name, tr("%1 is outside %2 .. %3").arg(FloatText(typed), FloatText(min), FloatText(max)), written);
+        return ReportAdjusted(name, tr("%1 is outside %2 .. %3").arg(FloatText(typed), FloatText(min), FloatText(max)),
+                              written);
     ReportWrite(name, result, written);
 }
 
@@ -527,8 +523,7 @@ void CFeaturesDlg::ReportEmptyRange(const std::string& name, const QString& min,
 void CFeaturesDlg::ShowDetails(QTreeWidgetItem* item)
 {
     SdkGenParameterArray* features = Features();
-    SdkGenParameter* feature =
-        item && features ? features->Get(item->text(kNameColumn).toStdString()) : nullptr;
+    SdkGenParameter* feature = item && features ? features->Get(item->text(kNameColumn).toStdString()) : nullptr;
     details_->setText(feature ? item->text(kNameColumn) + QStringLiteral(": ") + item->toolTip(kNameColumn)
                               : QString());
 }

@@ -2,8 +2,9 @@
 #include "controls/ScrollableContent.h"
 
 #include "camera/CameraConnection.h"
-#include "controls/CameraSettingsButtons.h"
 #include "controls/AoiPage.h"
+#include "controls/CameraSettingsButtons.h"
+#include "controls/ControlHost.h"
 #include "controls/GainShutterPage.h"
 #include "controls/GammaPage.h"
 #include "controls/IoPage.h"
@@ -11,7 +12,6 @@
 #include "controls/TriggerPage.h"
 #include "controls/UserSetPage.h"
 #include "controls/WhiteBalancePage.h"
-#include "controls/ControlHost.h"
 
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -101,8 +101,7 @@ void CLxCtrlMainDlg::RefreshCurrentPageAndTitle()
     pages_[tabs_->currentIndex()]->RefreshFromCamera();
     const QString application = QGuiApplication::applicationDisplayName();
     const CameraConnection* camera = host_.ControlCamera();
-    setWindowTitle(camera ? tr("%1[%2]").arg(application, QString::fromStdString(camera->GetModel()))
-                          : application);
+    setWindowTitle(camera ? tr("%1[%2]").arg(application, QString::fromStdString(camera->GetModel())) : application);
 }
 
 void CLxCtrlMainDlg::RefreshAllPages()

@@ -2,9 +2,9 @@
 
 #include "camera/CameraConnection.h"
 #include "controls/CLxCtrlMainDlg.h"
-#include "controls/SettingsPage.h"
 #include "controls/ControlHost.h"
 #include "controls/PageSettingsFile.h"
+#include "controls/SettingsPage.h"
 
 #include <QApplication>
 #include <QDir>
@@ -30,11 +30,11 @@ bool RecordingMayClose(CLxCtrlMainDlg& dialog, ControlHost& host)
     if (!host.IsRecording())
         return true;
     const bool proceed =
-        QMessageBox::question(&dialog, QString(),
-                              Text(QT_TRANSLATE_NOOP("CLxCtrlMainDlg",
-                                                     "Do you continue the operation? If you continue the "
+        QMessageBox::question(
+            &dialog, QString(),
+            Text(QT_TRANSLATE_NOOP("CLxCtrlMainDlg", "Do you continue the operation? If you continue the "
                                                      "operation, the recording file would be closed.")),
-                              QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
+            QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
     // As the question promises: the file is closed before the camera changes.
     if (proceed)
         host.CloseRecording();
@@ -98,9 +98,9 @@ void OnLoad(CLxCtrlMainDlg& dialog, ControlHost& host)
         host.StartPreview();
     }
     if (result == LoadResult::NoSettings)
-        QMessageBox::information(&dialog, QString(),
-                                 Text(QT_TRANSLATE_NOOP("CLxCtrlMainDlg",
-                                                        "The file holds no settings for this camera model.")));
+        QMessageBox::information(
+            &dialog, QString(),
+            Text(QT_TRANSLATE_NOOP("CLxCtrlMainDlg", "The file holds no settings for this camera model.")));
     else if (result == LoadResult::Unreadable)
         QMessageBox::warning(&dialog, QString(), QString::fromStdString(why));
 }

@@ -6,7 +6,8 @@
 #include <QPushButton>
 
 CommandButtonBinding::CommandButtonBinding(BindingOwner& owner, const FeatureRow& row, QPushButton* button)
-    : FeatureBinding(owner, FeatureRow{nullptr, row.feature, row.tooltip}, nullptr), button_(button),
+    : FeatureBinding(owner, FeatureRow{nullptr, row.feature, row.tooltip}, nullptr),
+      button_(button),
       text_(row.label)
 {
     AddCompanion(button_);

@@ -36,10 +36,15 @@ QSpinBox* NewSpin(QWidget& page, const char* name)
 } // namespace
 
 DeepViewControls::DeepViewControls(QWidget& page, QGridLayout& grid, int firstRow)
-    : QObject(&page), modeLabel_(new QLabel(tr("Grey beyond 8 bits"), &page)), mode_(new QComboBox(&page)),
-      windowLabel_(new QLabel(tr("Black/white point"), &page)), black_(NewSpin(page, "BlackPoint")),
-      white_(NewSpin(page, "WhitePoint")), auto_(new QCheckBox(tr("Auto (0.1 %/99.9 %)"), &page)),
-      shiftLabel_(new QLabel(tr("Bit shift"), &page)), shift_(NewSpin(page, "BitShift"))
+    : QObject(&page),
+      modeLabel_(new QLabel(tr("Grey beyond 8 bits"), &page)),
+      mode_(new QComboBox(&page)),
+      windowLabel_(new QLabel(tr("Black/white point"), &page)),
+      black_(NewSpin(page, "BlackPoint")),
+      white_(NewSpin(page, "WhitePoint")),
+      auto_(new QCheckBox(tr("Auto (0.1 %/99.9 %)"), &page)),
+      shiftLabel_(new QLabel(tr("Bit shift"), &page)),
+      shift_(NewSpin(page, "BitShift"))
 {
     mode_->setObjectName(QStringLiteral("DeepView"));
     for (const char* item : kModeItems)

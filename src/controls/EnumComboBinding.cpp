@@ -8,7 +8,9 @@
 
 EnumComboBinding::EnumComboBinding(BindingOwner& owner, const FeatureRow& row, QLabel* label, QComboBox* combo,
                                    Options options)
-    : FeatureBinding(owner, row, label), combo_(combo), options_(options)
+    : FeatureBinding(owner, row, label),
+      combo_(combo),
+      options_(options)
 {
     AddCompanion(combo_);
     connect(combo_, &QComboBox::activated, this, &EnumComboBinding::OnActivated);
@@ -59,9 +61,8 @@ void EnumComboBinding::ShowValue()
 
 void EnumComboBinding::OnActivated(int index)
 {
-    const int32_t value = options_.write == Write::ItemData
-                              ? static_cast<int32_t>(combo_->itemData(index).toLongLong())
-                              : index;
+    const int32_t value =
+        options_.write == Write::ItemData ? static_cast<int32_t>(combo_->itemData(index).toLongLong()) : index;
     const QString asked = combo_->itemText(index);
     const bool written = WriteFeatureValue(Features(), Feature(), value);
     Show();

@@ -22,14 +22,19 @@ QString BindingText(const char* text)
 
 QString EmptyRangeNote(const std::string& feature)
 {
-    return BindingText(
-               QT_TRANSLATE_NOOP("FeatureBinding", "The camera gives %1 a minimum above its maximum: no value can be set."))
+    return BindingText(QT_TRANSLATE_NOOP("FeatureBinding",
+                                         "The camera gives %1 a minimum above its maximum: no value can be set."))
         .arg(QString::fromStdString(feature));
 }
 
 FeatureBinding::FeatureBinding(BindingOwner& owner, const FeatureRow& row, QLabel* label)
-    : QObject(owner.BindingParent()), owner_(owner), ownFeature_(row.feature ? row.feature : ""),
-      feature_(ownFeature_), labelText_(row.label), tooltip_(row.tooltip), label_(label)
+    : QObject(owner.BindingParent()),
+      owner_(owner),
+      ownFeature_(row.feature ? row.feature : ""),
+      feature_(ownFeature_),
+      labelText_(row.label),
+      tooltip_(row.tooltip),
+      label_(label)
 {
     if (label_) {
         widgets_.push_back(label_);
@@ -147,8 +152,7 @@ void FeatureBinding::NoteWrite(bool written, const QString& asked, const QString
 {
     const QString name = QString::fromStdString(feature_);
     if (!written)
-        writeNote_ = BindingText(QT_TRANSLATE_NOOP("FeatureBinding", "The camera refused %1 for %2."))
-                         .arg(asked, name);
+        writeNote_ = BindingText(QT_TRANSLATE_NOOP("FeatureBinding", "The camera refused %1 for %2.")).arg(asked, name);
     else if (!shown.isEmpty() && shown != asked)
         writeNote_ = BindingText(QT_TRANSLATE_NOOP("FeatureBinding", "The camera set %1 to %2 instead of %3."))
                          .arg(name, shown, asked);

@@ -8,13 +8,15 @@
 
 FloatEditBinding::FloatEditBinding(BindingOwner& owner, const FeatureRow& row, QLabel* label, QLineEdit* edit,
                                    int decimals)
-    : FeatureBinding(owner, row, label), edit_(edit), decimals_(decimals)
+    : FeatureBinding(owner, row, label),
+      edit_(edit),
+      decimals_(decimals)
 {
     AddCompanion(edit_);
     connect(edit_, &QLineEdit::returnPressed, this, [this] {
         const double value = ParseDecimalNumber(edit_->text().toStdString());
-        const bool written = EnableStandardFeature(Features(), Feature()) &&
-                             WriteFloatClamped(Features(), Feature(), value);
+        const bool written =
+            EnableStandardFeature(Features(), Feature()) && WriteFloatClamped(Features(), Feature(), value);
         Show();
         NoteWrite(written, QString::number(value, 'f', decimals_), written ? edit_->text() : QString());
     });

@@ -49,22 +49,21 @@ GainShutterPage::GainShutterPage(QWidget* parent)
     exposureAuto_ = AddValueCombo(*modes, 0, {QT_TR_NOOP("Auto Shutter"), "ExposureAuto", "20H_ 20H.2"}, offOn,
                                   Unreadable::KeepSelection, 2);
     exposureMode_ = AddEnumCombo(*modes, 1, {QT_TR_NOOP("Exposure mode"), "ExposureMode", nullptr}, {Write::ItemIndex});
-    priority_ = AddValueCombo(*modes, 1, {QT_TR_NOOP("ALC Priority"), "PriorityMode", "20H_ 20H.0"},
-                              {QT_TR_NOOP("Iris Priority"), QT_TR_NOOP("Shutter Priority")}, Unreadable::KeepSelection,
-                              2);
+    priority_ =
+        AddValueCombo(*modes, 1, {QT_TR_NOOP("ALC Priority"), "PriorityMode", "20H_ 20H.0"},
+                      {QT_TR_NOOP("Iris Priority"), QT_TR_NOOP("Shutter Priority")}, Unreadable::KeepSelection, 2);
     irisLens_ = AddValueCombo(*modes, 2, {QT_TR_NOOP("ALC Iris Lens"), "ALCIrisLens", "20H_ 20H.1"}, offOn,
                               Unreadable::KeepSelection);
-    lensAdjustment_ = AddValueCombo(*modes, 2,
-                                    {QT_TR_NOOP("Lens Manual Adjustment"), "LensManualAdjustment", "20H_ 92H.0-1"},
-                                    {QT_TR_NOOP("Hold"), QT_TR_NOOP("Open"), QT_TR_NOOP("Close")},
-                                    Unreadable::KeepSelection, 2);
+    lensAdjustment_ =
+        AddValueCombo(*modes, 2, {QT_TR_NOOP("Lens Manual Adjustment"), "LensManualAdjustment", "20H_ 92H.0-1"},
+                      {QT_TR_NOOP("Hold"), QT_TR_NOOP("Open"), QT_TR_NOOP("Close")}, Unreadable::KeepSelection, 2);
     modes->setColumnStretch(4, 1);
 
     const char* const microseconds = QT_TR_NOOP("[uSec]");
     auto* sliders = new QGridLayout;
     gain_ = AddIntSlider(*sliders, 0, {QT_TR_NOOP("Fixed Gain"), "GainRaw", "00H_ 30H"});
-    shutter_ = new ShutterControls(*this, *sliders, 1, {QT_TR_NOOP("Fixed Shutter"), "ExposureTimeRaw",
-                                                        "00H_ 20H,21H,22H"}, *exposureMode_);
+    shutter_ = new ShutterControls(
+        *this, *sliders, 1, {QT_TR_NOOP("Fixed Shutter"), "ExposureTimeRaw", "00H_ 20H,21H,22H"}, *exposureMode_);
     agcRange_ = AddIntSlider(*sliders, 3, {QT_TR_NOOP("AGC Range"), "AGCRange", "20H_ 21H"});
     minShutter_ = AddIntSlider(*sliders, 4, {QT_TR_NOOP("Min. Shutter time"), "Min_ShutterTime", "20H_ 26H,27H,28H"},
                                microseconds);
@@ -118,9 +117,8 @@ GainShutterPage::GainShutterPage(QWidget* parent)
     });
     connect(shutter_, &ShutterControls::exposureModeReset, this, &GainShutterPage::ApplyEnablingRules);
     connect(gain_, &IntSliderBinding::shown, this, &GainShutterPage::ShowDecibels);
-    connect(peakAverage_, &IntSliderBinding::shown, this, [this](int32_t value) {
-        peakAverageRatio_->setText(QString::fromStdString(PeakAverageText(value)));
-    });
+    connect(peakAverage_, &IntSliderBinding::shown, this,
+            [this](int32_t value) { peakAverageRatio_->setText(QString::fromStdString(PeakAverageText(value))); });
     // Moving one shutter limit also writes the other from its slider; the
     // edit boxes write only their own.
     connect(minShutter_->Slider(), &QSlider::valueChanged, this,
@@ -173,8 +171,9 @@ void GainShutterPage::ApplyEnablingRules()
     const bool iris = irisLens_->Remembered() > 0;
     // A camera without ExposureMode always exposes for the set time.
     std::string exposureMode;
-    const bool timed = !exposureMode_->IsOffered() ||
-                       (ReadFeatureText(features, exposureMode_->Feature(), exposureMode) && exposureMode == kTimedMode);
+    const bool timed =
+        !exposureMode_->IsOffered() ||
+        (ReadFeatureText(features, exposureMode_->Feature(), exposureMode) && exposureMode == kTimedMode);
 
     exposureMode_->SetEnabled(!exposureAuto);
     shutter_->Exposure().SetEnabled(timed && !exposureAuto);

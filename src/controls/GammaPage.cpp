@@ -1,7 +1,7 @@
 #include "controls/GammaPage.h"
 
-#include "camera/CameraConnection.h"
 #include "camera/CRS232C_OM.h"
+#include "camera/CameraConnection.h"
 #include "camera/FeatureAccess.h"
 #include "controls/CommandButtonBinding.h"
 #include "controls/TextNumbers.h"
@@ -39,8 +39,8 @@ GammaPage::GammaPage(QWidget* parent) : SettingsPage(QT_TRANSLATE_NOOP("GammaPag
     reload_->setObjectName(QStringLiteral("ReloadGammaData"));
     grid->addWidget(reloadLabel, 1, kLabelColumn);
     grid->addWidget(reload_, 1, kControlColumn, Qt::AlignLeft);
-    reloadCommand_ = new CommandButtonBinding(
-        *this, {QT_TR_NOOP("EEPROM->Register"), "ReloadGammaData", "20H_ 60H.7"}, reload_);
+    reloadCommand_ =
+        new CommandButtonBinding(*this, {QT_TR_NOOP("EEPROM->Register"), "ReloadGammaData", "20H_ 60H.7"}, reload_);
     reloadLabel->setText(tr("Reload Gamma Data"));
     reloadCommand_->AddCompanion(reloadLabel);
     grid->setColumnStretch(kExtraColumn, 1);
@@ -61,8 +61,8 @@ GammaPage::GammaPage(QWidget* parent) : SettingsPage(QT_TRANSLATE_NOOP("GammaPag
     correctionGrid->addWidget(new QLabel(QStringLiteral("0.30"), this), 1, 0);
     correctionGrid->addWidget(exponent_, 1, 1, 1, 2);
     correctionGrid->addWidget(new QLabel(QStringLiteral("2.00"), this), 1, 3);
-    correctionGrid->addWidget(new QLabel(QStringLiteral("Out = Round( Pow( In/4095, Value ) * 4095 )"), this), 2, 0,
-                              1, 4);
+    correctionGrid->addWidget(new QLabel(QStringLiteral("Out = Round( Pow( In/4095, Value ) * 4095 )"), this), 2, 0, 1,
+                              4);
     toRegister_ = new QPushButton(tr("To Register"), this);
     toRegister_->setObjectName(QStringLiteral("ToRegister"));
     toEeprom_ = new QPushButton(tr("To EEPROM"), this);

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "controls/SettingsPage.h"
 #include "controls/GammaTable.h"
+#include "controls/SettingsPage.h"
 
 class QLineEdit;
 class CommandButtonBinding;

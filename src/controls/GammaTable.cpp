@@ -18,14 +18,18 @@ constexpr size_t kBlockSize = 128;
 constexpr uint8_t kBlockFill = 0xFF;
 constexpr uint8_t kMonoChannel = 3;
 
-constexpr std::array<uint32_t, 7> kMonoFormats = {kPixelFormatMono8,  kPixelFormatMono10Packed, kPixelFormatMono12Packed,
-                                                  kPixelFormatMono10, kPixelFormatMono12,       kPixelFormatMono16,
-                                                  kPixelFormatMono14};
+constexpr std::array<uint32_t, 7> kMonoFormats = {
+    kPixelFormatMono8,  kPixelFormatMono10Packed, kPixelFormatMono12Packed, kPixelFormatMono10,
+    kPixelFormatMono12, kPixelFormatMono16,       kPixelFormatMono14};
 
 std::array<uint8_t, 6> Frame(uint8_t command, GammaTarget target, uint8_t channel)
 {
-    return {kFrameStart, static_cast<uint8_t>(command + static_cast<uint8_t>(target)),
-            static_cast<uint8_t>(kChannelBase + channel), kTableAddress, 0x00, kFrameEnd};
+    return {kFrameStart,
+            static_cast<uint8_t>(command + static_cast<uint8_t>(target)),
+            static_cast<uint8_t>(kChannelBase + channel),
+            kTableAddress,
+            0x00,
+            kFrameEnd};
 }
 
 } // namespace

@@ -48,7 +48,9 @@ int SliderPosition(double value, int decimals)
 
 IntSliderBinding::IntSliderBinding(BindingOwner& owner, const FeatureRow& row, QLabel* label, QSlider* slider,
                                    QLineEdit* edit)
-    : FeatureBinding(owner, row, label), slider_(slider), edit_(edit)
+    : FeatureBinding(owner, row, label),
+      slider_(slider),
+      edit_(edit)
 {
     AddCompanion(slider_);
     AddCompanion(edit_);

@@ -8,7 +8,10 @@
 
 IntSpinBinding::IntSpinBinding(BindingOwner& owner, const FeatureRow& row, QLabel* label, QSpinBox* spin,
                                int32_t fallbackMin, int32_t fallbackMax)
-    : FeatureBinding(owner, row, label), spin_(spin), fallbackMin_(fallbackMin), fallbackMax_(fallbackMax)
+    : FeatureBinding(owner, row, label),
+      spin_(spin),
+      fallbackMin_(fallbackMin),
+      fallbackMax_(fallbackMax)
 {
     AddCompanion(spin_);
     // Typing alone writes nothing: a step or Enter does (the spin shows the

@@ -70,23 +70,22 @@ IoPage::IoPage(QWidget* parent) : SettingsPage(QT_TRANSLATE_NOOP("IoPage", "Outp
         sources_[line] = AddValueCombo(*grid, line + 1, {texts.sourceFivePins, source.c_str(), texts.sourceTooltip},
                                        kSourceItems, selectFirst);
         const std::string inverter = Numbered("LineInverter", line);
-        inverters_[line] =
-            AddValueCombo(*grid, line + 1, {nullptr, inverter.c_str(), nullptr}, kInverterItems, selectFirst, kInverterColumn);
+        inverters_[line] = AddValueCombo(*grid, line + 1, {nullptr, inverter.c_str(), nullptr}, kInverterItems,
+                                         selectFirst, kInverterColumn);
         connect(sources_[line], &ValueComboBinding::changed, this, &IoPage::ApplyEnablingRules);
     }
     for (int line = 0; line < kLineCount; ++line) {
         const LineTexts& texts = kLines[line];
         const std::string user = Numbered("UserOutputValue", line);
-        userOutputs_[line] = AddValueCombo(*grid, kLineCount + 1 + line,
-                                           {texts.userFivePins, user.c_str(), texts.userTooltip}, kLevelItems, selectFirst);
+        userOutputs_[line] =
+            AddValueCombo(*grid, kLineCount + 1 + line, {texts.userFivePins, user.c_str(), texts.userTooltip},
+                          kLevelItems, selectFirst);
     }
     int row = 2 * kLineCount + 1;
-    strobeDelay_ = AddFloatEdit(*grid, row++, {QT_TR_NOOP("Strobe signal delay(uSec)"), "StrobeSignalDelay",
-                                               "00H_ 54-57H"},
-                                kStrobeDecimals);
-    strobeOnTime_ = AddFloatEdit(*grid, row++, {QT_TR_NOOP("Strobe signal ontime(uSec)"), "StrobeSignalOnTime",
-                                                "00H_ 90-93H"},
-                                 kStrobeDecimals);
+    strobeDelay_ = AddFloatEdit(
+        *grid, row++, {QT_TR_NOOP("Strobe signal delay(uSec)"), "StrobeSignalDelay", "00H_ 54-57H"}, kStrobeDecimals);
+    strobeOnTime_ = AddFloatEdit(
+        *grid, row++, {QT_TR_NOOP("Strobe signal ontime(uSec)"), "StrobeSignalOnTime", "00H_ 90-93H"}, kStrobeDecimals);
     polarity_ = AddValueCombo(*grid, row, {QT_TR_NOOP("StrobeSignalPolarity:"), "StrobeSignalPolarity", "00H_ 5DH.0"},
                               {QT_TR_NOOP("Positive"), QT_TR_NOOP("Negative")}, selectFirst);
     grid->setColumnStretch(kExtraColumn + 2, 1);

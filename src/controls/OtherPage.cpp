@@ -1,8 +1,8 @@
 #include "controls/OtherPage.h"
 
 #include "camera/CameraConnection.h"
-#include "camera/FeatureAccess.h"
 #include "camera/DisplaySettings.h"
+#include "camera/FeatureAccess.h"
 #include "controls/ControlHost.h"
 #include "controls/DeepViewControls.h"
 #include "controls/FloatEditBinding.h"
@@ -84,8 +84,7 @@ OtherPage::OtherPage(QWidget* parent) : SettingsPage(QT_TRANSLATE_NOOP("OtherPag
     // The pixel format is written with the preview stopped, not by the binding.
     disconnect(pixelFormat_->Combo(), &QComboBox::activated, pixelFormat_, nullptr);
     connect(pixelFormat_->Combo(), &QComboBox::activated, this, &OtherPage::OnPixelFormatChanged);
-    smear_ = AddEnumCombo(*grid, 1, {QT_TR_NOOP("Smear half reduction"), "SmearHalfReduction", "00H_ 11H.4"},
-                          byIndex);
+    smear_ = AddEnumCombo(*grid, 1, {QT_TR_NOOP("Smear half reduction"), "SmearHalfReduction", "00H_ 11H.4"}, byIndex);
     frameRate_ = AddFloatEdit(*grid, 2, {QT_TR_NOOP("Frame rate(Hz)"), "AcquisitionFrameRate", "00H_ 58-5CH"},
                               kFrameRateDecimals);
     binningMode_ = AddEnumCombo(*grid, 3, {QT_TR_NOOP("Binning mode"), "BinningMode", nullptr}, byIndex);
@@ -96,20 +95,18 @@ OtherPage::OtherPage(QWidget* parent) : SettingsPage(QT_TRANSLATE_NOOP("OtherPag
     tapSpin->setFixedWidth(kEditWidth);
     grid->addWidget(tapLabel, 5, kLabelColumn);
     grid->addWidget(tapSpin, 5, kControlColumn, Qt::AlignLeft);
-    tap_ = new IntSpinBinding(*this, {QT_TR_NOOP("Double speed mode tap"), "DoubleSpeedModeTapSel", nullptr},
-                              tapLabel, tapSpin, kTapFallbackMin, kTapFallbackMax);
-    shutterType_ = AddEnumCombo(*grid, 6, {QT_TR_NOOP("Exposure shutter type"), "ExposureShutterType", nullptr},
-                                byIndex);
+    tap_ = new IntSpinBinding(*this, {QT_TR_NOOP("Double speed mode tap"), "DoubleSpeedModeTapSel", nullptr}, tapLabel,
+                              tapSpin, kTapFallbackMin, kTapFallbackMax);
+    shutterType_ =
+        AddEnumCombo(*grid, 6, {QT_TR_NOOP("Exposure shutter type"), "ExposureShutterType", nullptr}, byIndex);
     reverseXBox_ = new QCheckBox(tr("Reverse X"), this);
     reverseXBox_->setObjectName(QLatin1String(kReverseX));
     reverseYBox_ = new QCheckBox(tr("Reverse Y"), this);
     reverseYBox_->setObjectName(QLatin1String(kReverseY));
     grid->addWidget(reverseXBox_, 7, kLabelColumn);
     grid->addWidget(reverseYBox_, 7, kControlColumn);
-    connect(reverseXBox_, &QCheckBox::clicked, this,
-            [this] { OnReverseClicked(kReverseX, reverseXBox_, reverseX_); });
-    connect(reverseYBox_, &QCheckBox::clicked, this,
-            [this] { OnReverseClicked(kReverseY, reverseYBox_, reverseY_); });
+    connect(reverseXBox_, &QCheckBox::clicked, this, [this] { OnReverseClicked(kReverseX, reverseXBox_, reverseX_); });
+    connect(reverseYBox_, &QCheckBox::clicked, this, [this] { OnReverseClicked(kReverseY, reverseYBox_, reverseY_); });
     for (EnumComboBinding* combo : {smear_, binningMode_, doubleSpeed_, shutterType_})
         connect(combo, &EnumComboBinding::changed, this, &OtherPage::ApplyEnablingRules);
 

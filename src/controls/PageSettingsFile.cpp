@@ -1,7 +1,7 @@
 #include "controls/PageSettingsFile.h"
 
-#include "controls/CLxCtrlMainDlg.h"
 #include "controls/AoiPage.h"
+#include "controls/CLxCtrlMainDlg.h"
 #include "controls/TriggerPage.h"
 #include "controls/WhiteBalancePage.h"
 

@@ -119,15 +119,15 @@ IntSliderBinding* SettingsPage::AddIntSlider(QGridLayout& grid, int row, const F
 }
 
 ValueComboBinding* SettingsPage::AddValueCombo(QGridLayout& grid, int row, const FeatureRow& feature,
-                                             std::vector<const char*> items, ValueComboBinding::Unreadable unreadable,
-                                             int column)
+                                               std::vector<const char*> items, ValueComboBinding::Unreadable unreadable,
+                                               int column)
 {
     const auto [label, combo] = AddComboRow(*this, grid, row, column, feature);
     return new ValueComboBinding(*this, feature, label, combo, std::move(items), unreadable);
 }
 
 EnumComboBinding* SettingsPage::AddEnumCombo(QGridLayout& grid, int row, const FeatureRow& feature,
-                                           EnumComboBinding::Options options, int column)
+                                             EnumComboBinding::Options options, int column)
 {
     const auto [label, combo] = AddComboRow(*this, grid, row, column, feature);
     return new EnumComboBinding(*this, feature, label, combo, options);

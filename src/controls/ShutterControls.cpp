@@ -1,9 +1,9 @@
 #include "controls/ShutterControls.h"
 
 #include "camerasettings/EnumFeatures.h"
-#include "controls/SettingsPage.h"
 #include "controls/EnumComboBinding.h"
 #include "controls/IntSliderBinding.h"
+#include "controls/SettingsPage.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -35,7 +35,9 @@ constexpr int kPresetButtonWidth = 52;
 
 ShutterControls::ShutterControls(SettingsPage& page, QGridLayout& grid, int row, const FeatureRow& exposure,
                                  EnumComboBinding& exposureMode)
-    : QObject(&page), page_(page), exposureMode_(exposureMode)
+    : QObject(&page),
+      page_(page),
+      exposureMode_(exposureMode)
 {
     exposure_ = page.AddIntSlider(grid, row, exposure);
     auto* unit = new QLabel(tr("[uSec]"), &page);

@@ -186,8 +186,7 @@ TriggerPage::TriggerPage(QWidget* parent) : SettingsPage(QT_TRANSLATE_NOOP("Trig
     connect(continuous_, &QPushButton::clicked, this, &TriggerPage::ToggleContinuous);
 }
 
-TriggerPage::PulseRow TriggerPage::AddPulseRow(QGridLayout& grid, int row, const char* label,
-                                                         const char* name)
+TriggerPage::PulseRow TriggerPage::AddPulseRow(QGridLayout& grid, int row, const char* label, const char* name)
 {
     PulseRow pulse{new QLabel(Translate(label), this), new QSlider(Qt::Horizontal, this), new QLineEdit(this),
                    new QLabel(tr("[uSec]"), this)};

@@ -18,8 +18,7 @@ constexpr int32_t kFactorySet = 0;
 
 } // namespace
 
-UserSetPage::UserSetPage(QWidget* parent)
-    : SettingsPage(QT_TRANSLATE_NOOP("UserSetPage", "UserSet"), parent)
+UserSetPage::UserSetPage(QWidget* parent) : SettingsPage(QT_TRANSLATE_NOOP("UserSetPage", "UserSet"), parent)
 {
     auto* grid = new QGridLayout;
     // Both combos write the selected index, with the preview stopped.
@@ -43,8 +42,7 @@ UserSetPage::UserSetPage(QWidget* parent)
     grid->addWidget(saveLabel_, 2, kLabelColumn);
     grid->addWidget(saveButton, 2, kControlColumn, Qt::AlignLeft);
 
-    defaultSelector_ =
-        AddEnumCombo(*grid, 3, {QT_TR_NOOP("UserSetDefaultSelector:"), kDefaultSelector, nullptr}, {});
+    defaultSelector_ = AddEnumCombo(*grid, 3, {QT_TR_NOOP("UserSetDefaultSelector:"), kDefaultSelector, nullptr}, {});
     disconnect(defaultSelector_->Combo(), &QComboBox::activated, defaultSelector_, nullptr);
     connect(defaultSelector_->Combo(), &QComboBox::activated, this, &UserSetPage::OnDefaultSelectorChanged);
     grid->setColumnStretch(kExtraColumn, 1);

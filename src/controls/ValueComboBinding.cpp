@@ -8,7 +8,10 @@
 
 ValueComboBinding::ValueComboBinding(BindingOwner& owner, const FeatureRow& row, QLabel* label, QComboBox* combo,
                                      std::vector<const char*> items, Unreadable unreadable)
-    : FeatureBinding(owner, row, label), combo_(combo), items_(std::move(items)), unreadable_(unreadable)
+    : FeatureBinding(owner, row, label),
+      combo_(combo),
+      items_(std::move(items)),
+      unreadable_(unreadable)
 {
     AddCompanion(combo_);
     connect(combo_, &QComboBox::activated, this, &ValueComboBinding::OnActivated);

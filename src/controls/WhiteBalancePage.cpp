@@ -8,8 +8,8 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLineEdit>
-#include <QSlider>
 #include <QPushButton>
+#include <QSlider>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -44,7 +44,8 @@ bool HasGainSet(int32_t mode)
 
 } // namespace
 
-WhiteBalancePage::WhiteBalancePage(QWidget* parent) : SettingsPage(QT_TRANSLATE_NOOP("WhiteBalancePage", "WhiteBalance"), parent)
+WhiteBalancePage::WhiteBalancePage(QWidget* parent)
+    : SettingsPage(QT_TRANSLATE_NOOP("WhiteBalancePage", "WhiteBalance"), parent)
 {
     auto* grid = new QGridLayout;
     mode_ = AddValueCombo(*grid, 0, {QT_TR_NOOP("White Balance"), "BalanceWhiteAuto", "20H_ 40H.0-2"},
@@ -57,8 +58,8 @@ WhiteBalancePage::WhiteBalancePage(QWidget* parent) : SettingsPage(QT_TRANSLATE_
     const GainSet& preset1 = kGainSets[kPreset1];
     for (size_t row = 0; row < gains_.size(); ++row) {
         const std::string feature = std::string(kGainPrefixes[row]) + preset1.suffix;
-        gains_[row] = AddIntSlider(*grid, static_cast<int>(row) + 1,
-                                   {gainLabels[row], feature.c_str(), preset1.registers[row]});
+        gains_[row] =
+            AddIntSlider(*grid, static_cast<int>(row) + 1, {gainLabels[row], feature.c_str(), preset1.registers[row]});
         gains_[row]->Slider()->setObjectName(QLatin1String(kGainPrefixes[row]));
         gains_[row]->Edit()->setObjectName(QLatin1String(kGainPrefixes[row]) + QLatin1String("Edit"));
     }

@@ -19,12 +19,12 @@ constexpr QSize kListSize(160, 120);
 } // namespace
 
 CCallbackEnableDlg::CCallbackEnableDlg(std::vector<OverlayPainter*> painters, QWidget* parent)
-    : QDialog(parent)
-    , painters_(std::move(painters))
-    , enabledList_(new QListWidget(this))
-    , disabledList_(new QListWidget(this))
-    , enableButton_(new QPushButton(tr("<-Enable"), this))
-    , disableButton_(new QPushButton(tr("Disable->"), this))
+    : QDialog(parent),
+      painters_(std::move(painters)),
+      enabledList_(new QListWidget(this)),
+      disabledList_(new QListWidget(this)),
+      enableButton_(new QPushButton(tr("<-Enable"), this)),
+      disableButton_(new QPushButton(tr("Disable->"), this))
 {
     setWindowTitle(tr("Callback Functions"));
     enabledList_->setObjectName(QStringLiteral("enabledList"));

@@ -22,8 +22,7 @@ constexpr int kFitPasses = 2;
 
 } // namespace
 
-CPreview::CPreview(QWidget* parent)
-    : QDialog(parent)
+CPreview::CPreview(QWidget* parent) : QDialog(parent)
 {
     setWindowTitle(tr("Preview"));
     setModal(false);

@@ -41,8 +41,8 @@ constexpr float kByteScale = 1.0f / 255.0f;
 } // namespace
 
 DisplaySurface::DisplaySurface(std::function<void(DisplaySurface&)> paint)
-    : QOpenGLWindow(QOpenGLWindow::NoPartialUpdate)
-    , paint_(std::move(paint))
+    : QOpenGLWindow(QOpenGLWindow::NoPartialUpdate),
+      paint_(std::move(paint))
 {
     QSurfaceFormat format = QSurfaceFormat::defaultFormat();
     // Frames are shown as they come; the acquisition thread paces them.
@@ -74,8 +74,8 @@ void DisplaySurface::initializeGL()
 {
     initializeOpenGLFunctions();
     glGetIntegerv(GL_MAX_TEXTURE_SIZE, &maxTextureSize_);
-    usable_ = program_.addShaderFromSourceCode(QOpenGLShader::Vertex, kVertexShader)
-        && program_.addShaderFromSourceCode(QOpenGLShader::Fragment, kFragmentShader);
+    usable_ = program_.addShaderFromSourceCode(QOpenGLShader::Vertex, kVertexShader) &&
+              program_.addShaderFromSourceCode(QOpenGLShader::Fragment, kFragmentShader);
     program_.bindAttributeLocation("corner", 0);
     usable_ = usable_ && program_.link();
     if (!usable_)
@@ -116,8 +116,8 @@ bool DisplaySurface::Upload(const uint8_t* pixels, int width, int height, bool c
     const GLenum format = colour ? GL_BGRA : GL_RED;
     // Grey rows are packed: they need not be a multiple of 4 bytes.
     glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-    const bool reallocate = texture_ == 0 || width != textureWidth_ || height != textureHeight_
-        || colour != textureColour_;
+    const bool reallocate =
+        texture_ == 0 || width != textureWidth_ || height != textureHeight_ || colour != textureColour_;
     if (texture_ == 0) {
         glGenTextures(1, &texture_);
         glBindTexture(GL_TEXTURE_2D, texture_);
@@ -154,7 +154,7 @@ void DisplaySurface::DrawImage(const DrawTransform& transform, int width, int he
 
     program_.bind();
     program_.setUniformValue(rectUniform_, 2.0f * left / w - 1.0f, 1.0f - 2.0f * top / h, 2.0f * right / w - 1.0f,
-        1.0f - 2.0f * bottom / h);
+                             1.0f - 2.0f * bottom / h);
     program_.setUniformValue(greyUniform_, !textureColour_);
     glActiveTexture(GL_TEXTURE0);
     glBindTexture(GL_TEXTURE_2D, texture_);
@@ -186,7 +186,7 @@ void DisplaySurface::Forward(QMouseEvent* event)
         return;
     // The image area covers the target from its origin, so positions carry over.
     QMouseEvent copy(event->type(), event->position(), event->globalPosition(), event->button(), event->buttons(),
-        event->modifiers());
+                     event->modifiers());
     QCoreApplication::sendEvent(eventTarget_, &copy);
 }
 

@@ -127,9 +127,9 @@ SdkResult GlDisplayWindow::Create(QWidget* parent, int controlId)
     horizontalBar_ = new QScrollBar(Qt::Horizontal, window);
     verticalBar_ = new QScrollBar(Qt::Vertical, window);
     QObject::connect(horizontalBar_, &QAbstractSlider::actionTriggered, window,
-        [this](int action) { OnScrollAction(true, action); });
+                     [this](int action) { OnScrollAction(true, action); });
     QObject::connect(verticalBar_, &QAbstractSlider::actionTriggered, window,
-        [this](int action) { OnScrollAction(false, action); });
+                     [this](int action) { OnScrollAction(false, action); });
 
     const ImageArea area = ChooseImageArea();
     const bool openGL = area != ImageArea::None;
@@ -254,7 +254,7 @@ int GlDisplayWindow::InterpolationMethod() const
 }
 
 SdkResult GlDisplayWindow::ShowImage(int height, const uint8_t* pixels, int width, uint32_t pixelFormat,
-    size_t dataSize)
+                                     size_t dataSize)
 {
     std::lock_guard lock(mutex_);
     if (!created_ || !openGL_)
@@ -296,7 +296,8 @@ void GlDisplayWindow::RequestPaint()
 {
     if (!window_ || paintQueued_.exchange(true))
         return;
-    QMetaObject::invokeMethod(window_.data(), [this] { OnFrameShown(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        window_.data(), [this] { OnFrameShown(); }, Qt::QueuedConnection);
 }
 
 void GlDisplayWindow::OnFrameShown()
@@ -361,8 +362,7 @@ void GlDisplayWindow::UpdateScrollBars()
     ScrollLayout layout;
     {
         std::lock_guard lock(mutex_);
-        layout = ComputeScrollLayout(zoom_, width_, height_, imageWidth_, imageHeight_, scrollX_, scrollY_,
-            barExtent);
+        layout = ComputeScrollLayout(zoom_, width_, height_, imageWidth_, imageHeight_, scrollX_, scrollY_, barExtent);
         scroll_ = layout;
         scrollX_ = layout.horizontal.position;
         scrollY_ = layout.vertical.position;
@@ -423,8 +423,8 @@ void GlDisplayWindow::Paint(Surface& surface)
         ++statistics_.textureUploads;
         stagingPending_ = false;
     }
-    const DrawTransform transform = ComputeDrawTransform(zoom_, surface.width(), surface.height(), imageWidth_,
-        imageHeight_, scrollX_, scrollY_);
+    const DrawTransform transform =
+        ComputeDrawTransform(zoom_, surface.width(), surface.height(), imageWidth_, imageHeight_, scrollX_, scrollY_);
     currentScale_ = transform.scale;
     surface.DrawImage(transform, imageWidth_, imageHeight_);
 }

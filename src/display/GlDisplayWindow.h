@@ -20,8 +20,8 @@ class QScrollBar;
 
 // Counters of what the display window did, for tests and benchmarks.
 struct DisplayStatistics {
-    uint64_t framesAccepted = 0; // ShowImage calls that gave OK
-    uint64_t textureUploads = 0; // texture re-fills from the staging buffer
+    uint64_t framesAccepted = 0;     // ShowImage calls that gave OK
+    uint64_t textureUploads = 0;     // texture re-fills from the staging buffer
     uint64_t textureAllocations = 0; // textures (re)allocated for a new geometry
     uint64_t stagingAllocations = 0; // staging buffers allocated for a new geometry
 };
@@ -112,7 +112,7 @@ private:
     int imageHeight_ = 0;
     bool colour_ = false;
     std::unique_ptr<uint8_t[]> staging_;
-    bool stagingPending_ = false; // a frame waits for its texture upload
+    bool stagingPending_ = false;  // a frame waits for its texture upload
     bool geometryChanged_ = false; // the scroll bars wait for the new geometry
     int zoom_ = kZoomFit;
     int interpolationMethod_ = kDefaultInterpolationMethod;

@@ -34,13 +34,13 @@ bool LxImgDisplay::ShowImage(uint32_t pixelFormat, const uint8_t* pixels, int32_
 {
     if (!window_ || width <= 0 || height <= 0)
         return false;
-    const size_t size = static_cast<size_t>(width) * static_cast<size_t>(height)
-        * static_cast<size_t>(ConvertedBytesPerPixel(pixelFormat));
+    const size_t size = static_cast<size_t>(width) * static_cast<size_t>(height) *
+                        static_cast<size_t>(ConvertedBytesPerPixel(pixelFormat));
     return window_->ShowImage(height, pixels, width, pixelFormat, size).IsOK();
 }
 
 bool LxImgDisplay::ShowRawImage(uint32_t pixelFormat, int32_t height, int32_t width, const uint8_t* data,
-    size_t dataSize)
+                                size_t dataSize)
 {
     return window_ && window_->ShowImage(height, data, width, pixelFormat, dataSize).IsOK();
 }

@@ -40,7 +40,7 @@ public:
     // Hands a raw camera buffer of dataSize bytes to the display window, which
     // converts it itself.
     bool ShowRawImage(uint32_t pixelFormat, int32_t height, int32_t width, const uint8_t* data,
-        size_t dataSize) override;
+                      size_t dataSize) override;
     // The display window's scroll positions in image pixels; false, leaving
     // the outputs alone, without a display window.
     bool GetScrollPosition(int& horizontal, int& vertical) const;

@@ -14,7 +14,9 @@ const QColor kNoticeText(0, 0, 0);
 } // namespace
 
 NoticeBar::NoticeBar(QWidget* parent)
-    : QFrame(parent), label_(new QLabel(this)), dismiss_(new QPushButton(tr("Dismiss"), this))
+    : QFrame(parent),
+      label_(new QLabel(this)),
+      dismiss_(new QPushButton(tr("Dismiss"), this))
 {
     setObjectName(QStringLiteral("NoticeBar"));
     setFrameShape(QFrame::StyledPanel);

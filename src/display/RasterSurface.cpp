@@ -7,8 +7,8 @@
 #include <utility>
 
 RasterSurface::RasterSurface(QWidget* parent, std::function<void(RasterSurface&)> paint)
-    : QWidget(parent)
-    , paint_(std::move(paint))
+    : QWidget(parent),
+      paint_(std::move(paint))
 {
     // Every pixel is painted each time: the background only where the image is not.
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -35,8 +35,8 @@ void RasterSurface::Clear(uint8_t red, uint8_t green, uint8_t blue)
 
 bool RasterSurface::Upload(const uint8_t* pixels, int width, int height, bool colour)
 {
-    const bool changed = image_.width() != width || image_.height() != height
-        || (image_.format() == QImage::Format_RGB32) != colour;
+    const bool changed =
+        image_.width() != width || image_.height() != height || (image_.format() == QImage::Format_RGB32) != colour;
     image_ = colour ? QImage(pixels, width, height, width * 4, QImage::Format_RGB32)
                     : QImage(pixels, width, height, width, QImage::Format_Grayscale8);
     return changed;
@@ -47,7 +47,7 @@ void RasterSurface::DrawImage(const DrawTransform& transform, int width, int hei
     if (!painter_ || image_.isNull())
         return;
     const QRectF target(transform.offsetX * transform.scale, transform.offsetY * transform.scale,
-        width * transform.scale, height * transform.scale);
+                        width * transform.scale, height * transform.scale);
     const bool pixelForPixel =
         transform.scale == 1.0f && std::floor(target.x()) == target.x() && std::floor(target.y()) == target.y();
     if (backgroundPending_) {

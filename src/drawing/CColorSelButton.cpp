@@ -12,10 +12,9 @@ constexpr int kFaceWidth = 48;
 constexpr int kFaceHeight = 22;
 constexpr int kFocusInset = 3;
 
-}  // namespace
+} // namespace
 
-CColorSelButton::CColorSelButton(QWidget* parent)
-    : QPushButton(parent)
+CColorSelButton::CColorSelButton(QWidget* parent) : QPushButton(parent)
 {
     connect(this, &QPushButton::clicked, this, &CColorSelButton::ChooseColor);
 }

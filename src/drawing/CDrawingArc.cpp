@@ -6,15 +6,15 @@
 
 namespace {
 
-const CDrawingBase::KindTraits kArcTraits{kDrawingArc, QT_TRANSLATE_NOOP("CDrawingBase", "Arc"), 4,
-                                          kTextLength | kTextBottomLeft | kTextTopLeft, 4, 3,
-                                          drawing::ShiftConstraint::Square, true};
+const CDrawingBase::KindTraits kArcTraits{
+    kDrawingArc, QT_TRANSLATE_NOOP("CDrawingBase", "Arc"), 4,   kTextLength | kTextBottomLeft | kTextTopLeft, 4,
+    3,           drawing::ShiftConstraint::Square,         true};
 
 constexpr int kStartRayPoint = 2;
 constexpr int kEndRayPoint = 3;
 constexpr int kQtAngleUnitsPerDegree = 16;
 
-}  // namespace
+} // namespace
 
 CDrawingArc::CDrawingArc(const DrawingStyle* defaults, QPoint creationPoint)
     : CDrawingBase(kArcTraits, defaults, creationPoint)
@@ -52,7 +52,8 @@ std::vector<PlacedText> CDrawingArc::LayoutTexts(const DrawingUnits& units) cons
     if (mode & kTextLength) {
         const drawing::DrawingRect box = GetBoundingBox();
         const auto length = GetLength(units.pixelSizeX, units.pixelSizeY);
-        const QString text = length ? MeasureText(*length, units.lengthUnit) : PaddedText(QStringLiteral("-") + units.lengthUnit);
+        const QString text =
+            length ? MeasureText(*length, units.lengthUnit) : PaddedText(QStringLiteral("-") + units.lengthUnit);
         texts.push_back({text, {box.right + TextGap(), box.top}, Qt::AlignLeft | Qt::AlignBottom});
     }
     if (mode & kTextDegree) {
@@ -75,5 +76,6 @@ void CDrawingArc::DrawShape(QPainter& painter) const
     const double start = drawing::EllipseParameterAngle(StartAngle(), rect.width() / 2, rect.height() / 2);
     const double end = drawing::EllipseParameterAngle(EndAngle(), rect.width() / 2, rect.height() / 2);
     const double sweep = drawing::ArcSweep(start, end);
-    painter.drawArc(rect, int(std::lround(start * kQtAngleUnitsPerDegree)), int(std::lround(sweep * kQtAngleUnitsPerDegree)));
+    painter.drawArc(rect, int(std::lround(start * kQtAngleUnitsPerDegree)),
+                    int(std::lround(sweep * kQtAngleUnitsPerDegree)));
 }

@@ -16,7 +16,7 @@ constexpr uint32_t kHandleFill = 0xFFFFFF;
 constexpr uint32_t kHandleBorder = 0x000000;
 const QString kTextPadding = QStringLiteral("  ");
 
-}  // namespace
+} // namespace
 
 QString PaddedText(const QString& text)
 {
@@ -34,7 +34,8 @@ QString MeasureText(double value, const QString& unit)
 }
 
 CDrawingBase::CDrawingBase(const KindTraits& traits, const DrawingStyle* defaults, QPoint creationPoint)
-    : points_(traits.initialPoints, creationPoint), traits_(traits)
+    : points_(traits.initialPoints, creationPoint),
+      traits_(traits)
 {
     const DrawingStyle source = defaults != nullptr ? *defaults : StandaloneDrawingStyle();
     style_.backMode = source.backMode;
@@ -112,7 +113,8 @@ void CDrawingBase::Drag(uint32_t hitCode, unsigned keyFlags, QPoint oldPoint, QP
         // Corner A pairs x of point 0 with y of point 1; its opposite corner
         // pairs the other two coordinates.
         const bool cornerA = hitCode == kHitCornerA;
-        const QPoint opposite = cornerA ? QPoint(points_[1].x(), points_[0].y()) : QPoint(points_[0].x(), points_[1].y());
+        const QPoint opposite =
+            cornerA ? QPoint(points_[1].x(), points_[0].y()) : QPoint(points_[0].x(), points_[1].y());
         const QPoint corner = shift ? drawing::SnapSquare(opposite, newPoint) : newPoint;
         points_[cornerA ? 0 : 1].setX(corner.x());
         points_[cornerA ? 1 : 0].setY(corner.y());
@@ -212,25 +214,35 @@ std::vector<PlacedText> CDrawingBase::StandardTexts(const DrawingUnits& units, i
     const double sy = units.pixelSizeY;
     const int gap = TextGap();
     if (mode & kTextTopLeft)
-        texts.push_back({CoordinateText(box.left * sx, box.top * sy), {box.left, box.top}, Qt::AlignRight | Qt::AlignBottom});
+        texts.push_back(
+            {CoordinateText(box.left * sx, box.top * sy), {box.left, box.top}, Qt::AlignRight | Qt::AlignBottom});
     if (mode & kTextTopRight)
-        texts.push_back({CoordinateText(box.right * sx, box.top * sy), {box.right, box.top}, Qt::AlignLeft | Qt::AlignBottom});
+        texts.push_back(
+            {CoordinateText(box.right * sx, box.top * sy), {box.right, box.top}, Qt::AlignLeft | Qt::AlignBottom});
     if (mode & kTextBottomLeft)
-        texts.push_back({CoordinateText(box.left * sx, box.bottom * sy), {box.left, box.bottom}, Qt::AlignRight | Qt::AlignTop});
+        texts.push_back(
+            {CoordinateText(box.left * sx, box.bottom * sy), {box.left, box.bottom}, Qt::AlignRight | Qt::AlignTop});
     if (mode & kTextBottomRight)
-        texts.push_back({CoordinateText(box.right * sx, box.bottom * sy), {box.right, box.bottom}, Qt::AlignLeft | Qt::AlignTop});
+        texts.push_back(
+            {CoordinateText(box.right * sx, box.bottom * sy), {box.right, box.bottom}, Qt::AlignLeft | Qt::AlignTop});
     if (mode & kTextLength) {
         if (const auto length = GetLength(sx, sy))
-            texts.push_back({MeasureText(*length, units.lengthUnit), {box.right + gap, box.top}, Qt::AlignLeft | Qt::AlignTop});
+            texts.push_back(
+                {MeasureText(*length, units.lengthUnit), {box.right + gap, box.top}, Qt::AlignLeft | Qt::AlignTop});
     }
     if (mode & kTextArea) {
         if (const auto area = GetArea(sx, sy))
-            texts.push_back({MeasureText(*area, units.areaUnit), {box.right + gap, box.bottom}, Qt::AlignLeft | Qt::AlignBottom});
+            texts.push_back(
+                {MeasureText(*area, units.areaUnit), {box.right + gap, box.bottom}, Qt::AlignLeft | Qt::AlignBottom});
     }
     if (mode & kTextWidth)
-        texts.push_back({MeasureText(box.Width() * sx, units.lengthUnit), {box.left, box.top - gap}, Qt::AlignLeft | Qt::AlignBottom});
+        texts.push_back({MeasureText(box.Width() * sx, units.lengthUnit),
+                         {box.left, box.top - gap},
+                         Qt::AlignLeft | Qt::AlignBottom});
     if (mode & kTextHeight)
-        texts.push_back({MeasureText(box.Height() * sy, units.lengthUnit), {box.left - gap, box.top}, Qt::AlignRight | Qt::AlignTop});
+        texts.push_back({MeasureText(box.Height() * sy, units.lengthUnit),
+                         {box.left - gap, box.top},
+                         Qt::AlignRight | Qt::AlignTop});
     if (mode & kTextName)
         texts.push_back({PaddedText(style_.name), {box.left - gap, box.top - gap}, Qt::AlignRight | Qt::AlignBottom});
     return texts;

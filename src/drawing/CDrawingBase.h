@@ -19,8 +19,8 @@ class QPainter;
 constexpr uint32_t kHitNone = 0;
 constexpr uint32_t kHitMaxPoint = 0xFFFF;
 constexpr uint32_t kHitBody = 0x9u << 16;
-constexpr uint32_t kHitCornerA = 0xAu << 16;  // x of point 0, y of point 1
-constexpr uint32_t kHitCornerB = 0xBu << 16;  // x of point 1, y of point 0
+constexpr uint32_t kHitCornerA = 0xAu << 16; // x of point 0, y of point 1
+constexpr uint32_t kHitCornerB = 0xBu << 16; // x of point 1, y of point 0
 
 // Mouse key flag of the Shift key.
 constexpr unsigned kShiftKeyFlag = 4;
@@ -37,7 +37,7 @@ public:
     // What sets one kind apart from the others, fixed per class.
     struct KindTraits {
         int32_t type;
-        const char* name;  // default name, translated in the CDrawingBase context
+        const char* name; // default name, translated in the CDrawingBase context
         int initialPoints;
         int32_t textMode;
         int pointTarget;

@@ -5,10 +5,16 @@
 
 namespace {
 
-const CDrawingBase::KindTraits kBezierTraits{kDrawingBezier, QT_TRANSLATE_NOOP("CDrawingBase", "Bezier"), 4, 0, kOpenEndedTarget,
-                                             kOpenEndedTarget, drawing::ShiftConstraint::None, false};
+const CDrawingBase::KindTraits kBezierTraits{kDrawingBezier,
+                                             QT_TRANSLATE_NOOP("CDrawingBase", "Bezier"),
+                                             4,
+                                             0,
+                                             kOpenEndedTarget,
+                                             kOpenEndedTarget,
+                                             drawing::ShiftConstraint::None,
+                                             false};
 
-}  // namespace
+} // namespace
 
 CDrawingBezier::CDrawingBezier(const DrawingStyle* defaults, QPoint creationPoint)
     : CDrawingBase(kBezierTraits, defaults, creationPoint)

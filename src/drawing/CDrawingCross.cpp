@@ -8,7 +8,7 @@ namespace {
 const CDrawingBase::KindTraits kCrossTraits{
     kDrawingCross, QT_TRANSLATE_NOOP("CDrawingBase", "Cross"), 2, 0, 2, 1, drawing::ShiftConstraint::Square, true};
 
-}  // namespace
+} // namespace
 
 CDrawingCross::CDrawingCross(const DrawingStyle* defaults, QPoint creationPoint)
     : CDrawingBase(kCrossTraits, defaults, creationPoint)

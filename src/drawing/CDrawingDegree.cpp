@@ -6,13 +6,19 @@
 
 namespace {
 
-const CDrawingBase::KindTraits kDegreeTraits{kDrawingDegree, QT_TRANSLATE_NOOP("CDrawingBase", "Degree"), 3, kTextDegree, 3, 2,
-                                             drawing::ShiftConstraint::AngleSnap, false};
+const CDrawingBase::KindTraits kDegreeTraits{kDrawingDegree,
+                                             QT_TRANSLATE_NOOP("CDrawingBase", "Degree"),
+                                             3,
+                                             kTextDegree,
+                                             3,
+                                             2,
+                                             drawing::ShiftConstraint::AngleSnap,
+                                             false};
 
 constexpr double kMarkRadius = 16.0;
 constexpr int kQtAngleUnitsPerDegree = 16;
 
-}  // namespace
+} // namespace
 
 CDrawingDegree::CDrawingDegree(const DrawingStyle* defaults, QPoint creationPoint)
     : CDrawingBase(kDegreeTraits, defaults, creationPoint)
@@ -57,7 +63,8 @@ void CDrawingDegree::DrawShape(QPainter& painter) const
 void CDrawingDegree::DrawAfter(QPainter& painter) const
 {
     const QPoint vertex = GetPoint(1);
-    const double radius = std::min({kMarkRadius, drawing::Distance(vertex, GetPoint(0)), drawing::Distance(vertex, GetPoint(2))});
+    const double radius =
+        std::min({kMarkRadius, drawing::Distance(vertex, GetPoint(0)), drawing::Distance(vertex, GetPoint(2))});
     if (radius >= 2.0) {
         // Screen angles run clockwise; Qt's arc angles run counter-clockwise.
         const double first = GetAngle(0, 1, 1.0, 1.0);
@@ -66,7 +73,8 @@ void CDrawingDegree::DrawAfter(QPainter& painter) const
         painter.setPen(MakeDrawingPen(kPenSolid, 1, style_.penColor, IsGreyDevice(painter)));
         painter.setBrush(Qt::NoBrush);
         painter.drawArc(QRectF(vertex.x() - radius, vertex.y() - radius, 2 * radius, 2 * radius),
-                        int(std::lround(-first * kQtAngleUnitsPerDegree)), int(std::lround(-sweep * kQtAngleUnitsPerDegree)));
+                        int(std::lround(-first * kQtAngleUnitsPerDegree)),
+                        int(std::lround(-sweep * kQtAngleUnitsPerDegree)));
         painter.restore();
     }
     CDrawingBase::DrawAfter(painter);

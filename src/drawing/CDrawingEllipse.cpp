@@ -4,10 +4,16 @@
 
 namespace {
 
-const CDrawingBase::KindTraits kEllipseTraits{kDrawingEllipse, QT_TRANSLATE_NOOP("CDrawingBase", "Ellipse"), 2,
-                                              kTextLength | kTextArea, 2, 1, drawing::ShiftConstraint::Square, true};
+const CDrawingBase::KindTraits kEllipseTraits{kDrawingEllipse,
+                                              QT_TRANSLATE_NOOP("CDrawingBase", "Ellipse"),
+                                              2,
+                                              kTextLength | kTextArea,
+                                              2,
+                                              1,
+                                              drawing::ShiftConstraint::Square,
+                                              true};
 
-}  // namespace
+} // namespace
 
 CDrawingEllipse::CDrawingEllipse(const DrawingStyle* defaults, QPoint creationPoint)
     : CDrawingBase(kEllipseTraits, defaults, creationPoint)

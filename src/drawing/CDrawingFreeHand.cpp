@@ -4,10 +4,16 @@
 
 namespace {
 
-const CDrawingBase::KindTraits kFreeHandTraits{kDrawingFreeHand, QT_TRANSLATE_NOOP("CDrawingBase", "Free Hand"), 1, 0,
-                                               kOpenEndedTarget, 1, drawing::ShiftConstraint::None, false};
+const CDrawingBase::KindTraits kFreeHandTraits{kDrawingFreeHand,
+                                               QT_TRANSLATE_NOOP("CDrawingBase", "Free Hand"),
+                                               1,
+                                               0,
+                                               kOpenEndedTarget,
+                                               1,
+                                               drawing::ShiftConstraint::None,
+                                               false};
 
-}  // namespace
+} // namespace
 
 CDrawingFreeHand::CDrawingFreeHand(const DrawingStyle* defaults, QPoint creationPoint)
     : CDrawingBase(kFreeHandTraits, defaults, creationPoint)

@@ -5,9 +5,10 @@
 namespace {
 
 const CDrawingBase::KindTraits kLineTraits{
-    kDrawingLine, QT_TRANSLATE_NOOP("CDrawingBase", "Line"), 2, kTextLength, 2, 1, drawing::ShiftConstraint::AngleSnap, false};
+    kDrawingLine, QT_TRANSLATE_NOOP("CDrawingBase", "Line"), 2, kTextLength, 2, 1, drawing::ShiftConstraint::AngleSnap,
+    false};
 
-}  // namespace
+} // namespace
 
 CDrawingLine::CDrawingLine(const DrawingStyle* defaults, QPoint creationPoint)
     : CDrawingBase(kLineTraits, defaults, creationPoint)

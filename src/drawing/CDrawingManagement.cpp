@@ -44,8 +44,7 @@ int32_t ReadGridCount(const DrawingIni& ini, const char* key, int32_t current)
 // file names no known kind. `complete` is false when the object stopped at an
 // absurd point count or a style that cannot be built. Points are kept within
 // the coordinate bound.
-std::unique_ptr<CDrawingBase> ReadObject(const DrawingIni& ini, int index, const DrawingStyle& defaults,
-                                         bool& complete)
+std::unique_ptr<CDrawingBase> ReadObject(const DrawingIni& ini, int index, const DrawingStyle& defaults, bool& complete)
 {
     complete = false;
     const std::string section = ObjectSection(index);
@@ -71,7 +70,7 @@ std::unique_ptr<CDrawingBase> ReadObject(const DrawingIni& ini, int index, const
     return object;
 }
 
-}  // namespace
+} // namespace
 
 CDrawingManagement::CDrawingManagement()
 {
@@ -194,8 +193,8 @@ void CDrawingManagement::DrawOnFrame(QPainter& painter) const
 bool CDrawingManagement::DrawsNothing() const
 {
     std::lock_guard lock(mutex_);
-    const bool grid = (settings_.grid.horizontalCount > 0 || settings_.grid.verticalCount > 0) && imageWidth_ > 0
-        && imageHeight_ > 0;
+    const bool grid =
+        (settings_.grid.horizontalCount > 0 || settings_.grid.verticalCount > 0) && imageWidth_ > 0 && imageHeight_ > 0;
     return !grid && objects_.empty() && state_ != kRubberBand;
 }
 
@@ -204,7 +203,8 @@ bool CDrawingManagement::DrawOnFrame(uint8_t* pixels, int width, int height, boo
     if (pixels == nullptr || width <= 0 || height <= 0)
         return false;
     const int bytesPerPixel = colour ? 3 : 1;
-    QImage frame(pixels, width, height, width * bytesPerPixel, colour ? QImage::Format_BGR888 : QImage::Format_Grayscale8);
+    QImage frame(pixels, width, height, width * bytesPerPixel,
+                 colour ? QImage::Format_BGR888 : QImage::Format_Grayscale8);
     QPainter painter(&frame);
     DrawOnFrame(painter);
     return true;
@@ -285,7 +285,8 @@ int CDrawingManagement::CountSelected() const
 
 int CDrawingManagement::CountSelectedLocked() const
 {
-    return int(std::count_if(objects_.begin(), objects_.end(), [](const auto& object) { return object->IsSelected(); }));
+    return int(
+        std::count_if(objects_.begin(), objects_.end(), [](const auto& object) { return object->IsSelected(); }));
 }
 
 int CDrawingManagement::MoveInZOrder(int index, bool upward, bool repeat)

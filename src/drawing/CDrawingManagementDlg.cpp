@@ -59,12 +59,12 @@ QString ChooseDrawingFile(QWidget* parent, QFileDialog::AcceptMode mode)
     return dialog.selectedFiles().constFirst();
 }
 
-}  // namespace
+} // namespace
 
 CDrawingManagementDlg::CDrawingManagementDlg(CDrawingManagement& manager, QWidget* parent)
-    : QDialog(parent)
-    , model_(manager)
-    , prompts_(StandardPrompts())
+    : QDialog(parent),
+      model_(manager),
+      prompts_(StandardPrompts())
 {
     setWindowTitle(tr("Draw Properties"));
     setModal(false);

@@ -4,13 +4,18 @@
 
 namespace {
 
-const CDrawingBase::KindTraits kPerpendicularTraits{kDrawingPerpendicular, QT_TRANSLATE_NOOP("CDrawingBase", "Perpendicular"),
-                                                    3, kTextLength, kOpenEndedTarget, kOpenEndedTarget,
-                                                    drawing::ShiftConstraint::AngleSnap, false};
+const CDrawingBase::KindTraits kPerpendicularTraits{kDrawingPerpendicular,
+                                                    QT_TRANSLATE_NOOP("CDrawingBase", "Perpendicular"),
+                                                    3,
+                                                    kTextLength,
+                                                    kOpenEndedTarget,
+                                                    kOpenEndedTarget,
+                                                    drawing::ShiftConstraint::AngleSnap,
+                                                    false};
 
 constexpr int kFirstMeasuredPoint = 2;
 
-}  // namespace
+} // namespace
 
 CDrawingPerpendicular::CDrawingPerpendicular(const DrawingStyle* defaults, QPoint creationPoint)
     : CDrawingBase(kPerpendicularTraits, defaults, creationPoint)

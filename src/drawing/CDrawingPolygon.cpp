@@ -4,11 +4,16 @@
 
 namespace {
 
-const CDrawingBase::KindTraits kPolygonTraits{kDrawingPolygon, QT_TRANSLATE_NOOP("CDrawingBase", "Polygon"), 3,
-                                              kTextLength | kTextArea, kOpenEndedTarget, kOpenEndedTarget,
-                                              drawing::ShiftConstraint::None, false};
+const CDrawingBase::KindTraits kPolygonTraits{kDrawingPolygon,
+                                              QT_TRANSLATE_NOOP("CDrawingBase", "Polygon"),
+                                              3,
+                                              kTextLength | kTextArea,
+                                              kOpenEndedTarget,
+                                              kOpenEndedTarget,
+                                              drawing::ShiftConstraint::None,
+                                              false};
 
-}  // namespace
+} // namespace
 
 CDrawingPolygon::CDrawingPolygon(const DrawingStyle* defaults, QPoint creationPoint)
     : CDrawingBase(kPolygonTraits, defaults, creationPoint)
@@ -27,5 +32,6 @@ std::optional<double> CDrawingPolygon::GetArea(double sx, double sy) const
 
 void CDrawingPolygon::DrawShape(QPainter& painter) const
 {
-    painter.drawPolygon(points_.data(), PointCount(), style_.polyFillMode == kFillWinding ? Qt::WindingFill : Qt::OddEvenFill);
+    painter.drawPolygon(points_.data(), PointCount(),
+                        style_.polyFillMode == kFillWinding ? Qt::WindingFill : Qt::OddEvenFill);
 }

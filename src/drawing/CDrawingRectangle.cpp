@@ -4,10 +4,16 @@
 
 namespace {
 
-const CDrawingBase::KindTraits kRectangleTraits{kDrawingRectangle, QT_TRANSLATE_NOOP("CDrawingBase", "Rectangle"), 2,
-                                                kTextLength | kTextArea, 2, 1, drawing::ShiftConstraint::Square, true};
+const CDrawingBase::KindTraits kRectangleTraits{kDrawingRectangle,
+                                                QT_TRANSLATE_NOOP("CDrawingBase", "Rectangle"),
+                                                2,
+                                                kTextLength | kTextArea,
+                                                2,
+                                                1,
+                                                drawing::ShiftConstraint::Square,
+                                                true};
 
-}  // namespace
+} // namespace
 
 CDrawingRectangle::CDrawingRectangle(const DrawingStyle* defaults, QPoint creationPoint)
     : CDrawingBase(kRectangleTraits, defaults, creationPoint)

@@ -5,13 +5,19 @@
 
 namespace {
 
-const CDrawingBase::KindTraits kRoundRectTraits{
-    kDrawingRoundRect, QT_TRANSLATE_NOOP("CDrawingBase", "Round Rect"), 2, 0, 2, 1, drawing::ShiftConstraint::Square, true};
+const CDrawingBase::KindTraits kRoundRectTraits{kDrawingRoundRect,
+                                                QT_TRANSLATE_NOOP("CDrawingBase", "Round Rect"),
+                                                2,
+                                                0,
+                                                2,
+                                                1,
+                                                drawing::ShiftConstraint::Square,
+                                                true};
 
 // The corner ellipses are this fraction of the shorter side.
 constexpr int kCornerDivisor = 4;
 
-}  // namespace
+} // namespace
 
 CDrawingRoundRect::CDrawingRoundRect(const DrawingStyle* defaults, QPoint creationPoint)
     : CDrawingBase(kRoundRectTraits, defaults, creationPoint)

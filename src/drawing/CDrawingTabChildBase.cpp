@@ -28,12 +28,12 @@ bool SameEntries(const QComboBox* combo, const ListEntries& entries)
     return true;
 }
 
-}  // namespace
+} // namespace
 
 CDrawingTabChildBase::CDrawingTabChildBase(CTabParentBase& parent, QWidget* widgetParent)
-    : QWidget(widgetParent)
-    , parent_(parent)
-    , grid_(new QGridLayout(this))
+    : QWidget(widgetParent),
+      parent_(parent),
+      grid_(new QGridLayout(this))
 {
     grid_->setColumnStretch(1, 1);
 }

@@ -36,7 +36,7 @@ protected:
 
     // Reports the working style with one field changed by the user.
     template <typename T>
-    void EditStyle(T DrawingStyle::* field, T value)
+    void EditStyle(T DrawingStyle::*field, T value)
     {
         if (loading_)
             return;

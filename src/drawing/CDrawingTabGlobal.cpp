@@ -9,7 +9,7 @@ namespace {
 // A real as "%f" writes it: up to 309 integer digits and 7 more characters.
 constexpr int kMaxRealLength = 320;
 
-}  // namespace
+} // namespace
 
 CDrawingTabGlobal::CDrawingTabGlobal(CTabParentBase& parent, QWidget* widgetParent)
     : CDrawingTabChildBase(parent, widgetParent)
@@ -23,7 +23,7 @@ CDrawingTabGlobal::CDrawingTabGlobal(CTabParentBase& parent, QWidget* widgetPare
     drawOnSnapshot_ = AddCheckBox(tr("Draw To Snap Shot"), "drawOnSnapshot");
     FinishRows();
 
-    const auto unitEdit = [this](QLineEdit* edit, QString DrawingUnits::* field) {
+    const auto unitEdit = [this](QLineEdit* edit, QString DrawingUnits::*field) {
         connect(edit, &QLineEdit::textEdited, this, [this, field](const QString& text) {
             EditSettings([field, &text](DrawingSettings& settings) { settings.units.*field = text; });
         });
@@ -31,7 +31,7 @@ CDrawingTabGlobal::CDrawingTabGlobal(CTabParentBase& parent, QWidget* widgetPare
     unitEdit(lengthUnit_, &DrawingUnits::lengthUnit);
     unitEdit(areaUnit_, &DrawingUnits::areaUnit);
     unitEdit(degreeUnit_, &DrawingUnits::degreeUnit);
-    const auto realEdit = [this](QLineEdit* edit, double DrawingUnits::* field) {
+    const auto realEdit = [this](QLineEdit* edit, double DrawingUnits::*field) {
         connect(edit, &QLineEdit::textEdited, this, [this, field](const QString& text) { EditReal(field, text); });
     };
     realEdit(pixelSizeX_, &DrawingUnits::pixelSizeX);
@@ -60,7 +60,7 @@ void CDrawingTabGlobal::LoadControls()
     ShowCheck(drawOnSnapshot_, Parent().DrawOnSnapshot(), true);
 }
 
-void CDrawingTabGlobal::EditReal(double DrawingUnits::* field, const QString& text)
+void CDrawingTabGlobal::EditReal(double DrawingUnits::*field, const QString& text)
 {
     bool ok = false;
     const double value = text.trimmed().toDouble(&ok);

@@ -19,7 +19,7 @@ protected:
 private:
     // Applies a real only once the text reads as a finite number, so that
     // half-typed values ("-", "1e") are not taken.
-    void EditReal(double DrawingUnits::* field, const QString& text);
+    void EditReal(double DrawingUnits::*field, const QString& text);
 
     QLineEdit* lengthUnit_;
     QLineEdit* areaUnit_;

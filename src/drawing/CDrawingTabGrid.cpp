@@ -17,13 +17,13 @@ CDrawingTabGrid::CDrawingTabGrid(CTabParentBase& parent, QWidget* widgetParent)
     backColor_ = AddColorButton(tr("Grid Back Color"), "gridBackColor");
     FinishRows();
 
-    const auto sliderEdit = [this](QSlider* slider, int32_t DrawingGrid::* field) {
+    const auto sliderEdit = [this](QSlider* slider, int32_t DrawingGrid::*field) {
         connect(slider, &QSlider::valueChanged, this, [this, field](int value) { EditGrid<int32_t>(field, value); });
     };
     sliderEdit(horizontalCount_, &DrawingGrid::horizontalCount);
     sliderEdit(verticalCount_, &DrawingGrid::verticalCount);
     sliderEdit(penWidth_, &DrawingGrid::penWidth);
-    const auto comboEdit = [this](QComboBox* combo, int32_t DrawingGrid::* field) {
+    const auto comboEdit = [this](QComboBox* combo, int32_t DrawingGrid::*field) {
         connect(combo, &QComboBox::activated, this, [this, combo, field] { EditGrid(field, SelectedValue(combo)); });
     };
     comboEdit(penStyle_, &DrawingGrid::penStyle);
@@ -53,7 +53,7 @@ void CDrawingTabGrid::LoadControls()
 }
 
 template <typename T>
-void CDrawingTabGrid::EditGrid(T DrawingGrid::* field, T value)
+void CDrawingTabGrid::EditGrid(T DrawingGrid::*field, T value)
 {
     EditSettings([field, value](DrawingSettings& settings) { settings.grid.*field = value; });
 }

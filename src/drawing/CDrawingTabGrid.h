@@ -18,7 +18,7 @@ protected:
 private:
     // Reports the grid with one field changed by the user.
     template <typename T>
-    void EditGrid(T DrawingGrid::* field, T value);
+    void EditGrid(T DrawingGrid::*field, T value);
 
     QSlider* horizontalCount_;
     QSlider* verticalCount_;

@@ -19,7 +19,7 @@ CDrawingTabPen::CDrawingTabPen(CTabParentBase& parent, QWidget* widgetParent)
     polyFillMode_ = AddCombo(tr("Poly Fill Mode"), "polyFillMode");
     FinishRows();
 
-    const auto comboEdit = [this](QComboBox* combo, int32_t DrawingStyle::* field) {
+    const auto comboEdit = [this](QComboBox* combo, int32_t DrawingStyle::*field) {
         connect(combo, &QComboBox::activated, this, [this, combo, field] { EditStyle(field, SelectedValue(combo)); });
     };
     comboEdit(penStyle_, &DrawingStyle::penStyle);

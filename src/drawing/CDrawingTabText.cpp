@@ -15,7 +15,7 @@ namespace {
 constexpr int kDisplayTypeRows = 6;
 constexpr int kDisplayTypeMargin = 4;
 
-}  // namespace
+} // namespace
 
 CDrawingTabText::CDrawingTabText(CTabParentBase& parent, QWidget* widgetParent)
     : CDrawingTabChildBase(parent, widgetParent)

@@ -23,7 +23,7 @@ QString LocalDateText()
     return QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
 }
 
-}  // namespace
+} // namespace
 
 CDrawingText::CDrawingText(const DrawingStyle* defaults, QPoint creationPoint)
     : CDrawingBase(kTextTraits, defaults, creationPoint)
@@ -58,6 +58,4 @@ std::vector<PlacedText> CDrawingText::LayoutTexts(const DrawingUnits&) const
     return texts;
 }
 
-void CDrawingText::DrawShape(QPainter&) const
-{
-}
+void CDrawingText::DrawShape(QPainter&) const {}

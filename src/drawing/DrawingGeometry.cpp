@@ -14,7 +14,7 @@ constexpr int kVerticalSlopeClass = 5;
 // Empirical constant of the ellipse perimeter estimate.
 constexpr double kEllipseCorrection = 8.8;
 
-}  // namespace
+} // namespace
 
 DrawingRect RectFromCorners(QPoint a, QPoint b)
 {
@@ -217,4 +217,4 @@ int BezierPointCount(int count)
     return count < 1 ? 0 : (count - 1) / 3 * 3 + 1;
 }
 
-}  // namespace drawing
+} // namespace drawing

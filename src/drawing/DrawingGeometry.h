@@ -81,4 +81,4 @@ std::vector<int> GridLinePositions(int count, int extent);
 // Points a poly-Bezier can use out of `count`: the largest 3k + 1 not above it.
 int BezierPointCount(int count);
 
-}  // namespace drawing
+} // namespace drawing

@@ -60,7 +60,7 @@ void VisitStyleKeys(DrawingStyle& s, Visitor&& visit)
     visit("PolyFillMode", s.polyFillMode);
 }
 
-}  // namespace
+} // namespace
 
 DrawingIni::DrawingIni() : store_(std::make_unique<Store>())
 {

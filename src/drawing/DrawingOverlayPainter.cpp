@@ -5,9 +5,7 @@
 #include <QImage>
 #include <QPainter>
 
-DrawingOverlayPainter::DrawingOverlayPainter(CDrawingManagement& manager) : manager_(manager)
-{
-}
+DrawingOverlayPainter::DrawingOverlayPainter(CDrawingManagement& manager) : manager_(manager) {}
 
 QString DrawingOverlayPainter::Name()
 {

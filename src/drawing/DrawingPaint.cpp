@@ -47,7 +47,7 @@ QFont::StyleHint StyleHintOf(uint8_t pitchAndFamily)
     }
 }
 
-}  // namespace
+} // namespace
 
 QColor ColorFromRef(uint32_t colorRef)
 {

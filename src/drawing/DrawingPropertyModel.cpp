@@ -2,8 +2,7 @@
 
 #include "drawing/CDrawingManagement.h"
 
-DrawingPropertyModel::DrawingPropertyModel(CDrawingManagement& manager)
-    : manager_(manager)
+DrawingPropertyModel::DrawingPropertyModel(CDrawingManagement& manager) : manager_(manager)
 {
     Reload();
 }

@@ -10,10 +10,10 @@ class CDrawingManagement;
 
 // Moves of the selected object in the drawing order.
 enum class ZOrderMove {
-    MostBackward,  // to the start of the list: drawn first
-    Back,          // one step toward the start
-    Front,         // one step toward the end
-    MostFront,     // to the end: drawn last, on top
+    MostBackward, // to the start of the list: drawn first
+    Back,         // one step toward the start
+    Front,        // one step toward the end
+    MostFront,    // to the end: drawn last, on top
 };
 
 // What the drawing property dialog shows and edits, without widgets: the

@@ -22,8 +22,7 @@ QString Translated(const char* text)
 // Kinds that fill an area: they take a brush and always a background.
 bool IsAreaKind(int32_t kind)
 {
-    return kind == kDrawingRectangle || kind == kDrawingEllipse || kind == kDrawingPolygon ||
-           kind == kDrawingRoundRect;
+    return kind == kDrawingRectangle || kind == kDrawingEllipse || kind == kDrawingPolygon || kind == kDrawingRoundRect;
 }
 
 // The pen style lists: values in list order, named by the pen style.
@@ -80,7 +79,7 @@ int32_t OfferedDisplayBits(int32_t kind)
     }
 }
 
-}  // namespace
+} // namespace
 
 ListEntries PenStyleEntries(int32_t kind, int32_t penWidth)
 {

@@ -19,8 +19,8 @@ struct DrawingUnits {
 
 // The optional reference grid drawn under the objects. Colours are 0x00BBGGRR.
 struct DrawingGrid {
-    int32_t horizontalCount = 0;  // vertical lines across the width
-    int32_t verticalCount = 0;    // horizontal lines down the height
+    int32_t horizontalCount = 0; // vertical lines across the width
+    int32_t verticalCount = 0;   // horizontal lines down the height
     int32_t penStyle = 0;
     int32_t penWidth = 1;
     uint32_t penColor = 0;

@@ -25,7 +25,7 @@ DrawingStyle CommonDefaults()
     return style;
 }
 
-}  // namespace
+} // namespace
 
 DrawingStyle StandaloneDrawingStyle()
 {

@@ -67,9 +67,9 @@ constexpr int kMaxFaceNameLength = 31;
 struct LogicalFont {
     int32_t height = 0;
     int32_t width = 0;
-    int32_t escapement = 0;   // text angle in tenths of a degree
+    int32_t escapement = 0; // text angle in tenths of a degree
     int32_t orientation = 0;
-    int32_t weight = 0;       // 100..900, 400 normal, 700 bold, 0 default
+    int32_t weight = 0; // 100..900, 400 normal, 700 bold, 0 default
     uint8_t italic = 0;
     uint8_t underline = 0;
     uint8_t strikeOut = 0;
@@ -86,7 +86,7 @@ struct LogicalFont {
 // The style block shared by the drawing objects, the manager's default style,
 // the property dialog and the drawing file. Colours are 0x00BBGGRR.
 struct DrawingStyle {
-    int32_t selected = 0;    // not saved
+    int32_t selected = 0; // not saved
     int32_t hide = 0;
     int32_t lock = 0;
     int32_t drawingType = 0;

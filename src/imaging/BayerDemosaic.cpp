@@ -62,11 +62,11 @@ struct Px {
 
 // The source rows around output row y, each already mapped into the image.
 struct Rows {
-    const uint8_t* above; // y - 1
-    const uint8_t* cur; // y
-    const uint8_t* below; // y + 1
+    const uint8_t* above;  // y - 1
+    const uint8_t* cur;    // y
+    const uint8_t* below;  // y + 1
     const uint8_t* below2; // y + 2
-    const uint8_t* mate; // the other row of y's 2 x 2 cell
+    const uint8_t* mate;   // the other row of y's 2 x 2 cell
 };
 
 // Column access for columns whose neighbours all lie inside the row, at even
@@ -112,8 +112,16 @@ struct BorderAccess {
 struct OffColor {
     static constexpr int kReach = 0;
     static constexpr bool kGrEdgesFromBelow = false;
-    template <class A> static Px AtGreen(const Rows& r, int x, const A&) { return {r.cur[x], 0, 0}; }
-    template <class A> static Px AtColour(const Rows& r, int x, const A&) { return {0, r.cur[x], 0}; }
+    template <class A>
+    static Px AtGreen(const Rows& r, int x, const A&)
+    {
+        return {r.cur[x], 0, 0};
+    }
+    template <class A>
+    static Px AtColour(const Rows& r, int x, const A&)
+    {
+        return {0, r.cur[x], 0};
+    }
 };
 
 // Every pixel of a 2 x 2 cell takes the cell's red and blue samples, and the
@@ -121,11 +129,13 @@ struct OffColor {
 struct Nearest {
     static constexpr int kReach = 0;
     static constexpr bool kGrEdgesFromBelow = false;
-    template <class A> static Px AtGreen(const Rows& r, int x, const A& a)
+    template <class A>
+    static Px AtGreen(const Rows& r, int x, const A& a)
     {
         return {r.cur[x], r.cur[a.Partner(x)], r.mate[x]};
     }
-    template <class A> static Px AtColour(const Rows& r, int x, const A& a)
+    template <class A>
+    static Px AtColour(const Rows& r, int x, const A& a)
     {
         const int partner = a.Partner(x);
         return {r.cur[partner], r.cur[x], r.mate[partner]};
@@ -135,18 +145,20 @@ struct Nearest {
 struct Bilinear {
     static constexpr int kReach = 1;
     static constexpr bool kGrEdgesFromBelow = true;
-    template <class A> static Px AtGreen(const Rows& r, int x, const A& a)
+    template <class A>
+    static Px AtGreen(const Rows& r, int x, const A& a)
     {
         const uint8_t* up = a.BelowOnly(x) ? r.below : r.above;
         return {r.cur[x], Half(r.cur[a.At(x - 1)], r.cur[a.At(x + 1)]), Half(up[x], r.below[x])};
     }
-    template <class A> static Px AtColour(const Rows& r, int x, const A& a)
+    template <class A>
+    static Px AtColour(const Rows& r, int x, const A& a)
     {
         const int left = a.At(x - 1);
         const int right = a.At(x + 1);
         const uint8_t* up = a.BelowOnly(x) ? r.below : r.above;
         return {Half(r.cur[left], r.cur[right]), r.cur[x],
-            Half(Half(up[left], up[right]), Half(r.below[left], r.below[right]))};
+                Half(Half(up[left], up[right]), Half(r.below[left], r.below[right]))};
     }
 };
 
@@ -155,8 +167,13 @@ struct Bilinear {
 struct BilinearFcr {
     static constexpr int kReach = 1;
     static constexpr bool kGrEdgesFromBelow = false;
-    template <class A> static Px AtGreen(const Rows& r, int x, const A& a) { return Bilinear::AtGreen(r, x, a); }
-    template <class A> static Px AtColour(const Rows& r, int x, const A& a)
+    template <class A>
+    static Px AtGreen(const Rows& r, int x, const A& a)
+    {
+        return Bilinear::AtGreen(r, x, a);
+    }
+    template <class A>
+    static Px AtColour(const Rows& r, int x, const A& a)
     {
         Px p = Bilinear::AtColour(r, x, a);
         if (!a.IsEdgeRow() && !a.IsEdgeColumn(x))
@@ -170,23 +187,23 @@ struct BilinearFcr {
 struct BiCubic {
     static constexpr int kReach = 2;
     static constexpr bool kGrEdgesFromBelow = false;
-    template <class A> static Px AtGreen(const Rows& r, int x, const A& a)
+    template <class A>
+    static Px AtGreen(const Rows& r, int x, const A& a)
     {
         const int left = a.At(x - 1);
         const int right = a.At(x + 1);
         const int right2 = a.At(x + 2);
-        return {Half(r.cur[x], r.below[right]),
-            Cubic(r.cur[right], r.cur[left], r.below2[right], r.below2[left]),
-            Cubic(r.below[x], r.below[right2], r.above[x], r.above[right2])};
+        return {Half(r.cur[x], r.below[right]), Cubic(r.cur[right], r.cur[left], r.below2[right], r.below2[left]),
+                Cubic(r.below[x], r.below[right2], r.above[x], r.above[right2])};
     }
-    template <class A> static Px AtColour(const Rows& r, int x, const A& a)
+    template <class A>
+    static Px AtColour(const Rows& r, int x, const A& a)
     {
         const int left = a.At(x - 1);
         const int right = a.At(x + 1);
         const int right2 = a.At(x + 2);
-        return {Half(r.cur[right], r.below[x]),
-            Cubic(r.cur[x], r.cur[right2], r.below2[x], r.below2[right2]),
-            Cubic(r.below[right], r.below[left], r.above[right], r.above[left])};
+        return {Half(r.cur[right], r.below[x]), Cubic(r.cur[x], r.cur[right2], r.below2[x], r.below2[right2]),
+                Cubic(r.below[right], r.below[left], r.above[right], r.above[left])};
     }
 };
 
@@ -210,7 +227,8 @@ private:
 struct NeighbourMean {
     static constexpr int kReach = 1;
     static constexpr bool kGrEdgesFromBelow = false;
-    template <class A> static Px AtGreen(const Rows& r, int x, const A& a)
+    template <class A>
+    static Px AtGreen(const Rows& r, int x, const A& a)
     {
         if constexpr (A::kInner) {
             return {r.cur[x], Half(r.cur[x - 1], r.cur[x + 1]), Half(r.above[x], r.below[x])};
@@ -223,11 +241,12 @@ struct NeighbourMean {
             return {r.cur[x], own.Value(), cross.Value()};
         }
     }
-    template <class A> static Px AtColour(const Rows& r, int x, const A& a)
+    template <class A>
+    static Px AtColour(const Rows& r, int x, const A& a)
     {
         if constexpr (A::kInner) {
             return {Quarter(r.cur[x - 1], r.cur[x + 1], r.above[x], r.below[x]), r.cur[x],
-                Quarter(r.above[x - 1], r.above[x + 1], r.below[x - 1], r.below[x + 1])};
+                    Quarter(r.above[x - 1], r.above[x + 1], r.below[x - 1], r.below[x + 1])};
         } else {
             InsideMean green, cross;
             green.Add(a.Contains(x - 1), r.cur, x - 1);
@@ -277,8 +296,9 @@ void BorderPixels(const Rows& rows, const BorderAccess& border, int from, int to
 // restrict, so that the compiler knows the stores do not touch the source rows.
 template <class Kernel, bool GreenFirst>
 LX_VECTOR_CLONES int InnerPairs(const uint8_t* __restrict above, const uint8_t* __restrict cur,
-    const uint8_t* __restrict below, const uint8_t* __restrict below2, const uint8_t* __restrict mate,
-    uint8_t* __restrict g, uint8_t* __restrict own, uint8_t* __restrict cross, int width)
+                                const uint8_t* __restrict below, const uint8_t* __restrict below2,
+                                const uint8_t* __restrict mate, uint8_t* __restrict g, uint8_t* __restrict own,
+                                uint8_t* __restrict cross, int width)
 {
     constexpr InnerAccess<0> even;
     constexpr InnerAccess<1> odd;
@@ -300,7 +320,7 @@ LX_VECTOR_CLONES int InnerPairs(const uint8_t* __restrict above, const uint8_t* 
 
 LX_VECTOR_CLONES
 void InterleaveBgr(const uint8_t* __restrict b, const uint8_t* __restrict g, const uint8_t* __restrict r,
-    uint8_t* __restrict out, int width)
+                   uint8_t* __restrict out, int width)
 {
     for (int x = 0; x < width; ++x) {
         out[3 * x] = b[x];
@@ -315,7 +335,7 @@ void InterleaveBgr(const uint8_t* __restrict b, const uint8_t* __restrict g, con
 // one by one).
 LX_VECTOR_CLONES
 void InterleaveBgrx(const uint8_t* __restrict b, const uint8_t* __restrict g, const uint8_t* __restrict r,
-    uint8_t* __restrict out, int width)
+                    uint8_t* __restrict out, int width)
 {
     static_assert(std::endian::native == std::endian::little, "blue is the first byte of the word");
     for (int x = 0; x < width; ++x) {
@@ -355,13 +375,13 @@ void DemosaicRow(const Image& image, int y)
     const bool firstRow = y == 0;
     const bool lastRow = y == image.height - 1;
     const BorderAccess border{width, firstRow, lastRow,
-        Kernel::kGrEdgesFromBelow && Pattern == kBayerGR && !firstRow && !lastRow};
+                              Kernel::kGrEdgesFromBelow && Pattern == kBayerGR && !firstRow && !lastRow};
 
     if (border.IsEdgeRow()) {
         BorderPixels<Kernel, greenFirst>(rows, border, 0, width, p);
     } else {
-        const int innerEnd = InnerPairs<Kernel, greenFirst>(
-            rows.above, rows.cur, rows.below, rows.below2, rows.mate, p.g, p.own, p.cross, width);
+        const int innerEnd = InnerPairs<Kernel, greenFirst>(rows.above, rows.cur, rows.below, rows.below2, rows.mate,
+                                                            p.g, p.own, p.cross, width);
         const int leftEnd = std::min(2, width);
         BorderPixels<Kernel, greenFirst>(rows, border, 0, leftEnd, p);
         BorderPixels<Kernel, greenFirst>(rows, border, std::max(innerEnd, leftEnd), width, p);
@@ -420,8 +440,8 @@ LX_VECTOR_CLONES void ExpandGrey(const uint8_t* __restrict mosaic, size_t count,
 
 bool ValidInput(int height, const uint8_t* mosaic, int width, const uint8_t* dest, int pattern, int pixelBytes)
 {
-    return mosaic && dest && width > 0 && height > 0 && pattern >= 0 && pattern < kBayerPatternCount
-        && (pixelBytes == 3 || pixelBytes == 4);
+    return mosaic && dest && width > 0 && height > 0 && pattern >= 0 && pattern < kBayerPatternCount &&
+           (pixelBytes == 3 || pixelBytes == 4);
 }
 
 // Runs one kernel over the image with freshly allocated scratch rows.
@@ -439,7 +459,7 @@ bool DemosaicWith(int height, const uint8_t* mosaic, int width, uint8_t* dest, i
 } // namespace
 
 bool DemosaicBayer8(int height, int method, const uint8_t* mosaic, int width, uint8_t* dest, int pattern,
-    int destPixelBytes)
+                    int destPixelBytes)
 {
     if (!ValidInput(height, mosaic, width, dest, pattern, destPixelBytes))
         return false;
@@ -466,7 +486,7 @@ bool DemosaicBayer8(int height, int method, const uint8_t* mosaic, int width, ui
 }
 
 bool DemosaicBayer8NeighbourMean(int height, const uint8_t* mosaic, int width, uint8_t* dest, int pattern,
-    int destPixelBytes)
+                                 int destPixelBytes)
 {
     if (!ValidInput(height, mosaic, width, dest, pattern, destPixelBytes))
         return false;

@@ -22,7 +22,7 @@ constexpr int kDefaultInterpolationMethod = kInterpolationBilinear;
 // pointer, a size below 1, destPixelBytes other than 3 or 4, or a failed
 // allocation of the three scratch rows.
 bool DemosaicBayer8(int height, int method, const uint8_t* mosaic, int width, uint8_t* dest, int pattern,
-    int destPixelBytes = 3);
+                    int destPixelBytes = 3);
 
 // The display window's own demosaicking of reduced 10 and 12-bit Bayer data,
 // independent of the chosen method: at green sites each missing colour is the
@@ -31,4 +31,4 @@ bool DemosaicBayer8(int height, int method, const uint8_t* mosaic, int width, ui
 // four diagonal ones. Only neighbours inside the image count (a colour with no
 // neighbour inside is 0). Fails like DemosaicBayer8.
 bool DemosaicBayer8NeighbourMean(int height, const uint8_t* mosaic, int width, uint8_t* dest, int pattern,
-    int destPixelBytes = 3);
+                                 int destPixelBytes = 3);

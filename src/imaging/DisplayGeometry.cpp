@@ -10,8 +10,8 @@ float ZoomFactor(int zoomIndex)
     return kFactors[zoomIndex - kZoomMinIndex];
 }
 
-DrawTransform ComputeDrawTransform(int zoomIndex, int windowWidth, int windowHeight, int imageWidth,
-    int imageHeight, int scrollX, int scrollY)
+DrawTransform ComputeDrawTransform(int zoomIndex, int windowWidth, int windowHeight, int imageWidth, int imageHeight,
+                                   int scrollX, int scrollY)
 {
     DrawTransform transform;
     if (imageWidth <= 0 || imageHeight <= 0)
@@ -56,7 +56,7 @@ ScrollBarLayout ShownBar(int imageSize, int visibleExtent, int position)
 } // namespace
 
 ScrollLayout ComputeScrollLayout(int zoomIndex, int windowWidth, int windowHeight, int imageWidth, int imageHeight,
-    int scrollX, int scrollY, int barExtent)
+                                 int scrollX, int scrollY, int barExtent)
 {
     ScrollLayout layout;
     const float factor = ZoomFactor(zoomIndex);

@@ -23,8 +23,8 @@ struct DrawTransform {
 // Zoom 0 (and any index without a factor) fits the image into the window with
 // its aspect ratio kept, centred on the other axis; zoom 1 to 7 scale by the
 // factor and shift by minus the scroll position. An empty image gives scale 1.
-DrawTransform ComputeDrawTransform(int zoomIndex, int windowWidth, int windowHeight, int imageWidth,
-    int imageHeight, int scrollX, int scrollY);
+DrawTransform ComputeDrawTransform(int zoomIndex, int windowWidth, int windowHeight, int imageWidth, int imageHeight,
+                                   int scrollX, int scrollY);
 
 // One scroll bar: range 0 to `range`, a page of `page`, at `position`. A
 // hidden bar has everything 0.
@@ -44,7 +44,7 @@ struct ScrollLayout {
 // barExtent pixels, with the stored scroll positions clamped to range - page.
 // Showing one bar narrows the view, which may call for the other.
 ScrollLayout ComputeScrollLayout(int zoomIndex, int windowWidth, int windowHeight, int imageWidth, int imageHeight,
-    int scrollX, int scrollY, int barExtent);
+                                 int scrollX, int scrollY, int barExtent);
 
 // Largest position a bar can be scrolled to: range - page + 1, at least 0.
 int ScrollLimit(int range, int page);
@@ -57,7 +57,7 @@ enum class ScrollAction {
     Top,
     Bottom,
     Track, // the thumb was dragged or dropped at trackPosition
-    End, // end of scroll: nothing moves
+    End,   // end of scroll: nothing moves
 };
 
 // The bar's new position after an action, clamped to 0 .. ScrollLimit.

@@ -7,6 +7,5 @@ class DroppedFramesPainter : public OverlayPainter {
 public:
     explicit DroppedFramesPainter(OverlayRegistry* registry);
 
-    void Draw(QPainter& painter, int32_t width, int32_t height, uint32_t blockId,
-        const int32_t* droppedCount) override;
+    void Draw(QPainter& painter, int32_t width, int32_t height, uint32_t blockId, const int32_t* droppedCount) override;
 };

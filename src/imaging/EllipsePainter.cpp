@@ -6,8 +6,8 @@
 #include <algorithm>
 
 EllipsePainter::EllipsePainter(OverlayRegistry* registry, const EllipseSettings& settings)
-    : OverlayPainter(registry, QCoreApplication::translate("CCallbackEnableDlg", "Ellipse"))
-    , settings_(settings)
+    : OverlayPainter(registry, QCoreApplication::translate("CCallbackEnableDlg", "Ellipse")),
+      settings_(settings)
 {
     settings_.radiusStepX = std::max<uint32_t>(settings_.radiusStepX, 1);
     settings_.radiusStepY = std::max<uint32_t>(settings_.radiusStepY, 1);
@@ -26,7 +26,7 @@ void EllipsePainter::Draw(QPainter& painter, int32_t width, int32_t height, uint
     int64_t ry = settings_.radiusStepY;
     while (cx - rx >= 0 || cy - ry >= 0 || cx + rx <= width || cy + ry <= height) {
         painter.drawEllipse(QRectF(static_cast<double>(cx - rx), static_cast<double>(cy - ry),
-            static_cast<double>(2 * rx), static_cast<double>(2 * ry)));
+                                   static_cast<double>(2 * rx), static_cast<double>(2 * ry)));
         rx += settings_.radiusStepX;
         ry += settings_.radiusStepY;
     }

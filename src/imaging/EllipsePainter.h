@@ -18,8 +18,7 @@ public:
     // Radius steps of 0 count as 1.
     explicit EllipsePainter(OverlayRegistry* registry, const EllipseSettings& settings = {});
 
-    void Draw(QPainter& painter, int32_t width, int32_t height, uint32_t blockId,
-        const int32_t* droppedCount) override;
+    void Draw(QPainter& painter, int32_t width, int32_t height, uint32_t blockId, const int32_t* droppedCount) override;
 
     const EllipseSettings& Settings() const { return settings_; }
 

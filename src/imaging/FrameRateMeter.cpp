@@ -14,7 +14,7 @@ FrameRateMeter::Reading FrameRateMeter::Record(int32_t dropped, uint32_t nowMs)
     frameCount_ += static_cast<uint32_t>(d) + 1;
 
     droppedHistory_[droppedPosition_] = d;
-    const int64_t droppedSum = std::accumulate(droppedHistory_.begin(), droppedHistory_.end(), int64_t {0});
+    const int64_t droppedSum = std::accumulate(droppedHistory_.begin(), droppedHistory_.end(), int64_t{0});
     droppedPosition_ = (droppedPosition_ + 1) % kHistorySize;
 
     const uint32_t newest = nowMs;
@@ -35,8 +35,8 @@ FrameRateMeter::Reading FrameRateMeter::Record(int32_t dropped, uint32_t nowMs)
     // Unsigned, so that a wrap of the millisecond clock still gives the span.
     const uint32_t span = newest - oldest;
     if (span != 0) {
-        reading.rate = static_cast<float>(static_cast<double>(stampCount + droppedSum - 1) * 1000.0
-            / static_cast<double>(span));
+        reading.rate =
+            static_cast<float>(static_cast<double>(stampCount + droppedSum - 1) * 1000.0 / static_cast<double>(span));
     }
     return reading;
 }

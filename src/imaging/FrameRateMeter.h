@@ -12,7 +12,7 @@ public:
 
     struct Reading {
         bool hasRate = false; // false until two frames have been stamped
-        float rate = 0.0f; // received frames per second
+        float rate = 0.0f;    // received frames per second
         uint32_t displayCount = 0;
         uint32_t frameCount = 0;
     };

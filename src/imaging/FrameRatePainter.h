@@ -11,8 +11,7 @@ class FrameRatePainter : public OverlayPainter {
 public:
     explicit FrameRatePainter(OverlayRegistry* registry);
 
-    void Draw(QPainter& painter, int32_t width, int32_t height, uint32_t blockId,
-        const int32_t* droppedCount) override;
+    void Draw(QPainter& painter, int32_t width, int32_t height, uint32_t blockId, const int32_t* droppedCount) override;
     // Starts the statistics afresh.
     void Reset() override;
 

@@ -25,8 +25,8 @@ void ForEachLine(uint32_t size, uint32_t count, uint32_t offset, DrawLine drawLi
 } // namespace
 
 GridPainter::GridPainter(OverlayRegistry* registry, const GridSettings& settings)
-    : OverlayPainter(registry, QCoreApplication::translate("CCallbackEnableDlg", "Grid"))
-    , settings_(settings)
+    : OverlayPainter(registry, QCoreApplication::translate("CCallbackEnableDlg", "Grid")),
+      settings_(settings)
 {
     settings_.columns = std::max<uint32_t>(settings_.columns, 1);
     settings_.rows = std::max<uint32_t>(settings_.rows, 1);

@@ -20,8 +20,7 @@ public:
     // Column and row counts of 0 count as 1.
     explicit GridPainter(OverlayRegistry* registry, const GridSettings& settings = {});
 
-    void Draw(QPainter& painter, int32_t width, int32_t height, uint32_t blockId,
-        const int32_t* droppedCount) override;
+    void Draw(QPainter& painter, int32_t width, int32_t height, uint32_t blockId, const int32_t* droppedCount) override;
 
     const GridSettings& Settings() const { return settings_; }
 

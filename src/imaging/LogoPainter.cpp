@@ -48,16 +48,16 @@ QImage MakeLogo()
     p.setFont(font);
     p.setPen(QColor(236, 242, 250));
     p.drawText(QRect(kLogoHeight, 0, kLogoWidth - kLogoHeight - 4, kLogoHeight), Qt::AlignCenter,
-        QStringLiteral("Lumivex"));
+               QStringLiteral("Lumivex"));
     return logo;
 }
 
 } // namespace
 
 LogoPainter::LogoPainter(OverlayRegistry* registry)
-    : OverlayPainter(registry, QCoreApplication::translate("CCallbackEnableDlg", "Logo"))
-    , logo_(MakeLogo())
-    , greyLogo_(logo_.convertToFormat(QImage::Format_Grayscale8))
+    : OverlayPainter(registry, QCoreApplication::translate("CCallbackEnableDlg", "Logo")),
+      logo_(MakeLogo()),
+      greyLogo_(logo_.convertToFormat(QImage::Format_Grayscale8))
 {
 }
 

@@ -11,8 +11,7 @@ public:
     // Builds the logo image; user interface thread (it draws text).
     explicit LogoPainter(OverlayRegistry* registry);
 
-    void Draw(QPainter& painter, int32_t width, int32_t height, uint32_t blockId,
-        const int32_t* droppedCount) override;
+    void Draw(QPainter& painter, int32_t width, int32_t height, uint32_t blockId, const int32_t* droppedCount) override;
 
     const QImage& Logo() const { return logo_; }
 

@@ -8,11 +8,7 @@
 
 #include <utility>
 
-OverlayPainter::OverlayPainter(OverlayRegistry* registry, QString name)
-    : name_(std::move(name))
-    , registry_(registry)
-{
-}
+OverlayPainter::OverlayPainter(OverlayRegistry* registry, QString name) : name_(std::move(name)), registry_(registry) {}
 
 OverlayPainter::~OverlayPainter()
 {
@@ -40,8 +36,8 @@ bool DisablePainter(OverlayPainter& painter, uint32_t key)
     return painter.Registry() && painter.Registry()->Remove(key);
 }
 
-void OverlayPainter::Trampoline(QPainter& painter, uint8_t*, int32_t width, int32_t height,
-    uint32_t blockId, void* userData, const int32_t* droppedCount)
+void OverlayPainter::Trampoline(QPainter& painter, uint8_t*, int32_t width, int32_t height, uint32_t blockId,
+                                void* userData, const int32_t* droppedCount)
 {
     auto* self = static_cast<OverlayPainter*>(userData);
     std::lock_guard lock(self->criticalSection_);
@@ -51,8 +47,8 @@ void OverlayPainter::Trampoline(QPainter& painter, uint8_t*, int32_t width, int3
 bool OverlayPainter::IsGreyFrame(const QPainter& painter)
 {
     const QPaintDevice* device = painter.device();
-    return device && device->devType() == QInternal::Image
-        && static_cast<const QImage*>(device)->format() == QImage::Format_Grayscale8;
+    return device && device->devType() == QInternal::Image &&
+           static_cast<const QImage*>(device)->format() == QImage::Format_Grayscale8;
 }
 
 QColor OverlayPainter::FrameColor(const QPainter& painter, const QColor& color)
@@ -64,8 +60,7 @@ QColor OverlayPainter::FrameColor(const QPainter& painter, const QColor& color)
     return color;
 }
 
-void OverlayPainter::DrawText(QPainter& painter, int x, int y, Qt::Alignment alignment,
-    const QString& text)
+void OverlayPainter::DrawText(QPainter& painter, int x, int y, Qt::Alignment alignment, const QString& text)
 {
     const QFontMetrics metrics(painter.font());
     QRect box(0, 0, metrics.horizontalAdvance(text), metrics.height());

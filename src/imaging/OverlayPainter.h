@@ -32,7 +32,7 @@ public:
     // frame's block id, droppedCount the number of frames received but not
     // displayed since the previous displayed one (null when unknown).
     virtual void Draw(QPainter& painter, int32_t width, int32_t height, uint32_t blockId,
-        const int32_t* droppedCount) = 0;
+                      const int32_t* droppedCount) = 0;
     // Called when the painter is switched on; nothing by default.
     virtual void Reset() {}
 
@@ -46,7 +46,7 @@ public:
     // The registry's entry function for every painter: runs Draw under the
     // painter's critical section. userData is the painter.
     static void Trampoline(QPainter& painter, uint8_t* pixels, int32_t width, int32_t height, uint32_t blockId,
-        void* userData, const int32_t* droppedCount);
+                           void* userData, const int32_t* droppedCount);
 
 protected:
     std::mutex& CriticalSection() { return criticalSection_; }

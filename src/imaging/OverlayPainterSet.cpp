@@ -3,12 +3,12 @@
 #include <utility>
 
 OverlayPainterSet::OverlayPainterSet(OverlayRegistry& registry, std::string settingsPath)
-    : settingsPath_(std::move(settingsPath))
-    , logo_(&registry)
-    , grid_(&registry, ReadGridSettings(settingsPath_))
-    , ellipse_(&registry, ReadEllipseSettings(settingsPath_))
-    , fps_(&registry)
-    , framesReceived_(&registry)
+    : settingsPath_(std::move(settingsPath)),
+      logo_(&registry),
+      grid_(&registry, ReadGridSettings(settingsPath_)),
+      ellipse_(&registry, ReadEllipseSettings(settingsPath_)),
+      fps_(&registry),
+      framesReceived_(&registry)
 {
 }
 

@@ -50,15 +50,15 @@ EllipseSettings ReadEllipseSettings(const std::string& settingsPath)
 bool WriteGridSettings(const std::string& settingsPath, const GridSettings& settings)
 {
     Profile profile(settingsPath);
-    return WriteUnsigned(profile, kGridSection, kGridColumnsKey, settings.columns)
-        && WriteUnsigned(profile, kGridSection, kGridRowsKey, settings.rows)
-        && WriteUnsigned(profile, kGridSection, kGridOffsetXKey, settings.offsetX)
-        && WriteUnsigned(profile, kGridSection, kGridOffsetYKey, settings.offsetY);
+    return WriteUnsigned(profile, kGridSection, kGridColumnsKey, settings.columns) &&
+           WriteUnsigned(profile, kGridSection, kGridRowsKey, settings.rows) &&
+           WriteUnsigned(profile, kGridSection, kGridOffsetXKey, settings.offsetX) &&
+           WriteUnsigned(profile, kGridSection, kGridOffsetYKey, settings.offsetY);
 }
 
 bool WriteEllipseSettings(const std::string& settingsPath, const EllipseSettings& settings)
 {
     Profile profile(settingsPath);
-    return WriteUnsigned(profile, kEllipseSection, kEllipseRadiusXKey, settings.radiusStepX)
-        && WriteUnsigned(profile, kEllipseSection, kEllipseRadiusYKey, settings.radiusStepY);
+    return WriteUnsigned(profile, kEllipseSection, kEllipseRadiusXKey, settings.radiusStepX) &&
+           WriteUnsigned(profile, kEllipseSection, kEllipseRadiusYKey, settings.radiusStepY);
 }

@@ -16,18 +16,18 @@ namespace {
 // How a format stores its samples.
 enum class Storage {
     Unknown,
-    Bytes, // one byte per sample
-    Words, // 16-bit little-endian samples, reduced by a right shift
+    Bytes,  // one byte per sample
+    Words,  // 16-bit little-endian samples, reduced by a right shift
     Packed, // two 10 or 12-bit samples in three bytes; bytes 0 and 2 hold their top 8 bits
-    Rgb, // red, green, blue bytes
-    Bgr, // blue, green, red bytes
+    Rgb,    // red, green, blue bytes
+    Bgr,    // blue, green, red bytes
 };
 
 struct Layout {
     Storage storage = Storage::Unknown;
-    int shift = 0; // Words only
+    int shift = 0;    // Words only
     int pattern = -1; // Bayer pattern index; -1 for grey and RGB formats
-    int bits = 8; // significant bits of a sample
+    int bits = 8;     // significant bits of a sample
 };
 
 constexpr int kMono10Shift = 2;
@@ -106,8 +106,8 @@ size_t RawSize(const Layout& layout, size_t pixels)
 
 bool ValidFrame(const Layout& layout, const uint8_t* raw, size_t rawSize, int width, int height, const uint8_t* dest)
 {
-    return layout.storage != Storage::Unknown && raw && dest && width > 0 && height > 0
-        && rawSize >= RawSize(layout, size_t(width) * size_t(height));
+    return layout.storage != Storage::Unknown && raw && dest && width > 0 && height > 0 &&
+           rawSize >= RawSize(layout, size_t(width) * size_t(height));
 }
 
 LX_VECTOR_CLONES
@@ -170,7 +170,8 @@ unsigned SampleOf(const Layout& layout, const uint8_t* raw, size_t i)
         const uint8_t* group = raw + i / 2 * 3;
         const int low = layout.bits - 8;
         const unsigned mask = (1u << low) - 1;
-        return i % 2 ? unsigned(group[2]) << low | (group[1] >> 4 & mask) : unsigned(group[0]) << low | (group[1] & mask);
+        return i % 2 ? unsigned(group[2]) << low | (group[1] >> 4 & mask)
+                     : unsigned(group[0]) << low | (group[1] & mask);
     }
     }
 }
@@ -264,8 +265,8 @@ bool Mirror(void* data, int width, int height, int mode)
 // The conversion behind ConvertFrame and ConvertForDisplay: for the display
 // colour pixels take 4 bytes (a byte of 255 after blue, green, red) and 10 and
 // 12-bit BayerRG data is demosaicked by the neighbour mean whatever the method.
-bool Convert(uint32_t pixelFormat, const uint8_t* raw, size_t rawSize, int width, int height, uint8_t* dest,
-    int method, bool forDisplay)
+bool Convert(uint32_t pixelFormat, const uint8_t* raw, size_t rawSize, int width, int height, uint8_t* dest, int method,
+             bool forDisplay)
 {
     const Layout layout = LayoutOf(pixelFormat);
     if (!ValidFrame(layout, raw, rawSize, width, height, dest))
@@ -296,9 +297,8 @@ bool Convert(uint32_t pixelFormat, const uint8_t* raw, size_t rawSize, int width
         return false;
     const int colourBytes = forDisplay ? 4 : 3;
     return WithMosaic8(layout, raw, count, [&](const uint8_t* mosaic) {
-        return neighbourMean
-            ? DemosaicBayer8NeighbourMean(height, mosaic, width, dest, layout.pattern, colourBytes)
-            : DemosaicBayer8(height, method, mosaic, width, dest, layout.pattern, colourBytes);
+        return neighbourMean ? DemosaicBayer8NeighbourMean(height, mosaic, width, dest, layout.pattern, colourBytes)
+                             : DemosaicBayer8(height, method, mosaic, width, dest, layout.pattern, colourBytes);
     });
 }
 
@@ -319,7 +319,7 @@ int ConvertedBytesPerPixel(uint32_t pixelFormat)
 }
 
 bool ConvertFrame(uint32_t pixelFormat, int height, const uint8_t* raw, size_t rawSize, int width, uint8_t* dest,
-    int method)
+                  int method)
 {
     return Convert(pixelFormat, raw, rawSize, width, height, dest, method, false);
 }
@@ -335,7 +335,7 @@ bool MirrorColorImage(uint8_t* pixels, int width, int height, int mode)
 }
 
 bool ConvertForDisplay(uint32_t pixelFormat, const uint8_t* raw, size_t rawSize, int width, int height, uint8_t* dest,
-    int method)
+                       int method)
 {
     return Convert(pixelFormat, raw, rawSize, width, height, dest, method, true);
 }
@@ -382,7 +382,7 @@ int MirroredBayerPattern(int pattern, int width, int height, int mode)
 }
 
 bool ConvertDeepGrey(uint32_t pixelFormat, const uint8_t* raw, size_t rawSize, int width, int height,
-    DeepGreyTable& table, uint8_t* dest)
+                     DeepGreyTable& table, uint8_t* dest)
 {
     const Layout layout = LayoutOf(pixelFormat);
     if (layout.pattern >= 0 || layout.bits <= 8 || !ValidFrame(layout, raw, rawSize, width, height, dest))
@@ -410,7 +410,7 @@ bool ConvertDeepGrey(uint32_t pixelFormat, const uint8_t* raw, size_t rawSize, i
 }
 
 bool RawSampleAt(uint32_t pixelFormat, const uint8_t* raw, size_t rawSize, int width, int height, int x, int y,
-    uint16_t& value)
+                 uint16_t& value)
 {
     const Layout layout = LayoutOf(pixelFormat);
     if (SignificantSampleBits(pixelFormat) == 0 || x < 0 || y < 0 || x >= width || y >= height ||
@@ -423,7 +423,8 @@ bool RawSampleAt(uint32_t pixelFormat, const uint8_t* raw, size_t rawSize, int w
 bool UnpackSamples(uint32_t pixelFormat, const uint8_t* raw, size_t rawSize, int width, int height, uint16_t* dest)
 {
     const Layout layout = LayoutOf(pixelFormat);
-    if (SignificantSampleBits(pixelFormat) == 0 || !ValidFrame(layout, raw, rawSize, width, height, reinterpret_cast<uint8_t*>(dest)))
+    if (SignificantSampleBits(pixelFormat) == 0 ||
+        !ValidFrame(layout, raw, rawSize, width, height, reinterpret_cast<uint8_t*>(dest)))
         return false;
     const size_t count = size_t(width) * size_t(height);
     switch (layout.storage) {

@@ -13,8 +13,8 @@ class DeepGreyTable;
 // Mirror modes, the user's "Mirror Mode" choice.
 constexpr int kMirrorOff = 0;
 constexpr int kMirrorHorizontal = 1; // each row reversed
-constexpr int kMirrorVertical = 2; // row order reversed
-constexpr int kMirrorBoth = 3; // the whole pixel sequence reversed
+constexpr int kMirrorVertical = 2;   // row order reversed
+constexpr int kMirrorBoth = 3;       // the whole pixel sequence reversed
 
 // Bytes of raw data that a frame of this format and size takes (the packed
 // formats hold two pixels in three bytes); 0 for an unknown format or a size
@@ -33,7 +33,7 @@ int ConvertedBytesPerPixel(uint32_t pixelFormat);
 // RawFrameSize, or a method out of range for a Bayer format; and false when a
 // temporary buffer cannot be allocated.
 bool ConvertFrame(uint32_t pixelFormat, int height, const uint8_t* raw, size_t rawSize, int width, uint8_t* dest,
-    int method);
+                  int method);
 
 // A grey frame of samples wider than 8 bits (Mono10 to Mono16, packed or not)
 // through the table's deep view, one byte a pixel; the top 8 bits, as
@@ -43,7 +43,7 @@ bool ConvertFrame(uint32_t pixelFormat, int height, const uint8_t* raw, size_t r
 // nothing, where ConvertFrame would fail and for every other format.
 constexpr size_t kAutoLevelSamples = size_t{1} << 18;
 bool ConvertDeepGrey(uint32_t pixelFormat, const uint8_t* raw, size_t rawSize, int width, int height,
-    DeepGreyTable& table, uint8_t* dest);
+                     DeepGreyTable& table, uint8_t* dest);
 
 // In-place mirroring of a converted grey (1 byte per pixel) or colour (3 bytes
 // per pixel) image. Mode 0 does nothing and gives true; a mode outside 0..3, a
@@ -59,7 +59,7 @@ bool MirrorColorImage(uint8_t* pixels, int width, int height, int mode);
 // reordering. Never mirrored: the acquisition thread mirrors frames itself.
 // Gives false, with dest untouched, where ConvertFrame would fail.
 bool ConvertForDisplay(uint32_t pixelFormat, const uint8_t* raw, size_t rawSize, int width, int height, uint8_t* dest,
-    int method);
+                       int method);
 
 // Samples at the camera's own depth, for stills and movies that keep every
 // bit. Formats of one sample per pixel (grey and Bayer) only.
@@ -79,7 +79,7 @@ bool UnpackSamples(uint32_t pixelFormat, const uint8_t* raw, size_t rawSize, int
 // The camera's value of the sample at (x, y) of a frame of one sample a
 // pixel, unscaled. False outside the frame, for colour formats and short data.
 bool RawSampleAt(uint32_t pixelFormat, const uint8_t* raw, size_t rawSize, int width, int height, int x, int y,
-    uint16_t& value);
+                 uint16_t& value);
 // Red, green, blue at the mosaic's depth: each site keeps its own sample, the
 // missing colours are the rounded mean of the 3 x 3 neighbours carrying them.
 bool DemosaicBayer16(const uint16_t* mosaic, int width, int height, int pattern, uint16_t* rgb);

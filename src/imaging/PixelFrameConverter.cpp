@@ -3,13 +3,13 @@
 #include "imaging/PixelConversion.h"
 
 bool PixelFrameConverter::ConvertFrame(uint32_t pixelFormat, int32_t height, const uint8_t* raw, size_t rawSize,
-    int32_t width, uint8_t* destination, int32_t interpolationMethod) const
+                                       int32_t width, uint8_t* destination, int32_t interpolationMethod) const
 {
     return ::ConvertFrame(pixelFormat, height, raw, rawSize, width, destination, interpolationMethod);
 }
 
 bool PixelFrameConverter::ConvertDeepGrey(uint32_t pixelFormat, int32_t height, const uint8_t* raw, size_t rawSize,
-    int32_t width, uint8_t* destination, DeepGreyTable& table) const
+                                          int32_t width, uint8_t* destination, DeepGreyTable& table) const
 {
     return ::ConvertDeepGrey(pixelFormat, raw, rawSize, width, height, table, destination);
 }

@@ -8,9 +8,9 @@
 class PixelFrameConverter : public FrameConverter {
 public:
     bool ConvertFrame(uint32_t pixelFormat, int32_t height, const uint8_t* raw, size_t rawSize, int32_t width,
-        uint8_t* destination, int32_t interpolationMethod) const override;
+                      uint8_t* destination, int32_t interpolationMethod) const override;
     bool ConvertDeepGrey(uint32_t pixelFormat, int32_t height, const uint8_t* raw, size_t rawSize, int32_t width,
-        uint8_t* destination, DeepGreyTable& table) const override;
+                         uint8_t* destination, DeepGreyTable& table) const override;
     bool MirrorGrayImage(uint8_t* pixels, int32_t width, int32_t height, int32_t mode) const override;
     bool MirrorColorImage(uint8_t* pixels, int32_t width, int32_t height, int32_t mode) const override;
 };

@@ -18,7 +18,8 @@ constexpr uint8_t kEnable = 1;
 } // namespace
 
 DataSettingPage::DataSettingPage(OptionState& state, QWidget* parent)
-    : SettingsPage(QT_TRANSLATE_NOOP("DataSettingPage", "Data setting"), parent), state_(state)
+    : SettingsPage(QT_TRANSLATE_NOOP("DataSettingPage", "Data setting"), parent),
+      state_(state)
 {
     imageData_ = new QGroupBox(this);
     auto* imageGrid = new QGridLayout(imageData_);
@@ -93,9 +94,9 @@ void DataSettingPage::InitControls()
                     QT_TRANSLATE_NOOP("DataSettingPage", "Color interpolation")});
     for (int pin = 0; pin < kOptionOutputCount; ++pin) {
         outputLabels_[pin]->setText(OptionOutputName(pin));
-        FillOptionList(*outputSource_[pin], kContext,
-                       {QT_TRANSLATE_NOOP("DataSettingPage", "Norvane FPGA"),
-                        QT_TRANSLATE_NOOP("DataSettingPage", "User FPGA")});
+        FillOptionList(
+            *outputSource_[pin], kContext,
+            {QT_TRANSLATE_NOOP("DataSettingPage", "Norvane FPGA"), QT_TRANSLATE_NOOP("DataSettingPage", "User FPGA")});
     }
     const std::vector<const char*> disableEnable = {QT_TRANSLATE_NOOP("DataSettingPage", "Disable"),
                                                     QT_TRANSLATE_NOOP("DataSettingPage", "Enable")};

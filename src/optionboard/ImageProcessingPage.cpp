@@ -44,7 +44,8 @@ void Place(QSlider& slider, QLabel& text, int value)
 } // namespace
 
 ImageProcessingPage::ImageProcessingPage(OptionState& state, QWidget* parent)
-    : SettingsPage(QT_TRANSLATE_NOOP("ImageProcessingPage", "Image processing"), parent), state_(state)
+    : SettingsPage(QT_TRANSLATE_NOOP("ImageProcessingPage", "Image processing"), parent),
+      state_(state)
 {
     auto* topGrid = new QGridLayout;
     mode_ = AddOptionListRow(*topGrid, 0, modeLabel_, this);

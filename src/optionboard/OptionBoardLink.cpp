@@ -1,7 +1,7 @@
 #include "optionboard/OptionBoardLink.h"
 
-#include "camera/CameraConnection.h"
 #include "camera/CRS232C_OM.h"
+#include "camera/CameraConnection.h"
 
 namespace {
 
@@ -75,9 +75,9 @@ int OptionBoardLink::WriteUserFpgaEnable(const OptionState& wanted)
 
 int OptionBoardLink::WriteUserFpga(uint8_t address, uint8_t length, const uint8_t* bytes)
 {
-    const int code =
-        serial_.OpenPort(device_, kUserFpgaPort) ? serial_.WriteRegister(kUserFpgaBank, address, length, bytes)
-                                                 : kPortNotOpened;
+    const int code = serial_.OpenPort(device_, kUserFpgaPort)
+                         ? serial_.WriteRegister(kUserFpgaBank, address, length, bytes)
+                         : kPortNotOpened;
     OpenCameraPort();
     return code;
 }

@@ -11,13 +11,13 @@ inline constexpr int kOptionOutputCount = 5;
 // the user FPGA's image processing settings, which cannot be read back and
 // hold what was last written in this run.
 struct OptionState {
-    uint8_t dataToUserFpga = 0;   // 0..2
-    uint8_t dataFromUserFpga = 0; // 0..3
+    uint8_t dataToUserFpga = 0;                             // 0..2
+    uint8_t dataFromUserFpga = 0;                           // 0..3
     std::array<uint8_t, kOptionOutputCount> outputSource{}; // 0 camera FPGA, 1 user FPGA
-    uint8_t jtagConnection = 0;   // 0 disable, 1 enable
-    uint8_t userFpgaEnable = 0;   // 0 disable, 1 enable
+    uint8_t jtagConnection = 0;                             // 0 disable, 1 enable
+    uint8_t userFpgaEnable = 0;                             // 0 disable, 1 enable
 
-    uint8_t processingMode = 0;   // 0..3
+    uint8_t processingMode = 0; // 0..3
     uint8_t splitScreen = 0;
     uint16_t binarizeThreshold = 0; // 0..4095
     uint8_t edgeLevel = 0;

@@ -26,9 +26,9 @@ namespace {
 
 using Ini = CSimpleIniA;
 
-constexpr int kNewFileMode = 0666;   // narrowed by the umask, as any new file
+constexpr int kNewFileMode = 0666; // narrowed by the umask, as any new file
 constexpr int kTempNameAttempts = 100;
-constexpr int kDoubleDecimals = 6;   // "%f"
+constexpr int kDoubleDecimals = 6; // "%f"
 
 // What a cached copy was read from; a write by anyone replaces the file
 // (new inode), so a changed identity means the cache is stale.
@@ -47,8 +47,8 @@ struct FileIdentity {
     }
     bool operator==(const FileIdentity& other) const
     {
-        return exists == other.exists && device == other.device && inode == other.inode && size == other.size
-            && mtimeSec == other.mtimeSec && mtimeNsec == other.mtimeNsec;
+        return exists == other.exists && device == other.device && inode == other.inode && size == other.size &&
+               mtimeSec == other.mtimeSec && mtimeNsec == other.mtimeNsec;
     }
 };
 
@@ -63,9 +63,9 @@ std::mutex& WriteMutex()
 void Configure(Ini& ini)
 {
     ini.SetUnicode(true);
-    ini.SetMultiKey(true);   // a duplicated key reads as its first value
-    ini.SetSpaces(false);    // "key=value", as profile files are written
-    ini.SetQuotes(true);     // keeps blanks around a value, strips quotes on read
+    ini.SetMultiKey(true); // a duplicated key reads as its first value
+    ini.SetSpaces(false);  // "key=value", as profile files are written
+    ini.SetQuotes(true);   // keeps blanks around a value, strips quotes on read
 }
 
 class FileDescriptor {
@@ -144,8 +144,7 @@ std::string TempNameSuffix()
 // Writes the text to a fresh temporary file beside path, flushes it to the
 // disk and renames it over path. On failure path is untouched and the
 // temporary file removed. written receives the new file's identity.
-bool ReplaceFile(const std::string& path, const std::string& text, const FileIdentity& old,
-                 FileIdentity& written)
+bool ReplaceFile(const std::string& path, const std::string& text, const FileIdentity& old, FileIdentity& written)
 {
     const std::filesystem::path target(path);
     const std::filesystem::path folder = target.has_parent_path() ? target.parent_path() : ".";
@@ -194,14 +193,14 @@ bool HasOuterBlanks(std::string_view text)
 // syntax) are refused rather than written.
 bool IsWritableSection(std::string_view section)
 {
-    return !section.empty() && !HasLineBreak(section) && !HasOuterBlanks(section)
-        && section.find(']') == std::string_view::npos;
+    return !section.empty() && !HasLineBreak(section) && !HasOuterBlanks(section) &&
+           section.find(']') == std::string_view::npos;
 }
 
 bool IsWritableKey(std::string_view key)
 {
-    return !key.empty() && !HasLineBreak(key) && !HasOuterBlanks(key) && key.find('=') == std::string_view::npos
-        && key.front() != ';' && key.front() != '#' && key.front() != '[';
+    return !key.empty() && !HasLineBreak(key) && !HasOuterBlanks(key) && key.find('=') == std::string_view::npos &&
+           key.front() != ';' && key.front() != '#' && key.front() != '[';
 }
 
 std::string_view SkipBlanks(std::string_view text)
@@ -224,8 +223,8 @@ std::optional<int> LeadingInt(std::string_view text)
         text.remove_prefix(1);
     }
     int base = 10;
-    if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')
-        && std::isxdigit(static_cast<unsigned char>(text[2]))) {
+    if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X') &&
+        std::isxdigit(static_cast<unsigned char>(text[2]))) {
         base = 16;
         text.remove_prefix(2);
     }
@@ -276,7 +275,7 @@ struct PendingWrite {
     std::string value;
 };
 
-}  // namespace
+} // namespace
 
 struct Profile::Cache {
     Ini ini;
@@ -310,9 +309,7 @@ struct Profile::Cache {
     }
 };
 
-Profile::Profile(std::string path) : path_(std::move(path)), cache_(std::make_unique<Cache>())
-{
-}
+Profile::Profile(std::string path) : path_(std::move(path)), cache_(std::make_unique<Cache>()) {}
 
 Profile::~Profile()
 {
@@ -351,8 +348,7 @@ std::vector<std::string> Profile::Sections() const
     return sections;
 }
 
-std::string Profile::GetString(std::string_view section, std::string_view key,
-                               std::string_view defaultValue) const
+std::string Profile::GetString(std::string_view section, std::string_view key, std::string_view defaultValue) const
 {
     const char* value = Current().ini.GetValue(std::string(section).c_str(), std::string(key).c_str());
     return value ? std::string(value) : std::string(defaultValue);

@@ -31,8 +31,7 @@ public:
     // The value's leading decimal number, independent of the locale.
     double GetDouble(std::string_view section, std::string_view key, double defaultValue) const;
     // The value without surrounding blanks or one pair of surrounding quotes.
-    std::string GetString(std::string_view section, std::string_view key,
-                          std::string_view defaultValue) const;
+    std::string GetString(std::string_view section, std::string_view key, std::string_view defaultValue) const;
     bool HasKey(std::string_view section, std::string_view key) const;
     // The section names in file order.
     std::vector<std::string> Sections() const;

@@ -141,24 +141,31 @@ SdkResult SdkDevice::NegotiatePacketSize(int channel, uint32_t fallbackSize)
     ArvDevice* device = impl_->Device();
     if (device == nullptr || !impl_->connected)
         return SdkResult::NOT_CONNECTED;
-    SdkResult result = ArvCall([&](GError** error) { arv_camera_gv_select_stream_channel(impl_->camera, channel, error); });
+    SdkResult result =
+        ArvCall([&](GError** error) { arv_camera_gv_select_stream_channel(impl_->camera, channel, error); });
     if (!result.IsOK())
         return result;
 
     int64_t min = 0;
     int64_t max = 0;
     int64_t increment = 1;
-    result = ArvCall([&](GError** error) { arv_device_get_integer_feature_bounds(device, kPacketSizeFeature, &min, &max, error); });
+    result = ArvCall(
+        [&](GError** error) { arv_device_get_integer_feature_bounds(device, kPacketSizeFeature, &min, &max, error); });
     if (result.IsOK())
-        result = ArvCall([&](GError** error) { increment = arv_device_get_integer_feature_increment(device, kPacketSizeFeature, error); });
+        result = ArvCall([&](GError** error) {
+            increment = arv_device_get_integer_feature_increment(device, kPacketSizeFeature, error);
+        });
     if (!result.IsOK() || min > max)
-        return ArvCall([&](GError** error) { arv_camera_gv_set_packet_size(impl_->camera, static_cast<gint>(fallbackSize), error); });
+        return ArvCall([&](GError** error) {
+            arv_camera_gv_set_packet_size(impl_->camera, static_cast<gint>(fallbackSize), error);
+        });
     increment = std::max<int64_t>(increment, 1);
     // The camera takes sizes on its own grid, counted from its minimum.
     auto setSize = [&](int64_t size) {
         size = std::clamp(size, min, max);
         size -= (size - min) % increment;
-        return ArvCall([&](GError** error) { arv_device_set_integer_feature_value(device, kPacketSizeFeature, size, error); });
+        return ArvCall(
+            [&](GError** error) { arv_device_set_integer_feature_value(device, kPacketSizeFeature, size, error); });
     };
 
     if (!impl_->LinkBoolean(kAutoNegotiation)) {
@@ -183,13 +190,16 @@ SdkResult SdkDevice::SetStreamDestination(const std::string& ipAddress, uint16_t
     in_addr address{};
     if (inet_pton(AF_INET, ipAddress.c_str(), &address) != 1)
         return SdkResult::INVALID_PARAMETER;
-    SdkResult result = ArvCall([&](GError** error) { arv_camera_gv_select_stream_channel(impl_->camera, channel, error); });
+    SdkResult result =
+        ArvCall([&](GError** error) { arv_camera_gv_select_stream_channel(impl_->camera, channel, error); });
     if (result.IsOK())
         result = ArvCall([&](GError** error) {
             arv_device_set_integer_feature_value(device, kDestinationAddressFeature, ntohl(address.s_addr), error);
         });
     if (result.IsOK())
-        result = ArvCall([&](GError** error) { arv_device_set_integer_feature_value(device, kDestinationPortFeature, port, error); });
+        result = ArvCall([&](GError** error) {
+            arv_device_set_integer_feature_value(device, kDestinationPortFeature, port, error);
+        });
     return result;
 }
 
@@ -324,5 +334,6 @@ SdkResult SdkDevice::WriteMemory(uint32_t address, const void* data, uint32_t si
         return SdkResult::INVALID_PARAMETER;
     if (size == 0)
         return SdkResult::OK;
-    return ArvCall([&](GError** error) { arv_device_write_memory(device, address, size, const_cast<void*>(data), error); });
+    return ArvCall(
+        [&](GError** error) { arv_device_write_memory(device, address, size, const_cast<void*>(data), error); });
 }

@@ -45,7 +45,8 @@ constexpr size_t kSerialSize = 16;
 
 std::string Upper(std::string text)
 {
-    std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return static_cast<char>(toupper(c)); });
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return static_cast<char>(toupper(c)); });
     return text;
 }
 
@@ -77,8 +78,9 @@ bool ParseDiscoveryAck(const uint8_t* packet, size_t size, SdkDiscoveryRecord& i
     char ip[INET_ADDRSTRLEN];
     if (inet_ntop(AF_INET, data + kCurrentIpOffset, ip, sizeof ip) == nullptr)
         return false;
-    info = SdkDiscoveryRecord(ip, mac, FixedText(data + kModelOffset, kNameSize), FixedText(data + kSerialOffset, kSerialSize),
-                         FixedText(data + kManufacturerOffset, kNameSize));
+    info = SdkDiscoveryRecord(ip, mac, FixedText(data + kModelOffset, kNameSize),
+                              FixedText(data + kSerialOffset, kSerialSize),
+                              FixedText(data + kManufacturerOffset, kNameSize));
     return true;
 }
 
@@ -130,7 +132,7 @@ bool LocateDevice(const std::string& ipAddress, int attempts, std::chrono::milli
     int fd = socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
     if (fd < 0)
         return false;
-    const uint8_t command[] = {kGvcpKey, kGvcpFlagAcknowledge, 0, kDiscoveryCommand & 0xFF, 0, 0,
+    const uint8_t command[] = {kGvcpKey,        kGvcpFlagAcknowledge, 0, kDiscoveryCommand & 0xFF, 0, 0,
                                kRequestId >> 8, kRequestId & 0xFF};
     std::array<uint8_t, 1024> reply{};
     bool found = false;
@@ -139,7 +141,8 @@ bool LocateDevice(const std::string& ipAddress, int attempts, std::chrono::milli
             break;
         auto deadline = std::chrono::steady_clock::now() + wait;
         while (!found) {
-            auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+            auto left =
+                std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
             pollfd wait{fd, POLLIN, 0};
             if (left.count() <= 0 || poll(&wait, 1, static_cast<int>(left.count())) <= 0)
                 break;

@@ -7,8 +7,8 @@
 class SdkDiscoveryRecord {
 public:
     SdkDiscoveryRecord() = default;
-    SdkDiscoveryRecord(std::string ipAddress, std::string macAddress, std::string model,
-                  std::string serialNumber = {}, std::string vendor = {});
+    SdkDiscoveryRecord(std::string ipAddress, std::string macAddress, std::string model, std::string serialNumber = {},
+                       std::string vendor = {});
 
     const std::string& GetIPAddress() const { return ipAddress_; }   // "192.168.0.10"
     const std::string& GetMACAddress() const { return macAddress_; } // "00:11:22:33:44:55"

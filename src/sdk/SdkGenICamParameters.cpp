@@ -30,7 +30,8 @@ template <class Base>
 class GcParameter : public Base {
 public:
     explicit GcParameter(ArvGcFeatureNode* node)
-        : Base(arv_gc_feature_node_get_name(node), VisibilityOf(node)), node_(node)
+        : Base(arv_gc_feature_node_get_name(node), VisibilityOf(node)),
+          node_(node)
     {
     }
 
@@ -152,7 +153,8 @@ public:
             return SdkResult::INVALID_PARAMETER;
         ArvGcFeatureNode* node = entries[index];
         int64_t value = 0;
-        SdkResult result = ArvCall([&](GError** error) { value = arv_gc_enum_entry_get_value(ARV_GC_ENUM_ENTRY(node), error); });
+        SdkResult result =
+            ArvCall([&](GError** error) { value = arv_gc_enum_entry_get_value(ARV_GC_ENUM_ENTRY(node), error); });
         if (!result.IsOK())
             return result;
         bool available = false;

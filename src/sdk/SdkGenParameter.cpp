@@ -3,7 +3,8 @@
 #include <algorithm>
 
 SdkGenParameter::SdkGenParameter(std::string name, SdkVisibility visibility)
-    : name_(std::move(name)), visibility_(visibility)
+    : name_(std::move(name)),
+      visibility_(visibility)
 {
 }
 

@@ -50,7 +50,10 @@ public:
     SdkVisibility GetVisibility() const { return visibility_; }
     // True when the parameter is shown at the given level: beginner is shown
     // at every level, guru only at guru, invisible never.
-    bool IsVisible(SdkVisibility level) const { return visibility_ != SDK_VISIBILITY_INVISIBLE && visibility_ <= level; }
+    bool IsVisible(SdkVisibility level) const
+    {
+        return visibility_ != SDK_VISIBILITY_INVISIBLE && visibility_ <= level;
+    }
     virtual bool IsReadable() const { return true; }
     virtual bool IsWritable() const { return true; }
 
@@ -97,7 +100,11 @@ class SdkGenEnumEntry {
 public:
     SdkGenEnumEntry() = default;
     SdkGenEnumEntry(std::string name, int64_t value, bool available)
-        : name_(std::move(name)), value_(value), available_(available) {}
+        : name_(std::move(name)),
+          value_(value),
+          available_(available)
+    {
+    }
 
     const std::string& GetName() const { return name_; }
     int64_t GetValue() const { return value_; }

@@ -1,7 +1,8 @@
 #include "sdk/SdkLinkParameters.h"
 
 SdkLinkBoolean::SdkLinkBoolean(std::string name, bool value)
-    : SdkGenBoolean(std::move(name), SDK_VISIBILITY_BEGINNER), value_(value)
+    : SdkGenBoolean(std::move(name), SDK_VISIBILITY_BEGINNER),
+      value_(value)
 {
 }
 
@@ -19,7 +20,10 @@ SdkResult SdkLinkBoolean::SetValue(bool value)
 }
 
 SdkLinkInteger::SdkLinkInteger(std::string name, int64_t value, int64_t min, int64_t max)
-    : SdkGenInteger(std::move(name), SDK_VISIBILITY_BEGINNER), value_(value), min_(min), max_(max)
+    : SdkGenInteger(std::move(name), SDK_VISIBILITY_BEGINNER),
+      value_(value),
+      min_(min),
+      max_(max)
 {
 }
 
@@ -82,7 +86,7 @@ void AddLinkParameters(SdkGenParameterArray& link)
     link.Add(std::make_unique<SdkLinkBoolean>(kLinkRecoveryEnabled, false));
     link.Add(std::make_unique<SdkLinkBoolean>(kStreamRecoveryEnabled, false));
     link.Add(std::make_unique<SdkLinkBoolean>(kAutoNegotiation, true));
-    link.Add(std::make_unique<SdkLinkInteger>(kDefaultPacketSize, kDefaultPacketSizeValue, kMinPacketSize,
-                                              kMaxPacketSize));
+    link.Add(
+        std::make_unique<SdkLinkInteger>(kDefaultPacketSize, kDefaultPacketSizeValue, kMinPacketSize, kMaxPacketSize));
     link.Add(std::make_unique<SdkLinkString>(kLinkIPAddress));
 }

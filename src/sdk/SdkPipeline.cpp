@@ -154,8 +154,8 @@ struct SdkPipeline::Impl final : SdkStreamClient {
         });
         if (!result.IsOK() && bufferSize == 0)
             return result;
-        const uint32_t size = std::max({bufferSize, refusedFrameBytes,
-                                        static_cast<uint32_t>(std::clamp<gint64>(payload, 0, UINT32_MAX))});
+        const uint32_t size = std::max(
+            {bufferSize, refusedFrameBytes, static_cast<uint32_t>(std::clamp<gint64>(payload, 0, UINT32_MAX))});
         if (size == 0 || size > kMaxBufferBytes)
             return SdkResult::INVALID_PARAMETER;
 
@@ -238,7 +238,8 @@ struct SdkPipeline::Impl final : SdkStreamClient {
             } else {
                 uint32_t slice = kWaitSliceMs;
                 if (timeoutMs != kSdkNoTimeLimit) {
-                    auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+                    auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline -
+                                                                                      std::chrono::steady_clock::now());
                     slice = static_cast<uint32_t>(std::clamp<int64_t>(left.count(), 0, kWaitSliceMs));
                 }
                 arvBuffer = arv_stream_timeout_pop_buffer(arvStream, slice * kMicrosecondsPerMs);
@@ -407,7 +408,8 @@ bool SdkPipeline::IsStarted() const
 SdkResult SdkPipeline::RetrieveNextBuffer(SdkBuffer*& buffer, uint32_t timeoutMs, SdkResult* operationResult)
 {
     buffer = nullptr;
-    return impl_ != nullptr ? impl_->Retrieve(buffer, timeoutMs, operationResult) : SdkResult(SdkResult::NOT_INITIALIZED);
+    return impl_ != nullptr ? impl_->Retrieve(buffer, timeoutMs, operationResult)
+                            : SdkResult(SdkResult::NOT_INITIALIZED);
 }
 
 uint32_t SdkPipeline::GetOutputQueueSize() const

@@ -39,7 +39,8 @@ struct SdkSerialPort::Impl {
     SdkResult WriteWord(uint32_t offset, uint32_t value)
     {
         const std::array<uint8_t, kWordSize> bytes{static_cast<uint8_t>(value), static_cast<uint8_t>(value >> 8),
-                                                   static_cast<uint8_t>(value >> 16), static_cast<uint8_t>(value >> 24)};
+                                                   static_cast<uint8_t>(value >> 16),
+                                                   static_cast<uint8_t>(value >> 24)};
         return device->WriteMemory(Base() + offset, bytes.data(), kWordSize);
     }
 

@@ -61,8 +61,8 @@ void SdkStream::Impl::ApplySocketBuffer(uint32_t frameBytes)
 {
     if (packetSocket || !ARV_IS_GV_STREAM(stream))
         return;
-    const uint64_t wanted = std::clamp<uint64_t>(uint64_t{frameBytes} * kSocketBufferFrames, kSocketBufferFloor,
-                                                 kSocketBufferCeiling);
+    const uint64_t wanted =
+        std::clamp<uint64_t>(uint64_t{frameBytes} * kSocketBufferFrames, kSocketBufferFloor, kSocketBufferCeiling);
     g_object_set(stream, "socket-buffer", ARV_GV_STREAM_SOCKET_BUFFER_FIXED, "socket-buffer-size",
                  static_cast<gint>(wanted), nullptr);
     socketBufferSize = static_cast<uint32_t>(wanted);
@@ -77,7 +77,8 @@ void SdkStream::Impl::RequeueCompleted()
 bool SdkStream::Impl::StreamRecoveryEnabled() const
 {
     bool enabled = false;
-    auto* parameter = owner != nullptr ? dynamic_cast<SdkGenBoolean*>(owner->GetGenLink()->Get(kStreamRecoveryEnabled)) : nullptr;
+    auto* parameter =
+        owner != nullptr ? dynamic_cast<SdkGenBoolean*>(owner->GetGenLink()->Get(kStreamRecoveryEnabled)) : nullptr;
     return parameter != nullptr && parameter->GetValue(enabled).IsOK() && enabled;
 }
 
@@ -124,16 +125,18 @@ SdkResult SdkStream::Open(SdkDevice& device, const std::string& cameraIp, uint16
     if (localPort != 0 || (!localIp.empty() && localIp != deviceImpl->interfaceAddress))
         return SdkResult::NOT_SUPPORTED;
 
-    SdkResult result = ArvCall([&](GError** error) { arv_camera_gv_select_stream_channel(deviceImpl->camera, channel, error); });
+    SdkResult result =
+        ArvCall([&](GError** error) { arv_camera_gv_select_stream_channel(deviceImpl->camera, channel, error); });
     // Another camera's packets must never reach this stream: the packet
     // socket takes everything on the interface until its filter is attached.
     const bool packetSocket = PacketSocketWanted();
     if (result.IsOK() && arv_camera_is_gv_device(deviceImpl->camera))
-        arv_camera_gv_set_stream_options(deviceImpl->camera, packetSocket ? ARV_GV_STREAM_OPTION_NONE
-                                                                          : ARV_GV_STREAM_OPTION_PACKET_SOCKET_DISABLED);
+        arv_camera_gv_set_stream_options(
+            deviceImpl->camera, packetSocket ? ARV_GV_STREAM_OPTION_NONE : ARV_GV_STREAM_OPTION_PACKET_SOCKET_DISABLED);
     ArvStream* stream = nullptr;
     if (result.IsOK())
-        result = ArvCall([&](GError** error) { stream = arv_camera_create_stream(deviceImpl->camera, nullptr, nullptr, error); });
+        result = ArvCall(
+            [&](GError** error) { stream = arv_camera_create_stream(deviceImpl->camera, nullptr, nullptr, error); });
     if (!result.IsOK() || stream == nullptr) {
         if (stream != nullptr)
             g_object_unref(stream);

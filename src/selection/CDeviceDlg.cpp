@@ -9,8 +9,8 @@
 #include "profile/Profile.h"
 #include "sdk/SdkDevice.h"
 #include "sdk/SdkGenParameter.h"
-#include "selection/IpAddressSettingDialog.h"
 #include "selection/CPacketsizeSettingDlg.h"
+#include "selection/IpAddressSettingDialog.h"
 #include "selection/MessagePrompts.h"
 #include "selection/SdkDeviceFinderWnd.h"
 

@@ -21,8 +21,8 @@ constexpr int kPageStep = 10;
 
 } // namespace
 
-CPacketsizeSettingDlg::CPacketsizeSettingDlg(bool autoNegotiation, int32_t packetSize, int32_t minimum,
-                                             int32_t maximum, QWidget* parent)
+CPacketsizeSettingDlg::CPacketsizeSettingDlg(bool autoNegotiation, int32_t packetSize, int32_t minimum, int32_t maximum,
+                                             QWidget* parent)
     : QDialog(parent),
       autoNegotiation_(autoNegotiation),
       packetSize_(packetSize),
@@ -107,8 +107,8 @@ void CPacketsizeSettingDlg::TakePosition(int position)
 
 void CPacketsizeSettingDlg::ConfirmTypedSize()
 {
-    const int32_t typed = std::clamp(ParseLeadingDecimal(sizeField_->text()), scrollBar_->minimum(),
-                                     scrollBar_->maximum());
+    const int32_t typed =
+        std::clamp(ParseLeadingDecimal(sizeField_->text()), scrollBar_->minimum(), scrollBar_->maximum());
     sizeField_->setText(QString::number(typed));
     scrollBar_->setValue(typed);
     packetSize_ = typed;

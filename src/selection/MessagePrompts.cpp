@@ -40,8 +40,7 @@ bool MessagePrompts::AskYesNo(QWidget* parent, const QString& caption, const QSt
 
 bool MessagePrompts::AskOkCancel(QWidget* parent, const QString& caption, const QString& text)
 {
-    return Ask(parent, QMessageBox::Question, caption, text, QMessageBox::Ok | QMessageBox::Cancel) ==
-           QMessageBox::Ok;
+    return Ask(parent, QMessageBox::Question, caption, text, QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
 }
 
 MessagePrompts& MessagePrompts::System()

@@ -14,7 +14,9 @@ constexpr int kMinimumWidth = 520;
 } // namespace
 
 SdkDeviceFinderDialog::SdkDeviceFinderDialog(std::vector<SdkDiscoveryRecord> devices, QWidget* parent)
-    : QDialog(parent), devices_(std::move(devices)), list_(new QTreeWidget(this)),
+    : QDialog(parent),
+      devices_(std::move(devices)),
+      list_(new QTreeWidget(this)),
       buttons_(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this))
 {
     list_->setColumnCount(kColumnCount);

@@ -19,12 +19,9 @@ const std::vector<FormatInfo>& Formats()
 {
     static const std::vector<FormatInfo> formats = [] {
         std::vector<FormatInfo> list = {
-            {kPixelFormatMono8, Storage::Bytes, 8, -1},
-            {kPixelFormatMono10, Storage::Words, 10, -1},
-            {kPixelFormatMono12, Storage::Words, 12, -1},
-            {kPixelFormatMono14, Storage::Words, 14, -1},
-            {kPixelFormatMono16, Storage::Words, 16, -1},
-            {kPixelFormatMono10Packed, Storage::Packed, 10, -1},
+            {kPixelFormatMono8, Storage::Bytes, 8, -1},          {kPixelFormatMono10, Storage::Words, 10, -1},
+            {kPixelFormatMono12, Storage::Words, 12, -1},        {kPixelFormatMono14, Storage::Words, 14, -1},
+            {kPixelFormatMono16, Storage::Words, 16, -1},        {kPixelFormatMono10Packed, Storage::Packed, 10, -1},
             {kPixelFormatMono12Packed, Storage::Packed, 12, -1},
         };
         const FormatInfo bayerGroups[] = {

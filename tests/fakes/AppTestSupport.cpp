@@ -3,8 +3,8 @@
 #include "CameraFakes.h"
 #include "TempDir.h"
 
-#include "camera/CameraConnection.h"
 #include "camera/CRS232C_OM.h"
+#include "camera/CameraConnection.h"
 
 void RecordingPrompts::Show(QWidget*, const QString& caption, const QString& text, Icon icon)
 {
@@ -37,5 +37,5 @@ std::unique_ptr<CameraConnection> MakeFakeCamera(const TempDir& dir, FakeDevice*
     if (device)
         *device = fake.get();
     return std::make_unique<CameraConnection>(std::move(fake), std::make_unique<FakePipeline>(),
-                                         std::make_unique<CRS232C_OM>(dir.file("serial.ini")));
+                                              std::make_unique<CRS232C_OM>(dir.file("serial.ini")));
 }

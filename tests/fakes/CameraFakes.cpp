@@ -23,7 +23,11 @@ int64_t SteadyNowMs()
 
 FakeInteger::FakeInteger(const std::string& name, int64_t value, int64_t min, int64_t max, int64_t increment,
                          SdkVisibility visibility)
-    : SdkGenInteger(name, visibility), value(value), min(min), max(max), increment(increment)
+    : SdkGenInteger(name, visibility),
+      value(value),
+      min(min),
+      max(max),
+      increment(increment)
 {
 }
 
@@ -62,7 +66,10 @@ SdkResult FakeInteger::GetIncrement(int64_t& out) const
 }
 
 FakeFloat::FakeFloat(const std::string& name, double value, double min, double max, SdkVisibility visibility)
-    : SdkGenFloat(name, visibility), value(value), min(min), max(max)
+    : SdkGenFloat(name, visibility),
+      value(value),
+      min(min),
+      max(max)
 {
 }
 
@@ -92,7 +99,9 @@ SdkResult FakeFloat::GetMax(double& out) const
 
 FakeEnum::FakeEnum(const std::string& name, std::vector<SdkGenEnumEntry> entries, size_t current,
                    SdkVisibility visibility)
-    : SdkGenEnum(name, visibility), entries(std::move(entries)), current(current)
+    : SdkGenEnum(name, visibility),
+      entries(std::move(entries)),
+      current(current)
 {
 }
 
@@ -151,7 +160,8 @@ SdkResult FakeEnum::GetEntryByIndex(uint32_t index, SdkGenEnumEntry& entry) cons
 }
 
 FakeBoolean::FakeBoolean(const std::string& name, bool value, SdkVisibility visibility)
-    : SdkGenBoolean(name, visibility), value(value)
+    : SdkGenBoolean(name, visibility),
+      value(value)
 {
 }
 
@@ -168,7 +178,8 @@ SdkResult FakeBoolean::SetValue(bool in)
 }
 
 FakeString::FakeString(const std::string& name, std::string value, SdkVisibility visibility)
-    : SdkGenString(name, visibility), value(std::move(value))
+    : SdkGenString(name, visibility),
+      value(std::move(value))
 {
 }
 
@@ -185,7 +196,8 @@ SdkResult FakeString::SetValue(const std::string& in)
 }
 
 FakeCommand::FakeCommand(const std::string& name, std::vector<std::string>* log, SdkVisibility visibility)
-    : SdkGenCommand(name, visibility), log(log)
+    : SdkGenCommand(name, visibility),
+      log(log)
 {
 }
 
@@ -290,8 +302,7 @@ SdkResult FakePipeline::RetrieveNextBuffer(SdkBuffer*& buffer, uint32_t timeoutM
     if (timeoutMs == kSdkNoTimeLimit)
         changed_.wait(lock, [this] { return !queue_.empty() || !started_; });
     else
-        changed_.wait_for(lock, std::chrono::milliseconds(timeoutMs),
-                          [this] { return !queue_.empty() || !started_; });
+        changed_.wait_for(lock, std::chrono::milliseconds(timeoutMs), [this] { return !queue_.empty() || !started_; });
     if (!started_)
         return SdkResult(SdkResult::ABORTED);
     if (queue_.empty())
@@ -390,7 +401,8 @@ bool FakeDisplay::ShowImage(uint32_t pixelFormat, const uint8_t* pixels, int32_t
 {
     {
         std::lock_guard lock(mutex_);
-        const size_t size = static_cast<size_t>(width) * static_cast<size_t>(height) * (PixelFormatBits(pixelFormat) / 8);
+        const size_t size =
+            static_cast<size_t>(width) * static_cast<size_t>(height) * (PixelFormatBits(pixelFormat) / 8);
         shows_.push_back({false, pixelFormat, pixels, width, height, SteadyNowMs(), {pixels, pixels + size}});
     }
     changed_.notify_all();

@@ -244,7 +244,9 @@ private:
 
 class FakeRecorder : public FrameRecorder {
 public:
-    FakeRecorder(int framesPerFile, std::atomic<int>* finalised) : framesPerFile_(framesPerFile), finalised_(finalised) {}
+    FakeRecorder(int framesPerFile, std::atomic<int>* finalised) : framesPerFile_(framesPerFile), finalised_(finalised)
+    {
+    }
     ~FakeRecorder() override;
     bool AddFrame(uint32_t frameNumber, const FrameView& frame) override;
 

@@ -9,8 +9,8 @@
 #include "app/CLumivexApp.h"
 #include "app/CLumivexDlg.h"
 #include "app/MainToolBar.h"
-#include "camera/CameraConnection.h"
 #include "camera/AcquisitionThread.h"
+#include "camera/CameraConnection.h"
 #include "capture/AviWriter.h"
 #include "capturewindows/CThumbnailDlg.h"
 #include "capturewindows/RecordingProgressBar.h"
@@ -145,9 +145,9 @@ TEST_F(MainWindowDisplayTest, FurtherCamerasGetPreviewWindowsTitledAndCascaded)
         EXPECT_TRUE(preview->isVisible());
     }
     CameraConnection* first = context_.FirstCamera();
-    EXPECT_EQ(window->windowTitle(), QStringLiteral("Lumivex - %1(%2)")
-                                         .arg(QString::fromStdString(first->GetModel()),
-                                              QString::fromStdString(first->GetMACAddress())));
+    EXPECT_EQ(window->windowTitle(),
+              QStringLiteral("Lumivex - %1(%2)")
+                  .arg(QString::fromStdString(first->GetModel()), QString::fromStdString(first->GetMACAddress())));
     EXPECT_EQ(window->Action(CLumivexDlg::kLiveVideo)->text(), QStringLiteral("Still Image(&P)"));
     EXPECT_FALSE(window->Action(CLumivexDlg::kManageConnection)->isEnabled());
 }

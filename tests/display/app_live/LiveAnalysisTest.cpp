@@ -10,12 +10,12 @@
 // number, and are checked against the captured converted frame.
 #include "LiveMainWindow.h"
 
-#include "analysis/WaveformWindow.h"
 #include "analysis/CHistogramDlg.h"
+#include "analysis/WaveformWindow.h"
 #include "app/CLumivexDlg.h"
+#include "camera/AcquisitionThread.h"
 #include "camera/CameraConnection.h"
 #include "camera/FeatureAccess.h"
-#include "camera/AcquisitionThread.h"
 #include "controls/CLxCtrlMainDlg.h"
 #include "controls/SettingsPage.h"
 #include "display/GlDisplayWindow.h"

@@ -121,8 +121,8 @@ TEST_F(LiveControlDialog, WhiteBalanceBordersAreDrawnOnTheLiveImageWhileTheDialo
 TEST_F(LiveControlDialog, TheOtherPagesInterpolationReachesTheMainDisplayWhilePreviewing)
 {
     controls_->Tabs()->setCurrentIndex(CLxCtrlMainDlg::kOtherTab);
-    auto* interpolation = controls_->Page(CLxCtrlMainDlg::kOtherTab)->findChild<QComboBox*>(
-        QStringLiteral("ColorInterpolation"));
+    auto* interpolation =
+        controls_->Page(CLxCtrlMainDlg::kOtherTab)->findChild<QComboBox*>(QStringLiteral("ColorInterpolation"));
     ASSERT_NE(interpolation, nullptr);
     ASSERT_TRUE(interpolation->isEnabled());
     const uint64_t framesBefore = live_.Camera().FramesSent();

@@ -436,8 +436,8 @@ TEST_F(LiveDrawing, EveryKindDrawnWithTheMouseShowsOnTheLiveImage)
         << "polygon with its closing edge";
     EXPECT_TRUE(PenAlong(shown, {Middle(base0, base1), Middle(apex, QPoint(apex.x(), base0.y()))})) << "perpendicular";
     const double radius = (arc1.x() - arc0.x()) / 2.0;
-    EXPECT_TRUE(PenAlong(shown, {QPointF(arcCentre.x(), arc0.y()),
-                                 QPointF(arcCentre) + QPointF(radius, -radius) / std::numbers::sqrt2}))
+    EXPECT_TRUE(PenAlong(
+        shown, {QPointF(arcCentre.x(), arc0.y()), QPointF(arcCentre) + QPointF(radius, -radius) / std::numbers::sqrt2}))
         << "arc";
     EXPECT_FALSE(PenNear(shown, QPointF(arcCentre.x(), arc1.y()))) << "the arc's lower half is drawn";
     EXPECT_TRUE(PenAlong(shown, {QPointF(bezier[0] + 3 * bezier[1] + 3 * bezier[2] + bezier[3]) / 8.0})) << "bezier";
@@ -473,9 +473,9 @@ TEST_F(LiveDrawing, EveryKindDrawnWithTheMouseShowsOnTheLiveImage)
     ASSERT_NE(properties, nullptr);
     list = properties->findChild<QListWidget*>(QStringLiteral("drawList"));
     ASSERT_NE(list, nullptr);
-    const QStringList lines{"0. Round Rect", "1. Line",          "2. Rectangle", "3. Ellipse",
-                            "4. Lumivex",    "5. Degree",        "6. Polygon",   "7. Perpendicular",
-                            "8. Arc",        "9. Bezier",        "10. Free Hand", "11. Cross"};
+    const QStringList lines{"0. Round Rect", "1. Line",   "2. Rectangle",  "3. Ellipse",
+                            "4. Lumivex",    "5. Degree", "6. Polygon",    "7. Perpendicular",
+                            "8. Arc",        "9. Bezier", "10. Free Hand", "11. Cross"};
     QStringList shownLines;
     for (int i = 0; i < list->count(); ++i)
         shownLines << list->item(i)->text();

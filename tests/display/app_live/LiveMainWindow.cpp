@@ -1,8 +1,8 @@
 #include "LiveMainWindow.h"
 
 #include "app/CLumivexDlg.h"
-#include "camera/CameraConnection.h"
 #include "camera/AcquisitionThread.h"
+#include "camera/CameraConnection.h"
 #include "display/GlDisplayWindow.h"
 #include "sdk/SdkDiscovery.h"
 
@@ -42,7 +42,8 @@ bool WaitUntil(const std::function<bool()>& condition, int milliseconds)
 }
 
 LiveMainWindow::LiveMainWindow(const std::string& settingsPath)
-    : context_(settingsPath.empty() ? dir_.file("lumivex.dat") : settingsPath), deviceDlg_(context_, true, prompts_)
+    : context_(settingsPath.empty() ? dir_.file("lumivex.dat") : settingsPath),
+      deviceDlg_(context_, true, prompts_)
 {
     QCoreApplication::setApplicationName(QStringLiteral("Lumivex"));
 }

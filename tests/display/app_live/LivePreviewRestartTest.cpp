@@ -77,8 +77,8 @@ testing::AssertionResult ShowsFramesWithin(LiveMainWindow& live, int millisecond
             return testing::AssertionSuccess();
         WaitLive(10);
     }
-    return testing::AssertionFailure() << display->Statistics().framesAccepted - before << " frames in "
-                                       << milliseconds << " ms";
+    return testing::AssertionFailure() << display->Statistics().framesAccepted - before << " frames in " << milliseconds
+                                       << " ms";
 }
 
 // "Video Capture" answered with path and a Motion JPEG recording of frames;
@@ -203,7 +203,8 @@ TEST(LivePreviewRestart, RecordingAcrossFormatAndAreaChangesEndsWithAReadableFil
         ASSERT_TRUE(ExecuteCommand(Features(live), "TriggerSoftware"));
         WaitLive(300);
     }
-    EXPECT_TRUE(bar->Text().startsWith(QStringLiteral("Recording: 3 of 1000 frames, 0:0"))) << bar->Text().toStdString();
+    EXPECT_TRUE(bar->Text().startsWith(QStringLiteral("Recording: 3 of 1000 frames, 0:0")))
+        << bar->Text().toStdString();
     live.SaveScreenshot(QStringLiteral("live-recording-progress"));
 
     ChangeStopped(live, [&] {
@@ -282,9 +283,9 @@ TEST(LivePreviewRestart, ALostCameraComesBackWithoutAClickAndItsRecordingGoesOnI
     EXPECT_EQ(live.Prompts().Texts(), QStringList());
     EXPECT_TRUE(live.Window().windowTitle().endsWith(QStringLiteral(" - camera lost")));
     EXPECT_TRUE(live.Window().StatusBarText().contains(QStringLiteral("camera lost")));
-    EXPECT_TRUE(WaitUntil([&] { return live.Window().RecordingBar()->Text().endsWith(
-                                    QStringLiteral("waiting for the lost camera")); },
-                          1000));
+    EXPECT_TRUE(WaitUntil(
+        [&] { return live.Window().RecordingBar()->Text().endsWith(QStringLiteral("waiting for the lost camera")); },
+        1000));
     const uint32_t firstFileFrames = static_cast<uint32_t>(recording.FramesRecorded());
     // The notice over the frozen image, for a look by eye.
     live.SaveScreenshot(QStringLiteral("lost-camera-notice"));
@@ -373,8 +374,8 @@ TEST(LivePreviewRestart, TwentyLossesInARowEachComeBackWithMemoryAndThreadsFlat)
     for (int cycle = 1; cycle <= kCycles; ++cycle) {
         SCOPED_TRACE(cycle);
         live.Camera().Stop();
-        ASSERT_TRUE(WaitUntil([&] { return notice->isVisible() && notice->CurrentKind() == NoticeBar::Kind::Warning; },
-                              5000));
+        ASSERT_TRUE(
+            WaitUntil([&] { return notice->isVisible() && notice->CurrentKind() == NoticeBar::Kind::Warning; }, 5000));
         ASSERT_TRUE(live.Camera().Start(options)) << live.Camera().ErrorText();
         QElapsedTimer sinceBack;
         sinceBack.start();

@@ -31,7 +31,7 @@ TruthRgb BlockColour(int x, int y)
     const int bx = x / kBlock;
     const int by = y / kBlock;
     return {static_cast<uint16_t>(40 + 50 * (bx % 4)), static_cast<uint16_t>(30 + 60 * (by % 4)),
-        static_cast<uint16_t>(200 - 40 * ((bx + by) % 4))};
+            static_cast<uint16_t>(200 - 40 * ((bx + by) % 4))};
 }
 
 std::vector<uint8_t> BgrBlocks(int width, int height)
@@ -69,12 +69,12 @@ Bgr At(const QImage& image, int x, int y)
     return {qBlue(c), qGreen(c), qRed(c)};
 }
 
-#define EXPECT_BGR(actual, B, G, R) \
-    do { \
-        const Bgr a_ = (actual); \
-        EXPECT_EQ(a_.b, (B)); \
-        EXPECT_EQ(a_.g, (G)); \
-        EXPECT_EQ(a_.r, (R)); \
+#define EXPECT_BGR(actual, B, G, R)                                                                                    \
+    do {                                                                                                               \
+        const Bgr a_ = (actual);                                                                                       \
+        EXPECT_EQ(a_.b, (B));                                                                                          \
+        EXPECT_EQ(a_.g, (G));                                                                                          \
+        EXPECT_EQ(a_.r, (R));                                                                                          \
     } while (0)
 
 class DisplayWindowTest : public ::testing::Test {
@@ -212,11 +212,11 @@ TEST_F(DisplayWindowTest, RefusedFramesKeepThePreviousPicture)
 
     const std::vector<uint8_t> signedGrey(64 * 48, 7);
     EXPECT_EQ(window_.ShowImage(48, signedGrey.data(), 64, kPixelFormatMono8Signed, signedGrey.size()).GetCode(),
-        SdkResult::STATE_ERROR);
+              SdkResult::STATE_ERROR);
     EXPECT_EQ(window_.ShowImage(48, frame.data(), 64, kPixelFormatBGR8Packed, frame.size() - 1).GetCode(),
-        SdkResult::STATE_ERROR);
+              SdkResult::STATE_ERROR);
     EXPECT_EQ(window_.ShowImage(0, frame.data(), 64, kPixelFormatBGR8Packed, frame.size()).GetCode(),
-        SdkResult::STATE_ERROR);
+              SdkResult::STATE_ERROR);
     EXPECT_EQ(window_.GrabFrame(), before);
 }
 

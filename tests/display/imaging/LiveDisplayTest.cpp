@@ -1,8 +1,8 @@
 #include "CameraFakes.h"
 #include "TempDir.h"
 
-#include "camera/CameraConnection.h"
 #include "camera/CRS232C_OM.h"
+#include "camera/CameraConnection.h"
 #include "camera/HandOffRecords.h"
 #include "camera/OverlayRegistry.h"
 #include "display/CPreview.h"
@@ -39,7 +39,7 @@ protected:
         auto pipeline = std::make_unique<FakePipeline>();
         pipeline_ = pipeline.get();
         camera_ = std::make_unique<CameraConnection>(std::move(device), std::move(pipeline),
-            std::make_unique<CRS232C_OM>(dir_.file("serial.ini")));
+                                                     std::make_unique<CRS232C_OM>(dir_.file("serial.ini")));
         camera_->CreateOverlayRegistry();
         camera_->SetHandOffRecords({&request_, &recorder_, &waveform_, &histogram_, &settings_});
         painters_ = std::make_unique<OverlayPainterSet>(*camera_->GetOverlayRegistry(), dir_.file("lumivex.dat"));
@@ -128,7 +128,8 @@ TEST_F(LiveDisplayTest, RawAndMirroredFramesAreConverted)
         for (int x = 0; x < 64; ++x)
             ramp.pixels[static_cast<size_t>(y) * 64 + x] = static_cast<uint8_t>(x * 4);
     settings_.mirrorMode = 1;
-    EXPECT_TRUE(ShowUntil(ramp, [](const QImage& shown) { return Red(shown, 0, 10) == 252 && Red(shown, 63, 10) == 0; }));
+    EXPECT_TRUE(
+        ShowUntil(ramp, [](const QImage& shown) { return Red(shown, 0, 10) == 252 && Red(shown, 63, 10) == 0; }));
 }
 
 } // namespace

@@ -129,8 +129,8 @@ TEST(Preview, ShowsAFrameWithEveryOverlayOnScreen)
     ASSERT_TRUE(preview.Display().ShowImage(kPixelFormatBGR8Packed, frame.data(), kWidth, kHeight));
 
     // What the X server shows is the painted frame, pixel for pixel.
-    const QImage expected = QImage(frame.data(), kWidth, kHeight, kWidth * 3, QImage::Format_BGR888)
-                                .convertToFormat(QImage::Format_RGB32);
+    const QImage expected =
+        QImage(frame.data(), kWidth, kHeight, kWidth * 3, QImage::Format_BGR888).convertToFormat(QImage::Format_RGB32);
     QTRY_COMPARE_WITH_TIMEOUT(GrabOnScreen(preview), expected, 5000);
 
     if (!ScreenshotDir().isEmpty())

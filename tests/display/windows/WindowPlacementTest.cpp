@@ -5,8 +5,8 @@
 #include "AppTestSupport.h"
 #include "TempDir.h"
 
-#include "analysis/WaveformWindow.h"
 #include "analysis/CHistogramDlg.h"
+#include "analysis/WaveformWindow.h"
 #include "app/CLumivexDlg.h"
 #include "capturewindows/CThumbnailDlg.h"
 #include "capturewindows/SnapShotList.h"
@@ -210,7 +210,8 @@ TEST_F(WindowPlacementTest, EveryWindowOpensWithItsFrameInsideTheAvailableArea)
     ASSERT_EQ(others.size(), 6U);
     for (QWidget* other : others)
         ASSERT_NE(other, nullptr);
-    EXPECT_TRUE(WaitUntil([&] { return std::all_of(others.begin(), others.end(), [](QWidget* w) { return Framed(*w); }); }));
+    EXPECT_TRUE(
+        WaitUntil([&] { return std::all_of(others.begin(), others.end(), [](QWidget* w) { return Framed(*w); }); }));
 
     const QRect area = WorkArea();
     for (QWidget* image : session.ImageWindows())

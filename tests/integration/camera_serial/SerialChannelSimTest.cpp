@@ -13,8 +13,8 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <functional>
 #include <fstream>
+#include <functional>
 #include <sstream>
 
 // The handler of lumivex-cli serial (declared for lumivex-cli by its command
@@ -211,7 +211,8 @@ TEST_F(SerialChannelSim, ASilentBoardGivesUpWithinTwoSecondsPerOperation)
     uint8_t value = 0;
     const Bytes block(128, 0x01);
     const Case cases[] = {
-        {"read", false, [&] { return channel_->ReadRegister(0x00, 0x10, 1, &value); }, 4, std::chrono::milliseconds(2300)},
+        {"read", false, [&] { return channel_->ReadRegister(0x00, 0x10, 1, &value); }, 4,
+         std::chrono::milliseconds(2300)},
         {"write", false, [&] { return channel_->WriteRegister(0x00, 0x10, 1, &value); }, 4,
          std::chrono::milliseconds(2300)},
         {"block", false, [&] { return channel_->WriteBlock(block.data()); }, 0, std::chrono::milliseconds(2300)},

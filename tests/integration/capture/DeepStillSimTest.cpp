@@ -90,7 +90,7 @@ struct DeepFormat {
 };
 
 const DeepFormat kFormats[] = {
-    {"Mono10", 10, false, nullptr}, {"Mono12", 12, false, nullptr}, {"Mono12Packed", 12, true, nullptr},
+    {"Mono10", 10, false, nullptr}, {"Mono12", 12, false, nullptr},   {"Mono12Packed", 12, true, nullptr},
     {"Mono16", 16, false, nullptr}, {"BayerRG12", 12, false, "RGGB"},
 };
 
@@ -154,15 +154,16 @@ TEST(DeepStill, ConvertKeepsTheCamerasValuesInSixteenBitPngAndTiff)
             continue;
         // Demosaicked: every site keeps its own colour's value (R G / G B).
         const std::string colour = dir.file(std::string(format.name) + "-rgb.tif");
-        ASSERT_EQ(Cli({"convert", "--pixel-format", format.name, "--width", "6", "--height", "4", "--depth=16", raw,
-                       colour}),
-                  0);
+        ASSERT_EQ(
+            Cli({"convert", "--pixel-format", format.name, "--width", "6", "--height", "4", "--depth=16", raw, colour}),
+            0);
         const std::vector<unsigned> rgb = ReadRgbWithImageMagick(colour);
         ASSERT_EQ(rgb.size(), values.size() * 3);
         for (int y = 0; y < kHeight; ++y)
             for (int x = 0; x < kWidth; ++x) {
                 const int own = y % 2 == 0 ? (x % 2 == 0 ? 0 : 1) : (x % 2 == 0 ? 1 : 2);
-                EXPECT_EQ(rgb[size_t(y * kWidth + x) * 3 + size_t(own)], values[size_t(y * kWidth + x)]) << x << "," << y;
+                EXPECT_EQ(rgb[size_t(y * kWidth + x) * 3 + size_t(own)], values[size_t(y * kWidth + x)])
+                    << x << "," << y;
             }
     }
 

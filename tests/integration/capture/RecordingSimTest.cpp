@@ -7,8 +7,8 @@
 #include "TempDir.h"
 #include "TestAddress.h"
 
-#include "camera/CameraConnection.h"
 #include "camera/CRS232C_OM.h"
+#include "camera/CameraConnection.h"
 #include "camera/FrameConverter.h"
 #include "capture/AviWriter.h"
 #include "capture/CRecordingControl.h"
@@ -16,8 +16,8 @@
 #include "commands/CMovieCommand.h"
 #include "context/CameraContext.h"
 #include "imaging/PixelFrameConverter.h"
-#include "sdk/SdkDiscoveryRecord.h"
 #include "sdk/SdkDiscovery.h"
+#include "sdk/SdkDiscoveryRecord.h"
 #include "sim/SimCamera.h"
 
 #include <QCoreApplication>
@@ -160,7 +160,10 @@ protected:
         chosenSettings_.repeat = repeat > 0 ? repeat : 1;
     }
 
-    bool WaitForMessage() { return WaitUntil([this] { return !messages_.empty(); }, kRecordingTimeout); }
+    bool WaitForMessage()
+    {
+        return WaitUntil([this] { return !messages_.empty(); }, kRecordingTimeout);
+    }
 
     TempDir dir_;
     PixelFrameConverter converter_;
@@ -190,8 +193,8 @@ TEST_F(RecordingSimTest, CliRecordsMotionJpeg)
     const std::string path = dir.file("cli.avi");
     std::string out;
     std::string err;
-    ASSERT_EQ(Cli({"record", "-c", TestAddress(), "--frames", "100", "--codec", "mjpeg", "--quality", "75", path},
-                  &out, &err),
+    ASSERT_EQ(Cli({"record", "-c", TestAddress(), "--frames", "100", "--codec", "mjpeg", "--quality", "75", path}, &out,
+                  &err),
               0)
         << err;
     EXPECT_EQ(out.substr(0, out.find('\n') + 1), "Recorded 100 frames into " + path + "\n");
@@ -205,14 +208,14 @@ TEST_F(RecordingSimTest, CliRecordsUncompressedAndOpenDml)
 {
     TempDir dir;
     std::string err;
-    ASSERT_EQ(Cli({"record", "--camera=" + TestAddress(), "--frames=4", "--codec=raw", dir.file("raw.avi")}, nullptr,
-                  &err),
-              0)
+    ASSERT_EQ(
+        Cli({"record", "--camera=" + TestAddress(), "--frames=4", "--codec=raw", dir.file("raw.avi")}, nullptr, &err),
+        0)
         << err;
     ExpectMovie(dir.file("raw.avi"), "rawvideo", 4);
-    ASSERT_EQ(Cli({"record", "-c", TestAddress(), "--frames", "6", "--codec", "odml", dir.file("odml.AVI")}, nullptr,
-                  &err),
-              0)
+    ASSERT_EQ(
+        Cli({"record", "-c", TestAddress(), "--frames", "6", "--codec", "odml", dir.file("odml.AVI")}, nullptr, &err),
+        0)
         << err;
     ExpectMovie(dir.file("odml.AVI"), "mjpeg", 6);
 }
@@ -385,12 +388,26 @@ TEST_F(MovieCommandTest, ALostCameraEndsTheRecordingOrItGoesOnInTheNextNumberedF
         CRecordingControl::EndReason reason;
     };
     const Case cases[] = {
-        {"ends", false, 0, false, {{"ends.avi", Part::Interrupted}}, "ended because the camera stopped answering.",
+        {"ends",
+         false,
+         0,
+         false,
+         {{"ends.avi", Part::Interrupted}},
+         "ended because the camera stopped answering.",
          CRecordingControl::EndReason::CameraLost},
-        {"goes", true, 2, true,
-         {{"goes_1.avi", Part::Interrupted}, {"goes_2.avi", Part::Rest}, {"goes_3.avi", Part::Whole}}, "goes_2.avi.",
+        {"goes",
+         true,
+         2,
+         true,
+         {{"goes_1.avi", Part::Interrupted}, {"goes_2.avi", Part::Rest}, {"goes_3.avi", Part::Whole}},
+         "goes_2.avi.",
          CRecordingControl::EndReason::Completed},
-        {"stops", true, 0, false, {{"stops.avi", Part::Interrupted}}, "and the recording ended before it was back.",
+        {"stops",
+         true,
+         0,
+         false,
+         {{"stops.avi", Part::Interrupted}},
+         "and the recording ended before it was back.",
          CRecordingControl::EndReason::Stopped},
     };
     for (const Case& c : cases) {

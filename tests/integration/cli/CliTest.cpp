@@ -112,12 +112,12 @@ TEST_F(CliTest, FeaturesDescribeTypeAccessVisibilityValueAndRange)
 
 TEST_F(CliTest, SetThenGetRoundTripsEveryKind)
 {
-    CliRun set = Cli({"set", "-c", Address(), "Width=0x100", "PixelFormat=Mono16", "TestBoolean=true",
-                   "ExposureTimeAbs=2500"});
+    CliRun set =
+        Cli({"set", "-c", Address(), "Width=0x100", "PixelFormat=Mono16", "TestBoolean=true", "ExposureTimeAbs=2500"});
     ASSERT_EQ(set.status, 0) << set.err;
     EXPECT_EQ(set.out, "");
-    CliRun get = Cli({"get", "--camera=" + Address(), "Width", "PixelFormat", "TestBoolean", "ExposureTimeAbs",
-                   "DeviceModelName"});
+    CliRun get = Cli(
+        {"get", "--camera=" + Address(), "Width", "PixelFormat", "TestBoolean", "ExposureTimeAbs", "DeviceModelName"});
     EXPECT_EQ(get.status, 0) << get.err;
     EXPECT_EQ(get.out, "Width=256\nPixelFormat=Mono16\nTestBoolean=true\nExposureTimeAbs=2500\nDeviceModelName=Fake\n");
     ASSERT_EQ(Cli({"set", "--camera", Address(), "PixelFormat=17301505"}).status, 0);
@@ -233,8 +233,8 @@ TEST(CliRecord, ACameraKilledMidRecordingEndsTheProgramSoonAfterTheStallLimit)
     ASSERT_TRUE(camera->IsReady());
     const QString path = QDir::temp().filePath(QStringLiteral("lumivex-killed-%1.avi").arg(getpid()));
     QProcess cli;
-    cli.start(LUMIVEX_CLI_PROGRAM, {"record", "-c", QString::fromStdString(camera->Address()), "--frames", "100000",
-                                    path});
+    cli.start(LUMIVEX_CLI_PROGRAM,
+              {"record", "-c", QString::fromStdString(camera->Address()), "--frames", "100000", path});
     ASSERT_TRUE(cli.waitForStarted());
     // Frames are flowing once the file grows past what its first look showed.
     QElapsedTimer waited;
@@ -531,15 +531,19 @@ TEST_F(CliTest, SettingsRoundTripOnCamerasWithoutTheProgramsFeatures)
     ASSERT_TRUE(standard.IsReady());
     struct Case {
         std::string address;
-        std::vector<std::string> saved;    // NAME=VALUE set before the save
-        std::vector<std::string> changed;  // set after it
-        std::vector<std::string> keys;     // written into [LightControl-Fake]
+        std::vector<std::string> saved;   // NAME=VALUE set before the save
+        std::vector<std::string> changed; // set after it
+        std::vector<std::string> keys;    // written into [LightControl-Fake]
     };
     const Case cases[] = {
-        {Address(), {"GainRaw=4", "ExposureTimeAbs=1500"}, {"GainRaw=9", "ExposureTimeAbs=3000"},
+        {Address(),
+         {"GainRaw=4", "ExposureTimeAbs=1500"},
+         {"GainRaw=9", "ExposureTimeAbs=3000"},
          {"GainRaw=4", "ExposureTimeAbs=1500"}},
-        {standard.Address(), {"Gain=2.5", "ExposureTime=1200", "BlackLevel=3"},
-         {"Gain=8", "ExposureTime=5000", "BlackLevel=9"}, {"Gain=2.5", "ExposureTime=1200", "BlackLevel=3"}},
+        {standard.Address(),
+         {"Gain=2.5", "ExposureTime=1200", "BlackLevel=3"},
+         {"Gain=8", "ExposureTime=5000", "BlackLevel=9"},
+         {"Gain=2.5", "ExposureTime=1200", "BlackLevel=3"}},
     };
     for (const Case& c : cases) {
         TempDir dir;
@@ -591,7 +595,7 @@ TEST_F(CliTest, SettingsLoadFailuresSayWhy)
 
     struct Case {
         const char* what;
-        std::string name;  // written into the folder unless the text is empty
+        std::string name; // written into the folder unless the text is empty
         std::string text;
         std::string err;
     };

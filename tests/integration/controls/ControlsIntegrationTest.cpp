@@ -7,20 +7,20 @@
 #include "FakeCamera.h"
 #include "SimControlTest.h"
 
-#include "camera/FeatureAccess.h"
 #include "camera/AcquisitionThread.h"
+#include "camera/FeatureAccess.h"
 #include "camera/OverlayRegistry.h"
 #include "controls/CAlcAreaDlg.h"
 #include "controls/CAwbAreaDlg.h"
 #include "controls/CFeaturesDlg.h"
 #include "controls/CLxCtrlMainDlg.h"
+#include "controls/FeatureBinding.h"
 #include "controls/SettingsPage.h"
 #include "controls/TriggerPage.h"
 #include "controls/WhiteBalancePage.h"
-#include "controls/FeatureBinding.h"
 #include "imaging/PixelFrameConverter.h"
-#include "sdk/SdkDiscoveryRecord.h"
 #include "sdk/SdkDiscovery.h"
+#include "sdk/SdkDiscoveryRecord.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -33,8 +33,8 @@
 #include <QSlider>
 #include <QSpinBox>
 #include <QTabWidget>
-#include <QTreeWidget>
 #include <QTest>
+#include <QTreeWidget>
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -397,7 +397,8 @@ TEST_P(ForeignCameraTest, GainAndExposureThroughTheGainShutterPage)
         if (binding->Feature() == description.gainFeature)
             gainBinding = binding;
     }
-    EXPECT_TRUE(gainBinding->WriteNote().contains(QStringLiteral("instead of"))) << gainBinding->WriteNote().toStdString();
+    EXPECT_TRUE(gainBinding->WriteNote().contains(QStringLiteral("instead of")))
+        << gainBinding->WriteNote().toStdString();
 
     // What the camera lacks is disabled and says why.
     auto* agcRange = Find<QSlider>(page, "AGCRange");

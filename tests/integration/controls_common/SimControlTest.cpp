@@ -2,8 +2,8 @@
 
 #include "camera/CRS232C_OM.h"
 #include "camera/FeatureAccess.h"
-#include "sdk/SdkDiscoveryRecord.h"
 #include "sdk/SdkDiscovery.h"
+#include "sdk/SdkDiscoveryRecord.h"
 
 namespace {
 

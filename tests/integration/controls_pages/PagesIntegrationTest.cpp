@@ -8,8 +8,8 @@
 #include "cli/CliCommand.h"
 #include "controls/CLxCtrlMainDlg.h"
 #include "controls/GammaPage.h"
-#include "controls/IoPage.h"
 #include "controls/GammaTable.h"
+#include "controls/IoPage.h"
 #include "controls/PageSettingsFile.h"
 
 #include <QComboBox>
@@ -188,7 +188,8 @@ TEST_F(PagesIntegrationTest, SaveWritesWhatTheCameraHoldsWhicheverPageChangedItL
     const struct {
         const char* key;
         double value;
-    } expected[] = {{"ExposureTimeRaw", double(exposureTime)}, {"ExposureMode", double(exposureMode)},
+    } expected[] = {{"ExposureTimeRaw", double(exposureTime)},
+                    {"ExposureMode", double(exposureMode)},
                     {"AcquisitionFrameRate", 12.5}};
     for (const auto& [key, value] : expected) {
         const std::vector<std::string> lines = KeyLines(text, key);
@@ -229,8 +230,7 @@ TEST_F(PagesIntegrationTest, FivePinCameraShowsEveryLine)
     int columnSpan = 0;
     grid->getItemPosition(grid->indexOf(page->findChild<QComboBox*>("LineSource0")), &row, &column, &rowSpan,
                           &columnSpan);
-    EXPECT_EQ(qobject_cast<QLabel*>(grid->itemAtPosition(row, column - 1)->widget())->text(),
-              "Output pin0(Pin No.3)");
+    EXPECT_EQ(qobject_cast<QLabel*>(grid->itemAtPosition(row, column - 1)->widget())->text(), "Output pin0(Pin No.3)");
 }
 
 TEST_F(PagesIntegrationTest, CommandLineSavesAndLoadsTheCamerasSettings)

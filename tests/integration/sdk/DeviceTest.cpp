@@ -236,7 +236,8 @@ TEST_F(CameraTest, WritesTheCameraRefusesFailAndChangeNothing)
 
     EXPECT_EQ(Feature<SdkGenEnum>(device_, "PixelFormat")->SetValue(std::string("NoSuchFormat")).GetCode(),
               SdkResult::INVALID_PARAMETER);
-    EXPECT_EQ(Feature<SdkGenEnum>(device_, "PixelFormat")->SetValue(int64_t{12345}).GetCode(), SdkResult::INVALID_PARAMETER);
+    EXPECT_EQ(Feature<SdkGenEnum>(device_, "PixelFormat")->SetValue(int64_t{12345}).GetCode(),
+              SdkResult::INVALID_PARAMETER);
     EXPECT_EQ(Feature<SdkGenFloat>(device_, "ExposureTimeAbs")->SetValue(1.0).GetCode(), SdkResult::INVALID_PARAMETER);
 
     auto* writeOnly = Feature<SdkGenInteger>(device_, "AcquisitionCommandRegister");

@@ -18,7 +18,8 @@ constexpr auto kPollInterval = std::chrono::milliseconds(50);
 } // namespace
 
 FakeCamera::FakeCamera(std::string address, const std::vector<std::string>& extraArguments)
-    : address_(std::move(address)), serial_("GV" + address_.substr(address_.rfind('.') + 1))
+    : address_(std::move(address)),
+      serial_("GV" + address_.substr(address_.rfind('.') + 1))
 {
     std::vector<std::string> arguments{"arv-fake-gv-camera-0.8", "-i", address_, "-s", serial_};
     arguments.insert(arguments.end(), extraArguments.begin(), extraArguments.end());

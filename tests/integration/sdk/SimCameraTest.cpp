@@ -290,8 +290,8 @@ TEST_F(SimCameraSdkTest, StreamAndControlHoldOnALossyLink)
         ASSERT_TRUE(stream.GetStatistics(statistics));
         ASSERT_GT(sent, 0u);
         const double share = static_cast<double>(completed) / static_cast<double>(sent);
-        EXPECT_GE(share, link.minCompleted) << completed << " of " << sent << ", failed "
-                                            << statistics.failedBuffers << ", underruns " << statistics.underruns;
+        EXPECT_GE(share, link.minCompleted) << completed << " of " << sent << ", failed " << statistics.failedBuffers
+                                            << ", underruns " << statistics.underruns;
         EXPECT_LE(share, link.maxCompleted) << completed << " of " << sent;
         EXPECT_EQ(statistics.resentPackets > 0, link.resends) << statistics.resentPackets;
         EXPECT_TRUE(device_.IsConnected());

@@ -36,7 +36,8 @@ SdkResult Execute(SdkDevice& device, const char* name)
 // the loopback link.
 struct Camera {
     explicit Camera(int addressOffset, const std::vector<std::string>& arguments = {}, int64_t width = 64)
-        : simulator(TestAddress(addressOffset), arguments), pipeline(stream)
+        : simulator(TestAddress(addressOffset), arguments),
+          pipeline(stream)
     {
         SdkDiscoveryRecord info;
         ready = simulator.IsReady() && SdkDiscoveryRecordFromAddress(simulator.Address(), info) &&
@@ -119,11 +120,13 @@ TEST_F(StreamTest, OpensOnTheCameraAddressWithAPortOfItsOwn)
     EXPECT_EQ(camera_.stream.GetParameters()->Get("Reset")->GetType(), SDK_GEN_COMMAND);
     EXPECT_EQ(camera_.Open().GetCode(), SdkResult::STATE_ERROR);
 
-    EXPECT_TRUE(camera_.device.SetStreamDestination(camera_.stream.GetLocalIPAddress(), camera_.stream.GetLocalPort()).IsOK());
+    EXPECT_TRUE(
+        camera_.device.SetStreamDestination(camera_.stream.GetLocalIPAddress(), camera_.stream.GetLocalPort()).IsOK());
     EXPECT_TRUE(camera_.stream.Close().IsOK());
     EXPECT_FALSE(camera_.stream.IsOpen());
     EXPECT_EQ(camera_.stream.Open(camera_.device, TestAddress(1)).GetCode(), SdkResult::INVALID_PARAMETER);
-    EXPECT_EQ(camera_.stream.Open(camera_.device, camera_.simulator.Address(), 5000).GetCode(), SdkResult::NOT_SUPPORTED);
+    EXPECT_EQ(camera_.stream.Open(camera_.device, camera_.simulator.Address(), 5000).GetCode(),
+              SdkResult::NOT_SUPPORTED);
 }
 
 TEST_F(StreamTest, AHundredFramesArriveAndOnlyTheNewestIsKept)
@@ -250,7 +253,8 @@ TEST_F(StreamTest, FramesLargerThanTheBuffersAreRefusedUntilThePipelineStartsAga
     ASSERT_TRUE(Execute(camera_.device, "AcquisitionStart").IsOK());
     SdkBuffer* buffer = nullptr;
     SdkResult operation;
-    EXPECT_EQ(camera_.pipeline.RetrieveNextBuffer(buffer, kFrameWaitMs, &operation).GetCode(), SdkResult::BUFFER_TOO_SMALL);
+    EXPECT_EQ(camera_.pipeline.RetrieveNextBuffer(buffer, kFrameWaitMs, &operation).GetCode(),
+              SdkResult::BUFFER_TOO_SMALL);
     EXPECT_EQ(operation.GetCode(), SdkResult::BUFFER_TOO_SMALL);
     EXPECT_EQ(buffer, nullptr);
     Execute(camera_.device, "AcquisitionStop");

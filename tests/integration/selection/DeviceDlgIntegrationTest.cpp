@@ -109,8 +109,7 @@ TEST_F(DeviceDlgIntegrationTest, ConnectsUpToFourCamerasAndShowsTheNewest)
     const QString lastByte = QString::fromStdString(address.substr(address.rfind('.') + 1));
     EXPECT_EQ(dialog_.AddressField()->text(), QStringLiteral("127.  0.  0.%1").arg(lastByte, 3));
     EXPECT_EQ(dialog_.ModelField()->text(), QString::fromStdString(newest->GetModel()));
-    EXPECT_EQ(dialog_.MACAddressField()->text().toUpper(),
-              QString::fromStdString(newest->GetMACAddress()).toUpper());
+    EXPECT_EQ(dialog_.MACAddressField()->text().toUpper(), QString::fromStdString(newest->GetMACAddress()).toUpper());
     EXPECT_TRUE(QRegularExpression(QStringLiteral("^[ 0-9]{3}(\\.[ 0-9]{3}){3}$"))
                     .match(dialog_.NICAddressField()->text())
                     .hasMatch())
@@ -151,8 +150,8 @@ TEST_F(DeviceDlgIntegrationTest, TheFirstCameraLoadsItsDrawingFile)
     ASSERT_TRUE(SdkDiscoveryRecordFromAddress(TestAddress(0), info));
     const QString drawing = QString::fromStdString(dir_.file("camera.drw"));
     ASSERT_TRUE(SaveOneLineDrawing(drawing));
-    ASSERT_TRUE(Profile(context_.SettingsPath()).WriteString(info.GetMACAddress(), kDrawFileNameKey,
-                                                             drawing.toStdString()));
+    ASSERT_TRUE(
+        Profile(context_.SettingsPath()).WriteString(info.GetMACAddress(), kDrawFileNameKey, drawing.toStdString()));
 
     dialog_.ConnectButton()->click();
     ASSERT_EQ(context_.CameraCount(), 1);

@@ -23,7 +23,8 @@ protected:
         int frames = 0;
         const auto end = std::chrono::steady_clock::now() + during;
         while (std::chrono::steady_clock::now() < end) {
-            const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(end - std::chrono::steady_clock::now());
+            const auto left =
+                std::chrono::duration_cast<std::chrono::milliseconds>(end - std::chrono::steady_clock::now());
             if (left.count() > 0 && Client().NextFrame(left))
                 ++frames;
         }

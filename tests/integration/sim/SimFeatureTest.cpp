@@ -57,10 +57,14 @@ ArvGcVisibility Visibility(CameraClient& client, const char* feature)
 ArvGcVisibility Expected(SimVisibility visibility)
 {
     switch (visibility) {
-    case SimVisibility::Beginner: return ARV_GC_VISIBILITY_BEGINNER;
-    case SimVisibility::Expert: return ARV_GC_VISIBILITY_EXPERT;
-    case SimVisibility::Guru: return ARV_GC_VISIBILITY_GURU;
-    case SimVisibility::Invisible: return ARV_GC_VISIBILITY_INVISIBLE;
+    case SimVisibility::Beginner:
+        return ARV_GC_VISIBILITY_BEGINNER;
+    case SimVisibility::Expert:
+        return ARV_GC_VISIBILITY_EXPERT;
+    case SimVisibility::Guru:
+        return ARV_GC_VISIBILITY_GURU;
+    case SimVisibility::Invisible:
+        return ARV_GC_VISIBILITY_INVISIBLE;
     }
     return ARV_GC_VISIBILITY_UNDEFINED;
 }
@@ -75,8 +79,7 @@ TEST(SimDiscovery, ArvToolListsTheCameraAndAllItsFeatures)
     ASSERT_TRUE(sim.Start(TestOptions())) << sim.ErrorText();
 
     const std::string cameras = RunAndRead("arv-tool-0.8 2>&1");
-    EXPECT_NE(cameras.find("Norvane-LXSIM-320C-" + sim.SerialText() + " (" + TestAddress() + ")"),
-              std::string::npos)
+    EXPECT_NE(cameras.find("Norvane-LXSIM-320C-" + sim.SerialText() + " (" + TestAddress() + ")"), std::string::npos)
         << cameras;
 
     const std::string features = RunAndRead("arv-tool-0.8 -a " + TestAddress() + " features 2>&1");
@@ -229,9 +232,9 @@ TEST_F(SimFeatureTest, EnumerationEntriesAndBayerAvailabilityFollowTheReadOut)
     mono.colour = false;
     ASSERT_NO_FATAL_FAILURE(Connect(mono));
     CameraClient& client = Client();
-    EXPECT_EQ(AvailableEntries(client, "PixelFormat"),
-              (std::vector<std::string>{"Mono8", "Mono10", "Mono10Packed", "Mono12", "Mono12Packed", "Mono14",
-                                        "Mono16"}));
+    EXPECT_EQ(
+        AvailableEntries(client, "PixelFormat"),
+        (std::vector<std::string>{"Mono8", "Mono10", "Mono10Packed", "Mono12", "Mono12Packed", "Mono14", "Mono16"}));
     EXPECT_EQ(*client.Integer("DeviceColorFlg"), 0);
 }
 

@@ -8,10 +8,10 @@
 #include <csignal>
 #include <cstdio>
 #include <map>
-#include <string>
-#include <thread>
 #include <spawn.h>
+#include <string>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 
 extern char** environ;
@@ -45,11 +45,35 @@ SimCommandLine Parse(std::initializer_list<const char*> arguments)
 
 TEST(SimCommandLine, OptionsMapOntoTheCamera)
 {
-    const SimCommandLine line =
-        Parse({"--interface", "127.0.0.7", "--serial", "LXTEST", "--model-code", "0x1A2", "--pixel-format",
-               "Mono12", "--width", "640", "--height", "480", "--mono", "--five-pins", "--no-option-board",
-               "--device-version", "2.0005", "--without", "ReverseX,ReverseY", "--without", "GammaMode", "--fps",
-               "12.5", "--loss", "20", "--control-loss", "50", "--frame-skip", "7"});
+    const SimCommandLine line = Parse({"--interface",
+                                       "127.0.0.7",
+                                       "--serial",
+                                       "LXTEST",
+                                       "--model-code",
+                                       "0x1A2",
+                                       "--pixel-format",
+                                       "Mono12",
+                                       "--width",
+                                       "640",
+                                       "--height",
+                                       "480",
+                                       "--mono",
+                                       "--five-pins",
+                                       "--no-option-board",
+                                       "--device-version",
+                                       "2.0005",
+                                       "--without",
+                                       "ReverseX,ReverseY",
+                                       "--without",
+                                       "GammaMode",
+                                       "--fps",
+                                       "12.5",
+                                       "--loss",
+                                       "20",
+                                       "--control-loss",
+                                       "50",
+                                       "--frame-skip",
+                                       "7"});
     ASSERT_TRUE(line.error.empty()) << line.error;
     const SimOptions& o = line.options;
     EXPECT_EQ(o.interfaceAddress, "127.0.0.7");
@@ -170,8 +194,8 @@ TEST(SimProgram, EndsWithTheProcessThatStartedIt)
     posix_spawn_file_actions_adddup2(&actions, output[1], STDOUT_FILENO);
     posix_spawn_file_actions_addclose(&actions, output[0]);
     // A parent that starts the camera, says its id and then only waits.
-    std::string script = std::string("'") + LUMIVEX_CAMSIM_PATH + "' --interface " + TestAddress(2) +
-                         " & echo $!; exec sleep 60";
+    std::string script =
+        std::string("'") + LUMIVEX_CAMSIM_PATH + "' --interface " + TestAddress(2) + " & echo $!; exec sleep 60";
     std::vector<std::string> arguments = {"/bin/sh", "-c", script};
     std::vector<char*> argv;
     for (std::string& argument : arguments)

@@ -254,11 +254,21 @@ public:
     // The acknowledge's status, or nullopt when none came.
     std::optional<uint16_t> WriteRegister(uint32_t address, uint32_t value)
     {
-        const uint8_t command[] = {0x42, 0x01, 0x00, 0x82, 0x00, 0x08, static_cast<uint8_t>(++id_ >> 8),
-                                   static_cast<uint8_t>(id_), static_cast<uint8_t>(address >> 24),
-                                   static_cast<uint8_t>(address >> 16), static_cast<uint8_t>(address >> 8),
-                                   static_cast<uint8_t>(address), static_cast<uint8_t>(value >> 24),
-                                   static_cast<uint8_t>(value >> 16), static_cast<uint8_t>(value >> 8),
+        const uint8_t command[] = {0x42,
+                                   0x01,
+                                   0x00,
+                                   0x82,
+                                   0x00,
+                                   0x08,
+                                   static_cast<uint8_t>(++id_ >> 8),
+                                   static_cast<uint8_t>(id_),
+                                   static_cast<uint8_t>(address >> 24),
+                                   static_cast<uint8_t>(address >> 16),
+                                   static_cast<uint8_t>(address >> 8),
+                                   static_cast<uint8_t>(address),
+                                   static_cast<uint8_t>(value >> 24),
+                                   static_cast<uint8_t>(value >> 16),
+                                   static_cast<uint8_t>(value >> 8),
                                    static_cast<uint8_t>(value)};
         send(socket_, command, sizeof command, 0);
         pollfd p{socket_, POLLIN, 0};
@@ -324,12 +334,12 @@ TEST(SimHeartbeatTest, AVanishedControllerLosesControlAndStreamWhenItsHeartbeatE
         const uint32_t acquisitionStart = sim.FeatureAddress("AcquisitionStart").value_or(0);
         StreamReceiver receiver;
         std::optional<RawGvcpClient> controller(std::in_place, TestAddress());
-        for (const auto& [address, value] :
-             std::initializer_list<std::pair<uint32_t, uint32_t>>{{kControlChannelPrivilege, kControl},
-                                                                  {kHeartbeatTimeout, static_cast<uint32_t>(timeout.count())},
-                                                                  {kStreamChannelAddress, INADDR_LOOPBACK},
-                                                                  {kStreamChannelPort, receiver.Port()},
-                                                                  {acquisitionStart, 1}})
+        for (const auto& [address, value] : std::initializer_list<std::pair<uint32_t, uint32_t>>{
+                 {kControlChannelPrivilege, kControl},
+                 {kHeartbeatTimeout, static_cast<uint32_t>(timeout.count())},
+                 {kStreamChannelAddress, INADDR_LOOPBACK},
+                 {kStreamChannelPort, receiver.Port()},
+                 {acquisitionStart, 1}})
             ASSERT_EQ(controller->WriteRegister(address, value), 0);
         const auto lastCommand = std::chrono::steady_clock::now();
         controller.reset();

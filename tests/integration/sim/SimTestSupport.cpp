@@ -174,8 +174,8 @@ std::optional<Frame> CameraClient::NextFrame(std::chrono::milliseconds timeout)
         return std::nullopt;
     const auto deadline = std::chrono::steady_clock::now() + timeout;
     for (;;) {
-        const auto left = std::chrono::duration_cast<std::chrono::microseconds>(deadline -
-                                                                                std::chrono::steady_clock::now());
+        const auto left =
+            std::chrono::duration_cast<std::chrono::microseconds>(deadline - std::chrono::steady_clock::now());
         if (left.count() <= 0)
             return std::nullopt;
         ArvBuffer* buffer = arv_stream_timeout_pop_buffer(stream_, static_cast<guint64>(left.count()));

@@ -1,6 +1,6 @@
 #include "RecordFeed.h"
-#include "analysis/WaveformWindow.h"
 #include "analysis/CHistogramDlg.h"
+#include "analysis/WaveformWindow.h"
 #include "imaging/PixelFormat.h"
 
 #include <gtest/gtest.h>
@@ -28,7 +28,7 @@ TestFrame ColourScene()
     return MakeColourFrame(kPixelFormatBayerRG8, kWidth, kHeight, [](int x, int y) {
         const double wave = 0.5 + 0.5 * std::sin(x / 40.0);
         return TruthRgb{uint16_t(x * 255 / (kWidth - 1)), uint16_t(60 + 120 * wave),
-            uint16_t((y * 255 / (kHeight - 1) + x / 8) % 256)};
+                        uint16_t((y * 255 / (kHeight - 1) + x / 8) % 256)};
     });
 }
 

@@ -1,6 +1,6 @@
 #include "RecordFeed.h"
-#include "analysis/WaveformWindow.h"
 #include "analysis/WaveformPlot.h"
+#include "analysis/WaveformWindow.h"
 #include "imaging/PixelFormat.h"
 
 #include <QCoreApplication>

@@ -10,9 +10,9 @@
 std::vector<uint8_t> ConvertForAnalysis(const TestFrame& frame)
 {
     std::vector<uint8_t> converted(static_cast<size_t>(frame.width) * frame.height *
-        ConvertedBytesPerPixel(frame.pixelFormat));
+                                   ConvertedBytesPerPixel(frame.pixelFormat));
     if (!ConvertFrame(frame.pixelFormat, frame.height, frame.data.data(), frame.data.size(), frame.width,
-            converted.data(), kDefaultInterpolationMethod))
+                      converted.data(), kDefaultInterpolationMethod))
         converted.clear();
     return converted;
 }

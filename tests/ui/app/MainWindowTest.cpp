@@ -5,8 +5,8 @@
 #include "CameraFakes.h"
 #include "TempDir.h"
 
-#include "analysis/WaveformWindow.h"
 #include "analysis/CHistogramDlg.h"
+#include "analysis/WaveformWindow.h"
 #include "app/CLumivexDlg.h"
 #include "app/MainToolBar.h"
 #include "camera/CameraConnection.h"
@@ -192,10 +192,10 @@ TEST_F(MainWindowTest, WithoutACameraOnlyTheCameraFreeCommandsWork)
     for (auto command : {CLumivexDlg::kClose, CLumivexDlg::kLiveVideo, CLumivexDlg::kManageConnection,
                          CLumivexDlg::kToolBar, CLumivexDlg::kDrawProperty, CLumivexDlg::kVersionInformation})
         EXPECT_TRUE(Enabled(*window, command)) << command;
-    for (auto command : {CLumivexDlg::kSettings, CLumivexDlg::kFeatures, CLumivexDlg::kZoomX8, CLumivexDlg::kZoomX1_8,
-                         CLumivexDlg::kAdjustWindowSize, CLumivexDlg::kCallback, CLumivexDlg::kWaveform,
-                         CLumivexDlg::kHistogram, CLumivexDlg::kSnapShot, CLumivexDlg::kVideoCapture,
-                         CLumivexDlg::kDeleteDrawing, CLumivexDlg::kShowThumbnail})
+    for (auto command :
+         {CLumivexDlg::kSettings, CLumivexDlg::kFeatures, CLumivexDlg::kZoomX8, CLumivexDlg::kZoomX1_8,
+          CLumivexDlg::kAdjustWindowSize, CLumivexDlg::kCallback, CLumivexDlg::kWaveform, CLumivexDlg::kHistogram,
+          CLumivexDlg::kSnapShot, CLumivexDlg::kVideoCapture, CLumivexDlg::kDeleteDrawing, CLumivexDlg::kShowThumbnail})
         EXPECT_FALSE(Enabled(*window, command)) << command;
     EXPECT_TRUE(window->Action(CLumivexDlg::kToolBar)->isChecked());
     EXPECT_TRUE(window->Action(CLumivexDlg::kZoomX1)->isChecked());
@@ -272,7 +272,8 @@ TEST_F(MainWindowTest, HelpOpensTheInstalledGuideInTheLanguageOfTheUserInterface
         // Only the other language's guide: better than none.
         {QLocale::Japanese, {en}, en},
         // In a folder of the user's data: found there as well.
-        {QLocale::English, {dir_.file("home-data/doc/lumivex/lumivex-guide-en.pdf")},
+        {QLocale::English,
+         {dir_.file("home-data/doc/lumivex/lumivex-guide-en.pdf")},
          dir_.file("home-data/doc/lumivex/lumivex-guide-en.pdf")},
     };
     for (const Case& c : cases) {
@@ -319,9 +320,9 @@ TEST_F(MainWindowTest, CameraCommandsFollowTheRecordingFlag)
 {
     AddCamera();
     auto window = MakeWindow();
-    for (auto command : {CLumivexDlg::kZoomX8, CLumivexDlg::kZoomX1_8, CLumivexDlg::kAdjustWindowSize,
-                         CLumivexDlg::kManageConnection, CLumivexDlg::kWaveform, CLumivexDlg::kHistogram,
-                         CLumivexDlg::kVideoCapture, CLumivexDlg::kSettings})
+    for (auto command :
+         {CLumivexDlg::kZoomX8, CLumivexDlg::kZoomX1_8, CLumivexDlg::kAdjustWindowSize, CLumivexDlg::kManageConnection,
+          CLumivexDlg::kWaveform, CLumivexDlg::kHistogram, CLumivexDlg::kVideoCapture, CLumivexDlg::kSettings})
         EXPECT_TRUE(Enabled(*window, command)) << command;
 
     window->Action(CLumivexDlg::kZoomX1_8)->trigger();

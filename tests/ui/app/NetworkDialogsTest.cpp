@@ -2,8 +2,8 @@
 #include "AppTestSupport.h"
 #include "CameraFakes.h"
 
-#include "selection/IpAddressSettingDialog.h"
 #include "selection/CPacketsizeSettingDlg.h"
+#include "selection/IpAddressSettingDialog.h"
 
 #include <QComboBox>
 #include <QLabel>

@@ -148,10 +148,9 @@ TEST(AboutText, VersionLinesAndFirmwareNibbles)
     camera.fpgaFirmwareVersion = 0x0304;
     camera.firmwareVersion = 0xA1B2;
     const QString text = AboutText(QStringLiteral("Lumivex"), ProductVersion{1, 2, 3, 4}, camera);
-    EXPECT_EQ(text.split(QLatin1Char('\n')), (QStringList{"Lumivex:v1.2.3.4", "Camera Serial:12D8563(LX-1280C)",
-                                                          "Camera Hardware Version:0102",
-                                                          "Camera FPGA Frimware Version:0403",
-                                                          "Camera Frimware Version:B2A1"}));
+    EXPECT_EQ(text.split(QLatin1Char('\n')),
+              (QStringList{"Lumivex:v1.2.3.4", "Camera Serial:12D8563(LX-1280C)", "Camera Hardware Version:0102",
+                           "Camera FPGA Frimware Version:0403", "Camera Frimware Version:B2A1"}));
     const ProductVersion version = LumivexProductVersion();
     EXPECT_GE(version.major + version.minor + version.patch, 1);
     EXPECT_FALSE(LegalNotice().isEmpty());

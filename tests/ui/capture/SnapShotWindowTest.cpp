@@ -71,7 +71,8 @@ TEST(SnapShotWindow, ASmallImageIsCentredOnWhite)
     KeepScreenshot(picture, QStringLiteral("snapshot-window-centred.png"));
     EXPECT_EQ(picture.pixel(80, 60), ColourPixel(0, 0));
     EXPECT_EQ(picture.pixel(119, 89), ColourPixel(39, 29));
-    for (QPoint white : {QPoint(0, 0), QPoint(79, 60), QPoint(80, 59), QPoint(120, 89), QPoint(119, 90), QPoint(199, 149)})
+    for (QPoint white :
+         {QPoint(0, 0), QPoint(79, 60), QPoint(80, 59), QPoint(120, 89), QPoint(119, 90), QPoint(199, 149)})
         EXPECT_EQ(picture.pixel(white), qRgb(255, 255, 255)) << white.x() << "," << white.y();
 }
 
@@ -90,10 +91,8 @@ TEST(SnapShotWindow, TitleReadsOutThePixelUnderThePointerOncePainted)
     EXPECT_EQ(window.ViewOffset(), QPoint(100, 50));
     SendMouseMove(window.viewport(), QPoint(10, 12));
     const TruthRgb pixel = ColourAt(110, 62);
-    EXPECT_EQ(window.windowTitle(), QStringLiteral("1 : (x,y) = (110,62)/(R,G,B)=(%1,%2,%3) - ")
-                                        .arg(pixel.r)
-                                        .arg(pixel.g)
-                                        .arg(pixel.b));
+    EXPECT_EQ(window.windowTitle(),
+              QStringLiteral("1 : (x,y) = (110,62)/(R,G,B)=(%1,%2,%3) - ").arg(pixel.r).arg(pixel.g).arg(pixel.b));
     const QImage picture = window.grab().toImage();
     EXPECT_EQ(picture.pixel(10, 12), ColourPixel(110, 62));
     KeepScreenshot(picture, QStringLiteral("snapshot-window-scrolled.png"));
@@ -123,7 +122,8 @@ TEST(SnapShotWindow, ScrollsToTheLastPixelAndByWheel)
     vertical.triggerAction(QAbstractSlider::SliderToMaximum);
     window.grab();
     SendMouseMove(window.viewport(), QPoint(client.width() - 1, client.height() - 1));
-    EXPECT_TRUE(window.windowTitle().startsWith(QStringLiteral("1 : (x,y) = (999,799)/"))) << window.windowTitle().toStdString();
+    EXPECT_TRUE(window.windowTitle().startsWith(QStringLiteral("1 : (x,y) = (999,799)/")))
+        << window.windowTitle().toStdString();
 }
 
 TEST(SnapShotWindow, SaveFromItsMenuShowsThePath)

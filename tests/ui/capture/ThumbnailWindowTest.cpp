@@ -212,8 +212,9 @@ TEST(ThumbnailWindow, Screenshot)
     SnapShotList list;
     CThumbnailDlg window(list);
     AddSnapShots(list, 7, 320, 240);
-    list.SetSaveChooser(
-        [&dir](QWidget*, const QString& name) { return QString::fromStdString(dir.file(name.toStdString() + ".bmp")); });
+    list.SetSaveChooser([&dir](QWidget*, const QString& name) {
+        return QString::fromStdString(dir.file(name.toStdString() + ".bmp"));
+    });
     ASSERT_EQ(list.Save(2, nullptr), 0);
     ASSERT_EQ(list.Save(5, nullptr), 0);
     window.resize(300, 250);

@@ -1,11 +1,11 @@
 // The binding kinds of the control pages, on a page of one row of each.
 #include "ControlTestCamera.h"
 
-#include "controls/SettingsPage.h"
 #include "controls/CommandButtonBinding.h"
 #include "controls/FloatEditBinding.h"
 #include "controls/IntSliderBinding.h"
 #include "controls/IntSpinBinding.h"
+#include "controls/SettingsPage.h"
 
 #include <QComboBox>
 #include <QElapsedTimer>
@@ -43,8 +43,8 @@ public:
     void InitControls() override { InitBindings(); }
     void RefreshFromCamera() override
     {
-        for (FeatureBinding* binding : std::initializer_list<FeatureBinding*>{
-                 level, keep, first, byData, byIndex, available, delay, spin, gain})
+        for (FeatureBinding* binding :
+             std::initializer_list<FeatureBinding*>{level, keep, first, byData, byIndex, available, delay, spin, gain})
             binding->Show();
     }
 

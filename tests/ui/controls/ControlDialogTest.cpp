@@ -40,8 +40,8 @@ TEST_F(ControlDialogTest, EightTabsInTheirOrder)
     QStringList captions;
     for (int tab = 0; tab < dialog.Tabs()->count(); ++tab)
         captions << dialog.Tabs()->tabText(tab);
-    EXPECT_EQ(captions, QStringList({"Gain/Shutter", "WhiteBalance", "Gamma", "Trigger", "AOI", "Output", "Other",
-                                     "UserSet"}));
+    EXPECT_EQ(captions,
+              QStringList({"Gain/Shutter", "WhiteBalance", "Gamma", "Trigger", "AOI", "Output", "Other", "UserSet"}));
     EXPECT_EQ(dialog.Tabs()->currentIndex(), CLxCtrlMainDlg::kGainShutterTab);
     EXPECT_EQ(dialog.Page(CLxCtrlMainDlg::kTriggerTab), dialog.Tabs()->widget(CLxCtrlMainDlg::kTriggerTab));
     EXPECT_FALSE(dialog.isModal());

@@ -14,7 +14,9 @@ SdkResult Outcome(bool ok)
 
 TestEnum::TestEnum(const std::string& name, std::vector<SdkGenEnumEntry> entries, int64_t value,
                    SdkVisibility visibility)
-    : SdkGenEnum(name, visibility), entries(std::move(entries)), value(value)
+    : SdkGenEnum(name, visibility),
+      entries(std::move(entries)),
+      value(value)
 {
 }
 
@@ -83,7 +85,8 @@ SdkResult TestEnum::GetEntryByIndex(uint32_t index, SdkGenEnumEntry& entry) cons
 }
 
 TestBoolean::TestBoolean(const std::string& name, bool value, SdkVisibility visibility)
-    : SdkGenBoolean(name, visibility), value(value)
+    : SdkGenBoolean(name, visibility),
+      value(value)
 {
 }
 
@@ -127,7 +130,7 @@ TestCamera::TestCamera()
     auto device = std::make_unique<FakeDevice>();
     device_ = device.get();
     camera_ = std::make_unique<CameraConnection>(std::move(device), std::make_unique<FakePipeline>(),
-                                            std::make_unique<CRS232C_OM>(dir_.file("serial.ini")));
+                                                 std::make_unique<CRS232C_OM>(dir_.file("serial.ini")));
     camera_->CreateOverlayRegistry();
     host_.camera = camera_.get();
 }
@@ -224,8 +227,8 @@ void TestCamera::AddTriggerFeatures()
     AddEnum("TimerTriggerSource", Entries({"Off", "Continuous"}), 0, SDK_VISIBILITY_EXPERT);
     std::vector<SdkGenEnumEntry> variables = Entries({"Zero", "One"});
     for (int input = 0; input < 8; ++input) {
-        AddEnum("PLC_I" + std::to_string(input), Entries({"Zero", "Line0", "PLC_ctrl0", "PLC_ctrl1", "Timer1Out"}),
-                0, SDK_VISIBILITY_GURU);
+        AddEnum("PLC_I" + std::to_string(input), Entries({"Zero", "Line0", "PLC_ctrl0", "PLC_ctrl1", "Timer1Out"}), 0,
+                SDK_VISIBILITY_GURU);
         variables.emplace_back("PLC_I" + std::to_string(input), 2 + input, true);
     }
     for (int output : {4, 9}) {

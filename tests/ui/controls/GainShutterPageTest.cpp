@@ -38,9 +38,10 @@ protected:
 };
 
 // The widgets whose enabling the rules decide.
-const char* const kRuled[] = {"ExposureMode", "ExposureTimeRaw", "GainRaw", "ALCIrisLens", "LensManualAdjustment",
-                              "PriorityMode", "Min_ShutterTime", "Max_ShutterTime", "AGCRange", "ALC_Peak_Average",
-                              "TargetBrightness", "Weight", "DigitalGain", "BlackLevelRaw"};
+const char* const kRuled[] = {
+    "ExposureMode",     "ExposureTimeRaw", "GainRaw",         "ALCIrisLens",  "LensManualAdjustment",
+    "PriorityMode",     "Min_ShutterTime", "Max_ShutterTime", "AGCRange",     "ALC_Peak_Average",
+    "TargetBrightness", "Weight",          "DigitalGain",     "BlackLevelRaw"};
 
 struct EnablingCase {
     const char* name;

@@ -19,7 +19,8 @@ namespace {
 class LockedInteger : public FakeInteger {
 public:
     LockedInteger(const std::string& name, int64_t value, int64_t min, int64_t max, const FakeInteger* lock)
-        : FakeInteger(name, value, min, max), lock_(lock)
+        : FakeInteger(name, value, min, max),
+          lock_(lock)
     {
     }
     SdkResult SetValue(int64_t value) override
@@ -46,10 +47,20 @@ protected:
     }
 };
 
-const char* const kRuled[] = {"TriggerMode", "TriggerSource", "TriggerSoftwareSource", "ExposureMode",
-                              "ExposureTimeRaw", "PulseWidth", "PulseIntervalEdit", "Continuous",
-                              "OneShot", "TriggerSoftware", "TriggerActivation", "TriggerDelay",
-                              "TriggerOverlap", "TriggerHorizontalReset"};
+const char* const kRuled[] = {"TriggerMode",
+                              "TriggerSource",
+                              "TriggerSoftwareSource",
+                              "ExposureMode",
+                              "ExposureTimeRaw",
+                              "PulseWidth",
+                              "PulseIntervalEdit",
+                              "Continuous",
+                              "OneShot",
+                              "TriggerSoftware",
+                              "TriggerActivation",
+                              "TriggerDelay",
+                              "TriggerOverlap",
+                              "TriggerHorizontalReset"};
 
 struct TriggerCase {
     const char* name;

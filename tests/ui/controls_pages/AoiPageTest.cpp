@@ -22,7 +22,8 @@ class LoggedInteger : public FakeInteger {
 public:
     LoggedInteger(const std::string& name, int64_t value, int64_t min, int64_t max, int64_t increment,
                   std::vector<std::string>* log)
-        : FakeInteger(name, value, min, max, increment), log_(log)
+        : FakeInteger(name, value, min, max, increment),
+          log_(log)
     {
     }
     SdkResult SetValue(int64_t in) override

@@ -8,8 +8,8 @@
 #include "controls/CAwbAreaDlg.h"
 #include "controls/CFeaturesDlg.h"
 #include "controls/CLxCtrlMainDlg.h"
-#include "controls/SettingsPage.h"
 #include "controls/PageSettingsFile.h"
+#include "controls/SettingsPage.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -171,8 +171,8 @@ const HostileCase kCases[] = {
          // typed, slid or set by the program on the disabled widgets.
          EXPECT_FALSE(Find<QSlider>(dialog, "GainRaw")->isEnabled());
          EXPECT_EQ(Find<QLineEdit>(dialog, "GainRawEdit")->text(), "7");
-         const std::vector<std::string> names = {"GainRaw", "Width", "OffsetX", "ALCWindowH2", "ALCWeight1",
-                                                 "GammaMode", "TimerDurationRaw"};
+         const std::vector<std::string> names = {"GainRaw",    "Width",     "OffsetX",         "ALCWindowH2",
+                                                 "ALCWeight1", "GammaMode", "TimerDurationRaw"};
          std::vector<std::vector<int64_t>> loaded;
          for (const std::string& name : names)
              loaded.push_back(camera.Get<FakeInteger>(name)->writes);

@@ -18,7 +18,8 @@ namespace {
 class PatternReversal : public TestBoolean {
 public:
     PatternReversal(const std::string& name, bool value, TestEnum* pixelFormat)
-        : TestBoolean(name, value), pixelFormat_(pixelFormat)
+        : TestBoolean(name, value),
+          pixelFormat_(pixelFormat)
     {
     }
     SdkResult SetValue(bool in) override

@@ -48,8 +48,8 @@ TEST_F(OutputPageTest, TwoPinCameraLabelsPinsTwoAndThree)
     EXPECT_EQ(LabelOf("LineSource0"), "Output pin0(Pin No.2)");
     EXPECT_EQ(LabelOf("LineSource1"), "Output pin1(Pin No.3)");
     EXPECT_EQ(LabelOf("UserOutputValue1"), "UserOutputValue pin1(Pin No.3)");
-    for (const char* hidden : {"LineSource2", "LineSource4", "UserOutputValue3", "LineInverter2",
-                               "StrobeSignalPolarity"})
+    for (const char* hidden :
+         {"LineSource2", "LineSource4", "UserOutputValue3", "LineInverter2", "StrobeSignalPolarity"})
         EXPECT_FALSE(Find(hidden)->isVisible()) << hidden;
     EXPECT_TRUE(Find("LineInverter1")->isVisible());
     EXPECT_TRUE(Find("StrobeSignalOnTime")->isVisible());

@@ -13,7 +13,8 @@ namespace {
 class LoggedInteger : public FakeInteger {
 public:
     LoggedInteger(const std::string& name, int64_t value, int64_t min, int64_t max, std::vector<std::string>* log)
-        : FakeInteger(name, value, min, max), log_(log)
+        : FakeInteger(name, value, min, max),
+          log_(log)
     {
     }
     SdkResult SetValue(int64_t in) override

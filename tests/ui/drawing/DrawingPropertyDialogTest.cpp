@@ -98,7 +98,7 @@ struct ScriptedPrompts {
     }
 };
 
-}  // namespace
+} // namespace
 
 TEST(DrawingPropertyDialog, ButtonsFollowTheObjectCount)
 {
@@ -142,7 +142,7 @@ TEST(DrawingPropertyDialog, OrderButtonsMoveTheSelectedObject)
     CDrawingManagementDlg dialog(manager);
     auto* list = Find<QListWidget>(dialog, "drawList");
     EXPECT_EQ(ItemTexts(list, false), (QStringList{"0. Line", "1. Rectangle", "2. Ellipse"}));
-    EXPECT_EQ(list->currentRow(), 2);  // the topmost selected object
+    EXPECT_EQ(list->currentRow(), 2); // the topmost selected object
 
     Find<QToolButton>(dialog, "mostBackward")->click();
     EXPECT_EQ(ItemTexts(list, false), (QStringList{"0. Ellipse", "1. Line", "2. Rectangle"}));
@@ -153,7 +153,7 @@ TEST(DrawingPropertyDialog, OrderButtonsMoveTheSelectedObject)
     Find<QToolButton>(dialog, "mostFront")->click();
     EXPECT_EQ(manager.ObjectListLines(), (QStringList{"0. Line", "1. Rectangle", "2. Ellipse"}));
     EXPECT_EQ(list->currentRow(), 2);
-    Find<QToolButton>(dialog, "front")->click();  // already on top: stays
+    Find<QToolButton>(dialog, "front")->click(); // already on top: stays
     EXPECT_EQ(list->currentRow(), 2);
     Find<QToolButton>(dialog, "back")->click();
     EXPECT_EQ(ItemTexts(list, false), (QStringList{"0. Line", "1. Ellipse", "2. Rectangle"}));
@@ -236,7 +236,7 @@ TEST(DrawingPropertyDialog, PenWidthLimitsThePenStyles)
     EXPECT_EQ(ComboTexts(penStyle), (QStringList{"Solid", "Dash", "Dot", "Null"}));
     Choose(penStyle, kPenDot);
     EXPECT_EQ(StyleAt(manager, 1).penStyle, kPenDot);
-    EXPECT_TRUE(Find<QComboBox>(dialog, "backMode")->isEnabled());  // styled pen: background shows
+    EXPECT_TRUE(Find<QComboBox>(dialog, "backMode")->isEnabled()); // styled pen: background shows
 
     Find<QListWidget>(dialog, "drawList")->setCurrentRow(0);
     EXPECT_EQ(ComboTexts(penStyle).size(), 6);
@@ -258,7 +258,7 @@ TEST(DrawingPropertyDialog, EditsReachTheManager)
     QTest::keyClicks(name, " A");
     EXPECT_EQ(StyleAt(manager, 0).name, "Arc A");
     EXPECT_EQ(Find<QListWidget>(dialog, "drawList")->item(0)->text(), "0. Arc A");
-    EXPECT_EQ(name->cursorPosition(), 5);  // the reload after each key keeps the caret
+    EXPECT_EQ(name->cursorPosition(), 5); // the reload after each key keeps the caret
 
     // "Degree" on: the arc keeps its corner coordinates (0x5) and its length.
     auto* displayType = Find<QListWidget>(dialog, "displayType");
@@ -277,7 +277,7 @@ TEST(DrawingPropertyDialog, EditsReachTheManager)
     EXPECT_EQ(StyleAt(manager, 0).textColor, 0x000000FFu);
     Choose(Find<QComboBox>(dialog, "textBackMode"), kBackOpaque);
     EXPECT_EQ(StyleAt(manager, 0).textBackMode, kBackOpaque);
-    EXPECT_EQ(StyleAt(manager, 0).selected, 1);  // the selection is left as it was
+    EXPECT_EQ(StyleAt(manager, 0).selected, 1); // the selection is left as it was
 }
 
 TEST(DrawingPropertyDialog, GeneralAndGridEditsReachTheManager)
@@ -291,7 +291,7 @@ TEST(DrawingPropertyDialog, GeneralAndGridEditsReachTheManager)
     QTest::keyClicks(pixelSizeX, "0.25");
     EXPECT_DOUBLE_EQ(manager.Defaults().units.pixelSizeX, 0.25);
     EXPECT_EQ(pixelSizeX->text(), "0.25");
-    QTest::keyClicks(pixelSizeX, "x");  // not a number: the last value stays
+    QTest::keyClicks(pixelSizeX, "x"); // not a number: the last value stays
     EXPECT_DOUBLE_EQ(manager.Defaults().units.pixelSizeX, 0.25);
 
     auto* lengthUnit = Find<QLineEdit>(dialog, "lengthUnit");
@@ -306,7 +306,7 @@ TEST(DrawingPropertyDialog, GeneralAndGridEditsReachTheManager)
     Find<QSlider>(dialog, "verticalGridCount")->setValue(1);
     EXPECT_EQ(manager.Defaults().grid.horizontalCount, 3);
     EXPECT_EQ(manager.Defaults().grid.verticalCount, 1);
-    EXPECT_EQ(manager.Defaults().units.lengthUnit, "mm");  // one block: earlier edits stay
+    EXPECT_EQ(manager.Defaults().units.lengthUnit, "mm"); // one block: earlier edits stay
 
     auto* gridPenStyle = Find<QComboBox>(dialog, "gridPenStyle");
     auto* gridBackMode = Find<QComboBox>(dialog, "gridBackMode");
@@ -390,7 +390,7 @@ TEST(DrawingPropertyDialog, SaveAsksToRegisterAndLoadRestores)
     EXPECT_EQ(manager.Defaults().grid.horizontalCount, 4);
     EXPECT_EQ(Find<QSlider>(dialog, "horizontalGridCount")->value(), 4);
     DrawingStyle loaded = StyleAt(manager, 1);
-    loaded.selected = saved.selected;  // not kept in the file
+    loaded.selected = saved.selected; // not kept in the file
     EXPECT_EQ(loaded, saved);
 }
 
@@ -408,14 +408,14 @@ TEST(DrawingPropertyDialog, FailedSaveOrLoadIsReported)
 
     Find<QPushButton>(dialog, "save")->click();
     EXPECT_EQ(prompts.errors.size(), 1);
-    EXPECT_TRUE(prompts.questions.isEmpty());  // an unwritten file is never registered
+    EXPECT_TRUE(prompts.questions.isEmpty()); // an unwritten file is never registered
     EXPECT_EQ(manager.DrawingFileName(), "/data/initial.drw");
 
     Find<QPushButton>(dialog, "load")->click();
     EXPECT_EQ(prompts.errors.size(), 2);
-    EXPECT_EQ(manager.ObjectCount(), 1);  // an unreadable file leaves the drawing
+    EXPECT_EQ(manager.ObjectCount(), 1); // an unreadable file leaves the drawing
 
-    prompts.path.clear();  // chooser cancelled
+    prompts.path.clear(); // chooser cancelled
     Find<QPushButton>(dialog, "save")->click();
     Find<QPushButton>(dialog, "load")->click();
     EXPECT_EQ(prompts.errors.size(), 2);
@@ -455,17 +455,17 @@ TEST(ColorSelButton, FaceShowsTheColourOrTheDisabledCross)
 {
     CColorSelButton button;
     button.resize(30, 30);
-    button.SetColor(0x000000FF);  // red
+    button.SetColor(0x000000FF); // red
     QImage face = button.grab().toImage();
     EXPECT_EQ(face.pixelColor(15, 15), QColor(255, 0, 0));
-    EXPECT_NE(face.pixelColor(0, 0), QColor(255, 0, 0));  // border
+    EXPECT_NE(face.pixelColor(0, 0), QColor(255, 0, 0)); // border
     EXPECT_EQ(face.pixelColor(10, 5), QColor(255, 0, 0));
 
     button.setEnabled(false);
     face = button.grab().toImage();
     const QColor buttonFace = button.palette().color(QPalette::Button);
     EXPECT_EQ(face.pixelColor(15, 3), buttonFace);
-    EXPECT_NE(face.pixelColor(5, 5), buttonFace);  // on the diagonal from the top-left corner
+    EXPECT_NE(face.pixelColor(5, 5), buttonFace); // on the diagonal from the top-left corner
     EXPECT_EQ(button.Color(), 0x000000FFu);
 }
 

@@ -1,5 +1,5 @@
-#include "drawing/CDrawingManagement.h"
 #include "drawing/DrawingPropertyModel.h"
+#include "drawing/CDrawingManagement.h"
 
 #include <gtest/gtest.h>
 
@@ -13,7 +13,7 @@ void Draw(CDrawingManagement& manager, int32_t tool, QPoint from, QPoint to)
     manager.OnRelease();
 }
 
-}  // namespace
+} // namespace
 
 TEST(DrawingPropertyModel, OpensOnTheTopmostSelectedObject)
 {
@@ -38,7 +38,7 @@ TEST(DrawingPropertyModel, OpensOnTheTopmostSelectedObject)
     EXPECT_EQ(model.SelectedLine(), 0);
     EXPECT_EQ(manager.CountSelected(), 0);
 
-    model.SelectLine(7);  // beyond the list: ignored
+    model.SelectLine(7); // beyond the list: ignored
     EXPECT_EQ(model.SelectedLine(), 0);
     model.SelectLine(2);
     EXPECT_EQ(model.Style().drawingType, kDrawingCross);

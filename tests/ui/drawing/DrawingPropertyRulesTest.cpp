@@ -1,5 +1,5 @@
-#include "drawing/DrawingPaint.h"
 #include "drawing/DrawingPropertyRules.h"
+#include "drawing/DrawingPaint.h"
 
 #include <gtest/gtest.h>
 
@@ -28,7 +28,7 @@ DrawingStyle StyleOf(int32_t kind)
     return style;
 }
 
-}  // namespace
+} // namespace
 
 TEST(DrawingPropertyRules, PenStylesFollowKindAndWidth)
 {
@@ -123,7 +123,7 @@ TEST(DrawingPropertyRules, FontRecordThroughTheChooser)
     record.escapement = 450;
     record.faceName = QStringLiteral("DejaVu Sans");
     const QFont shown = ChooserFontFromRecord(record);
-    EXPECT_DOUBLE_EQ(shown.pointSizeF(), 12.0);  // 16 pixels at 96 per 72 points
+    EXPECT_DOUBLE_EQ(shown.pointSizeF(), 12.0); // 16 pixels at 96 per 72 points
     EXPECT_EQ(shown.family(), "DejaVu Sans");
 
     QFont chosen = shown;
@@ -139,7 +139,7 @@ TEST(DrawingPropertyRules, FontRecordThroughTheChooser)
     EXPECT_EQ(back.underline, 0);
     EXPECT_EQ(back.strikeOut, 1);
     EXPECT_EQ(back.faceName, "DejaVu Serif");
-    EXPECT_EQ(back.escapement, 450);  // not shown by the chooser: kept
+    EXPECT_EQ(back.escapement, 450); // not shown by the chooser: kept
     EXPECT_EQ(back.charSet, 1);
     // Unchanged in the chooser, the record comes back as it went in.
     EXPECT_EQ(RecordFromChosenFont(shown, record), record);

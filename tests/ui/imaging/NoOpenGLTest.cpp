@@ -24,7 +24,7 @@ TEST(DisplayWindowWithoutOpenGL, CreateFailsCleanlyAndFramesAreRefused)
 
     const std::vector<uint8_t> frame(320 * 240, 50);
     EXPECT_EQ(window.ShowImage(240, frame.data(), 320, kPixelFormatMono8, frame.size()).GetCode(),
-        SdkResult::NOT_SUPPORTED);
+              SdkResult::NOT_SUPPORTED);
     EXPECT_TRUE(window.GrabFrame().isNull());
     EXPECT_EQ(window.Statistics().framesAccepted, 0u);
     EXPECT_TRUE(window.Destroy().IsOK());

@@ -4,8 +4,8 @@
 #include "CameraFakes.h"
 #include "TempDir.h"
 
-#include "camera/CameraConnection.h"
 #include "camera/CRS232C_OM.h"
+#include "camera/CameraConnection.h"
 #include "context/CameraContext.h"
 #include "selection/CDeviceDlg.h"
 
@@ -159,7 +159,7 @@ TEST_F(DeviceDlgTest, AnAbortedFinderExplainsTheSelectionAndAFailedConnectionSay
     };
     services.makeCamera = [this] {
         return std::make_unique<CameraConnection>(std::make_unique<RefusingDevice>(), std::make_unique<FakePipeline>(),
-                                             std::make_unique<CRS232C_OM>(dir_.file("serial.ini")));
+                                                  std::make_unique<CRS232C_OM>(dir_.file("serial.ini")));
     };
     dialog_.SetServices(services);
     dialog_.Connect();

@@ -1,5 +1,5 @@
-#include "analysis/HistogramArea.h"
 #include "analysis/HistogramPlot.h"
+#include "analysis/HistogramArea.h"
 
 #include "LabelValues.h"
 
@@ -128,7 +128,7 @@ TEST(HistogramPlot, CurveHeightsScaleByTheFullScaleAndStayInside)
 {
     const HistogramLayout layout = ComputeHistogramLayout(335, 541);
     std::vector<uint32_t> counts(256, 0);
-    counts[0] = 1934; // half of F
+    counts[0] = 1934;        // half of F
     counts[1] = 4000000000u; // far above F
     counts[255] = 3868;
     const QPolygon curve = HistogramCurve(layout, counts.data(), 256, 3868);

@@ -1,5 +1,5 @@
-#include "analysis/AnalysisSource.h"
 #include "analysis/WaveformPlot.h"
+#include "analysis/AnalysisSource.h"
 #include "imaging/PixelFormat.h"
 
 #include "LabelValues.h"

@@ -1,11 +1,11 @@
 #include "CameraFakes.h"
 #include "TempDir.h"
 
-#include "camera/CameraConnection.h"
+#include "camera/AcquisitionThread.h"
 #include "camera/CRS232C_OM.h"
+#include "camera/CameraConnection.h"
 #include "camera/OverlayRegistry.h"
 #include "camera/PixelFormats.h"
-#include "camera/AcquisitionThread.h"
 
 #include <QPainter>
 
@@ -50,7 +50,7 @@ protected:
         auto pipeline = std::make_unique<FakePipeline>();
         pipeline_ = pipeline.get();
         camera_ = std::make_unique<CameraConnection>(std::move(device), std::move(pipeline),
-                                                std::make_unique<CRS232C_OM>(dir_.file("serial.ini")));
+                                                     std::make_unique<CRS232C_OM>(dir_.file("serial.ini")));
         camera_->CreateOverlayRegistry();
         camera_->SetHandOffRecords({&request_, &recorder_, &waveform_, &histogram_, &settings_});
     }
@@ -290,7 +290,8 @@ TEST_F(AcquisitionThreadTest, FrameRequestOfAnotherGeometryIsFlaggedAndStaysPend
     } requests[] = {{10, 1, 1}, {4, 8, 1}, {8, 4, 3}};
     for (const auto& posted : requests) {
         SCOPED_TRACE(std::to_string(posted.width) + "x" + std::to_string(posted.height));
-        std::vector<uint8_t> destination(static_cast<size_t>(posted.width * posted.height * posted.bytesPerPixel), 0xEE);
+        std::vector<uint8_t> destination(static_cast<size_t>(posted.width * posted.height * posted.bytesPerPixel),
+                                         0xEE);
         request_.Post(destination.data(), posted.width, posted.height, posted.bytesPerPixel, kKey);
         Start();
         pipeline_->Push(MakeFrame(8, 4, kPixelMono8, 1, 5));

@@ -2,8 +2,8 @@
 #include "SerialReports.h"
 #include "TempDir.h"
 
-#include "camera/CameraConnection.h"
 #include "camera/CRS232C_OM.h"
+#include "camera/CameraConnection.h"
 #include "camera/PixelFormats.h"
 #include "sdk/SdkSerialPort.h"
 
@@ -90,8 +90,9 @@ protected:
         pipeline_ = pipeline.get();
         auto port = std::make_unique<RegisterPort>();
         port_ = port.get();
-        camera_ = std::make_unique<CameraConnection>(std::move(device), std::move(pipeline),
-                                                std::make_unique<CRS232C_OM>(dir_.file("serial.ini"), std::move(port)));
+        camera_ =
+            std::make_unique<CameraConnection>(std::move(device), std::move(pipeline),
+                                               std::make_unique<CRS232C_OM>(dir_.file("serial.ini"), std::move(port)));
         camera_->GetSerial().SetReporter(&reporter_);
     }
 
@@ -182,7 +183,8 @@ TEST_F(CameraConnectionTest, OneOrNoTapEntryKeepsTheSetting)
     EXPECT_EQ(camera_->SelectDigitizationTaps(), 0);
     EXPECT_EQ(camera_->GetTapCount(), 0);
 
-    auto* taps = AddFake<FakeEnum>(Features(), "SensorDigitizationTaps", std::vector<SdkGenEnumEntry>{{"One", 1, true}});
+    auto* taps =
+        AddFake<FakeEnum>(Features(), "SensorDigitizationTaps", std::vector<SdkGenEnumEntry>{{"One", 1, true}});
     EXPECT_EQ(camera_->SelectDigitizationTaps(), 0);
     EXPECT_EQ(camera_->GetTapCount(), 1);
     EXPECT_EQ(taps->setCount, 0);

@@ -62,8 +62,8 @@ TEST_F(FeatureAccessTest, MissingWrongTypeOrFailedFeatureGivesFailureAndKeepsOut
 TEST_F(FeatureAccessTest, WritesEachKindOnce)
 {
     auto* width = AddFake<FakeInteger>(features, "Width", 640);
-    auto* mode = AddFake<FakeEnum>(features, "TriggerMode",
-                                   std::vector<SdkGenEnumEntry>{{"Off", 0, true}, {"On", 1, true}});
+    auto* mode =
+        AddFake<FakeEnum>(features, "TriggerMode", std::vector<SdkGenEnumEntry>{{"Off", 0, true}, {"On", 1, true}});
     auto* flag = AddFake<FakeBoolean>(features, "ReverseX", false);
     auto* command = AddFake<FakeCommand>(features, "UserSetLoad");
 
@@ -182,8 +182,9 @@ TEST(FeatureAccess, HostileNumbers)
     auto* empty = AddFake<FakeInteger>(features, "Empty", 7, 10, 5);
     auto* gain = AddFake<FakeFloat>(features, "Gain", kNaN, 0.0, std::numeric_limits<double>::infinity());
     auto* inverted = AddFake<FakeFloat>(features, "Inverted", 3.0, 10.0, 5.0);
-    auto* format = AddFake<FakeEnum>(features, "PixelFormat",
-                                     std::vector<SdkGenEnumEntry>{{"Mono8", 0x01080001, true}, {"Custom", 0x8000BEEF, true}});
+    auto* format =
+        AddFake<FakeEnum>(features, "PixelFormat",
+                          std::vector<SdkGenEnumEntry>{{"Mono8", 0x01080001, true}, {"Custom", 0x8000BEEF, true}});
 
     int32_t min = 0, max = 0, increment = 0;
     ASSERT_TRUE(ReadIntRange(&features, "Wide", min, max, increment));

@@ -52,23 +52,23 @@ TEST(SerialArguments, HelpNeedsNothingElse)
 TEST(SerialArguments, RefusesWhatCannotBeSent)
 {
     const std::vector<std::vector<std::string>> bad = {
-        {"read", "0", "0", "1"},                              // no camera
-        {"-c"},                                               // -c without address
-        {"-c", "cam", "read", "0", "0"},                      // no length
-        {"-c", "cam", "read", "0", "0", "1", "2"},            // too many
-        {"-c", "cam", "read", "0", "0", "0"},                 // zero length
-        {"-c", "cam", "read", "0", "0", "256"},               // beyond a byte
-        {"-c", "cam", "read", "0x40", "0", "1"},              // not a bank
-        {"-c", "cam", "read", "0", "0x", "1"},                // no digits
-        {"-c", "cam", "read", "0", "12z", "1"},               // trailing junk
-        {"-c", "cam", "read", "0", "-1", "1"},                // negative
-        {"-c", "cam", "write", "0", "0"},                     // no bytes
-        {"-c", "cam", "write", "0", "0", "0x100"},            // not a byte
-        {"-c", "cam", "--port", "2", "read", "0", "0", "1"},  // no such port
-        {"-c", "cam", "--port"},                              // port without number
-        {"-c", "cam", "--port=x", "read", "0", "0", "1"},     // port not a number
-        {"-c", "cam", "--verbose", "read", "0", "0", "1"},    // unknown option
-        {"-c", "cam", "erase", "0", "0", "1"},                // unknown action
+        {"read", "0", "0", "1"},                             // no camera
+        {"-c"},                                              // -c without address
+        {"-c", "cam", "read", "0", "0"},                     // no length
+        {"-c", "cam", "read", "0", "0", "1", "2"},           // too many
+        {"-c", "cam", "read", "0", "0", "0"},                // zero length
+        {"-c", "cam", "read", "0", "0", "256"},              // beyond a byte
+        {"-c", "cam", "read", "0x40", "0", "1"},             // not a bank
+        {"-c", "cam", "read", "0", "0x", "1"},               // no digits
+        {"-c", "cam", "read", "0", "12z", "1"},              // trailing junk
+        {"-c", "cam", "read", "0", "-1", "1"},               // negative
+        {"-c", "cam", "write", "0", "0"},                    // no bytes
+        {"-c", "cam", "write", "0", "0", "0x100"},           // not a byte
+        {"-c", "cam", "--port", "2", "read", "0", "0", "1"}, // no such port
+        {"-c", "cam", "--port"},                             // port without number
+        {"-c", "cam", "--port=x", "read", "0", "0", "1"},    // port not a number
+        {"-c", "cam", "--verbose", "read", "0", "0", "1"},   // unknown option
+        {"-c", "cam", "erase", "0", "0", "1"},               // unknown action
     };
     for (const auto& args : bad) {
         const Parsed parsed = Parse(args);
@@ -82,4 +82,4 @@ TEST(SerialArguments, RefusesWhatCannotBeSent)
     EXPECT_FALSE(Parse(longest).ok);
 }
 
-}  // namespace
+} // namespace

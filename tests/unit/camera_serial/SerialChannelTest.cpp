@@ -9,8 +9,8 @@
 
 #include <algorithm>
 #include <deque>
-#include <functional>
 #include <fstream>
+#include <functional>
 #include <vector>
 
 namespace {
@@ -22,7 +22,7 @@ using Bytes = std::vector<uint8_t>;
 class ScriptedPort : public SdkSerialPort {
 public:
     std::deque<Bytes> replies;
-    int refuseWrites = 0;   // this many writes fail before they succeed
+    int refuseWrites = 0; // this many writes fail before they succeed
     std::vector<Bytes> written;
     std::vector<uint32_t> readTimeouts;
     Bytes received;
@@ -198,13 +198,11 @@ TEST_F(SerialChannel, ReadRepliesAreCheckedByteByByte)
     EXPECT_EQ(ReadOne({0x02, 0x00, 0x10, 0x03}), 0x8010);
     EXPECT_EQ(ReadOne({0x02, 0x00, 0x11, 0x03}), 0x8011);
     EXPECT_EQ(ReadOne({0x02, 0x00, 0x42, 0x03}), 0x8042);
-    EXPECT_EQ(reports_.texts,
-              (std::vector<std::string>{"Not found SOF.\r\n(4) 05 01 05 03", "Data Length Error.\r\n(4) 02 02 05 03",
-                                        "Data Length Error.\r\n(4) 02 00 00 03",
-                                        "Data Length Error.\r\n(4) 02 00 01 03",
-                                        "Recieve Error(0x10).\r\n(4) 02 00 10 03",
-                                        "Around Error(0x11).\r\n(4) 02 00 11 03",
-                                        "Extra Error(0x42).\r\n(4) 02 00 42 03"}));
+    EXPECT_EQ(reports_.texts, (std::vector<std::string>{
+                                  "Not found SOF.\r\n(4) 05 01 05 03", "Data Length Error.\r\n(4) 02 02 05 03",
+                                  "Data Length Error.\r\n(4) 02 00 00 03", "Data Length Error.\r\n(4) 02 00 01 03",
+                                  "Recieve Error(0x10).\r\n(4) 02 00 10 03", "Around Error(0x11).\r\n(4) 02 00 11 03",
+                                  "Extra Error(0x42).\r\n(4) 02 00 42 03"}));
 }
 
 TEST_F(SerialChannel, ShortRepliesToLongerReads)
@@ -219,9 +217,9 @@ TEST_F(SerialChannel, ShortRepliesToLongerReads)
     EXPECT_EQ(channel_->ReadRegister(0x00, 0x40, 8, buffer), 6);
     port_->replies.push_back({});
     EXPECT_EQ(channel_->ReadRegister(0x00, 0x40, 8, buffer), 4);
-    EXPECT_EQ(reports_.texts, (std::vector<std::string>{"Around Error(0x11).\r\n(4) 02 00 11 03",
-                                                        "Data Length Error(PC).\r\n(5) 02 08 01 02 03",
-                                                        "Not Recieve(PC)."}));
+    EXPECT_EQ(reports_.texts,
+              (std::vector<std::string>{"Around Error(0x11).\r\n(4) 02 00 11 03",
+                                        "Data Length Error(PC).\r\n(5) 02 08 01 02 03", "Not Recieve(PC)."}));
     EXPECT_EQ(buffer[0], 0);
 }
 
@@ -250,11 +248,20 @@ TEST_F(SerialChannel, EveryOperationKeepsToTheBudgetWithTheDefaultSettings)
     const uint8_t data[1] = {0x5A};
     const Bytes block(128, 0x01);
     const Case cases[] = {
-        {"silent board, read", 0, [](CRS232C_OM& c) { uint8_t v = 0; return c.ReadRegister(0x00, 0x10, 1, &v); }, 4},
+        {"silent board, read", 0,
+         [](CRS232C_OM& c) {
+             uint8_t v = 0;
+             return c.ReadRegister(0x00, 0x10, 1, &v);
+         },
+         4},
         {"silent board, write", 0, [&](CRS232C_OM& c) { return c.WriteRegister(0x00, 0x10, 1, data); }, 4},
         {"silent board, frame", 0, [&](CRS232C_OM& c) { return c.SendFrame(1, data); }, 4},
         {"silent board, block", 0, [&](CRS232C_OM& c) { return c.WriteBlock(block.data()); }, 0},
-        {"port takes nothing, read", 1000, [](CRS232C_OM& c) { uint8_t v = 0; return c.ReadRegister(0x00, 0x10, 1, &v); },
+        {"port takes nothing, read", 1000,
+         [](CRS232C_OM& c) {
+             uint8_t v = 0;
+             return c.ReadRegister(0x00, 0x10, 1, &v);
+         },
          254},
         {"port takes nothing, frame", 1000, [&](CRS232C_OM& c) { return c.SendFrame(1, data); }, -1},
     };
@@ -418,4 +425,4 @@ TEST_F(SerialChannel, PortsAreClosedBeforeOpeningAnotherAndAtTheEnd)
     EXPECT_EQ(closes_, 3);
 }
 
-}  // namespace
+} // namespace

@@ -76,9 +76,9 @@ std::optional<TestImage> DecodeWithDjpeg(const std::string& jpegPath)
 
 std::optional<ProbeInfo> ProbeWithFfprobe(const std::string& path)
 {
-    const ToolResult result = RunTool("ffprobe", {"-v", "error", "-select_streams", "v:0", "-show_entries",
-                                                  "stream=width,height,codec_name,pix_fmt", "-of",
-                                                  "default=noprint_wrappers=1", path});
+    const ToolResult result =
+        RunTool("ffprobe", {"-v", "error", "-select_streams", "v:0", "-show_entries",
+                            "stream=width,height,codec_name,pix_fmt", "-of", "default=noprint_wrappers=1", path});
     if (result.exitCode != 0)
         return std::nullopt;
     ProbeInfo info;
@@ -103,8 +103,8 @@ std::optional<ProbeInfo> ProbeWithFfprobe(const std::string& path)
 
 std::optional<std::vector<uint8_t>> DecodeWithFfmpeg(const std::string& path, const std::string& pixelFormat)
 {
-    const ToolResult result =
-        RunTool("ffmpeg", {"-v", "error", "-i", path, "-frames:v", "1", "-f", "rawvideo", "-pix_fmt", pixelFormat, "-"});
+    const ToolResult result = RunTool(
+        "ffmpeg", {"-v", "error", "-i", path, "-frames:v", "1", "-f", "rawvideo", "-pix_fmt", pixelFormat, "-"});
     if (result.exitCode != 0 || result.stdoutBytes.empty())
         return std::nullopt;
     return result.stdoutBytes;

@@ -29,9 +29,9 @@ constexpr std::array<int, 64> kZigzag = {
     30, 37, 44, 51, 58, 59, 52, 45, 38, 31, 39, 46, 53, 60, 61, 54, 47, 55, 62, 63,
 };
 constexpr std::array<int, 64> kAnnexK1 = {
-    16, 11, 10, 16, 24,  40,  51,  61,  12, 12, 14, 19, 26,  58,  60,  55,  14, 13, 16, 24,  40,  57,
-    69, 56, 14, 17, 22,  29,  51,  87,  80, 62, 18, 22, 37,  56,  68,  109, 103, 77, 24, 35, 55, 64,
-    81, 104, 113, 92, 49, 64, 78, 87, 103, 121, 120, 101, 72, 92, 95, 98, 112, 100, 103, 99,
+    16, 11,  10,  16, 24, 40, 51, 61, 12,  12,  14,  19,  26, 58, 60, 55,  14,  13,  16,  24, 40, 57,
+    69, 56,  14,  17, 22, 29, 51, 87, 80,  62,  18,  22,  37, 56, 68, 109, 103, 77,  24,  35, 55, 64,
+    81, 104, 113, 92, 49, 64, 78, 87, 103, 121, 120, 101, 72, 92, 95, 98,  112, 100, 103, 99,
 };
 constexpr std::array<int, 64> kAnnexK2 = [] {
     std::array<int, 64> table{};
@@ -221,8 +221,7 @@ TEST(JpegLayout, GreyMcuOfTwoBlocks)
     EXPECT_EQ(FindSegment(*layout, kApp0)->payload,
               (std::vector<uint8_t>{'J', 'F', 'I', 'F', 0, 1, 2, 0, 0, 1, 0, 1, 0, 0}));
     // Precision 8, 8 x 16, one component: id 0, sampling 2 x 1, table 0.
-    EXPECT_EQ(FindSegment(*layout, kSof0)->payload,
-              (std::vector<uint8_t>{8, 0, 8, 0, 16, 1, 0x00, 0x21, 0x00}));
+    EXPECT_EQ(FindSegment(*layout, kSof0)->payload, (std::vector<uint8_t>{8, 0, 8, 0, 16, 1, 0x00, 0x21, 0x00}));
     EXPECT_EQ(layout->segments[4].payload.size(), 1u + 16 + 12);
     EXPECT_EQ(layout->segments[4].payload[0], 0x00);
     EXPECT_EQ(layout->segments[5].payload.size(), 1u + 16 + 162);
@@ -241,8 +240,7 @@ TEST(JpegLayout, ColourMcuOfFourBlocks)
     ASSERT_EQ(encoded.result, JPEG_OK);
     const auto layout = ParseJpeg(encoded.bytes);
     ASSERT_TRUE(layout);
-    EXPECT_EQ(Markers(*layout),
-              (std::vector<uint8_t>{0xD8, kApp0, kDqt, kDqt, kSof0, kDht, kDht, kDht, kDht, kSos}));
+    EXPECT_EQ(Markers(*layout), (std::vector<uint8_t>{0xD8, kApp0, kDqt, kDqt, kSof0, kDht, kDht, kDht, kDht, kSos}));
     EXPECT_EQ(FindSegment(*layout, kSof0)->payload,
               (std::vector<uint8_t>{8, 0, 8, 0, 16, 3, 0, 0x21, 0, 1, 0x11, 1, 2, 0x11, 1}));
     std::vector<uint8_t> tableClasses;
@@ -337,10 +335,9 @@ TEST(JpegEncoderReuse, FramesOfChangingSizeAndColour)
     CJPEGEncoder encoder;
     // Growing frames must grow the working memory; a grey width that is no
     // multiple of 16 must still decode as a single component.
-    for (const Frame& frame :
-         {Frame{32, 16, 3, JPEG_COLOR_YCBCR, 30.0}, Frame{640, 480, 3, JPEG_COLOR_YCBCR, 40.0},
-          Frame{48, 8, 1, JPEG_COLOR_YCBCR, 45.0}, Frame{1000, 24, 1, JPEG_COLOR_GREY, 45.0},
-          Frame{200, 100, 3, JPEG_COLOR_YCBCR, 38.0}}) {
+    for (const Frame& frame : {Frame{32, 16, 3, JPEG_COLOR_YCBCR, 30.0}, Frame{640, 480, 3, JPEG_COLOR_YCBCR, 40.0},
+                               Frame{48, 8, 1, JPEG_COLOR_YCBCR, 45.0}, Frame{1000, 24, 1, JPEG_COLOR_GREY, 45.0},
+                               Frame{200, 100, 3, JPEG_COLOR_YCBCR, 38.0}}) {
         SCOPED_TRACE(frame.width);
         const TestImage scene = MakeScene(frame.width, frame.height, frame.channels, 5);
         const Encoded encoded = Encode(encoder, scene, frame.jpegColor, 100);
@@ -471,10 +468,10 @@ TEST(JpegEncoder, RefusesWhatItCannotEncode)
         size_t rowStep;
         int channels;
     };
-    for (const Source& bad : {Source{colour.pixels.data(), 0, 16, 96, 3}, Source{colour.pixels.data(), 32, 0, 96, 3},
-                              Source{colour.pixels.data(), 65536, 1, 65536 * 3, 3},
-                              Source{colour.pixels.data(), 32, 16, 95, 3}, Source{nullptr, 32, 16, 96, 3},
-                              Source{colour.pixels.data(), 32, 16, 96, 1}}) {
+    for (const Source& bad :
+         {Source{colour.pixels.data(), 0, 16, 96, 3}, Source{colour.pixels.data(), 32, 0, 96, 3},
+          Source{colour.pixels.data(), 65536, 1, 65536 * 3, 3}, Source{colour.pixels.data(), 32, 16, 95, 3},
+          Source{nullptr, 32, 16, 96, 3}, Source{colour.pixels.data(), 32, 16, 96, 1}}) {
         encoder.SetSource(bad.pixels, bad.width, bad.height, bad.rowStep, bad.channels, JPEG_COLOR_BGR);
         EXPECT_EQ(encoder.EmitHeaders(), JPEG_ERR_PARAMETER) << bad.width << " x " << bad.height;
     }

@@ -29,9 +29,9 @@ std::vector<uint8_t> TestBlocks(std::mt19937& random, size_t blocks)
     const size_t stride = 8 * blocks;
     for (int y = 0; y < 8; ++y) {
         for (int x = 0; x < 8; ++x) {
-            samples[y * stride + x] = 0;                                        // block 0: black
-            samples[y * stride + 8 + x] = 255;                                  // block 1: white
-            samples[y * stride + 16 + x] = (x + y) % 2 ? 255 : 0;               // block 2: checkerboard
+            samples[y * stride + x] = 0;                                          // block 0: black
+            samples[y * stride + 8 + x] = 255;                                    // block 1: white
+            samples[y * stride + 16 + x] = (x + y) % 2 ? 255 : 0;                 // block 2: checkerboard
             samples[y * stride + 24 + x] = static_cast<uint8_t>(x < 4 ? 0 : 255); // block 3: edge
         }
     }

@@ -20,8 +20,9 @@ std::optional<JpegLayout> ParseJpeg(const std::vector<uint8_t>& bytes)
         const size_t length = static_cast<size_t>(bytes[at + 2]) << 8 | bytes[at + 3];
         if (length < 2 || at + 2 + length > bytes.size())
             return std::nullopt;
-        layout.segments.push_back({marker, {bytes.begin() + static_cast<ptrdiff_t>(at + 4),
-                                            bytes.begin() + static_cast<ptrdiff_t>(at + 2 + length)}});
+        layout.segments.push_back({marker,
+                                   {bytes.begin() + static_cast<ptrdiff_t>(at + 4),
+                                    bytes.begin() + static_cast<ptrdiff_t>(at + 2 + length)}});
         at += 2 + length;
         if (marker == kSos)
             break;

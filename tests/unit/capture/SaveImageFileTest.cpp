@@ -128,8 +128,13 @@ TEST(SaveImageFile, TheExtensionPicksTheFormat)
     const TestImage colour = MakeScene(40, 30, 3);
     const std::vector<uint8_t> tiff = {'I', 'I', 42, 0}, jpeg = {0xFF, 0xD8, 0xFF, 0xE0};
     const std::pair<const char*, std::vector<uint8_t>> cases[] = {
-        {"a.TIFF", tiff}, {"b.tif", tiff},  {"c.Tif", tiff}, {"d.jpeg", jpeg}, {"e.JPG", jpeg},
-        {"f.bmp", {'B', 'M'}}, {"g.Png", {0x89, 'P', 'N', 'G'}},
+        {"a.TIFF", tiff},
+        {"b.tif", tiff},
+        {"c.Tif", tiff},
+        {"d.jpeg", jpeg},
+        {"e.JPG", jpeg},
+        {"f.bmp", {'B', 'M'}},
+        {"g.Png", {0x89, 'P', 'N', 'G'}},
     };
     for (const auto& [name, magic] : cases) {
         EXPECT_TRUE(Save(colour, dir.file(name))) << name;
@@ -236,8 +241,8 @@ TEST(SaveImageFile, TiffLayoutIsExactAndReadsBack)
     ASSERT_EQ(bytes.size(), 162u + 35);
     EXPECT_EQ(Little32(bytes, 4), 8u);
     EXPECT_EQ(Little16(bytes, 8), 11u);
-    const TiffEntry greyEntries[] = {{256, 3, 1, 7},   {257, 3, 1, 5},  {258, 3, 1, 8},   {259, 3, 1, 1},
-                                     {262, 3, 1, 1},   {273, 4, 1, 162}, {278, 3, 1, 5},  {279, 4, 1, 35},
+    const TiffEntry greyEntries[] = {{256, 3, 1, 7},   {257, 3, 1, 5},   {258, 3, 1, 8}, {259, 3, 1, 1},
+                                     {262, 3, 1, 1},   {273, 4, 1, 162}, {278, 3, 1, 5}, {279, 4, 1, 35},
                                      {282, 5, 1, 146}, {283, 5, 1, 154}, {296, 3, 1, 2}};
     for (size_t i = 0; i < std::size(greyEntries); ++i) {
         const TiffEntry entry = EntryAt(bytes, 10 + 12 * i);

@@ -23,8 +23,9 @@ TestImage MakeScene(int width, int height, int channels, uint32_t seed)
                 if (bar)
                     value = 0.8 - 0.25 * c;
                 const int v = static_cast<int>(value * 255.0) + static_cast<int>(noise >> 30) - 2;
-                image.pixels[(static_cast<size_t>(y) * width + x) * channels + c] =
-                    static_cast<uint8_t>(v < 0 ? 0 : v > 255 ? 255 : v);
+                image.pixels[(static_cast<size_t>(y) * width + x) * channels + c] = static_cast<uint8_t>(v < 0     ? 0
+                                                                                                         : v > 255 ? 255
+                                                                                                                   : v);
             }
         }
     }

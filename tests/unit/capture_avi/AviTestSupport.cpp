@@ -79,8 +79,8 @@ private:
         file_.seekg(static_cast<std::streamoff>(offset));
         file_.read(reinterpret_cast<char*>(bytes), sizeof bytes);
         auto le = [&](int at) {
-            return std::uint32_t(bytes[at]) | std::uint32_t(bytes[at + 1]) << 8
-                | std::uint32_t(bytes[at + 2]) << 16 | std::uint32_t(bytes[at + 3]) << 24;
+            return std::uint32_t(bytes[at]) | std::uint32_t(bytes[at + 1]) << 8 | std::uint32_t(bytes[at + 2]) << 16 |
+                   std::uint32_t(bytes[at + 3]) << 24;
         };
         chunk.id = le(0);
         chunk.size = le(4);
@@ -126,8 +126,8 @@ std::string FourCCText(std::uint32_t code)
 
 std::uint32_t FourCC(const char* text)
 {
-    return std::uint32_t(std::uint8_t(text[0])) | std::uint32_t(std::uint8_t(text[1])) << 8
-        | std::uint32_t(std::uint8_t(text[2])) << 16 | std::uint32_t(std::uint8_t(text[3])) << 24;
+    return std::uint32_t(std::uint8_t(text[0])) | std::uint32_t(std::uint8_t(text[1])) << 8 |
+           std::uint32_t(std::uint8_t(text[2])) << 16 | std::uint32_t(std::uint8_t(text[3])) << 24;
 }
 
 std::vector<RiffChunk> RiffWalk::Find(std::uint32_t id, int part) const
@@ -188,8 +188,8 @@ std::map<std::string, std::string> Probe(const std::string& path)
     const std::string output = Run("ffprobe -v error -select_streams v:0 -count_packets -show_entries "
                                    "stream=codec_name,codec_tag_string,width,height,pix_fmt,nb_read_packets,"
                                    "nb_frames,r_frame_rate,bits_per_raw_sample "
-                                   "-of default=noprint_wrappers=1 "
-                                   + Quote(path));
+                                   "-of default=noprint_wrappers=1 " +
+                                   Quote(path));
     std::map<std::string, std::string> values;
     std::istringstream lines(output);
     for (std::string line; std::getline(lines, line);) {
@@ -203,9 +203,9 @@ std::map<std::string, std::string> Probe(const std::string& path)
 std::string DecodeErrors(const std::string& path, double startSeconds)
 {
     int status = 0;
-    std::string errors = Run("ffmpeg -nostdin -v error -ss " + std::to_string(startSeconds) + " -i " + Quote(path)
-                                 + " -f null - 2>&1",
-                             &status);
+    std::string errors =
+        Run("ffmpeg -nostdin -v error -ss " + std::to_string(startSeconds) + " -i " + Quote(path) + " -f null - 2>&1",
+            &status);
     if (status != 0)
         errors += "ffmpeg exit status " + std::to_string(status);
     return errors;
@@ -213,15 +213,15 @@ std::string DecodeErrors(const std::string& path, double startSeconds)
 
 std::vector<std::uint8_t> DecodeRaw(const std::string& path, const std::string& pixelFormat)
 {
-    const std::string output =
-        Run("ffmpeg -nostdin -v error -i " + Quote(path) + " -fps_mode passthrough -f rawvideo -pix_fmt " + pixelFormat + " -");
+    const std::string output = Run("ffmpeg -nostdin -v error -i " + Quote(path) +
+                                   " -fps_mode passthrough -f rawvideo -pix_fmt " + pixelFormat + " -");
     return {output.begin(), output.end()};
 }
 
 std::vector<std::string> FrameMd5(const std::string& path, const std::string& pixelFormat)
 {
-    const std::string output = Run("ffmpeg -nostdin -v error -i " + Quote(path) +
-                                   " -fps_mode passthrough -pix_fmt " + pixelFormat + " -f framemd5 -");
+    const std::string output = Run("ffmpeg -nostdin -v error -i " + Quote(path) + " -fps_mode passthrough -pix_fmt " +
+                                   pixelFormat + " -f framemd5 -");
     std::vector<std::string> hashes;
     size_t start = 0;
     while (start < output.size()) {

@@ -25,8 +25,8 @@ constexpr int kHeight = 46;
 constexpr std::uint32_t kNumbers[] = {0, 1, 2, 5, 6};
 
 // Records frames numbered kNumbers; gives them in order.
-std::vector<std::vector<std::uint8_t>> Record(const std::string& path, std::uint32_t compressor, int width,
-                                              int height, int bytesPerPixel)
+std::vector<std::vector<std::uint8_t>> Record(const std::string& path, std::uint32_t compressor, int width, int height,
+                                              int bytesPerPixel)
 {
     std::vector<std::vector<std::uint8_t>> frames;
     auto writer = AviWriter::Create(compressor);

@@ -36,10 +36,10 @@ std::string Md5(const std::vector<std::uint8_t>& bytes)
 struct Ffv1Case {
     const char* name;
     std::uint32_t pixelFormat;
-    int sampleBits;        // of the camera's samples; 0 for colour
-    bool packed;           // two 12-bit samples in three bytes
-    const char* decodeAs;  // the FFmpeg pixel format the decoded frame is compared in
-    const char* pattern;   // the Bayer pattern tag, or null
+    int sampleBits;       // of the camera's samples; 0 for colour
+    bool packed;          // two 12-bit samples in three bytes
+    const char* decodeAs; // the FFmpeg pixel format the decoded frame is compared in
+    const char* pattern;  // the Bayer pattern tag, or null
 };
 
 // The camera's frame for a seed, and the bytes ffmpeg must decode it to.
@@ -125,8 +125,9 @@ TEST(Ffv1Mkv, EveryFrameDecodesToWhatTheCameraSent)
             std::vector<std::uint8_t> decoded;
             MakeFrame(c, i, raw, decoded);
             expected.push_back(Md5(decoded));
-            const FrameView frame{converted.data(), kWidth, kHeight, colour ? 3 : 1, raw.data(), raw.size(),
-                                  c.pixelFormat, std::uint64_t(i + 1), 0, 0};
+            const FrameView frame{
+                converted.data(),     kWidth, kHeight, colour ? 3 : 1, raw.data(), raw.size(), c.pixelFormat,
+                std::uint64_t(i + 1), 0,      0};
             EXPECT_EQ(writer->AddFrame(static_cast<std::uint32_t>(i), frame), i + 1 == kFrames);
         }
         EXPECT_EQ(writer->Close(), kAviOk);

@@ -20,8 +20,8 @@ constexpr int kWidth = 70;
 constexpr int kHeight = 46;
 
 std::unique_ptr<AviWriter> OpenWriter(std::uint32_t compressor, const std::string& path, std::uint32_t planned,
-                                       int bitsPerPixel = 24, const AviSizeLimits& limits = {},
-                                       double framesPerSecond = 25.0)
+                                      int bitsPerPixel = 24, const AviSizeLimits& limits = {},
+                                      double framesPerSecond = 25.0)
 {
     auto writer = AviWriter::Create(compressor);
     writer->SetPath(path);
@@ -48,8 +48,7 @@ enum class Decode { EveryFrame, LastPart };
 // Checks everything a reader relies on in one of our Motion JPEG files, and
 // gives the frame chunks of all parts in order. A large file may have only
 // its last part decoded, reached by seeking through its index.
-std::vector<RiffChunk> VerifyMotionJpegFile(const std::string& path, bool openDml,
-                                            Decode decode = Decode::EveryFrame)
+std::vector<RiffChunk> VerifyMotionJpegFile(const std::string& path, bool openDml, Decode decode = Decode::EveryFrame)
 {
     const RiffWalk walk = WalkRiff(path);
     EXPECT_EQ(walk.problem, "");

@@ -81,7 +81,7 @@ TEST(RecordingEstimates, UnusableFrameRates)
     EXPECT_FALSE(UsableFrameRate(-5.0, fps));
     EXPECT_FALSE(UsableFrameRate(std::nan(""), fps));
     EXPECT_FALSE(UsableFrameRate(std::numeric_limits<double>::infinity(), fps));
-    EXPECT_FALSE(UsableFrameRate(1e300, fps)); // infinite in single precision
+    EXPECT_FALSE(UsableFrameRate(1e300, fps));  // infinite in single precision
     EXPECT_FALSE(UsableFrameRate(1e-300, fps)); // zero in single precision
 }
 
@@ -122,9 +122,9 @@ TEST(RecordingEstimates, CompressionChoices)
     std::vector<std::uint32_t> codecs;
     for (std::size_t i = 3; i < choices.size(); ++i)
         codecs.push_back(choices[i].compressor);
-    EXPECT_EQ(codecs, (std::vector<std::uint32_t>{kCompressorMsMpeg4V2, kCompressorFfv1, kCompressorPngImages,
-                                                  kCompressorPng16Images, kCompressorTiffImages,
-                                                  kCompressorTiff16Images}));
+    EXPECT_EQ(codecs,
+              (std::vector<std::uint32_t>{kCompressorMsMpeg4V2, kCompressorFfv1, kCompressorPngImages,
+                                          kCompressorPng16Images, kCompressorTiffImages, kCompressorTiff16Images}));
     // The path each writes to for a chosen name.
     EXPECT_EQ(RecordingTargetPath("/d/run.avi", kCompressorFfv1), "/d/run.mkv");
     EXPECT_EQ(RecordingTargetPath("/d/run.MKV", kCompressorFfv1), "/d/run.MKV");

@@ -15,8 +15,7 @@ namespace {
 
 int Add(SnapShotList& list, const TestFrame& frame, bool colour)
 {
-    return list.Add(static_cast<uint32_t>(frame.width), static_cast<uint32_t>(frame.height), colour,
-                    frame.data.data());
+    return list.Add(static_cast<uint32_t>(frame.width), static_cast<uint32_t>(frame.height), colour, frame.data.data());
 }
 
 int AddGrey(SnapShotList& list, int width, int height)

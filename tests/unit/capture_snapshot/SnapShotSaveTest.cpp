@@ -61,7 +61,8 @@ void SelectAll(SnapShotList& list)
 void ExpectDecodesToSnapShot(const QString& path, const SnapShotImage& image)
 {
     const QImage decoded = QImage(path).convertToFormat(QImage::Format_RGB888);
-    ASSERT_EQ(decoded.size(), QSize(static_cast<int>(image.Width()), static_cast<int>(image.Height()))) << path.toStdString();
+    ASSERT_EQ(decoded.size(), QSize(static_cast<int>(image.Width()), static_cast<int>(image.Height())))
+        << path.toStdString();
     for (int y = 0; y < decoded.height(); ++y) {
         for (int x = 0; x < decoded.width(); ++x) {
             const QRgb pixel = decoded.pixel(x, y);
@@ -133,8 +134,8 @@ TEST(SnapShotSave, WritesWhatSaveImageFileWritesForTheFrame)
         const SnapShotImage& image = *list.Find(number);
         EXPECT_EQ(image.SavedPath(), path);
         const QString reference = path + QStringLiteral(".reference.") + QFileInfo(path).suffix();
-        ASSERT_TRUE(SaveImageFile(image.Width(), image.Height(), image.FormatCode(), image.Pixels(),
-                                  reference.toStdString()));
+        ASSERT_TRUE(
+            SaveImageFile(image.Width(), image.Height(), image.FormatCode(), image.Pixels(), reference.toStdString()));
         EXPECT_EQ(FileBytes(path), FileBytes(reference)) << path.toStdString();
         ExpectDecodesToSnapShot(path, image);
     }

@@ -1,7 +1,7 @@
 #include "commands/SnapShotCapture.h"
 
-#include "camera/CameraConnection.h"
 #include "camera/CRS232C_OM.h"
+#include "camera/CameraConnection.h"
 #include "camera/PixelFormats.h"
 #include "capturewindows/SnapShotList.h"
 #include "context/CameraContext.h"

@@ -1,8 +1,8 @@
 #include "CameraFakes.h"
 #include "TempDir.h"
 
-#include "camera/CameraConnection.h"
 #include "camera/CRS232C_OM.h"
+#include "camera/CameraConnection.h"
 #include "context/CameraContext.h"
 #include "context/SettingsFile.h"
 
@@ -28,7 +28,7 @@ std::string ReadText(const std::string& path)
 std::unique_ptr<CameraConnection> FakeCamera(const TempDir& dir)
 {
     return std::make_unique<CameraConnection>(std::make_unique<FakeDevice>(), std::make_unique<FakePipeline>(),
-                                         std::make_unique<CRS232C_OM>(dir.file("serial.ini")));
+                                              std::make_unique<CRS232C_OM>(dir.file("serial.ini")));
 }
 
 TEST(CameraContext, MissingSettingsFileGivesTheDefaults)

@@ -67,12 +67,18 @@ TEST(ScopedParamsUnlock, LeavesAClearOrMissingLockAlone)
 {
     SdkGenParameterArray features;
     FakeInteger* lock = AddFake<FakeInteger>(features, "TLParamsLocked", 0, 0, 1);
-    { ScopedParamsUnlock unlock(&features); }
+    {
+        ScopedParamsUnlock unlock(&features);
+    }
     EXPECT_TRUE(lock->writes.empty());
 
     SdkGenParameterArray none;
-    { ScopedParamsUnlock unlock(&none); }
-    { ScopedParamsUnlock unlock(nullptr); }
+    {
+        ScopedParamsUnlock unlock(&none);
+    }
+    {
+        ScopedParamsUnlock unlock(nullptr);
+    }
 }
 
 TEST(ScopedParamsUnlock, RelocksOnlyWhatItUnlocked)
@@ -80,7 +86,9 @@ TEST(ScopedParamsUnlock, RelocksOnlyWhatItUnlocked)
     SdkGenParameterArray features;
     FakeInteger* lock = AddFake<FakeInteger>(features, "TLParamsLocked", 1, 0, 1);
     lock->failWrite = true;
-    { ScopedParamsUnlock unlock(&features); }
+    {
+        ScopedParamsUnlock unlock(&features);
+    }
     EXPECT_TRUE(lock->writes.empty());
     EXPECT_EQ(lock->value, 1);
 }
@@ -111,13 +119,13 @@ TEST(FeatureTree, IntegersFitTheRangeAndStep)
         IntegerFit fit;
     };
     const Case cases[] = {
-        {100, 32, 640, 8, {104, false, true}},   // nearest step above min
+        {100, 32, 640, 8, {104, false, true}}, // nearest step above min
         {99, 32, 640, 8, {96, false, true}},
-        {1000, 32, 640, 8, {640, true, false}},  // clamped to the maximum
+        {1000, 32, 640, 8, {640, true, false}}, // clamped to the maximum
         {0, 32, 640, 8, {32, true, false}},
-        {39, 32, 39, 8, {32, false, true}},      // the step past max is not taken
-        {-7, -10, 10, 4, {-6, false, true}},     // steps count from a negative min
-        {5, 0, 10, 0, {5, false, false}},        // an increment below 1 counts as 1
+        {39, 32, 39, 8, {32, false, true}},  // the step past max is not taken
+        {-7, -10, 10, 4, {-6, false, true}}, // steps count from a negative min
+        {5, 0, 10, 0, {5, false, false}},    // an increment below 1 counts as 1
         {INT64_MAX, INT64_MIN, INT64_MAX, 1, {INT64_MAX, false, false}},
     };
     for (const Case& c : cases) {

@@ -69,11 +69,11 @@ void WriteText(const std::string& path, const char* text)
 }
 
 const QStringList kStyleKeys{
-    "PenStyle",        "PenWidth",          "PenColor",         "BrushType",         "BrushStyle",     "BrushColor",
-    "TextColor",       "TextBackMode",      "TextBackColor",    "BackMode",          "BackColor",      "DispTextMode",
-    "DispTextOffsetX", "DispTextOffsetY",   "FontHeight",       "FontWidth",         "FontEscapement", "FontOrientation",
-    "FontWeight",      "FontItalic",        "FontUnderline",    "FontStrikeOut",     "FontCharSet",    "FontOutPrecision",
-    "FontClipPrecision", "FontQuality",     "FontPitchAndFamily", "FontFaceName",    "PolyFillMode"};
+    "PenStyle",          "PenWidth",        "PenColor",           "BrushType",     "BrushStyle",     "BrushColor",
+    "TextColor",         "TextBackMode",    "TextBackColor",      "BackMode",      "BackColor",      "DispTextMode",
+    "DispTextOffsetX",   "DispTextOffsetY", "FontHeight",         "FontWidth",     "FontEscapement", "FontOrientation",
+    "FontWeight",        "FontItalic",      "FontUnderline",      "FontStrikeOut", "FontCharSet",    "FontOutPrecision",
+    "FontClipPrecision", "FontQuality",     "FontPitchAndFamily", "FontFaceName",  "PolyFillMode"};
 
 // A style with every field away from its default, varied by n.
 DrawingStyle DistinctStyle(int n)
@@ -101,7 +101,7 @@ DrawingStyle DistinctStyle(int n)
     return s;
 }
 
-}  // namespace
+} // namespace
 
 TEST(DrawingFile, SectionsKeysAndOrderOfATwoObjectFile)
 {
@@ -125,8 +125,9 @@ TEST(DrawingFile, SectionsKeysAndOrderOfATwoObjectFile)
     EXPECT_EQ(sections[3].name, "DrawingObject_1");
     EXPECT_EQ(sections[4].name, "DefaultDrawingObject");
 
-    EXPECT_EQ(sections[0].KeyNames(), (QStringList{"Count", "DrawOnBitmapFile", "LengthUnit", "AreaUnit", "DegreeUnit",
-                                                   "HorizontalPixelSize", "VerticalPixelSize", "DispValueRatioDegree"}));
+    EXPECT_EQ(sections[0].KeyNames(),
+              (QStringList{"Count", "DrawOnBitmapFile", "LengthUnit", "AreaUnit", "DegreeUnit", "HorizontalPixelSize",
+                           "VerticalPixelSize", "DispValueRatioDegree"}));
     EXPECT_EQ(sections[0].Value("Count"), "2");
     EXPECT_EQ(sections[0].Value("LengthUnit"), "[pixel]");
     EXPECT_EQ(sections[0].Value("AreaUnit"), "[pixel2]");
@@ -137,13 +138,15 @@ TEST(DrawingFile, SectionsKeysAndOrderOfATwoObjectFile)
     EXPECT_EQ(sections[1].Value("BackColor"), "16777215");
 
     EXPECT_EQ(sections[2].KeyNames(), QStringList({"DrawingType", "PointCount", "Point_0_x", "Point_0_y", "Point_1_x",
-                                                   "Point_1_y", "Lock", "Hide", "Name"}) + kStyleKeys);
+                                                   "Point_1_y", "Lock", "Hide", "Name"}) +
+                                          kStyleKeys);
     EXPECT_EQ(sections[2].Value("DrawingType"), "1");
     EXPECT_EQ(sections[2].Value("Point_1_y"), "40");
     EXPECT_EQ(sections[2].Value("Name"), "Line");
     EXPECT_EQ(sections[2].Value("DispTextMode"), "32");
-    EXPECT_EQ(sections[3].KeyNames(), QStringList({"DrawingType", "PointCount", "Point_0_x", "Point_0_y", "Lock", "Hide",
-                                                   "Name"}) + kStyleKeys);
+    EXPECT_EQ(sections[3].KeyNames(),
+              QStringList({"DrawingType", "PointCount", "Point_0_x", "Point_0_y", "Lock", "Hide", "Name"}) +
+                  kStyleKeys);
     EXPECT_EQ(sections[3].Value("DrawingType"), "4");
     EXPECT_EQ(sections[4].KeyNames(), kStyleKeys);
     EXPECT_EQ(sections[4].Value("FontHeight"), "13");
@@ -182,7 +185,7 @@ TEST(DrawingFile, RoundTripKeepsEveryFieldOfEveryKind)
         DrawingStyle actual;
         ASSERT_TRUE(source.GetObjectStyle(i, expected));
         ASSERT_TRUE(loaded.GetObjectStyle(i, actual));
-        expected.selected = 0;  // selection is not saved
+        expected.selected = 0; // selection is not saved
         EXPECT_EQ(actual, expected);
         EXPECT_EQ(actual.drawingType, i + 1);
         EXPECT_EQ(loaded.ObjectPoints(i), source.ObjectPoints(i));
@@ -209,16 +212,15 @@ TEST(DrawingFile, MissingKeysKeepCurrentValuesAndKeysAreCaseInsensitive)
 
     TempDir dir;
     const std::string path = dir.file("nogrid.drw");
-    WriteText(path,
-              "[drawingmanagement]\r\n"
-              "count=1\r\n"
-              "LengthUnit=um\r\n"
-              "VerticalPixelSize=not a number\r\n"
-              "[DrawingObject_0]\r\n"
-              "DrawingType=2\r\n"
-              "Point_1_x=40\r\n"
-              "Name=Box\r\n"
-              "PenWidth=4\r\n");
+    WriteText(path, "[drawingmanagement]\r\n"
+                    "count=1\r\n"
+                    "LengthUnit=um\r\n"
+                    "VerticalPixelSize=not a number\r\n"
+                    "[DrawingObject_0]\r\n"
+                    "DrawingType=2\r\n"
+                    "Point_1_x=40\r\n"
+                    "Name=Box\r\n"
+                    "PenWidth=4\r\n");
     ASSERT_TRUE(manager.LoadDrawingFile(QString::fromStdString(path)));
     const DrawingSettings after = manager.Defaults();
     EXPECT_EQ(after.grid, settings.grid);
@@ -248,12 +250,11 @@ TEST(DrawingFile, UnknownTypeStopsTheLoadAndKeepsEarlierObjects)
     CDrawingManagement manager;
     TempDir dir;
     const std::string path = dir.file("bad.drw");
-    WriteText(path,
-              "[DrawingManagement]\nCount=3\n"
-              "[DrawingObject_0]\nDrawingType=1\n"
-              "[DrawingObject_1]\nDrawingType=99\n"
-              "[DrawingObject_2]\nDrawingType=2\n"
-              "[DefaultDrawingObject]\nPenWidth=9\n");
+    WriteText(path, "[DrawingManagement]\nCount=3\n"
+                    "[DrawingObject_0]\nDrawingType=1\n"
+                    "[DrawingObject_1]\nDrawingType=99\n"
+                    "[DrawingObject_2]\nDrawingType=2\n"
+                    "[DefaultDrawingObject]\nPenWidth=9\n");
     EXPECT_FALSE(manager.LoadDrawingFile(QString::fromStdString(path)));
     EXPECT_EQ(manager.ObjectCount(), 1);
     EXPECT_EQ(manager.DefaultStyle().penWidth, 1);
@@ -307,8 +308,9 @@ TEST(DrawingFile, HostileNumbersAreClampedToWhatCanBeDrawn)
         return style;
     };
     const Case cases[] = {
-        {"huge cross pen width", "[DrawingManagement]\nCount=1\n[DrawingObject_0]\nDrawingType=11\n"
-                                 "Point_0_x=0\nPoint_0_y=0\nPoint_1_x=600\nPoint_1_y=400\nPenWidth=2147483647\n",
+        {"huge cross pen width",
+         "[DrawingManagement]\nCount=1\n[DrawingObject_0]\nDrawingType=11\n"
+         "Point_0_x=0\nPoint_0_y=0\nPoint_1_x=600\nPoint_1_y=400\nPenWidth=2147483647\n",
          [&](const CDrawingManagement& m) { EXPECT_EQ(objectStyle(m).penWidth, kMaxPenWidth); }},
         {"negative pen width", "[DrawingManagement]\nCount=1\n[DrawingObject_0]\nDrawingType=1\nPenWidth=-5\n",
          [&](const CDrawingManagement& m) { EXPECT_EQ(objectStyle(m).penWidth, kMinPenWidth); }},

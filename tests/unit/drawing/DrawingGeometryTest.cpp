@@ -51,7 +51,7 @@ TEST(DrawingGeometry, AreasAndPerimeters)
 {
     const std::vector<QPoint> triangle{{0, 0}, {10, 0}, {10, 10}};
     EXPECT_DOUBLE_EQ(PolygonArea(triangle, 1, 1), 50.0);
-    EXPECT_DOUBLE_EQ(PolygonArea({{10, 10}, {10, 0}, {0, 0}}, 1, 1), 50.0);  // either winding
+    EXPECT_DOUBLE_EQ(PolygonArea({{10, 10}, {10, 0}, {0, 0}}, 1, 1), 50.0); // either winding
     EXPECT_DOUBLE_EQ(ClosedPolygonLength(triangle, 1, 1), 20.0 + std::sqrt(200.0));
     EXPECT_DOUBLE_EQ(PolygonArea(triangle, 2, 3), 300.0);
 
@@ -70,12 +70,12 @@ TEST(DrawingGeometry, AreasAndPerimeters)
 TEST(DrawingGeometry, ShiftAngleSnapByTheSlopeClass)
 {
     const QPoint anchor(100, 100);
-    EXPECT_EQ(SnapAngle(anchor, {110, 104}), QPoint(110, 100));  // 2*4/10 = 0: horizontal
-    EXPECT_EQ(SnapAngle(anchor, {110, 106}), QPoint(106, 106));  // 2*6/10 = 1: 45 degrees
-    EXPECT_EQ(SnapAngle(anchor, {110, 130}), QPoint(100, 130));  // 2*30/10 = 6: vertical
-    EXPECT_EQ(SnapAngle(anchor, {90, 75}), QPoint(100, 75));     // 2*25/10 = 5: vertical
-    EXPECT_EQ(SnapAngle(anchor, {90, 92}), QPoint(92, 92));      // 45 degrees up-left keeps both signs
-    EXPECT_EQ(SnapAngle(anchor, {100, 80}), QPoint(100, 80));    // dx = 0 is vertical
+    EXPECT_EQ(SnapAngle(anchor, {110, 104}), QPoint(110, 100)); // 2*4/10 = 0: horizontal
+    EXPECT_EQ(SnapAngle(anchor, {110, 106}), QPoint(106, 106)); // 2*6/10 = 1: 45 degrees
+    EXPECT_EQ(SnapAngle(anchor, {110, 130}), QPoint(100, 130)); // 2*30/10 = 6: vertical
+    EXPECT_EQ(SnapAngle(anchor, {90, 75}), QPoint(100, 75));    // 2*25/10 = 5: vertical
+    EXPECT_EQ(SnapAngle(anchor, {90, 92}), QPoint(92, 92));     // 45 degrees up-left keeps both signs
+    EXPECT_EQ(SnapAngle(anchor, {100, 80}), QPoint(100, 80));   // dx = 0 is vertical
     EXPECT_EQ(SnapAngle(anchor, {90, 96}), QPoint(90, 100));
 }
 
@@ -98,7 +98,7 @@ TEST(DrawingGeometry, RubberBandOverlap)
 {
     const DrawingRect band{10, 10, 50, 50};
     EXPECT_TRUE(OverlapsForSelection({40, 40, 80, 80}, band));
-    EXPECT_FALSE(OverlapsForSelection({50, 20, 80, 30}, band));  // shares only an edge
+    EXPECT_FALSE(OverlapsForSelection({50, 20, 80, 30}, band)); // shares only an edge
     EXPECT_FALSE(OverlapsForSelection({60, 20, 80, 30}, band));
     // A horizontal line is picked when it touches the band.
     EXPECT_TRUE(OverlapsForSelection({0, 50, 5, 50}, {0, 50, 5, 60}));

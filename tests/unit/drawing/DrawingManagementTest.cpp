@@ -43,7 +43,7 @@ void ThreeLines(CDrawingManagement& manager)
     manager.SelectOnly(1, true);
 }
 
-}  // namespace
+} // namespace
 
 TEST(DrawingManagement, PressMoveReleaseMakesALineAndEndsTheTool)
 {
@@ -52,7 +52,7 @@ TEST(DrawingManagement, PressMoveReleaseMakesALineAndEndsTheTool)
     manager.OnPress({100, 100}, 0);
     EXPECT_EQ(manager.State(), CDrawingManagement::kPlacing);
     EXPECT_TRUE(manager.IsCreating());
-    EXPECT_EQ(manager.OnMove(kShiftKeyFlag, {200, 110}), Qt::CrossCursor);  // snapped horizontal
+    EXPECT_EQ(manager.OnMove(kShiftKeyFlag, {200, 110}), Qt::CrossCursor); // snapped horizontal
     EXPECT_EQ(manager.ObjectPoints(0), (std::vector<QPoint>{{100, 100}, {200, 100}}));
     manager.OnRelease();
     EXPECT_EQ(manager.Tool(), kDrawingSelect);
@@ -118,10 +118,10 @@ TEST(DrawingManagement, ShiftClickOnASelectedObjectDeselectsItAndStartsARubberBa
     CDrawingManagement manager;
     ThreeLines(manager);
     manager.SelectOnly(0, true);
-    manager.OnPress({100, 350}, kShiftKeyFlag);  // adds the top line
+    manager.OnPress({100, 350}, kShiftKeyFlag); // adds the top line
     manager.OnRelease();
     EXPECT_EQ(Selection(manager), (std::vector<bool>{true, false, true}));
-    manager.OnPress({100, 50}, kShiftKeyFlag);  // removes the bottom line
+    manager.OnPress({100, 50}, kShiftKeyFlag); // removes the bottom line
     EXPECT_EQ(Selection(manager), (std::vector<bool>{false, false, true}));
     EXPECT_EQ(manager.State(), CDrawingManagement::kRubberBand);
     EXPECT_EQ(manager.HitCode(), kHitNone);
@@ -181,7 +181,7 @@ TEST(DrawingManagement, ZOrderSelectionAndDeletion)
 {
     CDrawingManagement manager;
     ThreeLines(manager);
-    EXPECT_EQ(manager.MoveInZOrder(2, true, false), 2);  // already on top
+    EXPECT_EQ(manager.MoveInZOrder(2, true, false), 2); // already on top
     EXPECT_EQ(manager.MoveInZOrder(0, false, true), 0);
     EXPECT_EQ(manager.MoveInZOrder(0, true, true), 2);
     EXPECT_EQ(manager.ObjectPoints(2).front(), QPoint(50, 50));
@@ -237,7 +237,7 @@ TEST(DrawingManagement, GridLinesOnTheFrame)
     settings.grid.verticalCount = 1;
     settings.grid.penColor = 0x0000FF;
     manager.SetDefaults(settings);
-    EXPECT_TRUE(manager.DrawsNothing());  // no frame size yet
+    EXPECT_TRUE(manager.DrawsNothing()); // no frame size yet
     manager.SetImageSize(kWidth, kHeight);
     EXPECT_FALSE(manager.DrawsNothing());
 
@@ -267,7 +267,7 @@ TEST(DrawingManagement, PainterDrawsObjectsAndTheRubberBand)
     DrawingOverlayPainter painter(manager);
     manager.SetImageSize(kWidth, kHeight);
     EXPECT_TRUE(painter.DrawsNothing());
-    manager.OnPress({300, 300}, 0);  // empty space: rubber band
+    manager.OnPress({300, 300}, 0); // empty space: rubber band
     EXPECT_FALSE(painter.DrawsNothing());
     manager.OnRelease();
     DrawByMouse(manager, kDrawingRectangle, {100, 100}, {200, 150});
@@ -280,7 +280,7 @@ TEST(DrawingManagement, PainterDrawsObjectsAndTheRubberBand)
     std::vector<uint8_t> pixels(size_t(641) * kHeight, 0x80);
     ASSERT_TRUE(painter.Paint(pixels.data(), 641, kHeight, false));
     auto at = [&](int x, int y) { return int(pixels[size_t(y) * 641 + x]); };
-    EXPECT_EQ(at(150, 100), 0);  // the rectangle's black top edge
+    EXPECT_EQ(at(150, 100), 0); // the rectangle's black top edge
     EXPECT_EQ(at(150, 125), 0x80);
     // The band's dotted edge alternates white dots with black gaps.
     int white = 0;
@@ -298,7 +298,7 @@ TEST(DrawingManagement, PainterDrawsObjectsAndTheRubberBand)
     frame.fill(Qt::white);
     painter.Paint(frame);
     EXPECT_EQ(frame.pixelColor(150, 100), QColor(Qt::black));
-    EXPECT_EQ(frame.pixelColor(350, 300), QColor(Qt::white));  // no band once released
+    EXPECT_EQ(frame.pixelColor(350, 300), QColor(Qt::white)); // no band once released
 }
 
 // The acquisition thread paints every frame while the user interface thread

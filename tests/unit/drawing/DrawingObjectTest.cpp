@@ -39,7 +39,7 @@ std::vector<QString> TextsOf(const CDrawingBase& object, const DrawingUnits& uni
     return texts;
 }
 
-}  // namespace
+} // namespace
 
 TEST(DrawingObjects, KindsStartWithTheirNamesPointsAndTargets)
 {
@@ -53,12 +53,18 @@ TEST(DrawingObjects, KindsStartWithTheirNamesPointsAndTargets)
         bool box;
     };
     const Expected kinds[] = {
-        {1, "Line", 2, 0x20, 2, 1, false},          {2, "Rectangle", 2, 0x60, 2, 1, true},
-        {3, "Ellipse", 2, 0x60, 2, 1, true},        {4, "Text", 1, 0x10, 1, 1, false},
-        {5, "Degree", 3, 0x400, 3, 2, false},       {6, "Polygon", 3, 0x60, 30000, 30000, false},
-        {7, "Perpendicular", 3, 0x20, 30000, 30000, false}, {8, "Arc", 4, 0x25, 4, 3, true},
-        {9, "Bezier", 4, 0, 30000, 30000, false},   {10, "Free Hand", 1, 0, 30000, 1, false},
-        {11, "Cross", 2, 0, 2, 1, true},            {12, "Round Rect", 2, 0, 2, 1, true},
+        {1, "Line", 2, 0x20, 2, 1, false},
+        {2, "Rectangle", 2, 0x60, 2, 1, true},
+        {3, "Ellipse", 2, 0x60, 2, 1, true},
+        {4, "Text", 1, 0x10, 1, 1, false},
+        {5, "Degree", 3, 0x400, 3, 2, false},
+        {6, "Polygon", 3, 0x60, 30000, 30000, false},
+        {7, "Perpendicular", 3, 0x20, 30000, 30000, false},
+        {8, "Arc", 4, 0x25, 4, 3, true},
+        {9, "Bezier", 4, 0, 30000, 30000, false},
+        {10, "Free Hand", 1, 0, 30000, 1, false},
+        {11, "Cross", 2, 0, 2, 1, true},
+        {12, "Round Rect", 2, 0, 2, 1, true},
     };
     for (const Expected& kind : kinds) {
         SCOPED_TRACE(kind.name);
@@ -164,7 +170,8 @@ TEST(DrawingObjects, MeasurementTextsInTheirFormats)
     auto line = Make(kDrawingLine, {{0, 0}, {30, 40}});
     EXPECT_EQ(TextsOf(*line), (std::vector<QString>{"  50.0[pixel]  "}));
     SetTextMode(*line, kTextName | kTextLength | kTextWidth | kTextHeight);
-    EXPECT_EQ(TextsOf(*line), (std::vector<QString>{"  30.0[pixel]  ", "  40.0[pixel]  ", "  50.0[pixel]  ", "  Line  "}));
+    EXPECT_EQ(TextsOf(*line),
+              (std::vector<QString>{"  30.0[pixel]  ", "  40.0[pixel]  ", "  50.0[pixel]  ", "  Line  "}));
 
     auto rectangle = Make(kDrawingRectangle, {{10, 10}, {20, 30}});
     EXPECT_EQ(TextsOf(*rectangle), (std::vector<QString>{"  60.0[pixel]  ", "  200.0[pixel2]  "}));
@@ -218,13 +225,13 @@ TEST(DrawingObjects, TextPlacementAroundTheBox)
     SetTextMode(*rectangle, kTextLength | kTextArea | kTextName | kTextWidth | kTextHeight);
     const auto texts = rectangle->LayoutTexts(Units());
     ASSERT_EQ(texts.size(), 5u);
-    EXPECT_EQ(texts[0].anchor, QPoint(21, 10));  // length: right + pen width, top
-    EXPECT_EQ(texts[1].anchor, QPoint(21, 30));  // area: bottom-aligned at the bottom
+    EXPECT_EQ(texts[0].anchor, QPoint(21, 10)); // length: right + pen width, top
+    EXPECT_EQ(texts[1].anchor, QPoint(21, 30)); // area: bottom-aligned at the bottom
     EXPECT_EQ(texts[1].align, Qt::AlignLeft | Qt::AlignBottom);
-    EXPECT_EQ(texts[2].anchor, QPoint(10, 9));   // width above the box
-    EXPECT_EQ(texts[3].anchor, QPoint(9, 10));   // height left of the box
+    EXPECT_EQ(texts[2].anchor, QPoint(10, 9)); // width above the box
+    EXPECT_EQ(texts[3].anchor, QPoint(9, 10)); // height left of the box
     EXPECT_EQ(texts[3].align, Qt::AlignRight | Qt::AlignTop);
-    EXPECT_EQ(texts[4].anchor, QPoint(9, 9));    // name up and left
+    EXPECT_EQ(texts[4].anchor, QPoint(9, 9)); // name up and left
     EXPECT_EQ(texts[4].align, Qt::AlignRight | Qt::AlignBottom);
 
     // A horizontal line writes its length above its middle, its name left of point 0.
@@ -243,7 +250,7 @@ TEST(DrawingObjects, HitTestRanges)
     EXPECT_EQ(line->HitTest({109, 100}), 1u);
     EXPECT_EQ(line->HitTest({100, 109}), 1u);
     EXPECT_EQ(line->HitTest({300, 91}), 2u);
-    EXPECT_EQ(line->HitTest({90, 100}), kHitBody);  // 10 px from point 0: not the point, but on the segment's range
+    EXPECT_EQ(line->HitTest({90, 100}), kHitBody); // 10 px from point 0: not the point, but on the segment's range
     EXPECT_EQ(line->HitTest({200, 119}), kHitBody);
     EXPECT_EQ(line->HitTest({200, 120}), kHitNone);
     EXPECT_EQ(line->HitTest({80, 100}), kHitNone);
@@ -251,12 +258,12 @@ TEST(DrawingObjects, HitTestRanges)
     auto rectangle = Make(kDrawingRectangle, {{100, 100}, {200, 160}});
     EXPECT_EQ(rectangle->HitTest({103, 158}), kHitCornerA);
     EXPECT_EQ(rectangle->HitTest({197, 104}), kHitCornerB);
-    EXPECT_EQ(rectangle->HitTest({190, 110}), kHitBody);  // far from the diagonal, inside the box
+    EXPECT_EQ(rectangle->HitTest({190, 110}), kHitBody); // far from the diagonal, inside the box
     EXPECT_EQ(rectangle->HitTest({230, 110}), kHitNone);
 
     auto text = Make(kDrawingText, {{200, 200}});
     EXPECT_EQ(text->HitTest({205, 205}), 1u);
-    EXPECT_EQ(text->HitTest({180, 190}), kHitBody);  // inside the name written up-left of the point
+    EXPECT_EQ(text->HitTest({180, 190}), kHitBody); // inside the name written up-left of the point
     EXPECT_EQ(text->HitTest({260, 260}), kHitNone);
 
     EXPECT_EQ(CDrawingBase::CursorFor(2), Qt::CrossCursor);
@@ -270,17 +277,17 @@ TEST(DrawingObjects, Drags)
     auto line = Make(kDrawingLine, {{0, 0}, {50, 50}});
     line->Drag(kHitBody, 0, {10, 10}, {15, 7});
     EXPECT_EQ(line->Points(), (std::vector<QPoint>{{5, -3}, {55, 47}}));
-    line->Drag(2, kShiftKeyFlag, {}, {105, 1});  // snapped horizontal against point 0
+    line->Drag(2, kShiftKeyFlag, {}, {105, 1}); // snapped horizontal against point 0
     EXPECT_EQ(line->GetPoint(1), QPoint(105, -3));
     line->Drag(2, 0, {}, {105, 1});
     EXPECT_EQ(line->GetPoint(1), QPoint(105, 1));
-    line->Drag(9, 0, {}, {1, 1});  // no such point
+    line->Drag(9, 0, {}, {1, 1}); // no such point
     EXPECT_EQ(line->PointCount(), 2);
 
     auto rectangle = Make(kDrawingRectangle, {{0, 0}, {40, 40}});
     rectangle->Drag(kHitCornerA, 0, {}, {10, 60});
     EXPECT_EQ(rectangle->Points(), (std::vector<QPoint>{{10, 0}, {40, 60}}));
-    rectangle->Drag(kHitCornerB, kShiftKeyFlag, {}, {100, -20});  // square against corner (10, 60)
+    rectangle->Drag(kHitCornerB, kShiftKeyFlag, {}, {100, -20}); // square against corner (10, 60)
     EXPECT_EQ(rectangle->Points(), (std::vector<QPoint>{{10, -20}, {90, 60}}));
 
     // Corners mean nothing to kinds that are not boxes.
@@ -298,7 +305,7 @@ TEST(DrawingObjects, PlacingPointsWhileCreating)
     EXPECT_EQ(line->GetPoint(1), QPoint(110, 106));
 
     auto polygon = CreateDrawingObject(kDrawingPolygon, nullptr, {0, 0});
-    polygon->PlacePoint(4, kShiftKeyFlag, {5, 5});  // grows, never constrained
+    polygon->PlacePoint(4, kShiftKeyFlag, {5, 5}); // grows, never constrained
     EXPECT_EQ(polygon->PointCount(), 5);
     EXPECT_EQ(polygon->GetPoint(3), QPoint(0, 0));
     EXPECT_EQ(polygon->GetPoint(4), QPoint(5, 5));

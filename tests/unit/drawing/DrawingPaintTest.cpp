@@ -22,8 +22,10 @@ constexpr int kHeight = 480;
 // wrapped (not copied) for painting.
 struct Frame {
     Frame(bool grey, uint8_t fill)
-        : bytesPerPixel(grey ? 1 : 3), pixels(size_t(kWidth) * kHeight * bytesPerPixel, fill),
-          image(pixels.data(), kWidth, kHeight, kWidth * bytesPerPixel, grey ? QImage::Format_Grayscale8 : QImage::Format_BGR888)
+        : bytesPerPixel(grey ? 1 : 3),
+          pixels(size_t(kWidth) * kHeight * bytesPerPixel, fill),
+          image(pixels.data(), kWidth, kHeight, kWidth * bytesPerPixel,
+                grey ? QImage::Format_Grayscale8 : QImage::Format_BGR888)
     {
     }
 
@@ -77,20 +79,38 @@ std::vector<KindCase> KindCases()
 {
     return {
         {kDrawingLine, {{100, 100}, {300, 100}}, {{100, 100}, {200, 100}, {299, 100}}, {{200, 101}, {200, 99}}},
-        {kDrawingRectangle, {{100, 100}, {200, 160}}, {{100, 130}, {200, 130}, {150, 100}, {150, 160}}, {{150, 130}, {201, 130}, {150, 161}}},
-        {kDrawingEllipse, {{100, 100}, {200, 160}}, {{100, 130}, {200, 130}, {150, 100}, {150, 160}}, {{150, 130}, {101, 101}}},
+        {kDrawingRectangle,
+         {{100, 100}, {200, 160}},
+         {{100, 130}, {200, 130}, {150, 100}, {150, 160}},
+         {{150, 130}, {201, 130}, {150, 161}}},
+        {kDrawingEllipse,
+         {{100, 100}, {200, 160}},
+         {{100, 130}, {200, 130}, {150, 100}, {150, 160}},
+         {{150, 130}, {101, 101}}},
         {kDrawingDegree, {{300, 200}, {200, 200}, {200, 300}}, {{250, 200}, {200, 250}}, {{250, 250}}},
         {kDrawingPolygon, {{100, 100}, {200, 100}, {200, 200}}, {{150, 100}, {200, 150}, {150, 150}}, {{120, 160}}},
         {kDrawingPerpendicular, {{100, 300}, {300, 300}, {200, 200}}, {{150, 300}, {200, 250}}, {{150, 250}}},
-        {kDrawingArc, {{100, 100}, {200, 200}, {250, 150}, {150, 50}}, {{200, 150}, {150, 100}, {186, 115}}, {{100, 150}, {150, 200}}},
-        {kDrawingBezier, {{100, 100}, {100, 200}, {200, 200}, {200, 100}}, {{100, 100}, {150, 175}, {200, 100}}, {{150, 200}, {150, 150}}},
+        {kDrawingArc,
+         {{100, 100}, {200, 200}, {250, 150}, {150, 50}},
+         {{200, 150}, {150, 100}, {186, 115}},
+         {{100, 150}, {150, 200}}},
+        {kDrawingBezier,
+         {{100, 100}, {100, 200}, {200, 200}, {200, 100}},
+         {{100, 100}, {150, 175}, {200, 100}},
+         {{150, 200}, {150, 150}}},
         {kDrawingFreeHand, {{100, 100}, {150, 100}, {150, 150}}, {{125, 100}, {150, 125}}, {{125, 125}}},
-        {kDrawingCross, {{100, 100}, {200, 200}}, {{120, 150}, {150, 120}, {100, 150}, {150, 200}}, {{120, 151}, {120, 120}}},
-        {kDrawingRoundRect, {{100, 100}, {200, 160}}, {{100, 130}, {200, 130}, {150, 100}, {150, 160}}, {{100, 100}, {150, 130}}},
+        {kDrawingCross,
+         {{100, 100}, {200, 200}},
+         {{120, 150}, {150, 120}, {100, 150}, {150, 200}},
+         {{120, 151}, {120, 120}}},
+        {kDrawingRoundRect,
+         {{100, 100}, {200, 160}},
+         {{100, 130}, {200, 130}, {150, 100}, {150, 160}},
+         {{100, 100}, {150, 130}}},
     };
 }
 
-}  // namespace
+} // namespace
 
 TEST(DrawingPaint, ColoursAndGreyLevels)
 {
@@ -143,8 +163,8 @@ TEST(DrawingPaint, ArcEndsWhereItsRaysCrossAFlatEllipse)
     };
     EXPECT_TRUE(inkedNear(244, 105));
     EXPECT_TRUE(inkedNear(200, 100));
-    EXPECT_FALSE(inkedNear(270, 114));  // further along the ellipse than the start ray
-    EXPECT_FALSE(inkedNear(190, 101));  // past the end ray
+    EXPECT_FALSE(inkedNear(270, 114)); // further along the ellipse than the start ray
+    EXPECT_FALSE(inkedNear(190, 101)); // past the end ray
 }
 
 TEST(DrawingPaint, TextKindWritesItsNameUpAndLeftOfItsPoint)
@@ -181,7 +201,7 @@ TEST(DrawingPaint, HatchBrushWithOpaqueBackground)
     auto rectangle = Make(kDrawingRectangle, {{100, 100}, {200, 200}}, kBlack);
     ChangeStyle(*rectangle, [](DrawingStyle& s) {
         s.brushType = kBrushHatch;
-        s.brushHatchStyle = 2;  // downward left-to-right
+        s.brushHatchStyle = 2; // downward left-to-right
         s.brushColor = kBlue;
         s.dispTextMode = 0;
     });
@@ -194,7 +214,7 @@ TEST(DrawingPaint, HatchBrushWithOpaqueBackground)
         hatched += here == kBlue;
         white += here == kWhite;
         if (here == kBlue) {
-            EXPECT_EQ(transparent.Ref(x + 1, 151), kBlue);  // the next line down is one to the right
+            EXPECT_EQ(transparent.Ref(x + 1, 151), kBlue); // the next line down is one to the right
         }
     }
     EXPECT_EQ(hatched, 2);
@@ -220,7 +240,7 @@ TEST(DrawingPaint, DashedPenAndWideCrossBands)
     Frame frame(false, 0xFF);
     Paint(frame, *line);
     EXPECT_EQ(frame.Ref(105, 100), kRed);
-    EXPECT_EQ(frame.Ref(121, 100), kWhite);  // the gap after an 18-pixel dash
+    EXPECT_EQ(frame.Ref(121, 100), kWhite); // the gap after an 18-pixel dash
     EXPECT_EQ(frame.Ref(125, 100), kRed);
 
     auto cross = Make(kDrawingCross, {{100, 100}, {200, 200}}, kRed, 3);
@@ -247,8 +267,8 @@ TEST(DrawingPaint, HiddenObjectsDrawNothingAndSelectedOnesShowHandles)
     });
     Frame selected(false, 0xFF);
     Paint(selected, *line);
-    EXPECT_EQ(selected.Ref(298, 98), kBlack);  // handle border around point 1
-    EXPECT_EQ(selected.Ref(299, 99), kWhite);  // handle inside
+    EXPECT_EQ(selected.Ref(298, 98), kBlack); // handle border around point 1
+    EXPECT_EQ(selected.Ref(299, 99), kWhite); // handle inside
 }
 
 TEST(DrawingPaint, OpaqueTextBackground)
@@ -285,7 +305,9 @@ TEST(DrawingPaint, AllKindsPicture)
         {kDrawingPerpendicular, {{30, 300}, {190, 260}, {120, 360}, {150, 225}}, kTextLength | kTextName},
         {kDrawingArc, {{250, 290}, {330, 370}, {360, 330}, {290, 260}}, kTextLength | kTextDegree | kTextTopLeft},
         {kDrawingBezier, {{450, 300}, {480, 240}, {540, 380}, {590, 290}}, kTextName},
-        {kDrawingFreeHand, {{80, 420}, {100, 400}, {120, 430}, {140, 405}, {160, 440}, {190, 410}}, kTextName | kTextWidth},
+        {kDrawingFreeHand,
+         {{80, 420}, {100, 400}, {120, 430}, {140, 405}, {160, 440}, {190, 410}},
+         kTextName | kTextWidth},
         {kDrawingCross, {{250, 400}, {310, 460}}, kTextName | kTextCenter},
         {kDrawingRoundRect, {{460, 400}, {580, 460}}, kTextName | kTextWidth | kTextHeight},
     };

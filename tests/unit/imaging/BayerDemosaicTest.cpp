@@ -23,7 +23,12 @@ std::ostream& operator<<(std::ostream& os, const Bgr& p)
 // A mosaic with known values and the demosaicked image made from it.
 class Mosaic {
 public:
-    Mosaic(int width, int height, int value = 0) : width_(width), height_(height), samples_(size_t(width) * height, uint8_t(value)) {}
+    Mosaic(int width, int height, int value = 0)
+        : width_(width),
+          height_(height),
+          samples_(size_t(width) * height, uint8_t(value))
+    {
+    }
 
     static Mosaic Random(int width, int height, unsigned seed)
     {
@@ -142,8 +147,8 @@ private:
     {
         const int w = m_.width();
         const int h = m_.height();
-        const bool belowOnly = !falseColourReduction && pattern_ == kBayerGR && (x == 0 || x == w - 1) && y >= 1
-            && y <= h - 2;
+        const bool belowOnly =
+            !falseColourReduction && pattern_ == kBayerGR && (x == 0 || x == w - 1) && y >= 1 && y <= h - 2;
         const int up = belowOnly ? y + 1 : y - 1;
         Bgr p{};
         Channel(p, C(x, y)) = S(x, y);

@@ -27,25 +27,22 @@ struct TextWriter : OverlayPainter {
 // QImage over its own pixels.
 struct Frame {
     Frame(int w, int h, bool colour)
-        : width(w)
-        , height(h)
-        , bytesPerPixel(colour ? 3 : 1)
-        , pixels(static_cast<size_t>(w) * h * bytesPerPixel, kWhite)
+        : width(w),
+          height(h),
+          bytesPerPixel(colour ? 3 : 1),
+          pixels(static_cast<size_t>(w) * h * bytesPerPixel, kWhite)
     {
     }
 
     void Paint(OverlayPainter& painter, uint32_t blockId = 0, const int32_t* dropped = nullptr)
     {
         QImage image(pixels.data(), width, height, width * bytesPerPixel,
-            bytesPerPixel == 3 ? QImage::Format_BGR888 : QImage::Format_Grayscale8);
+                     bytesPerPixel == 3 ? QImage::Format_BGR888 : QImage::Format_Grayscale8);
         QPainter qp(&image);
         OverlayPainter::Trampoline(qp, pixels.data(), width, height, blockId, &painter, dropped);
     }
 
-    const uint8_t* At(int x, int y) const
-    {
-        return &pixels[(static_cast<size_t>(y) * width + x) * bytesPerPixel];
-    }
+    const uint8_t* At(int x, int y) const { return &pixels[(static_cast<size_t>(y) * width + x) * bytesPerPixel]; }
     bool IsDark(int x, int y) const { return At(x, y)[0] < 128; }
     bool IsWhite(int x, int y) const
     {
@@ -93,8 +90,8 @@ TEST(GridPainter, DefaultGridSplitsTheFrameInFourByThree)
         Frame frame(640, 480, colour);
         GridPainter grid(nullptr);
         frame.Paint(grid);
-        EXPECT_EQ(frame.DarkColumns(100), (std::set<int> {0, 159, 319, 479, 639})) << colour;
-        EXPECT_EQ(frame.DarkRows(100), (std::set<int> {0, 159, 319, 479})) << colour;
+        EXPECT_EQ(frame.DarkColumns(100), (std::set<int>{0, 159, 319, 479, 639})) << colour;
+        EXPECT_EQ(frame.DarkRows(100), (std::set<int>{0, 159, 319, 479})) << colour;
         // Lines are black in every channel.
         EXPECT_EQ(frame.At(159, 10)[0], 0);
         EXPECT_EQ(frame.At(159, 10)[frame.bytesPerPixel - 1], 0);
@@ -107,8 +104,8 @@ TEST(GridPainter, OffsetsShiftByLessThanOneCell)
     GridPainter grid(nullptr, {4, 3, 200, 160});
     frame.Paint(grid);
     // 200 mod 159 = 41; 160 mod 159 = 1. The last lines fall outside.
-    EXPECT_EQ(frame.DarkColumns(100), (std::set<int> {41, 200, 360, 520}));
-    EXPECT_EQ(frame.DarkRows(100), (std::set<int> {1, 160, 320}));
+    EXPECT_EQ(frame.DarkColumns(100), (std::set<int>{41, 200, 360, 520}));
+    EXPECT_EQ(frame.DarkRows(100), (std::set<int>{1, 160, 320}));
 }
 
 TEST(GridPainter, ZeroAndHugeCountsStayBounded)
@@ -119,7 +116,7 @@ TEST(GridPainter, ZeroAndHugeCountsStayBounded)
     Frame outline(64, 48, false);
     outline.Paint(zero);
     // One cell: its border, shifted by 5.
-    EXPECT_EQ(outline.DarkColumns(20), (std::set<int> {5}));
+    EXPECT_EQ(outline.DarkColumns(20), (std::set<int>{5}));
 
     // More columns than pixels: cells of width 0, offset ignored, every
     // column covered, and done at once.

@@ -19,10 +19,7 @@ namespace {
 // A painter that counts its draws and resets.
 class CountingPainter : public OverlayPainter {
 public:
-    explicit CountingPainter(OverlayRegistry* registry)
-        : OverlayPainter(registry, QStringLiteral("Counting"))
-    {
-    }
+    explicit CountingPainter(OverlayRegistry* registry) : OverlayPainter(registry, QStringLiteral("Counting")) {}
     void Draw(QPainter&, int32_t, int32_t, uint32_t, const int32_t*) override { ++draws; }
     void Reset() override { ++resets; }
 

@@ -1,6 +1,6 @@
+#include "imaging/PixelConversion.h"
 #include "camera/DeepGreyTable.h"
 #include "imaging/BayerDemosaic.h"
-#include "imaging/PixelConversion.h"
 #include "imaging/PixelFormat.h"
 
 #include "TestFrames.h"
@@ -22,9 +22,9 @@ uint16_t Spread(int x, int y, int bits)
 std::vector<uint8_t> Convert(const TestFrame& frame, int method = kInterpolationBilinear)
 {
     std::vector<uint8_t> out(size_t(frame.width) * frame.height * ConvertedBytesPerPixel(frame.pixelFormat),
-        kUntouched);
+                             kUntouched);
     EXPECT_TRUE(ConvertFrame(frame.pixelFormat, frame.height, frame.data.data(), frame.data.size(), frame.width,
-        out.data(), method))
+                             out.data(), method))
         << std::hex << frame.pixelFormat;
     return out;
 }
@@ -35,7 +35,7 @@ std::vector<uint8_t> ConvertShown(const TestFrame& frame, int method)
     const int bytes = IsGrayPixelFormat(frame.pixelFormat) ? 1 : 4;
     std::vector<uint8_t> out(size_t(frame.width) * frame.height * bytes, kUntouched);
     EXPECT_TRUE(ConvertForDisplay(frame.pixelFormat, frame.data.data(), frame.data.size(), frame.width, frame.height,
-        out.data(), method))
+                                  out.data(), method))
         << std::hex << frame.pixelFormat;
     return out;
 }
@@ -116,7 +116,10 @@ TEST(ConvertDeepGrey, ViewsMapTheCamerasValuesAndTheReadoutKeepsThem)
         int32_t black = -1; // the window an automatic view found
         int32_t white = -1;
     } cases[] = {
-        {kPixelFormatMono12, window(1000, 3000), {0, 1000, 1500, 2000, 3000, 3071, 4095}, {0, 0, 64, 128, 255, 255, 255}},
+        {kPixelFormatMono12,
+         window(1000, 3000),
+         {0, 1000, 1500, 2000, 3000, 3071, 4095},
+         {0, 0, 64, 128, 255, 255, 255}},
         {kPixelFormatMono12Packed, window(1000, 3000), {0, 1000, 1500, 2000, 4095}, {0, 0, 64, 128, 255}},
         {kPixelFormatMono10Packed, window(100, 355), {99, 100, 101, 354, 355, 1023, 7}, {0, 0, 1, 254, 255, 255, 0}},
         {kPixelFormatMono10, window(0, 1023), {0, 512, 1023}, {0, 128, 255}},
@@ -184,13 +187,14 @@ TEST(ConvertFrame, BayerFormatsDemosaicTheTop8BitsOfTheirSamples)
         if (!IsBayer(format))
             continue;
         const int bits = SampleBits(format);
-        const TestFrame frame = MakeGreyFrame(format, kWidth, kHeight, [bits](int x, int y) { return Spread(x, y, bits); });
+        const TestFrame frame =
+            MakeGreyFrame(format, kWidth, kHeight, [bits](int x, int y) { return Spread(x, y, bits); });
         ASSERT_EQ(frame.data.size(), RawFrameSize(format, kWidth, kHeight)) << std::hex << format;
         const std::vector<uint8_t> mosaic = Mosaic8(kWidth, kHeight, bits);
         for (int method : {kInterpolationNearest, kInterpolationBiCubic}) {
             std::vector<uint8_t> expected(mosaic.size() * 3);
-            ASSERT_TRUE(DemosaicBayer8(kHeight, method, mosaic.data(), kWidth, expected.data(),
-                BayerPatternIndex(format)));
+            ASSERT_TRUE(
+                DemosaicBayer8(kHeight, method, mosaic.data(), kWidth, expected.data(), BayerPatternIndex(format)));
             EXPECT_EQ(Convert(frame, method), expected) << std::hex << format << " method " << method;
         }
     }
@@ -234,17 +238,21 @@ TEST(ConvertFrame, EveryFormatAndMethodHandlesTinyAndOddSizes)
     for (uint32_t format : ConvertiblePixelFormats()) {
         const int bits = SampleBits(format);
         for (auto [w, h] : sizes) {
-            const TestFrame frame = format == kPixelFormatRGB8Packed || format == kPixelFormatBGR8Packed
-                ? MakeColourFrame(format, w, h, [](int x, int y) { return TruthRgb{uint16_t(x), uint16_t(y), 7}; })
-                : MakeGreyFrame(format, w, h, [bits](int x, int y) { return Spread(x, y, bits); });
+            const TestFrame frame =
+                format == kPixelFormatRGB8Packed || format == kPixelFormatBGR8Packed
+                    ? MakeColourFrame(format, w, h,
+                                      [](int x, int y) {
+                                          return TruthRgb{uint16_t(x), uint16_t(y), 7};
+                                      })
+                    : MakeGreyFrame(format, w, h, [bits](int x, int y) { return Spread(x, y, bits); });
             ASSERT_EQ(frame.data.size(), RawFrameSize(format, w, h)) << std::hex << format << " " << w << "x" << h;
             std::vector<uint8_t> out(size_t(w) * h * ConvertedBytesPerPixel(format));
             for (int method = 0; method < kInterpolationMethodCount; ++method) {
                 EXPECT_TRUE(ConvertFrame(format, h, frame.data.data(), frame.data.size(), w, out.data(), method));
                 EXPECT_FALSE(ConvertFrame(format, h, frame.data.data(), frame.data.size() - 1, w, out.data(), method));
                 std::vector<uint8_t> shown(size_t(w) * h * 4);
-                EXPECT_TRUE(ConvertForDisplay(format, frame.data.data(), frame.data.size(), w, h, shown.data(),
-                    method));
+                EXPECT_TRUE(
+                    ConvertForDisplay(format, frame.data.data(), frame.data.size(), w, h, shown.data(), method));
             }
         }
     }
@@ -270,13 +278,13 @@ TEST(MirrorImage, ReversesRowsColumnsOrBoth)
     std::vector<uint8_t> horizontal = colour;
     EXPECT_TRUE(MirrorColorImage(horizontal.data(), 3, 3, kMirrorHorizontal));
     EXPECT_EQ(std::vector<uint8_t>(horizontal.begin(), horizontal.begin() + 9),
-        (std::vector<uint8_t>{6, 7, 8, 3, 4, 5, 0, 1, 2}));
+              (std::vector<uint8_t>{6, 7, 8, 3, 4, 5, 0, 1, 2}));
     std::vector<uint8_t> vertical = colour;
     EXPECT_TRUE(MirrorColorImage(vertical.data(), 3, 3, kMirrorVertical));
     EXPECT_EQ(std::vector<uint8_t>(vertical.begin(), vertical.begin() + 9),
-        (std::vector<uint8_t>{18, 19, 20, 21, 22, 23, 24, 25, 26}));
+              (std::vector<uint8_t>{18, 19, 20, 21, 22, 23, 24, 25, 26}));
     EXPECT_EQ(std::vector<uint8_t>(vertical.begin() + 9, vertical.begin() + 18),
-        std::vector<uint8_t>(colour.begin() + 9, colour.begin() + 18));
+              std::vector<uint8_t>(colour.begin() + 9, colour.begin() + 18));
     std::vector<uint8_t> both = colour;
     EXPECT_TRUE(MirrorColorImage(both.data(), 3, 3, kMirrorBoth));
     EXPECT_TRUE(MirrorColorImage(horizontal.data(), 3, 3, kMirrorVertical));
@@ -303,11 +311,12 @@ TEST(ConvertForDisplay, ShowsTheConvertedPixelsInFourBytesAColourPixel)
             continue;
         const int bits = SampleBits(format);
         for (const auto& [w, h] : {std::pair{1, 1}, std::pair{37, 5}, std::pair{66, 4}}) {
-            const TestFrame frame = IsGrayPixelFormat(format) || IsBayer(format)
-                ? MakeGreyFrame(format, w, h, [bits](int x, int y) { return Spread(x, y, bits); })
-                : MakeColourFrame(format, w, h, [](int x, int y) {
-                      return TruthRgb{uint16_t(x * 7 & 0xFF), uint16_t(y * 31 & 0xFF), uint16_t((x + y) & 0xFF)};
-                  });
+            const TestFrame frame =
+                IsGrayPixelFormat(format) || IsBayer(format)
+                    ? MakeGreyFrame(format, w, h, [bits](int x, int y) { return Spread(x, y, bits); })
+                    : MakeColourFrame(format, w, h, [](int x, int y) {
+                          return TruthRgb{uint16_t(x * 7 & 0xFF), uint16_t(y * 31 & 0xFF), uint16_t((x + y) & 0xFF)};
+                      });
             for (int method = 0; method < kInterpolationMethodCount; ++method) {
                 const std::vector<uint8_t> converted = Convert(frame, method);
                 ASSERT_EQ(ConvertShown(frame, method), IsGrayPixelFormat(format) ? converted : Widened(converted))
@@ -319,8 +328,8 @@ TEST(ConvertForDisplay, ShowsTheConvertedPixelsInFourBytesAColourPixel)
 
 TEST(ConvertForDisplay, WideBayerRgUsesTheNeighbourMeanWhateverTheMethod)
 {
-    for (uint32_t format : {kPixelFormatBayerRG10, kPixelFormatBayerRG12, kPixelFormatBayerRG10Packed,
-             kPixelFormatBayerRG12Packed}) {
+    for (uint32_t format :
+         {kPixelFormatBayerRG10, kPixelFormatBayerRG12, kPixelFormatBayerRG10Packed, kPixelFormatBayerRG12Packed}) {
         const int bits = SampleBits(format);
         const TestFrame frame = MakeGreyFrame(format, 7, 5, [bits](int x, int y) { return Spread(x, y, bits); });
         const std::vector<uint8_t> mosaic = Mosaic8(7, 5, bits);
@@ -335,14 +344,14 @@ TEST(ConvertForDisplay, RefusesBadInputAndLeavesTheDestination)
 {
     const std::vector<uint8_t> raw(32, 1);
     std::vector<uint8_t> out(64, kUntouched);
-    EXPECT_FALSE(ConvertForDisplay(kPixelFormatMono8Signed, raw.data(), raw.size(), 4, 4, out.data(),
-        kInterpolationBilinear));
-    EXPECT_FALSE(ConvertForDisplay(kPixelFormatBayerRG12, raw.data(), raw.size() - 1, 4, 4, out.data(),
-        kInterpolationBilinear));
+    EXPECT_FALSE(
+        ConvertForDisplay(kPixelFormatMono8Signed, raw.data(), raw.size(), 4, 4, out.data(), kInterpolationBilinear));
+    EXPECT_FALSE(
+        ConvertForDisplay(kPixelFormatBayerRG12, raw.data(), raw.size() - 1, 4, 4, out.data(), kInterpolationBilinear));
     EXPECT_FALSE(ConvertForDisplay(kPixelFormatBayerGR8, raw.data(), 16, 4, 4, out.data(), kInterpolationMethodCount));
     const std::vector<uint8_t> rgb(3 * 16, 1);
     EXPECT_FALSE(ConvertForDisplay(kPixelFormatRGB8Packed, rgb.data(), rgb.size() - 1, 4, 4, out.data(),
-        kInterpolationBilinear));
+                                   kInterpolationBilinear));
     EXPECT_EQ(out, std::vector<uint8_t>(64, kUntouched));
 }
 

@@ -42,7 +42,7 @@ TEST(WindowFit, WindowsStickingOutAreMovedBackIn)
     const QRect workArea(0, 24, 1920, 1016);
     const QRect right(1700, 900, 300, 200);
     EXPECT_EQ(FitWindowRect(right, ClientOf(right), QSize(640, 480), workArea),
-        QRect(1920 - 648, 1040 - 514, 648, 514));
+              QRect(1920 - 648, 1040 - 514, 648, 514));
     const QRect above(-40, 0, 300, 200);
     EXPECT_EQ(FitWindowRect(above, ClientOf(above), QSize(640, 480), workArea), QRect(0, 24, 648, 514));
 }

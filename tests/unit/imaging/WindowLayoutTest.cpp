@@ -14,11 +14,11 @@ TEST(WindowLayout, FramesAreKeptInsideTheWorkArea)
         QRect kept;
     };
     const Case cases[] = {
-        {{100, 100, 800, 600}, {100, 100, 800, 600}},        // already inside
-        {{1700, 50, 800, 600}, {1120, 50, 800, 600}},        // off the right edge
-        {{200, 0, 800, 600}, {200, 30, 800, 600}},           // title bar above the top
-        {{-4000, 5000, 800, 600}, {0, 480, 800, 600}},       // far off screen
-        {{300, 300, 2500, 1200}, kWorkArea},                 // larger than the area
+        {{100, 100, 800, 600}, {100, 100, 800, 600}},  // already inside
+        {{1700, 50, 800, 600}, {1120, 50, 800, 600}},  // off the right edge
+        {{200, 0, 800, 600}, {200, 30, 800, 600}},     // title bar above the top
+        {{-4000, 5000, 800, 600}, {0, 480, 800, 600}}, // far off screen
+        {{300, 300, 2500, 1200}, kWorkArea},           // larger than the area
         {{-10, 900, 640, 2000}, {0, 30, 640, 1050}},
     };
     for (const Case& c : cases)
@@ -42,7 +42,7 @@ TEST(WindowLayout, TheCascadeStartsInTheWorkAreaAndWraps)
         {10, {1400, 1000}, {500, 30}},
         {11, {1400, 1000}, {0, 80}},
         {12, {1400, 1000}, {50, 30}},
-        {1, {2000, 1200}, {0, 30}},                           // no room at all
+        {1, {2000, 1200}, {0, 30}}, // no room at all
     };
     for (const Case& c : cases) {
         const QPoint corner = CascadeCorner(c.index, 50, c.frame, kWorkArea);
@@ -77,13 +77,13 @@ TEST(WindowLayout, TileZoomIsTheLargestStepThatFillsElseFitted)
         int zoom;
     };
     const Case cases[] = {
-        {{640, 480}, {1280, 960}, 5},   // exactly x2
-        {{640, 480}, {1300, 1000}, 5},  // x2 with a margin
-        {{640, 480}, {640, 470}, 0},    // x1 misses by a little: fitted
-        {{1280, 960}, {640, 480}, 3},   // x1/2
-        {{1280, 960}, {940, 450}, 0},   // x1/4 would waste half the room
-        {{640, 480}, {5200, 3900}, 7},  // x8 is the largest step
-        {{4000, 3000}, {300, 200}, 0},  // below x1/8
+        {{640, 480}, {1280, 960}, 5},  // exactly x2
+        {{640, 480}, {1300, 1000}, 5}, // x2 with a margin
+        {{640, 480}, {640, 470}, 0},   // x1 misses by a little: fitted
+        {{1280, 960}, {640, 480}, 3},  // x1/2
+        {{1280, 960}, {940, 450}, 0},  // x1/4 would waste half the room
+        {{640, 480}, {5200, 3900}, 7}, // x8 is the largest step
+        {{4000, 3000}, {300, 200}, 0}, // below x1/8
         {{0, 0}, {300, 200}, 0},
     };
     for (const Case& c : cases)

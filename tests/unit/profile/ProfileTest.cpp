@@ -82,9 +82,8 @@ TEST(Profile, WritingOneKeyKeepsEveryOtherSectionKeyAndComment)
 {
     TempDir dir;
     const std::string path = dir.file("keep.ini");
-    WriteText(path,
-              "; settings\n\n[Display]\nZoom=4\n; toolbar shown\nToolBar=1\n[Other]\nMirrorMode=0\n"
-              "Interpolation=2\n[Last]\nName=cam\n");
+    WriteText(path, "; settings\n\n[Display]\nZoom=4\n; toolbar shown\nToolBar=1\n[Other]\nMirrorMode=0\n"
+                    "Interpolation=2\n[Last]\nName=cam\n");
     Profile profile(path);
     ASSERT_TRUE(profile.WriteInt("Other", "MirrorMode", 3));
     ASSERT_TRUE(profile.WriteInt("Other", "Added", -5));
@@ -260,7 +259,7 @@ TEST(Profile, ACrashWhileWritingLeavesTheOldFileIntact)
     EXPECT_EQ(WTERMSIG(status), SIGXFSZ);
 
     EXPECT_EQ(ReadText(path), original);
-    EXPECT_EQ(CountFiles(dir.path()), 2);   // the stale temporary file
+    EXPECT_EQ(CountFiles(dir.path()), 2); // the stale temporary file
     Profile profile(path);
     EXPECT_EQ(profile.GetInt("Other", "MirrorMode", 0), 2);
     ASSERT_TRUE(profile.WriteInt("Other", "MirrorMode", 3));
@@ -269,4 +268,4 @@ TEST(Profile, ACrashWhileWritingLeavesTheOldFileIntact)
     EXPECT_EQ(reader.GetString("Last", "Name", ""), "cam");
 }
 
-}  // namespace
+} // namespace

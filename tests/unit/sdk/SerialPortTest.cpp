@@ -22,10 +22,7 @@ using Bytes = std::vector<uint8_t>;
 // through the receive ring and clears the doorbell.
 class BridgeDevice : public SdkDevice {
 public:
-    BridgeDevice() : memory_(0x10000)
-    {
-        SetWord(kBase[0] + kStatus, 1);
-    }
+    BridgeDevice() : memory_(0x10000) { SetWord(kBase[0] + kStatus, 1); }
 
     SdkResult ReadMemory(uint32_t address, void* data, uint32_t size) override
     {
