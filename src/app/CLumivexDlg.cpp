@@ -354,9 +354,9 @@ void CLumivexDlg::UpdateMenus()
 
     const QString name = QCoreApplication::applicationName();
     if (CameraConnection* first = context_.FirstCamera()) {
-        QString title =
-            QStringLiteral("%1 - %2(%3)")
-                .arg(name, QString::fromStdString(first->GetModel()), QString::fromStdString(first->GetMACAddress()));
+        QString title = QStringLiteral("%1 - %2(%3)")
+                            .arg(name, QString::fromStdString(first->Identity().model),
+                                 QString::fromStdString(first->Identity().macAddress));
         if (lossWatch_ && lossWatch_->IsLost(*first))
             title += QStringLiteral(" - ") + tr("camera lost");
         setWindowTitle(title);

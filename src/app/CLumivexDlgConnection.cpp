@@ -13,6 +13,7 @@
 #include "display/CPreview.h"
 #include "display/GlDisplayWindow.h"
 #include "display/NoticeBar.h"
+#include "optionread/OptionBoardRead.h"
 #include "sdk/SdkPipeline.h"
 #include "selection/CDeviceDlg.h"
 #include "selection/MessagePrompts.h"
@@ -73,8 +74,9 @@ void CLumivexDlg::StartPreview()
             prompts_.Show(this, QCoreApplication::applicationName(),
                           tr("The camera %1(%2) lacks %3, which a live image needs. Option > Features still shows "
                              "and sets its features.")
-                              .arg(QString::fromStdString(camera->GetModel()),
-                                   QString::fromStdString(camera->GetMACAddress()), missing.join(QStringLiteral(", "))),
+                              .arg(QString::fromStdString(camera->Identity().model),
+                                   QString::fromStdString(camera->Identity().macAddress),
+                                   missing.join(QStringLiteral(", "))),
                           MessagePrompts::Icon::Exclamation);
             continue;
         }
@@ -110,7 +112,7 @@ void CLumivexDlg::StartMainDisplay(CameraConnection& camera, bool moveToOrigin, 
     window->SetZoom(zooms_[0]);
     window->SetInterpolationMethod(context_.displaySettings.interpolationMethod);
     RegisterDrawingPainter(camera);
-    context_.drawingManager->SetImageSize(camera.GetConnectWidth(), camera.GetConnectHeight());
+    context_.drawingManager->SetImageSize(camera.Identity().connectWidth, camera.Identity().connectHeight);
     camera.StartThread(&mainDisplay_, converter_);
     QTimer::singleShot(kRelayoutDelayMs, this, &CLumivexDlg::LayoutChildren);
 }
@@ -178,7 +180,7 @@ void CLumivexDlg::RestartPreview()
             RegisterDrawingPainter(*camera);
             // The change may have been the area of interest or the pixel
             // format: the drawing grid and open analysis windows follow it.
-            context_.drawingManager->SetImageSize(camera->GetConnectWidth(), camera->GetConnectHeight());
+            context_.drawingManager->SetImageSize(camera->Identity().connectWidth, camera->Identity().connectHeight);
             if (waveform_)
                 waveform_->Reformat(AnalysisSourceOf(*camera));
             if (histogram_)
@@ -212,8 +214,9 @@ void CLumivexDlg::PreviewHost::CloseRecording()
 
 QString CLumivexDlg::PreviewTitle(CameraConnection& camera, bool lost) const
 {
-    QString title = tr("Preview - %1(%2)")
-                        .arg(QString::fromStdString(camera.GetModel()), QString::fromStdString(camera.GetMACAddress()));
+    QString title =
+        tr("Preview - %1(%2)")
+            .arg(QString::fromStdString(camera.Identity().model), QString::fromStdString(camera.Identity().macAddress));
     if (lost)
         title += QStringLiteral(" - ") + tr("camera lost");
     return title;
@@ -259,8 +262,9 @@ void CLumivexDlg::OnCameraLost(CameraConnection& camera)
         notice->ShowNotice(
             tr("The camera %1 (%2) at %3 has not answered since %4. It is being looked for; the live image resumes "
                "as soon as it is back.")
-                .arg(QString::fromStdString(camera.GetModel()), QString::fromStdString(camera.GetMACAddress()),
-                     QString::fromStdString(camera.GetIPAddress()), lostAt_[index].toString(kClockFormat)),
+                .arg(QString::fromStdString(camera.Identity().model),
+                     QString::fromStdString(camera.Identity().macAddress),
+                     QString::fromStdString(camera.Identity().ipAddress), lostAt_[index].toString(kClockFormat)),
             NoticeBar::Kind::Warning);
     if (index > 0 && previews_[index])
         previews_[index]->setWindowTitle(PreviewTitle(camera, true));
@@ -272,6 +276,7 @@ bool CLumivexDlg::OnCameraBack(CameraConnection& camera, const SdkDiscoveryRecor
 {
     if (camera.Reconnect(found) != 1)
         return false;
+    ReadOptionBoard(camera);
     const int index = CameraIndex(camera);
     if (index == 0 && mainDisplay_.HasDisplayWindow())
         camera.StartThread(&mainDisplay_, converter_);
@@ -283,8 +288,9 @@ bool CLumivexDlg::OnCameraBack(CameraConnection& camera, const SdkDiscoveryRecor
     if (NoticeBar* notice = NoticeOf(index))
         notice->ShowNotice(
             tr("The camera %1 (%2) at %3 was lost from %4 to %5 and answers again; the live image resumed.")
-                .arg(QString::fromStdString(camera.GetModel()), QString::fromStdString(camera.GetMACAddress()),
-                     QString::fromStdString(camera.GetIPAddress()), lostAt_[index].toString(kClockFormat),
+                .arg(QString::fromStdString(camera.Identity().model),
+                     QString::fromStdString(camera.Identity().macAddress),
+                     QString::fromStdString(camera.Identity().ipAddress), lostAt_[index].toString(kClockFormat),
                      QTime::currentTime().toString(kClockFormat)),
             NoticeBar::Kind::Information);
     if (index > 0 && previews_[index])

@@ -47,7 +47,7 @@ GlDisplayWindow* CLumivexDlg::ImageDisplay(int index) const
 QSize CLumivexDlg::ImageSize(int index) const
 {
     const CameraConnection* camera = context_.Camera(index);
-    return camera ? QSize(camera->GetConnectWidth(), camera->GetConnectHeight()) : QSize();
+    return camera ? QSize(camera->Identity().connectWidth, camera->Identity().connectHeight) : QSize();
 }
 
 void CLumivexDlg::Tile()
@@ -151,7 +151,7 @@ QString CLumivexDlg::WindowKey(int index) const
     if (!camera)
         return {};
     // A camera remembers a place as the main window's and as a preview's.
-    return QStringLiteral("%1/%2").arg(QString::fromStdString(camera->GetMACAddress()),
+    return QStringLiteral("%1/%2").arg(QString::fromStdString(camera->Identity().macAddress),
                                        index == 0 ? QStringLiteral("main") : QStringLiteral("preview"));
 }
 

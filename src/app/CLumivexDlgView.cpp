@@ -70,7 +70,7 @@ void CLumivexDlg::FitToImage()
     CameraConnection* first = context_.FirstCamera();
     if (!first)
         return;
-    QSize image = ZoomedImageSize(zooms_[0], first->GetConnectWidth(), first->GetConnectHeight());
+    QSize image = ZoomedImageSize(zooms_[0], first->Identity().connectWidth, first->Identity().connectHeight);
     if (image.isEmpty())
         image = kUnknownImageSize;
     const QSize client(image.width(), image.height() + ContentTop() + StatusBarHeight());

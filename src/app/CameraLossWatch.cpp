@@ -41,7 +41,7 @@ void CameraLossWatch::Check()
         const AcquisitionThread* thread = camera->GetThread();
         if (!thread || !thread->CameraLost() || IsLost(*camera))
             continue;
-        lost_.push_back({camera, CameraReturnSearch(camera->GetIPAddress(), camera->GetMACAddress())});
+        lost_.push_back({camera, CameraReturnSearch(camera->Identity().ipAddress, camera->Identity().macAddress)});
         onLost_(*camera);
     }
 

@@ -54,7 +54,7 @@ QString StreamStatsMonitor::Advice(int index) const
 
 std::string StreamStatsMonitor::CameraName(const CameraConnection& camera)
 {
-    return camera.GetIPAddress().empty() ? camera.GetMACAddress() : camera.GetIPAddress();
+    return camera.Identity().ipAddress.empty() ? camera.Identity().macAddress : camera.Identity().ipAddress;
 }
 
 QString StreamStatsMonitor::StatsText(const StreamRates& rates)

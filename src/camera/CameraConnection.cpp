@@ -10,8 +10,6 @@
 #include "sdk/SdkPipeline.h"
 #include "sdk/SdkStream.h"
 
-#include <cctype>
-#include <charconv>
 #include <chrono>
 #include <thread>
 
@@ -24,20 +22,6 @@ constexpr uint32_t kStreamCapacity = 64;
 constexpr auto kNegotiationFailurePause = std::chrono::milliseconds(2500);
 constexpr auto kStreamOpenRetryPause = std::chrono::milliseconds(1000);
 constexpr uint32_t kPayloadAlignment = 32;
-constexpr size_t kDeviceVersionChars = 6;
-
-// Serial channel registers of the option electronics (port 0: the camera's own).
-constexpr int kCameraRegisterPort = 0;
-constexpr uint8_t kCameraBank = 0x00;
-constexpr uint8_t kOptionBank = 0x80;
-constexpr uint8_t kOptionInfoAddress = 0;
-constexpr uint8_t kOptionInfoLength = 12;
-constexpr uint8_t kGainScaleKindAddress = 158;
-constexpr uint8_t kGainOffset1Address = 50;
-constexpr uint8_t kGainOffset2Address = 94;
-constexpr uint8_t kOptionFlagAAddress = 156;
-// Gain scale kind 3 means the kind is kept in a register of its own.
-constexpr int32_t kExtendedGainScaleKind = 3;
 
 SdkGenEnum* FindEnum(SdkGenParameterArray* features, const std::string& name)
 {
@@ -59,21 +43,6 @@ bool Contains(const std::string& text, const char* part)
 }
 
 } // namespace
-
-double ParseDeviceVersion(const std::string& text)
-{
-    const std::string head = text.substr(0, kDeviceVersionChars);
-    const char* begin = head.data();
-    const char* end = head.data() + head.size();
-    while (begin != end && std::isspace(static_cast<unsigned char>(*begin)))
-        ++begin;
-    if (begin != end && *begin == '+')
-        ++begin;
-    double version = 0.0;
-    if (std::from_chars(begin, end, version).ec != std::errc())
-        return 0.0;
-    return version;
-}
 
 CameraConnection::CameraConnection()
     : device_(std::make_unique<SdkDevice>()),
@@ -134,14 +103,13 @@ int CameraConnection::Connect(const SdkDiscoveryRecord* info)
     WriteFeatureValue(link, "LinkRecoveryEnabled", 1);
     WriteFeatureValue(link, "StreamRecoveryEnabled", 1);
 
-    ipAddress_ = info->GetIPAddress();
-    macAddress_ = info->GetMACAddress();
-    model_ = info->GetModel();
+    identity_.ipAddress = info->GetIPAddress();
+    identity_.macAddress = info->GetMACAddress();
+    identity_.model = info->GetModel();
     int32_t key = 0;
-    cameraKey_ = ReadFeatureValue(Features(), "GevCurrentIPAddress", key) ? static_cast<uint32_t>(key) : 0;
+    identity_.cameraKey = ReadFeatureValue(Features(), "GevCurrentIPAddress", key) ? static_cast<uint32_t>(key) : 0;
 
     ReadGeometry();
-    ReadOptionInfo();
     SelectDigitizationTaps();
     return 1;
 }
@@ -244,72 +212,35 @@ bool CameraConnection::ReadGeometry()
     int32_t increment = 0;
     if (!ReadFeatureValue(features, "Width", value))
         return false;
-    width_ = value;
+    identity_.connectWidth = value;
     if (!ReadFeatureValue(features, "Height", value))
         return false;
-    height_ = value;
+    identity_.connectHeight = value;
     if (!ReadIntRange(features, "Width", min, max, increment))
         return false;
-    widthMin_ = min;
-    widthIncrement_ = increment;
+    identity_.widthMin = min;
+    identity_.widthIncrement = increment;
     if (!ReadFeatureValue(features, "SensorWidth", value))
         return false;
-    sensorWidth_ = value;
+    identity_.sensorWidth = value;
     if (!ReadIntRange(features, "Height", min, max, increment))
         return false;
-    heightMin_ = min;
-    heightIncrement_ = increment;
+    identity_.heightMin = min;
+    identity_.heightIncrement = increment;
     if (!ReadFeatureValue(features, "SensorHeight", value))
         return false;
-    sensorHeight_ = value;
-    return true;
-}
-
-bool CameraConnection::ReadOptionInfo()
-{
-    // Without a channel every register read would fail slowly and report
-    // itself to the user; the values keep their defaults instead.
-    if (serial_->OpenPort(*device_, kCameraRegisterPort)) {
-        uint8_t info[kOptionInfoLength] = {};
-        if (serial_->ReadRegister(kOptionBank, kOptionInfoAddress, kOptionInfoLength, info) == 0) {
-            optionFlagB_ = (info[11] >> 4) & 0x01;
-            gainScaleKind_ = (info[0] >> 2) & 0x03;
-            uint8_t kind = 0;
-            if (gainScaleKind_ == kExtendedGainScaleKind &&
-                serial_->ReadRegister(kOptionBank, kGainScaleKindAddress, 1, &kind) == 0)
-                gainScaleKind_ = kind;
-        }
-        uint8_t byte = 0;
-        if (serial_->ReadRegister(kCameraBank, kGainOffset1Address, 1, &byte) == 0)
-            gainOffset1_ = byte;
-        uint8_t word[2] = {};
-        // A 16-bit value in the order the bytes arrive, low byte first.
-        if (serial_->ReadRegister(kCameraBank, kGainOffset2Address, 2, word) == 0)
-            gainOffset2_ = word[0] | (word[1] << 8);
-        if (serial_->ReadRegister(kOptionBank, kOptionFlagAAddress, 1, &byte) == 0)
-            optionFlagA_ = (byte >> 1) & 0x03;
-    }
-    if (serial_->IsOpen())
-        serial_->ClosePort();
-
-    SdkGenParameterArray* features = Features();
-    if (IsFeatureAvailable(features, "LineSourcePin2"))
-        secondLineSource_ = 1;
-    std::string version;
-    if (!ReadFeatureText(features, "DeviceVersion", version))
-        return false;
-    deviceVersion_ = ParseDeviceVersion(version);
+    identity_.sensorHeight = value;
     return true;
 }
 
 int CameraConnection::SelectDigitizationTaps()
 {
-    tapCount_ = 0;
+    identity_.tapCount = 0;
     SdkGenEnum* taps = FindEnum(Features(), "SensorDigitizationTaps");
     uint32_t count = 0;
     if (!taps || !taps->GetEntriesCount(count).IsOK())
         return 0;
-    tapCount_ = static_cast<int32_t>(count);
+    identity_.tapCount = static_cast<int32_t>(count);
     if (count <= 1)
         return 0;
     const uint32_t pixelFormat = PixelFormat();

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "camera/CameraIdentity.h"
 #include "camera/HandOffRecords.h"
+#include "camera/OptionBoardValues.h"
 #include "sdk/SdkGenParameter.h"
 
 #include <cstdint>
@@ -21,10 +23,6 @@ class AcquisitionThread;
 // is given up.
 inline constexpr int kStreamOpenAttempts = 5;
 
-// The number at the head of a DeviceVersion text: its first 6 characters
-// read as a decimal number, the rest ignored; 0 when they hold no number.
-double ParseDeviceVersion(const std::string& text);
-
 // One connected camera: the SDK device, its stream and pipeline, the option
 // board's serial channel and, while previewing, the acquisition thread. Keeps
 // what was learnt at connect time. All operations run on the user interface
@@ -39,8 +37,9 @@ public:
     CameraConnection(const CameraConnection&) = delete;
     CameraConnection& operator=(const CameraConnection&) = delete;
 
-    // Connects to the camera, opens its stream and reads geometry, option
-    // board values and digitisation taps. Gives 1 when connected, else 0.
+    // Connects to the camera, opens its stream and reads geometry and
+    // digitisation taps; the option board values are read by whoever connects
+    // (ReadOptionBoard). Gives 1 when connected, else 0.
     int Connect(const SdkDiscoveryRecord* info);
     // Gives 1.
     int Disconnect();
@@ -65,9 +64,6 @@ public:
 
     // Stop at the first feature that cannot be read, keeping what was stored.
     bool ReadGeometry();
-    // Option board values through the serial channel, the second line source
-    // and the device version; gives whether DeviceVersion was read.
-    bool ReadOptionInfo();
     // Gives 1 when a SensorDigitizationTaps entry was set.
     int SelectDigitizationTaps();
 
@@ -97,26 +93,10 @@ public:
     const HandOffRecords& GetHandOffRecords() const { return records_; }
 
     // What was learnt at connect time.
-    const std::string& GetIPAddress() const { return ipAddress_; }
-    const std::string& GetMACAddress() const { return macAddress_; }
-    const std::string& GetModel() const { return model_; }
-    uint32_t GetCameraKey() const { return cameraKey_; }
-    int32_t GetSensorWidth() const { return sensorWidth_; }
-    int32_t GetSensorHeight() const { return sensorHeight_; }
-    int32_t GetWidthMin() const { return widthMin_; }
-    int32_t GetHeightMin() const { return heightMin_; }
-    int32_t GetConnectWidth() const { return width_; }
-    int32_t GetConnectHeight() const { return height_; }
-    int32_t GetWidthIncrement() const { return widthIncrement_; }
-    int32_t GetHeightIncrement() const { return heightIncrement_; }
-    int32_t GetTapCount() const { return tapCount_; }
-    int32_t GetOptionFlagA() const { return optionFlagA_; }
-    int32_t GetOptionFlagB() const { return optionFlagB_; }
-    int32_t GetGainScaleKind() const { return gainScaleKind_; }
-    int32_t GetGainOffset1() const { return gainOffset1_; }
-    int32_t GetGainOffset2() const { return gainOffset2_; }
-    int32_t GetSecondLineSource() const { return secondLineSource_; }
-    double GetDeviceVersion() const { return deviceVersion_; }
+    const CameraIdentity& Identity() const { return identity_; }
+    // The option board values, read and set by whoever connects the camera.
+    const OptionBoardValues& OptionBoard() const { return optionBoard_; }
+    void SetOptionBoard(const OptionBoardValues& values) { optionBoard_ = values; }
 
     // Registered on every feature at connect; no change needs handling.
     void OnParameterUpdate(SdkGenParameter*) override {}
@@ -132,27 +112,9 @@ private:
     std::unique_ptr<SdkPipeline> pipeline_;
     std::unique_ptr<CRS232C_OM> serial_;
     std::unique_ptr<AcquisitionThread> thread_;
-    std::string ipAddress_;
-    std::string macAddress_;
-    std::string model_;
+    CameraIdentity identity_;
     int32_t cameraNumber_ = 0;
-    uint32_t cameraKey_ = 0;
-    int32_t sensorWidth_ = 0;
-    int32_t sensorHeight_ = 0;
-    int32_t widthMin_ = 0;
-    int32_t heightMin_ = 0;
-    int32_t width_ = 0;
-    int32_t height_ = 0;
-    int32_t widthIncrement_ = 0;
-    int32_t heightIncrement_ = 0;
-    int32_t tapCount_ = 0;
-    int32_t optionFlagA_ = 1;
-    int32_t optionFlagB_ = 0;
-    int32_t gainScaleKind_ = 0;
-    int32_t gainOffset1_ = 0;
-    int32_t gainOffset2_ = 0;
-    int32_t secondLineSource_ = 0;
-    double deviceVersion_ = 2.0;
+    OptionBoardValues optionBoard_;
     std::unique_ptr<OverlayRegistry> overlays_;
     HandOffRecords records_;
 };

@@ -82,8 +82,8 @@ public:
         return features_ && features_->Get(kModelCode) ? SettingsSection(prefix, modelCode_)
                                                        : SettingsSection(prefix, modelName_);
     }
-    int Lines() const { return camera_.GetSecondLineSource() == kFiveLinesPresent ? kFiveLines : kTwoLines; }
-    double Version() const { return camera_.GetDeviceVersion(); }
+    int Lines() const { return camera_.OptionBoard().secondLineSource == kFiveLinesPresent ? kFiveLines : kTwoLines; }
+    double Version() const { return camera_.OptionBoard().deviceVersion; }
 
     int32_t Value(CameraSettingsValues::Page page, const std::string& key) const { return values_.Value(page, key); }
     double FloatValue(CameraSettingsValues::Page page, const std::string& key) const
@@ -104,7 +104,7 @@ public:
 private:
     static std::string ModelName(CameraConnection& camera)
     {
-        std::string name = camera.GetModel();
+        std::string name = camera.Identity().model;
         if (name.empty())
             ReadFeatureText(camera.Features(), "DeviceModelName", name);
         return name;

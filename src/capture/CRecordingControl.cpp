@@ -153,7 +153,7 @@ bool CRecordingControl::StartRecording(const std::string& path, std::uint32_t co
     // A file that ended in a failure ends the whole recording.
     if (EndProblem().isEmpty() && OpenFile(*recorder)) {
         slot_.writer = std::move(recorder);
-        slot_.cameraKey = camera_->GetCameraKey();
+        slot_.cameraKey = camera_->Identity().cameraKey;
         slot_.active = true;
         if (fileIndex_ == 0)
             PostStarted();

@@ -1,6 +1,7 @@
 #include "cli/CliCamera.h"
 
 #include "camera/CameraConnection.h"
+#include "optionread/OptionBoardRead.h"
 #include "sdk/SdkDevice.h"
 #include "sdk/SdkDiscovery.h"
 
@@ -65,8 +66,10 @@ bool ConnectCameraInfo(CliContext& context, const std::string& address, CameraCo
 {
     camera.GetSerial().SetReporter(&reporter);
     SdkDiscoveryRecord info;
-    if (SdkDiscoveryRecordFromAddress(address, info) && camera.Connect(&info) == 1)
+    if (SdkDiscoveryRecordFromAddress(address, info) && camera.Connect(&info) == 1) {
+        ReadOptionBoard(camera);
         return true;
+    }
     context.err << LumivexCli::tr("lumivex-cli: cannot connect to the camera at %1\n")
                        .arg(QString::fromStdString(address))
                        .toStdString();

@@ -4,6 +4,7 @@
 #include "camera/CameraConnection.h"
 #include "capture/CRecordingControl.h"
 #include "cli/CliCommand.h"
+#include "optionread/OptionBoardRead.h"
 
 #include <algorithm>
 #include <charconv>
@@ -71,9 +72,9 @@ bool RecordingReconnect::Check()
         control_.CameraLost();
         // Stopping a camera that does not answer would only wait for its timeouts.
         camera_.Abandon();
-        search_.emplace(camera_.GetIPAddress(), camera_.GetMACAddress());
+        search_.emplace(camera_.Identity().ipAddress, camera_.Identity().macAddress);
         err_ << LumivexCli::tr("lumivex-cli: the camera at %1 no longer answers; waiting up to %2 s for it\n")
-                    .arg(QString::fromStdString(camera_.GetIPAddress()))
+                    .arg(QString::fromStdString(camera_.Identity().ipAddress))
                     .arg(timeout_.count())
                     .toStdString();
         return true;
@@ -81,7 +82,10 @@ bool RecordingReconnect::Check()
     const auto away = std::chrono::steady_clock::now() - search_->Since();
     if (const std::optional<SdkDiscoveryRecord> found = search_->Poll()) {
         // One still starting up may refuse the connection; it is asked again.
-        if (camera_.Reconnect(*found) == 1 && camera_.StartThread(nullptr, converter_)) {
+        const bool back = camera_.Reconnect(*found) == 1;
+        if (back)
+            ReadOptionBoard(camera_);
+        if (back && camera_.StartThread(nullptr, converter_)) {
             camera_.StartAcquisition();
             search_.reset();
             if (!control_.CameraBack(camera_)) {

@@ -47,7 +47,7 @@ bool TakeSnapShot(CameraContext& context)
     CameraConnection* camera = context.FirstCamera();
     if (!camera)
         return false;
-    const SnapShotSource source{camera->Width(), camera->Height(), camera->PixelFormat(), camera->GetCameraKey()};
+    const SnapShotSource source{camera->Width(), camera->Height(), camera->PixelFormat(), camera->Identity().cameraKey};
     return CaptureSnapShot(source, context.frameRequest, context.drawingManager.get(), SnapShotListOf(context));
 }
 

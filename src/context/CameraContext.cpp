@@ -56,7 +56,7 @@ CameraContext::~CameraContext()
     Profile settings(settingsPath_);
     settings.WriteInt(kSettingSection, kShowToolBarKey, showToolBar);
     if (!cameras_.empty())
-        settings.WriteString(cameras_.front()->GetMACAddress(), kDrawFileNameKey,
+        settings.WriteString(cameras_.front()->Identity().macAddress, kDrawFileNameKey,
                              drawingManager->DrawingFileName().toStdString());
     settings.WriteInt(kOtherSection, kInterpolationMethodKey, displaySettings.interpolationMethod);
     settings.WriteInt(kOtherSection, kMirrorModeKey, displaySettings.mirrorMode);
@@ -101,7 +101,8 @@ void CameraContext::RegisterDrawingFile(const QString& path)
 {
     drawingManager->SetDrawingFileName(path);
     if (!cameras_.empty())
-        Profile(settingsPath_).WriteString(cameras_.front()->GetMACAddress(), kDrawFileNameKey, path.toStdString());
+        Profile(settingsPath_)
+            .WriteString(cameras_.front()->Identity().macAddress, kDrawFileNameKey, path.toStdString());
 }
 
 void CameraContext::RemoveCamera(CameraConnection* camera)

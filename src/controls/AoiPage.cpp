@@ -165,15 +165,15 @@ void AoiPage::RefreshFromCamera()
 {
     CameraConnection* camera = Camera();
     if (camera) {
-        limits_.maxWidth = camera->GetSensorWidth();
-        limits_.maxHeight = camera->GetSensorHeight();
-        limits_.minWidth = camera->GetWidthMin();
-        limits_.minHeight = camera->GetHeightMin();
-        limits_.widthStep = camera->GetWidthIncrement();
-        limits_.heightStep = camera->GetHeightIncrement();
-        limits_.binningShrinks = camera->GetOptionFlagA() != 0;
-        camera_.width = camera->GetConnectWidth();
-        camera_.height = camera->GetConnectHeight();
+        limits_.maxWidth = camera->Identity().sensorWidth;
+        limits_.maxHeight = camera->Identity().sensorHeight;
+        limits_.minWidth = camera->Identity().widthMin;
+        limits_.minHeight = camera->Identity().heightMin;
+        limits_.widthStep = camera->Identity().widthIncrement;
+        limits_.heightStep = camera->Identity().heightIncrement;
+        limits_.binningShrinks = camera->OptionBoard().optionFlagA != 0;
+        camera_.width = camera->Identity().connectWidth;
+        camera_.height = camera->Identity().connectHeight;
         ReadFeatureValue(Features(), "OffsetX", camera_.offsetX);
         ReadFeatureValue(Features(), "OffsetY", camera_.offsetY);
         edited_ = camera_;

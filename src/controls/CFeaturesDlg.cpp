@@ -208,7 +208,8 @@ void CFeaturesDlg::Rebuild()
         details_->setText(tr("No camera is connected."));
         return;
     }
-    setWindowTitle(tr("Features - %1(%2)").arg(FromStd(camera->GetModel()), FromStd(camera->GetMACAddress())));
+    setWindowTitle(
+        tr("Features - %1(%2)").arg(FromStd(camera->Identity().model), FromStd(camera->Identity().macAddress)));
     details_->clear();
     const FeatureTreeNode root = BuildFeatureTree(camera->GetDevice().ReadFeatureCategories(), *features);
     for (const FeatureTreeNode& node : root.children)

@@ -101,7 +101,8 @@ void CLxCtrlMainDlg::RefreshCurrentPageAndTitle()
     pages_[tabs_->currentIndex()]->RefreshFromCamera();
     const QString application = QGuiApplication::applicationDisplayName();
     const CameraConnection* camera = host_.ControlCamera();
-    setWindowTitle(camera ? tr("%1[%2]").arg(application, QString::fromStdString(camera->GetModel())) : application);
+    setWindowTitle(camera ? tr("%1[%2]").arg(application, QString::fromStdString(camera->Identity().model))
+                          : application);
 }
 
 void CLxCtrlMainDlg::RefreshAllPages()

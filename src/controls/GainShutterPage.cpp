@@ -208,8 +208,9 @@ void GainShutterPage::ShowDecibels(int32_t gain)
         decibels_->clear();
         return;
     }
-    decibels_->setText(QString::fromStdString(
-        GainDecibelText(camera->GetGainScaleKind(), camera->GetGainOffset1(), camera->GetGainOffset2(), gain)));
+    const OptionBoardValues& board = camera->OptionBoard();
+    decibels_->setText(
+        QString::fromStdString(GainDecibelText(board.gainScaleKind, board.gainOffset1, board.gainOffset2, gain)));
 }
 
 void GainShutterPage::OpenAreaDialog()

@@ -110,7 +110,7 @@ void IoPage::RefreshFromCamera()
 {
     CameraConnection* camera = Camera();
     if (camera) {
-        fivePins_ = camera->GetOptionFlagB() != 0;
+        fivePins_ = camera->OptionBoard().optionFlagB != 0;
         ShowPinLayout();
         for (int line = 0; line < VisibleLines(); ++line) {
             sources_[line]->Show();

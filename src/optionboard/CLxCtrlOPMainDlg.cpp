@@ -70,7 +70,8 @@ void CLxCtrlOPMainDlg::RefreshCurrentPageAndTitle()
     static_cast<SettingsPage*>(tabs_->currentWidget())->RefreshFromCamera();
     const QString application = QGuiApplication::applicationDisplayName();
     const CameraConnection* camera = host_.ControlCamera();
-    setWindowTitle(camera ? tr("%1[%2]").arg(application, QString::fromStdString(camera->GetModel())) : application);
+    setWindowTitle(camera ? tr("%1[%2]").arg(application, QString::fromStdString(camera->Identity().model))
+                          : application);
 }
 
 void CLxCtrlOPMainDlg::showEvent(QShowEvent* event)

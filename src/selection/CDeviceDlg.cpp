@@ -6,6 +6,7 @@
 #include "context/CameraContext.h"
 #include "context/SettingsFile.h"
 #include "drawing/CDrawingManagement.h"
+#include "optionread/OptionBoardRead.h"
 #include "profile/Profile.h"
 #include "sdk/SdkDevice.h"
 #include "sdk/SdkGenParameter.h"
@@ -210,6 +211,7 @@ bool CDeviceDlg::AddCamera(const SdkDiscoveryRecord& info)
         context_.RemoveCamera(camera);
         return false;
     }
+    ReadOptionBoard(*camera);
     return true;
 }
 
@@ -354,12 +356,12 @@ void CDeviceDlg::ShowCamera(int index)
     if (ReadFeatureValue(features, kCurrentAddress, address))
         shownAddress = static_cast<uint32_t>(address);
     else
-        shownAddress = ParseIPv4(camera->GetIPAddress());
+        shownAddress = ParseIPv4(camera->Identity().ipAddress);
     address_->setText(shownAddress ? FormatIPv4(*shownAddress) : QString());
     std::string text;
     model_->setText(ReadFeatureText(features, kModelName, text) ? QString::fromStdString(text) : QString());
     const std::optional<uint64_t> mac = ReadMACAddress(features);
-    macAddress_->setText(mac ? FormatMACAddress(*mac) : QString::fromStdString(camera->GetMACAddress()));
+    macAddress_->setText(mac ? FormatMACAddress(*mac) : QString::fromStdString(camera->Identity().macAddress));
     const std::optional<std::string> nicText = ReadLinkText(camera->GetDevice().GetGenLink(), kNICAddress);
     const std::optional<uint32_t> nic = nicText ? ParseIPv4(*nicText) : std::nullopt;
     nicAddress_->setText(nic ? FormatIPv4(*nic) : QString());
@@ -388,7 +390,7 @@ void CDeviceDlg::LoadDrawingFile(CameraConnection& camera)
 {
     const Profile settings(context_.SettingsPath());
     const QString path =
-        QString::fromStdString(settings.GetString(camera.GetMACAddress(), kDrawFileNameKey, std::string_view()));
+        QString::fromStdString(settings.GetString(camera.Identity().macAddress, kDrawFileNameKey, std::string_view()));
     context_.drawingManager->SetDrawingFileName(path);
     QString reason;
     if (!path.isEmpty() && !context_.drawingManager->LoadDrawingFile(path, &reason))

@@ -137,17 +137,17 @@ TEST_F(MainWindowDisplayTest, FurtherCamerasGetPreviewWindowsTitledAndCascaded)
         CPreview* preview = window->PreviewWindow(i);
         ASSERT_NE(preview, nullptr);
         CameraConnection* camera = context_.Camera(i);
-        ASSERT_FALSE(camera->GetModel().empty());
+        ASSERT_FALSE(camera->Identity().model.empty());
         EXPECT_EQ(preview->windowTitle(), QStringLiteral("Preview - %1(%2)")
-                                              .arg(QString::fromStdString(camera->GetModel()),
-                                                   QString::fromStdString(camera->GetMACAddress())));
+                                              .arg(QString::fromStdString(camera->Identity().model),
+                                                   QString::fromStdString(camera->Identity().macAddress)));
         EXPECT_EQ(preview->pos(), QPoint(50 * i, 50 * i));
         EXPECT_TRUE(preview->isVisible());
     }
     CameraConnection* first = context_.FirstCamera();
-    EXPECT_EQ(window->windowTitle(),
-              QStringLiteral("Lumivex - %1(%2)")
-                  .arg(QString::fromStdString(first->GetModel()), QString::fromStdString(first->GetMACAddress())));
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Lumivex - %1(%2)")
+                                         .arg(QString::fromStdString(first->Identity().model),
+                                              QString::fromStdString(first->Identity().macAddress)));
     EXPECT_EQ(window->Action(CLumivexDlg::kLiveVideo)->text(), QStringLiteral("Still Image(&P)"));
     EXPECT_FALSE(window->Action(CLumivexDlg::kManageConnection)->isEnabled());
 }

@@ -202,7 +202,8 @@ protected:
         const uint64_t sent = live_.Camera().FramesSent();
         converted.assign(static_cast<size_t>(kWidth) * kHeight * bytesPerPixel, 0);
         FrameRequest& request = live_.Context().frameRequest;
-        request.Post(converted.data(), kWidth, kHeight, static_cast<int32_t>(bytesPerPixel), camera_->GetCameraKey());
+        request.Post(converted.data(), kWidth, kHeight, static_cast<int32_t>(bytesPerPixel),
+                     camera_->Identity().cameraKey);
         ASSERT_TRUE(ExecuteCommand(camera_->Features(), "TriggerSoftware"));
         uint32_t blockId = 0;
         ASSERT_TRUE(request.Finish(std::chrono::milliseconds(kFrameTimeoutMs), blockId));

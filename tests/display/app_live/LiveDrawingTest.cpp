@@ -582,7 +582,7 @@ TEST_F(LiveDrawing, ARegisteredDrawingFileIsLoadedWhenTheCameraIsConnectedAgain)
         LiveMainWindow live(settings);
         ASSERT_TRUE(live.Start(Options()));
         ShowAtOrigin(live);
-        mac = live.Context().FirstCamera()->GetMACAddress();
+        mac = live.Context().FirstCamera()->Identity().macAddress;
         ASSERT_FALSE(mac.empty());
         CDrawingManagement& manager = *live.Context().drawingManager;
         live.Window().DrawingModeAction(kDrawingLine)->trigger();

@@ -275,9 +275,9 @@ TEST(LivePreviewRestart, ALostCameraComesBackWithoutAClickAndItsRecordingGoesOnI
     EXPECT_LT(timer.elapsed(), kNoticedWithinMs);
     const CameraConnection& camera = *live.Context().FirstCamera();
     EXPECT_TRUE(notice->Text().startsWith(QStringLiteral("The camera %1 (%2) at %3 has not answered since ")
-                                              .arg(QString::fromStdString(camera.GetModel()),
-                                                   QString::fromStdString(camera.GetMACAddress()),
-                                                   QString::fromStdString(camera.GetIPAddress()))))
+                                              .arg(QString::fromStdString(camera.Identity().model),
+                                                   QString::fromStdString(camera.Identity().macAddress),
+                                                   QString::fromStdString(camera.Identity().ipAddress))))
         << notice->Text().toStdString();
     // Nothing waits for a click: no message box was put up.
     EXPECT_EQ(live.Prompts().Texts(), QStringList());
@@ -290,9 +290,13 @@ TEST(LivePreviewRestart, ALostCameraComesBackWithoutAClickAndItsRecordingGoesOnI
     // The notice over the frozen image, for a look by eye.
     live.SaveScreenshot(QStringLiteral("lost-camera-notice"));
 
+    // Back with other firmware: what connecting reads is read again.
+    EXPECT_DOUBLE_EQ(camera.OptionBoard().deviceVersion, 2.0007);
     options.interfaceAddress = TestAddress(0);
+    options.deviceVersion = "2.0105";
     ASSERT_TRUE(live.Camera().Start(options)) << live.Camera().ErrorText();
     EXPECT_TRUE(ShowsFramesWithin(live, kResumedWithinMs));
+    EXPECT_DOUBLE_EQ(camera.OptionBoard().deviceVersion, 2.0105);
     EXPECT_EQ(notice->CurrentKind(), NoticeBar::Kind::Information);
     EXPECT_TRUE(notice->Text().contains(QStringLiteral("answers again"))) << notice->Text().toStdString();
     EXPECT_FALSE(live.Window().windowTitle().contains(QStringLiteral("camera lost")));

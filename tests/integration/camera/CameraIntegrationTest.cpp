@@ -14,6 +14,7 @@
 #include "camera/OverlayRegistry.h"
 #include "context/CameraContext.h"
 #include "imaging/PixelFrameConverter.h"
+#include "optionread/OptionBoardRead.h"
 #include "sdk/SdkDevice.h"
 #include "sdk/SdkDiscovery.h"
 #include "sim/SimCamera.h"
@@ -91,6 +92,7 @@ protected:
         ASSERT_TRUE(SdkDiscoveryRecordFromAddress(TestAddress(), info));
         camera.GetSerial().SetReporter(&reporter_);
         ASSERT_EQ(camera.Connect(&info), 1);
+        ReadOptionBoard(camera);
     }
 
     SimOptions options_;
@@ -111,27 +113,27 @@ TEST_F(CameraIntegrationTest, ConnectReadsGeometryAndOptionBoardValues)
 
     CameraConnection camera;
     ASSERT_NO_FATAL_FAILURE(Connect(camera));
-    EXPECT_EQ(camera.GetIPAddress(), TestAddress());
-    EXPECT_FALSE(camera.GetMACAddress().empty());
-    EXPECT_FALSE(camera.GetModel().empty());
-    EXPECT_EQ(camera.GetCameraKey(), AddressKey(TestAddress()));
+    EXPECT_EQ(camera.Identity().ipAddress, TestAddress());
+    EXPECT_FALSE(camera.Identity().macAddress.empty());
+    EXPECT_FALSE(camera.Identity().model.empty());
+    EXPECT_EQ(camera.Identity().cameraKey, AddressKey(TestAddress()));
 
-    EXPECT_EQ(camera.GetConnectWidth(), 640);
-    EXPECT_EQ(camera.GetConnectHeight(), 480);
-    EXPECT_EQ(camera.GetSensorWidth(), 640);
-    EXPECT_EQ(camera.GetSensorHeight(), 480);
+    EXPECT_EQ(camera.Identity().connectWidth, 640);
+    EXPECT_EQ(camera.Identity().connectHeight, 480);
+    EXPECT_EQ(camera.Identity().sensorWidth, 640);
+    EXPECT_EQ(camera.Identity().sensorHeight, 480);
     int32_t min = 0, max = 0, increment = 0;
     ASSERT_TRUE(ReadIntRange(camera.Features(), "Width", min, max, increment));
-    EXPECT_EQ(camera.GetWidthMin(), min);
-    EXPECT_EQ(camera.GetWidthIncrement(), increment);
-    EXPECT_GT(camera.GetHeightIncrement(), 0);
+    EXPECT_EQ(camera.Identity().widthMin, min);
+    EXPECT_EQ(camera.Identity().widthIncrement, increment);
+    EXPECT_GT(camera.Identity().heightIncrement, 0);
 
-    EXPECT_EQ(camera.GetOptionFlagB(), 1);
-    EXPECT_EQ(camera.GetGainScaleKind(), 4);
-    EXPECT_EQ(camera.GetGainOffset1(), 21);
-    EXPECT_EQ(camera.GetGainOffset2(), 0x1234);
-    EXPECT_EQ(camera.GetOptionFlagA(), 2);
-    EXPECT_DOUBLE_EQ(camera.GetDeviceVersion(), 3.25);
+    EXPECT_EQ(camera.OptionBoard().optionFlagB, 1);
+    EXPECT_EQ(camera.OptionBoard().gainScaleKind, 4);
+    EXPECT_EQ(camera.OptionBoard().gainOffset1, 21);
+    EXPECT_EQ(camera.OptionBoard().gainOffset2, 0x1234);
+    EXPECT_EQ(camera.OptionBoard().optionFlagA, 2);
+    EXPECT_DOUBLE_EQ(camera.OptionBoard().deviceVersion, 3.25);
     EXPECT_FALSE(camera.GetSerial().IsOpen());
 
     EXPECT_EQ(camera.Disconnect(), 1);
@@ -204,7 +206,7 @@ TEST_F(CameraIntegrationTest, ContextRemembersTheFirstCamerasDrawingFile)
         CameraConnection* camera = context.AddCamera(std::make_unique<CameraConnection>());
         ASSERT_NE(camera, nullptr);
         ASSERT_NO_FATAL_FAILURE(Connect(*camera));
-        mac = camera->GetMACAddress();
+        mac = camera->Identity().macAddress;
         context.drawingManager->SetDrawingFileName("/tmp/shapes.drw");
     }
     std::ifstream file(path);

@@ -19,6 +19,7 @@
 #include "controls/TriggerPage.h"
 #include "controls/WhiteBalancePage.h"
 #include "imaging/PixelFrameConverter.h"
+#include "optionread/OptionBoardRead.h"
 #include "sdk/SdkDiscovery.h"
 #include "sdk/SdkDiscoveryRecord.h"
 
@@ -323,6 +324,7 @@ protected:
         SdkDiscoveryRecord info;
         ASSERT_TRUE(SdkDiscoveryRecordFromAddress(fake_->Address(), info));
         ASSERT_EQ(camera_.Connect(&info), 1);
+        ReadOptionBoard(camera_);
         host_.camera = &camera_;
     }
     void TearDown() override

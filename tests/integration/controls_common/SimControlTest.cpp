@@ -2,6 +2,7 @@
 
 #include "camera/CRS232C_OM.h"
 #include "camera/FeatureAccess.h"
+#include "optionread/OptionBoardRead.h"
 #include "sdk/SdkDiscovery.h"
 #include "sdk/SdkDiscoveryRecord.h"
 
@@ -24,6 +25,7 @@ void SimControlTest::StartCamera()
     SdkDiscoveryRecord info;
     ASSERT_TRUE(SdkDiscoveryRecordFromAddress(TestAddress(), info));
     ASSERT_EQ(camera_->Connect(&info), 1);
+    ReadOptionBoard(*camera_);
     host_.camera = camera_.get();
 }
 

@@ -80,8 +80,8 @@ TEST_F(OptionBoardDialogSim, ShowingReadsTheBoardIntoBothPagesAndTitlesWithTheMo
     EXPECT_EQ(page1.UserFpgaEnableList()->currentText(), "Enable");
     EXPECT_TRUE(page1.UserFpgaEnableList()->isEnabled());
     EXPECT_TRUE(dialog.ProcessingPage()->ModeList()->isEnabled());
-    EXPECT_EQ(dialog.windowTitle(),
-              QGuiApplication::applicationDisplayName() + "[" + QString::fromStdString(camera_->GetModel()) + "]");
+    EXPECT_EQ(dialog.windowTitle(), QGuiApplication::applicationDisplayName() + "[" +
+                                        QString::fromStdString(camera_->Identity().model) + "]");
     EXPECT_TRUE(camera_->GetSerial().IsOpen()) << "the channel stays open on port 0";
     EXPECT_TRUE(reports_.texts.empty());
 }

@@ -108,8 +108,9 @@ TEST_F(DeviceDlgIntegrationTest, ConnectsUpToFourCamerasAndShowsTheNewest)
     const std::string address = TestAddress(kCameras - 1);
     const QString lastByte = QString::fromStdString(address.substr(address.rfind('.') + 1));
     EXPECT_EQ(dialog_.AddressField()->text(), QStringLiteral("127.  0.  0.%1").arg(lastByte, 3));
-    EXPECT_EQ(dialog_.ModelField()->text(), QString::fromStdString(newest->GetModel()));
-    EXPECT_EQ(dialog_.MACAddressField()->text().toUpper(), QString::fromStdString(newest->GetMACAddress()).toUpper());
+    EXPECT_EQ(dialog_.ModelField()->text(), QString::fromStdString(newest->Identity().model));
+    EXPECT_EQ(dialog_.MACAddressField()->text().toUpper(),
+              QString::fromStdString(newest->Identity().macAddress).toUpper());
     EXPECT_TRUE(QRegularExpression(QStringLiteral("^[ 0-9]{3}(\\.[ 0-9]{3}){3}$"))
                     .match(dialog_.NICAddressField()->text())
                     .hasMatch())
@@ -117,7 +118,7 @@ TEST_F(DeviceDlgIntegrationTest, ConnectsUpToFourCamerasAndShowsTheNewest)
 
     dialog_.PreviousButton()->click();
     EXPECT_EQ(dialog_.PageLabel()->text(), QStringLiteral("3/4 (Max 4)"));
-    EXPECT_EQ(dialog_.ModelField()->text(), QString::fromStdString(context_.Camera(2)->GetModel()));
+    EXPECT_EQ(dialog_.ModelField()->text(), QString::fromStdString(context_.Camera(2)->Identity().model));
 
     dialog_.DisconnectButton()->click();
     EXPECT_EQ(context_.CameraCount(), 0);

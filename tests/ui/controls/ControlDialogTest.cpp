@@ -73,7 +73,8 @@ TEST_F(ControlDialogTest, TitleIsTheApplicationNameWithTheModel)
 {
     const QString application = QGuiApplication::applicationDisplayName();
     CLxCtrlMainDlg dialog(camera_.Host());
-    EXPECT_EQ(dialog.windowTitle(), application + "[" + QString::fromStdString(camera_.Camera().GetModel()) + "]");
+    EXPECT_EQ(dialog.windowTitle(),
+              application + "[" + QString::fromStdString(camera_.Camera().Identity().model) + "]");
 
     camera_.Host().connected = false;
     dialog.RefreshCurrentPageAndTitle();
