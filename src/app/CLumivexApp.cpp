@@ -11,6 +11,8 @@
 #include "selection/CDeviceDlg.h"
 
 #include <QApplication>
+#include <QDialog>
+#include <QEventLoop>
 #include <QFileInfo>
 
 #include <csignal>
@@ -29,8 +31,17 @@ void ReportError(const QString& text)
     std::fprintf(stderr, "lumivex: %s\n", text.toLocal8Bit().constData());
 }
 
+CLumivexDlg* MainWindow()
+{
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (auto* mainWindow = qobject_cast<CLumivexDlg*>(window))
+            return mainWindow;
+    }
+    return nullptr;
+}
+
 // Ends the modal windows from the innermost out, each returning from its
-// own event loop, and the main window as File > Close does.
+// own event loop, and then the main window as File > Close does.
 void EndModalWindows()
 {
     if (QWidget* popup = QApplication::activePopupWidget())
@@ -41,15 +52,13 @@ void EndModalWindows()
         if (modal == ended)
             return;
         ended = modal;
-        if (auto* mainWindow = qobject_cast<CLumivexDlg*>(modal)) {
-            mainWindow->Action(CLumivexDlg::kClose)->trigger();
-            return;
-        }
         if (auto* dialog = qobject_cast<QDialog*>(modal))
             dialog->reject();
         else
             modal->close();
     }
+    if (CLumivexDlg* mainWindow = MainWindow())
+        mainWindow->Action(CLumivexDlg::kClose)->trigger();
 }
 
 // A failed serial exchange is shown in a message box while the windows run.
@@ -114,7 +123,14 @@ int CLumivexApp::Run()
         mainWindow->StatsMonitor().SetLogPath(options_.statsLogPath);
         if (options_.tile)
             mainWindow->SetTileAtConnection(true);
-        mainWindow->exec();
+        QEventLoop running;
+        QObject::connect(mainWindow.get(), &CLumivexDlg::closed, &running, &QEventLoop::quit);
+        // A signal taken while the window started (in a message box's own
+        // loop) already ended the program.
+        if (interruptions.FirstSignal() == 0) {
+            mainWindow->show();
+            running.exec();
+        }
     }
     context.reset();
     const int signal = interruptions.FirstSignal();

@@ -31,6 +31,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QStatusBar>
 
 #include <chrono>
@@ -53,7 +54,7 @@ int ZoomIndexOf(CLumivexDlg::Command command)
 
 CLumivexDlg::CLumivexDlg(bool optionFilePresent, CameraContext& context, CDeviceDlg& deviceDlg, MessagePrompts& prompts,
                          const QString& programPath, QWidget* parent)
-    : QDialog(parent),
+    : QMainWindow(parent),
       optionFilePresent_(optionFilePresent),
       context_(context),
       deviceDlg_(deviceDlg),
@@ -61,27 +62,35 @@ CLumivexDlg::CLumivexDlg(bool optionFilePresent, CameraContext& context, CDevice
       optionFilePath_(OptionFilePath(QFileInfo(programPath).absolutePath().toStdString())),
       recording_(std::make_unique<CRecordingControl>(context.recorder)),
       movieCommand_(std::make_unique<CMovieCommand>(context, *recording_)),
-      recordingBar_(new RecordingProgressBar(*recording_, this)),
-      cameraNotice_(new NoticeBar(this)),
-      menuBar_(new QMenuBar(this)),
+      imageArea_(new QWidget(this)),
+      recordingBar_(new RecordingProgressBar(*recording_, imageArea_)),
+      cameraNotice_(new NoticeBar(imageArea_)),
       toolBar_(new MainToolBar(this)),
       drawingPopup_(new QMenu(this)),
-      statusBar_(new QStatusBar(this)),
-      statsLabel_(new QLabel(statusBar_)),
+      statsLabel_(new QLabel(this)),
       keeper_(new ScreenKeeper(*this))
 {
     zooms_.fill(context_.zoomIndex);
     keeper_->onFramed = [this](QWidget& window) { OnFramed(window); };
     tileAtConnection_ = Profile(context_.SettingsPath()).GetInt(kSettingSection, kTileWindowsKey, 0) != 0;
     setWindowIcon(ApplicationIcon());
-    // Modal from the start, since the preview start shows the window before
-    // exec() does; window-modal, so that the preview windows and the other
-    // modeless windows of the desktop stay usable.
-    setWindowModality(Qt::WindowModal);
+    // Mouse input over the image comes up to this window, hovering included.
     setMouseTracking(true);
-    menuBar_->setNativeMenuBar(false);
-    statusBar_->setSizeGripEnabled(false);
-    statusBar_->addWidget(statsLabel_, 1);
+    imageArea_->setMouseTracking(true);
+    imageArea_->installEventFilter(this);
+    setCentralWidget(imageArea_);
+    // The right button over the bars gives no menu of bars to hide.
+    setContextMenuPolicy(Qt::NoContextMenu);
+    menuBar()->setNativeMenuBar(false);
+    statusBar()->setSizeGripEnabled(false);
+    // A narrow window cuts the lines short rather than growing to their width.
+    statsLabel_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    statusBar()->addWidget(statsLabel_, 1);
+    // The strips' buttons answer Enter while they have the focus, and the
+    // recording strip's is the window's default button (see keyPressEvent).
+    cameraNotice_->DismissButton()->setAutoDefault(true);
+    recordingBar_->StopButton()->setAutoDefault(true);
+    recordingBar_->StopButton()->setDefault(true);
     connect(&statsMonitor_, &StreamStatsMonitor::sampled, this, &CLumivexDlg::ShowStatistics);
     BuildMenus();
     controlDlg_ = std::make_unique<CLxCtrlMainDlg>(controlHost_);
@@ -121,7 +130,7 @@ CLumivexDlg::CLumivexDlg(bool optionFilePresent, CameraContext& context, CDevice
     connect(cameraNotice_, &NoticeBar::shownChanged, this, &CLumivexDlg::FollowCameraNotice);
     toolBar_->setVisible(context_.showToolBar != 0);
     // The bars' heights decide the window's size before it is first shown.
-    menuBar_->ensurePolished();
+    menuBar()->ensurePolished();
     toolBar_->ensurePolished();
     context_.mainWindow = this;
     ShowStatistics();
@@ -132,6 +141,9 @@ CLumivexDlg::CLumivexDlg(bool optionFilePresent, CameraContext& context, CDevice
         else
             StartPreview();
     }
+    // No camera's image placed the window.
+    if (!testAttribute(Qt::WA_Moved))
+        PlaceImageless();
     UpdateMenus();
 }
 
@@ -177,8 +189,8 @@ CPreview* CLumivexDlg::PreviewWindow(int camera) const
 void CLumivexDlg::BuildMenus()
 {
     for (QMenu*& menu : menus_) {
-        menu = new QMenu(menuBar_);
-        menuBar_->addMenu(menu);
+        menu = new QMenu(menuBar());
+        menuBar()->addMenu(menu);
         connect(menu, &QMenu::aboutToShow, this, &CLumivexDlg::UpdateMenus);
     }
     auto add = [this](Command command, QMenu* menu, auto handler) {
@@ -194,7 +206,7 @@ void CLumivexDlg::BuildMenus()
     QMenu* window = menus_[4];
     QMenu* help = menus_[5];
 
-    add(kClose, file, &QDialog::accept);
+    add(kClose, file, &CLumivexDlg::Quit);
 
     add(kLiveVideo, option, &CLumivexDlg::ToggleLiveVideo);
     add(kSettings, option, [this] {
@@ -250,6 +262,7 @@ void CLumivexDlg::BuildToolBar()
 {
     toolBar_->setMovable(false);
     toolBar_->setFloatable(false);
+    addToolBar(toolBar_);
     for (int mode = 0; mode < kDrawingModeCount; ++mode) {
         QAction* button = toolBar_->addAction(DrawingModeIcon(mode), QString());
         button->setCheckable(true);
@@ -364,16 +377,24 @@ void CLumivexDlg::UpdateMenus()
         setWindowTitle(name);
 }
 
+void CLumivexDlg::Quit()
+{
+    quitting_ = true;
+    close();
+    quitting_ = false;
+}
+
 void CLumivexDlg::closeEvent(QCloseEvent* event)
 {
     const SnapShotQuitQuestion ask = [this](QWidget* parent, const QString& question) {
         return prompts_.AskOkCancel(parent, QCoreApplication::applicationName(), question);
     };
-    if (!MayQuitWithSnapShots(SnapShotListOf(context_), this, ask)) {
+    if (!quitting_ && !MayQuitWithSnapShots(SnapShotListOf(context_), this, ask)) {
         event->ignore();
         return;
     }
-    QDialog::closeEvent(event);
+    event->accept();
+    emit closed();
 }
 
 void CLumivexDlg::WindowClosed(bool& shown)
@@ -395,7 +416,7 @@ void CLumivexDlg::OnRecordingFinished()
     recordingBar_->Finish();
     LayoutChildren();
     // What was recorded and lost, over the stream figures for a minute.
-    statusBar_->showMessage(recording_->Summary(), kRecordingSummaryMs);
+    statusBar()->showMessage(recording_->Summary(), kRecordingSummaryMs);
     movieCommand_->RecordingFinished(this);
     controlDlg_->RefreshCurrentPageAndTitle();
     UpdateMenus();

@@ -8,7 +8,7 @@
 #include "imaging/PixelFrameConverter.h"
 
 #include <QDateTime>
-#include <QDialog>
+#include <QMainWindow>
 #include <QPointer>
 
 #include <array>
@@ -38,18 +38,17 @@ class MessagePrompts;
 class NoticeBar;
 class QAction;
 class QActionGroup;
-class QMenu;
+class QDialog;
 class QLabel;
-class QMenuBar;
-class QStatusBar;
+class QMenu;
 
-// The main window: menu bar, drawing toolbar and, below them, the live image
-// of the first camera. It starts and stops the preview of every connected
-// camera (the further cameras in preview windows of their own), applies the
-// zoom, routes mouse input over the image to the drawing manager, keeps the
-// menus current and follows the signals of the windows it opened and of the
-// recording.
-class CLumivexDlg : public QDialog {
+// The main window: menu bar, drawing toolbar, the live image of the first
+// camera and the stream statistics in the status bar. It starts and stops the
+// preview of every connected camera (the further cameras in preview windows of
+// their own), applies the zoom, routes mouse input over the image to the
+// drawing manager, keeps the menus current and follows the signals of the
+// windows it opened and of the recording.
+class CLumivexDlg : public QMainWindow {
     Q_OBJECT
 
 public:
@@ -103,7 +102,6 @@ public:
     // ("OP Setting" without option.ini, "Help" without a help file).
     QAction* Action(Command command) const;
     QAction* DrawingModeAction(int mode) const;
-    QMenuBar* MenuBar() const { return menuBar_; }
     MainToolBar* ToolBar() const { return toolBar_; }
     CPreview* PreviewWindow(int camera) const;
     // The control dialog, and the option board dialog (null without option.ini).
@@ -155,14 +153,18 @@ public:
     CFeaturesDlg* ShowFeatures(int index);
     // The stream statistics: the status bar under the image, one line per
     // camera, and a line in each preview window, renewed once a second.
-    QStatusBar* StatusBar() const { return statusBar_; }
     QString StatusBarText() const;
     StreamStatsMonitor& StatsMonitor() { return statsMonitor_; }
+
+signals:
+    // The window was closed (File > Close, the close box, or given up for
+    // want of OpenGL); the program ends.
+    void closed();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -184,6 +186,8 @@ private:
         CLumivexDlg& window_;
     };
 
+    // File > Close: closes the window without asking about unsaved snapshots.
+    void Quit();
     void BuildMenus();
     void BuildToolBar();
     void RetranslateMenus();
@@ -205,6 +209,7 @@ private:
     void PlaceImageWindow(int index);
     void PlaceInCascade(int index);
     void PlaceInTile(int index);
+    void PlaceImageless();
     void OnFramed(QWidget& window);
     // Each window's place and zoom, kept per camera in a file beside the settings.
     QString WindowSettingsPath() const;
@@ -277,14 +282,16 @@ private:
     std::unique_ptr<CHistogramDlg> histogram_;
     std::unique_ptr<CRecordingControl> recording_;
     std::unique_ptr<CMovieCommand> movieCommand_;
-    // Shown at the bottom while a movie is recorded.
+    bool quitting_ = false;
+    // The central widget: the notice strip, the image and, while a movie is
+    // recorded, the recording strip at its bottom.
+    QWidget* imageArea_;
     RecordingProgressBar* recordingBar_;
     std::unique_ptr<CameraLossWatch> lossWatch_;
     NoticeBar* cameraNotice_;
     // When each camera was last found lost.
     std::array<QDateTime, CameraContext::kMaxCameras> lostAt_;
     QString helpFilePath_;
-    QMenuBar* menuBar_;
     MainToolBar* toolBar_;
     QMenu* drawingPopup_;
     std::array<QMenu*, 6> menus_{};
@@ -304,7 +311,6 @@ private:
     uint32_t drawingPainterKey_ = 0;
     std::array<std::unique_ptr<CFeaturesDlg>, CameraContext::kMaxCameras> featureDlgs_;
     StreamStatsMonitor statsMonitor_{context_};
-    QStatusBar* statusBar_;
     QLabel* statsLabel_;
     ScreenKeeper* keeper_;
 };

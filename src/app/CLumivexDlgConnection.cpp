@@ -102,8 +102,8 @@ void CLumivexDlg::StartMainDisplay(CameraConnection& camera, bool moveToOrigin, 
     if (!CreateMainDisplayWindow(camera.GetCameraNumber() + kMainDisplayId)) {
         prompts_.Show(this, QCoreApplication::applicationName(), GlDisplayWindow::NoOpenGLText(),
                       MessagePrompts::Icon::Exclamation);
-        // Closed once the window's own event loop runs.
-        QMetaObject::invokeMethod(this, &QDialog::reject, Qt::QueuedConnection);
+        // Closed once the program's event loop runs.
+        QMetaObject::invokeMethod(this, &CLumivexDlg::Quit, Qt::QueuedConnection);
         return;
     }
     if (!live)
@@ -122,7 +122,7 @@ bool CLumivexDlg::CreateMainDisplayWindow(int controlId)
     if (!mainDisplay_.HasDisplayWindow()) {
         auto window = std::make_unique<GlDisplayWindow>();
         window->SetBackgroundColor(0, 0, 0);
-        window->Create(this, controlId);
+        window->Create(imageArea_, controlId);
         mainDisplay_.SetDisplayWindow(std::move(window));
         LayoutChildren();
     }
@@ -319,7 +319,7 @@ void CLumivexDlg::ManageConnection()
 
 int CLumivexDlg::StatusBarHeight() const
 {
-    return statusBar_->sizeHint().height();
+    return statusBar()->sizeHint().height();
 }
 
 QString CLumivexDlg::StatusBarText() const

@@ -10,8 +10,10 @@
 #include "imaging/WindowFit.h"
 #include "imaging/WindowLayout.h"
 
+#include <QCursor>
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QScreen>
 #include <QSettings>
 
@@ -21,6 +23,8 @@ namespace {
 
 constexpr const char* kGeometryKey = "geometry";
 constexpr const char* kZoomKey = "zoom";
+// The main window's client size while it has no camera's image to fit.
+constexpr QSize kImagelessSize(640, 480);
 
 } // namespace
 
@@ -129,6 +133,16 @@ void CLumivexDlg::PlaceInTile(int index)
         display->SetZoom(zooms_[index]);
     if (index == 0)
         LayoutChildren();
+}
+
+void CLumivexDlg::PlaceImageless()
+{
+    // In the middle of the screen the pointer is on.
+    const QScreen* pointed = QGuiApplication::screenAt(QCursor::pos());
+    const QRect workArea = (pointed ? pointed : screen())->availableGeometry();
+    QRect frame(QPoint(), kImagelessSize.grownBy(keeper_->FrameMargins(*this)));
+    frame.moveCenter(workArea.center());
+    keeper_->SetFrameGeometry(*this, KeepInside(frame, workArea));
 }
 
 void CLumivexDlg::OnFramed(QWidget& window)

@@ -19,6 +19,7 @@
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QStatusBar>
 
 #include <algorithm>
@@ -85,7 +86,8 @@ void CLumivexDlg::FitToImage()
 
 int CLumivexDlg::ContentTop() const
 {
-    int top = menuBar_->sizeHint().height();
+    // As the window's layout will place the image area, also before it is shown.
+    int top = menuBar()->sizeHint().height();
     if (!toolBar_->isHidden())
         top += toolBar_->sizeHint().height();
     return top + cameraNotice_->TakenHeight();
@@ -93,33 +95,30 @@ int CLumivexDlg::ContentTop() const
 
 void CLumivexDlg::LayoutChildren()
 {
-    const int menuHeight = menuBar_->sizeHint().height();
-    menuBar_->setGeometry(0, 0, width(), menuHeight);
-    if (!toolBar_->isHidden())
-        toolBar_->setGeometry(0, menuHeight, width(), toolBar_->sizeHint().height());
-    const int top = ContentTop();
-    const int noticeHeight = cameraNotice_->TakenHeight();
-    cameraNotice_->setGeometry(0, top - noticeHeight, width(), noticeHeight);
-    int bottom = std::max(top, height() - StatusBarHeight());
-    statusBar_->setGeometry(0, bottom, width(), height() - bottom);
+    const int width = imageArea_->width();
+    const int top = cameraNotice_->TakenHeight();
+    cameraNotice_->setGeometry(0, 0, width, top);
+    int bottom = std::max(top, imageArea_->height());
     if (!recordingBar_->isHidden()) {
         const int barHeight = recordingBar_->sizeHint().height();
         bottom = std::max(top, bottom - barHeight);
-        recordingBar_->setGeometry(0, bottom, width(), barHeight);
+        recordingBar_->setGeometry(0, bottom, width, barHeight);
     }
     if (GlDisplayWindow* window = mainDisplay_.DisplayWindow())
-        window->SetPlacement(0, top, width(), bottom - top);
+        window->SetPlacement(0, top, width, bottom - top);
 }
 
-void CLumivexDlg::resizeEvent(QResizeEvent* event)
+bool CLumivexDlg::eventFilter(QObject* watched, QEvent* event)
 {
-    QDialog::resizeEvent(event);
-    LayoutChildren();
+    // The image area changes size with the window and with the bars above it.
+    if (watched == imageArea_ && event->type() == QEvent::Resize)
+        LayoutChildren();
+    return QMainWindow::eventFilter(watched, event);
 }
 
 QPoint CLumivexDlg::ImagePoint(const QPoint& windowPoint) const
 {
-    QPoint point = windowPoint - QPoint(0, ContentTop());
+    const QPoint point = imageArea_->mapFrom(this, windowPoint) - QPoint(0, cameraNotice_->TakenHeight());
     if (zooms_[0] == kZoomFit) {
         const GlDisplayWindow* window = mainDisplay_.DisplayWindow();
         const QSize view = window && window->Widget() ? window->Widget()->size() : QSize();
@@ -152,7 +151,7 @@ void CLumivexDlg::SetImageCursor(Qt::CursorShape cursor)
 void CLumivexDlg::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() != Qt::LeftButton || context_.CameraCount() == 0)
-        return QDialog::mousePressEvent(event);
+        return QMainWindow::mousePressEvent(event);
     const QPoint point = ImagePoint(event->position().toPoint());
     if (WaveformActive())
         return;
@@ -165,7 +164,7 @@ void CLumivexDlg::mousePressEvent(QMouseEvent* event)
 void CLumivexDlg::mouseMoveEvent(QMouseEvent* event)
 {
     if (context_.CameraCount() == 0)
-        return QDialog::mouseMoveEvent(event);
+        return QMainWindow::mouseMoveEvent(event);
     const QPoint point = ImagePoint(event->position().toPoint());
     if (WaveformActive())
         return;
@@ -178,7 +177,7 @@ void CLumivexDlg::mouseMoveEvent(QMouseEvent* event)
 void CLumivexDlg::mouseReleaseEvent(QMouseEvent* event)
 {
     if (context_.CameraCount() == 0)
-        return QDialog::mouseReleaseEvent(event);
+        return QMainWindow::mouseReleaseEvent(event);
     const QPoint point = ImagePoint(event->position().toPoint());
     const bool left = event->button() == Qt::LeftButton;
     if (WaveformActive()) {
@@ -215,8 +214,15 @@ void CLumivexDlg::keyPressEvent(QKeyEvent* event)
             snapShot->trigger();
         return;
     }
-    // Escape does not close the main window.
-    if (event->key() == Qt::Key_Escape)
+    // Enter, unmodified or from the keypad, ends the recording while its
+    // strip shows: the strip's button is the window's default button.
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    const bool plain = event->modifiers() == Qt::NoModifier ||
+                       (event->key() == Qt::Key_Enter && event->modifiers().testFlag(Qt::KeypadModifier));
+    if (enter && plain && recordingBar_->isVisible()) {
+        if (QPushButton* stop = recordingBar_->StopButton(); stop->isEnabled())
+            stop->click();
         return;
-    QDialog::keyPressEvent(event);
+    }
+    QMainWindow::keyPressEvent(event);
 }

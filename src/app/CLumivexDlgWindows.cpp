@@ -18,6 +18,7 @@
 #include "platform/UiLanguage.h"
 
 #include <QDesktopServices>
+#include <QDialog>
 #include <QFileInfo>
 #include <QScreen>
 #include <QUrl>

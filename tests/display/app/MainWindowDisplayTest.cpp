@@ -34,6 +34,7 @@
 #include <QListWidget>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QStatusBar>
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
@@ -74,6 +75,18 @@ bool ReceivesFrames(CameraConnection& camera, int32_t count)
         Wait(20);
     }
     return false;
+}
+
+// The program's main window once it is on screen with nothing modal over it.
+CLumivexDlg* ShownMainWindow()
+{
+    if (QApplication::activeModalWidget())
+        return nullptr;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (auto* main = qobject_cast<CLumivexDlg*>(window); main && main->isVisible())
+            return main;
+    }
+    return nullptr;
 }
 
 class MainWindowDisplayTest : public ::testing::Test {
@@ -173,6 +186,11 @@ TEST_F(MainWindowDisplayTest, ZoomOneEighthShowsA640By480ImageIn80By60)
     window->Action(CLumivexDlg::kAdjustWindowSize)->trigger();
     EXPECT_EQ(context_.zoomIndex, 4);
     EXPECT_EQ(image->size(), QSize(kWidth, kHeight));
+    // The window fits the image between the toolbar and the status bar.
+    Wait(100);
+    EXPECT_EQ(image->mapTo(window.get(), QPoint(0, 0)), QPoint(0, window->ToolBar()->geometry().bottom() + 1));
+    EXPECT_EQ(image->mapTo(window.get(), QPoint(0, kHeight)).y(), window->statusBar()->y());
+    EXPECT_EQ(window->width(), kWidth);
 }
 
 TEST_F(MainWindowDisplayTest, FramesArriveAtTheCameraRateAndAreShownAtMostThirtyTimesASecond)
@@ -335,7 +353,7 @@ TEST(StartUpDisplay, ConnectOnTheCommandLineOpensTheMainWindowWithThoseCameras)
     // cameras are being connected.
     QTimer closer;
     QObject::connect(&closer, &QTimer::timeout, [&] {
-        auto* window = qobject_cast<CLumivexDlg*>(QApplication::activeModalWidget());
+        auto* window = ShownMainWindow();
         if (!window)
             return;
         title = window->windowTitle();
@@ -373,7 +391,7 @@ TEST(StartUpDisplay, SigtermDuringARecordingClosesTheFileAndReleasesTheCamera)
     QElapsedTimer sinceSignal;
     QTimer driver;
     QObject::connect(&driver, &QTimer::timeout, [&] {
-        auto* window = qobject_cast<CLumivexDlg*>(QApplication::activeModalWidget());
+        auto* window = ShownMainWindow();
         if (!window || sinceSignal.isValid())
             return;
         if (!asked) {
@@ -437,7 +455,7 @@ TEST(StartUpDisplay, ACameraWithoutImageFormatFeaturesGetsAWindowAndAMessage)
     waiting.start();
     QTimer driver;
     QObject::connect(&driver, &QTimer::timeout, [&] {
-        auto* window = qobject_cast<CLumivexDlg*>(QApplication::activeModalWidget());
+        auto* window = ShownMainWindow();
         if (!window)
             return;
         exposed = window->windowHandle() && window->windowHandle()->isExposed();

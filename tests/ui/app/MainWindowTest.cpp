@@ -11,6 +11,7 @@
 #include "app/MainToolBar.h"
 #include "camera/CameraConnection.h"
 #include "capture/CRecordingControl.h"
+#include "capturewindows/RecordingProgressBar.h"
 #include "capturewindows/SnapShotList.h"
 #include "commands/CMovieCommand.h"
 #include "commands/SnapShotCapture.h"
@@ -29,7 +30,9 @@
 #include <QFile>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QRegularExpression>
+#include <QSignalSpy>
 #include <QTest>
 #include <QUrl>
 #include <QXmlStreamReader>
@@ -82,12 +85,12 @@ TEST_F(MainWindowTest, MenuTitlesAndTextsComeFromTheTranslatableTexts)
 {
     auto window = MakeWindow();
     QStringList titles;
-    for (QAction* menu : window->MenuBar()->actions())
+    for (QAction* menu : window->menuBar()->actions())
         titles.push_back(menu->text());
     EXPECT_EQ(titles, (QStringList{"File(&F)", "Option(&O)", "Capture(&C)", "Draw(&D)", "Window(&W)", "Help(&H)"}));
 
     QStringList option;
-    for (QAction* item : window->MenuBar()->actions()[1]->menu()->actions())
+    for (QAction* item : window->menuBar()->actions()[1]->menu()->actions())
         option.push_back(item->text());
     EXPECT_EQ(option, (QStringList{"Live Video(&P)", "Settings(&S)", "Features(&E)...", "Size(&Z)", "Callback(&C)...",
                                    "Waveform(&W)", "Histogram(&H)", "Manage Connection(&M)"}));
@@ -99,9 +102,9 @@ TEST_F(MainWindowTest, MenuTitlesAndTextsComeFromTheTranslatableTexts)
 QStringList MenuTitles(CLumivexDlg& window)
 {
     // Opening a menu updates every menu text, as it does for the user.
-    emit window.MenuBar()->actions()[1]->menu()->aboutToShow();
+    emit window.menuBar()->actions()[1]->menu()->aboutToShow();
     QStringList titles;
-    for (QAction* menu : window.MenuBar()->actions())
+    for (QAction* menu : window.menuBar()->actions())
         titles.push_back(menu->text());
     return titles;
 }
@@ -211,7 +214,7 @@ TEST_F(MainWindowTest, OptionSettingAndHelpAreRemovedWithoutTheirFiles)
     auto window = MakeWindow(false);
     EXPECT_EQ(window->Action(CLumivexDlg::kOpSetting), nullptr);
     EXPECT_EQ(window->Action(CLumivexDlg::kHelp), nullptr);
-    EXPECT_EQ(window->MenuBar()->actions()[5]->menu()->actions().size(), 1);
+    EXPECT_EQ(window->menuBar()->actions()[5]->menu()->actions().size(), 1);
 
     Touch(dir_.file("lumivex_User's Guide_jp.pdf"));
     Touch(dir_.file("lumivex_e.pdf"));
@@ -288,7 +291,7 @@ TEST_F(MainWindowTest, HelpOpensTheInstalledGuideInTheLanguageOfTheUserInterface
         SetUiLanguage(QLocale(c.language));
         auto window = MakeWindow(false, "bin/lumivex");
         QAction* help = window->Action(CLumivexDlg::kHelp);
-        const QList<QAction*> helpMenu = window->MenuBar()->actions()[5]->menu()->actions();
+        const QList<QAction*> helpMenu = window->menuBar()->actions()[5]->menu()->actions();
         if (c.opens.empty()) {
             EXPECT_EQ(help, nullptr);
             EXPECT_EQ(helpMenu.size(), 1);
@@ -306,6 +309,7 @@ TEST_F(MainWindowTest, WithACameraButNoOpenGLTheWindowSaysSoAndCloses)
 {
     AddCamera();
     auto window = MakeWindow();
+    QSignalSpy closed(window.get(), &CLumivexDlg::closed);
     ASSERT_EQ(prompts_.shown.size(), 1u);
     EXPECT_EQ(prompts_.shown[0].text, QStringLiteral("This PC does not support OpenGL."));
     EXPECT_EQ(prompts_.shown[0].icon, MessagePrompts::Icon::Exclamation);
@@ -313,7 +317,7 @@ TEST_F(MainWindowTest, WithACameraButNoOpenGLTheWindowSaysSoAndCloses)
     EXPECT_TRUE(window->windowTitle().startsWith(QStringLiteral("Lumivex - ")));
     QCoreApplication::processEvents();
     EXPECT_FALSE(window->isVisible());
-    EXPECT_EQ(window->result(), QDialog::Rejected);
+    EXPECT_EQ(closed.count(), 1);
 }
 
 TEST_F(MainWindowTest, CameraCommandsFollowTheRecordingFlag)
@@ -421,10 +425,11 @@ TEST_F(MainWindowTest, FileCloseQuitsWithoutAskingWhileTheCloseBoxAsks)
     SnapShotList& snapshots = SnapShotListOf(context_);
     const std::vector<uint8_t> pixels(8 * 6, 128);
     ASSERT_EQ(snapshots.Add(8, 6, false, pixels.data()), 0);
+    QSignalSpy closed(window.get(), &CLumivexDlg::closed);
     window->show();
     window->Action(CLumivexDlg::kClose)->trigger();
     EXPECT_FALSE(window->isVisible());
-    EXPECT_EQ(window->result(), QDialog::Accepted);
+    EXPECT_EQ(closed.count(), 1);
     EXPECT_TRUE(prompts_.questions.isEmpty());
 
     window->show();
@@ -434,9 +439,11 @@ TEST_F(MainWindowTest, FileCloseQuitsWithoutAskingWhileTheCloseBoxAsks)
     EXPECT_EQ(prompts_.questions[0], QStringLiteral("There are images that are not saved. If you quit this "
                                                     "application, these images are removed."));
     EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(closed.count(), 1);
     prompts_.answer = true;
     window->close();
     EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(closed.count(), 2);
 
     // Nothing unsaved: no question.
     snapshots.Delete(true);
@@ -446,7 +453,7 @@ TEST_F(MainWindowTest, FileCloseQuitsWithoutAskingWhileTheCloseBoxAsks)
     EXPECT_FALSE(window->isVisible());
 }
 
-TEST_F(MainWindowTest, EscapeDoesNotCloseTheWindow)
+TEST_F(MainWindowTest, EscapeDoesNotCloseTheWindowAndEnterEndsOnlyARecording)
 {
     auto window = MakeWindow();
     window->show();
@@ -454,6 +461,17 @@ TEST_F(MainWindowTest, EscapeDoesNotCloseTheWindow)
     EXPECT_TRUE(window->isVisible());
     // Keys pressed in the toolbar reach the window too.
     QTest::keyClick(window->ToolBar(), Qt::Key_Escape);
+    EXPECT_TRUE(window->isVisible());
+
+    // Enter presses the recording strip's Stop Recording while the strip shows.
+    QSignalSpy stopped(window->RecordingBar()->StopButton(), &QPushButton::clicked);
+    QTest::keyClick(window.get(), Qt::Key_Return);
+    EXPECT_EQ(stopped.count(), 0);
+    window->RecordingBar()->show();
+    QTest::keyClick(window->ToolBar(), Qt::Key_Return);
+    QTest::keyClick(window.get(), Qt::Key_Enter, Qt::KeypadModifier);
+    QTest::keyClick(window.get(), Qt::Key_Return, Qt::ControlModifier);
+    EXPECT_EQ(stopped.count(), 2);
     EXPECT_TRUE(window->isVisible());
 }
 
