@@ -65,7 +65,7 @@ bool RecordingReconnect::Check()
     if (failed_)
         return true;
     if (!search_) {
-        const AcquisitionThread* thread = camera_.GetThread();
+        const AcquisitionThread* thread = camera_.Acquisition().GetThread();
         if (!thread || !thread->CameraLost())
             return false;
         control_.CameraLost();
@@ -81,8 +81,8 @@ bool RecordingReconnect::Check()
     const auto away = std::chrono::steady_clock::now() - search_->Since();
     if (const std::optional<SdkDiscoveryRecord> found = search_->Poll()) {
         // One still starting up may refuse the connection; it is asked again.
-        if (camera_.Reconnect(*found) == 1 && camera_.StartThread(nullptr, converter_)) {
-            camera_.StartAcquisition();
+        if (camera_.Reconnect(*found) == 1 && camera_.Acquisition().StartThread(nullptr, converter_)) {
+            camera_.Acquisition().StartAcquisition();
             search_.reset();
             if (!control_.CameraBack(camera_)) {
                 Fail(LumivexCli::tr("lumivex-cli: the camera is back, but the recording cannot go on\n"));
