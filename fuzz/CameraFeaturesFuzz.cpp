@@ -463,7 +463,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 
     CameraConnection camera(std::move(device), std::make_unique<FakePipeline>(),
                             std::make_unique<CRS232C_OM>("/nonexistent/serial.ini"));
-    camera.CreateOverlayRegistry();
+    camera.Acquisition().CreateOverlayRegistry();
     camera.ReadGeometry();
     Host host(camera);
 

@@ -9,7 +9,7 @@ AnalysisSource AnalysisSourceOf(CameraConnection& camera)
     source.width = camera.Width();
     source.height = camera.Height();
     source.pixelFormat = camera.PixelFormat();
-    source.cameraKey = camera.Identity().cameraKey;
+    source.sinks = camera.Acquisition().FrameSinks();
     return source;
 }
 

@@ -1,19 +1,21 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 
 class CameraConnection;
+class FrameSinkList;
 
 // The camera an analysis window is opened for: its image size and pixel
-// format when the window opens, and the key that tells its frames apart.
+// format when the window opens, and the sink list its frames come through.
 struct AnalysisSource {
     int32_t width = 0;
     int32_t height = 0;
     uint32_t pixelFormat = 0;
-    uint32_t cameraKey = 0;
+    std::shared_ptr<FrameSinkList> sinks;
 };
 
-// The camera's image size, pixel format and key as they are now.
+// The camera's image size, pixel format and sink list as they are now.
 AnalysisSource AnalysisSourceOf(CameraConnection& camera);
 
 // False for the seven grey formats, true for every other format.

@@ -96,6 +96,7 @@ CHistogramDlg::CHistogramDlg(QWidget* parent) : QDialog(parent)
 CHistogramDlg::~CHistogramDlg()
 {
     record_.active = false;
+    registration_.MoveTo(nullptr);
     std::lock_guard lock(record_.mutex);
     record_.window = nullptr;
 }
@@ -103,6 +104,7 @@ CHistogramDlg::~CHistogramDlg()
 void CHistogramDlg::Open(const AnalysisSource& source)
 {
     Refresh(source, false);
+    registration_.MoveTo(source.sinks);
     const QSize client = HistogramClientSize(screen()->availableGeometry().size());
     resize(client.width(), client.height() + layout()->menuBar()->sizeHint().height());
     show();
@@ -117,6 +119,7 @@ void CHistogramDlg::Reformat(const AnalysisSource& source)
     if (!IsActive())
         return;
     Refresh(source, true);
+    registration_.MoveTo(source.sinks);
     plot_->update();
 }
 
@@ -131,7 +134,6 @@ void CHistogramDlg::Refresh(const AnalysisSource& source, bool keepArea)
     for (auto& table : record_.counts)
         table.fill(0);
     record_.window = this;
-    record_.cameraKey = source.cameraKey;
     if (!areaFits)
         StoreArea(record_, InitialHistogramArea(source.width, source.height));
     dragging_ = false;

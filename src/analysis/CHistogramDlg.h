@@ -2,7 +2,7 @@
 
 #include "analysis/AnalysisSource.h"
 #include "analysis/HistogramArea.h"
-#include "camera/HistogramRecord.h"
+#include "analysis/HistogramRecord.h"
 #include "camera/RepaintTarget.h"
 
 #include <QDialog>
@@ -15,9 +15,8 @@ class QActionGroup;
 // recounts the area into the window's record and asks for a repaint; the main
 // window passes the preview's mouse events on to move and size the area.
 //
-// The record lives as long as the window: the camera context's histogram slot
-// may point at it all that time. Destroy the window only after the
-// acquisition threads that read the slot have stopped.
+// The record is a sink of the camera the window was last opened for, from
+// Open until the window is destroyed.
 class CHistogramDlg : public QDialog, public RepaintTarget {
     Q_OBJECT
 
@@ -69,6 +68,7 @@ private:
     void PaintPlot(QPainter& target, QSize client);
 
     HistogramRecord record_;
+    FrameSinkRegistration registration_{record_};
     Plot* plot_ = nullptr;
     QActionGroup* stretchItems_ = nullptr;
     double stretch_ = 1.0;

@@ -30,6 +30,7 @@ WaveformWindow::WaveformWindow(QWidget* parent) : QDialog(parent)
 WaveformWindow::~WaveformWindow()
 {
     record_.active = false;
+    registration_.MoveTo(nullptr);
     std::lock_guard lock(record_.mutex);
     record_.window = nullptr;
 }
@@ -37,6 +38,7 @@ WaveformWindow::~WaveformWindow()
 void WaveformWindow::Open(const AnalysisSource& source)
 {
     Rebuild(source, source.height / 2);
+    registration_.MoveTo(source.sinks);
     resize(WaveformClientSize(source.width, screen()->availableGeometry().size()));
     show();
     raise();
@@ -51,6 +53,7 @@ void WaveformWindow::Reformat(const AnalysisSource& source)
         return;
     const int32_t row = record_.lineNumber;
     Rebuild(source, row >= 0 && row < source.height ? row : source.height / 2);
+    registration_.MoveTo(source.sinks);
     update();
 }
 
@@ -66,7 +69,6 @@ void WaveformWindow::Rebuild(const AnalysisSource& source, int32_t row)
     record_.lineBuffer.assign(static_cast<size_t>(std::max(source.width, 0)) * channels, 0);
     record_.lineNumber = row;
     record_.window = this;
-    record_.cameraKey = source.cameraKey;
 }
 
 bool WaveformWindow::SelectRow(int imageY)

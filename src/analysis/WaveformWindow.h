@@ -1,8 +1,8 @@
 #pragma once
 
 #include "analysis/AnalysisSource.h"
+#include "analysis/WaveformRecord.h"
 #include "camera/RepaintTarget.h"
-#include "camera/WaveformRecord.h"
 
 #include <QDialog>
 
@@ -11,9 +11,8 @@
 // the window's record and asks for a repaint; the main window picks the row
 // by clicks on the preview.
 //
-// The record lives as long as the window: the camera context's waveform slot
-// may point at it all that time. Destroy the window only after the
-// acquisition threads that read the slot have stopped.
+// The record is a sink of the camera the window was last opened for, from
+// Open until the window is destroyed.
 class WaveformWindow : public QDialog, public RepaintTarget {
     Q_OBJECT
 
@@ -53,4 +52,5 @@ private:
     void Rebuild(const AnalysisSource& source, int32_t row);
 
     WaveformRecord record_;
+    FrameSinkRegistration registration_{record_};
 };

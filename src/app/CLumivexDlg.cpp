@@ -156,10 +156,7 @@ CLumivexDlg::~CLumivexDlg()
     controlDlg_.reset();
     optionBoardDlg_.reset();
     thumbnailDlg_.reset();
-    // The acquisition threads have stopped: nothing reads the records any more.
-    context_.waveformRecord = nullptr;
     waveform_.reset();
-    context_.histogramRecord = nullptr;
     histogram_.reset();
     for (int i = 0; i < CameraContext::kMaxCameras; ++i) {
         if (CameraConnection* camera = context_.Camera(i))

@@ -80,7 +80,7 @@ void CLumivexDlg::StartPreview()
                           MessagePrompts::Icon::Exclamation);
             continue;
         }
-        camera->StartAcquisition();
+        camera->Acquisition().StartAcquisition();
     }
     if (tileAtConnection_ || tileThisRun_)
         Tile();
@@ -113,7 +113,12 @@ void CLumivexDlg::StartMainDisplay(CameraConnection& camera, bool moveToOrigin, 
     window->SetInterpolationMethod(context_.displaySettings.interpolationMethod);
     RegisterDrawingPainter(camera);
     context_.drawingManager->SetImageSize(camera.Identity().connectWidth, camera.Identity().connectHeight);
-    camera.StartThread(&mainDisplay_, converter_);
+    // Open analysis windows follow the first camera, which may be newly connected.
+    if (waveform_)
+        waveform_->Reformat(AnalysisSourceOf(camera));
+    if (histogram_)
+        histogram_->Reformat(AnalysisSourceOf(camera));
+    camera.Acquisition().StartThread(&mainDisplay_, converter_);
     QTimer::singleShot(kRelayoutDelayMs, this, &CLumivexDlg::LayoutChildren);
 }
 
@@ -146,7 +151,7 @@ void CLumivexDlg::StartPreviewWindow(CameraConnection& camera, int index)
     shown->CreateDisplayWindow(camera.GetCameraNumber() + kPreviewDisplayId);
     if (GlDisplayWindow* window = shown->Display().DisplayWindow())
         window->SetZoom(zooms_[index]);
-    camera.StartThread(&shown->Display(), converter_);
+    camera.Acquisition().StartThread(&shown->Display(), converter_);
 }
 
 void CLumivexDlg::DestroyPreviewWindows()
@@ -161,8 +166,8 @@ bool CLumivexDlg::StopPreview()
     const bool wasPreviewing = IsPreviewing();
     for (int i = 0; i < context_.CameraCount(); ++i) {
         CameraConnection* camera = context_.Camera(i);
-        camera->StopAcquisition();
-        camera->StopThread();
+        camera->Acquisition().StopAcquisition();
+        camera->Acquisition().StopThread();
     }
     UnregisterDrawingPainter();
     return wasPreviewing;
@@ -186,11 +191,11 @@ void CLumivexDlg::RestartPreview()
             if (histogram_)
                 histogram_->Reformat(AnalysisSourceOf(*camera));
             mainDisplay_.DisplayWindow()->SetInterpolationMethod(context_.displaySettings.interpolationMethod);
-            camera->StartThread(&mainDisplay_, converter_);
+            camera->Acquisition().StartThread(&mainDisplay_, converter_);
         } else if (previews_[i]) {
-            camera->StartThread(&previews_[i]->Display(), converter_);
+            camera->Acquisition().StartThread(&previews_[i]->Display(), converter_);
         }
-        camera->StartAcquisition();
+        camera->Acquisition().StartAcquisition();
     }
 }
 
@@ -279,10 +284,10 @@ bool CLumivexDlg::OnCameraBack(CameraConnection& camera, const SdkDiscoveryRecor
     ReadOptionBoard(camera);
     const int index = CameraIndex(camera);
     if (index == 0 && mainDisplay_.HasDisplayWindow())
-        camera.StartThread(&mainDisplay_, converter_);
+        camera.Acquisition().StartThread(&mainDisplay_, converter_);
     else if (index > 0 && previews_[index])
-        camera.StartThread(&previews_[index]->Display(), converter_);
-    camera.StartAcquisition();
+        camera.Acquisition().StartThread(&previews_[index]->Display(), converter_);
+    camera.Acquisition().StartAcquisition();
     if (index == 0 && context_.recordingInProgress != 0)
         recording_->CameraBack(camera);
     if (NoticeBar* notice = NoticeOf(index))

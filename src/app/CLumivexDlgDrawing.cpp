@@ -24,7 +24,7 @@ bool DrawingIsIdle(const void* userData)
 
 void CLumivexDlg::RegisterDrawingPainter(CameraConnection& camera)
 {
-    OverlayRegistry* registry = camera.GetOverlayRegistry();
+    OverlayRegistry* registry = camera.Acquisition().GetOverlayRegistry();
     if (context_.drawingOverlayPainter || !registry)
         return;
     context_.drawingOverlayPainter = std::make_unique<DrawingOverlayPainter>(*context_.drawingManager);

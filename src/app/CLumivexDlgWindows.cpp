@@ -122,7 +122,6 @@ void CLumivexDlg::ShowWaveform()
         connect(
             waveform_.get(), &WaveformWindow::closed, this, [this] { WindowClosed(waveformShown_); },
             Qt::QueuedConnection);
-        context_.waveformRecord = waveform_->Record();
     }
     waveform_->Open(AnalysisSourceOf(*first));
     waveformShown_ = true;
@@ -139,7 +138,6 @@ void CLumivexDlg::ShowHistogram()
         connect(
             histogram_.get(), &CHistogramDlg::closed, this, [this] { WindowClosed(histogramShown_); },
             Qt::QueuedConnection);
-        context_.histogramRecord = histogram_->Record();
     }
     histogram_->Open(AnalysisSourceOf(*first));
     histogramShown_ = true;

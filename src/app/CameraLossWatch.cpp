@@ -38,7 +38,7 @@ void CameraLossWatch::Check()
 {
     for (int i = 0; i < context_.CameraCount(); ++i) {
         CameraConnection* camera = context_.Camera(i);
-        const AcquisitionThread* thread = camera->GetThread();
+        const AcquisitionThread* thread = camera->Acquisition().GetThread();
         if (!thread || !thread->CameraLost() || IsLost(*camera))
             continue;
         lost_.push_back({camera, CameraReturnSearch(camera->Identity().ipAddress, camera->Identity().macAddress)});

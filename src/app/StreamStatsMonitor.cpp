@@ -16,7 +16,7 @@ namespace {
 StreamCounts ReadCounts(CameraConnection& camera)
 {
     StreamCounts counts;
-    if (const AcquisitionThread* thread = camera.GetThread())
+    if (const AcquisitionThread* thread = camera.Acquisition().GetThread())
         counts = thread->FrameCounts();
     SdkStreamStatistics sdk;
     if (camera.GetStream().GetStatistics(sdk)) {
@@ -81,7 +81,7 @@ void StreamStatsMonitor::Advise(int index, std::chrono::steady_clock::time_point
     facts.failedFrames = entry.rates.failedBuffers;
     CameraConnection& camera = *context_.Camera(index);
     if (PacketsLost(facts)) {
-        if (const AcquisitionThread* thread = camera.GetThread()) {
+        if (const AcquisitionThread* thread = camera.Acquisition().GetThread()) {
             const StreamChannelSettings channel = thread->ChannelSettings();
             facts.packetSize = channel.packetSize;
             facts.packetDelay = channel.packetDelay;

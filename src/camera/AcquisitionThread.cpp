@@ -1,10 +1,9 @@
 #include "camera/AcquisitionThread.h"
 
-#include "camera/FeatureAccess.h"
 #include "camera/FrameConverter.h"
 #include "camera/FrameDisplayTarget.h"
 #include "camera/FrameImage.h"
-#include "camera/OverlayRegistry.h"
+#include "camera/FrameSink.h"
 #include "camera/PixelFormats.h"
 #include "sdk/SdkBuffer.h"
 #include "sdk/SdkDevice.h"
@@ -18,15 +17,10 @@
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
-#include <cstring>
-#include <new>
 #include <system_error>
 
 namespace {
 
-// The analysis marker colour; on grey frames the grey nearest to it.
-const QColor kMarkerColour(0, 255, 0);
-constexpr int kMarkerGrey = (0 + 255 + 0) / 3;
 // "Above normal": one nice step above the process's own priority.
 constexpr int kAboveNormalNiceStep = 1;
 // Stream channel 0's bootstrap registers: the packet size in the low 16 bits
@@ -58,14 +52,6 @@ void RaiseCurrentThreadPriority()
         setpriority(PRIO_PROCESS, static_cast<id_t>(thread), nice - kAboveNormalNiceStep);
 }
 
-uint32_t ReadCameraKey(SdkDevice& device)
-{
-    int32_t key = 0;
-    if (!ReadFeatureValue(device.GetGenParameters(), "GevCurrentIPAddress", key))
-        return 0;
-    return static_cast<uint32_t>(key);
-}
-
 } // namespace
 
 bool DisplaySchedule::IsDue(int64_t nowUs)
@@ -77,17 +63,15 @@ bool DisplaySchedule::IsDue(int64_t nowUs)
     return true;
 }
 
-AcquisitionThread::AcquisitionThread(SdkDevice& device, SdkPipeline& pipeline, OverlayRegistry* overlays,
-                                     const HandOffRecords& records, FrameDisplayTarget* display,
+AcquisitionThread::AcquisitionThread(SdkDevice& device, SdkPipeline& pipeline, FrameSinkList& sinks,
+                                     DisplaySettings* displaySettings, FrameDisplayTarget* display,
                                      const FrameConverter& converter)
-    : markerPen_(kMarkerColour, 1, Qt::SolidLine),
-      display_(display),
+    : display_(display),
       device_(device),
       pipeline_(pipeline),
-      overlays_(overlays),
-      records_(records),
-      converter_(converter),
-      cameraKey_(ReadCameraKey(device))
+      sinks_(sinks),
+      displaySettings_(displaySettings),
+      converter_(converter)
 {
 }
 
@@ -226,18 +210,15 @@ void AcquisitionThread::ReadChannelSettings()
 
 bool AcquisitionThread::ProcessFrame(const SdkBuffer& buffer, FrameImage& image, int32_t& droppedCount, bool displayDue)
 {
-    const bool overlays = overlays_ && overlays_->HasWork();
-    const bool request = records_.frameRequest && records_.frameRequest->pending != 0;
-    const bool recording = IsRecording();
-    WaveformRecord* waveform = ServedWaveform();
-    HistogramRecord* histogram = ServedHistogram();
-    const int32_t mirrorMode = records_.displaySettings ? records_.displaySettings->mirrorMode.load() : 0;
+    // Removals wait until this frame is handed out.
+    std::unique_lock handingOut = sinks_.BeginFrame(displayDue, wanting_);
+    const int32_t mirrorMode = displaySettings_ ? displaySettings_->mirrorMode.load() : 0;
     const SdkImage* frame = buffer.GetImage();
     const uint32_t pixelFormat = frame->GetPixelType();
-    const DeepView view = records_.displaySettings ? records_.displaySettings->LoadDeepView() : DeepView{};
+    const DeepView view = displaySettings_ ? displaySettings_->LoadDeepView() : DeepView{};
     // The display window converts raw frames by their top 8 bits only.
     const bool deepView = view.mode != kDeepViewTopBits && GreySampleBits(pixelFormat) > 8;
-    if (!overlays && !request && !recording && !waveform && !histogram && mirrorMode == 0 && !deepView)
+    if (wanting_.empty() && mirrorMode == 0 && !deepView)
         return false;
 
     const int32_t width = static_cast<int32_t>(frame->GetWidth());
@@ -246,7 +227,7 @@ bool AcquisitionThread::ProcessFrame(const SdkBuffer& buffer, FrameImage& image,
     if (!image.Ensure(width, height, kind))
         return false;
 
-    if (request || recording || displayDue) {
+    if (!wanting_.empty() || displayDue) {
         if (!ConvertInto(buffer, image, deepView, view))
             return false;
         // Mirroring results are ignored: a failed mirror leaves the frame as converted.
@@ -256,29 +237,22 @@ bool AcquisitionThread::ProcessFrame(const SdkBuffer& buffer, FrameImage& image,
             converter_.MirrorColorImage(image.Pixels(), width, height, mirrorMode);
     }
 
-    if (recording)
-        FeedRecorder(buffer, image);
-    if (request)
-        ServeFrameRequest(buffer, image, mirrorMode);
+    const SinkFrame handed{buffer, image, mirrorMode, static_cast<uint32_t>(frameCounter_.load()), &droppedCount};
+    for (FrameSink* sink : wanting_)
+        sink->TakeFrame(handed);
 
     if (!displayDue)
         return true;
 
-    {
+    if (!wanting_.empty()) {
         QPainter painter(&image.Image());
-        const int32_t markedRow = waveform ? FeedWaveform(*waveform, image) : -1;
-        if (histogram)
-            FeedHistogram(*histogram, buffer, image, mirrorMode, painter);
-        if (markedRow >= 0) {
+        for (FrameSink* sink : wanting_) {
             painter.save();
-            painter.setPen(MarkerPenFor(image));
-            painter.drawLine(0, markedRow, width - 1, markedRow);
+            sink->Paint(painter, handed);
             painter.restore();
         }
-        if (overlays)
-            overlays_->PaintAll(painter, image.Pixels(), width, height, static_cast<uint32_t>(buffer.GetBlockID()),
-                                &droppedCount);
     }
+    handingOut.unlock();
 
     if (display_ &&
         display_->ShowImage(kind == FrameImage::kGrey ? kPixelMono8 : kPixelBGR8Packed, image.Pixels(), width, height))
@@ -298,15 +272,15 @@ bool AcquisitionThread::ConvertInto(const SdkBuffer& buffer, FrameImage& image, 
                                        image.Pixels(), deepGrey_)) {
             // The window found is the one the settings show and keep.
             if (view.autoLevels) {
-                records_.displaySettings->blackPoint = deepGrey_.BlackPoint();
-                records_.displaySettings->whitePoint = deepGrey_.WhitePoint();
+                displaySettings_->blackPoint = deepGrey_.BlackPoint();
+                displaySettings_->whitePoint = deepGrey_.WhitePoint();
             }
             return true;
         }
     }
-    const int32_t interpolation = display_                   ? display_->InterpolationMethod()
-                                  : records_.displaySettings ? records_.displaySettings->interpolationMethod.load()
-                                                             : DisplaySettings::kDefaultInterpolationMethod;
+    const int32_t interpolation = display_           ? display_->InterpolationMethod()
+                                  : displaySettings_ ? displaySettings_->interpolationMethod.load()
+                                                     : DisplaySettings::kDefaultInterpolationMethod;
     return converter_.ConvertFrame(pixelFormat, height, buffer.GetDataPointer(), buffer.GetDataSize(), width,
                                    image.Pixels(), interpolation);
 }
@@ -325,140 +299,4 @@ void AcquisitionThread::CountReceived(const SdkBuffer& buffer)
 {
     receivedFrames_.fetch_add(1, std::memory_order_relaxed);
     receivedBytes_.fetch_add(buffer.GetDataSize(), std::memory_order_relaxed);
-}
-
-bool AcquisitionThread::IsRecording() const
-{
-    return records_.recorder && records_.recorder->active && records_.recorder->cameraKey == cameraKey_;
-}
-
-WaveformRecord* AcquisitionThread::ServedWaveform() const
-{
-    WaveformRecord* record = records_.waveform ? records_.waveform->load() : nullptr;
-    if (!record || !record->active)
-        return nullptr;
-    std::lock_guard lock(record->mutex);
-    const bool served = record->window && !record->lineBuffer.empty() && record->cameraKey == cameraKey_;
-    return served ? record : nullptr;
-}
-
-HistogramRecord* AcquisitionThread::ServedHistogram() const
-{
-    HistogramRecord* record = records_.histogram ? records_.histogram->load() : nullptr;
-    if (!record || !record->active)
-        return nullptr;
-    std::lock_guard lock(record->mutex);
-    return record->window && record->cameraKey == cameraKey_ ? record : nullptr;
-}
-
-void AcquisitionThread::FeedRecorder(const SdkBuffer& buffer, FrameImage& image)
-{
-    RecorderSlot& slot = *records_.recorder;
-    std::lock_guard lock(slot.mutex);
-    if (!slot.active || slot.cameraKey != cameraKey_ || !slot.writer)
-        return;
-    const FrameView frame{image.Pixels(),
-                          image.Width(),
-                          image.Height(),
-                          image.BytesPerPixel(),
-                          buffer.GetDataPointer(),
-                          buffer.GetDataSize(),
-                          buffer.GetImage()->GetPixelType(),
-                          buffer.GetBlockID(),
-                          buffer.GetTimestampNs(),
-                          buffer.GetHostTimeNs()};
-    if (!slot.writer->AddFrame(static_cast<uint32_t>(frameCounter_.load()), frame))
-        return;
-
-    // The recording is over; deleting the writer finalises what it still holds.
-    slot.writer.reset();
-    slot.active = false;
-}
-
-void AcquisitionThread::ServeFrameRequest(const SdkBuffer& buffer, const FrameImage& image, int32_t mirrorMode)
-{
-    FrameRequest& request = *records_.frameRequest;
-    std::lock_guard lock(request.mutex);
-    // Checked again under the mutex: a poster that gave up has withdrawn its buffer.
-    if (request.pending == 0 || request.cameraKey != cameraKey_)
-        return;
-    if (!request.buffer || request.width != image.Width() || request.height != image.Height() ||
-        request.bytesPerPixel != image.BytesPerPixel()) {
-        request.error = 1;
-        return;
-    }
-    if (request.raw) {
-        try {
-            request.raw->assign(buffer.GetDataPointer(), buffer.GetDataPointer() + buffer.GetDataSize());
-        } catch (const std::bad_alloc&) {
-            // The snapshot then keeps its converted image only.
-            request.raw->clear();
-        }
-        request.rawPixelFormat = buffer.GetImage()->GetPixelType();
-        request.rawMirror = mirrorMode;
-    }
-    std::memcpy(request.buffer, image.Pixels(), image.DataSize());
-    request.blockId = static_cast<uint32_t>(buffer.GetBlockID());
-    request.pending = 0;
-    request.completed.Set();
-}
-
-int32_t AcquisitionThread::FeedWaveform(WaveformRecord& record, const FrameImage& image)
-{
-    const int32_t row = record.lineNumber;
-    if (row < 0 || row >= image.Height())
-        return -1;
-    RepaintTarget* window = nullptr;
-    {
-        std::lock_guard lock(record.mutex);
-        const int32_t channels = record.colour ? 3 : 1;
-        const size_t bytes = static_cast<size_t>(image.Width()) * static_cast<size_t>(channels);
-        // A frame of another width or kind than the window was opened for is skipped.
-        if (channels == image.BytesPerPixel() && bytes <= record.lineBuffer.size())
-            std::memcpy(record.lineBuffer.data(), image.Pixels() + static_cast<size_t>(row) * image.RowBytes(), bytes);
-        window = record.window;
-    }
-    if (window)
-        window->RequestRepaint();
-    return row;
-}
-
-void AcquisitionThread::FeedHistogram(HistogramRecord& record, const SdkBuffer& buffer, const FrameImage& image,
-                                      int32_t mirrorMode, QPainter& painter)
-{
-    RepaintTarget* window = nullptr;
-    {
-        std::lock_guard lock(record.mutex);
-        const bool colour = image.Kind() == FrameImage::kColour;
-        // Counted only for frames of the size and kind the window was opened for.
-        if (record.imageWidth != image.Width() || record.imageHeight != image.Height() || record.colour != colour ||
-            !record.AreaInside(image.Width(), image.Height()))
-            return;
-        if (colour) {
-            record.CountColour(image.Pixels(), image.Width());
-        } else if (!record.CountGrey(buffer.GetImage()->GetPixelType(), buffer.GetDataPointer(), buffer.GetDataSize(),
-                                     image.Width(), image.Height(), mirrorMode)) {
-            return;
-        }
-        // Half-open outline: the right and bottom edges lie outside the area.
-        painter.save();
-        painter.setPen(MarkerPenFor(image));
-        painter.setBrush(Qt::NoBrush);
-        painter.setBackgroundMode(Qt::TransparentMode);
-        painter.setBackground(Qt::white);
-        painter.drawRect(record.left, record.top, record.right - record.left - 1, record.bottom - record.top - 1);
-        painter.restore();
-        window = record.window;
-    }
-    if (window)
-        window->RequestRepaint();
-}
-
-QPen AcquisitionThread::MarkerPenFor(const FrameImage& image) const
-{
-    if (image.Kind() == FrameImage::kColour)
-        return markerPen_;
-    QPen grey = markerPen_;
-    grey.setColor(QColor(kMarkerGrey, kMarkerGrey, kMarkerGrey));
-    return grey;
 }

@@ -1,20 +1,19 @@
 #pragma once
 
 #include "camera/DeepGreyTable.h"
-#include "camera/HandOffRecords.h"
+#include "camera/DisplaySettings.h"
 #include "camera/StreamStatistics.h"
-
-#include <QPen>
 
 #include <atomic>
 #include <cstdint>
 #include <thread>
+#include <vector>
 
 class FrameConverter;
 class FrameDisplayTarget;
 class FrameImage;
-class OverlayRegistry;
-class QPainter;
+class FrameSink;
+class FrameSinkList;
 class SdkBuffer;
 class SdkDevice;
 class SdkPipeline;
@@ -62,16 +61,18 @@ private:
 
 // One previewing camera's acquisition thread. It takes the newest completed
 // buffer from the pipeline (releasing older ones as dropped), converts it into
-// the work image only when some consumer needs converted pixels, feeds the
-// recorder, the frame request and the analysis records under their locks,
-// lets the overlay painters draw, and shows the frame at most every 34 ms or
-// more; when no consumer needs converted pixels the raw buffer goes to the
-// display window as it is.
+// the work image only when some sink of the camera's list wants the frame,
+// hands it to those sinks, lets them paint on frames to be shown, and shows
+// the frame at most every 34 ms or more; when nothing needs converted pixels
+// the raw buffer goes to the display window as it is. The display stays
+// outside the sink list: its schedule decides which frames the sinks paint.
 class AcquisitionThread {
 public:
-    // display may be null (nothing is shown); converter must outlive the thread.
-    AcquisitionThread(SdkDevice& device, SdkPipeline& pipeline, OverlayRegistry* overlays,
-                      const HandOffRecords& records, FrameDisplayTarget* display, const FrameConverter& converter);
+    // display and displaySettings may be null (nothing is shown; frames are
+    // neither mirrored nor viewed in depth); sinks, displaySettings and
+    // converter must outlive the thread.
+    AcquisitionThread(SdkDevice& device, SdkPipeline& pipeline, FrameSinkList& sinks, DisplaySettings* displaySettings,
+                      FrameDisplayTarget* display, const FrameConverter& converter);
     virtual ~AcquisitionThread();
     AcquisitionThread(const AcquisitionThread&) = delete;
     AcquisitionThread& operator=(const AcquisitionThread&) = delete;
@@ -89,8 +90,6 @@ public:
     // Frames and bytes received, shown and dropped since the thread was
     // built (the SDK's counts left at 0); read from any thread.
     StreamCounts FrameCounts() const;
-    // GevCurrentIPAddress when the thread was built (0 if absent).
-    uint32_t CameraKey() const { return cameraKey_; }
     // The camera stopped sending and no longer answers; cleared by the next frame.
     bool CameraLost() const { return cameraLost_; }
     // Read by this thread while frames arrive: a read from the window could
@@ -108,18 +107,6 @@ private:
     // Through the deep view where one is chosen for a deep grey frame, else the plain conversion.
     bool ConvertInto(const SdkBuffer& buffer, FrameImage& image, bool deepView, const DeepView& view);
     void CountReceived(const SdkBuffer& buffer);
-    bool IsRecording() const;
-    WaveformRecord* ServedWaveform() const;
-    HistogramRecord* ServedHistogram() const;
-    void FeedRecorder(const SdkBuffer& buffer, FrameImage& image);
-    void ServeFrameRequest(const SdkBuffer& buffer, const FrameImage& image, int32_t mirrorMode);
-    // Copies the selected row; gives the row to mark, or -1.
-    int32_t FeedWaveform(WaveformRecord& record, const FrameImage& image);
-    // Grey frames are counted from the raw buffer; mirrorMode says how the
-    // marked area on the converted frame maps back onto it.
-    void FeedHistogram(HistogramRecord& record, const SdkBuffer& buffer, const FrameImage& image, int32_t mirrorMode,
-                       QPainter& painter);
-    QPen MarkerPenFor(const FrameImage& image) const;
     // Called when no frame came: asks a long-silent camera whether it is alive.
     void WatchSilence();
     // Reads the stream channel's packet size and delay when they are due.
@@ -128,7 +115,6 @@ private:
     void ResizeBuffers();
 
     std::thread thread_;
-    QPen markerPen_;
     std::atomic<bool> stop_{false};
     std::atomic<int32_t> frameCounter_{0};
     std::atomic<int32_t> exitCode_{0};
@@ -147,9 +133,10 @@ private:
     FrameDisplayTarget* display_;
     SdkDevice& device_;
     SdkPipeline& pipeline_;
-    OverlayRegistry* overlays_;
-    HandOffRecords records_;
+    FrameSinkList& sinks_;
+    DisplaySettings* displaySettings_;
     const FrameConverter& converter_;
     DeepGreyTable deepGrey_;
-    uint32_t cameraKey_ = 0;
+    // The sinks that want the frame in hand; kept to reuse its storage.
+    std::vector<FrameSink*> wanting_;
 };

@@ -1,9 +1,8 @@
 #include "camera/CameraConnection.h"
 
-#include "camera/AcquisitionThread.h"
 #include "camera/CRS232C_OM.h"
+#include "camera/CameraAcquisition.h"
 #include "camera/FeatureAccess.h"
-#include "camera/OverlayRegistry.h"
 #include "camera/PixelFormats.h"
 #include "sdk/SdkDevice.h"
 #include "sdk/SdkDiscoveryRecord.h"
@@ -21,7 +20,6 @@ constexpr uint32_t kFallbackPacketSize = 1440;
 constexpr uint32_t kStreamCapacity = 64;
 constexpr auto kNegotiationFailurePause = std::chrono::milliseconds(2500);
 constexpr auto kStreamOpenRetryPause = std::chrono::milliseconds(1000);
-constexpr uint32_t kPayloadAlignment = 32;
 
 SdkGenEnum* FindEnum(SdkGenParameterArray* features, const std::string& name)
 {
@@ -37,18 +35,14 @@ int32_t ReadIntOrZero(SdkGenParameterArray* features, const std::string& name)
     return ReadFeatureValue(features, name, value) ? value : 0;
 }
 
-bool Contains(const std::string& text, const char* part)
-{
-    return text.find(part) != std::string::npos;
-}
-
 } // namespace
 
 CameraConnection::CameraConnection()
     : device_(std::make_unique<SdkDevice>()),
       stream_(std::make_unique<SdkStream>()),
       pipeline_(std::make_unique<SdkPipeline>(*stream_)),
-      serial_(std::make_unique<CRS232C_OM>())
+      serial_(std::make_unique<CRS232C_OM>()),
+      acquisition_(std::make_unique<CameraAcquisition>(*device_, *stream_, *pipeline_))
 {
 }
 
@@ -57,14 +51,15 @@ CameraConnection::CameraConnection(std::unique_ptr<SdkDevice> device, std::uniqu
     : device_(std::move(device)),
       stream_(std::make_unique<SdkStream>()),
       pipeline_(std::move(pipeline)),
-      serial_(std::move(serial))
+      serial_(std::move(serial)),
+      acquisition_(std::make_unique<CameraAcquisition>(*device_, *stream_, *pipeline_))
 {
 }
 
 CameraConnection::~CameraConnection()
 {
-    // The thread reads the device, pipeline and registry until it has ended.
-    StopThread();
+    // The thread reads the device and pipeline until it has ended.
+    acquisition_->StopThread();
     if (device_->IsConnected())
         UnregisterSinks();
     if (stream_->IsOpen())
@@ -125,82 +120,18 @@ int CameraConnection::Disconnect()
 void CameraConnection::Abandon()
 {
     device_->Abandon();
-    StopThread();
+    acquisition_->StopThread();
     stream_->Abandon();
 }
 
 int CameraConnection::Reconnect(const SdkDiscoveryRecord& info)
 {
-    StopThread();
+    acquisition_->StopThread();
     if (stream_->IsOpen())
         stream_->Close();
     if (device_->IsConnected())
         device_->Disconnect();
     return Connect(&info);
-}
-
-void CameraConnection::SizeBuffersToPayload()
-{
-    int32_t payloadSize = 0;
-    if (ReadFeatureValue(Features(), "PayloadSize", payloadSize) && payloadSize > 0) {
-        const uint32_t bytes =
-            (static_cast<uint32_t>(payloadSize) + kPayloadAlignment - 1) / kPayloadAlignment * kPayloadAlignment;
-        pipeline_->SetBufferSize(bytes);
-    }
-}
-
-void CameraConnection::StartAcquisition()
-{
-    SdkGenParameterArray* features = Features();
-    // The buffers were sized when the pipeline started (StartThread).
-    pipeline_->Reset();
-    ExecuteCommand(stream_->GetParameters(), "Reset");
-
-    std::string mode;
-    if (!ReadFeatureText(features, "AcquisitionMode", mode) || Contains(mode, "Continuous")) {
-        // Parameters stay locked while a continuous acquisition runs.
-        WriteFeatureValue(features, "TLParamsLocked", 1);
-        ExecuteCommand(features, "AcquisitionStart");
-    } else if (Contains(mode, "Multi") || Contains(mode, "Single")) {
-        WriteFeatureValue(features, "TLParamsLocked", 1);
-        ExecuteCommand(features, "AcquisitionStart");
-        WriteFeatureValue(features, "TLParamsLocked", 0);
-    }
-}
-
-void CameraConnection::StopAcquisition()
-{
-    if (!device_->IsConnected())
-        return;
-    SdkGenParameterArray* features = Features();
-    ExecuteCommand(features, "AcquisitionStop");
-    WriteFeatureValue(features, "TLParamsLocked", 0);
-}
-
-bool CameraConnection::StartThread(FrameDisplayTarget* display, const FrameConverter& converter)
-{
-    if (thread_)
-        return false;
-    thread_ = std::make_unique<AcquisitionThread>(*device_, *pipeline_, overlays_.get(), records_, display, converter);
-    if (!thread_->Start()) {
-        thread_.reset();
-        return false;
-    }
-    // The pipeline allocates its buffers as it starts, before the camera side
-    // starts: they must fit the frames of the current format and area.
-    SizeBuffersToPayload();
-    pipeline_->Start();
-    return true;
-}
-
-void CameraConnection::StopThread()
-{
-    if (thread_) {
-        thread_->Stop();
-        thread_.reset();
-    }
-    if (pipeline_->IsStarted())
-        pipeline_->Stop();
 }
 
 bool CameraConnection::ReadGeometry()
@@ -285,18 +216,6 @@ double CameraConnection::AcquisitionFrameRate()
 SdkGenParameterArray* CameraConnection::Features()
 {
     return device_->GetGenParameters();
-}
-
-void CameraConnection::CreateOverlayRegistry()
-{
-    overlays_ = std::make_unique<OverlayRegistry>();
-}
-
-void CameraConnection::DestroyOverlayRegistry()
-{
-    // The acquisition thread walks the registry while it runs.
-    StopThread();
-    overlays_.reset();
 }
 
 void CameraConnection::RegisterSinks()

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "camera/CameraAcquisition.h"
 #include "camera/CameraIdentity.h"
-#include "camera/HandOffRecords.h"
 #include "camera/OptionBoardValues.h"
 #include "sdk/SdkGenParameter.h"
 
@@ -10,23 +10,18 @@
 #include <string>
 
 class CRS232C_OM;
-class FrameConverter;
-class FrameDisplayTarget;
-class OverlayRegistry;
 class SdkDevice;
 class SdkDiscoveryRecord;
 class SdkPipeline;
 class SdkStream;
-class AcquisitionThread;
 
 // Stream open attempts in Connect, one second apart, before the connection
 // is given up.
 inline constexpr int kStreamOpenAttempts = 5;
 
 // One connected camera: the SDK device, its stream and pipeline, the option
-// board's serial channel and, while previewing, the acquisition thread. Keeps
-// what was learnt at connect time. All operations run on the user interface
-// thread.
+// board's serial channel and its acquisition. Keeps what was learnt at
+// connect time. All operations run on the user interface thread.
 class CameraConnection : public SdkGenEventSink {
 public:
     CameraConnection();
@@ -48,19 +43,6 @@ public:
     void Abandon();
     // Connects again to the camera, found anew, after Abandon; gives 1 when connected.
     int Reconnect(const SdkDiscoveryRecord& info);
-
-    // Camera side of acquisition. A camera without AcquisitionMode is started
-    // as continuous; missing AcquisitionStart, AcquisitionStop, TLParamsLocked
-    // or stream Reset are skipped.
-    void StartAcquisition();
-    void StopAcquisition();
-    // Thread side: builds and starts the acquisition thread showing into
-    // display, then starts the pipeline. False when a thread exists already or
-    // cannot start. converter must outlive the thread.
-    bool StartThread(FrameDisplayTarget* display, const FrameConverter& converter);
-    // Stops and deletes the thread, then stops the pipeline if it is started.
-    void StopThread();
-    AcquisitionThread* GetThread() const { return thread_.get(); }
 
     // Stop at the first feature that cannot be read, keeping what was stored.
     bool ReadGeometry();
@@ -84,13 +66,13 @@ public:
     SdkPipeline& GetPipeline() { return *pipeline_; }
     CRS232C_OM& GetSerial() { return *serial_; }
 
+    // Starting and stopping the camera, the acquisition thread and the
+    // consumers of its frames.
+    CameraAcquisition& Acquisition() { return *acquisition_; }
+    const CameraAcquisition& Acquisition() const { return *acquisition_; }
+
     void SetCameraNumber(int32_t number) { cameraNumber_ = number; }
     int32_t GetCameraNumber() const { return cameraNumber_; }
-    void CreateOverlayRegistry();
-    void DestroyOverlayRegistry();
-    OverlayRegistry* GetOverlayRegistry() const { return overlays_.get(); }
-    void SetHandOffRecords(const HandOffRecords& records) { records_ = records; }
-    const HandOffRecords& GetHandOffRecords() const { return records_; }
 
     // What was learnt at connect time.
     const CameraIdentity& Identity() const { return identity_; }
@@ -102,8 +84,6 @@ public:
     void OnParameterUpdate(SdkGenParameter*) override {}
 
 private:
-    // The pipeline's buffers fit the camera's PayloadSize, rounded up to 32 bytes.
-    void SizeBuffersToPayload();
     void RegisterSinks();
     void UnregisterSinks();
 
@@ -111,10 +91,9 @@ private:
     std::unique_ptr<SdkStream> stream_;
     std::unique_ptr<SdkPipeline> pipeline_;
     std::unique_ptr<CRS232C_OM> serial_;
-    std::unique_ptr<AcquisitionThread> thread_;
     CameraIdentity identity_;
     int32_t cameraNumber_ = 0;
     OptionBoardValues optionBoard_;
-    std::unique_ptr<OverlayRegistry> overlays_;
-    HandOffRecords records_;
+    // Last: it stops its thread before the device and pipeline go.
+    std::unique_ptr<CameraAcquisition> acquisition_;
 };

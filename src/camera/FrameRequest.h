@@ -1,5 +1,6 @@
 #pragma once
 
+#include "camera/FrameSink.h"
 #include "camera/ManualResetEvent.h"
 
 #include <atomic>
@@ -10,11 +11,11 @@
 #include <vector>
 
 // A one-shot request for a copy of the next converted frame of one camera
-// (snapshots). The user interface thread posts it and waits; the acquisition
-// thread of the camera with the matching key copies the frame under the mutex
-// and sets the completion event. A frame of another geometry sets the error
-// flag and leaves the request pending.
-struct FrameRequest {
+// (snapshots). The user interface thread posts it on the camera's sink list
+// and waits; that camera's acquisition thread copies the frame under the
+// mutex and sets the completion event. A frame of another geometry sets the
+// error flag and leaves the request pending.
+struct FrameRequest : public FrameSink {
     ManualResetEvent completed;
     std::mutex mutex;
     uint8_t* buffer = nullptr;
@@ -23,7 +24,6 @@ struct FrameRequest {
     int32_t width = 0;
     int32_t height = 0;
     int32_t bytesPerPixel = 0;
-    uint32_t cameraKey = 0;
     int32_t error = 0;
     // Low 32 bits of the copied frame's block id.
     uint32_t blockId = 0;
@@ -35,12 +35,19 @@ struct FrameRequest {
     // 1 = copy the next frame. Read without the mutex to find consumers.
     std::atomic<int32_t> pending{0};
 
-    // Poster: asks for the next frame of the camera with that key to be
-    // copied into destination, which holds a frame of that geometry.
-    void Post(uint8_t* destination, int32_t frameWidth, int32_t frameHeight, int32_t frameBytesPerPixel, uint32_t key,
-              std::vector<uint8_t>* rawDestination = nullptr);
+    // Poster: asks for the next frame of the camera whose sinks these are to
+    // be copied into destination, which holds a frame of that geometry.
+    void Post(FrameSinkList& sinks, uint8_t* destination, int32_t frameWidth, int32_t frameHeight,
+              int32_t frameBytesPerPixel, std::vector<uint8_t>* rawDestination = nullptr);
     // Poster: waits at most timeout for the copy, then withdraws the request
     // so that the buffer is never written after this returns. True, with the
     // frame's block id, when a frame was copied.
     bool Finish(std::chrono::milliseconds timeout, uint32_t& copiedBlockId);
+
+    // While pending, every frame.
+    bool WantsFrame(bool shown) const override;
+    void TakeFrame(const SinkFrame& frame) override;
+
+private:
+    FrameSinkList* postedTo_ = nullptr;
 };

@@ -1,5 +1,8 @@
 #include "camera/OverlayRegistry.h"
 
+#include "camera/FrameImage.h"
+#include "sdk/SdkBuffer.h"
+
 #include <QPainter>
 
 #include <algorithm>
@@ -47,4 +50,17 @@ void OverlayRegistry::PaintAll(QPainter& painter, uint8_t* pixels, int32_t width
         entry.function(painter, pixels, width, height, blockId, entry.userData, droppedCount);
         painter.restore();
     }
+}
+
+bool OverlayRegistry::WantsFrame(bool shown) const
+{
+    return shown && HasWork();
+}
+
+void OverlayRegistry::TakeFrame(const SinkFrame&) {}
+
+void OverlayRegistry::Paint(QPainter& painter, const SinkFrame& frame)
+{
+    PaintAll(painter, frame.image.Pixels(), frame.image.Width(), frame.image.Height(),
+             static_cast<uint32_t>(frame.buffer.GetBlockID()), frame.droppedCount);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "camera/FrameSink.h"
+
 #include <cstdint>
 #include <mutex>
 #include <vector>
@@ -20,8 +22,9 @@ using OverlayIdleFunction = bool (*)(const void* userData);
 
 // One camera's list of switched-on overlay painters, in the order they were
 // switched on. The user interface thread changes the list and the acquisition
-// thread walks it, both under the registry's mutex.
-class OverlayRegistry {
+// thread walks it, both under the registry's mutex. As a sink it wants the
+// frames to be shown while some painter has work, and paints them all.
+class OverlayRegistry : public FrameSink {
 public:
     struct Entry {
         uint32_t key = 0;
@@ -43,6 +46,10 @@ public:
     // the painter state it was given.
     void PaintAll(QPainter& painter, uint8_t* pixels, int32_t width, int32_t height, uint32_t blockId,
                   const int32_t* droppedCount);
+
+    bool WantsFrame(bool shown) const override;
+    void TakeFrame(const SinkFrame& frame) override;
+    void Paint(QPainter& painter, const SinkFrame& frame) override;
 
 private:
     mutable std::mutex mutex_;

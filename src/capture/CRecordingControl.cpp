@@ -97,7 +97,12 @@ RecordingCameraInfo ReadRecordingCameraInfo(CameraConnection& camera)
     return info;
 }
 
-CRecordingControl::CRecordingControl(RecorderSlot& slot, QObject* parent) : QObject(parent), slot_(slot) {}
+CRecordingControl::CRecordingControl(RecorderSlot& slot, QObject* parent)
+    : QObject(parent),
+      slot_(slot),
+      registration_(slot)
+{
+}
 
 CRecordingControl::~CRecordingControl()
 {
@@ -117,6 +122,16 @@ bool CRecordingControl::Record(CameraConnection& camera, const std::string& path
     // camera's features are not read from two threads, and its size and
     // format cannot change while it streams.
     const RecordingCameraInfo format = ReadRecordingCameraInfo(camera);
+    {
+        std::lock_guard lock(slot_.mutex);
+        if (slot_.active || waitingForCamera_) {
+            slot_.quality = std::min(settings.quality, kMaxRecordingQuality);
+            return false;
+        }
+    }
+    // Outside the mutex: leaving another camera's list waits for its thread,
+    // which may be waiting for the mutex.
+    registration_.MoveTo(camera.Acquisition().FrameSinks());
 
     std::lock_guard lock(slot_.mutex);
     slot_.quality = std::min(settings.quality, kMaxRecordingQuality);
@@ -153,7 +168,6 @@ bool CRecordingControl::StartRecording(const std::string& path, std::uint32_t co
     // A file that ended in a failure ends the whole recording.
     if (EndProblem().isEmpty() && OpenFile(*recorder)) {
         slot_.writer = std::move(recorder);
-        slot_.cameraKey = camera_->Identity().cameraKey;
         slot_.active = true;
         if (fileIndex_ == 0)
             PostStarted();
@@ -198,7 +212,7 @@ bool CRecordingControl::OpenFile(FileRecorder& recorder)
 
     if (!camera_->GetStream().IsOpen()) {
         // Nothing can arrive: stop the camera and finalise the empty file.
-        camera_->StopAcquisition();
+        camera_->Acquisition().StopAcquisition();
         if (camera_->GetPipeline().IsStarted())
             camera_->GetPipeline().Stop();
         writer->Close();
@@ -281,6 +295,13 @@ void CRecordingControl::CameraLost()
 bool CRecordingControl::CameraBack(CameraConnection& camera)
 {
     const RecordingCameraInfo format = ReadRecordingCameraInfo(camera);
+    {
+        std::lock_guard lock(slot_.mutex);
+        if (!waitingForCamera_)
+            return false;
+    }
+    // The slot is inactive while the camera is away.
+    registration_.MoveTo(camera.Acquisition().FrameSinks());
     std::lock_guard lock(slot_.mutex);
     if (!waitingForCamera_)
         return false;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "camera/FrameSink.h"
 #include "capture/FrameLog.h"
 #include "capture/RecordingSettings.h"
 
@@ -18,8 +19,8 @@ class AviWriter;
 class CameraConnection;
 struct RecorderSlot;
 
-// The movie recording control. It starts a recording on the recorder slot
-// that the acquisition thread of the recorded camera feeds, with an AVI writer
+// The movie recording control. It starts a recording on the recorder slot,
+// which it puts on the recorded camera's sink list, with an AVI writer
 // for the chosen compressor. The slot's recorder rolls over into each further
 // numbered file itself, between two frames, so no frame is lost or reordered
 // and the acquisition thread never calls back into this object. The main
@@ -134,6 +135,8 @@ private:
     void PostStarted();
 
     RecorderSlot& slot_;
+    // Changed only while the slot is inactive and its mutex is not held.
+    FrameSinkRegistration registration_;
     // The recorded camera and its frame format; set by Record, used again
     // for the numbered files.
     CameraConnection* camera_ = nullptr;

@@ -108,7 +108,7 @@ int CliDoctor(CliContext& context)
     SdkStream& stream = camera.GetStream();
     SdkPipeline& pipeline = camera.GetPipeline();
     pipeline.Start();
-    camera.StartAcquisition();
+    camera.Acquisition().StartAcquisition();
     // Measuring begins with the first complete frame: a camera that starts
     // sending in the middle of a frame makes the first one incomplete
     // whatever the link.
@@ -136,7 +136,7 @@ int CliDoctor(CliContext& context)
     const double elapsed = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     SdkStreamStatistics after;
     stream.GetStatistics(after);
-    camera.StopAcquisition();
+    camera.Acquisition().StopAcquisition();
     pipeline.Stop();
 
     LinkFacts facts;

@@ -372,7 +372,7 @@ int CliSnapshot(CliContext& context)
         return kCliFailure;
     SdkPipeline& pipeline = camera.GetPipeline();
     pipeline.Start();
-    camera.StartAcquisition();
+    camera.Acquisition().StartAcquisition();
     int status = kCliFailure;
     bool taken = false;
     const auto deadline = std::chrono::steady_clock::now() + kSnapshotWait;
@@ -389,7 +389,7 @@ int CliSnapshot(CliContext& context)
         pipeline.ReleaseBuffer(buffer);
         taken = true;
     }
-    camera.StopAcquisition();
+    camera.Acquisition().StopAcquisition();
     pipeline.Stop();
     if (!taken)
         context.err << LumivexCli::tr("lumivex-cli: no complete frame came from the camera at %1\n")

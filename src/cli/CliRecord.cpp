@@ -254,16 +254,13 @@ int CliRecord(CliContext& context)
     if (const int signal = interruptions.FirstSignal(); signal != 0)
         return SignalWatch::ExitStatus(signal);
     RecorderSlot slot;
-    HandOffRecords records;
-    records.recorder = &slot;
-    camera.SetHandOffRecords(records);
     CRecordingControl control(slot);
     PixelConverter converter;
-    if (!camera.StartThread(nullptr, converter)) {
+    if (!camera.Acquisition().StartThread(nullptr, converter)) {
         context.err << LumivexCli::tr("lumivex-cli: cannot start the acquisition thread\n").toStdString();
         return kCliFailure;
     }
-    camera.StartAcquisition();
+    camera.Acquisition().StartAcquisition();
     std::optional<RecordingReconnect> reconnect;
     if (reconnectOptions.enabled)
         reconnect.emplace(camera, control, converter, reconnectOptions.timeout, context.err);
@@ -318,7 +315,7 @@ int CliRecord(CliContext& context)
     }
     if (control.FramesRecorded() > 0)
         context.out << control.Summary().toStdString() << "\n";
-    camera.StopAcquisition();
-    camera.StopThread();
+    camera.Acquisition().StopAcquisition();
+    camera.Acquisition().StopThread();
     return status;
 }

@@ -66,7 +66,7 @@ bool RecordingReconnect::Check()
     if (failed_)
         return true;
     if (!search_) {
-        const AcquisitionThread* thread = camera_.GetThread();
+        const AcquisitionThread* thread = camera_.Acquisition().GetThread();
         if (!thread || !thread->CameraLost())
             return false;
         control_.CameraLost();
@@ -85,8 +85,8 @@ bool RecordingReconnect::Check()
         const bool back = camera_.Reconnect(*found) == 1;
         if (back)
             ReadOptionBoard(camera_);
-        if (back && camera_.StartThread(nullptr, converter_)) {
-            camera_.StartAcquisition();
+        if (back && camera_.Acquisition().StartThread(nullptr, converter_)) {
+            camera_.Acquisition().StartAcquisition();
             search_.reset();
             if (!control_.CameraBack(camera_)) {
                 Fail(LumivexCli::tr("lumivex-cli: the camera is back, but the recording cannot go on\n"));

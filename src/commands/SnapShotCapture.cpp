@@ -14,7 +14,7 @@ bool CaptureSnapShot(const SnapShotSource& source, FrameRequest& request, const 
                      SnapShotList& list, std::chrono::milliseconds timeout)
 {
     const bool colour = !IsGreyPixelFormat(source.pixelFormat);
-    if (source.width <= 0 || source.height <= 0)
+    if (source.width <= 0 || source.height <= 0 || !source.sinks)
         return false;
     const auto width = static_cast<uint32_t>(source.width);
     const auto height = static_cast<uint32_t>(source.height);
@@ -27,7 +27,7 @@ bool CaptureSnapShot(const SnapShotSource& source, FrameRequest& request, const 
 
     // The frame as the camera sent it is kept beside the converted image for saves at full depth.
     auto raw = std::make_unique<SnapShotRawFrame>();
-    request.Post(frame.get(), source.width, source.height, colour ? 3 : 1, source.cameraKey, &raw->bytes);
+    request.Post(*source.sinks, frame.get(), source.width, source.height, colour ? 3 : 1, &raw->bytes);
     uint32_t blockId = 0;
     // Finish withdraws the request: the thread no longer writes into the frame.
     if (!request.Finish(timeout, blockId))
@@ -47,7 +47,8 @@ bool TakeSnapShot(CameraContext& context)
     CameraConnection* camera = context.FirstCamera();
     if (!camera)
         return false;
-    const SnapShotSource source{camera->Width(), camera->Height(), camera->PixelFormat(), camera->Identity().cameraKey};
+    const SnapShotSource source{camera->Width(), camera->Height(), camera->PixelFormat(),
+                                camera->Acquisition().FrameSinks().get()};
     return CaptureSnapShot(source, context.frameRequest, context.drawingManager.get(), SnapShotListOf(context));
 }
 

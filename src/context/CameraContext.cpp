@@ -69,7 +69,7 @@ CameraContext::~CameraContext()
 
     // No acquisition thread may be painting with the painter being deleted.
     for (const auto& camera : cameras_)
-        camera->StopThread();
+        camera->Acquisition().StopThread();
     drawingOverlayPainter.reset();
     while (!cameras_.empty())
         RemoveCamera(cameras_.back().get());
@@ -91,9 +91,10 @@ CameraConnection* CameraContext::AddCamera(std::unique_ptr<CameraConnection> cam
     CameraConnection* added = camera.get();
     cameras_.push_back(std::move(camera));
     added->SetCameraNumber(CameraCount());
-    added->CreateOverlayRegistry();
-    overlayPainters_.push_back(std::make_unique<OverlayPainterSet>(*added->GetOverlayRegistry(), settingsPath_));
-    added->SetHandOffRecords(Records());
+    added->Acquisition().CreateOverlayRegistry();
+    overlayPainters_.push_back(
+        std::make_unique<OverlayPainterSet>(*added->Acquisition().GetOverlayRegistry(), settingsPath_));
+    added->Acquisition().SetDisplaySettings(&displaySettings);
     return added;
 }
 
@@ -114,7 +115,7 @@ void CameraContext::RemoveCamera(CameraConnection* camera)
         return;
     // The painters leave the registry before it goes.
     overlayPainters_.erase(overlayPainters_.begin() + (found - cameras_.begin()));
-    (*found)->DestroyOverlayRegistry();
+    (*found)->Acquisition().DestroyOverlayRegistry();
     found->reset();
     cameras_.erase(found);
 }
@@ -126,15 +127,4 @@ OverlayPainterSet* CameraContext::OverlayPainters(const CameraConnection* camera
             return overlayPainters_[i].get();
     }
     return nullptr;
-}
-
-HandOffRecords CameraContext::Records()
-{
-    HandOffRecords records;
-    records.frameRequest = &frameRequest;
-    records.recorder = &recorder;
-    records.waveform = &waveformRecord;
-    records.histogram = &histogramRecord;
-    records.displaySettings = &displaySettings;
-    return records;
 }

@@ -2,10 +2,7 @@
 
 #include "camera/DisplaySettings.h"
 #include "camera/FrameRequest.h"
-#include "camera/HandOffRecords.h"
-#include "camera/HistogramRecord.h"
 #include "camera/RecorderSlot.h"
-#include "camera/WaveformRecord.h"
 #include "drawing/CDrawingManagement.h"
 #include "drawing/DrawingOverlayPainter.h"
 
@@ -22,8 +19,8 @@ class SnapShotList;
 class QWidget;
 
 // The one application-wide record that every window shares: the connected
-// cameras, the display settings, the drawing manager, the snapshot list and
-// the hand-off records between the acquisition threads and the windows.
+// cameras, the display settings, the drawing manager, the snapshot list, the
+// snapshot frame request and the recorder slot.
 // Created before any window and destroyed after the main window has closed;
 // it reads its settings at creation and writes them back at destruction.
 class CameraContext {
@@ -48,7 +45,7 @@ public:
     CameraConnection* Camera(int index) const;
     CameraConnection* FirstCamera() const { return Camera(0); }
     // Appends a camera: sets its 1-based number, creates its
-    // overlay registry and points it at this context's hand-off records.
+    // overlay registry and points it at this context's display settings.
     // Null, destroying the camera, when the list is full.
     CameraConnection* AddCamera(std::unique_ptr<CameraConnection> camera);
     // Destroys the camera's overlay registry, then the camera, and takes it
@@ -61,8 +58,6 @@ public:
     // stores it for that camera at once: the camera may be disconnected, and
     // another one connected, before the program ends.
     void RegisterDrawingFile(const QString& path);
-    // The records every camera's acquisition thread serves.
-    HandOffRecords Records();
 
     int32_t recordingInProgress = 0;
     DisplaySettings displaySettings;
@@ -77,9 +72,6 @@ public:
     int32_t thumbnailBorder = kDefaultThumbnailBorder;
     int32_t thumbnailScale = kDefaultThumbnailScale;
     RecorderSlot recorder;
-    // The open waveform and histogram windows' records; null while closed.
-    std::atomic<WaveformRecord*> waveformRecord{nullptr};
-    std::atomic<HistogramRecord*> histogramRecord{nullptr};
     // The "Drawing" overlay painter of the first camera; null when none.
     std::unique_ptr<DrawingOverlayPainter> drawingOverlayPainter;
 

@@ -49,5 +49,5 @@ void AreaDialog::SetBordersEnabled(bool enabled)
 void AreaDialog::StartOverlay()
 {
     if (camera_)
-        overlay_.Attach(camera_->GetOverlayRegistry());
+        overlay_.Attach(camera_->Acquisition().GetOverlayRegistry());
 }

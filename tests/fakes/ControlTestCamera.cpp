@@ -131,7 +131,7 @@ TestCamera::TestCamera()
     device_ = device.get();
     camera_ = std::make_unique<CameraConnection>(std::move(device), std::make_unique<FakePipeline>(),
                                                  std::make_unique<CRS232C_OM>(dir_.file("serial.ini")));
-    camera_->CreateOverlayRegistry();
+    camera_->Acquisition().CreateOverlayRegistry();
     host_.camera = camera_.get();
 }
 

@@ -70,7 +70,7 @@ bool ReceivesFrames(CameraConnection& camera, int32_t count)
     QElapsedTimer timer;
     timer.start();
     while (timer.elapsed() < 5000) {
-        if (camera.GetThread() && camera.GetThread()->FrameCounter() > count)
+        if (camera.Acquisition().GetThread() && camera.Acquisition().GetThread()->FrameCounter() > count)
             return true;
         Wait(20);
     }
@@ -204,13 +204,14 @@ TEST_F(MainWindowDisplayTest, FramesArriveAtTheCameraRateAndAreShownAtMostThirty
         return i == 0 ? window->MainDisplay().DisplayWindow() : window->PreviewWindow(i)->Display().DisplayWindow();
     };
     for (int i = 0; i < kCameras; ++i) {
-        framesBefore[i] = context_.Camera(i)->GetThread()->FrameCounter();
+        framesBefore[i] = context_.Camera(i)->Acquisition().GetThread()->FrameCounter();
         shownBefore[i] = display(i)->Statistics().framesAccepted;
     }
     constexpr double kSeconds = 3.0;
     Wait(static_cast<int>(kSeconds * 1000));
     for (int i = 0; i < kCameras; ++i) {
-        const double received = (context_.Camera(i)->GetThread()->FrameCounter() - framesBefore[i]) / kSeconds;
+        const double received =
+            (context_.Camera(i)->Acquisition().GetThread()->FrameCounter() - framesBefore[i]) / kSeconds;
         const double shown = (display(i)->Statistics().framesAccepted - shownBefore[i]) / kSeconds;
         // The simulated camera's frame timer is loose and a loaded machine
         // (tests run side by side) slows three cameras further: the lower
@@ -253,7 +254,7 @@ TEST_F(MainWindowDisplayTest, StillImageStopsEveryCameraAndLiveVideoStartsThemAg
     window->Action(CLumivexDlg::kLiveVideo)->trigger();
     EXPECT_FALSE(window->IsPreviewing());
     for (int i = 0; i < kCameras; ++i)
-        EXPECT_EQ(context_.Camera(i)->GetThread(), nullptr);
+        EXPECT_EQ(context_.Camera(i)->Acquisition().GetThread(), nullptr);
     EXPECT_EQ(context_.drawingOverlayPainter, nullptr);
     window->UpdateMenus();
     EXPECT_EQ(window->Action(CLumivexDlg::kLiveVideo)->text(), QStringLiteral("Live Video(&P)"));

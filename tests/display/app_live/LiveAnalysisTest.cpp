@@ -196,14 +196,14 @@ protected:
     // converted frame as the thread saw it and the camera's number for it.
     void TriggerOneFrame(std::vector<uint8_t>& converted, uint32_t& frameNumber, size_t bytesPerPixel)
     {
-        AcquisitionThread* thread = camera_->GetThread();
+        AcquisitionThread* thread = camera_->Acquisition().GetThread();
         ASSERT_NE(thread, nullptr);
         const int32_t processed = thread->FrameCounter();
         const uint64_t sent = live_.Camera().FramesSent();
         converted.assign(static_cast<size_t>(kWidth) * kHeight * bytesPerPixel, 0);
         FrameRequest& request = live_.Context().frameRequest;
-        request.Post(converted.data(), kWidth, kHeight, static_cast<int32_t>(bytesPerPixel),
-                     camera_->Identity().cameraKey);
+        request.Post(*camera_->Acquisition().FrameSinks(), converted.data(), kWidth, kHeight,
+                     static_cast<int32_t>(bytesPerPixel));
         ASSERT_TRUE(ExecuteCommand(camera_->Features(), "TriggerSoftware"));
         uint32_t blockId = 0;
         ASSERT_TRUE(request.Finish(std::chrono::milliseconds(kFrameTimeoutMs), blockId));

@@ -3,7 +3,7 @@
 
 #include "camera/CRS232C_OM.h"
 #include "camera/CameraConnection.h"
-#include "camera/HandOffRecords.h"
+#include "camera/DisplaySettings.h"
 #include "camera/OverlayRegistry.h"
 #include "display/CPreview.h"
 #include "display/GlDisplayWindow.h"
@@ -40,9 +40,10 @@ protected:
         pipeline_ = pipeline.get();
         camera_ = std::make_unique<CameraConnection>(std::move(device), std::move(pipeline),
                                                      std::make_unique<CRS232C_OM>(dir_.file("serial.ini")));
-        camera_->CreateOverlayRegistry();
-        camera_->SetHandOffRecords({&request_, &recorder_, &waveform_, &histogram_, &settings_});
-        painters_ = std::make_unique<OverlayPainterSet>(*camera_->GetOverlayRegistry(), dir_.file("lumivex.dat"));
+        camera_->Acquisition().CreateOverlayRegistry();
+        camera_->Acquisition().SetDisplaySettings(&settings_);
+        painters_ =
+            std::make_unique<OverlayPainterSet>(*camera_->Acquisition().GetOverlayRegistry(), dir_.file("lumivex.dat"));
 
         preview_.move(50, 50);
         preview_.show();
@@ -51,13 +52,13 @@ protected:
         window_ = preview_.Display().DisplayWindow();
         window_->SetZoom(kZoomOneIndex);
         ASSERT_TRUE(preview_.FitWindowToImage(kZoomOneIndex, 65, 49));
-        ASSERT_TRUE(camera_->StartThread(&preview_.Display(), converter_));
+        ASSERT_TRUE(camera_->Acquisition().StartThread(&preview_.Display(), converter_));
     }
 
     void TearDown() override
     {
         // The thread stops before the painters and the display go.
-        camera_->StopThread();
+        camera_->Acquisition().StopThread();
         painters_.reset();
     }
 
@@ -77,10 +78,6 @@ protected:
     }
 
     TempDir dir_;
-    FrameRequest request_;
-    RecorderSlot recorder_;
-    std::atomic<WaveformRecord*> waveform_{nullptr};
-    std::atomic<HistogramRecord*> histogram_{nullptr};
     DisplaySettings settings_;
     PixelFrameConverter converter_;
     FakePipeline* pipeline_ = nullptr;

@@ -144,21 +144,19 @@ TEST_F(CameraIntegrationTest, AcquisitionThreadFeedsTheDisplayForTwoSeconds)
 {
     CameraConnection camera;
     ASSERT_NO_FATAL_FAILURE(Connect(camera));
-    HandOffRecords none;
-    camera.CreateOverlayRegistry();
-    camera.SetHandOffRecords(none);
+    camera.Acquisition().CreateOverlayRegistry();
     int64_t droppedAtDisplay = 0;
-    camera.GetOverlayRegistry()->Add(SumDropped, &droppedAtDisplay);
+    camera.Acquisition().GetOverlayRegistry()->Add(SumDropped, &droppedAtDisplay);
     CountingDisplay display;
     PixelFrameConverter converter;
 
-    ASSERT_TRUE(camera.StartThread(&display, converter));
-    camera.StartAcquisition();
+    ASSERT_TRUE(camera.Acquisition().StartThread(&display, converter));
+    camera.Acquisition().StartAcquisition();
     std::this_thread::sleep_for(2s);
-    camera.StopAcquisition();
+    camera.Acquisition().StopAcquisition();
     std::this_thread::sleep_for(200ms);
-    const int32_t processed = camera.GetThread()->FrameCounter();
-    camera.StopThread();
+    const int32_t processed = camera.Acquisition().GetThread()->FrameCounter();
+    camera.Acquisition().StopThread();
 
     const auto sent = static_cast<int64_t>(sim_.FramesSent());
     const int shown = display.converted;
@@ -186,13 +184,13 @@ TEST_F(CameraIntegrationTest, StopThreadReturnsQuicklyInTriggerModeWithoutATrigg
     CountingDisplay display;
     PixelFrameConverter converter;
 
-    ASSERT_TRUE(camera.StartThread(&display, converter));
-    camera.StartAcquisition();
+    ASSERT_TRUE(camera.Acquisition().StartThread(&display, converter));
+    camera.Acquisition().StartAcquisition();
     std::this_thread::sleep_for(300ms);
     const auto begin = std::chrono::steady_clock::now();
-    camera.StopThread();
+    camera.Acquisition().StopThread();
     EXPECT_LT(std::chrono::steady_clock::now() - begin, 500ms);
-    camera.StopAcquisition();
+    camera.Acquisition().StopAcquisition();
     EXPECT_EQ(display.raw + display.converted, 0);
 }
 

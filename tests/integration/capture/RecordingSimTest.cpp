@@ -135,15 +135,15 @@ protected:
                              movie_->RecordingFinished(nullptr);
                          });
 
-        ASSERT_TRUE(camera_->StartThread(nullptr, converter_));
-        camera_->StartAcquisition();
+        ASSERT_TRUE(camera_->Acquisition().StartThread(nullptr, converter_));
+        camera_->Acquisition().StartAcquisition();
     }
 
     void TearDown() override
     {
         if (camera_) {
-            camera_->StopAcquisition();
-            camera_->StopThread();
+            camera_->Acquisition().StopAcquisition();
+            camera_->Acquisition().StopThread();
         }
         movie_.reset();
         control_.reset();
@@ -312,8 +312,8 @@ TEST_F(MovieCommandTest, SecondCommandWhileRecordingOnlyKeepsTheSettings)
     EXPECT_EQ(context_->recordingInProgress, 1);
 
     // Closing the program finalises the open file without a message.
-    camera_->StopAcquisition();
-    camera_->StopThread();
+    camera_->Acquisition().StopAcquisition();
+    camera_->Acquisition().StopThread();
     const std::uint64_t recorded = control_->FramesRecorded();
     control_.reset();
     EXPECT_FALSE(context_->recorder.active);

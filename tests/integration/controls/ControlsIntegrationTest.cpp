@@ -48,7 +48,7 @@ protected:
     void Start(bool colour)
     {
         ASSERT_NO_FATAL_FAILURE(SimControlTest::Start(colour));
-        camera_->CreateOverlayRegistry();
+        camera_->Acquisition().CreateOverlayRegistry();
     }
 };
 
@@ -60,17 +60,17 @@ public:
     CameraConnection* ControlCamera() override { return &camera_; }
     bool StopPreview() override
     {
-        if (!camera_.GetThread())
+        if (!camera_.Acquisition().GetThread())
             return false;
-        camera_.StopAcquisition();
-        camera_.StopThread();
+        camera_.Acquisition().StopAcquisition();
+        camera_.Acquisition().StopThread();
         ++stops;
         return true;
     }
     void StartPreview() override
     {
-        ASSERT_TRUE(camera_.StartThread(nullptr, converter_));
-        camera_.StartAcquisition();
+        ASSERT_TRUE(camera_.Acquisition().StartThread(nullptr, converter_));
+        camera_.Acquisition().StartAcquisition();
         ++starts;
     }
     void SetDisplayInterpolation(int) override {}
@@ -127,7 +127,7 @@ TEST_F(ControlsIntegrationTest, FeaturesWindowShowsTheTreeAndWritesThroughTheLoc
     EXPECT_EQ(Value("Width"), 104);
     EXPECT_EQ(host.stops, 1);
     EXPECT_EQ(host.starts, 2);
-    EXPECT_NE(camera_->GetThread(), nullptr);
+    EXPECT_NE(camera_->Acquisition().GetThread(), nullptr);
     EXPECT_TRUE(dialog.Message().contains("104 was written")) << dialog.Message().toStdString();
 
     // An unlocked feature is written while streaming, clamped to its range.
@@ -266,7 +266,7 @@ TEST_F(ControlsIntegrationTest, TriggerPageDrivesTheCamerasTimerAndLogicBlock)
 TEST_F(ControlsIntegrationTest, AreaDialogsWriteOrderedBordersAndDrawThemOnTheImage)
 {
     ASSERT_NO_FATAL_FAILURE(Start(true));
-    OverlayRegistry* registry = camera_->GetOverlayRegistry();
+    OverlayRegistry* registry = camera_->Acquisition().GetOverlayRegistry();
     QImage frame(640, 480, QImage::Format_BGR888);
     frame.fill(QColor(40, 60, 80));
     {
@@ -329,8 +329,8 @@ protected:
     }
     void TearDown() override
     {
-        camera_.StopAcquisition();
-        camera_.StopThread();
+        camera_.Acquisition().StopAcquisition();
+        camera_.Acquisition().StopThread();
         camera_.Disconnect();
     }
 
@@ -343,7 +343,10 @@ protected:
             return value;
         return ReadFeatureValue(camera_.Features(), feature, integer) ? integer : -1.0;
     }
-    int32_t FrameCount() { return camera_.GetThread() ? camera_.GetThread()->FrameCounter() : 0; }
+    int32_t FrameCount()
+    {
+        return camera_.Acquisition().GetThread() ? camera_.Acquisition().GetThread()->FrameCounter() : 0;
+    }
     bool FramesArrive(int32_t more)
     {
         const int32_t wanted = FrameCount() + more;
@@ -416,8 +419,8 @@ TEST_P(ForeignCameraTest, GainAndExposureThroughTheGainShutterPage)
 
 TEST_P(ForeignCameraTest, LiveFramesAndTheTriggerPagesSoftwareTriggers)
 {
-    ASSERT_TRUE(camera_.StartThread(nullptr, converter_));
-    camera_.StartAcquisition();
+    ASSERT_TRUE(camera_.Acquisition().StartThread(nullptr, converter_));
+    camera_.Acquisition().StartAcquisition();
     EXPECT_TRUE(FramesArrive(3));
 
     CLxCtrlMainDlg dialog(host_);

@@ -44,7 +44,7 @@ TestFrame GreyScene(uint32_t pixelFormat, int bits)
 void ShootWaveform(const TestFrame& frame, const char* name)
 {
     WaveformWindow dlg;
-    dlg.Open({frame.width, frame.height, frame.pixelFormat, 1});
+    dlg.Open({frame.width, frame.height, frame.pixelFormat, nullptr});
     FeedWaveform(*dlg.Record(), ConvertForAnalysis(frame));
     ASSERT_TRUE(Grab(dlg).save(QString::fromStdString(ScreenshotPath(name))));
 }
@@ -52,7 +52,7 @@ void ShootWaveform(const TestFrame& frame, const char* name)
 void ShootHistogram(const TestFrame& frame, const char* name)
 {
     CHistogramDlg dlg;
-    dlg.Open({frame.width, frame.height, frame.pixelFormat, 1});
+    dlg.Open({frame.width, frame.height, frame.pixelFormat, nullptr});
     FeedHistogram(*dlg.Record(), frame, ConvertForAnalysis(frame));
     ASSERT_TRUE(Grab(dlg).save(QString::fromStdString(ScreenshotPath(name))));
 }

@@ -1,6 +1,7 @@
 #include "RecordFeed.h"
 #include "analysis/WaveformPlot.h"
 #include "analysis/WaveformWindow.h"
+#include "camera/FrameSink.h"
 #include "imaging/PixelFormat.h"
 
 #include <QCoreApplication>
@@ -12,12 +13,17 @@
 
 namespace {
 
-constexpr uint32_t kCameraKey = 0x0A00000B;
+// The sink list of the camera the windows are opened for.
+std::shared_ptr<FrameSinkList> TheCamera()
+{
+    static const auto sinks = std::make_shared<FrameSinkList>();
+    return sinks;
+}
 const QColor kGreyCurve(64, 64, 64);
 
 AnalysisSource Vga(uint32_t pixelFormat)
 {
-    return {640, 480, pixelFormat, kCameraKey};
+    return {640, 480, pixelFormat, TheCamera()};
 }
 
 void SetRow(WaveformRecord& record, const std::vector<uint8_t>& samples)
@@ -43,7 +49,7 @@ TEST(GraphDlg, OpensOnTheMiddleRowAndTakesRowsInsideTheImage)
     EXPECT_FALSE(record.colour);
     EXPECT_EQ(record.lineBuffer.size(), 640u);
     EXPECT_EQ(record.window, static_cast<RepaintTarget*>(&dlg));
-    EXPECT_EQ(record.cameraKey, kCameraKey);
+    EXPECT_TRUE(TheCamera()->Contains(&record));
     EXPECT_EQ(dlg.SelectedRow(), 240);
 
     EXPECT_TRUE(dlg.SelectRow(0));
@@ -67,7 +73,7 @@ TEST(GraphDlg, ClosingReportsOnceAndReopeningRebuildsForTheNewFormat)
     ASSERT_EQ(closed.count(), 1);
     EXPECT_FALSE(dlg.SelectRow(3));
 
-    dlg.Open({320, 200, kPixelFormatBayerRG12, kCameraKey});
+    dlg.Open({320, 200, kPixelFormatBayerRG12, TheCamera()});
     EXPECT_TRUE(dlg.IsActive());
     EXPECT_EQ(dlg.SelectedRow(), 100);
     EXPECT_TRUE(dlg.Record()->colour);
@@ -85,7 +91,7 @@ TEST(GraphDlg, FormatChangeKeepsARowThatStillFits)
 
     dlg.Open(Vga(kPixelFormatMono8));
     dlg.SelectRow(100);
-    dlg.Reformat({1024, 768, kPixelFormatBGR8Packed, kCameraKey});
+    dlg.Reformat({1024, 768, kPixelFormatBGR8Packed, TheCamera()});
     EXPECT_EQ(dlg.SelectedRow(), 100);
     EXPECT_EQ(dlg.Record()->lineBuffer.size(), 1024u * 3);
     dlg.SelectRow(700);
@@ -97,7 +103,7 @@ TEST(GraphDlg, FormatChangeKeepsARowThatStillFits)
 TEST(GraphDlg, TenBitCameraPlotsTheEightBitValuesAtFullHeight)
 {
     WaveformWindow dlg;
-    dlg.Open({100, 50, kPixelFormatMono10, kCameraKey});
+    dlg.Open({100, 50, kPixelFormatMono10, TheCamera()});
     EXPECT_EQ(dlg.Record()->bitDepth, 10);
     SetRow(*dlg.Record(), std::vector<uint8_t>(100, 255));
     dlg.resize(56 + 100, 46 + 256);
@@ -122,7 +128,7 @@ TEST(GraphDlg, WindowBelowTheMarginsStillPaints)
 TEST(GraphDlg, ColourCameraDrawsBlueGreenRedCurvesRedLast)
 {
     WaveformWindow dlg;
-    dlg.Open({200, 100, kPixelFormatBGR8Packed, kCameraKey});
+    dlg.Open({200, 100, kPixelFormatBGR8Packed, TheCamera()});
     dlg.resize(56 + 200, 46 + 256);
     std::vector<uint8_t> row;
     for (int i = 0; i < 200; ++i) {

@@ -1,6 +1,7 @@
 #include "RecordFeed.h"
 #include "analysis/CHistogramDlg.h"
 #include "analysis/HistogramPlot.h"
+#include "camera/FrameSink.h"
 #include "imaging/PixelFormat.h"
 
 #include <QAction>
@@ -13,12 +14,17 @@
 
 namespace {
 
-constexpr uint32_t kCameraKey = 0x0A00000C;
+// The sink list of the camera the windows are opened for.
+std::shared_ptr<FrameSinkList> TheCamera()
+{
+    static const auto sinks = std::make_shared<FrameSinkList>();
+    return sinks;
+}
 const QColor kGreyCurve(64, 64, 64);
 
 AnalysisSource Vga(uint32_t pixelFormat)
 {
-    return {640, 480, pixelFormat, kCameraKey};
+    return {640, 480, pixelFormat, TheCamera()};
 }
 
 QAction* StretchItem(CHistogramDlg& dlg, const QString& text)
@@ -57,7 +63,7 @@ TEST(HistogramDlg, OpensOnTheMiddleHalfWithClearedCountsAndTheOpeningPlotSize)
     EXPECT_EQ(record.bitDepth, 10);
     EXPECT_EQ(record.counts[1][7], 0u);
     EXPECT_EQ(record.window, static_cast<RepaintTarget*>(&dlg));
-    EXPECT_EQ(record.cameraKey, kCameraKey);
+    EXPECT_TRUE(TheCamera()->Contains(&record));
     EXPECT_EQ(Plot(dlg).size(), QSize(335, 541));
     EXPECT_EQ(HistogramFullScale(dlg.Area(), dlg.StretchFactor()), 3868);
 }
@@ -113,17 +119,17 @@ TEST(HistogramDlg, FormatChangeKeepsAnAreaThatStillFits)
 {
     CHistogramDlg dlg;
     dlg.Open(Vga(kPixelFormatMono8));
-    dlg.Reformat({320, 240, kPixelFormatMono12, kCameraKey});
+    dlg.Reformat({320, 240, kPixelFormatMono12, TheCamera()});
     EXPECT_EQ(dlg.Area(), (HistogramArea{80, 60, 240, 180}));
     EXPECT_EQ(dlg.Record()->bitDepth, 12);
-    dlg.Reformat({1280, 960, kPixelFormatMono8, kCameraKey});
+    dlg.Reformat({1280, 960, kPixelFormatMono8, TheCamera()});
     EXPECT_EQ(dlg.Area(), (HistogramArea{80, 60, 240, 180}));
 }
 
 TEST(HistogramDlg, StretchOneEighthOnASmallAreaKeepsTheLastPicture)
 {
     CHistogramDlg dlg;
-    dlg.Open({16, 16, kPixelFormatMono8, kCameraKey});
+    dlg.Open({16, 16, kPixelFormatMono8, TheCamera()});
     {
         std::lock_guard lock(dlg.Record()->mutex);
         dlg.Record()->counts[0][128] = 4;
@@ -171,7 +177,7 @@ TEST(HistogramDlg, TwelveBitGreyBinsSpreadOverThePlot)
 TEST(HistogramDlg, ColourCountsDrawBlueGreenRedCurves)
 {
     CHistogramDlg dlg;
-    dlg.Open({64, 64, kPixelFormatBGR8Packed, kCameraKey});
+    dlg.Open({64, 64, kPixelFormatBGR8Packed, TheCamera()});
     const TestFrame frame = MakeColourFrame(kPixelFormatBGR8Packed, 64, 64, [](int, int) {
         return TruthRgb{200, 100, 30};
     });

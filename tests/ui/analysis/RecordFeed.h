@@ -1,8 +1,8 @@
 #pragma once
 
 #include "TestFrames.h"
-#include "camera/HistogramRecord.h"
-#include "camera/WaveformRecord.h"
+#include "analysis/HistogramRecord.h"
+#include "analysis/WaveformRecord.h"
 
 #include <QImage>
 

@@ -359,7 +359,9 @@ TEST_F(MainWindowTest, AnOpenAnalysisWindowHoldsManageConnectionAndTakesTheMouse
     ASSERT_TRUE(Enabled(*window, CLumivexDlg::kManageConnection));
     window->Action(CLumivexDlg::kWaveform)->trigger();
     ASSERT_NE(window->Waveform(), nullptr);
-    EXPECT_EQ(context_.waveformRecord.load(), window->Waveform()->Record());
+    const FrameSinkList& sinks = *context_.FirstCamera()->Acquisition().FrameSinks();
+    const FrameSink* waveform = window->Waveform()->Record();
+    EXPECT_TRUE(sinks.Contains(waveform));
     EXPECT_TRUE(window->Waveform()->IsActive());
     EXPECT_FALSE(Enabled(*window, CLumivexDlg::kManageConnection));
 
@@ -376,16 +378,17 @@ TEST_F(MainWindowTest, AnOpenAnalysisWindowHoldsManageConnectionAndTakesTheMouse
 
     window->Action(CLumivexDlg::kHistogram)->trigger();
     ASSERT_NE(window->HistogramWindow(), nullptr);
-    EXPECT_EQ(context_.histogramRecord.load(), window->HistogramWindow()->Record());
+    const FrameSink* histogram = window->HistogramWindow()->Record();
+    EXPECT_TRUE(sinks.Contains(histogram));
     EXPECT_FALSE(Enabled(*window, CLumivexDlg::kManageConnection));
     window->HistogramWindow()->close();
     QCoreApplication::processEvents();
     EXPECT_TRUE(Enabled(*window, CLumivexDlg::kManageConnection));
 
-    // The windows' records leave the context with the main window.
+    // The windows' records leave the camera's sinks with the main window.
     window.reset();
-    EXPECT_EQ(context_.waveformRecord.load(), nullptr);
-    EXPECT_EQ(context_.histogramRecord.load(), nullptr);
+    EXPECT_FALSE(sinks.Contains(waveform));
+    EXPECT_FALSE(sinks.Contains(histogram));
 }
 
 TEST_F(MainWindowTest, TheControlDialogHoldsManageConnectionWhileShown)

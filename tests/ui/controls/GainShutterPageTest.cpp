@@ -304,7 +304,7 @@ TEST_F(AlcAreaDialogTest, RefusedBorderSpringsBack)
 
 TEST_F(AlcAreaDialogTest, DrawsTheAreaOnTheLivePreviewWhileOpen)
 {
-    OverlayRegistry* registry = camera_.Camera().GetOverlayRegistry();
+    OverlayRegistry* registry = camera_.Camera().Acquisition().GetOverlayRegistry();
     ASSERT_TRUE(registry->IsEmpty());
     QImage frame(1280, 960, QImage::Format_BGR888);
     {

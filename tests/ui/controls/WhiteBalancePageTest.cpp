@@ -198,7 +198,7 @@ TEST_F(AwbAreaDialogTest, DraggedBordersStayApart)
 
 TEST_F(AwbAreaDialogTest, DrawsTheZoneWhileOpen)
 {
-    OverlayRegistry* registry = camera_.Camera().GetOverlayRegistry();
+    OverlayRegistry* registry = camera_.Camera().Acquisition().GetOverlayRegistry();
     QImage frame(1280, 960, QImage::Format_Grayscale8);
     frame.fill(0);
     {

@@ -4,23 +4,25 @@
 #include "camera/AcquisitionThread.h"
 #include "camera/CRS232C_OM.h"
 #include "camera/CameraConnection.h"
+#include "camera/FrameRequest.h"
+#include "camera/FrameSink.h"
 #include "camera/OverlayRegistry.h"
 #include "camera/PixelFormats.h"
+#include "camera/RecorderSlot.h"
 
 #include <QPainter>
 
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <numeric>
+#include <functional>
+#include <mutex>
 #include <thread>
 
 namespace {
 
 constexpr uint32_t kKey = 0x0A00000B;
 constexpr int kWaitMs = 2000;
-// The marker colour (0, 255, 0) on grey frames.
-constexpr uint8_t kGreyMarker = 85;
 
 struct PainterLog {
     std::vector<uint32_t> blockIds;
@@ -51,59 +53,24 @@ protected:
         pipeline_ = pipeline.get();
         camera_ = std::make_unique<CameraConnection>(std::move(device), std::move(pipeline),
                                                      std::make_unique<CRS232C_OM>(dir_.file("serial.ini")));
-        camera_->CreateOverlayRegistry();
-        camera_->SetHandOffRecords({&request_, &recorder_, &waveform_, &histogram_, &settings_});
+        camera_->Acquisition().CreateOverlayRegistry();
+        camera_->Acquisition().SetDisplaySettings(&settings_);
     }
 
-    void TearDown() override { camera_->StopThread(); }
+    void TearDown() override { camera_->Acquisition().StopThread(); }
 
-    void Start() { ASSERT_TRUE(camera_->StartThread(&display_, converter_)); }
+    void Start() { ASSERT_TRUE(camera_->Acquisition().StartThread(&display_, converter_)); }
 
     // Stops the thread once every pushed buffer has been processed and released.
     void DrainAndStop()
     {
         EXPECT_TRUE(pipeline_->WaitUntilDrained(kWaitMs));
-        camera_->StopThread();
-    }
-
-    // Opens the waveform window's record on the given row.
-    WaveformRecord& OpenWaveform(size_t lineBytes, bool colour, int32_t row)
-    {
-        waveformRecord_.colour = colour;
-        waveformRecord_.lineBuffer.assign(lineBytes, 0xEE);
-        waveformRecord_.lineNumber = row;
-        waveformRecord_.window = &window_;
-        waveformRecord_.cameraKey = kKey;
-        waveformRecord_.active = true;
-        waveform_ = &waveformRecord_;
-        return waveformRecord_;
-    }
-
-    // Opens the histogram window's record for 16 × 12 frames on an area.
-    HistogramRecord& OpenHistogram(bool colour, int32_t left, int32_t top, int32_t right, int32_t bottom)
-    {
-        histogramRecord_.imageWidth = 16;
-        histogramRecord_.imageHeight = 12;
-        histogramRecord_.colour = colour;
-        histogramRecord_.left = left;
-        histogramRecord_.top = top;
-        histogramRecord_.right = right;
-        histogramRecord_.bottom = bottom;
-        histogramRecord_.window = &window_;
-        histogramRecord_.cameraKey = kKey;
-        histogramRecord_.active = true;
-        histogram_ = &histogramRecord_;
-        return histogramRecord_;
+        camera_->Acquisition().StopThread();
     }
 
     TempDir dir_;
-    FakeRepaint window_;
-    WaveformRecord waveformRecord_;
-    HistogramRecord histogramRecord_;
     FrameRequest request_;
     RecorderSlot recorder_;
-    std::atomic<WaveformRecord*> waveform_{nullptr};
-    std::atomic<HistogramRecord*> histogram_{nullptr};
     DisplaySettings settings_;
     FakeDisplay display_;
     FakeConverter converter_;
@@ -111,16 +78,6 @@ protected:
     FakePipeline* pipeline_ = nullptr;
     std::unique_ptr<CameraConnection> camera_;
 };
-
-// An 8-bit grey frame whose pixel (x, y) is y * 16 + x.
-FakeFrame RowPatternFrame(uint32_t width, uint32_t height, uint64_t blockId)
-{
-    FakeFrame frame = MakeFrame(width, height, kPixelMono8, blockId);
-    for (uint32_t y = 0; y < height; ++y)
-        for (uint32_t x = 0; x < width; ++x)
-            frame.pixels[y * width + x] = static_cast<uint8_t>(y * 16 + x);
-    return frame;
-}
 
 TEST(DisplayPacing, AtMostThirtyFramesASecondWithEveryFrameOfAThirtyFpsCamera)
 {
@@ -160,12 +117,11 @@ TEST(DisplayPacing, AtMostThirtyFramesASecondWithEveryFrameOfAThirtyFpsCamera)
 TEST_F(AcquisitionThreadTest, StartsThePipelineAfterTheThreadAndStopsItAfterwards)
 {
     Start();
-    EXPECT_NE(camera_->GetThread(), nullptr);
+    EXPECT_NE(camera_->Acquisition().GetThread(), nullptr);
     EXPECT_TRUE(pipeline_->IsStarted());
-    EXPECT_EQ(camera_->GetThread()->CameraKey(), kKey);
-    EXPECT_FALSE(camera_->StartThread(&display_, converter_));
-    camera_->StopThread();
-    EXPECT_EQ(camera_->GetThread(), nullptr);
+    EXPECT_FALSE(camera_->Acquisition().StartThread(&display_, converter_));
+    camera_->Acquisition().StopThread();
+    EXPECT_EQ(camera_->Acquisition().GetThread(), nullptr);
     EXPECT_FALSE(pipeline_->IsStarted());
 }
 
@@ -182,12 +138,12 @@ TEST_F(AcquisitionThreadTest, FramesEnlargedWhileStoppedAreShownAfterOneRestart)
     for (const auto& run : runs) {
         payload->value = static_cast<int64_t>(RawFrameBytes(run.pixelFormat, run.width, run.height));
         Start();
-        camera_->StartAcquisition();
+        camera_->Acquisition().StartAcquisition();
         pipeline_->Push(MakeFrame(run.width, run.height, run.pixelFormat, shown + 1));
         ASSERT_TRUE(display_.WaitForShows(++shown, kWaitMs)) << run.width << "x" << run.height;
         EXPECT_EQ(display_.Shows().back().width, static_cast<int32_t>(run.width));
-        camera_->StopAcquisition();
-        camera_->StopThread();
+        camera_->Acquisition().StopAcquisition();
+        camera_->Acquisition().StopThread();
     }
 }
 
@@ -210,7 +166,7 @@ TEST_F(AcquisitionThreadTest, FramesThatOutgrowTheBuffersWhileRunningAreShownOnc
 TEST_F(AcquisitionThreadTest, WithoutConsumersTheRawBufferIsShownUnconverted)
 {
     PainterLog log;
-    camera_->GetOverlayRegistry()->Add(LogPainter, &log, &PainterIsIdle);
+    camera_->Acquisition().GetOverlayRegistry()->Add(LogPainter, &log, &PainterIsIdle);
     Start();
     pipeline_->Push(MakeFrame(8, 4, kPixelMono12Packed, 1, 7));
     ASSERT_TRUE(display_.WaitForShows(1, kWaitMs));
@@ -236,19 +192,19 @@ TEST_F(AcquisitionThreadTest, WithoutConsumersTheRawBufferIsShownUnconverted)
 TEST_F(AcquisitionThreadTest, OnlyTheNewestOfThreeWaitingBuffersIsProcessed)
 {
     PainterLog log;
-    camera_->GetOverlayRegistry()->Add(LogPainter, &log);
+    camera_->Acquisition().GetOverlayRegistry()->Add(LogPainter, &log);
     for (uint64_t id = 1; id <= 3; ++id)
         pipeline_->Push(MakeFrame(8, 4, kPixelMono8, id, static_cast<uint8_t>(id)));
     Start();
     ASSERT_TRUE(display_.WaitForShows(1, kWaitMs));
     EXPECT_TRUE(pipeline_->WaitUntilDrained(kWaitMs));
-    EXPECT_EQ(camera_->GetThread()->FrameCounter(), 1);
-    const StreamCounts counts = camera_->GetThread()->FrameCounts();
+    EXPECT_EQ(camera_->Acquisition().GetThread()->FrameCounter(), 1);
+    const StreamCounts counts = camera_->Acquisition().GetThread()->FrameCounts();
     EXPECT_EQ(counts.receivedFrames, 3u);
     EXPECT_EQ(counts.receivedBytes, 3u * 8 * 4);
     EXPECT_EQ(counts.droppedFrames, 2u);
     EXPECT_EQ(counts.shownFrames, 1u);
-    camera_->StopThread();
+    camera_->Acquisition().StopThread();
 
     EXPECT_EQ(pipeline_->Released(), (std::vector<uint64_t>{1, 2, 3}));
     EXPECT_EQ(log.blockIds, std::vector<uint32_t>{3});
@@ -271,8 +227,8 @@ TEST_F(AcquisitionThreadTest, DisplayIsRefreshedAtMostThirtyTimesASecond)
         std::this_thread::sleep_for(std::chrono::milliseconds(3));
     }
     EXPECT_TRUE(pipeline_->WaitUntilDrained(kWaitMs));
-    const int32_t processed = camera_->GetThread()->FrameCounter();
-    camera_->StopThread();
+    const int32_t processed = camera_->Acquisition().GetThread()->FrameCounter();
+    camera_->Acquisition().StopThread();
 
     const auto shows = display_.Shows();
     ASSERT_GE(shows.size(), 5u);
@@ -292,7 +248,8 @@ TEST_F(AcquisitionThreadTest, FrameRequestOfAnotherGeometryIsFlaggedAndStaysPend
         SCOPED_TRACE(std::to_string(posted.width) + "x" + std::to_string(posted.height));
         std::vector<uint8_t> destination(static_cast<size_t>(posted.width * posted.height * posted.bytesPerPixel),
                                          0xEE);
-        request_.Post(destination.data(), posted.width, posted.height, posted.bytesPerPixel, kKey);
+        request_.Post(*camera_->Acquisition().FrameSinks(), destination.data(), posted.width, posted.height,
+                      posted.bytesPerPixel);
         Start();
         pipeline_->Push(MakeFrame(8, 4, kPixelMono8, 1, 5));
         DrainAndStop();
@@ -304,17 +261,19 @@ TEST_F(AcquisitionThreadTest, FrameRequestOfAnotherGeometryIsFlaggedAndStaysPend
     }
 }
 
-TEST_F(AcquisitionThreadTest, FrameRequestIsServedOnlyByTheCameraWithItsKey)
+TEST_F(AcquisitionThreadTest, FrameRequestIsServedOnlyByTheCameraItIsPostedTo)
 {
     std::vector<uint8_t> destination(32, 0);
-    request_.Post(destination.data(), 8, 4, 1, kKey + 1);
+    FrameSinkList otherCamera;
+    request_.Post(otherCamera, destination.data(), 8, 4, 1);
     Start();
     pipeline_->Push(MakeFrame(8, 4, kPixelMono8, 1, 5));
     EXPECT_TRUE(pipeline_->WaitUntilDrained(kWaitMs));
     EXPECT_FALSE(request_.completed.IsSet());
     EXPECT_EQ(request_.error, 0);
 
-    request_.Post(destination.data(), 8, 4, 1, kKey);
+    request_.Post(*camera_->Acquisition().FrameSinks(), destination.data(), 8, 4, 1);
+    EXPECT_FALSE(otherCamera.Contains(&request_));
     pipeline_->Push(MakeFrame(8, 4, kPixelMono8, 0x100000009, 6));
     uint32_t blockId = 0;
     EXPECT_TRUE(request_.Finish(std::chrono::milliseconds(kWaitMs), blockId));
@@ -329,7 +288,8 @@ TEST_F(AcquisitionThreadTest, RecordingOfAnotherCameraIsNotFed)
     auto writer = std::make_unique<FakeRecorder>(100, &finalised);
     FakeRecorder* recorder = writer.get();
     recorder_.writer = std::move(writer);
-    recorder_.cameraKey = kKey + 1;
+    FrameSinkList otherCamera;
+    otherCamera.Add(recorder_);
     recorder_.active = true;
     Start();
     pipeline_->Push(MakeFrame(8, 4, kPixelMono8, 1));
@@ -345,7 +305,7 @@ TEST_F(AcquisitionThreadTest, FinishedRecordingIsFinalisedAndFedNoMore)
     auto writer = std::make_unique<FakeRecorder>(2, &finalised);
     FakeRecorder* recorder = writer.get();
     recorder_.writer = std::move(writer);
-    recorder_.cameraKey = kKey;
+    camera_->Acquisition().FrameSinks()->Add(recorder_);
     recorder_.active = true;
     Start();
     pipeline_->Push(MakeFrame(8, 4, kPixelMono8, 1));
@@ -356,82 +316,84 @@ TEST_F(AcquisitionThreadTest, FinishedRecordingIsFinalisedAndFedNoMore)
         pipeline_->Push(MakeFrame(8, 4, kPixelMono8, id));
         EXPECT_TRUE(pipeline_->WaitUntilDrained(kWaitMs));
     }
-    camera_->StopThread();
+    camera_->Acquisition().StopThread();
 
     EXPECT_EQ(finalised, 1);
     EXPECT_FALSE(recorder_.active);
     EXPECT_EQ(recorder_.writer, nullptr);
 }
 
-TEST_F(AcquisitionThreadTest, WaveformGetsTheSelectedRowBeforeItsMarkerIsDrawn)
+// Takes every frame and keeps the block ids it was given.
+class LoggingSink : public FrameSink {
+public:
+    bool WantsFrame(bool) const override { return true; }
+    void TakeFrame(const SinkFrame& frame) override
+    {
+        std::lock_guard lock(mutex_);
+        blockIds_.push_back(frame.buffer.GetBlockID());
+    }
+    std::vector<uint64_t> BlockIds() const
+    {
+        std::lock_guard lock(mutex_);
+        return blockIds_;
+    }
+
+private:
+    mutable std::mutex mutex_;
+    std::vector<uint64_t> blockIds_;
+};
+
+TEST_F(AcquisitionThreadTest, SinksGetOnlyTheirCamerasFramesAndNoneOnceRemoved)
 {
-    WaveformRecord& record = OpenWaveform(8, false, 2);
+    auto otherPipeline = std::make_unique<FakePipeline>();
+    FakePipeline& pipeline2 = *otherPipeline;
+    CameraConnection other(std::make_unique<FakeDevice>(), std::move(otherPipeline),
+                           std::make_unique<CRS232C_OM>(dir_.file("serial2.ini")));
+    FakeDisplay display2;
+    LoggingSink mine, theirs;
+    camera_->Acquisition().FrameSinks()->Add(mine);
+    other.Acquisition().FrameSinks()->Add(theirs);
     Start();
-    pipeline_->Push(RowPatternFrame(8, 4, 1));
-    ASSERT_TRUE(display_.WaitForShows(1, kWaitMs));
-    DrainAndStop();
+    ASSERT_TRUE(other.Acquisition().StartThread(&display2, converter_));
 
-    std::vector<uint8_t> row2(8);
-    std::iota(row2.begin(), row2.end(), uint8_t{32});
-    EXPECT_EQ(record.lineBuffer, row2);
-    EXPECT_EQ(window_.requests, 1);
-    const auto shown = display_.Shows().at(0).pixels;
-    EXPECT_EQ(std::vector<uint8_t>(shown.begin() + 16, shown.begin() + 24), std::vector<uint8_t>(8, kGreyMarker));
-    EXPECT_EQ(shown[8], 16);
-}
+    // Each camera's frames, pushed while the other camera's arrive too.
+    const struct {
+        const char* what;
+        FakePipeline& pipeline;
+        uint64_t firstId;
+    } feeds[] = {{"this camera", *pipeline_, 1}, {"the other camera", pipeline2, 101}};
+    for (const auto& feed : feeds) {
+        SCOPED_TRACE(feed.what);
+        for (uint64_t id = feed.firstId; id < feed.firstId + 3; ++id) {
+            feed.pipeline.Push(MakeFrame(8, 4, kPixelMono8, id));
+            EXPECT_TRUE(feed.pipeline.WaitUntilDrained(kWaitMs));
+        }
+    }
+    EXPECT_EQ(mine.BlockIds(), (std::vector<uint64_t>{1, 2, 3}));
+    EXPECT_EQ(theirs.BlockIds(), (std::vector<uint64_t>{101, 102, 103}));
 
-TEST_F(AcquisitionThreadTest, WaveformOfAnotherKindIsNotCopied)
-{
-    // Grey rows are a third as long as the colour line the window expects.
-    WaveformRecord& record = OpenWaveform(64 * 3, true, 3);
-    Start();
-    pipeline_->Push(MakeFrame(64, 4, kPixelMono8, 1, 9));
-    DrainAndStop();
-
-    EXPECT_EQ(record.lineBuffer, std::vector<uint8_t>(64 * 3, 0xEE));
-}
-
-TEST_F(AcquisitionThreadTest, HistogramCountsItsAreaAndDrawsItsRectangle)
-{
-    HistogramRecord& record = OpenHistogram(false, 2, 3, 10, 8);
-    Start();
-    pipeline_->Push(MakeFrame(16, 12, kPixelMono8, 1, 40));
-    ASSERT_TRUE(display_.WaitForShows(1, kWaitMs));
-    DrainAndStop();
-
-    // Grey areas exclude the right and bottom edges.
-    EXPECT_EQ(record.counts[0][40], 8u * 5u);
-    EXPECT_EQ(std::accumulate(record.counts[0].begin(), record.counts[0].end(), 0u), 40u);
-    EXPECT_EQ(window_.requests, 1);
-    const auto shown = display_.Shows().at(0).pixels;
-    auto at = [&shown](int x, int y) { return shown[static_cast<size_t>(y * 16 + x)]; };
-    EXPECT_EQ(at(2, 3), kGreyMarker);
-    EXPECT_EQ(at(9, 7), kGreyMarker);
-    EXPECT_EQ(at(5, 5), 40);
-    EXPECT_EQ(at(10, 8), 40);
-}
-
-TEST_F(AcquisitionThreadTest, ColourHistogramCountsEveryChannelWithEdgesIncluded)
-{
-    HistogramRecord& record = OpenHistogram(true, 1, 1, 4, 2);
-    Start();
-    pipeline_->Push(MakeFrame(16, 12, kPixelBGR8Packed, 1, 77));
-    DrainAndStop();
-
-    for (const auto& table : record.counts)
-        EXPECT_EQ(table[77], 4u * 2u);
-}
-
-TEST_F(AcquisitionThreadTest, HistogramOfAnotherFrameSizeIsNotCounted)
-{
-    HistogramRecord& record = OpenHistogram(false, 0, 0, 4, 4);
-    record.counts[0][1] = 99;
-    Start();
-    pipeline_->Push(MakeFrame(20, 12, kPixelMono8, 1, 1));
-    DrainAndStop();
-
-    EXPECT_EQ(record.counts[0][1], 99u);
-    EXPECT_EQ(window_.requests, 0);
+    // Removed while frames keep arriving: nothing after Remove returns.
+    std::atomic<bool> stop{false};
+    std::thread feeder([&] {
+        for (uint64_t id = 4; !stop; ++id)
+            pipeline_->Push(MakeFrame(8, 4, kPixelMono8, id));
+    });
+    const auto waitFor = [](const std::function<bool()>& condition) {
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(kWaitMs);
+        while (!condition() && std::chrono::steady_clock::now() < deadline)
+            std::this_thread::yield();
+        return condition();
+    };
+    EXPECT_TRUE(waitFor([&] { return mine.BlockIds().size() > 5; }));
+    EXPECT_TRUE(camera_->Acquisition().FrameSinks()->Remove(mine));
+    const size_t taken = mine.BlockIds().size();
+    const int32_t processed = camera_->Acquisition().GetThread()->FrameCounter();
+    EXPECT_TRUE(waitFor([&] { return camera_->Acquisition().GetThread()->FrameCounter() > processed + 2; }));
+    stop = true;
+    feeder.join();
+    EXPECT_EQ(mine.BlockIds().size(), taken);
+    EXPECT_FALSE(camera_->Acquisition().FrameSinks()->Remove(mine));
+    other.Acquisition().StopThread();
 }
 
 TEST_F(AcquisitionThreadTest, MirrorModeAloneConvertsWithTheDisplaysInterpolation)
@@ -478,14 +440,14 @@ TEST_F(AcquisitionThreadTest, StopThreadReturnsWithinHalfASecondWhenNothingArriv
     Start();
     std::this_thread::sleep_for(std::chrono::milliseconds(50));
     auto begin = std::chrono::steady_clock::now();
-    camera_->StopThread();
+    camera_->Acquisition().StopThread();
     EXPECT_LT(std::chrono::steady_clock::now() - begin, std::chrono::milliseconds(500));
 
     device_->connected = false;
     Start();
     std::this_thread::sleep_for(std::chrono::milliseconds(50));
     begin = std::chrono::steady_clock::now();
-    camera_->StopThread();
+    camera_->Acquisition().StopThread();
     EXPECT_LT(std::chrono::steady_clock::now() - begin, std::chrono::milliseconds(500));
 }
 
@@ -497,16 +459,16 @@ TEST_F(AcquisitionThreadTest, ASilentCameraIsLostOnlyWhenItNoLongerAnswers)
         device_->answers = answers;
         Start();
         const auto begin = std::chrono::steady_clock::now();
-        while (!camera_->GetThread()->CameraLost() &&
+        while (!camera_->Acquisition().GetThread()->CameraLost() &&
                std::chrono::steady_clock::now() - begin < std::chrono::milliseconds(1500))
             std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        EXPECT_EQ(camera_->GetThread()->CameraLost(), !answers);
+        EXPECT_EQ(camera_->Acquisition().GetThread()->CameraLost(), !answers);
 
         // The next frame brings it back.
         pipeline_->Push(MakeFrame(8, 4, kPixelMono8, 1));
         EXPECT_TRUE(pipeline_->WaitUntilDrained(kWaitMs));
-        EXPECT_FALSE(camera_->GetThread()->CameraLost());
-        camera_->StopThread();
+        EXPECT_FALSE(camera_->Acquisition().GetThread()->CameraLost());
+        camera_->Acquisition().StopThread();
     }
 }
 

@@ -60,10 +60,10 @@ TEST_F(CameraConnectionTest, ContinuousAcquisitionKeepsParametersLockedUntilStop
     auto* start = AddStart();
     auto* stop = AddFake<FakeCommand>(Features(), "AcquisitionStop");
 
-    camera_->StartAcquisition();
+    camera_->Acquisition().StartAcquisition();
     EXPECT_EQ(start->executed, 1);
     EXPECT_EQ(lock->value, 1);
-    camera_->StopAcquisition();
+    camera_->Acquisition().StopAcquisition();
     EXPECT_EQ(stop->executed, 1);
     EXPECT_EQ(lock->value, 0);
 }
@@ -74,7 +74,7 @@ TEST_F(CameraConnectionTest, MultiFrameAcquisitionUnlocksRightAfterTheStart)
     auto* lock = AddLock();
     auto* start = AddStart();
 
-    camera_->StartAcquisition();
+    camera_->Acquisition().StartAcquisition();
     EXPECT_EQ(start->executed, 1);
     EXPECT_EQ(lock->writes, (std::vector<int64_t>{1, 0}));
 }
@@ -83,14 +83,14 @@ TEST_F(CameraConnectionTest, OtherModesStartNothingAndMissingModeStartsContinuou
 {
     AddMode("Burst");
     auto* start = AddStart();
-    camera_->StartAcquisition();
+    camera_->Acquisition().StartAcquisition();
     EXPECT_EQ(start->executed, 0);
 
     SdkGenParameterArray& features = Features();
     features.Clear();
     auto* lock = AddLock();
     start = AddStart();
-    camera_->StartAcquisition();
+    camera_->Acquisition().StartAcquisition();
     EXPECT_EQ(start->executed, 1);
     EXPECT_EQ(lock->value, 1);
 }
@@ -101,7 +101,7 @@ TEST_F(CameraConnectionTest, StopAcquisitionDoesNothingWhileDisconnected)
     lock->value = 1;
     auto* stop = AddFake<FakeCommand>(Features(), "AcquisitionStop");
     device_->connected = false;
-    camera_->StopAcquisition();
+    camera_->Acquisition().StopAcquisition();
     EXPECT_EQ(stop->executed, 0);
     EXPECT_EQ(lock->value, 1);
 
@@ -110,7 +110,7 @@ TEST_F(CameraConnectionTest, StopAcquisitionDoesNothingWhileDisconnected)
     lock = AddLock();
     lock->value = 1;
     device_->connected = true;
-    camera_->StopAcquisition();
+    camera_->Acquisition().StopAcquisition();
     EXPECT_EQ(lock->value, 0);
 }
 

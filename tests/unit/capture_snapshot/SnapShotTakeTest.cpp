@@ -2,6 +2,7 @@
 
 #include "camera/CRS232C_OM.h"
 #include "camera/CameraConnection.h"
+#include "camera/FrameSink.h"
 #include "camera/PixelFormats.h"
 #include "capturewindows/SnapShotList.h"
 #include "context/CameraContext.h"
@@ -38,7 +39,7 @@ protected:
         camera_ = context_.AddCamera(std::make_unique<CameraConnection>(
             std::move(device), std::move(pipeline), std::make_unique<CRS232C_OM>(dir_.file("serial.ini"))));
         ASSERT_NE(camera_, nullptr);
-        ASSERT_TRUE(camera_->StartThread(&display_, converter_));
+        ASSERT_TRUE(camera_->Acquisition().StartThread(&display_, converter_));
         feeder_ = std::thread([this] {
             for (uint64_t block = 1; !stop_; ++block) {
                 pipeline_->Push(MakeFrame(frameWidth_, frameHeight_, framePixelFormat_, block, kFill));
@@ -52,7 +53,7 @@ protected:
     {
         stop_ = true;
         feeder_.join();
-        camera_->StopThread();
+        camera_->Acquisition().StopThread();
     }
 
     // Changes the frames fed and waits until the thread shows one of them:
@@ -124,12 +125,12 @@ TEST_F(TakeSnapShotTest, AFrameOfAnotherSizeFailsAndTheNextSnapshotSucceeds)
 TEST_F(TakeSnapShotTest, ColourFollowsThePixelFormat)
 {
     Feed(30, 20, kPixelBGR8Packed);
-    ASSERT_TRUE(Capture({30, 20, kPixelBGR8Packed, 0}));
+    ASSERT_TRUE(Capture({30, 20, kPixelBGR8Packed, camera_->Acquisition().FrameSinks().get()}));
     EXPECT_TRUE(Newest().IsColour());
     EXPECT_EQ(Newest().ImageSize(), 30u * 20 * 3);
 
     Feed(30, 20, kPixelMono12Packed);
-    ASSERT_TRUE(Capture({30, 20, kPixelMono12Packed, 0}));
+    ASSERT_TRUE(Capture({30, 20, kPixelMono12Packed, camera_->Acquisition().FrameSinks().get()}));
     EXPECT_FALSE(Newest().IsColour());
     EXPECT_EQ(Newest().ImageSize(), 30u * 20);
     // The frame as it came is kept for saving at full depth.
@@ -141,10 +142,14 @@ TEST_F(TakeSnapShotTest, ColourFollowsThePixelFormat)
 
 TEST_F(TakeSnapShotTest, NothingIsTakenWithoutAFrameOfThatCamera)
 {
-    EXPECT_FALSE(Capture({64, 48, kPixelMono8, 99}, kShortWait));
-    // An unusable size is refused before anything is asked of the thread.
-    EXPECT_FALSE(Capture({0, 48, kPixelMono8, 0}, kShortWait));
-    EXPECT_FALSE(Capture({64, -4, kPixelMono8, 0}, kShortWait));
+    FrameSinkList otherCamera;
+    EXPECT_FALSE(Capture({64, 48, kPixelMono8, &otherCamera}, kShortWait));
+    EXPECT_FALSE(otherCamera.Contains(&context_.frameRequest));
+    // An unusable size or no camera is refused before anything is asked of the thread.
+    FrameSinkList* sinks = camera_->Acquisition().FrameSinks().get();
+    EXPECT_FALSE(Capture({0, 48, kPixelMono8, sinks}, kShortWait));
+    EXPECT_FALSE(Capture({64, -4, kPixelMono8, sinks}, kShortWait));
+    EXPECT_FALSE(Capture({64, 48, kPixelMono8, nullptr}, kShortWait));
     EXPECT_EQ(context_.frameRequest.pending, 0);
     EXPECT_EQ(SnapShotListOf(context_).Count(), 0);
 }
@@ -158,7 +163,7 @@ TEST_F(TakeSnapShotTest, DrawingsAreBurntInOnlyWhenAskedFor)
     drawing.OnMove(0, QPoint(40, 30));
     drawing.OnRelease();
     ASSERT_EQ(drawing.ObjectCount(), 1);
-    const SnapShotSource source{60, 40, kPixelBGR8Packed, 0};
+    const SnapShotSource source{60, 40, kPixelBGR8Packed, camera_->Acquisition().FrameSinks().get()};
     const std::vector<uint8_t> frame(60 * 40 * 3, kFill);
 
     ASSERT_TRUE(Capture(source));

@@ -3,6 +3,7 @@
 
 #include "camera/CRS232C_OM.h"
 #include "camera/CameraConnection.h"
+#include "camera/OverlayRegistry.h"
 #include "context/CameraContext.h"
 #include "context/SettingsFile.h"
 
@@ -128,9 +129,8 @@ TEST(CameraContext, ListsAtMostFourCamerasInConnectionOrder)
         CameraConnection* camera = added[static_cast<size_t>(i)];
         EXPECT_EQ(context.Camera(i), camera);
         EXPECT_EQ(camera->GetCameraNumber(), i + 1);
-        EXPECT_NE(camera->GetOverlayRegistry(), nullptr);
-        EXPECT_EQ(camera->GetHandOffRecords().frameRequest, &context.frameRequest);
-        EXPECT_EQ(camera->GetHandOffRecords().displaySettings, &context.displaySettings);
+        EXPECT_NE(camera->Acquisition().GetOverlayRegistry(), nullptr);
+        EXPECT_TRUE(camera->Acquisition().FrameSinks()->Contains(camera->Acquisition().GetOverlayRegistry()));
     }
 
     context.RemoveCamera(added[1]);

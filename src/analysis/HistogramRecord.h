@@ -1,5 +1,6 @@
 #pragma once
 
+#include "camera/FrameSink.h"
 #include "camera/RepaintTarget.h"
 
 #include <array>
@@ -8,9 +9,10 @@
 #include <cstdint>
 #include <mutex>
 
-// The histogram window's hand-off record: the acquisition thread recounts the
-// area of each displayed frame under the mutex.
-struct HistogramRecord {
+// The histogram window's record, a sink of the camera the window is opened
+// for: its acquisition thread recounts the area of each shown frame under the
+// mutex, then outlines the area on the frame.
+struct HistogramRecord : public FrameSink {
     static constexpr int kBinCount = 4096;
     static constexpr int kChannelCount = 3;
 
@@ -24,10 +26,17 @@ struct HistogramRecord {
     int32_t right = 0;
     int32_t bottom = 0;
     std::array<std::array<uint32_t, kBinCount>, kChannelCount> counts{};
-    std::mutex mutex;
+    mutable std::mutex mutex;
     std::atomic<bool> active{false};
     RepaintTarget* window = nullptr;
-    uint32_t cameraKey = 0;
+
+    // Shown frames while active with a window.
+    bool WantsFrame(bool shown) const override;
+    // Counts only frames of the size and kind the window was opened for:
+    // colour ones from the converted image, grey ones from the raw buffer.
+    void TakeFrame(const SinkFrame& frame) override;
+    // Outlines the area of a counted frame.
+    void Paint(QPainter& painter, const SinkFrame& frame) override;
 
     // The following are called with the mutex held.
 
@@ -47,4 +56,10 @@ struct HistogramRecord {
     // buffer too short for the area.
     bool CountGrey(uint32_t pixelFormat, const uint8_t* raw, size_t rawSize, int32_t frameWidth, int32_t frameHeight,
                    int32_t mirrorMode);
+
+private:
+    // The area counted in the frame in hand, outlined when it is painted;
+    // acquisition thread only.
+    bool counted_ = false;
+    std::array<int32_t, 4> outline_{};
 };

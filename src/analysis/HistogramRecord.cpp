@@ -1,6 +1,11 @@
-#include "camera/HistogramRecord.h"
+#include "analysis/HistogramRecord.h"
 
+#include "analysis/AnalysisMarker.h"
+#include "camera/FrameImage.h"
 #include "camera/PixelFormats.h"
+#include "sdk/SdkBuffer.h"
+
+#include <QPainter>
 
 #include <algorithm>
 
@@ -150,4 +155,52 @@ bool HistogramRecord::CountGrey(uint32_t pixelFormat, const uint8_t* raw, size_t
         }
     }
     return true;
+}
+
+bool HistogramRecord::WantsFrame(bool shown) const
+{
+    if (!shown || !active)
+        return false;
+    std::lock_guard lock(mutex);
+    return window != nullptr;
+}
+
+void HistogramRecord::TakeFrame(const SinkFrame& frame)
+{
+    const FrameImage& image = frame.image;
+    counted_ = false;
+    RepaintTarget* repaint = nullptr;
+    {
+        std::lock_guard lock(mutex);
+        const bool colourFrame = image.Kind() == FrameImage::kColour;
+        if (imageWidth != image.Width() || imageHeight != image.Height() || colour != colourFrame ||
+            !AreaInside(image.Width(), image.Height()))
+            return;
+        if (colourFrame) {
+            CountColour(image.Pixels(), image.Width());
+        } else if (!CountGrey(frame.buffer.GetImage()->GetPixelType(), frame.buffer.GetDataPointer(),
+                              frame.buffer.GetDataSize(), image.Width(), image.Height(), frame.mirrorMode)) {
+            return;
+        }
+        counted_ = true;
+        outline_[0] = left;
+        outline_[1] = top;
+        outline_[2] = right;
+        outline_[3] = bottom;
+        repaint = window;
+    }
+    if (repaint)
+        repaint->RequestRepaint();
+}
+
+void HistogramRecord::Paint(QPainter& painter, const SinkFrame& frame)
+{
+    if (!counted_)
+        return;
+    // Half-open outline: the right and bottom edges lie outside the area.
+    painter.setPen(AnalysisMarkerPen(frame.image));
+    painter.setBrush(Qt::NoBrush);
+    painter.setBackgroundMode(Qt::TransparentMode);
+    painter.setBackground(Qt::white);
+    painter.drawRect(outline_[0], outline_[1], outline_[2] - outline_[0] - 1, outline_[3] - outline_[1] - 1);
 }

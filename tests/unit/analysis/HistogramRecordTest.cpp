@@ -1,4 +1,4 @@
-#include "camera/HistogramRecord.h"
+#include "analysis/HistogramRecord.h"
 #include "camera/PixelFormats.h"
 
 #include <gtest/gtest.h>

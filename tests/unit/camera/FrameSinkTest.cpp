@@ -58,23 +58,27 @@ TEST(OverlayRegistry, PaintsInListOrderEachFromTheGivenState)
 TEST(FrameRequest, AnUnansweredRequestIsWithdrawn)
 {
     FrameRequest request;
+    FrameSinkList sinks;
     uint8_t buffer[4] = {};
-    request.Post(buffer, 4, 1, 1, 1);
+    request.Post(sinks, buffer, 4, 1, 1);
     EXPECT_EQ(request.pending, 1);
+    EXPECT_TRUE(sinks.Contains(&request));
     uint32_t blockId = 77;
     EXPECT_FALSE(request.Finish(std::chrono::milliseconds(10), blockId));
     EXPECT_EQ(blockId, 77u);
     EXPECT_EQ(request.pending, 0);
     EXPECT_EQ(request.buffer, nullptr);
+    EXPECT_FALSE(sinks.Contains(&request));
 }
 
 TEST(FrameRequest, PostingClearsAnEarlierSizeError)
 {
     FrameRequest request;
+    FrameSinkList sinks;
     uint8_t buffer[4] = {};
     request.error = 1;
     request.completed.Set();
-    request.Post(buffer, 4, 1, 1, 1);
+    request.Post(sinks, buffer, 4, 1, 1);
     EXPECT_EQ(request.error, 0);
     EXPECT_FALSE(request.completed.IsSet());
 }
