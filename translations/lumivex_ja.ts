@@ -2,6 +2,85 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja_JP" sourcelanguage="en">
 <context>
+    <name>AoiPage</name>
+    <message>
+        <location filename="../src/controls/AoiPage.cpp" line="40"/>
+        <source>X Position</source>
+        <translation>X 位置</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/AoiPage.cpp" line="41"/>
+        <source>Width</source>
+        <translation>幅</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/AoiPage.cpp" line="42"/>
+        <source>Y Position</source>
+        <translation>Y 位置</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/AoiPage.cpp" line="43"/>
+        <source>Height</source>
+        <translation>高さ</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/AoiPage.cpp" line="47"/>
+        <source>Binning horizontal</source>
+        <translation>水平ビニング</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/AoiPage.cpp" line="48"/>
+        <source>Binning vertical</source>
+        <translation>垂直ビニング</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/AoiPage.cpp" line="49"/>
+        <source>Decimation horizontal</source>
+        <translation>水平間引き</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/AoiPage.cpp" line="50"/>
+        <source>Decimation vertical</source>
+        <translation>垂直間引き</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/AoiPage.cpp" line="56"/>
+        <location filename="../src/controls/AoiPage.cpp" line="58"/>
+        <source>AOI</source>
+        <translation>AOI</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/AoiPage.cpp" line="83"/>
+        <source>Activate</source>
+        <translation>適用</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/AoiPage.cpp" line="85"/>
+        <source>Undo</source>
+        <translation>元に戻す</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/AoiPage.cpp" line="99"/>
+        <source>Frame rate(Hz)</source>
+        <translation>フレームレート(Hz)</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/AoiPage.cpp" line="148"/>
+        <source>Please set &quot;OffsetX&quot; + &quot;Width&quot; is %1 or less.</source>
+        <translation>&quot;OffsetX&quot; + &quot;Width&quot; が %1 以下になるように設定してください。</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/AoiPage.cpp" line="150"/>
+        <source>Please set &quot;OffsetY&quot; + &quot;Height&quot; is %1 or less.</source>
+        <translation>&quot;OffsetY&quot; + &quot;Height&quot; が %1 以下になるように設定してください。</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/AoiPage.cpp" line="300"/>
+        <source>The camera took %1 instead of %2.</source>
+        <translation>カメラは %2 の代わりに %1 を設定しました。</translation>
+    </message>
+</context>
+<context>
     <name>CAboutDlg</name>
     <message>
         <location filename="../src/app/AboutText.cpp" line="43"/>
@@ -24,7 +103,7 @@
         <translation>カメラファームウェアバージョン:%1</translation>
     </message>
     <message>
-        <location filename="../src/app/CAboutDlg.cpp" line="23"/>
+        <location filename="../src/app/CAboutDlg.cpp" line="25"/>
         <source>About %1</source>
         <translation>%1 のバージョン情報</translation>
     </message>
@@ -191,138 +270,138 @@
 <context>
     <name>CDeviceDlg</name>
     <message>
-        <location filename="../src/selection/CDeviceDlg.cpp" line="85"/>
+        <location filename="../src/selection/CDeviceDlg.cpp" line="86"/>
         <source>Page 1/3 (Max 4)</source>
         <translation>ページ 1/3 (最大 4)</translation>
     </message>
     <message>
-        <location filename="../src/selection/CDeviceDlg.cpp" line="86"/>
+        <location filename="../src/selection/CDeviceDlg.cpp" line="87"/>
         <source>▲</source>
         <translation>▲</translation>
     </message>
     <message>
-        <location filename="../src/selection/CDeviceDlg.cpp" line="87"/>
+        <location filename="../src/selection/CDeviceDlg.cpp" line="88"/>
         <source>▼</source>
         <translation>▼</translation>
     </message>
     <message>
-        <location filename="../src/selection/CDeviceDlg.cpp" line="88"/>
+        <location filename="../src/selection/CDeviceDlg.cpp" line="89"/>
         <source>Save</source>
         <translation>保存</translation>
     </message>
     <message>
-        <location filename="../src/selection/CDeviceDlg.cpp" line="89"/>
+        <location filename="../src/selection/CDeviceDlg.cpp" line="90"/>
         <source>Packet size</source>
         <translation>パケットサイズ</translation>
     </message>
     <message>
-        <location filename="../src/selection/CDeviceDlg.cpp" line="90"/>
+        <location filename="../src/selection/CDeviceDlg.cpp" line="91"/>
         <source>Connect</source>
         <translation>接続</translation>
     </message>
     <message>
-        <location filename="../src/selection/CDeviceDlg.cpp" line="91"/>
+        <location filename="../src/selection/CDeviceDlg.cpp" line="92"/>
         <source>Disconnect</source>
         <translation>切断</translation>
     </message>
     <message>
-        <location filename="../src/selection/CDeviceDlg.cpp" line="92"/>
+        <location filename="../src/selection/CDeviceDlg.cpp" line="93"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../src/selection/CDeviceDlg.cpp" line="93"/>
+        <location filename="../src/selection/CDeviceDlg.cpp" line="94"/>
         <source>End</source>
         <translation>終了</translation>
     </message>
     <message>
-        <location filename="../src/selection/CDeviceDlg.cpp" line="95"/>
+        <location filename="../src/selection/CDeviceDlg.cpp" line="96"/>
         <source>GigE Vision Camera Selection</source>
         <translation>GigE Vision カメラの選択</translation>
     </message>
     <message>
-        <location filename="../src/selection/CDeviceDlg.cpp" line="98"/>
+        <location filename="../src/selection/CDeviceDlg.cpp" line="99"/>
         <source>Camera IP Address</source>
         <translation>カメラ IP アドレス</translation>
     </message>
     <message>
-        <location filename="../src/selection/CDeviceDlg.cpp" line="98"/>
+        <location filename="../src/selection/CDeviceDlg.cpp" line="99"/>
         <source>Model</source>
         <translation>モデル</translation>
     </message>
     <message>
-        <location filename="../src/selection/CDeviceDlg.cpp" line="98"/>
+        <location filename="../src/selection/CDeviceDlg.cpp" line="99"/>
         <source>MAC Address</source>
         <translation>MAC アドレス</translation>
     </message>
     <message>
-        <location filename="../src/selection/CDeviceDlg.cpp" line="98"/>
+        <location filename="../src/selection/CDeviceDlg.cpp" line="99"/>
         <source>NIC IP Address</source>
         <translation>NIC IP アドレス</translation>
     </message>
     <message>
-        <location filename="../src/selection/CDeviceDlg.cpp" line="99"/>
+        <location filename="../src/selection/CDeviceDlg.cpp" line="100"/>
         <source>User Name</source>
         <translation>ユーザー名</translation>
     </message>
     <message>
-        <location filename="../src/selection/CDeviceDlg.cpp" line="108"/>
+        <location filename="../src/selection/CDeviceDlg.cpp" line="109"/>
         <source>GigE Vision Camera Connection</source>
         <translation>GigE Vision カメラの接続</translation>
     </message>
     <message>
-        <location filename="../src/selection/CDeviceDlg.cpp" line="111"/>
+        <location filename="../src/selection/CDeviceDlg.cpp" line="112"/>
         <source>IP Address initialization</source>
         <translation>IP アドレス初期化</translation>
     </message>
     <message>
-        <location filename="../src/selection/CDeviceDlg.cpp" line="113"/>
+        <location filename="../src/selection/CDeviceDlg.cpp" line="114"/>
         <source>Packet Size Setting</source>
         <translation>パケットサイズ設定</translation>
     </message>
     <message>
-        <location filename="../src/selection/CDeviceDlg.cpp" line="148"/>
+        <location filename="../src/selection/CDeviceDlg.cpp" line="149"/>
         <source>Available GigE Vision Cameras</source>
         <translation>使用可能な GigE Vision カメラ</translation>
     </message>
     <message>
-        <location filename="../src/selection/CDeviceDlg.cpp" line="221"/>
+        <location filename="../src/selection/CDeviceDlg.cpp" line="223"/>
         <source>GigE Vision</source>
         <translation>GigE Vision</translation>
     </message>
     <message>
-        <location filename="../src/selection/CDeviceDlg.cpp" line="222"/>
+        <location filename="../src/selection/CDeviceDlg.cpp" line="224"/>
         <source>Invalid selection. Please select a GEV Device connected through a supported network card configuration.</source>
         <translation>選択が無効です。対応するネットワークカード構成で接続された GEV デバイスを選択してください。</translation>
     </message>
     <message>
-        <location filename="../src/selection/CDeviceDlg.cpp" line="234"/>
-        <location filename="../src/selection/CDeviceDlg.cpp" line="395"/>
+        <location filename="../src/selection/CDeviceDlg.cpp" line="236"/>
+        <location filename="../src/selection/CDeviceDlg.cpp" line="397"/>
         <source>Error</source>
         <translation>エラー</translation>
     </message>
     <message>
-        <location filename="../src/selection/CDeviceDlg.cpp" line="234"/>
+        <location filename="../src/selection/CDeviceDlg.cpp" line="236"/>
         <source>Connection failed.</source>
         <translation>接続に失敗しました。</translation>
     </message>
     <message>
-        <location filename="../src/selection/CDeviceDlg.cpp" line="264"/>
+        <location filename="../src/selection/CDeviceDlg.cpp" line="266"/>
         <source>GigE</source>
         <translation>GigE</translation>
     </message>
     <message>
-        <location filename="../src/selection/CDeviceDlg.cpp" line="264"/>
+        <location filename="../src/selection/CDeviceDlg.cpp" line="266"/>
         <source>Disconnect?</source>
         <translation>切断しますか?</translation>
     </message>
     <message>
-        <location filename="../src/selection/CDeviceDlg.cpp" line="378"/>
+        <location filename="../src/selection/CDeviceDlg.cpp" line="380"/>
         <source>%1/%2 (Max %3)</source>
         <translation>%1/%2 (最大 %3)</translation>
     </message>
     <message>
-        <location filename="../src/selection/CDeviceDlg.cpp" line="395"/>
+        <location filename="../src/selection/CDeviceDlg.cpp" line="397"/>
         <source>The drawing file could not be loaded.</source>
         <translation>描画ファイルを読み込めませんでした。</translation>
     </message>
@@ -330,12 +409,12 @@
 <context>
     <name>CDrawingBase</name>
     <message>
-        <location filename="../src/drawing/CDrawingArc.cpp" line="9"/>
+        <location filename="../src/drawing/CDrawingArc.cpp" line="10"/>
         <source>Arc</source>
         <translation>円弧</translation>
     </message>
     <message>
-        <location filename="../src/drawing/CDrawingBezier.cpp" line="8"/>
+        <location filename="../src/drawing/CDrawingBezier.cpp" line="9"/>
         <source>Bezier</source>
         <translation>ベジェ曲線</translation>
     </message>
@@ -345,17 +424,17 @@
         <translation>十字</translation>
     </message>
     <message>
-        <location filename="../src/drawing/CDrawingDegree.cpp" line="9"/>
+        <location filename="../src/drawing/CDrawingDegree.cpp" line="10"/>
         <source>Degree</source>
         <translation>角度</translation>
     </message>
     <message>
-        <location filename="../src/drawing/CDrawingEllipse.cpp" line="7"/>
+        <location filename="../src/drawing/CDrawingEllipse.cpp" line="8"/>
         <source>Ellipse</source>
         <translation>楕円</translation>
     </message>
     <message>
-        <location filename="../src/drawing/CDrawingFreeHand.cpp" line="7"/>
+        <location filename="../src/drawing/CDrawingFreeHand.cpp" line="8"/>
         <source>Free Hand</source>
         <translation>フリーハンド</translation>
     </message>
@@ -365,17 +444,17 @@
         <translation>直線</translation>
     </message>
     <message>
-        <location filename="../src/drawing/CDrawingPerpendicular.cpp" line="7"/>
+        <location filename="../src/drawing/CDrawingPerpendicular.cpp" line="8"/>
         <source>Perpendicular</source>
         <translation>垂線</translation>
     </message>
     <message>
-        <location filename="../src/drawing/CDrawingPolygon.cpp" line="7"/>
+        <location filename="../src/drawing/CDrawingPolygon.cpp" line="8"/>
         <source>Polygon</source>
         <translation>多角形</translation>
     </message>
     <message>
-        <location filename="../src/drawing/CDrawingRectangle.cpp" line="7"/>
+        <location filename="../src/drawing/CDrawingRectangle.cpp" line="8"/>
         <source>Rectangle</source>
         <translation>矩形</translation>
     </message>
@@ -408,7 +487,7 @@
         <translation>[度]</translation>
     </message>
     <message>
-        <location filename="../src/drawing/CDrawingManagement.cpp" line="135"/>
+        <location filename="../src/drawing/CDrawingManagement.cpp" line="134"/>
         <source>%1: drawing object %2 is damaged.</source>
         <translation>%1: 描画オブジェクト %2 が壊れています。</translation>
     </message>
@@ -501,134 +580,134 @@
         <translation>描画ファイルを読み込めませんでした。</translation>
     </message>
     <message>
-        <location filename="../src/drawing/DrawingPropertyRules.cpp" line="33"/>
-        <location filename="../src/drawing/DrawingPropertyRules.cpp" line="102"/>
+        <location filename="../src/drawing/DrawingPropertyRules.cpp" line="32"/>
+        <location filename="../src/drawing/DrawingPropertyRules.cpp" line="101"/>
         <source>Solid</source>
         <translation>実線</translation>
     </message>
     <message>
-        <location filename="../src/drawing/DrawingPropertyRules.cpp" line="34"/>
+        <location filename="../src/drawing/DrawingPropertyRules.cpp" line="33"/>
         <source>Dash</source>
         <translation>破線</translation>
     </message>
     <message>
-        <location filename="../src/drawing/DrawingPropertyRules.cpp" line="35"/>
+        <location filename="../src/drawing/DrawingPropertyRules.cpp" line="34"/>
         <source>Dot</source>
         <translation>点線</translation>
     </message>
     <message>
-        <location filename="../src/drawing/DrawingPropertyRules.cpp" line="36"/>
+        <location filename="../src/drawing/DrawingPropertyRules.cpp" line="35"/>
         <source>Dashes And Dots</source>
         <translation>一点鎖線</translation>
     </message>
     <message>
-        <location filename="../src/drawing/DrawingPropertyRules.cpp" line="37"/>
+        <location filename="../src/drawing/DrawingPropertyRules.cpp" line="36"/>
         <source>Dashes And Double Dot</source>
         <translation>二点鎖線</translation>
     </message>
     <message>
-        <location filename="../src/drawing/DrawingPropertyRules.cpp" line="38"/>
-        <location filename="../src/drawing/DrawingPropertyRules.cpp" line="101"/>
+        <location filename="../src/drawing/DrawingPropertyRules.cpp" line="37"/>
+        <location filename="../src/drawing/DrawingPropertyRules.cpp" line="100"/>
         <source>Null</source>
         <translation>なし</translation>
     </message>
     <message>
-        <location filename="../src/drawing/DrawingPropertyRules.cpp" line="103"/>
+        <location filename="../src/drawing/DrawingPropertyRules.cpp" line="102"/>
         <source>Hatch</source>
         <translation>ハッチ</translation>
     </message>
     <message>
-        <location filename="../src/drawing/DrawingPropertyRules.cpp" line="108"/>
+        <location filename="../src/drawing/DrawingPropertyRules.cpp" line="107"/>
         <source>45-degree upward left-to-right</source>
         <translation>右上がり 45 度斜線</translation>
     </message>
     <message>
-        <location filename="../src/drawing/DrawingPropertyRules.cpp" line="109"/>
+        <location filename="../src/drawing/DrawingPropertyRules.cpp" line="108"/>
         <source>Horizontal and vertical cross</source>
         <translation>縦横格子</translation>
     </message>
     <message>
-        <location filename="../src/drawing/DrawingPropertyRules.cpp" line="110"/>
+        <location filename="../src/drawing/DrawingPropertyRules.cpp" line="109"/>
         <source>45-degree cross</source>
         <translation>45 度格子</translation>
     </message>
     <message>
-        <location filename="../src/drawing/DrawingPropertyRules.cpp" line="111"/>
+        <location filename="../src/drawing/DrawingPropertyRules.cpp" line="110"/>
         <source>45-degree downward left-to-right</source>
         <translation>右下がり 45 度斜線</translation>
     </message>
     <message>
-        <location filename="../src/drawing/DrawingPropertyRules.cpp" line="112"/>
+        <location filename="../src/drawing/DrawingPropertyRules.cpp" line="111"/>
         <source>Horizontal</source>
         <translation>水平</translation>
     </message>
     <message>
-        <location filename="../src/drawing/DrawingPropertyRules.cpp" line="113"/>
+        <location filename="../src/drawing/DrawingPropertyRules.cpp" line="112"/>
         <source>Vertical</source>
         <translation>垂直</translation>
     </message>
     <message>
-        <location filename="../src/drawing/DrawingPropertyRules.cpp" line="118"/>
+        <location filename="../src/drawing/DrawingPropertyRules.cpp" line="117"/>
         <source>Transparent</source>
         <translation>透明</translation>
     </message>
     <message>
-        <location filename="../src/drawing/DrawingPropertyRules.cpp" line="119"/>
+        <location filename="../src/drawing/DrawingPropertyRules.cpp" line="118"/>
         <source>Opaque</source>
         <translation>不透明</translation>
     </message>
     <message>
-        <location filename="../src/drawing/DrawingPropertyRules.cpp" line="124"/>
+        <location filename="../src/drawing/DrawingPropertyRules.cpp" line="123"/>
         <source>Alternate</source>
         <translation>交互</translation>
     </message>
     <message>
-        <location filename="../src/drawing/DrawingPropertyRules.cpp" line="125"/>
+        <location filename="../src/drawing/DrawingPropertyRules.cpp" line="124"/>
         <source>Winding</source>
         <translation>ワインディング</translation>
     </message>
     <message>
-        <location filename="../src/drawing/DrawingPropertyRules.cpp" line="131"/>
+        <location filename="../src/drawing/DrawingPropertyRules.cpp" line="130"/>
         <source>Name</source>
         <translation>名前</translation>
     </message>
     <message>
-        <location filename="../src/drawing/DrawingPropertyRules.cpp" line="132"/>
+        <location filename="../src/drawing/DrawingPropertyRules.cpp" line="131"/>
         <source>Width</source>
         <translation>幅</translation>
     </message>
     <message>
-        <location filename="../src/drawing/DrawingPropertyRules.cpp" line="133"/>
+        <location filename="../src/drawing/DrawingPropertyRules.cpp" line="132"/>
         <source>Height</source>
         <translation>高さ</translation>
     </message>
     <message>
-        <location filename="../src/drawing/DrawingPropertyRules.cpp" line="134"/>
+        <location filename="../src/drawing/DrawingPropertyRules.cpp" line="133"/>
         <source>Length</source>
         <translation>長さ</translation>
     </message>
     <message>
-        <location filename="../src/drawing/DrawingPropertyRules.cpp" line="135"/>
+        <location filename="../src/drawing/DrawingPropertyRules.cpp" line="134"/>
         <source>Area</source>
         <translation>面積</translation>
     </message>
     <message>
-        <location filename="../src/drawing/DrawingPropertyRules.cpp" line="136"/>
+        <location filename="../src/drawing/DrawingPropertyRules.cpp" line="135"/>
         <source>Degree</source>
         <translation>角度</translation>
     </message>
     <message>
-        <location filename="../src/drawing/DrawingPropertyRules.cpp" line="137"/>
+        <location filename="../src/drawing/DrawingPropertyRules.cpp" line="136"/>
         <source>Date</source>
         <translation>日付</translation>
     </message>
     <message>
-        <location filename="../src/drawing/DrawingPropertyRules.cpp" line="138"/>
+        <location filename="../src/drawing/DrawingPropertyRules.cpp" line="137"/>
         <source>Time</source>
         <translation>時刻</translation>
     </message>
     <message>
-        <location filename="../src/drawing/DrawingPropertyRules.cpp" line="139"/>
+        <location filename="../src/drawing/DrawingPropertyRules.cpp" line="138"/>
         <source>Center Position</source>
         <translation>中心位置</translation>
     </message>
@@ -892,7 +971,7 @@
         <translation>カメラが接続されていません。</translation>
     </message>
     <message>
-        <location filename="../src/controls/CFeaturesDlg.cpp" line="211"/>
+        <location filename="../src/controls/CFeaturesDlg.cpp" line="212"/>
         <source>Features - %1(%2)</source>
         <translation>カメラ機能 - %1(%2)</translation>
     </message>
@@ -912,12 +991,12 @@
         <translation>実行</translation>
     </message>
     <message>
-        <location filename="../src/controls/CFeaturesDlg.cpp" line="302"/>
+        <location filename="../src/controls/CFeaturesDlg.cpp" line="303"/>
         <source>%1 executed.</source>
         <translation>%1 を実行しました。</translation>
     </message>
     <message>
-        <location filename="../src/controls/CFeaturesDlg.cpp" line="303"/>
+        <location filename="../src/controls/CFeaturesDlg.cpp" line="304"/>
         <source>%1: the camera refused the command (%2).</source>
         <translation>%1: カメラがコマンドを拒否しました (%2)。</translation>
     </message>
@@ -927,73 +1006,65 @@
         <translation>RW</translation>
     </message>
     <message>
-        <location filename="../src/controls/CFeaturesDlg.cpp" line="320"/>
+        <location filename="../src/controls/CFeaturesDlg.cpp" line="319"/>
         <source>RO</source>
         <translation>RO</translation>
     </message>
     <message>
-        <location filename="../src/controls/CFeaturesDlg.cpp" line="321"/>
+        <location filename="../src/controls/CFeaturesDlg.cpp" line="319"/>
         <source>WO</source>
         <translation>WO</translation>
     </message>
     <message>
-        <location filename="../src/controls/CFeaturesDlg.cpp" line="322"/>
+        <location filename="../src/controls/CFeaturesDlg.cpp" line="319"/>
         <source>NA</source>
         <translation>NA</translation>
     </message>
     <message>
-        <location filename="../src/controls/CFeaturesDlg.cpp" line="343"/>
+        <location filename="../src/controls/CFeaturesDlg.cpp" line="340"/>
         <source>, step %1</source>
         <translation>、刻み %1</translation>
     </message>
     <message>
-        <location filename="../src/controls/CFeaturesDlg.cpp" line="452"/>
+        <location filename="../src/controls/CFeaturesDlg.cpp" line="449"/>
         <source>%1: &quot;%2&quot; is not a whole number.</source>
         <translation>%1: &quot;%2&quot; は整数ではありません。</translation>
     </message>
     <message>
-        <location filename="../src/controls/CFeaturesDlg.cpp" line="467"/>
-        <location filename="../src/controls/CFeaturesDlg.cpp" line="498"/>
+        <location filename="../src/controls/CFeaturesDlg.cpp" line="464"/>
+        <location filename="../src/controls/CFeaturesDlg.cpp" line="494"/>
         <source>%1 is outside %2 .. %3</source>
         <translation>%1 は %2 .. %3 の範囲外です</translation>
     </message>
     <message>
-        <location filename="../src/controls/CFeaturesDlg.cpp" line="470"/>
+        <location filename="../src/controls/CFeaturesDlg.cpp" line="467"/>
         <source>%1 is not a whole number of steps of %2 from %3</source>
         <translation>%1 は %3 から %2 刻みの値ではありません</translation>
     </message>
     <message>
-        <location filename="../src/controls/CFeaturesDlg.cpp" line="481"/>
+        <location filename="../src/controls/CFeaturesDlg.cpp" line="478"/>
         <source>%1: &quot;%2&quot; is not a number.</source>
         <translation>%1: &quot;%2&quot; は数値ではありません。</translation>
     </message>
     <message>
-        <location filename="../src/controls/CFeaturesDlg.cpp" line="509"/>
+        <location filename="../src/controls/CFeaturesDlg.cpp" line="506"/>
         <source>%1 set to %2.</source>
         <translation>%1 を %2 に設定しました。</translation>
     </message>
     <message>
-        <location filename="../src/controls/CFeaturesDlg.cpp" line="510"/>
+        <location filename="../src/controls/CFeaturesDlg.cpp" line="507"/>
         <source>%1: the camera refused %2 (%3).</source>
         <translation>%1: カメラが %2 を拒否しました (%3)。</translation>
     </message>
     <message>
-        <location filename="../src/controls/CFeaturesDlg.cpp" line="516"/>
+        <location filename="../src/controls/CFeaturesDlg.cpp" line="513"/>
         <source>%1: %2; %3 was written.</source>
         <translation>%1: %2。%3 を書き込みました。</translation>
     </message>
     <message>
-        <location filename="../src/controls/CFeaturesDlg.cpp" line="522"/>
+        <location filename="../src/controls/CFeaturesDlg.cpp" line="519"/>
         <source>%1: the camera gives a minimum (%2) above the maximum (%3), so no value can be written.</source>
         <translation>%1: カメラの最小値 (%2) が最大値 (%3) を上回っているため、値を書き込めません。</translation>
-    </message>
-</context>
-<context>
-    <name>WaveformWindow</name>
-    <message>
-        <location filename="../src/analysis/WaveformWindow.cpp" line="25"/>
-        <source>Waveform</source>
-        <translation>波形</translation>
     </message>
 </context>
 <context>
@@ -1029,68 +1100,20 @@
         <translation>x1/8</translation>
     </message>
     <message>
-        <location filename="../src/analysis/CHistogramDlg.cpp" line="77"/>
+        <location filename="../src/analysis/CHistogramDlg.cpp" line="72"/>
         <source>Histogram</source>
         <translation>ヒストグラム</translation>
     </message>
     <message>
-        <location filename="../src/analysis/CHistogramDlg.cpp" line="81"/>
+        <location filename="../src/analysis/CHistogramDlg.cpp" line="76"/>
         <source>Height Stretch</source>
         <translation>高さ倍率</translation>
     </message>
 </context>
 <context>
-    <name>IpAddressSettingDialog</name>
-    <message>
-        <location filename="../src/selection/IpAddressSettingDialog.cpp" line="58"/>
-        <source>IP Address is automatically acquired.</source>
-        <translation>IP アドレスを自動的に取得します。</translation>
-    </message>
-    <message>
-        <location filename="../src/selection/IpAddressSettingDialog.cpp" line="59"/>
-        <source>Current IP Address is maintained.</source>
-        <translation>現在の IP アドレスを維持します。</translation>
-    </message>
-    <message>
-        <location filename="../src/selection/IpAddressSettingDialog.cpp" line="60"/>
-        <source>Device IP Address</source>
-        <translation>デバイス IP アドレス</translation>
-    </message>
-    <message>
-        <location filename="../src/selection/IpAddressSettingDialog.cpp" line="62"/>
-        <source>Device Subnet Mask</source>
-        <translation>デバイスサブネットマスク</translation>
-    </message>
-    <message>
-        <location filename="../src/selection/IpAddressSettingDialog.cpp" line="64"/>
-        <source>Save</source>
-        <translation>保存</translation>
-    </message>
-    <message>
-        <location filename="../src/selection/IpAddressSettingDialog.cpp" line="65"/>
-        <source>Exit</source>
-        <translation>終了</translation>
-    </message>
-    <message>
-        <location filename="../src/selection/IpAddressSettingDialog.cpp" line="67"/>
-        <source>IPAddress Setting</source>
-        <translation>IP アドレス設定</translation>
-    </message>
-    <message>
-        <location filename="../src/selection/IpAddressSettingDialog.cpp" line="137"/>
-        <source>Saved successfully!</source>
-        <translation>保存しました。</translation>
-    </message>
-    <message>
-        <location filename="../src/selection/IpAddressSettingDialog.cpp" line="138"/>
-        <source>Saved Error! Code=%1[0x%2]</source>
-        <translation>保存エラー! コード=%1[0x%2]</translation>
-    </message>
-</context>
-<context>
     <name>CLumivexApp</name>
     <message>
-        <location filename="../src/app/CLumivexApp.cpp" line="106"/>
+        <location filename="../src/app/CLumivexApp.cpp" line="114"/>
         <source>Could not connect to %1.</source>
         <translation>%1 に接続できませんでした。</translation>
     </message>
@@ -1098,283 +1121,283 @@
 <context>
     <name>CLumivexDlg</name>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="261"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="274"/>
         <source>File(&amp;F)</source>
         <translation>ファイル(&amp;F)</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="261"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="274"/>
         <source>Option(&amp;O)</source>
         <translation>オプション(&amp;O)</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="261"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="274"/>
         <source>Capture(&amp;C)</source>
         <translation>キャプチャ(&amp;C)</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="262"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="275"/>
         <source>Draw(&amp;D)</source>
         <translation>描画(&amp;D)</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="262"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="275"/>
         <source>Window(&amp;W)</source>
         <translation>ウィンドウ(&amp;W)</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="262"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="275"/>
         <source>Help(&amp;H)</source>
         <translation>ヘルプ(&amp;H)</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="265"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="278"/>
         <source>Size(&amp;Z)</source>
         <translation>サイズ(&amp;Z)</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="268"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="281"/>
         <source>Close(&amp;X)</source>
         <translation>閉じる(&amp;X)</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="269"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="282"/>
         <source>Still Image(&amp;P)</source>
         <translation>静止画(&amp;P)</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="269"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="282"/>
         <source>Live Video(&amp;P)</source>
         <translation>ライブ映像(&amp;P)</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="270"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="283"/>
         <source>Settings(&amp;S)</source>
         <translation>設定(&amp;S)</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="271"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="284"/>
         <source>x8</source>
         <translation>x8</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="272"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="285"/>
         <source>x4</source>
         <translation>x4</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="273"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="286"/>
         <source>x2</source>
         <translation>x2</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="274"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="287"/>
         <source>x1</source>
         <translation>x1</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="275"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="288"/>
         <source>x1/2</source>
         <translation>x1/2</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="276"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="289"/>
         <source>x1/4</source>
         <translation>x1/4</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="277"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="290"/>
         <source>x1/8</source>
         <translation>x1/8</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="278"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="291"/>
         <source>Adjust Window Size</source>
         <translation>ウィンドウサイズを合わせる</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="279"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="292"/>
         <source>Callback(&amp;C)...</source>
         <translation>コールバック(&amp;C)...</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="280"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="293"/>
         <source>Waveform(&amp;W)</source>
         <translation>波形(&amp;W)</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="281"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="294"/>
         <source>Histogram(&amp;H)</source>
         <translation>ヒストグラム(&amp;H)</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="282"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="295"/>
         <source>Manage Connection(&amp;M)</source>
         <translation>接続管理(&amp;M)</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="283"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="296"/>
         <source>OP Setting(&amp;O)</source>
         <translation>OP 設定(&amp;O)</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="284"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="297"/>
         <source>Snap Shot(&amp;S)</source>
         <translation>スナップショット(&amp;S)</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="285"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="298"/>
         <source>Video Capture(&amp;V)...</source>
         <translation>動画キャプチャ(&amp;V)...</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="286"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="299"/>
         <source>Tool Bar</source>
         <translation>ツールバー</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="287"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="300"/>
         <source>Delete Drawing</source>
         <translation>描画を削除</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="288"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="301"/>
         <source>Draw Property..</source>
         <translation>描画プロパティ..</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="289"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="302"/>
         <source>Show Thumbnail(&amp;T)</source>
         <translation>サムネイル表示(&amp;T)</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="290"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="303"/>
         <source>Version Information(&amp;V)...</source>
         <translation>バージョン情報(&amp;V)...</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="291"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="304"/>
         <source>Help(&amp;H)...</source>
         <translation>ヘルプ(&amp;H)...</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="292"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="305"/>
         <source>Features(&amp;E)...</source>
         <translation>カメラ機能(&amp;E)...</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="293"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="306"/>
         <source>Tile(&amp;T)</source>
         <translation>並べて表示(&amp;T)</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="294"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="307"/>
         <source>Cascade(&amp;A)</source>
         <translation>重ねて表示(&amp;A)</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="295"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="308"/>
         <source>Tile at Connection(&amp;N)</source>
         <translation>接続時に並べて表示(&amp;N)</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="303"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="316"/>
         <source>Select</source>
         <translation>選択</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="303"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="316"/>
         <source>Line</source>
         <translation>直線</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="303"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="316"/>
         <source>Rectangle</source>
         <translation>矩形</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="303"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="316"/>
         <source>Ellipse</source>
         <translation>楕円</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="303"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="316"/>
         <source>Text</source>
         <translation>テキスト</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="303"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="316"/>
         <source>Degree</source>
         <translation>角度</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="304"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="317"/>
         <source>Polygon</source>
         <translation>多角形</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="304"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="317"/>
         <source>Perpendicular</source>
         <translation>垂線</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="304"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="317"/>
         <source>Arc</source>
         <translation>円弧</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="304"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="317"/>
         <source>Bezier</source>
         <translation>ベジェ曲線</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="304"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="317"/>
         <source>Free Hand</source>
         <translation>フリーハンド</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="304"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="317"/>
         <source>Cross</source>
         <translation>十字</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="306"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="319"/>
         <source>Mode</source>
         <translation>モード</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlg.cpp" line="357"/>
-        <location filename="../src/app/CLumivexDlgConnection.cpp" line="218"/>
+        <location filename="../src/app/CLumivexDlg.cpp" line="371"/>
+        <location filename="../src/app/CLumivexDlgConnection.cpp" line="226"/>
         <source>camera lost</source>
         <translation>カメラ切断</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlgConnection.cpp" line="74"/>
+        <location filename="../src/app/CLumivexDlgConnection.cpp" line="75"/>
         <source>The camera %1(%2) lacks %3, which a live image needs. Option &gt; Features still shows and sets its features.</source>
         <translation>カメラ %1(%2) にはライブ画像に必要な %3 がありません。機能は「オプション」&gt;「カメラ機能」で引き続き表示・設定できます。</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlgConnection.cpp" line="215"/>
+        <location filename="../src/app/CLumivexDlgConnection.cpp" line="223"/>
         <source>Preview - %1(%2)</source>
         <translation>プレビュー - %1(%2)</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlgConnection.cpp" line="332"/>
+        <location filename="../src/app/CLumivexDlgConnection.cpp" line="342"/>
         <source>camera lost, waiting for it to answer again</source>
         <translation>カメラ切断、応答を待っています</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlgConnection.cpp" line="334"/>
+        <location filename="../src/app/CLumivexDlgConnection.cpp" line="343"/>
         <source>Camera %1 (%2): %3</source>
         <translation>カメラ %1 (%2): %3</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlgConnection.cpp" line="260"/>
+        <location filename="../src/app/CLumivexDlgConnection.cpp" line="268"/>
         <source>The camera %1 (%2) at %3 has not answered since %4. It is being looked for; the live image resumes as soon as it is back.</source>
         <translation>カメラ %1 (%2、%3) が %4 から応答していません。カメラを探し続けています。戻りしだいライブ画像を再開します。</translation>
     </message>
     <message>
-        <location filename="../src/app/CLumivexDlgConnection.cpp" line="286"/>
+        <location filename="../src/app/CLumivexDlgConnection.cpp" line="295"/>
         <source>The camera %1 (%2) at %3 was lost from %4 to %5 and answers again; the live image resumed.</source>
         <translation>カメラ %1 (%2、%3) は %4 から %5 まで切断されていましたが、再び応答しています。ライブ画像を再開しました。</translation>
     </message>
@@ -1382,7 +1405,7 @@
 <context>
     <name>CLxCtrlMainDlg</name>
     <message>
-        <location filename="../src/controls/CameraSettingsButtons.cpp" line="34"/>
+        <location filename="../src/controls/CameraSettingsButtons.cpp" line="35"/>
         <source>Do you continue the operation? If you continue the operation, the recording file would be closed.</source>
         <translation>操作を続けますか? 続けると録画ファイルが閉じられます。</translation>
     </message>
@@ -1412,7 +1435,7 @@
         <translation>カメラ設定を %1 に書き込めませんでした。</translation>
     </message>
     <message>
-        <location filename="../src/controls/CameraSettingsButtons.cpp" line="102"/>
+        <location filename="../src/controls/CameraSettingsButtons.cpp" line="103"/>
         <source>The file holds no settings for this camera model.</source>
         <translation>このファイルにはこのカメラ機種の設定がありません。</translation>
     </message>
@@ -1468,12 +1491,12 @@
         <translation>すべてのファイル(*.*)</translation>
     </message>
     <message>
-        <location filename="../src/commands/CMovieCommand.cpp" line="61"/>
+        <location filename="../src/commands/CMovieCommand.cpp" line="63"/>
         <source>Operation Canceled.</source>
         <translation>操作を取り消しました。</translation>
     </message>
     <message>
-        <location filename="../src/commands/CMovieCommand.cpp" line="76"/>
+        <location filename="../src/commands/CMovieCommand.cpp" line="78"/>
         <source>AVI File Created.</source>
         <translation>AVI ファイルを作成しました。</translation>
     </message>
@@ -1524,12 +1547,12 @@
 <context>
     <name>CPreview</name>
     <message>
-        <location filename="../src/display/CPreview.cpp" line="28"/>
+        <location filename="../src/display/CPreview.cpp" line="27"/>
         <source>Preview</source>
         <translation>プレビュー</translation>
     </message>
     <message>
-        <location filename="../src/display/CPreview.cpp" line="35"/>
+        <location filename="../src/display/CPreview.cpp" line="34"/>
         <source>Features...</source>
         <translation>カメラ機能...</translation>
     </message>
@@ -1537,57 +1560,57 @@
 <context>
     <name>CRS232C_OM</name>
     <message>
-        <location filename="../src/camera/CRS232C_OM.cpp" line="69"/>
+        <location filename="../src/camera/CRS232C_OM.cpp" line="70"/>
         <source>Not found SOF.</source>
         <translation>SOF が見つかりません。</translation>
     </message>
     <message>
-        <location filename="../src/camera/CRS232C_OM.cpp" line="70"/>
+        <location filename="../src/camera/CRS232C_OM.cpp" line="72"/>
         <source>Not found ETX.</source>
         <translation>ETX が見つかりません。</translation>
     </message>
     <message>
-        <location filename="../src/camera/CRS232C_OM.cpp" line="71"/>
+        <location filename="../src/camera/CRS232C_OM.cpp" line="74"/>
         <source>Not Recieve(PC).</source>
         <translation>受信できません(PC)。</translation>
     </message>
     <message>
-        <location filename="../src/camera/CRS232C_OM.cpp" line="72"/>
+        <location filename="../src/camera/CRS232C_OM.cpp" line="76"/>
         <source>Data Length Error(PC).</source>
         <translation>データ長エラー(PC)。</translation>
     </message>
     <message>
-        <location filename="../src/camera/CRS232C_OM.cpp" line="73"/>
+        <location filename="../src/camera/CRS232C_OM.cpp" line="78"/>
         <source>Data Length Error.</source>
         <translation>データ長エラー。</translation>
     </message>
     <message>
-        <location filename="../src/camera/CRS232C_OM.cpp" line="74"/>
+        <location filename="../src/camera/CRS232C_OM.cpp" line="80"/>
         <source>Recieve Error(SerialPort)</source>
         <translation>受信エラー(シリアルポート)</translation>
     </message>
     <message>
-        <location filename="../src/camera/CRS232C_OM.cpp" line="75"/>
+        <location filename="../src/camera/CRS232C_OM.cpp" line="82"/>
         <source>Send Error(SerialPort)</source>
         <translation>送信エラー(シリアルポート)</translation>
     </message>
     <message>
-        <location filename="../src/camera/CRS232C_OM.cpp" line="76"/>
+        <location filename="../src/camera/CRS232C_OM.cpp" line="84"/>
         <source>Busy(0x07).</source>
         <translation>ビジー(0x07)。</translation>
     </message>
     <message>
-        <location filename="../src/camera/CRS232C_OM.cpp" line="77"/>
+        <location filename="../src/camera/CRS232C_OM.cpp" line="86"/>
         <source>Recieve Error(0x10).</source>
         <translation>受信エラー(0x10)。</translation>
     </message>
     <message>
-        <location filename="../src/camera/CRS232C_OM.cpp" line="78"/>
+        <location filename="../src/camera/CRS232C_OM.cpp" line="88"/>
         <source>Around Error(0x11).</source>
         <translation>範囲外エラー(0x11)。</translation>
     </message>
     <message>
-        <location filename="../src/camera/CRS232C_OM.cpp" line="80"/>
+        <location filename="../src/camera/CRS232C_OM.cpp" line="90"/>
         <source>Extra Error(0x%1).</source>
         <translation>その他のエラー(0x%1)。</translation>
     </message>
@@ -1595,57 +1618,57 @@
 <context>
     <name>CRecordingControl</name>
     <message>
-        <location filename="../src/capture/CRecordingControl.cpp" line="367"/>
+        <location filename="../src/capture/CRecordingControl.cpp" line="387"/>
         <source>The recording into %1 ended because the camera&apos;s image format or size changed.</source>
         <translation>カメラの画素フォーマットまたは画像サイズが変わったため、%1 への録画を終了しました。</translation>
     </message>
     <message>
-        <location filename="../src/capture/CRecordingControl.cpp" line="369"/>
+        <location filename="../src/capture/CRecordingControl.cpp" line="389"/>
         <source>The recording into %1 ended because the live image was restarted.</source>
         <translation>ライブ画像が再開されたため、%1 への録画を終了しました。</translation>
     </message>
     <message>
-        <location filename="../src/capture/CRecordingControl.cpp" line="371"/>
+        <location filename="../src/capture/CRecordingControl.cpp" line="391"/>
         <source>The recording into %1 ended because the file reached its size limit.</source>
         <translation>ファイルがサイズの上限に達したため、%1 への録画を終了しました。</translation>
     </message>
     <message>
-        <location filename="../src/capture/CRecordingControl.cpp" line="373"/>
+        <location filename="../src/capture/CRecordingControl.cpp" line="393"/>
         <source>The recording into %1 ended because the file could not be written: %2.</source>
         <translation>ファイルに書き込めなかったため、%1 への録画を終了しました: %2。</translation>
     </message>
     <message>
-        <location filename="../src/capture/CRecordingControl.cpp" line="376"/>
+        <location filename="../src/capture/CRecordingControl.cpp" line="396"/>
         <source>The recording file %1 could not be completed: %2.</source>
         <translation>録画ファイル %1 を完成できませんでした: %2。</translation>
     </message>
     <message>
-        <location filename="../src/capture/CRecordingControl.cpp" line="216"/>
+        <location filename="../src/capture/CRecordingControl.cpp" line="229"/>
         <source>The frame list %1 could not be created: %2.</source>
         <translation>フレーム一覧 %1 を作成できませんでした: %2。</translation>
     </message>
     <message>
-        <location filename="../src/capture/CRecordingControl.cpp" line="354"/>
+        <location filename="../src/capture/CRecordingControl.cpp" line="374"/>
         <source>%1 frames written; %2 frames the camera sent never arrived; interval mean %3 ms, max %4 ms.</source>
         <translation>%1 フレームを書き込みました。カメラが送った %2 フレームが届きませんでした。間隔は平均 %3 ms、最大 %4 ms です。</translation>
     </message>
     <message>
-        <location filename="../src/capture/CRecordingControl.cpp" line="379"/>
+        <location filename="../src/capture/CRecordingControl.cpp" line="399"/>
         <source>The frame list of %1 could not be written completely.</source>
         <translation>%1 のフレーム一覧を最後まで書き込めませんでした。</translation>
     </message>
     <message>
-        <location filename="../src/capture/CRecordingControl.cpp" line="315"/>
+        <location filename="../src/capture/CRecordingControl.cpp" line="335"/>
         <source>The camera was lost at %1, and the recording ended before it was back.</source>
         <translation>カメラが %1 に切断され、カメラが戻る前に録画が終了しました。</translation>
     </message>
     <message>
-        <location filename="../src/capture/CRecordingControl.cpp" line="320"/>
+        <location filename="../src/capture/CRecordingControl.cpp" line="340"/>
         <source>The camera was lost from %1 to %2 (%3 s); the recording went on in %4.</source>
         <translation>カメラが %1 から %2 まで切断されました (%3 秒)。録画は %4 に続けました。</translation>
     </message>
     <message>
-        <location filename="../src/capture/CRecordingControl.cpp" line="381"/>
+        <location filename="../src/capture/CRecordingControl.cpp" line="401"/>
         <source>The recording into %1 ended because the camera stopped answering.</source>
         <translation>カメラが応答しなくなったため、%1 への録画を終了しました。</translation>
     </message>
@@ -1653,27 +1676,27 @@
 <context>
     <name>CRecordingFrameCount</name>
     <message>
-        <location filename="../src/capturewindows/CRecordingFrameCount.cpp" line="30"/>
+        <location filename="../src/capturewindows/CRecordingFrameCount.cpp" line="33"/>
         <source>Recording Setting</source>
         <translation>録画設定</translation>
     </message>
     <message>
-        <location filename="../src/capturewindows/CRecordingFrameCount.cpp" line="88"/>
+        <location filename="../src/capturewindows/CRecordingFrameCount.cpp" line="91"/>
         <source> </source>
         <translation> </translation>
     </message>
     <message>
-        <location filename="../src/capturewindows/CRecordingFrameCount.cpp" line="90"/>
+        <location filename="../src/capturewindows/CRecordingFrameCount.cpp" line="93"/>
         <source>Retry</source>
         <translation>リトライ</translation>
     </message>
     <message>
-        <location filename="../src/capturewindows/CRecordingFrameCount.cpp" line="94"/>
+        <location filename="../src/capturewindows/CRecordingFrameCount.cpp" line="97"/>
         <source>Count</source>
         <translation>枚数</translation>
     </message>
     <message>
-        <location filename="../src/capturewindows/CRecordingFrameCount.cpp" line="102"/>
+        <location filename="../src/capturewindows/CRecordingFrameCount.cpp" line="105"/>
         <source>Compression Type</source>
         <translation>圧縮形式</translation>
     </message>
@@ -1703,37 +1726,37 @@
         <translation>MS-MPEG4 V2</translation>
     </message>
     <message>
-        <location filename="../src/capture/RecordingEstimates.cpp" line="157"/>
+        <location filename="../src/capture/RecordingEstimates.cpp" line="156"/>
         <source>Quality:%1</source>
         <translation>画質:%1</translation>
     </message>
     <message>
-        <location filename="../src/capture/RecordingEstimates.cpp" line="162"/>
+        <location filename="../src/capture/RecordingEstimates.cpp" line="161"/>
         <source>Recorded Frame Setting:%1</source>
         <translation>録画フレーム数:%1</translation>
     </message>
     <message>
-        <location filename="../src/capture/RecordingEstimates.cpp" line="167"/>
+        <location filename="../src/capture/RecordingEstimates.cpp" line="166"/>
         <source>File Size:   %1 KBytes</source>
         <translation>ファイルサイズ:   %1 KB</translation>
     </message>
     <message>
-        <location filename="../src/capture/RecordingEstimates.cpp" line="174"/>
+        <location filename="../src/capture/RecordingEstimates.cpp" line="173"/>
         <source>Recording Time:</source>
         <translation>録画時間:</translation>
     </message>
     <message>
-        <location filename="../src/capture/RecordingEstimates.cpp" line="182"/>
+        <location filename="../src/capture/RecordingEstimates.cpp" line="181"/>
         <source>Recording Time:about %1h %2min %3sec</source>
         <translation>録画時間:約 %1 時間 %2 分 %3 秒</translation>
     </message>
     <message>
-        <location filename="../src/capture/RecordingEstimates.cpp" line="187"/>
+        <location filename="../src/capture/RecordingEstimates.cpp" line="186"/>
         <source>Recording Time:about %1min %2sec</source>
         <translation>録画時間:約 %1 分 %2 秒</translation>
     </message>
     <message>
-        <location filename="../src/capture/RecordingEstimates.cpp" line="190"/>
+        <location filename="../src/capture/RecordingEstimates.cpp" line="189"/>
         <source>Recording Time:about %1sec</source>
         <translation>録画時間:約 %1 秒</translation>
     </message>
@@ -1763,12 +1786,12 @@
         <translation>連番画像: TIFF、16 ビット</translation>
     </message>
     <message>
-        <location filename="../src/capturewindows/CRecordingFrameCount.cpp" line="96"/>
+        <location filename="../src/capturewindows/CRecordingFrameCount.cpp" line="99"/>
         <source>Continue after a lost camera</source>
         <translation>カメラ切断後も録画を続ける</translation>
     </message>
     <message>
-        <location filename="../src/capturewindows/CRecordingFrameCount.cpp" line="98"/>
+        <location filename="../src/capturewindows/CRecordingFrameCount.cpp" line="101"/>
         <source>When the camera stops answering, its file is closed, and the recording goes on in the next numbered file once the camera is back. Otherwise the recording ends with the closed file.</source>
         <translation>カメラが応答しなくなるとファイルを閉じ、カメラが戻ると次の番号のファイルに録画を続けます。オフの場合は閉じたファイルで録画を終了します。</translation>
     </message>
@@ -1776,88 +1799,300 @@
 <context>
     <name>CSnapShotDlg</name>
     <message>
-        <location filename="../src/capturewindows/CSnapShotDlg.cpp" line="123"/>
+        <location filename="../src/capturewindows/CSnapShotDlg.cpp" line="125"/>
         <source>Save</source>
         <translation>保存</translation>
     </message>
 </context>
 <context>
-    <name>AoiPage</name>
+    <name>CThumbnailDlg</name>
     <message>
-        <location filename="../src/controls/AoiPage.cpp" line="40"/>
-        <source>X Position</source>
-        <translation>X 位置</translation>
+        <location filename="../src/capturewindows/CThumbnailDlg.cpp" line="22"/>
+        <source>x8</source>
+        <translation>x8</translation>
     </message>
     <message>
-        <location filename="../src/controls/AoiPage.cpp" line="41"/>
-        <source>Width</source>
-        <translation>幅</translation>
+        <location filename="../src/capturewindows/CThumbnailDlg.cpp" line="22"/>
+        <source>x4</source>
+        <translation>x4</translation>
     </message>
     <message>
-        <location filename="../src/controls/AoiPage.cpp" line="42"/>
-        <source>Y Position</source>
-        <translation>Y 位置</translation>
+        <location filename="../src/capturewindows/CThumbnailDlg.cpp" line="23"/>
+        <source>x2</source>
+        <translation>x2</translation>
     </message>
     <message>
-        <location filename="../src/controls/AoiPage.cpp" line="43"/>
-        <source>Height</source>
-        <translation>高さ</translation>
+        <location filename="../src/capturewindows/CThumbnailDlg.cpp" line="23"/>
+        <source>x1</source>
+        <translation>x1</translation>
     </message>
     <message>
-        <location filename="../src/controls/AoiPage.cpp" line="47"/>
-        <source>Binning horizontal</source>
-        <translation>水平ビニング</translation>
+        <location filename="../src/capturewindows/CThumbnailDlg.cpp" line="24"/>
+        <source>x1/2</source>
+        <translation>x1/2</translation>
     </message>
     <message>
-        <location filename="../src/controls/AoiPage.cpp" line="48"/>
-        <source>Binning vertical</source>
-        <translation>垂直ビニング</translation>
+        <location filename="../src/capturewindows/CThumbnailDlg.cpp" line="24"/>
+        <source>x1/4</source>
+        <translation>x1/4</translation>
     </message>
     <message>
-        <location filename="../src/controls/AoiPage.cpp" line="49"/>
-        <source>Decimation horizontal</source>
-        <translation>水平間引き</translation>
+        <location filename="../src/capturewindows/CThumbnailDlg.cpp" line="25"/>
+        <source>x1/8</source>
+        <translation>x1/8</translation>
     </message>
     <message>
-        <location filename="../src/controls/AoiPage.cpp" line="50"/>
-        <source>Decimation vertical</source>
-        <translation>垂直間引き</translation>
+        <location filename="../src/capturewindows/CThumbnailDlg.cpp" line="37"/>
+        <source>Thumbnail</source>
+        <translation>サムネイル</translation>
     </message>
     <message>
-        <location filename="../src/controls/AoiPage.cpp" line="56"/>
-        <location filename="../src/controls/AoiPage.cpp" line="58"/>
-        <source>AOI</source>
-        <translation>AOI</translation>
+        <location filename="../src/capturewindows/CThumbnailDlg.cpp" line="205"/>
+        <source>Show</source>
+        <translation>表示</translation>
     </message>
     <message>
-        <location filename="../src/controls/AoiPage.cpp" line="84"/>
-        <source>Activate</source>
-        <translation>適用</translation>
+        <location filename="../src/capturewindows/CThumbnailDlg.cpp" line="208"/>
+        <source>Snap Shot NO.</source>
+        <translation>スナップショット番号</translation>
     </message>
     <message>
-        <location filename="../src/controls/AoiPage.cpp" line="86"/>
-        <source>Undo</source>
-        <translation>元に戻す</translation>
+        <location filename="../src/capturewindows/CThumbnailDlg.cpp" line="215"/>
+        <source>Size</source>
+        <translation>サイズ</translation>
     </message>
     <message>
-        <location filename="../src/controls/AoiPage.cpp" line="100"/>
-        <source>Frame rate(Hz)</source>
-        <translation>フレームレート(Hz)</translation>
+        <location filename="../src/capturewindows/CThumbnailDlg.cpp" line="229"/>
+        <source>Save</source>
+        <translation>保存</translation>
     </message>
     <message>
-        <location filename="../src/controls/AoiPage.cpp" line="149"/>
-        <source>Please set &quot;OffsetX&quot; + &quot;Width&quot; is %1 or less.</source>
-        <translation>&quot;OffsetX&quot; + &quot;Width&quot; が %1 以下になるように設定してください。</translation>
+        <location filename="../src/capturewindows/CThumbnailDlg.cpp" line="231"/>
+        <source>Delete</source>
+        <translation>削除</translation>
     </message>
     <message>
-        <location filename="../src/controls/AoiPage.cpp" line="151"/>
-        <source>Please set &quot;OffsetY&quot; + &quot;Height&quot; is %1 or less.</source>
-        <translation>&quot;OffsetY&quot; + &quot;Height&quot; が %1 以下になるように設定してください。</translation>
+        <location filename="../src/capturewindows/CThumbnailDlg.cpp" line="233"/>
+        <source>Delete All</source>
+        <translation>すべて削除</translation>
+    </message>
+</context>
+<context>
+    <name>DataSettingPage</name>
+    <message>
+        <location filename="../src/optionboard/DataSettingPage.cpp" line="21"/>
+        <source>Data setting</source>
+        <translation>データ設定</translation>
     </message>
     <message>
-        <location filename="../src/controls/AoiPage.cpp" line="301"/>
-        <source>The camera took %1 instead of %2.</source>
-        <translation>カメラは %2 の代わりに %1 を設定しました。</translation>
+        <location filename="../src/optionboard/DataSettingPage.cpp" line="80"/>
+        <source>Image data</source>
+        <translation>画像データ</translation>
+    </message>
+    <message>
+        <location filename="../src/optionboard/DataSettingPage.cpp" line="81"/>
+        <source>Output signal</source>
+        <translation>出力信号</translation>
+    </message>
+    <message>
+        <location filename="../src/optionboard/DataSettingPage.cpp" line="82"/>
+        <source>Norvane FPGA-&gt;User FPGA</source>
+        <translation>Norvane FPGA-&gt;ユーザー FPGA</translation>
+    </message>
+    <message>
+        <location filename="../src/optionboard/DataSettingPage.cpp" line="83"/>
+        <source>Process after User FPGA-&gt;Norvane FPGA</source>
+        <translation>ユーザー FPGA 処理後-&gt;Norvane FPGA</translation>
+    </message>
+    <message>
+        <location filename="../src/optionboard/DataSettingPage.cpp" line="84"/>
+        <source>JTAG connection</source>
+        <translation>JTAG 接続</translation>
+    </message>
+    <message>
+        <location filename="../src/optionboard/DataSettingPage.cpp" line="85"/>
+        <source>User FPGA Enable</source>
+        <translation>ユーザー FPGA 有効</translation>
+    </message>
+    <message>
+        <location filename="../src/optionboard/DataSettingPage.cpp" line="87"/>
+        <source>CCD data</source>
+        <translation>CCD データ</translation>
+    </message>
+    <message>
+        <location filename="../src/optionboard/DataSettingPage.cpp" line="88"/>
+        <source>White balance processed data</source>
+        <translation>ホワイトバランス処理済みデータ</translation>
+    </message>
+    <message>
+        <location filename="../src/optionboard/DataSettingPage.cpp" line="89"/>
+        <source>White balance and gamma processed data</source>
+        <translation>ホワイトバランス・ガンマ処理済みデータ</translation>
+    </message>
+    <message>
+        <location filename="../src/optionboard/DataSettingPage.cpp" line="91"/>
+        <source>No process(No data from User FPGA)</source>
+        <translation>処理なし(ユーザー FPGA からのデータなし)</translation>
+    </message>
+    <message>
+        <location filename="../src/optionboard/DataSettingPage.cpp" line="92"/>
+        <source>White balance,gamma and color interpolation</source>
+        <translation>ホワイトバランス・ガンマ・色補間</translation>
+    </message>
+    <message>
+        <location filename="../src/optionboard/DataSettingPage.cpp" line="93"/>
+        <source>Gamma and color interpolation</source>
+        <translation>ガンマ・色補間</translation>
+    </message>
+    <message>
+        <location filename="../src/optionboard/DataSettingPage.cpp" line="94"/>
+        <source>Color interpolation</source>
+        <translation>色補間</translation>
+    </message>
+    <message>
+        <location filename="../src/optionboard/DataSettingPage.cpp" line="99"/>
+        <source>Norvane FPGA</source>
+        <translation>Norvane FPGA</translation>
+    </message>
+    <message>
+        <location filename="../src/optionboard/DataSettingPage.cpp" line="99"/>
+        <source>User FPGA</source>
+        <translation>ユーザー FPGA</translation>
+    </message>
+    <message>
+        <location filename="../src/optionboard/DataSettingPage.cpp" line="101"/>
+        <source>Disable</source>
+        <translation>無効</translation>
+    </message>
+    <message>
+        <location filename="../src/optionboard/DataSettingPage.cpp" line="102"/>
+        <source>Enable</source>
+        <translation>有効</translation>
+    </message>
+</context>
+<context>
+    <name>DeepViewControls</name>
+    <message>
+        <location filename="../src/controls/DeepViewControls.cpp" line="23"/>
+        <source>Top 8 bits</source>
+        <translation>上位 8 ビット</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/DeepViewControls.cpp" line="24"/>
+        <source>Window/level</source>
+        <translation>ウィンドウ/レベル</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/DeepViewControls.cpp" line="25"/>
+        <location filename="../src/controls/DeepViewControls.cpp" line="46"/>
+        <source>Bit shift</source>
+        <translation>ビットシフト</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/DeepViewControls.cpp" line="40"/>
+        <source>Grey beyond 8 bits</source>
+        <translation>8 ビットを超える階調</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/DeepViewControls.cpp" line="42"/>
+        <source>Black/white point</source>
+        <translation>黒点/白点</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/DeepViewControls.cpp" line="45"/>
+        <source>Auto (0.1 %/99.9 %)</source>
+        <translation>自動 (0.1 %/99.9 %)</translation>
+    </message>
+</context>
+<context>
+    <name>DemoCameras</name>
+    <message>
+        <location filename="../src/app/DemoCameras.cpp" line="22"/>
+        <source>Simulated camera %1 did not start: %2</source>
+        <translation>模擬カメラ %1 を起動できませんでした: %2</translation>
+    </message>
+</context>
+<context>
+    <name>DrawingIni</name>
+    <message>
+        <location filename="../src/drawing/DrawingIni.cpp" line="79"/>
+        <location filename="../src/drawing/DrawingIni.cpp" line="88"/>
+        <location filename="../src/drawing/DrawingIni.cpp" line="100"/>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <location filename="../src/drawing/DrawingIni.cpp" line="94"/>
+        <source>%1 is not a regular file.</source>
+        <translation>%1 は通常のファイルではありません。</translation>
+    </message>
+    <message>
+        <location filename="../src/drawing/DrawingIni.cpp" line="96"/>
+        <location filename="../src/drawing/DrawingIni.cpp" line="102"/>
+        <source>%1 is larger than %2 MiB.</source>
+        <translation>%1 は %2 MiB より大きいファイルです。</translation>
+    </message>
+    <message>
+        <location filename="../src/drawing/DrawingIni.cpp" line="105"/>
+        <source>%1 is not a drawing file.</source>
+        <translation>%1 は描画ファイルではありません。</translation>
+    </message>
+</context>
+<context>
+    <name>DrawingOverlayPainter</name>
+    <message>
+        <location filename="../src/drawing/DrawingOverlayPainter.cpp" line="12"/>
+        <source>Drawing</source>
+        <translation>描画</translation>
+    </message>
+</context>
+<context>
+    <name>DroppedFramesPainter</name>
+    <message>
+        <location filename="../src/imaging/DroppedFramesPainter.cpp" line="13"/>
+        <source>Received BlockID:%1</source>
+        <translation>受信ブロック ID:%1</translation>
+    </message>
+</context>
+<context>
+    <name>FeatureBinding</name>
+    <message>
+        <location filename="../src/controls/FeatureBinding.cpp" line="88"/>
+        <source>This camera does not offer %1.</source>
+        <translation>このカメラには %1 がありません。</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/FeatureBinding.cpp" line="91"/>
+        <source>%1 is read-only on this camera.</source>
+        <translation>このカメラの %1 は読み取り専用です。</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/FeatureBinding.cpp" line="155"/>
+        <source>The camera refused %1 for %2.</source>
+        <translation>カメラが %2 への %1 の設定を拒否しました。</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/FeatureBinding.cpp" line="157"/>
+        <source>The camera set %1 to %2 instead of %3.</source>
+        <translation>カメラは %1 を %3 ではなく %2 に設定しました。</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/FeatureBinding.cpp" line="25"/>
+        <source>The camera gives %1 a minimum above its maximum: no value can be set.</source>
+        <translation>カメラが示す %1 の最小値が最大値を上回っているため、値を設定できません。</translation>
+    </message>
+</context>
+<context>
+    <name>FrameRatePainter</name>
+    <message>
+        <location filename="../src/imaging/FrameRatePainter.cpp" line="34"/>
+        <source>DispFPS:?/DispCount:%1</source>
+        <translation>表示FPS:?/表示数:%1</translation>
+    </message>
+    <message>
+        <location filename="../src/imaging/FrameRatePainter.cpp" line="35"/>
+        <source>FPS:%1/FrameCount:%2</source>
+        <translation>FPS:%1/フレーム数:%2</translation>
     </message>
 </context>
 <context>
@@ -1893,17 +2128,17 @@
         <translation>露光モード</translation>
     </message>
     <message>
-        <location filename="../src/controls/GainShutterPage.cpp" line="52"/>
+        <location filename="../src/controls/GainShutterPage.cpp" line="53"/>
         <source>ALC Priority</source>
         <translation>ALC 優先</translation>
     </message>
     <message>
-        <location filename="../src/controls/GainShutterPage.cpp" line="53"/>
+        <location filename="../src/controls/GainShutterPage.cpp" line="54"/>
         <source>Iris Priority</source>
         <translation>アイリス優先</translation>
     </message>
     <message>
-        <location filename="../src/controls/GainShutterPage.cpp" line="53"/>
+        <location filename="../src/controls/GainShutterPage.cpp" line="54"/>
         <source>Shutter Priority</source>
         <translation>シャッター優先</translation>
     </message>
@@ -1933,12 +2168,12 @@
         <translation>閉じる</translation>
     </message>
     <message>
-        <location filename="../src/controls/GainShutterPage.cpp" line="63"/>
+        <location filename="../src/controls/GainShutterPage.cpp" line="62"/>
         <source>[uSec]</source>
         <translation>[μs]</translation>
     </message>
     <message>
-        <location filename="../src/controls/GainShutterPage.cpp" line="65"/>
+        <location filename="../src/controls/GainShutterPage.cpp" line="64"/>
         <source>Fixed Gain</source>
         <translation>固定ゲイン</translation>
     </message>
@@ -1948,52 +2183,52 @@
         <translation>固定シャッター</translation>
     </message>
     <message>
-        <location filename="../src/controls/GainShutterPage.cpp" line="68"/>
+        <location filename="../src/controls/GainShutterPage.cpp" line="67"/>
         <source>AGC Range</source>
         <translation>AGC 範囲</translation>
     </message>
     <message>
-        <location filename="../src/controls/GainShutterPage.cpp" line="69"/>
+        <location filename="../src/controls/GainShutterPage.cpp" line="68"/>
         <source>Min. Shutter time</source>
         <translation>最小シャッター時間</translation>
     </message>
     <message>
-        <location filename="../src/controls/GainShutterPage.cpp" line="71"/>
+        <location filename="../src/controls/GainShutterPage.cpp" line="70"/>
         <source>Max. Shutter time</source>
         <translation>最大シャッター時間</translation>
     </message>
     <message>
-        <location filename="../src/controls/GainShutterPage.cpp" line="73"/>
+        <location filename="../src/controls/GainShutterPage.cpp" line="72"/>
         <source>Target Brightness</source>
         <translation>目標輝度</translation>
     </message>
     <message>
-        <location filename="../src/controls/GainShutterPage.cpp" line="74"/>
+        <location filename="../src/controls/GainShutterPage.cpp" line="73"/>
         <source>ALC Peak-Average</source>
         <translation>ALC ピーク/平均</translation>
     </message>
     <message>
-        <location filename="../src/controls/GainShutterPage.cpp" line="75"/>
+        <location filename="../src/controls/GainShutterPage.cpp" line="74"/>
         <source>Digital Gain</source>
         <translation>デジタルゲイン</translation>
     </message>
     <message>
-        <location filename="../src/controls/GainShutterPage.cpp" line="76"/>
+        <location filename="../src/controls/GainShutterPage.cpp" line="75"/>
         <source>Black Level</source>
         <translation>ブラックレベル</translation>
     </message>
     <message>
-        <location filename="../src/controls/GainShutterPage.cpp" line="86"/>
+        <location filename="../src/controls/GainShutterPage.cpp" line="85"/>
         <source>Weight</source>
         <translation>重み</translation>
     </message>
     <message>
-        <location filename="../src/controls/GainShutterPage.cpp" line="95"/>
+        <location filename="../src/controls/GainShutterPage.cpp" line="94"/>
         <source>Average</source>
         <translation>平均</translation>
     </message>
     <message>
-        <location filename="../src/controls/GainShutterPage.cpp" line="96"/>
+        <location filename="../src/controls/GainShutterPage.cpp" line="95"/>
         <source>Peak</source>
         <translation>ピーク</translation>
     </message>
@@ -2050,6 +2285,112 @@
         <location filename="../src/controls/GammaPage.cpp" line="111"/>
         <source>This camera does not offer a gamma table.</source>
         <translation>このカメラにはガンマテーブルがありません。</translation>
+    </message>
+</context>
+<context>
+    <name>GlDisplayWindow</name>
+    <message>
+        <location filename="../src/display/GlDisplayWindow.cpp" line="116"/>
+        <source>This PC does not support OpenGL.</source>
+        <translation>この PC は OpenGL に対応していません。</translation>
+    </message>
+</context>
+<context>
+    <name>ImageProcessingPage</name>
+    <message>
+        <location filename="../src/optionboard/ImageProcessingPage.cpp" line="47"/>
+        <source>Image processing</source>
+        <translation>画像処理</translation>
+    </message>
+    <message>
+        <location filename="../src/optionboard/ImageProcessingPage.cpp" line="117"/>
+        <source>Image processing mode</source>
+        <translation>画像処理モード</translation>
+    </message>
+    <message>
+        <location filename="../src/optionboard/ImageProcessingPage.cpp" line="118"/>
+        <source>Split screen function</source>
+        <translation>画面分割機能</translation>
+    </message>
+    <message>
+        <location filename="../src/optionboard/ImageProcessingPage.cpp" line="119"/>
+        <source>Binarize setting</source>
+        <translation>二値化設定</translation>
+    </message>
+    <message>
+        <location filename="../src/optionboard/ImageProcessingPage.cpp" line="120"/>
+        <source>Binarize threshold</source>
+        <translation>二値化しきい値</translation>
+    </message>
+    <message>
+        <location filename="../src/optionboard/ImageProcessingPage.cpp" line="121"/>
+        <source>Edge detection setting</source>
+        <translation>エッジ検出設定</translation>
+    </message>
+    <message>
+        <location filename="../src/optionboard/ImageProcessingPage.cpp" line="122"/>
+        <source>Edge detection level</source>
+        <translation>エッジ検出レベル</translation>
+    </message>
+    <message>
+        <location filename="../src/optionboard/ImageProcessingPage.cpp" line="123"/>
+        <source>Frame memory function setting</source>
+        <translation>フレームメモリ機能設定</translation>
+    </message>
+    <message>
+        <location filename="../src/optionboard/ImageProcessingPage.cpp" line="124"/>
+        <source>Still image mode</source>
+        <translation>静止画モード</translation>
+    </message>
+    <message>
+        <location filename="../src/optionboard/ImageProcessingPage.cpp" line="125"/>
+        <source>4x zoom and slide show</source>
+        <translation>4 倍ズームとスライドショー</translation>
+    </message>
+    <message>
+        <location filename="../src/optionboard/ImageProcessingPage.cpp" line="126"/>
+        <source>Output control</source>
+        <translation>出力制御</translation>
+    </message>
+    <message>
+        <location filename="../src/optionboard/ImageProcessingPage.cpp" line="131"/>
+        <source>No image processing</source>
+        <translation>画像処理なし</translation>
+    </message>
+    <message>
+        <location filename="../src/optionboard/ImageProcessingPage.cpp" line="132"/>
+        <source>Binarize</source>
+        <translation>二値化</translation>
+    </message>
+    <message>
+        <location filename="../src/optionboard/ImageProcessingPage.cpp" line="133"/>
+        <source>Edge detection</source>
+        <translation>エッジ検出</translation>
+    </message>
+    <message>
+        <location filename="../src/optionboard/ImageProcessingPage.cpp" line="134"/>
+        <source>Frame memory function</source>
+        <translation>フレームメモリ機能</translation>
+    </message>
+    <message>
+        <location filename="../src/optionboard/ImageProcessingPage.cpp" line="135"/>
+        <source>OFF</source>
+        <translation>OFF</translation>
+    </message>
+    <message>
+        <location filename="../src/optionboard/ImageProcessingPage.cpp" line="136"/>
+        <source>ON</source>
+        <translation>ON</translation>
+    </message>
+    <message>
+        <location filename="../src/optionboard/ImageProcessingPage.cpp" line="140"/>
+        <source>OFF(Live image)</source>
+        <translation>OFF(ライブ画像)</translation>
+    </message>
+    <message>
+        <location filename="../src/optionboard/ImageProcessingPage.cpp" line="141"/>
+        <source>ON(Still image)</source>
+        <translation>ON(静止画)</translation>
     </message>
 </context>
 <context>
@@ -2190,745 +2531,77 @@
         <translation>反転</translation>
     </message>
     <message>
-        <location filename="../src/controls/IoPage.cpp" line="84"/>
+        <location filename="../src/controls/IoPage.cpp" line="86"/>
         <source>Strobe signal delay(uSec)</source>
         <translation>ストロボ信号遅延(μs)</translation>
     </message>
     <message>
-        <location filename="../src/controls/IoPage.cpp" line="87"/>
+        <location filename="../src/controls/IoPage.cpp" line="88"/>
         <source>Strobe signal ontime(uSec)</source>
         <translation>ストロボ信号オン時間(μs)</translation>
     </message>
     <message>
-        <location filename="../src/controls/IoPage.cpp" line="90"/>
+        <location filename="../src/controls/IoPage.cpp" line="89"/>
         <source>StrobeSignalPolarity:</source>
         <translation>ストロボ信号極性:</translation>
     </message>
     <message>
-        <location filename="../src/controls/IoPage.cpp" line="91"/>
+        <location filename="../src/controls/IoPage.cpp" line="90"/>
         <source>Positive</source>
         <translation>正極性</translation>
     </message>
     <message>
-        <location filename="../src/controls/IoPage.cpp" line="91"/>
+        <location filename="../src/controls/IoPage.cpp" line="90"/>
         <source>Negative</source>
         <translation>負極性</translation>
     </message>
 </context>
 <context>
-    <name>DataSettingPage</name>
+    <name>IpAddressSettingDialog</name>
     <message>
-        <location filename="../src/optionboard/DataSettingPage.cpp" line="21"/>
-        <source>Data setting</source>
-        <translation>データ設定</translation>
+        <location filename="../src/selection/IpAddressSettingDialog.cpp" line="58"/>
+        <source>IP Address is automatically acquired.</source>
+        <translation>IP アドレスを自動的に取得します。</translation>
     </message>
     <message>
-        <location filename="../src/optionboard/DataSettingPage.cpp" line="79"/>
-        <source>Image data</source>
-        <translation>画像データ</translation>
+        <location filename="../src/selection/IpAddressSettingDialog.cpp" line="59"/>
+        <source>Current IP Address is maintained.</source>
+        <translation>現在の IP アドレスを維持します。</translation>
     </message>
     <message>
-        <location filename="../src/optionboard/DataSettingPage.cpp" line="80"/>
-        <source>Output signal</source>
-        <translation>出力信号</translation>
+        <location filename="../src/selection/IpAddressSettingDialog.cpp" line="60"/>
+        <source>Device IP Address</source>
+        <translation>デバイス IP アドレス</translation>
     </message>
     <message>
-        <location filename="../src/optionboard/DataSettingPage.cpp" line="81"/>
-        <source>Norvane FPGA-&gt;User FPGA</source>
-        <translation>Norvane FPGA-&gt;ユーザー FPGA</translation>
+        <location filename="../src/selection/IpAddressSettingDialog.cpp" line="62"/>
+        <source>Device Subnet Mask</source>
+        <translation>デバイスサブネットマスク</translation>
     </message>
     <message>
-        <location filename="../src/optionboard/DataSettingPage.cpp" line="82"/>
-        <source>Process after User FPGA-&gt;Norvane FPGA</source>
-        <translation>ユーザー FPGA 処理後-&gt;Norvane FPGA</translation>
-    </message>
-    <message>
-        <location filename="../src/optionboard/DataSettingPage.cpp" line="83"/>
-        <source>JTAG connection</source>
-        <translation>JTAG 接続</translation>
-    </message>
-    <message>
-        <location filename="../src/optionboard/DataSettingPage.cpp" line="84"/>
-        <source>User FPGA Enable</source>
-        <translation>ユーザー FPGA 有効</translation>
-    </message>
-    <message>
-        <location filename="../src/optionboard/DataSettingPage.cpp" line="86"/>
-        <source>CCD data</source>
-        <translation>CCD データ</translation>
-    </message>
-    <message>
-        <location filename="../src/optionboard/DataSettingPage.cpp" line="87"/>
-        <source>White balance processed data</source>
-        <translation>ホワイトバランス処理済みデータ</translation>
-    </message>
-    <message>
-        <location filename="../src/optionboard/DataSettingPage.cpp" line="88"/>
-        <source>White balance and gamma processed data</source>
-        <translation>ホワイトバランス・ガンマ処理済みデータ</translation>
-    </message>
-    <message>
-        <location filename="../src/optionboard/DataSettingPage.cpp" line="90"/>
-        <source>No process(No data from User FPGA)</source>
-        <translation>処理なし(ユーザー FPGA からのデータなし)</translation>
-    </message>
-    <message>
-        <location filename="../src/optionboard/DataSettingPage.cpp" line="91"/>
-        <source>White balance,gamma and color interpolation</source>
-        <translation>ホワイトバランス・ガンマ・色補間</translation>
-    </message>
-    <message>
-        <location filename="../src/optionboard/DataSettingPage.cpp" line="92"/>
-        <source>Gamma and color interpolation</source>
-        <translation>ガンマ・色補間</translation>
-    </message>
-    <message>
-        <location filename="../src/optionboard/DataSettingPage.cpp" line="93"/>
-        <source>Color interpolation</source>
-        <translation>色補間</translation>
-    </message>
-    <message>
-        <location filename="../src/optionboard/DataSettingPage.cpp" line="97"/>
-        <source>Norvane FPGA</source>
-        <translation>Norvane FPGA</translation>
-    </message>
-    <message>
-        <location filename="../src/optionboard/DataSettingPage.cpp" line="98"/>
-        <source>User FPGA</source>
-        <translation>ユーザー FPGA</translation>
-    </message>
-    <message>
-        <location filename="../src/optionboard/DataSettingPage.cpp" line="100"/>
-        <source>Disable</source>
-        <translation>無効</translation>
-    </message>
-    <message>
-        <location filename="../src/optionboard/DataSettingPage.cpp" line="101"/>
-        <source>Enable</source>
-        <translation>有効</translation>
-    </message>
-</context>
-<context>
-    <name>ImageProcessingPage</name>
-    <message>
-        <location filename="../src/optionboard/ImageProcessingPage.cpp" line="47"/>
-        <source>Image processing</source>
-        <translation>画像処理</translation>
-    </message>
-    <message>
-        <location filename="../src/optionboard/ImageProcessingPage.cpp" line="116"/>
-        <source>Image processing mode</source>
-        <translation>画像処理モード</translation>
-    </message>
-    <message>
-        <location filename="../src/optionboard/ImageProcessingPage.cpp" line="117"/>
-        <source>Split screen function</source>
-        <translation>画面分割機能</translation>
-    </message>
-    <message>
-        <location filename="../src/optionboard/ImageProcessingPage.cpp" line="118"/>
-        <source>Binarize setting</source>
-        <translation>二値化設定</translation>
-    </message>
-    <message>
-        <location filename="../src/optionboard/ImageProcessingPage.cpp" line="119"/>
-        <source>Binarize threshold</source>
-        <translation>二値化しきい値</translation>
-    </message>
-    <message>
-        <location filename="../src/optionboard/ImageProcessingPage.cpp" line="120"/>
-        <source>Edge detection setting</source>
-        <translation>エッジ検出設定</translation>
-    </message>
-    <message>
-        <location filename="../src/optionboard/ImageProcessingPage.cpp" line="121"/>
-        <source>Edge detection level</source>
-        <translation>エッジ検出レベル</translation>
-    </message>
-    <message>
-        <location filename="../src/optionboard/ImageProcessingPage.cpp" line="122"/>
-        <source>Frame memory function setting</source>
-        <translation>フレームメモリ機能設定</translation>
-    </message>
-    <message>
-        <location filename="../src/optionboard/ImageProcessingPage.cpp" line="123"/>
-        <source>Still image mode</source>
-        <translation>静止画モード</translation>
-    </message>
-    <message>
-        <location filename="../src/optionboard/ImageProcessingPage.cpp" line="124"/>
-        <source>4x zoom and slide show</source>
-        <translation>4 倍ズームとスライドショー</translation>
-    </message>
-    <message>
-        <location filename="../src/optionboard/ImageProcessingPage.cpp" line="125"/>
-        <source>Output control</source>
-        <translation>出力制御</translation>
-    </message>
-    <message>
-        <location filename="../src/optionboard/ImageProcessingPage.cpp" line="130"/>
-        <source>No image processing</source>
-        <translation>画像処理なし</translation>
-    </message>
-    <message>
-        <location filename="../src/optionboard/ImageProcessingPage.cpp" line="131"/>
-        <source>Binarize</source>
-        <translation>二値化</translation>
-    </message>
-    <message>
-        <location filename="../src/optionboard/ImageProcessingPage.cpp" line="132"/>
-        <source>Edge detection</source>
-        <translation>エッジ検出</translation>
-    </message>
-    <message>
-        <location filename="../src/optionboard/ImageProcessingPage.cpp" line="133"/>
-        <source>Frame memory function</source>
-        <translation>フレームメモリ機能</translation>
-    </message>
-    <message>
-        <location filename="../src/optionboard/ImageProcessingPage.cpp" line="134"/>
-        <source>OFF</source>
-        <translation>OFF</translation>
-    </message>
-    <message>
-        <location filename="../src/optionboard/ImageProcessingPage.cpp" line="135"/>
-        <source>ON</source>
-        <translation>ON</translation>
-    </message>
-    <message>
-        <location filename="../src/optionboard/ImageProcessingPage.cpp" line="139"/>
-        <source>OFF(Live image)</source>
-        <translation>OFF(ライブ画像)</translation>
-    </message>
-    <message>
-        <location filename="../src/optionboard/ImageProcessingPage.cpp" line="140"/>
-        <source>ON(Still image)</source>
-        <translation>ON(静止画)</translation>
-    </message>
-</context>
-<context>
-    <name>OtherPage</name>
-    <message>
-        <location filename="../src/controls/OtherPage.cpp" line="49"/>
-        <source>OFF(Mono)</source>
-        <translation>OFF(モノクロ)</translation>
-    </message>
-    <message>
-        <location filename="../src/controls/OtherPage.cpp" line="50"/>
-        <source>OFF(Color)</source>
-        <translation>OFF(カラー)</translation>
-    </message>
-    <message>
-        <location filename="../src/controls/OtherPage.cpp" line="51"/>
-        <source>Nearest Neighbor Replication</source>
-        <translation>最近傍補間</translation>
-    </message>
-    <message>
-        <location filename="../src/controls/OtherPage.cpp" line="52"/>
-        <source>Bilinear</source>
-        <translation>バイリニア</translation>
-    </message>
-    <message>
-        <location filename="../src/controls/OtherPage.cpp" line="53"/>
-        <source>BiCubic</source>
-        <translation>バイキュービック</translation>
-    </message>
-    <message>
-        <location filename="../src/controls/OtherPage.cpp" line="54"/>
-        <source>Bilinear with false color reduction</source>
-        <translation>バイリニア(偽色低減)</translation>
-    </message>
-    <message>
-        <location filename="../src/controls/OtherPage.cpp" line="57"/>
-        <source>OFF(Normal)</source>
-        <translation>OFF(通常)</translation>
-    </message>
-    <message>
-        <location filename="../src/controls/OtherPage.cpp" line="58"/>
-        <source>Horizontal</source>
-        <translation>水平</translation>
-    </message>
-    <message>
-        <location filename="../src/controls/OtherPage.cpp" line="59"/>
-        <source>Vertical</source>
-        <translation>垂直</translation>
-    </message>
-    <message>
-        <location filename="../src/controls/OtherPage.cpp" line="60"/>
-        <source>Horizontal/Vertical</source>
-        <translation>水平/垂直</translation>
-    </message>
-    <message>
-        <location filename="../src/controls/OtherPage.cpp" line="75"/>
-        <source>Other</source>
-        <translation>その他</translation>
-    </message>
-    <message>
-        <location filename="../src/controls/OtherPage.cpp" line="77"/>
-        <source>Camera Setting</source>
-        <translation>カメラ設定</translation>
-    </message>
-    <message>
-        <location filename="../src/controls/OtherPage.cpp" line="83"/>
-        <source>Output Format</source>
-        <translation>画素フォーマット</translation>
-    </message>
-    <message>
-        <location filename="../src/controls/OtherPage.cpp" line="87"/>
-        <source>Smear half reduction</source>
-        <translation>スミア半減</translation>
-    </message>
-    <message>
-        <location filename="../src/controls/OtherPage.cpp" line="89"/>
-        <source>Frame rate(Hz)</source>
-        <translation>フレームレート(Hz)</translation>
-    </message>
-    <message>
-        <location filename="../src/controls/OtherPage.cpp" line="91"/>
-        <source>Binning mode</source>
-        <translation>ビニングモード</translation>
-    </message>
-    <message>
-        <location filename="../src/controls/OtherPage.cpp" line="92"/>
-        <source>Double speed mode</source>
-        <translation>倍速モード</translation>
-    </message>
-    <message>
-        <location filename="../src/controls/OtherPage.cpp" line="99"/>
-        <source>Double speed mode tap</source>
-        <translation>倍速モードタップ</translation>
-    </message>
-    <message>
-        <location filename="../src/controls/OtherPage.cpp" line="101"/>
-        <source>Exposure shutter type</source>
-        <translation>露光シャッタータイプ</translation>
-    </message>
-    <message>
-        <location filename="../src/controls/OtherPage.cpp" line="103"/>
-        <source>Reverse X</source>
-        <translation>X 反転</translation>
-    </message>
-    <message>
-        <location filename="../src/controls/OtherPage.cpp" line="105"/>
-        <source>Reverse Y</source>
-        <translation>Y 反転</translation>
-    </message>
-    <message>
-        <location filename="../src/controls/OtherPage.cpp" line="116"/>
-        <source>Software Setting</source>
-        <translation>ソフトウェア設定</translation>
-    </message>
-    <message>
-        <location filename="../src/controls/OtherPage.cpp" line="118"/>
-        <source>Color Interpolation</source>
-        <translation>色補間</translation>
-    </message>
-    <message>
-        <location filename="../src/controls/OtherPage.cpp" line="120"/>
-        <source>Mirror Mode</source>
-        <translation>ミラーモード</translation>
-    </message>
-</context>
-<context>
-    <name>TriggerPage</name>
-    <message>
-        <location filename="../src/controls/TriggerPage.cpp" line="113"/>
-        <source>Trigger</source>
-        <translation>トリガ</translation>
-    </message>
-    <message>
-        <location filename="../src/controls/TriggerPage.cpp" line="119"/>
-        <source>Trigger Mode</source>
-        <translation>トリガモード</translation>
-    </message>
-    <message>
-        <location filename="../src/controls/TriggerPage.cpp" line="120"/>
-        <source>Trigger input selection</source>
-        <translation>トリガ入力選択</translation>
-    </message>
-    <message>
-        <location filename="../src/controls/TriggerPage.cpp" line="122"/>
-        <source>Software trigger source</source>
-        <translation>ソフトウェアトリガソース</translation>
-    </message>
-    <message>
-        <location filename="../src/controls/TriggerPage.cpp" line="123"/>
-        <source>Exposure mode</source>
-        <translation>露光モード</translation>
-    </message>
-    <message>
-        <location filename="../src/controls/TriggerPage.cpp" line="124"/>
-        <source>Fixed Shutter</source>
-        <translation>固定シャッター</translation>
-    </message>
-    <message>
-        <location filename="../src/controls/TriggerPage.cpp" line="126"/>
-        <source>Software Trigger Pulse Width</source>
-        <translation>ソフトウェアトリガパルス幅</translation>
-    </message>
-    <message>
-        <location filename="../src/controls/TriggerPage.cpp" line="127"/>
-        <source>Software Trigger Pulse Interval</source>
-        <translation>ソフトウェアトリガパルス間隔</translation>
-    </message>
-    <message>
-        <location filename="../src/controls/TriggerPage.cpp" line="129"/>
-        <source>One shot trigger</source>
-        <translation>ワンショットトリガ</translation>
-    </message>
-    <message>
-        <location filename="../src/controls/TriggerPage.cpp" line="131"/>
-        <location filename="../src/controls/TriggerPage.cpp" line="382"/>
-        <source>Continuous trigger</source>
-        <translation>連続トリガ</translation>
-    </message>
-    <message>
-        <location filename="../src/controls/TriggerPage.cpp" line="135"/>
-        <source>Command Trigger</source>
-        <translation>コマンドトリガ</translation>
-    </message>
-    <message>
-        <location filename="../src/controls/TriggerPage.cpp" line="144"/>
-        <source>Trigger polarity</source>
-        <translation>トリガ極性</translation>
-    </message>
-    <message>
-        <location filename="../src/controls/TriggerPage.cpp" line="145"/>
-        <source>Exposure Delay(us)</source>
-        <translation>露光遅延(μs)</translation>
-    </message>
-    <message>
-        <location filename="../src/controls/TriggerPage.cpp" line="146"/>
-        <source>Trigger overlap</source>
-        <translation>トリガオーバーラップ</translation>
-    </message>
-    <message>
-        <location filename="../src/controls/TriggerPage.cpp" line="148"/>
-        <source>Trigger horizontal reset</source>
-        <translation>トリガ水平リセット</translation>
-    </message>
-    <message>
-        <location filename="../src/controls/TriggerPage.cpp" line="193"/>
-        <source>[uSec]</source>
-        <translation>[μs]</translation>
-    </message>
-    <message>
-        <location filename="../src/controls/TriggerPage.cpp" line="382"/>
-        <source>Stop</source>
-        <translation>停止</translation>
-    </message>
-</context>
-<context>
-    <name>UserSetPage</name>
-    <message>
-        <location filename="../src/controls/UserSetPage.cpp" line="22"/>
-        <source>UserSet</source>
-        <translation>ユーザーセット</translation>
-    </message>
-    <message>
-        <location filename="../src/controls/UserSetPage.cpp" line="26"/>
-        <source>UserSetSelector:</source>
-        <translation>ユーザーセット選択:</translation>
-    </message>
-    <message>
-        <location filename="../src/controls/UserSetPage.cpp" line="30"/>
-        <source>UserSetLoad:</source>
-        <translation>ユーザーセット読み込み:</translation>
-    </message>
-    <message>
-        <location filename="../src/controls/UserSetPage.cpp" line="33"/>
-        <location filename="../src/controls/UserSetPage.cpp" line="40"/>
-        <source>Execute</source>
-        <translation>実行</translation>
-    </message>
-    <message>
-        <location filename="../src/controls/UserSetPage.cpp" line="37"/>
-        <source>UserSetSave:</source>
-        <translation>ユーザーセット保存:</translation>
-    </message>
-    <message>
-        <location filename="../src/controls/UserSetPage.cpp" line="47"/>
-        <source>UserSetDefaultSelector:</source>
-        <translation>起動時ユーザーセット:</translation>
-    </message>
-</context>
-<context>
-    <name>WhiteBalancePage</name>
-    <message>
-        <location filename="../src/controls/WhiteBalancePage.cpp" line="47"/>
-        <source>WhiteBalance</source>
-        <translation>ホワイトバランス</translation>
-    </message>
-    <message>
-        <location filename="../src/controls/WhiteBalancePage.cpp" line="50"/>
-        <source>White Balance</source>
-        <translation>ホワイトバランス</translation>
-    </message>
-    <message>
-        <location filename="../src/controls/WhiteBalancePage.cpp" line="51"/>
-        <source>OFF</source>
-        <translation>OFF</translation>
-    </message>
-    <message>
-        <location filename="../src/controls/WhiteBalancePage.cpp" line="51"/>
-        <source>Preset1</source>
-        <translation>プリセット1</translation>
-    </message>
-    <message>
-        <location filename="../src/controls/WhiteBalancePage.cpp" line="51"/>
-        <source>Preset2</source>
-        <translation>プリセット2</translation>
-    </message>
-    <message>
-        <location filename="../src/controls/WhiteBalancePage.cpp" line="51"/>
-        <source>Preset3</source>
-        <translation>プリセット3</translation>
-    </message>
-    <message>
-        <location filename="../src/controls/WhiteBalancePage.cpp" line="52"/>
-        <source>ATW</source>
-        <translation>ATW</translation>
-    </message>
-    <message>
-        <location filename="../src/controls/WhiteBalancePage.cpp" line="52"/>
-        <source>Push to set WB</source>
-        <translation>ワンプッシュ WB</translation>
-    </message>
-    <message>
-        <location filename="../src/controls/WhiteBalancePage.cpp" line="54"/>
-        <source>Color Gain R</source>
-        <translation>カラーゲイン R</translation>
-    </message>
-    <message>
-        <location filename="../src/controls/WhiteBalancePage.cpp" line="54"/>
-        <source>Color Gain Gr</source>
-        <translation>カラーゲイン Gr</translation>
-    </message>
-    <message>
-        <location filename="../src/controls/WhiteBalancePage.cpp" line="55"/>
-        <source>Color Gain Gb</source>
-        <translation>カラーゲイン Gb</translation>
-    </message>
-    <message>
-        <location filename="../src/controls/WhiteBalancePage.cpp" line="55"/>
-        <source>Color Gain B</source>
-        <translation>カラーゲイン B</translation>
-    </message>
-    <message>
-        <location filename="../src/controls/WhiteBalancePage.cpp" line="65"/>
-        <source>Y Threshold</source>
-        <translation>Y しきい値</translation>
-    </message>
-    <message>
-        <location filename="../src/controls/WhiteBalancePage.cpp" line="68"/>
-        <source>WB Zone</source>
-        <translation>WB ゾーン</translation>
-    </message>
-</context>
-<context>
-    <name>CThumbnailDlg</name>
-    <message>
-        <location filename="../src/capturewindows/CThumbnailDlg.cpp" line="22"/>
-        <source>x8</source>
-        <translation>x8</translation>
-    </message>
-    <message>
-        <location filename="../src/capturewindows/CThumbnailDlg.cpp" line="22"/>
-        <source>x4</source>
-        <translation>x4</translation>
-    </message>
-    <message>
-        <location filename="../src/capturewindows/CThumbnailDlg.cpp" line="23"/>
-        <source>x2</source>
-        <translation>x2</translation>
-    </message>
-    <message>
-        <location filename="../src/capturewindows/CThumbnailDlg.cpp" line="23"/>
-        <source>x1</source>
-        <translation>x1</translation>
-    </message>
-    <message>
-        <location filename="../src/capturewindows/CThumbnailDlg.cpp" line="24"/>
-        <source>x1/2</source>
-        <translation>x1/2</translation>
-    </message>
-    <message>
-        <location filename="../src/capturewindows/CThumbnailDlg.cpp" line="24"/>
-        <source>x1/4</source>
-        <translation>x1/4</translation>
-    </message>
-    <message>
-        <location filename="../src/capturewindows/CThumbnailDlg.cpp" line="25"/>
-        <source>x1/8</source>
-        <translation>x1/8</translation>
-    </message>
-    <message>
-        <location filename="../src/capturewindows/CThumbnailDlg.cpp" line="37"/>
-        <source>Thumbnail</source>
-        <translation>サムネイル</translation>
-    </message>
-    <message>
-        <location filename="../src/capturewindows/CThumbnailDlg.cpp" line="205"/>
-        <source>Show</source>
-        <translation>表示</translation>
-    </message>
-    <message>
-        <location filename="../src/capturewindows/CThumbnailDlg.cpp" line="208"/>
-        <source>Snap Shot NO.</source>
-        <translation>スナップショット番号</translation>
-    </message>
-    <message>
-        <location filename="../src/capturewindows/CThumbnailDlg.cpp" line="215"/>
-        <source>Size</source>
-        <translation>サイズ</translation>
-    </message>
-    <message>
-        <location filename="../src/capturewindows/CThumbnailDlg.cpp" line="228"/>
+        <location filename="../src/selection/IpAddressSettingDialog.cpp" line="64"/>
         <source>Save</source>
         <translation>保存</translation>
     </message>
     <message>
-        <location filename="../src/capturewindows/CThumbnailDlg.cpp" line="230"/>
-        <source>Delete</source>
-        <translation>削除</translation>
+        <location filename="../src/selection/IpAddressSettingDialog.cpp" line="65"/>
+        <source>Exit</source>
+        <translation>終了</translation>
     </message>
     <message>
-        <location filename="../src/capturewindows/CThumbnailDlg.cpp" line="232"/>
-        <source>Delete All</source>
-        <translation>すべて削除</translation>
-    </message>
-</context>
-<context>
-    <name>DeepViewControls</name>
-    <message>
-        <location filename="../src/controls/DeepViewControls.cpp" line="23"/>
-        <source>Top 8 bits</source>
-        <translation>上位 8 ビット</translation>
+        <location filename="../src/selection/IpAddressSettingDialog.cpp" line="67"/>
+        <source>IPAddress Setting</source>
+        <translation>IP アドレス設定</translation>
     </message>
     <message>
-        <location filename="../src/controls/DeepViewControls.cpp" line="24"/>
-        <source>Window/level</source>
-        <translation>ウィンドウ/レベル</translation>
+        <location filename="../src/selection/IpAddressSettingDialog.cpp" line="137"/>
+        <source>Saved successfully!</source>
+        <translation>保存しました。</translation>
     </message>
     <message>
-        <location filename="../src/controls/DeepViewControls.cpp" line="25"/>
-        <location filename="../src/controls/DeepViewControls.cpp" line="42"/>
-        <source>Bit shift</source>
-        <translation>ビットシフト</translation>
-    </message>
-    <message>
-        <location filename="../src/controls/DeepViewControls.cpp" line="39"/>
-        <source>Grey beyond 8 bits</source>
-        <translation>8 ビットを超える階調</translation>
-    </message>
-    <message>
-        <location filename="../src/controls/DeepViewControls.cpp" line="40"/>
-        <source>Black/white point</source>
-        <translation>黒点/白点</translation>
-    </message>
-    <message>
-        <location filename="../src/controls/DeepViewControls.cpp" line="41"/>
-        <source>Auto (0.1 %/99.9 %)</source>
-        <translation>自動 (0.1 %/99.9 %)</translation>
-    </message>
-</context>
-<context>
-    <name>DemoCameras</name>
-    <message>
-        <location filename="../src/app/DemoCameras.cpp" line="21"/>
-        <source>Simulated camera %1 did not start: %2</source>
-        <translation>模擬カメラ %1 を起動できませんでした: %2</translation>
-    </message>
-</context>
-<context>
-    <name>DrawingIni</name>
-    <message>
-        <location filename="../src/drawing/DrawingIni.cpp" line="79"/>
-        <location filename="../src/drawing/DrawingIni.cpp" line="88"/>
-        <location filename="../src/drawing/DrawingIni.cpp" line="100"/>
-        <source>%1: %2</source>
-        <translation>%1: %2</translation>
-    </message>
-    <message>
-        <location filename="../src/drawing/DrawingIni.cpp" line="94"/>
-        <source>%1 is not a regular file.</source>
-        <translation>%1 は通常のファイルではありません。</translation>
-    </message>
-    <message>
-        <location filename="../src/drawing/DrawingIni.cpp" line="96"/>
-        <location filename="../src/drawing/DrawingIni.cpp" line="102"/>
-        <source>%1 is larger than %2 MiB.</source>
-        <translation>%1 は %2 MiB より大きいファイルです。</translation>
-    </message>
-    <message>
-        <location filename="../src/drawing/DrawingIni.cpp" line="105"/>
-        <source>%1 is not a drawing file.</source>
-        <translation>%1 は描画ファイルではありません。</translation>
-    </message>
-</context>
-<context>
-    <name>DrawingOverlayPainter</name>
-    <message>
-        <location filename="../src/drawing/DrawingOverlayPainter.cpp" line="14"/>
-        <source>Drawing</source>
-        <translation>描画</translation>
-    </message>
-</context>
-<context>
-    <name>DroppedFramesPainter</name>
-    <message>
-        <location filename="../src/imaging/DroppedFramesPainter.cpp" line="14"/>
-        <source>Received BlockID:%1</source>
-        <translation>受信ブロック ID:%1</translation>
-    </message>
-</context>
-<context>
-    <name>FeatureBinding</name>
-    <message>
-        <location filename="../src/controls/FeatureBinding.cpp" line="83"/>
-        <source>This camera does not offer %1.</source>
-        <translation>このカメラには %1 がありません。</translation>
-    </message>
-    <message>
-        <location filename="../src/controls/FeatureBinding.cpp" line="86"/>
-        <source>%1 is read-only on this camera.</source>
-        <translation>このカメラの %1 は読み取り専用です。</translation>
-    </message>
-    <message>
-        <location filename="../src/controls/FeatureBinding.cpp" line="150"/>
-        <source>The camera refused %1 for %2.</source>
-        <translation>カメラが %2 への %1 の設定を拒否しました。</translation>
-    </message>
-    <message>
-        <location filename="../src/controls/FeatureBinding.cpp" line="153"/>
-        <source>The camera set %1 to %2 instead of %3.</source>
-        <translation>カメラは %1 を %3 ではなく %2 に設定しました。</translation>
-    </message>
-    <message>
-        <location filename="../src/controls/FeatureBinding.cpp" line="26"/>
-        <source>The camera gives %1 a minimum above its maximum: no value can be set.</source>
-        <translation>カメラが示す %1 の最小値が最大値を上回っているため、値を設定できません。</translation>
-    </message>
-</context>
-<context>
-    <name>FrameRatePainter</name>
-    <message>
-        <location filename="../src/imaging/FrameRatePainter.cpp" line="34"/>
-        <source>DispFPS:?/DispCount:%1</source>
-        <translation>表示FPS:?/表示数:%1</translation>
-    </message>
-    <message>
-        <location filename="../src/imaging/FrameRatePainter.cpp" line="36"/>
-        <source>FPS:%1/FrameCount:%2</source>
-        <translation>FPS:%1/フレーム数:%2</translation>
-    </message>
-</context>
-<context>
-    <name>GlDisplayWindow</name>
-    <message>
-        <location filename="../src/display/GlDisplayWindow.cpp" line="116"/>
-        <source>This PC does not support OpenGL.</source>
-        <translation>この PC は OpenGL に対応していません。</translation>
+        <location filename="../src/selection/IpAddressSettingDialog.cpp" line="138"/>
+        <source>Saved Error! Code=%1[0x%2]</source>
+        <translation>保存エラー! コード=%1[0x%2]</translation>
     </message>
 </context>
 <context>
@@ -3022,53 +2695,53 @@
 <context>
     <name>LumivexCli</name>
     <message>
-        <location filename="../src/cli/CliCamera.cpp" line="22"/>
-        <location filename="../src/cli/CliDoctor.cpp" line="94"/>
-        <location filename="../src/cli/CliImage.cpp" line="349"/>
-        <location filename="../src/cli/CliRecord.cpp" line="237"/>
+        <location filename="../src/cli/CliCamera.cpp" line="23"/>
+        <location filename="../src/cli/CliDoctor.cpp" line="96"/>
+        <location filename="../src/cli/CliImage.cpp" line="356"/>
+        <location filename="../src/cli/CliRecord.cpp" line="235"/>
         <location filename="../src/cli/CliSerialArguments.cpp" line="84"/>
         <source>no camera given; name it with -c ADDR</source>
         <translation>カメラが指定されていません。-c ADDR で指定してください</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliCamera.cpp" line="24"/>
+        <location filename="../src/cli/CliCamera.cpp" line="25"/>
         <source>nothing to do; name at least one feature</source>
         <translation>何もすることがありません。フィーチャを 1 つ以上指定してください</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliCamera.cpp" line="26"/>
-        <location filename="../src/cli/CliDoctor.cpp" line="96"/>
-        <location filename="../src/cli/CliImage.cpp" line="354"/>
+        <location filename="../src/cli/CliCamera.cpp" line="27"/>
+        <location filename="../src/cli/CliDoctor.cpp" line="98"/>
+        <location filename="../src/cli/CliImage.cpp" line="361"/>
         <source>unexpected argument &apos;%1&apos;</source>
         <translation>予期しない引数 &apos;%1&apos;</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliCamera.cpp" line="37"/>
+        <location filename="../src/cli/CliCamera.cpp" line="40"/>
         <source>lumivex-cli: no camera answers at %1
 </source>
         <translation>lumivex-cli: %1 で応答するカメラがありません
 </translation>
     </message>
     <message>
-        <location filename="../src/cli/CliCamera.cpp" line="42"/>
+        <location filename="../src/cli/CliCamera.cpp" line="47"/>
         <source>another application controls it</source>
         <translation>別のアプリケーションが制御しています</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliCamera.cpp" line="44"/>
+        <location filename="../src/cli/CliCamera.cpp" line="49"/>
         <source>lumivex-cli: cannot connect to the camera at %1: %2
 </source>
         <translation>lumivex-cli: %1 のカメラに接続できません: %2
 </translation>
     </message>
     <message>
-        <location filename="../src/cli/CliCamera.cpp" line="81"/>
+        <location filename="../src/cli/CliCamera.cpp" line="89"/>
         <source>%1 needs a camera address</source>
         <translation>%1 にはカメラのアドレスが必要です</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliCamera.cpp" line="88"/>
-        <location filename="../src/cli/CliImage.cpp" line="146"/>
+        <location filename="../src/cli/CliCamera.cpp" line="96"/>
+        <location filename="../src/cli/CliImage.cpp" line="151"/>
         <source>unknown option &apos;%1&apos;</source>
         <translation>不明なオプション &apos;%1&apos;</translation>
     </message>
@@ -3078,52 +2751,52 @@
         <translation>ネットワーク上の GigE Vision カメラを一覧表示します</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliCommandTable.h" line="8"/>
+        <location filename="../src/cli/CliCommandTable.h" line="9"/>
         <source>List a camera&apos;s features with their values and ranges</source>
         <translation>カメラのフィーチャを値と範囲とともに一覧表示します</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliCommandTable.h" line="9"/>
+        <location filename="../src/cli/CliCommandTable.h" line="10"/>
         <source>Print features of a camera as NAME=value</source>
         <translation>カメラのフィーチャを NAME=値 の形で表示します</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliCommandTable.h" line="10"/>
+        <location filename="../src/cli/CliCommandTable.h" line="11"/>
         <source>Set features of a camera from NAME=VALUE</source>
         <translation>NAME=VALUE でカメラのフィーチャを設定します</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliCommandTable.h" line="11"/>
+        <location filename="../src/cli/CliCommandTable.h" line="13"/>
         <source>Read or write registers through a camera&apos;s serial channel</source>
         <translation>カメラのシリアルチャネル経由でレジスタを読み書きします</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliCommandTable.h" line="12"/>
+        <location filename="../src/cli/CliCommandTable.h" line="14"/>
         <source>Record frames of a camera into an AVI movie</source>
         <translation>カメラのフレームを AVI 動画に録画します</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliCommandTable.h" line="13"/>
+        <location filename="../src/cli/CliCommandTable.h" line="16"/>
         <source>Take one frame from a camera and save it as an image file</source>
         <translation>カメラから 1 フレームを取得して画像ファイルに保存する</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliCommandTable.h" line="14"/>
+        <location filename="../src/cli/CliCommandTable.h" line="18"/>
         <source>Convert a raw camera frame into an image file</source>
         <translation>カメラの生フレームを画像ファイルに変換する</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliCommandTable.h" line="15"/>
+        <location filename="../src/cli/CliCommandTable.h" line="19"/>
         <source>Save or load a camera settings file</source>
         <translation>カメラ設定ファイルを保存または読み込みます</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliCommandTable.h" line="16"/>
+        <location filename="../src/cli/CliCommandTable.h" line="21"/>
         <source>Stream from a camera for a while and say why packets are lost</source>
         <translation>カメラからしばらくストリームを受信し、パケットが失われる原因を示す</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliFeatures.cpp" line="10"/>
+        <location filename="../src/cli/CliFeatures.cpp" line="11"/>
         <source>Usage: lumivex-cli features -c ADDR
 Lists every feature of the camera at ADDR, one line each, tab-separated:
 name, type, access (RW, RO, WO), visibility, value (&apos;-&apos; when it cannot be read),
@@ -3149,24 +2822,24 @@ ADDR のカメラの指定したフィーチャごとに NAME=値 を 1 行ず�
 </translation>
     </message>
     <message>
-        <location filename="../src/cli/CliGet.cpp" line="28"/>
+        <location filename="../src/cli/CliGet.cpp" line="27"/>
         <source>the camera has no such feature</source>
         <translation>カメラにそのフィーチャがありません</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliGet.cpp" line="29"/>
+        <location filename="../src/cli/CliGet.cpp" line="28"/>
         <source>it is a command</source>
         <translation>コマンドです</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliGet.cpp" line="31"/>
+        <location filename="../src/cli/CliGet.cpp" line="30"/>
         <source>lumivex-cli: cannot read %1: %2
 </source>
         <translation>lumivex-cli: %1 を読めません: %2
 </translation>
     </message>
     <message>
-        <location filename="../src/cli/CliList.cpp" line="9"/>
+        <location filename="../src/cli/CliList.cpp" line="10"/>
         <source>Usage: lumivex-cli list
 Lists the GigE Vision cameras that answer discovery on any network interface,
 one line each: IP address, MAC address, model and serial number, tab-separated.
@@ -3214,18 +2887,18 @@ GigE Vision カメラの確認と設定を行います。
     </message>
     <message>
         <location filename="../src/cli/CliDoctor.cpp" line="32"/>
-        <location filename="../src/cli/CliImage.cpp" line="152"/>
-        <location filename="../src/cli/CliRecord.cpp" line="103"/>
+        <location filename="../src/cli/CliImage.cpp" line="157"/>
+        <location filename="../src/cli/CliRecord.cpp" line="99"/>
         <source>%1 needs a value</source>
         <translation>%1 には値が必要です</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliDoctor.cpp" line="44"/>
+        <location filename="../src/cli/CliDoctor.cpp" line="45"/>
         <source>--seconds needs a number of seconds above 0, not &apos;%1&apos;</source>
         <translation>--seconds には 0 より大きい秒数を指定してください (&apos;%1&apos; は不可)</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliDoctor.cpp" line="76"/>
+        <location filename="../src/cli/CliDoctor.cpp" line="79"/>
         <source>Usage: lumivex-cli doctor -c ADDR [--seconds S]
 Streams from the camera at ADDR for S seconds (default 10) and prints the
 negotiated packet size, the socket buffer and the system&apos;s maximum, the frames
@@ -3243,212 +2916,212 @@ ADDR のカメラから S 秒間 (既定 10) ストリームを受信し、ネ�
 </translation>
     </message>
     <message>
-        <location filename="../src/cli/CliDoctor.cpp" line="152"/>
+        <location filename="../src/cli/CliDoctor.cpp" line="153"/>
         <source> (through %1, MTU %2)</source>
         <translation> (%1 経由、MTU %2)</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliDoctor.cpp" line="155"/>
+        <location filename="../src/cli/CliDoctor.cpp" line="156"/>
         <source>Camera</source>
         <translation>カメラ</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliDoctor.cpp" line="156"/>
+        <location filename="../src/cli/CliDoctor.cpp" line="157"/>
         <source>Packet size</source>
         <translation>パケットサイズ</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliDoctor.cpp" line="156"/>
+        <location filename="../src/cli/CliDoctor.cpp" line="157"/>
         <source>%1 bytes</source>
         <translation>%1 バイト</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliDoctor.cpp" line="157"/>
+        <location filename="../src/cli/CliDoctor.cpp" line="158"/>
         <source>Packet delay</source>
         <translation>パケット間隔</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliDoctor.cpp" line="158"/>
+        <location filename="../src/cli/CliDoctor.cpp" line="159"/>
         <source>unknown</source>
         <translation>不明</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliDoctor.cpp" line="158"/>
+        <location filename="../src/cli/CliDoctor.cpp" line="159"/>
         <source>%1 (GevSCPD)</source>
         <translation>%1 (GevSCPD)</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliDoctor.cpp" line="159"/>
+        <location filename="../src/cli/CliDoctor.cpp" line="160"/>
         <source>Receive path</source>
         <translation>受信方式</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliDoctor.cpp" line="160"/>
+        <location filename="../src/cli/CliDoctor.cpp" line="161"/>
         <source>packet socket</source>
         <translation>パケットソケット</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliDoctor.cpp" line="160"/>
+        <location filename="../src/cli/CliDoctor.cpp" line="161"/>
         <source>UDP socket</source>
         <translation>UDP ソケット</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliDoctor.cpp" line="161"/>
+        <location filename="../src/cli/CliDoctor.cpp" line="162"/>
         <source>Socket buffer</source>
         <translation>ソケットバッファ</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliDoctor.cpp" line="162"/>
+        <location filename="../src/cli/CliDoctor.cpp" line="163"/>
         <source>%1 KB asked for, system maximum %2 KB (net.core.rmem_max)</source>
         <translation>要求 %1 KB、システム上限 %2 KB (net.core.rmem_max)</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliDoctor.cpp" line="165"/>
+        <location filename="../src/cli/CliDoctor.cpp" line="166"/>
         <source>Frames</source>
         <translation>フレーム</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliDoctor.cpp" line="166"/>
+        <location filename="../src/cli/CliDoctor.cpp" line="167"/>
         <source>%1 completed, %2 failed, %3 of another format or size</source>
         <translation>完了 %1、失敗 %2、形式またはサイズ違い %3</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliDoctor.cpp" line="170"/>
+        <location filename="../src/cli/CliDoctor.cpp" line="171"/>
         <source>Packets</source>
         <translation>パケット</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliDoctor.cpp" line="171"/>
+        <location filename="../src/cli/CliDoctor.cpp" line="172"/>
         <source>%1 missing, %2 resent</source>
         <translation>欠落 %1、再送 %2</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliDoctor.cpp" line="172"/>
+        <location filename="../src/cli/CliDoctor.cpp" line="173"/>
         <source>Throughput</source>
         <translation>スループット</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliDoctor.cpp" line="173"/>
+        <location filename="../src/cli/CliDoctor.cpp" line="174"/>
         <source>%1 MB/s over %2 s</source>
         <translation>%1 MB/s (%2 秒間)</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliDoctor.cpp" line="181"/>
+        <location filename="../src/cli/CliDoctor.cpp" line="182"/>
         <source>Nothing was lost: resent packets made up for every loss.</source>
         <translation>欠落はありませんでした: 失われたパケットはすべて再送で補われました。</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliDoctor.cpp" line="186"/>
+        <location filename="../src/cli/CliDoctor.cpp" line="187"/>
         <source>To change:</source>
         <translation>変更すべき点:</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliDoctor.cpp" line="186"/>
+        <location filename="../src/cli/CliDoctor.cpp" line="187"/>
         <source>To need fewer resends:</source>
         <translation>再送を減らすには:</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliDoctor.cpp" line="179"/>
+        <location filename="../src/cli/CliDoctor.cpp" line="180"/>
         <source>No frame arrived.</source>
         <translation>フレームが届きませんでした。</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliDoctor.cpp" line="183"/>
+        <location filename="../src/cli/CliDoctor.cpp" line="184"/>
         <source>Nothing was lost.</source>
         <translation>欠落はありませんでした。</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliImage.cpp" line="175"/>
+        <location filename="../src/cli/CliImage.cpp" line="180"/>
         <source>--interpolation takes 0 to %1, not &apos;%2&apos;</source>
         <translation>--interpolation は 0～%1 です (&apos;%2&apos; は不可)</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliImage.cpp" line="180"/>
+        <location filename="../src/cli/CliImage.cpp" line="185"/>
         <source>--mirror takes 0 to %1, not &apos;%2&apos;</source>
         <translation>--mirror は 0～%1 です (&apos;%2&apos; は不可)</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliImage.cpp" line="201"/>
+        <location filename="../src/cli/CliImage.cpp" line="207"/>
         <source>lumivex-cli: cannot convert the frame: %1 bytes of raw data for %2 x %3 need %4
 </source>
         <translation>lumivex-cli: フレームを変換できません: 生データ %1 バイトに対し、%2 x %3 には %4 バイトが必要です
 </translation>
     </message>
     <message>
-        <location filename="../src/cli/CliImage.cpp" line="262"/>
+        <location filename="../src/cli/CliImage.cpp" line="270"/>
         <source>use .bmp, .png, .tif, .tiff, .jpg, .jpeg or, for grey images, .raw</source>
         <translation>.bmp、.png、.tif、.tiff、.jpg、.jpeg、またはモノクロ画像では .raw を使ってください</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliImage.cpp" line="194"/>
+        <location filename="../src/cli/CliImage.cpp" line="202"/>
         <source>lumivex-cli: cannot save %1: %2
 </source>
         <translation>lumivex-cli: %1 を保存できません: %2
 </translation>
     </message>
     <message>
-        <location filename="../src/cli/CliImage.cpp" line="267"/>
+        <location filename="../src/cli/CliImage.cpp" line="275"/>
         <source>Saved %1 x %2 into %3
 </source>
         <translation>%1 x %2 を %3 に保存しました
 </translation>
     </message>
     <message>
-        <location filename="../src/cli/CliImage.cpp" line="303"/>
+        <location filename="../src/cli/CliImage.cpp" line="310"/>
         <source>no pixel format given; name it with --pixel-format NAME</source>
         <translation>画素フォーマットが指定されていません。--pixel-format NAME で指定してください</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliImage.cpp" line="306"/>
+        <location filename="../src/cli/CliImage.cpp" line="313"/>
         <source>unknown pixel format &apos;%1&apos;</source>
         <translation>不明な画素フォーマット &apos;%1&apos;</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliImage.cpp" line="311"/>
+        <location filename="../src/cli/CliImage.cpp" line="318"/>
         <source>--width and --height take 1 to 65535</source>
         <translation>--width と --height は 1～65535 です</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliImage.cpp" line="318"/>
+        <location filename="../src/cli/CliImage.cpp" line="325"/>
         <source>name the raw input file and the output file</source>
         <translation>生データの入力ファイルと出力ファイルを指定してください</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliImage.cpp" line="323"/>
+        <location filename="../src/cli/CliImage.cpp" line="330"/>
         <source>lumivex-cli: cannot read %1
 </source>
         <translation>lumivex-cli: %1 を読み込めません
 </translation>
     </message>
     <message>
-        <location filename="../src/cli/CliImage.cpp" line="351"/>
+        <location filename="../src/cli/CliImage.cpp" line="358"/>
         <source>no output file given; name it with -o OUT</source>
         <translation>出力ファイルが指定されていません。-o OUT で指定してください</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliImage.cpp" line="388"/>
+        <location filename="../src/cli/CliImage.cpp" line="395"/>
         <source>lumivex-cli: no complete frame came from the camera at %1
 </source>
         <translation>lumivex-cli: %1 のカメラから完全なフレームが届きませんでした
 </translation>
     </message>
     <message>
-        <location filename="../src/cli/CliRecord.cpp" line="108"/>
+        <location filename="../src/cli/CliRecord.cpp" line="104"/>
         <source>--frames needs a number of frames above 0, not &apos;%1&apos;</source>
         <translation>--frames には 0 より大きいフレーム数が必要です (&apos;%1&apos; は不可)</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliRecord.cpp" line="114"/>
+        <location filename="../src/cli/CliRecord.cpp" line="110"/>
         <source>--seconds needs a time in seconds above 0, not &apos;%1&apos;</source>
         <translation>--seconds には 0 より大きい秒数が必要です (&apos;%1&apos; は不可)</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliRecord.cpp" line="118"/>
+        <location filename="../src/cli/CliRecord.cpp" line="115"/>
         <source>--quality needs a number from 1 to 100, not &apos;%1&apos;</source>
         <translation>--quality には 1 から 100 の数値が必要です (&apos;%1&apos; は不可)</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliRecord.cpp" line="201"/>
+        <location filename="../src/cli/CliRecord.cpp" line="200"/>
         <source>Usage: lumivex-cli record -c ADDR [--frames N | --seconds S]
                           [--codec mjpeg|odml|raw|mp42|ffv1|png|png16|tiff|tiff16]
                           [--quality Q] [--reconnect [--reconnect-timeout S]]
@@ -3491,73 +3164,73 @@ png、png16、tiff、tiff16 は 8 ビットまたは 16 ビットの連番画像
 </translation>
     </message>
     <message>
-        <location filename="../src/cli/CliRecord.cpp" line="241"/>
+        <location filename="../src/cli/CliRecord.cpp" line="239"/>
         <source>name exactly one movie file</source>
         <translation>動画ファイルを 1 つだけ指定してください</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliCamera.cpp" line="66"/>
+        <location filename="../src/cli/CliCamera.cpp" line="73"/>
         <source>lumivex-cli: cannot connect to the camera at %1
 </source>
         <translation>lumivex-cli: %1 のカメラに接続できません
 </translation>
     </message>
     <message>
-        <location filename="../src/cli/CliRecord.cpp" line="239"/>
+        <location filename="../src/cli/CliRecord.cpp" line="237"/>
         <source>give either --frames or --seconds, not both</source>
         <translation>--frames と --seconds はどちらか一方だけを指定してください</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliRecord.cpp" line="265"/>
+        <location filename="../src/cli/CliRecord.cpp" line="260"/>
         <source>lumivex-cli: cannot start the acquisition thread
 </source>
         <translation>lumivex-cli: 取り込みスレッドを開始できません
 </translation>
     </message>
     <message>
-        <location filename="../src/cli/CliRecord.cpp" line="275"/>
+        <location filename="../src/cli/CliRecord.cpp" line="271"/>
         <source>lumivex-cli: cannot record into %1
 </source>
         <translation>lumivex-cli: %1 に録画できません
 </translation>
     </message>
     <message>
-        <location filename="../src/cli/CliRecord.cpp" line="282"/>
+        <location filename="../src/cli/CliRecord.cpp" line="277"/>
         <source>lumivex-cli: the camera stopped sending frames; %1 of %2 frames recorded
 </source>
         <translation>lumivex-cli: カメラがフレームの送信を止めました。%2 フレーム中 %1 フレームを録画しました
 </translation>
     </message>
     <message>
-        <location filename="../src/cli/CliRecord.cpp" line="285"/>
+        <location filename="../src/cli/CliRecord.cpp" line="280"/>
         <source>lumivex-cli: the camera stopped sending frames; %1 frames recorded
 </source>
         <translation>lumivex-cli: カメラがフレームの送信を止めました。%1 フレームを録画しました
 </translation>
     </message>
     <message>
-        <location filename="../src/cli/CliRecord.cpp" line="297"/>
+        <location filename="../src/cli/CliRecord.cpp" line="293"/>
         <source>lumivex-cli: %1 frames recorded.
 </source>
         <translation>lumivex-cli: %1 フレームを録画しました。
 </translation>
     </message>
     <message>
-        <location filename="../src/cli/CliRecord.cpp" line="302"/>
+        <location filename="../src/cli/CliRecord.cpp" line="299"/>
         <source>lumivex-cli: %1 %2 of %3 frames recorded.
 </source>
         <translation>lumivex-cli: %1 %3 フレーム中 %2 フレームを録画しました。
 </translation>
     </message>
     <message>
-        <location filename="../src/cli/CliRecord.cpp" line="306"/>
+        <location filename="../src/cli/CliRecord.cpp" line="303"/>
         <source>lumivex-cli: %1 %2 frames recorded.
 </source>
         <translation>lumivex-cli: %1 %2 フレームを録画しました。
 </translation>
     </message>
     <message>
-        <location filename="../src/cli/CliRecord.cpp" line="312"/>
+        <location filename="../src/cli/CliRecord.cpp" line="307"/>
         <source>Recorded %1 frames into %2
 </source>
         <translation>%2 に %1 フレームを録画しました
@@ -3582,7 +3255,7 @@ BANK は 0x00 または 0x80、数値は 10 進数または 0x 付きの 16 進�
 </translation>
     </message>
     <message>
-        <location filename="../src/cli/CliSerial.cpp" line="67"/>
+        <location filename="../src/cli/CliSerial.cpp" line="66"/>
         <source>lumivex-cli: the camera at %1 has no serial port %2
 </source>
         <translation>lumivex-cli: %1 のカメラにはシリアルポート %2 がありません
@@ -3644,40 +3317,40 @@ ADDR のカメラのフィーチャを指定した順に設定し、失敗した
 </translation>
     </message>
     <message>
-        <location filename="../src/cli/CliSet.cpp" line="23"/>
+        <location filename="../src/cli/CliSet.cpp" line="22"/>
         <source>lumivex-cli: &apos;%1&apos; is not NAME=VALUE
 </source>
         <translation>lumivex-cli: &apos;%1&apos; は NAME=VALUE の形ではありません
 </translation>
     </message>
     <message>
-        <location filename="../src/cli/CliSet.cpp" line="34"/>
+        <location filename="../src/cli/CliSet.cpp" line="35"/>
         <source>lumivex-cli: the camera has no feature %1
 </source>
         <translation>lumivex-cli: カメラにフィーチャ %1 がありません
 </translation>
     </message>
     <message>
-        <location filename="../src/cli/CliSet.cpp" line="39"/>
+        <location filename="../src/cli/CliSet.cpp" line="40"/>
         <source>lumivex-cli: &apos;%1&apos; is not a value for the %2 feature %3
 </source>
         <translation>lumivex-cli: &apos;%1&apos; は %2 型のフィーチャ %3 の値になりません
 </translation>
     </message>
     <message>
-        <location filename="../src/cli/CliSet.cpp" line="45"/>
+        <location filename="../src/cli/CliSet.cpp" line="47"/>
         <source>lumivex-cli: %1 is a command and has no value to set
 </source>
         <translation>lumivex-cli: %1 はコマンドなので設定する値はありません
 </translation>
     </message>
     <message>
-        <location filename="../src/cli/CliSet.cpp" line="50"/>
+        <location filename="../src/cli/CliSet.cpp" line="52"/>
         <source>the feature is read-only</source>
         <translation>フィーチャは読み取り専用です</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliSet.cpp" line="51"/>
+        <location filename="../src/cli/CliSet.cpp" line="54"/>
         <source>lumivex-cli: the camera refused %1=%2 (%3)
 </source>
         <translation>lumivex-cli: カメラが %1=%2 を拒否しました (%3)
@@ -3701,41 +3374,41 @@ ADDR のカメラの設定を、カメラ設定ファイルのその機種のセ
 </translation>
     </message>
     <message>
-        <location filename="../src/cli/CliSettings.cpp" line="40"/>
+        <location filename="../src/cli/CliSettings.cpp" line="39"/>
         <source>lumivex-cli: cannot write the settings to %1
 </source>
         <translation>lumivex-cli: 設定を %1 に書き込めません
 </translation>
     </message>
     <message>
-        <location filename="../src/cli/CliImage.cpp" line="168"/>
+        <location filename="../src/cli/CliImage.cpp" line="173"/>
         <source>--depth takes 8 or 16, not &apos;%1&apos;</source>
         <translation>--depth には 8 か 16 を指定してください (&apos;%1&apos; ではありません)</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliImage.cpp" line="170"/>
+        <location filename="../src/cli/CliImage.cpp" line="175"/>
         <source>--bayer takes rgb or raw, not &apos;%1&apos;</source>
         <translation>--bayer には rgb か raw を指定してください (&apos;%1&apos; ではありません)</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliImage.cpp" line="216"/>
+        <location filename="../src/cli/CliImage.cpp" line="223"/>
         <source>16 bits are for frames of more than 8 bits a sample (Mono10 to Mono16, 10 and 12-bit Bayer)</source>
         <translation>16 ビットは 1 サンプル 8 ビットを超えるフレーム (Mono10 から Mono16、10 ビットと 12 ビットのベイヤー) でのみ使えます</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliImage.cpp" line="221"/>
+        <location filename="../src/cli/CliImage.cpp" line="229"/>
         <source>BMP and JPEG hold 8 bits only; use .png, .tif, .tiff or .raw for 16 bits</source>
         <translation>BMP と JPEG は 8 ビットしか保持できません。16 ビットには .png、.tif、.tiff または .raw を使ってください</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliImage.cpp" line="234"/>
+        <location filename="../src/cli/CliImage.cpp" line="242"/>
         <source>Saved %1 x %2 at 16 bits into %3
 </source>
         <translation>%1 x %2 を 16 ビットで %3 に保存しました
 </translation>
     </message>
     <message>
-        <location filename="../src/cli/CliImage.cpp" line="279"/>
+        <location filename="../src/cli/CliImage.cpp" line="288"/>
         <source>Usage: lumivex-cli convert --pixel-format NAME --width W --height H [--interpolation 0-5]
                            [--mirror 0-3] [--depth 8|16] [--bayer rgb|raw] IN.raw OUT
 Converts a raw camera frame (the frame&apos;s bytes as the camera sent them) as the
@@ -3761,7 +3434,7 @@ OUT の拡張子が示す形式で保存します: .bmp、.png、.tif/.tiff、.j
 </translation>
     </message>
     <message>
-        <location filename="../src/cli/CliImage.cpp" line="333"/>
+        <location filename="../src/cli/CliImage.cpp" line="341"/>
         <source>Usage: lumivex-cli snapshot -c ADDR -o OUT [--interpolation 0-5] [--mirror 0-3]
                             [--depth 8|16] [--bayer rgb|raw]
 Takes one complete frame from the camera at ADDR in its current pixel format and
@@ -3777,55 +3450,55 @@ ADDR のカメラから現在の画素フォーマットとサイズで完全な
 </translation>
     </message>
     <message>
-        <location filename="../src/cli/CliRecord.cpp" line="125"/>
+        <location filename="../src/cli/CliRecord.cpp" line="122"/>
         <source>unknown codec &apos;%1&apos;; use mjpeg, odml, raw, mp42, ffv1, png, png16, tiff or tiff16</source>
         <translation>不明なコーデック &apos;%1&apos; です。mjpeg、odml、raw、mp42、ffv1、png、png16、tiff、tiff16 のいずれかを使ってください</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliRecord.cpp" line="243"/>
+        <location filename="../src/cli/CliRecord.cpp" line="241"/>
         <source>the movie file must end in .avi, or .mkv for ffv1</source>
         <translation>動画ファイル名は .avi (ffv1 では .mkv) で終わる必要があります</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliRecord.cpp" line="294"/>
+        <location filename="../src/cli/CliRecord.cpp" line="290"/>
         <source>lumivex-cli: %1 of %2 frames recorded.
 </source>
         <translation>lumivex-cli: %2 フレーム中 %1 フレームを録画しました。
 </translation>
     </message>
     <message>
-        <location filename="../src/cli/CliRecordReconnect.cpp" line="41"/>
+        <location filename="../src/cli/CliRecordReconnect.cpp" line="42"/>
         <source>--reconnect-timeout needs a value</source>
         <translation>--reconnect-timeout には値が必要です</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliRecordReconnect.cpp" line="45"/>
+        <location filename="../src/cli/CliRecordReconnect.cpp" line="46"/>
         <source>--reconnect-timeout needs a number of seconds above 0, not &apos;%1&apos;</source>
         <translation>--reconnect-timeout には 0 より大きい秒数が必要です (&apos;%1&apos; ではなく)</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliRecordReconnect.cpp" line="72"/>
+        <location filename="../src/cli/CliRecordReconnect.cpp" line="76"/>
         <source>lumivex-cli: the camera at %1 no longer answers; waiting up to %2 s for it
 </source>
         <translation>lumivex-cli: %1 のカメラが応答しません。最大 %2 秒待ちます
 </translation>
     </message>
     <message>
-        <location filename="../src/cli/CliRecordReconnect.cpp" line="85"/>
+        <location filename="../src/cli/CliRecordReconnect.cpp" line="92"/>
         <source>lumivex-cli: the camera is back, but the recording cannot go on
 </source>
         <translation>lumivex-cli: カメラは戻りましたが、録画を続けられません
 </translation>
     </message>
     <message>
-        <location filename="../src/cli/CliRecordReconnect.cpp" line="88"/>
+        <location filename="../src/cli/CliRecordReconnect.cpp" line="95"/>
         <source>lumivex-cli: the camera is back after %1 s; the recording goes on
 </source>
         <translation>lumivex-cli: %1 秒後にカメラが戻りました。録画を続けます
 </translation>
     </message>
     <message>
-        <location filename="../src/cli/CliRecordReconnect.cpp" line="98"/>
+        <location filename="../src/cli/CliRecordReconnect.cpp" line="105"/>
         <source>lumivex-cli: the camera did not answer again within %1 s
 </source>
         <translation>lumivex-cli: カメラが %1 秒以内に再び応答しませんでした
@@ -3835,7 +3508,7 @@ ADDR のカメラから現在の画素フォーマットとサイズで完全な
 <context>
     <name>NoticeBar</name>
     <message>
-        <location filename="../src/display/NoticeBar.cpp" line="17"/>
+        <location filename="../src/display/NoticeBar.cpp" line="19"/>
         <source>Dismiss</source>
         <translation>閉じる</translation>
     </message>
@@ -3869,6 +3542,129 @@ ADDR のカメラから現在の画素フォーマットとサイズで完全な
     </message>
 </context>
 <context>
+    <name>OtherPage</name>
+    <message>
+        <location filename="../src/controls/OtherPage.cpp" line="49"/>
+        <source>OFF(Mono)</source>
+        <translation>OFF(モノクロ)</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/OtherPage.cpp" line="50"/>
+        <source>OFF(Color)</source>
+        <translation>OFF(カラー)</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/OtherPage.cpp" line="51"/>
+        <source>Nearest Neighbor Replication</source>
+        <translation>最近傍補間</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/OtherPage.cpp" line="52"/>
+        <source>Bilinear</source>
+        <translation>バイリニア</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/OtherPage.cpp" line="53"/>
+        <source>BiCubic</source>
+        <translation>バイキュービック</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/OtherPage.cpp" line="54"/>
+        <source>Bilinear with false color reduction</source>
+        <translation>バイリニア(偽色低減)</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/OtherPage.cpp" line="57"/>
+        <source>OFF(Normal)</source>
+        <translation>OFF(通常)</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/OtherPage.cpp" line="58"/>
+        <source>Horizontal</source>
+        <translation>水平</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/OtherPage.cpp" line="59"/>
+        <source>Vertical</source>
+        <translation>垂直</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/OtherPage.cpp" line="60"/>
+        <source>Horizontal/Vertical</source>
+        <translation>水平/垂直</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/OtherPage.cpp" line="75"/>
+        <source>Other</source>
+        <translation>その他</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/OtherPage.cpp" line="77"/>
+        <source>Camera Setting</source>
+        <translation>カメラ設定</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/OtherPage.cpp" line="83"/>
+        <source>Output Format</source>
+        <translation>画素フォーマット</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/OtherPage.cpp" line="87"/>
+        <source>Smear half reduction</source>
+        <translation>スミア半減</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/OtherPage.cpp" line="88"/>
+        <source>Frame rate(Hz)</source>
+        <translation>フレームレート(Hz)</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/OtherPage.cpp" line="90"/>
+        <source>Binning mode</source>
+        <translation>ビニングモード</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/OtherPage.cpp" line="91"/>
+        <source>Double speed mode</source>
+        <translation>倍速モード</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/OtherPage.cpp" line="98"/>
+        <source>Double speed mode tap</source>
+        <translation>倍速モードタップ</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/OtherPage.cpp" line="101"/>
+        <source>Exposure shutter type</source>
+        <translation>露光シャッタータイプ</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/OtherPage.cpp" line="102"/>
+        <source>Reverse X</source>
+        <translation>X 反転</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/OtherPage.cpp" line="104"/>
+        <source>Reverse Y</source>
+        <translation>Y 反転</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/OtherPage.cpp" line="113"/>
+        <source>Software Setting</source>
+        <translation>ソフトウェア設定</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/OtherPage.cpp" line="115"/>
+        <source>Color Interpolation</source>
+        <translation>色補間</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/OtherPage.cpp" line="117"/>
+        <source>Mirror Mode</source>
+        <translation>ミラーモード</translation>
+    </message>
+</context>
+<context>
     <name>ProductVersion</name>
     <message>
         <location filename="../src/app/ProductVersion.cpp" line="12"/>
@@ -3897,17 +3693,17 @@ ADDR のカメラから現在の画素フォーマットとサイズで完全な
 <context>
     <name>SdkDeviceFinderDialog</name>
     <message>
-        <location filename="../src/selection/SdkDeviceFinderDialog.cpp" line="21"/>
+        <location filename="../src/selection/SdkDeviceFinderDialog.cpp" line="23"/>
         <source>IP Address</source>
         <translation>IP アドレス</translation>
     </message>
     <message>
-        <location filename="../src/selection/SdkDeviceFinderDialog.cpp" line="21"/>
+        <location filename="../src/selection/SdkDeviceFinderDialog.cpp" line="23"/>
         <source>MAC Address</source>
         <translation>MAC アドレス</translation>
     </message>
     <message>
-        <location filename="../src/selection/SdkDeviceFinderDialog.cpp" line="21"/>
+        <location filename="../src/selection/SdkDeviceFinderDialog.cpp" line="23"/>
         <source>Model</source>
         <translation>モデル</translation>
     </message>
@@ -3945,17 +3741,17 @@ ADDR のカメラから現在の画素フォーマットとサイズで完全な
         <translation>1/25</translation>
     </message>
     <message>
-        <location filename="../src/controls/ShutterControls.cpp" line="41"/>
+        <location filename="../src/controls/ShutterControls.cpp" line="43"/>
         <source>[uSec]</source>
         <translation>[μs]</translation>
     </message>
     <message>
-        <location filename="../src/controls/ShutterControls.cpp" line="42"/>
+        <location filename="../src/controls/ShutterControls.cpp" line="44"/>
         <source>[0:Default]</source>
         <translation>[0:既定]</translation>
     </message>
     <message>
-        <location filename="../src/controls/ShutterControls.cpp" line="58"/>
+        <location filename="../src/controls/ShutterControls.cpp" line="60"/>
         <source>RESET</source>
         <translation>リセット</translation>
     </message>
@@ -3963,12 +3759,12 @@ ADDR のカメラから現在の画素フォーマットとサイズで完全な
 <context>
     <name>SnapShotImage</name>
     <message>
-        <location filename="../src/capturewindows/SnapShotImage.cpp" line="97"/>
+        <location filename="../src/capturewindows/SnapShotImage.cpp" line="101"/>
         <source>(x,y) = (%1,%2)/(R,G,B)=(%3,%4,%5)</source>
         <translation>(x,y) = (%1,%2)/(R,G,B)=(%3,%4,%5)</translation>
     </message>
     <message>
-        <location filename="../src/capturewindows/SnapShotImage.cpp" line="90"/>
+        <location filename="../src/capturewindows/SnapShotImage.cpp" line="94"/>
         <source>(x,y) = (%1,%2)/Value=%3 (%4 bits)</source>
         <translation>(x,y) = (%1,%2)/値=%3 (%4 ビット)</translation>
     </message>
@@ -4006,7 +3802,7 @@ ADDR のカメラから現在の画素フォーマットとサイズで完全な
         <translation>すべてのファイル(*.*)</translation>
     </message>
     <message>
-        <location filename="../src/capturewindows/SnapShotList.cpp" line="227"/>
+        <location filename="../src/capturewindows/SnapShotList.cpp" line="228"/>
         <source>The image could not be saved: %1</source>
         <translation>画像を保存できませんでした: %1</translation>
     </message>
@@ -4054,14 +3850,218 @@ ADDR のカメラから現在の画素フォーマットとサイズで完全な
         <translation>受信 %1 fps、表示 %2 fps、%3 MB/s、破棄 %4、欠落 %5 / 再送 %6 パケット、失敗バッファ %7</translation>
     </message>
     <message>
-        <location filename="../src/app/StreamStatsMonitor.cpp" line="73"/>
+        <location filename="../src/app/StreamStatsMonitor.cpp" line="72"/>
         <source>, %1 dropped for another format or size</source>
         <translation>、形式またはサイズ違いで破棄 %1</translation>
     </message>
     <message>
-        <location filename="../src/app/StreamStatsMonitor.cpp" line="146"/>
+        <location filename="../src/app/StreamStatsMonitor.cpp" line="145"/>
         <source>Cannot write the statistics log %1.</source>
         <translation>統計ログ %1 に書き込めません。</translation>
+    </message>
+</context>
+<context>
+    <name>TriggerPage</name>
+    <message>
+        <location filename="../src/controls/TriggerPage.cpp" line="113"/>
+        <source>Trigger</source>
+        <translation>トリガ</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/TriggerPage.cpp" line="119"/>
+        <source>Trigger Mode</source>
+        <translation>トリガモード</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/TriggerPage.cpp" line="120"/>
+        <source>Trigger input selection</source>
+        <translation>トリガ入力選択</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/TriggerPage.cpp" line="122"/>
+        <source>Software trigger source</source>
+        <translation>ソフトウェアトリガソース</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/TriggerPage.cpp" line="123"/>
+        <source>Exposure mode</source>
+        <translation>露光モード</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/TriggerPage.cpp" line="124"/>
+        <source>Fixed Shutter</source>
+        <translation>固定シャッター</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/TriggerPage.cpp" line="126"/>
+        <source>Software Trigger Pulse Width</source>
+        <translation>ソフトウェアトリガパルス幅</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/TriggerPage.cpp" line="127"/>
+        <source>Software Trigger Pulse Interval</source>
+        <translation>ソフトウェアトリガパルス間隔</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/TriggerPage.cpp" line="129"/>
+        <source>One shot trigger</source>
+        <translation>ワンショットトリガ</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/TriggerPage.cpp" line="131"/>
+        <location filename="../src/controls/TriggerPage.cpp" line="381"/>
+        <source>Continuous trigger</source>
+        <translation>連続トリガ</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/TriggerPage.cpp" line="135"/>
+        <source>Command Trigger</source>
+        <translation>コマンドトリガ</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/TriggerPage.cpp" line="144"/>
+        <source>Trigger polarity</source>
+        <translation>トリガ極性</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/TriggerPage.cpp" line="145"/>
+        <source>Exposure Delay(us)</source>
+        <translation>露光遅延(μs)</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/TriggerPage.cpp" line="146"/>
+        <source>Trigger overlap</source>
+        <translation>トリガオーバーラップ</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/TriggerPage.cpp" line="148"/>
+        <source>Trigger horizontal reset</source>
+        <translation>トリガ水平リセット</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/TriggerPage.cpp" line="192"/>
+        <source>[uSec]</source>
+        <translation>[μs]</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/TriggerPage.cpp" line="381"/>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+</context>
+<context>
+    <name>UserSetPage</name>
+    <message>
+        <location filename="../src/controls/UserSetPage.cpp" line="21"/>
+        <source>UserSet</source>
+        <translation>ユーザーセット</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/UserSetPage.cpp" line="25"/>
+        <source>UserSetSelector:</source>
+        <translation>ユーザーセット選択:</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/UserSetPage.cpp" line="29"/>
+        <source>UserSetLoad:</source>
+        <translation>ユーザーセット読み込み:</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/UserSetPage.cpp" line="32"/>
+        <location filename="../src/controls/UserSetPage.cpp" line="39"/>
+        <source>Execute</source>
+        <translation>実行</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/UserSetPage.cpp" line="36"/>
+        <source>UserSetSave:</source>
+        <translation>ユーザーセット保存:</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/UserSetPage.cpp" line="45"/>
+        <source>UserSetDefaultSelector:</source>
+        <translation>起動時ユーザーセット:</translation>
+    </message>
+</context>
+<context>
+    <name>WaveformWindow</name>
+    <message>
+        <location filename="../src/analysis/WaveformWindow.cpp" line="24"/>
+        <source>Waveform</source>
+        <translation>波形</translation>
+    </message>
+</context>
+<context>
+    <name>WhiteBalancePage</name>
+    <message>
+        <location filename="../src/controls/WhiteBalancePage.cpp" line="48"/>
+        <source>WhiteBalance</source>
+        <translation>ホワイトバランス</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/WhiteBalancePage.cpp" line="51"/>
+        <source>White Balance</source>
+        <translation>ホワイトバランス</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/WhiteBalancePage.cpp" line="52"/>
+        <source>OFF</source>
+        <translation>OFF</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/WhiteBalancePage.cpp" line="52"/>
+        <source>Preset1</source>
+        <translation>プリセット1</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/WhiteBalancePage.cpp" line="52"/>
+        <source>Preset2</source>
+        <translation>プリセット2</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/WhiteBalancePage.cpp" line="52"/>
+        <source>Preset3</source>
+        <translation>プリセット3</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/WhiteBalancePage.cpp" line="53"/>
+        <source>ATW</source>
+        <translation>ATW</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/WhiteBalancePage.cpp" line="53"/>
+        <source>Push to set WB</source>
+        <translation>ワンプッシュ WB</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/WhiteBalancePage.cpp" line="55"/>
+        <source>Color Gain R</source>
+        <translation>カラーゲイン R</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/WhiteBalancePage.cpp" line="55"/>
+        <source>Color Gain Gr</source>
+        <translation>カラーゲイン Gr</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/WhiteBalancePage.cpp" line="56"/>
+        <source>Color Gain Gb</source>
+        <translation>カラーゲイン Gb</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/WhiteBalancePage.cpp" line="56"/>
+        <source>Color Gain B</source>
+        <translation>カラーゲイン B</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/WhiteBalancePage.cpp" line="66"/>
+        <source>Y Threshold</source>
+        <translation>Y しきい値</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/WhiteBalancePage.cpp" line="69"/>
+        <source>WB Zone</source>
+        <translation>WB ゾーン</translation>
     </message>
 </context>
 </TS>
