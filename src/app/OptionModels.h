@@ -1,6 +1,7 @@
 #pragma once
 
 #include "camera/CameraConnection.h"
+#include "camera/FeatureAccess.h"
 
 #include <cstdint>
 #include <string>
@@ -23,5 +24,6 @@ bool IsOptionBoardModel(int32_t deviceOptionFlag, int32_t modelCode, const std::
 // that the file check links without the camera library.
 inline bool IsOptionBoardModel(CameraConnection& camera, const std::string& optionFilePath)
 {
-    return IsOptionBoardModel(camera.DeviceOptionFlg(), camera.ModelCode(), optionFilePath);
+    return IsOptionBoardModel(IntFeatureOrZero(camera.Features(), "DeviceOptionFlg"),
+                              IntFeatureOrZero(camera.Features(), "ModelCode"), optionFilePath);
 }

@@ -29,12 +29,6 @@ SdkGenEnum* FindEnum(SdkGenParameterArray* features, const std::string& name)
     return dynamic_cast<SdkGenEnum*>(parameter);
 }
 
-int32_t ReadIntOrZero(SdkGenParameterArray* features, const std::string& name)
-{
-    int32_t value = 0;
-    return ReadFeatureValue(features, name, value) ? value : 0;
-}
-
 } // namespace
 
 CameraConnection::CameraConnection()
@@ -184,33 +178,17 @@ int CameraConnection::SelectDigitizationTaps()
 
 int32_t CameraConnection::Width()
 {
-    return ReadIntOrZero(Features(), "Width");
+    return IntFeatureOrZero(Features(), "Width");
 }
 
 int32_t CameraConnection::Height()
 {
-    return ReadIntOrZero(Features(), "Height");
-}
-
-int32_t CameraConnection::ModelCode()
-{
-    return ReadIntOrZero(Features(), "ModelCode");
-}
-
-int32_t CameraConnection::DeviceOptionFlg()
-{
-    return ReadIntOrZero(Features(), "DeviceOptionFlg");
+    return IntFeatureOrZero(Features(), "Height");
 }
 
 uint32_t CameraConnection::PixelFormat()
 {
-    return static_cast<uint32_t>(ReadIntOrZero(Features(), "PixelFormat"));
-}
-
-double CameraConnection::AcquisitionFrameRate()
-{
-    double value = 0.0;
-    return ReadFloatValue(Features(), "AcquisitionFrameRate", value) ? value : 0.0;
+    return static_cast<uint32_t>(IntFeatureOrZero(Features(), "PixelFormat"));
 }
 
 SdkGenParameterArray* CameraConnection::Features()

@@ -52,10 +52,7 @@ public:
     // Current feature values, 0 when the feature is missing.
     int32_t Width();
     int32_t Height();
-    int32_t ModelCode();
-    int32_t DeviceOptionFlg();
     uint32_t PixelFormat();
-    double AcquisitionFrameRate();
 
     // The camera's features and the SDK objects, for the feature access
     // operations and the dialogs.

@@ -79,6 +79,12 @@ bool ReadFeatureValue(SdkGenParameterArray* features, const std::string& name, i
     return false;
 }
 
+int32_t IntFeatureOrZero(SdkGenParameterArray* features, const std::string& name)
+{
+    int32_t value = 0;
+    return ReadFeatureValue(features, name, value) ? value : 0;
+}
+
 
 bool WriteFeatureValue(SdkGenParameterArray* features, const std::string& name, int32_t value)
 {
@@ -119,6 +125,12 @@ bool ReadFloatValue(SdkGenParameterArray* features, const std::string& name, dou
         return false;
     value = read;
     return true;
+}
+
+double FloatFeatureOrZero(SdkGenParameterArray* features, const std::string& name)
+{
+    double value = 0.0;
+    return ReadFloatValue(features, name, value) ? value : 0.0;
 }
 
 bool WriteFloatValue(SdkGenParameterArray* features, const std::string& name, double value)

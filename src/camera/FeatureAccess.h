@@ -15,6 +15,8 @@ class SdkGenParameterArray;
 
 // Integer: its value; enumeration: its integer value; boolean: 1 or 0.
 bool ReadFeatureValue(SdkGenParameterArray* features, const std::string& name, int32_t& value);
+// The same, 0 when the feature cannot be read.
+int32_t IntFeatureOrZero(SdkGenParameterArray* features, const std::string& name);
 // Integer: the value; enumeration: the entry with that integer value;
 // boolean: value != 0.
 bool WriteFeatureValue(SdkGenParameterArray* features, const std::string& name, int32_t value);
@@ -24,6 +26,7 @@ bool ReadIntRange(SdkGenParameterArray* features, const std::string& name, int32
 
 // Float features only. Note the order of ReadFloatRange's results: max, then min.
 bool ReadFloatValue(SdkGenParameterArray* features, const std::string& name, double& value);
+double FloatFeatureOrZero(SdkGenParameterArray* features, const std::string& name);
 bool WriteFloatValue(SdkGenParameterArray* features, const std::string& name, double value);
 bool ReadFloatRange(SdkGenParameterArray* features, const std::string& name, double& max, double& min);
 

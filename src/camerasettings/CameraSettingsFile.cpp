@@ -72,7 +72,7 @@ public:
         : values_(values),
           camera_(values.Camera()),
           features_(camera_.Features()),
-          modelCode_(camera_.ModelCode()),
+          modelCode_(IntFeatureOrZero(features_, kModelCode)),
           modelName_(ModelName(camera_))
     {
     }

@@ -1,6 +1,7 @@
 #include "capture/CRecordingControl.h"
 
 #include "camera/CameraConnection.h"
+#include "camera/FeatureAccess.h"
 #include "camera/FrameRecorder.h"
 #include "camera/PixelFormats.h"
 #include "camera/RecorderSlot.h"
@@ -92,7 +93,7 @@ RecordingCameraInfo ReadRecordingCameraInfo(CameraConnection& camera)
     info.width = camera.Width();
     info.height = camera.Height();
     info.colour = !IsGreyPixelFormat(camera.PixelFormat());
-    info.frameRate = camera.AcquisitionFrameRate();
+    info.frameRate = FloatFeatureOrZero(camera.Features(), "AcquisitionFrameRate");
     info.pixelFormat = camera.PixelFormat();
     return info;
 }

@@ -5,6 +5,7 @@
 
 #include "camera/CRS232C_OM.h"
 #include "camera/CameraConnection.h"
+#include "camera/FeatureAccess.h"
 #include "camera/PixelFormats.h"
 #include "sdk/SdkSerialPort.h"
 
@@ -168,13 +169,13 @@ TEST_F(CameraConnectionTest, FeatureGettersGiveZeroForMissingFeatures)
 {
     EXPECT_EQ(camera_->Width(), 0);
     EXPECT_EQ(camera_->PixelFormat(), 0u);
-    EXPECT_EQ(camera_->AcquisitionFrameRate(), 0.0);
+    EXPECT_EQ(FloatFeatureOrZero(camera_->Features(), "AcquisitionFrameRate"), 0.0);
     AddPixelFormat(kPixelBGR8Packed);
     AddFake<FakeInteger>(Features(), "DeviceOptionFlg", int64_t{0x100000001});
     AddFake<FakeFloat>(Features(), "AcquisitionFrameRate", 29.5, 1.0, 60.0);
     EXPECT_EQ(camera_->PixelFormat(), kPixelBGR8Packed);
-    EXPECT_EQ(camera_->DeviceOptionFlg(), 1);
-    EXPECT_EQ(camera_->AcquisitionFrameRate(), 29.5);
+    EXPECT_EQ(IntFeatureOrZero(camera_->Features(), "DeviceOptionFlg"), 1);
+    EXPECT_EQ(FloatFeatureOrZero(camera_->Features(), "AcquisitionFrameRate"), 29.5);
 }
 
 } // namespace
