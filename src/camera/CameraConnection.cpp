@@ -95,8 +95,6 @@ int CameraConnection::Connect(const SdkDiscoveryRecord* info)
     identity_.ipAddress = info->GetIPAddress();
     identity_.macAddress = info->GetMACAddress();
     identity_.model = info->GetModel();
-    int32_t key = 0;
-    identity_.cameraKey = ReadFeatureValue(Features(), "GevCurrentIPAddress", key) ? static_cast<uint32_t>(key) : 0;
 
     ReadGeometry();
     SelectDigitizationTaps();

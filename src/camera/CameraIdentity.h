@@ -9,8 +9,6 @@ struct CameraIdentity {
     std::string ipAddress;
     std::string macAddress;
     std::string model;
-    // The camera's current IP address read as a number: tells cameras apart.
-    uint32_t cameraKey = 0;
     int32_t sensorWidth = 0;
     int32_t sensorHeight = 0;
     int32_t widthMin = 0;

@@ -19,7 +19,6 @@
 #include "sdk/SdkDiscovery.h"
 #include "sim/SimCamera.h"
 
-#include <arpa/inet.h>
 #include <gtest/gtest.h>
 
 #include <atomic>
@@ -33,14 +32,6 @@
 namespace {
 
 using namespace std::chrono_literals;
-
-// The address as GevCurrentIPAddress holds it: most significant byte first.
-uint32_t AddressKey(const std::string& address)
-{
-    in_addr parsed{};
-    inet_pton(AF_INET, address.c_str(), &parsed);
-    return ntohl(parsed.s_addr);
-}
 
 class CountingDisplay : public FrameDisplayTarget {
 public:
@@ -116,7 +107,6 @@ TEST_F(CameraIntegrationTest, ConnectReadsGeometryAndOptionBoardValues)
     EXPECT_EQ(camera.Identity().ipAddress, TestAddress());
     EXPECT_FALSE(camera.Identity().macAddress.empty());
     EXPECT_FALSE(camera.Identity().model.empty());
-    EXPECT_EQ(camera.Identity().cameraKey, AddressKey(TestAddress()));
 
     EXPECT_EQ(camera.Identity().connectWidth, 640);
     EXPECT_EQ(camera.Identity().connectHeight, 480);
